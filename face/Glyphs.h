@@ -1,0 +1,38 @@
+// Seven-segment digits, capital-letter captions and 3-D bevels drawn into an image we own.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <cstdint>
+#include <string_view>
+
+// The desktop colours of the classic scheme, used wherever the game asks for them.
+inline const QColor FaceColor(192, 192, 192);
+inline const QColor ShadowColor(128, 128, 128);
+inline const QColor HighlightColor(255, 255, 255);
+inline const QColor ButtonTextColor(0, 0, 0);
+
+// Resolves a stored colour value: 0x00BBGGRR, or a system colour when the top bit is set
+// (0x8000000F is the button face).
+QColor ResolveColor(int32_t value);
+
+// The pictures the glyph drawing copies from, and the artwork size that shifts it.
+struct TGlyphs {
+  QImage Digits;       // 188 x 147, seven colour rows of digits, point and blank cell
+  QImage Image1;       // 17 x 51, lamps: unlit, red, blue
+  QImage LetterStrip;  // "Alpha.bmp": A..Z at a pitch of 13, cells 12 x 27 (may be null)
+  int SymbolSize = 96; // 144 shifts DrawDigits and DrawLabel by 13 pixels
+};
+
+// Builds the digit strip and the lamp picture (the main window's own resources).
+QImage MakeDigitStrip();
+QImage MakeLampPicture();
+
+// Draws text with digit glyphs; right to left: x is the left edge of the last cell.
+void DrawDigits(QImage& target, const TGlyphs& g, std::string_view text, int x, int y,
+                bool leftToRight, int colourRow);
+// Draws a black caption box with a shadow border and the caption's letters; height 0 means 52.
+void DrawLabel(QImage& target, const TGlyphs& g, std::string_view caption, int x, int y, int width,
+               int height);
+// Draws a 3-D frame around the box (l, t)-(r, b); styles 0..3.
+void DrawBevel(QImage& target, int l, int t, int r, int b, int style);

@@ -1,0 +1,56 @@
+// The machine face: layout, full paint, the elements redrawn between paints, the reels,
+// the artwork sets, the background and the blinking win display, all drawn into Canvas.
+#pragma once
+
+#include <QImage>
+#include <array>
+#include <string>
+
+#include "face/Glyphs.h"
+#include "machine/Host.h"
+#include "machine/TGame.h"
+
+class TFace {
+ public:
+  explicit TFace(TGame& game);
+
+  TGame& Game;
+  TGlyphs Glyphs;                   // digits, lamps, letters and the current SymbolSize
+  QImage Canvas;                    // the main window's client area, panel included
+  QImage Artwork;                   // the loaded artwork set (3 x 3 cells)
+  std::array<QImage, 3> ReelImages; // S wide, 3*S high each
+  QImage TileBitmap;                // the background tile
+  bool TiledChecked = true;         // check mark of "Tiled Bitmap": painting follows it
+  int PanelHeight = 57;
+
+  // Layout values of the last paint.
+  int SymbolSize = 0;
+  int ReelTop = 0, ReelLeft = 0, CreditsY = 0, WagerY = 0, WonY = 0, PaylinesY = 0;
+  int MeterX = 0, LeftMargin = 0;
+
+  // Loads "Alpha.bmp" from ProgramDir; returns an error text or "".
+  std::string LoadLetters();
+  // Resize handler: sizes Canvas, chooses SymbolSize by width, loads the artwork and sizes the
+  // reel images. Returns the toolkit's error text ("" on success); on error the rest is skipped.
+  std::string FormResize(int clientWidth, int clientHeight);
+  // Loads the set for SymbolSize, sets ReelStrips and recomputes ReelGrid.
+  std::string LoadArtwork();
+  // Loads a background tile; returns an error text or "" (on error TileBitmap is unchanged).
+  std::string LoadTile(const std::string& path);
+  // Computes the layout values from Canvas' size and SymbolSize.
+  void ComputeLayout();
+  // Paints the whole face into Canvas.
+  void FormPaint();
+  // Composes a reel image at a position (0..39).
+  void DrawReel(int reel, int position);
+  // Composes and copies the three reels to their places.
+  void DrawReels(const std::array<int, 3>& positions);
+  void Redraw(FaceElement e);
+  void DrawLamps(double coinValue, double wager);
+  void DrawPayline(int k);
+  void DrawBonusMeter(bool blueFirst);
+  // The drawing part of a Timer3 tick: flips BlinkPhase, blinks GAIN cells, redraws paylines.
+  void Blink();
+  // The shown wager: LastWager when Wager is 0 and LastWager > 0.
+  double ShownWager() const;
+};

@@ -1,0 +1,60 @@
+// What the machine's rules need from the platform: the clock, the message pump,
+// sounds, drawing and dialogs. The main window implements it; tests use a fake.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// The nine sound requests; the host applies the switches.
+enum class Effect { Stop, Spin, Coin, Credit, Win, Lose, PowerUp, PowerDown, Bonus };
+
+// Single face elements redrawn in place between full paints.
+enum class FaceElement {
+  Credits,        // CREDITS meter
+  Wager,          // WAGER meter (the shown wager)
+  Won,            // WON meter
+  Spins,          // SPINS meter, red count of Spins
+  FreeSpinCount,  // SPINS meter, cyan count of FreeSpinCount
+  FreeSpinsLeft,  // SPIN FREE counter, showing FreeSpins - 1 as a free spin starts
+  Bonus,          // BONUS pool meter
+};
+
+struct Host {
+  virtual ~Host() = default;
+  // Milliseconds of a monotonic clock.
+  virtual uint32_t TickCount() = 0;
+  // Milliseconds since UTC midnight; seeds the random generator.
+  virtual uint32_t UtcTimeOfDayMs() = 0;
+  // Lets timers, menus and painting run; returns no later than the tick untilTick
+  // (and may return earlier). Never busy-spins.
+  virtual void ProcessMessages(uint32_t untilTick) = 0;
+  // One of the nine sound requests (switches are the host's business).
+  virtual void Play(Effect e) = 0;
+  // Redraws one meter in place.
+  virtual void Redraw(FaceElement e) = 0;
+  // Deals the wager out on the bet lamp panel (UpdateLineBets' drawing).
+  virtual void DrawLamps(double coinValue, double wager) = 0;
+  // Draws the three reels at these positions (0..39) at their places.
+  virtual void DrawReels(const std::array<int, 3>& positions) = 0;
+  // Draws payline k (1..5) across the reel window.
+  virtual void DrawPayline(int k) = 0;
+  // Draws the bonus meter bar; blueFirst after GAIN symbols.
+  virtual void DrawBonusMeter(bool blueFirst) = 0;
+  // Asks for a full repaint of the face.
+  virtual void Repaint() = 0;
+  // An information box with an OK button.
+  virtual void Inform(std::string_view text) = 0;
+  // The modal double-or-nothing card game; may change spinWin.
+  virtual void OfferCardGame(double& spinWin) = 0;
+  // Enables or disables Bet 1, Bet 5, Bet Max and Spin together.
+  virtual void SetBetButtonsEnabled(bool enabled) = 0;
+  // Gives the input focus back to the Spin button.
+  virtual void FocusSpinButton() = 0;
+  // Timer1 (auto and free spins, 1000 ms) and Timer3 (win display, 400 ms).
+  virtual void SetTimer1(bool enabled) = 0;
+  virtual bool Timer1Enabled() = 0;
+  virtual void SetTimer3(bool enabled) = 0;
+  // The check marks or the busy state changed; the window brings its menus into line.
+  virtual void StateChanged() = 0;
+};

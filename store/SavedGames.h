@@ -1,0 +1,30 @@
+// The eight saved-game slots of "POWER.INI".
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "machine/TGame.h"
+#include "store/Settings.h"
+
+struct TSavedGame {
+  std::string Name;
+  double Credits = 0, Borrowed = 0, BonusPool = 0;
+  int32_t Spins = 0, FreeSpinCount = 0, PowerPts = 0;
+  std::string Date;
+};
+
+// The slot table; lives for the whole run.
+inline std::array<TSavedGame, 8> SavedGames;
+
+// Today's date as mm/dd/yy with the system's date separator.
+std::string TodayText();
+// Refills the file-backed fields of SavedGames from SettingsDir + "POWER.INI".
+void ReadSavedGames(const TGame& g);
+// Copies the game into slot n (1..8) and writes its section.
+SaveResult SaveIntoSlot(const TGame& g, int n, const std::string& name);
+// Writes section "Saved Game n"; stops at the first failed write.
+SaveResult WriteSavedGame(const TGame& g, int n, const std::string& name);
+// Copies slot n (1..8) into the game.
+void OpenSlot(TGame& g, int n);

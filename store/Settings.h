@@ -1,0 +1,17 @@
+// The settings file "ZANDOR.INI": loaded once at start, saved once at close.
+#pragma once
+
+#include <string>
+
+#include "machine/TGame.h"
+
+// Reads SettingsDir + "ZANDOR.INI" into the game (sets Maxed); never fails.
+void LoadSettings(TGame& g);
+
+// What a save did: ok, or the full path of the file that could not be written.
+struct SaveResult {
+  bool Ok = true;
+  std::string FailedPath;
+};
+// Writes all 52 keys in order; stops at the first failed write.
+SaveResult SaveSettings(const TGame& g);
