@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <cstdint>
 #include <string_view>
@@ -18,10 +19,10 @@ QColor ResolveColor(int32_t value);
 
 // The pictures the glyph drawing copies from, and the artwork size that shifts it.
 struct TGlyphs {
-  QImage Digits;       // 188 x 147, seven colour rows of digits, point and blank cell
-  QImage Image1;       // 17 x 51, lamps: unlit, red, blue
-  QImage LetterStrip;  // "Alpha.bmp": A..Z at a pitch of 13, cells 12 x 27 (may be null)
-  int SymbolSize = 96; // 144 shifts DrawDigits and DrawLabel by 13 pixels
+  QImage Digits;        // 188 x 147, seven colour rows of digits, point and blank cell
+  QImage Image1;        // 17 x 51, lamps: unlit, red, blue
+  QImage LetterStrip;   // "Alpha.bmp": A..Z at a pitch of 13, cells 12 x 27 (may be null)
+  int SymbolSize = 96;  // 144 shifts DrawDigits and DrawLabel by 13 pixels
 };
 
 // Builds the digit strip and the lamp picture (the main window's own resources).
@@ -36,3 +37,8 @@ void DrawLabel(QImage& target, const TGlyphs& g, std::string_view caption, int x
                int height);
 // Draws a 3-D frame around the box (l, t)-(r, b); styles 0..3.
 void DrawBevel(QImage& target, int l, int t, int r, int b, int style);
+
+// Block copy of a w x h rectangle of source at (sx, sy) to (dx, dy), clipped to both images.
+void CopyRect(QImage& target, int dx, int dy, const QImage& source, int sx, int sy, int w, int h);
+// The sans font that stands in for the classic dialog font, at a size in points.
+QFont FaceFont(int points, bool bold);

@@ -1,0 +1,280 @@
+#include "face/Glyphs.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+#include <array>
+#include <cstring>
+
+namespace {
+
+// The classic desktop scheme, indexed by system colour number.
+constexpr std::array<QRgb, 25> kSystemColours{
+    qRgb(192, 192, 192),  // scroll bar
+    qRgb(0, 128, 128),    // desktop
+    qRgb(0, 0, 128),      // active caption
+    qRgb(128, 128, 128),  // inactive caption
+    qRgb(192, 192, 192),  // menu
+    qRgb(255, 255, 255),  // window
+    qRgb(0, 0, 0),        // window frame
+    qRgb(0, 0, 0),        // menu text
+    qRgb(0, 0, 0),        // window text
+    qRgb(255, 255, 255),  // caption text
+    qRgb(192, 192, 192),  // active border
+    qRgb(192, 192, 192),  // inactive border
+    qRgb(128, 128, 128),  // application workspace
+    qRgb(0, 0, 128),      // selection
+    qRgb(255, 255, 255),  // selection text
+    qRgb(192, 192, 192),  // button face
+    qRgb(128, 128, 128),  // button shadow
+    qRgb(128, 128, 128),  // grey text
+    qRgb(0, 0, 0),        // button text
+    qRgb(192, 192, 192),  // inactive caption text
+    qRgb(255, 255, 255),  // button highlight
+    qRgb(0, 0, 0),        // dark 3-D shadow
+    qRgb(223, 223, 223),  // 3-D light
+    qRgb(0, 0, 0),        // tooltip text
+    qRgb(255, 255, 225),  // tooltip background
+};
+
+// The seven digit colours, one per colour row of the strip.
+constexpr std::array<QRgb, 7> kDigitColours{
+    qRgb(0, 0, 255), qRgb(0, 255, 255),   qRgb(0, 255, 0),  qRgb(255, 0, 255),
+    qRgb(255, 0, 0), qRgb(255, 255, 255), qRgb(255, 255, 0)};
+
+// Segment bits: a top, b upper right, c lower right, d bottom, e lower left, f upper left, g
+// middle.
+constexpr std::array<uint8_t, 10> kSegments{0x3F, 0x06, 0x5B, 0x4F, 0x66,
+                                            0x6D, 0x7D, 0x07, 0x7F, 0x6F};
+
+void Fill(QImage& img, int x0, int y0, int x1, int y1, QRgb c) {
+  for (int y = y0; y <= y1; ++y)
+    for (int x = x0; x <= x1; ++x) img.setPixel(x, y, c);
+}
+
+// One digit 12 x 17 at columns 2..13 and rows 2..18 of its cell; segments taper to points
+// so neighbouring segments meet with a one-pixel diagonal gap, like a real display.
+void DrawSevenSegment(QImage& img, int cx, int cy, int digit, QRgb c) {
+  const uint8_t s = kSegments[digit];
+  auto middle = [&](int row) {
+    Fill(img, cx + 4, cy + row, cx + 11, cy + row, c);
+    Fill(img, cx + 5, cy + row - 1, cx + 10, cy + row - 1, c);
+    Fill(img, cx + 5, cy + row + 1, cx + 10, cy + row + 1, c);
+  };
+  if (s & 0x01) {  // a
+    Fill(img, cx + 4, cy + 2, cx + 11, cy + 2, c);
+    Fill(img, cx + 5, cy + 3, cx + 10, cy + 3, c);
+  }
+  if (s & 0x08) {  // d
+    Fill(img, cx + 4, cy + 18, cx + 11, cy + 18, c);
+    Fill(img, cx + 5, cy + 17, cx + 10, cy + 17, c);
+  }
+  if (s & 0x40) middle(10);  // g
+  auto vertical = [&](int outer, int inner, int top, int bottom) {
+    Fill(img, cx + outer, cy + top, cx + outer, cy + bottom, c);
+    Fill(img, cx + inner, cy + top + 1, cx + inner, cy + bottom - 1, c);
+  };
+  if (s & 0x20) vertical(2, 3, 3, 9);      // f
+  if (s & 0x02) vertical(13, 12, 3, 9);    // b
+  if (s & 0x10) vertical(2, 3, 11, 17);    // e
+  if (s & 0x04) vertical(13, 12, 11, 17);  // c
+}
+
+}  // namespace
+
+QColor ResolveColor(int32_t value) {
+  const uint32_t v = static_cast<uint32_t>(value);
+  if (v & 0x80000000u) {
+    const uint32_t index = v & 0xFFu;
+    switch (index) {
+      case 0x0F:
+        return FaceColor;
+      case 0x10:
+        return ShadowColor;
+      case 0x14:
+        return HighlightColor;
+      case 0x12:
+        return ButtonTextColor;
+      default:
+        break;
+    }
+    // An unknown system colour number falls back to the button face rather than black.
+    return index < kSystemColours.size() ? QColor(kSystemColours[index]) : FaceColor;
+  }
+  return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
+
+QImage MakeDigitStrip() {
+  QImage img(188, 147, QImage::Format_RGB32);
+  img.fill(qRgb(0, 0, 0));
+  for (int row = 0; row < 7; ++row) {
+    const QRgb c = kDigitColours[row];
+    const int y = 21 * row;
+    for (int d = 0; d < 10; ++d) DrawSevenSegment(img, 16 * d, y, d, c);
+    // The point: a round dot of eight pixels at the foot of its 4-pixel cell.
+    img.setPixel(178, y + 15, c);
+    Fill(img, 177, y + 16, 179, y + 17, c);
+    img.setPixel(178, y + 18, c);
+    // The colon, kept with the strip though nothing draws it.
+    Fill(img, 183, y + 6, 184, y + 7, c);
+    Fill(img, 183, y + 14, 184, y + 15, c);
+  }
+  // The blank cell (160, 42)-(175, 62) is left black.
+  return img;
+}
+
+QImage MakeLampPicture() {
+  QImage img(17, 51, QImage::Format_RGB32);
+  img.fill(qRgb(0, 0, 0));
+  const QRgb yellow = qRgb(255, 255, 0), olive = qRgb(128, 128, 0);
+  const std::array<QRgb, 3> fill{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255)};
+  const std::array<QRgb, 3> shade{qRgb(0, 0, 0), qRgb(128, 0, 0), qRgb(0, 0, 128)};
+  for (int lamp = 0; lamp < 3; ++lamp) {
+    for (int y = 0; y < 17; ++y) {
+      for (int x = 0; x < 17; ++x) {
+        const double dx = x - 8, dy = y - 8;
+        const double d2 = dx * dx + dy * dy;
+        QRgb c = qRgb(0, 0, 0);
+        if (d2 <= 8.4 * 8.4 && d2 > 5.6 * 5.6) {
+          // The ring is lit from the top left: its lower right half is darker.
+          c = (dx + dy > 3) ? olive : yellow;
+        } else if (d2 <= 5.6 * 5.6) {
+          c = (lamp > 0 && dx + dy > 5) ? shade[lamp] : fill[lamp];
+          // A small highlight up and to the left of the centre.
+          const double hx = x - 6, hy = y - 5;
+          if (hx * hx + hy * hy <= 2.3) c = lamp > 0 ? qRgb(255, 255, 255) : qRgb(128, 128, 128);
+        }
+        img.setPixel(x, 17 * lamp + y, c);
+      }
+    }
+  }
+  return img;
+}
+
+void CopyRect(QImage& target, int dx, int dy, const QImage& source, int sx, int sy, int w, int h) {
+  if (target.isNull() || source.isNull() || w <= 0 || h <= 0) return;
+  // Clip against the source, then against the target, keeping both rectangles in step.
+  if (sx < 0) {
+    dx -= sx;
+    w += sx;
+    sx = 0;
+  }
+  if (sy < 0) {
+    dy -= sy;
+    h += sy;
+    sy = 0;
+  }
+  w = std::min(w, source.width() - sx);
+  h = std::min(h, source.height() - sy);
+  if (dx < 0) {
+    sx -= dx;
+    w += dx;
+    dx = 0;
+  }
+  if (dy < 0) {
+    sy -= dy;
+    h += dy;
+    dy = 0;
+  }
+  w = std::min(w, target.width() - dx);
+  h = std::min(h, target.height() - dy);
+  if (w <= 0 || h <= 0) return;
+  const bool raw = target.depth() == 32 && source.depth() == 32 &&
+                   source.format() != QImage::Format_ARGB32 &&
+                   target.format() != QImage::Format_ARGB32;
+  if (raw) {
+    for (int y = 0; y < h; ++y) {
+      std::memcpy(target.scanLine(dy + y) + 4 * dx, source.constScanLine(sy + y) + 4 * sx,
+                  static_cast<size_t>(w) * 4);
+    }
+    return;
+  }
+  QPainter p(&target);
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(QPoint(dx, dy), source, QRect(sx, sy, w, h));
+}
+
+void DrawDigits(QImage& target, const TGlyphs& g, std::string_view text, int x, int y,
+                bool leftToRight, int colourRow) {
+  if (g.SymbolSize == 144) x += (x >= 200) ? 13 : -13;
+  const int n = static_cast<int>(text.size());
+  for (int i = 0; i < n; ++i) {
+    const char ch = leftToRight ? text[i] : text[n - 1 - i];
+    const bool point = ch == '.' || ch == ',';
+    int width = 15;
+    if (leftToRight) {
+      if (point) {
+        CopyRect(target, x + 15, y, g.Digits, 176, 21 * colourRow, 4, 20);
+        x += 4;
+        continue;
+      }
+      if (i != 0) x += 15;
+    } else {
+      if (point) {
+        x -= 4;
+        CopyRect(target, x, y, g.Digits, 176, 21 * colourRow, 4, 20);
+        continue;
+      }
+      if (i != 0) x -= 15;
+    }
+    if (ch == ' ') {
+      CopyRect(target, x, y, g.Digits, 160, 42, width, 20);
+    } else {
+      const int d = (ch >= '0' && ch <= '9') ? ch - '0' : 0;
+      CopyRect(target, x, y, g.Digits, 16 * d, 21 * colourRow, width, 20);
+    }
+  }
+}
+
+void DrawLabel(QImage& target, const TGlyphs& g, std::string_view caption, int x, int y, int width,
+               int height) {
+  if (g.SymbolSize == 144) x += (x >= 100) ? 13 : -13;
+  const int h = height == 0 ? 52 : height;
+  if (width > 0 && h > 0) {
+    QPainter p(&target);
+    p.fillRect(QRect(x, y, width, h), ShadowColor);
+    if (width > 2 && h > 2) p.fillRect(QRect(x + 1, y + 1, width - 2, h - 2), Qt::black);
+  }
+  const int r = x + width - 20;
+  const int n = static_cast<int>(caption.size());
+  for (int j = 0; j < n; ++j) {
+    const char ch = caption[n - 1 - j];
+    if (ch < 'A' || ch > 'Z') continue;  // spaces leave their cell black
+    CopyRect(target, r - 15 * j, y + 2, g.LetterStrip, 13 * (ch - 'A'), 0, 12, 27);
+  }
+}
+
+void DrawBevel(QImage& target, int l, int t, int r, int b, int style) {
+  const int m = (style <= 1) ? 8 : 3;
+  const bool sunken = style == 0 || style == 2;
+  QPainter p(&target);
+  if (sunken) {
+    // The outline's pixels: column l-1, column r, row t-1 and row b.
+    p.fillRect(QRect(l - 1, t - 1, r - l + 2, 1), Qt::black);
+    p.fillRect(QRect(l - 1, b, r - l + 2, 1), Qt::black);
+    p.fillRect(QRect(l - 1, t - 1, 1, b - t + 2), Qt::black);
+    p.fillRect(QRect(r, t - 1, 1, b - t + 2), Qt::black);
+  }
+  const QColor lowerRight = sunken ? HighlightColor : ShadowColor;
+  const QColor upperLeft = sunken ? ShadowColor : HighlightColor;
+  // Each edge stops one pixel short of its end point, and the corners stay untouched.
+  p.fillRect(QRect(r + m, t - m + 1, 1, (b + m - 1) - (t - m + 1)), lowerRight);
+  p.fillRect(QRect(l - m + 2, b + m, (r + m - 1) - (l - m + 1), 1), lowerRight);
+  p.fillRect(QRect(l - m, t - m + 1, 1, (b + m - 1) - (t - m + 1)), upperLeft);
+  p.fillRect(QRect(l - m + 1, t - m, (r + m - 1) - (l - m + 1), 1), upperLeft);
+}
+
+QFont FaceFont(int points, bool bold) {
+  // A sans face close to the classic dialog font in width; the first one installed wins.
+  static const QString family = [] {
+    const QStringList families = QFontDatabase::families();
+    for (const char* name : {"Nimbus Sans", "Liberation Sans", "Arial", "DejaVu Sans"}) {
+      if (families.contains(QString::fromLatin1(name))) return QString::fromLatin1(name);
+    }
+    return QString::fromLatin1("Sans Serif");
+  }();
+  QFont f(family);
+  f.setPointSize(points);
+  f.setBold(bold);
+  f.setStyleStrategy(QFont::NoAntialias);
+  return f;
+}
