@@ -1,0 +1,4 @@
+#include "assets/generator/Effects.h"
+namespace media {
+bool WriteAllEffects(const QString&) { return true; }
+}
