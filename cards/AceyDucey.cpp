@@ -1,0 +1,90 @@
+#include "cards/AceyDucey.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "machine/TGame.h"
+
+TCard MakeCard(int id) { return TCard{id, id % 13, id / 13}; }
+
+bool IsRedSuit(int suit) { return suit == 1 || suit == 2; }
+
+TDeck ShuffleDeck(uint32_t utcTimeOfDayMs) {
+  // The shared generator is reseeded here, as the spin reseeds it before each spin.
+  Rng.Randomize(utcTimeOfDayMs);
+  TDeck deck;
+  for (int i = 0; i < static_cast<int>(deck.size()); ++i) deck[i] = MakeCard(i);
+  for (int pass = 0; pass < 31; ++pass) {
+    for (int k = 0; k < 52; ++k) std::swap(deck[k], deck[Rng.Next(52)]);
+  }
+  return deck;
+}
+
+bool DrawWins(int leftRank, int rightRank, int drawnRank) {
+  return (leftRank < drawnRank && drawnRank < rightRank) ||
+         (rightRank < drawnRank && drawnRank < leftRank);
+}
+
+std::string WinningsText(double spinWin, bool afterDraw) {
+  char amount[64];
+  std::snprintf(amount, sizeof amount, "%10.2f", spinWin);
+  return std::string(afterDraw ? "Winnings:  " : "Winnings: ") + amount;
+}
+
+void TAceyDucey::NewGame(uint32_t utcTimeOfDayMs) { StartWith(ShuffleDeck(utcTimeOfDayMs)); }
+
+void TAceyDucey::StartWith(const TDeck& deck) {
+  Deck = deck;
+  SkipsLeft = 5;
+  LeftCard = Deck[0].Id;
+  RightCard = Deck[1].Id;
+  ThirdShown = false;
+  DealPos = 2;
+  DrawEnabled = true;
+  GoAgainEnabled = false;
+  SkipsEnabled = true;
+}
+
+DrawOutcome TAceyDucey::Draw(double& spinWin) {
+  if (!DrawEnabled) return DrawOutcome::None;
+  SkipsEnabled = false;
+  ThirdShown = true;
+  DrawEnabled = false;
+  const bool won = DrawWins(Deck[DealPos - 2].Rank, Deck[DealPos - 1].Rank, Deck[DealPos].Rank);
+  if (won) {
+    spinWin *= 2;
+    // With no cards left for another pair, the player's only way on is OK.
+    GoAgainEnabled = CanDealFreshPair();
+    return DrawOutcome::Won;
+  }
+  spinWin = 0;
+  return DrawOutcome::Lost;
+}
+
+bool TAceyDucey::GoAgain() {
+  if (!GoAgainEnabled || !CanDealFreshPair()) return false;
+  GoAgainEnabled = false;
+  if (SkipsLeft > 0) SkipsEnabled = true;
+  FreshPair();
+  return true;
+}
+
+bool TAceyDucey::Skip() {
+  if (!SkipsEnabled || SkipsLeft < 1 || !CanDealFreshPair()) return false;
+  --SkipsLeft;
+  if (SkipsLeft < 1) SkipsEnabled = false;
+  FreshPair();
+  return true;
+}
+
+std::string TAceyDucey::SkipsCaption() const { return "Skips: " + std::to_string(SkipsLeft); }
+
+void TAceyDucey::FreshPair() {
+  ThirdShown = false;
+  DrawEnabled = true;
+  LeftCard = Deck[++DealPos].Id;
+  RightCard = Deck[++DealPos].Id;
+  ++DealPos;
+  // The last pair in the deck can be drawn on but neither skipped nor followed.
+  if (!CanDealFreshPair()) SkipsEnabled = false;
+}

@@ -1,0 +1,8 @@
+// The court pictures of the king, queen and jack, drawn in code.
+#pragma once
+
+#include <QImage>
+
+// The 141 x 148 sheet of court pictures 47 x 74: king at x 0, queen at x 47, jack at x 94;
+// the upper row for the black suits, the lower row (from row 74) for the red suits.
+QImage MakeCourtSheet();
