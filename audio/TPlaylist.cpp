@@ -1,0 +1,101 @@
+#include "audio/TPlaylist.h"
+
+#include <filesystem>
+
+namespace {
+
+std::string TrimBlanks(const std::string& s) {
+  const auto b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return "";
+  return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+bool IsSlot(int s) { return s >= 0 && s < 8; }
+
+}  // namespace
+
+bool SongFileExists(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+TPlaylist::TPlaylist(TGame& g, MediaPlayer& player, PlaylistUi& ui)
+    : g_(g), player_(player), ui_(ui) {}
+
+bool TPlaylist::Playable(int s) const {
+  return IsSlot(s) && g_.PlayList[s] && SongFileExists(g_.MIDISong[s]);
+}
+
+void TPlaylist::SelectNextSong() {
+  int count = 0;
+  for (int s = 0; s < 8; ++s) count += Playable(s) ? 1 : 0;
+  if (count == 0) {
+    g_.CurrentSong = 9;
+    return;
+  }
+  // CurrentSong may be -1 (from the start) or 9 (nothing found last time): both start at 0.
+  int candidate = IsSlot(g_.CurrentSong + 1) ? g_.CurrentSong + 1 : 0;
+  while (!Playable(candidate)) candidate = (candidate + 1) % 8;
+  g_.CurrentSong = candidate;
+}
+
+void TPlaylist::StartSong(const std::string& path) {
+  // A song the player cannot open or play is reported and goes no further; the next
+  // one is not tried, so a bad file cannot set off a storm of error boxes.
+  std::string error = player_.Open(path);
+  if (error.empty()) error = player_.Play();
+  if (!error.empty()) ui_.ShowError(error);
+}
+
+bool TPlaylist::StartFromTheTop() {
+  g_.CurrentSong = -1;
+  SelectNextSong();
+  if (!IsSlot(g_.CurrentSong)) return false;
+  StartSong(g_.MIDISong[g_.CurrentSong]);
+  return true;
+}
+
+void TPlaylist::Timer2Timer() {
+  if (g_.MusicOn) StartFromTheTop();
+}
+
+void TPlaylist::StartPendingSong() {
+  if (!g_.SongPending) return;
+  g_.SongPending = false;
+  if (!g_.MusicOn || !IsSlot(g_.CurrentSong)) return;
+  StartSong(TrimBlanks(g_.MIDISong[g_.CurrentSong]));
+}
+
+void TPlaylist::MediaPlayer1Notify(MediaNotify how) {
+  // A song cut short by Close (music off, the dialog, the next song) must not start another.
+  if (how != MediaNotify::Successful) return;
+  SelectNextSong();
+  if (IsSlot(g_.CurrentSong)) g_.SongPending = true;
+  player_.Close();
+}
+
+void TPlaylist::On2Click() {
+  g_.MusicOn = !g_.MusicOn;
+  if (!g_.MusicOn) {
+    player_.Close();
+    return;
+  }
+  if (!StartFromTheTop()) {
+    ui_.ShowWarning("No MIDI songs are selected!");
+    ChangeSongs1Click();
+  }
+}
+
+void TPlaylist::ChangeSongs1Click() {
+  const bool wasOn = g_.MusicOn;
+  g_.MusicOn = false;
+  if (wasOn) player_.Close();
+  ui_.RunMusicDialog();
+  g_.MusicOn = wasOn;
+  if (g_.MusicOn) StartFromTheTop();
+}
+
+void TPlaylist::Shutdown() {
+  g_.SongPending = false;
+  player_.Close();
+}

@@ -1,0 +1,104 @@
+#include "platform/TSdlAudio.h"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_mixer.h>
+
+#include <cstdlib>
+
+#include "platform/WaveTone.h"
+
+namespace {
+
+constexpr int kEffectChannel = 0;
+
+bool OpenMixer() {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  // 1024 frames keep the coin sounds in step with the count-up without costing CPU.
+  if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  return true;
+}
+
+Mix_Chunk* ChunkFromBytes(const std::vector<uint8_t>& bytes) {
+  if (bytes.empty()) return nullptr;
+  return Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+}
+
+}  // namespace
+
+TSdlAudio::TSdlAudio() {
+  // SDL would otherwise take SIGINT/SIGTERM for itself and the window would never hear them.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  open_ = OpenMixer();
+  if (!open_) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    open_ = OpenMixer();
+  }
+  if (!open_) return;
+  const char* d = SDL_GetCurrentAudioDriver();
+  driver_ = d ? d : "";
+  Uint16 format = 0;
+  int channels = 2;
+  if (Mix_QuerySpec(&frequency_, &format, &channels) != 0) {
+    bytesPerFrame_ = SDL_AUDIO_BITSIZE(format) / 8 * channels;
+  }
+  Mix_Init(MIX_INIT_MID);
+  Mix_AllocateChannels(1);
+  alert_ = ChunkFromBytes(MakeAlertWav());
+}
+
+TSdlAudio::~TSdlAudio() {
+  if (!open_) return;
+  Mix_HaltChannel(-1);
+  Mix_HaltMusic();
+  for (auto& [key, chunk] : decoded_) Mix_FreeChunk(chunk);
+  if (byName_) Mix_FreeChunk(byName_);
+  if (alert_) Mix_FreeChunk(alert_);
+  Mix_CloseAudio();
+  Mix_Quit();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void TSdlAudio::StopEffects() {
+  if (open_) Mix_HaltChannel(kEffectChannel);
+}
+
+uint32_t TSdlAudio::ChunkMilliseconds(const Mix_Chunk* chunk) const {
+  const uint64_t frames = chunk->alen / static_cast<uint32_t>(bytesPerFrame_);
+  return static_cast<uint32_t>(frames * 1000 / static_cast<uint32_t>(frequency_));
+}
+
+void TSdlAudio::PlayChunk(Mix_Chunk* chunk, bool wait) {
+  Mix_HaltChannel(kEffectChannel);
+  if (!chunk) return;
+  const uint64_t start = SDL_GetTicks64();
+  if (Mix_PlayChannel(kEffectChannel, chunk, 0) < 0 || !wait) return;
+  // The sound lasts its own length even on a driver that mixes faster than real time;
+  // a driver that stalls must not hold the game for ever.
+  const uint64_t end = start + ChunkMilliseconds(chunk);
+  const uint64_t limit = end + 2000;
+  while (SDL_GetTicks64() < limit && (SDL_GetTicks64() < end || Mix_Playing(kEffectChannel))) {
+    SDL_Delay(5);
+  }
+}
+
+void TSdlAudio::PlayAsync(const std::vector<uint8_t>& image) {
+  if (!open_) return;
+  const auto key = std::make_pair(image.data(), image.size());
+  auto it = decoded_.find(key);
+  if (it == decoded_.end()) it = decoded_.emplace(key, ChunkFromBytes(image)).first;
+  PlayChunk(it->second, false);
+}
+
+void TSdlAudio::PlaySync(const std::string& path) {
+  if (!open_) return;
+  Mix_HaltChannel(kEffectChannel);
+  if (byName_) {
+    Mix_FreeChunk(byName_);
+    byName_ = nullptr;
+  }
+  byName_ = path.empty() ? nullptr : Mix_LoadWAV(path.c_str());
+  PlayChunk(byName_ ? byName_ : alert_, true);
+}

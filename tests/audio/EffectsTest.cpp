@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "audio/TEffects.h"
+#include "tests/audio/Fakes.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A ProgramDir holding ZANDOR0..3.WAV whose first bytes are '0'..'3'.
+struct EffectsTest : ::testing::Test {
+  TGame g;
+  FakeSound sound;
+  TEffects fx{g, sound};
+  fs::path dir = fs::temp_directory_path() / ("zfx" + std::to_string(::getpid()));
+
+  void SetUp() override {
+    fs::create_directories(dir);
+    for (int n = 0; n < 4; ++n) {
+      std::ofstream(dir / ("ZANDOR" + std::to_string(n) + ".WAV")) << n << "RIFF";
+    }
+    g.ProgramDir = dir.string() + "/";
+    g.SetFileDefaults();
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  void PlayAll() {
+    for (Effect e : {Effect::Stop, Effect::Spin, Effect::Coin, Effect::Credit, Effect::Win,
+                     Effect::Lose, Effect::PowerUp, Effect::PowerDown, Effect::Bonus}) {
+      fx.Play(e);
+    }
+  }
+};
+
+}  // namespace
+
+// The fixed effects come from memory, the replaceable ones by name; the default
+// switches leave out Lose and Slot Spin.
+TEST_F(EffectsTest, DefaultSwitchesRouteEachEffect) {
+  ASSERT_EQ(fx.LoadEffectSounds(), "");
+  PlayAll();
+  const std::string d = g.ProgramDir;
+  EXPECT_EQ(sound.log,
+            (std::vector<std::string>{"async:0", "async:2", "async:3", "sync:" + d + "ZANDOR5.WAV",
+                                      "sync:" + d + "ZANDOR6.WAV", "sync:" + d + "ZANDOR7.WAV",
+                                      "sync:" + d + "ZANDOR4.WAV"}));
+}
+
+// Each event's own switch silences only that event.
+TEST_F(EffectsTest, EachSwitchGatesItsEffect) {
+  fx.LoadEffectSounds();
+  g.sndSpin = g.sndLose = true;
+  bool* switches[] = {&g.sndStop, &g.sndSpin,    &g.sndCoins,     &g.sndCredits, &g.sndWin,
+                      &g.sndLose, &g.sndPowerUp, &g.sndPowerDown, &g.sndBonus};
+  for (bool* s : switches) {
+    sound.log.clear();
+    *s = false;
+    PlayAll();
+    EXPECT_EQ(sound.log.size(), 8u);
+    *s = true;
+  }
+}
+
+// The master switch silences everything and leaves the per-event choices as they were,
+// so turning it back on restores them.
+TEST_F(EffectsTest, MasterSwitchKeepsPerEventChoices) {
+  fx.LoadEffectSounds();
+  g.Sound = false;
+  PlayAll();
+  fx.Play(Effect::Lose);
+  EXPECT_TRUE(sound.log.empty());
+  EXPECT_FALSE(g.sndLose);
+  EXPECT_TRUE(g.sndWin);
+  g.Sound = true;
+  PlayAll();
+  EXPECT_EQ(sound.log.size(), 7u);
+}
+
+// Preview plays the row's file even with every switch off.
+TEST_F(EffectsTest, PreviewIgnoresSwitches) {
+  g.Sound = false;
+  g.sndBonus = false;
+  fx.Preview(g.BonusSound);
+  EXPECT_EQ(sound.log, std::vector<std::string>{"sync:" + g.BonusSound});
+}
+
+// A missing fixed file is reported by name, the others still load and the missing
+// effect stays silent instead of playing garbage.
+TEST_F(EffectsTest, MissingFixedFileIsReportedAndSkipped) {
+  fs::remove(dir / "ZANDOR1.WAV");
+  const std::string err = fx.LoadEffectSounds();
+  EXPECT_EQ(err, "File not found: " + g.ProgramDir + "ZANDOR1.WAV");
+  EXPECT_EQ(fx.Image(0).size(), 5u);
+  EXPECT_TRUE(fx.Image(1).empty());
+  EXPECT_EQ(fx.Image(3).size(), 5u);
+  g.sndSpin = true;
+  fx.Play(Effect::Spin);
+  fx.Play(Effect::Credit);
+  EXPECT_EQ(sound.log, std::vector<std::string>{"async:3"});
+}
+
+// Long paths reach the service whole: nothing is cut at 100 characters.
+TEST_F(EffectsTest, LongPathIsPassedWhole) {
+  g.WinSound = "/" + std::string(250, 'w') + ".WAV";
+  fx.Play(Effect::Win);
+  EXPECT_EQ(sound.log, std::vector<std::string>{"sync:" + g.WinSound});
+}
