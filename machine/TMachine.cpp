@@ -1,0 +1,406 @@
+#include "machine/TMachine.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kCoinsMax = 25;
+constexpr int kSteps = 101;
+constexpr int kPoolBaseCoins = 200;
+constexpr int kFreeSpinAward = 7;
+constexpr const char* kNotEnough =
+    "You do not have enough credits to bet the same amount as you last spin; "
+    "you better borrow some credits!.";
+constexpr const char* kPlaceBet = "Please place a bet before spinning.";
+
+int SymbolAt(const std::string& strip, int index0) {
+  return strip[static_cast<size_t>(index0 % 20)] - '0';
+}
+
+// The count-up pauses longer as fewer coins remain.
+double CountUpPause(double coins) {
+  if (coins < 6) return 0.06;
+  if (coins < 15) return 0.035;
+  if (coins < 50) return 0.025;
+  if (coins < 100) return 0.01;
+  if (coins < 500) return 0.0025;
+  return 0.001;
+}
+
+double PoolPause(double coins) {
+  if (coins < 6) return 0.25;
+  if (coins < 15) return 0.15;
+  if (coins < 50) return 0.1;
+  if (coins < 100) return 0.05;
+  if (coins < 500) return 0.01;
+  return 0.005;
+}
+
+}  // namespace
+
+void ComputeReelGrid(TGame& g) {
+  for (int r = 0; r < 3; ++r) {
+    const std::string& strip = g.ReelStrips[r];
+    if (strip.size() < 20) continue;
+    int k = g.ReelStops[r] / 2;
+    for (int row = 0; row < 3; ++row) g.ReelGrid[r * 3 + row] = SymbolAt(strip, k + row);
+  }
+}
+
+int PayFactor(int a, int b, int c) {
+  for (int sym = 0; sym <= 5; ++sym)
+    if (a == sym && b == sym && c == sym) return PayFactors[sym];
+  if (a == 5 && b == 5) return PayFactors[6];
+  return 0;
+}
+
+std::array<int, 3> PaylineCells(int k) {
+  // Grid entry (reel-1)*3 + row, rows 0 top, 1 middle, 2 bottom.
+  switch (k) {
+    case 1: return {1, 4, 7};
+    case 2: return {0, 3, 6};
+    case 3: return {2, 5, 8};
+    case 4: return {0, 4, 8};
+    default: return {2, 4, 6};
+  }
+}
+
+struct TMachine::BusyScope {
+  explicit BusyScope(TMachine& m) : m_(m) {
+    if (m_.busy_++ == 0) m_.host_.StateChanged();
+  }
+  ~BusyScope() {
+    if (--m_.busy_ == 0) m_.host_.StateChanged();
+  }
+  TMachine& m_;
+};
+
+TMachine::TMachine(TGame& game, Host& host) : g_(game), host_(host) {}
+
+void TMachine::ClearWins() {
+  g_.LinePays.fill(0);
+  g_.SpinWin = 0;
+}
+
+void TMachine::UpdateLineBets(double coinValue, double wager) {
+  int n = coinValue > 0 ? static_cast<int>(std::lround(wager / coinValue)) : 0;
+  if (n < 0) n = 0;
+  if (n > kCoinsMax) n = kCoinsMax;
+  for (int line = 1; line <= 5; ++line) {
+    int coins = n >= line ? (n - line) / 5 + 1 : 0;
+    g_.LineBets[line - 1] = coins * coinValue;
+  }
+  host_.DrawLamps(coinValue, wager);
+}
+
+void TMachine::BitBtn1Click() {
+  // Coins placed while free spins remain would be overwritten by the free spin's wager.
+  if (Busy() || g_.FreeSpins > 0) return;
+  ClearWins();
+  if (g_.Credits < g_.CoinValue) return;
+  g_.Wager += g_.CoinValue;
+  UpdateLineBets(g_.CoinValue, g_.Wager);
+  g_.Credits -= g_.CoinValue;
+  host_.Redraw(FaceElement::Credits);
+  host_.Redraw(FaceElement::Wager);
+  host_.Play(Effect::Coin);
+  if (g_.Wager >= kCoinsMax * g_.CoinValue) Button1Click();
+}
+
+void TMachine::BitBtn2Click() {
+  if (Busy() || g_.FreeSpins > 0) return;
+  ClearWins();
+  int placed = static_cast<int>(std::lround(g_.Wager / g_.CoinValue));
+  int k = std::min(5, kCoinsMax - placed);
+  if (g_.Credits < k * g_.CoinValue) return;
+  {
+    BusyScope busy(*this);
+    host_.SetBetButtonsEnabled(false);
+    int added = 0;
+    // The loop re-tests its conditions before every coin: the bank stays open meanwhile.
+    while (g_.Wager < kCoinsMax * g_.CoinValue && added < 5 && g_.Credits >= g_.CoinValue) {
+      g_.Credits -= g_.CoinValue;
+      g_.Wager += g_.CoinValue;
+      ++added;
+      UpdateLineBets(g_.CoinValue, g_.Wager);
+      host_.Redraw(FaceElement::Credits);
+      host_.Redraw(FaceElement::Wager);
+      host_.Play(Effect::Coin);
+      WaitSeconds(0.1);
+    }
+    host_.SetBetButtonsEnabled(true);
+  }
+  if (g_.Wager >= kCoinsMax * g_.CoinValue) Button1Click();
+}
+
+void TMachine::BitBtn3Click() {
+  if (Busy() || g_.FreeSpins > 0) return;
+  ClearWins();
+  if (kCoinsMax * g_.CoinValue - g_.Wager > g_.Credits) return;
+  {
+    BusyScope busy(*this);
+    host_.SetBetButtonsEnabled(false);
+    while (g_.Wager < kCoinsMax * g_.CoinValue && g_.Credits >= g_.CoinValue) {
+      g_.Credits -= g_.CoinValue;
+      g_.Wager += g_.CoinValue;
+      UpdateLineBets(g_.CoinValue, g_.Wager);
+      host_.Redraw(FaceElement::Credits);
+      host_.Redraw(FaceElement::Wager);
+      host_.Play(Effect::Coin);
+      WaitSeconds(0.1);
+    }
+    host_.SetBetButtonsEnabled(true);
+  }
+  Button1Click();
+}
+
+void TMachine::ChooseCoinValue(int bet) {
+  if (g_.Spins <= 0 || Busy() || bet < 0 || bet >= static_cast<int>(CoinTable.size())) return;
+  g_.CoinValue = CoinTable[bet].Value;
+  g_.BonusPool = kPoolBaseCoins * g_.CoinValue;
+  g_.PowerPts = 0;
+  // A placed wager goes back to the credits; they are not converted to the new coin.
+  g_.Credits += g_.Wager;
+  g_.Wager = 0;
+  g_.LastWager = 0;
+  g_.Bet = static_cast<uint8_t>(bet);
+  host_.Repaint();
+  host_.StateChanged();
+}
+
+void TMachine::ChooseSpeed(int speed) {
+  if (speed < 0 || speed > 2) return;
+  g_.SpinDelay = SpeedDelays[speed];
+  g_.Speed = static_cast<uint8_t>(speed);
+  host_.StateChanged();
+}
+
+void TMachine::WaitSeconds(double seconds) {
+  const uint32_t start = host_.TickCount();
+  const uint32_t span = static_cast<uint32_t>(std::ceil(seconds * 1000.0));
+  // Differences of ticks stay right when the 32-bit tick count wraps.
+  while (host_.TickCount() - start < span) host_.ProcessMessages(start + span);
+}
+
+void TMachine::AddPoolContribution() {
+  if (g_.Wager >= kCoinsMax * g_.CoinValue) g_.BonusPool += 0.04 * g_.Wager;
+  host_.Redraw(FaceElement::Bonus);
+}
+
+void TMachine::Button1Click() {
+  if (Busy()) return;
+  ClearWins();
+  if (g_.FreeSpins > 0) {
+    host_.Redraw(FaceElement::FreeSpinsLeft);
+    g_.Wager = g_.LastWager;
+    UpdateLineBets(g_.CoinValue, g_.Wager);
+  } else if (g_.Wager != 0) {
+    AddPoolContribution();
+  } else if (g_.LastWager > 0) {
+    if (g_.Credits < g_.LastWager) {
+      g_.AutoSpin = false;
+      host_.StateChanged();
+      host_.Inform(kNotEnough);
+      if (g_.AutoSpin || g_.FreeSpins > 0) host_.SetTimer1(true);
+      return;
+    }
+    UpdateLineBets(g_.CoinValue, g_.LastWager);
+    g_.Wager = g_.LastWager;
+    g_.Credits -= g_.LastWager;
+    host_.Redraw(FaceElement::Credits);
+    host_.Redraw(FaceElement::Wager);
+    AddPoolContribution();
+  } else {
+    host_.Inform(kPlaceBet);
+    if (g_.AutoSpin || g_.FreeSpins > 0) host_.SetTimer1(true);
+    return;
+  }
+
+  {
+    BusyScope busy(*this);
+    const bool freeSpin = g_.FreeSpins > 0;
+    host_.SetTimer3(false);
+    if (freeSpin) {
+      ++g_.FreeSpinCount;
+      host_.Redraw(FaceElement::FreeSpinCount);
+    } else {
+      ++g_.Spins;
+      host_.Redraw(FaceElement::Spins);
+    }
+    host_.SetBetButtonsEnabled(false);
+
+    Rng.Randomize(host_.UtcTimeOfDayMs());
+    std::array<int, 3> pos{};
+    for (int& p : pos) p = Rng.Next(40);
+    AnimateReels(pos);
+    g_.ReelStops = pos;
+
+    host_.SetTimer3(true);
+    ComputeReelGrid(g_);
+    EvaluatePaylines();
+    if (g_.WinPending > 0) CountUpWin();
+    if (g_.FreeSpins == 0) UpdateBonusMeter();
+    host_.SetBetButtonsEnabled(true);
+    host_.FocusSpinButton();
+    g_.LastWager = g_.Wager;
+    g_.Wager = 0;
+    FreeSpinBookkeeping();
+  }
+  if (g_.AutoSpin || g_.FreeSpins > 0) host_.SetTimer1(true);
+}
+
+void TMachine::AnimateReels(std::array<int, 3>& pos) {
+  int s = 0;
+  uint32_t t = host_.TickCount();
+  while (s < kSteps) {
+    const uint32_t delay = static_cast<uint32_t>(g_.SpinDelay);
+    if (host_.TickCount() - t >= delay) {
+      t = host_.TickCount();
+      ++s;
+      AnimationStep(s, pos);
+    }
+    if (s < kSteps) host_.ProcessMessages(t + delay);
+  }
+}
+
+void TMachine::AnimationStep(int s, std::array<int, 3>& pos) {
+  auto down = [](int p) { return p == 0 ? 39 : p - 1; };
+  // Reel 1 stops first, then reel 2, then reel 3; each settles by half steps on an even stop.
+  if (s < 40) pos[0] = Rng.Next(40);
+  else if (s == 40) pos[0] = 2 * Rng.Next(20);
+  else if (s <= 60) pos[0] = down(pos[0]);
+  if (s < 60) pos[1] = Rng.Next(40);
+  else if (s == 60) pos[1] = 2 * Rng.Next(20);
+  else if (s <= 80) pos[1] = down(pos[1]);
+  if (s < 79) pos[2] = Rng.Next(40);
+  else if (s == 79) pos[2] = 2 * Rng.Next(20);
+  else pos[2] = down(pos[2]);
+
+  host_.DrawReels(pos);
+
+  if (s == 59 || s == 79 || s == 99) {
+    host_.Play(Effect::Stop);
+  } else if (s < 99) {
+    int every = g_.SpinDelay == 10 ? 5 : g_.SpinDelay == 35 ? 3 : g_.SpinDelay == 55 ? 2 : 0;
+    if (every > 0 && s % every == 0) host_.Play(Effect::Spin);
+  }
+}
+
+void TMachine::EvaluatePaylines() {
+  g_.SpinWin = 0;
+  for (int line = 1; line <= 5; ++line) {
+    auto cells = PaylineCells(line);
+    int factor = PayFactor(g_.ReelGrid[cells[0]], g_.ReelGrid[cells[1]], g_.ReelGrid[cells[2]]);
+    g_.LinePays[line - 1] = factor;
+    g_.SpinWin += factor * g_.LineBets[line - 1];
+    if (factor > 0) host_.DrawPayline(line);
+  }
+  if (g_.SpinWin > 0) {
+    host_.Play(Effect::Win);
+    if (g_.AceyDucey && !g_.AutoSpin) host_.OfferCardGame(g_.SpinWin);
+    g_.WinPending = g_.SpinWin;
+    host_.Redraw(FaceElement::Won);
+    UpdateLineBets(g_.CoinValue, g_.Wager);
+  } else {
+    host_.Play(Effect::Lose);
+  }
+}
+
+void TMachine::CountUpWin() {
+  BusyScope busy(*this);
+  while (g_.WinPending > 0.04) {
+    double pause = CountUpPause(g_.WinPending / g_.CoinValue);
+    g_.Credits += g_.CoinValue;
+    g_.WinPending -= g_.CoinValue;
+    host_.Redraw(FaceElement::Credits);
+    host_.Redraw(FaceElement::Won);
+    host_.Play(Effect::Credit);
+    WaitSeconds(pause);
+  }
+}
+
+void TMachine::UpdateBonusMeter() {
+  int gains = 0, losses = 0;
+  for (int v : g_.ReelGrid) {
+    gains += v == GAIN;
+    losses += v == LOSS;
+  }
+  if (losses > 0) {
+    host_.Play(Effect::PowerDown);
+    g_.PowerPts /= 2;
+    host_.DrawBonusMeter(false);
+  } else if (gains > 0) {
+    host_.Play(Effect::PowerUp);
+    g_.PowerPts = std::min(100, g_.PowerPts + 10 * gains);
+    host_.DrawBonusMeter(true);
+  }
+}
+
+void TMachine::PayBonusPool() {
+  BusyScope busy(*this);
+  // A remainder of a cent or more that is less than a coin still pays a whole coin.
+  while (g_.BonusPool >= 0.01) {
+    double pause = PoolPause(g_.BonusPool / g_.CoinValue);
+    g_.Credits += g_.CoinValue;
+    g_.BonusPool -= g_.CoinValue;
+    host_.Redraw(FaceElement::Credits);
+    host_.Redraw(FaceElement::Bonus);
+    host_.Play(Effect::Credit);
+    WaitSeconds(pause);
+  }
+}
+
+void TMachine::FreeSpinBookkeeping() {
+  if (g_.FreeSpins >= 1) {
+    --g_.FreeSpins;
+    g_.PowerPts = 0;
+    if (g_.FreeSpins == 0) {
+      g_.BonusPool = kPoolBaseCoins * g_.CoinValue;
+      g_.ReelStrips[1] = NormalStrips[1];
+      // The window now shows reel 2's normal strip; the blinking follows what is shown.
+      ComputeReelGrid(g_);
+      host_.Repaint();
+    }
+  } else if (g_.PowerPts >= 100) {
+    host_.Play(Effect::Bonus);
+    PayBonusPool();
+    g_.FreeSpins = kFreeSpinAward;
+    g_.PowerPts = 0;
+    g_.ReelStrips[1] = FreeSpinStrip;
+    ComputeReelGrid(g_);
+    host_.Repaint();
+  }
+}
+
+void TMachine::Timer1Timer() {
+  // A tick that arrives while money is in motion waits for the next one.
+  if (Busy()) return;
+  if ((g_.AutoSpin && g_.LastWager > 0 && g_.Credits >= g_.LastWager) || g_.FreeSpins > 0) {
+    host_.SetTimer1(false);
+    Button1Click();
+  } else {
+    host_.SetTimer1(false);
+    g_.AutoSpin = false;
+    host_.StateChanged();
+  }
+}
+
+void TMachine::AutoSpin2Click() {
+  g_.AutoSpin = !g_.AutoSpin;
+  host_.SetTimer1(!host_.Timer1Enabled());
+  host_.StateChanged();
+}
+
+bool TMachine::NewGame2Click() {
+  if (Busy()) return false;
+  g_.BonusPool = kPoolBaseCoins * g_.CoinValue;
+  g_.Wager = 0;
+  g_.LastWager = 0;
+  g_.Spins = 0;
+  g_.FreeSpinCount = 0;
+  g_.PowerPts = 0;
+  g_.Credits = 1000.00;
+  g_.Borrowed = 1000.00;
+  host_.Repaint();
+  return true;
+}

@@ -1,0 +1,69 @@
+// The slot machine's rules: wagering, the spin cycle, paylines and payoffs, the bonus
+// feature and new game. Works on TGame and reaches the outside only through Host.
+#pragma once
+
+#include <array>
+
+#include "machine/Host.h"
+#include "machine/TGame.h"
+
+// Fills ReelGrid from ReelStrips and ReelStops.
+void ComputeReelGrid(TGame& g);
+// The pay per coin for three symbols on a line (0 when no payoff row matches).
+int PayFactor(int reel1, int reel2, int reel3);
+// The three ReelGrid entries of payline k (1..5).
+std::array<int, 3> PaylineCells(int k);
+
+class TMachine {
+ public:
+  TMachine(TGame& game, Host& host);
+
+  // Bet 1, Bet 5 and Bet Max.
+  void BitBtn1Click();
+  void BitBtn2Click();
+  void BitBtn3Click();
+  // A coin-value menu entry (row 0..5 of CoinTable); ignored in a fresh game or while busy.
+  void ChooseCoinValue(int bet);
+  // Fast, Medium or Slow (0..2).
+  void ChooseSpeed(int speed);
+  // Deals the wager out to LineBets and redraws the lamp panel.
+  void UpdateLineBets(double coinValue, double wager);
+
+  // The spin.
+  void Button1Click();
+  // Starts the next automatic or free spin.
+  void Timer1Timer();
+  // "&Auto Spin": flips the check mark and Timer1.
+  void AutoSpin2Click();
+  // Waits while the window processes its messages.
+  void WaitSeconds(double seconds);
+
+  // Scores the five paylines of ReelGrid.
+  void EvaluatePaylines();
+  // Counts WinPending into Credits coin by coin.
+  void CountUpWin();
+  // Pays the bonus pool into Credits coin by coin.
+  void PayBonusPool();
+
+  // "&New Game"; returns false when refused because a spin or count is running.
+  bool NewGame2Click();
+
+  // True while a spin, a coin-by-coin bet, a count-up or a payout is running: the money
+  // is in motion, so nothing may swap the game underneath it.
+  bool Busy() const { return busy_ > 0; }
+
+ private:
+  struct BusyScope;
+  void StartBetLoop();
+  void EndBetLoop();
+  void AddPoolContribution();
+  void UpdateBonusMeter();
+  void FreeSpinBookkeeping();
+  void AnimateReels(std::array<int, 3>& pos);
+  void AnimationStep(int s, std::array<int, 3>& pos);
+  void ClearWins();
+
+  TGame& g_;
+  Host& host_;
+  int busy_ = 0;
+};

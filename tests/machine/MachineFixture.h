@@ -1,0 +1,54 @@
+// A game, a fake host and the machine between them, plus seed search for chosen outcomes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "machine/TMachine.h"
+#include "tests/support/FakeHost.h"
+
+struct MachineFixture : ::testing::Test {
+  TGame G;
+  FakeHost H;
+  TMachine M{G, H};
+
+  MachineFixture() { ComputeReelGrid(G); }
+
+  // Places coins directly, as earlier bet presses would have.
+  void Place(int coins) {
+    G.Wager += coins * G.CoinValue;
+    G.Credits -= coins * G.CoinValue;
+    M.UpdateLineBets(G.CoinValue, G.Wager);
+  }
+
+  // The first time of day from `from` on whose spin ends on a grid the predicate accepts.
+  static uint32_t FindTimeOfDay(const std::function<bool(const TGame&)>& accept,
+                                uint32_t from = 1000, const char* reel2 = NormalStrips[1]) {
+    for (uint32_t t = from; t < from + 2000000; t += 7) {
+      TGame g;
+      g.ReelStrips[1] = reel2;
+      g.FreeSpins = 1;  // a free spin: no bets, no meter, nothing but the stops
+      g.LastWager = 0;
+      g.AceyDucey = false;
+      FakeHost h;
+      h.TimeOfDay = t;
+      TMachine m(g, h);
+      m.Button1Click();
+      TGame shown;
+      shown.ReelStrips[1] = reel2;
+      shown.ReelStops = g.ReelStops;
+      ComputeReelGrid(shown);
+      if (accept(shown)) return t;
+    }
+    ADD_FAILURE() << "no time of day gives the wanted grid";
+    return 0;
+  }
+  static int CountOf(const TGame& g, int symbol) {
+    int n = 0;
+    for (int v : g.ReelGrid) n += v == symbol;
+    return n;
+  }
+};

@@ -1,0 +1,119 @@
+// The bonus feature: the pool's growth, the meter, the award and the seven free spins.
+#include "tests/machine/MachineFixture.h"
+
+using Bonus = MachineFixture;
+
+// Records what the SPIN FREE counter shows as each free spin starts.
+struct CounterHost : FakeHost {
+  const TGame* Game = nullptr;
+  std::vector<int> Shown;
+  void Redraw(FaceElement e) override {
+    if (e == FaceElement::FreeSpinsLeft) Shown.push_back(Game->FreeSpins - 1);
+    FakeHost::Redraw(e);
+  }
+};
+
+// Only a full 25-coin wager feeds the pool, by exactly one coin.
+TEST_F(Bonus, PoolContribution) {
+  G.AceyDucey = false;
+  H.TimeOfDay = FindTimeOfDay([](const TGame& g) { return CountOf(g, GAIN) == 0; });
+  Place(24);
+  M.Button1Click();
+  EXPECT_DOUBLE_EQ(G.BonusPool, 50.00);
+  Place(25);
+  M.Button1Click();
+  EXPECT_DOUBLE_EQ(G.BonusPool, 50.25);
+}
+
+// GAIN symbols anywhere add ten points each up to 100; any LOSS halves the meter instead.
+TEST_F(Bonus, MeterArithmetic) {
+  G.AceyDucey = false;
+  struct Case {
+    int gains, losses, before, after;
+  };
+  for (Case c : {Case{1, 0, 95, 100}, Case{3, 0, 90, 100}, Case{2, 1, 57, 28}, Case{0, 1, 1, 0},
+                 Case{1, 0, 20, 30}, Case{0, 0, 40, 40}}) {
+    uint32_t t = FindTimeOfDay([&](const TGame& g) {
+      return CountOf(g, GAIN) == c.gains && CountOf(g, LOSS) == c.losses;
+    });
+    G.PowerPts = c.before;
+    G.FreeSpins = 0;
+    G.ReelStrips[1] = NormalStrips[1];
+    G.BonusPool = 0;  // an award pays nothing here; only the meter is looked at
+    H.Clear();
+    H.TimeOfDay = t;
+    Place(1);
+    M.Button1Click();
+    int reached = c.after >= 100 ? 0 : c.after;  // the award resets the meter
+    EXPECT_EQ(G.PowerPts, reached) << c.before << " with " << c.gains << " GAIN";
+    EXPECT_EQ(G.FreeSpins, c.after >= 100 ? 7 : 0);
+    EXPECT_EQ(H.Count(Effect::PowerUp), c.losses == 0 && c.gains > 0 ? 1 : 0);
+    EXPECT_EQ(H.Count(Effect::PowerDown), c.losses > 0 ? 1 : 0);
+    EXPECT_EQ(H.Count(Effect::Bonus), c.after >= 100 ? 1 : 0);
+  }
+}
+
+// Winning the bonus with 53.00 in the pool at 25 cents pays 212 coins, then seven free
+// spins follow one per Timer1 tick showing 6..0 left; afterwards the pool restarts at 50.00,
+// reel 2 is back on its strip with the LOSS symbol and no further spin starts.
+TEST_F(Bonus, AwardAndFreeSpinSequence) {
+  CounterHost host;
+  host.Game = &G;
+  TMachine m(G, host);
+  G.AceyDucey = false;
+  G.PowerPts = 95;
+  G.BonusPool = 53.00 - 0.25;  // the full wager below adds the last coin
+  host.TimeOfDay = FindTimeOfDay([](const TGame& g) {
+    return CountOf(g, GAIN) == 1 && CountOf(g, LOSS) == 0;
+  });
+  Place(25);
+  const double before = G.Credits;
+  m.Button1Click();
+  const double firstWin = G.SpinWin;
+  EXPECT_EQ(host.Count(Effect::Credit), 212 + static_cast<int>(std::lround(firstWin / 0.25)));
+  EXPECT_EQ(G.FreeSpins, 7);
+  EXPECT_EQ(G.PowerPts, 0);
+  EXPECT_EQ(G.ReelStrips[1], FreeSpinStrip);
+  EXPECT_TRUE(host.Timer1);
+  EXPECT_NEAR(G.Credits, before + firstWin + 53.00, 1e-9);
+
+  double freeWins = 0;
+  const int spins = G.Spins;
+  for (int i = 0; i < 7; ++i) {
+    ASSERT_TRUE(host.Timer1) << i;
+    double creditsBefore = G.Credits;
+    host.TimeOfDay += 7919;
+    m.Timer1Timer();
+    freeWins += G.SpinWin;
+    EXPECT_NEAR(G.Credits, creditsBefore + G.SpinWin, 1e-9);  // a free spin costs nothing
+  }
+  EXPECT_EQ(host.Shown, (std::vector<int>{6, 5, 4, 3, 2, 1, 0}));
+  EXPECT_EQ(G.FreeSpins, 0);
+  EXPECT_EQ(G.FreeSpinCount, 7);
+  EXPECT_EQ(G.Spins, spins);
+  EXPECT_DOUBLE_EQ(G.BonusPool, 50.00);
+  EXPECT_EQ(G.PowerPts, 0);
+  EXPECT_NE(G.ReelStrips[1].find('6'), std::string::npos);
+  EXPECT_FALSE(host.Timer1);
+  EXPECT_NEAR(G.Credits, before + firstWin + 53.00 + freeWins, 1e-9);
+}
+
+// A pool that is not a whole number of coins still pays its last part as a whole coin.
+TEST_F(Bonus, PoolRemainderPaysAWholeCoin) {
+  G.CoinValue = 1.0;
+  G.BonusPool = 2.50;
+  M.PayBonusPool();
+  EXPECT_EQ(H.Count(Effect::Credit), 3);
+  EXPECT_LT(G.BonusPool, 0.01);
+}
+
+// Bets are refused while free spins remain: the free spin would overwrite them.
+TEST_F(Bonus, NoBetsDuringFreeSpins) {
+  G.FreeSpins = 3;
+  double credits = G.Credits;
+  M.BitBtn1Click();
+  M.BitBtn2Click();
+  M.BitBtn3Click();
+  EXPECT_DOUBLE_EQ(G.Credits, credits);
+  EXPECT_EQ(G.Wager, 0);
+}

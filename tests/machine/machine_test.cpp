@@ -1,0 +1,197 @@
+// Wagering, the coin value, the line deal and the payoff table.
+#include "tests/machine/MachineFixture.h"
+
+using Wagering = MachineFixture;
+
+// A bet the credits do not cover is refused without a word.
+TEST_F(Wagering, RefusedBetsChangeNothing) {
+  G.Credits = 0.20;
+  M.BitBtn1Click();
+  EXPECT_DOUBLE_EQ(G.Credits, 0.20);
+  EXPECT_EQ(G.Wager, 0);
+  EXPECT_TRUE(H.Sounds.empty());
+
+  // Bet 5 with 3 coins placed needs credit for five coins; two are not enough.
+  G.Credits = 0.50;
+  G.Wager = 0.75;
+  M.BitBtn2Click();
+  EXPECT_DOUBLE_EQ(G.Credits, 0.50);
+  EXPECT_DOUBLE_EQ(G.Wager, 0.75);
+
+  // Bet Max with 10 coins placed and credit for 14 does nothing and starts no spin.
+  G.Wager = 2.50;
+  G.Credits = 14 * 0.25;
+  M.BitBtn3Click();
+  EXPECT_DOUBLE_EQ(G.Wager, 2.50);
+  EXPECT_EQ(G.Spins, 0);
+  EXPECT_TRUE(H.Messages.empty());
+}
+
+// Twenty-five presses of Bet 1 take 6.25 and the last one spins.
+TEST_F(Wagering, BetOneTwentyFiveTimesSpins) {
+  G.AceyDucey = false;
+  for (int i = 0; i < 24; ++i) M.BitBtn1Click();
+  EXPECT_EQ(G.Spins, 0);
+  EXPECT_DOUBLE_EQ(G.Wager, 6.00);
+  EXPECT_EQ(H.Count(Effect::Coin), 24);
+  double before = G.Credits;
+  M.BitBtn1Click();
+  EXPECT_EQ(G.Spins, 1);
+  EXPECT_DOUBLE_EQ(G.LastWager, 6.25);
+  EXPECT_EQ(G.Wager, 0);
+  EXPECT_NEAR(G.Credits, before - 0.25 + G.SpinWin, 1e-9);
+}
+
+// Bet 5 deals one coin to each line, a coin every tenth of a second, and the fifth press spins.
+TEST_F(Wagering, BetFivePlacesFiveCoinsThenSpins) {
+  G.AceyDucey = false;
+  M.BitBtn2Click();
+  EXPECT_DOUBLE_EQ(G.Wager, 1.25);
+  EXPECT_EQ(G.LineBets, (std::array<double, 5>{0.25, 0.25, 0.25, 0.25, 0.25}));
+  ASSERT_EQ(H.SoundTimes.size(), 5u);
+  for (int i = 1; i < 5; ++i) EXPECT_EQ(H.SoundTimes[i] - H.SoundTimes[i - 1], 100u);
+  EXPECT_EQ(G.Spins, 0);
+  for (int i = 0; i < 3; ++i) M.BitBtn2Click();
+  EXPECT_EQ(G.Spins, 0);
+  M.BitBtn2Click();
+  EXPECT_EQ(G.Spins, 1);
+  EXPECT_DOUBLE_EQ(G.LastWager, 6.25);
+}
+
+// With 22 coins placed Bet 5 needs credit for 3 coins only, adds them and spins.
+TEST_F(Wagering, BetFiveTopsUpTheLastCoins) {
+  G.AceyDucey = false;
+  G.Wager = 22 * 0.25;
+  G.Credits = 3 * 0.25;
+  M.BitBtn2Click();
+  EXPECT_EQ(H.Count(Effect::Coin), 3);
+  EXPECT_EQ(G.Spins, 1);
+  EXPECT_NEAR(G.Credits, G.SpinWin, 1e-9);
+}
+
+// Bet Max with 10 coins placed takes 15 more, 0.1 s apart, then spins.
+TEST_F(Wagering, BetMaxFillsToTwentyFive) {
+  G.AceyDucey = false;
+  Place(10);
+  double before = G.Credits;
+  M.BitBtn3Click();
+  EXPECT_EQ(H.Count(Effect::Coin), 15);
+  EXPECT_EQ(H.SoundTimes[14] - H.SoundTimes[0], 1400u);
+  EXPECT_EQ(G.Spins, 1);
+  EXPECT_NEAR(G.Credits, before - 15 * 0.25 + G.SpinWin, 1e-9);
+  EXPECT_DOUBLE_EQ(G.BonusPool, 50.25);  // a full wager adds one coin to the pool
+}
+
+// Changing the coin value returns the wager and resets the pool and meter, but only once
+// the game has had a paid spin.
+TEST_F(Wagering, CoinValueChange) {
+  Place(3);
+  M.ChooseCoinValue(1);
+  EXPECT_DOUBLE_EQ(G.CoinValue, 0.25);
+  EXPECT_EQ(G.Bet, 3);
+  EXPECT_EQ(H.Repaints, 0);
+
+  G.Spins = 1;
+  G.PowerPts = 40;
+  G.LastWager = 1.0;
+  double credits = G.Credits;
+  M.ChooseCoinValue(1);
+  EXPECT_DOUBLE_EQ(G.CoinValue, 1.00);
+  EXPECT_DOUBLE_EQ(G.Credits, credits + 0.75);
+  EXPECT_EQ(G.Wager, 0);
+  EXPECT_EQ(G.LastWager, 0);
+  EXPECT_DOUBLE_EQ(G.BonusPool, 200.00);
+  EXPECT_EQ(G.PowerPts, 0);
+  EXPECT_EQ(G.Bet, 1);
+  EXPECT_EQ(H.Repaints, 1);
+  M.ChooseCoinValue(5);
+  EXPECT_DOUBLE_EQ(G.BonusPool, 10.00);
+}
+
+// The n-th coin lies on line ((n-1) mod 5) + 1.
+TEST_F(Wagering, CoinsAreDealtToLinesInTurn) {
+  M.UpdateLineBets(0.10, 0.30);
+  EXPECT_EQ(G.LineBets, (std::array<double, 5>{0.10, 0.10, 0.10, 0, 0}));
+  M.UpdateLineBets(1.0, 7.0);
+  EXPECT_EQ(G.LineBets, (std::array<double, 5>{2, 2, 1, 1, 1}));
+  M.UpdateLineBets(0.05, 1.25);
+  for (double b : G.LineBets) EXPECT_NEAR(b, 0.25, 1e-12);
+  M.UpdateLineBets(0.25, 0);
+  EXPECT_EQ(G.LineBets, (std::array<double, 5>{}));
+  ASSERT_FALSE(H.Lamps.empty());
+  EXPECT_EQ(H.Lamps.back(), (std::pair<double, double>{0.25, 0}));
+}
+
+// Speeds set the step delay; out-of-range requests change nothing.
+TEST_F(Wagering, SpinSpeeds) {
+  M.ChooseSpeed(1);
+  EXPECT_EQ(G.SpinDelay, 35);
+  M.ChooseSpeed(2);
+  EXPECT_EQ(G.SpinDelay, 55);
+  EXPECT_EQ(G.Speed, 2);
+  M.ChooseSpeed(7);
+  EXPECT_EQ(G.Speed, 2);
+  M.ChooseSpeed(0);
+  EXPECT_EQ(G.SpinDelay, 10);
+}
+
+// The payoff rows are tried in order; LOSS never pays, GAIN only as itself.
+TEST(Payoffs, RowsInOrder) {
+  EXPECT_EQ(PayFactor(0, 0, 0), 1000);
+  EXPECT_EQ(PayFactor(1, 1, 1), 200);
+  EXPECT_EQ(PayFactor(2, 2, 2), 50);
+  EXPECT_EQ(PayFactor(3, 3, 3), 20);
+  EXPECT_EQ(PayFactor(4, 4, 4), 10);
+  EXPECT_EQ(PayFactor(5, 5, 5), 5);
+  EXPECT_EQ(PayFactor(5, 5, 2), 2);
+  EXPECT_EQ(PayFactor(5, 5, 0), 2);
+  EXPECT_EQ(PayFactor(2, 5, 5), 0);
+  EXPECT_EQ(PayFactor(6, 6, 6), 0);
+  EXPECT_EQ(PayFactor(0, 5, 5), 0);
+}
+
+// Every stop combination equally likely: a line pays back 6748 of 8000 coins on the normal
+// strips and 7748 with reel 2 on the free-spin strip.
+TEST(Payoffs, PaybackByEnumeration) {
+  for (auto [reel2, expected] : {std::pair{NormalStrips[1], 6748}, {FreeSpinStrip, 7748}}) {
+    const std::string s1 = NormalStrips[0], s2 = reel2, s3 = NormalStrips[2];
+    int total = 0;
+    for (char a : s1)
+      for (char b : s2)
+        for (char c : s3) total += PayFactor(a - '0', b - '0', c - '0');
+    EXPECT_EQ(total, expected) << reel2;
+  }
+}
+
+// The strips hold exactly the symbol counts the machine's odds are built on.
+TEST(Payoffs, StripCounts) {
+  auto count = [](const std::string& s, char c) { return std::count(s.begin(), s.end(), c); };
+  EXPECT_EQ(count(NormalStrips[1], '6'), 1);
+  EXPECT_EQ(count(FreeSpinStrip, '6'), 0);
+  EXPECT_EQ(count(FreeSpinStrip, '0'), 2);
+  EXPECT_EQ(count(NormalStrips[0], '5'), 6);
+  EXPECT_EQ(count(NormalStrips[2], '4'), 5);
+}
+
+// Positions map to strip indices, wrapping after 20.
+TEST(Reels, GridFromStops) {
+  TGame g;
+  ComputeReelGrid(g);  // the start-up stops 26, 2, 8 show 0 0 0 on line 5
+  auto l5 = PaylineCells(5);
+  EXPECT_EQ(g.ReelGrid[l5[0]], 0);
+  EXPECT_EQ(g.ReelGrid[l5[1]], 0);
+  EXPECT_EQ(g.ReelGrid[l5[2]], 0);
+  EXPECT_EQ(g.ReelGrid[2], 0);  // bottom of reel 1
+  EXPECT_EQ(g.ReelGrid[4], 0);  // middle of reel 2
+  EXPECT_EQ(g.ReelGrid[6], 0);  // top of reel 3
+  g.ReelStops = {0, 38, 38};
+  ComputeReelGrid(g);
+  EXPECT_EQ((std::array<int, 3>{g.ReelGrid[0], g.ReelGrid[1], g.ReelGrid[2]}),
+            (std::array<int, 3>{3, 5, 1}));
+  EXPECT_EQ((std::array<int, 3>{g.ReelGrid[3], g.ReelGrid[4], g.ReelGrid[5]}),
+            (std::array<int, 3>{6, 5, 1}));
+  g.ReelStops = {38, 0, 0};
+  ComputeReelGrid(g);
+  EXPECT_EQ((std::array<int, 3>{g.ReelGrid[0], g.ReelGrid[1], g.ReelGrid[2]}),
+            (std::array<int, 3>{4, 3, 5}));
+}

@@ -1,0 +1,252 @@
+// The spin cycle: taking the wager, the animation and its timing and sounds, scoring,
+// the count-up, auto spin, and money that stays put while the spin runs.
+#include "tests/machine/MachineFixture.h"
+
+using Spin = MachineFixture;
+
+namespace {
+// A time of day whose spin ends on stops 12, 4, 34: 5 5 5 on line 1 and 3 3 3 on line 3,
+// one GAIN at the top of reel 2 (worked out by hand from the generator and the strips).
+constexpr uint32_t kWinningTime = 34332250;
+// Stops 6, 2, 30: no line wins, one GAIN in the middle of reel 2.
+constexpr uint32_t kLosingTime = 49530123;
+}  // namespace
+
+// Repeating the last bet takes it from the credits before the reels move.
+TEST_F(Spin, RepeatsLastWagerBeforeTheReelsMove) {
+  G.Credits = 10.00;
+  G.LastWager = 1.25;
+  H.TimeOfDay = kLosingTime;
+  double creditsWhileTurning = -1;
+  H.DuringWait = [&] {
+    if (creditsWhileTurning < 0) creditsWhileTurning = G.Credits;
+  };
+  M.Button1Click();
+  EXPECT_DOUBLE_EQ(creditsWhileTurning, 8.75);
+  ASSERT_FALSE(H.Lamps.empty());
+  EXPECT_EQ(H.Lamps.front(), (std::pair<double, double>{0.25, 1.25}));
+  EXPECT_DOUBLE_EQ(G.BonusPool, 50.00);  // five coins make no pool contribution
+}
+
+// Refused spins say why and take nothing.
+TEST_F(Spin, RefusedSpins) {
+  M.Button1Click();
+  ASSERT_EQ(H.Messages.size(), 1u);
+  EXPECT_EQ(H.Messages[0], "Please place a bet before spinning.");
+  EXPECT_EQ(G.Spins, 0);
+  EXPECT_TRUE(H.ReelDraws.empty());
+
+  H.Clear();
+  G.LastWager = 6.25;
+  G.Credits = 6.00;
+  G.AutoSpin = true;
+  M.Button1Click();
+  ASSERT_EQ(H.Messages.size(), 1u);
+  EXPECT_EQ(H.Messages[0],
+            "You do not have enough credits to bet the same amount as you last spin; you better "
+            "borrow some credits!.");
+  EXPECT_FALSE(G.AutoSpin);
+  EXPECT_DOUBLE_EQ(G.Credits, 6.00);
+  EXPECT_TRUE(H.ReelDraws.empty());
+}
+
+// The golden spin: fixed time of day, exact stops, lines, win and credits.
+TEST_F(Spin, GoldenWinningSpin) {
+  G.AceyDucey = false;
+  Place(25);
+  H.TimeOfDay = kWinningTime;
+  M.Button1Click();
+  EXPECT_EQ(G.ReelStops, (std::array<int, 3>{12, 4, 34}));
+  EXPECT_EQ(G.ReelGrid, (std::array<int, 9>{4, 5, 3, 0, 5, 3, 1, 5, 3}));
+  EXPECT_EQ(G.LinePays, (std::array<double, 5>{5, 0, 20, 0, 0}));
+  EXPECT_DOUBLE_EQ(G.SpinWin, 31.25);
+  EXPECT_NEAR(G.Credits, 1000 - 6.25 + 31.25, 1e-9);
+  EXPECT_EQ(H.Count(Effect::Credit), 125);
+  EXPECT_EQ(H.Paylines, (std::vector<int>{1, 3}));
+  EXPECT_EQ(H.Count(Effect::Win), 1);
+  EXPECT_EQ(H.Count(Effect::Lose), 0);
+  EXPECT_EQ(G.PowerPts, 10);
+  EXPECT_EQ(G.Wager, 0);
+  EXPECT_DOUBLE_EQ(G.LastWager, 6.25);
+  EXPECT_DOUBLE_EQ(G.BonusPool, 50.25);
+  EXPECT_EQ(G.Spins, 1);
+  EXPECT_TRUE(H.BetButtons);
+  EXPECT_TRUE(H.Timer3);
+  EXPECT_FALSE(H.Timer1);
+}
+
+// The card game sees the win after the win sound and may double it before it is counted.
+TEST_F(Spin, CardGameDoublesTheWinBeforeTheCountUp) {
+  Place(25);
+  H.TimeOfDay = kWinningTime;
+  H.CardGame = [&](double& win) {
+    EXPECT_EQ(H.Sounds.back(), Effect::Win);
+    win *= 2;
+  };
+  M.Button1Click();
+  EXPECT_EQ(H.CardGames, 1);
+  EXPECT_NEAR(G.Credits, 1000 - 6.25 + 62.50, 1e-9);
+
+  // With auto spin on the card game is not offered.
+  H.Clear();
+  G.AutoSpin = true;
+  Place(25);
+  M.Button1Click();
+  EXPECT_EQ(H.CardGames, 0);
+}
+
+// The reels turn for 101 steps of SpinDelay and stop on even positions in order 1, 2, 3.
+TEST_F(Spin, AnimationTimingAndStops) {
+  for (int speed : {0, 1, 2}) {
+    M.ChooseSpeed(speed);
+    H.Clear();
+    G.LastWager = 0.25;
+    H.TimeOfDay = kLosingTime;
+    uint32_t start = H.Now;
+    M.Button1Click();
+    EXPECT_EQ(H.Now - start, 101u * SpeedDelays[speed]) << speed;
+    ASSERT_EQ(H.ReelDraws.size(), 101u);
+    EXPECT_EQ(H.ReelDraws.back(), G.ReelStops);
+    for (int p : G.ReelStops) EXPECT_EQ(p % 2, 0);
+    // Reel 1 is still from step 61, reel 2 from step 81, reel 3 moves to the last step.
+    EXPECT_EQ(H.ReelDraws[59][0], G.ReelStops[0]);
+    EXPECT_NE(H.ReelDraws[58][0], G.ReelStops[0]);
+    EXPECT_EQ(H.ReelDraws[79][1], G.ReelStops[1]);
+    EXPECT_NE(H.ReelDraws[78][1], G.ReelStops[1]);
+    EXPECT_NE(H.ReelDraws[99][2], G.ReelStops[2]);
+    EXPECT_EQ(G.Wager, 0);
+  }
+}
+
+// At Medium speed the spin sound comes on every third step before 99, the stop sound at
+// 59, 79 and 99.
+TEST_F(Spin, SpinAndStopSoundsByStep) {
+  M.ChooseSpeed(1);
+  G.LastWager = 0.25;
+  H.TimeOfDay = kLosingTime;
+  uint32_t start = H.Now;
+  M.Button1Click();
+  std::vector<int> spinSteps, stopSteps;
+  for (size_t i = 0; i < H.Sounds.size(); ++i) {
+    int step = static_cast<int>(H.SoundTimes[i] - start) / 35;
+    if (H.Sounds[i] == Effect::Spin) spinSteps.push_back(step);
+    if (H.Sounds[i] == Effect::Stop) stopSteps.push_back(step);
+  }
+  std::vector<int> expected;
+  for (int s = 3; s < 99; s += 3) expected.push_back(s);
+  EXPECT_EQ(spinSteps, expected);
+  EXPECT_EQ(stopSteps, (std::vector<int>{59, 79, 99}));
+}
+
+// Lines add up; a winning line without coins is marked but pays nothing.
+TEST_F(Spin, LinesAddUpAndUnbetLinesPayNothing) {
+  G.CoinValue = 1.0;
+  G.AceyDucey = false;
+  G.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // 4 4 4 on line 2, 5 5 1 on line 1
+  M.UpdateLineBets(1.0, 10.0);
+  M.EvaluatePaylines();
+  EXPECT_DOUBLE_EQ(G.SpinWin, 24.00);
+  EXPECT_DOUBLE_EQ(G.WinPending, 24.00);
+
+  H.Clear();
+  G.WinPending = 0;
+  G.ReelGrid = {3, 4, 2, 3, 5, 2, 1, 5, 2};  // 2 2 2 on line 3 only
+  M.UpdateLineBets(1.0, 1.0);
+  M.EvaluatePaylines();
+  EXPECT_EQ(G.LinePays[2], 50);
+  EXPECT_EQ(G.SpinWin, 0);
+  EXPECT_EQ(H.Paylines, (std::vector<int>{3}));
+  EXPECT_EQ(H.Count(Effect::Lose), 1);
+  EXPECT_EQ(G.WinPending, 0);
+}
+
+// 250.00 at 5 cents counts 5000 coins, fast while many remain and slower towards the end.
+TEST_F(Spin, CountUpOfFiveThousandCoins) {
+  G.CoinValue = 0.05;
+  G.WinPending = 250.00;
+  double credits = G.Credits;
+  uint32_t start = H.Now;
+  M.CountUpWin();
+  EXPECT_EQ(H.Count(Effect::Credit), 5000);
+  EXPECT_NEAR(G.Credits, credits + 250.00, 1e-6);
+  EXPECT_LE(G.WinPending, 0.04);
+  uint32_t ms = H.Now - start;
+  EXPECT_GT(ms, 7000u);
+  EXPECT_LT(ms, 8500u);
+  for (size_t i = 2; i < H.SoundTimes.size(); ++i)
+    EXPECT_GE(H.SoundTimes[i] - H.SoundTimes[i - 1], H.SoundTimes[i - 1] - H.SoundTimes[i - 2]);
+}
+
+// Auto spin switched on with no previous bet switches itself off at the first tick;
+// with a bet it spins again at every tick until the credits run short.
+TEST_F(Spin, AutoSpin) {
+  M.AutoSpin2Click();
+  EXPECT_TRUE(G.AutoSpin);
+  EXPECT_TRUE(H.Timer1);
+  M.Timer1Timer();
+  EXPECT_FALSE(G.AutoSpin);
+  EXPECT_FALSE(H.Timer1);
+
+  G.LastWager = 0.25;
+  G.Credits = 0.50;
+  G.AceyDucey = true;  // never offered during auto spin
+  M.AutoSpin2Click();
+  int spins = 0;
+  while (H.Timer1 && spins < 50) {
+    M.Timer1Timer();
+    ++spins;
+  }
+  EXPECT_FALSE(G.AutoSpin);
+  EXPECT_LT(G.Credits, 0.25);
+  EXPECT_EQ(H.CardGames, 0);
+}
+
+// Whatever the player clicks while the reels turn or a win is counted, the money stays
+// consistent: the coin value, a new game and further bets or spins wait for the spin.
+TEST_F(Spin, MenusDuringASpinCannotMoveMoney) {
+  G.AceyDucey = false;
+  G.Spins = 3;
+  Place(25);
+  H.TimeOfDay = kWinningTime;
+  const double before = G.Credits;  // the wager is already out of the credits
+  int tries = 0;
+  H.DuringWait = [&] {
+    ++tries;
+    M.ChooseCoinValue(0);
+    EXPECT_FALSE(M.NewGame2Click());
+    M.BitBtn1Click();
+    M.BitBtn3Click();
+    M.Button1Click();
+    M.Timer1Timer();
+  };
+  M.Button1Click();
+  H.DuringWait = nullptr;
+  EXPECT_GT(tries, 200);
+  EXPECT_DOUBLE_EQ(G.CoinValue, 0.25);
+  EXPECT_EQ(G.Spins, 4);
+  EXPECT_NEAR(G.Credits, before + G.SpinWin, 1e-9);
+  EXPECT_FALSE(M.Busy());
+  EXPECT_TRUE(M.NewGame2Click());
+  EXPECT_DOUBLE_EQ(G.Credits, 1000.00);
+}
+
+// New Game resets the player's fortune and drops the wager, nothing else.
+TEST_F(Spin, NewGame) {
+  G.CoinValue = 1.0;
+  G.Bet = 1;
+  Place(3);
+  G.Spins = 9;
+  G.PowerPts = 50;
+  G.FreeSpinCount = 4;
+  G.FreeSpins = 2;
+  M.NewGame2Click();
+  EXPECT_DOUBLE_EQ(G.BonusPool, 200.00);
+  EXPECT_EQ(G.Wager, 0);
+  EXPECT_EQ(G.Spins, 0);
+  EXPECT_EQ(G.PowerPts, 0);
+  EXPECT_EQ(G.FreeSpinCount, 0);
+  EXPECT_EQ(G.FreeSpins, 2);
+  EXPECT_DOUBLE_EQ(G.Credits, 1000.00);
+  EXPECT_DOUBLE_EQ(G.Borrowed, 1000.00);
+  EXPECT_EQ(G.Bet, 1);
+}
