@@ -65,6 +65,8 @@ void TSdlAudio::StopEffects() {
   if (open_) Mix_HaltChannel(kEffectChannel);
 }
 
+bool TSdlAudio::EffectSounding() const { return open_ && Mix_Playing(kEffectChannel) != 0; }
+
 uint32_t TSdlAudio::ChunkMilliseconds(const Mix_Chunk* chunk) const {
   const uint64_t frames = chunk->alen / static_cast<uint32_t>(bytesPerFrame_);
   return static_cast<uint32_t>(frames * 1000 / static_cast<uint32_t>(frequency_));

@@ -30,6 +30,8 @@ class TSdlAudio : public SoundService {
   std::string Driver() const { return driver_; }
   // Halts the effect sounding, if any.
   void StopEffects();
+  // Whether an effect is sounding now.
+  bool EffectSounding() const;
 
  private:
   // Plays a chunk on the effects channel and, when wait is set, returns after its length.

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <chrono>
+#include <optional>
+
+#include "platform/TMidiPlayer.h"
+#include "platform/TSdlAudio.h"
+#include "platform/WaveTone.h"
+#include "tests/platform/TestMedia.h"
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+long MsSince(Clock::time_point t) {
+  return static_cast<long>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t).count());
+}
+
+// The real service on SDL's dummy driver (set by the test environment), with a folder of
+// small media files.
+struct SdlServiceTest : ::testing::Test {
+  static inline int argc = 1;
+  static inline char arg0[] = "test";
+  static inline char* argv[] = {arg0, nullptr};
+  static inline QCoreApplication* app = nullptr;
+  static void SetUpTestSuite() {
+    if (!QCoreApplication::instance()) app = new QCoreApplication(argc, argv);
+  }
+  fs::path dir = TempDir("zsdl");
+  void TearDown() override { fs::remove_all(dir); }
+
+  // Processes window-thread events until the player reports or ms pass.
+  static std::optional<MediaNotify> WaitNotify(TMidiPlayer& p, int ms) {
+    std::optional<MediaNotify> got;
+    p.OnNotify = [&](MediaNotify n) { got = n; };
+    const auto t = Clock::now();
+    while (!got && MsSince(t) < ms) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+      QCoreApplication::sendPostedEvents();
+    }
+    return got;
+  }
+};
+
+}  // namespace
+
+// A by-name sound holds the caller for its length; a memory sound returns at once; a
+// missing file plays the alert for the alert's length.
+TEST_F(SdlServiceTest, SyncSoundsBlockForTheirLength) {
+  TSdlAudio audio;
+  ASSERT_TRUE(audio.IsOpen());
+  WriteBytes(dir / "t.wav", MakeToneWav(440, 300));
+  auto t = Clock::now();
+  audio.PlaySync((dir / "t.wav").string());
+  EXPECT_GE(MsSince(t), 295);
+  EXPECT_LT(MsSince(t), 1200);
+
+  const auto image = MakeToneWav(440, 500);
+  t = Clock::now();
+  audio.PlayAsync(image);
+  EXPECT_LT(MsSince(t), 60);
+  EXPECT_TRUE(audio.EffectSounding());
+
+  t = Clock::now();
+  audio.PlaySync((dir / "missing.wav").string());
+  EXPECT_GE(MsSince(t), 295);  // the alert lasts 300 ms
+  EXPECT_LT(MsSince(t), 1200);
+  WriteBytes(dir / "junk.wav", {'n', 'o', 'p', 'e'});
+  t = Clock::now();
+  audio.PlaySync((dir / "junk.wav").string());
+  EXPECT_GE(MsSince(t), 295);
+}
+
+// One effect at a time: a new request halts the one sounding instead of mixing with it.
+TEST_F(SdlServiceTest, NewRequestHaltsTheSoundingEffect) {
+  TSdlAudio audio;
+  const auto longTone = MakeToneWav(300, 3000);
+  audio.PlayAsync(longTone);
+  ASSERT_TRUE(audio.EffectSounding());
+  WriteBytes(dir / "short.wav", MakeToneWav(880, 60));
+  const auto t = Clock::now();
+  audio.PlaySync((dir / "short.wav").string());
+  EXPECT_LT(MsSince(t), 1000);
+  EXPECT_FALSE(audio.EffectSounding());  // the long tone did not come back
+}
+
+// A path longer than 100 characters plays its own file, not the alert.
+TEST_F(SdlServiceTest, LongPathPlaysItsFile) {
+  TSdlAudio audio;
+  fs::path deep = dir / std::string(120, 'd');
+  fs::create_directories(deep);
+  WriteBytes(deep / (std::string(100, 'f') + ".wav"), MakeToneWav(440, 80));
+  const std::string path = (deep / (std::string(100, 'f') + ".wav")).string();
+  ASSERT_GT(path.size(), 220u);
+  const auto t = Clock::now();
+  audio.PlaySync(path);
+  EXPECT_LT(MsSince(t), 250);  // 80 ms, far shorter than the 300 ms alert
+  EXPECT_GE(MsSince(t), 75);
+}
+
+// The media player refuses files that are not MIDI, a missing file and a missing
+// soundfont with an error text, and never plays.
+TEST_F(SdlServiceTest, PlayerErrorsAreTexts) {
+  TSdlAudio audio;
+  TMidiPlayer player;
+  WriteBytes(dir / "wave.mid", MakeToneWav(440, 50));
+  EXPECT_NE(player.Open((dir / "wave.mid").string()), "");
+  EXPECT_NE(player.Play(), "");
+  EXPECT_NE(player.Open((dir / "none.mid").string()), "");
+
+  WriteBytes(dir / "song.mid", MakeMidi());
+  TMidiPlayer noFont({(dir / "none.sf2").string()});
+  EXPECT_EQ(noFont.Open((dir / "song.mid").string()),
+            "No General MIDI soundfont was found, so MIDI music cannot play.");
+}
+
+// A song plays once and reports a normal end; a song closed while it plays reports an
+// aborted end.
+TEST_F(SdlServiceTest, EndOfPlayTellsNormalFromAborted) {
+  TSdlAudio audio;
+  TMidiPlayer player;
+  WriteBytes(dir / "song.mid", MakeMidi(2, 300));
+  ASSERT_EQ(player.Open((dir / "song.mid").string()), "");
+  ASSERT_EQ(player.Play(), "");
+  const auto t = Clock::now();
+  EXPECT_EQ(WaitNotify(player, 8000), MediaNotify::Successful);
+  EXPECT_GE(MsSince(t), 200);
+  player.Close();
+
+  ASSERT_EQ(player.Open((dir / "song.mid").string()), "");
+  ASSERT_EQ(player.Play(), "");
+  std::optional<MediaNotify> got;
+  player.OnNotify = [&](MediaNotify n) { got = n; };
+  player.Close();
+  EXPECT_EQ(WaitNotify(player, 300).value_or(MediaNotify::Aborted), MediaNotify::Aborted);
+}
+
+// A second player starting a song cuts the first one's song, which then reports aborted.
+TEST_F(SdlServiceTest, SecondPlayerSupersedesTheFirst) {
+  TSdlAudio audio;
+  TMidiPlayer first, second;
+  WriteBytes(dir / "long.mid", MakeMidi(4, 4000));
+  WriteBytes(dir / "short.mid", MakeMidi(1, 200));
+  ASSERT_EQ(first.Open((dir / "long.mid").string()), "");
+  ASSERT_EQ(first.Play(), "");
+  std::optional<MediaNotify> firstGot;
+  first.OnNotify = [&](MediaNotify n) { firstGot = n; };
+  ASSERT_EQ(second.Open((dir / "short.mid").string()), "");
+  ASSERT_EQ(second.Play(), "");
+  EXPECT_EQ(WaitNotify(second, 8000), MediaNotify::Successful);
+  EXPECT_NE(firstGot, MediaNotify::Successful);
+}
