@@ -1,0 +1,244 @@
+#include "cards/TCardForm.h"
+
+#include <QDateTime>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+
+#include "help/Help.h"
+
+namespace {
+
+// The help topic on the card game.
+constexpr int CardGameHelpTopic = 41006;
+
+const char* const RulesText =
+    "If you think the next card will be between the two cards showing then click the DRAW "
+    "button.  If the next card is between (but not equal to) the other two cards, then your "
+    "winnings are doubled.  Otherwise you lose your winnings.  An ACE's value is 1.";
+
+const char* const DeckUsedUpText =
+    "The deck is used up: no further pair can be dealt, so Skips and Go Again are closed.  "
+    "Click OK to finish.";
+
+QFont SansFont(int pixelSize, bool bold = false) {
+  QFont font("DejaVu Sans");
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& caption, const QRect& place) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(place);
+  return button;
+}
+
+// Small button pictures drawn in code: a green tick for OK, a blue question mark for Help.
+QIcon TickIcon() {
+  QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(0, 140, 40), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPolyline(QPolygonF{QPointF(3, 10.5), QPointF(8, 15.5), QPointF(17, 4.5)});
+  return QIcon(QPixmap::fromImage(image));
+}
+
+QIcon QuestionIcon() {
+  QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(30, 80, 190));
+  p.drawEllipse(QRectF(1, 1, 18, 18));
+  p.setPen(Qt::white);
+  p.setFont(SansFont(14, true));
+  p.drawText(QRectF(1, 1, 18, 18), Qt::AlignCenter, "?");
+  return QIcon(QPixmap::fromImage(image));
+}
+
+uint32_t UtcTimeOfDayMs() {
+  return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
+}
+
+}  // namespace
+
+TCardForm::TCardForm(double& spinWin, std::function<void(Effect)> play, QWidget* parent)
+    : QDialog(parent),
+      SpinWin_(spinWin),
+      Play_(std::move(play)),
+      Sheets_(MakeCardSheets()),
+      Face_(OuterWidth, OuterHeight, QImage::Format_RGB32) {
+  setWindowTitle("Double or Nothing Card Game");
+  setFixedSize(OuterWidth, OuterHeight);
+  setFont(SansFont(12));
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, QColor(Maroon));
+  setPalette(palette);
+  // paintEvent covers the whole client area with the table image.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  Face_.fill(Maroon);
+
+  BitBtn5 = MakeButton(this, "&Skips: 5", QRect(24, 270, 97, 43));
+  BitBtn4 = MakeButton(this, "&Go Again", QRect(408, 270, 97, 43));
+  BitBtn3 = MakeButton(this, "&Draw", QRect(514, 270, 96, 42));
+  BitBtn2 = MakeButton(this, "&Help", QRect(408, 366, 96, 42));
+  BitBtn1 = MakeButton(this, "&OK", QRect(524, 366, 96, 42));
+  BitBtn1->setIcon(TickIcon());
+  BitBtn2->setIcon(QuestionIcon());
+  BitBtn3->setDefault(true);
+  BitBtn3->setFocus();
+
+  Label2 = new QLabel(RulesText, this);
+  Label2->setGeometry(12, 328, 605, 33);
+  Label2->setWordWrap(true);
+  Label2->setFont(SansFont(11));
+  Label2->setStyleSheet("color: white;");
+
+  Label1 = new QLabel(this);
+  Label1->setGeometry(4, 382, 301, 35);
+  Label1->setAlignment(Qt::AlignCenter);
+  Label1->setFont(SansFont(19));
+  Label1->setStyleSheet("color: yellow;");
+
+  // The deck-used-up note sits in the free space left of the draw pile.
+  Label3 = new QLabel(DeckUsedUpText, this);
+  Label3->setGeometry(12, 206, 240, 56);
+  Label3->setWordWrap(true);
+  Label3->setFont(SansFont(11, true));
+  Label3->setStyleSheet("color: yellow;");
+  Label3->hide();
+
+  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+  connect(BitBtn2, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, CardGameHelpTopic); });
+  connect(BitBtn3, &QPushButton::clicked, this, &TCardForm::BitBtn3Click);
+  connect(BitBtn4, &QPushButton::clicked, this, &TCardForm::BitBtn4Click);
+  connect(BitBtn5, &QPushButton::clicked, this, &TCardForm::BitBtn5Click);
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(f1, &QShortcut::activated, this, [this] { ShowHelpTopic(this, CardGameHelpTopic); });
+
+  FormCreate(UtcTimeOfDayMs());
+}
+
+void TCardForm::FormCreate(uint32_t utcTimeOfDayMs) {
+  Hand_.NewGame(utcTimeOfDayMs);
+  StartWith(Hand_.Deck);
+}
+
+void TCardForm::StartWith(const TDeck& deck) {
+  Hand_.StartWith(deck);
+  Label1->setText(QString::fromStdString(WinningsText(SpinWin_, false)));
+  BitBtn5->setText("&Skips: 5");
+  Face_.fill(Maroon);
+  SyncButtons();
+  FormPaint();
+  update();
+}
+
+void TCardForm::BitBtn3Click() {
+  const DrawOutcome outcome = Hand_.Draw(SpinWin_);
+  if (outcome == DrawOutcome::None) return;
+  DrawCard(Hand_.ThirdCard().Id, 273, 80);
+  const bool won = outcome == DrawOutcome::Won;
+  DrawResult(won ? "You Won!" : "You Lost");
+  SyncButtons();
+  Label1->setText(QString::fromStdString(WinningsText(SpinWin_, true)));
+  // The sounds hold the thread until they end, so the card is shown before they start.
+  if (isVisible()) repaint();
+  if (Play_) Play_(won ? Effect::Win : Effect::Lose);
+}
+
+void TCardForm::BitBtn4Click() {
+  if (!Hand_.GoAgain()) return;
+  FreshPair();
+}
+
+void TCardForm::BitBtn5Click() {
+  if (!Hand_.Skip()) return;
+  BitBtn5->setText(QString::fromStdString(Hand_.SkipsCaption()));
+  FreshPair();
+}
+
+void TCardForm::FreshPair() {
+  // Clears the showing cards, the third card and the result text; the pile stays.
+  QPainter p(&Face_);
+  p.fillRect(QRect(0, 0, 640, 200), QColor(Maroon));
+  p.end();
+  DrawCard(Hand_.LeftCard, 100, 50);
+  DrawCard(Hand_.RightCard, 450, 50);
+  SyncButtons();
+  update();
+}
+
+void TCardForm::FormPaint() {
+  DrawCard(Hand_.LeftCard, 100, 50);
+  DrawCard(Hand_.RightCard, 450, 50);
+  DrawCardBack(270, 220);
+  DrawCardBack(272, 218);
+  DrawCardBack(274, 216);
+  DrawCardBack(276, 214);
+  if (Hand_.ThirdShown) DrawCard(Hand_.ThirdCard().Id, 273, 80);
+}
+
+void TCardForm::DrawCard(int id, int x, int y) {
+  MaskOnto(Face_, Sheets_.Neg, ComposeCard(Sheets_, id), x, y);
+}
+
+void TCardForm::DrawCardBack(int x, int y) { MaskOnto(Face_, Sheets_.Neg, Sheets_.back, x, y); }
+
+void TCardForm::SyncButtons() {
+  BitBtn3->setEnabled(Hand_.DrawEnabled);
+  BitBtn4->setEnabled(Hand_.GoAgainEnabled);
+  BitBtn5->setEnabled(Hand_.SkipsEnabled);
+  Label3->setVisible(!Hand_.CanDealFreshPair());
+}
+
+void TCardForm::DrawResult(const QString& text) {
+  // Drawn once into the table; repaints keep it until the next fresh pair clears the band.
+  QPainter p(&Face_);
+  const QFont font = SansFont(16, true);
+  p.setFont(font);
+  p.setPen(QColor(255, 255, 0));
+  const QFontMetrics metrics(font);
+  const int width = metrics.horizontalAdvance(text);
+  p.drawText(310 - width / 2, 50 + metrics.ascent(), text);
+}
+
+void TCardForm::paintEvent(QPaintEvent*) {
+  // Drawing the cards again is harmless: the AND/OR masking gives the same pixels twice.
+  FormPaint();
+  QPainter(this).drawImage(0, 0, Face_);
+}
+
+void TCardForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  PlaceOnScreen();
+  // A window manager adds its frame after the window maps; fit the outer size then.
+  QTimer::singleShot(50, this, &TCardForm::PlaceOnScreen);
+}
+
+void TCardForm::PlaceOnScreen() {
+  // The outer size is fixed, so the client area is what is left inside the frame (the whole
+  // 640 x 440 when no window manager draws one).
+  const QSize frame = frameGeometry().size() - geometry().size();
+  if (frame.width() > 0 || frame.height() > 0) {
+    setFixedSize(OuterWidth - frame.width(), OuterHeight - frame.height());
+  }
+  QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  int x = area.x() + (area.width() - OuterWidth) / 2;
+  int y = area.y() + (area.height() - OuterHeight) / 2;
+  // On a narrow screen the window goes to the top edge.
+  if (screen->geometry().width() < 700) y = screen->geometry().top();
+  move(x, y);
+}
