@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/TMidiPlayer.h"
+#include "platform/TSdlAudio.h"
+#include "platform/WaveTone.h"
+#include "tests/platform/TestMedia.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The loudest 16-bit sample SDL's disk driver wrote into a capture file.
+int Peak(const fs::path& capture) {
+  std::ifstream in(capture, std::ios::binary);
+  std::vector<char> raw{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  int peak = 0;
+  for (size_t i = 0; i + 1 < raw.size(); i += 2) {
+    int16_t s;
+    std::memcpy(&s, raw.data() + i, 2);
+    peak = std::max(peak, std::abs(static_cast<int>(s)));
+  }
+  return peak;
+}
+
+struct CaptureTest : ::testing::Test {
+  fs::path dir = TempDir("zcap");
+  void SetUp() override { setenv("SDL_AUDIODRIVER", "disk", 1); }
+  void TearDown() override {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    fs::remove_all(dir);
+  }
+  void CaptureTo(const fs::path& f) { setenv("SDL_DISKAUDIOFILE", f.c_str(), 1); }
+};
+
+}  // namespace
+
+// A wave effect played through the real service reaches the output as sound.
+TEST_F(CaptureTest, WaveEffectIsAudible) {
+  CaptureTo(dir / "wave.raw");
+  {
+    TSdlAudio audio;
+    ASSERT_EQ(audio.Driver(), "disk");
+    WriteBytes(dir / "t.wav", MakeToneWav(440, 200));
+    audio.PlaySync((dir / "t.wav").string());
+  }
+  EXPECT_GT(Peak(dir / "wave.raw"), 8000);
+}
+
+// The alert that replaces a missing file is heard too.
+TEST_F(CaptureTest, AlertForMissingFileIsAudible) {
+  CaptureTo(dir / "alert.raw");
+  {
+    TSdlAudio audio;
+    audio.PlaySync((dir / "missing.wav").string());
+  }
+  EXPECT_GT(Peak(dir / "alert.raw"), 5000);
+}
+
+// A MIDI song played through the media player and the soundfont is heard to its end.
+TEST_F(CaptureTest, MidiSongIsAudible) {
+  int argc = 1;
+  char arg0[] = "test";
+  char* argv[] = {arg0, nullptr};
+  QCoreApplication app(argc, argv);
+  CaptureTo(dir / "midi.raw");
+  {
+    TSdlAudio audio;
+    TMidiPlayer player;
+    WriteBytes(dir / "song.mid", MakeMidi(3, 500));
+    ASSERT_EQ(player.Open((dir / "song.mid").string()), "");
+    bool ended = false;
+    player.OnNotify = [&](MediaNotify n) { ended = n == MediaNotify::Successful; };
+    ASSERT_EQ(player.Play(), "");
+    const auto t = std::chrono::steady_clock::now();
+    while (!ended && std::chrono::steady_clock::now() - t < std::chrono::seconds(10)) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    EXPECT_TRUE(ended);
+  }
+  EXPECT_GT(Peak(dir / "midi.raw"), 1000);
+}
