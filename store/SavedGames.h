@@ -20,6 +20,8 @@ inline std::array<TSavedGame, 8> SavedGames;
 
 // Today's date as mm/dd/yy with the system's date separator.
 std::string TodayText();
+// A date as mm/dd/yy, joined by the separator that a strftime date format (D_FMT) uses.
+std::string DateText(int month, int day, int year, const char* localeDateFormat);
 // Refills the file-backed fields of SavedGames from SettingsDir + "POWER.INI".
 void ReadSavedGames(const TGame& g);
 // Copies the game into slot n (1..8) and writes its section.

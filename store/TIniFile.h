@@ -19,6 +19,12 @@ class TIniFile {
   bool WriteInteger(const std::string& section, const std::string& key, int32_t value);
   bool WriteBool(const std::string& section, const std::string& key, bool value);
 
+  // Test hook: the (n+1)-th write from now fails as a full disk would; a negative n disarms it.
+  static void FailWritesAfter(int n);
+
  private:
   std::string path_;
 };
+
+// Reads a whole integer as the INI reader does ("0x"/"$" hexadecimal); false if it is not one.
+bool ParseIniInteger(const std::string& text, int32_t& out);

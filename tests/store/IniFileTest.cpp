@@ -1,0 +1,242 @@
+// The INI reader and writer, the money text form and the number reader.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+
+#include "store/Money.h"
+#include "store/TIniFile.h"
+#include "tests/store/TempDir.h"
+
+namespace {
+
+// Names match whatever their letter case, blanks around names and values are ignored, the first
+// section and the first key of a name win, and CR LF lines read like LF lines.
+TEST(IniFile, ReadsNamesCaseInsensitivelyAndFirstMatchWins) {
+  TempDir dir;
+  std::string path = dir.Path() + "a.ini";
+  WriteFile(path,
+            "Top=before any section\r\n"
+            "  [ SeTTings ]  \r\n"
+            "; Credits=commented\r\n"
+            "  cReDiTs  =  12.50  \r\n"
+            "Credits=99.00\r\n"
+            "Empty=\r\n"
+            "[settings]\r\n"
+            "Spins=7\r\n"
+            "[Other]\n"
+            "Credits=1.00");
+  TIniFile ini(path);
+  EXPECT_EQ(ini.ReadString("Settings", "Credits", "d"), "12.50");
+  EXPECT_EQ(ini.ReadString("SETTINGS", "empty", "d"), "");
+  // The second section of the same name is never looked at.
+  EXPECT_EQ(ini.ReadString("Settings", "Spins", "d"), "d");
+  EXPECT_EQ(ini.ReadString("Other", "Credits", "d"), "1.00");
+  EXPECT_EQ(ini.ReadString("Settings", "Top", "d"), "d");
+  EXPECT_EQ(ini.ReadString("Missing", "Credits", "d"), "d");
+  EXPECT_EQ(TIniFile(dir.Path() + "none.ini").ReadString("Settings", "Credits", "d"), "d");
+}
+
+// A value longer than 1023 characters is read as its first 1023.
+TEST(IniFile, CutsLongValuesOnRead) {
+  TempDir dir;
+  std::string path = dir.Path() + "a.ini";
+  WriteFile(path, "[S]\nK=" + std::string(1500, 'x') + "\n");
+  EXPECT_EQ(TIniFile(path).ReadString("S", "K", ""), std::string(1023, 'x'));
+}
+
+// Writing replaces a key in place, adds a missing key after the section's last non-blank line
+// (blank lines before the next section stay where they are), adds a missing section at the end,
+// and leaves every other byte as it was, CR LF lines included.
+TEST(IniFile, WritesInPlaceAndKeepsForeignLinesByteForByte) {
+  TempDir dir;
+  std::string path = dir.Path() + "a.ini";
+  WriteFile(path,
+            "; my notes\r\n"
+            "[Settings]\r\n"
+            "Credits = 5.00\r\n"
+            "Unknown=keep me\r\n"
+            "\r\n"
+            "\n"
+            "[Other]\n"
+            "x=1\n");
+  TIniFile ini(path);
+  ASSERT_TRUE(ini.WriteString("settings", "CREDITS", "7.00"));
+  ASSERT_TRUE(ini.WriteString("Settings", "Spins", "3"));
+  ASSERT_TRUE(ini.WriteInteger("New", "A", -12));
+  ASSERT_TRUE(ini.WriteBool("New", "B", true));
+  EXPECT_EQ(ReadFile(path),
+            "; my notes\r\n"
+            "[Settings]\r\n"
+            "CREDITS=7.00\n"
+            "Unknown=keep me\r\n"
+            "Spins=3\n"
+            "\r\n"
+            "\n"
+            "[Other]\n"
+            "x=1\n"
+            "[New]\n"
+            "A=-12\n"
+            "B=1\n");
+}
+
+// A missing file is created with the section and the key; a value holding a line break cannot
+// inject a line of its own.
+TEST(IniFile, CreatesFileAndNeverSplitsAValue) {
+  TempDir dir;
+  std::string path = dir.Path() + "a.ini";
+  TIniFile ini(path);
+  ASSERT_TRUE(ini.WriteString("S", "Name", "a\nCredits=1000000.00\r"));
+  EXPECT_EQ(ReadFile(path), "[S]\nName=a Credits=1000000.00 \n");
+  EXPECT_EQ(ini.ReadString("S", "Credits", "none"), "none");
+}
+
+// Integers: decimal with sign, "0x" (only when longer than two characters) and "$"
+// hexadecimal, leading blanks; anything else, out of range included, gives the default.
+TEST(IniFile, ReadsIntegersAndBooleans) {
+  TempDir dir;
+  std::string path = dir.Path() + "a.ini";
+  WriteFile(path,
+            "[S]\n"
+            "a=0x2\nb=0X1f\nc=$ff\nd=-$10\ne=-2147483648\nf=2147483647\ng=2147483648\n"
+            "h=12abc\ni=\nj=0x\nk=yes\nl=+5\nm=0x8000000F\nn=0x100000000\no=-2147483649\n"
+            "p=2\nq=0\nr=1 2\n");
+  TIniFile ini(path);
+  EXPECT_EQ(ini.ReadInteger("S", "a", -1), 2);
+  EXPECT_EQ(ini.ReadInteger("S", "b", -1), 31);
+  EXPECT_EQ(ini.ReadInteger("S", "c", -1), 255);
+  EXPECT_EQ(ini.ReadInteger("S", "d", -1), -16);
+  EXPECT_EQ(ini.ReadInteger("S", "e", -1), INT32_MIN);
+  EXPECT_EQ(ini.ReadInteger("S", "f", -1), INT32_MAX);
+  EXPECT_EQ(ini.ReadInteger("S", "l", -1), 5);
+  EXPECT_EQ(ini.ReadInteger("S", "m", -1), static_cast<int32_t>(0x8000000F));
+  for (const char* bad : {"g", "h", "i", "j", "k", "n", "o", "r", "missing"}) {
+    EXPECT_EQ(ini.ReadInteger("S", bad, -7), -7) << bad;
+  }
+  EXPECT_TRUE(ini.ReadBool("S", "p", false));
+  EXPECT_FALSE(ini.ReadBool("S", "q", true));
+  EXPECT_TRUE(ini.ReadBool("S", "k", true));
+  EXPECT_FALSE(ini.ReadBool("S", "k", false));
+}
+
+// A failed write (the test hook, or a folder that is really a file) returns false and leaves the
+// old file exactly as it was, with no temporary file left behind.
+TEST(IniFile, FailedWriteLeavesOldFileIntact) {
+  TempDir dir;
+  std::string path = dir.Path() + "a.ini";
+  WriteFile(path, "[S]\nK=old\n");
+  TIniFile ini(path);
+  TIniFile::FailWritesAfter(1);
+  EXPECT_TRUE(ini.WriteString("S", "A", "1"));
+  EXPECT_FALSE(ini.WriteString("S", "B", "2"));
+  EXPECT_TRUE(ini.WriteString("S", "C", "3"));  // the hook fails one write only
+  EXPECT_EQ(ReadFile(path), "[S]\nK=old\nA=1\nC=3\n");
+  int files = 0;
+  for (auto& e : std::filesystem::directory_iterator(dir.Path())) files += e.exists();
+  EXPECT_EQ(files, 1);
+
+  WriteFile(dir.Path() + "plain", "x");
+  TIniFile under(dir.Path() + "plain/a.ini");
+  EXPECT_FALSE(under.WriteString("S", "K", "v"));
+  EXPECT_EQ(under.ReadString("S", "K", "d"), "d");
+}
+
+// Paths that are directories, binary garbage or a single 10 MB line neither crash nor hang.
+TEST(IniFile, SurvivesHostileFiles) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.Path() + "isdir.ini");
+  TIniFile d(dir.Path() + "isdir.ini");
+  EXPECT_EQ(d.ReadString("S", "K", "d"), "d");
+  EXPECT_FALSE(d.WriteString("S", "K", "v"));
+  EXPECT_TRUE(std::filesystem::is_directory(dir.Path() + "isdir.ini"));
+
+  std::string garbage;
+  for (int i = 0; i < 100000; ++i) garbage += static_cast<char>((i * 7919) & 0xff);
+  std::string gpath = dir.Path() + "garbage.ini";
+  WriteFile(gpath, garbage);
+  TIniFile g(gpath);
+  g.ReadString("S", "K", "d");
+  ASSERT_TRUE(g.WriteString("Zandor", "K", "v"));
+  EXPECT_EQ(g.ReadString("Zandor", "K", "d"), "v");
+  EXPECT_EQ(ReadFile(gpath).substr(0, garbage.size()), garbage);
+
+  std::string big = dir.Path() + "big.ini";
+  WriteFile(big, "[S]\nK=" + std::string(10 << 20, '7'));
+  auto start = std::chrono::steady_clock::now();
+  TIniFile b(big);
+  EXPECT_EQ(b.ReadString("S", "K", "").size(), 1023u);
+  EXPECT_EQ(b.ReadInteger("S", "K", 4), 4);
+  EXPECT_TRUE(b.WriteString("S", "J", "1"));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+// Money is written with two decimals, rounded half away from zero on its 18-digit decimal form,
+// whatever the locale, and padded to ten characters only in the padded form.
+TEST(Money, Formats) {
+  EXPECT_EQ(FormatMoney(1000), "1000.00");
+  EXPECT_EQ(FormatMoney(0.05), "0.05");
+  EXPECT_EQ(FormatMoney(62.5), "62.50");
+  EXPECT_EQ(FormatMoney(-0.01), "-0.01");
+  EXPECT_EQ(FormatMoney(0.125), "0.13");  // an exact half goes away from zero
+  EXPECT_EQ(FormatMoney(-0.125), "-0.13");
+  EXPECT_EQ(FormatMoney(0.115), "0.12");  // 0.115000000000000005 in 18 digits
+  EXPECT_EQ(FormatMoney(1.005), "1.00");  // 1.00499999999999989 in 18 digits
+  EXPECT_EQ(FormatMoney(999.995), "1000.00");
+  EXPECT_EQ(FormatMoney(0.004), "0.00");
+  EXPECT_EQ(FormatMoney(-1e-13), "0.00");
+  EXPECT_EQ(FormatMoney(12345678901.25), "12345678901.25");
+  EXPECT_EQ(FormatMoney(1e20), "100000000000000000000.00");
+  EXPECT_EQ(FormatMoneyPadded(1000), "   1000.00");
+  EXPECT_EQ(FormatMoneyPadded(12345678901.0), "12345678901.00");
+}
+
+// The reader takes a whole valid number, else the digits read up to the first misfit.
+TEST(Money, ReadsNumbersLeniently) {
+  EXPECT_EQ(ReadNumber(""), 0);
+  EXPECT_EQ(ReadNumber("  12"), 12);
+  EXPECT_EQ(ReadNumber("-12.5"), -12.5);
+  EXPECT_EQ(ReadNumber("+3"), 3);
+  EXPECT_EQ(ReadNumber("1.5e2"), 150);
+  EXPECT_EQ(ReadNumber("12abc"), 12);
+  EXPECT_EQ(ReadNumber("-12x"), 12);
+  EXPECT_EQ(ReadNumber("12.5x"), 125);
+  EXPECT_EQ(ReadNumber("1e"), 1);
+  EXPECT_EQ(ReadNumber("-"), 0);
+  EXPECT_EQ(ReadNumber("abc"), 0);
+  EXPECT_EQ(ReadNumber("\t5"), 0);
+  EXPECT_EQ(ReadNumber("1e999"), 0);
+}
+
+// Money text: one decimal counts as hundredths, extra decimals are dropped, the whole part is
+// cut to ten characters, and a sign belongs to the whole amount.
+TEST(Money, Parses) {
+  EXPECT_EQ(ParseMoney("7.5"), 7.05);
+  EXPECT_EQ(ParseMoney("1000.257"), 1000.25);
+  EXPECT_EQ(ParseMoney("1000.25"), 1000.25);
+  EXPECT_EQ(ParseMoney("12"), 12.0);
+  EXPECT_EQ(ParseMoney("12abc"), 12.0);
+  EXPECT_EQ(ParseMoney("abc"), 0.0);
+  EXPECT_EQ(ParseMoney(""), 0.0);
+  EXPECT_EQ(ParseMoney("0.10"), 0.1);
+  EXPECT_EQ(ParseMoney("   1000.00"), 1000.0);
+  EXPECT_EQ(ParseMoney("12345678901.00"), 1234567890.0);
+  EXPECT_EQ(ParseMoney("-5.25"), -5.25);
+  EXPECT_EQ(ParseMoney("-0.01"), -0.01);
+  // Every whole cent survives the round trip exactly.
+  for (int cents = 0; cents < 100000; cents += 7) {
+    double v = ParseMoney(FormatMoney(cents / 100.0));
+    ASSERT_EQ(v, ParseMoney(FormatMoney(v))) << cents;
+    ASSERT_EQ(FormatMoney(v), FormatMoney(cents / 100.0)) << cents;
+  }
+}
+
+// Only spaces are trimmed, from both ends.
+TEST(Money, TrimsSpacesOnly) {
+  EXPECT_EQ(TrimSpaces("  a b  "), "a b");
+  EXPECT_EQ(TrimSpaces("\ta "), "\ta");
+  EXPECT_EQ(TrimSpaces("   "), "");
+  EXPECT_EQ(TrimSpaces(""), "");
+}
+
+}  // namespace

@@ -1,0 +1,233 @@
+// The settings file and the saved-games file, byte for byte.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include "store/Money.h"
+#include "store/SavedGames.h"
+#include "store/Settings.h"
+#include "store/TIniFile.h"
+#include "tests/store/TempDir.h"
+
+namespace {
+
+// The file a fresh game writes, key for key.
+const char* const kFreshFile =
+    "[Settings]\n"
+    "Credits=1000.00\n"
+    "Borrowed=1000.00\n"
+    "BonusPool=50.00\n"
+    "Spins=0\n"
+    "Maxed=0\n"
+    "Sound=1\n"
+    "MusicOn=1\n"
+    "sndCoins=1\n"
+    "sndCredits=1\n"
+    "sndSpin=0\n"
+    "sndStop=1\n"
+    "sndWin=1\n"
+    "sndBonus=1\n"
+    "sndLose=0\n"
+    "sndPowerDown=1\n"
+    "sndPowerUp=1\n"
+    "PowerPts=0\n"
+    "Speed=0\n"
+    "Bet=3\n"
+    "BackColor=-2147483633\n"
+    "BackMode=0\n"
+    "BackBMP=/opt/z/_BACK1.BMP\n"
+    "WinSound=/opt/z/ZANDOR5.WAV\n"
+    "LoseSound=/opt/z/ZANDOR8.WAV\n"
+    "BonusSound=/opt/z/ZANDOR4.WAV\n"
+    "PowerDownSound=/opt/z/ZANDOR7.WAV\n"
+    "PowerUpSound=/opt/z/ZANDOR6.WAV\n"
+    "PlayList0=1\nPlayList1=1\nPlayList2=1\nPlayList3=1\n"
+    "PlayList4=1\nPlayList5=1\nPlayList6=1\nPlayList7=1\n"
+    "MIDISong0=/opt/z/ZANDOR0.MID\nMIDISong1=/opt/z/ZANDOR1.MID\n"
+    "MIDISong2=/opt/z/ZANDOR2.MID\nMIDISong3=/opt/z/ZANDOR3.MID\n"
+    "MIDISong4=/opt/z/ZANDOR4.MID\nMIDISong5=/opt/z/ZANDOR5.MID\n"
+    "MIDISong6=/opt/z/ZANDOR6.MID\nMIDISong7=/opt/z/ZANDOR7.MID\n"
+    "MIDIName0=ZANDOR0.MID\nMIDIName1=ZANDOR1.MID\nMIDIName2=ZANDOR2.MID\n"
+    "MIDIName3=ZANDOR3.MID\nMIDIName4=ZANDOR4.MID\nMIDIName5=ZANDOR5.MID\n"
+    "MIDIName6=ZANDOR6.MID\nMIDIName7=ZANDOR7.MID\n"
+    "AceyDucey=1\n";
+
+TGame FreshGame(const std::string& settingsDir) {
+  TGame g;
+  g.ProgramDir = "/opt/z/";
+  g.SettingsDir = settingsDir;
+  g.SetFileDefaults();
+  return g;
+}
+
+// The first n lines of the fresh file.
+std::string FirstLines(int n) {
+  std::string all = kFreshFile, out;
+  size_t pos = 0;
+  for (int i = 0; i < n; ++i) {
+    size_t nl = all.find('\n', pos);
+    out += all.substr(pos, nl - pos + 1);
+    pos = nl + 1;
+  }
+  return out;
+}
+
+// Without a file, a save creates the folder and the file with the 52 keys in order; loading it
+// gives the same game back and saving again writes the same bytes.
+TEST(Settings, FreshSaveIsByteExactAndRoundTrips) {
+  TempDir dir;
+  std::string sdir = dir.Path() + "deep/er/";
+  TGame g = FreshGame(sdir);
+  SaveResult r = SaveSettings(g);
+  ASSERT_TRUE(r.Ok);
+  EXPECT_EQ(ReadFile(sdir + "ZANDOR.INI"), kFreshFile);
+
+  TGame h = FreshGame(sdir);
+  h.Credits = h.Borrowed = 5;
+  h.Speed = 2;
+  LoadSettings(h);
+  EXPECT_EQ(h.Credits, 1000.0);
+  EXPECT_EQ(h.Borrowed, 1000.0);
+  EXPECT_EQ(h.BonusPool, 50.0);
+  EXPECT_EQ(h.Speed, 0);
+  EXPECT_EQ(h.Bet, 3);
+  EXPECT_EQ(h.BackColor, ButtonFaceColor);
+  ASSERT_TRUE(SaveSettings(h).Ok);
+  EXPECT_EQ(ReadFile(sdir + "ZANDOR.INI"), kFreshFile);
+}
+
+// Values changed by play are written and read back (money rounded to whole cents), and lines
+// the program does not know survive untouched.
+TEST(Settings, PlayedGameRoundTripsAndKeepsForeignLines) {
+  TempDir dir;
+  std::string file = dir.Path() + "ZANDOR.INI";
+  WriteFile(file, "; notes\r\n[Other]\r\nx=1\r\n\r\n[Settings]\r\nMyKey=mine\r\nSpins=4\r\n");
+  TGame g = FreshGame(dir.Path());
+  g.Credits = 123.456;
+  g.Borrowed = 0.1 + 0.2;
+  g.Spins = 77;
+  g.Maxed = true;
+  g.sndWin = false;
+  g.Speed = 2;
+  g.Bet = 7;
+  g.BackColor = 0x00FF8040;
+  g.BackMode = 1;
+  g.PlayList[3] = false;
+  g.MIDIName[5] = "MINE.MID";
+  g.AceyDucey = false;
+  ASSERT_TRUE(SaveSettings(g).Ok);
+  std::string text = ReadFile(file);
+  // Spins is rewritten where it stood; the keys that were missing follow it.
+  const std::string head =
+      "; notes\r\n[Other]\r\nx=1\r\n\r\n[Settings]\r\nMyKey=mine\r\nSpins=77\n"
+      "Credits=123.46\nBorrowed=0.30\nBonusPool=50.00\nMaxed=1\n";
+  EXPECT_EQ(text.substr(0, head.size()), head);
+
+  TGame h = FreshGame(dir.Path());
+  LoadSettings(h);
+  EXPECT_EQ(h.Credits, 123.46);
+  EXPECT_EQ(h.Borrowed, 0.3);
+  EXPECT_EQ(h.Spins, 77);
+  EXPECT_TRUE(h.Maxed);
+  EXPECT_FALSE(h.sndWin);
+  EXPECT_EQ(h.Speed, 2);
+  EXPECT_EQ(h.Bet, 7);  // accepted as read; start-up decides what it means
+  EXPECT_EQ(h.BackColor, 0x00FF8040);
+  EXPECT_EQ(h.BackMode, 1);
+  EXPECT_FALSE(h.PlayList[3]);
+  EXPECT_EQ(h.MIDIName[5], "MINE.MID");
+  EXPECT_FALSE(h.AceyDucey);
+}
+
+// The parsing cases a hand-edited file can hold.
+TEST(Settings, LoadsOddValuesByTheRules) {
+  TempDir dir;
+  WriteFile(dir.Path() + "ZANDOR.INI",
+            "[Settings]\n"
+            "Credits=7.5\nBorrowed=\nBonusPool=12abc\n"
+            "Speed=0x2\nsndWin=yes\nMaxed=2\nBet=259\nBackMode=-1\n"
+            "MIDIName0=ABCDEFGHIJKLMNOP\n"
+            "BackBMP=" +
+                std::string(300, 'b') +
+                "\n"
+                "PlayList1=0\nPlayList2=no\nAceyDucey=x\nSpins=1e3\n");
+  TGame g = FreshGame(dir.Path());
+  g.sndWin = false;
+  g.PlayList[2] = false;
+  g.AceyDucey = false;
+  LoadSettings(g);
+  EXPECT_EQ(g.Credits, 7.05);
+  EXPECT_EQ(g.Borrowed, 0.0);  // present but empty: not the default
+  EXPECT_EQ(g.BonusPool, 12.0);
+  EXPECT_EQ(g.Speed, 2);
+  EXPECT_FALSE(g.sndWin);  // "yes" keeps the current value
+  EXPECT_TRUE(g.Maxed);
+  EXPECT_EQ(g.Bet, 3);  // low eight bits of 259
+  EXPECT_EQ(g.BackMode, 255);
+  EXPECT_EQ(g.MIDIName[0], "ABCDEFGHIJKL");
+  EXPECT_EQ(g.BackBMP, std::string(255, 'b'));
+  EXPECT_FALSE(g.PlayList[1]);
+  EXPECT_TRUE(g.PlayList[2]);  // unreadable: the constant default, not the current value
+  EXPECT_TRUE(g.AceyDucey);
+  EXPECT_EQ(g.Spins, 0);
+  EXPECT_EQ(g.MIDIName[1], "ZANDOR1.MID");
+}
+
+// A save that fails at the n-th key keeps exactly the keys before it, writes none after it and
+// names the file; checked for every one of the 52 keys.
+TEST(Settings, FailedWriteStopsTheSave) {
+  TempDir dir;
+  TGame g = FreshGame(dir.Path());
+  for (int n = 1; n <= 52; ++n) {
+    std::remove((dir.Path() + "ZANDOR.INI").c_str());
+    TIniFile::FailWritesAfter(n - 1);
+    SaveResult r = SaveSettings(g);
+    TIniFile::FailWritesAfter(-1);
+    ASSERT_FALSE(r.Ok) << n;
+    EXPECT_EQ(r.FailedPath, dir.Path() + "ZANDOR.INI");
+    std::string expected = n == 1 ? "" : FirstLines(n);  // header + n-1 keys
+    ASSERT_EQ(ReadFile(dir.Path() + "ZANDOR.INI"), expected) << n;
+  }
+  // A settings folder that is really a file fails at the first key.
+  WriteFile(dir.Path() + "notadir", "x");
+  TGame h = FreshGame(dir.Path() + "notadir/");
+  SaveResult r = SaveSettings(h);
+  EXPECT_FALSE(r.Ok);
+  EXPECT_EQ(r.FailedPath, dir.Path() + "notadir/ZANDOR.INI");
+}
+
+// A save killed at any moment leaves a file that is either the old one or one with more keys
+// written, never a torn one.
+TEST(Settings, KilledSaveLeavesAParsableFile) {
+  TempDir dir;
+  std::string file = dir.Path() + "ZANDOR.INI";
+  TGame g = FreshGame(dir.Path());
+  ASSERT_TRUE(SaveSettings(g).Ok);
+  g.Credits = 4321.09;
+  g.Spins = 99;
+  for (int delayUs : {0, 300, 1000, 3000, 10000}) {
+    pid_t pid = fork();
+    if (pid == 0) {
+      for (;;) SaveSettings(g);
+    }
+    usleep(static_cast<useconds_t>(delayUs));
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    std::string text = ReadFile(file);
+    std::string fresh = kFreshFile, one = fresh, two;
+    one.replace(one.find("Credits=1000.00"), 15, "Credits=4321.09");
+    two = one;
+    two.replace(two.find("Spins=0"), 7, "Spins=99");
+    EXPECT_TRUE(text == fresh || text == one || text == two) << delayUs << "\n" << text;
+    EXPECT_EQ(text.substr(0, 11), "[Settings]\n");
+    EXPECT_EQ(text.back(), '\n');
+    TGame h = FreshGame(dir.Path());
+    LoadSettings(h);
+    EXPECT_TRUE(h.Credits == 1000.0 || h.Credits == 4321.09) << delayUs;
+    EXPECT_EQ(text.find("AceyDucey=1\n"), text.size() - 12);
+  }
+}
+
+}  // namespace
