@@ -1,8 +1,27 @@
 #include "help/Help.h"
 
 #include <QMessageBox>
+#include <QString>
 
-// Stand-in until the manual ships: says which topic was asked for.
+#include "help/THelpViewer.h"
+
+#ifndef ZANDOR_VERSION
+#define ZANDOR_VERSION "unknown"
+#endif
+
 void ShowHelpTopic(QWidget* parent, int topic) {
-  QMessageBox::information(parent, "Zandor Slots", QString("Help topic %1").arg(topic));
+  THelpViewer::Instance()->ShowTopic(parent, topic);
+}
+
+QString AboutText() {
+  return QStringLiteral(
+             "<h3>Zandor Slots</h3>"
+             "<p>Version %1</p>"
+             "<p>A three-reel, five-line slot machine with a bonus meter, free spins "
+             "and a double-or-nothing card game.</p>")
+      .arg(QStringLiteral(ZANDOR_VERSION));
+}
+
+void ShowAbout(QWidget* parent) {
+  QMessageBox::about(parent, QStringLiteral("About Zandor Slots"), AboutText());
 }

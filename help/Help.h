@@ -1,6 +1,7 @@
-// The help viewer: our own HTML manual, opened at a numbered topic.
+// The help viewer: our own HTML manual, opened at a numbered topic; and the about box.
 #pragma once
 
+class QString;
 class QWidget;
 
 // Topics the dialogs ask for.
@@ -14,3 +15,9 @@ enum HelpTopic : int {
 
 // Opens the manual at a topic (0: the contents page).
 void ShowHelpTopic(QWidget* parent, int topic);
+
+// The "&About" box: the game's name, version and what it is.
+void ShowAbout(QWidget* parent);
+
+// The text of the about box (rich text), for the box and its tests.
+QString AboutText();

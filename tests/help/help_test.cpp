@@ -1,0 +1,241 @@
+// The help viewer, the manual's pages and the about box.
+#include "help/Help.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTimer>
+#include <QWindow>
+
+#include "help/THelpViewer.h"
+
+namespace {
+
+QApplication* App() {
+  static int argc = 1;
+  static char name[] = "help_test";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = new QApplication(argc, argv);
+  return app;
+}
+
+const int kTopics[] = {HelpContents, HelpBank, HelpCardGame, HelpSavedGames, HelpSounds};
+
+// Anchor names and link targets of a rich-text document.
+struct Anchors {
+  QSet<QString> names;
+  QStringList hrefs;
+};
+
+Anchors Collect(const QTextDocument& doc) {
+  Anchors a;
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+      const QTextCharFormat f = it.fragment().charFormat();
+      for (const QString& n : f.anchorNames()) a.names.insert(n);
+      if (f.isAnchor() && !f.anchorHref().isEmpty()) a.hrefs << f.anchorHref();
+    }
+  }
+  return a;
+}
+
+Anchors CollectFile(const QString& path) {
+  QFile f(path);
+  EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+  QTextDocument doc;
+  doc.setHtml(QString::fromUtf8(f.readAll()));
+  return Collect(doc);
+}
+
+// Fires once the next modal box is up: records its title and text, then closes it.
+struct BoxCatcher {
+  QString title, text;
+  bool seen = false;
+  void Arm() {
+    QTimer::singleShot(50, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      seen = true;
+      title = box->windowTitle();
+      text = box->text();
+      box->done(QMessageBox::Ok);
+    });
+  }
+};
+
+class HelpTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    App();
+    THelpViewer::SetManualDir(QString());
+  }
+  void TearDown() override {
+    THelpViewer::Instance()->hide();
+    THelpViewer::SetManualDir(QString());
+  }
+};
+
+}  // namespace
+
+// Every topic a dialog asks for opens the one viewer at its own page, and that page really
+// holds the anchor the viewer was sent to; an unknown topic falls back to the contents.
+TEST_F(HelpTest, EachTopicOpensAtItsPageAndAnchor) {
+  const QString dir = QCoreApplication::applicationDirPath() + "/help/";
+  ASSERT_TRUE(QFile::exists(dir + "index.html")) << "manual not copied beside the program";
+  QSet<QString> pages;
+  for (int topic : kTopics) {
+    ShowHelpTopic(nullptr, topic);
+    THelpViewer* v = THelpViewer::Instance();
+    ASSERT_TRUE(v->isVisible()) << topic;
+    EXPECT_EQ(v->windowTitle(), "Zandor Slots Help");
+    const QUrl src = v->Browser()->source();
+    EXPECT_EQ(src, THelpViewer::TopicUrl(topic)) << topic;
+    EXPECT_EQ(QFileInfo(src.toLocalFile()).absolutePath() + "/", QDir(dir).absolutePath() + "/");
+    pages.insert(QFileInfo(src.toLocalFile()).fileName());
+    if (topic != HelpContents) {
+      ASSERT_FALSE(src.fragment().isEmpty()) << topic;
+      EXPECT_TRUE(Collect(*v->Browser()->document()).names.contains(src.fragment()))
+          << "missing anchor " << src.fragment().toStdString();
+    }
+  }
+  EXPECT_EQ(pages.size(), 5) << "each topic has a page of its own";
+  EXPECT_TRUE(THelpViewer::Instance()->Browser()->toPlainText().contains("Sound effects"));
+  ShowHelpTopic(nullptr, HelpBank);
+  EXPECT_TRUE(THelpViewer::Instance()->Browser()->toPlainText().contains("Pay Back Credits"));
+  ShowHelpTopic(nullptr, 12345);
+  EXPECT_EQ(THelpViewer::Instance()->Browser()->source(), THelpViewer::TopicUrl(HelpContents));
+}
+
+// The contents page links to every topic, and no link anywhere in the manual points to a
+// page or an anchor that does not exist.
+TEST_F(HelpTest, ContentsReachesEveryTopicAndNoLinkIsBroken) {
+  const QString dir = THelpViewer::ManualDir();
+  const Anchors contents = CollectFile(dir + "index.html");
+  for (int topic : kTopics) {
+    if (topic == HelpContents) continue;
+    EXPECT_TRUE(contents.hrefs.contains(THelpViewer::TopicTarget(topic)))
+        << THelpViewer::TopicTarget(topic).toStdString();
+  }
+  const QStringList pages = QDir(dir).entryList({"*.html"}, QDir::Files);
+  ASSERT_GE(pages.size(), 6);
+  int links = 0;
+  for (const QString& page : pages) {
+    for (const QString& href : CollectFile(dir + page).hrefs) {
+      if (href.startsWith("http")) continue;
+      const QString file = href.section('#', 0, 0);
+      const QString anchor = href.section('#', 1);
+      const QString target = file.isEmpty() ? page : file;
+      ASSERT_TRUE(QFile::exists(dir + target))
+          << page.toStdString() << " -> " << href.toStdString();
+      if (!anchor.isEmpty())
+        EXPECT_TRUE(CollectFile(dir + target).names.contains(anchor))
+            << page.toStdString() << " -> " << href.toStdString();
+      ++links;
+    }
+  }
+  EXPECT_GT(links, 20);
+}
+
+// The one viewer is reused, keeps its history across topics and its buttons walk it.
+TEST_F(HelpTest, ViewerIsReusedAndNavigates) {
+  ShowHelpTopic(nullptr, HelpBank);
+  THelpViewer* v = THelpViewer::Instance();
+  ShowHelpTopic(nullptr, HelpCardGame);
+  EXPECT_EQ(THelpViewer::Instance(), v);
+  EXPECT_EQ(v->windowModality(), Qt::NonModal);
+  ASSERT_TRUE(v->BackButton()->isEnabled());
+  v->BackButton()->click();
+  EXPECT_EQ(v->Browser()->source(), THelpViewer::TopicUrl(HelpBank));
+  ASSERT_TRUE(v->ForwardButton()->isEnabled());
+  v->ForwardButton()->click();
+  EXPECT_EQ(v->Browser()->source(), THelpViewer::TopicUrl(HelpCardGame));
+  v->ContentsButton()->click();
+  EXPECT_EQ(v->Browser()->source(), THelpViewer::TopicUrl(HelpContents));
+}
+
+// Help asked for from inside a modal dialog takes real input (the dialog would otherwise
+// block it), and once the dialog is gone the viewer is modeless again.
+TEST_F(HelpTest, UsableFromInsideAModalDialog) {
+  QDialog dialog;
+  dialog.setWindowModality(Qt::ApplicationModal);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+
+  // A plain window shown now is blocked: the click below must be the real thing.
+  QWidget other;
+  auto* probe = new QPushButton("probe", &other);
+  bool probed = false;
+  QObject::connect(probe, &QPushButton::clicked, [&] { probed = true; });
+  other.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+  QTest::mouseClick(other.windowHandle(), Qt::LeftButton, {}, probe->geometry().center());
+  EXPECT_FALSE(probed) << "the modal dialog should block other windows";
+  other.hide();
+
+  ShowHelpTopic(&dialog, HelpSavedGames);
+  THelpViewer* v = THelpViewer::Instance();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(v));
+  EXPECT_EQ(v->Browser()->source(), THelpViewer::TopicUrl(HelpSavedGames));
+  QPushButton* contents = v->ContentsButton();
+  QTest::mouseClick(v->windowHandle(), Qt::LeftButton, {},
+                    contents->mapTo(v, contents->rect().center()));
+  EXPECT_EQ(v->Browser()->source(), THelpViewer::TopicUrl(HelpContents));
+
+  v->hide();
+  dialog.hide();
+  ShowHelpTopic(nullptr, HelpSounds);
+  EXPECT_EQ(v->windowModality(), Qt::NonModal);
+}
+
+// The page is drawn with the manual's stylesheet: the headings come out in its dark red.
+TEST_F(HelpTest, PagesAreDrawnWithTheStylesheet) {
+  ShowHelpTopic(nullptr, HelpContents);
+  THelpViewer* v = THelpViewer::Instance();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(v));
+  const QImage shot = v->Browser()->viewport()->grab().toImage();
+  int red = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x)
+      if (shot.pixelColor(x, y) == QColor(0x8b, 0, 0)) ++red;
+  EXPECT_GT(red, 20);
+}
+
+// A missing manual is said in a message box over the caller, and no empty viewer appears.
+TEST_F(HelpTest, MissingManualGivesAMessage) {
+  QTemporaryDir empty;
+  THelpViewer::SetManualDir(empty.path());
+  BoxCatcher box;
+  box.Arm();
+  ShowHelpTopic(nullptr, HelpBank);
+  ASSERT_TRUE(box.seen);
+  EXPECT_EQ(box.title, "Zandor Slots Help");
+  EXPECT_TRUE(box.text.contains("manual could not be found"));
+  EXPECT_TRUE(box.text.contains(QDir::toNativeSeparators(empty.path())));
+  EXPECT_FALSE(THelpViewer::Instance()->isVisible());
+}
+
+// The about box names the game, its version and what it is, under its own title.
+TEST_F(HelpTest, AboutBox) {
+  const QString text = AboutText();
+  EXPECT_TRUE(text.contains("Zandor Slots"));
+  EXPECT_TRUE(text.contains("Version " ZANDOR_VERSION));
+  EXPECT_TRUE(text.contains("slot machine"));
+  BoxCatcher box;
+  box.Arm();
+  ShowAbout(nullptr);
+  ASSERT_TRUE(box.seen);
+  EXPECT_EQ(box.title, "About Zandor Slots");
+  EXPECT_EQ(box.text, text);
+}
