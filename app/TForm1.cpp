@@ -1,0 +1,536 @@
+#include "app/TForm1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QDateTime>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QWindowStateChangeEvent>
+#include <filesystem>
+
+#include "audio/TAudio.h"
+#include "cards/TCardForm.h"
+#include "face/TPayoffs.h"
+#include "help/Help.h"
+#include "store/SavedGames.h"
+#include "store/Settings.h"
+#include "store/TBorrowC.h"
+#include "store/TLoadSave.h"
+
+namespace {
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+std::string Cut(const std::string& s, size_t n) { return s.size() > n ? s.substr(0, n) : s; }
+
+}  // namespace
+
+// The client area: shows the face canvas and tells the window when it is resized.
+class TFaceWidget : public QWidget {
+ public:
+  TFaceWidget(TForm1& form) : QWidget(&form), form_(form) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override {
+    QPainter p(this);
+    const QImage& canvas = form_.Face.Canvas;
+    if (canvas.isNull()) {
+      p.fillRect(e->rect(), FaceColor);
+      return;
+    }
+    p.drawImage(e->rect(), canvas, e->rect());
+  }
+  void resizeEvent(QResizeEvent*) override { form_.FormResize(); }
+
+ private:
+  TForm1& form_;
+};
+
+TForm1::TForm1(TGame& game, QWidget* parent)
+    : QMainWindow(parent), Game(game), Face(game), Machine(game, *this) {
+  clock_.start();
+  setWindowTitle("Zandor Slots");
+  ShowMessage = [this](const QString& text, bool warning) {
+    if (warning)
+      QMessageBox::warning(this, "Zandor Slots", text);
+    else
+      QMessageBox::information(this, "Zandor Slots", text);
+  };
+  ChooseTileFile = [this](const QString& dir) {
+    QFileDialog dlg(this, "Load Tiled Bitmap File", dir, "Bitmaps (*.BMP *.bmp)");
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setOption(QFileDialog::ReadOnly);
+    return dlg.exec() == QDialog::Accepted ? dlg.selectedFiles().value(0) : QString();
+  };
+  ChooseColor = [this](const QColor& initial, bool* ok) {
+    QColor c = QColorDialog::getColor(initial, this);
+    *ok = c.isValid();
+    return c;
+  };
+
+  faceWidget_ = new TFaceWidget(*this);
+  setCentralWidget(faceWidget_);
+  BuildPanel();
+  BuildMenus();
+
+  Timer1.setInterval(1000);
+  Timer2.setInterval(200);
+  Timer3.setInterval(400);
+  connect(&Timer1, &QTimer::timeout, this, [this] { Machine.Timer1Timer(); });
+  connect(&Timer2, &QTimer::timeout, this, [this] {
+    Timer2.stop();
+    if (audio_) audio_->Timer2Timer();
+    StateChanged();
+  });
+  connect(&Timer3, &QTimer::timeout, this, [this] { Timer3Timer(); });
+
+  FormCreate();
+  faceWidget_->setMinimumSize(DesignWidth, DesignHeight);
+  resize(DesignWidth, DesignHeight + menuBar()->sizeHint().height());
+}
+
+TForm1::~TForm1() {
+  if (audio_) audio_->Shutdown();
+}
+
+void TForm1::FormCreate() {
+  setUpdatesEnabled(false);
+  tileDir_ = QString::fromStdString(Game.ProgramDir);
+  std::string letters = Face.LoadLetters();
+  if (!letters.empty()) ShowMessage(QString::fromStdString(letters), true);
+
+  Game.FreeSpins = 0;
+  Game.BackColor = ButtonFaceColor;
+  Game.ReelStops = {26, 2, 8};
+  ComputeReelGrid(Game);
+  Game.PowerPts = 0;
+  Game.CoinValue = 0.25;
+  Game.BonusPool = 200 * Game.CoinValue;
+  Game.SetFileDefaults();
+
+  audio_ = std::make_unique<TAudio>(Game, this);
+  std::string soundError = audio_->LoadEffectSounds();
+  if (!soundError.empty()) ShowMessage(QString::fromStdString(soundError), true);
+
+  Game.Wager = Game.LastWager = Game.WinPending = 0;
+  Game.Spins = 0;
+  Game.FreeSpinCount = 0;
+  Machine.ChooseSpeed(0);
+  Game.Sound = Game.sndCoins = Game.sndCredits = true;
+  Game.sndSpin = false;
+  Game.sndStop = Game.sndWheelSpin = Game.sndWin = Game.sndBonus = true;
+  Game.sndPowerUp = Game.sndPowerDown = true;
+  Game.sndLose = false;
+  Game.Speed = 0;
+  Game.Bet = 3;
+  Game.BackMode = 0;
+  Game.Credits = 1000.00;
+  Game.Borrowed = 1000.00;
+
+  LoadSettings(Game);
+
+  // Sound files that do not exist go back to their defaults.
+  TGame defaults;
+  defaults.ProgramDir = Game.ProgramDir;
+  defaults.SetFileDefaults();
+  for (auto [file, def] : {std::pair{&Game.WinSound, &defaults.WinSound},
+                           {&Game.LoseSound, &defaults.LoseSound},
+                           {&Game.PowerUpSound, &defaults.PowerUpSound},
+                           {&Game.PowerDownSound, &defaults.PowerDownSound},
+                           {&Game.BonusSound, &defaults.BonusSound}})
+    if (!FileExists(*file)) *file = *def;
+
+  if (!FileExists(Game.BackBMP)) Game.BackMode = 1;
+  Face.TiledChecked = Game.BackMode == 0;
+
+  if (Game.Speed <= 2) Machine.ChooseSpeed(Game.Speed);
+  if (Game.Bet < CoinTable.size()) Game.CoinValue = CoinTable[Game.Bet].Value;
+
+  if (FileExists(Game.BackBMP)) {
+    std::string err = Face.LoadTile(Game.BackBMP);
+    if (!err.empty()) {
+      Game.BackMode = 1;
+      Face.TiledChecked = false;
+    }
+  } else {
+    Game.BackMode = 1;
+    Face.TiledChecked = false;
+  }
+  StateChanged();
+  setUpdatesEnabled(true);
+  Timer2.start();
+  Timer3.start();
+}
+
+void TForm1::BuildPanel() {
+  Panel1 = new QWidget(faceWidget_);
+  Panel1->setAutoFillBackground(true);
+  QPalette pal = Panel1->palette();
+  pal.setColor(QPalette::Window, FaceColor);
+  Panel1->setPalette(pal);
+  auto make = [this](const QString& caption, const QString& hint) {
+    auto* b = new QPushButton(caption, Panel1);
+    b->setToolTip(hint);
+    b->resize(132, 49);
+    QFont f = b->font();
+    f.setPointSize(11);
+    f.setBold(true);
+    b->setFont(f);
+    return b;
+  };
+  BitBtn1 = make("Bet 1", "Bet one credit");
+  BitBtn2 = make("Bet 5", "");
+  BitBtn3 = make("Bet Max", "");
+  Button1 = make("Spin", "Spins the slot wheels");
+  Button1->setDefault(true);
+  connect(BitBtn1, &QPushButton::clicked, this, [this] { Machine.BitBtn1Click(); });
+  connect(BitBtn2, &QPushButton::clicked, this, [this] { Machine.BitBtn2Click(); });
+  connect(BitBtn3, &QPushButton::clicked, this, [this] { Machine.BitBtn3Click(); });
+  connect(Button1, &QPushButton::clicked, this, [this] { Machine.Button1Click(); });
+  // Enter spins, as the window's default button.
+  for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* sc = new QShortcut(QKeySequence(key), this);
+    connect(sc, &QShortcut::activated, this, [this] {
+      if (Button1->isEnabled()) Button1->click();
+    });
+  }
+}
+
+QAction* TForm1::Toggle(QMenu* menu, const QString& caption, bool& flag) {
+  QAction* a = menu->addAction(caption);
+  a->setCheckable(true);
+  toggles_.emplace_back(a, &flag);
+  connect(a, &QAction::triggered, this, [this, &flag] {
+    flag = !flag;
+    StateChanged();
+  });
+  return a;
+}
+
+void TForm1::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  QMenu* file = bar->addMenu("&File");
+  NewGame2 = file->addAction("&New Game", this, [this] { NewGame2Click(); });
+  file->addSeparator();
+  Open1 = file->addAction("&Open", this, [this] { Open1Click(); });
+  Save1 = file->addAction("&Save", this, [this] { Save1Click(); });
+  file->addSeparator();
+  Exit1 = file->addAction("E&xit", this, [this] { close(); });
+
+  QMenu* options = bar->addMenu("&Options");
+  AceyDucey1 = Toggle(options, "&Acey Ducey", Game.AceyDucey);
+  options->addSeparator();
+  QMenu* background = options->addMenu("Back&ground");
+  Tiled1 = background->addAction("Tiled Bitmap", this, [this] { Tiled1Click(); });
+  None1 = background->addAction("Solid Color", this, [this] { None1Click(); });
+  Tiled1->setCheckable(true);
+  None1->setCheckable(true);
+  options->addSeparator();
+  QMenu* bet = options->addMenu("&Bet Amount");
+  QAction** coinItems[6] = {&N5001, &N1001, &N50c1, &N25c1, &N10c1, &N5c1};
+  for (int i = 0; i < 6; ++i) {
+    *coinItems[i] = bet->addAction(QString::fromUtf8(CoinTable[i].Caption), this, [this, i] {
+      Machine.ChooseCoinValue(i);
+      StateChanged();
+    });
+    (*coinItems[i])->setCheckable(true);
+  }
+  options->addSeparator();
+  QMenu* music = options->addMenu("&Music");
+  On2 = music->addAction("On", this, [this] {
+    if (audio_) audio_->On2Click();
+    StateChanged();
+  });
+  On2->setCheckable(true);
+  music->addSeparator();
+  ChangeSongs1 = music->addAction("Change Songs", this, [this] {
+    if (audio_) audio_->ChangeSongs1Click();
+    StateChanged();
+  });
+  options->addSeparator();
+  QMenu* sounds = options->addMenu("&Sounds");
+  On1 = Toggle(sounds, "On", Game.Sound);
+  sounds->addSeparator();
+  Bonus1 = Toggle(sounds, "Bonus", Game.sndBonus);
+  Coins1 = Toggle(sounds, "Coins", Game.sndCoins);
+  Credits1 = Toggle(sounds, "Credits", Game.sndCredits);
+  Lose1 = Toggle(sounds, "Lose", Game.sndLose);
+  PowerDrain1 = Toggle(sounds, "Power Drain", Game.sndPowerDown);
+  PowerUp1 = Toggle(sounds, "Power Up", Game.sndPowerUp);
+  SlotSpin1 = Toggle(sounds, "Slot Spin", Game.sndSpin);
+  Stop1 = Toggle(sounds, "Stop", Game.sndStop);
+  WheelSpin1 = Toggle(sounds, "Wheel Spin", Game.sndWheelSpin);
+  Win1 = Toggle(sounds, "Win", Game.sndWin);
+  sounds->addSeparator();
+  ChangeWAVs1 = sounds->addAction("Change WAVs", this, [this] {
+    if (audio_) audio_->ChangeWAVs1Click();
+  });
+  options->addSeparator();
+  QMenu* speed = options->addMenu("Spin Spee&d");
+  Fast1 = speed->addAction("Fast", this, [this] { Machine.ChooseSpeed(0); });
+  Medium1 = speed->addAction("Medium", this, [this] { Machine.ChooseSpeed(1); });
+  Slow1 = speed->addAction("Slow", this, [this] { Machine.ChooseSpeed(2); });
+  for (QAction* a : {Fast1, Medium1, Slow1}) a->setCheckable(true);
+
+  Borrow1 = bar->addAction("&Borrow", this, [this] { Borrow1Click(); });
+  Payoffs1 = bar->addAction("&Payoffs", this, [this] { Payoffs1Click(); });
+  QMenu* autoMenu = bar->addMenu("&Auto");
+  AutoSpin2 = autoMenu->addAction("&Auto Spin", this, [this] { Machine.AutoSpin2Click(); });
+  AutoSpin2->setCheckable(true);
+  QMenu* help = bar->addMenu("&Help");
+  About = help->addAction("&About", this, [this] { ShowAbout(this); });
+  help->addSeparator();
+  Manual1 = help->addAction("&Manual", this, [this] { ShowHelpTopic(this, HelpContents); });
+  Manual1->setShortcut(QKeySequence::HelpContents);
+}
+
+void TForm1::StateChanged() {
+  for (auto& [action, flag] : toggles_) action->setChecked(*flag);
+  QAction* coins[6] = {N5001, N1001, N50c1, N25c1, N10c1, N5c1};
+  for (int i = 0; i < 6; ++i) coins[i]->setChecked(i == Game.Bet);
+  Fast1->setChecked(Game.SpinDelay == SpeedDelays[0]);
+  Medium1->setChecked(Game.SpinDelay == SpeedDelays[1]);
+  Slow1->setChecked(Game.SpinDelay == SpeedDelays[2]);
+  AutoSpin2->setChecked(Game.AutoSpin);
+  On2->setChecked(Game.MusicOn);
+  Tiled1->setChecked(Face.TiledChecked);
+  None1->setChecked(!Face.TiledChecked);
+  // While money is in motion nothing may replace the game underneath it.
+  const bool idle = !Machine.Busy();
+  for (QAction* a : {NewGame2, Open1, N5001, N1001, N50c1, N25c1, N10c1, N5c1}) a->setEnabled(idle);
+  if (idle && closePending_) {
+    closePending_ = false;
+    QTimer::singleShot(0, this, &QWidget::close);
+  }
+}
+
+void TForm1::FormResize() {
+  const int w = faceWidget_->width(), h = faceWidget_->height();
+  std::string err = Face.FormResize(w, h);
+  if (!err.empty()) {
+    ShowMessage(QString::fromStdString(err), true);
+    return;
+  }
+  Panel1->setGeometry(0, h - PanelHeight, w, PanelHeight);
+  auto lefts = ButtonLefts(w);
+  QPushButton* buttons[4] = {BitBtn1, BitBtn2, BitBtn3, Button1};
+  for (int i = 0; i < 4; ++i) buttons[i]->move(lefts[i], 4);
+  Repaint();
+}
+
+void TForm1::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // The border does not size: a normal window returns to its designed client size.
+  if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState)
+    QTimer::singleShot(0, this, [this] {
+      if (windowState() == Qt::WindowNoState)
+        resize(DesignWidth, DesignHeight + menuBar()->height());
+    });
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (Machine.Busy()) {
+    // Close once the spin or count in progress has settled, so nothing is lost.
+    closePending_ = true;
+    event->ignore();
+    return;
+  }
+  // A placed wager that was never spun goes back to the credits: it is not stored.
+  if (Game.Wager > 0) {
+    Game.Credits += Game.Wager;
+    Game.Wager = 0;
+  }
+  Game.Maxed = isMaximized();
+  SaveResult saved = SaveSettings(Game);
+  if (!saved.Ok)
+    ShowMessage(QString("Unable to write to %1").arg(QString::fromStdString(saved.FailedPath)),
+                true);
+  Timer1.stop();
+  Timer2.stop();
+  Timer3.stop();
+  if (audio_) audio_->Shutdown();
+  event->accept();
+}
+
+// ---- menu handlers ----
+
+void TForm1::NewGame2Click() { Machine.NewGame2Click(); }
+
+void TForm1::Open1Click() {
+  if (Machine.Busy()) return;
+  TLoadSave dlg(Game, 0, this);
+  dlg.exec();
+  Repaint();
+}
+
+void TForm1::Save1Click() {
+  TLoadSave dlg(Game, 1, this);
+  dlg.exec();
+}
+
+void TForm1::Tiled1Click() {
+  QString path = ChooseTileFile(tileDir_);
+  if (!path.isEmpty()) {
+    std::string err = Face.LoadTile(path.toStdString());
+    if (!err.empty()) {
+      ShowMessage(QString::fromStdString(err), true);
+      return;
+    }
+    Game.BackBMP = Cut(path.toStdString(), 255);
+    tileDir_ = QFileInfo(path).absolutePath();
+    Game.BackMode = 0;
+    Face.TiledChecked = true;
+    StateChanged();
+  }
+  Repaint();
+}
+
+void TForm1::None1Click() {
+  bool ok = false;
+  QColor c = ChooseColor(lastColor_, &ok);
+  if (ok) {
+    lastColor_ = c;
+    Game.BackColor = static_cast<int32_t>((c.blue() << 16) | (c.green() << 8) | c.red());
+    Game.BackMode = 1;
+  }
+  Face.TiledChecked = false;
+  StateChanged();
+  Repaint();
+}
+
+void TForm1::Borrow1Click() {
+  TBorrowC dlg(Game, Face.Glyphs, this);
+  dlg.exec();
+  Repaint();
+}
+
+void TForm1::Payoffs1Click() {
+  if (!payoffs_) payoffs_ = new TPayoffs(Game, Face.Glyphs, this);
+  payoffs_->exec();
+}
+
+void TForm1::Timer3Timer() {
+  if (audio_) audio_->StartPendingSong();
+  if (Face.SymbolSize == 0 || Face.Artwork.isNull()) return;
+  Face.Blink();
+  UpdateArea(QRect(Face.ReelLeft - 12, Face.ReelTop - 14, 3 * Face.SymbolSize + 44,
+                   3 * Face.SymbolSize + 28));
+}
+
+// ---- Host ----
+
+uint32_t TForm1::TickCount() { return static_cast<uint32_t>(clock_.elapsed()); }
+
+uint32_t TForm1::UtcTimeOfDayMs() {
+  return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
+}
+
+void TForm1::ProcessMessages(uint32_t untilTick) {
+  // Sleep in the event loop until the deadline or the next event, never spinning a core.
+  const int32_t left = static_cast<int32_t>(untilTick - TickCount());
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  if (left <= 0) return;
+  QEventLoop loop;
+  QTimer::singleShot(left, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+void TForm1::Play(Effect e) {
+  if (audio_) audio_->Play(e);
+}
+
+QRect TForm1::MeterRect(FaceElement e) const {
+  const int S = Face.SymbolSize;
+  switch (e) {
+    case FaceElement::Credits: return QRect(Face.MeterX - 160, Face.CreditsY, 200, 21);
+    case FaceElement::Wager: return QRect(Face.MeterX - 160, Face.WagerY, 200, 21);
+    case FaceElement::Won: return QRect(Face.MeterX - 160, Face.WonY, 200, 21);
+    case FaceElement::Spins:
+    case FaceElement::FreeSpinCount:
+      return QRect(Face.LeftMargin - 60, Face.CreditsY, 200, 21);
+    case FaceElement::FreeSpinsLeft: return QRect(Face.LeftMargin, Face.WonY, 80, 21);
+    case FaceElement::Bonus:
+      return QRect(Face.LeftMargin - 60, Face.WagerY + S + 56, 200, 21);
+  }
+  return {};
+}
+
+void TForm1::UpdateArea(const QRect& r) { faceWidget_->update(r); }
+
+void TForm1::Redraw(FaceElement e) {
+  Face.Redraw(e);
+  UpdateArea(MeterRect(e));
+}
+
+void TForm1::DrawLamps(double coinValue, double wager) {
+  Face.DrawLamps(coinValue, wager);
+  UpdateArea(QRect(Face.MeterX - 100, Face.PaylinesY, 140, 110));
+}
+
+void TForm1::DrawReels(const std::array<int, 3>& positions) {
+  if (Face.SymbolSize == 0 || Face.Artwork.isNull()) return;
+  Face.DrawReels(positions);
+  UpdateArea(QRect(Face.ReelLeft, Face.ReelTop, 3 * Face.SymbolSize + 18, 3 * Face.SymbolSize));
+}
+
+void TForm1::DrawPayline(int k) {
+  Face.DrawPayline(k);
+  UpdateArea(QRect(Face.ReelLeft - 12, Face.ReelTop - 14, 3 * Face.SymbolSize + 44,
+                   3 * Face.SymbolSize + 28));
+}
+
+void TForm1::DrawBonusMeter(bool blueFirst) {
+  Face.DrawBonusMeter(blueFirst);
+  UpdateArea(QRect(0, Face.WagerY, Face.LeftMargin + 140, Face.SymbolSize + 60));
+}
+
+void TForm1::Repaint() {
+  if (Face.SymbolSize == 0) return;
+  Face.FormPaint();
+  faceWidget_->update();
+}
+
+void TForm1::Inform(std::string_view text) {
+  ShowMessage(QString::fromUtf8(text.data(), static_cast<int>(text.size())), false);
+}
+
+void TForm1::OfferCardGame(double& spinWin) {
+  TCardForm dlg(spinWin, [this](Effect e) { Play(e); }, this);
+  dlg.exec();
+}
+
+void TForm1::SetBetButtonsEnabled(bool enabled) {
+  for (QPushButton* b : {BitBtn1, BitBtn2, BitBtn3, Button1}) b->setEnabled(enabled);
+}
+
+void TForm1::FocusSpinButton() { Button1->setFocus(); }
+
+void TForm1::SetTimer1(bool enabled) {
+  if (enabled)
+    Timer1.start();
+  else
+    Timer1.stop();
+}
+
+bool TForm1::Timer1Enabled() { return Timer1.isActive(); }
+
+void TForm1::SetTimer3(bool enabled) {
+  if (enabled)
+    Timer3.start();
+  else
+    Timer3.stop();
+}

@@ -1,0 +1,111 @@
+// The main window: the machine's face, its buttons, menus and timers, and the host the
+// machine's rules talk to.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "face/TFace.h"
+#include "machine/Host.h"
+#include "machine/TGame.h"
+#include "machine/TMachine.h"
+
+class QAction;
+class QPushButton;
+class QWidget;
+class TAudio;
+class TPayoffs;
+class TFaceWidget;
+
+class TForm1 : public QMainWindow, public Host {
+  Q_OBJECT
+
+ public:
+  // Builds the window for a game whose ProgramDir and SettingsDir are already set.
+  explicit TForm1(TGame& game, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  TGame& Game;
+  TFace Face;
+  TMachine Machine;
+
+  // The designed client area.
+  static constexpr int DesignWidth = 632, DesignHeight = 394, PanelHeight = 57;
+
+  // Dialog hooks, replaced by tests: a file for the background, a colour for the solid fill.
+  std::function<QString(const QString& dir)> ChooseTileFile;
+  std::function<QColor(const QColor& initial, bool* ok)> ChooseColor;
+  // Shows an information or error box; replaced by tests.
+  std::function<void(const QString& text, bool warning)> ShowMessage;
+
+  // Controls and actions, named as the game's design names them.
+  QWidget* Panel1 = nullptr;
+  QPushButton *BitBtn1 = nullptr, *BitBtn2 = nullptr, *BitBtn3 = nullptr, *Button1 = nullptr;
+  QTimer Timer1, Timer2, Timer3;
+  QAction *NewGame2, *Open1, *Save1, *Exit1, *AceyDucey1, *Tiled1, *None1;
+  QAction *N5001, *N1001, *N50c1, *N25c1, *N10c1, *N5c1;
+  QAction *On2, *ChangeSongs1, *On1, *ChangeWAVs1, *Fast1, *Medium1, *Slow1;
+  QAction *Bonus1, *Coins1, *Credits1, *Lose1, *PowerDrain1, *PowerUp1, *SlotSpin1, *Stop1,
+      *WheelSpin1, *Win1;
+  QAction *Borrow1, *Payoffs1, *AutoSpin2, *About, *Manual1;
+
+  // Menu handlers.
+  void NewGame2Click();
+  void Open1Click();
+  void Save1Click();
+  void Tiled1Click();
+  void None1Click();
+  void Borrow1Click();
+  void Payoffs1Click();
+  void Timer3Timer();
+
+  // The face widget's resize: chooses the artwork and lays out the buttons.
+  void FormResize();
+  // The sound dialogs and music (null in a window built without audio).
+  TAudio* Audio() { return audio_.get(); }
+
+  // Host
+  uint32_t TickCount() override;
+  uint32_t UtcTimeOfDayMs() override;
+  void ProcessMessages(uint32_t untilTick) override;
+  void Play(Effect e) override;
+  void Redraw(FaceElement e) override;
+  void DrawLamps(double coinValue, double wager) override;
+  void DrawReels(const std::array<int, 3>& positions) override;
+  void DrawPayline(int k) override;
+  void DrawBonusMeter(bool blueFirst) override;
+  void Repaint() override;
+  void Inform(std::string_view text) override;
+  void OfferCardGame(double& spinWin) override;
+  void SetBetButtonsEnabled(bool enabled) override;
+  void FocusSpinButton() override;
+  void SetTimer1(bool enabled) override;
+  bool Timer1Enabled() override;
+  void SetTimer3(bool enabled) override;
+  void StateChanged() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void FormCreate();
+  void BuildMenus();
+  void BuildPanel();
+  void UpdateArea(const QRect& r);
+  QRect MeterRect(FaceElement e) const;
+  QAction* Toggle(QMenu* menu, const QString& caption, bool& flag);
+
+  TFaceWidget* faceWidget_ = nullptr;
+  std::unique_ptr<TAudio> audio_;
+  TPayoffs* payoffs_ = nullptr;
+  QElapsedTimer clock_;
+  QString tileDir_;
+  QColor lastColor_{0, 0, 0};
+  bool closePending_ = false;
+  bool betButtonsOn_ = true;
+  std::vector<std::pair<QAction*, bool*>> toggles_;
+};
