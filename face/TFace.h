@@ -15,12 +15,12 @@ class TFace {
   explicit TFace(TGame& game);
 
   TGame& Game;
-  TGlyphs Glyphs;                   // digits, lamps, letters and the current SymbolSize
-  QImage Canvas;                    // the main window's client area, panel included
-  QImage Artwork;                   // the loaded artwork set (3 x 3 cells)
-  std::array<QImage, 3> ReelImages; // S wide, 3*S high each
-  QImage TileBitmap;                // the background tile
-  bool TiledChecked = true;         // check mark of "Tiled Bitmap": painting follows it
+  TGlyphs Glyphs;                    // digits, lamps, letters and the current SymbolSize
+  QImage Canvas;                     // the main window's client area, panel included
+  QImage Artwork;                    // the loaded artwork set (3 x 3 cells)
+  std::array<QImage, 3> ReelImages;  // S wide, 3*S high each
+  QImage TileBitmap;                 // the background tile
+  bool TiledChecked = true;          // check mark of "Tiled Bitmap": painting follows it
   int PanelHeight = 57;
 
   // Layout values of the last paint.
@@ -53,4 +53,17 @@ class TFace {
   void Blink();
   // The shown wager: LastWager when Wager is 0 and LastWager > 0.
   double ShownWager() const;
+  // Left edge of reel i (1..3) on the canvas.
+  int ReelX(int reel) const { return ReelLeft + (reel - 1) * (SymbolSize + 9); }
+
+ private:
+  void PaintBackground();
+  void DrawMeterBox(const char* caption, int row, double value);
+  void DrawCaptionText(const char* text, int points, bool bold, int centreX, int top);
 };
+
+// Loads a BMP file into an RGB32 image; returns "" or the toolkit's error text.
+std::string LoadBitmap(const std::string& path, QImage& out);
+
+// The four bottom buttons' left edges (Bet 1, Bet 5, Bet Max, Spin) spread over the panel.
+std::array<int, 4> ButtonLefts(int panelWidth);

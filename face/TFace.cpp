@@ -1,0 +1,382 @@
+#include "face/TFace.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr QRgb kRed = qRgb(255, 0, 0);
+constexpr int kButtonWidth = 132;
+
+// Fills ReelGrid from ReelStrips and ReelStops: each reel shows the strip's characters k+1,
+// k+2 and k+3 (1-based, wrapping after the last) with k = stop div 2.
+void FillReelGrid(TGame& g) {
+  for (int r = 0; r < 3; ++r) {
+    const std::string& strip = g.ReelStrips[r];
+    const int n = static_cast<int>(strip.size());
+    if (n == 0) continue;
+    const int k = g.ReelStops[r] / 2;
+    for (int row = 0; row < 3; ++row)
+      g.ReelGrid[r * 3 + row] = strip[((k + row) % n + n) % n] - '0';
+  }
+}
+
+// A 1-pixel line from (x0, y0) up to but not including (x1, y1), clipped to the image.
+void DrawLineExclusive(QImage& img, int x0, int y0, int x1, int y1, QRgb c) {
+  const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
+  const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+  int err = dx + dy;
+  const int w = img.width(), h = img.height();
+  while (x0 != x1 || y0 != y1) {
+    if (x0 >= 0 && y0 >= 0 && x0 < w && y0 < h) reinterpret_cast<QRgb*>(img.scanLine(y0))[x0] = c;
+    const int e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x0 += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y0 += sy;
+    }
+  }
+}
+
+// The classic outlined rectangle (l, t)-(r, b): a pen border on its outer pixels and the
+// brush inside, covering columns l..r-1 and rows t..b-1.
+void FrameRect(QImage& img, int l, int t, int r, int b, const QColor& pen, const QColor& brush) {
+  if (r <= l || b <= t) return;
+  QPainter p(&img);
+  p.fillRect(QRect(l, t, r - l, b - t), pen);
+  if (r - l > 2 && b - t > 2) p.fillRect(QRect(l + 1, t + 1, r - l - 2, b - t - 2), brush);
+}
+
+std::string Format(const char* format, double value) {
+  char buf[512];
+  std::snprintf(buf, sizeof buf, format, value);
+  return buf;
+}
+
+std::string FormatInt(const char* format, int value) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, format, value);
+  return buf;
+}
+
+}  // namespace
+
+std::string LoadBitmap(const std::string& path, QImage& out) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return "Cannot open file " + path;
+  // Only Windows bitmaps are accepted, whatever else the image library could read.
+  QImageReader reader(&file, "bmp");
+  reader.setDecideFormatFromContent(false);
+  const QByteArray head = file.peek(2);
+  QImage img;
+  if (head != "BM" || !reader.read(&img) || img.isNull()) return "Bitmap image is not valid";
+  out = img.convertToFormat(QImage::Format_RGB32);
+  return "";
+}
+
+std::array<int, 4> ButtonLefts(int panelWidth) {
+  const int g = (panelWidth - 4 * kButtonWidth) / 5;
+  const int e = (panelWidth - 4 * kButtonWidth - 3 * g) / 2;
+  return {e, e + kButtonWidth + g, e + 2 * (kButtonWidth + g), e + 3 * (kButtonWidth + g)};
+}
+
+TFace::TFace(TGame& game) : Game(game) {
+  Glyphs.Digits = MakeDigitStrip();
+  Glyphs.Image1 = MakeLampPicture();
+}
+
+std::string TFace::LoadLetters() {
+  return LoadBitmap(Game.ProgramDir + "Alpha.bmp", Glyphs.LetterStrip);
+}
+
+std::string TFace::LoadTile(const std::string& path) {
+  QImage tile;
+  std::string err = LoadBitmap(path, tile);
+  if (err.empty()) TileBitmap = std::move(tile);
+  return err;
+}
+
+std::string TFace::FormResize(int clientWidth, int clientHeight) {
+  if (Canvas.width() != clientWidth || Canvas.height() != clientHeight) {
+    Canvas = QImage(std::max(clientWidth, 1), std::max(clientHeight, 1), QImage::Format_RGB32);
+    // 96 dots per inch, so font sizes in points come out in pixels as on a classic desktop.
+    Canvas.setDotsPerMeterX(3780);
+    Canvas.setDotsPerMeterY(3780);
+    Canvas.fill(FaceColor);
+  }
+  if (clientWidth <= 750)
+    SymbolSize = 96;
+  else if (clientWidth <= 1000)
+    SymbolSize = 144;
+  else if (clientWidth <= 5000)
+    SymbolSize = 192;
+  Glyphs.SymbolSize = SymbolSize;
+  std::string err = LoadArtwork();
+  if (!err.empty()) return err;
+  for (QImage& reel : ReelImages) {
+    reel = QImage(std::max(SymbolSize, 1), std::max(3 * SymbolSize, 1), QImage::Format_RGB32);
+    reel.fill(Qt::black);
+  }
+  return "";
+}
+
+std::string TFace::LoadArtwork() {
+  // The old pictures go first, so a failed load leaves the reels empty rather than stale.
+  for (QImage& reel : ReelImages) reel = QImage();
+  Artwork = QImage();
+  const char* file = SymbolSize == 96    ? "ZANDOR96.bmp"
+                     : SymbolSize == 144 ? "ZANDOR144.bmp"
+                     : SymbolSize == 192 ? "ZANDOR192.bmp"
+                                         : nullptr;
+  if (file) {
+    std::string err = LoadBitmap(Game.ProgramDir + file, Artwork);
+    if (!err.empty()) return err;
+    for (int r = 0; r < 3; ++r) Game.ReelStrips[r] = NormalStrips[r];
+  }
+  FillReelGrid(Game);
+  return "";
+}
+
+void TFace::ComputeLayout() {
+  const int s = SymbolSize;
+  const int w = Canvas.width();
+  const int faceHeight = Canvas.height() - PanelHeight;
+  ReelTop = faceHeight / 2 - (3 * s + 2) / 2;
+  ReelLeft = w / 2 - (3 * s + 20) / 2;
+  const int rowStep = s / 10 + s / 2;
+  CreditsY = ReelTop + 17;
+  WagerY = CreditsY + rowStep;
+  WonY = WagerY + rowStep;
+  PaylinesY = WonY + rowStep;
+  MeterX = w - (s == 144 ? 40 : s == 192 ? 50 : 24);
+  LeftMargin = w - MeterX;
+}
+
+double TFace::ShownWager() const {
+  return (Game.Wager == 0 && Game.LastWager > 0) ? Game.LastWager : Game.Wager;
+}
+
+void TFace::PaintBackground() {
+  if (TiledChecked) {
+    const int w = TileBitmap.width(), h = TileBitmap.height();
+    // The tile's last column and row are never shown; a 1-pixel tile has nothing to lay.
+    if (w <= 1 || h <= 1) return;
+    for (int y = 0; y < Canvas.height(); y += h - 1)
+      for (int x = 0; x < Canvas.width(); x += w - 1)
+        CopyRect(Canvas, x, y, TileBitmap, 0, 0, w - 1, h - 1);
+  } else {
+    Canvas.fill(ResolveColor(Game.BackColor));
+  }
+}
+
+void TFace::DrawMeterBox(const char* caption, int row, double value) {
+  DrawLabel(Canvas, Glyphs, caption, MeterX - 125, row - 26, 144, 0);
+  DrawDigits(Canvas, Glyphs, Format("%10.2f", value), MeterX, row, false, 4);
+}
+
+void TFace::DrawCaptionText(const char* text, int points, bool bold, int centreX, int top) {
+  QPainter p(&Canvas);
+  p.setFont(FaceFont(points, bold));
+  p.setPen(Qt::white);
+  const QString t = QString::fromLatin1(text);
+  const int width = p.fontMetrics().horizontalAdvance(t);
+  p.drawText(QPoint(centreX - width / 2, top + p.fontMetrics().ascent()), t);
+}
+
+void TFace::FormPaint() {
+  if (Canvas.isNull()) return;
+  ComputeLayout();
+  const int s = SymbolSize;
+  PaintBackground();
+
+  FrameRect(Canvas, ReelLeft - 8, ReelTop - 8, ReelLeft + 3 * s + 27, ReelTop + 3 * s + 9,
+            FaceColor, FaceColor);
+  DrawBevel(Canvas, ReelLeft - 6, ReelTop - 6, ReelLeft + 3 * s + 24, ReelTop + 3 * s + 6, 3);
+  for (int k = 1; k <= 5; ++k) DrawPayline(k);
+  for (int i = 1; i <= 3; ++i) {
+    const int x = ReelX(i);
+    DrawBevel(Canvas, x, ReelTop, x + s - 1, ReelTop + 3 * s - 1, 2);
+    DrawReel(i, Game.ReelStops[i - 1]);
+    CopyRect(Canvas, x, ReelTop, ReelImages[i - 1], 0, 0, s - 1, 3 * s - 1);
+  }
+
+  DrawMeterBox("CREDITS", CreditsY, Game.Credits);
+  DrawMeterBox("WAGER", WagerY, ShownWager());
+  DrawMeterBox("WON", WonY, Game.WinPending);
+
+  DrawLabel(Canvas, Glyphs, "SPINS", LeftMargin - 20, CreditsY - 26, 144, 0);
+  DrawDigits(Canvas, Glyphs, FormatInt("%8d", Game.Spins), LeftMargin + 105, CreditsY, false, 4);
+
+  DrawLabel(Canvas, Glyphs, "PAYLINES", MeterX - 125, PaylinesY - 26, 144, 134);
+  for (int k = 1; k <= 5; ++k) {
+    DrawDigits(Canvas, Glyphs, FormatInt("%d", k), MeterX - 114, PaylinesY + 2 + 20 * (k - 1),
+               false, 2);
+  }
+  DrawLamps(Game.CoinValue, ShownWager());
+
+  if (Game.FreeSpins != 0) {
+    DrawLabel(Canvas, Glyphs, "SPIN FREE", LeftMargin - 20, WonY - 26, 144, 0);
+    DrawDigits(Canvas, Glyphs, FormatInt("%1d", Game.FreeSpins), LeftMargin + 42, WonY, false, 4);
+  } else {
+    const int l = s == 144 ? LeftMargin - 13 : LeftMargin;
+    DrawLabel(Canvas, Glyphs, "BONUS PCT", LeftMargin - 20, WagerY - 26 + (s - 96), 144, 246);
+    DrawLabel(Canvas, Glyphs, "BONUS", LeftMargin - 20, WagerY + s + 30, 144, 1);
+    DrawDigits(Canvas, Glyphs, Format("%10.2f", Game.BonusPool), LeftMargin + 105, WagerY + s + 56,
+               false, 4);
+    FrameRect(Canvas, l + 32, WagerY + s - 87, l + 73, WagerY + s + 15, ShadowColor, Qt::black);
+    DrawBonusMeter(true);
+    DrawCaptionText("Plus 7 FREE Spins", 8, false, LeftMargin + (s == 144 ? 37 : 51),
+                    WagerY + s + 105);
+  }
+
+  for (int k = 1; k <= 5; ++k)
+    if (Game.LinePays[k - 1] > 0) DrawPayline(k);
+}
+
+void TFace::DrawReel(int reel, int position) {
+  const int s = SymbolSize;
+  if (reel < 1 || reel > 3 || s <= 0) return;
+  QImage& img = ReelImages[reel - 1];
+  const std::string& strip = Game.ReelStrips[reel - 1];
+  const int n = static_cast<int>(strip.size());
+  if (img.isNull() || n == 0) return;
+  const int h = s / 2;
+  int k = ((position / 2) % n + n) % n;  // 0-based index of the top symbol
+  auto cell = [&](int index, int& cx, int& cy) {
+    const int v = strip[index] - '0';
+    if (v < 0 || v > 8) return false;  // a strip character with no cell draws nothing
+    cx = (v % 3) * s;
+    cy = (v / 3) * s;
+    return true;
+  };
+  auto next = [&] { k = (k + 1) % n; };
+  int cx, cy;
+  if (position % 2 == 0) {
+    for (int row = 0; row < 3; ++row, next())
+      if (cell(k, cx, cy)) CopyRect(img, 0, row * s, Artwork, cx, cy, s - 1, s);
+  } else {
+    if (cell(k, cx, cy)) CopyRect(img, 0, 0, Artwork, cx, cy + h, s - 1, h);
+    next();
+    if (cell(k, cx, cy)) CopyRect(img, 0, h, Artwork, cx, cy, s - 1, s);
+    next();
+    if (cell(k, cx, cy)) CopyRect(img, 0, s + h, Artwork, cx, cy, s - 1, s);
+    next();
+    if (cell(k, cx, cy)) CopyRect(img, 0, 2 * s + h, Artwork, cx, cy, s - 1, h - 1);
+  }
+}
+
+void TFace::DrawReels(const std::array<int, 3>& positions) {
+  const int s = SymbolSize;
+  for (int i = 0; i < 3; ++i) {
+    DrawReel(i + 1, positions[i]);
+    CopyRect(Canvas, ReelX(i + 1), ReelTop, ReelImages[i], 0, 0, s - 1, 3 * s - 1);
+  }
+}
+
+void TFace::Redraw(FaceElement e) {
+  switch (e) {
+    case FaceElement::Credits:
+      DrawDigits(Canvas, Glyphs, Format("%10.2f", Game.Credits), MeterX, CreditsY, false, 4);
+      break;
+    case FaceElement::Wager:
+      DrawDigits(Canvas, Glyphs, Format("%10.2f", ShownWager()), MeterX, WagerY, false, 4);
+      break;
+    case FaceElement::Won:
+      DrawDigits(Canvas, Glyphs, Format("%10.2f", Game.WinPending), MeterX, WonY, false, 4);
+      break;
+    case FaceElement::Spins:
+      DrawDigits(Canvas, Glyphs, FormatInt("%8d", Game.Spins), LeftMargin + 105, CreditsY, false,
+                 4);
+      break;
+    case FaceElement::FreeSpinCount:
+      DrawDigits(Canvas, Glyphs, FormatInt("%8d", Game.FreeSpinCount), LeftMargin + 105, CreditsY,
+                 false, 1);
+      break;
+    case FaceElement::FreeSpinsLeft:
+      DrawDigits(Canvas, Glyphs, FormatInt("%1d", Game.FreeSpins - 1), LeftMargin + 42, WonY, false,
+                 4);
+      break;
+    case FaceElement::Bonus:
+      DrawDigits(Canvas, Glyphs, Format("%10.2f", Game.BonusPool), LeftMargin + 105,
+                 WagerY + SymbolSize + 56, false, 4);
+      break;
+  }
+}
+
+void TFace::DrawLamps(double coinValue, double wager) {
+  const int coins = coinValue > 0 ? static_cast<int>(std::lround(wager / coinValue)) : 0;
+  const int shift = SymbolSize == 144 ? 13 : 0;
+  for (int j = 1; j <= 5; ++j) {
+    for (int k = 1; k <= 5; ++k) {
+      const int lamp = 5 * (j - 1) + k <= coins ? (Game.LinePays[k - 1] > 0 ? 2 : 1) : 0;
+      CopyRect(Canvas, MeterX - 85 + 20 * (j - 1) + shift, PaylinesY + 4 + 20 * (k - 1),
+               Glyphs.Image1, 0, 17 * lamp, 17, 17);
+    }
+  }
+}
+
+void TFace::DrawPayline(int k) {
+  const int s = SymbolSize, l = ReelLeft - 10, r = ReelLeft + 3 * s + 28;
+  switch (k) {
+    case 1:
+      DrawLineExclusive(Canvas, l, ReelTop + s + s / 2 + 8, r, ReelTop + s + s / 2 + 8, kRed);
+      break;
+    case 2:
+      DrawLineExclusive(Canvas, l, ReelTop + s / 2, r, ReelTop + s / 2, kRed);
+      break;
+    case 3:
+      DrawLineExclusive(Canvas, l, ReelTop + 2 * s + s / 2, r, ReelTop + 2 * s + s / 2, kRed);
+      break;
+    case 4:
+      DrawLineExclusive(Canvas, l, ReelTop - 10, r, ReelTop + 3 * s + 10, kRed);
+      break;
+    case 5:
+      DrawLineExclusive(Canvas, l, ReelTop + 3 * s + 8, r, ReelTop - 12, kRed);
+      break;
+    default:
+      break;
+  }
+}
+
+void TFace::DrawBonusMeter(bool blueFirst) {
+  const int s = SymbolSize;
+  const int l = s == 144 ? LeftMargin - 13 : LeftMargin;
+  const int top = WagerY + s - 86;
+  // A stored meter outside 0..100 would paint over the caption box; the bar shows it clamped.
+  const int p = std::clamp(Game.PowerPts, 0, 100);
+  QPainter painter(&Canvas);
+  const QRect blue(l + 33, top + 100 - p, 39, p), red(l + 33, top, 39, 100 - p);
+  if (blueFirst) {
+    painter.fillRect(blue, Qt::blue);
+    painter.fillRect(red, Qt::red);
+  } else {
+    painter.fillRect(red, Qt::red);
+    painter.fillRect(blue, Qt::blue);
+  }
+  painter.end();
+  DrawCaptionText((FormatInt("%3d", p) + "%").c_str(), 10, true, l + 52, WagerY + s - 44);
+}
+
+void TFace::Blink() {
+  Game.BlinkPhase = !Game.BlinkPhase;
+  const int s = SymbolSize;
+  const bool lossSeen =
+      std::find(Game.ReelGrid.begin(), Game.ReelGrid.end(), LOSS) != Game.ReelGrid.end();
+  for (int n = 0; n < 9; ++n) {
+    if (Game.ReelGrid[n] != GAIN) continue;
+    const int x = ReelLeft + (n / 3) * (s + 9), y = ReelTop + (n % 3) * s;
+    const int sx = Game.BlinkPhase ? 0 : lossSeen ? 2 * s : s;
+    const int sy = Game.BlinkPhase ? 0 : 2 * s;
+    CopyRect(Canvas, x, y, Artwork, sx, sy, s - 1, s - 1);
+  }
+  for (int k = 1; k <= 5; ++k)
+    if (Game.LinePays[k - 1] > 0) DrawPayline(k);
+}

@@ -1,0 +1,381 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "face/TFace.h"
+#include "tests/face/FaceArt.h"
+
+namespace {
+
+constexpr QRgb kBack = qRgb(0x99, 0x66, 0x33);  // the solid background of most tests
+constexpr QRgb kRed = qRgb(255, 0, 0);
+constexpr QRgb kBlue = qRgb(0, 0, 255);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+
+class FaceTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { EnsureApp(); }
+  void SetUp() override {
+    Game.ProgramDir = Art.Path;
+    Game.BackColor = 0x00336699;
+    Face.TiledChecked = false;
+    ASSERT_EQ(Face.LoadLetters(), "");
+  }
+  // Loads the set for a window size and paints the whole face.
+  void Paint(int w = 632, int h = 394) {
+    ASSERT_EQ(Face.FormResize(w, h), "");
+    Face.FormPaint();
+  }
+  // True when the 15 x 20 region at (x, y) equals the digit strip's cell (sx, sy).
+  bool DigitAt(int x, int y, int sx, int sy, int w = 15) const {
+    for (int dy = 0; dy < 20; ++dy)
+      for (int dx = 0; dx < w; ++dx)
+        if (Face.Canvas.pixel(x + dx, y + dy) != Face.Glyphs.Digits.pixel(sx + dx, sy + dy))
+          return false;
+    return true;
+  }
+  QRgb At(int x, int y) const { return Face.Canvas.pixel(x, y); }
+
+  ArtFolder Art;
+  TGame Game;
+  TFace Face{Game};
+};
+
+}  // namespace
+
+// The designed window: the layout values and the boxes of the worked example.
+TEST_F(FaceTest, DesignedLayout) {
+  Paint();
+  EXPECT_EQ(Face.SymbolSize, 96);
+  EXPECT_EQ(Face.ReelTop, 23);
+  EXPECT_EQ(Face.ReelLeft, 162);
+  EXPECT_EQ(Face.CreditsY, 40);
+  EXPECT_EQ(Face.WagerY, 97);
+  EXPECT_EQ(Face.WonY, 154);
+  EXPECT_EQ(Face.PaylinesY, 211);
+  EXPECT_EQ(Face.MeterX, 608);
+  EXPECT_EQ(Face.LeftMargin, 24);
+  const QRgb shadow = ShadowColor.rgb();
+  // CREDITS box x 483..626, y 14..65; SPINS box x 4..147.
+  EXPECT_EQ(At(483, 14), shadow);
+  EXPECT_EQ(At(626, 65), shadow);
+  EXPECT_EQ(At(484, 15), kBlack);
+  EXPECT_EQ(At(482, 30), kBack);
+  EXPECT_EQ(At(627, 30), kBack);
+  EXPECT_EQ(At(500, 66), kBack);
+  EXPECT_EQ(At(500, 13), kBack);
+  EXPECT_EQ(At(4, 14), shadow);
+  EXPECT_EQ(At(147, 65), shadow);
+  EXPECT_EQ(At(3, 30), kBack);
+  EXPECT_EQ(At(148, 30), kBack);
+  // CREDITS shows 1000.00 in red ending on the cell at MeterX; SPINS shows 0.
+  EXPECT_TRUE(DigitAt(608, 40, 0, 84));
+  EXPECT_TRUE(DigitAt(608 - 79, 40, 16, 84));
+  EXPECT_TRUE(DigitAt(24 + 105, 40, 0, 84));
+  // The plate in the face colour around the reels, and the reels' black outlines.
+  EXPECT_EQ(At(162 - 8, 40), FaceColor.rgb());
+  EXPECT_EQ(At(162 + 288 + 26, 140), FaceColor.rgb());
+  EXPECT_EQ(At(162 + 288 + 27, 140), ShadowColor.rgb());  // the plate's raised bevel
+  EXPECT_EQ(At(162 - 9, 140), HighlightColor.rgb());
+  EXPECT_EQ(At(162 + 288 + 28, 140), kBack);
+  EXPECT_EQ(At(162 + 95, 23 + 10), kBlack);
+  EXPECT_EQ(At(162, 23 + 287), kBlack);
+  // The green line numbers of the PAYLINES box.
+  EXPECT_TRUE(DigitAt(608 - 114, 211 + 2, 16, 42));
+  EXPECT_TRUE(DigitAt(608 - 114, 211 + 82, 80, 42));
+}
+
+// The artwork set follows the width, a width above 5000 keeps the set, the buttons spread out.
+TEST_F(FaceTest, SizeClassesAndButtons) {
+  for (auto [w, s] : {std::pair{750, 96}, std::pair{751, 144}, std::pair{1000, 144},
+                      std::pair{1001, 192}, std::pair{5000, 192}, std::pair{5001, 192}}) {
+    ASSERT_EQ(Face.FormResize(w, 300), "") << w;
+    EXPECT_EQ(Face.SymbolSize, s) << w;
+    EXPECT_EQ(Face.Glyphs.SymbolSize, s) << w;
+    EXPECT_EQ(Face.Artwork.size(), QSize(3 * s, 3 * s)) << w;
+    for (const QImage& r : Face.ReelImages) EXPECT_EQ(r.size(), QSize(s, 3 * s)) << w;
+  }
+  ASSERT_EQ(Face.FormResize(700, 300), "");
+  ASSERT_EQ(Face.FormResize(6000, 300), "");
+  EXPECT_EQ(Face.SymbolSize, 96);
+  EXPECT_EQ(ButtonLefts(632), (std::array<int, 4>{22, 174, 326, 478}));
+  const auto wide = ButtonLefts(1024);
+  EXPECT_EQ(wide[1] - wide[0], wide[3] - wide[2]);
+  EXPECT_EQ(wide[0], (1024 - 4 * 132 - 3 * ((1024 - 528) / 5)) / 2);
+}
+
+// A set that cannot be loaded reports the toolkit's text and leaves strips and grid alone;
+// a good load restores the normal strips (reel 2 loses its free-spin strip).
+TEST_F(FaceTest, ArtworkErrors) {
+  Paint();
+  Game.ReelStrips[1] = FreeSpinStrip;
+  const auto grid = Game.ReelGrid;
+  QFile::remove(QString::fromStdString(Art.Path + "ZANDOR144.bmp"));
+  EXPECT_EQ(Face.FormResize(800, 394), "Cannot open file " + Art.Path + "ZANDOR144.bmp");
+  EXPECT_EQ(Face.SymbolSize, 144);
+  EXPECT_EQ(Game.ReelStrips[1], FreeSpinStrip);
+  EXPECT_EQ(Game.ReelGrid, grid);
+  for (const QImage& r : Face.ReelImages) EXPECT_TRUE(r.isNull());
+  Face.FormPaint();  // paints without reels rather than failing
+
+  QFile bad(QString::fromStdString(Art.Path + "ZANDOR192.bmp"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  bad.write("not a picture at all");
+  bad.close();
+  EXPECT_EQ(Face.FormResize(1200, 394), "Bitmap image is not valid");
+
+  EXPECT_EQ(Face.FormResize(632, 394), "");
+  EXPECT_EQ(Game.ReelStrips[1], NormalStrips[1]);
+  // Start stops 26, 2, 8 show GAIN at the bottom of reel 1, the middle of 2, the top of 3.
+  EXPECT_EQ(Game.ReelGrid, (std::array<int, 9>{5, 4, 0, 1, 0, 5, 0, 4, 5}));
+  EXPECT_EQ(Face.LoadTile(Art.Path + "missing.bmp"),
+            "Cannot open file " + Art.Path + "missing.bmp");
+}
+
+// A reel image at rest shows three whole symbols; half a step further the lower half of the
+// first, two whole and the upper part of the fourth; the strip wraps after 20; the image's
+// last column is never written.
+TEST_F(FaceTest, DrawReelPositions) {
+  Paint();
+  const int s = 96;
+  QImage& img = Face.ReelImages[1];  // reel 2: "51053425345235425346"
+  auto check = [&](int y, int v, int ly, const char* what) {
+    for (int x : {0, 40, 94}) EXPECT_EQ(img.pixel(x, y), ArtColour(v, x, ly, s)) << what << y;
+  };
+  auto untouchedLastColumn = [&] {
+    for (int y = 0; y < 3 * s; y += 7) EXPECT_EQ(img.pixel(s - 1, y), kBlack) << y;
+  };
+  img.fill(kBlack);
+  Face.DrawReel(2, 0);
+  check(0, 5, 0, "p0");
+  check(s - 1, 5, s - 1, "p0");
+  check(s, 1, 0, "p0");
+  check(2 * s + 60, 0, 60, "p0");
+  check(3 * s - 1, 0, s - 1, "p0");
+  untouchedLastColumn();
+
+  img.fill(kBlack);
+  Face.DrawReel(2, 1);
+  check(0, 5, 48, "p1");
+  check(47, 5, 95, "p1");
+  check(48, 1, 0, "p1");
+  check(48 + 95, 1, 95, "p1");
+  check(144, 0, 0, "p1");
+  check(240, 5, 0, "p1");
+  check(286, 5, 46, "p1");
+  for (int x = 0; x < s; ++x) EXPECT_EQ(img.pixel(x, 287), kBlack);
+  untouchedLastColumn();
+
+  img.fill(kBlack);
+  Face.DrawReel(2, 38);  // characters 20, 1, 2: symbols 6, 5, 1
+  check(10, 6, 10, "p38");
+  check(s + 10, 5, 10, "p38");
+  check(2 * s + 10, 1, 10, "p38");
+
+  img.fill(kBlack);
+  Face.DrawReel(2, 39);  // lower half of 20, then 1 and 2, then the upper part of 3
+  check(0, 6, 48, "p39");
+  check(48, 5, 0, "p39");
+  check(144, 1, 0, "p39");
+  check(240, 0, 0, "p39");
+  untouchedLastColumn();
+
+  // DrawReels copies S-1 by 3S-1 pixels to each reel's place and nothing else.
+  Face.Canvas.fill(qRgb(1, 2, 3));
+  Face.DrawReels({0, 0, 0});
+  for (int i = 1; i <= 3; ++i) {
+    const int x = Face.ReelX(i);
+    const int v = NormalStrips[i - 1][0] - '0';
+    EXPECT_EQ(At(x, 23), ArtColour(v, 0, 0, s)) << i;
+    EXPECT_EQ(At(x + s - 2, 23 + 3 * s - 2),
+              ArtColour(NormalStrips[i - 1][2] - '0', s - 2, s - 2, s));
+    EXPECT_EQ(At(x + s - 1, 23 + 10), qRgb(1, 2, 3));
+    EXPECT_EQ(At(x + 10, 23 + 3 * s - 1), qRgb(1, 2, 3));
+    EXPECT_EQ(At(x - 1, 23 + 10), qRgb(1, 2, 3));
+  }
+}
+
+// Lamps: three coins at 10 cents light exactly column 1 rows 1 to 3; a winning line's lamps are
+// blue; the shown wager falls back to the last wager; the 144 set moves the panel 13 right.
+TEST_F(FaceTest, Lamps) {
+  Game.CoinValue = 0.10;
+  Game.Wager = 0.30;
+  Paint();
+  auto lamp = [&](int j, int k, int shift = 0) {
+    return At(Face.MeterX - 85 + 20 * (j - 1) + shift + 8, Face.PaylinesY + 4 + 20 * (k - 1) + 8);
+  };
+  int lit = 0;
+  for (int j = 1; j <= 5; ++j)
+    for (int k = 1; k <= 5; ++k) lit += lamp(j, k) != kBlack;
+  EXPECT_EQ(lit, 3);
+  EXPECT_EQ(lamp(1, 1), kRed);
+  EXPECT_EQ(lamp(1, 3), kRed);
+  EXPECT_EQ(lamp(1, 4), kBlack);
+
+  Game.CoinValue = 0.25;
+  Game.Wager = 0;
+  Game.LastWager = 6.25;
+  Game.LinePays = {0, 5, 0, 20, 0};
+  Face.FormPaint();
+  for (int j = 1; j <= 5; ++j)
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(lamp(j, k), (k == 2 || k == 4) ? kBlue : kRed);
+  EXPECT_TRUE(DigitAt(608, 97, 80, 84));       // WAGER ends in 5 of 6.25
+  EXPECT_TRUE(DigitAt(608 - 15, 97, 32, 84));  // 2
+
+  Game.LastWager = 0;
+  Game.LinePays = {};
+  ASSERT_EQ(Face.FormResize(800, 450), "");
+  Face.FormPaint();
+  for (int j = 1; j <= 5; ++j)
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(lamp(j, k, 13), kBlack);
+  Game.Wager = 0.25;
+  Face.DrawLamps(Game.CoinValue, Game.Wager);
+  EXPECT_EQ(lamp(1, 1, 13), kRed);
+  EXPECT_EQ(lamp(1, 2, 13), kBlack);
+}
+
+// The bonus bar: red above, blue below, P rows of blue; the frame in the shadow colour.
+TEST_F(FaceTest, BonusBar) {
+  for (int size : {632, 800}) {
+    for (int p : {0, 37, 100}) {
+      Game.PowerPts = p;
+      Paint(size, 450);
+      const int l = Face.SymbolSize == 144 ? Face.LeftMargin - 13 : Face.LeftMargin;
+      const int top = Face.WagerY + Face.SymbolSize - 86;
+      for (int y = top; y < top + 100; ++y) {
+        if (y >= top + 42 && y < top + 62) continue;  // the percentage text
+        const QRgb want = y >= top + 100 - p ? kBlue : kRed;
+        EXPECT_EQ(At(l + 33, y), want) << p << " " << y;
+        EXPECT_EQ(At(l + 71, y), want) << p << " " << y;
+      }
+      EXPECT_EQ(At(l + 72, top + 5), ShadowColor.rgb());
+      EXPECT_EQ(At(l + 32, top + 5), ShadowColor.rgb());
+      EXPECT_EQ(At(l + 50, top - 1), ShadowColor.rgb());
+      EXPECT_EQ(At(l + 50, top + 100), ShadowColor.rgb());
+      // The white percentage lies on the bar's middle rows.
+      int white = 0;
+      for (int y = Face.WagerY + Face.SymbolSize - 44; y < Face.WagerY + Face.SymbolSize - 30; ++y)
+        for (int x = l + 33; x < l + 72; ++x) white += At(x, y) == qRgb(255, 255, 255);
+      EXPECT_GT(white, 10) << p;
+    }
+  }
+}
+
+// Only winning paylines cross the reels; the others show in the margins and between reels.
+TEST_F(FaceTest, WinningPaylinesOnTop) {
+  Game.LinePays = {0, 5, 0, 0, 0};
+  Paint();
+  const int line2 = 23 + 48, line3 = 23 + 240, line1 = 23 + 96 + 48 + 8;
+  for (int i = 1; i <= 3; ++i) {
+    const int x = Face.ReelX(i);
+    EXPECT_EQ(At(x + 30, line2), kRed) << i;
+    EXPECT_NE(At(x + 30, line3), kRed) << i;
+    EXPECT_NE(At(x + 30, line1), kRed) << i;
+  }
+  for (int y : {line1, line2, line3}) {
+    EXPECT_EQ(At(162 - 10, y), kRed);
+    EXPECT_EQ(At(162 - 7, y), kRed);
+    EXPECT_EQ(At(Face.ReelX(1) + 96 + 4, y), kRed);
+    EXPECT_EQ(At(162 + 288 + 27, y), kRed);
+    EXPECT_NE(At(162 + 288 + 28, y), kRed);  // the end point itself is not drawn
+    EXPECT_NE(At(162 - 11, y), kRed);
+  }
+  EXPECT_EQ(At(162 - 10, 23 - 10), kRed);       // line 4 starts at the top left
+  EXPECT_EQ(At(162 - 10, 23 + 288 + 8), kRed);  // line 5 at the bottom left
+}
+
+// Tiles are laid at a pitch of one less than their size, showing their top left part; a tile
+// larger than the window is drawn once; a 1-pixel tile draws nothing.
+TEST_F(FaceTest, TiledBackground) {
+  Face.TiledChecked = true;
+  Face.TileBitmap = MakeTile(64, 64);
+  Paint();
+  for (int x = 0; x < 632; ++x)
+    for (int y : {0, 9, 340, 393}) ASSERT_EQ(At(x, y), TileColour(x % 63, y % 63)) << x;
+  for (int y = 0; y < 394; ++y)
+    for (int x : {0, 3}) ASSERT_EQ(At(x, y), TileColour(x % 63, y % 63)) << y;
+
+  Face.TileBitmap = MakeTile(700, 500);
+  Face.FormPaint();
+  for (int x = 0; x < 632; x += 3) ASSERT_EQ(At(x, 393), TileColour(x, 393)) << x;
+
+  for (QSize size : {QSize(1, 1), QSize(1, 40), QSize(40, 1)}) {
+    Face.TileBitmap = MakeTile(size.width(), size.height());
+    Face.Canvas.fill(qRgb(9, 9, 9));
+    Face.FormPaint();
+    EXPECT_EQ(At(0, 0), qRgb(9, 9, 9));
+    EXPECT_EQ(At(631, 393), qRgb(9, 9, 9));
+  }
+
+  Face.TiledChecked = false;
+  Game.BackColor = ButtonFaceColor;
+  Face.FormPaint();
+  EXPECT_EQ(At(0, 0), FaceColor.rgb());
+  EXPECT_EQ(At(631, 393), FaceColor.rgb());
+}
+
+// Free spins replace the bonus area by the SPIN FREE counter; the meters redraw in place, the
+// free-spin count in cyan, and a full paint brings the red SPINS count back.
+TEST_F(FaceTest, FreeSpinsAndMeters) {
+  Game.FreeSpins = 7;
+  Game.PowerPts = 50;
+  Paint();
+  EXPECT_EQ(At(4, 154 - 26), ShadowColor.rgb());
+  EXPECT_TRUE(DigitAt(24 + 42, 154, 112, 84));  // 7
+  const int l = 24, top = 97 + 96 - 86;
+  EXPECT_EQ(At(l + 40, top + 90), kBack);  // no bonus bar
+  EXPECT_EQ(At(l + 40, 97 + 96 + 56 + 10), kBack);
+
+  Face.Redraw(FaceElement::FreeSpinsLeft);
+  EXPECT_TRUE(DigitAt(24 + 42, 154, 96, 84));  // 6
+  Game.FreeSpinCount = 3;
+  Face.Redraw(FaceElement::FreeSpinCount);
+  EXPECT_TRUE(DigitAt(24 + 105, 40, 48, 21));  // cyan 3
+  EXPECT_TRUE(DigitAt(24 + 105 - 15, 40, 160, 42));
+  Game.Spins = 12;
+  Face.FormPaint();
+  EXPECT_TRUE(DigitAt(24 + 105, 40, 32, 84));  // red 2
+  EXPECT_TRUE(DigitAt(24 + 90, 40, 16, 84));   // red 1
+
+  Game.Credits = 12345678.9;
+  Game.WinPending = 2.5;
+  Game.BonusPool = 53;
+  Game.FreeSpins = 0;
+  Face.FormPaint();
+  Face.Redraw(FaceElement::Credits);
+  Face.Redraw(FaceElement::Won);
+  Face.Redraw(FaceElement::Bonus);
+  EXPECT_TRUE(DigitAt(608, 40, 0, 84));         // ...8.90
+  EXPECT_TRUE(DigitAt(608 - 139, 40, 16, 84));  // the 1 runs past the box's left edge
+  EXPECT_TRUE(DigitAt(608, 154, 0, 84));        // 2.50
+  EXPECT_TRUE(DigitAt(608 - 34, 154, 32, 84));
+  EXPECT_TRUE(DigitAt(24 + 105 - 34, 97 + 96 + 56, 48, 84));  // 53.00
+}
+
+// Every GAIN cell swaps between its picture and cell 7 (cell 8 while a LOSS shows); the other
+// cells stay, and a winning payline stays on top in every phase.
+TEST_F(FaceTest, Blink) {
+  Game.LinePays = {10, 0, 0, 0, 0};
+  Paint();
+  const int s = 96, line1 = 23 + 96 + 48 + 8;
+  const int gx[3] = {Face.ReelX(1), Face.ReelX(2), Face.ReelX(3)};
+  const int gy[3] = {23 + 2 * s, 23 + s, 23};              // bottom of 1, middle of 2, top of 3
+  Face.Canvas.setPixel(gx[0] + 5, 23 + 5, qRgb(1, 2, 3));  // a cell without GAIN
+  for (int tick = 1; tick <= 4; ++tick) {
+    Face.Blink();
+    const bool normal = tick % 2 == 0;
+    EXPECT_EQ(Game.BlinkPhase, normal);
+    for (int n = 0; n < 3; ++n) {
+      const int v = normal ? 0 : 7;
+      EXPECT_EQ(At(gx[n] + 5, gy[n] + 5), ArtColour(v, 5, 5, s)) << tick << " " << n;
+      EXPECT_EQ(At(gx[n] + s - 2, gy[n] + s - 2), ArtColour(v, s - 2, s - 2, s));
+    }
+    EXPECT_EQ(At(gx[1] + 5, line1), kRed) << tick;
+    EXPECT_EQ(At(gx[0] + 5, 23 + 5), qRgb(1, 2, 3));
+    EXPECT_EQ(At(gx[0] + s - 1, gy[0] + 5), kBlack);  // the outline column stays
+  }
+  Game.ReelGrid[8] = LOSS;
+  Face.Blink();
+  EXPECT_EQ(At(gx[2] + 5, gy[2] + 5), ArtColour(8, 5, 5, s));
+  EXPECT_EQ(At(gx[1] + 5, line1), kRed);
+}
