@@ -1,0 +1,112 @@
+#include "audio/TSoundForm.h"
+
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "audio/AudioDialogs.h"
+#include "help/Help.h"
+
+namespace {
+
+struct Row {
+  const char* caption;
+  const char* hint;
+  const char* change;
+  const char* preview;
+};
+
+constexpr Row kRows[5] = {
+    {"Bonus Sound:", "This is the sound that plays when you get the Power Meter to 100%.",
+     "Button1", "Button6"},
+    {"Count Down Sound",
+     "This is the sound which plays when you get a Power Drain symbol on the screen", "Button3",
+     "Button8"},
+    {"Count Up Sound", "This is the sound which plays when you get a Power Up symbol on the screen",
+     "Button4", "Button9"},
+    {"Lose Sound:", "This is a sound which plays on a losing spin.", "Button2", "Button7"},
+    {"Win Sound:", "This is a sound which plays on a winning spin.", "Button5", "Button10"},
+};
+
+}  // namespace
+
+TSoundForm::TSoundForm(TGame& g, std::function<void(const std::string&)> preview, QWidget* parent)
+    : QDialog(parent), g_(g), preview_(std::move(preview)) {
+  setWindowTitle("Change Sounds (WAV Files)");
+  setFixedSize(394, 397);
+  auto* panel = new QFrame(this);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setGeometry(8, 8, 378, 330);
+  for (int r = 0; r < 5; ++r) {
+    const int y = 20 + 52 * r;
+    Labels[r] = new QLabel(kRows[r].caption, panel);
+    Labels[r]->setObjectName(QString("Label%1").arg(r + 1));
+    Labels[r]->setToolTip(kRows[r].hint);
+    Labels[r]->setGeometry(16, y, 150, 28);
+    ChangeButtons[r] = new QPushButton("Change", panel);
+    ChangeButtons[r]->setObjectName(kRows[r].change);
+    ChangeButtons[r]->setToolTip(
+        "Click this button to browse your hard drive for a sound for this event.");
+    ChangeButtons[r]->setGeometry(176, y, 88, 28);
+    PreviewButtons[r] = new QPushButton("Preview", panel);
+    PreviewButtons[r]->setObjectName(kRows[r].preview);
+    PreviewButtons[r]->setToolTip("Click this button to play the currently selected sound file.");
+    PreviewButtons[r]->setGeometry(272, y, 88, 28);
+    connect(ChangeButtons[r], &QPushButton::clicked, this, [this, r] { Change(r); });
+    connect(PreviewButtons[r], &QPushButton::clicked, this, [this, r] { Preview(r); });
+  }
+  Button11 = new QPushButton("Restore Default Sounds", panel);
+  Button11->setObjectName("Button11");
+  Button11->setToolTip(
+      "Click this button to use the default (original) sounds for the above events.");
+  Button11->setGeometry(16, 284, 344, 30);
+  connect(Button11, &QPushButton::clicked, this, &TSoundForm::RestoreDefaults);
+
+  HelpBtn = new QPushButton("&Help", this);
+  HelpBtn->setObjectName("HelpBtn");
+  HelpBtn->setGeometry(96, 352, 96, 32);
+  HelpBtn->setAutoDefault(false);
+  connect(HelpBtn, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, 41011); });
+  OKBtn = new QPushButton("&OK", this);
+  OKBtn->setObjectName("OKBtn");
+  OKBtn->setGeometry(202, 352, 96, 32);
+  OKBtn->setDefault(true);
+  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+  AudioDialogs::CentreOnScreen(this);
+}
+
+std::string& TSoundForm::Path(int r) {
+  switch (r) {
+    case 0:
+      return g_.BonusSound;
+    case 1:
+      return g_.PowerDownSound;
+    case 2:
+      return g_.PowerUpSound;
+    case 3:
+      return g_.LoseSound;
+    default:
+      return g_.WinSound;
+  }
+}
+
+void TSoundForm::Change(int r) {
+  const QString path = AudioDialogs::OpenFile(this, "Open", folder_, "Wav Files (*.WAV *.wav)");
+  if (path.isEmpty() || !AudioDialogs::PathFits(this, path)) return;
+  Path(r) = path.toStdString();
+  folder_ = QFileInfo(path).absolutePath();
+}
+
+void TSoundForm::Preview(int r) {
+  if (preview_) preview_(Path(r));
+}
+
+void TSoundForm::RestoreDefaults() {
+  const std::string& d = g_.ProgramDir;
+  g_.WinSound = d + "POWER5.WAV";
+  g_.LoseSound = d + "POWER8.WAV";
+  g_.PowerUpSound = d + "POWER6.WAV";
+  g_.PowerDownSound = d + "POWER7.WAV";
+  g_.BonusSound = d + "POWER4.WAV";
+}

@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+
+#include "audio/AudioDialogs.h"
+#include "audio/TAudio.h"
+#include "audio/TMusicForm.h"
+#include "audio/TSoundForm.h"
+#include "tests/audio/Fakes.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QApplication& App() {
+  static int argc = 1;
+  static char arg0[] = "audio_dialogs_test";
+  static char* argv[] = {arg0, nullptr};
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
+}
+
+// Both dialog hooks answered from scripted lists; every call is logged.
+struct DialogsTest : ::testing::Test {
+  TGame g;
+  fs::path dir = fs::temp_directory_path() / ("zdlg" + std::to_string(::getpid()));
+  std::vector<QString> answers;  // paths the file dialog returns, in turn
+  std::vector<QString> folders;  // the starting folder of each file dialog
+  std::vector<QString> filters;
+  std::vector<QString> messages;
+
+  void SetUp() override {
+    App();
+    fs::create_directories(dir);
+    g.ProgramDir = dir.string() + "/";
+    g.SetFileDefaults();
+    AudioDialogs::OpenFileHook = [this](QWidget*, const QString&, const QString& folder,
+                                        const QString& filter) {
+      folders.push_back(folder);
+      filters.push_back(filter);
+      if (answers.empty()) return QString();
+      QString a = answers.front();
+      answers.erase(answers.begin());
+      return a;
+    };
+    AudioDialogs::MessageHook = [this](QWidget*, QMessageBox::Icon, const QString&,
+                                       const QString& text) { messages.push_back(text); };
+  }
+  void TearDown() override {
+    AudioDialogs::OpenFileHook = nullptr;
+    AudioDialogs::MessageHook = nullptr;
+    fs::remove_all(dir);
+  }
+  std::string Touch(const std::string& relative) {
+    fs::path p = dir / relative;
+    fs::create_directories(p.parent_path());
+    std::ofstream(p) << "x";
+    return p.string();
+  }
+  // The dialog's frame lies in the middle of the screen's available area.
+  static void ExpectCentred(QWidget& w) {
+    const QRect area = w.screen()->availableGeometry();
+    EXPECT_LE(std::abs(w.frameGeometry().center().x() - area.center().x()), 2);
+    EXPECT_LE(std::abs(w.frameGeometry().center().y() - area.center().y()), 2);
+  }
+};
+
+}  // namespace
+
+// The sound dialog: caption, fixed 394 x 397 client, centred, five rows in order with
+// their hints, OK the default and no Cancel.
+TEST_F(DialogsTest, SoundFormLayout) {
+  TSoundForm f(g, nullptr);
+  f.show();
+  EXPECT_EQ(f.windowTitle(), "Change Sounds (WAV Files)");
+  EXPECT_EQ(f.size(), QSize(394, 397));
+  EXPECT_EQ(f.minimumSize(), f.maximumSize());
+  ExpectCentred(f);
+  const char* captions[] = {"Bonus Sound:", "Count Down Sound", "Count Up Sound",
+                            "Lose Sound:", "Win Sound:"};
+  for (int r = 0; r < 5; ++r) {
+    EXPECT_EQ(f.Labels[r]->text(), captions[r]);
+    EXPECT_FALSE(f.Labels[r]->toolTip().isEmpty());
+    if (r > 0) EXPECT_GT(f.Labels[r]->y(), f.Labels[r - 1]->y());
+  }
+  EXPECT_EQ(f.Labels[4]->toolTip(), "This is a sound which plays on a winning spin.");
+  EXPECT_TRUE(f.OKBtn->isDefault());
+  for (QPushButton* b : f.findChildren<QPushButton*>()) EXPECT_NE(b->text(), "Cancel");
+}
+
+// Change stores the chosen path in its row's variable and the next Change starts in that
+// file's folder; a cancelled choice and a path too long to keep change nothing.
+TEST_F(DialogsTest, SoundFormChangeFollowsLastFolder) {
+  TSoundForm f(g, nullptr);
+  const std::string chosen = Touch("a/mine.wav");
+  answers = {QString::fromStdString(chosen), "", "/" + QString(300, 'x') + ".wav"};
+  f.ChangeButtons[1]->click();  // Count Down
+  EXPECT_EQ(g.PowerDownSound, chosen);
+  EXPECT_EQ(folders.at(0), "");
+  EXPECT_TRUE(filters.at(0).startsWith("Wav Files"));
+  const std::string before = g.WinSound;
+  f.ChangeButtons[4]->click();  // cancelled
+  EXPECT_EQ(folders.at(1), QString::fromStdString((dir / "a").string()));
+  EXPECT_EQ(g.WinSound, before);
+  f.ChangeButtons[4]->click();  // too long
+  EXPECT_EQ(g.WinSound, before);
+  EXPECT_EQ(messages.size(), 1u);
+}
+
+// Preview plays the row's own file; Restore sets the five restore names.
+TEST_F(DialogsTest, SoundFormPreviewAndRestore) {
+  std::vector<std::string> played;
+  TSoundForm f(g, [&](const std::string& p) { played.push_back(p); });
+  f.PreviewButtons[0]->click();
+  f.PreviewButtons[3]->click();
+  EXPECT_EQ(played, (std::vector<std::string>{g.BonusSound, g.LoseSound}));
+  f.Button11->click();
+  const std::string d = g.ProgramDir;
+  EXPECT_EQ(g.WinSound, d + "POWER5.WAV");
+  EXPECT_EQ(g.LoseSound, d + "POWER8.WAV");
+  EXPECT_EQ(g.PowerUpSound, d + "POWER6.WAV");
+  EXPECT_EQ(g.PowerDownSound, d + "POWER7.WAV");
+  EXPECT_EQ(g.BonusSound, d + "POWER4.WAV");
+}
+
+// The music dialog: caption, 427 x 371, centred, eight rows 32 px apart with slot tags,
+// and the rows as the playlist sets them once it comes up.
+TEST_F(DialogsTest, MusicFormLayoutAndActivate) {
+  FakePlayer p;
+  g.MIDISong[3].clear();
+  g.PlayList[5] = false;
+  TMusicForm f(g, p);
+  for (int s = 0; s < 8; ++s) {
+    EXPECT_FALSE(f.CheckBoxes[s]->isEnabled());
+    EXPECT_FALSE(f.PreviewButtons[s]->isEnabled());
+    EXPECT_TRUE(f.ChangeButtons[s]->isEnabled());
+    EXPECT_EQ(f.ChangeButtons[s]->property("tag").toInt(), s);
+    if (s > 0) EXPECT_EQ(f.CheckBoxes[s]->y() - f.CheckBoxes[s - 1]->y(), 32);
+  }
+  f.show();
+  EXPECT_EQ(f.windowTitle(), "Change MIDI Files]");
+  EXPECT_EQ(f.size(), QSize(427, 371));
+  ExpectCentred(f);
+  EXPECT_TRUE(f.Label1->text().startsWith("You may include up to eight MIDI files"));
+  EXPECT_EQ(f.CheckBoxes[0]->text(), "ZANDOR0.MID");
+  EXPECT_TRUE(f.CheckBoxes[0]->isEnabled());
+  EXPECT_FALSE(f.CheckBoxes[3]->isEnabled());
+  EXPECT_FALSE(f.PreviewButtons[3]->isEnabled());
+  EXPECT_FALSE(f.CheckBoxes[5]->isChecked());
+  EXPECT_TRUE(f.CheckBoxes[6]->isChecked());
+  f.reject();
+}
+
+// OK keeps a slot on only when its file exists and its box is ticked, and cuts the
+// names to twelve characters; a long name shows in full until then.
+TEST_F(DialogsTest, MusicFormOkRebuildsPlaylist) {
+  FakePlayer p;
+  Touch("ZANDOR0.MID");
+  Touch("ZANDOR1.MID");
+  const std::string chosen = Touch("songs/a-very-long-song-name.mid");
+  answers = {QString::fromStdString(chosen)};
+  TMusicForm f(g, p);
+  f.show();
+  f.CheckBoxes[1]->setChecked(false);
+  f.ChangeButtons[4]->click();
+  EXPECT_EQ(f.CheckBoxes[4]->text(), "a-very-long-song-name.mid");
+  EXPECT_EQ(filters.at(0), "MIDI Sequencer (*.mid *.rmi *.MID *.RMI)");
+  EXPECT_EQ(folders.at(0), QString::fromStdString(g.ProgramDir));
+  f.BitBtn1->click();
+  EXPECT_EQ(g.PlayList,
+            (std::array<bool, 8>{true, false, false, false, true, false, false, false}));
+  EXPECT_EQ(g.MIDISong[4], chosen);
+  EXPECT_EQ(g.MIDIName[4], "a-very-long-");
+  EXPECT_EQ(g.MIDIName[0], "ZANDOR0.MID");
+  EXPECT_EQ(p.log.back(), "close");
+}
+
+// Cancel and the close box put the paths back and leave names and switches alone.
+TEST_F(DialogsTest, MusicFormCancelRestoresPathsOnly) {
+  FakePlayer p;
+  const auto songs = g.MIDISong;
+  const auto names = g.MIDIName;
+  g.PlayList[2] = false;
+  const auto flags = g.PlayList;
+  for (bool viaCloseBox : {false, true}) {
+    TMusicForm f(g, p);
+    f.show();
+    answers = {QString::fromStdString(Touch("new.mid"))};
+    f.ChangeButtons[2]->click();
+    EXPECT_NE(g.MIDISong[2], songs[2]);
+    if (viaCloseBox) {
+      f.close();
+    } else {
+      f.BitBtn2->click();
+    }
+    EXPECT_EQ(g.MIDISong, songs);
+    EXPECT_EQ(g.MIDIName, names);
+    EXPECT_EQ(g.PlayList, flags);
+    EXPECT_EQ(p.log.back(), "close");
+  }
+}
+
+// Preview plays an existing file through the dialog's player; a missing one warns with
+// its name and then asks for a file for that slot.
+TEST_F(DialogsTest, MusicFormPreview) {
+  FakePlayer p;
+  Touch("ZANDOR0.MID");
+  TMusicForm f(g, p);
+  f.show();
+  f.PreviewButtons[0]->click();
+  EXPECT_EQ(p.log, (std::vector<std::string>{"close", "open:" + g.MIDISong[0], "play"}));
+  const std::string other = Touch("other.mid");
+  answers = {QString::fromStdString(other)};
+  f.PreviewButtons[1]->click();
+  EXPECT_EQ(messages,
+            std::vector<QString>{"Could not find ZANDOR1.MID.  Please choose a valid MIDI file."});
+  EXPECT_EQ(g.MIDISong[1], other);
+  EXPECT_TRUE(f.CheckBoxes[1]->isChecked());
+  f.reject();
+}
+
+// Music > On with nothing playable warns, then brings up the music dialog; music stays
+// on and silent when the dialog is cancelled.
+TEST_F(DialogsTest, On2ClickWithNothingPlayableOpensTheDialog) {
+  TAudio audio(g, nullptr);
+  g.MusicOn = false;
+  QString shown;
+  QTimer::singleShot(50, [&] {
+    if (QWidget* w = QApplication::activeModalWidget()) {
+      shown = w->windowTitle();
+      w->close();
+    }
+  });
+  audio.On2Click();
+  EXPECT_EQ(messages, std::vector<QString>{"No MIDI songs are selected!"});
+  EXPECT_EQ(shown, "Change MIDI Files]");
+  EXPECT_TRUE(g.MusicOn);
+  EXPECT_EQ(g.CurrentSong, 9);
+}
+
+// A song file that is not MIDI gives the error box with the service's text, no crash.
+TEST_F(DialogsTest, BadSongGivesErrorBox) {
+  TAudio audio(g, nullptr);
+  Touch("ZANDOR0.MID");  // one byte, not a MIDI file
+  audio.Timer2Timer();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].contains("not a valid MIDI file"));
+}
