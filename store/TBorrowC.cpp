@@ -1,0 +1,234 @@
+#include "store/TBorrowC.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRadialGradient>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "help/Help.h"
+
+namespace {
+
+struct AmountRow {
+  double Amount;
+  double CreditsNeeded;
+  double BorrowedNeeded;
+  const char* Short;    // the message when the credits do not cover the amount
+  const char* Picture;  // the amount written on the button, UTF-8
+};
+
+// The 1-cent row asks for a borrowed amount of 0.009 so that an owed cent stored a hair under
+// 0.01 can still be paid back.
+constexpr std::array<AmountRow, 6> kRows{{
+    {1000, 1000, 1000, "You do not have 1000 credits!", "$1,000"},
+    {100, 100, 100, "You do not have 100 credits!", "$100"},
+    {10, 10, 10, "You do not have 10 credits!", "$10"},
+    {1, 1, 1, "You do not have 1 credit!", "$1"},
+    {0.10, 0.10, 0.10, "You do not have 0.10 credits!", "10\u00a2"},
+    {0.01, 0.01, 0.009, "You do not have 0.01 credits!", "1\u00a2"},
+}};
+
+const char* const kOverpay = "You cannot pay back more credits than you have borrowed!";
+
+void DrawBanknote(QPainter& p, const QRectF& r, const QString& text) {
+  QLinearGradient paper(r.topLeft(), r.bottomRight());
+  paper.setColorAt(0, QColor(214, 236, 200));
+  paper.setColorAt(1, QColor(150, 196, 140));
+  p.setPen(QPen(QColor(30, 90, 40), 1.5));
+  p.setBrush(paper);
+  p.drawRoundedRect(r, 4, 4);
+  p.setPen(QPen(QColor(60, 120, 60), 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(r.adjusted(4, 4, -4, -4), 3, 3);
+  // The portrait oval and the corner seals every banknote has.
+  p.setBrush(QColor(232, 244, 222));
+  p.drawEllipse(r.center(), r.width() * 0.30, r.height() * 0.32);
+  p.setBrush(QColor(60, 120, 60));
+  for (QPointF c : {r.topLeft() + QPointF(9, 9), r.bottomRight() - QPointF(9, 9)}) {
+    p.drawEllipse(c, 2.5, 2.5);
+  }
+  QFont f("Sans", 10, QFont::Bold);
+  f.setPixelSize(text.size() > 4 ? 13 : 16);
+  p.setFont(f);
+  p.setPen(QColor(10, 60, 20));
+  p.drawText(r, Qt::AlignCenter, text);
+}
+
+void DrawCoin(QPainter& p, const QRectF& box, double radius, QColor light, QColor dark,
+              const QString& text) {
+  QPointF c = box.center();
+  QRadialGradient metal(c - QPointF(radius * 0.35, radius * 0.35), radius * 1.4);
+  metal.setColorAt(0, light);
+  metal.setColorAt(1, dark);
+  p.setPen(QPen(dark.darker(150), 1.5));
+  p.setBrush(metal);
+  p.drawEllipse(c, radius, radius);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(dark.darker(120), 1, Qt::DotLine));
+  p.drawEllipse(c, radius - 4, radius - 4);
+  QFont f("Sans", 10, QFont::Bold);
+  f.setPixelSize(14);
+  p.setFont(f);
+  p.setPen(dark.darker(220));
+  p.drawText(box, Qt::AlignCenter, text);
+}
+
+}  // namespace
+
+QPixmap TBorrowC::AmountPicture(int button) {
+  QPixmap pm(72, 49);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QString text = QString::fromUtf8(kRows[button - 1].Picture);
+  QRectF box(1, 1, 70, 47);
+  if (button <= 4) {
+    DrawBanknote(p, box, text);
+  } else if (button == 5) {
+    DrawCoin(p, box, 21, QColor(245, 245, 250), QColor(140, 140, 150), text);
+  } else {
+    DrawCoin(p, box, 19, QColor(250, 190, 140), QColor(170, 90, 40), text);
+  }
+  return pm;
+}
+
+TBorrowC::TBorrowC(TGame& g, const TGlyphs& glyphs, QWidget* parent)
+    : QDialog(parent), game_(g), glyphs_(glyphs) {
+  setObjectName("BorrowC");
+  setWindowTitle("Use this form to borrow or pay back credits");
+  setFixedSize(582, 300);
+
+  QPushButton** amount[6] = {&BitBtn1, &BitBtn2, &BitBtn3, &BitBtn4, &BitBtn5, &BitBtn6};
+  for (int i = 0; i < 6; ++i) {
+    QPushButton* b = new QPushButton(this);
+    b->setObjectName(QString("BitBtn%1").arg(i + 1));
+    b->setGeometry(9 + 96 * i, 104, 80, 57);
+    b->setIcon(AmountPicture(i + 1));
+    b->setIconSize(QSize(72, 49));
+    b->setAutoDefault(false);
+    b->setAccessibleName(QString::fromUtf8(kRows[i].Picture));
+    connect(b, &QPushButton::clicked, this, [this, i] { AmountClick(i + 1); });
+    *amount[i] = b;
+  }
+
+  Label1 = new QLabel("Mode:", this);
+  Label1->setObjectName("Label1");
+  QFont big = Label1->font();
+  big.setPointSize(16);
+  big.setBold(true);
+  Label1->setFont(big);
+  QPalette red = Label1->palette();
+  red.setColor(QPalette::WindowText, Qt::red);
+  Label1->setPalette(red);
+  Label1->move(56, 192);
+  Label1->adjustSize();
+
+  RadioButton1 = new QRadioButton("Borrow Credits", this);
+  RadioButton1->setObjectName("RadioButton1");
+  RadioButton1->setGeometry(147, 192, 190, 33);
+  RadioButton1->setChecked(true);
+  RadioButton2 = new QRadioButton("Pay Back Credits", this);
+  RadioButton2->setObjectName("RadioButton2");
+  RadioButton2->setGeometry(355, 192, 190, 33);
+
+  OKBtn = new QPushButton("&OK", this);
+  OKBtn->setObjectName("OKBtn");
+  OKBtn->setGeometry(442, 246, 127, 46);
+  OKBtn->setDefault(true);
+  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+
+  BitBtn7 = new QPushButton("&Help", this);
+  BitBtn7->setObjectName("BitBtn7");
+  BitBtn7->setGeometry(10, 246, 127, 46);
+  BitBtn7->setAutoDefault(false);
+  connect(BitBtn7, &QPushButton::clicked, this, &TBorrowC::BitBtn7Click);
+
+  if (QScreen* s = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+    QRect avail = s->availableGeometry();
+    move(avail.x() + (avail.width() - width()) / 2, avail.y() + (avail.height() - height()) / 2);
+  }
+  FormPaint();
+}
+
+void TBorrowC::AmountClick(int button) {
+  if (button < 1 || button > 6) return;
+  const AmountRow& row = kRows[button - 1];
+  if (RadioButton1->isChecked()) {
+    game_.Credits += row.Amount;
+    game_.Borrowed += row.Amount;
+  } else if (game_.Credits < row.CreditsNeeded) {
+    Inform(row.Short);
+    return;
+  } else if (game_.Borrowed < row.BorrowedNeeded) {
+    Inform(kOverpay);
+    return;
+  } else {
+    game_.Credits -= row.Amount;
+    game_.Borrowed -= row.Amount;
+  }
+  FormPaint();
+  update();
+}
+
+void TBorrowC::BitBtn7Click() {
+  Inform(
+      "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
+      "Click on the button representing the amount to borrow (or pay back).\n\n"
+      "To switch between \"borrow\" and \"pay back\" select the mode.");
+}
+
+void TBorrowC::FormPaint() {
+  if (canvas_.size() != size()) canvas_ = QImage(size(), QImage::Format_RGB32);
+  canvas_.fill(FaceColor);
+  {
+    QPainter p(&canvas_);
+    QFont f = font();
+    f.setPointSize(10);
+    p.setFont(f);
+    p.setPen(ButtonTextColor);
+    QFontMetrics fm(f);
+    // The outer width includes the window frame, so the caption sits a little further right
+    // than the client width alone would put it.
+    int outer = isVisible() ? frameGeometry().width() : width();
+    int tw = fm.horizontalAdvance("Credits:");
+    p.drawText(outer - tw - 20, 20 + fm.ascent(), "Credits:");
+    p.drawText(20, 20 + fm.ascent(), "Borrowed:");
+  }
+  // Glyph text, not locale text: "%10.2f" with a '.' whatever the user's locale.
+  QByteArray credits = QString::asprintf("%10.2f", game_.Credits).toLatin1();
+  QByteArray borrowed = QString::asprintf("%10.2f", game_.Borrowed).toLatin1();
+  DrawDigits(canvas_, glyphs_, std::string_view(credits.constData(), credits.size()), width() - 30,
+             40, false, 2);
+  DrawDigits(canvas_, glyphs_, std::string_view(borrowed.constData(), borrowed.size()), 20, 40,
+             true, 4);
+}
+
+void TBorrowC::Inform(const QString& text) {
+  QMessageBox box(QMessageBox::Information, "Zandor Slots", text, QMessageBox::Ok, this);
+  box.exec();
+}
+
+void TBorrowC::OpenHelp(int topic) { ShowHelpTopic(this, topic); }
+
+void TBorrowC::paintEvent(QPaintEvent*) {
+  FormPaint();
+  QPainter p(this);
+  p.drawImage(0, 0, canvas_);
+}
+
+void TBorrowC::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    OpenHelp(HelpBank);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}

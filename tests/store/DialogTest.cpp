@@ -1,0 +1,362 @@
+// The slot dialog and the bank on the offscreen platform: layout, flows, messages and pixels.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <vector>
+
+#include "store/SavedGames.h"
+#include "store/TBorrowC.h"
+#include "store/TIniFile.h"
+#include "store/TLoadSave.h"
+#include "tests/store/TempDir.h"
+
+namespace {
+
+// The slot dialog with its boxes captured instead of shown.
+class TestLoadSave : public TLoadSave {
+ public:
+  using TLoadSave::TLoadSave;
+  std::vector<QString> warnings;
+  std::vector<int> topics;
+  bool fakeName = false;
+  std::optional<QString> answer;
+
+ protected:
+  std::optional<QString> AskName(const QString& proposal) override {
+    return fakeName ? answer : TLoadSave::AskName(proposal);
+  }
+  void Warn(const QString& text) override { warnings.push_back(text); }
+  void OpenHelp(int topic) override { topics.push_back(topic); }
+};
+
+// The bank with its boxes captured instead of shown.
+class TestBank : public TBorrowC {
+ public:
+  using TBorrowC::TBorrowC;
+  std::vector<QString> messages;
+  std::vector<int> topics;
+
+ protected:
+  void Inform(const QString& text) override { messages.push_back(text); }
+  void OpenHelp(int topic) override { topics.push_back(topic); }
+};
+
+TGame GameIn(const std::string& dir) {
+  TGame g;
+  g.SettingsDir = dir;
+  return g;
+}
+
+// The slot dialog's size, caption by mode, panel positions and what a never-saved slot shows.
+TEST(LoadSave, LayoutAndCaptions) {
+  TempDir dir;
+  TGame g = GameIn(dir.Path());
+  TestLoadSave save(g, 1);
+  EXPECT_EQ(save.windowTitle(), "Save a Game -- Select Game Slot");
+  EXPECT_EQ(save.size(), QSize(616, 360));
+  EXPECT_EQ(save.minimumSize(), save.maximumSize());
+  EXPECT_EQ(save.Panel[0]->geometry(), QRect(16, 16, 289, 65));
+  EXPECT_EQ(save.Panel[3]->geometry(), QRect(16, 232, 289, 65));
+  EXPECT_EQ(save.Panel[5]->geometry(), QRect(312, 88, 289, 65));
+  EXPECT_EQ(save.Name[2]->geometry(), QRect(8, 8, 233, 20));
+  EXPECT_FALSE(save.Name[2]->hasFrame());
+  EXPECT_EQ(save.Game[2]->geometry().topLeft(), QPoint(8, 28));
+  EXPECT_EQ(save.date[2]->geometry().topLeft(), QPoint(168, 28));
+  EXPECT_EQ(save.borrowed[2]->geometry().topLeft(), QPoint(112, 48));
+  EXPECT_TRUE(save.borrowed[2]->alignment() & Qt::AlignRight);
+  EXPECT_EQ(save.SlotBtn[7]->geometry(), QRect(232, 16, 49, 37));
+  EXPECT_EQ(save.SlotBtn[0]->objectName(), "OKBtn");
+  EXPECT_EQ(save.SlotBtn[7]->objectName(), "BitBtn7");
+  EXPECT_EQ(save.SlotBtn[7]->property("tag").toInt(), 8);
+  EXPECT_TRUE(save.SlotBtn[7]->text().isEmpty());
+  EXPECT_EQ(save.CancelBtn->geometry(), QRect(508, 316, 97, 37));
+  EXPECT_EQ(save.CancelBtn->text(), "&Cancel");
+  EXPECT_EQ(save.HelpBtn->geometry(), QRect(8, 316, 97, 37));
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_EQ(save.Name[i]->text(), QString("Game #%1").arg(i + 1));
+    EXPECT_EQ(save.Game[i]->text(), "Zandor Slots");
+    EXPECT_EQ(save.date[i]->text(), QString::fromStdString(TodayText()));
+    EXPECT_EQ(save.credits[i]->text(), "1000.00 credits");
+    EXPECT_EQ(save.borrowed[i]->text(), "1000.00 borrowed");
+  }
+  QTest::mouseClick(save.HelpBtn, Qt::LeftButton);
+  QTest::keyClick(save.Name[0], Qt::Key_F1);
+  EXPECT_EQ(save.topics, (std::vector<int>{41010, 41010}));
+
+  TestLoadSave open(g, 0);
+  EXPECT_EQ(open.windowTitle(), "Open a Game -- Select Game Slot");
+}
+
+// Saving into slot 3 through the real name box (title, empty prompt, proposal from the name
+// field, 255-character limit), then opening slot 3 in a fresh dialog gives the game back.
+TEST(LoadSave, SaveThroughNameBoxThenOpen) {
+  TempDir dir;
+  TGame g = GameIn(dir.Path());
+  g.Credits = 1500.25;
+  g.Borrowed = 2000;
+  g.BonusPool = 75.5;
+  g.Spins = 12;
+  g.PowerPts = 33;
+  g.FreeSpinCount = 2;
+  TestLoadSave save(g, 1);
+  save.Name[2]->setText("Typed here");
+  QString title, label, proposal;
+  int maxLength = 0;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    label = box->labelText();
+    proposal = box->textValue();
+    maxLength = box->findChild<QLineEdit*>()->maxLength();
+    box->setTextValue("Lucky streak");
+    box->accept();
+  });
+  QTest::mouseClick(save.SlotBtn[2], Qt::LeftButton);
+  EXPECT_EQ(title, "Name for this saved game?");
+  EXPECT_EQ(label, "");
+  EXPECT_EQ(proposal, "Typed here");
+  EXPECT_EQ(maxLength, 255);
+  EXPECT_EQ(save.result(), QDialog::Accepted);
+  EXPECT_EQ(TIniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 3", "Credits", ""),
+            "1500.25");
+
+  TGame h = GameIn(dir.Path());
+  h.Wager = 5;
+  TestLoadSave open(h, 0);
+  EXPECT_EQ(open.Name[2]->text(), "Lucky streak");
+  EXPECT_EQ(open.credits[2]->text(), "1500.25 credits");
+  EXPECT_EQ(open.borrowed[2]->text(), "2000.00 borrowed");
+  open.Name[2]->setText("ignored when opening");
+  QTest::mouseClick(open.SlotBtn[2], Qt::LeftButton);
+  EXPECT_EQ(open.result(), QDialog::Accepted);
+  EXPECT_EQ(h.Credits, 1500.25);
+  EXPECT_EQ(h.Borrowed, 2000.0);
+  EXPECT_EQ(h.BonusPool, 75.5);
+  EXPECT_EQ(h.Spins, 12);
+  EXPECT_EQ(h.PowerPts, 33);
+  EXPECT_EQ(h.FreeSpinCount, 2);
+  EXPECT_EQ(h.Wager, 5);
+  EXPECT_EQ(TIniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 3", "Name", ""),
+            "Lucky streak");
+}
+
+// Cancel in the dialog or in the name box saves and changes nothing; a write that fails says
+// which file could not be written.
+TEST(LoadSave, CancelAndFailedWrite) {
+  TempDir dir;
+  TGame g = GameIn(dir.Path());
+  g.Credits = 1;
+  {
+    TestLoadSave save(g, 1);
+    QTest::mouseClick(save.CancelBtn, Qt::LeftButton);
+    EXPECT_EQ(save.result(), QDialog::Rejected);
+  }
+  {
+    TestLoadSave save(g, 1);
+    save.fakeName = true;
+    save.SlotClick(4);  // the name box answers Cancel
+    EXPECT_EQ(save.result(), QDialog::Accepted);
+  }
+  {
+    TestLoadSave open(g, 0);
+    QTest::mouseClick(open.CancelBtn, Qt::LeftButton);
+  }
+  EXPECT_EQ(g.Credits, 1.0);
+  EXPECT_EQ(ReadFile(dir.Path() + "POWER.INI"), "");
+
+  WriteFile(dir.Path() + "file", "x");
+  TGame f = GameIn(dir.Path() + "file/");
+  TestLoadSave save(f, 1);
+  save.fakeName = true;
+  save.answer = "x";
+  save.SlotClick(1);
+  ASSERT_EQ(save.warnings.size(), 1u);
+  EXPECT_EQ(save.warnings[0],
+            QString::fromStdString("Unable to write to " + dir.Path() + "file/POWER.INI"));
+}
+
+// The bank's size, caption, button places, the red mode label and borrow mode on every opening.
+TEST(Bank, Layout) {
+  TGame g;
+  TGlyphs glyphs;
+  glyphs.Digits = MakeDigitStrip();
+  TestBank bank(g, glyphs);
+  EXPECT_EQ(bank.windowTitle(), "Use this form to borrow or pay back credits");
+  EXPECT_EQ(bank.size(), QSize(582, 300));
+  EXPECT_EQ(bank.minimumSize(), bank.maximumSize());
+  QPushButton* amounts[] = {bank.BitBtn1, bank.BitBtn2, bank.BitBtn3,
+                            bank.BitBtn4, bank.BitBtn5, bank.BitBtn6};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(amounts[i]->geometry(), QRect(9 + 96 * i, 104, 80, 57));
+    EXPECT_TRUE(amounts[i]->text().isEmpty());
+  }
+  EXPECT_EQ(bank.Label1->text(), "Mode:");
+  EXPECT_EQ(bank.Label1->pos(), QPoint(56, 192));
+  EXPECT_EQ(bank.Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
+  EXPECT_EQ(bank.RadioButton1->geometry(), QRect(147, 192, 190, 33));
+  EXPECT_EQ(bank.RadioButton2->geometry(), QRect(355, 192, 190, 33));
+  EXPECT_EQ(bank.OKBtn->geometry(), QRect(442, 246, 127, 46));
+  EXPECT_TRUE(bank.OKBtn->isDefault());
+  EXPECT_EQ(bank.BitBtn7->geometry(), QRect(10, 246, 127, 46));
+  EXPECT_TRUE(bank.RadioButton1->isChecked());
+  bank.RadioButton2->setChecked(true);
+  TestBank again(g, glyphs);
+  EXPECT_TRUE(again.RadioButton1->isChecked());
+
+  // Banknotes are green paper, the 10-cent coin silver, the cent copper; all six differ.
+  QImage note = TBorrowC::AmountPicture(1).toImage();
+  QColor paper = note.pixelColor(8, 24);
+  EXPECT_GT(paper.green(), paper.red());
+  QColor cent = TBorrowC::AmountPicture(6).toImage().pixelColor(22, 24);
+  EXPECT_GT(cent.red(), cent.blue() + 40);
+  for (int a = 1; a <= 6; ++a) {
+    for (int b = a + 1; b <= 6; ++b) {
+      EXPECT_NE(TBorrowC::AmountPicture(a).toImage(), TBorrowC::AmountPicture(b).toImage());
+    }
+  }
+}
+
+// Every refusal with its exact message, in the order credits first, then borrowed; exact
+// amounts are enough; the cent needs only 0.009 borrowed.
+TEST(Bank, AmountRulesAndMessages) {
+  TGame g;
+  TGlyphs glyphs;
+  glyphs.Digits = MakeDigitStrip();
+  TestBank bank(g, glyphs);
+  QTest::mouseClick(bank.BitBtn1, Qt::LeftButton);
+  bank.AmountClick(1);
+  EXPECT_EQ(g.Credits, 3000.0);
+  EXPECT_EQ(g.Borrowed, 3000.0);
+
+  bank.RadioButton2->setChecked(true);
+  g.Credits = g.Borrowed = 1000;
+  bank.AmountClick(1);
+  EXPECT_EQ(g.Credits, 0.0);
+  EXPECT_EQ(g.Borrowed, 0.0);
+  const char* shortOf[] = {"You do not have 1000 credits!", "You do not have 100 credits!",
+                           "You do not have 10 credits!",   "You do not have 1 credit!",
+                           "You do not have 0.10 credits!", "You do not have 0.01 credits!"};
+  for (int b = 1; b <= 6; ++b) {
+    bank.messages.clear();
+    bank.AmountClick(b);
+    ASSERT_EQ(bank.messages.size(), 1u);
+    EXPECT_EQ(bank.messages[0], shortOf[b - 1]);
+  }
+  const QString overpay = "You cannot pay back more credits than you have borrowed!";
+  g.Credits = 1200;
+  g.Borrowed = 0;
+  bank.messages.clear();
+  for (int b = 1; b <= 6; ++b) bank.AmountClick(b);
+  EXPECT_EQ(bank.messages, std::vector<QString>(6, overpay));
+  g.Credits = 50;
+  bank.messages.clear();
+  bank.AmountClick(2);
+  EXPECT_EQ(bank.messages, std::vector<QString>{"You do not have 100 credits!"});
+  EXPECT_EQ(g.Credits, 50.0);
+
+  g.Credits = g.Borrowed = 10;
+  bank.AmountClick(3);
+  EXPECT_EQ(g.Credits, 0.0);
+  EXPECT_EQ(g.Borrowed, 0.0);
+
+  g.Credits = 0.01;
+  g.Borrowed = 0.0095;
+  bank.messages.clear();
+  bank.AmountClick(6);
+  EXPECT_TRUE(bank.messages.empty());
+  EXPECT_LT(g.Borrowed, 0.0);
+  g.Credits = 1;
+  g.Borrowed = 0.0089;
+  bank.AmountClick(6);
+  EXPECT_EQ(bank.messages, std::vector<QString>{overpay});
+  g.Credits = 0.0099;
+  bank.AmountClick(6);
+  EXPECT_EQ(bank.messages.back(), "You do not have 0.01 credits!");
+
+  bank.messages.clear();
+  QTest::mouseClick(bank.BitBtn7, Qt::LeftButton);
+  ASSERT_EQ(bank.messages.size(), 1u);
+  EXPECT_EQ(bank.messages[0],
+            "Use this screen to borrow credits or pay back credits that you borrowed "
+            "previously.  Click on the button representing the amount to borrow (or pay "
+            "back).\n\nTo switch between \"borrow\" and \"pay back\" select the mode.");
+  QTest::keyClick(&bank, Qt::Key_F1);
+  EXPECT_EQ(bank.topics, std::vector<int>{41005});
+}
+
+// True when the canvas holds the strip's cell (sx, sy, w x 20) at (x, y).
+bool HasCell(const QImage& canvas, const QImage& strip, int x, int y, int sx, int sy, int w) {
+  for (int dy = 0; dy < 20; ++dy) {
+    for (int dx = 0; dx < w; ++dx) {
+      if (canvas.pixel(x + dx, y + dy) != strip.pixel(sx + dx, sy + dy)) return false;
+    }
+  }
+  return true;
+}
+
+// Credits are green digits right-aligned on client width - 30, borrowed red digits from x 20,
+// both at y 40; the captions sit at y 20, "Credits:" ending 20 pixels from the right edge.
+TEST(Bank, MeterPixels) {
+  TGame g;
+  g.Credits = 1000;
+  g.Borrowed = 1000;
+  TGlyphs glyphs;
+  glyphs.Digits = MakeDigitStrip();
+  TestBank bank(g, glyphs);
+  bank.FormPaint();
+  const QImage& c = bank.Canvas();
+  const QImage& s = glyphs.Digits;
+  // "   1000.00" right to left from 552, green row at y 42 of the strip.
+  EXPECT_TRUE(HasCell(c, s, 552, 40, 0, 42, 15));
+  EXPECT_TRUE(HasCell(c, s, 537, 40, 0, 42, 15));
+  EXPECT_TRUE(HasCell(c, s, 533, 40, 176, 42, 4));
+  EXPECT_TRUE(HasCell(c, s, 473, 40, 16, 42, 15));
+  EXPECT_TRUE(HasCell(c, s, 428, 40, 160, 42, 15));
+  EXPECT_EQ(c.pixel(427, 50), qRgb(192, 192, 192));
+  // The same left to right from 20, red row at y 84.
+  EXPECT_TRUE(HasCell(c, s, 20, 40, 160, 42, 15));
+  EXPECT_TRUE(HasCell(c, s, 65, 40, 16, 84, 15));
+  EXPECT_TRUE(HasCell(c, s, 110, 40, 0, 84, 15));
+  EXPECT_TRUE(HasCell(c, s, 125, 40, 176, 84, 4));
+  EXPECT_TRUE(HasCell(c, s, 144, 40, 0, 84, 15));
+  EXPECT_EQ(c.pixel(159, 50), qRgb(192, 192, 192));
+
+  // The digits follow the money after a successful click.
+  bank.AmountClick(4);
+  EXPECT_TRUE(HasCell(c, s, 473, 40, 16, 42, 15));
+  EXPECT_TRUE(HasCell(c, s, 518, 40, 16, 42, 15));  // 1001.00
+  EXPECT_TRUE(HasCell(c, s, 110, 40, 16, 84, 15));
+
+  // Caption ink: "Borrowed:" starts near x 20, "Credits:" ends just before 582 - 20.
+  int left = 1000, right = -1, top = 1000;
+  for (int y = 15; y < 38; ++y) {
+    for (int x = 0; x < 582; ++x) {
+      if (qGray(c.pixel(x, y)) > 100) continue;
+      if (x < 291) left = std::min(left, x);
+      if (x >= 291) right = std::max(right, x);
+      top = std::min(top, y);
+    }
+  }
+  EXPECT_GE(left, 20);
+  EXPECT_LE(left, 23);
+  EXPECT_LT(right, 562);
+  EXPECT_GE(right, 556);
+  EXPECT_GE(top, 20);
+  EXPECT_LE(top, 24);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
