@@ -98,7 +98,12 @@ TCardForm::TCardForm(double& spinWin, std::function<void(Effect)> play, QWidget*
   BitBtn3->setDefault(true);
   BitBtn3->setFocus();
 
-  Label2 = new QLabel(RulesText, this);
+  // Three lines of 11-pixel type fit the 33-pixel box only at an 11-pixel line pitch.
+  Label2 = new QLabel(QString("<div style=\"white-space: pre-wrap; -qt-line-height-type: fixed; "
+                              "line-height: 11px\">%1</div>")
+                          .arg(RulesText),
+                      this);
+  Label2->setTextFormat(Qt::RichText);
   Label2->setGeometry(12, 328, 605, 33);
   Label2->setWordWrap(true);
   Label2->setFont(SansFont(11));

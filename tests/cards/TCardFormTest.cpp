@@ -68,8 +68,10 @@ TEST(TCardForm, LayoutAndCaptions) {
     if (auto* b = qobject_cast<QPushButton*>(e.widget)) EXPECT_EQ(b->text(), e.text);
   }
   EXPECT_EQ(f.Label1->text(), "Winnings:      12.50");
-  EXPECT_TRUE(f.Label2->text().startsWith("If you think the next card will be between"));
-  EXPECT_TRUE(f.Label2->text().endsWith("An ACE's value is 1."));
+  EXPECT_TRUE(
+      f.Label2->text().contains(">If you think the next card will be between the two cards"));
+  EXPECT_TRUE(
+      f.Label2->text().contains("Otherwise you lose your winnings.  An ACE's value is 1.<"));
   EXPECT_EQ(f.Label2->font().pixelSize(), 11);
   EXPECT_EQ(f.Label1->font().pixelSize(), 19);
   EXPECT_EQ(f.Label1->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
