@@ -181,6 +181,8 @@ void TCardForm::FreshPair() {
   DrawCard(Hand_.LeftCard, 100, 50);
   DrawCard(Hand_.RightCard, 450, 50);
   SyncButtons();
+  // The button just pressed may have closed; Enter should draw on the new pair.
+  BitBtn3->setFocus();
   update();
 }
 
