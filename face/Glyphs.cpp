@@ -1,6 +1,6 @@
 #include "face/Glyphs.h"
 
-#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPainter>
 #include <array>
 #include <cstring>
@@ -266,15 +266,15 @@ void DrawBevel(QImage& target, int l, int t, int r, int b, int style) {
 QFont FaceFont(int points, bool bold) {
   // A sans face close to the classic dialog font in width; the first one installed wins.
   static const QString family = [] {
-    const QStringList families = QFontDatabase::families();
     for (const char* name : {"Nimbus Sans", "Liberation Sans", "Arial", "DejaVu Sans"}) {
-      if (families.contains(QString::fromLatin1(name))) return QString::fromLatin1(name);
+      const QString wanted = QString::fromLatin1(name);
+      // The database may add a foundry in brackets: "Nimbus Sans [urw]".
+      if (QFontInfo(QFont(wanted)).family().startsWith(wanted, Qt::CaseInsensitive)) return wanted;
     }
     return QString::fromLatin1("Sans Serif");
   }();
   QFont f(family);
   f.setPointSize(points);
   f.setBold(bold);
-  f.setStyleStrategy(QFont::NoAntialias);
   return f;
 }
