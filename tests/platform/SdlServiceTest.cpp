@@ -153,3 +153,16 @@ TEST_F(SdlServiceTest, SecondPlayerSupersedesTheFirst) {
   EXPECT_EQ(WaitNotify(second, 8000), MediaNotify::Successful);
   EXPECT_NE(firstGot, MediaNotify::Successful);
 }
+
+// With no usable device the service falls back to the silent dummy driver and keeps
+// the sounds' timing.
+TEST_F(SdlServiceTest, NoDeviceFallsBackToDummy) {
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  TSdlAudio audio;
+  EXPECT_EQ(audio.Driver(), "dummy");
+  WriteBytes(dir / "t.wav", MakeToneWav(440, 150));
+  const auto t = Clock::now();
+  audio.PlaySync((dir / "t.wav").string());
+  EXPECT_GE(MsSince(t), 145);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+}
