@@ -45,7 +45,8 @@ Sound SlotSpin() {
 // The coin: a bright metallic clink with a smaller bounce after it.
 Sound Coin() {
   Sound s(0.19);
-  const std::vector<std::pair<double, double>> plate = {{1, 1}, {2.76, 0.6}, {5.4, 0.35}, {8.93, 0.2}};
+  const std::vector<std::pair<double, double>> plate = {
+      {1, 1}, {2.76, 0.6}, {5.4, 0.35}, {8.93, 0.2}};
   s.Strike(0, 2093, 0.8, 0.09, plate);
   s.Strike(0.055, 2093 * 1.06, 0.35, 0.05, plate);
   s.Noise(0, 0.006, 0.3, 6000, 0.0015, true);
@@ -67,7 +68,8 @@ Sound BonusFanfare() {
   const double at[] = {0, 0.13, 0.26, 0.39, 0.62, 0.75};
   for (int i = 0; i < 6; ++i) s.Note(at[i], 0.1, Hz(call[i]), 0.22, Timbre::Brass);
   for (int n : {60, 64, 67, 72, 76}) s.Note(0.95, 0.95, Hz(n), 0.16, Timbre::Brass, 0.006);
-  for (int i = 0; i < 8; ++i) s.Note(0.95 + i * 0.07, 0.05, Hz(84 + (i * 5) % 12), 0.06, Timbre::Glass);
+  for (int i = 0; i < 8; ++i)
+    s.Note(0.95 + i * 0.07, 0.05, Hz(84 + (i * 5) % 12), 0.06, Timbre::Glass);
   s.Thump(0.95, 120, 60, 0.35, 0.12);
   s.Room(0.3);
   return Finish(s, 0.25);
@@ -177,11 +179,11 @@ Sound LoseUhOh() {
 
 bool WriteAllEffects(const QString& outDir) {
   const std::pair<const char*, std::function<Sound()>> effects[] = {
-      {"ZANDOR0.WAV", ReelStop},    {"ZANDOR1.WAV", SlotSpin},     {"ZANDOR2.WAV", Coin},
-      {"ZANDOR3.WAV", Credit},      {"ZANDOR4.WAV", BonusFanfare}, {"ZANDOR5.WAV", WinJingle},
-      {"ZANDOR6.WAV", PowerUp},     {"ZANDOR7.WAV", PowerDown},    {"ZANDOR8.WAV", LoseWah},
-      {"POWER4.WAV", BonusCarillon}, {"POWER5.WAV", WinArcade},    {"POWER6.WAV", PowerCharge},
-      {"POWER7.WAV", PowerDrain},   {"POWER8.WAV", LoseUhOh},
+      {"ZANDOR0.WAV", ReelStop},     {"ZANDOR1.WAV", SlotSpin},     {"ZANDOR2.WAV", Coin},
+      {"ZANDOR3.WAV", Credit},       {"ZANDOR4.WAV", BonusFanfare}, {"ZANDOR5.WAV", WinJingle},
+      {"ZANDOR6.WAV", PowerUp},      {"ZANDOR7.WAV", PowerDown},    {"ZANDOR8.WAV", LoseWah},
+      {"POWER4.WAV", BonusCarillon}, {"POWER5.WAV", WinArcade},     {"POWER6.WAV", PowerCharge},
+      {"POWER7.WAV", PowerDrain},    {"POWER8.WAV", LoseUhOh},
   };
   bool ok = true;
   for (const auto& [name, make] : effects) {

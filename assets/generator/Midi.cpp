@@ -28,8 +28,8 @@ QByteArray Bytes(std::initializer_list<int> list) {
 }  // namespace
 
 void MidiTrack::Add(int64_t tick, int order, QByteArray bytes) {
-  events_.push_back({std::max<int64_t>(0, tick), order, static_cast<int>(events_.size()),
-                     std::move(bytes)});
+  events_.push_back(
+      {std::max<int64_t>(0, tick), order, static_cast<int>(events_.size()), std::move(bytes)});
 }
 
 void MidiTrack::NoteOn(int64_t tick, int length, int channel, int key, int velocity) {
@@ -49,8 +49,9 @@ void MidiTrack::Control(int64_t tick, int channel, int controller, int value) {
 
 void MidiTrack::Tempo(int64_t tick, double bpm) {
   const uint32_t us = static_cast<uint32_t>(std::lround(60000000.0 / bpm));
-  Add(tick, 1, Bytes({0xFF, 0x51, 0x03, static_cast<int>(us >> 16), static_cast<int>((us >> 8) & 0xFF),
-                      static_cast<int>(us & 0xFF)}));
+  Add(tick, 1,
+      Bytes({0xFF, 0x51, 0x03, static_cast<int>(us >> 16), static_cast<int>((us >> 8) & 0xFF),
+             static_cast<int>(us & 0xFF)}));
 }
 
 void MidiTrack::TimeSignature(int64_t tick, int numerator, int denominator) {

@@ -12,9 +12,9 @@ namespace media {
 namespace {
 
 // Cells 0..6 are the symbols by code; 7 and 8 are the two flashing forms of the power-up.
-const char* const kCellArt[9] = {"gain.svg",  "diamond.svg", "crown.svg",
-                                 "bell.svg",  "lemon.svg",   "cherry.svg",
-                                 "loss.svg",  "gain_flash.svg", "gain_alarm.svg"};
+const char* const kCellArt[9] = {"gain.svg", "diamond.svg",    "crown.svg",
+                                 "bell.svg", "lemon.svg",      "cherry.svg",
+                                 "loss.svg", "gain_flash.svg", "gain_alarm.svg"};
 
 // The reel face behind a symbol: warm ivory, darker towards the left and right edges as on a
 // drum. The shading runs across only, so stacked cells meet without a seam.
@@ -81,7 +81,8 @@ QImage RenderTile(int size) {
       for (int r = -2; r <= 2; ++r) {
         const double a = M_PI / 2 + r * 0.32;
         p.drawLine(o + QPointF(h, h + period * 0.16),
-                   o + QPointF(h + std::cos(a) * period * 0.2, h + period * 0.16 - std::sin(a) * period * 0.2));
+                   o + QPointF(h + std::cos(a) * period * 0.2,
+                               h + period * 0.16 - std::sin(a) * period * 0.2));
       }
       QRadialGradient stud(o + QPointF(0, 0), period * 0.06);
       stud.setColorAt(0, QColor(236, 196, 110));

@@ -72,13 +72,13 @@ bool ParseChord(const QString& text, Chord& chord) {
     const std::vector<int>* scale;
   };
   const Quality qualities[] = {
-      {"maj7", {0, 4, 7, 11}, &ionian},    {"maj9", {0, 4, 7, 11, 14}, &ionian},
-      {"6", {0, 4, 7, 9}, &ionian},        {"", {0, 4, 7, 9}, &ionian},
-      {"m7b5", {0, 3, 6, 10}, &locrian},   {"m7", {0, 3, 7, 10}, &dorian},
-      {"m9", {0, 3, 7, 10, 14}, &dorian},  {"m6", {0, 3, 7, 9}, &dorian},
-      {"m", {0, 3, 7, 10}, &dorian},       {"7b9", {0, 4, 7, 10, 13}, &altered},
-      {"7", {0, 4, 7, 10}, &mixo},         {"9", {0, 4, 7, 10, 14}, &mixo},
-      {"13", {0, 4, 10, 14, 21}, &mixo},   {"dim7", {0, 3, 6, 9}, &diminished},
+      {"maj7", {0, 4, 7, 11}, &ionian},   {"maj9", {0, 4, 7, 11, 14}, &ionian},
+      {"6", {0, 4, 7, 9}, &ionian},       {"", {0, 4, 7, 9}, &ionian},
+      {"m7b5", {0, 3, 6, 10}, &locrian},  {"m7", {0, 3, 7, 10}, &dorian},
+      {"m9", {0, 3, 7, 10, 14}, &dorian}, {"m6", {0, 3, 7, 9}, &dorian},
+      {"m", {0, 3, 7, 10}, &dorian},      {"7b9", {0, 4, 7, 10, 13}, &altered},
+      {"7", {0, 4, 7, 10}, &mixo},        {"9", {0, 4, 7, 10, 14}, &mixo},
+      {"13", {0, 4, 10, 14, 21}, &mixo},  {"dim7", {0, 3, 6, 9}, &diminished},
   };
   for (const Quality& qual : qualities) {
     if (q == qual.name) {
@@ -104,19 +104,33 @@ bool ParseTune(const QString& path, Tune& tune) {
     if (line.isEmpty()) continue;
     const QString key = line.section(' ', 0, 0);
     const QString value = line.section(' ', 1).trimmed();
-    if (key == "title") tune.title = value.toLatin1();
-    else if (key == "style") tune.style = value;
-    else if (key == "tempo") tune.tempo = value.toDouble();
-    else if (key == "swing") tune.swing = value.toDouble();
-    else if (key == "seed") tune.seed = value.toUInt();
-    else if (key == "lead") tune.lead = value.toInt();
-    else if (key == "comp") tune.comp = value.toInt();
-    else if (key == "bass") tune.bass = value.toInt();
-    else if (key == "pad") tune.pad = value.toInt();
-    else if (key == "range") tune.leadLow = value.section(' ', 0, 0).toInt(), tune.leadHigh = value.section(' ', 1, 1).toInt();
-    else if (key == "choruses") tune.choruses = value.toInt();
-    else if (key == "form") tune.form = value.split(' ', Qt::SkipEmptyParts);
-    else if (key == "ending") ok &= ParseChord(value, tune.ending);
+    if (key == "title")
+      tune.title = value.toLatin1();
+    else if (key == "style")
+      tune.style = value;
+    else if (key == "tempo")
+      tune.tempo = value.toDouble();
+    else if (key == "swing")
+      tune.swing = value.toDouble();
+    else if (key == "seed")
+      tune.seed = value.toUInt();
+    else if (key == "lead")
+      tune.lead = value.toInt();
+    else if (key == "comp")
+      tune.comp = value.toInt();
+    else if (key == "bass")
+      tune.bass = value.toInt();
+    else if (key == "pad")
+      tune.pad = value.toInt();
+    else if (key == "range")
+      tune.leadLow = value.section(' ', 0, 0).toInt(),
+      tune.leadHigh = value.section(' ', 1, 1).toInt();
+    else if (key == "choruses")
+      tune.choruses = value.toInt();
+    else if (key == "form")
+      tune.form = value.split(' ', Qt::SkipEmptyParts);
+    else if (key == "ending")
+      ok &= ParseChord(value, tune.ending);
     else if (key == "section") {
       const QStringList parts = value.split('|');
       std::vector<Bar> bars;
@@ -221,11 +235,13 @@ class Arranger {
     const struct {
       int track, channel, program, volume, pan, reverb;
       const char* name;
-    } parts[] = {{1, kLead, t_.lead, 100, 76, 50, "Lead"},
-                 {2, kComp, t_.comp, 78, 48, 45, "Chords"},
-                 {3, kBass, t_.bass, 104, 64, 20, "Bass"},
-                 {4, kPad, std::max(0, t_.pad), 56, 84, 70, "Pad"},
-                 {5, kDrums, -1, 84, 64, 40, "Drums"}};
+    } parts[] = {{1, kLead, t_.lead, 88, 76, 50, "Lead"},
+                 {2, kComp, t_.comp, 68, 48, 45, "Chords"},
+                 {3, kBass, t_.bass, 92, 64, 20, "Bass"},
+                 {4, kPad, std::max(0, t_.pad), 50, 84, 70, "Pad"},
+                 {5, kDrums, -1, 74, 64, 40, "Drums"}};
+    // The channel volumes leave headroom: a mixer that plays the soundfont louder than the
+    // reference renderer still does not clip the loudest chords.
     for (const auto& p : parts) {
       tracks_[p.track].Name(p.name);
       if (p.program >= 0) tracks_[p.track].Program(0, p.channel, p.program);
@@ -240,8 +256,8 @@ class Arranger {
     tempos_.push_back({tick, bpm});
   }
 
-  void PlayBar(int64_t bar, const Bar& chords, const Bar& next, int index, size_t length,
-               bool head, Dice& melody) {
+  void PlayBar(int64_t bar, const Bar& chords, const Bar& next, int index, size_t length, bool head,
+               Dice& melody) {
     Bass(bar, chords, next);
     Comp(bar, chords);
     if (t_.pad >= 0) Pad(bar, chords);
@@ -268,7 +284,8 @@ class Arranger {
     } else if (Is("ballad")) {
       tr.NoteOn(At(bar, 0), Len(1.9), kBass, place(chords[0].root), vel);
       const Chord& d = ChordAt(chords, 2);
-      tr.NoteOn(At(bar, 2), Len(1.9), kBass, place(chords.size() > 1 ? d.root : d.root + 7), vel - 8);
+      tr.NoteOn(At(bar, 2), Len(1.9), kBass, place(chords.size() > 1 ? d.root : d.root + 7),
+                vel - 8);
     } else if (Is("shuffle")) {
       // A rolling boogie line up and down the chord.
       for (int beat = 0; beat < 4; ++beat) {
@@ -279,7 +296,7 @@ class Arranger {
         if (step == 4 && third) step = 3;
         const int pc = c.root + step;
         int p = (beat == 0 || (beat == 2 && chords.size() > 1)) ? place(c.root)
-                                                                 : Nearest(pc % 12, lastBass_ + 2);
+                                                                : Nearest(pc % 12, lastBass_ + 2);
         lastBass_ = std::clamp(p, 28, 52);
         tr.NoteOn(At(bar, beat), Len(0.8), kBass, lastBass_, vel - (beat % 2) * 10);
       }
@@ -294,8 +311,10 @@ class Arranger {
         if (change) {
           p = place(c.root);
         } else if (before) {
-          const int target = Nearest(ChordAt(beat == 3 ? next : chords, beat == 3 ? 0 : 2).root, lastBass_);
-          p = dice_.Chance(60) ? target + (dice_.Chance(50) ? 1 : -1) : target + 7 - 12 * (target > 40);
+          const int target =
+              Nearest(ChordAt(beat == 3 ? next : chords, beat == 3 ? 0 : 2).root, lastBass_);
+          p = dice_.Chance(60) ? target + (dice_.Chance(50) ? 1 : -1)
+                               : target + 7 - 12 * (target > 40);
         } else {
           const int tone = c.tones[1 + dice_.Below(2)];
           p = Nearest((c.root + tone) % 12, lastBass_ + (dice_.Chance(50) ? 3 : -3));
@@ -332,8 +351,9 @@ class Arranger {
                  ? std::vector<std::pair<double, double>>{{0, 1.9}, {2, 1.9}}
                  : std::vector<std::pair<double, double>>{{0, 3.9}};
     } else if (Is("shuffle")) {
-      hits = dice_.Chance(50) ? std::vector<std::pair<double, double>>{{1, 0.4}, {3, 0.4}}
-                              : std::vector<std::pair<double, double>>{{1, 0.4}, {2.5, 0.3}, {3, 0.4}};
+      hits = dice_.Chance(50)
+                 ? std::vector<std::pair<double, double>>{{1, 0.4}, {3, 0.4}}
+                 : std::vector<std::pair<double, double>>{{1, 0.4}, {2.5, 0.3}, {3, 0.4}};
     } else {
       static const std::vector<std::vector<std::pair<double, double>>> kSwing = {
           {{0, 0.4}, {1.5, 0.9}}, {{0, 1.2}, {2.5, 0.4}}, {{1, 0.4}, {2.5, 1.2}},
@@ -347,7 +367,8 @@ class Arranger {
       for (size_t i = 0; i < voicing.size(); ++i) {
         // Ballad chords are rolled, lowest note first, like a pianist's spread hand.
         const int roll = Is("ballad") ? static_cast<int>(i) * 24 : 0;
-        tr.NoteOn(At(bar, beat) + roll, Len(len) - roll, kComp, voicing[i], vel - static_cast<int>(i) * 2);
+        tr.NoteOn(At(bar, beat) + roll, Len(len) - roll, kComp, voicing[i],
+                  vel - static_cast<int>(i) * 2);
       }
     }
   }
@@ -413,18 +434,21 @@ class Arranger {
 
   void Lead(int64_t bar, const Bar& chords, int index, size_t length, bool head, Dice& dice) {
     using Cell = std::vector<std::pair<double, double>>;
-    static const std::vector<Cell> kHead = {
-        {{0, 1}, {1, 1}, {2, 2}},         {{0, 1.5}, {1.5, 0.5}, {2, 1}, {3, 1}},
-        {{0, 0.5}, {0.5, 0.5}, {1, 1}, {2, 1.5}, {3.5, 0.5}}, {{0.5, 0.5}, {1, 2.5}},
-        {{1, 0.5}, {1.5, 0.5}, {2, 0.5}, {2.5, 1.5}}, {{0, 2}, {2, 1}, {3, 1}}};
+    static const std::vector<Cell> kHead = {{{0, 1}, {1, 1}, {2, 2}},
+                                            {{0, 1.5}, {1.5, 0.5}, {2, 1}, {3, 1}},
+                                            {{0, 0.5}, {0.5, 0.5}, {1, 1}, {2, 1.5}, {3.5, 0.5}},
+                                            {{0.5, 0.5}, {1, 2.5}},
+                                            {{1, 0.5}, {1.5, 0.5}, {2, 0.5}, {2.5, 1.5}},
+                                            {{0, 2}, {2, 1}, {3, 1}}};
     static const std::vector<Cell> kSolo = {
         {{0, 0.5}, {0.5, 0.5}, {1, 0.5}, {1.5, 0.5}, {2, 1}, {3, 0.5}, {3.5, 0.5}},
         {{0.5, 0.5}, {1, 0.5}, {1.5, 0.5}, {2, 0.5}, {2.5, 0.5}, {3, 1}},
         {{0, 1}, {1, 0.5}, {1.5, 0.5}, {2, 0.5}, {2.5, 0.5}, {3, 0.5}, {3.5, 0.5}},
         {{0, 1.5}, {1.5, 0.5}, {2, 0.5}, {2.5, 1.5}}};
-    static const std::vector<Cell> kBallad = {
-        {{0, 2}, {2, 1}, {3, 1}}, {{0, 3}, {3, 1}}, {{0, 1}, {1, 1}, {2, 2}},
-        {{0, 1.5}, {1.5, 0.5}, {2, 2}}};
+    static const std::vector<Cell> kBallad = {{{0, 2}, {2, 1}, {3, 1}},
+                                              {{0, 3}, {3, 1}},
+                                              {{0, 1}, {1, 1}, {2, 2}},
+                                              {{0, 1.5}, {1.5, 0.5}, {2, 2}}};
     Cell cell;
     if (index % 4 == 3) {
       // Every fourth bar the line comes to rest and breathes.
@@ -440,7 +464,8 @@ class Arranger {
     const bool final = static_cast<size_t>(index) + 1 == length;
     for (const auto& [beat, len] : cell) {
       const Chord& c = ChordAt(chords, beat);
-      const bool strong = std::floor(beat) == beat && (static_cast<int>(beat) % 2 == 0 || len >= 1.5);
+      const bool strong =
+          std::floor(beat) == beat && (static_cast<int>(beat) % 2 == 0 || len >= 1.5);
       std::vector<int> pcs;
       for (int iv : strong ? c.tones : c.scale) pcs.push_back((c.root + iv) % 12);
       int dir = dice.Chance(50) ? 1 : -1;
@@ -469,8 +494,8 @@ class Arranger {
     tracks_[3].NoteOn(At(bar, 0), len, kBass, std::clamp(Nearest(c.root, 36), 28, 48), 92);
     const std::vector<int> voicing = Voicing(c);
     for (size_t i = 0; i < voicing.size(); ++i) {
-      tracks_[2].NoteOn(At(bar, 0) + 40 * static_cast<int>(i), len - 40 * static_cast<int>(i), kComp,
-                        voicing[i], 62);
+      tracks_[2].NoteOn(At(bar, 0) + 40 * static_cast<int>(i), len - 40 * static_cast<int>(i),
+                        kComp, voicing[i], 62);
     }
     if (t_.pad >= 0) Pad(bar, {c}), Pad(bar + 1, {c});
     const int top = std::clamp(Nearest(c.root, lastLead_), t_.leadLow, t_.leadHigh);
@@ -498,7 +523,8 @@ bool WriteAllSongs(const QString& musicDir, const QString& outDir) {
     const double secs = arranger.Seconds(end);
     const QString out = outDir + QString("ZANDOR%1.MID").arg(n);
     if (secs < 60 || secs > 180) {
-      std::fprintf(stderr, "zandor-media: %s lasts %.0f s, not 1 to 3 minutes\n", qPrintable(src), secs);
+      std::fprintf(stderr, "zandor-media: %s lasts %.0f s, not 1 to 3 minutes\n", qPrintable(src),
+                   secs);
       ok = false;
     }
     if (!WriteMidi(arranger.Tracks(), end, out)) {

@@ -146,8 +146,8 @@ void Sound::Thump(double at, double f0, double f1, double amp, double tau) {
     const double t = static_cast<double>(i) / kRate;
     const double f = f1 + (f0 - f1) * std::exp(-t / 0.02);
     phase += f / kRate;
-    samples_[start + i] +=
-        static_cast<float>(amp * std::min(1.0, t / 0.001) * std::exp(-t / tau) * std::sin(kTwoPi * phase));
+    samples_[start + i] += static_cast<float>(amp * std::min(1.0, t / 0.001) * std::exp(-t / tau) *
+                                              std::sin(kTwoPi * phase));
   }
 }
 
@@ -193,8 +193,8 @@ bool WriteWav(const Sound& sound, const QString& path) {
   qToLittleEndian<quint32>(36 + dataBytes, p + 4);
   std::memcpy(p + 8, "WAVEfmt ", 8);
   qToLittleEndian<quint32>(16, p + 16);
-  qToLittleEndian<quint16>(1, p + 20);   // PCM
-  qToLittleEndian<quint16>(1, p + 22);   // mono
+  qToLittleEndian<quint16>(1, p + 20);  // PCM
+  qToLittleEndian<quint16>(1, p + 22);  // mono
   qToLittleEndian<quint32>(kRate, p + 24);
   qToLittleEndian<quint32>(kRate * 2, p + 28);
   qToLittleEndian<quint16>(2, p + 32);

@@ -64,7 +64,8 @@ TEST(Pictures, ArtworkSetsHoldNineDistinctCells) {
         EXPECT_EQ(img.pixel(cell.x() + s - 1, cell.y() + y), img.pixel(cell.x() + s - 1, cell.y()))
             << "cell " << v << " last column, row " << y;
       }
-      EXPECT_EQ(Difference(img, cell + QPoint(0, s - 1), QPoint(0, s - 1), s, 1), 0) << "cell " << v;
+      EXPECT_EQ(Difference(img, cell + QPoint(0, s - 1), QPoint(0, s - 1), s, 1), 0)
+          << "cell " << v;
     }
   }
 }
@@ -109,10 +110,12 @@ TEST(Pictures, BackgroundTileWrapsSeamlessly) {
   ASSERT_GE(w, 32);
   ASSERT_GE(h, 32);
   long inside = 0;
-  for (int x = 0; x + 1 < w - 1; ++x) inside += Difference(img, QPoint(x, 0), QPoint(x + 1, 0), 1, h - 1);
+  for (int x = 0; x + 1 < w - 1; ++x)
+    inside += Difference(img, QPoint(x, 0), QPoint(x + 1, 0), 1, h - 1);
   EXPECT_LE(Difference(img, QPoint(w - 2, 0), QPoint(0, 0), 1, h - 1), 3 * inside / (w - 2) + h);
   inside = 0;
-  for (int y = 0; y + 1 < h - 1; ++y) inside += Difference(img, QPoint(0, y), QPoint(0, y + 1), w - 1, 1);
+  for (int y = 0; y + 1 < h - 1; ++y)
+    inside += Difference(img, QPoint(0, y), QPoint(0, y + 1), w - 1, 1);
   EXPECT_LE(Difference(img, QPoint(0, h - 2), QPoint(0, 0), w - 1, 1), 3 * inside / (h - 2) + w);
   // Not so bright that the meters and reels get lost on it.
   long sum = 0;
