@@ -1,0 +1,208 @@
+// The INI reader and writer on arbitrary files: reads never crash and stay within their
+// limits, a write changes exactly one line (or adds one, or a section and one), reads back
+// what was written and leaves every other key alone, and the settings file survives a
+// load, save and load with the values it held.
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fuzz/FuzzSupport.h"
+#include "machine/TGame.h"
+#include "store/Money.h"
+#include "store/SavedGames.h"
+#include "store/Settings.h"
+#include "store/TIniFile.h"
+
+namespace {
+
+// A default no file can hold: it marks a missing section or key.
+const std::string kMissing = "\x01" "missing";
+
+// The file as lines, split on LF the way the reader does (a CR stays with its line).
+std::vector<std::string> Lines(const std::string& data) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < data.size()) {
+    size_t nl = data.find('\n', start);
+    if (nl == std::string::npos) nl = data.size();
+    lines.push_back(data.substr(start, nl - start));
+    start = nl + 1;
+  }
+  return lines;
+}
+
+std::string Trim(std::string_view s) {
+  size_t b = 0, e = s.size();
+  while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
+  while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
+  return std::string(s.substr(b, e - b));
+}
+
+bool SameName(std::string a, std::string b) {
+  for (char& c : a) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : b) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return a == b;
+}
+
+struct Probe {
+  const char* Section;
+  const char* Key;
+};
+const Probe kProbes[] = {{"Settings", "Credits"}, {"settings", "BACKBMP"}, {"Settings", "Speed"},
+                         {"Saved Game 1", "Name"}, {"Saved Game 8", "Credits"},
+                         {"Fuzz", "Key"},          {"Fuzz", "Other"},       {"", ""},
+                         {"Settings", ""},         {"", "Key"}};
+
+std::vector<std::string> ReadProbes(const TIniFile& ini) {
+  std::vector<std::string> out;
+  for (const Probe& p : kProbes) {
+    std::string v = ini.ReadString(p.Section, p.Key, kMissing);
+    FUZZ_CHECK(v == kMissing || v.size() <= 1023);
+    out.push_back(v);
+    const int32_t a = ini.ReadInteger(p.Section, p.Key, 12345);
+    const int32_t b = ini.ReadInteger(p.Section, p.Key, -7);
+    // Either the value is an integer (both reads agree) or each read gives its own default.
+    FUZZ_CHECK(a == b || (a == 12345 && b == -7));
+    FUZZ_CHECK(ini.ReadBool(p.Section, p.Key, true) == (a != 0));
+    FUZZ_CHECK(ini.ReadBool(p.Section, p.Key, false) == (b != 0 && !(a == 12345 && b == -7)));
+  }
+  return out;
+}
+
+// Writes one key and checks the file changed by that key line alone.
+void CheckWrite(TIniFile& ini, const TFuzzDir& dir, const std::string& name,
+                const std::string& section, const std::string& key, const std::string& value) {
+  const std::vector<std::string> before = Lines(dir.Read(name));
+  const std::vector<std::string> probesBefore = ReadProbes(ini);
+  FUZZ_CHECK(ini.WriteString(section, key, value));
+  const std::vector<std::string> after = Lines(dir.Read(name));
+
+  std::string safe = value;
+  for (char& c : safe) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  const std::string keyLine = key + "=" + safe;
+  if (after.size() == before.size()) {
+    size_t changed = 0;
+    for (size_t i = 0; i < after.size(); ++i) {
+      if (after[i] != before[i]) {
+        ++changed;
+        FUZZ_CHECK(after[i] == keyLine);
+      }
+    }
+    FUZZ_CHECK(changed <= 1);
+  } else if (after.size() == before.size() + 1) {
+    size_t i = 0;
+    while (i < before.size() && after[i] == before[i]) ++i;
+    FUZZ_CHECK(after[i] == keyLine);
+    for (size_t j = i; j < before.size(); ++j) FUZZ_CHECK(after[j + 1] == before[j]);
+  } else {
+    FUZZ_CHECK(after.size() == before.size() + 2);
+    for (size_t i = 0; i < before.size(); ++i) FUZZ_CHECK(after[i] == before[i]);
+    FUZZ_CHECK(after[before.size()] == "[" + section + "]");
+    FUZZ_CHECK(after[before.size() + 1] == keyLine);
+  }
+
+  FUZZ_CHECK(ini.ReadString(section, key, kMissing) == Trim(safe).substr(0, 1023));
+  const std::vector<std::string> probesAfter = ReadProbes(ini);
+  for (size_t i = 0; i < probesAfter.size(); ++i) {
+    const Probe& p = kProbes[i];
+    const bool written = SameName(p.Section, section) && SameName(p.Key, key);
+    if (!written) FUZZ_CHECK(probesAfter[i] == probesBefore[i]);
+  }
+}
+
+// A text as the file gives it back after a save: line breaks become blanks, and the
+// blanks around a value are not kept.
+std::string AsStored(const std::string& s) {
+  std::string t = s;
+  for (char& c : t) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return Trim(t);
+}
+
+// Money survives a save to the cent while it has fewer than ten digits before the point.
+void CheckMoney(double first, double second) {
+  FUZZ_CHECK(std::isfinite(first) && std::isfinite(second));
+  if (std::fabs(first) < 1e9) FUZZ_CHECK(FormatMoney(first) == FormatMoney(second));
+}
+
+TGame FreshGame(const std::string& settingsDir) {
+  TGame g;
+  g.ProgramDir = "/nonexistent/zandor/";
+  g.SetFileDefaults();
+  g.SettingsDir = settingsDir;
+  return g;
+}
+
+void CheckSettings(const TFuzzDir& dir, const uint8_t* data, size_t size) {
+  const std::string settingsDir = dir.Path() + "settings/";
+  std::filesystem::create_directories(settingsDir);
+  dir.Write("settings/ZANDOR.INI", data, size);
+  TGame first = FreshGame(settingsDir);
+  LoadSettings(first);
+  FUZZ_CHECK(first.BackBMP.size() <= 255 && first.WinSound.size() <= 255);
+  for (const std::string& n : first.MIDIName) FUZZ_CHECK(n.size() <= 12);
+  for (const std::string& s : first.MIDISong) FUZZ_CHECK(s.size() <= 255);
+  FUZZ_CHECK(SaveSettings(first).Ok);
+
+  TGame second = FreshGame(settingsDir);
+  LoadSettings(second);
+  CheckMoney(first.Credits, second.Credits);
+  CheckMoney(first.Borrowed, second.Borrowed);
+  CheckMoney(first.BonusPool, second.BonusPool);
+  FUZZ_CHECK(first.Spins == second.Spins && first.PowerPts == second.PowerPts);
+  FUZZ_CHECK(first.Speed == second.Speed && first.Bet == second.Bet);
+  FUZZ_CHECK(first.BackColor == second.BackColor && first.BackMode == second.BackMode);
+  FUZZ_CHECK(first.Maxed == second.Maxed && first.AceyDucey == second.AceyDucey);
+  FUZZ_CHECK(first.Sound == second.Sound && first.MusicOn == second.MusicOn);
+  FUZZ_CHECK(first.sndCoins == second.sndCoins && first.sndCredits == second.sndCredits);
+  FUZZ_CHECK(first.sndSpin == second.sndSpin && first.sndStop == second.sndStop);
+  FUZZ_CHECK(first.sndWin == second.sndWin && first.sndBonus == second.sndBonus);
+  FUZZ_CHECK(first.sndLose == second.sndLose && first.sndPowerDown == second.sndPowerDown);
+  FUZZ_CHECK(first.sndPowerUp == second.sndPowerUp && first.PlayList == second.PlayList);
+  FUZZ_CHECK(AsStored(first.BackBMP) == second.BackBMP);
+  FUZZ_CHECK(AsStored(first.WinSound) == second.WinSound);
+  FUZZ_CHECK(AsStored(first.LoseSound) == second.LoseSound);
+  FUZZ_CHECK(AsStored(first.BonusSound) == second.BonusSound);
+  FUZZ_CHECK(AsStored(first.PowerDownSound) == second.PowerDownSound);
+  FUZZ_CHECK(AsStored(first.PowerUpSound) == second.PowerUpSound);
+  for (int i = 0; i < 8; ++i) {
+    FUZZ_CHECK(AsStored(first.MIDISong[i]) == second.MIDISong[i]);
+    FUZZ_CHECK(AsStored(first.MIDIName[i]) == second.MIDIName[i]);
+  }
+
+  // The same bytes as the saved-games file: every slot reads within its limits.
+  dir.Write("settings/POWER.INI", data, size);
+  ReadSavedGames(first);
+  for (const TSavedGame& s : SavedGames) {
+    FUZZ_CHECK(s.Name.size() <= 100 && s.Date.size() <= 9);
+    FUZZ_CHECK(std::isfinite(s.Credits) && std::isfinite(s.Borrowed) &&
+               std::isfinite(s.BonusPool));
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const TFuzzDir& dir = FuzzDir();
+  const std::string path = dir.Write("fuzz.ini", data, size);
+  TIniFile ini(path);
+  ReadProbes(ini);
+
+  // The value written is the input's first line, so it may hold blanks, CRs, NULs, '=' or
+  // be longer than a value can be read back.
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  const std::string value = text.substr(0, std::min(text.find('\n'), size_t{1100}));
+  CheckWrite(ini, dir, "fuzz.ini", "Settings", "Credits", value);
+  CheckWrite(ini, dir, "fuzz.ini", "Fuzz", "Key", value);
+  CheckWrite(ini, dir, "fuzz.ini", "Fuzz", "Key", "1");
+
+  CheckSettings(dir, data, size);
+  return 0;
+}
