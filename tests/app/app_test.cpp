@@ -1,0 +1,267 @@
+// The main window as the player meets it: layout, menus, start-up from the settings file,
+// play through the real window, the background choices and closing.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/Dirs.h"
+#include "app/TForm1.h"
+#include "store/Settings.h"
+
+namespace {
+
+QApplication& App() {
+  static int argc = 1;
+  static char arg0[] = "app_test";
+  static char* argv[] = {arg0, nullptr};
+  static QApplication app(argc, argv);
+  return app;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+struct Window : ::testing::Test {
+  QTemporaryDir settings;
+  TGame game;
+  std::unique_ptr<TForm1> form;
+  std::vector<QString> messages;
+
+  Window() { App(); }
+
+  void Open(const std::string& ini = "") {
+    game.ProgramDir = ProgramDirectory();
+    game.SettingsDir = settings.path().toStdString() + "/";
+    if (!ini.empty()) std::ofstream(game.SettingsDir + "ZANDOR.INI") << ini;
+    form = std::make_unique<TForm1>(game);
+    form->ShowMessage = [this](const QString& text, bool) { messages.push_back(text); };
+    form->show();
+    QTest::qWaitForWindowExposed(form.get());
+  }
+  QStringList Captions(QMenu* menu) {
+    QStringList out;
+    for (QAction* a : menu->actions()) out << (a->isSeparator() ? "-" : a->text());
+    return out;
+  }
+  QMenu* TopMenu(const QString& caption) {
+    for (QAction* a : form->menuBar()->actions())
+      if (a->text() == caption) return a->menu();
+    return nullptr;
+  }
+};
+
+}  // namespace
+
+// The designed window: its caption, client size, panel and buttons in place.
+TEST_F(Window, LayoutAtDesignedSize) {
+  Open();
+  EXPECT_EQ(form->windowTitle(), "Zandor Slots");
+  EXPECT_EQ(form->centralWidget()->size(), QSize(632, 394));
+  EXPECT_EQ(form->Panel1->geometry(), QRect(0, 337, 632, 57));
+  EXPECT_EQ(form->BitBtn1->geometry(), QRect(22, 4, 132, 49));
+  EXPECT_EQ(form->BitBtn2->x(), 174);
+  EXPECT_EQ(form->BitBtn3->x(), 326);
+  EXPECT_EQ(form->Button1->x(), 478);
+  EXPECT_EQ(form->BitBtn1->text(), "Bet 1");
+  EXPECT_EQ(form->BitBtn1->toolTip(), "Bet one credit");
+  EXPECT_EQ(form->BitBtn3->text(), "Bet Max");
+  EXPECT_EQ(form->Button1->toolTip(), "Spins the slot wheels");
+  EXPECT_TRUE(form->Button1->isDefault());
+  EXPECT_EQ(form->Face.SymbolSize, 96);
+  EXPECT_EQ(form->Face.ReelTop, 23);
+  EXPECT_EQ(form->Face.ReelLeft, 162);
+}
+
+// Every menu entry stands in its place with its caption and accelerator.
+TEST_F(Window, MenuBar) {
+  Open();
+  QStringList top;
+  for (QAction* a : form->menuBar()->actions()) top << a->text();
+  EXPECT_EQ(top, QStringList({"&File", "&Options", "&Borrow", "&Payoffs", "&Auto", "&Help"}));
+  EXPECT_EQ(Captions(TopMenu("&File")),
+            QStringList({"&New Game", "-", "&Open", "&Save", "-", "E&xit"}));
+  EXPECT_EQ(Captions(TopMenu("&Options")),
+            QStringList({"&Acey Ducey", "-", "Back&ground", "-", "&Bet Amount", "-", "&Music", "-",
+                         "&Sounds", "-", "Spin Spee&d"}));
+  QMenu* options = TopMenu("&Options");
+  auto sub = [&](const QString& caption) {
+    for (QAction* a : options->actions())
+      if (a->text() == caption) return a->menu();
+    return static_cast<QMenu*>(nullptr);
+  };
+  EXPECT_EQ(Captions(sub("Back&ground")), QStringList({"Tiled Bitmap", "Solid Color"}));
+  EXPECT_EQ(Captions(sub("&Bet Amount")),
+            QStringList({"$5", "$1", "50\u00a2", "25\u00a2", "10\u00a2", "5\u00a2"}));
+  EXPECT_EQ(Captions(sub("&Music")), QStringList({"On", "-", "Change Songs"}));
+  EXPECT_EQ(Captions(sub("&Sounds")),
+            QStringList({"On", "-", "Bonus", "Coins", "Credits", "Lose", "Power Drain", "Power Up",
+                         "Slot Spin", "Stop", "Wheel Spin", "Win", "-", "Change WAVs"}));
+  EXPECT_EQ(Captions(sub("Spin Spee&d")), QStringList({"Fast", "Medium", "Slow"}));
+  EXPECT_EQ(Captions(TopMenu("&Auto")), QStringList({"&Auto Spin"}));
+  EXPECT_EQ(Captions(TopMenu("&Help")), QStringList({"&About", "-", "&Manual"}));
+}
+
+// A fresh installation starts with the defaults and their check marks.
+TEST_F(Window, FreshStartDefaults) {
+  Open();
+  EXPECT_DOUBLE_EQ(game.Credits, 1000.00);
+  EXPECT_DOUBLE_EQ(game.BonusPool, 50.00);
+  EXPECT_TRUE(form->N25c1->isChecked());
+  EXPECT_FALSE(form->N5001->isChecked());
+  EXPECT_TRUE(form->Fast1->isChecked());
+  EXPECT_TRUE(form->AceyDucey1->isChecked());
+  EXPECT_FALSE(form->Lose1->isChecked());
+  EXPECT_FALSE(form->SlotSpin1->isChecked());
+  EXPECT_TRUE(form->WheelSpin1->isChecked());
+  EXPECT_TRUE(form->On1->isChecked());
+  EXPECT_TRUE(form->On2->isChecked());
+  EXPECT_TRUE(form->Tiled1->isChecked());
+  EXPECT_FALSE(form->AutoSpin2->isChecked());
+  EXPECT_EQ(game.ReelStops, (std::array<int, 3>{26, 2, 8}));
+}
+
+// Loaded values take effect; values out of range stay as read while Fast and 25 cents rule.
+TEST_F(Window, StartUpAppliesTheSettings) {
+  Open("[Settings]\nBet=0\nBonusPool=77.00\nSpeed=2\nsndLose=1\nBackBMP=/nowhere.bmp\n"
+       "WinSound=/missing.wav\n");
+  EXPECT_DOUBLE_EQ(game.CoinValue, 5.00);
+  EXPECT_DOUBLE_EQ(game.BonusPool, 77.00);
+  EXPECT_TRUE(form->N5001->isChecked());
+  EXPECT_TRUE(form->Slow1->isChecked());
+  EXPECT_EQ(game.SpinDelay, 55);
+  EXPECT_TRUE(form->Lose1->isChecked());
+  EXPECT_EQ(game.BackMode, 1);
+  EXPECT_TRUE(form->None1->isChecked());
+  EXPECT_EQ(game.WinSound, game.ProgramDir + "ZANDOR5.WAV");
+  form.reset();
+
+  TGame other;
+  game = other;
+  Open("[Settings]\nBet=7\nSpeed=9\n");
+  EXPECT_DOUBLE_EQ(game.CoinValue, 0.25);
+  for (QAction* a : {form->N5001, form->N1001, form->N50c1, form->N25c1, form->N10c1, form->N5c1})
+    EXPECT_FALSE(a->isChecked());
+  EXPECT_TRUE(form->Fast1->isChecked());
+  EXPECT_EQ(game.SpinDelay, 10);
+  form->close();
+  std::string ini = ReadFile(game.SettingsDir + "ZANDOR.INI");
+  EXPECT_NE(ini.find("Speed=9\n"), std::string::npos);
+  EXPECT_NE(ini.find("Bet=7\n"), std::string::npos);
+}
+
+// Bet Max through the real window takes 25 coins, spins and settles with the money intact.
+TEST_F(Window, BetMaxSpinsThroughTheWindow) {
+  Open();
+  game.AceyDucey = false;
+  QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+  EXPECT_EQ(game.Spins, 1);
+  EXPECT_EQ(game.Wager, 0);
+  EXPECT_DOUBLE_EQ(game.LastWager, 6.25);
+  EXPECT_NEAR(game.Credits, 1000 - 6.25 + game.SpinWin, 1e-9);
+  EXPECT_TRUE(form->Button1->isEnabled());
+  EXPECT_TRUE(form->Timer3.isActive());
+  // Enter repeats the bet.
+  QTest::keyClick(form.get(), Qt::Key_Return);
+  EXPECT_EQ(game.Spins, 2);
+}
+
+// Menus that would swap the game are greyed while the reels turn, and a close asked for
+// meanwhile waits for the spin to settle, then saves.
+TEST_F(Window, DuringASpin) {
+  Open();
+  game.AceyDucey = false;
+  bool greyed = false, closedEarly = false;
+  QTimer probe;
+  probe.setInterval(50);
+  QObject::connect(&probe, &QTimer::timeout, [&] {
+    if (!form->Machine.Busy()) return;
+    greyed = !form->NewGame2->isEnabled() && !form->Open1->isEnabled() &&
+             !form->N5c1->isEnabled();
+    form->close();
+    closedEarly = !form->isVisible();
+  });
+  probe.start();
+  game.Spins = 1;
+  form->Machine.ChooseSpeed(2);
+  QTest::mouseClick(form->Button1, Qt::LeftButton);  // refused: no bet
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], "Please place a bet before spinning.");
+  QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+  probe.stop();
+  EXPECT_TRUE(greyed);
+  EXPECT_FALSE(closedEarly);
+  QTest::qWait(50);
+  EXPECT_FALSE(form->isVisible());
+  std::string ini = ReadFile(game.SettingsDir + "ZANDOR.INI");
+  EXPECT_NE(ini.find("Spins=2\n"), std::string::npos);
+}
+
+// A wager placed but never spun goes back to the credits when the game closes.
+TEST_F(Window, CloseReturnsAnUnspunWager) {
+  Open();
+  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  EXPECT_DOUBLE_EQ(game.Credits, 999.75);
+  form->close();
+  std::string ini = ReadFile(game.SettingsDir + "ZANDOR.INI");
+  EXPECT_NE(ini.find("Credits=1000.00\n"), std::string::npos);
+}
+
+// The background menus: a chosen tile, a cancelled tile choice, and a cancelled colour
+// choice that still shows the solid colour while the stored mode stays.
+TEST_F(Window, BackgroundChoices) {
+  Open();
+  form->ChooseTileFile = [](const QString&) { return QString(); };
+  form->Tiled1Click();
+  EXPECT_TRUE(form->Tiled1->isChecked());
+
+  QTemporaryDir dir;
+  QImage tile(64, 64, QImage::Format_RGB32);
+  tile.fill(QColor(10, 120, 30));
+  QString tilePath = dir.path() + "/green.bmp";
+  ASSERT_TRUE(tile.save(tilePath, "BMP"));
+  form->ChooseTileFile = [&](const QString&) { return tilePath; };
+  form->Tiled1Click();
+  EXPECT_EQ(game.BackBMP, tilePath.toStdString());
+  EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(10, 120, 30));
+
+  form->ChooseColor = [](const QColor& initial, bool* ok) {
+    EXPECT_EQ(initial, QColor(0, 0, 0));
+    *ok = false;
+    return QColor();
+  };
+  form->None1Click();
+  EXPECT_TRUE(form->None1->isChecked());
+  EXPECT_FALSE(form->Tiled1->isChecked());
+  EXPECT_EQ(game.BackMode, 0);
+  EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(192, 192, 192));
+
+  form->ChooseColor = [](const QColor&, bool* ok) {
+    *ok = true;
+    return QColor(0, 100, 0);
+  };
+  form->None1Click();
+  EXPECT_EQ(game.BackMode, 1);
+  EXPECT_EQ(game.BackColor, 0x006400);
+  EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(0, 100, 0));
+
+  // A file that is not a bitmap changes nothing and says so.
+  QString junk = dir.path() + "/junk.bmp";
+  std::ofstream(junk.toStdString()) << "not a picture";
+  form->ChooseTileFile = [&](const QString&) { return junk; };
+  messages.clear();
+  form->Tiled1Click();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(game.BackBMP, tilePath.toStdString());
+  EXPECT_TRUE(form->None1->isChecked());
+}
