@@ -312,7 +312,9 @@ void TFace::Redraw(FaceElement e) {
 }
 
 void TFace::DrawLamps(double coinValue, double wager) {
-  const int coins = coinValue > 0 ? static_cast<int>(std::lround(wager / coinValue)) : 0;
+  // More coins than lamps light them all; a stored wager cannot push the count out of range.
+  const double ratio = coinValue > 0 ? wager / coinValue : 0;
+  const int coins = ratio > 0 ? static_cast<int>(std::lround(std::min(ratio, 25.0))) : 0;
   const int shift = SymbolSize == 144 ? 13 : 0;
   for (int j = 1; j <= 5; ++j) {
     for (int k = 1; k <= 5; ++k) {

@@ -12,6 +12,7 @@
 
 class TFace {
  public:
+  // Builds the digit strip and the lamp picture; nothing is loaded yet.
   explicit TFace(TGame& game);
 
   TGame& Game;
@@ -45,9 +46,13 @@ class TFace {
   void DrawReel(int reel, int position);
   // Composes and copies the three reels to their places.
   void DrawReels(const std::array<int, 3>& positions);
+  // Redraws one meter in place with the layout of the last paint.
   void Redraw(FaceElement e);
+  // Draws the 25 bet lamps for the whole coins of the wager (the lamp panel of UpdateLineBets).
   void DrawLamps(double coinValue, double wager);
+  // Draws payline k (1..5) in red.
   void DrawPayline(int k);
+  // Draws the bonus meter bar and its percentage; blueFirst paints the blue part first.
   void DrawBonusMeter(bool blueFirst);
   // The drawing part of a Timer3 tick: flips BlinkPhase, blinks GAIN cells, redraws paylines.
   void Blink();
