@@ -222,8 +222,13 @@ TEST_F(FaceTest, Lamps) {
   EXPECT_TRUE(DigitAt(608, 97, 80, 84));       // WAGER ends in 5 of 6.25
   EXPECT_TRUE(DigitAt(608 - 15, 97, 32, 84));  // 2
 
-  Game.LastWager = 0;
+  // A wager of more coins than lamps (a stored game) lights the panel and nothing beyond it.
+  Game.LastWager = 100;
   Game.LinePays = {};
+  Face.DrawLamps(Game.CoinValue, Game.LastWager);
+  for (int j = 1; j <= 5; ++j)
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(lamp(j, k), kRed);
+  Game.LastWager = 0;
   ASSERT_EQ(Face.FormResize(800, 450), "");
   Face.FormPaint();
   for (int j = 1; j <= 5; ++j)
@@ -258,6 +263,20 @@ TEST_F(FaceTest, BonusBar) {
         for (int x = l + 33; x < l + 72; ++x) white += At(x, y) == qRgb(255, 255, 255);
       EXPECT_GT(white, 10) << p;
     }
+  }
+}
+
+// A stored meter outside 0..100 fills the bar and never paints over the box around it.
+TEST_F(FaceTest, BonusBarOutOfRange) {
+  for (int p : {150, -20}) {
+    Game.PowerPts = p;
+    Paint();
+    const int top = Face.WagerY + 96 - 86;
+    EXPECT_EQ(At(24 + 40, top - 1), ShadowColor.rgb()) << p;
+    EXPECT_EQ(At(24 + 40, top - 2), kBlack) << p;
+    EXPECT_EQ(At(24 + 40, top + 100), ShadowColor.rgb()) << p;
+    EXPECT_EQ(At(24 + 40, top + 101), kBlack) << p;
+    EXPECT_EQ(At(24 + 40, top + 5), p > 0 ? kBlue : kRed) << p;
   }
 }
 
