@@ -8,23 +8,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "machine/TMachine.h"
+
 namespace {
 
 constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr int kButtonWidth = 132;
-
-// Fills ReelGrid from ReelStrips and ReelStops: each reel shows the strip's characters k+1,
-// k+2 and k+3 (1-based, wrapping after the last) with k = stop div 2.
-void FillReelGrid(TGame& g) {
-  for (int r = 0; r < 3; ++r) {
-    const std::string& strip = g.ReelStrips[r];
-    const int n = static_cast<int>(strip.size());
-    if (n == 0) continue;
-    const int k = g.ReelStops[r] / 2;
-    for (int row = 0; row < 3; ++row)
-      g.ReelGrid[r * 3 + row] = strip[((k + row) % n + n) % n] - '0';
-  }
-}
 
 // A 1-pixel line from (x0, y0) up to but not including (x1, y1), clipped to the image.
 void DrawLineExclusive(QImage& img, int x0, int y0, int x1, int y1, QRgb c) {
@@ -141,7 +130,7 @@ std::string TFace::LoadArtwork() {
     if (!err.empty()) return err;
     for (int r = 0; r < 3; ++r) Game.ReelStrips[r] = NormalStrips[r];
   }
-  FillReelGrid(Game);
+  ComputeReelGrid(Game);
   return "";
 }
 
