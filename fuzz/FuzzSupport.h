@@ -13,12 +13,12 @@
 #include <string>
 
 // Stops the run (the fuzzer then keeps the input) when a property does not hold.
-#define FUZZ_CHECK(cond)                                                             \
-  do {                                                                               \
-    if (!(cond)) {                                                                   \
+#define FUZZ_CHECK(cond)                                                               \
+  do {                                                                                 \
+    if (!(cond)) {                                                                     \
       std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #cond); \
-      std::abort();                                                                  \
-    }                                                                                \
+      std::abort();                                                                    \
+    }                                                                                  \
   } while (0)
 
 // One folder per process, in memory when /dev/shm exists: the INI writer syncs every save
