@@ -107,16 +107,3 @@ void OpenSlot(TGame& g, int n) {
   g.FreeSpinCount = s.FreeSpinCount;
   g.PowerPts = s.PowerPts;
 }
-
-void NewGame(TGame& g) {
-  // Only the player's fortune and the wager start over; the coin value, free spins still to
-  // come, a pending win, the reels and the switches belong to the machine and stay.
-  g.BonusPool = 200 * g.CoinValue;
-  g.Wager = 0;
-  g.LastWager = 0;
-  g.Spins = 0;
-  g.FreeSpinCount = 0;
-  g.PowerPts = 0;
-  g.Credits = 1000.00;
-  g.Borrowed = 1000.00;
-}

@@ -30,5 +30,3 @@ SaveResult SaveIntoSlot(const TGame& g, int n, const std::string& name);
 SaveResult WriteSavedGame(const TGame& g, int n, const std::string& name);
 // Copies slot n (1..8) into the game.
 void OpenSlot(TGame& g, int n);
-// Starts a new game: pool 200 coins, no wager, counters cleared, 1000.00 credits and borrowed.
-void NewGame(TGame& g);

@@ -132,32 +132,4 @@ TEST(SavedGames, FailedWriteReportsThePath) {
   EXPECT_FALSE(SaveIntoSlot(g, 9, "x").Ok);
 }
 
-// A new game resets the fortune and the wager and nothing of the machine; the pool follows
-// the coin value.
-TEST(SavedGames, NewGameResetsOnlyTheGame) {
-  TGame g;
-  g.CoinValue = 1.00;
-  g.Bet = 1;
-  g.Credits = 5;
-  g.Borrowed = 7;
-  g.Wager = 25;
-  g.LastWager = 10;
-  g.Spins = 3;
-  g.FreeSpinCount = 2;
-  g.FreeSpins = 4;
-  g.PowerPts = 50;
-  g.WinPending = 6;
-  NewGame(g);
-  EXPECT_EQ(g.BonusPool, 200.0);
-  EXPECT_EQ(g.Credits, 1000.0);
-  EXPECT_EQ(g.Borrowed, 1000.0);
-  EXPECT_EQ(g.Wager + g.LastWager + g.Spins + g.FreeSpinCount + g.PowerPts, 0);
-  EXPECT_EQ(g.FreeSpins, 4);
-  EXPECT_EQ(g.WinPending, 6);
-  EXPECT_EQ(g.Bet, 1);
-  g.CoinValue = 0.25;
-  NewGame(g);
-  EXPECT_EQ(g.BonusPool, 50.0);
-}
-
 }  // namespace
