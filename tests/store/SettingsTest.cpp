@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <filesystem>
 
 #include "store/Money.h"
 #include "store/SavedGames.h"
@@ -196,6 +197,31 @@ TEST(Settings, FailedWriteStopsTheSave) {
   SaveResult r = SaveSettings(h);
   EXPECT_FALSE(r.Ok);
   EXPECT_EQ(r.FailedPath, dir.Path() + "notadir/ZANDOR.INI");
+}
+
+// A settings file that is a folder or binary garbage loads as the defaults; the folder cannot be
+// saved over (and says so), the garbage gains a Settings section and keeps its bytes.
+TEST(Settings, HostileFilesLoadAsDefaults) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.Path() + "ZANDOR.INI");
+  TGame g = FreshGame(dir.Path());
+  LoadSettings(g);
+  EXPECT_EQ(g.Credits, 1000.0);
+  EXPECT_EQ(g.Bet, 3);
+  SaveResult r = SaveSettings(g);
+  EXPECT_FALSE(r.Ok);
+  EXPECT_EQ(r.FailedPath, dir.Path() + "ZANDOR.INI");
+
+  TempDir other;
+  std::string garbage;
+  for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 131 + 7) & 0xff);
+  garbage += '\n';
+  WriteFile(other.Path() + "ZANDOR.INI", garbage);
+  TGame h = FreshGame(other.Path());
+  LoadSettings(h);
+  EXPECT_EQ(h.Credits, 1000.0);
+  ASSERT_TRUE(SaveSettings(h).Ok);
+  EXPECT_EQ(ReadFile(other.Path() + "ZANDOR.INI"), garbage + kFreshFile);
 }
 
 // A save killed at any moment leaves a file that is either the old one or one with more keys
