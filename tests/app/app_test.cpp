@@ -21,8 +21,9 @@ QApplication& App() {
   static int argc = 1;
   static char arg0[] = "app_test";
   static char* argv[] = {arg0, nullptr};
-  static QApplication app(argc, argv);
-  return app;
+  // Never destroyed: the application must outlive every static that Qt and SDL tear down.
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 std::string ReadFile(const std::string& path) {
