@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The real program in a real X window: Bet Max spins, the payoff chart opens and closes,
+# File / Exit closes the game and the settings file holds the spin.
+set -u
+prog=$1
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or xdotool missing"; exit 77; }
+[ -x "$prog" ] || { echo "no program at $prog"; exit 77; }
+work=$(mktemp -d)
+trap 'kill $ppid $xpid 2>/dev/null; rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$work/config HOME=$work
+mkdir -p "$XDG_CONFIG_HOME/zandor-slots"
+printf '[Settings]\nAceyDucey=0\nMusicOn=0\n' > "$XDG_CONFIG_HOME/zandor-slots/ZANDOR.INI"
+
+fifo=$work/fifo; mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+xpid=$!
+read -r -t 10 num <"$fifo" || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=:$num QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
+unset QT_QPA_PLATFORM_PLUGIN_PATH
+
+"$prog" &
+ppid=$!
+win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zandor Slots$' | head -1)
+[ -n "$win" ] || { echo "FAIL: the main window did not appear"; exit 1; }
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$win")"
+menu=$((HEIGHT - 394))
+echo "window ${WIDTH}x${HEIGHT} at $X,$Y, menu bar $menu"
+[ "$WIDTH" -eq 632 ] || { echo "FAIL: client width $WIDTH, not 632"; exit 1; }
+
+# Bet Max: the third button of the panel, 57 pixels high along the bottom.
+xdotool mousemove --window "$win" $((326 + 66)) $((menu + 337 + 28)) click 1
+sleep 7
+
+# The payoff chart opens and closes again.
+xdotool windowfocus --sync "$win" 2>/dev/null; xdotool key alt+p
+chart=$(timeout 10 xdotool search --sync --onlyvisible --name '^Zandor Slots Payoffs$' | head -1)
+[ -n "$chart" ] || { echo "FAIL: the payoff chart did not open"; exit 1; }
+sleep 0.5
+xdotool windowfocus --sync "$chart" 2>/dev/null; xdotool key Return
+sleep 1
+if xdotool search --onlyvisible --name '^Zandor Slots Payoffs$' >/dev/null 2>&1; then
+  echo "FAIL: the payoff chart did not close"; exit 1
+fi
+
+# File / Exit.
+xdotool windowfocus --sync "$win" 2>/dev/null; xdotool key alt+f
+sleep 0.5
+xdotool key x
+for _ in $(seq 1 50); do kill -0 $ppid 2>/dev/null || break; sleep 0.2; done
+kill -0 $ppid 2>/dev/null && { echo "FAIL: the program did not exit"; exit 1; }
+
+ini=$XDG_CONFIG_HOME/zandor-slots/ZANDOR.INI
+grep -q '^Spins=1$' "$ini" || { echo "FAIL: no spin saved"; cat "$ini"; exit 1; }
+grep -q '^BonusPool=' "$ini" && grep -q '^AceyDucey=0$' "$ini" || { echo "FAIL: settings incomplete"; exit 1; }
+echo "PASS: $(grep -E '^(Credits|Spins|BonusPool)=' "$ini" | tr '\n' ' ')"
