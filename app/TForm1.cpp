@@ -332,8 +332,19 @@ void TForm1::FormResize() {
   Repaint();
 }
 
+void TForm1::ShowMaximizedAtStart() {
+  showMaximized();
+  QTimer::singleShot(100, this, [this] {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || !isMaximized() || width() >= screen->availableGeometry().width()) return;
+    filledScreen_ = true;
+    setGeometry(screen->availableGeometry());
+  });
+}
+
 void TForm1::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
+  if (filledScreen_) return;
   // The border does not size: a normal window returns to its designed client size.
   if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState)
     QTimer::singleShot(0, this, [this] {
@@ -354,7 +365,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     Game.Credits += Game.Wager;
     Game.Wager = 0;
   }
-  Game.Maxed = isMaximized();
+  Game.Maxed = Maximised();
   SaveResult saved = SaveSettings(Game);
   if (!saved.Ok)
     ShowMessage(QString("Unable to write to %1").arg(QString::fromStdString(saved.FailedPath)),

@@ -64,6 +64,10 @@ class TForm1 : public QMainWindow, public Host {
 
   // The face widget's resize: chooses the artwork and lays out the buttons.
   void FormResize();
+  // Shows the window maximised, filling the screen itself where no window manager does.
+  void ShowMaximizedAtStart();
+  // True while maximised, by the window manager or by ourselves.
+  bool Maximised() const { return isMaximized() || filledScreen_; }
   // The sound dialogs and music (null in a window built without audio).
   TAudio* Audio() { return audio_.get(); }
 
@@ -106,6 +110,7 @@ class TForm1 : public QMainWindow, public Host {
   QString tileDir_;
   QColor lastColor_{0, 0, 0};
   bool closePending_ = false;
+  bool filledScreen_ = false;
   bool betButtonsOn_ = true;
   std::vector<std::pair<QAction*, bool*>> toggles_;
 };

@@ -53,9 +53,10 @@ int main(int argc, char** argv) {
     QSize size = form.size();
     form.move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
   }
-  if (game.Maxed)
-    form.showMaximized();
-  else
+  if (game.Maxed) {
+    form.ShowMaximizedAtStart();
+  } else {
     form.show();
+  }
   return app.exec();
 }
