@@ -1,0 +1,153 @@
+// Micro-benchmarks of the face drawing and of the rules: a full paint at the smallest and
+// largest artwork sets, one animation step, one meter redraw, and spins scored per second
+// through the fake host. Prints the median of repeated runs with each figure's budget.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+
+#include "bench/BenchReport.h"
+#include "face/TFace.h"
+#include "machine/TMachine.h"
+#include "tests/support/FakeHost.h"
+
+namespace {
+
+// The media files lie beside the program, as they do beside the game.
+std::string ExeDirectory() {
+  std::error_code ec;
+  std::string dir = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path().string();
+  return dir + "/";
+}
+
+// A face as the window has it after its first resize: letters, the default tile, artwork.
+struct FaceFixture {
+  TGame game;
+  TFace face{game};
+  explicit FaceFixture(int width, int height) {
+    game.ProgramDir = ExeDirectory();
+    game.SetFileDefaults();
+    if (!face.LoadLetters().empty() || !face.LoadTile(game.BackBMP).empty() ||
+        !face.FormResize(width, height).empty()) {
+      std::fprintf(stderr, "the media files are missing from %s\n", game.ProgramDir.c_str());
+      std::exit(2);
+    }
+    face.TiledChecked = true;
+    // A face in play: some credits, a bet on every line, a winning line, a part-full meter.
+    game.Credits = 987.65;
+    game.LastWager = 6.25;
+    game.PowerPts = 37;
+    game.LinePays = {2, 0, 0, 0, 0};
+    face.FormPaint();
+  }
+};
+
+// Size of the client area by artwork set: the designed window, and a large one for 192.
+std::pair<int, int> ClientSize(int symbolSize) {
+  return symbolSize == 96 ? std::pair{632, 394} : std::pair{1920, 1000};
+}
+
+void BM_FormPaint(benchmark::State& state) {
+  auto [w, h] = ClientSize(static_cast<int>(state.range(0)));
+  FaceFixture f(w, h);
+  if (f.face.SymbolSize != state.range(0)) state.SkipWithError("wrong artwork set");
+  for (auto _ : state) {
+    f.face.FormPaint();
+    benchmark::DoNotOptimize(f.face.Canvas.constBits());
+  }
+}
+BENCHMARK(BM_FormPaint)->Arg(96)->Arg(192)->Unit(benchmark::kMillisecond);
+
+void BM_DrawReels(benchmark::State& state) {
+  auto [w, h] = ClientSize(static_cast<int>(state.range(0)));
+  FaceFixture f(w, h);
+  int i = 0;
+  for (auto _ : state) {
+    // Odd and even positions alike, as while the reels run.
+    f.face.DrawReels({i % 40, (i + 7) % 40, (i + 13) % 40});
+    ++i;
+    benchmark::DoNotOptimize(f.face.Canvas.constBits());
+  }
+}
+BENCHMARK(BM_DrawReels)->Arg(192)->Unit(benchmark::kMicrosecond);
+
+void BM_RedrawCredits(benchmark::State& state) {
+  auto [w, h] = ClientSize(static_cast<int>(state.range(0)));
+  FaceFixture f(w, h);
+  for (auto _ : state) {
+    f.game.Credits += 0.05;
+    f.face.Redraw(FaceElement::Credits);
+    benchmark::DoNotOptimize(f.face.Canvas.constBits());
+  }
+}
+BENCHMARK(BM_RedrawCredits)->Arg(96)->Arg(192)->Unit(benchmark::kMicrosecond);
+
+void BM_SpinsScored(benchmark::State& state) {
+  TGame game;
+  FakeHost host;
+  TMachine machine(game, host);
+  game.AceyDucey = false;
+  game.SpinDelay = 0;
+  game.CoinValue = 0.25;
+  game.LastWager = 25 * game.CoinValue;
+  uint32_t seed = 1;
+  for (auto _ : state) {
+    game.Credits = 1e6;
+    host.TimeOfDay = seed++;
+    machine.Button1Click();
+    // The fake host records every request; keep its lists from growing across spins.
+    host.Clear();
+  }
+  state.counters["spins"] = benchmark::Counter(static_cast<double>(state.iterations()),
+                                               benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_SpinsScored)->Unit(benchmark::kMicrosecond);
+
+// Keeps the median of each benchmark's repetitions, in milliseconds.
+class MedianCollector : public benchmark::BenchmarkReporter {
+ public:
+  std::map<std::string, double> MedianMs;
+  bool ReportContext(const Context&) override { return true; }
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& r : runs) {
+      if (r.error_occurred) {
+        std::fprintf(stderr, "%s: %s\n", r.benchmark_name().c_str(), r.error_message.c_str());
+        continue;
+      }
+      if (r.run_type != Run::RT_Aggregate || r.aggregate_name != "median") continue;
+      MedianMs[r.run_name.function_name + "/" + r.run_name.args] =
+          r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit) * 1e3;
+    }
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Fonts for the face's two texts come from the application's font database.
+  QGuiApplication app(argc, argv);
+  std::vector<char*> args(argv, argv + argc);
+  std::string reps = "--benchmark_repetitions=9", aggregates = "--benchmark_report_aggregates_only=true";
+  args.push_back(reps.data());
+  args.push_back(aggregates.data());
+  int n = static_cast<int>(args.size());
+  benchmark::Initialize(&n, args.data());
+  MedianCollector medians;
+  benchmark::RunSpecifiedBenchmarks(&medians);
+  benchmark::Shutdown();
+
+  auto ms = [&](const char* key) { return medians.MedianMs.count(key) ? medians.MedianMs[key] : -1; };
+  ReportInfo("full_paint_96_median", ms("BM_FormPaint/96"), "ms", "632 x 394 client area");
+  ReportFigure("full_paint_192_median", ms("BM_FormPaint/192"), "ms", 3, "3 ms");
+  ReportFigure("animation_step_192_median", ms("BM_DrawReels/192"), "ms", 0.5, "0.5 ms");
+  ReportInfo("meter_redraw_96_median", ms("BM_RedrawCredits/96") * 1e3, "us");
+  ReportInfo("meter_redraw_192_median", ms("BM_RedrawCredits/192") * 1e3, "us");
+  const double spin = ms("BM_SpinsScored/");
+  ReportInfo("rules_spins_scored_per_second", spin > 0 ? 1e3 / spin : 0, "spins/s",
+             "fake host, zero delays");
+  return 0;
+}

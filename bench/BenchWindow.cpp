@@ -1,0 +1,277 @@
+// Whole-process measurements of the real main window on the offscreen platform with the dummy
+// audio driver. One measurement per process, chosen by the first argument:
+//   startup     process start to the first painted face
+//   spin-fast   wall time of a Fast spin against the 101 steps of 10 ms
+//   spin-slow   wall time of a Slow spin against the 101 steps of 55 ms
+//   spin-192    CPU time over wall time of Fast spins with the largest artwork set
+//   countup     a 5,000-coin count-up (250.00 at 5 cents) against the sum of its pauses
+//   idle        CPU over 10 s with only the blink timer running
+//   memory      peak resident memory with the music playing
+#include <SDL_mixer.h>
+#include <sys/resource.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/Dirs.h"
+#include "app/TForm1.h"
+#include "bench/BenchReport.h"
+#include "tests/support/FakeHost.h"
+
+namespace {
+
+double BootSeconds() {
+  timespec ts{};
+  clock_gettime(CLOCK_BOOTTIME, &ts);
+  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+// When the kernel started this process, on the same clock as BootSeconds (10 ms steps).
+double ProcessStartSeconds() {
+  std::ifstream in("/proc/self/stat");
+  std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // The command name may hold blanks and parentheses; the fields follow the last ')'.
+  std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+  std::string field;
+  // The remaining fields start at the third (state); starttime is the 22nd.
+  for (int i = 3; i <= 22 && fields >> field; ++i) {
+  }
+  return std::stod(field) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+double WallSeconds() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// User plus system time of every thread of the process (the audio thread included).
+double CpuSeconds() {
+  rusage ru{};
+  getrusage(RUSAGE_SELF, &ru);
+  auto s = [](const timeval& tv) { return tv.tv_sec + tv.tv_usec * 1e-6; };
+  return s(ru.ru_utime) + s(ru.ru_stime);
+}
+
+struct Sample {
+  double Wall = 0, Cpu = 0;
+};
+
+Sample Measure(const std::function<void()>& work) {
+  const double w0 = WallSeconds(), c0 = CpuSeconds();
+  work();
+  return {WallSeconds() - w0, CpuSeconds() - c0};
+}
+
+// Lets the event loop run for a while, as when the player does nothing.
+void RunFor(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+// The window with a chosen seed for the spin, so a measured spin can be one that pays
+// nothing and moves no bonus meter: no win sound, no count-up, no power sounds.
+class BenchForm : public TForm1 {
+ public:
+  using TForm1::TForm1;
+  std::optional<uint32_t> Seed;
+  uint32_t UtcTimeOfDayMs() override { return Seed ? *Seed : TForm1::UtcTimeOfDayMs(); }
+};
+
+// A time of day whose spin stops on no winning line and shows no GAIN or LOSS symbol,
+// found by spinning the same rules through the fake host.
+uint32_t QuietSeed(double coinValue, double wager) {
+  for (uint32_t seed = 12345;; ++seed) {
+    TGame g;
+    FakeHost h;
+    TMachine m(g, h);
+    g.AceyDucey = false;
+    g.SpinDelay = 0;
+    g.CoinValue = coinValue;
+    g.LastWager = wager;
+    h.TimeOfDay = seed;
+    m.Button1Click();
+    const bool symbols = std::any_of(g.ReelGrid.begin(), g.ReelGrid.end(),
+                                     [](int v) { return v == GAIN || v == LOSS; });
+    if (g.SpinWin == 0 && !symbols) return seed;
+  }
+}
+
+// The sum of the count-up's pauses for a win, by the same pause table and the same
+// arithmetic the count-up uses; tickRounded rounds each pause up to whole milliseconds.
+double CountUpPauseSum(double win, double coinValue, bool tickRounded) {
+  double sum = 0;
+  for (double pending = win; pending > 0.04; pending -= coinValue) {
+    const double n = pending / coinValue;
+    const double pause = n < 6     ? 0.06
+                         : n < 15  ? 0.035
+                         : n < 50  ? 0.025
+                         : n < 100 ? 0.01
+                         : n < 500 ? 0.0025
+                                   : 0.001;
+    sum += tickRounded ? std::ceil(pause * 1000.0) / 1000.0 : pause;
+  }
+  return sum;
+}
+
+// Sets the machine up for a repeated bet with the card game off.
+void PrepareSpins(BenchForm& form, int speed) {
+  TGame& g = form.Game;
+  g.AceyDucey = false;
+  g.AutoSpin = false;
+  form.Machine.ChooseSpeed(speed);
+  g.Bet = 3;
+  g.CoinValue = 0.25;
+  g.LastWager = 25 * g.CoinValue;
+  g.Wager = 0;
+  g.Credits = 1000;
+  form.Seed = QuietSeed(g.CoinValue, g.LastWager);
+  form.StateChanged();
+}
+
+Sample Spin(BenchForm& form) {
+  form.Game.Credits = 1000;
+  return Measure([&] { form.Machine.Button1Click(); });
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const double mainEntry = BootSeconds();
+  const double processStart = ProcessStartSeconds();
+  const std::string mode = argc > 1 ? argv[1] : "";
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
+
+  // The same start as the game's own: application, game state, window, centred, shown.
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Zandor Slots");
+  QApplication::setApplicationDisplayName(QString());
+  TGame game;
+  game.ProgramDir = ProgramDirectory();
+  game.SettingsDir = SettingsDirectory();
+  BenchForm form(game);
+  form.ShowMessage = [](const QString& text, bool) {
+    std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
+  };
+  // Music costs CPU of its own; only the start-up and memory figures keep the player's default.
+  if (mode != "startup" && mode != "memory") game.MusicOn = false;
+
+  double firstPaint = 0;
+  struct PaintWatch : QObject {
+    double* when;
+    explicit PaintWatch(double* w) : when(w) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint && *when == 0) *when = BootSeconds();
+      return false;
+    }
+  } watch(&firstPaint);
+  form.centralWidget()->installEventFilter(&watch);
+
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect avail = screen->availableGeometry();
+    form.move(avail.center() - QPoint(form.width() / 2, form.height() / 2));
+  }
+  form.show();
+
+  if (mode == "startup") {
+    for (int i = 0; i < 500 && firstPaint == 0; ++i)
+      QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
+    if (firstPaint == 0) {
+      std::fprintf(stderr, "the face was never painted\n");
+      return 1;
+    }
+    ReportFigure("start_to_first_paint", (firstPaint - processStart) * 1e3, "ms", 400, "400 ms");
+    ReportInfo("main_entry_to_first_paint", (firstPaint - mainEntry) * 1e3, "ms");
+    return 0;
+  }
+
+  RunFor(500);  // the first paint and the start-up timers settle
+  if (mode == "spin-fast" || mode == "spin-slow") {
+    const bool slow = mode == "spin-slow";
+    PrepareSpins(form, 0);
+    Spin(form);  // the first spin pays for first-use costs
+    if (slow) form.Machine.ChooseSpeed(2);
+    const double budget = slow ? 5.555 : 1.01;
+    std::vector<double> walls;
+    for (int i = 0; i < 3; ++i) walls.push_back(Spin(form).Wall);
+    const char* name = slow ? "slow_spin_wall_ratio" : "fast_spin_wall_ratio";
+    ReportFigure(name, Median(walls) / budget, "x", slow ? 1.01 : 1.03, slow ? "1.01" : "1.03");
+    ReportInfo(slow ? "slow_spin_wall_median" : "fast_spin_wall_median", Median(walls) * 1e3,
+               "ms", slow ? "101 steps of 55 ms = 5555 ms" : "101 steps of 10 ms = 1010 ms");
+  } else if (mode == "spin-192") {
+    form.resize(1920, 1000 + form.menuBar()->height());
+    RunFor(500);
+    if (form.Face.SymbolSize != 192 || form.centralWidget()->width() <= 1000) {
+      std::fprintf(stderr, "client %dx%d, artwork %d: not the large set\n",
+                   form.centralWidget()->width(), form.centralWidget()->height(),
+                   form.Face.SymbolSize);
+      return 1;
+    }
+    PrepareSpins(form, 0);
+    Spin(form);
+    Sample total;
+    for (int i = 0; i < 3; ++i) {
+      Sample s = Spin(form);
+      total.Wall += s.Wall;
+      total.Cpu += s.Cpu;
+    }
+    ReportFigure("fast_spin_192_cpu_over_wall", total.Cpu / total.Wall, "x", 0.25, "0.25");
+    ReportInfo("fast_spin_192_wall_mean", total.Wall / 3 * 1e3, "ms",
+               std::to_string(form.centralWidget()->width()) + " x " +
+                   std::to_string(form.centralWidget()->height()) + " client area");
+  } else if (mode == "countup") {
+    game.Bet = 5;
+    game.CoinValue = 0.05;
+    game.AceyDucey = false;
+    game.Credits = 1000;
+    game.WinPending = 250.00;
+    const double pauses = CountUpPauseSum(250.00, 0.05, false);
+    Sample s = Measure([&] { form.Machine.CountUpWin(); });
+    ReportFigure("countup_5000_wall_ratio", s.Wall / pauses, "x", 1.05, "1.05");
+    ReportInfo("countup_5000_wall", s.Wall * 1e3, "ms",
+               "pauses sum to " + std::to_string(pauses * 1e3) + " ms, " +
+                   std::to_string(CountUpPauseSum(250.00, 0.05, true) * 1e3) +
+                   " ms in whole ticks");
+    ReportInfo("countup_5000_cpu", s.Cpu * 1e3, "ms");
+  } else if (mode == "idle") {
+    if (!form.Timer3.isActive()) {
+      std::fprintf(stderr, "the blink timer is not running\n");
+      return 1;
+    }
+    RunFor(500);
+    Sample s = Measure([] { RunFor(10000); });
+    ReportFigure("idle_cpu_blink_timer", s.Cpu / s.Wall * 100, "% of a core", 1, "1 %");
+  } else if (mode == "memory") {
+    RunFor(4000);
+    rusage ru{};
+    getrusage(RUSAGE_SELF, &ru);
+    const bool playing = Mix_PlayingMusic() != 0;
+    ReportFigure("peak_rss_music_playing", ru.ru_maxrss / 1024.0, "MB", 150, "150 MB");
+    if (!playing) std::fprintf(stderr, "the music was not playing\n");
+    return playing ? 0 : 1;
+  } else {
+    std::fprintf(stderr, "usage: %s startup|spin-fast|spin-slow|spin-192|countup|idle|memory\n",
+                 argv[0]);
+    return 2;
+  }
+  return 0;
+}
