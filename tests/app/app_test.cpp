@@ -266,3 +266,38 @@ TEST_F(Window, BackgroundChoices) {
   EXPECT_EQ(game.BackBMP, tilePath.toStdString());
   EXPECT_TRUE(form->None1->isChecked());
 }
+
+// A winning spin opens the card game with the win; what it leaves is what gets counted.
+// Switching the offer off in the menu skips it.
+TEST_F(Window, WinningSpinOffersTheCardGame) {
+  Open();
+  game.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // 4 4 4 on line 2, 5 5 1 on line 1
+  form->Machine.UpdateLineBets(0.25, 2.50);
+  QString caption;
+  double seen = 0;
+  QTimer::singleShot(300, [&] {
+    QWidget* dlg = QApplication::activeModalWidget();
+    ASSERT_NE(dlg, nullptr);
+    caption = dlg->windowTitle();
+    seen = game.SpinWin;
+    dlg->close();  // the close box keeps the win as it stands
+  });
+  form->Machine.EvaluatePaylines();
+  EXPECT_EQ(caption, "Double or Nothing Card Game");
+  EXPECT_DOUBLE_EQ(seen, 6.00);
+  EXPECT_DOUBLE_EQ(game.WinPending, 6.00);
+
+  form->AceyDucey1->trigger();
+  EXPECT_FALSE(game.AceyDucey);
+  EXPECT_FALSE(form->AceyDucey1->isChecked());
+  bool opened = false;
+  QTimer::singleShot(300, [&] {
+    if (QWidget* dlg = QApplication::activeModalWidget()) {
+      opened = true;
+      dlg->close();
+    }
+  });
+  form->Machine.EvaluatePaylines();
+  QTest::qWait(400);
+  EXPECT_FALSE(opened);
+}

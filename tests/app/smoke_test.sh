@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The real program in a real X window: Bet Max spins, the payoff chart opens and closes,
-# File / Exit closes the game and the settings file holds the spin.
+# The real program in a real X window: Bet Max spins, the payoff chart opens and closes, the
+# menus change speed and coin value, File / Exit closes the game and saves it all, and a
+# second start comes back with the same game.
 set -u
 prog=$1
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or xdotool missing"; exit 77; }
@@ -43,14 +44,37 @@ if xdotool search --onlyvisible --name '^Zandor Slots Payoffs$' >/dev/null 2>&1;
   echo "FAIL: the payoff chart did not close"; exit 1
 fi
 
-# File / Exit.
-xdotool windowfocus --sync "$win" 2>/dev/null; xdotool key alt+f
-sleep 0.5
-xdotool key x
-for _ in $(seq 1 50); do kill -0 $ppid 2>/dev/null || break; sleep 0.2; done
-kill -0 $ppid 2>/dev/null && { echo "FAIL: the program did not exit"; exit 1; }
+# Slow speed and the $1 coin through the menus, by keyboard.
+menu_pick() {  # the Options submenu with this accelerator, then this many steps down
+  xdotool windowfocus --sync "$win" 2>/dev/null; xdotool key alt+o; sleep 0.4
+  xdotool key "$1"; sleep 0.4
+  for _ in $(seq 1 "$2"); do xdotool key Down; sleep 0.1; done
+  xdotool key Return; sleep 0.5
+}
+menu_pick d 2
+menu_pick b 1
+
+exit_by_menu() {
+  xdotool windowfocus --sync "$win" 2>/dev/null; xdotool key alt+f
+  sleep 0.5
+  xdotool key x
+  for _ in $(seq 1 50); do kill -0 $ppid 2>/dev/null || break; sleep 0.2; done
+  kill -0 $ppid 2>/dev/null && { echo "FAIL: the program did not exit"; exit 1; }
+}
+exit_by_menu
 
 ini=$XDG_CONFIG_HOME/zandor-slots/ZANDOR.INI
 grep -q '^Spins=1$' "$ini" || { echo "FAIL: no spin saved"; cat "$ini"; exit 1; }
 grep -q '^BonusPool=' "$ini" && grep -q '^AceyDucey=0$' "$ini" || { echo "FAIL: settings incomplete"; exit 1; }
-echo "PASS: $(grep -E '^(Credits|Spins|BonusPool)=' "$ini" | tr '\n' ' ')"
+grep -q '^Speed=2$' "$ini" && grep -q '^Bet=1$' "$ini" || { echo "FAIL: speed or coin value not kept"; exit 1; }
+
+# A second start without play comes back with the same game and writes the same file.
+cp "$ini" "$work/first.ini"
+"$prog" &
+ppid=$!
+win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zandor Slots$' | head -1)
+[ -n "$win" ] || { echo "FAIL: the main window did not appear again"; exit 1; }
+sleep 1
+exit_by_menu
+cmp -s "$ini" "$work/first.ini" || { echo "FAIL: the second run changed the settings"; diff "$work/first.ini" "$ini"; exit 1; }
+echo "PASS: $(grep -E '^(Credits|Spins|BonusPool|Speed|Bet)=' "$ini" | tr '\n' ' ')"
