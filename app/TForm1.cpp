@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QDateTime>
@@ -170,6 +171,7 @@ void TForm1::FormCreate() {
     Game.BackMode = 1;
     Face.TiledChecked = false;
   }
+  payoffs_ = new TPayoffs(Game, Face.Glyphs, this);
   StateChanged();
   setUpdatesEnabled(true);
   Timer2.start();
@@ -342,15 +344,39 @@ void TForm1::ShowMaximizedAtStart() {
   });
 }
 
+QSize TForm1::DesignedSize() const {
+  return QSize(DesignWidth, DesignHeight + menuBar()->sizeHint().height());
+}
+
 void TForm1::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (filledScreen_) return;
   // The border does not size: a normal window returns to its designed client size.
   if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState)
     QTimer::singleShot(0, this, [this] {
-      if (windowState() == Qt::WindowNoState)
-        resize(DesignWidth, DesignHeight + menuBar()->height());
+      if (windowState() == Qt::WindowNoState) resize(DesignedSize());
     });
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  // A dragged border springs back; maximising and restoring come through the window state.
+  if (filledScreen_ || windowState() != Qt::WindowNoState || size() == DesignedSize()) return;
+  QTimer::singleShot(100, this, [this] {
+    if (!filledScreen_ && windowState() == Qt::WindowNoState && size() != DesignedSize())
+      resize(DesignedSize());
+  });
+}
+
+void TForm1::RequestClose() {
+  // Modal dialogs go first, the innermost first; a spin they interrupted settles, then the
+  // window closes.
+  for (int guard = 0; guard < 16; ++guard) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == this) break;
+    modal->close();
+  }
+  QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -383,8 +409,12 @@ void TForm1::NewGame2Click() { Machine.NewGame2Click(); }
 
 void TForm1::Open1Click() {
   if (Machine.Busy()) return;
+  // No automatic spin may start underneath while a game is being chosen.
+  const bool autoTimer = Timer1.isActive();
+  Timer1.stop();
   TLoadSave dlg(Game, 0, this);
   dlg.exec();
+  if (autoTimer) Timer1.start();
   Repaint();
 }
 
@@ -429,10 +459,7 @@ void TForm1::Borrow1Click() {
   Repaint();
 }
 
-void TForm1::Payoffs1Click() {
-  if (!payoffs_) payoffs_ = new TPayoffs(Game, Face.Glyphs, this);
-  payoffs_->exec();
-}
+void TForm1::Payoffs1Click() { payoffs_->exec(); }
 
 void TForm1::Timer3Timer() {
   if (audio_) audio_->StartPendingSong();

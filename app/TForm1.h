@@ -64,6 +64,8 @@ class TForm1 : public QMainWindow, public Host {
 
   // The face widget's resize: chooses the artwork and lays out the buttons.
   void FormResize();
+  // Closes any open dialog, then the window (as a signal asks): the settings are saved.
+  void RequestClose();
   // Shows the window maximised, filling the screen itself where no window manager does.
   void ShowMaximizedAtStart();
   // True while maximised, by the window manager or by ourselves.
@@ -94,6 +96,7 @@ class TForm1 : public QMainWindow, public Host {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void FormCreate();
@@ -101,6 +104,7 @@ class TForm1 : public QMainWindow, public Host {
   void BuildPanel();
   void UpdateArea(const QRect& r);
   QRect MeterRect(FaceElement e) const;
+  QSize DesignedSize() const;
   QAction* Toggle(QMenu* menu, const QString& caption, bool& flag);
 
   TFaceWidget* faceWidget_ = nullptr;

@@ -77,4 +77,17 @@ win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zandor Slots$' | h
 sleep 1
 exit_by_menu
 cmp -s "$ini" "$work/first.ini" || { echo "FAIL: the second run changed the settings"; diff "$work/first.ini" "$ini"; exit 1; }
+# SIGTERM while a dialog is open closes the dialog and the game the normal way.
+rm -f "$ini"
+"$prog" &
+ppid=$!
+win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zandor Slots$' | head -1)
+sleep 1
+xdotool windowfocus --sync "$win" 2>/dev/null; xdotool key alt+b
+timeout 10 xdotool search --sync --onlyvisible --name '^Use this form to borrow or pay back credits$' >/dev/null ||
+  { echo "FAIL: the bank did not open"; exit 1; }
+kill -TERM $ppid
+for _ in $(seq 1 50); do kill -0 $ppid 2>/dev/null || break; sleep 0.2; done
+kill -0 $ppid 2>/dev/null && { echo "FAIL: SIGTERM did not close the game"; exit 1; }
+[ "$(grep -c '=' "$ini" 2>/dev/null)" -eq 52 ] || { echo "FAIL: SIGTERM did not save the settings"; exit 1; }
 echo "PASS: $(grep -E '^(Credits|Spins|BonusPool|Speed|Bet)=' "$ini" | tr '\n' ' ')"
