@@ -16,7 +16,7 @@ inline void ReportFigure(const std::string& name, double value, const char* unit
 // A figure printed for information, with nothing to meet.
 inline void ReportInfo(const std::string& name, double value, const char* unit,
                        const std::string& note = "") {
-  std::printf("%s: %.4g %s (no budget%s%s)\n", name.c_str(), value, unit,
-              note.empty() ? "" : "; ", note.c_str());
+  std::printf("%s: %.4g %s (no budget%s%s)\n", name.c_str(), value, unit, note.empty() ? "" : "; ",
+              note.c_str());
   std::fflush(stdout);
 }
