@@ -61,11 +61,11 @@ class TFaceWidget : public QWidget {
   TForm1& form_;
 };
 
-TForm1::TForm1(TGame& game, QWidget* parent)
+TForm1::TForm1(TGame& game, MessageFn showMessage, QWidget* parent)
     : QMainWindow(parent), Game(game), Face(game), Machine(game, *this) {
   clock_.start();
   setWindowTitle("Zandor Slots");
-  ShowMessage = [this](const QString& text, bool warning) {
+  ShowMessage = showMessage ? std::move(showMessage) : [this](const QString& text, bool warning) {
     if (warning)
       QMessageBox::warning(this, "Zandor Slots", text);
     else
@@ -172,6 +172,7 @@ void TForm1::FormCreate() {
     Face.TiledChecked = false;
   }
   payoffs_ = new TPayoffs(Game, Face.Glyphs, this);
+  payoffs_->ShowError = [this](const QString& text) { ShowMessage(text, true); };
   StateChanged();
   setUpdatesEnabled(true);
   Timer2.start();

@@ -24,8 +24,10 @@ class TForm1 : public QMainWindow, public Host {
   Q_OBJECT
 
  public:
-  // Builds the window for a game whose ProgramDir and SettingsDir are already set.
-  explicit TForm1(TGame& game, QWidget* parent = nullptr);
+  using MessageFn = std::function<void(const QString& text, bool warning)>;
+  // Builds the window for a game whose ProgramDir and SettingsDir are already set; messages
+  // go to message boxes unless another way is given (tests).
+  explicit TForm1(TGame& game, MessageFn showMessage = nullptr, QWidget* parent = nullptr);
   ~TForm1() override;
 
   TGame& Game;
@@ -39,7 +41,7 @@ class TForm1 : public QMainWindow, public Host {
   std::function<QString(const QString& dir)> ChooseTileFile;
   std::function<QColor(const QColor& initial, bool* ok)> ChooseColor;
   // Shows an information or error box; replaced by tests.
-  std::function<void(const QString& text, bool warning)> ShowMessage;
+  MessageFn ShowMessage;
 
   // Controls and actions, named as the game's design names them.
   QWidget* Panel1 = nullptr;

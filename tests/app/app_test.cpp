@@ -41,12 +41,12 @@ struct Window : ::testing::Test {
 
   Window() { App(); }
 
-  void Open(const std::string& ini = "") {
-    game.ProgramDir = ProgramDirectory();
+  void Open(const std::string& ini = "", const std::string& programDir = ProgramDirectory()) {
+    game.ProgramDir = programDir;
     game.SettingsDir = settings.path().toStdString() + "/";
     if (!ini.empty()) std::ofstream(game.SettingsDir + "ZANDOR.INI") << ini;
-    form = std::make_unique<TForm1>(game);
-    form->ShowMessage = [this](const QString& text, bool) { messages.push_back(text); };
+    form = std::make_unique<TForm1>(
+        game, [this](const QString& text, bool) { messages.push_back(text); });
     form->show();
     QTest::qWaitForWindowExposed(form.get());
   }
@@ -300,4 +300,36 @@ TEST_F(Window, WinningSpinOffersTheCardGame) {
   form->Machine.EvaluatePaylines();
   QTest::qWait(400);
   EXPECT_FALSE(opened);
+}
+
+// With every media file missing the game still starts, says what is missing, and plays.
+TEST_F(Window, NoMediaAtAll) {
+  QTemporaryDir empty;
+  Open("", empty.path().toStdString() + "/");
+  ASSERT_GE(messages.size(), 2u);
+  bool artwork = false, sounds = false;
+  for (const QString& m : messages) {
+    artwork |= m.startsWith("Cannot open file") && m.contains("ZANDOR96.bmp");
+    sounds |= m.contains("ZANDOR0.WAV");
+  }
+  EXPECT_TRUE(artwork);
+  EXPECT_TRUE(sounds);
+  EXPECT_EQ(game.BackMode, 1);  // no tile: solid colour
+  game.AceyDucey = false;
+  form->Machine.ChooseSpeed(0);
+  QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+  EXPECT_EQ(game.Spins, 1);
+  EXPECT_NEAR(game.Credits, 1000 - 6.25 + game.SpinWin, 1e-9);
+  // The chart says its picture is missing and still opens.
+  messages.clear();
+  bool chartOpen = false;
+  QTimer::singleShot(300, [&] {
+    QWidget* dlg = QApplication::activeModalWidget();
+    chartOpen = dlg && dlg->windowTitle().endsWith("Payoffs");
+    if (dlg) dlg->close();
+  });
+  form->Payoffs1->trigger();
+  EXPECT_TRUE(chartOpen);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].contains("Zandor96.bmp"));
 }
