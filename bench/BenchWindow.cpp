@@ -89,7 +89,12 @@ void RunFor(int ms) {
 // nothing and moves no bonus meter: no win sound, no count-up, no power sounds.
 class BenchForm : public TForm1 {
  public:
-  explicit BenchForm(TGame& game) : TForm1(game) { clock_.start(); }
+  explicit BenchForm(TGame& game)
+      : TForm1(game, [](const QString& text, bool) {
+          std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
+        }) {
+    clock_.start();
+  }
   std::optional<uint32_t> Seed;
   bool TickExactWait = false;
   uint32_t UtcTimeOfDayMs() override { return Seed ? *Seed : TForm1::UtcTimeOfDayMs(); }
@@ -214,17 +219,23 @@ int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
 
+  std::string screen;
+  if (mode == "spin-192" && std::string(std::getenv("QT_QPA_PLATFORM")) == "offscreen") {
+    screen = "/tmp/zandor-bench-screen-" + std::to_string(getpid()) + ".json";
+    std::ofstream(screen) << R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 1920,
+        "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screen).c_str(), 1);
+  }
+
   // The same start as the game's own: application, game state, window, centred, shown.
   QApplication app(argc, argv);
+  if (!screen.empty()) std::remove(screen.c_str());
   QApplication::setApplicationName("Zandor Slots");
   QApplication::setApplicationDisplayName(QString());
   TGame game;
   game.ProgramDir = ProgramDirectory();
   game.SettingsDir = SettingsDirectory();
   BenchForm form(game);
-  form.ShowMessage = [](const QString& text, bool) {
-    std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
-  };
   // Music costs CPU of its own; only the start-up and memory figures keep the player's default.
   if (mode != "startup" && mode != "memory") game.MusicOn = false;
   form.TickExactWait = argc > 2 && std::string(argv[2]) == "--tick-exact-wait";
@@ -252,7 +263,11 @@ int main(int argc, char** argv) {
     QRect avail = screen->availableGeometry();
     form.move(avail.center() - QPoint(form.width() / 2, form.height() / 2));
   }
-  form.show();
+  // The large artwork set comes with a maximised window on a wide screen, as on the player's.
+  if (mode == "spin-192")
+    form.ShowMaximizedAtStart();
+  else
+    form.show();
 
   if (mode == "startup") {
     for (int i = 0; i < 500 && firstPaint == 0; ++i)
@@ -280,8 +295,6 @@ int main(int argc, char** argv) {
     ReportInfo(N(slow ? "slow_spin_wall_median" : "fast_spin_wall_median"), Median(walls) * 1e3,
                "ms", slow ? "101 steps of 55 ms = 5555 ms" : "101 steps of 10 ms = 1010 ms");
   } else if (mode == "spin-192") {
-    form.resize(1920, 1000 + form.menuBar()->height());
-    RunFor(500);
     if (form.Face.SymbolSize != 192 || form.centralWidget()->width() <= 1000) {
       std::fprintf(stderr, "client %dx%d, artwork %d: not the large set\n",
                    form.centralWidget()->width(), form.centralWidget()->height(),
