@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QWindowStateChangeEvent>
+#include <ctime>
 #include <filesystem>
 
 #include "audio/TAudio.h"
@@ -479,12 +480,25 @@ uint32_t TForm1::UtcTimeOfDayMs() {
 }
 
 void TForm1::ProcessMessages(uint32_t untilTick) {
-  // Sleep in the event loop until the deadline or the next event, never spinning a core.
-  const int32_t left = static_cast<int32_t>(untilTick - TickCount());
   QCoreApplication::processEvents(QEventLoop::AllEvents);
+  // Measured after the pending messages ran, to the nanosecond: the tick count drops the
+  // fraction of its millisecond, so a wait from whole ticks would run up to 1 ms long.
+  const qint64 now = clock_.nsecsElapsed();
+  const qint64 left =
+      static_cast<qint64>(static_cast<int32_t>(untilTick - static_cast<uint32_t>(now / 1000000))) *
+          1000000 -
+      now % 1000000;
   if (left <= 0) return;
+  if (left < 1000000) {
+    // Less than a millisecond: sleep it off; messages are handled again right after.
+    timespec ts{0, static_cast<long>(left)};
+    nanosleep(&ts, nullptr);
+    return;
+  }
+  // Sleep in the event loop until the deadline or the next event, never spinning a core.
   QEventLoop loop;
-  QTimer::singleShot(left, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+  QTimer::singleShot(static_cast<int>(left / 1000000), Qt::PreciseTimer, &loop,
+                     &QEventLoop::quit);
   loop.exec();
 }
 

@@ -17,6 +17,10 @@ int SymbolAt(const std::string& strip, int index0) {
   return strip[static_cast<size_t>(index0 % 20)] - '0';
 }
 
+// Coins left in an amount; a hair of rounding below a whole coin still counts as that coin,
+// so each pause band starts exactly at its number of coins.
+double CoinsLeft(double amount, double coinValue) { return amount / coinValue + 1e-6; }
+
 // The count-up pauses longer as fewer coins remain.
 double CountUpPause(double coins) {
   if (coins < 6) return 0.06;
@@ -309,7 +313,7 @@ void TMachine::EvaluatePaylines() {
 void TMachine::CountUpWin() {
   BusyScope busy(*this);
   while (g_.WinPending > 0.04) {
-    double pause = CountUpPause(g_.WinPending / g_.CoinValue);
+    double pause = CountUpPause(CoinsLeft(g_.WinPending, g_.CoinValue));
     g_.Credits += g_.CoinValue;
     g_.WinPending -= g_.CoinValue;
     host_.Redraw(FaceElement::Credits);
@@ -340,7 +344,7 @@ void TMachine::PayBonusPool() {
   BusyScope busy(*this);
   // A remainder of a cent or more that is less than a coin still pays a whole coin.
   while (g_.BonusPool >= 0.01) {
-    double pause = PoolPause(g_.BonusPool / g_.CoinValue);
+    double pause = PoolPause(CoinsLeft(g_.BonusPool, g_.CoinValue));
     g_.Credits += g_.CoinValue;
     g_.BonusPool -= g_.CoinValue;
     host_.Redraw(FaceElement::Credits);
