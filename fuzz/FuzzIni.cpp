@@ -3,6 +3,7 @@
 // what was written and leaves every other key alone, and the settings file survives a
 // load, save and load with the values it held.
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdint>
@@ -156,7 +157,25 @@ TGame FreshGame(const std::string& settingsDir) {
   return g;
 }
 
-void CheckSettings(const TFuzzDir& dir, const uint8_t* data, size_t size) {
+// A game saved into a slot under any name reads back with that name as the file keeps it,
+// and the other seven slots stay as they were.
+void CheckSlotSave(const TGame& g, int slot, const std::string& name) {
+  const std::array<TSavedGame, 8> before = SavedGames;
+  FUZZ_CHECK(WriteSavedGame(g, slot, name).Ok);
+  ReadSavedGames(g);
+  FUZZ_CHECK(SavedGames[slot - 1].Name == AsStored(name.substr(0, 255)).substr(0, 100));
+  FUZZ_CHECK(SavedGames[slot - 1].Spins == g.Spins);
+  FUZZ_CHECK(SavedGames[slot - 1].PowerPts == g.PowerPts);
+  for (int n = 1; n <= 8; ++n) {
+    if (n == slot) continue;
+    const TSavedGame& a = before[n - 1];
+    const TSavedGame& b = SavedGames[n - 1];
+    FUZZ_CHECK(a.Name == b.Name && a.Spins == b.Spins && a.PowerPts == b.PowerPts);
+    FUZZ_CHECK(a.Credits == b.Credits && a.Borrowed == b.Borrowed && a.BonusPool == b.BonusPool);
+  }
+}
+
+void CheckSettings(const TFuzzDir& dir, const uint8_t* data, size_t size, const std::string& name) {
   const std::string settingsDir = dir.Path() + "settings/";
   std::filesystem::create_directories(settingsDir);
   dir.Write("settings/ZANDOR.INI", data, size);
@@ -200,6 +219,7 @@ void CheckSettings(const TFuzzDir& dir, const uint8_t* data, size_t size) {
     FUZZ_CHECK(s.Name.size() <= 100 && s.Date.size() <= 9);
     FUZZ_CHECK(std::isfinite(s.Credits) && std::isfinite(s.Borrowed) && std::isfinite(s.BonusPool));
   }
+  CheckSlotSave(first, 1 + (size > 0 ? data[size - 1] % 8 : 0), name);
 }
 
 }  // namespace
@@ -217,6 +237,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckWrite(ini, dir, "fuzz.ini", "Settings", "Credits", value);
   CheckWrite(ini, dir, "fuzz.ini", "Fuzz", "Key", value);
 
-  CheckSettings(dir, data, size);
+  CheckSettings(dir, data, size, value);
   return 0;
 }
