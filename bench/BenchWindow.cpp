@@ -8,8 +8,6 @@
 //   idle        CPU over 10 s with only the blink timer running
 //   memory      peak resident memory with the music playing
 //   waits       diagnosis: the real length of each count-up pause and of a Fast step
-// A second argument "--tick-exact-wait" replaces the window's wait with one that sleeps to the
-// instant the tick count reaches its deadline (see BenchForm), to compare the two.
 #include <SDL_mixer.h>
 #include <sys/resource.h>
 #include <time.h>
@@ -92,42 +90,9 @@ class BenchForm : public TForm1 {
   explicit BenchForm(TGame& game)
       : TForm1(game, [](const QString& text, bool) {
           std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
-        }) {
-    clock_.start();
-  }
+        }) {}
   std::optional<uint32_t> Seed;
-  bool TickExactWait = false;
   uint32_t UtcTimeOfDayMs() override { return Seed ? *Seed : TForm1::UtcTimeOfDayMs(); }
-
-  uint32_t TickCount() override {
-    return TickExactWait ? static_cast<uint32_t>(clock_.elapsed()) : TForm1::TickCount();
-  }
-  // The alternative wait: what is left is measured after the pending events ran, to the
-  // nanosecond at which the tick count reaches the deadline; the event loop sleeps the whole
-  // milliseconds of it and a plain sleep the last fraction (under 1 ms, so the window still
-  // handles its messages at least once a millisecond and no core spins).
-  void ProcessMessages(uint32_t untilTick) override {
-    if (!TickExactWait) return TForm1::ProcessMessages(untilTick);
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    const qint64 now = clock_.nsecsElapsed();
-    const qint64 left = static_cast<qint64>(static_cast<int32_t>(
-                            untilTick - static_cast<uint32_t>(now / 1000000))) *
-                            1000000 -
-                        now % 1000000;
-    if (left <= 0) return;
-    if (left < 1000000) {
-      timespec ts{0, static_cast<long>(left)};
-      nanosleep(&ts, nullptr);
-      return;
-    }
-    QEventLoop loop;
-    QTimer::singleShot(static_cast<int>(left / 1000000), Qt::PreciseTimer, &loop,
-                       &QEventLoop::quit);
-    loop.exec();
-  }
-
- private:
-  QElapsedTimer clock_;
 };
 
 // A time of day whose spin stops on no winning line and shows no GAIN or LOSS symbol,
@@ -238,11 +203,6 @@ int main(int argc, char** argv) {
   BenchForm form(game);
   // Music costs CPU of its own; only the start-up and memory figures keep the player's default.
   if (mode != "startup" && mode != "memory") game.MusicOn = false;
-  form.TickExactWait = argc > 2 && std::string(argv[2]) == "--tick-exact-wait";
-  const std::string variant = form.TickExactWait ? " with the tick-exact wait" : "";
-  auto N = [&](const std::string& name) {
-    return form.TickExactWait ? name + "_tick_exact_wait" : name;
-  };
 
   double firstPaint = 0;
   // The first paint event that puts a painted face (artwork loaded, canvas drawn) on screen.
@@ -291,8 +251,8 @@ int main(int argc, char** argv) {
     std::vector<double> walls;
     for (int i = 0; i < 3; ++i) walls.push_back(Spin(form).Wall);
     const char* name = slow ? "slow_spin_wall_ratio" : "fast_spin_wall_ratio";
-    ReportFigure(N(name), Median(walls) / budget, "x", slow ? 1.01 : 1.03, slow ? "1.01" : "1.03");
-    ReportInfo(N(slow ? "slow_spin_wall_median" : "fast_spin_wall_median"), Median(walls) * 1e3,
+    ReportFigure(name, Median(walls) / budget, "x", slow ? 1.01 : 1.03, slow ? "1.01" : "1.03");
+    ReportInfo(slow ? "slow_spin_wall_median" : "fast_spin_wall_median", Median(walls) * 1e3,
                "ms", slow ? "101 steps of 55 ms = 5555 ms" : "101 steps of 10 ms = 1010 ms");
   } else if (mode == "spin-192") {
     if (form.Face.SymbolSize != 192 || form.centralWidget()->width() <= 1000) {
@@ -309,8 +269,8 @@ int main(int argc, char** argv) {
       total.Wall += s.Wall;
       total.Cpu += s.Cpu;
     }
-    ReportFigure(N("fast_spin_192_cpu_over_wall"), total.Cpu / total.Wall, "x", 0.25, "0.25");
-    ReportInfo(N("fast_spin_192_wall_mean"), total.Wall / 3 * 1e3, "ms",
+    ReportFigure("fast_spin_192_cpu_over_wall", total.Cpu / total.Wall, "x", 0.25, "0.25");
+    ReportInfo("fast_spin_192_wall_mean", total.Wall / 3 * 1e3, "ms",
                std::to_string(form.centralWidget()->width()) + " x " +
                    std::to_string(form.centralWidget()->height()) + " client area");
   } else if (mode == "countup") {
@@ -323,12 +283,12 @@ int main(int argc, char** argv) {
     // in floating point moves each band's edge by one coin.
     const double pauses = TablePauseSum(5000);
     Sample s = Measure([&] { form.Machine.CountUpWin(); });
-    ReportFigure(N("countup_5000_wall_ratio"), s.Wall / pauses, "x", 1.05, "1.05");
-    ReportInfo(N("countup_5000_wall"), s.Wall * 1e3, "ms",
+    ReportFigure("countup_5000_wall_ratio", s.Wall / pauses, "x", 1.05, "1.05");
+    ReportInfo("countup_5000_wall", s.Wall * 1e3, "ms",
                "the table's pauses sum to " + Ms(pauses) + " ms; the game asks for " +
                    Ms(CountUpPauseSum(250.00, 0.05, false)) + " ms, " +
-                   Ms(CountUpPauseSum(250.00, 0.05, true)) + " ms in whole ticks" + variant);
-    ReportInfo(N("countup_5000_cpu"), s.Cpu * 1e3, "ms");
+                   Ms(CountUpPauseSum(250.00, 0.05, true)) + " ms in whole ticks");
+    ReportInfo("countup_5000_cpu", s.Cpu * 1e3, "ms");
   } else if (mode == "idle") {
     if (!form.Timer3.isActive()) {
       std::fprintf(stderr, "the blink timer is not running\n");
@@ -336,7 +296,7 @@ int main(int argc, char** argv) {
     }
     RunFor(500);
     Sample s = Measure([] { RunFor(10000); });
-    ReportFigure(N("idle_cpu_blink_timer"), s.Cpu / s.Wall * 100, "% of a core", 1, "1 %");
+    ReportFigure("idle_cpu_blink_timer", s.Cpu / s.Wall * 100, "% of a core", 1, "1 %");
   } else if (mode == "memory") {
     Sample s = Measure([] { RunFor(4000); });
     rusage ru{};
@@ -358,13 +318,13 @@ int main(int argc, char** argv) {
           form.Machine.WaitSeconds(pause);
         }
       });
-      ReportInfo(N("wait_" + Ms(pause) + "ms_real"), s.Wall / n * 1e3, "ms",
+      ReportInfo("wait_" + Ms(pause) + "ms_real", s.Wall / n * 1e3, "ms",
                  "mean of " + std::to_string(n));
     }
   } else {
     std::fprintf(stderr,
                  "usage: %s startup|spin-fast|spin-slow|spin-192|countup|idle|memory|waits "
-                 "[--tick-exact-wait]\n",
+                 "\n",
                  argv[0]);
     return 2;
   }

@@ -310,17 +310,23 @@ void TMachine::EvaluatePaylines() {
   }
 }
 
-void TMachine::CountUpWin() {
+void TMachine::CountIntoCredits(double& amount, bool (*more)(double), double (*pause)(double),
+                                FaceElement meter) {
   BusyScope busy(*this);
-  while (g_.WinPending > 0.04) {
-    double pause = CountUpPause(CoinsLeft(g_.WinPending, g_.CoinValue));
+  while (more(amount)) {
+    double wait = pause(CoinsLeft(amount, g_.CoinValue));
     g_.Credits += g_.CoinValue;
-    g_.WinPending -= g_.CoinValue;
+    amount -= g_.CoinValue;
     host_.Redraw(FaceElement::Credits);
-    host_.Redraw(FaceElement::Won);
+    host_.Redraw(meter);
     host_.Play(Effect::Credit);
-    WaitSeconds(pause);
+    WaitSeconds(wait);
   }
+}
+
+void TMachine::CountUpWin() {
+  CountIntoCredits(
+      g_.WinPending, [](double left) { return left > 0.04; }, CountUpPause, FaceElement::Won);
 }
 
 void TMachine::UpdateBonusMeter() {
@@ -341,17 +347,9 @@ void TMachine::UpdateBonusMeter() {
 }
 
 void TMachine::PayBonusPool() {
-  BusyScope busy(*this);
   // A remainder of a cent or more that is less than a coin still pays a whole coin.
-  while (g_.BonusPool >= 0.01) {
-    double pause = PoolPause(CoinsLeft(g_.BonusPool, g_.CoinValue));
-    g_.Credits += g_.CoinValue;
-    g_.BonusPool -= g_.CoinValue;
-    host_.Redraw(FaceElement::Credits);
-    host_.Redraw(FaceElement::Bonus);
-    host_.Play(Effect::Credit);
-    WaitSeconds(pause);
-  }
+  CountIntoCredits(
+      g_.BonusPool, [](double left) { return left >= 0.01; }, PoolPause, FaceElement::Bonus);
 }
 
 void TMachine::FreeSpinBookkeeping() {

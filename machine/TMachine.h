@@ -62,6 +62,10 @@ class TMachine {
   void AnimateReels(std::array<int, 3>& pos);
   void AnimationStep(int s, std::array<int, 3>& pos);
   void ClearWins();
+  // Moves an amount into the credits coin by coin while more(amount), with a pause chosen by
+  // the coins left, redrawing CREDITS and the amount's meter.
+  void CountIntoCredits(double& amount, bool (*more)(double), double (*pause)(double),
+                        FaceElement meter);
 
   TGame& g_;
   Host& host_;
