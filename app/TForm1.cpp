@@ -393,7 +393,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     Game.Credits += Game.Wager;
     Game.Wager = 0;
   }
-  Game.Maxed = Maximised();
+  Game.Maxed = Maximised() && !isMinimized();  // a minimised window counts as normal
   SaveResult saved = SaveSettings(Game);
   if (!saved.Ok)
     ShowMessage(QString("Unable to write to %1").arg(QString::fromStdString(saved.FailedPath)),
