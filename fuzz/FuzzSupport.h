@@ -26,7 +26,11 @@
 class TFuzzDir {
  public:
   TFuzzDir() {
-    std::string base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+    // scripts/fuzz names a folder of its own, so that what a crashed run leaves goes with it.
+    const char* env = std::getenv("ZANDOR_FUZZ_TMP");
+    std::string base = env && *env                                 ? env
+                       : std::filesystem::is_directory("/dev/shm") ? "/dev/shm"
+                                                                   : "/tmp";
     std::string pattern = base + "/zandor-fuzz-XXXXXX";
     if (::mkdtemp(pattern.data()) == nullptr) {
       std::perror("mkdtemp");
