@@ -13,6 +13,7 @@
 
 #include "app/Dirs.h"
 #include "app/TForm1.h"
+#include "audio/AudioDialogs.h"
 #include "store/Settings.h"
 
 namespace {
@@ -39,7 +40,12 @@ struct Window : ::testing::Test {
   std::unique_ptr<TForm1> form;
   std::vector<QString> messages;
 
-  Window() { App(); }
+  Window() {
+    App();
+    AudioDialogs::MessageHook = [this](QWidget*, QMessageBox::Icon, const QString&,
+                                       const QString& text) { messages.push_back(text); };
+  }
+  ~Window() override { AudioDialogs::MessageHook = nullptr; }
 
   void Open(const std::string& ini = "", const std::string& programDir = ProgramDirectory()) {
     game.ProgramDir = programDir;
@@ -332,4 +338,36 @@ TEST_F(Window, NoMediaAtAll) {
   EXPECT_TRUE(chartOpen);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_TRUE(messages[0].contains("Zandor96.bmp"));
+}
+
+// Every media file present but empty, or cut off halfway: the game starts, says what it
+// could not read (a picture cut short still loads its first half), and a spin still runs
+// and pays.
+TEST_F(Window, EmptyAndTruncatedMedia) {
+  namespace fs = std::filesystem;
+  const std::string real = ProgramDirectory();
+  for (bool empty : {true, false}) {
+    QTemporaryDir dir;
+    const std::string to = dir.path().toStdString() + "/";
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(real)) {
+      const std::string ext = entry.path().extension().string();
+      if (ext != ".bmp" && ext != ".BMP" && ext != ".WAV" && ext != ".MID") continue;
+      std::string bytes = empty ? "" : ReadFile(entry.path().string());
+      std::ofstream(to + entry.path().filename().string(), std::ios::binary)
+          << bytes.substr(0, bytes.size() / 2);
+      ++files;
+    }
+    ASSERT_GT(files, 25);
+    messages.clear();
+    game = TGame();
+    Open("[Settings]\nAceyDucey=0\n", to);
+    if (empty) EXPECT_GE(messages.size(), 2u);
+    QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+    EXPECT_EQ(game.Spins, 1);
+    EXPECT_NEAR(game.Credits, 1000 - 6.25 + game.SpinWin, 1e-9);
+    QTest::qWait(1500);  // the music starts and, with broken songs, says so
+    form->close();
+    form.reset();
+  }
 }
