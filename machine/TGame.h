@@ -35,8 +35,8 @@ inline constexpr std::array<int, 7> PayFactors{1000, 200, 50, 20, 10, 5, 2};
 // The system's button-face colour value as the settings file stores it.
 inline constexpr int32_t ButtonFaceColor = static_cast<int32_t>(0x8000000F);
 
-// Everything the player's machine is made of. Arrays indexed 1..n in the
-// specification's prose are 0-based here (LineBets[0] is payline 1).
+// Everything the player's machine is made of. Arrays are 0-based: LineBets[0] is payline 1,
+// ReelStops[0] reel 1.
 struct TGame {
   // Money, dollars.
   double Credits = 1000.00;

@@ -21,23 +21,17 @@ int SymbolAt(const std::string& strip, int index0) {
 // so each pause band starts exactly at its number of coins.
 double CoinsLeft(double amount, double coinValue) { return amount / coinValue + 1e-6; }
 
-// The count-up pauses longer as fewer coins remain.
-double CountUpPause(double coins) {
-  if (coins < 6) return 0.06;
-  if (coins < 15) return 0.035;
-  if (coins < 50) return 0.025;
-  if (coins < 100) return 0.01;
-  if (coins < 500) return 0.0025;
-  return 0.001;
-}
+// Pauses after each counted coin by the coins still to come: fewer than 6, 15, 50, 100, 500,
+// or more. The count-up pauses longer as fewer coins remain; the pool pays out more slowly.
+using PauseTable = std::array<double, 6>;
+constexpr PauseTable kCountUpPauses{0.06, 0.035, 0.025, 0.01, 0.0025, 0.001};
+constexpr PauseTable kPoolPauses{0.25, 0.15, 0.1, 0.05, 0.01, 0.005};
 
-double PoolPause(double coins) {
-  if (coins < 6) return 0.25;
-  if (coins < 15) return 0.15;
-  if (coins < 50) return 0.1;
-  if (coins < 100) return 0.05;
-  if (coins < 500) return 0.01;
-  return 0.005;
+double PauseFor(double coins, const PauseTable& pauses) {
+  constexpr std::array<double, 5> bands{6, 15, 50, 100, 500};
+  for (size_t i = 0; i < bands.size(); ++i)
+    if (coins < bands[i]) return pauses[i];
+  return pauses[5];
 }
 
 }  // namespace
@@ -310,11 +304,11 @@ void TMachine::EvaluatePaylines() {
   }
 }
 
-void TMachine::CountIntoCredits(double& amount, bool (*more)(double), double (*pause)(double),
-                                FaceElement meter) {
+void TMachine::CountIntoCredits(double& amount, bool (*more)(double),
+                                const std::array<double, 6>& pauses, FaceElement meter) {
   BusyScope busy(*this);
   while (more(amount)) {
-    double wait = pause(CoinsLeft(amount, g_.CoinValue));
+    double wait = PauseFor(CoinsLeft(amount, g_.CoinValue), pauses);
     g_.Credits += g_.CoinValue;
     amount -= g_.CoinValue;
     host_.Redraw(FaceElement::Credits);
@@ -326,7 +320,7 @@ void TMachine::CountIntoCredits(double& amount, bool (*more)(double), double (*p
 
 void TMachine::CountUpWin() {
   CountIntoCredits(
-      g_.WinPending, [](double left) { return left > 0.04; }, CountUpPause, FaceElement::Won);
+      g_.WinPending, [](double left) { return left > 0.04; }, kCountUpPauses, FaceElement::Won);
 }
 
 void TMachine::UpdateBonusMeter() {
@@ -349,7 +343,7 @@ void TMachine::UpdateBonusMeter() {
 void TMachine::PayBonusPool() {
   // A remainder of a cent or more that is less than a coin still pays a whole coin.
   CountIntoCredits(
-      g_.BonusPool, [](double left) { return left >= 0.01; }, PoolPause, FaceElement::Bonus);
+      g_.BonusPool, [](double left) { return left >= 0.01; }, kPoolPauses, FaceElement::Bonus);
 }
 
 void TMachine::FreeSpinBookkeeping() {

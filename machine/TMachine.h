@@ -62,9 +62,9 @@ class TMachine {
   void AnimateReels(std::array<int, 3>& pos);
   void AnimationStep(int s, std::array<int, 3>& pos);
   void ClearWins();
-  // Moves an amount into the credits coin by coin while more(amount), with a pause chosen by
-  // the coins left, redrawing CREDITS and the amount's meter.
-  void CountIntoCredits(double& amount, bool (*more)(double), double (*pause)(double),
+  // Moves an amount into the credits coin by coin while more(amount), pausing by the coins
+  // left (fewer than 6, 15, 50, 100, 500, or more), redrawing CREDITS and the amount's meter.
+  void CountIntoCredits(double& amount, bool (*more)(double), const std::array<double, 6>& pauses,
                         FaceElement meter);
 
   TGame& g_;
