@@ -1,6 +1,7 @@
 // Program start: finds the program's and the settings' folders, builds the main window and
 // the payoff chart, and runs the message loop until the main window closes.
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <csignal>
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   TGame game;
   game.ProgramDir = ProgramDirectory();
   game.SettingsDir = SettingsDirectory();
+  QApplication::setWindowIcon(QIcon(QString::fromStdString(game.ProgramDir + "zandor-slots.png")));
   TForm1 form(game);
 
   // SIGTERM, SIGINT and SIGHUP close the window the normal way, so the settings are saved.
