@@ -115,40 +115,22 @@ void TForm1::FormCreate() {
   std::string letters = Face.LoadLetters();
   if (!letters.empty()) ShowMessage(QString::fromStdString(letters), true);
 
-  Game.FreeSpins = 0;
-  Game.BackColor = ButtonFaceColor;
-  Game.ReelStops = {26, 2, 8};
+  // Every start-up default comes from the game's own initial values, with the files of
+  // ProgramDir; the settings file then overrides what it holds.
+  TGame defaults;
+  defaults.ProgramDir = Game.ProgramDir;
+  defaults.SettingsDir = Game.SettingsDir;
+  defaults.SetFileDefaults();
+  Game = defaults;
   ComputeReelGrid(Game);
-  Game.PowerPts = 0;
-  Game.CoinValue = 0.25;
-  Game.BonusPool = 200 * Game.CoinValue;
-  Game.SetFileDefaults();
 
   audio_ = std::make_unique<TAudio>(Game, this);
   std::string soundError = audio_->LoadEffectSounds();
   if (!soundError.empty()) ShowMessage(QString::fromStdString(soundError), true);
 
-  Game.Wager = Game.LastWager = Game.WinPending = 0;
-  Game.Spins = 0;
-  Game.FreeSpinCount = 0;
-  Machine.ChooseSpeed(0);
-  Game.Sound = Game.sndCoins = Game.sndCredits = true;
-  Game.sndSpin = false;
-  Game.sndStop = Game.sndWheelSpin = Game.sndWin = Game.sndBonus = true;
-  Game.sndPowerUp = Game.sndPowerDown = true;
-  Game.sndLose = false;
-  Game.Speed = 0;
-  Game.Bet = 3;
-  Game.BackMode = 0;
-  Game.Credits = 1000.00;
-  Game.Borrowed = 1000.00;
-
   LoadSettings(Game);
 
   // Sound files that do not exist go back to their defaults.
-  TGame defaults;
-  defaults.ProgramDir = Game.ProgramDir;
-  defaults.SetFileDefaults();
   for (auto [file, def] : {std::pair{&Game.WinSound, &defaults.WinSound},
                            {&Game.LoseSound, &defaults.LoseSound},
                            {&Game.PowerUpSound, &defaults.PowerUpSound},
@@ -156,22 +138,15 @@ void TForm1::FormCreate() {
                            {&Game.BonusSound, &defaults.BonusSound}})
     if (!FileExists(*file)) *file = *def;
 
-  if (!FileExists(Game.BackBMP)) Game.BackMode = 1;
-  Face.TiledChecked = Game.BackMode == 0;
-
+  // Out-of-range values stay as read while Fast and the 25-cent coin rule.
   if (Game.Speed <= 2) Machine.ChooseSpeed(Game.Speed);
   if (Game.Bet < CoinTable.size()) Game.CoinValue = CoinTable[Game.Bet].Value;
 
-  if (FileExists(Game.BackBMP)) {
-    std::string err = Face.LoadTile(Game.BackBMP);
-    if (!err.empty()) {
-      Game.BackMode = 1;
-      Face.TiledChecked = false;
-    }
-  } else {
-    Game.BackMode = 1;
-    Face.TiledChecked = false;
-  }
+  // A tile that is missing or cannot be read means the solid colour.
+  const bool tile = FileExists(Game.BackBMP) && Face.LoadTile(Game.BackBMP).empty();
+  if (!tile) Game.BackMode = 1;
+  Face.TiledChecked = Game.BackMode == 0;
+
   payoffs_ = new TPayoffs(Game, Face.Glyphs, this);
   payoffs_->ShowError = [this](const QString& text) { ShowMessage(text, true); };
   StateChanged();
