@@ -1,6 +1,7 @@
 // Program start: finds the program's and the settings' folders, builds the main window and
 // the payoff chart, and runs the message loop until the main window closes.
 #include <QApplication>
+#include "platform/CentreOnScreen.h"
 #include <QIcon>
 #include <QScreen>
 #include <QSocketNotifier>
@@ -49,12 +50,7 @@ int main(int argc, char** argv) {
     for (int s : {SIGTERM, SIGINT, SIGHUP}) sigaction(s, &sa, nullptr);
   }
 
-  // Centred on the screen when first shown.
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect avail = screen->availableGeometry();
-    QSize size = form.size();
-    form.move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
-  }
+  CentreOnScreen(&form);  // when first shown
   if (game.Maxed) {
     form.ShowMaximizedAtStart();
   } else {

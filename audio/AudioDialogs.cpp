@@ -27,13 +27,3 @@ bool AudioDialogs::PathFits(QWidget* parent, const QString& path) {
           "folder with a shorter path.");
   return false;
 }
-
-void AudioDialogs::CentreOnScreen(QWidget* dialog) {
-  // Without a window manager a new window lands at (0, 0), so place it ourselves.
-  QScreen* screen = dialog->screen() ? dialog->screen() : QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->availableGeometry();
-  const QSize size = dialog->frameGeometry().size();
-  dialog->move(area.x() + (area.width() - size.width()) / 2,
-               area.y() + (area.height() - size.height()) / 2);
-}

@@ -30,6 +30,4 @@ struct AudioDialogs {
   static void Message(QWidget* parent, QMessageBox::Icon icon, const QString& text);
   // Checks a chosen path's length; a path too long to keep is refused with a warning.
   static bool PathFits(QWidget* parent, const QString& path);
-  // Moves a dialog to the middle of its screen's available area.
-  static void CentreOnScreen(QWidget* dialog);
 };

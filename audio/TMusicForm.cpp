@@ -1,4 +1,5 @@
 #include "audio/TMusicForm.h"
+#include "platform/CentreOnScreen.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -56,7 +57,7 @@ TMusicForm::TMusicForm(TGame& g, MediaPlayer& player, QWidget* parent)
   connect(BitBtn1, &QPushButton::clicked, this, &TMusicForm::BitBtn1Click);
   connect(BitBtn2, &QPushButton::clicked, this, &TMusicForm::BitBtn2Click);
   connect(BitBtn19, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, 41011); });
-  AudioDialogs::CentreOnScreen(this);
+  CentreOnScreen(this);
 }
 
 void TMusicForm::showEvent(QShowEvent* e) {

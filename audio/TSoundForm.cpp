@@ -1,4 +1,5 @@
 #include "audio/TSoundForm.h"
+#include "platform/CentreOnScreen.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -73,7 +74,7 @@ TSoundForm::TSoundForm(TGame& g, std::function<void(const std::string&)> preview
   OKBtn->setGeometry(202, 352, 96, 32);
   OKBtn->setDefault(true);
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-  AudioDialogs::CentreOnScreen(this);
+  CentreOnScreen(this);
 }
 
 std::string& TSoundForm::Path(int r) {

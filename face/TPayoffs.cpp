@@ -1,4 +1,5 @@
 #include "face/TPayoffs.h"
+#include "platform/CentreOnScreen.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -130,13 +131,7 @@ void TPayoffs::PaintChart() {
 void TPayoffs::showEvent(QShowEvent* event) {
   FormShow();
   PaintChart();
-  // Centred on the screen: without a window manager nobody else would place it.
-  if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    const QRect outer = frameGeometry();
-    move(area.x() + (area.width() - outer.width()) / 2,
-         area.y() + (area.height() - outer.height()) / 2);
-  }
+  CentreOnScreen(this);
   QDialog::showEvent(event);
 }
 

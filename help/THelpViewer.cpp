@@ -1,4 +1,5 @@
 #include "help/THelpViewer.h"
+#include "platform/CentreOnScreen.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -138,11 +139,7 @@ bool THelpViewer::ShowTopic(QWidget* parent, int topic) {
     // Without a window manager a new window lands at (0, 0); centre it ourselves once.
     static bool placed = false;
     if (!placed) {
-      const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen();
-      if (screen) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-      }
+      CentreOnScreen(this, parent);
       placed = true;
     }
     show();

@@ -1,4 +1,5 @@
 #include "store/TBorrowC.h"
+#include "platform/CentreOnScreen.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -152,10 +153,7 @@ TBorrowC::TBorrowC(TGame& g, const TGlyphs& glyphs, QWidget* parent)
   BitBtn7->setAutoDefault(false);
   connect(BitBtn7, &QPushButton::clicked, this, &TBorrowC::BitBtn7Click);
 
-  if (QScreen* s = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
-    QRect avail = s->availableGeometry();
-    move(avail.x() + (avail.width() - width()) / 2, avail.y() + (avail.height() - height()) / 2);
-  }
+  CentreOnScreen(this, parent);
   FormPaint();
 }
 

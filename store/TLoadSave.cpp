@@ -1,4 +1,5 @@
 #include "store/TLoadSave.h"
+#include "platform/CentreOnScreen.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -89,10 +90,7 @@ TLoadSave::TLoadSave(TGame& g, int loadSaveMode, QWidget* parent)
   HelpBtn->setAutoDefault(false);
   connect(HelpBtn, &QPushButton::clicked, this, [this] { OpenHelp(HelpSavedGames); });
 
-  if (QScreen* s = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
-    QRect avail = s->availableGeometry();
-    move(avail.x() + (avail.width() - width()) / 2, avail.y() + (avail.height() - height()) / 2);
-  }
+  CentreOnScreen(this, parent);
   // The dialog is built anew for every open and save, so the file is read every time.
   FormCreate();
   FormShow();
