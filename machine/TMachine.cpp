@@ -91,17 +91,34 @@ void TMachine::UpdateLineBets(double coinValue, double wager) {
   host_.DrawLamps(coinValue, wager);
 }
 
+void TMachine::PlaceCoin() {
+  g_.Credits -= g_.CoinValue;
+  g_.Wager += g_.CoinValue;
+  UpdateLineBets(g_.CoinValue, g_.Wager);
+  host_.Redraw(FaceElement::Credits);
+  host_.Redraw(FaceElement::Wager);
+  host_.Play(Effect::Coin);
+}
+
+void TMachine::PlaceCoins(int most) {
+  BusyScope busy(*this);
+  host_.SetBetButtonsEnabled(false);
+  // The loop re-tests its conditions before every coin: the bank stays open meanwhile.
+  for (int added = 0;
+       added < most && g_.Wager < kCoinsMax * g_.CoinValue && g_.Credits >= g_.CoinValue;
+       ++added) {
+    PlaceCoin();
+    WaitSeconds(0.1);
+  }
+  host_.SetBetButtonsEnabled(true);
+}
+
 void TMachine::BitBtn1Click() {
   // Coins placed while free spins remain would be overwritten by the free spin's wager.
   if (Busy() || g_.FreeSpins > 0) return;
   ClearWins();
   if (g_.Credits < g_.CoinValue) return;
-  g_.Wager += g_.CoinValue;
-  UpdateLineBets(g_.CoinValue, g_.Wager);
-  g_.Credits -= g_.CoinValue;
-  host_.Redraw(FaceElement::Credits);
-  host_.Redraw(FaceElement::Wager);
-  host_.Play(Effect::Coin);
+  PlaceCoin();
   if (g_.Wager >= kCoinsMax * g_.CoinValue) Button1Click();
 }
 
@@ -111,23 +128,7 @@ void TMachine::BitBtn2Click() {
   int placed = static_cast<int>(std::lround(g_.Wager / g_.CoinValue));
   int k = std::min(5, kCoinsMax - placed);
   if (g_.Credits < k * g_.CoinValue) return;
-  {
-    BusyScope busy(*this);
-    host_.SetBetButtonsEnabled(false);
-    int added = 0;
-    // The loop re-tests its conditions before every coin: the bank stays open meanwhile.
-    while (g_.Wager < kCoinsMax * g_.CoinValue && added < 5 && g_.Credits >= g_.CoinValue) {
-      g_.Credits -= g_.CoinValue;
-      g_.Wager += g_.CoinValue;
-      ++added;
-      UpdateLineBets(g_.CoinValue, g_.Wager);
-      host_.Redraw(FaceElement::Credits);
-      host_.Redraw(FaceElement::Wager);
-      host_.Play(Effect::Coin);
-      WaitSeconds(0.1);
-    }
-    host_.SetBetButtonsEnabled(true);
-  }
+  PlaceCoins(5);
   if (g_.Wager >= kCoinsMax * g_.CoinValue) Button1Click();
 }
 
@@ -135,20 +136,7 @@ void TMachine::BitBtn3Click() {
   if (Busy() || g_.FreeSpins > 0) return;
   ClearWins();
   if (kCoinsMax * g_.CoinValue - g_.Wager > g_.Credits) return;
-  {
-    BusyScope busy(*this);
-    host_.SetBetButtonsEnabled(false);
-    while (g_.Wager < kCoinsMax * g_.CoinValue && g_.Credits >= g_.CoinValue) {
-      g_.Credits -= g_.CoinValue;
-      g_.Wager += g_.CoinValue;
-      UpdateLineBets(g_.CoinValue, g_.Wager);
-      host_.Redraw(FaceElement::Credits);
-      host_.Redraw(FaceElement::Wager);
-      host_.Play(Effect::Coin);
-      WaitSeconds(0.1);
-    }
-    host_.SetBetButtonsEnabled(true);
-  }
+  PlaceCoins(kCoinsMax);
   Button1Click();
 }
 

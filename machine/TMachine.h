@@ -54,8 +54,10 @@ class TMachine {
 
  private:
   struct BusyScope;
-  void StartBetLoop();
-  void EndBetLoop();
+  // Moves one coin from the credits to the wager, with its lamps, meters and sound.
+  void PlaceCoin();
+  // Places up to `most` coins a tenth of a second apart while the wager and credits allow.
+  void PlaceCoins(int most);
   void AddPoolContribution();
   void UpdateBonusMeter();
   void FreeSpinBookkeeping();
