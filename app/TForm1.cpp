@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QWindowStateChangeEvent>
 #include <ctime>
 #include <filesystem>
 

@@ -117,6 +117,5 @@ class TForm1 : public QMainWindow, public Host {
   QColor lastColor_{0, 0, 0};
   bool closePending_ = false;
   bool filledScreen_ = false;
-  bool betButtonsOn_ = true;
   std::vector<std::pair<QAction*, bool*>> toggles_;
 };

@@ -3,11 +3,8 @@
 #include <QApplication>
 #include "platform/CentreOnScreen.h"
 #include <QIcon>
-#include <QScreen>
 #include <QSocketNotifier>
 #include <csignal>
-#include <cstdlib>
-#include <filesystem>
 #include <sys/socket.h>
 #include <unistd.h>
 
