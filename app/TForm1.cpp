@@ -289,7 +289,9 @@ void TForm1::StateChanged() {
   None1->setChecked(!Face.TiledChecked);
   // While money is in motion nothing may replace the game underneath it.
   const bool idle = !Machine.Busy();
-  for (QAction* a : {NewGame2, Open1, N5001, N1001, N50c1, N25c1, N10c1, N5c1}) a->setEnabled(idle);
+  for (QAction* a : {NewGame2, Open1, Save1}) a->setEnabled(idle);
+  // A won bonus's free spins are played at the coin value they were won with.
+  for (QAction* a : coins) a->setEnabled(Machine.CoinValueOpen());
   if (idle && closePending_) {
     closePending_ = false;
     QTimer::singleShot(0, this, &QWidget::close);
@@ -298,16 +300,15 @@ void TForm1::StateChanged() {
 
 void TForm1::FormResize() {
   const int w = faceWidget_->width(), h = faceWidget_->height();
-  std::string err = Face.FormResize(w, h);
-  if (!err.empty()) {
-    ShowMessage(QString::fromStdString(err), true);
-    return;
-  }
+  const std::string err = Face.FormResize(w, h);
+  // Without its artwork the face still has its buttons, meters and lamps; only the reels are
+  // missing, and the game goes on.
   Panel1->setGeometry(0, h - PanelHeight, w, PanelHeight);
   auto lefts = ButtonLefts(w);
   QPushButton* buttons[4] = {BitBtn1, BitBtn2, BitBtn3, Button1};
   for (int i = 0; i < 4; ++i) buttons[i]->move(lefts[i], 4);
   Repaint();
+  if (!err.empty()) ShowMessage(QString::fromStdString(err), true);
 }
 
 void TForm1::ShowMaximizedAtStart() {
@@ -357,16 +358,15 @@ void TForm1::RequestClose() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
   if (Machine.Busy()) {
-    // Close once the spin or count in progress has settled, so nothing is lost.
+    // Close once the spin in progress has settled: it skips the card game and counts what
+    // is left in at once, so no player has to be there for it.
     closePending_ = true;
+    Machine.RequestClose();
     event->ignore();
     return;
   }
   // A placed wager that was never spun goes back to the credits: it is not stored.
-  if (Game.Wager > 0) {
-    Game.Credits += Game.Wager;
-    Game.Wager = 0;
-  }
+  Machine.HandBackWager();
   Game.Maxed = Maximised() && !isMinimized();  // a minimised window counts as normal
   SaveResult saved = SaveSettings(Game);
   if (!saved.Ok)
@@ -377,6 +377,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
   Timer3.stop();
   if (audio_) audio_->Shutdown();
   event->accept();
+  // The program ends with its main window, whatever else is open (the manual, say).
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != this && w->isVisible()) w->close();
 }
 
 // ---- menu handlers ----
@@ -395,6 +398,8 @@ void TForm1::Open1Click() {
 }
 
 void TForm1::Save1Click() {
+  // A slot saved while money is in motion would record credits before the win is in.
+  if (Machine.Busy()) return;
   TLoadSave dlg(Game, 1, this);
   dlg.exec();
 }
@@ -503,7 +508,7 @@ void TForm1::Redraw(FaceElement e) {
   UpdateArea(MeterRect(e));
 }
 
-void TForm1::DrawLamps(double coinValue, double wager) {
+void TForm1::DrawLamps(Money coinValue, Money wager) {
   Face.DrawLamps(coinValue, wager);
   UpdateArea(QRect(Face.MeterX - 100, Face.PaylinesY, 140, 110));
 }
@@ -535,7 +540,7 @@ void TForm1::Inform(std::string_view text) {
   ShowMessage(QString::fromUtf8(text.data(), static_cast<int>(text.size())), false);
 }
 
-void TForm1::OfferCardGame(double& spinWin) {
+void TForm1::OfferCardGame(Money& spinWin) {
   TCardForm dlg(spinWin, [this](Effect e) { Play(e); }, this);
   dlg.exec();
 }

@@ -81,13 +81,13 @@ class TForm1 : public QMainWindow, public Host {
   void ProcessMessages(uint32_t untilTick) override;
   void Play(Effect e) override;
   void Redraw(FaceElement e) override;
-  void DrawLamps(double coinValue, double wager) override;
+  void DrawLamps(Money coinValue, Money wager) override;
   void DrawReels(const std::array<int, 3>& positions) override;
   void DrawPayline(int k) override;
   void DrawBonusMeter(bool blueFirst) override;
   void Repaint() override;
   void Inform(std::string_view text) override;
-  void OfferCardGame(double& spinWin) override;
+  void OfferCardGame(Money& spinWin) override;
   void SetBetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;
   void SetTimer1(bool enabled) override;

@@ -38,8 +38,8 @@ struct FaceFixture {
     }
     face.TiledChecked = true;
     // A face in play: some credits, a bet on every line, a winning line, a part-full meter.
-    game.Credits = 987.65;
-    game.LastWager = 6.25;
+    game.Credits = Money::Cents(98765);
+    game.LastWager = Money::Cents(625);
     game.PowerPts = 37;
     game.LinePays = {2, 0, 0, 0, 0};
     face.FormPaint();
@@ -79,7 +79,7 @@ void BM_RedrawCredits(benchmark::State& state) {
   auto [w, h] = ClientSize(static_cast<int>(state.range(0)));
   FaceFixture f(w, h);
   for (auto _ : state) {
-    f.game.Credits += 0.05;
+    f.game.Credits += Money::Cents(5);
     f.face.Redraw(FaceElement::Credits);
     benchmark::DoNotOptimize(f.face.Canvas.constBits());
   }
@@ -92,11 +92,11 @@ void BM_SpinsScored(benchmark::State& state) {
   TMachine machine(game, host);
   game.AceyDucey = false;
   game.SpinDelay = 0;
-  game.CoinValue = 0.25;
+  game.CoinValue = Money::Cents(25);
   game.LastWager = 25 * game.CoinValue;
   uint32_t seed = 1;
   for (auto _ : state) {
-    game.Credits = 1e6;
+    game.Credits = Money::Dollars(1000000);
     host.TimeOfDay = seed++;
     machine.Button1Click();
     // The fake host records every request; keep its lists from growing across spins.

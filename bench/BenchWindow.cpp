@@ -97,7 +97,7 @@ class BenchForm : public TForm1 {
 
 // A time of day whose spin stops on no winning line and shows no GAIN or LOSS symbol,
 // found by spinning the same rules through the fake host.
-uint32_t QuietSeed(double coinValue, double wager) {
+uint32_t QuietSeed(Money coinValue, Money wager) {
   for (uint32_t seed = 12345;; ++seed) {
     TGame g;
     FakeHost h;
@@ -110,7 +110,7 @@ uint32_t QuietSeed(double coinValue, double wager) {
     m.Button1Click();
     const bool symbols = std::any_of(g.ReelGrid.begin(), g.ReelGrid.end(),
                                      [](int v) { return v == GAIN || v == LOSS; });
-    if (g.SpinWin == 0 && !symbols) return seed;
+    if (g.SpinWin == Money() && !symbols) return seed;
   }
 }
 
@@ -157,16 +157,16 @@ void PrepareSpins(BenchForm& form, int speed) {
   g.AutoSpin = false;
   form.Machine.ChooseSpeed(speed);
   g.Bet = 3;
-  g.CoinValue = 0.25;
+  g.CoinValue = Money::Cents(25);
   g.LastWager = 25 * g.CoinValue;
-  g.Wager = 0;
-  g.Credits = 1000;
+  g.Wager = Money();
+  g.Credits = Money::Dollars(1000);
   form.Seed = QuietSeed(g.CoinValue, g.LastWager);
   form.StateChanged();
 }
 
 Sample Spin(BenchForm& form) {
-  form.Game.Credits = 1000;
+  form.Game.Credits = Money::Dollars(1000);
   return Measure([&] { form.Machine.Button1Click(); });
 }
 
@@ -275,10 +275,10 @@ int main(int argc, char** argv) {
                    std::to_string(form.centralWidget()->height()) + " client area");
   } else if (mode == "countup") {
     game.Bet = 5;
-    game.CoinValue = 0.05;
+    game.CoinValue = Money::Cents(5);
     game.AceyDucey = false;
-    game.Credits = 1000;
-    game.WinPending = 250.00;
+    game.Credits = Money::Dollars(1000);
+    game.WinPending = Money::Dollars(250);
     // The table's own sum over 5000 whole coins, and the game's, whose running difference
     // in floating point moves each band's edge by one coin.
     const double pauses = TablePauseSum(5000);

@@ -25,10 +25,8 @@ bool DrawWins(int leftRank, int rightRank, int drawnRank) {
          (rightRank < drawnRank && drawnRank < leftRank);
 }
 
-std::string WinningsText(double spinWin, bool afterDraw) {
-  char amount[64];
-  std::snprintf(amount, sizeof amount, "%10.2f", spinWin);
-  return std::string(afterDraw ? "Winnings:  " : "Winnings: ") + amount;
+std::string WinningsText(Money spinWin, bool afterDraw) {
+  return std::string(afterDraw ? "Winnings:  " : "Winnings: ") + spinWin.Padded();
 }
 
 void TAceyDucey::NewGame(uint32_t utcTimeOfDayMs) { StartWith(ShuffleDeck(utcTimeOfDayMs)); }
@@ -45,19 +43,19 @@ void TAceyDucey::StartWith(const TDeck& deck) {
   SkipsEnabled = true;
 }
 
-DrawOutcome TAceyDucey::Draw(double& spinWin) {
+DrawOutcome TAceyDucey::Draw(Money& spinWin) {
   if (!DrawEnabled) return DrawOutcome::None;
   SkipsEnabled = false;
   ThirdShown = true;
   DrawEnabled = false;
   const bool won = DrawWins(Deck[DealPos - 2].Rank, Deck[DealPos - 1].Rank, Deck[DealPos].Rank);
   if (won) {
-    spinWin *= 2;
+    spinWin = spinWin * 2;
     // With no cards left for another pair, the player's only way on is OK.
     GoAgainEnabled = CanDealFreshPair();
     return DrawOutcome::Won;
   }
-  spinWin = 0;
+  spinWin = Money();
   return DrawOutcome::Lost;
 }
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "machine/Money.h"
+
 // One playing card: Id 0..51, Rank 0 ace .. 12 king, Suit 0 clubs, 1 hearts, 2 diamonds, 3 spades.
 struct TCard {
   int Id = 0;
@@ -30,7 +32,7 @@ TDeck ShuffleDeck(uint32_t utcTimeOfDayMs);
 bool DrawWins(int leftRank, int rightRank, int drawnRank);
 
 // The winnings line: "Winnings: " on opening, "Winnings:  " after a draw, then "%10.2f".
-std::string WinningsText(double spinWin, bool afterDraw);
+std::string WinningsText(Money spinWin, bool afterDraw);
 
 // What a Draw came to.
 enum class DrawOutcome { None, Won, Lost };
@@ -58,7 +60,7 @@ class TAceyDucey {
 
   // Turns the third card up, doubles or zeroes spinWin and opens the next actions.
   // Does nothing (returns None) while Draw is disabled.
-  DrawOutcome Draw(double& spinWin);
+  DrawOutcome Draw(Money& spinWin);
   // After a win: deals the cards that follow the one just drawn. False when not allowed.
   bool GoAgain();
   // Spends one skip on a fresh pair. False when not allowed.

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -72,7 +73,7 @@ uint32_t UtcTimeOfDayMs() {
 
 }  // namespace
 
-TCardForm::TCardForm(double& spinWin, std::function<void(Effect)> play, QWidget* parent)
+TCardForm::TCardForm(Money& spinWin, std::function<void(Effect)> play, QWidget* parent)
     : QDialog(parent),
       SpinWin_(spinWin),
       Play_(std::move(play)),
@@ -97,6 +98,9 @@ TCardForm::TCardForm(double& spinWin, std::function<void(Effect)> play, QWidget*
   BitBtn2->setIcon(QuestionIcon());
   BitBtn3->setDefault(true);
   BitBtn3->setFocus();
+  opened_.start();
+  SinceOpened = [this] { return opened_.elapsed(); };
+  BitBtn3->installEventFilter(this);
 
   // Three lines of 11-pixel type fit the 33-pixel box only at an 11-pixel line pitch.
   Label2 = new QLabel(QString("<div style=\"white-space: pre-wrap; -qt-line-height-type: fixed; "
@@ -228,9 +232,41 @@ void TCardForm::paintEvent(QPaintEvent*) {
 
 void TCardForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  opened_.restart();
   PlaceOnScreen();
   // A window manager adds its frame after the window maps; fit the outer size then.
   QTimer::singleShot(50, this, &TCardForm::PlaceOnScreen);
+}
+
+bool TCardForm::KeyHeldBack(const QEvent* event) const {
+  // Keys pressed while the reels turned arrive once the table is open; a held Enter repeats.
+  if (SinceOpened() < KeyGuardMs) return true;
+  const auto type = event->type();
+  return (type == QEvent::KeyPress || type == QEvent::KeyRelease) &&
+         static_cast<const QKeyEvent*>(event)->isAutoRepeat();
+}
+
+void TCardForm::keyPressEvent(QKeyEvent* event) {
+  // Enter here goes to the default button, Draw.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && KeyHeldBack(event)) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+bool TCardForm::eventFilter(QObject* watched, QEvent* event) {
+  // Draw itself takes Enter and Space while it has the focus, and Alt+D as its shortcut.
+  const auto type = event->type();
+  if (watched == BitBtn3 &&
+      (type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::Shortcut) &&
+      KeyHeldBack(event)) {
+    if (type == QEvent::Shortcut) return true;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) return true;
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void TCardForm::PlaceOnScreen() {

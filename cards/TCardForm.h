@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QImage>
 #include <functional>
 #include <string>
@@ -24,7 +25,13 @@ class TCardForm : public QDialog {
   static inline const QRgb Maroon = qRgb(128, 0, 0);
 
   // Opens a new game on spinWin; play receives Effect::Win or Effect::Lose after each Draw.
-  TCardForm(double& spinWin, std::function<void(Effect)> play, QWidget* parent = nullptr);
+  TCardForm(Money& spinWin, std::function<void(Effect)> play, QWidget* parent = nullptr);
+
+  // Milliseconds after the table opens during which no key presses Draw: an Enter meant for
+  // the spin must not gamble the win. The mouse is never held back.
+  static constexpr int KeyGuardMs = 1000;
+  // Milliseconds since the table opened, as the key guard reads them; tests replace it.
+  std::function<int64_t()> SinceOpened;
 
   // Prepares a new game: five skips, a deck shuffled with this seed, the opening pair.
   void FormCreate(uint32_t utcTimeOfDayMs);
@@ -63,14 +70,19 @@ class TCardForm : public QDialog {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FreshPair();
   void SyncButtons();
   void DrawResult(const QString& text);
   void PlaceOnScreen();
+  // True while a key event may not reach Draw: the guard time, or a held key repeating.
+  bool KeyHeldBack(const QEvent* event) const;
 
-  double& SpinWin_;
+  Money& SpinWin_;
+  QElapsedTimer opened_;
   std::function<void(Effect)> Play_;
   TAceyDucey Hand_;
   TCardSheets Sheets_;

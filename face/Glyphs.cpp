@@ -218,6 +218,10 @@ void DrawDigits(QImage& target, const TGlyphs& g, std::string_view text, int x, 
     }
     if (ch == ' ') {
       CopyRect(target, x, y, g.Digits, 160, 42, width, 20);
+    } else if (ch == '-') {
+      // A minus is the middle bar of an 8 on a blank cell; the 8's other bars lie outside it.
+      CopyRect(target, x, y, g.Digits, 160, 42, width, 20);
+      CopyRect(target, x + 4, y + 9, g.Digits, 16 * 8 + 4, 21 * colourRow + 9, 8, 3);
     } else {
       const int d = (ch >= '0' && ch <= '9') ? ch - '0' : 0;
       CopyRect(target, x, y, g.Digits, 16 * d, 21 * colourRow, width, 20);

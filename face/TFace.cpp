@@ -44,12 +44,6 @@ void FrameRect(QImage& img, int l, int t, int r, int b, const QColor& pen, const
   if (r - l > 2 && b - t > 2) p.fillRect(QRect(l + 1, t + 1, r - l - 2, b - t - 2), brush);
 }
 
-std::string Format(const char* format, double value) {
-  char buf[512];
-  std::snprintf(buf, sizeof buf, format, value);
-  return buf;
-}
-
 std::string FormatInt(const char* format, int value) {
   char buf[32];
   std::snprintf(buf, sizeof buf, format, value);
@@ -128,7 +122,7 @@ std::string TFace::LoadArtwork() {
   if (file) {
     std::string err = LoadBitmap(Game.ProgramDir + file, Artwork);
     if (!err.empty()) return err;
-    for (int r = 0; r < 3; ++r) Game.ReelStrips[r] = NormalStrips[r];
+    SetReelStrips(Game);
   }
   ComputeReelGrid(Game);
   return "";
@@ -149,8 +143,8 @@ void TFace::ComputeLayout() {
   LeftMargin = w - MeterX;
 }
 
-double TFace::ShownWager() const {
-  return (Game.Wager == 0 && Game.LastWager > 0) ? Game.LastWager : Game.Wager;
+Money TFace::ShownWager() const {
+  return (Game.Wager == Money() && Game.LastWager > Money()) ? Game.LastWager : Game.Wager;
 }
 
 void TFace::PaintBackground() {
@@ -166,9 +160,9 @@ void TFace::PaintBackground() {
   }
 }
 
-void TFace::DrawMeterBox(const char* caption, int row, double value) {
+void TFace::DrawMeterBox(const char* caption, int row, Money value) {
   DrawLabel(Canvas, Glyphs, caption, MeterX - 125, row - 26, 144, 0);
-  DrawDigits(Canvas, Glyphs, Format("%10.2f", value), MeterX, row, false, 4);
+  DrawDigits(Canvas, Glyphs, value.Padded(), MeterX, row, false, 4);
 }
 
 void TFace::DrawCaptionText(const char* text, int points, bool bold, int centreX, int top) {
@@ -218,7 +212,7 @@ void TFace::FormPaint() {
     const int l = s == 144 ? LeftMargin - 13 : LeftMargin;
     DrawLabel(Canvas, Glyphs, "BONUS PCT", LeftMargin - 20, WagerY - 26 + (s - 96), 144, 246);
     DrawLabel(Canvas, Glyphs, "BONUS", LeftMargin - 20, WagerY + s + 30, 144, 1);
-    DrawDigits(Canvas, Glyphs, Format("%10.2f", Game.BonusPool), LeftMargin + 105, WagerY + s + 56,
+    DrawDigits(Canvas, Glyphs, Game.BonusPool.Padded(), LeftMargin + 105, WagerY + s + 56,
                false, 4);
     FrameRect(Canvas, l + 32, WagerY + s - 87, l + 73, WagerY + s + 15, ShadowColor, Qt::black);
     DrawBonusMeter(true);
@@ -273,13 +267,13 @@ void TFace::DrawReels(const std::array<int, 3>& positions) {
 void TFace::Redraw(FaceElement e) {
   switch (e) {
     case FaceElement::Credits:
-      DrawDigits(Canvas, Glyphs, Format("%10.2f", Game.Credits), MeterX, CreditsY, false, 4);
+      DrawDigits(Canvas, Glyphs, Game.Credits.Padded(), MeterX, CreditsY, false, 4);
       break;
     case FaceElement::Wager:
-      DrawDigits(Canvas, Glyphs, Format("%10.2f", ShownWager()), MeterX, WagerY, false, 4);
+      DrawDigits(Canvas, Glyphs, ShownWager().Padded(), MeterX, WagerY, false, 4);
       break;
     case FaceElement::Won:
-      DrawDigits(Canvas, Glyphs, Format("%10.2f", Game.WinPending), MeterX, WonY, false, 4);
+      DrawDigits(Canvas, Glyphs, Game.WinPending.Padded(), MeterX, WonY, false, 4);
       break;
     case FaceElement::Spins:
       DrawDigits(Canvas, Glyphs, FormatInt("%8d", Game.Spins), LeftMargin + 105, CreditsY, false,
@@ -294,16 +288,15 @@ void TFace::Redraw(FaceElement e) {
                  4);
       break;
     case FaceElement::Bonus:
-      DrawDigits(Canvas, Glyphs, Format("%10.2f", Game.BonusPool), LeftMargin + 105,
+      DrawDigits(Canvas, Glyphs, Game.BonusPool.Padded(), LeftMargin + 105,
                  WagerY + SymbolSize + 56, false, 4);
       break;
   }
 }
 
-void TFace::DrawLamps(double coinValue, double wager) {
+void TFace::DrawLamps(Money coinValue, Money wager) {
   // More coins than lamps light them all; a stored wager cannot push the count out of range.
-  const double ratio = coinValue > 0 ? wager / coinValue : 0;
-  const int coins = ratio > 0 ? static_cast<int>(std::lround(std::min(ratio, 25.0))) : 0;
+  const int coins = static_cast<int>(std::clamp<int64_t>(wager.CoinsOf(coinValue), 0, 25));
   const int shift = SymbolSize == 144 ? 13 : 0;
   for (int j = 1; j <= 5; ++j) {
     for (int k = 1; k <= 5; ++k) {

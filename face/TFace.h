@@ -49,7 +49,7 @@ class TFace {
   // Redraws one meter in place with the layout of the last paint.
   void Redraw(FaceElement e);
   // Draws the 25 bet lamps for the whole coins of the wager (the lamp panel of UpdateLineBets).
-  void DrawLamps(double coinValue, double wager);
+  void DrawLamps(Money coinValue, Money wager);
   // Draws payline k (1..5) in red.
   void DrawPayline(int k);
   // Draws the bonus meter bar and its percentage; blueFirst paints the blue part first.
@@ -57,13 +57,13 @@ class TFace {
   // The drawing part of a Timer3 tick: flips BlinkPhase, blinks GAIN cells, redraws paylines.
   void Blink();
   // The shown wager: LastWager when Wager is 0 and LastWager > 0.
-  double ShownWager() const;
+  Money ShownWager() const;
   // Left edge of reel i (1..3) on the canvas.
   int ReelX(int reel) const { return ReelLeft + (reel - 1) * (SymbolSize + 9); }
 
  private:
   void PaintBackground();
-  void DrawMeterBox(const char* caption, int row, double value);
+  void DrawMeterBox(const char* caption, int row, Money value);
   void DrawCaptionText(const char* text, int points, bool bold, int centreX, int top);
 };
 

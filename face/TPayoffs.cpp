@@ -119,9 +119,7 @@ void TPayoffs::PaintChart() {
       DrawBevel(Chart, kSymbolX[i], y, kSymbolX[i] + kCell, y + kCell, 3);
     }
     for (int n = 1; n <= 5; ++n) {
-      char text[64];
-      std::snprintf(text, sizeof text, n == 1 ? "%7.2f" : "%8.2f",
-                    PayFactors[r - 1] * Game.CoinValue * n);
+      const std::string text = (Game.CoinValue * (PayFactors[r - 1] * n)).Padded(n == 1 ? 7 : 8);
       DrawDigits(Chart, Glyphs, text, ColumnRight[n - 1], y + 2, false, kDigitRows[n - 1]);
     }
   }

@@ -141,12 +141,12 @@ std::string AsStored(const std::string& s) {
   return Trim(t);
 }
 
-// Money survives a save to the cent while its whole part, sign included, fits the ten
-// characters that are read back.
-void CheckMoney(double first, double second) {
-  FUZZ_CHECK(std::isfinite(first) && std::isfinite(second));
-  const std::string text = FormatMoney(first);
-  if (text.find('.') <= 10) FUZZ_CHECK(text == FormatMoney(second));
+// Money read from a file is whole cents the text can hold, so it survives a save exactly.
+bool Holdable(Money m) {
+  return m.InCents() >= -99999999999 && m.InCents() <= 999999999999;
+}
+void CheckMoney(Money first, Money second) {
+  FUZZ_CHECK(Holdable(first) && first == second);
 }
 
 TGame FreshGame(const std::string& settingsDir) {
@@ -217,7 +217,7 @@ void CheckSettings(const TFuzzDir& dir, const uint8_t* data, size_t size, const 
   ReadSavedGames(first);
   for (const TSavedGame& s : SavedGames) {
     FUZZ_CHECK(s.Name.size() <= 100 && s.Date.size() <= 9);
-    FUZZ_CHECK(std::isfinite(s.Credits) && std::isfinite(s.Borrowed) && std::isfinite(s.BonusPool));
+    FUZZ_CHECK(Holdable(s.Credits) && Holdable(s.Borrowed) && Holdable(s.BonusPool));
   }
   CheckSlotSave(first, 1 + (size > 0 ? data[size - 1] % 8 : 0), name);
 }

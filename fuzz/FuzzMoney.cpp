@@ -77,8 +77,9 @@ void CheckFormat(double x) {
   // While the whole part, sign included, fits the ten characters that are read back, the text
   // reads back within half a cent and to itself (-999999999.995 is "-1000000000.00": too long).
   if (text.find('.') <= 10) {
-    const double back = ParseMoney(text);
-    FUZZ_CHECK(std::fabs(back - x) <= 0.005 + std::fabs(x) * 1e-15 + 1e-9);
+    const Money back = ParseMoney(text);
+    FUZZ_CHECK(std::fabs(static_cast<double>(back.InCents()) / 100 - x) <=
+               0.005 + std::fabs(x) * 1e-15 + 1e-9);
     FUZZ_CHECK(FormatMoney(back) == text);
   }
 }
@@ -90,8 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckTrim(t);
   CheckReadNumber(t);
 
-  const double m = ParseMoney(t);
-  FUZZ_CHECK(std::isfinite(m));
+  const Money m = ParseMoney(t);
+  // Whole cents that the text can hold: at most ten characters before the point.
+  FUZZ_CHECK(m.InCents() >= -99999999999 && m.InCents() <= 999999999999);
   // Only the first ten characters of the whole part and two of the cents are read.
   const size_t dot = t.find('.');
   if (dot != std::string::npos && dot > 10) {
@@ -99,9 +101,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(ParseMoney(cut) == m);
   }
   // Money texts as the files hold them come back unchanged (up to ten digits before the
-  // point, counting a minus sign).
+  // point, counting a minus sign), and what was read writes and reads back to itself.
   if (IsMoneyText(t) && t.size() <= 13) FUZZ_CHECK(FormatMoney(m) == t);
-  CheckFormat(m);
+  FUZZ_CHECK(ParseMoney(FormatMoney(m)) == m);
+  FUZZ_CHECK(FormatMoneyPadded(m) == FormatMoneyPadded(static_cast<double>(m.InCents()) / 100));
+  CheckFormat(static_cast<double>(m.InCents()) / 100);
 
   if (size >= sizeof(double)) {
     double x = 0;

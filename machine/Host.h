@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "machine/Money.h"
+
 // The nine sound requests; the host applies the switches.
 enum class Effect { Stop, Spin, Coin, Credit, Win, Lose, PowerUp, PowerDown, Bonus };
 
@@ -34,7 +36,7 @@ struct Host {
   // Redraws one meter in place.
   virtual void Redraw(FaceElement e) = 0;
   // Deals the wager out on the bet lamp panel (UpdateLineBets' drawing).
-  virtual void DrawLamps(double coinValue, double wager) = 0;
+  virtual void DrawLamps(Money coinValue, Money wager) = 0;
   // Draws the three reels at these positions (0..39) at their places.
   virtual void DrawReels(const std::array<int, 3>& positions) = 0;
   // Draws payline k (1..5) across the reel window.
@@ -46,7 +48,7 @@ struct Host {
   // An information box with an OK button.
   virtual void Inform(std::string_view text) = 0;
   // The modal double-or-nothing card game; may change spinWin.
-  virtual void OfferCardGame(double& spinWin) = 0;
+  virtual void OfferCardGame(Money& spinWin) = 0;
   // Enables or disables Bet 1, Bet 5, Bet Max and Spin together.
   virtual void SetBetButtonsEnabled(bool enabled) = 0;
   // Gives the input focus back to the Spin button.

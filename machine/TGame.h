@@ -6,20 +6,22 @@
 #include <cstdint>
 #include <string>
 
+#include "machine/Money.h"
+
 // Symbol codes stored in the reel strips as '0'..'6'.
 enum Symbol : int { GAIN = 0, LOSS = 6 };
 
 // One row of the coin-value table of the "&Bet Amount" menu.
 struct CoinRow {
   const char* Caption;  // menu caption, UTF-8 ("$5", "50¢", ...)
-  double Value;         // dollars per coin
+  Money Value;          // one coin
 };
-inline constexpr std::array<CoinRow, 6> CoinTable{{{"$5", 5.00},
-                                                   {"$1", 1.00},
-                                                   {"50\u00a2", 0.50},
-                                                   {"25\u00a2", 0.25},
-                                                   {"10\u00a2", 0.10},
-                                                   {"5\u00a2", 0.05}}};
+inline constexpr std::array<CoinRow, 6> CoinTable{{{"$5", Money::Cents(500)},
+                                                   {"$1", Money::Cents(100)},
+                                                   {"50\u00a2", Money::Cents(50)},
+                                                   {"25\u00a2", Money::Cents(25)},
+                                                   {"10\u00a2", Money::Cents(10)},
+                                                   {"5\u00a2", Money::Cents(5)}}};
 
 // Milliseconds per animation step for Speed 0 (Fast), 1 (Medium), 2 (Slow).
 inline constexpr std::array<int, 3> SpeedDelays{10, 35, 55};
@@ -38,17 +40,17 @@ inline constexpr int32_t ButtonFaceColor = static_cast<int32_t>(0x8000000F);
 // Everything the player's machine is made of. Arrays are 0-based: LineBets[0] is payline 1,
 // ReelStops[0] reel 1.
 struct TGame {
-  // Money, dollars.
-  double Credits = 1000.00;
-  double Borrowed = 1000.00;
-  double BonusPool = 50.00;
-  double CoinValue = 0.25;
-  double Wager = 0;
-  double LastWager = 0;
-  double SpinWin = 0;
-  double WinPending = 0;
-  std::array<double, 5> LineBets{};  // money on each payline
-  std::array<double, 5> LinePays{};  // pay factor won by each payline on the last spin
+  // Money, in whole cents.
+  Money Credits = Money::Dollars(1000);
+  Money Borrowed = Money::Dollars(1000);
+  Money BonusPool = Money::Dollars(50);
+  Money CoinValue = Money::Cents(25);
+  Money Wager;
+  Money LastWager;
+  Money SpinWin;
+  Money WinPending;
+  std::array<Money, 5> LineBets{};  // money on each payline
+  std::array<int, 5> LinePays{};    // pay factor won by each payline on the last spin
 
   // Counters.
   int32_t Spins = 0;

@@ -1,6 +1,8 @@
 #include "machine/TMachine.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -17,21 +19,22 @@ int SymbolAt(const std::string& strip, int index0) {
   return strip[static_cast<size_t>(index0 % 20)] - '0';
 }
 
-// Coins left in an amount; a hair of rounding below a whole coin still counts as that coin,
-// so each pause band starts exactly at its number of coins.
-double CoinsLeft(double amount, double coinValue) { return amount / coinValue + 1e-6; }
-
 // Pauses after each counted coin by the coins still to come: fewer than 6, 15, 50, 100, 500,
 // or more. The count-up pauses longer as fewer coins remain; the pool pays out more slowly.
 using PauseTable = std::array<double, 6>;
 constexpr PauseTable kCountUpPauses{0.06, 0.035, 0.025, 0.01, 0.0025, 0.001};
 constexpr PauseTable kPoolPauses{0.25, 0.15, 0.1, 0.05, 0.01, 0.005};
 
-double PauseFor(double coins, const PauseTable& pauses) {
-  constexpr std::array<double, 5> bands{6, 15, 50, 100, 500};
+double PauseFor(Money left, Money coinValue, const PauseTable& pauses) {
+  constexpr std::array<int, 5> bands{6, 15, 50, 100, 500};
   for (size_t i = 0; i < bands.size(); ++i)
-    if (coins < bands[i]) return pauses[i];
+    if (left < coinValue * bands[i]) return pauses[i];
   return pauses[5];
+}
+
+// Counters stop at their largest value instead of wrapping to a negative one.
+void CountOne(int32_t& counter) {
+  if (counter < std::numeric_limits<int32_t>::max()) ++counter;
 }
 
 }  // namespace
@@ -63,6 +66,13 @@ std::array<int, 3> PaylineCells(int k) {
   }
 }
 
+void SetReelStrips(TGame& g) {
+  for (int r = 0; r < 3; ++r) g.ReelStrips[r] = NormalStrips[r];
+  // A won bonus keeps reel 2 on its free-spin strip for as long as free spins remain.
+  if (g.FreeSpins > 0) g.ReelStrips[1] = FreeSpinStrip;
+  ComputeReelGrid(g);
+}
+
 struct TMachine::BusyScope {
   explicit BusyScope(TMachine& m) : m_(m) {
     if (m_.busy_++ == 0) m_.host_.StateChanged();
@@ -77,13 +87,11 @@ TMachine::TMachine(TGame& game, Host& host) : g_(game), host_(host) {}
 
 void TMachine::ClearWins() {
   g_.LinePays.fill(0);
-  g_.SpinWin = 0;
+  g_.SpinWin = Money();
 }
 
-void TMachine::UpdateLineBets(double coinValue, double wager) {
-  int n = coinValue > 0 ? static_cast<int>(std::lround(wager / coinValue)) : 0;
-  if (n < 0) n = 0;
-  if (n > kCoinsMax) n = kCoinsMax;
+void TMachine::UpdateLineBets(Money coinValue, Money wager) {
+  const int n = static_cast<int>(std::clamp<int64_t>(wager.CoinsOf(coinValue), 0, kCoinsMax));
   for (int line = 1; line <= 5; ++line) {
     int coins = n >= line ? (n - line) / 5 + 1 : 0;
     g_.LineBets[line - 1] = coins * coinValue;
@@ -115,7 +123,7 @@ void TMachine::PlaceCoins(int most) {
 
 void TMachine::BitBtn1Click() {
   // Coins placed while free spins remain would be overwritten by the free spin's wager.
-  if (Busy() || g_.FreeSpins > 0) return;
+  if (Busy() || closing_ || g_.FreeSpins > 0) return;
   ClearWins();
   if (g_.Credits < g_.CoinValue) return;
   PlaceCoin();
@@ -123,17 +131,17 @@ void TMachine::BitBtn1Click() {
 }
 
 void TMachine::BitBtn2Click() {
-  if (Busy() || g_.FreeSpins > 0) return;
+  if (Busy() || closing_ || g_.FreeSpins > 0) return;
   ClearWins();
-  int placed = static_cast<int>(std::lround(g_.Wager / g_.CoinValue));
-  int k = std::min(5, kCoinsMax - placed);
-  if (g_.Credits < k * g_.CoinValue) return;
+  const int64_t placed = std::clamp<int64_t>(g_.Wager.CoinsOf(g_.CoinValue), 0, kCoinsMax);
+  const int64_t k = std::min<int64_t>(5, kCoinsMax - placed);
+  if (g_.Credits < g_.CoinValue * k) return;
   PlaceCoins(5);
   if (g_.Wager >= kCoinsMax * g_.CoinValue) Button1Click();
 }
 
 void TMachine::BitBtn3Click() {
-  if (Busy() || g_.FreeSpins > 0) return;
+  if (Busy() || closing_ || g_.FreeSpins > 0) return;
   ClearWins();
   if (kCoinsMax * g_.CoinValue - g_.Wager > g_.Credits) return;
   PlaceCoins(kCoinsMax);
@@ -141,14 +149,15 @@ void TMachine::BitBtn3Click() {
 }
 
 void TMachine::ChooseCoinValue(int bet) {
-  if (g_.Spins <= 0 || Busy() || bet < 0 || bet >= static_cast<int>(CoinTable.size())) return;
+  if (g_.Spins <= 0 || !CoinValueOpen() || bet < 0 || bet >= static_cast<int>(CoinTable.size()))
+    return;
   g_.CoinValue = CoinTable[bet].Value;
   g_.BonusPool = kPoolBaseCoins * g_.CoinValue;
   g_.PowerPts = 0;
   // A placed wager goes back to the credits; they are not converted to the new coin.
   g_.Credits += g_.Wager;
-  g_.Wager = 0;
-  g_.LastWager = 0;
+  g_.Wager = Money();
+  g_.LastWager = Money();
   g_.Bet = static_cast<uint8_t>(bet);
   host_.Repaint();
   host_.StateChanged();
@@ -169,7 +178,7 @@ void TMachine::WaitSeconds(double seconds) {
 }
 
 void TMachine::AddPoolContribution() {
-  if (g_.Wager >= kCoinsMax * g_.CoinValue) g_.BonusPool += 0.04 * g_.Wager;
+  if (g_.Wager >= kCoinsMax * g_.CoinValue) g_.BonusPool += g_.Wager.PoolShare();
   host_.Redraw(FaceElement::Bonus);
 }
 
@@ -180,9 +189,9 @@ void TMachine::Button1Click() {
     host_.Redraw(FaceElement::FreeSpinsLeft);
     g_.Wager = g_.LastWager;
     UpdateLineBets(g_.CoinValue, g_.Wager);
-  } else if (g_.Wager != 0) {
+  } else if (g_.Wager != Money()) {
     AddPoolContribution();
-  } else if (g_.LastWager > 0) {
+  } else if (g_.LastWager > Money()) {
     if (g_.Credits < g_.LastWager) {
       g_.AutoSpin = false;
       host_.StateChanged();
@@ -207,10 +216,10 @@ void TMachine::Button1Click() {
     const bool freeSpin = g_.FreeSpins > 0;
     host_.SetTimer3(false);
     if (freeSpin) {
-      ++g_.FreeSpinCount;
+      CountOne(g_.FreeSpinCount);
       host_.Redraw(FaceElement::FreeSpinCount);
     } else {
-      ++g_.Spins;
+      CountOne(g_.Spins);
       host_.Redraw(FaceElement::Spins);
     }
     host_.SetBetButtonsEnabled(false);
@@ -224,12 +233,12 @@ void TMachine::Button1Click() {
     host_.SetTimer3(true);
     ComputeReelGrid(g_);
     EvaluatePaylines();
-    if (g_.WinPending > 0) CountUpWin();
+    if (g_.WinPending > Money()) CountUpWin();
     if (g_.FreeSpins == 0) UpdateBonusMeter();
     host_.SetBetButtonsEnabled(true);
     host_.FocusSpinButton();
     g_.LastWager = g_.Wager;
-    g_.Wager = 0;
+    g_.Wager = Money();
     FreeSpinBookkeeping();
   }
   if (g_.AutoSpin || g_.FreeSpins > 0) host_.SetTimer1(true);
@@ -273,17 +282,18 @@ void TMachine::AnimationStep(int s, std::array<int, 3>& pos) {
 }
 
 void TMachine::EvaluatePaylines() {
-  g_.SpinWin = 0;
+  g_.SpinWin = Money();
   for (int line = 1; line <= 5; ++line) {
     auto cells = PaylineCells(line);
     int factor = PayFactor(g_.ReelGrid[cells[0]], g_.ReelGrid[cells[1]], g_.ReelGrid[cells[2]]);
     g_.LinePays[line - 1] = factor;
-    g_.SpinWin += factor * g_.LineBets[line - 1];
+    g_.SpinWin += g_.LineBets[line - 1] * factor;
     if (factor > 0) host_.DrawPayline(line);
   }
-  if (g_.SpinWin > 0) {
+  if (g_.SpinWin > Money()) {
     host_.Play(Effect::Win);
-    if (g_.AceyDucey && !g_.AutoSpin) host_.OfferCardGame(g_.SpinWin);
+    // A player who is closing the game is not asked to gamble: the win is counted in as won.
+    if (g_.AceyDucey && !g_.AutoSpin && !closing_) host_.OfferCardGame(g_.SpinWin);
     g_.WinPending = g_.SpinWin;
     host_.Redraw(FaceElement::Won);
     UpdateLineBets(g_.CoinValue, g_.Wager);
@@ -292,13 +302,25 @@ void TMachine::EvaluatePaylines() {
   }
 }
 
-void TMachine::CountIntoCredits(double& amount, bool (*more)(double),
-                                const std::array<double, 6>& pauses, FaceElement meter) {
+void TMachine::CountIntoCredits(Money& amount, Money leave, const std::array<double, 6>& pauses,
+                                FaceElement meter) {
   BusyScope busy(*this);
-  while (more(amount)) {
-    double wait = PauseFor(CoinsLeft(amount, g_.CoinValue), pauses);
-    g_.Credits += g_.CoinValue;
-    amount -= g_.CoinValue;
+  const Money coin = g_.CoinValue;
+  if (coin <= Money()) return;
+  while (amount > leave) {
+    if (closing_) {
+      // The player is leaving: the coins still to come go in at once and silently, exactly as
+      // many as the count would have moved (a part of a coin counts as a whole one).
+      const int64_t coins = ((amount - leave).InCents() + coin.InCents() - 1) / coin.InCents();
+      g_.Credits += coin * coins;
+      amount -= coin * coins;
+      host_.Redraw(FaceElement::Credits);
+      host_.Redraw(meter);
+      break;
+    }
+    const double wait = PauseFor(amount, coin, pauses);
+    g_.Credits += coin;
+    amount -= coin;
     host_.Redraw(FaceElement::Credits);
     host_.Redraw(meter);
     host_.Play(Effect::Credit);
@@ -307,8 +329,8 @@ void TMachine::CountIntoCredits(double& amount, bool (*more)(double),
 }
 
 void TMachine::CountUpWin() {
-  CountIntoCredits(
-      g_.WinPending, [](double left) { return left > 0.04; }, kCountUpPauses, FaceElement::Won);
+  // The count stops once less than a nickel is left.
+  CountIntoCredits(g_.WinPending, Money::Cents(4), kCountUpPauses, FaceElement::Won);
 }
 
 void TMachine::UpdateBonusMeter() {
@@ -323,15 +345,15 @@ void TMachine::UpdateBonusMeter() {
     host_.DrawBonusMeter(false);
   } else if (gains > 0) {
     host_.Play(Effect::PowerUp);
-    g_.PowerPts = std::min(100, g_.PowerPts + 10 * gains);
+    // Widened first: a stored meter near the largest integer must not wrap.
+    g_.PowerPts = static_cast<int32_t>(std::min<int64_t>(100, int64_t{g_.PowerPts} + 10 * gains));
     host_.DrawBonusMeter(true);
   }
 }
 
 void TMachine::PayBonusPool() {
   // A remainder of a cent or more that is less than a coin still pays a whole coin.
-  CountIntoCredits(
-      g_.BonusPool, [](double left) { return left >= 0.01; }, kPoolPauses, FaceElement::Bonus);
+  CountIntoCredits(g_.BonusPool, Money(), kPoolPauses, FaceElement::Bonus);
 }
 
 void TMachine::FreeSpinBookkeeping() {
@@ -340,9 +362,8 @@ void TMachine::FreeSpinBookkeeping() {
     g_.PowerPts = 0;
     if (g_.FreeSpins == 0) {
       g_.BonusPool = kPoolBaseCoins * g_.CoinValue;
-      g_.ReelStrips[1] = NormalStrips[1];
       // The window now shows reel 2's normal strip; the blinking follows what is shown.
-      ComputeReelGrid(g_);
+      SetReelStrips(g_);
       host_.Repaint();
     }
   } else if (g_.PowerPts >= 100) {
@@ -350,8 +371,7 @@ void TMachine::FreeSpinBookkeeping() {
     PayBonusPool();
     g_.FreeSpins = kFreeSpinAward;
     g_.PowerPts = 0;
-    g_.ReelStrips[1] = FreeSpinStrip;
-    ComputeReelGrid(g_);
+    SetReelStrips(g_);
     host_.Repaint();
   }
 }
@@ -359,7 +379,11 @@ void TMachine::FreeSpinBookkeeping() {
 void TMachine::Timer1Timer() {
   // A tick that arrives while money is in motion waits for the next one.
   if (Busy()) return;
-  if ((g_.AutoSpin && g_.LastWager > 0 && g_.Credits >= g_.LastWager) || g_.FreeSpins > 0) {
+  if (closing_) {
+    host_.SetTimer1(false);
+    return;
+  }
+  if ((g_.AutoSpin && g_.LastWager > Money() && g_.Credits >= g_.LastWager) || g_.FreeSpins > 0) {
     host_.SetTimer1(false);
     Button1Click();
   } else {
@@ -371,20 +395,35 @@ void TMachine::Timer1Timer() {
 
 void TMachine::AutoSpin2Click() {
   g_.AutoSpin = !g_.AutoSpin;
-  host_.SetTimer1(!host_.Timer1Enabled());
+  // A won bonus's free spins run to their end whatever the check mark says (their timer is
+  // left alone); the check mark decides what follows them.
+  if (g_.FreeSpins <= 0) host_.SetTimer1(!host_.Timer1Enabled());
   host_.StateChanged();
+}
+
+void TMachine::HandBackWager() {
+  if (Busy() || g_.Wager == Money()) return;
+  g_.Credits += g_.Wager;
+  g_.Wager = Money();
+  host_.Redraw(FaceElement::Credits);
+  host_.Redraw(FaceElement::Wager);
+}
+
+void TMachine::RequestClose() {
+  closing_ = true;
+  host_.SetTimer1(false);
 }
 
 bool TMachine::NewGame2Click() {
   if (Busy()) return false;
   g_.BonusPool = kPoolBaseCoins * g_.CoinValue;
-  g_.Wager = 0;
-  g_.LastWager = 0;
+  g_.Wager = Money();
+  g_.LastWager = Money();
   g_.Spins = 0;
   g_.FreeSpinCount = 0;
   g_.PowerPts = 0;
-  g_.Credits = 1000.00;
-  g_.Borrowed = 1000.00;
+  g_.Credits = Money::Dollars(1000);
+  g_.Borrowed = Money::Dollars(1000);
   host_.Repaint();
   return true;
 }

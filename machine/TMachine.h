@@ -13,6 +13,9 @@ void ComputeReelGrid(TGame& g);
 int PayFactor(int reel1, int reel2, int reel3);
 // The three ReelGrid entries of payline k (1..5).
 std::array<int, 3> PaylineCells(int k);
+// Gives the reels the strips they carry now (reel 2's free-spin strip while free spins
+// remain) and recomputes ReelGrid.
+void SetReelStrips(TGame& g);
 
 class TMachine {
  public:
@@ -22,12 +25,15 @@ class TMachine {
   void BitBtn1Click();
   void BitBtn2Click();
   void BitBtn3Click();
-  // A coin-value menu entry (row 0..5 of CoinTable); ignored in a fresh game or while busy.
+  // A coin-value menu entry (row 0..5 of CoinTable); ignored in a fresh game, while money is
+  // in motion and while free spins remain.
   void ChooseCoinValue(int bet);
+  // True when the coin value may change now (the window greys its menu otherwise).
+  bool CoinValueOpen() const { return !Busy() && g_.FreeSpins <= 0; }
   // Fast, Medium or Slow (0..2).
   void ChooseSpeed(int speed);
   // Deals the wager out to LineBets and redraws the lamp panel.
-  void UpdateLineBets(double coinValue, double wager);
+  void UpdateLineBets(Money coinValue, Money wager);
 
   // The spin.
   void Button1Click();
@@ -48,6 +54,15 @@ class TMachine {
   // "&New Game"; returns false when refused because a spin or count is running.
   bool NewGame2Click();
 
+  // Returns a placed wager that was never spun to the credits (the window's close does this
+  // before it saves); does nothing while money is in motion.
+  void HandBackWager();
+  // The window is closing: no new bet or automatic spin starts, a won spin skips the card
+  // game and what is still being counted goes into the credits at once.
+  void RequestClose();
+  // True once a close has been asked for.
+  bool ClosePending() const { return closing_; }
+
   // True while a spin, a coin-by-coin bet, a count-up or a payout is running: the money
   // is in motion, so nothing may swap the game underneath it.
   bool Busy() const { return busy_ > 0; }
@@ -64,12 +79,14 @@ class TMachine {
   void AnimateReels(std::array<int, 3>& pos);
   void AnimationStep(int s, std::array<int, 3>& pos);
   void ClearWins();
-  // Moves an amount into the credits coin by coin while more(amount), pausing by the coins
-  // left (fewer than 6, 15, 50, 100, 500, or more), redrawing CREDITS and the amount's meter.
-  void CountIntoCredits(double& amount, bool (*more)(double), const std::array<double, 6>& pauses,
+  // Moves an amount into the credits coin by coin while more than `leave` is left, pausing
+  // by the coins left (fewer than 6, 15, 50, 100, 500, or more), redrawing CREDITS and the
+  // amount's meter.
+  void CountIntoCredits(Money& amount, Money leave, const std::array<double, 6>& pauses,
                         FaceElement meter);
 
   TGame& g_;
   Host& host_;
   int busy_ = 0;
+  bool closing_ = false;
 };

@@ -1,5 +1,6 @@
 #include "store/Money.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -47,6 +48,10 @@ std::string FormatMoneyPadded(double x) {
 
 std::string FormatMoney(double x) { return TrimSpaces(FormatMoneyPadded(x)); }
 
+std::string FormatMoneyPadded(Money m) { return m.Padded(); }
+
+std::string FormatMoney(Money m) { return TrimSpaces(m.Padded()); }
+
 double ReadNumber(std::string_view t) {
   size_t i = 0;
   while (i < t.size() && t[i] == ' ') ++i;
@@ -88,7 +93,10 @@ double ReadNumber(std::string_view t) {
   return std::isfinite(whole) ? whole : 0;
 }
 
-double ParseMoney(std::string_view text) {
+namespace {
+
+// The number the text stands for, before it becomes whole cents.
+double ParseMoneyReal(std::string_view text) {
   size_t dot = text.find('.');
   if (dot == std::string_view::npos) return ReadNumber(text);
   double hundredths = ReadNumber(text.substr(dot + 1, 2));
@@ -101,6 +109,23 @@ double ParseMoney(std::string_view text) {
   size_t s = wholeText.find_first_not_of(' ');
   if (s != std::string_view::npos && wholeText[s] == '-') return -(std::fabs(whole) + cents);
   return whole + cents;
+}
+
+}  // namespace
+
+Money ParseMoney(std::string_view text) {
+  // The number is rounded to the cent exactly as the file's text rounds it, and an amount too
+  // long for the text loses what reading the text back would lose (all but the first ten
+  // characters of its whole part); so a loaded amount is always what a save and load keep.
+  const std::string written = FormatMoney(ParseMoneyReal(text));
+  const size_t dot = written.find('.');
+  const std::string_view whole = std::string_view(written).substr(0, std::min<size_t>(dot, 10));
+  const bool negative = !whole.empty() && whole[0] == '-';
+  int64_t cents = 0;
+  for (char c : whole)
+    if (c >= '0' && c <= '9') cents = cents * 10 + (c - '0');
+  cents = cents * 100 + (written[dot + 1] - '0') * 10 + (written[dot + 2] - '0');
+  return Money::Cents(negative ? -cents : cents);
 }
 
 std::string TrimSpaces(std::string_view text) {

@@ -10,7 +10,7 @@
 
 struct TSavedGame {
   std::string Name;
-  double Credits = 0, Borrowed = 0, BonusPool = 0;
+  Money Credits, Borrowed, BonusPool;
   int32_t Spins = 0, FreeSpinCount = 0, PowerPts = 0;
   std::string Date;
 };

@@ -12,7 +12,7 @@ namespace {
 
 const std::string kSection = "Settings";
 
-double ReadMoney(const TIniFile& ini, const char* key, double current) {
+Money ReadMoney(const TIniFile& ini, const char* key, Money current) {
   std::string text = ini.ReadString(kSection, key, FormatMoneyPadded(current));
   return ParseMoney(std::string_view(text).substr(0, 30));
 }

@@ -16,29 +16,9 @@
 #include <QScreen>
 
 #include "help/Help.h"
+#include "machine/Bank.h"
 
 namespace {
-
-struct AmountRow {
-  double Amount;
-  double CreditsNeeded;
-  double BorrowedNeeded;
-  const char* Short;    // the message when the credits do not cover the amount
-  const char* Picture;  // the amount written on the button, UTF-8
-};
-
-// The 1-cent row asks for a borrowed amount of 0.009 so that an owed cent stored a hair under
-// 0.01 can still be paid back.
-constexpr std::array<AmountRow, 6> kRows{{
-    {1000, 1000, 1000, "You do not have 1000 credits!", "$1,000"},
-    {100, 100, 100, "You do not have 100 credits!", "$100"},
-    {10, 10, 10, "You do not have 10 credits!", "$10"},
-    {1, 1, 1, "You do not have 1 credit!", "$1"},
-    {0.10, 0.10, 0.10, "You do not have 0.10 credits!", "10\u00a2"},
-    {0.01, 0.01, 0.009, "You do not have 0.01 credits!", "1\u00a2"},
-}};
-
-const char* const kOverpay = "You cannot pay back more credits than you have borrowed!";
 
 void DrawBanknote(QPainter& p, const QRectF& r, const QString& text) {
   QLinearGradient paper(r.topLeft(), r.bottomRight());
@@ -90,7 +70,7 @@ QPixmap TBorrowC::AmountPicture(int button) {
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
-  const QString text = QString::fromUtf8(kRows[button - 1].Picture);
+  const QString text = QString::fromUtf8(BankAmounts[button - 1].Picture);
   QRectF box(1, 1, 70, 47);
   if (button <= 4) {
     DrawBanknote(p, box, text);
@@ -116,7 +96,7 @@ TBorrowC::TBorrowC(TGame& g, const TGlyphs& glyphs, QWidget* parent)
     b->setIcon(AmountPicture(i + 1));
     b->setIconSize(QSize(72, 49));
     b->setAutoDefault(false);
-    b->setAccessibleName(QString::fromUtf8(kRows[i].Picture));
+    b->setAccessibleName(QString::fromUtf8(BankAmounts[i].Picture));
     connect(b, &QPushButton::clicked, this, [this, i] { AmountClick(i + 1); });
     *amount[i] = b;
   }
@@ -159,19 +139,12 @@ TBorrowC::TBorrowC(TGame& g, const TGlyphs& glyphs, QWidget* parent)
 
 void TBorrowC::AmountClick(int button) {
   if (button < 1 || button > 6) return;
-  const AmountRow& row = kRows[button - 1];
+  Bank bank(game_);
   if (RadioButton1->isChecked()) {
-    game_.Credits += row.Amount;
-    game_.Borrowed += row.Amount;
-  } else if (game_.Credits < row.CreditsNeeded) {
-    Inform(row.Short);
+    bank.Borrow(button - 1);
+  } else if (std::string_view refused = bank.PayBack(button - 1); !refused.empty()) {
+    Inform(QString::fromUtf8(refused.data(), static_cast<int>(refused.size())));
     return;
-  } else if (game_.Borrowed < row.BorrowedNeeded) {
-    Inform(kOverpay);
-    return;
-  } else {
-    game_.Credits -= row.Amount;
-    game_.Borrowed -= row.Amount;
   }
   FormPaint();
   update();
@@ -201,13 +174,9 @@ void TBorrowC::FormPaint() {
     p.drawText(outer - tw - 20, 20 + fm.ascent(), "Credits:");
     p.drawText(20, 20 + fm.ascent(), "Borrowed:");
   }
-  // Glyph text, not locale text: "%10.2f" with a '.' whatever the user's locale.
-  QByteArray credits = QString::asprintf("%10.2f", game_.Credits).toLatin1();
-  QByteArray borrowed = QString::asprintf("%10.2f", game_.Borrowed).toLatin1();
-  DrawDigits(canvas_, glyphs_, std::string_view(credits.constData(), credits.size()), width() - 30,
-             40, false, 2);
-  DrawDigits(canvas_, glyphs_, std::string_view(borrowed.constData(), borrowed.size()), 20, 40,
-             true, 4);
+  // Glyph text, not locale text: two decimals with a '.' whatever the user's locale.
+  DrawDigits(canvas_, glyphs_, game_.Credits.Padded(), width() - 30, 40, false, 2);
+  DrawDigits(canvas_, glyphs_, game_.Borrowed.Padded(), 20, 40, true, 4);
 }
 
 void TBorrowC::Inform(const QString& text) {

@@ -19,10 +19,9 @@
 
 namespace {
 
-QString MoneyLabel(double v, const char* what) {
-  // "%10.2f" then trimmed: 1000.00 credits, with '.' whatever the locale.
-  return QString::fromStdString(TrimSpaces(QString::asprintf("%10.2f", v).toStdString())) + " " +
-         what;
+QString MoneyLabel(Money v, const char* what) {
+  // Two decimals, trimmed: 1000.00 credits, with '.' whatever the locale.
+  return QString::fromStdString(FormatMoney(v)) + " " + what;
 }
 
 }  // namespace

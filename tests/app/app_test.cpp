@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/Dollars.h"
 #include "app/Dirs.h"
 #include "app/TForm1.h"
 #include "audio/AudioDialogs.h"
@@ -122,8 +123,8 @@ TEST_F(Window, MenuBar) {
 // A fresh installation starts with the defaults and their check marks.
 TEST_F(Window, FreshStartDefaults) {
   Open();
-  EXPECT_DOUBLE_EQ(game.Credits, 1000.00);
-  EXPECT_DOUBLE_EQ(game.BonusPool, 50.00);
+  EXPECT_EQ(game.Credits, 1000.00_usd);
+  EXPECT_EQ(game.BonusPool, 50.00_usd);
   EXPECT_TRUE(form->N25c1->isChecked());
   EXPECT_FALSE(form->N5001->isChecked());
   EXPECT_TRUE(form->Fast1->isChecked());
@@ -142,8 +143,8 @@ TEST_F(Window, FreshStartDefaults) {
 TEST_F(Window, StartUpAppliesTheSettings) {
   Open("[Settings]\nBet=0\nBonusPool=77.00\nSpeed=2\nsndLose=1\nBackBMP=/nowhere.bmp\n"
        "WinSound=/missing.wav\n");
-  EXPECT_DOUBLE_EQ(game.CoinValue, 5.00);
-  EXPECT_DOUBLE_EQ(game.BonusPool, 77.00);
+  EXPECT_EQ(game.CoinValue, 5.00_usd);
+  EXPECT_EQ(game.BonusPool, 77.00_usd);
   EXPECT_TRUE(form->N5001->isChecked());
   EXPECT_TRUE(form->Slow1->isChecked());
   EXPECT_EQ(game.SpinDelay, 55);
@@ -156,7 +157,7 @@ TEST_F(Window, StartUpAppliesTheSettings) {
   TGame other;
   game = other;
   Open("[Settings]\nBet=7\nSpeed=9\n");
-  EXPECT_DOUBLE_EQ(game.CoinValue, 0.25);
+  EXPECT_EQ(game.CoinValue, 0.25_usd);
   for (QAction* a : {form->N5001, form->N1001, form->N50c1, form->N25c1, form->N10c1, form->N5c1})
     EXPECT_FALSE(a->isChecked());
   EXPECT_TRUE(form->Fast1->isChecked());
@@ -173,9 +174,9 @@ TEST_F(Window, BetMaxSpinsThroughTheWindow) {
   game.AceyDucey = false;
   QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
   EXPECT_EQ(game.Spins, 1);
-  EXPECT_EQ(game.Wager, 0);
-  EXPECT_DOUBLE_EQ(game.LastWager, 6.25);
-  EXPECT_NEAR(game.Credits, 1000 - 6.25 + game.SpinWin, 1e-9);
+  EXPECT_EQ(game.Wager, 0_usd);
+  EXPECT_EQ(game.LastWager, 6.25_usd);
+  EXPECT_EQ(game.Credits, 1000_usd - 6.25_usd + game.SpinWin);
   EXPECT_TRUE(form->Button1->isEnabled());
   EXPECT_TRUE(form->Timer3.isActive());
   // Enter repeats the bet.
@@ -218,7 +219,7 @@ TEST_F(Window, DuringASpin) {
 TEST_F(Window, CloseReturnsAnUnspunWager) {
   Open();
   QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
-  EXPECT_DOUBLE_EQ(game.Credits, 999.75);
+  EXPECT_EQ(game.Credits, 999.75_usd);
   form->close();
   std::string ini = ReadFile(game.SettingsDir + "ZANDOR.INI");
   EXPECT_NE(ini.find("Credits=1000.00\n"), std::string::npos);
@@ -278,9 +279,9 @@ TEST_F(Window, BackgroundChoices) {
 TEST_F(Window, WinningSpinOffersTheCardGame) {
   Open();
   game.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // 4 4 4 on line 2, 5 5 1 on line 1
-  form->Machine.UpdateLineBets(0.25, 2.50);
+  form->Machine.UpdateLineBets(0.25_usd, 2.50_usd);
   QString caption;
-  double seen = 0;
+  Money seen;
   QTimer::singleShot(300, [&] {
     QWidget* dlg = QApplication::activeModalWidget();
     ASSERT_NE(dlg, nullptr);
@@ -290,8 +291,8 @@ TEST_F(Window, WinningSpinOffersTheCardGame) {
   });
   form->Machine.EvaluatePaylines();
   EXPECT_EQ(caption, "Double or Nothing Card Game");
-  EXPECT_DOUBLE_EQ(seen, 6.00);
-  EXPECT_DOUBLE_EQ(game.WinPending, 6.00);
+  EXPECT_EQ(seen, 6.00_usd);
+  EXPECT_EQ(game.WinPending, 6.00_usd);
 
   form->AceyDucey1->trigger();
   EXPECT_FALSE(game.AceyDucey);
@@ -325,7 +326,7 @@ TEST_F(Window, NoMediaAtAll) {
   form->Machine.ChooseSpeed(0);
   QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
   EXPECT_EQ(game.Spins, 1);
-  EXPECT_NEAR(game.Credits, 1000 - 6.25 + game.SpinWin, 1e-9);
+  EXPECT_EQ(game.Credits, 1000_usd - 6.25_usd + game.SpinWin);
   // The chart says its picture is missing and still opens.
   messages.clear();
   bool chartOpen = false;
@@ -365,7 +366,7 @@ TEST_F(Window, EmptyAndTruncatedMedia) {
     if (empty) EXPECT_GE(messages.size(), 2u);
     QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
     EXPECT_EQ(game.Spins, 1);
-    EXPECT_NEAR(game.Credits, 1000 - 6.25 + game.SpinWin, 1e-9);
+    EXPECT_EQ(game.Credits, 1000_usd - 6.25_usd + game.SpinWin);
     QTest::qWait(1500);  // the music starts and, with broken songs, says so
     form->close();
     form.reset();

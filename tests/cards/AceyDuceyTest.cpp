@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "tests/support/Dollars.h"
 #include "cards/AceyDucey.h"
 #include "machine/TGame.h"
 #include "tests/cards/Decks.h"
@@ -59,10 +60,10 @@ TEST(AceyDuceyRules, ShuffleIsFixedBySeedAndAPermutation) {
 
 // The winnings line has one blank after the colon on opening and two after a draw.
 TEST(AceyDuceyRules, WinningsText) {
-  EXPECT_EQ(WinningsText(12.5, false), "Winnings:      12.50");
-  EXPECT_EQ(WinningsText(50, true), "Winnings:       50.00");
-  EXPECT_EQ(WinningsText(0, true), "Winnings:        0.00");
-  EXPECT_EQ(WinningsText(1234567.891, true), "Winnings:  1234567.89");
+  EXPECT_EQ(WinningsText(12.5_usd, false), "Winnings:      12.50");
+  EXPECT_EQ(WinningsText(50_usd, true), "Winnings:       50.00");
+  EXPECT_EQ(WinningsText(0_usd, true), "Winnings:        0.00");
+  EXPECT_EQ(WinningsText(1234567.89_usd, true), "Winnings:  1234567.89");
 }
 
 // Opening a game deals the first two cards face up, hides the third and allows Draw and
@@ -88,16 +89,16 @@ TEST(AceyDuceyHand, WinsDoubleAndGoAgainDealsTheFollowingCards) {
   // 3 and 9 with a 5 drawn; then ace and king with a queen drawn.
   hand.StartWith(DeckStartingWith(
       {CardId(2, 0), CardId(8, 1), CardId(4, 2), CardId(0, 3), CardId(12, 0), CardId(11, 1)}));
-  double win = 12.5;
+  Money win = 12.5_usd;
   EXPECT_EQ(hand.Draw(win), DrawOutcome::Won);
-  EXPECT_EQ(win, 25.0);
+  EXPECT_EQ(win, 25.0_usd);
   EXPECT_TRUE(hand.ThirdShown);
   EXPECT_EQ(hand.ThirdCard().Id, CardId(4, 2));
   EXPECT_FALSE(hand.DrawEnabled);
   EXPECT_FALSE(hand.SkipsEnabled);
   EXPECT_TRUE(hand.GoAgainEnabled);
   EXPECT_EQ(hand.Draw(win), DrawOutcome::None) << "a second draw on the same pair";
-  EXPECT_EQ(win, 25.0);
+  EXPECT_EQ(win, 25.0_usd);
 
   ASSERT_TRUE(hand.GoAgain());
   EXPECT_EQ(hand.LeftCard, CardId(0, 3));
@@ -108,16 +109,16 @@ TEST(AceyDuceyHand, WinsDoubleAndGoAgainDealsTheFollowingCards) {
   EXPECT_TRUE(hand.SkipsEnabled);
   EXPECT_FALSE(hand.GoAgainEnabled);
   EXPECT_EQ(hand.Draw(win), DrawOutcome::Won);
-  EXPECT_EQ(win, 50.0);
+  EXPECT_EQ(win, 50.0_usd);
 }
 
 // A loss sets the win to 0 and leaves only OK: Draw, Go Again and Skips all refuse.
 TEST(AceyDuceyHand, LossLeavesOnlyOk) {
   TAceyDucey hand;
   hand.StartWith(DeckStartingWith({CardId(2, 0), CardId(8, 1), CardId(8, 2)}));  // 3, 9, 9
-  double win = 12.5;
+  Money win = 12.5_usd;
   EXPECT_EQ(hand.Draw(win), DrawOutcome::Lost);
-  EXPECT_EQ(win, 0.0);
+  EXPECT_EQ(win, 0.0_usd);
   EXPECT_FALSE(hand.DrawEnabled);
   EXPECT_FALSE(hand.GoAgainEnabled);
   EXPECT_FALSE(hand.SkipsEnabled);
@@ -142,7 +143,7 @@ TEST(AceyDuceyHand, FifthSkipDisablesSkipsForGood) {
   }
   EXPECT_FALSE(hand.Skip());
   EXPECT_EQ(hand.SkipsLeft, 0);
-  double win = 1;
+  Money win = 1_usd;
   ASSERT_EQ(hand.Draw(win), DrawOutcome::Won);
   ASSERT_TRUE(hand.GoAgain());
   EXPECT_FALSE(hand.SkipsEnabled);
@@ -154,7 +155,7 @@ TEST(AceyDuceyHand, FifthSkipDisablesSkipsForGood) {
 TEST(AceyDuceyHand, DeckUsedUpClosesSkipsAndGoAgain) {
   TAceyDucey hand;
   hand.StartWith(EveryDrawWinsDeck());
-  double win = 0.05;
+  Money win = 0.05_usd;
   for (int pair = 1; pair <= 16; ++pair) {
     ASSERT_EQ(hand.Draw(win), DrawOutcome::Won) << "pair " << pair;
     ASSERT_TRUE(hand.GoAgainEnabled);
@@ -168,7 +169,7 @@ TEST(AceyDuceyHand, DeckUsedUpClosesSkipsAndGoAgain) {
   EXPECT_FALSE(hand.SkipsEnabled);
   EXPECT_FALSE(hand.Skip());
   EXPECT_EQ(hand.Draw(win), DrawOutcome::Won);
-  EXPECT_DOUBLE_EQ(win, 0.05 * (1 << 17));
+  EXPECT_EQ(win, 0.05_usd * (1 << 17));
   EXPECT_FALSE(hand.GoAgainEnabled);
   EXPECT_FALSE(hand.GoAgain());
   EXPECT_EQ(hand.DealPos, 50);

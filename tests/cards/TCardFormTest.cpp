@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <vector>
 
+#include "tests/support/Dollars.h"
 #include "cards/TCardForm.h"
 #include "tests/cards/Decks.h"
 
@@ -37,7 +38,7 @@ bool SameAsCard(const QImage& face, int x, int y, const QImage& card, const QIma
 }
 
 struct Table {
-  double win = 12.5;
+  Money win = 12.5_usd;
   std::vector<Effect> sounds;
   TCardForm form{win, [this](Effect e) { sounds.push_back(e); }};
 };
@@ -135,7 +136,7 @@ TEST(TCardForm, WholeHandThroughTheButtons) {
 
   f.BitBtn3->click();
   EXPECT_EQ(t.sounds, std::vector<Effect>{Effect::Win});
-  EXPECT_EQ(t.win, 25.0);
+  EXPECT_EQ(t.win, 25.0_usd);
   EXPECT_EQ(f.Label1->text(), "Winnings:       25.00");
   EXPECT_TRUE(SameAsCard(f.Face(), 273, 80, ComposeCard(sheets, CardId(4, 2)), sheets.Neg));
   const int yellow = CountColour(f.Face(), result, Yellow);
@@ -165,12 +166,12 @@ TEST(TCardForm, WholeHandThroughTheButtons) {
   EXPECT_TRUE(SameAsCard(f.Face(), 100, 50, ComposeCard(sheets, CardId(0, 1)), sheets.Neg));
   EXPECT_TRUE(SameAsCard(f.Face(), 450, 50, ComposeCard(sheets, CardId(12, 3)), sheets.Neg));
   f.BitBtn3->click();
-  EXPECT_EQ(t.win, 50.0);
+  EXPECT_EQ(t.win, 50.0_usd);
   f.BitBtn4->click();
 
   f.BitBtn3->click();
   EXPECT_EQ(t.sounds, (std::vector<Effect>{Effect::Win, Effect::Win, Effect::Lose}));
-  EXPECT_EQ(t.win, 0.0);
+  EXPECT_EQ(t.win, 0.0_usd);
   EXPECT_EQ(f.Label1->text(), "Winnings:        0.00");
   EXPECT_GT(CountColour(f.Face(), result, Yellow), 40);  // "You Lost"
   EXPECT_FALSE(f.BitBtn3->isEnabled());
@@ -179,7 +180,7 @@ TEST(TCardForm, WholeHandThroughTheButtons) {
   EXPECT_TRUE(f.BitBtn1->isEnabled());
   f.BitBtn1->click();
   EXPECT_EQ(f.result(), QDialog::Accepted);
-  EXPECT_EQ(t.win, 0.0);
+  EXPECT_EQ(t.win, 0.0_usd);
 }
 
 // OK before any draw ends the game with the win untouched and no sound.
@@ -190,7 +191,7 @@ TEST(TCardForm, OkBeforeDrawKeepsTheWin) {
   t.form.BitBtn1->click();
   EXPECT_FALSE(t.form.isVisible());
   EXPECT_EQ(t.form.result(), QDialog::Accepted);
-  EXPECT_EQ(t.win, 12.5);
+  EXPECT_EQ(t.win, 12.5_usd);
   EXPECT_TRUE(t.sounds.empty());
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "tests/support/Dollars.h"
 #include "face/TFace.h"
 #include "tests/face/FaceArt.h"
 
@@ -198,8 +199,8 @@ TEST_F(FaceTest, DrawReelPositions) {
 // Lamps: three coins at 10 cents light exactly column 1 rows 1 to 3; a winning line's lamps are
 // blue; the shown wager falls back to the last wager; the 144 set moves the panel 13 right.
 TEST_F(FaceTest, Lamps) {
-  Game.CoinValue = 0.10;
-  Game.Wager = 0.30;
+  Game.CoinValue = 0.10_usd;
+  Game.Wager = 0.30_usd;
   Paint();
   auto lamp = [&](int j, int k, int shift = 0) {
     return At(Face.MeterX - 85 + 20 * (j - 1) + shift + 8, Face.PaylinesY + 4 + 20 * (k - 1) + 8);
@@ -212,9 +213,9 @@ TEST_F(FaceTest, Lamps) {
   EXPECT_EQ(lamp(1, 3), kRed);
   EXPECT_EQ(lamp(1, 4), kBlack);
 
-  Game.CoinValue = 0.25;
-  Game.Wager = 0;
-  Game.LastWager = 6.25;
+  Game.CoinValue = 0.25_usd;
+  Game.Wager = 0_usd;
+  Game.LastWager = 6.25_usd;
   Game.LinePays = {0, 5, 0, 20, 0};
   Face.FormPaint();
   for (int j = 1; j <= 5; ++j)
@@ -223,17 +224,17 @@ TEST_F(FaceTest, Lamps) {
   EXPECT_TRUE(DigitAt(608 - 15, 97, 32, 84));  // 2
 
   // A wager of more coins than lamps (a stored game) lights the panel and nothing beyond it.
-  Game.LastWager = 100;
+  Game.LastWager = 100_usd;
   Game.LinePays = {};
   Face.DrawLamps(Game.CoinValue, Game.LastWager);
   for (int j = 1; j <= 5; ++j)
     for (int k = 1; k <= 5; ++k) EXPECT_EQ(lamp(j, k), kRed);
-  Game.LastWager = 0;
+  Game.LastWager = 0_usd;
   ASSERT_EQ(Face.FormResize(800, 450), "");
   Face.FormPaint();
   for (int j = 1; j <= 5; ++j)
     for (int k = 1; k <= 5; ++k) EXPECT_EQ(lamp(j, k, 13), kBlack);
-  Game.Wager = 0.25;
+  Game.Wager = 0.25_usd;
   Face.DrawLamps(Game.CoinValue, Game.Wager);
   EXPECT_EQ(lamp(1, 1, 13), kRed);
   EXPECT_EQ(lamp(1, 2, 13), kBlack);
@@ -356,9 +357,9 @@ TEST_F(FaceTest, FreeSpinsAndMeters) {
   EXPECT_TRUE(DigitAt(24 + 105, 40, 32, 84));  // red 2
   EXPECT_TRUE(DigitAt(24 + 90, 40, 16, 84));   // red 1
 
-  Game.Credits = 12345678.9;
-  Game.WinPending = 2.5;
-  Game.BonusPool = 53;
+  Game.Credits = 12345678.9_usd;
+  Game.WinPending = 2.5_usd;
+  Game.BonusPool = 53_usd;
   Game.FreeSpins = 0;
   Face.FormPaint();
   Face.Redraw(FaceElement::Credits);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "tests/support/Dollars.h"
 #include "face/TPayoffs.h"
 #include "tests/face/FaceArt.h"
 
@@ -143,7 +144,7 @@ TEST_F(PayoffsTest, MissingPicture) {
 
 // The dialog is 674 x 393, titled exactly by its caption and centred on the screen.
 TEST_F(PayoffsTest, WindowPlacement) {
-  Game.CoinValue = 0.25;
+  Game.CoinValue = 0.25_usd;
   Chart->show();
   EXPECT_EQ(Chart->size(), QSize(674, 393));
   EXPECT_EQ(Chart->windowTitle(), "Zandor Slots Payoffs");

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 
+#include "tests/support/Dollars.h"
 #include "machine/TMachine.h"
 #include "tests/support/FakeHost.h"
 
@@ -31,7 +32,7 @@ struct MachineFixture : ::testing::Test {
       TGame g;
       g.ReelStrips[1] = reel2;
       g.FreeSpins = 1;  // a free spin: no bets, no meter, nothing but the stops
-      g.LastWager = 0;
+      g.LastWager = 0_usd;
       g.AceyDucey = false;
       FakeHost h;
       h.TimeOfDay = t;

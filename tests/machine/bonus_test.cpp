@@ -1,4 +1,5 @@
 // The bonus feature: the pool's growth, the meter, the award and the seven free spins.
+#include "tests/support/Dollars.h"
 #include "tests/machine/MachineFixture.h"
 
 using Bonus = MachineFixture;
@@ -19,10 +20,10 @@ TEST_F(Bonus, PoolContribution) {
   H.TimeOfDay = FindTimeOfDay([](const TGame& g) { return CountOf(g, GAIN) == 0; });
   Place(24);
   M.Button1Click();
-  EXPECT_DOUBLE_EQ(G.BonusPool, 50.00);
+  EXPECT_EQ(G.BonusPool, 50.00_usd);
   Place(25);
   M.Button1Click();
-  EXPECT_DOUBLE_EQ(G.BonusPool, 50.25);
+  EXPECT_EQ(G.BonusPool, 50.25_usd);
 }
 
 // GAIN symbols anywhere add ten points each up to 100; any LOSS halves the meter instead.
@@ -39,7 +40,7 @@ TEST_F(Bonus, MeterArithmetic) {
     G.PowerPts = c.before;
     G.FreeSpins = 0;
     G.ReelStrips[1] = NormalStrips[1];
-    G.BonusPool = 0;  // an award pays nothing here; only the meter is looked at
+    G.BonusPool = 0_usd;  // an award pays nothing here; only the meter is looked at
     H.Clear();
     H.TimeOfDay = t;
     Place(1);
@@ -62,58 +63,58 @@ TEST_F(Bonus, AwardAndFreeSpinSequence) {
   TMachine m(G, host);
   G.AceyDucey = false;
   G.PowerPts = 95;
-  G.BonusPool = 53.00 - 0.25;  // the full wager below adds the last coin
+  G.BonusPool = 53.00_usd - 0.25_usd;  // the full wager below adds the last coin
   host.TimeOfDay = FindTimeOfDay([](const TGame& g) {
     return CountOf(g, GAIN) == 1 && CountOf(g, LOSS) == 0;
   });
   Place(25);
-  const double before = G.Credits;
+  const Money before = G.Credits;
   m.Button1Click();
-  const double firstWin = G.SpinWin;
-  EXPECT_EQ(host.Count(Effect::Credit), 212 + static_cast<int>(std::lround(firstWin / 0.25)));
+  const Money firstWin = G.SpinWin;
+  EXPECT_EQ(host.Count(Effect::Credit), 212 + static_cast<int>(firstWin.CoinsOf(0.25_usd)));
   EXPECT_EQ(G.FreeSpins, 7);
   EXPECT_EQ(G.PowerPts, 0);
   EXPECT_EQ(G.ReelStrips[1], FreeSpinStrip);
   EXPECT_TRUE(host.Timer1);
-  EXPECT_NEAR(G.Credits, before + firstWin + 53.00, 1e-9);
+  EXPECT_EQ(G.Credits, before + firstWin + 53.00_usd);
 
-  double freeWins = 0;
+  Money freeWins;
   const int spins = G.Spins;
   for (int i = 0; i < 7; ++i) {
     ASSERT_TRUE(host.Timer1) << i;
-    double creditsBefore = G.Credits;
+    Money creditsBefore = G.Credits;
     host.TimeOfDay += 7919;
     m.Timer1Timer();
     freeWins += G.SpinWin;
-    EXPECT_NEAR(G.Credits, creditsBefore + G.SpinWin, 1e-9);  // a free spin costs nothing
+    EXPECT_EQ(G.Credits, creditsBefore + G.SpinWin);  // a free spin costs nothing
   }
   EXPECT_EQ(host.Shown, (std::vector<int>{6, 5, 4, 3, 2, 1, 0}));
   EXPECT_EQ(G.FreeSpins, 0);
   EXPECT_EQ(G.FreeSpinCount, 7);
   EXPECT_EQ(G.Spins, spins);
-  EXPECT_DOUBLE_EQ(G.BonusPool, 50.00);
+  EXPECT_EQ(G.BonusPool, 50.00_usd);
   EXPECT_EQ(G.PowerPts, 0);
   EXPECT_NE(G.ReelStrips[1].find('6'), std::string::npos);
   EXPECT_FALSE(host.Timer1);
-  EXPECT_NEAR(G.Credits, before + firstWin + 53.00 + freeWins, 1e-9);
+  EXPECT_EQ(G.Credits, before + firstWin + 53.00_usd + freeWins);
 }
 
 // A pool that is not a whole number of coins still pays its last part as a whole coin.
 TEST_F(Bonus, PoolRemainderPaysAWholeCoin) {
-  G.CoinValue = 1.0;
-  G.BonusPool = 2.50;
+  G.CoinValue = 1.0_usd;
+  G.BonusPool = 2.50_usd;
   M.PayBonusPool();
   EXPECT_EQ(H.Count(Effect::Credit), 3);
-  EXPECT_LT(G.BonusPool, 0.01);
+  EXPECT_LT(G.BonusPool, 0.01_usd);
 }
 
 // Bets are refused while free spins remain: the free spin would overwrite them.
 TEST_F(Bonus, NoBetsDuringFreeSpins) {
   G.FreeSpins = 3;
-  double credits = G.Credits;
+  Money credits = G.Credits;
   M.BitBtn1Click();
   M.BitBtn2Click();
   M.BitBtn3Click();
-  EXPECT_DOUBLE_EQ(G.Credits, credits);
-  EXPECT_EQ(G.Wager, 0);
+  EXPECT_EQ(G.Credits, credits);
+  EXPECT_EQ(G.Wager, 0_usd);
 }

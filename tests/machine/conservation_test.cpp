@@ -1,13 +1,14 @@
 // Money is never created or lost: across thousands of random sequences of player actions,
 // including actions fired from inside the waits of spins, bet loops, count-ups and bonus
-// payouts, credits plus wager move only by the stakes of spins and by what wins, the bonus, the bank, a new game and
-// an opened game explain.
+// payouts, credits plus wager move, to the cent, only by the stakes of spins and by what wins,
+// the bonus, the bank, a new game and an opened game explain. Resizes, coin values and the
+// auto-spin switch during free spins never take a won bonus's free-spin strip away.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 #include <random>
 
+#include "machine/Bank.h"
 #include "machine/TMachine.h"
 #include "store/SavedGames.h"
 #include "tests/support/FakeHost.h"
@@ -16,7 +17,7 @@ namespace {
 
 struct Ledger : FakeHost {
   TGame* Game = nullptr;
-  double Explained = 0;  // money the rules are allowed to add since the last check
+  Money Explained;  // money the rules are allowed to add since the last check
   void Play(Effect e) override {
     // Every counted coin of a win or of the pool moves one coin into the credits.
     if (e == Effect::Credit) Explained += Game->CoinValue;
@@ -47,9 +48,9 @@ struct Session {
     std::filesystem::create_directories(dir);
     g.SettingsDir = dir;
     host.TimeOfDay = seed;
-    host.CardGame = [this](double& win) {
-      if (rng() % 3 == 0) win *= 2;
-      else if (rng() % 3 == 0) win = 0;
+    host.CardGame = [this](Money& win) {
+      if (rng() % 3 == 0) win = win * 2;
+      else if (rng() % 3 == 0) win = Money();
     };
     host.DuringWait = [this] {
       if (depth == 0 && rng() % 40 == 0) {
@@ -62,13 +63,13 @@ struct Session {
   }
   ~Session() { std::filesystem::remove_all(dir); }
 
-  double Money() const { return g.Credits + g.Wager; }
+  Money Held() const { return g.Credits + g.Wager; }
 
   // One random player action; the ledger notes what may explain a change of money.
   void Act() {
     ++actions;
     host.TimeOfDay = host.TimeOfDay * 1103515245u + 12345u;
-    int which = static_cast<int>(rng() % 14);
+    int which = static_cast<int>(rng() % 16);
     switch (which) {
       case 0: case 1: m.BitBtn1Click(); break;
       case 2: case 3: m.BitBtn2Click(); break;
@@ -77,34 +78,35 @@ struct Session {
       case 7: m.Timer1Timer(); break;
       case 8: m.AutoSpin2Click(); break;
       case 9: m.ChooseCoinValue(static_cast<int>(rng() % 6)); break;
-      case 10: {  // the bank: borrow or pay back when covered
-        double amounts[] = {1000, 100, 10, 1, 0.10, 0.01};
-        double a = amounts[rng() % 6];
-        if (rng() % 2) {
-          g.Credits += a;
-          g.Borrowed += a;
-          host.Explained += a;
-        } else if (g.Credits >= a && g.Borrowed >= a) {
-          g.Credits -= a;
-          g.Borrowed -= a;
-          host.Explained -= a;
-        }
+      case 10: {  // the bank: what it lends or takes back moves the debt by as much
+        Bank bank(g);
+        const int amount = static_cast<int>(rng() % BankAmounts.size());
+        const Money borrowed = g.Borrowed;
+        if (rng() % 2)
+          bank.Borrow(amount);
+        else
+          bank.PayBack(amount);
+        host.Explained += g.Borrowed - borrowed;
         break;
       }
       case 11: {
-        double before = Money();
-        if (m.NewGame2Click()) host.Explained += Money() - before;  // a fresh 1000.00
+        const Money before = Held();
+        if (m.NewGame2Click()) host.Explained += Held() - before;  // a fresh 1000.00
         break;
       }
       case 12: SaveIntoSlot(g, 1 + static_cast<int>(rng() % 8), "slot"); break;
       case 13: {
         if (m.Busy()) break;  // the window greys Open while money is in motion
-        double before = Money();
+        const Money before = Held();
         ReadSavedGames(g);
         OpenSlot(g, 1 + static_cast<int>(rng() % 8));
-        host.Explained += Money() - before;
+        host.Explained += Held() - before;
         break;
       }
+      case 14: SetReelStrips(g); break;  // a resize loads the artwork and sets the strips
+      case 15:                           // free spins: the timer ticks and the switch flips
+        if (g.FreeSpins > 0) (rng() % 2 ? m.AutoSpin2Click() : m.Timer1Timer());
+        break;
     }
   }
 };
@@ -119,15 +121,15 @@ TEST(Conservation, RandomSequencesOfActions) {
     run.g.Bet = static_cast<uint8_t>(seed % 6);
     run.g.PowerPts = static_cast<int>(seed % 10) * 10;
     for (int i = 0; i < 60; ++i) {
-      double before = run.Money();
-      run.host.Explained = 0;
+      const Money before = run.Held();
+      run.host.Explained = Money();
       run.Act();
-      double after = run.Money();
-      ASSERT_NEAR(after, before + run.host.Explained, 1e-6)
-          << "seed " << seed << " action " << i << " credits " << run.g.Credits;
-      ASSERT_GE(run.g.Wager, 0);
-      ASSERT_LE(run.g.Wager, 25 * run.g.CoinValue + 1e-9);
+      ASSERT_EQ(run.Held(), before + run.host.Explained)
+          << "seed " << seed << " action " << i << " credits " << run.g.Credits.Padded();
+      ASSERT_GE(run.g.Wager, Money());
+      ASSERT_LE(run.g.Wager, 25 * run.g.CoinValue);
       ASSERT_FALSE(run.m.Busy());
+      ASSERT_EQ(run.g.ReelStrips[1] == FreeSpinStrip, run.g.FreeSpins > 0) << "seed " << seed;
     }
     total += run.actions;
     nested += run.nested;

@@ -1,28 +1,29 @@
 // Wagering, the coin value, the line deal and the payoff table.
+#include "tests/support/Dollars.h"
 #include "tests/machine/MachineFixture.h"
 
 using Wagering = MachineFixture;
 
 // A bet the credits do not cover is refused without a word.
 TEST_F(Wagering, RefusedBetsChangeNothing) {
-  G.Credits = 0.20;
+  G.Credits = 0.20_usd;
   M.BitBtn1Click();
-  EXPECT_DOUBLE_EQ(G.Credits, 0.20);
-  EXPECT_EQ(G.Wager, 0);
+  EXPECT_EQ(G.Credits, 0.20_usd);
+  EXPECT_EQ(G.Wager, 0_usd);
   EXPECT_TRUE(H.Sounds.empty());
 
   // Bet 5 with 3 coins placed needs credit for five coins; two are not enough.
-  G.Credits = 0.50;
-  G.Wager = 0.75;
+  G.Credits = 0.50_usd;
+  G.Wager = 0.75_usd;
   M.BitBtn2Click();
-  EXPECT_DOUBLE_EQ(G.Credits, 0.50);
-  EXPECT_DOUBLE_EQ(G.Wager, 0.75);
+  EXPECT_EQ(G.Credits, 0.50_usd);
+  EXPECT_EQ(G.Wager, 0.75_usd);
 
   // Bet Max with 10 coins placed and credit for 14 does nothing and starts no spin.
-  G.Wager = 2.50;
-  G.Credits = 14 * 0.25;
+  G.Wager = 2.50_usd;
+  G.Credits = 14 * 0.25_usd;
   M.BitBtn3Click();
-  EXPECT_DOUBLE_EQ(G.Wager, 2.50);
+  EXPECT_EQ(G.Wager, 2.50_usd);
   EXPECT_EQ(G.Spins, 0);
   EXPECT_TRUE(H.Messages.empty());
 }
@@ -32,22 +33,22 @@ TEST_F(Wagering, BetOneTwentyFiveTimesSpins) {
   G.AceyDucey = false;
   for (int i = 0; i < 24; ++i) M.BitBtn1Click();
   EXPECT_EQ(G.Spins, 0);
-  EXPECT_DOUBLE_EQ(G.Wager, 6.00);
+  EXPECT_EQ(G.Wager, 6.00_usd);
   EXPECT_EQ(H.Count(Effect::Coin), 24);
-  double before = G.Credits;
+  Money before = G.Credits;
   M.BitBtn1Click();
   EXPECT_EQ(G.Spins, 1);
-  EXPECT_DOUBLE_EQ(G.LastWager, 6.25);
-  EXPECT_EQ(G.Wager, 0);
-  EXPECT_NEAR(G.Credits, before - 0.25 + G.SpinWin, 1e-9);
+  EXPECT_EQ(G.LastWager, 6.25_usd);
+  EXPECT_EQ(G.Wager, 0_usd);
+  EXPECT_EQ(G.Credits, before - 0.25_usd + G.SpinWin);
 }
 
 // Bet 5 deals one coin to each line, a coin every tenth of a second, and the fifth press spins.
 TEST_F(Wagering, BetFivePlacesFiveCoinsThenSpins) {
   G.AceyDucey = false;
   M.BitBtn2Click();
-  EXPECT_DOUBLE_EQ(G.Wager, 1.25);
-  EXPECT_EQ(G.LineBets, (std::array<double, 5>{0.25, 0.25, 0.25, 0.25, 0.25}));
+  EXPECT_EQ(G.Wager, 1.25_usd);
+  EXPECT_EQ(G.LineBets, (std::array<Money, 5>{0.25_usd, 0.25_usd, 0.25_usd, 0.25_usd, 0.25_usd}));
   ASSERT_EQ(H.SoundTimes.size(), 5u);
   for (int i = 1; i < 5; ++i) EXPECT_EQ(H.SoundTimes[i] - H.SoundTimes[i - 1], 100u);
   EXPECT_EQ(G.Spins, 0);
@@ -55,31 +56,31 @@ TEST_F(Wagering, BetFivePlacesFiveCoinsThenSpins) {
   EXPECT_EQ(G.Spins, 0);
   M.BitBtn2Click();
   EXPECT_EQ(G.Spins, 1);
-  EXPECT_DOUBLE_EQ(G.LastWager, 6.25);
+  EXPECT_EQ(G.LastWager, 6.25_usd);
 }
 
 // With 22 coins placed Bet 5 needs credit for 3 coins only, adds them and spins.
 TEST_F(Wagering, BetFiveTopsUpTheLastCoins) {
   G.AceyDucey = false;
-  G.Wager = 22 * 0.25;
-  G.Credits = 3 * 0.25;
+  G.Wager = 22 * 0.25_usd;
+  G.Credits = 3 * 0.25_usd;
   M.BitBtn2Click();
   EXPECT_EQ(H.Count(Effect::Coin), 3);
   EXPECT_EQ(G.Spins, 1);
-  EXPECT_NEAR(G.Credits, G.SpinWin, 1e-9);
+  EXPECT_EQ(G.Credits, G.SpinWin);
 }
 
 // Bet Max with 10 coins placed takes 15 more, 0.1 s apart, then spins.
 TEST_F(Wagering, BetMaxFillsToTwentyFive) {
   G.AceyDucey = false;
   Place(10);
-  double before = G.Credits;
+  Money before = G.Credits;
   M.BitBtn3Click();
   EXPECT_EQ(H.Count(Effect::Coin), 15);
   EXPECT_EQ(H.SoundTimes[14] - H.SoundTimes[0], 1400u);
   EXPECT_EQ(G.Spins, 1);
-  EXPECT_NEAR(G.Credits, before - 15 * 0.25 + G.SpinWin, 1e-9);
-  EXPECT_DOUBLE_EQ(G.BonusPool, 50.25);  // a full wager adds one coin to the pool
+  EXPECT_EQ(G.Credits, before - 15 * 0.25_usd + G.SpinWin);
+  EXPECT_EQ(G.BonusPool, 50.25_usd);  // a full wager adds one coin to the pool
 }
 
 // Changing the coin value returns the wager and resets the pool and meter, but only once
@@ -87,39 +88,39 @@ TEST_F(Wagering, BetMaxFillsToTwentyFive) {
 TEST_F(Wagering, CoinValueChange) {
   Place(3);
   M.ChooseCoinValue(1);
-  EXPECT_DOUBLE_EQ(G.CoinValue, 0.25);
+  EXPECT_EQ(G.CoinValue, 0.25_usd);
   EXPECT_EQ(G.Bet, 3);
   EXPECT_EQ(H.Repaints, 0);
 
   G.Spins = 1;
   G.PowerPts = 40;
-  G.LastWager = 1.0;
-  double credits = G.Credits;
+  G.LastWager = 1.0_usd;
+  Money credits = G.Credits;
   M.ChooseCoinValue(1);
-  EXPECT_DOUBLE_EQ(G.CoinValue, 1.00);
-  EXPECT_DOUBLE_EQ(G.Credits, credits + 0.75);
-  EXPECT_EQ(G.Wager, 0);
-  EXPECT_EQ(G.LastWager, 0);
-  EXPECT_DOUBLE_EQ(G.BonusPool, 200.00);
+  EXPECT_EQ(G.CoinValue, 1.00_usd);
+  EXPECT_EQ(G.Credits, credits + 0.75_usd);
+  EXPECT_EQ(G.Wager, 0_usd);
+  EXPECT_EQ(G.LastWager, 0_usd);
+  EXPECT_EQ(G.BonusPool, 200.00_usd);
   EXPECT_EQ(G.PowerPts, 0);
   EXPECT_EQ(G.Bet, 1);
   EXPECT_EQ(H.Repaints, 1);
   M.ChooseCoinValue(5);
-  EXPECT_DOUBLE_EQ(G.BonusPool, 10.00);
+  EXPECT_EQ(G.BonusPool, 10.00_usd);
 }
 
 // The n-th coin lies on line ((n-1) mod 5) + 1.
 TEST_F(Wagering, CoinsAreDealtToLinesInTurn) {
-  M.UpdateLineBets(0.10, 0.30);
-  EXPECT_EQ(G.LineBets, (std::array<double, 5>{0.10, 0.10, 0.10, 0, 0}));
-  M.UpdateLineBets(1.0, 7.0);
-  EXPECT_EQ(G.LineBets, (std::array<double, 5>{2, 2, 1, 1, 1}));
-  M.UpdateLineBets(0.05, 1.25);
-  for (double b : G.LineBets) EXPECT_NEAR(b, 0.25, 1e-12);
-  M.UpdateLineBets(0.25, 0);
-  EXPECT_EQ(G.LineBets, (std::array<double, 5>{}));
+  M.UpdateLineBets(0.10_usd, 0.30_usd);
+  EXPECT_EQ(G.LineBets, (std::array<Money, 5>{0.10_usd, 0.10_usd, 0.10_usd, 0_usd, 0_usd}));
+  M.UpdateLineBets(1.0_usd, 7.0_usd);
+  EXPECT_EQ(G.LineBets, (std::array<Money, 5>{2_usd, 2_usd, 1_usd, 1_usd, 1_usd}));
+  M.UpdateLineBets(0.05_usd, 1.25_usd);
+  for (Money b : G.LineBets) EXPECT_EQ(b, 0.25_usd);
+  M.UpdateLineBets(0.25_usd, 0_usd);
+  EXPECT_EQ(G.LineBets, (std::array<Money, 5>{}));
   ASSERT_FALSE(H.Lamps.empty());
-  EXPECT_EQ(H.Lamps.back(), (std::pair<double, double>{0.25, 0}));
+  EXPECT_EQ(H.Lamps.back(), (std::pair<Money, Money>{0.25_usd, 0_usd}));
 }
 
 // Speeds set the step delay; out-of-range requests change nothing.

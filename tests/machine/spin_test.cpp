@@ -1,5 +1,6 @@
 // The spin cycle: taking the wager, the animation and its timing and sounds, scoring,
 // the count-up, auto spin, and money that stays put while the spin runs.
+#include "tests/support/Dollars.h"
 #include "tests/machine/MachineFixture.h"
 
 using Spin = MachineFixture;
@@ -14,18 +15,18 @@ constexpr uint32_t kLosingTime = 49530123;
 
 // Repeating the last bet takes it from the credits before the reels move.
 TEST_F(Spin, RepeatsLastWagerBeforeTheReelsMove) {
-  G.Credits = 10.00;
-  G.LastWager = 1.25;
+  G.Credits = 10.00_usd;
+  G.LastWager = 1.25_usd;
   H.TimeOfDay = kLosingTime;
-  double creditsWhileTurning = -1;
+  Money creditsWhileTurning = -1_usd;
   H.DuringWait = [&] {
-    if (creditsWhileTurning < 0) creditsWhileTurning = G.Credits;
+    if (creditsWhileTurning < 0_usd) creditsWhileTurning = G.Credits;
   };
   M.Button1Click();
-  EXPECT_DOUBLE_EQ(creditsWhileTurning, 8.75);
+  EXPECT_EQ(creditsWhileTurning, 8.75_usd);
   ASSERT_FALSE(H.Lamps.empty());
-  EXPECT_EQ(H.Lamps.front(), (std::pair<double, double>{0.25, 1.25}));
-  EXPECT_DOUBLE_EQ(G.BonusPool, 50.00);  // five coins make no pool contribution
+  EXPECT_EQ(H.Lamps.front(), (std::pair<Money, Money>{0.25_usd, 1.25_usd}));
+  EXPECT_EQ(G.BonusPool, 50.00_usd);  // five coins make no pool contribution
 }
 
 // Refused spins say why and take nothing.
@@ -37,8 +38,8 @@ TEST_F(Spin, RefusedSpins) {
   EXPECT_TRUE(H.ReelDraws.empty());
 
   H.Clear();
-  G.LastWager = 6.25;
-  G.Credits = 6.00;
+  G.LastWager = 6.25_usd;
+  G.Credits = 6.00_usd;
   G.AutoSpin = true;
   M.Button1Click();
   ASSERT_EQ(H.Messages.size(), 1u);
@@ -46,7 +47,7 @@ TEST_F(Spin, RefusedSpins) {
             "You do not have enough credits to bet the same amount as you last spin; you better "
             "borrow some credits!.");
   EXPECT_FALSE(G.AutoSpin);
-  EXPECT_DOUBLE_EQ(G.Credits, 6.00);
+  EXPECT_EQ(G.Credits, 6.00_usd);
   EXPECT_TRUE(H.ReelDraws.empty());
 }
 
@@ -58,17 +59,17 @@ TEST_F(Spin, GoldenWinningSpin) {
   M.Button1Click();
   EXPECT_EQ(G.ReelStops, (std::array<int, 3>{12, 4, 34}));
   EXPECT_EQ(G.ReelGrid, (std::array<int, 9>{4, 5, 3, 0, 5, 3, 1, 5, 3}));
-  EXPECT_EQ(G.LinePays, (std::array<double, 5>{5, 0, 20, 0, 0}));
-  EXPECT_DOUBLE_EQ(G.SpinWin, 31.25);
-  EXPECT_NEAR(G.Credits, 1000 - 6.25 + 31.25, 1e-9);
+  EXPECT_EQ(G.LinePays, (std::array<int, 5>{5, 0, 20, 0, 0}));
+  EXPECT_EQ(G.SpinWin, 31.25_usd);
+  EXPECT_EQ(G.Credits, 1000_usd - 6.25_usd + 31.25_usd);
   EXPECT_EQ(H.Count(Effect::Credit), 125);
   EXPECT_EQ(H.Paylines, (std::vector<int>{1, 3}));
   EXPECT_EQ(H.Count(Effect::Win), 1);
   EXPECT_EQ(H.Count(Effect::Lose), 0);
   EXPECT_EQ(G.PowerPts, 10);
-  EXPECT_EQ(G.Wager, 0);
-  EXPECT_DOUBLE_EQ(G.LastWager, 6.25);
-  EXPECT_DOUBLE_EQ(G.BonusPool, 50.25);
+  EXPECT_EQ(G.Wager, 0_usd);
+  EXPECT_EQ(G.LastWager, 6.25_usd);
+  EXPECT_EQ(G.BonusPool, 50.25_usd);
   EXPECT_EQ(G.Spins, 1);
   EXPECT_TRUE(H.BetButtons);
   EXPECT_TRUE(H.Timer3);
@@ -79,13 +80,13 @@ TEST_F(Spin, GoldenWinningSpin) {
 TEST_F(Spin, CardGameDoublesTheWinBeforeTheCountUp) {
   Place(25);
   H.TimeOfDay = kWinningTime;
-  H.CardGame = [&](double& win) {
+  H.CardGame = [&](Money& win) {
     EXPECT_EQ(H.Sounds.back(), Effect::Win);
-    win *= 2;
+    win = win * 2;
   };
   M.Button1Click();
   EXPECT_EQ(H.CardGames, 1);
-  EXPECT_NEAR(G.Credits, 1000 - 6.25 + 62.50, 1e-9);
+  EXPECT_EQ(G.Credits, 1000_usd - 6.25_usd + 62.50_usd);
 
   // With auto spin on the card game is not offered.
   H.Clear();
@@ -100,7 +101,7 @@ TEST_F(Spin, AnimationTimingAndStops) {
   for (int speed : {0, 1, 2}) {
     M.ChooseSpeed(speed);
     H.Clear();
-    G.LastWager = 0.25;
+    G.LastWager = 0.25_usd;
     H.TimeOfDay = kLosingTime;
     uint32_t start = H.Now;
     M.Button1Click();
@@ -114,7 +115,7 @@ TEST_F(Spin, AnimationTimingAndStops) {
     EXPECT_EQ(H.ReelDraws[79][1], G.ReelStops[1]);
     EXPECT_NE(H.ReelDraws[78][1], G.ReelStops[1]);
     EXPECT_NE(H.ReelDraws[99][2], G.ReelStops[2]);
-    EXPECT_EQ(G.Wager, 0);
+    EXPECT_EQ(G.Wager, 0_usd);
   }
 }
 
@@ -122,7 +123,7 @@ TEST_F(Spin, AnimationTimingAndStops) {
 // 59, 79 and 99.
 TEST_F(Spin, SpinAndStopSoundsByStep) {
   M.ChooseSpeed(1);
-  G.LastWager = 0.25;
+  G.LastWager = 0.25_usd;
   H.TimeOfDay = kLosingTime;
   uint32_t start = H.Now;
   M.Button1Click();
@@ -140,36 +141,36 @@ TEST_F(Spin, SpinAndStopSoundsByStep) {
 
 // Lines add up; a winning line without coins is marked but pays nothing.
 TEST_F(Spin, LinesAddUpAndUnbetLinesPayNothing) {
-  G.CoinValue = 1.0;
+  G.CoinValue = 1.0_usd;
   G.AceyDucey = false;
   G.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // 4 4 4 on line 2, 5 5 1 on line 1
-  M.UpdateLineBets(1.0, 10.0);
+  M.UpdateLineBets(1.0_usd, 10.0_usd);
   M.EvaluatePaylines();
-  EXPECT_DOUBLE_EQ(G.SpinWin, 24.00);
-  EXPECT_DOUBLE_EQ(G.WinPending, 24.00);
+  EXPECT_EQ(G.SpinWin, 24.00_usd);
+  EXPECT_EQ(G.WinPending, 24.00_usd);
 
   H.Clear();
-  G.WinPending = 0;
+  G.WinPending = 0_usd;
   G.ReelGrid = {3, 4, 2, 3, 5, 2, 1, 5, 2};  // 2 2 2 on line 3 only
-  M.UpdateLineBets(1.0, 1.0);
+  M.UpdateLineBets(1.0_usd, 1.0_usd);
   M.EvaluatePaylines();
   EXPECT_EQ(G.LinePays[2], 50);
-  EXPECT_EQ(G.SpinWin, 0);
+  EXPECT_EQ(G.SpinWin, 0_usd);
   EXPECT_EQ(H.Paylines, (std::vector<int>{3}));
   EXPECT_EQ(H.Count(Effect::Lose), 1);
-  EXPECT_EQ(G.WinPending, 0);
+  EXPECT_EQ(G.WinPending, 0_usd);
 }
 
 // 250.00 at 5 cents counts 5000 coins, fast while many remain and slower towards the end.
 TEST_F(Spin, CountUpOfFiveThousandCoins) {
-  G.CoinValue = 0.05;
-  G.WinPending = 250.00;
-  double credits = G.Credits;
+  G.CoinValue = 0.05_usd;
+  G.WinPending = 250.00_usd;
+  Money credits = G.Credits;
   uint32_t start = H.Now;
   M.CountUpWin();
   EXPECT_EQ(H.Count(Effect::Credit), 5000);
-  EXPECT_NEAR(G.Credits, credits + 250.00, 1e-6);
-  EXPECT_LE(G.WinPending, 0.04);
+  EXPECT_EQ(G.Credits, credits + 250.00_usd);
+  EXPECT_LE(G.WinPending, 0.04_usd);
   // Each band starts exactly at its number of coins: 4501 pauses of 1 ms (from 5000 down to
   // 500 coins), 400 of 2.5 ms (a fake tick rounds them to 3), 50 of 10, 35 of 25, 9 of 35 and
   // the last 5 of 60 ms.
@@ -188,8 +189,8 @@ TEST_F(Spin, AutoSpin) {
   EXPECT_FALSE(G.AutoSpin);
   EXPECT_FALSE(H.Timer1);
 
-  G.LastWager = 0.25;
-  G.Credits = 0.50;
+  G.LastWager = 0.25_usd;
+  G.Credits = 0.50_usd;
   G.AceyDucey = true;  // never offered during auto spin
   M.AutoSpin2Click();
   int spins = 0;
@@ -198,7 +199,7 @@ TEST_F(Spin, AutoSpin) {
     ++spins;
   }
   EXPECT_FALSE(G.AutoSpin);
-  EXPECT_LT(G.Credits, 0.25);
+  EXPECT_LT(G.Credits, 0.25_usd);
   EXPECT_EQ(H.CardGames, 0);
 }
 
@@ -209,7 +210,7 @@ TEST_F(Spin, MenusDuringASpinCannotMoveMoney) {
   G.Spins = 3;
   Place(25);
   H.TimeOfDay = kWinningTime;
-  const double before = G.Credits;  // the wager is already out of the credits
+  const Money before = G.Credits;  // the wager is already out of the credits
   int tries = 0;
   H.DuringWait = [&] {
     ++tries;
@@ -223,17 +224,17 @@ TEST_F(Spin, MenusDuringASpinCannotMoveMoney) {
   M.Button1Click();
   H.DuringWait = nullptr;
   EXPECT_GT(tries, 200);
-  EXPECT_DOUBLE_EQ(G.CoinValue, 0.25);
+  EXPECT_EQ(G.CoinValue, 0.25_usd);
   EXPECT_EQ(G.Spins, 4);
-  EXPECT_NEAR(G.Credits, before + G.SpinWin, 1e-9);
+  EXPECT_EQ(G.Credits, before + G.SpinWin);
   EXPECT_FALSE(M.Busy());
   EXPECT_TRUE(M.NewGame2Click());
-  EXPECT_DOUBLE_EQ(G.Credits, 1000.00);
+  EXPECT_EQ(G.Credits, 1000.00_usd);
 }
 
 // New Game resets the player's fortune and drops the wager, nothing else.
 TEST_F(Spin, NewGame) {
-  G.CoinValue = 1.0;
+  G.CoinValue = 1.0_usd;
   G.Bet = 1;
   Place(3);
   G.Spins = 9;
@@ -241,13 +242,13 @@ TEST_F(Spin, NewGame) {
   G.FreeSpinCount = 4;
   G.FreeSpins = 2;
   M.NewGame2Click();
-  EXPECT_DOUBLE_EQ(G.BonusPool, 200.00);
-  EXPECT_EQ(G.Wager, 0);
+  EXPECT_EQ(G.BonusPool, 200.00_usd);
+  EXPECT_EQ(G.Wager, 0_usd);
   EXPECT_EQ(G.Spins, 0);
   EXPECT_EQ(G.PowerPts, 0);
   EXPECT_EQ(G.FreeSpinCount, 0);
   EXPECT_EQ(G.FreeSpins, 2);
-  EXPECT_DOUBLE_EQ(G.Credits, 1000.00);
-  EXPECT_DOUBLE_EQ(G.Borrowed, 1000.00);
+  EXPECT_EQ(G.Credits, 1000.00_usd);
+  EXPECT_EQ(G.Borrowed, 1000.00_usd);
   EXPECT_EQ(G.Bet, 1);
 }

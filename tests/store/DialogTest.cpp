@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <vector>
 
+#include "tests/support/Dollars.h"
 #include "store/SavedGames.h"
 #include "store/TBorrowC.h"
 #include "store/TIniFile.h"
@@ -99,9 +100,9 @@ TEST(LoadSave, LayoutAndCaptions) {
 TEST(LoadSave, SaveThroughNameBoxThenOpen) {
   TempDir dir;
   TGame g = GameIn(dir.Path());
-  g.Credits = 1500.25;
-  g.Borrowed = 2000;
-  g.BonusPool = 75.5;
+  g.Credits = 1500.25_usd;
+  g.Borrowed = 2000_usd;
+  g.BonusPool = 75.5_usd;
   g.Spins = 12;
   g.PowerPts = 33;
   g.FreeSpinCount = 2;
@@ -129,7 +130,7 @@ TEST(LoadSave, SaveThroughNameBoxThenOpen) {
             "1500.25");
 
   TGame h = GameIn(dir.Path());
-  h.Wager = 5;
+  h.Wager = 5_usd;
   TestLoadSave open(h, 0);
   EXPECT_EQ(open.Name[2]->text(), "Lucky streak");
   EXPECT_EQ(open.credits[2]->text(), "1500.25 credits");
@@ -137,13 +138,13 @@ TEST(LoadSave, SaveThroughNameBoxThenOpen) {
   open.Name[2]->setText("ignored when opening");
   QTest::mouseClick(open.SlotBtn[2], Qt::LeftButton);
   EXPECT_EQ(open.result(), QDialog::Accepted);
-  EXPECT_EQ(h.Credits, 1500.25);
-  EXPECT_EQ(h.Borrowed, 2000.0);
-  EXPECT_EQ(h.BonusPool, 75.5);
+  EXPECT_EQ(h.Credits, 1500.25_usd);
+  EXPECT_EQ(h.Borrowed, 2000.0_usd);
+  EXPECT_EQ(h.BonusPool, 75.5_usd);
   EXPECT_EQ(h.Spins, 12);
   EXPECT_EQ(h.PowerPts, 33);
   EXPECT_EQ(h.FreeSpinCount, 2);
-  EXPECT_EQ(h.Wager, 5);
+  EXPECT_EQ(h.Wager, 5_usd);
   EXPECT_EQ(TIniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 3", "Name", ""),
             "Lucky streak");
 }
@@ -153,7 +154,7 @@ TEST(LoadSave, SaveThroughNameBoxThenOpen) {
 TEST(LoadSave, CancelAndFailedWrite) {
   TempDir dir;
   TGame g = GameIn(dir.Path());
-  g.Credits = 1;
+  g.Credits = 1_usd;
   {
     TestLoadSave save(g, 1);
     QTest::mouseClick(save.CancelBtn, Qt::LeftButton);
@@ -169,7 +170,7 @@ TEST(LoadSave, CancelAndFailedWrite) {
     TestLoadSave open(g, 0);
     QTest::mouseClick(open.CancelBtn, Qt::LeftButton);
   }
-  EXPECT_EQ(g.Credits, 1.0);
+  EXPECT_EQ(g.Credits, 1.0_usd);
   EXPECT_EQ(ReadFile(dir.Path() + "POWER.INI"), "");
 
   WriteFile(dir.Path() + "file", "x");
@@ -233,14 +234,14 @@ TEST(Bank, AmountRulesAndMessages) {
   TestBank bank(g, glyphs);
   QTest::mouseClick(bank.BitBtn1, Qt::LeftButton);
   bank.AmountClick(1);
-  EXPECT_EQ(g.Credits, 3000.0);
-  EXPECT_EQ(g.Borrowed, 3000.0);
+  EXPECT_EQ(g.Credits, 3000.0_usd);
+  EXPECT_EQ(g.Borrowed, 3000.0_usd);
 
   bank.RadioButton2->setChecked(true);
-  g.Credits = g.Borrowed = 1000;
+  g.Credits = g.Borrowed = 1000_usd;
   bank.AmountClick(1);
-  EXPECT_EQ(g.Credits, 0.0);
-  EXPECT_EQ(g.Borrowed, 0.0);
+  EXPECT_EQ(g.Credits, 0.0_usd);
+  EXPECT_EQ(g.Borrowed, 0.0_usd);
   const char* shortOf[] = {"You do not have 1000 credits!", "You do not have 100 credits!",
                            "You do not have 10 credits!",   "You do not have 1 credit!",
                            "You do not have 0.10 credits!", "You do not have 0.01 credits!"};
@@ -251,33 +252,34 @@ TEST(Bank, AmountRulesAndMessages) {
     EXPECT_EQ(bank.messages[0], shortOf[b - 1]);
   }
   const QString overpay = "You cannot pay back more credits than you have borrowed!";
-  g.Credits = 1200;
-  g.Borrowed = 0;
+  g.Credits = 1200_usd;
+  g.Borrowed = 0_usd;
   bank.messages.clear();
   for (int b = 1; b <= 6; ++b) bank.AmountClick(b);
   EXPECT_EQ(bank.messages, std::vector<QString>(6, overpay));
-  g.Credits = 50;
+  g.Credits = 50_usd;
   bank.messages.clear();
   bank.AmountClick(2);
   EXPECT_EQ(bank.messages, std::vector<QString>{"You do not have 100 credits!"});
-  EXPECT_EQ(g.Credits, 50.0);
+  EXPECT_EQ(g.Credits, 50.0_usd);
 
-  g.Credits = g.Borrowed = 10;
+  g.Credits = g.Borrowed = 10_usd;
   bank.AmountClick(3);
-  EXPECT_EQ(g.Credits, 0.0);
-  EXPECT_EQ(g.Borrowed, 0.0);
+  EXPECT_EQ(g.Credits, 0.0_usd);
+  EXPECT_EQ(g.Borrowed, 0.0_usd);
 
-  g.Credits = 0.01;
-  g.Borrowed = 0.0095;
+  // The last owed cent can be paid, and the debt then stands at exactly nothing.
+  g.Credits = 0.01_usd;
+  g.Borrowed = 0.01_usd;
   bank.messages.clear();
   bank.AmountClick(6);
   EXPECT_TRUE(bank.messages.empty());
-  EXPECT_LT(g.Borrowed, 0.0);
-  g.Credits = 1;
-  g.Borrowed = 0.0089;
+  EXPECT_EQ(g.Borrowed, 0.0_usd);
+  EXPECT_EQ(g.Credits, 0.0_usd);
+  g.Credits = 1_usd;
   bank.AmountClick(6);
   EXPECT_EQ(bank.messages, std::vector<QString>{overpay});
-  g.Credits = 0.0099;
+  g.Credits = 0_usd;
   bank.AmountClick(6);
   EXPECT_EQ(bank.messages.back(), "You do not have 0.01 credits!");
 
@@ -306,8 +308,8 @@ bool HasCell(const QImage& canvas, const QImage& strip, int x, int y, int sx, in
 // both at y 40; the captions sit at y 20, "Credits:" ending 20 pixels from the right edge.
 TEST(Bank, MeterPixels) {
   TGame g;
-  g.Credits = 1000;
-  g.Borrowed = 1000;
+  g.Credits = 1000_usd;
+  g.Borrowed = 1000_usd;
   TGlyphs glyphs;
   glyphs.Digits = MakeDigitStrip();
   TestBank bank(g, glyphs);

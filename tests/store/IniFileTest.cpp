@@ -189,6 +189,11 @@ TEST(Money, Formats) {
   EXPECT_EQ(FormatMoney(1e20), "100000000000000000000.00");
   EXPECT_EQ(FormatMoneyPadded(1000), "   1000.00");
   EXPECT_EQ(FormatMoneyPadded(12345678901.0), "12345678901.00");
+  // Whole cents give the same text as the amount in dollars.
+  EXPECT_EQ(FormatMoneyPadded(Money::Cents(100000)), "   1000.00");
+  EXPECT_EQ(FormatMoneyPadded(Money::Cents(-525)), "     -5.25");
+  EXPECT_EQ(FormatMoney(Money::Cents(-1)), "-0.01");
+  EXPECT_EQ(FormatMoney(Money::Cents(5)), "0.05");
 }
 
 // The reader takes a whole valid number, else the digits read up to the first misfit.
@@ -209,25 +214,47 @@ TEST(Money, ReadsNumbersLeniently) {
 }
 
 // Money text: one decimal counts as hundredths, extra decimals are dropped, the whole part is
-// cut to ten characters, and a sign belongs to the whole amount.
+// cut to ten characters, and a sign belongs to the whole amount. What is read is whole cents
+// and writes back the bytes the file would hold; an amount too long for the text (a stored
+// 1e17) is cut as reading its written text back would cut it.
 TEST(Money, Parses) {
-  EXPECT_EQ(ParseMoney("7.5"), 7.05);
-  EXPECT_EQ(ParseMoney("1000.257"), 1000.25);
-  EXPECT_EQ(ParseMoney("1000.25"), 1000.25);
-  EXPECT_EQ(ParseMoney("12"), 12.0);
-  EXPECT_EQ(ParseMoney("12abc"), 12.0);
-  EXPECT_EQ(ParseMoney("abc"), 0.0);
-  EXPECT_EQ(ParseMoney(""), 0.0);
-  EXPECT_EQ(ParseMoney("0.10"), 0.1);
-  EXPECT_EQ(ParseMoney("   1000.00"), 1000.0);
-  EXPECT_EQ(ParseMoney("12345678901.00"), 1234567890.0);
-  EXPECT_EQ(ParseMoney("-5.25"), -5.25);
-  EXPECT_EQ(ParseMoney("-0.01"), -0.01);
+  struct Case {
+    const char* text;
+    int64_t cents;
+    const char* written;
+  };
+  const Case cases[] = {
+      {"7.5", 705, "7.05"},
+      {"1000.257", 100025, "1000.25"},
+      {"1000.25", 100025, "1000.25"},
+      {"12", 1200, "12.00"},
+      {"12abc", 1200, "12.00"},
+      {"abc", 0, "0.00"},
+      {"", 0, "0.00"},
+      {"0.10", 10, "0.10"},
+      {"   1000.00", 100000, "1000.00"},
+      {"12345678901.00", 123456789000, "1234567890.00"},
+      {"9999999999.99", 999999999999, "9999999999.99"},
+      {"-9999999999.99", -99999999999, "-999999999.99"},
+      {"-5.25", -525, "-5.25"},
+      {"-0.01", -1, "-0.01"},
+      {"1..5", 100, "1.00"},
+      {"2.675", 267, "2.67"},
+      {"1e17", 100000000000, "1000000000.00"},
+      {"-1e17", -10000000000, "-100000000.00"},
+      {"1e400", 0, "0.00"},
+  };
+  for (const Case& c : cases) {
+    const Money m = ParseMoney(c.text);
+    EXPECT_EQ(m.InCents(), c.cents) << c.text;
+    EXPECT_EQ(FormatMoney(m), c.written) << c.text;
+    EXPECT_EQ(FormatMoneyPadded(m), FormatMoneyPadded(m.InCents() / 100.0)) << c.text;
+  }
   // Every whole cent survives the round trip exactly.
-  for (int cents = 0; cents < 100000; cents += 7) {
-    double v = ParseMoney(FormatMoney(cents / 100.0));
-    ASSERT_EQ(v, ParseMoney(FormatMoney(v))) << cents;
-    ASSERT_EQ(FormatMoney(v), FormatMoney(cents / 100.0)) << cents;
+  for (int64_t cents = -1000; cents < 100000; cents += 7) {
+    const Money m = Money::Cents(cents);
+    ASSERT_EQ(ParseMoney(FormatMoney(m)), m) << cents;
+    ASSERT_EQ(FormatMoney(m), FormatMoney(cents / 100.0)) << cents;
   }
 }
 

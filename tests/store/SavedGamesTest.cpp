@@ -1,6 +1,7 @@
 // The eight saved-game slots of "POWER.INI".
 #include <gtest/gtest.h>
 
+#include "tests/support/Dollars.h"
 #include "store/Money.h"
 #include "store/SavedGames.h"
 #include "store/TIniFile.h"
@@ -37,19 +38,19 @@ TEST(SavedGames, MissingFileGivesDefaults) {
   }
   EXPECT_EQ(SavedGames[4].FreeSpinCount, 3);
   SavedGames[4].FreeSpinCount = 0;
-  g.Credits = 1;
+  g.Credits = 1_usd;
   g.Spins = 5;
   g.PowerPts = 9;
   g.FreeSpinCount = 4;
-  g.Wager = 25;
+  g.Wager = 25_usd;
   OpenSlot(g, 2);
-  EXPECT_EQ(g.Credits, 1000.0);
-  EXPECT_EQ(g.Borrowed, 1000.0);
-  EXPECT_EQ(g.BonusPool, 10000.0);
+  EXPECT_EQ(g.Credits, 1000.0_usd);
+  EXPECT_EQ(g.Borrowed, 1000.0_usd);
+  EXPECT_EQ(g.BonusPool, 10000.0_usd);
   EXPECT_EQ(g.Spins, 0);
   EXPECT_EQ(g.PowerPts, 0);
   EXPECT_EQ(g.FreeSpinCount, 0);
-  EXPECT_EQ(g.Wager, 25);  // the wager belongs to the machine, not to the game
+  EXPECT_EQ(g.Wager, 25_usd);  // the wager belongs to the machine, not to the game
   EXPECT_EQ(ReadFile(dir.Path() + "POWER.INI"), "");
 }
 
@@ -63,9 +64,9 @@ TEST(SavedGames, SavesInPlaceAndOpensAgain) {
             "[saved game 3]\r\n;mine\r\nName=old\r\nSpins=1\r\nDate=01/01/01\r\n"
             "Credits=1.00\r\nBorrowed=2.00\r\nBonusPool=3.00\r\nPowerPts=4\r\nExtra=x\r\n");
   TGame g = GameIn(dir.Path());
-  g.Credits = 1234.5;
-  g.Borrowed = 3000;
-  g.BonusPool = 87.25;
+  g.Credits = 1234.5_usd;
+  g.Borrowed = 3000_usd;
+  g.BonusPool = 87.25_usd;
   g.Spins = 42;
   g.PowerPts = 60;
   g.FreeSpinCount = 5;
@@ -82,14 +83,14 @@ TEST(SavedGames, SavesInPlaceAndOpensAgain) {
 
   ReadSavedGames(g);
   EXPECT_EQ(SavedGames[0].Name, "first");
-  EXPECT_EQ(SavedGames[0].Credits, 5.0);
-  EXPECT_EQ(SavedGames[0].Borrowed, 1000.0);
+  EXPECT_EQ(SavedGames[0].Credits, 5.0_usd);
+  EXPECT_EQ(SavedGames[0].Borrowed, 1000.0_usd);
   EXPECT_EQ(SavedGames[5].Name, "");  // an empty name stays empty
   TGame h = GameIn(dir.Path());
   OpenSlot(h, 3);
-  EXPECT_EQ(h.Credits, 1234.5);
-  EXPECT_EQ(h.Borrowed, 3000.0);
-  EXPECT_EQ(h.BonusPool, 87.25);
+  EXPECT_EQ(h.Credits, 1234.5_usd);
+  EXPECT_EQ(h.Borrowed, 3000.0_usd);
+  EXPECT_EQ(h.BonusPool, 87.25_usd);
   EXPECT_EQ(h.Spins, 42);
   EXPECT_EQ(h.PowerPts, 60);
   EXPECT_EQ(h.FreeSpinCount, 5);    // kept by the table within the run
@@ -98,21 +99,21 @@ TEST(SavedGames, SavesInPlaceAndOpensAgain) {
   EXPECT_EQ(h.FreeSpinCount, 0);
 }
 
-// A long name is written whole (up to 255 characters) but kept as its first 100; money read
-// from the file is always cut to whole cents.
+// A long name is written whole (up to 255 characters) but kept as its first 100; money goes
+// through the file as whole cents.
 TEST(SavedGames, LongNamesAndCents) {
   TempDir dir;
   TGame g = GameIn(dir.Path());
-  g.Credits = 10.004;
+  g.Credits = 10.04_usd;
   std::string name(101, 'n');
   name.back() = 'Z';
   ASSERT_TRUE(SaveIntoSlot(g, 1, name).Ok);
   EXPECT_EQ(SavedGames[0].Name, name.substr(0, 100));
-  EXPECT_EQ(SavedGames[0].Credits, 10.004);
+  EXPECT_EQ(SavedGames[0].Credits, 10.04_usd);
   EXPECT_EQ(TIniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 1", "Name", ""), name);
   ReadSavedGames(g);
   EXPECT_EQ(SavedGames[0].Name, name.substr(0, 100));
-  EXPECT_EQ(SavedGames[0].Credits, 10.0);
+  EXPECT_EQ(SavedGames[0].Credits, 10.04_usd);
   ASSERT_TRUE(SaveIntoSlot(g, 1, std::string(300, 'q')).Ok);
   EXPECT_EQ(TIniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 1", "Name", ""),
             std::string(255, 'q'));

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "tests/support/Dollars.h"
 #include "store/Money.h"
 #include "store/SavedGames.h"
 #include "store/Settings.h"
@@ -86,12 +87,12 @@ TEST(Settings, FreshSaveIsByteExactAndRoundTrips) {
   EXPECT_EQ(ReadFile(sdir + "ZANDOR.INI"), kFreshFile);
 
   TGame h = FreshGame(sdir);
-  h.Credits = h.Borrowed = 5;
+  h.Credits = h.Borrowed = 5_usd;
   h.Speed = 2;
   LoadSettings(h);
-  EXPECT_EQ(h.Credits, 1000.0);
-  EXPECT_EQ(h.Borrowed, 1000.0);
-  EXPECT_EQ(h.BonusPool, 50.0);
+  EXPECT_EQ(h.Credits, 1000.0_usd);
+  EXPECT_EQ(h.Borrowed, 1000.0_usd);
+  EXPECT_EQ(h.BonusPool, 50.0_usd);
   EXPECT_EQ(h.Speed, 0);
   EXPECT_EQ(h.Bet, 3);
   EXPECT_EQ(h.BackColor, ButtonFaceColor);
@@ -106,8 +107,8 @@ TEST(Settings, PlayedGameRoundTripsAndKeepsForeignLines) {
   std::string file = dir.Path() + "ZANDOR.INI";
   WriteFile(file, "; notes\r\n[Other]\r\nx=1\r\n\r\n[Settings]\r\nMyKey=mine\r\nSpins=4\r\n");
   TGame g = FreshGame(dir.Path());
-  g.Credits = 123.456;
-  g.Borrowed = 0.1 + 0.2;
+  g.Credits = 123.456_usd;
+  g.Borrowed = 0.1_usd + 0.2_usd;
   g.Spins = 77;
   g.Maxed = true;
   g.sndWin = false;
@@ -128,8 +129,8 @@ TEST(Settings, PlayedGameRoundTripsAndKeepsForeignLines) {
 
   TGame h = FreshGame(dir.Path());
   LoadSettings(h);
-  EXPECT_EQ(h.Credits, 123.46);
-  EXPECT_EQ(h.Borrowed, 0.3);
+  EXPECT_EQ(h.Credits, 123.46_usd);
+  EXPECT_EQ(h.Borrowed, 0.3_usd);
   EXPECT_EQ(h.Spins, 77);
   EXPECT_TRUE(h.Maxed);
   EXPECT_FALSE(h.sndWin);
@@ -159,9 +160,9 @@ TEST(Settings, LoadsOddValuesByTheRules) {
   g.PlayList[2] = false;
   g.AceyDucey = false;
   LoadSettings(g);
-  EXPECT_EQ(g.Credits, 7.05);
-  EXPECT_EQ(g.Borrowed, 0.0);  // present but empty: not the default
-  EXPECT_EQ(g.BonusPool, 12.0);
+  EXPECT_EQ(g.Credits, 7.05_usd);
+  EXPECT_EQ(g.Borrowed, 0.0_usd);  // present but empty: not the default
+  EXPECT_EQ(g.BonusPool, 12.0_usd);
   EXPECT_EQ(g.Speed, 2);
   EXPECT_FALSE(g.sndWin);  // "yes" keeps the current value
   EXPECT_TRUE(g.Maxed);
@@ -206,7 +207,7 @@ TEST(Settings, HostileFilesLoadAsDefaults) {
   std::filesystem::create_directory(dir.Path() + "ZANDOR.INI");
   TGame g = FreshGame(dir.Path());
   LoadSettings(g);
-  EXPECT_EQ(g.Credits, 1000.0);
+  EXPECT_EQ(g.Credits, 1000.0_usd);
   EXPECT_EQ(g.Bet, 3);
   SaveResult r = SaveSettings(g);
   EXPECT_FALSE(r.Ok);
@@ -219,7 +220,7 @@ TEST(Settings, HostileFilesLoadAsDefaults) {
   WriteFile(other.Path() + "ZANDOR.INI", garbage);
   TGame h = FreshGame(other.Path());
   LoadSettings(h);
-  EXPECT_EQ(h.Credits, 1000.0);
+  EXPECT_EQ(h.Credits, 1000.0_usd);
   ASSERT_TRUE(SaveSettings(h).Ok);
   EXPECT_EQ(ReadFile(other.Path() + "ZANDOR.INI"), garbage + kFreshFile);
 }
@@ -231,7 +232,7 @@ TEST(Settings, KilledSaveLeavesAParsableFile) {
   std::string file = dir.Path() + "ZANDOR.INI";
   TGame g = FreshGame(dir.Path());
   ASSERT_TRUE(SaveSettings(g).Ok);
-  g.Credits = 4321.09;
+  g.Credits = 4321.09_usd;
   g.Spins = 99;
   for (int delayUs : {0, 300, 1000, 3000, 10000}) {
     pid_t pid = fork();
@@ -251,7 +252,7 @@ TEST(Settings, KilledSaveLeavesAParsableFile) {
     EXPECT_EQ(text.back(), '\n');
     TGame h = FreshGame(dir.Path());
     LoadSettings(h);
-    EXPECT_TRUE(h.Credits == 1000.0 || h.Credits == 4321.09) << delayUs;
+    EXPECT_TRUE(h.Credits == 1000.0_usd || h.Credits == 4321.09_usd) << delayUs;
     EXPECT_EQ(text.find("AceyDucey=1\n"), text.size() - 12);
   }
 }

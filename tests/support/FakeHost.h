@@ -18,12 +18,12 @@ struct FakeHost : Host {
   std::vector<std::array<int, 3>> ReelDraws;
   std::vector<int> Paylines;
   std::vector<FaceElement> Redraws;
-  std::vector<std::pair<double, double>> Lamps;  // coin value, wager
+  std::vector<std::pair<Money, Money>> Lamps;  // coin value, wager
   int Repaints = 0, StateChanges = 0, BonusMeterDraws = 0, Waits = 0;
   // Runs inside every wait, as a menu click or a timer would.
   std::function<void()> DuringWait;
   // The card game: gets the spin's win and may change it.
-  std::function<void(double&)> CardGame;
+  std::function<void(Money&)> CardGame;
   int CardGames = 0;
   // Milliseconds each synchronous effect holds the thread.
   uint32_t SyncSoundMs = 0;
@@ -42,13 +42,13 @@ struct FakeHost : Host {
       Now += SyncSoundMs;
   }
   void Redraw(FaceElement e) override { Redraws.push_back(e); }
-  void DrawLamps(double cv, double w) override { Lamps.emplace_back(cv, w); }
+  void DrawLamps(Money cv, Money w) override { Lamps.emplace_back(cv, w); }
   void DrawReels(const std::array<int, 3>& p) override { ReelDraws.push_back(p); }
   void DrawPayline(int k) override { Paylines.push_back(k); }
   void DrawBonusMeter(bool) override { ++BonusMeterDraws; }
   void Repaint() override { ++Repaints; }
   void Inform(std::string_view text) override { Messages.emplace_back(text); }
-  void OfferCardGame(double& win) override {
+  void OfferCardGame(Money& win) override {
     ++CardGames;
     if (CardGame) CardGame(win);
   }

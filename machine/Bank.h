@@ -1,0 +1,44 @@
+// The bank: credits borrowed or paid back in six fixed amounts, $1,000 down to 1 cent. The
+// bank dialog shows it; the rules of what it allows live here. Plain C++ only.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "machine/Money.h"
+#include "machine/TGame.h"
+
+// One of the bank's six amounts, with the message shown when the credits do not cover it.
+struct BankAmount {
+  Money Amount;
+  const char* NotEnoughCredits;
+  const char* Picture;  // the amount as written on its button, UTF-8
+};
+
+// The six amounts, largest first.
+inline constexpr std::array<BankAmount, 6> BankAmounts{{
+    {Money::Dollars(1000), "You do not have 1000 credits!", "$1,000"},
+    {Money::Dollars(100), "You do not have 100 credits!", "$100"},
+    {Money::Dollars(10), "You do not have 10 credits!", "$10"},
+    {Money::Dollars(1), "You do not have 1 credit!", "$1"},
+    {Money::Cents(10), "You do not have 0.10 credits!", "10\u00a2"},
+    {Money::Cents(1), "You do not have 0.01 credits!", "1\u00a2"},
+}};
+
+// The refusal when more would be paid back than is owed.
+inline constexpr const char* BankOverpay =
+    "You cannot pay back more credits than you have borrowed!";
+
+class Bank {
+ public:
+  explicit Bank(TGame& game) : g_(game) {}
+
+  // Lends amount 0..5 (BankAmounts): the credits and the debt both grow; never refused.
+  void Borrow(int amount);
+  // Pays amount 0..5 back out of the credits. Returns "" when paid, else the refusal to show;
+  // a short purse is reported before a small debt.
+  std::string_view PayBack(int amount);
+
+ private:
+  TGame& g_;
+};
