@@ -195,7 +195,7 @@ TEST_F(Window, DuringASpin) {
   QObject::connect(&probe, &QTimer::timeout, [&] {
     if (!form->Machine.Busy()) return;
     greyed = !form->NewGame2->isEnabled() && !form->Open1->isEnabled() &&
-             !form->N5c1->isEnabled();
+             !form->Save1->isEnabled() && !form->N5c1->isEnabled();
     form->close();
     closedEarly = !form->isVisible();
   });
@@ -364,6 +364,9 @@ TEST_F(Window, EmptyAndTruncatedMedia) {
     game = TGame();
     Open("[Settings]\nAceyDucey=0\n", to);
     if (empty) EXPECT_GE(messages.size(), 2u);
+    // Without its artwork the face keeps its layout: the panel and buttons sit in place.
+    EXPECT_EQ(form->Panel1->geometry().bottom(), form->centralWidget()->height() - 1);
+    EXPECT_EQ(form->Button1->pos(), QPoint(ButtonLefts(form->Panel1->width())[3], 4));
     QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
     EXPECT_EQ(game.Spins, 1);
     EXPECT_EQ(game.Credits, 1000_usd - 6.25_usd + game.SpinWin);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <vector>
 
 #include "tests/support/Dollars.h"
@@ -193,6 +194,37 @@ TEST(TCardForm, OkBeforeDrawKeepsTheWin) {
   EXPECT_EQ(t.form.result(), QDialog::Accepted);
   EXPECT_EQ(t.win, 12.5_usd);
   EXPECT_TRUE(t.sounds.empty());
+}
+
+// Keys never press Draw while the table has been open less than a second, nor as a held key
+// repeats: an Enter meant for the spin must not gamble the win. Then Enter draws as before;
+// the mouse draws at any time.
+TEST(TCardForm, KeysWaitBeforeDrawing) {
+  EnsureApp();
+  for (bool mouse : {false, true}) {
+    Table t;
+    int64_t opened = 0;
+    t.form.SinceOpened = [&] { return opened; };
+    t.form.show();
+    if (mouse) {
+      QTest::mouseClick(t.form.BitBtn3, Qt::LeftButton);
+      EXPECT_TRUE(t.form.Hand().ThirdShown);
+      continue;
+    }
+    for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+      QTest::keyClick(t.form.BitBtn3, static_cast<Qt::Key>(key));
+    QTest::keyClick(&t.form, Qt::Key_Return);
+    QTest::keyClick(t.form.BitBtn3, Qt::Key_D, Qt::AltModifier);
+    opened = TCardForm::KeyGuardMs - 1;
+    QTest::keyClick(t.form.BitBtn3, Qt::Key_Return);
+    opened = TCardForm::KeyGuardMs;
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(t.form.BitBtn3, &held);
+    EXPECT_FALSE(t.form.Hand().ThirdShown);
+    EXPECT_EQ(t.win, 12.5_usd);
+    QTest::keyClick(t.form.BitBtn3, Qt::Key_Return);
+    EXPECT_TRUE(t.form.Hand().ThirdShown);
+  }
 }
 
 // On the last pair the deck can give, Skips and Go Again stay closed and the note tells the

@@ -125,6 +125,10 @@ TEST_F(FaceTest, ArtworkErrors) {
   bad.close();
   EXPECT_EQ(Face.FormResize(1200, 394), "Bitmap image is not valid");
 
+  Game.FreeSpins = 3;  // a won bonus keeps reel 2 on its free-spin strip through a resize
+  EXPECT_EQ(Face.FormResize(632, 394), "");
+  EXPECT_EQ(Game.ReelStrips[1], FreeSpinStrip);
+  Game.FreeSpins = 0;
   EXPECT_EQ(Face.FormResize(632, 394), "");
   EXPECT_EQ(Game.ReelStrips[1], NormalStrips[1]);
   // Start stops 26, 2, 8 show GAIN at the bottom of reel 1, the middle of 2, the top of 3.

@@ -118,3 +118,42 @@ TEST_F(Bonus, NoBetsDuringFreeSpins) {
   EXPECT_EQ(G.Credits, credits);
   EXPECT_EQ(G.Wager, 0_usd);
 }
+
+// Once won, the seven free spins are the player's: a coin value is refused while any remain
+// (even the current one, which would zero the wager they play), and the auto-spin switch,
+// flipped in the pause between them, neither stops nor doubles them; it decides only what
+// follows the last one.
+TEST_F(Bonus, FreeSpinsRunToTheirEnd) {
+  G.AceyDucey = false;
+  G.Spins = 5;
+  G.FreeSpins = 2;
+  G.ReelStrips[1] = FreeSpinStrip;
+  G.LastWager = 6.25_usd;
+  H.Timer1 = true;  // the pause before the next free spin
+  for (int bet : {3, 1}) M.ChooseCoinValue(bet);
+  EXPECT_FALSE(M.CoinValueOpen());
+  EXPECT_EQ(G.LastWager, 6.25_usd);
+  EXPECT_EQ(G.CoinValue, 0.25_usd);
+  for (bool on : {true, false, true}) {
+    M.AutoSpin2Click();
+    EXPECT_EQ(G.AutoSpin, on);
+    EXPECT_TRUE(H.Timer1);
+  }
+  const Money credits = G.Credits;
+  Money won;
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_TRUE(H.Timer1);
+    H.TimeOfDay += 7919;
+    M.Timer1Timer();
+    EXPECT_EQ(G.Wager, 0_usd);
+    EXPECT_EQ(G.LastWager, 6.25_usd);
+    won += G.SpinWin;
+  }
+  EXPECT_EQ(G.FreeSpins, 0);
+  EXPECT_EQ(G.FreeSpinCount, 2);
+  EXPECT_EQ(G.Credits, credits + won);
+  EXPECT_TRUE(M.CoinValueOpen());
+  EXPECT_TRUE(H.Timer1);  // auto spin was left on, so play goes on
+  M.ChooseCoinValue(1);
+  EXPECT_EQ(G.CoinValue, 1.00_usd);
+}

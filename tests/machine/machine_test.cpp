@@ -196,3 +196,53 @@ TEST(Reels, GridFromStops) {
   EXPECT_EQ((std::array<int, 3>{g.ReelGrid[0], g.ReelGrid[1], g.ReelGrid[2]}),
             (std::array<int, 3>{4, 3, 5}));
 }
+
+// Balances that hold exactly the coins a bet needs are enough, whatever the coin: Bet Max
+// with 2.50 at 10 cents (or 1.25 at 5) spins 25 coins and feeds the pool one coin, a repeated
+// 25-coin bet is covered by exactly its amount, Bet 5 tops up 22 coins from 0.30, and the
+// last dime left after 9,999 bets still bets.
+TEST_F(Wagering, ExactBalances) {
+  enum Action { BetMax, Repeat, BetFive, BetOne };
+  struct Case {
+    int bet;  // row of CoinTable
+    Money credits;
+    int placed;
+    Action action;
+  };
+  const Case cases[] = {
+      {4, 2.50_usd, 0, BetMax}, {5, 1.25_usd, 0, BetMax}, {4, 2.50_usd, 0, Repeat},
+      {4, 0.30_usd, 22, BetFive}, {4, 1000_usd, 0, BetOne},
+  };
+  for (const Case& c : cases) {
+    G = TGame();
+    H.Clear();
+    G.AceyDucey = false;
+    G.Bet = static_cast<uint8_t>(c.bet);
+    G.CoinValue = CoinTable[c.bet].Value;
+    G.BonusPool = 200 * G.CoinValue;
+    Place(c.placed);
+    G.Credits = c.credits;
+    H.TimeOfDay = 49530123;  // a spin that wins nothing
+    const Money pool = G.BonusPool;
+    switch (c.action) {
+      case BetMax: M.BitBtn3Click(); break;
+      case BetFive: M.BitBtn2Click(); break;
+      case Repeat:
+        G.LastWager = 25 * G.CoinValue;
+        M.Button1Click();
+        break;
+      case BetOne:
+        for (int i = 0; i < 9999; ++i) G.Credits -= G.CoinValue;
+        M.BitBtn1Click();
+        EXPECT_EQ(G.Wager, G.CoinValue);
+        EXPECT_EQ(G.Credits, 0_usd);
+        continue;
+    }
+    EXPECT_TRUE(H.Messages.empty()) << c.bet << " " << c.action;
+    EXPECT_EQ(G.Spins, 1) << c.bet << " " << c.action;
+    EXPECT_EQ(G.LastWager, 25 * G.CoinValue);
+    EXPECT_EQ(G.LineBets[4], 5 * G.CoinValue);
+    EXPECT_EQ(G.BonusPool, pool + G.CoinValue);
+    EXPECT_EQ(G.Credits, 0_usd);
+  }
+}

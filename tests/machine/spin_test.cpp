@@ -3,6 +3,8 @@
 #include "tests/support/Dollars.h"
 #include "tests/machine/MachineFixture.h"
 
+#include <limits>
+
 using Spin = MachineFixture;
 
 namespace {
@@ -251,4 +253,48 @@ TEST_F(Spin, NewGame) {
   EXPECT_EQ(G.Credits, 1000.00_usd);
   EXPECT_EQ(G.Borrowed, 1000.00_usd);
   EXPECT_EQ(G.Bet, 1);
+}
+
+// A close asked for while money is in motion never waits on a player: a win is not offered
+// to the card game, what is left of a win or of a huge pool goes into the credits at once and
+// silently, no further automatic spin starts, and counters at their largest value stay there.
+TEST_F(Spin, PendingCloseSettlesAtOnce) {
+  struct Case {
+    const char* what;
+    bool bonus;  // a full meter: the pool is paid after the spin
+    Money pool;
+  };
+  for (const Case& c : {Case{"win", false, 50_usd}, Case{"pool", true, 9999999999.95_usd}}) {
+    G = TGame();
+    H.Clear();
+    H.Waits = 0;
+    TMachine m(G, H);
+    G.CoinValue = 0.05_usd;
+    G.Spins = G.FreeSpinCount = std::numeric_limits<int32_t>::max();
+    G.PowerPts = c.bonus ? std::numeric_limits<int32_t>::max() : 0;  // GAIN must not wrap it
+    G.BonusPool = c.pool;
+    G.AutoSpin = false;
+    G.LastWager = 1.25_usd;
+    H.TimeOfDay = kWinningTime;
+    bool asked = false;
+    H.DuringWait = [&] {
+      if (!asked) m.RequestClose();
+      asked = true;
+    };
+    const Money before = G.Credits - G.LastWager;
+    // A full wager feeds the pool first; a won bonus then pays all of it.
+    const Money paid = c.bonus ? c.pool + G.LastWager.PoolShare() : 0_usd;
+    m.Button1Click();
+    EXPECT_EQ(H.CardGames, 0) << c.what;
+    EXPECT_EQ(H.Count(Effect::Credit), 0) << c.what;
+    EXPECT_GT(G.SpinWin, 0_usd) << c.what;
+    EXPECT_EQ(G.WinPending, 0_usd) << c.what;
+    EXPECT_EQ(G.Credits, before + G.SpinWin + paid) << c.what;
+    EXPECT_LT(H.Waits, 200) << c.what;  // the animation's steps, not a coin's pause each
+    EXPECT_EQ(G.Spins, std::numeric_limits<int32_t>::max());
+    H.Timer1 = true;
+    m.Timer1Timer();
+    EXPECT_FALSE(H.Timer1);
+    EXPECT_EQ(G.Spins, std::numeric_limits<int32_t>::max()) << c.what;
+  }
 }
