@@ -15,6 +15,7 @@
 #include "app/Dirs.h"
 #include "app/TForm1.h"
 #include "audio/AudioDialogs.h"
+#include "help/Help.h"
 #include "store/Settings.h"
 
 namespace {
@@ -215,14 +216,18 @@ TEST_F(Window, DuringASpin) {
   EXPECT_NE(ini.find("Spins=2\n"), std::string::npos);
 }
 
-// A wager placed but never spun goes back to the credits when the game closes.
+// A wager placed but never spun goes back to the credits when the game closes, and the
+// program's other windows close with it.
 TEST_F(Window, CloseReturnsAnUnspunWager) {
   Open();
   QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
   EXPECT_EQ(game.Credits, 999.75_usd);
+  // The manual open beside the game closes with it, so the program ends.
+  ShowHelpTopic(form.get(), HelpContents);
   form->close();
   std::string ini = ReadFile(game.SettingsDir + "ZANDOR.INI");
   EXPECT_NE(ini.find("Credits=1000.00\n"), std::string::npos);
+  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w;
 }
 
 // The background menus: a chosen tile, a cancelled tile choice, and a cancelled colour
