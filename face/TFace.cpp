@@ -212,8 +212,8 @@ void TFace::FormPaint() {
     const int l = s == 144 ? LeftMargin - 13 : LeftMargin;
     DrawLabel(Canvas, Glyphs, "BONUS PCT", LeftMargin - 20, WagerY - 26 + (s - 96), 144, 246);
     DrawLabel(Canvas, Glyphs, "BONUS", LeftMargin - 20, WagerY + s + 30, 144, 1);
-    DrawDigits(Canvas, Glyphs, Game.BonusPool.Padded(), LeftMargin + 105, WagerY + s + 56,
-               false, 4);
+    DrawDigits(Canvas, Glyphs, Game.BonusPool.Padded(), LeftMargin + 105, WagerY + s + 56, false,
+               4);
     FrameRect(Canvas, l + 32, WagerY + s - 87, l + 73, WagerY + s + 15, ShadowColor, Qt::black);
     DrawBonusMeter(true);
     DrawCaptionText("Plus 7 FREE Spins", 8, false, LeftMargin + (s == 144 ? 37 : 51),

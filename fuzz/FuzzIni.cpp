@@ -142,12 +142,8 @@ std::string AsStored(const std::string& s) {
 }
 
 // Money read from a file is whole cents the text can hold, so it survives a save exactly.
-bool Holdable(Money m) {
-  return m.InCents() >= -99999999999 && m.InCents() <= 999999999999;
-}
-void CheckMoney(Money first, Money second) {
-  FUZZ_CHECK(Holdable(first) && first == second);
-}
+bool Holdable(Money m) { return m.InCents() >= -99999999999 && m.InCents() <= 999999999999; }
+void CheckMoney(Money first, Money second) { FUZZ_CHECK(Holdable(first) && first == second); }
 
 TGame FreshGame(const std::string& settingsDir) {
   TGame g;

@@ -1,5 +1,4 @@
 #include "store/TBorrowC.h"
-#include "platform/CentreOnScreen.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -17,6 +16,7 @@
 
 #include "help/Help.h"
 #include "machine/Bank.h"
+#include "platform/CentreOnScreen.h"
 
 namespace {
 

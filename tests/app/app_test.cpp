@@ -11,12 +11,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "tests/support/Dollars.h"
 #include "app/Dirs.h"
 #include "app/TForm1.h"
 #include "audio/AudioDialogs.h"
 #include "help/Help.h"
 #include "store/Settings.h"
+#include "tests/support/Dollars.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <set>
 
-#include "tests/support/Dollars.h"
 #include "cards/AceyDucey.h"
 #include "machine/TGame.h"
 #include "tests/cards/Decks.h"
+#include "tests/support/Dollars.h"
 
 // Only a rank strictly between the two showing ranks wins, whichever side is higher, with the
 // ace lowest; equal and neighbouring pairs can never win.

@@ -7,9 +7,9 @@
 #include <QTest>
 #include <vector>
 
-#include "tests/support/Dollars.h"
 #include "cards/TCardForm.h"
 #include "tests/cards/Decks.h"
+#include "tests/support/Dollars.h"
 
 namespace {
 

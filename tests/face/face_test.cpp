@@ -2,9 +2,9 @@
 
 #include <QFile>
 
-#include "tests/support/Dollars.h"
 #include "face/TFace.h"
 #include "tests/face/FaceArt.h"
+#include "tests/support/Dollars.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "tests/support/Dollars.h"
 #include "face/TPayoffs.h"
 #include "tests/face/FaceArt.h"
+#include "tests/support/Dollars.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <functional>
 
-#include "tests/support/Dollars.h"
 #include "machine/TMachine.h"
+#include "tests/support/Dollars.h"
 #include "tests/support/FakeHost.h"
 
 struct MachineFixture : ::testing::Test {

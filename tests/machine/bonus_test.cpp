@@ -1,6 +1,6 @@
 // The bonus feature: the pool's growth, the meter, the award and the seven free spins.
-#include "tests/support/Dollars.h"
 #include "tests/machine/MachineFixture.h"
+#include "tests/support/Dollars.h"
 
 using Bonus = MachineFixture;
 

@@ -49,8 +49,10 @@ struct Session {
     g.SettingsDir = dir;
     host.TimeOfDay = seed;
     host.CardGame = [this](Money& win) {
-      if (rng() % 3 == 0) win = win * 2;
-      else if (rng() % 3 == 0) win = Money();
+      if (rng() % 3 == 0)
+        win = win * 2;
+      else if (rng() % 3 == 0)
+        win = Money();
     };
     host.DuringWait = [this] {
       if (depth == 0 && rng() % 40 == 0) {
@@ -103,8 +105,10 @@ struct Session {
         host.Explained += Held() - before;
         break;
       }
-      case 14: SetReelStrips(g); break;  // a resize loads the artwork and sets the strips
-      case 15:                           // free spins: the timer ticks and the switch flips
+      case 14:
+        SetReelStrips(g);
+        break;  // a resize loads the artwork and sets the strips
+      case 15:  // free spins: the timer ticks and the switch flips
         if (g.FreeSpins > 0) (rng() % 2 ? m.AutoSpin2Click() : m.Timer1Timer());
         break;
     }

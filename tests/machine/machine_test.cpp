@@ -1,6 +1,6 @@
 // Wagering, the coin value, the line deal and the payoff table.
-#include "tests/support/Dollars.h"
 #include "tests/machine/MachineFixture.h"
+#include "tests/support/Dollars.h"
 
 using Wagering = MachineFixture;
 
@@ -210,7 +210,7 @@ TEST_F(Wagering, ExactBalances) {
     Action action;
   };
   const Case cases[] = {
-      {4, 2.50_usd, 0, BetMax}, {5, 1.25_usd, 0, BetMax}, {4, 2.50_usd, 0, Repeat},
+      {4, 2.50_usd, 0, BetMax},   {5, 1.25_usd, 0, BetMax}, {4, 2.50_usd, 0, Repeat},
       {4, 0.30_usd, 22, BetFive}, {4, 1000_usd, 0, BetOne},
   };
   for (const Case& c : cases) {
@@ -225,8 +225,12 @@ TEST_F(Wagering, ExactBalances) {
     H.TimeOfDay = 49530123;  // a spin that wins nothing
     const Money pool = G.BonusPool;
     switch (c.action) {
-      case BetMax: M.BitBtn3Click(); break;
-      case BetFive: M.BitBtn2Click(); break;
+      case BetMax:
+        M.BitBtn3Click();
+        break;
+      case BetFive:
+        M.BitBtn2Click();
+        break;
       case Repeat:
         G.LastWager = 25 * G.CoinValue;
         M.Button1Click();

@@ -1,9 +1,9 @@
 // The spin cycle: taking the wager, the animation and its timing and sounds, scoring,
 // the count-up, auto spin, and money that stays put while the spin runs.
-#include "tests/support/Dollars.h"
-#include "tests/machine/MachineFixture.h"
-
 #include <limits>
+
+#include "tests/machine/MachineFixture.h"
+#include "tests/support/Dollars.h"
 
 using Spin = MachineFixture;
 

@@ -11,12 +11,12 @@
 #include <QTimer>
 #include <vector>
 
-#include "tests/support/Dollars.h"
 #include "store/SavedGames.h"
 #include "store/TBorrowC.h"
 #include "store/TIniFile.h"
 #include "store/TLoadSave.h"
 #include "tests/store/TempDir.h"
+#include "tests/support/Dollars.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The eight saved-game slots of "POWER.INI".
 #include <gtest/gtest.h>
 
-#include "tests/support/Dollars.h"
 #include "store/Money.h"
 #include "store/SavedGames.h"
 #include "store/TIniFile.h"
 #include "tests/store/TempDir.h"
+#include "tests/support/Dollars.h"
 
 namespace {
 

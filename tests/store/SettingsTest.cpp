@@ -6,12 +6,12 @@
 #include <csignal>
 #include <filesystem>
 
-#include "tests/support/Dollars.h"
 #include "store/Money.h"
 #include "store/SavedGames.h"
 #include "store/Settings.h"
 #include "store/TIniFile.h"
 #include "tests/store/TempDir.h"
+#include "tests/support/Dollars.h"
 
 namespace {
 
