@@ -224,6 +224,9 @@ TEST_F(Window, CloseReturnsAnUnspunWager) {
   EXPECT_EQ(game.Credits, 999.75_usd);
   // The manual open beside the game closes with it, so the program ends.
   ShowHelpTopic(form.get(), HelpContents);
+  int shown = 0;
+  for (QWidget* w : QApplication::topLevelWidgets()) shown += w->isVisible();
+  EXPECT_EQ(shown, 2);
   form->close();
   std::string ini = ReadFile(game.SettingsDir + "ZANDOR.INI");
   EXPECT_NE(ini.find("Credits=1000.00\n"), std::string::npos);
