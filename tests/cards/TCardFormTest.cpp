@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QTest>
+#include <QKeyEvent>
 #include <vector>
 
 #include "cards/TCardForm.h"
@@ -201,28 +201,31 @@ TEST(TCardForm, OkBeforeDrawKeepsTheWin) {
 // the mouse draws at any time.
 TEST(TCardForm, KeysWaitBeforeDrawing) {
   EnsureApp();
+  auto key = [](QWidget* to, int k, bool repeat = false) {
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent e(type, k, Qt::NoModifier, QString(), repeat);
+      QApplication::sendEvent(to, &e);
+    }
+  };
   for (bool mouse : {false, true}) {
     Table t;
     int64_t opened = 0;
     t.form.SinceOpened = [&] { return opened; };
     t.form.show();
     if (mouse) {
-      QTest::mouseClick(t.form.BitBtn3, Qt::LeftButton);
+      t.form.BitBtn3->click();
       EXPECT_TRUE(t.form.Hand().ThirdShown);
       continue;
     }
-    for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
-      QTest::keyClick(t.form.BitBtn3, static_cast<Qt::Key>(key));
-    QTest::keyClick(&t.form, Qt::Key_Return);
-    QTest::keyClick(t.form.BitBtn3, Qt::Key_D, Qt::AltModifier);
+    for (int k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) key(t.form.BitBtn3, k);
+    key(&t.form, Qt::Key_Return);
     opened = TCardForm::KeyGuardMs - 1;
-    QTest::keyClick(t.form.BitBtn3, Qt::Key_Return);
+    key(t.form.BitBtn3, Qt::Key_Return);
     opened = TCardForm::KeyGuardMs;
-    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(t.form.BitBtn3, &held);
+    key(t.form.BitBtn3, Qt::Key_Return, true);  // a held key repeating
     EXPECT_FALSE(t.form.Hand().ThirdShown);
     EXPECT_EQ(t.win, 12.5_usd);
-    QTest::keyClick(t.form.BitBtn3, Qt::Key_Return);
+    key(t.form.BitBtn3, Qt::Key_Return);
     EXPECT_TRUE(t.form.Hand().ThirdShown);
   }
 }
