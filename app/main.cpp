@@ -10,6 +10,7 @@
 
 #include "app/Dirs.h"
 #include "app/TForm1.h"
+#include "help/THelpViewer.h"
 
 namespace {
 int signalPipe[2] = {-1, -1};
@@ -29,7 +30,11 @@ int main(int argc, char** argv) {
   TGame game;
   game.ProgramDir = ProgramDirectory();
   game.SettingsDir = SettingsDirectory();
-  QApplication::setWindowIcon(QIcon(QString::fromStdString(game.ProgramDir + "zandor-slots.png")));
+  // The manual lies with the media, wherever the program file is.
+  THelpViewer::SetManualDir(QString::fromStdString(game.ProgramDir + "help/"));
+  // Installed, the icon is in the desktop's icon theme; in the build folder it is a media file.
+  QApplication::setWindowIcon(QIcon::fromTheme(
+      "zandor-slots", QIcon(QString::fromStdString(game.ProgramDir + "zandor-slots.png"))));
   TForm1 form(game);
 
   // SIGTERM, SIGINT and SIGHUP close the window the normal way, so the settings are saved.

@@ -2,8 +2,11 @@
 # The real program in a real X window: Bet Max spins, the payoff chart opens and closes, the
 # menus change speed and coin value, File / Exit closes the game and saves it all, and a
 # second start comes back with the same game.
+# Usage: smoke_test.sh PROGRAM [MEDIA FOLDER]: the program's path or its name on the PATH, and
+# the folder where it must have found its media (checked through the saved tile's path).
 set -u
-prog=$1
+prog=$(command -v "$1" || echo "$1")
+media=${2:-}
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or xdotool missing"; exit 77; }
 [ -x "$prog" ] || { echo "no program at $prog"; exit 77; }
 work=$(mktemp -d)
@@ -67,6 +70,9 @@ ini=$XDG_CONFIG_HOME/zandor-slots/ZANDOR.INI
 grep -q '^Spins=1$' "$ini" || { echo "FAIL: no spin saved"; cat "$ini"; exit 1; }
 grep -q '^BonusPool=' "$ini" && grep -q '^AceyDucey=0$' "$ini" || { echo "FAIL: settings incomplete"; exit 1; }
 grep -q '^Speed=2$' "$ini" && grep -q '^Bet=1$' "$ini" || { echo "FAIL: speed or coin value not kept"; exit 1; }
+if [ -n "$media" ]; then
+  grep -qxF "BackBMP=${media%/}/_BACK1.BMP" "$ini" || { echo "FAIL: media not found in $media"; grep '^BackBMP=' "$ini"; exit 1; }
+fi
 
 # A second start without play comes back with the same game and writes the same file.
 cp "$ini" "$work/first.ini"
