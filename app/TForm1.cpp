@@ -170,20 +170,33 @@ void TForm1::BuildPanel() {
     b->setFont(f);
     return b;
   };
-  BitBtn1 = make("Bet 1", "Bet one credit");
-  BitBtn2 = make("Bet 5", "");
-  BitBtn3 = make("Bet Max", "");
-  Button1 = make("Spin", "Spins the slot wheels");
+  BitBtn1 = make("Bet 1", "Bet one credit (key 1)");
+  BitBtn2 = make("Bet 5", "Bet five credits (key 5)");
+  BitBtn3 = make("Bet Max", "Bet the maximum and spin (key M)");
+  Button1 = make("Spin", "Spins the slot wheels (Space or Enter)");
   Button1->setDefault(true);
   connect(BitBtn1, &QPushButton::clicked, this, [this] { Machine.BitBtn1Click(); });
   connect(BitBtn2, &QPushButton::clicked, this, [this] { Machine.BitBtn2Click(); });
   connect(BitBtn3, &QPushButton::clicked, this, [this] { Machine.BitBtn3Click(); });
   connect(Button1, &QPushButton::clicked, this, [this] { Machine.Button1Click(); });
-  // Enter spins, as the window's default button.
-  for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-    auto* sc = new QShortcut(QKeySequence(key), this);
-    connect(sc, &QShortcut::activated, this, [this] {
-      if (Button1->isEnabled()) Button1->click();
+  AddButtonKeys();
+}
+
+void TForm1::AddButtonKeys() {
+  // The keys belong to the main window, whatever has the focus in it (a focused button would
+  // otherwise take Space for itself); a modal dialog such as the card table is a window of its
+  // own, so its keys stay its own. A key does what a click does, so nothing while its button is
+  // disabled, and a held key does not repeat: one press, one bet or spin. The keypad's digits
+  // and Enter count as the main keys.
+  const std::pair<QPushButton*, QKeySequence> keys[] = {
+      {BitBtn1, QKeySequence(Qt::Key_1)},      {BitBtn2, QKeySequence(Qt::Key_5)},
+      {BitBtn3, QKeySequence(Qt::Key_M)},      {Button1, QKeySequence(Qt::Key_Space)},
+      {Button1, QKeySequence(Qt::Key_Return)}, {Button1, QKeySequence(Qt::Key_Enter)}};
+  for (const auto& [button, key] : keys) {
+    auto* shortcut = new QShortcut(key, this);
+    shortcut->setAutoRepeat(false);
+    connect(shortcut, &QShortcut::activated, button, [button] {
+      if (button->isEnabled()) button->click();
     });
   }
 }
@@ -256,6 +269,10 @@ void TForm1::BuildMenus() {
   sounds->addSeparator();
   ChangeWAVs1 = sounds->addAction("Change WAVs", this, [this] {
     if (audio_) audio_->ChangeWAVs1Click();
+  });
+  options->addSeparator();
+  ChangeVolumeAction = options->addAction("&Volume...", this, [this] {
+    if (audio_) audio_->ChangeVolume();
   });
   options->addSeparator();
   QMenu* speed = options->addMenu("Spin Spee&d");

@@ -53,6 +53,8 @@ class TForm1 : public QMainWindow, public Host {
   QAction *Bonus1, *Coins1, *Credits1, *Lose1, *PowerDrain1, *PowerUp1, *SlotSpin1, *Stop1,
       *WheelSpin1, *Win1;
   QAction *Borrow1, *Payoffs1, *AutoSpin2, *About, *Manual1;
+  // Options / Volume...: the loudness of the effects and of the music.
+  QAction* ChangeVolumeAction = nullptr;
 
   // Menu handlers.
   void NewGame2Click();
@@ -104,6 +106,8 @@ class TForm1 : public QMainWindow, public Host {
   void FormCreate();
   void BuildMenus();
   void BuildPanel();
+  // Keys 1, 5 and M for the bets, Space and Enter for the spin.
+  void AddButtonKeys();
   void UpdateArea(const QRect& r);
   QRect MeterRect(FaceElement e) const;
   QSize DesignedSize() const;

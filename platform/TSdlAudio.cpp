@@ -21,6 +21,12 @@ bool OpenMixer() {
   return true;
 }
 
+// The mixer's own scale: 0..MIX_MAX_VOLUME (128), so 50 % is exactly half.
+int MixerVolume(int percent) {
+  percent = percent < 0 ? 0 : percent > 100 ? 100 : percent;
+  return (percent * MIX_MAX_VOLUME + 50) / 100;
+}
+
 Mix_Chunk* ChunkFromBytes(const std::vector<uint8_t>& bytes) {
   if (bytes.empty()) return nullptr;
   return Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
@@ -63,6 +69,13 @@ TSdlAudio::~TSdlAudio() {
 
 void TSdlAudio::StopEffects() {
   if (open_) Mix_HaltChannel(kEffectChannel);
+}
+
+void TSdlAudio::SetVolumes(int effectsPercent, int musicPercent) {
+  if (!open_) return;
+  // The mixer scales the samples as it mixes them; the sounds themselves stay untouched.
+  Mix_Volume(-1, MixerVolume(effectsPercent));
+  Mix_VolumeMusic(MixerVolume(musicPercent));
 }
 
 bool TSdlAudio::EffectSounding() const { return open_ && Mix_Playing(kEffectChannel) != 0; }

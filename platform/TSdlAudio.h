@@ -32,6 +32,9 @@ class TSdlAudio : public SoundService {
   void StopEffects();
   // Whether an effect is sounding now.
   bool EffectSounding() const;
+  // Sets the loudness of every effect and of the music, each in percent of full (0..100); a
+  // sound already playing changes at once.
+  void SetVolumes(int effectsPercent, int musicPercent);
 
  private:
   // Plays a chunk on the effects channel and, when wait is set, returns after its length.

@@ -1,10 +1,12 @@
 // The main window as the player meets it: layout, menus, start-up from the settings file,
 // play through the real window, the background choices and closing.
+#include <SDL2/SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -14,6 +16,8 @@
 #include "app/Dirs.h"
 #include "app/TForm1.h"
 #include "audio/AudioDialogs.h"
+#include "audio/TAudio.h"
+#include "audio/VolumeDialog.h"
 #include "store/Settings.h"
 
 namespace {
@@ -81,9 +85,9 @@ TEST_F(Window, LayoutAtDesignedSize) {
   EXPECT_EQ(form->BitBtn3->x(), 326);
   EXPECT_EQ(form->Button1->x(), 478);
   EXPECT_EQ(form->BitBtn1->text(), "Bet 1");
-  EXPECT_EQ(form->BitBtn1->toolTip(), "Bet one credit");
+  EXPECT_EQ(form->BitBtn1->toolTip(), "Bet one credit (key 1)");
   EXPECT_EQ(form->BitBtn3->text(), "Bet Max");
-  EXPECT_EQ(form->Button1->toolTip(), "Spins the slot wheels");
+  EXPECT_EQ(form->Button1->toolTip(), "Spins the slot wheels (Space or Enter)");
   EXPECT_TRUE(form->Button1->isDefault());
   EXPECT_EQ(form->Face.SymbolSize, 96);
   EXPECT_EQ(form->Face.ReelTop, 23);
@@ -100,7 +104,7 @@ TEST_F(Window, MenuBar) {
             QStringList({"&New Game", "-", "&Open", "&Save", "-", "E&xit"}));
   EXPECT_EQ(Captions(TopMenu("&Options")),
             QStringList({"&Acey Ducey", "-", "Back&ground", "-", "&Bet Amount", "-", "&Music", "-",
-                         "&Sounds", "-", "Spin Spee&d"}));
+                         "&Sounds", "-", "&Volume...", "-", "Spin Spee&d"}));
   QMenu* options = TopMenu("&Options");
   auto sub = [&](const QString& caption) {
     for (QAction* a : options->actions())
@@ -370,4 +374,112 @@ TEST_F(Window, EmptyAndTruncatedMedia) {
     form->close();
     form.reset();
   }
+}
+
+// The bet and spin keys work whatever has the focus in the window, exactly as the buttons do:
+// nothing while the buttons are disabled, and a modal dialog (the card table) keeps its keys.
+TEST_F(Window, KeysForTheButtons) {
+  Open();
+  game.AceyDucey = false;
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  struct Row {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    double wager;  // after the key, with the buttons enabled
+    int spins;
+  };
+  // A focused Bet 1 button would take Space for itself; the key must spin all the same.
+  const Row rows[] = {{Qt::Key_1, {}, 0.25, 0},   {Qt::Key_5, Qt::KeypadModifier, 1.50, 0},
+                      {Qt::Key_Space, {}, 0, 1},  {Qt::Key_M, {}, 0, 2},
+                      {Qt::Key_Return, {}, 0, 3}, {Qt::Key_Enter, Qt::KeypadModifier, 0, 4}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(QKeySequence(r.key).toString().toStdString());
+    form->SetBetButtonsEnabled(false);
+    const double credits = game.Credits, wager = game.Wager;
+    const int spins = game.Spins;
+    QTest::keyClick(form.get(), r.key, r.modifiers);
+    EXPECT_EQ(game.Credits, credits);
+    EXPECT_EQ(game.Wager, wager);
+    EXPECT_EQ(game.Spins, spins);
+    form->SetBetButtonsEnabled(true);
+    form->BitBtn1->setFocus();
+    QTest::keyClick(form->BitBtn1, r.key, r.modifiers);
+    EXPECT_DOUBLE_EQ(game.Wager, r.wager);
+    EXPECT_EQ(game.Spins, r.spins);
+  }
+
+  game.AceyDucey = true;
+  game.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // a win of 6.00 opens the card table
+  form->Machine.UpdateLineBets(0.25, 2.50);
+  double before = -1, after = -1;
+  QTimer::singleShot(300, [&] {
+    QWidget* dlg = QApplication::activeModalWidget();
+    ASSERT_NE(dlg, nullptr);
+    for (Qt::Key k : {Qt::Key_1, Qt::Key_5, Qt::Key_M}) QTest::keyClick(dlg, k);
+    before = game.SpinWin;
+    QTest::keyClick(dlg->focusWidget(), Qt::Key_Space);  // the table's Draw button
+    after = game.SpinWin;
+    dlg->close();
+  });
+  form->Machine.EvaluatePaylines();
+  EXPECT_EQ(game.Spins, 4);
+  EXPECT_DOUBLE_EQ(before, 6.00);
+  EXPECT_TRUE(after == 0.0 || after == 12.00) << after;
+}
+
+// The loudness of the effects and of the music is read from PLAYER.INI at the start (a missing
+// or damaged value is full loudness), heard at once while the sliders move, kept by OK with
+// the file's other sections, put back by Cancel, and applied again after a restart.
+TEST_F(Window, VolumeAcrossARestart) {
+  const std::string playerIni = settings.path().toStdString() + "/PLAYER.INI";
+  const struct {
+    const char* file;  // nullptr: no PLAYER.INI at all
+    Volume expected;
+  } starts[] = {{nullptr, {100, 100}},
+                {"[Volume]\nEffects=40\nMusic=loud\n", {40, 100}},
+                {"[Volume]\nEffects=-5\nMusic=101\n", {100, 100}},
+                {"[Volume]\nEffects=0\nMusic=0x32\n", {0, 50}}};
+  for (const auto& start : starts) {
+    SCOPED_TRACE(start.file ? start.file : "no file");
+    std::filesystem::remove(playerIni);
+    if (start.file) std::ofstream(playerIni) << start.file;
+    Open();
+    EXPECT_EQ(form->Audio()->CurrentVolume(), start.expected);
+    EXPECT_EQ(Mix_VolumeMusic(-1), (start.expected.Music * MIX_MAX_VOLUME + 50) / 100);
+    form->close();
+    form.reset();
+  }
+
+  std::ofstream(playerIni) << "[Stats]\nSpins=12\n[Volume]\nEffects=loud\n";
+  Open();
+  auto dialog = [&](Volume moveTo, bool ok) {
+    Volume heard;
+    QTimer::singleShot(200, [&] {
+      auto* dlg = qobject_cast<VolumeDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dlg, nullptr);
+      EXPECT_EQ(dlg->windowTitle(), "Volume");
+      dlg->EffectsSlider->setValue(moveTo.Effects);
+      dlg->MusicSlider->setValue(moveTo.Music);
+      heard = {Mix_Volume(0, -1), Mix_VolumeMusic(-1)};
+      if (ok)
+        dlg->accept();
+      else
+        dlg->reject();
+    });
+    form->ChangeVolumeAction->trigger();
+    EXPECT_EQ(heard, (Volume{(moveTo.Effects * 128 + 50) / 100, (moveTo.Music * 128 + 50) / 100}));
+  };
+  dialog({30, 70}, true);
+  EXPECT_EQ(ReadFile(playerIni), "[Stats]\nSpins=12\n[Volume]\nEffects=30\nMusic=70\n");
+  dialog({80, 10}, false);
+  EXPECT_EQ(form->Audio()->CurrentVolume(), (Volume{30, 70}));
+  EXPECT_EQ(Mix_VolumeMusic(-1), 90);
+  EXPECT_EQ(ReadFile(playerIni), "[Stats]\nSpins=12\n[Volume]\nEffects=30\nMusic=70\n");
+  form->close();
+  form.reset();
+  Open();
+  EXPECT_EQ(form->Audio()->CurrentVolume(), (Volume{30, 70}));
+  EXPECT_EQ(Mix_Volume(0, -1), 38);
+  EXPECT_TRUE(messages.empty());
 }
