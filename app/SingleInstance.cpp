@@ -35,7 +35,8 @@ QString SingleInstance::ServerName(const QString& settingsDir) {
   const QString canonical = QDir(settingsDir).canonicalPath();
   const QByteArray key = QFile::encodeName(canonical.isEmpty() ? settingsDir : canonical);
   return "zandor-slots-" +
-         QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24));
+         QString::fromLatin1(
+             QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24));
 }
 
 bool SingleInstance::Acquire() {

@@ -10,8 +10,6 @@
 #include <memory>
 
 class SingleInstance : public QObject {
-  Q_OBJECT
-
  public:
   // Remembers the settings folder (ending with '/'); nothing is touched yet.
   explicit SingleInstance(const QString& settingsDir, QObject* parent = nullptr);

@@ -115,13 +115,14 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& data) {
     mode = st.st_mode & 07777;
   }
   std::string tmp;
-  const int fd = inject && failAt == ReplaceStep::CreateTemporary ? -1 : CreateTemporary(target, tmp);
+  const int fd =
+      inject && failAt == ReplaceStep::CreateTemporary ? -1 : CreateTemporary(target, tmp);
   if (fd < 0) return false;
-  bool ok = (!exists || ::fchmod(fd, mode) == 0) &&
-            !(inject && failAt == ReplaceStep::Write) && WriteAll(fd, data) &&
-            !(inject && failAt == ReplaceStep::Flush) && ::fsync(fd) == 0;
+  bool ok = (!exists || ::fchmod(fd, mode) == 0) && !(inject && failAt == ReplaceStep::Write) &&
+            WriteAll(fd, data) && !(inject && failAt == ReplaceStep::Flush) && ::fsync(fd) == 0;
   ok = ::close(fd) == 0 && ok;
-  ok = ok && !(inject && failAt == ReplaceStep::Rename) && ::rename(tmp.c_str(), target.c_str()) == 0;
+  ok = ok && !(inject && failAt == ReplaceStep::Rename) &&
+       ::rename(tmp.c_str(), target.c_str()) == 0;
   if (!ok) {
     ::unlink(tmp.c_str());
     return false;
@@ -137,14 +138,16 @@ int RemoveLeftoverTemporaries(const std::string& folder, const std::vector<std::
   while (const dirent* e = ::readdir(d)) {
     const std::string name = e->d_name;
     for (const std::string& file : files) {
-      if (name.size() != file.size() + 1 + kSuffixLength || name.compare(0, file.size(), file) != 0 ||
-          name[file.size()] != '.')
+      if (name.size() != file.size() + 1 + kSuffixLength ||
+          name.compare(0, file.size(), file) != 0 || name[file.size()] != '.')
         continue;
       bool ours = true;
-      for (size_t i = file.size() + 1; i < name.size(); ++i) ours = ours && IsSuffixCharacter(name[i]);
+      for (size_t i = file.size() + 1; i < name.size(); ++i)
+        ours = ours && IsSuffixCharacter(name[i]);
       struct stat st {};
       const std::string full = folder + (folder.empty() || folder.back() == '/' ? "" : "/") + name;
-      if (ours && ::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(full.c_str()) == 0)
+      if (ours && ::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+          ::unlink(full.c_str()) == 0)
         ++removed;
     }
   }

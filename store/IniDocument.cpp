@@ -211,8 +211,7 @@ void IniDocument::WriteString(const std::string& section, const std::string& key
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(last + 1), keyLine);
 }
 
-void IniDocument::WriteInteger(const std::string& section, const std::string& key,
-                               int32_t value) {
+void IniDocument::WriteInteger(const std::string& section, const std::string& key, int32_t value) {
   WriteString(section, key, std::to_string(value));
 }
 

@@ -71,9 +71,12 @@ const std::vector<Setting>& Table() {
         {"PowerDownSound", &TGame::PowerDownSound, 0, 255},
         {"PowerUpSound", &TGame::PowerUpSound, 0, 255},
     };
-    for (int i = 0; i < 8; ++i) t.push_back({"PlayList" + std::to_string(i), &TGame::PlayList, i, 0, 1});
-    for (int i = 0; i < 8; ++i) t.push_back({"MIDISong" + std::to_string(i), &TGame::MIDISong, i, 255});
-    for (int i = 0; i < 8; ++i) t.push_back({"MIDIName" + std::to_string(i), &TGame::MIDIName, i, 12});
+    for (int i = 0; i < 8; ++i)
+      t.push_back({"PlayList" + std::to_string(i), &TGame::PlayList, i, 0, 1});
+    for (int i = 0; i < 8; ++i)
+      t.push_back({"MIDISong" + std::to_string(i), &TGame::MIDISong, i, 255});
+    for (int i = 0; i < 8; ++i)
+      t.push_back({"MIDIName" + std::to_string(i), &TGame::MIDIName, i, 12});
     t.push_back({"AceyDucey", &TGame::AceyDucey, 0, 0, 1});
     return t;
   }();
@@ -87,29 +90,30 @@ struct Overload : F... {
 template <class... F>
 Overload(F...) -> Overload<F...>;
 
-template <class Game, class Result = std::conditional_t<std::is_const_v<Game>, ConstFieldRef, FieldRef>>
+template <class Game,
+          class Result = std::conditional_t<std::is_const_v<Game>, ConstFieldRef, FieldRef>>
 Result FieldOf(Game& g, const Setting& s) {
-  return std::visit(Overload{[&](std::array<bool, 8> TGame::*m) -> Result { return &(g.*m)[s.Index]; },
-                             [&](std::array<std::string, 8> TGame::*m) -> Result {
-                               return &(g.*m)[s.Index];
-                             },
-                             [&](auto m) -> Result { return &(g.*m); }},
-                    s.Field);
+  return std::visit(
+      Overload{[&](std::array<bool, 8> TGame::*m) -> Result { return &(g.*m)[s.Index]; },
+               [&](std::array<std::string, 8> TGame::*m) -> Result { return &(g.*m)[s.Index]; },
+               [&](auto m) -> Result { return &(g.*m); }},
+      s.Field);
 }
 
 void Load(const IniDocument& ini, const Setting& s, FieldRef field) {
   const std::string& key = s.Key;
-  std::visit(Overload{[&](double* v) {
-                        std::string text = ini.ReadString(kSection, key, FormatMoneyPadded(*v));
-                        *v = ParseMoney(std::string_view(text).substr(0, 30));
-                      },
-                      [&](int32_t* v) { *v = ini.ReadInteger(kSection, key, s.Fixed.value_or(*v)); },
-                      [&](uint8_t* v) { *v = static_cast<uint8_t>(ini.ReadInteger(kSection, key, *v)); },
-                      [&](bool* v) { *v = ini.ReadBool(kSection, key, s.Fixed ? *s.Fixed != 0 : *v); },
-                      [&](std::string* v) {
-                        *v = FirstCharacters(ini.ReadString(kSection, key, *v), s.Limit);
-                      }},
-             field);
+  std::visit(
+      Overload{[&](double* v) {
+                 std::string text = ini.ReadString(kSection, key, FormatMoneyPadded(*v));
+                 *v = ParseMoney(std::string_view(text).substr(0, 30));
+               },
+               [&](int32_t* v) { *v = ini.ReadInteger(kSection, key, s.Fixed.value_or(*v)); },
+               [&](uint8_t* v) { *v = static_cast<uint8_t>(ini.ReadInteger(kSection, key, *v)); },
+               [&](bool* v) { *v = ini.ReadBool(kSection, key, s.Fixed ? *s.Fixed != 0 : *v); },
+               [&](std::string* v) {
+                 *v = FirstCharacters(ini.ReadString(kSection, key, *v), s.Limit);
+               }},
+      field);
 }
 
 void Store(IniDocument& ini, const Setting& s, ConstFieldRef field) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 #include <sstream>
 
 #include "app/Dirs.h"
+#include "app/SingleInstance.h"
 #include "app/TForm1.h"
 #include "audio/AudioDialogs.h"
 #include "store/Settings.h"
@@ -371,3 +373,32 @@ TEST_F(Window, EmptyAndTruncatedMedia) {
     form.reset();
   }
 }
+
+namespace {
+
+// One copy per settings folder: a second copy cannot take the folder's lock and brings the
+// first to the front instead; once the first has gone, the folder is free again.
+TEST(SingleCopy, SecondCopyHandsOverToTheFirst) {
+  App();
+  QTemporaryDir dir;
+  const QString folder = dir.path() + "/new settings/";
+  int raised = 0;
+  {
+    SingleInstance first(folder);
+    first.OnRaise = [&] { ++raised; };
+    ASSERT_TRUE(first.Acquire());
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    SingleInstance second(folder);
+    EXPECT_FALSE(second.Acquire());
+    EXPECT_TRUE(second.RaiseRunningCopy());
+    QTRY_COMPARE(raised, 1);
+    SingleInstance elsewhere(dir.path() + "/other/");
+    EXPECT_TRUE(elsewhere.Acquire());
+  }
+  SingleInstance third(folder);
+  EXPECT_TRUE(third.Acquire());
+  SingleInstance fourth(folder);
+  EXPECT_FALSE(fourth.Acquire());
+}
+
+}  // namespace
