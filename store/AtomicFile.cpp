@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -19,8 +20,17 @@ constexpr size_t kSuffixLength = 6;
 constexpr char kSuffixCharacters[] =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
-bool IsSuffixCharacter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+// Whether a name's last part is one of our random suffixes: six letters and digits with a digit
+// among them or both letter cases, so that a word such as "backup" is never taken for one.
+bool IsOurSuffix(std::string_view s) {
+  bool digit = false, upper = false, lower = false;
+  for (char c : s) {
+    digit = digit || (c >= '0' && c <= '9');
+    upper = upper || (c >= 'A' && c <= 'Z');
+    lower = lower || (c >= 'a' && c <= 'z');
+    if (!(c >= '0' && c <= '9') && !(c >= 'A' && c <= 'Z') && !(c >= 'a' && c <= 'z')) return false;
+  }
+  return s.size() == kSuffixLength && (digit || (upper && lower));
 }
 
 std::string FolderOf(const std::string& path) {
@@ -48,6 +58,7 @@ int CreateTemporary(const std::string& target, std::string& tmp) {
     if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) return -1;
     tmp = target + ".";
     for (unsigned char r : random) tmp += kSuffixCharacters[r % (sizeof kSuffixCharacters - 1)];
+    tmp.back() = static_cast<char>('0' + random[0] % 10);  // a digit marks the name as ours
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -141,9 +152,7 @@ int RemoveLeftoverTemporaries(const std::string& folder, const std::vector<std::
       if (name.size() != file.size() + 1 + kSuffixLength ||
           name.compare(0, file.size(), file) != 0 || name[file.size()] != '.')
         continue;
-      bool ours = true;
-      for (size_t i = file.size() + 1; i < name.size(); ++i)
-        ours = ours && IsSuffixCharacter(name[i]);
+      const bool ours = IsOurSuffix(std::string_view(name).substr(file.size() + 1));
       struct stat st {};
       const std::string full = folder + (folder.empty() || folder.back() == '/' ? "" : "/") + name;
       if (ours && ::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&

@@ -134,7 +134,8 @@ bool ParseIniInteger(const std::string& text, int32_t& out) {
 }
 
 IniDocument::IniDocument(std::string path) : path_(std::move(path)) {
-  int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  // Never blocks, even on a pipe put in the file's place.
+  int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     // A missing file (or folder) is an empty document; one we may not read must not be
     // replaced by what little we know of it.

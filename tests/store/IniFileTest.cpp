@@ -143,8 +143,8 @@ TEST(IniFile, FailedSaveLeavesOldFileWhole) {
     if (c.step) {
       FailReplaceAfter(0, *c.step);
     } else {
-      std::filesystem::permissions(path, std::filesystem::perms::owner_read |
-                                             std::filesystem::perms::group_read);
+      std::filesystem::permissions(
+          path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
     }
     IniDocument doc(path);
     doc.WriteString("S", "K", "new");
@@ -182,8 +182,9 @@ TEST(IniFile, MarkedFilesMissingFoldersAndLeftovers) {
   ASSERT_TRUE(TIniFile(deep).WriteString("S", "K", "v"));
   EXPECT_EQ(ReadFile(deep), "[S]\nK=v\n");
 
-  for (const char* name : {"ZANDOR.INI.Ab3dE9", "POWER.INI.zzzzzz", "ZANDOR.INI.toolong7",
-                           "ZANDOR.INI.abc", "OTHER.INI.abcdef", "ZANDOR.INI.ab-def"})
+  for (const char* name :
+       {"ZANDOR.INI.Ab3dE9", "POWER.INI.zZzzzz", "ZANDOR.INI.toolong7", "ZANDOR.INI.abc",
+        "OTHER.INI.abcdef", "ZANDOR.INI.ab-def", "POWER.INI.backup"})
     WriteFile(dir.Path() + name, "x");
   std::filesystem::create_directory(dir.Path() + "ZANDOR.INI.Folder");
   EXPECT_EQ(RemoveLeftoverTemporaries(dir.Path(), {"ZANDOR.INI", "POWER.INI"}), 2);
@@ -191,7 +192,7 @@ TEST(IniFile, MarkedFilesMissingFoldersAndLeftovers) {
   for (auto& e : std::filesystem::directory_iterator(dir.Path())) left.insert(e.path().filename());
   EXPECT_EQ(left, (std::set<std::string>{"ZANDOR.INI", "ZANDOR.INI.toolong7", "ZANDOR.INI.abc",
                                          "OTHER.INI.abcdef", "ZANDOR.INI.ab-def",
-                                         "ZANDOR.INI.Folder", "new"}));
+                                         "ZANDOR.INI.Folder", "POWER.INI.backup", "new"}));
 }
 
 // Paths that are directories, binary garbage or a single 10 MB line neither crash nor hang.
