@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
     if (!instance.RaiseRunningCopy()) {
       QMessageBox box(QMessageBox::Information, "Zandor Slots", "Zandor Slots is already running.",
                       QMessageBox::Ok);
+      box.show();  // a message box takes its size when shown
       CentreOnScreen(&box);
       box.exec();
     }
