@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(QString::fromStdString(game.ProgramDir + "zandor-slots.png")));
   TForm1 form(game);
   instance.OnRaise = [&form] {
-    if (form.isMinimized()) form.showNormal();
+    // Out of the task bar, but still maximised if it was.
+    form.setWindowState((form.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     form.raise();
     form.activateWindow();
   };
