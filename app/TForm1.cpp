@@ -22,10 +22,12 @@
 #include "cards/TCardForm.h"
 #include "face/TPayoffs.h"
 #include "help/Help.h"
+#include "platform/FileNames.h"
 #include "store/SavedGames.h"
 #include "store/Settings.h"
 #include "store/TBorrowC.h"
 #include "store/TLoadSave.h"
+#include "store/Utf8Text.h"
 
 namespace {
 
@@ -33,8 +35,6 @@ bool FileExists(const std::string& path) {
   std::error_code ec;
   return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
-
-std::string Cut(const std::string& s, size_t n) { return s.size() > n ? s.substr(0, n) : s; }
 
 }  // namespace
 
@@ -110,7 +110,7 @@ TForm1::~TForm1() {
 
 void TForm1::FormCreate() {
   setUpdatesEnabled(false);
-  tileDir_ = QString::fromStdString(Game.ProgramDir);
+  tileDir_ = ShownPath(Game.ProgramDir);
   std::string letters = Face.LoadLetters();
   if (!letters.empty()) ShowMessage(QString::fromStdString(letters), true);
 
@@ -419,12 +419,12 @@ void TForm1::Save1Click() {
 void TForm1::Tiled1Click() {
   QString path = ChooseTileFile(tileDir_);
   if (!path.isEmpty()) {
-    std::string err = Face.LoadTile(path.toStdString());
+    std::string err = Face.LoadTile(LocalPath(path));
     if (!err.empty()) {
       ShowMessage(QString::fromStdString(err), true);
       return;
     }
-    Game.BackBMP = Cut(path.toStdString(), 255);
+    Game.BackBMP = FirstCharacters(LocalPath(path), 255);
     tileDir_ = QFileInfo(path).absolutePath();
     Game.BackMode = 0;
     Face.TiledChecked = true;

@@ -1,5 +1,8 @@
 #include "face/TFace.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -59,8 +62,13 @@ std::string FormatInt(const char* format, int value) {
 }  // namespace
 
 std::string LoadBitmap(const std::string& path, QImage& out) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return "Cannot open file " + path;
+  // Opened by the path's own bytes: a name that is not UTF-8 would not survive a QString.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  QFile file;
+  if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (fd >= 0) ::close(fd);
+    return "Cannot open file " + path;
+  }
   // Only Windows bitmaps are accepted, whatever else the image library could read.
   QImageReader reader(&file, "bmp");
   reader.setDecideFormatFromContent(false);

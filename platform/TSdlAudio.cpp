@@ -4,6 +4,7 @@
 #include <SDL2/SDL_mixer.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "platform/WaveTone.h"
 
@@ -60,7 +61,9 @@ TSdlAudio::~TSdlAudio() {
   Mix_HaltChannel(-1);
   Mix_HaltMusic();
   for (auto& [key, chunk] : decoded_) Mix_FreeChunk(chunk);
-  if (byName_) Mix_FreeChunk(byName_);
+  for (auto& [path, chunk] : byName_) {
+    if (chunk) Mix_FreeChunk(chunk);
+  }
   if (alert_) Mix_FreeChunk(alert_);
   Mix_CloseAudio();
   Mix_Quit();
@@ -110,10 +113,26 @@ void TSdlAudio::PlayAsync(const std::vector<uint8_t>& image) {
 void TSdlAudio::PlaySync(const std::string& path) {
   if (!open_) return;
   Mix_HaltChannel(kEffectChannel);
-  if (byName_) {
-    Mix_FreeChunk(byName_);
-    byName_ = nullptr;
+  Mix_Chunk* chunk = ChunkByName(path);
+  PlayChunk(chunk ? chunk : alert_, true);
+}
+
+Mix_Chunk* TSdlAudio::ChunkByName(const std::string& path) {
+  constexpr size_t kKept = 6;
+  for (auto it = byName_.begin(); it != byName_.end(); ++it) {
+    if (it->first == path) {
+      byName_.splice(byName_.begin(), byName_, it);
+      return it->second;
+    }
   }
-  byName_ = path.empty() ? nullptr : Mix_LoadWAV(path.c_str());
-  PlayChunk(byName_ ? byName_ : alert_, true);
+  // A file far larger than any sound is never read: it would stall the game while loading.
+  std::error_code ec;
+  const auto size = path.empty() ? 0 : std::filesystem::file_size(path, ec);
+  Mix_Chunk* chunk = !path.empty() && !ec && size <= MaxSoundBytes ? Mix_LoadWAV(path.c_str()) : nullptr;
+  byName_.emplace_front(path, chunk);
+  if (byName_.size() > kKept) {
+    if (byName_.back().second) Mix_FreeChunk(byName_.back().second);
+    byName_.pop_back();
+  }
+  return chunk;
 }

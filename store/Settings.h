@@ -13,5 +13,6 @@ struct SaveResult {
   bool Ok = true;
   std::string FailedPath;
 };
-// Writes all 52 keys in order; stops at the first failed write.
+// Writes all 52 keys in order in one atomic replace of the file, creating the settings folder
+// when it is missing; on failure the old file stays whole.
 SaveResult SaveSettings(const TGame& g);

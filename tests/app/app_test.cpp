@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
@@ -14,6 +15,7 @@
 #include <sstream>
 
 #include "app/Dirs.h"
+#include "app/SingleInstance.h"
 #include "app/TForm1.h"
 #include "audio/AudioDialogs.h"
 #include "audio/TAudio.h"
@@ -484,3 +486,32 @@ TEST_F(Window, VolumeAcrossARestart) {
   EXPECT_EQ(Mix_Volume(0, -1), 38);
   EXPECT_TRUE(messages.empty());
 }
+
+namespace {
+
+// One copy per settings folder: a second copy cannot take the folder's lock and brings the
+// first to the front instead; once the first has gone, the folder is free again.
+TEST(SingleCopy, SecondCopyHandsOverToTheFirst) {
+  App();
+  QTemporaryDir dir;
+  const QString folder = dir.path() + "/new settings/";
+  int raised = 0;
+  {
+    SingleInstance first(folder);
+    first.OnRaise = [&] { ++raised; };
+    ASSERT_TRUE(first.Acquire());
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    SingleInstance second(folder);
+    EXPECT_FALSE(second.Acquire());
+    EXPECT_TRUE(second.RaiseRunningCopy());
+    QTRY_COMPARE(raised, 1);
+    SingleInstance elsewhere(dir.path() + "/other/");
+    EXPECT_TRUE(elsewhere.Acquire());
+  }
+  SingleInstance third(folder);
+  EXPECT_TRUE(third.Acquire());
+  SingleInstance fourth(folder);
+  EXPECT_FALSE(fourth.Acquire());
+}
+
+}  // namespace

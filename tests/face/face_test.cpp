@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QFile>
 
 #include "face/TFace.h"
@@ -130,6 +132,11 @@ TEST_F(FaceTest, ArtworkErrors) {
   EXPECT_EQ(Game.ReelGrid, (std::array<int, 9>{5, 4, 0, 1, 0, 5, 0, 4, 5}));
   EXPECT_EQ(Face.LoadTile(Art.Path + "missing.bmp"),
             "Cannot open file " + Art.Path + "missing.bmp");
+  // A tile whose name is not UTF-8 loads by the bytes of its name.
+  const std::string latin1 = Art.Path + "caf\xe9.bmp";
+  std::filesystem::copy_file(Art.Path + "ZANDOR96.bmp", latin1);
+  EXPECT_EQ(Face.LoadTile(latin1), "");
+  std::filesystem::remove(latin1);
 }
 
 // A reel image at rest shows three whole symbols; half a step further the lower half of the
