@@ -39,9 +39,8 @@ void TForm1::SetFullScreen(bool on) {
     if (filledScreen_) FillScreen(false);
     return;
   }
+  // The normal window goes back to its own place (changeEvent puts it there).
   showNormal();
-  // The window manager may put a restored window anywhere; it goes back to its own place.
-  if (placeBeneath_.isValid()) setGeometry(placeBeneath_);
 }
 
 void TForm1::FillScreen(bool wholeScreen) {

@@ -58,8 +58,8 @@ class TFaceWidget : public QWidget {
     // Moved to a screen of another density: lay out again at its ratio, after this paint.
     if (ratio != devicePixelRatioF()) QTimer::singleShot(0, &form_, &TForm1::FormResize);
     const QRect r = e->rect();
-    p.drawImage(QRectF(r), canvas, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio,
-                                           r.height() * ratio));
+    p.drawImage(QRectF(r), canvas,
+                QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
   }
   void resizeEvent(QResizeEvent*) override { form_.FormResize(); }
 
@@ -334,11 +334,20 @@ QSize TForm1::DesignedSize() const {
 
 void TForm1::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (filledScreen_) return;
+  if (filledScreen_ || event->type() != QEvent::WindowStateChange) return;
+  // Where the normal window stood, taken as it leaves that state: the window manager may not
+  // remember it (or there may be none), and restoring must not land at the screen's corner.
+  const auto oldState = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+  if (oldState == Qt::WindowNoState && windowState() != Qt::WindowNoState && !fullScreen_)
+    placeBeneath_ = geometry();
   // The border does not size: a normal window returns to its designed client size.
-  if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState)
+  if (windowState() == Qt::WindowNoState)
     QTimer::singleShot(0, this, [this] {
-      if (windowState() == Qt::WindowNoState) resize(DesignedSize());
+      if (windowState() != Qt::WindowNoState) return;
+      if (placeBeneath_.isValid())
+        setGeometry(QRect(placeBeneath_.topLeft(), DesignedSize()));
+      else
+        resize(DesignedSize());
     });
 }
 

@@ -131,9 +131,9 @@ class TForm1 : public QMainWindow, public Host {
   bool closePending_ = false;
   bool filledScreen_ = false;
   bool fullScreen_ = false;
-  bool fullScreenAtStart_ = false;  // from PLAYER.INI, applied when first shown
-  bool maximisedBeneath_ = false;   // the state full screen returns to
-  QRect placeBeneath_;              // where the normal window stood before full screen
+  bool fullScreenAtStart_ = false;        // from PLAYER.INI, applied when first shown
+  bool maximisedBeneath_ = false;         // the state full screen returns to
+  QRect placeBeneath_;                    // where the normal window stood before full screen
   QShortcut* leaveFullScreen_ = nullptr;  // Escape, only while full screen
   std::vector<std::pair<QAction*, bool*>> toggles_;
 };

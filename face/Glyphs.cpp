@@ -87,12 +87,12 @@ void DrawSevenSegment(QImage& img, int cx, int cy, int digit, QRgb c) {
 void DrawSmoothSegments(QPainter& p, int cx, int cy, int digit, QRgb c) {
   using Shape = std::initializer_list<QPointF>;
   const Shape shapes[7] = {
-      {{4, 2}, {12, 2}, {10.5, 4}, {5.5, 4}},                           // a
-      {{14, 3}, {14, 10}, {12, 8.5}, {12, 4.5}},                        // b
-      {{14, 11}, {14, 18}, {12, 16.5}, {12, 12.5}},                     // c
-      {{5.5, 17}, {10.5, 17}, {12, 19}, {4, 19}},                       // d
-      {{2, 11}, {4, 12.5}, {4, 16.5}, {2, 18}},                         // e
-      {{2, 3}, {4, 4.5}, {4, 8.5}, {2, 10}},                            // f
+      {{4, 2}, {12, 2}, {10.5, 4}, {5.5, 4}},                                // a
+      {{14, 3}, {14, 10}, {12, 8.5}, {12, 4.5}},                             // b
+      {{14, 11}, {14, 18}, {12, 16.5}, {12, 12.5}},                          // c
+      {{5.5, 17}, {10.5, 17}, {12, 19}, {4, 19}},                            // d
+      {{2, 11}, {4, 12.5}, {4, 16.5}, {2, 18}},                              // e
+      {{2, 3}, {4, 4.5}, {4, 8.5}, {2, 10}},                                 // f
       {{4, 10.5}, {5.5, 9}, {10.5, 9}, {12, 10.5}, {10.5, 12}, {5.5, 12}}};  // g
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(c));
@@ -279,8 +279,6 @@ void CopyRect(QImage& target, int dx, int dy, const QImage& source, int sx, int 
   p.setCompositionMode(QPainter::CompositionMode_Source);
   p.drawImage(QRectF(dx, dy, w, h), source, QRectF(sx * from, sy * from, w * from, h * from));
 }
-
-
 
 void DrawDigits(QImage& target, const TGlyphs& g, std::string_view text, int x, int y,
                 bool leftToRight, int colourRow) {

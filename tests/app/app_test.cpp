@@ -145,6 +145,17 @@ TEST_F(Window, FullScreenAcrossARestart) {
   form->close();
   EXPECT_NE(ReadFile(game.SettingsDir + "PLAYER.INI").find("FullScreen=0"), std::string::npos);
 
+  // Restoring from maximised comes back to the same place as well.
+  form.reset();
+  Open();
+  form->move(place.topLeft() + QPoint(40, 30));
+  const QRect moved = form->geometry();
+  form->showMaximized();
+  QTRY_VERIFY(form->isMaximized());
+  form->showNormal();
+  QTRY_COMPARE(form->geometry(), moved);
+  form->close();
+
   std::ofstream(game.SettingsDir + "PLAYER.INI") << "[Window]\nFullScreen=yes\n";
   form.reset();
   Open();
