@@ -389,8 +389,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
   }
   Game.Maxed = Maximised() && !isMinimized();  // a minimised window counts as normal
   SaveResult saved = SaveSettings(Game);
-  if (saved.Ok && !SaveFullScreen(Game.SettingsDir, fullScreen_))
-    saved = {false, PlayerIniPath(Game.SettingsDir)};
+  if (saved.Ok) {
+    std::string failed = SaveFullScreen(Game.SettingsDir, fullScreen_);
+    if (!failed.empty()) saved = {false, failed};
+  }
   if (!saved.Ok)
     ShowMessage(QString("Unable to write to %1").arg(QString::fromStdString(saved.FailedPath)),
                 true);

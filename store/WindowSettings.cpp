@@ -4,19 +4,18 @@
 
 #include "store/TIniFile.h"
 
-std::string PlayerIniPath(const std::string& settingsDir) { return settingsDir + "PLAYER.INI"; }
-
 bool LoadFullScreen(const std::string& settingsDir) {
   int32_t value = 0;
   const std::string text =
-      TIniFile(PlayerIniPath(settingsDir)).ReadString("Window", "FullScreen", "0");
+      TIniFile(settingsDir + "PLAYER.INI").ReadString("Window", "FullScreen", "0");
   // Only 0 and 1 are ours; anything else is damage and reads as the default.
   return ParseIniInteger(text, value) && value == 1;
 }
 
-bool SaveFullScreen(const std::string& settingsDir, bool on) {
+std::string SaveFullScreen(const std::string& settingsDir, bool on) {
   // The settings folder is made on the first save, whichever file comes first.
   std::error_code ec;
   if (!settingsDir.empty()) std::filesystem::create_directories(settingsDir, ec);
-  return TIniFile(PlayerIniPath(settingsDir)).WriteBool("Window", "FullScreen", on);
+  TIniFile ini(settingsDir + "PLAYER.INI");
+  return ini.WriteBool("Window", "FullScreen", on) ? std::string() : ini.Path();
 }
