@@ -166,8 +166,7 @@ int main(int argc, char** argv) {
   ReportFigure("full_paint_192_median", ms("BM_FormPaint/192"), "ms", 3, "3 ms");
   ReportFigure("animation_step_192_median", ms("BM_DrawReels/192"), "ms", 0.5, "0.5 ms");
   ReportFigure("full_paint_at_200_percent_median", ms("BM_HighDensity/0"), "ms", 3, "3 ms");
-  ReportFigure("animation_step_at_200_percent_median", ms("BM_HighDensity/1"), "ms", 0.5,
-               "0.5 ms");
+  ReportFigure("animation_step_at_200_percent_median", ms("BM_HighDensity/1"), "ms", 0.5, "0.5 ms");
   ReportInfo("meter_redraw_96_median", ms("BM_RedrawCredits/96") * 1e3, "us");
   ReportInfo("meter_redraw_192_median", ms("BM_RedrawCredits/192") * 1e3, "us");
   const double spin = ms("BM_SpinsScored/");

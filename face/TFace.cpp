@@ -115,7 +115,8 @@ std::string TFace::FormResize(int clientWidth, int clientHeight, double ratio) {
     Canvas = MakeCanvas(clientWidth, clientHeight, ratio, FaceColor);
   Ratio = ratio;
   SymbolSize = ArtworkSizeForWidth(clientWidth, SymbolSize);
-  ArtworkSet = ArtworkSizeForWidth(DevicePixel(clientWidth, ratio), ArtworkSet);
+  // Above 5000 device pixels the largest set is the finest there is, whatever came before.
+  ArtworkSet = ArtworkSizeForWidth(std::min(DevicePixel(clientWidth, ratio), 5000), ArtworkSet);
   Glyphs.SymbolSize = SymbolSize;
   std::string err = LoadArtwork();
   if (!err.empty()) return err;
