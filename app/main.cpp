@@ -1,16 +1,15 @@
 // Program start: finds the program's and the settings' folders, builds the main window and
 // the payoff chart, and runs the message loop until the main window closes.
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <QApplication>
+#include "platform/CentreOnScreen.h"
 #include <QIcon>
 #include <QSocketNotifier>
 #include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "app/Dirs.h"
 #include "app/TForm1.h"
-#include "platform/CentreOnScreen.h"
 
 namespace {
 int signalPipe[2] = {-1, -1};
