@@ -28,6 +28,7 @@
 #include "store/TBorrowC.h"
 #include "store/TLoadSave.h"
 #include "store/Utf8Text.h"
+#include "store/WindowSettings.h"
 
 namespace {
 
@@ -53,7 +54,12 @@ class TFaceWidget : public QWidget {
       p.fillRect(e->rect(), FaceColor);
       return;
     }
-    p.drawImage(e->rect(), canvas, e->rect());
+    const double ratio = canvas.devicePixelRatio();
+    // Moved to a screen of another density: lay out again at its ratio, after this paint.
+    if (ratio != devicePixelRatioF()) QTimer::singleShot(0, &form_, &TForm1::FormResize);
+    const QRect r = e->rect();
+    p.drawImage(QRectF(r), canvas,
+                QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
   }
   void resizeEvent(QResizeEvent*) override { form_.FormResize(); }
 
@@ -128,6 +134,7 @@ void TForm1::FormCreate() {
   if (!soundError.empty()) ShowMessage(QString::fromStdString(soundError), true);
 
   LoadSettings(Game);
+  fullScreenAtStart_ = LoadFullScreen(Game.SettingsDir);
 
   // Sound files that do not exist go back to their defaults.
   for (auto [file, def] : {std::pair{&Game.WinSound, &defaults.WinSound},
@@ -291,6 +298,7 @@ void TForm1::BuildMenus() {
   help->addSeparator();
   Manual1 = help->addAction("&Manual", this, [this] { ShowHelpTopic(this, HelpContents); });
   Manual1->setShortcut(QKeySequence::HelpContents);
+  BuildFullScreen(options);
 }
 
 void TForm1::StateChanged() {
@@ -315,7 +323,7 @@ void TForm1::StateChanged() {
 
 void TForm1::FormResize() {
   const int w = faceWidget_->width(), h = faceWidget_->height();
-  std::string err = Face.FormResize(w, h);
+  std::string err = Face.FormResize(w, h, faceWidget_->devicePixelRatioF());
   if (!err.empty()) {
     ShowMessage(QString::fromStdString(err), true);
     return;
@@ -343,20 +351,32 @@ QSize TForm1::DesignedSize() const {
 
 void TForm1::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (filledScreen_) return;
+  if (filledScreen_ || event->type() != QEvent::WindowStateChange) return;
+  // Where the normal window stood, taken as it leaves that state: the window manager may not
+  // remember it (or there may be none), and restoring must not land at the screen's corner.
+  const auto oldState = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+  if (oldState == Qt::WindowNoState && windowState() != Qt::WindowNoState && !fullScreen_)
+    placeBeneath_ = geometry();
   // The border does not size: a normal window returns to its designed client size.
-  if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState)
+  if (windowState() == Qt::WindowNoState)
     QTimer::singleShot(0, this, [this] {
-      if (windowState() == Qt::WindowNoState) resize(DesignedSize());
+      if (windowState() != Qt::WindowNoState) return;
+      if (placeBeneath_.isValid())
+        setGeometry(QRect(placeBeneath_.topLeft(), DesignedSize()));
+      else
+        resize(DesignedSize());
     });
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   // A dragged border springs back; maximising and restoring come through the window state.
-  if (filledScreen_ || windowState() != Qt::WindowNoState || size() == DesignedSize()) return;
+  if (filledScreen_ || fullScreen_ || windowState() != Qt::WindowNoState ||
+      size() == DesignedSize())
+    return;
   QTimer::singleShot(100, this, [this] {
-    if (!filledScreen_ && windowState() == Qt::WindowNoState && size() != DesignedSize())
+    if (!filledScreen_ && !fullScreen_ && windowState() == Qt::WindowNoState &&
+        size() != DesignedSize())
       resize(DesignedSize());
   });
 }
@@ -386,6 +406,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
   }
   Game.Maxed = Maximised() && !isMinimized();  // a minimised window counts as normal
   SaveResult saved = SaveSettings(Game);
+  if (saved.Ok) {
+    std::string failed = SaveFullScreen(Game.SettingsDir, fullScreen_);
+    if (!failed.empty()) saved = {false, failed};
+  }
   if (!saved.Ok)
     ShowMessage(QString("Unable to write to %1").arg(QString::fromStdString(saved.FailedPath)),
                 true);

@@ -15,6 +15,7 @@
 
 class QAction;
 class QPushButton;
+class QShortcut;
 class QWidget;
 class TAudio;
 class TPayoffs;
@@ -55,6 +56,7 @@ class TForm1 : public QMainWindow, public Host {
   QAction *Borrow1, *Payoffs1, *AutoSpin2, *About, *Manual1;
   // Options / Volume...: the loudness of the effects and of the music.
   QAction* ChangeVolumeAction = nullptr;
+  QAction* FullScreenAction = nullptr;  // "&Full Screen" (F11), checked while full screen
 
   // Menu handlers.
   void NewGame2Click();
@@ -72,8 +74,16 @@ class TForm1 : public QMainWindow, public Host {
   void RequestClose();
   // Shows the window maximised, filling the screen itself where no window manager does.
   void ShowMaximizedAtStart();
-  // True while maximised, by the window manager or by ourselves.
-  bool Maximised() const { return isMaximized() || filledScreen_; }
+  // True while maximised, by the window manager or by ourselves; in full screen, the state
+  // the window returns to.
+  bool Maximised() const {
+    return fullScreen_ ? maximisedBeneath_ : isMaximized() || filledScreen_;
+  }
+  // Fills the whole screen or gives the place back where the window was before (F11, the
+  // menu, Escape to leave). The choice is remembered for the next start.
+  void SetFullScreen(bool on);
+  // True while the window is in full screen.
+  bool FullScreen() const { return fullScreen_; }
   // The sound dialogs and music (null in a window built without audio).
   TAudio* Audio() { return audio_.get(); }
 
@@ -101,6 +111,7 @@ class TForm1 : public QMainWindow, public Host {
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void FormCreate();
@@ -112,6 +123,8 @@ class TForm1 : public QMainWindow, public Host {
   QRect MeterRect(FaceElement e) const;
   QSize DesignedSize() const;
   QAction* Toggle(QMenu* menu, const QString& caption, bool& flag);
+  void BuildFullScreen(QMenu* options);
+  void FillScreen(bool wholeScreen);
 
   TFaceWidget* faceWidget_ = nullptr;
   std::unique_ptr<TAudio> audio_;
@@ -121,5 +134,10 @@ class TForm1 : public QMainWindow, public Host {
   QColor lastColor_{0, 0, 0};
   bool closePending_ = false;
   bool filledScreen_ = false;
+  bool fullScreen_ = false;
+  bool fullScreenAtStart_ = false;        // from PLAYER.INI, applied when first shown
+  bool maximisedBeneath_ = false;         // the state full screen returns to
+  QRect placeBeneath_;                    // where the normal window stood before full screen
+  QShortcut* leaveFullScreen_ = nullptr;  // Escape, only while full screen
   std::vector<std::pair<QAction*, bool*>> toggles_;
 };

@@ -1,5 +1,6 @@
 // Micro-benchmarks of the face drawing and of the rules: a full paint at the smallest and
-// largest artwork sets, one animation step, one meter redraw, and spins scored per second
+// largest artwork sets and at 200 % on a high-density screen, one animation step, one meter
+// redraw, and spins scored per second
 // through the fake host. Prints the median of repeated runs with each figure's budget.
 #include <benchmark/benchmark.h>
 
@@ -27,11 +28,11 @@ std::string ExeDirectory() {
 struct FaceFixture {
   TGame game;
   TFace face{game};
-  explicit FaceFixture(int width, int height) {
+  explicit FaceFixture(int width, int height, double ratio = 1) {
     game.ProgramDir = ExeDirectory();
     game.SetFileDefaults();
     if (!face.LoadLetters().empty() || !face.LoadTile(game.BackBMP).empty() ||
-        !face.FormResize(width, height).empty()) {
+        !face.FormResize(width, height, ratio).empty()) {
       std::fprintf(stderr, "the media files are missing from %s\n", game.ProgramDir.c_str());
       std::exit(2);
     }
@@ -73,6 +74,23 @@ void BM_DrawReels(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DrawReels)->Arg(192)->Unit(benchmark::kMicrosecond);
+
+// The designed window on a screen scaled to 200 %: the 192 set and every glyph at device pixels.
+void BM_HighDensity(benchmark::State& state) {
+  FaceFixture f(632, 394, 2);
+  if (f.face.ArtworkSet != 192) state.SkipWithError("wrong artwork set");
+  int i = 0;
+  for (auto _ : state) {
+    if (state.range(0) == 0) {
+      f.face.FormPaint();
+    } else {
+      f.face.DrawReels({i % 40, (i + 7) % 40, (i + 13) % 40});
+      ++i;
+    }
+    benchmark::DoNotOptimize(f.face.Canvas.constBits());
+  }
+}
+BENCHMARK(BM_HighDensity)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawCredits(benchmark::State& state) {
   auto [w, h] = ClientSize(static_cast<int>(state.range(0)));
@@ -147,6 +165,8 @@ int main(int argc, char** argv) {
   ReportInfo("full_paint_96_median", ms("BM_FormPaint/96"), "ms", "632 x 394 client area");
   ReportFigure("full_paint_192_median", ms("BM_FormPaint/192"), "ms", 3, "3 ms");
   ReportFigure("animation_step_192_median", ms("BM_DrawReels/192"), "ms", 0.5, "0.5 ms");
+  ReportFigure("full_paint_at_200_percent_median", ms("BM_HighDensity/0"), "ms", 3, "3 ms");
+  ReportFigure("animation_step_at_200_percent_median", ms("BM_HighDensity/1"), "ms", 0.5, "0.5 ms");
   ReportInfo("meter_redraw_96_median", ms("BM_RedrawCredits/96") * 1e3, "us");
   ReportInfo("meter_redraw_192_median", ms("BM_RedrawCredits/192") * 1e3, "us");
   const double spin = ms("BM_SpinsScored/");

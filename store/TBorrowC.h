@@ -38,7 +38,7 @@ class TBorrowC : public QDialog {
   // The client-area picture as last drawn.
   const QImage& Canvas() const { return canvas_; }
   // The picture drawn on amount button 1..6.
-  static QPixmap AmountPicture(int button);
+  static QPixmap AmountPicture(int button, double ratio = 1);
 
  protected:
   // An information box with OK; tests replace it to read the text.

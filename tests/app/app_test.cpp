@@ -106,7 +106,7 @@ TEST_F(Window, MenuBar) {
             QStringList({"&New Game", "-", "&Open", "&Save", "-", "E&xit"}));
   EXPECT_EQ(Captions(TopMenu("&Options")),
             QStringList({"&Acey Ducey", "-", "Back&ground", "-", "&Bet Amount", "-", "&Music", "-",
-                         "&Sounds", "-", "&Volume...", "-", "Spin Spee&d"}));
+                         "&Sounds", "-", "&Volume...", "-", "Spin Spee&d", "-", "&Full Screen"}));
   QMenu* options = TopMenu("&Options");
   auto sub = [&](const QString& caption) {
     for (QAction* a : options->actions())
@@ -123,6 +123,51 @@ TEST_F(Window, MenuBar) {
   EXPECT_EQ(Captions(sub("Spin Spee&d")), QStringList({"Fast", "Medium", "Slow"}));
   EXPECT_EQ(Captions(TopMenu("&Auto")), QStringList({"&Auto Spin"}));
   EXPECT_EQ(Captions(TopMenu("&Help")), QStringList({"&About", "-", "&Manual"}));
+}
+
+// Full screen is the player's own choice in PLAYER.INI, apart from "Maxed": it comes back
+// after a restart, Escape leaves it, and the window returns to the place it had before; a
+// damaged value starts in a normal window.
+TEST_F(Window, FullScreenAcrossARestart) {
+  Open();
+  const QRect place = form->geometry();
+  form->FullScreenAction->trigger();
+  EXPECT_TRUE(form->FullScreen());
+  QTRY_VERIFY(form->isFullScreen());
+  form->close();
+  EXPECT_NE(ReadFile(game.SettingsDir + "PLAYER.INI").find("FullScreen=1"), std::string::npos);
+  EXPECT_NE(ReadFile(game.SettingsDir + "ZANDOR.INI").find("Maxed=0"), std::string::npos);
+
+  form.reset();
+  Open();
+  QTRY_VERIFY(form->FullScreen());
+  EXPECT_TRUE(form->FullScreenAction->isChecked());
+  QTRY_VERIFY(form->isFullScreen());
+  QTest::keyClick(form.get(), Qt::Key_Escape);
+  EXPECT_FALSE(form->FullScreen());
+  EXPECT_FALSE(form->FullScreenAction->isChecked());
+  QTRY_COMPARE(form->geometry(), place);
+  EXPECT_EQ(form->centralWidget()->size(), QSize(632, 394));
+  form->close();
+  EXPECT_NE(ReadFile(game.SettingsDir + "PLAYER.INI").find("FullScreen=0"), std::string::npos);
+
+  // Restoring from maximised comes back to the same place as well.
+  form.reset();
+  Open();
+  form->move(place.topLeft() + QPoint(40, 30));
+  const QRect moved = form->geometry();
+  form->showMaximized();
+  QTRY_VERIFY(form->isMaximized());
+  form->showNormal();
+  QTRY_COMPARE(form->geometry(), moved);
+  form->close();
+
+  std::ofstream(game.SettingsDir + "PLAYER.INI") << "[Window]\nFullScreen=yes\n";
+  form.reset();
+  Open();
+  QTest::qWait(50);
+  EXPECT_FALSE(form->FullScreen());
+  EXPECT_TRUE(messages.empty());
 }
 
 // A fresh installation starts with the defaults and their check marks.
