@@ -38,9 +38,8 @@ install(CODE "
   endforeach()
 ")
 
-# The manual, straight from its sources (the same pages the build copies beside the program).
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/help/manual/ DESTINATION ${ZANDOR_DATA_DIR}/help
-        FILES_MATCHING PATTERN "*.html" PATTERN "*.css")
+# The manual, as the build wrote it beside the program.
+install(FILES ${ZHELP_FILES} DESTINATION ${ZANDOR_DATA_DIR}/help)
 
 # The desktop's own files.
 install(FILES ${ZANDOR_DIST_DIR}/${ZANDOR_APP_ID}.desktop

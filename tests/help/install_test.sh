@@ -49,8 +49,8 @@ for f in ZANDOR96.bmp ZANDOR144.bmp ZANDOR192.bmp Zandor96.bmp Alpha.bmp _BACK1.
   fi
 done
 for f in "$(dirname "$0")"/../../help/manual/*; do
-  n=$(basename "$f")
-  cmp -s "$f" "$DATA/help/$n" || fail "manual page help/$n missing or different"
+  n=$(basename "$f" .in)
+  cmp -s "$BUILD/help/$n" "$DATA/help/$n" || fail "manual page help/$n missing or different"
 done
 
 # Nothing but the media and the manual: no build machinery, objects or tests.
