@@ -22,6 +22,7 @@
 #include "cards/TCardForm.h"
 #include "face/TPayoffs.h"
 #include "help/Help.h"
+#include "record/RecordKeeper.h"
 #include "store/SavedGames.h"
 #include "store/Settings.h"
 #include "store/TBorrowC.h"
@@ -85,6 +86,9 @@ TForm1::TForm1(TGame& game, MessageFn showMessage, QWidget* parent)
 
   faceWidget_ = new TFaceWidget(*this);
   setCentralWidget(faceWidget_);
+  record_ =
+      new RecordKeeper(Game, Face, this, [this](const QString& text) { ShowMessage(text, true); });
+  Machine.SetEvents(&record_->Record);
   BuildPanel();
   BuildMenus();
 
@@ -128,6 +132,7 @@ void TForm1::FormCreate() {
   if (!soundError.empty()) ShowMessage(QString::fromStdString(soundError), true);
 
   LoadSettings(Game);
+  record_->Load();
 
   // Sound files that do not exist go back to their defaults.
   for (auto [file, def] : {std::pair{&Game.WinSound, &defaults.WinSound},
@@ -274,6 +279,7 @@ void TForm1::BuildMenus() {
   help->addSeparator();
   Manual1 = help->addAction("&Manual", this, [this] { ShowHelpTopic(this, HelpContents); });
   Manual1->setShortcut(QKeySequence::HelpContents);
+  record_->AddMenuEntries(file, Exit1, autoMenu);
 }
 
 void TForm1::StateChanged() {
@@ -372,6 +378,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   if (!saved.Ok)
     ShowMessage(QString("Unable to write to %1").arg(QString::fromStdString(saved.FailedPath)),
                 true);
+  record_->Save();
   Timer1.stop();
   Timer2.stop();
   Timer3.stop();
@@ -389,7 +396,8 @@ void TForm1::Open1Click() {
   const bool autoTimer = Timer1.isActive();
   Timer1.stop();
   TLoadSave dlg(Game, 0, this);
-  dlg.exec();
+  if (dlg.exec() == QDialog::Accepted)
+    Machine.Events().GameReplaced(CentsOf(Game.Credits + Game.Wager), CentsOf(Game.Borrowed));
   if (autoTimer) Timer1.start();
   Repaint();
 }
@@ -431,6 +439,7 @@ void TForm1::None1Click() {
 
 void TForm1::Borrow1Click() {
   TBorrowC dlg(Game, Face.Glyphs, this);
+  dlg.Events = &Machine.Events();
   dlg.exec();
   Repaint();
 }

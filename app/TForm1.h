@@ -16,6 +16,7 @@
 class QAction;
 class QPushButton;
 class QWidget;
+class RecordKeeper;
 class TAudio;
 class TPayoffs;
 class TFaceWidget;
@@ -74,6 +75,8 @@ class TForm1 : public QMainWindow, public Host {
   bool Maximised() const { return isMaximized() || filledScreen_; }
   // The sound dialogs and music (null in a window built without audio).
   TAudio* Audio() { return audio_.get(); }
+  // The player's record and its three windows.
+  RecordKeeper& Record() { return *record_; }
 
   // Host
   uint32_t TickCount() override;
@@ -111,6 +114,7 @@ class TForm1 : public QMainWindow, public Host {
 
   TFaceWidget* faceWidget_ = nullptr;
   std::unique_ptr<TAudio> audio_;
+  RecordKeeper* record_ = nullptr;
   TPayoffs* payoffs_ = nullptr;
   QElapsedTimer clock_;
   QString tileDir_;

@@ -163,6 +163,7 @@ void TBorrowC::AmountClick(int button) {
   if (RadioButton1->isChecked()) {
     game_.Credits += row.Amount;
     game_.Borrowed += row.Amount;
+    if (Events) Events->Loan(CentsOf(row.Amount));
   } else if (game_.Credits < row.CreditsNeeded) {
     Inform(row.Short);
     return;
@@ -172,6 +173,7 @@ void TBorrowC::AmountClick(int button) {
   } else {
     game_.Credits -= row.Amount;
     game_.Borrowed -= row.Amount;
+    if (Events) Events->Loan(-CentsOf(row.Amount));
   }
   FormPaint();
   update();

@@ -31,7 +31,8 @@ QApplication* App() {
   return app;
 }
 
-const int kTopics[] = {HelpContents, HelpBank, HelpCardGame, HelpSavedGames, HelpSounds};
+const int kTopics[] = {HelpContents, HelpBank,       HelpCardGame,    HelpSavedGames,
+                       HelpSounds,   HelpStatistics, HelpRecentSpins, HelpAutoSpinLimits};
 
 // Anchor names and link targets of a rich-text document.
 struct Anchors {
