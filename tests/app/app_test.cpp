@@ -124,8 +124,7 @@ TEST_F(Window, MenuBar) {
             QStringList({"On", "-", "Bonus", "Coins", "Credits", "Lose", "Power Drain", "Power Up",
                          "Slot Spin", "Stop", "Wheel Spin", "Win", "-", "Change WAVs"}));
   EXPECT_EQ(Captions(sub("Spin Spee&d")), QStringList({"Fast", "Medium", "Slow"}));
-  EXPECT_EQ(Captions(TopMenu("&Auto")),
-            QStringList({"&Auto Spin", "-", "Auto Spin &Limits..."}));
+  EXPECT_EQ(Captions(TopMenu("&Auto")), QStringList({"&Auto Spin", "-", "Auto Spin &Limits..."}));
   EXPECT_EQ(Captions(TopMenu("&Help")), QStringList({"&About", "-", "&Manual"}));
 }
 
@@ -241,7 +240,10 @@ TEST_F(Window, PlayerRecordThroughTheWindow) {
   }
   {
     RecentSpinsWindow recent(
-        record.Recent, [this] { return std::pair{&form->Face.Artwork, form->Face.SymbolSize}; },
+        record.Recent,
+        [this] {
+          return std::pair{&form->Face.Artwork, form->Face.SymbolSize};
+        },
         form.get());
     ASSERT_EQ(recent.Table->rowCount(), 3);
     recent.Table->selectRow(2);
@@ -267,8 +269,9 @@ TEST_F(Window, PlayerRecordThroughTheWindow) {
   const PlayerRecord& back = form->Record().Record;
   EXPECT_EQ(back.Recent.Entries(), spins);
   EXPECT_EQ(back.Lifetime.Spins, 3);
-  EXPECT_EQ(back.Limits, (AutoSpinLimits{.SpinsOn = true, .Spins = 40, .CreditsOn = true,
-                                         .CreditsBelow = 12345}));
+  EXPECT_EQ(
+      back.Limits,
+      (AutoSpinLimits{.SpinsOn = true, .Spins = 40, .CreditsOn = true, .CreditsBelow = 12345}));
   EXPECT_EQ(back.Game.StartCredits + back.Game.Net(), CentsOf(game.Credits));
 }
 
