@@ -70,14 +70,14 @@ void AddLimits(std::vector<PlayerKey>& keys, const AutoSpinLimits& l) {
 }
 
 // The one place the file is written. A key that already holds its text is left alone, so a
-// save touches only what changed.
+// save touches only what changed; an empty slot needs no key at all.
 bool WriteKeys(const std::string& path, const std::vector<PlayerKey>& keys) {
   // The settings folder is made by the first save, which may be this one.
   std::error_code ec;
   std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
   TIniFile ini(path);
   for (const PlayerKey& k : keys) {
-    if (ini.ReadString(k.Section, k.Key, "\n") == k.Value) continue;
+    if (ini.ReadString(k.Section, k.Key, "") == k.Value) continue;
     if (!ini.WriteString(k.Section, k.Key, k.Value)) return false;
   }
   return true;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -22,8 +23,10 @@ constexpr int kIconSize = 48;
 
 QString Dollars(int64_t cents) { return QString::fromStdString(FormatDollars(cents)); }
 
+// Today's spins show the time only; older ones the date too.
 QString TimeText(int64_t t) {
-  return QDateTime::fromSecsSinceEpoch(t).toString("yyyy-MM-dd HH:mm:ss");
+  const QDateTime when = QDateTime::fromSecsSinceEpoch(t);
+  return when.toString(when.date() == QDate::currentDate() ? "HH:mm:ss" : "yyyy-MM-dd HH:mm:ss");
 }
 
 QString PaysText(const SpinReport& s) {
@@ -52,9 +55,9 @@ RecentSpinsWindow::RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork
   setWindowTitle("Recent Spins");
   setSizeGripEnabled(true);
 
-  Table = new QTableWidget(0, 10);
+  Table = new QTableWidget(0, 9);
   Table->setHorizontalHeaderLabels({"Time", "Coin", "Coins", "Reels", "Line pays", "Win",
-                                    "Bonus pool", "Card game", "Credits after", ""});
+                                    "Bonus pool", "Card game", "Credits after"});
   Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   Table->horizontalHeader()->setStretchLastSection(true);
   Table->verticalHeader()->setVisible(false);
@@ -75,8 +78,8 @@ RecentSpinsWindow::RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* top = new QHBoxLayout;
-  top->addWidget(Table, 3);
-  top->addWidget(View, 2);
+  top->addWidget(Table, 5);
+  top->addWidget(View, 3);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(HelpButton);
   buttons->addStretch();
@@ -89,7 +92,9 @@ RecentSpinsWindow::RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork
   connect(&timer_, &QTimer::timeout, this, &RecentSpinsWindow::FillList);
   timer_.start();
   FillList();
-  resize(1000, 560);
+  const QRect screen =
+      parent && parent->screen() ? parent->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+  resize(std::min(1180, screen.width() - 40), std::min(620, screen.height() - 40));
   CentreOnScreen(this, parent);
 }
 
@@ -115,7 +120,8 @@ void RecentSpinsWindow::FillList() {
     Table->setItem(row, 1, Cell(Dollars(s.CoinValue)));
     Table->setItem(row, 2, Cell(s.Free ? QString("%1 free").arg(coins) : QString::number(coins)));
     auto* reels = new QTableWidgetItem;
-    const QImage picture = DrawSpinPicture(art ? *art : noArt, size, s);
+    // Drawn at the artwork's size and shrunk: the lines are drawn thick enough to survive it.
+    const QImage picture = DrawSpinPicture(art ? *art : noArt, size, s, std::max(size, 96) / 12);
     reels->setData(Qt::DecorationRole,
                    QPixmap::fromImage(picture.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio,
                                                      Qt::SmoothTransformation)));

@@ -12,7 +12,8 @@ constexpr int kGap = 9;
 
 }  // namespace
 
-QImage DrawSpinPicture(const QImage& artwork, int symbolSize, const SpinReport& spin) {
+QImage DrawSpinPicture(const QImage& artwork, int symbolSize, const SpinReport& spin,
+                       int lineWidth) {
   const int s = symbolSize > 0 ? symbolSize : 96;
   const int w = 3 * s + 2 * kGap + 2 * kMargin, h = 3 * s + 2 * kMargin;
   QImage img(w, h, QImage::Format_RGB32);
@@ -37,7 +38,7 @@ QImage DrawSpinPicture(const QImage& artwork, int symbolSize, const SpinReport& 
   }
   // The paylines run through the cells' centres: middle, top, bottom and the two diagonals.
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(Qt::red, std::max(2, s / 32)));
+  p.setPen(QPen(Qt::red, lineWidth > 0 ? lineWidth : std::max(2, s / 32)));
   const int l = kMargin - 10, r = w - kMargin + 10, top = kMargin, mid = kMargin + s / 2;
   const QLine lines[5] = {QLine(l, mid + s, r, mid + s), QLine(l, mid, r, mid),
                           QLine(l, mid + 2 * s, r, mid + 2 * s),

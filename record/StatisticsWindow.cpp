@@ -31,8 +31,10 @@ const char* const kCaptions[] = {
 
 QString Money(int64_t cents) { return QString::fromStdString("$" + FormatDollars(cents)); }
 
+// "+$1.00", "-$1.00" or "$0.00".
 QString Signed(int64_t cents) {
-  return (cents > 0 ? "+" : "") + QString::fromStdString(FormatDollars(cents));
+  const QString sign = cents > 0 ? "+" : cents < 0 ? "-" : "";
+  return sign + Money(cents < 0 ? -cents : cents);
 }
 
 QStringList Column(const Tally& t, int64_t theory) {
@@ -114,6 +116,7 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const TGame& game,
   connect(&timer_, &QTimer::timeout, this, &StatisticsWindow::ShowFigures);
   timer_.start();
   ShowFigures();
+  setMinimumWidth(600);
   adjustSize();
   CentreOnScreen(this, parent);
 }
