@@ -146,7 +146,7 @@ BENCHMARK(BM_RecordSpin)->Unit(benchmark::kMicrosecond);
 void BM_LoadPlayerFile(benchmark::State& state) {
   const std::string dir = std::filesystem::temp_directory_path() / "zandor-bench-player";
   std::filesystem::create_directories(dir);
-  const std::string path = PlayerIniPath(dir + "/");
+  const std::string path = PlayerFilePath(dir + "/");
   SavePlayerFile(path, FullRecord());
   PlayerRecord r;
   for (auto _ : state) {

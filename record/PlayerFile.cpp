@@ -85,7 +85,7 @@ bool WriteKeys(const std::string& path, const std::vector<PlayerKey>& keys) {
 
 }  // namespace
 
-std::string PlayerIniPath(const std::string& settingsDir) { return settingsDir + "PLAYER.INI"; }
+std::string PlayerFilePath(const std::string& settingsDir) { return settingsDir + "PLAYER.INI"; }
 
 void LoadPlayerFile(const std::string& path, PlayerRecord& r, int64_t credits, int64_t borrowed) {
   TIniFile ini(path);

@@ -13,7 +13,7 @@ struct PlayerKey {
 };
 
 // The file in a settings folder (ending with '/').
-std::string PlayerIniPath(const std::string& settingsDir);
+std::string PlayerFilePath(const std::string& settingsDir);
 // Reads the record. Missing or damaged values give the defaults and a damaged recent spin is
 // skipped; without figures for the current game, it starts from these credits and debt (cents).
 void LoadPlayerFile(const std::string& path, PlayerRecord& r, int64_t credits, int64_t borrowed);

@@ -16,7 +16,7 @@ RecordKeeper::RecordKeeper(TGame& game, const TFace& face, QWidget* window,
   // A spin goes to disk as it settles: one key, so an evening's list survives a crash and the
   // save at close has only the figures left to write.
   Record.SpinRecorded = [this](const SpinEntry& spin) {
-    SaveRecentSpin(PlayerIniPath(game_.SettingsDir), spin);
+    SaveRecentSpin(PlayerFilePath(game_.SettingsDir), spin);
   };
 }
 
@@ -38,18 +38,18 @@ void RecordKeeper::AddMenuEntries(QMenu* file, QAction* exit, QMenu* autoMenu) {
 }
 
 QString RecordKeeper::Path() const {
-  return QString::fromStdString(PlayerIniPath(game_.SettingsDir));
+  return QString::fromStdString(PlayerFilePath(game_.SettingsDir));
 }
 
 void RecordKeeper::Load() {
   // A placed wager is still the player's money: the game's figures start with it.
-  LoadPlayerFile(PlayerIniPath(game_.SettingsDir), Record, CentsOf(game_.Credits + game_.Wager),
+  LoadPlayerFile(PlayerFilePath(game_.SettingsDir), Record, CentsOf(game_.Credits + game_.Wager),
                  CentsOf(game_.Borrowed));
 }
 
 bool RecordKeeper::Save() {
   CountTime();
-  if (SavePlayerFile(PlayerIniPath(game_.SettingsDir), Record)) return true;
+  if (SavePlayerFile(PlayerFilePath(game_.SettingsDir), Record)) return true;
   showError_(QString("Unable to write to %1").arg(Path()));
   return false;
 }
@@ -81,6 +81,6 @@ void RecordKeeper::ShowAutoSpinLimits() {
   AutoSpinLimitsDialog d(Record.Limits, window_);
   if (d.exec() != QDialog::Accepted) return;
   Record.Limits = d.Limits();
-  if (!SaveAutoSpinLimits(PlayerIniPath(game_.SettingsDir), Record.Limits))
+  if (!SaveAutoSpinLimits(PlayerFilePath(game_.SettingsDir), Record.Limits))
     showError_(QString("Unable to write to %1").arg(Path()));
 }

@@ -76,7 +76,7 @@ TEST(Record, CountersFollowAScriptedEvening) {
 // line is skipped, and the ring goes on with the next serial.
 TEST(Record, RecentSpinsSurviveARestart) {
   TempDir dir;
-  const std::string path = PlayerIniPath(dir.Path());
+  const std::string path = PlayerFilePath(dir.Path());
   PlayerRecord r;
   int64_t clock = 1765100000;
   r.Now = [&] { return clock++; };
@@ -217,7 +217,7 @@ TEST(Record, DamagedPlayerFileGivesDefaults) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TempDir dir;
-    const std::string path = PlayerIniPath(dir.Path());
+    const std::string path = PlayerFilePath(dir.Path());
     if (c.text)
       WriteFile(path, c.text);
     else
