@@ -100,6 +100,14 @@ void LoadPlayerFile(const std::string& path, PlayerRecord& r, int64_t credits, i
     r.Game.StartCredits = start;
     r.Game.StartBorrowed = debt;
   }
+  // Figures that do not lead to the credits held belong to another game (a settings file
+  // replaced or lost): this game's figures start afresh rather than disagree with the meters.
+  const PlayerRecord::GameTally& g = r.Game;
+  if (g.StartCredits + g.Net() + g.Lent - g.Repaid != credits) {
+    r.Game = PlayerRecord::GameTally{};
+    r.Game.StartCredits = credits;
+    r.Game.StartBorrowed = borrowed;
+  }
   r.Lifetime = Tally{};
   ReadTally(ini, kLifetime, r.Lifetime);
 

@@ -15,7 +15,8 @@ struct PlayerKey {
 // The file in a settings folder (ending with '/').
 std::string PlayerFilePath(const std::string& settingsDir);
 // Reads the record. Missing or damaged values give the defaults and a damaged recent spin is
-// skipped; without figures for the current game, it starts from these credits and debt (cents).
+// skipped. The current game's figures start afresh from these credits and debt (cents) when
+// the file has none or they do not add up to these credits.
 void LoadPlayerFile(const std::string& path, PlayerRecord& r, int64_t credits, int64_t borrowed);
 // Every key of the record, section by section.
 std::vector<PlayerKey> PlayerKeys(const PlayerRecord& r);

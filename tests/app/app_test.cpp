@@ -269,6 +269,7 @@ TEST_F(Window, PlayerRecordThroughTheWindow) {
   const PlayerRecord& back = form->Record().Record;
   EXPECT_EQ(back.Recent.Entries(), spins);
   EXPECT_EQ(back.Lifetime.Spins, 3);
+  EXPECT_EQ(back.Game.Spins, 3);
   EXPECT_EQ(
       back.Limits,
       (AutoSpinLimits{.SpinsOn = true, .Spins = 40, .CreditsOn = true, .CreditsBelow = 12345}));

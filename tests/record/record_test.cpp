@@ -89,7 +89,7 @@ TEST(Record, RecentSpinsSurviveARestart) {
   }
   ASSERT_TRUE(SavePlayerFile(path, r));
   PlayerRecord back;
-  LoadPlayerFile(path, back, 0, 0);
+  LoadPlayerFile(path, back, r.Game.Net(), 0);  // the credits the figures lead to
   ASSERT_EQ(back.Recent.Entries().size(), 100u);
   EXPECT_EQ(back.Recent.Entries(), r.Recent.Entries());
   EXPECT_EQ(back.Recent.Entries().front().Serial, 130u);
@@ -192,7 +192,8 @@ TEST(Record, EachLimitStopsAutomaticSpins) {
 }
 
 // A missing, unreadable or damaged PLAYER.INI gives empty figures and no limits; values that
-// survive are kept, and the current game starts from the credits it is given.
+// survive are kept, and the current game starts from the credits it is given unless its stored
+// figures lead to them.
 TEST(Record, DamagedPlayerFileGivesDefaults) {
   struct Case {
     const char* name;
@@ -209,6 +210,9 @@ TEST(Record, DamagedPlayerFileGivesDefaults) {
        "[Auto Spin Limits]\nStopAfterSpins=yes\nSpins=-3\nCredits=abc\n"
        "[This Game]\nStartCredits=12,00\nSpins=9\n[Recent Spins]\nSpin1=1 2 3\n",
        0, false},
+      {"another game's figures",
+       "[This Game]\nStartCredits=1000.00\nStartBorrowed=1000.00\nSpins=3\nWagered=18.75\n", 0,
+       false},
       {"partly good",
        "[Lifetime]\nSpins=12\nWagered=x\n[Auto Spin Limits]\nStopAfterSpins=1\n"
        "Spins=0\n",
