@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTimer>
 
 #include "face/TFace.h"
 #include "record/AutoSpinLimitsDialog.h"
@@ -13,11 +14,22 @@ RecordKeeper::RecordKeeper(TGame& game, const TFace& face, QWidget* window,
                            std::function<void(const QString&)> showError)
     : QObject(window), game_(game), face_(face), window_(window), showError_(std::move(showError)) {
   clock_.start();
-  // A spin goes to disk as it settles: one key, so an evening's list survives a crash and the
-  // save at close has only the figures left to write.
-  Record.SpinRecorded = [this](const SpinEntry& spin) {
-    SaveRecentSpin(PlayerFilePath(game_.SettingsDir), spin);
+  // A spin goes to disk just after it settles, outside the spin's own time: one key each, so
+  // an evening's list survives a crash and the save at close has only the figures left.
+  Record.SpinRecorded = [this](const SpinEntry&) {
+    if (!writePending_) QTimer::singleShot(0, this, &RecordKeeper::WriteNewSpins);
+    writePending_ = true;
   };
+}
+
+void RecordKeeper::WriteNewSpins() {
+  writePending_ = false;
+  const auto& spins = Record.Recent.Entries();
+  for (auto it = spins.rbegin(); it != spins.rend(); ++it) {
+    if (it->Serial <= writtenSerial_) continue;
+    if (!SaveRecentSpin(PlayerFilePath(game_.SettingsDir), *it)) return;  // the close will say
+    writtenSerial_ = it->Serial;
+  }
 }
 
 void RecordKeeper::AddMenuEntries(QMenu* file, QAction* exit, QMenu* autoMenu) {
@@ -45,6 +57,8 @@ void RecordKeeper::Load() {
   // A placed wager is still the player's money: the game's figures start with it.
   LoadPlayerFile(PlayerFilePath(game_.SettingsDir), Record, CentsOf(game_.Credits + game_.Wager),
                  CentsOf(game_.Borrowed));
+  const auto& spins = Record.Recent.Entries();
+  writtenSerial_ = spins.empty() ? 0 : spins.front().Serial;
 }
 
 bool RecordKeeper::Save() {

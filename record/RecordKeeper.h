@@ -44,6 +44,8 @@ class RecordKeeper : public QObject {
 
  private:
   QString Path() const;
+  // Writes the spins recorded since the last write, oldest first.
+  void WriteNewSpins();
 
   TGame& game_;
   const TFace& face_;
@@ -51,4 +53,6 @@ class RecordKeeper : public QObject {
   std::function<void(const QString&)> showError_;
   QElapsedTimer clock_;
   int64_t countedMs_ = 0;
+  bool writePending_ = false;
+  uint64_t writtenSerial_ = 0;  // the newest spin already in the file
 };
