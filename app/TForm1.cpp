@@ -23,6 +23,7 @@
 #include "face/TPayoffs.h"
 #include "help/Help.h"
 #include "platform/FileNames.h"
+#include "record/RecordKeeper.h"
 #include "store/SavedGames.h"
 #include "store/Settings.h"
 #include "store/TBorrowC.h"
@@ -91,6 +92,9 @@ TForm1::TForm1(TGame& game, MessageFn showMessage, QWidget* parent)
 
   faceWidget_ = new TFaceWidget(*this);
   setCentralWidget(faceWidget_);
+  record_ =
+      new RecordKeeper(Game, Face, this, [this](const QString& text) { ShowMessage(text, true); });
+  Machine.SetEvents(&record_->Record);
   BuildPanel();
   BuildMenus();
 
@@ -135,6 +139,7 @@ void TForm1::FormCreate() {
 
   LoadSettings(Game);
   fullScreenAtStart_ = LoadFullScreen(Game.SettingsDir);
+  record_->Load();
 
   // Sound files that do not exist go back to their defaults.
   for (auto [file, def] : {std::pair{&Game.WinSound, &defaults.WinSound},
@@ -299,6 +304,7 @@ void TForm1::BuildMenus() {
   Manual1 = help->addAction("&Manual", this, [this] { ShowHelpTopic(this, HelpContents); });
   Manual1->setShortcut(QKeySequence::HelpContents);
   BuildFullScreen(options);
+  record_->AddMenuEntries(file, Exit1, autoMenu);
 }
 
 void TForm1::StateChanged() {
@@ -413,6 +419,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   if (!saved.Ok)
     ShowMessage(QString("Unable to write to %1").arg(QString::fromStdString(saved.FailedPath)),
                 true);
+  record_->Save();
   Timer1.stop();
   Timer2.stop();
   Timer3.stop();
@@ -430,7 +437,8 @@ void TForm1::Open1Click() {
   const bool autoTimer = Timer1.isActive();
   Timer1.stop();
   TLoadSave dlg(Game, 0, this);
-  dlg.exec();
+  if (dlg.exec() == QDialog::Accepted)
+    Machine.Events().GameReplaced(CentsOf(Game.Credits + Game.Wager), CentsOf(Game.Borrowed));
   if (autoTimer) Timer1.start();
   Repaint();
 }
@@ -472,6 +480,7 @@ void TForm1::None1Click() {
 
 void TForm1::Borrow1Click() {
   TBorrowC dlg(Game, Face.Glyphs, this);
+  dlg.Events = &Machine.Events();
   dlg.exec();
   Repaint();
 }

@@ -17,6 +17,7 @@ class QAction;
 class QPushButton;
 class QShortcut;
 class QWidget;
+class RecordKeeper;
 class TAudio;
 class TPayoffs;
 class TFaceWidget;
@@ -86,6 +87,8 @@ class TForm1 : public QMainWindow, public Host {
   bool FullScreen() const { return fullScreen_; }
   // The sound dialogs and music (null in a window built without audio).
   TAudio* Audio() { return audio_.get(); }
+  // The player's record and its three windows.
+  RecordKeeper& Record() { return *record_; }
 
   // Host
   uint32_t TickCount() override;
@@ -128,6 +131,7 @@ class TForm1 : public QMainWindow, public Host {
 
   TFaceWidget* faceWidget_ = nullptr;
   std::unique_ptr<TAudio> audio_;
+  RecordKeeper* record_ = nullptr;
   TPayoffs* payoffs_ = nullptr;
   QElapsedTimer clock_;
   QString tileDir_;

@@ -13,8 +13,6 @@ int ReadPercent(const IniDocument& ini, const char* key) {
 
 }  // namespace
 
-std::string PlayerIniPath(const std::string& settingsDir) { return settingsDir + "PLAYER.INI"; }
-
 Volume LoadVolume(const std::string& settingsDir) {
   const IniDocument ini(PlayerIniPath(settingsDir));
   return {ReadPercent(ini, "Effects"), ReadPercent(ini, "Music")};

@@ -2,6 +2,8 @@
 // settings file.
 #pragma once
 
+#include "store/Settings.h"
+
 #include <string>
 
 struct Volume {
@@ -10,8 +12,6 @@ struct Volume {
   bool operator==(const Volume&) const = default;
 };
 
-// The player's own preferences file in the settings folder.
-std::string PlayerIniPath(const std::string& settingsDir);
 // Reads the [Volume] section; a missing file or key, or a value that is not a whole number
 // from 0 to 100, gives 100.
 Volume LoadVolume(const std::string& settingsDir);

@@ -13,6 +13,7 @@
 #include "bench/BenchReport.h"
 #include "face/TFace.h"
 #include "machine/TMachine.h"
+#include "record/PlayerFile.h"
 #include "tests/support/FakeHost.h"
 
 namespace {
@@ -124,6 +125,56 @@ void BM_SpinsScored(benchmark::State& state) {
 }
 BENCHMARK(BM_SpinsScored)->Unit(benchmark::kMicrosecond);
 
+// A spin as the record receives it: a win on two lines, the ring full, every limit watching.
+SpinReport SampleSpin(int64_t i) {
+  SpinReport s;
+  s.AutoSpin = true;
+  s.CoinValue = 25;
+  s.Wager = 625;
+  s.Grid = {3, 5, 1, 4, 5, 2, 4, 5, 3};
+  s.LinePays = {0, 250, 0, 0, 250};
+  s.Win = 500;
+  s.CreditsAfter = 100000 + i;
+  return s;
+}
+
+PlayerRecord FullRecord() {
+  PlayerRecord r;
+  r.Limits = {.SpinsOn = true,
+              .Spins = 1'000'000'000,
+              .CreditsOn = true,
+              .WinOn = true,
+              .WinAtLeast = 1'000'000'000,
+              .BonusOn = true};
+  for (int i = 0; i < 100; ++i) r.SpinScored(SampleSpin(i));
+  return r;
+}
+
+void BM_RecordSpin(benchmark::State& state) {
+  PlayerRecord r = FullRecord();
+  int64_t i = 0;
+  for (auto _ : state) {
+    r.SpinScored(SampleSpin(++i));
+    benchmark::DoNotOptimize(r.Recent.Entries().data());
+  }
+}
+BENCHMARK(BM_RecordSpin)->Unit(benchmark::kMicrosecond);
+
+// Reading a PLAYER.INI that holds a lifetime, limits and 100 spins, as the window's start does.
+void BM_LoadPlayerFile(benchmark::State& state) {
+  const std::string dir = std::filesystem::temp_directory_path() / "zandor-bench-player";
+  std::filesystem::create_directories(dir);
+  const std::string path = PlayerFilePath(dir + "/");
+  SavePlayerFile(path, FullRecord());
+  PlayerRecord r;
+  for (auto _ : state) {
+    LoadPlayerFile(path, r, 100000, 100000);
+    benchmark::DoNotOptimize(r.Recent.Entries().data());
+  }
+  std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_LoadPlayerFile)->Unit(benchmark::kMillisecond);
+
 // Keeps the median of each benchmark's repetitions, in milliseconds.
 class MedianCollector : public benchmark::BenchmarkReporter {
  public:
@@ -172,5 +223,7 @@ int main(int argc, char** argv) {
   const double spin = ms("BM_SpinsScored/");
   ReportInfo("rules_spins_scored_per_second", spin > 0 ? 1e3 / spin : 0, "spins/s",
              "fake host, zero delays");
+  ReportFigure("record_spin_median", ms("BM_RecordSpin/") * 1e3, "us", 50, "50 us");
+  ReportInfo("player_file_load_median", ms("BM_LoadPlayerFile/"), "ms", "100 recent spins");
   return 0;
 }

@@ -34,6 +34,9 @@ double PauseFor(double coins, const PauseTable& pauses) {
   return pauses[5];
 }
 
+// Nobody listening: the events of a machine without a record go here.
+GameEvents noEvents;
+
 }  // namespace
 
 void ComputeReelGrid(TGame& g) {
@@ -73,7 +76,9 @@ struct TMachine::BusyScope {
   TMachine& m_;
 };
 
-TMachine::TMachine(TGame& game, Host& host) : g_(game), host_(host) {}
+TMachine::TMachine(TGame& game, Host& host) : g_(game), host_(host), events_(&noEvents) {}
+
+void TMachine::SetEvents(GameEvents* events) { events_ = events ? events : &noEvents; }
 
 void TMachine::ClearWins() {
   g_.LinePays.fill(0);
@@ -205,6 +210,10 @@ void TMachine::Button1Click() {
   {
     BusyScope busy(*this);
     const bool freeSpin = g_.FreeSpins > 0;
+    report_ = SpinReport{};
+    report_.Free = freeSpin;
+    report_.CoinValue = CentsOf(g_.CoinValue);
+    report_.Wager = CentsOf(g_.Wager);
     host_.SetTimer3(false);
     if (freeSpin) {
       ++g_.FreeSpinCount;
@@ -231,8 +240,27 @@ void TMachine::Button1Click() {
     g_.LastWager = g_.Wager;
     g_.Wager = 0;
     FreeSpinBookkeeping();
+    ReportSpin();
   }
+  StopAutoSpinAtLimit();
   if (g_.AutoSpin || g_.FreeSpins > 0) host_.SetTimer1(true);
+}
+
+void TMachine::ReportSpin() {
+  report_.AutoSpin = g_.AutoSpin;
+  report_.CreditsAfter = CentsOf(g_.Credits);
+  report_.FreeSpinsLeft = g_.FreeSpins;
+  events_->SpinScored(report_);
+}
+
+void TMachine::StopAutoSpinAtLimit() {
+  // A limit waits for the end of a free-spin sequence.
+  if (!g_.AutoSpin || g_.FreeSpins > 0) return;
+  const std::string reason = events_->AutoSpinStopReason();
+  if (reason.empty()) return;
+  g_.AutoSpin = false;
+  host_.StateChanged();
+  host_.Inform(reason);
 }
 
 void TMachine::AnimateReels(std::array<int, 3>& pos) {
@@ -274,16 +302,20 @@ void TMachine::AnimationStep(int s, std::array<int, 3>& pos) {
 
 void TMachine::EvaluatePaylines() {
   g_.SpinWin = 0;
+  // The report shows the reels as they stopped, before free spins may swap reel 2's strip.
+  report_.Grid = g_.ReelGrid;
   for (int line = 1; line <= 5; ++line) {
     auto cells = PaylineCells(line);
     int factor = PayFactor(g_.ReelGrid[cells[0]], g_.ReelGrid[cells[1]], g_.ReelGrid[cells[2]]);
     g_.LinePays[line - 1] = factor;
     g_.SpinWin += factor * g_.LineBets[line - 1];
+    report_.LinePays[line - 1] = factor * CentsOf(g_.LineBets[line - 1]);
     if (factor > 0) host_.DrawPayline(line);
   }
   if (g_.SpinWin > 0) {
     host_.Play(Effect::Win);
-    if (g_.AceyDucey && !g_.AutoSpin) host_.OfferCardGame(g_.SpinWin);
+    report_.CardOffered = g_.AceyDucey && !g_.AutoSpin;
+    if (report_.CardOffered) host_.OfferCardGame(g_.SpinWin);
     g_.WinPending = g_.SpinWin;
     host_.Redraw(FaceElement::Won);
     UpdateLineBets(g_.CoinValue, g_.Wager);
@@ -292,10 +324,11 @@ void TMachine::EvaluatePaylines() {
   }
 }
 
-void TMachine::CountIntoCredits(double& amount, bool (*more)(double),
-                                const std::array<double, 6>& pauses, FaceElement meter) {
+int TMachine::CountIntoCredits(double& amount, bool (*more)(double),
+                               const std::array<double, 6>& pauses, FaceElement meter) {
   BusyScope busy(*this);
-  while (more(amount)) {
+  int coins = 0;
+  for (; more(amount); ++coins) {
     double wait = PauseFor(CoinsLeft(amount, g_.CoinValue), pauses);
     g_.Credits += g_.CoinValue;
     amount -= g_.CoinValue;
@@ -304,11 +337,15 @@ void TMachine::CountIntoCredits(double& amount, bool (*more)(double),
     host_.Play(Effect::Credit);
     WaitSeconds(wait);
   }
+  return coins;
 }
 
 void TMachine::CountUpWin() {
-  CountIntoCredits(
+  const int coins = CountIntoCredits(
       g_.WinPending, [](double left) { return left > 0.04; }, kCountUpPauses, FaceElement::Won);
+  // What reached the credits is whole coins; the bank may move money meanwhile, so the
+  // credits' difference would not tell.
+  report_.Win = coins * CentsOf(g_.CoinValue);
 }
 
 void TMachine::UpdateBonusMeter() {
@@ -330,8 +367,9 @@ void TMachine::UpdateBonusMeter() {
 
 void TMachine::PayBonusPool() {
   // A remainder of a cent or more that is less than a coin still pays a whole coin.
-  CountIntoCredits(
+  const int coins = CountIntoCredits(
       g_.BonusPool, [](double left) { return left >= 0.01; }, kPoolPauses, FaceElement::Bonus);
+  report_.Pool = coins * CentsOf(g_.CoinValue);
 }
 
 void TMachine::FreeSpinBookkeeping() {
@@ -373,6 +411,7 @@ void TMachine::AutoSpin2Click() {
   g_.AutoSpin = !g_.AutoSpin;
   host_.SetTimer1(!host_.Timer1Enabled());
   host_.StateChanged();
+  events_->AutoSpinSwitched(g_.AutoSpin);
 }
 
 bool TMachine::NewGame2Click() {
@@ -386,5 +425,6 @@ bool TMachine::NewGame2Click() {
   g_.Credits = 1000.00;
   g_.Borrowed = 1000.00;
   host_.Repaint();
+  events_->GameReplaced(CentsOf(g_.Credits), CentsOf(g_.Borrowed));
   return true;
 }

@@ -139,3 +139,5 @@ SaveResult SaveSettings(const TGame& g) {
   if (ini.Save()) return {};
   return {false, ini.Path()};
 }
+
+std::string PlayerIniPath(const std::string& settingsDir) { return settingsDir + "PLAYER.INI"; }

@@ -165,6 +165,7 @@ void TBorrowC::AmountClick(int button) {
   if (RadioButton1->isChecked()) {
     game_.Credits += row.Amount;
     game_.Borrowed += row.Amount;
+    if (Events) Events->Loan(CentsOf(row.Amount));
   } else if (game_.Credits < row.CreditsNeeded) {
     Inform(row.Short);
     return;
@@ -174,6 +175,7 @@ void TBorrowC::AmountClick(int button) {
   } else {
     game_.Credits -= row.Amount;
     game_.Borrowed -= row.Amount;
+    if (Events) Events->Loan(-CentsOf(row.Amount));
   }
   FormPaint();
   update();

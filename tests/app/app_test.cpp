@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -20,6 +24,10 @@
 #include "audio/AudioDialogs.h"
 #include "audio/TAudio.h"
 #include "audio/VolumeDialog.h"
+#include "record/AutoSpinLimitsDialog.h"
+#include "record/RecentSpinsWindow.h"
+#include "record/RecordKeeper.h"
+#include "record/StatisticsWindow.h"
 #include "store/Settings.h"
 
 namespace {
@@ -103,7 +111,8 @@ TEST_F(Window, MenuBar) {
   for (QAction* a : form->menuBar()->actions()) top << a->text();
   EXPECT_EQ(top, QStringList({"&File", "&Options", "&Borrow", "&Payoffs", "&Auto", "&Help"}));
   EXPECT_EQ(Captions(TopMenu("&File")),
-            QStringList({"&New Game", "-", "&Open", "&Save", "-", "E&xit"}));
+            QStringList({"&New Game", "-", "&Open", "&Save", "-", "S&tatistics...",
+                         "&Recent Spins...", "-", "E&xit"}));
   EXPECT_EQ(Captions(TopMenu("&Options")),
             QStringList({"&Acey Ducey", "-", "Back&ground", "-", "&Bet Amount", "-", "&Music", "-",
                          "&Sounds", "-", "&Volume...", "-", "Spin Spee&d", "-", "&Full Screen"}));
@@ -121,7 +130,7 @@ TEST_F(Window, MenuBar) {
             QStringList({"On", "-", "Bonus", "Coins", "Credits", "Lose", "Power Drain", "Power Up",
                          "Slot Spin", "Stop", "Wheel Spin", "Win", "-", "Change WAVs"}));
   EXPECT_EQ(Captions(sub("Spin Spee&d")), QStringList({"Fast", "Medium", "Slow"}));
-  EXPECT_EQ(Captions(TopMenu("&Auto")), QStringList({"&Auto Spin"}));
+  EXPECT_EQ(Captions(TopMenu("&Auto")), QStringList({"&Auto Spin", "-", "Auto Spin &Limits..."}));
   EXPECT_EQ(Captions(TopMenu("&Help")), QStringList({"&About", "-", "&Manual"}));
 }
 
@@ -263,6 +272,59 @@ TEST_F(Window, DuringASpin) {
   EXPECT_FALSE(form->isVisible());
   std::string ini = ReadFile(game.SettingsDir + "ZANDOR.INI");
   EXPECT_NE(ini.find("Spins=2\n"), std::string::npos);
+}
+
+// Spins played in the window reach the statistics, which agree with the credits to the cent,
+// and the recent spins with their pictures; both come back after a restart, with the limits.
+TEST_F(Window, PlayerRecordThroughTheWindow) {
+  Open();
+  game.AceyDucey = false;
+  for (int i = 0; i < 3; ++i) QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);  // a coin waits on the lines
+  PlayerRecord& record = form->Record().Record;
+  {
+    StatisticsWindow stats(record, game, nullptr, form.get());
+    EXPECT_EQ(stats.Figure("Spins (paid / free)", 0), "3 / 0");
+    EXPECT_EQ(stats.Figure("Money wagered", 1), "$18.75");
+    const auto& g = record.Game;
+    EXPECT_EQ(g.StartCredits + g.Net() + g.Lent - g.Repaid, CentsOf(game.Credits + game.Wager));
+  }
+  {
+    RecentSpinsWindow recent(
+        record.Recent,
+        [this] {
+          return std::pair{&form->Face.Artwork, form->Face.SymbolSize};
+        },
+        form.get());
+    ASSERT_EQ(recent.Table->rowCount(), 3);
+    recent.Table->selectRow(2);
+    ASSERT_FALSE(recent.View->Picture().isNull());
+    // The oldest spin drawn large: its reels in the artwork's own cells.
+    const SpinReport& oldest = record.Recent.Entries()[2].Spin;
+    const int s = form->Face.SymbolSize, v = oldest.Grid[4];
+    EXPECT_EQ(recent.View->Picture().pixel(14 + s + 9 + s / 3, 14 + s + 5),
+              form->Face.Artwork.pixel((v % 3) * s + s / 3, (v / 3) * s + 5));
+  }
+  {
+    AutoSpinLimitsDialog limits(record.Limits, form.get());
+    limits.SpinsCheck->setChecked(true);
+    limits.SpinsBox->setValue(40);
+    limits.CreditsCheck->setChecked(true);
+    limits.CreditsBox->setValue(123.45);
+    record.Limits = limits.Limits();
+  }
+  const auto spins = record.Recent.Entries();
+  form->close();
+
+  Open();
+  const PlayerRecord& back = form->Record().Record;
+  EXPECT_EQ(back.Recent.Entries(), spins);
+  EXPECT_EQ(back.Lifetime.Spins, 3);
+  EXPECT_EQ(back.Game.Spins, 3);
+  EXPECT_EQ(
+      back.Limits,
+      (AutoSpinLimits{.SpinsOn = true, .Spins = 40, .CreditsOn = true, .CreditsBelow = 12345}));
+  EXPECT_EQ(back.Game.StartCredits + back.Game.Net(), CentsOf(game.Credits));
 }
 
 // A wager placed but never spun goes back to the credits when the game closes.

@@ -1,7 +1,8 @@
 // Money is never created or lost: across thousands of random sequences of player actions,
 // including actions fired from inside the waits of spins, bet loops, count-ups and bonus
-// payouts, credits plus wager move only by the stakes of spins and by what wins, the bonus, the bank, a new game and
-// an opened game explain.
+// payouts, credits plus wager move only by the stakes of spins and by what wins, the bonus, the
+// bank, a new game and an opened game explain; the player's statistics explain the same money to
+// the cent.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +10,7 @@
 #include <random>
 
 #include "machine/TMachine.h"
+#include "record/PlayerRecord.h"
 #include "store/SavedGames.h"
 #include "tests/support/FakeHost.h"
 
@@ -36,9 +38,12 @@ struct Session {
   std::mt19937 rng;
   int actions = 0, nested = 0, depth = 0;
   std::string dir;
+  PlayerRecord record;  // the player's statistics, fed by the machine's events
 
   explicit Session(uint32_t seed) : rng(seed) {
     host.Game = &g;
+    m.SetEvents(&record);
+    record.GameReplaced(CentsOf(g.Credits), CentsOf(g.Borrowed));
     // Saved games are written often here: keep them in memory where the machine has a tmpfs.
     std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
                                      ? std::filesystem::path("/dev/shm")
@@ -84,10 +89,12 @@ struct Session {
           g.Credits += a;
           g.Borrowed += a;
           host.Explained += a;
+          record.Loan(CentsOf(a));
         } else if (g.Credits >= a && g.Borrowed >= a) {
           g.Credits -= a;
           g.Borrowed -= a;
           host.Explained -= a;
+          record.Loan(-CentsOf(a));
         }
         break;
       }
@@ -103,6 +110,7 @@ struct Session {
         ReadSavedGames(g);
         OpenSlot(g, 1 + static_cast<int>(rng() % 8));
         host.Explained += Money() - before;
+        record.GameReplaced(CentsOf(Money()), CentsOf(g.Borrowed));
         break;
       }
     }
@@ -128,6 +136,10 @@ TEST(Conservation, RandomSequencesOfActions) {
       ASSERT_GE(run.g.Wager, 0);
       ASSERT_LE(run.g.Wager, 25 * run.g.CoinValue + 1e-9);
       ASSERT_FALSE(run.m.Busy());
+      // The statistics explain the same money, to the cent.
+      const auto& game = run.record.Game;
+      ASSERT_EQ(CentsOf(after), game.StartCredits + game.Net() + game.Lent - game.Repaid)
+          << "seed " << seed << " action " << i;
     }
     total += run.actions;
     nested += run.nested;
