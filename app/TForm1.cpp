@@ -22,10 +22,14 @@
 #include "cards/TCardForm.h"
 #include "face/TPayoffs.h"
 #include "help/Help.h"
+#include "platform/FileNames.h"
+#include "record/RecordKeeper.h"
 #include "store/SavedGames.h"
 #include "store/Settings.h"
 #include "store/TBorrowC.h"
 #include "store/TLoadSave.h"
+#include "store/Utf8Text.h"
+#include "store/WindowSettings.h"
 
 namespace {
 
@@ -33,8 +37,6 @@ bool FileExists(const std::string& path) {
   std::error_code ec;
   return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
-
-std::string Cut(const std::string& s, size_t n) { return s.size() > n ? s.substr(0, n) : s; }
 
 }  // namespace
 
@@ -53,7 +55,12 @@ class TFaceWidget : public QWidget {
       p.fillRect(e->rect(), FaceColor);
       return;
     }
-    p.drawImage(e->rect(), canvas, e->rect());
+    const double ratio = canvas.devicePixelRatio();
+    // Moved to a screen of another density: lay out again at its ratio, after this paint.
+    if (ratio != devicePixelRatioF()) QTimer::singleShot(0, &form_, &TForm1::FormResize);
+    const QRect r = e->rect();
+    p.drawImage(QRectF(r), canvas,
+                QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
   }
   void resizeEvent(QResizeEvent*) override { form_.FormResize(); }
 
@@ -85,6 +92,9 @@ TForm1::TForm1(TGame& game, MessageFn showMessage, QWidget* parent)
 
   faceWidget_ = new TFaceWidget(*this);
   setCentralWidget(faceWidget_);
+  record_ =
+      new RecordKeeper(Game, Face, this, [this](const QString& text) { ShowMessage(text, true); });
+  Machine.SetEvents(&record_->Record);
   BuildPanel();
   BuildMenus();
 
@@ -110,7 +120,7 @@ TForm1::~TForm1() {
 
 void TForm1::FormCreate() {
   setUpdatesEnabled(false);
-  tileDir_ = QString::fromStdString(Game.ProgramDir);
+  tileDir_ = ShownPath(Game.ProgramDir);
   std::string letters = Face.LoadLetters();
   if (!letters.empty()) ShowMessage(QString::fromStdString(letters), true);
 
@@ -128,6 +138,8 @@ void TForm1::FormCreate() {
   if (!soundError.empty()) ShowMessage(QString::fromStdString(soundError), true);
 
   LoadSettings(Game);
+  fullScreenAtStart_ = LoadFullScreen(Game.SettingsDir);
+  record_->Load();
 
   // Sound files that do not exist go back to their defaults.
   for (auto [file, def] : {std::pair{&Game.WinSound, &defaults.WinSound},
@@ -170,20 +182,33 @@ void TForm1::BuildPanel() {
     b->setFont(f);
     return b;
   };
-  BitBtn1 = make("Bet 1", "Bet one credit");
-  BitBtn2 = make("Bet 5", "");
-  BitBtn3 = make("Bet Max", "");
-  Button1 = make("Spin", "Spins the slot wheels");
+  BitBtn1 = make("Bet 1", "Bet one credit (key 1)");
+  BitBtn2 = make("Bet 5", "Bet five credits (key 5)");
+  BitBtn3 = make("Bet Max", "Bet the maximum and spin (key M)");
+  Button1 = make("Spin", "Spins the slot wheels (Space or Enter)");
   Button1->setDefault(true);
   connect(BitBtn1, &QPushButton::clicked, this, [this] { Machine.BitBtn1Click(); });
   connect(BitBtn2, &QPushButton::clicked, this, [this] { Machine.BitBtn2Click(); });
   connect(BitBtn3, &QPushButton::clicked, this, [this] { Machine.BitBtn3Click(); });
   connect(Button1, &QPushButton::clicked, this, [this] { Machine.Button1Click(); });
-  // Enter spins, as the window's default button.
-  for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-    auto* sc = new QShortcut(QKeySequence(key), this);
-    connect(sc, &QShortcut::activated, this, [this] {
-      if (Button1->isEnabled()) Button1->click();
+  AddButtonKeys();
+}
+
+void TForm1::AddButtonKeys() {
+  // The keys belong to the main window, whatever has the focus in it (a focused button would
+  // otherwise take Space for itself); a modal dialog such as the card table is a window of its
+  // own, so its keys stay its own. A key does what a click does, so nothing while its button is
+  // disabled, and a held key does not repeat: one press, one bet or spin. The keypad's digits
+  // and Enter count as the main keys.
+  const std::pair<QPushButton*, QKeySequence> keys[] = {
+      {BitBtn1, QKeySequence(Qt::Key_1)},      {BitBtn2, QKeySequence(Qt::Key_5)},
+      {BitBtn3, QKeySequence(Qt::Key_M)},      {Button1, QKeySequence(Qt::Key_Space)},
+      {Button1, QKeySequence(Qt::Key_Return)}, {Button1, QKeySequence(Qt::Key_Enter)}};
+  for (const auto& [button, key] : keys) {
+    auto* shortcut = new QShortcut(key, this);
+    shortcut->setAutoRepeat(false);
+    connect(shortcut, &QShortcut::activated, button, [button] {
+      if (button->isEnabled()) button->click();
     });
   }
 }
@@ -258,6 +283,10 @@ void TForm1::BuildMenus() {
     if (audio_) audio_->ChangeWAVs1Click();
   });
   options->addSeparator();
+  ChangeVolumeAction = options->addAction("&Volume...", this, [this] {
+    if (audio_) audio_->ChangeVolume();
+  });
+  options->addSeparator();
   QMenu* speed = options->addMenu("Spin Spee&d");
   Fast1 = speed->addAction("Fast", this, [this] { Machine.ChooseSpeed(0); });
   Medium1 = speed->addAction("Medium", this, [this] { Machine.ChooseSpeed(1); });
@@ -274,6 +303,8 @@ void TForm1::BuildMenus() {
   help->addSeparator();
   Manual1 = help->addAction("&Manual", this, [this] { ShowHelpTopic(this, HelpContents); });
   Manual1->setShortcut(QKeySequence::HelpContents);
+  BuildFullScreen(options);
+  record_->AddMenuEntries(file, Exit1, autoMenu);
 }
 
 void TForm1::StateChanged() {
@@ -300,7 +331,7 @@ void TForm1::StateChanged() {
 
 void TForm1::FormResize() {
   const int w = faceWidget_->width(), h = faceWidget_->height();
-  const std::string err = Face.FormResize(w, h);
+  const std::string err = Face.FormResize(w, h, faceWidget_->devicePixelRatioF());
   // Without its artwork the face still has its buttons, meters and lamps; only the reels are
   // missing, and the game goes on.
   Panel1->setGeometry(0, h - PanelHeight, w, PanelHeight);
@@ -327,20 +358,32 @@ QSize TForm1::DesignedSize() const {
 
 void TForm1::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (filledScreen_) return;
+  if (filledScreen_ || event->type() != QEvent::WindowStateChange) return;
+  // Where the normal window stood, taken as it leaves that state: the window manager may not
+  // remember it (or there may be none), and restoring must not land at the screen's corner.
+  const auto oldState = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+  if (oldState == Qt::WindowNoState && windowState() != Qt::WindowNoState && !fullScreen_)
+    placeBeneath_ = geometry();
   // The border does not size: a normal window returns to its designed client size.
-  if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState)
+  if (windowState() == Qt::WindowNoState)
     QTimer::singleShot(0, this, [this] {
-      if (windowState() == Qt::WindowNoState) resize(DesignedSize());
+      if (windowState() != Qt::WindowNoState) return;
+      if (placeBeneath_.isValid())
+        setGeometry(QRect(placeBeneath_.topLeft(), DesignedSize()));
+      else
+        resize(DesignedSize());
     });
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   // A dragged border springs back; maximising and restoring come through the window state.
-  if (filledScreen_ || windowState() != Qt::WindowNoState || size() == DesignedSize()) return;
+  if (filledScreen_ || fullScreen_ || windowState() != Qt::WindowNoState ||
+      size() == DesignedSize())
+    return;
   QTimer::singleShot(100, this, [this] {
-    if (!filledScreen_ && windowState() == Qt::WindowNoState && size() != DesignedSize())
+    if (!filledScreen_ && !fullScreen_ && windowState() == Qt::WindowNoState &&
+        size() != DesignedSize())
       resize(DesignedSize());
   });
 }
@@ -369,9 +412,14 @@ void TForm1::closeEvent(QCloseEvent* event) {
   Machine.HandBackWager();
   Game.Maxed = Maximised() && !isMinimized();  // a minimised window counts as normal
   SaveResult saved = SaveSettings(Game);
+  if (saved.Ok) {
+    std::string failed = SaveFullScreen(Game.SettingsDir, fullScreen_);
+    if (!failed.empty()) saved = {false, failed};
+  }
   if (!saved.Ok)
     ShowMessage(QString("Unable to write to %1").arg(QString::fromStdString(saved.FailedPath)),
                 true);
+  record_->Save();
   Timer1.stop();
   Timer2.stop();
   Timer3.stop();
@@ -392,7 +440,8 @@ void TForm1::Open1Click() {
   const bool autoTimer = Timer1.isActive();
   Timer1.stop();
   TLoadSave dlg(Game, 0, this);
-  dlg.exec();
+  if (dlg.exec() == QDialog::Accepted)
+    Machine.Events().GameReplaced(CentsOf(Game.Credits + Game.Wager), CentsOf(Game.Borrowed));
   if (autoTimer) Timer1.start();
   Repaint();
 }
@@ -407,12 +456,12 @@ void TForm1::Save1Click() {
 void TForm1::Tiled1Click() {
   QString path = ChooseTileFile(tileDir_);
   if (!path.isEmpty()) {
-    std::string err = Face.LoadTile(path.toStdString());
+    std::string err = Face.LoadTile(LocalPath(path));
     if (!err.empty()) {
       ShowMessage(QString::fromStdString(err), true);
       return;
     }
-    Game.BackBMP = Cut(path.toStdString(), 255);
+    Game.BackBMP = FirstCharacters(LocalPath(path), 255);
     tileDir_ = QFileInfo(path).absolutePath();
     Game.BackMode = 0;
     Face.TiledChecked = true;
@@ -436,6 +485,7 @@ void TForm1::None1Click() {
 
 void TForm1::Borrow1Click() {
   TBorrowC dlg(Game, Face.Glyphs, this);
+  dlg.Events = &Machine.Events();
   dlg.exec();
   Repaint();
 }

@@ -15,7 +15,9 @@
 
 class QAction;
 class QPushButton;
+class QShortcut;
 class QWidget;
+class RecordKeeper;
 class TAudio;
 class TPayoffs;
 class TFaceWidget;
@@ -53,6 +55,9 @@ class TForm1 : public QMainWindow, public Host {
   QAction *Bonus1, *Coins1, *Credits1, *Lose1, *PowerDrain1, *PowerUp1, *SlotSpin1, *Stop1,
       *WheelSpin1, *Win1;
   QAction *Borrow1, *Payoffs1, *AutoSpin2, *About, *Manual1;
+  // Options / Volume...: the loudness of the effects and of the music.
+  QAction* ChangeVolumeAction = nullptr;
+  QAction* FullScreenAction = nullptr;  // "&Full Screen" (F11), checked while full screen
 
   // Menu handlers.
   void NewGame2Click();
@@ -70,10 +75,20 @@ class TForm1 : public QMainWindow, public Host {
   void RequestClose();
   // Shows the window maximised, filling the screen itself where no window manager does.
   void ShowMaximizedAtStart();
-  // True while maximised, by the window manager or by ourselves.
-  bool Maximised() const { return isMaximized() || filledScreen_; }
+  // True while maximised, by the window manager or by ourselves; in full screen, the state
+  // the window returns to.
+  bool Maximised() const {
+    return fullScreen_ ? maximisedBeneath_ : isMaximized() || filledScreen_;
+  }
+  // Fills the whole screen or gives the place back where the window was before (F11, the
+  // menu, Escape to leave). The choice is remembered for the next start.
+  void SetFullScreen(bool on);
+  // True while the window is in full screen.
+  bool FullScreen() const { return fullScreen_; }
   // The sound dialogs and music (null in a window built without audio).
   TAudio* Audio() { return audio_.get(); }
+  // The player's record and its three windows.
+  RecordKeeper& Record() { return *record_; }
 
   // Host
   uint32_t TickCount() override;
@@ -99,23 +114,34 @@ class TForm1 : public QMainWindow, public Host {
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void FormCreate();
   void BuildMenus();
   void BuildPanel();
+  // Keys 1, 5 and M for the bets, Space and Enter for the spin.
+  void AddButtonKeys();
   void UpdateArea(const QRect& r);
   QRect MeterRect(FaceElement e) const;
   QSize DesignedSize() const;
   QAction* Toggle(QMenu* menu, const QString& caption, bool& flag);
+  void BuildFullScreen(QMenu* options);
+  void FillScreen(bool wholeScreen);
 
   TFaceWidget* faceWidget_ = nullptr;
   std::unique_ptr<TAudio> audio_;
+  RecordKeeper* record_ = nullptr;
   TPayoffs* payoffs_ = nullptr;
   QElapsedTimer clock_;
   QString tileDir_;
   QColor lastColor_{0, 0, 0};
   bool closePending_ = false;
   bool filledScreen_ = false;
+  bool fullScreen_ = false;
+  bool fullScreenAtStart_ = false;        // from PLAYER.INI, applied when first shown
+  bool maximisedBeneath_ = false;         // the state full screen returns to
+  QRect placeBeneath_;                    // where the normal window stood before full screen
+  QShortcut* leaveFullScreen_ = nullptr;  // Escape, only while full screen
   std::vector<std::pair<QAction*, bool*>> toggles_;
 };

@@ -1,15 +1,21 @@
-// Program start: finds the program's and the settings' folders, builds the main window and
-// the payoff chart, and runs the message loop until the main window closes.
+// Program start: finds the program's and the settings' folders, makes sure no other copy runs
+// on the same settings, builds the main window and the payoff chart, and runs the message loop
+// until the main window closes.
 #include <QApplication>
-#include "platform/CentreOnScreen.h"
+#include <QFile>
 #include <QIcon>
+#include <QMessageBox>
 #include <QSocketNotifier>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include "app/Dirs.h"
+#include "app/SingleInstance.h"
 #include "app/TForm1.h"
+#include "help/THelpViewer.h"
+#include "platform/CentreOnScreen.h"
+#include "store/AtomicFile.h"
 
 namespace {
 int signalPipe[2] = {-1, -1};
@@ -29,8 +35,34 @@ int main(int argc, char** argv) {
   TGame game;
   game.ProgramDir = ProgramDirectory();
   game.SettingsDir = SettingsDirectory();
-  QApplication::setWindowIcon(QIcon(QString::fromStdString(game.ProgramDir + "zandor-slots.png")));
+
+  // A second copy on the same settings folder hands over to the first and touches no file.
+  SingleInstance instance(QFile::decodeName(QByteArray::fromStdString(game.SettingsDir)));
+  if (!instance.Acquire()) {
+    if (!instance.RaiseRunningCopy()) {
+      QMessageBox box(QMessageBox::Information, "Zandor Slots", "Zandor Slots is already running.",
+                      QMessageBox::Ok);
+      box.show();  // a message box takes its size when shown
+      CentreOnScreen(&box);
+      box.exec();
+    }
+    return 0;
+  }
+  // Only the copy holding the lock may clear what a killed save left behind.
+  RemoveLeftoverTemporaries(game.SettingsDir, {"ZANDOR.INI", "POWER.INI", "PLAYER.INI"});
+
+  // The manual lies with the media, wherever the program file is.
+  THelpViewer::SetManualDir(QString::fromStdString(game.ProgramDir + "help/"));
+  // Installed, the icon is in the desktop's icon theme; in the build folder it is a media file.
+  QApplication::setWindowIcon(QIcon::fromTheme(
+      "zandor-slots", QIcon(QString::fromStdString(game.ProgramDir + "zandor-slots.png"))));
   TForm1 form(game);
+  instance.OnRaise = [&form] {
+    // Out of the task bar, but still maximised if it was.
+    form.setWindowState((form.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    form.raise();
+    form.activateWindow();
+  };
 
   // SIGTERM, SIGINT and SIGHUP close the window the normal way, so the settings are saved.
   if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) == 0) {

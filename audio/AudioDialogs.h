@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <cstdint>
 #include <functional>
 
 class QWidget;
@@ -30,4 +31,6 @@ struct AudioDialogs {
   static void Message(QWidget* parent, QMessageBox::Icon icon, const QString& text);
   // Checks a chosen path's length; a path too long to keep is refused with a warning.
   static bool PathFits(QWidget* parent, const QString& path);
+  // Checks a chosen file's size before it is read; a larger one is refused with a warning.
+  static bool SizeFits(QWidget* parent, const QString& path, int64_t limit);
 };

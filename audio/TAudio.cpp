@@ -3,6 +3,7 @@
 #include "audio/AudioDialogs.h"
 #include "audio/TMusicForm.h"
 #include "audio/TSoundForm.h"
+#include "audio/VolumeDialog.h"
 #include "platform/TMidiPlayer.h"
 #include "platform/TSdlAudio.h"
 
@@ -14,6 +15,8 @@ TAudio::TAudio(TGame& g, QWidget* window)
       effects_(std::make_unique<TEffects>(g, *sdl_)),
       playlist_(std::make_unique<TPlaylist>(g, *player1_, static_cast<PlaylistUi&>(*this))) {
   player1_->OnNotify = [this](MediaNotify how) { playlist_->MediaPlayer1Notify(how); };
+  // Without a settings folder (a bare test) nothing is read and the sound stays at full.
+  ApplyVolume(g.SettingsDir.empty() ? Volume{} : LoadVolume(g.SettingsDir));
 }
 
 TAudio::~TAudio() {
@@ -40,6 +43,22 @@ void TAudio::ChangeWAVs1Click() {
 void TAudio::Shutdown() {
   playlist_->Shutdown();
   sdl_->StopEffects();
+}
+
+void TAudio::ApplyVolume(const Volume& v) {
+  volume_ = v;
+  sdl_->SetVolumes(v.Effects, v.Music);
+}
+
+void TAudio::ChangeVolume() {
+  // The coin is short and always loaded, so it can sound at every step of a drag.
+  VolumeDialog dlg(
+      volume_, [this](const Volume& v) { ApplyVolume(v); },
+      [this] { sdl_->PlayAsync(effects_->Image(2)); }, window_);
+  if (dlg.exec() != QDialog::Accepted) return;
+  ApplyVolume(dlg.Chosen());
+  if (!SaveVolume(g_.SettingsDir, volume_))
+    ShowWarning("Unable to write to " + PlayerIniPath(g_.SettingsDir));
 }
 
 std::string TAudio::Driver() const { return sdl_->Driver(); }

@@ -6,6 +6,7 @@
 
 #include "audio/TEffects.h"
 #include "audio/TPlaylist.h"
+#include "audio/Volume.h"
 #include "machine/Host.h"
 #include "machine/TGame.h"
 
@@ -39,6 +40,12 @@ class TAudio : private PlaylistUi {
   void ChangeWAVs1Click();
   // Stops every sound (the window is closing).
   void Shutdown();
+  // The Volume dialog, modal: OK stores the loudness in PLAYER.INI, Cancel restores it.
+  void ChangeVolume();
+  // The loudness in use; it is read from PLAYER.INI in the settings folder at the start.
+  const Volume& CurrentVolume() const { return volume_; }
+  // Sets the loudness at once, without storing it.
+  void ApplyVolume(const Volume& v);
 
   // The SDL audio driver in use, "" when none.
   std::string Driver() const;
@@ -54,4 +61,5 @@ class TAudio : private PlaylistUi {
   std::unique_ptr<TMidiPlayer> player1_;
   std::unique_ptr<TEffects> effects_;
   std::unique_ptr<TPlaylist> playlist_;
+  Volume volume_;
 };

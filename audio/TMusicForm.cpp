@@ -9,6 +9,8 @@
 #include "audio/AudioDialogs.h"
 #include "audio/TPlaylist.h"
 #include "help/Help.h"
+#include "platform/FileNames.h"
+#include "platform/SoundService.h"
 
 TMusicForm::TMusicForm(TGame& g, MediaPlayer& player, QWidget* parent)
     : QDialog(parent), g_(g), player_(player) {
@@ -68,7 +70,7 @@ void TMusicForm::showEvent(QShowEvent* e) {
 void TMusicForm::FormActivate() {
   activated_ = true;
   accepted_ = false;
-  folder_ = QString::fromStdString(g_.ProgramDir);
+  folder_ = ShownPath(g_.ProgramDir);
   for (QCheckBox* c : CheckBoxes) c->setChecked(false);
   savedSongs_ = g_.MIDISong;
   for (int s = 0; s < 8; ++s) {
@@ -84,8 +86,10 @@ void TMusicForm::FormActivate() {
 void TMusicForm::ChangeMIDI(int s) {
   const QString path =
       AudioDialogs::OpenFile(this, "Open", folder_, "MIDI Sequencer (*.mid *.rmi *.MID *.RMI)");
-  if (path.isEmpty() || !AudioDialogs::PathFits(this, path)) return;
-  g_.MIDISong[s] = path.toStdString();
+  if (path.isEmpty() || !AudioDialogs::PathFits(this, path) ||
+      !AudioDialogs::SizeFits(this, path, MaxSongBytes))
+    return;
+  g_.MIDISong[s] = LocalPath(path);
   const QFileInfo info(path);
   folder_ = info.absolutePath();
   CheckBoxes[s]->setEnabled(true);
@@ -105,7 +109,7 @@ void TMusicForm::BitBtn3Click(int s) {
     }
     return;
   }
-  const QString name = QFileInfo(QString::fromStdString(path)).fileName();
+  const QString name = QFileInfo(ShownPath(path)).fileName();
   AudioDialogs::Message(this, QMessageBox::Warning,
                         "Could not find " + name + ".  Please choose a valid MIDI file.");
   ChangeMIDI(s);
@@ -138,7 +142,7 @@ void TMusicForm::FormClose() {
     for (int s = 0; s < 8; ++s) {
       g_.PlayList[s] = SongFileExists(g_.MIDISong[s]) && CheckBoxes[s]->isChecked();
       // Twelve characters, not bytes: a name is never cut inside a character.
-      g_.MIDIName[s] = CheckBoxes[s]->text().left(12).toStdString();
+      g_.MIDIName[s] = LeftCharacters(CheckBoxes[s]->text(), 12).toStdString();
     }
   } else {
     g_.MIDISong = savedSongs_;

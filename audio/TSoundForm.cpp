@@ -8,6 +8,8 @@
 
 #include "audio/AudioDialogs.h"
 #include "help/Help.h"
+#include "platform/FileNames.h"
+#include "platform/SoundService.h"
 
 namespace {
 
@@ -94,8 +96,10 @@ std::string& TSoundForm::Path(int r) {
 
 void TSoundForm::Change(int r) {
   const QString path = AudioDialogs::OpenFile(this, "Open", folder_, "Wav Files (*.WAV *.wav)");
-  if (path.isEmpty() || !AudioDialogs::PathFits(this, path)) return;
-  Path(r) = path.toStdString();
+  if (path.isEmpty() || !AudioDialogs::PathFits(this, path) ||
+      !AudioDialogs::SizeFits(this, path, MaxSoundBytes))
+    return;
+  Path(r) = LocalPath(path);
   folder_ = QFileInfo(path).absolutePath();
 }
 

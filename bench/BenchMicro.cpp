@@ -1,5 +1,6 @@
 // Micro-benchmarks of the face drawing and of the rules: a full paint at the smallest and
-// largest artwork sets, one animation step, one meter redraw, and spins scored per second
+// largest artwork sets and at 200 % on a high-density screen, one animation step, one meter
+// redraw, and spins scored per second
 // through the fake host. Prints the median of repeated runs with each figure's budget.
 #include <benchmark/benchmark.h>
 
@@ -13,6 +14,7 @@
 #include "bench/BenchReport.h"
 #include "face/TFace.h"
 #include "machine/TMachine.h"
+#include "record/PlayerFile.h"
 #include "tests/support/FakeHost.h"
 
 namespace {
@@ -28,11 +30,11 @@ std::string ExeDirectory() {
 struct FaceFixture {
   TGame game;
   TFace face{game};
-  explicit FaceFixture(int width, int height) {
+  explicit FaceFixture(int width, int height, double ratio = 1) {
     game.ProgramDir = ExeDirectory();
     game.SetFileDefaults();
     if (!face.LoadLetters().empty() || !face.LoadTile(game.BackBMP).empty() ||
-        !face.FormResize(width, height).empty()) {
+        !face.FormResize(width, height, ratio).empty()) {
       std::fprintf(stderr, "the media files are missing from %s\n", game.ProgramDir.c_str());
       std::exit(2);
     }
@@ -74,6 +76,23 @@ void BM_DrawReels(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DrawReels)->Arg(192)->Unit(benchmark::kMicrosecond);
+
+// The designed window on a screen scaled to 200 %: the 192 set and every glyph at device pixels.
+void BM_HighDensity(benchmark::State& state) {
+  FaceFixture f(632, 394, 2);
+  if (f.face.ArtworkSet != 192) state.SkipWithError("wrong artwork set");
+  int i = 0;
+  for (auto _ : state) {
+    if (state.range(0) == 0) {
+      f.face.FormPaint();
+    } else {
+      f.face.DrawReels({i % 40, (i + 7) % 40, (i + 13) % 40});
+      ++i;
+    }
+    benchmark::DoNotOptimize(f.face.Canvas.constBits());
+  }
+}
+BENCHMARK(BM_HighDensity)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawCredits(benchmark::State& state) {
   auto [w, h] = ClientSize(static_cast<int>(state.range(0)));
@@ -134,6 +153,56 @@ void BM_EvaluatePaylines(benchmark::State& state) {
 }
 BENCHMARK(BM_EvaluatePaylines)->Unit(benchmark::kMicrosecond);
 
+// A spin as the record receives it: a win on two lines, the ring full, every limit watching.
+SpinReport SampleSpin(int64_t i) {
+  SpinReport s;
+  s.AutoSpin = true;
+  s.CoinValue = 25;
+  s.Wager = 625;
+  s.Grid = {3, 5, 1, 4, 5, 2, 4, 5, 3};
+  s.LinePays = {0, 250, 0, 0, 250};
+  s.Win = 500;
+  s.CreditsAfter = 100000 + i;
+  return s;
+}
+
+PlayerRecord FullRecord() {
+  PlayerRecord r;
+  r.Limits = {.SpinsOn = true,
+              .Spins = 1'000'000'000,
+              .CreditsOn = true,
+              .WinOn = true,
+              .WinAtLeast = 1'000'000'000,
+              .BonusOn = true};
+  for (int i = 0; i < 100; ++i) r.SpinScored(SampleSpin(i));
+  return r;
+}
+
+void BM_RecordSpin(benchmark::State& state) {
+  PlayerRecord r = FullRecord();
+  int64_t i = 0;
+  for (auto _ : state) {
+    r.SpinScored(SampleSpin(++i));
+    benchmark::DoNotOptimize(r.Recent.Entries().data());
+  }
+}
+BENCHMARK(BM_RecordSpin)->Unit(benchmark::kMicrosecond);
+
+// Reading a PLAYER.INI that holds a lifetime, limits and 100 spins, as the window's start does.
+void BM_LoadPlayerFile(benchmark::State& state) {
+  const std::string dir = std::filesystem::temp_directory_path() / "zandor-bench-player";
+  std::filesystem::create_directories(dir);
+  const std::string path = PlayerIniPath(dir + "/");
+  SavePlayerFile(path, FullRecord());
+  PlayerRecord r;
+  for (auto _ : state) {
+    LoadPlayerFile(path, r, 100000, 100000);
+    benchmark::DoNotOptimize(r.Recent.Entries().data());
+  }
+  std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_LoadPlayerFile)->Unit(benchmark::kMillisecond);
+
 // Keeps the median of each benchmark's repetitions, in milliseconds.
 class MedianCollector : public benchmark::BenchmarkReporter {
  public:
@@ -175,6 +244,8 @@ int main(int argc, char** argv) {
   ReportInfo("full_paint_96_median", ms("BM_FormPaint/96"), "ms", "632 x 394 client area");
   ReportFigure("full_paint_192_median", ms("BM_FormPaint/192"), "ms", 3, "3 ms");
   ReportFigure("animation_step_192_median", ms("BM_DrawReels/192"), "ms", 0.5, "0.5 ms");
+  ReportFigure("full_paint_at_200_percent_median", ms("BM_HighDensity/0"), "ms", 3, "3 ms");
+  ReportFigure("animation_step_at_200_percent_median", ms("BM_HighDensity/1"), "ms", 0.5, "0.5 ms");
   ReportInfo("meter_redraw_96_median", ms("BM_RedrawCredits/96") * 1e3, "us");
   ReportInfo("meter_redraw_192_median", ms("BM_RedrawCredits/192") * 1e3, "us");
   const double spin = ms("BM_SpinsScored/");
@@ -183,5 +254,7 @@ int main(int argc, char** argv) {
   const double score = ms("BM_EvaluatePaylines/");
   ReportInfo("rules_paylines_scored_per_second", score > 0 ? 1e3 / score : 0, "spins/s",
              "scoring alone, every stop combination");
+  ReportFigure("record_spin_median", ms("BM_RecordSpin/") * 1e3, "us", 50, "50 us");
+  ReportInfo("player_file_load_median", ms("BM_LoadPlayerFile/"), "ms", "100 recent spins");
   return 0;
 }

@@ -45,10 +45,29 @@ const std::array<std::array<const char*, 13>, 13> RankGlyphs{{
      "##.##..", "##..##.", "##..##.", "##...##", "##...##"},
 }};
 
-QImage WhiteImage(int w, int h) {
-  QImage image(w, h, QImage::Format_RGB32);
+// The device pixel where a card pixel falls at a scale.
+int Device(int logical, double scale) {
+  return scale == 1 ? logical : static_cast<int>(std::lround(logical * scale));
+}
+
+QImage WhiteImage(int w, int h, double scale = 1) {
+  QImage image(Device(w, scale), Device(h, scale), QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
   image.fill(White);
   return image;
+}
+
+// The device pixel (x, y) of a card drawn at a scale, by its centre: inside the rounded outline,
+// and on the outline's band one card pixel wide.
+bool InsideCardAt(int x, int y, double scale, double inset = 0) {
+  const double px = (x + 0.5) / scale, py = (y + 0.5) / scale, r = CornerRadius - inset;
+  const double cx = std::clamp(px, CornerRadius + 0.0, CardWidth - CornerRadius + 0.0);
+  const double cy = std::clamp(py, CornerRadius + 0.0, CardHeight - CornerRadius + 0.0);
+  if (px < inset || py < inset || px > CardWidth - inset || py > CardHeight - inset) return false;
+  return (px - cx) * (px - cx) + (py - cy) * (py - cy) <= r * r;
+}
+bool OnOutlineAt(int x, int y, double scale) {
+  return InsideCardAt(x, y, scale) && !InsideCardAt(x, y, scale, 1);
 }
 
 // Pixel (x, y) lies inside the card's rounded outline.
@@ -119,48 +138,64 @@ void RenderSuit(QImage& image, int left, int top, int n, int suit, bool upsideDo
   }
 }
 
-QImage MakeSuitSheet(int n) {
-  QImage image = WhiteImage(4 * n, 2 * n);
+QImage MakeSuitSheet(int n, double scale) {
+  // The signs are shapes, so a finer sheet samples them at its own pixels.
+  const int d = Device(n, scale);
+  QImage image = WhiteImage(4 * d, 2 * d);
   for (int suit = 0; suit < 4; ++suit) {
-    RenderSuit(image, suit * n, 0, n, suit, false);
-    RenderSuit(image, suit * n, n, n, suit, true);
+    RenderSuit(image, suit * d, 0, d, suit, false);
+    RenderSuit(image, suit * d, d, d, suit, true);
   }
+  image.setDevicePixelRatio(scale);
   return image;
 }
 
-QImage MakeGlyphSheet(QRgb ink) {
-  QImage image = WhiteImage(117, 28);
+QImage MakeGlyphSheet(QRgb ink, double scale) {
+  QImage image = WhiteImage(117, 28, scale);
+  // A rank glyph pixel is a block of the scale, edges rounded alike for neighbours.
+  auto dot = [&](int x, int y) {
+    for (int v = Device(y, scale); v < Device(y + 1, scale); ++v)
+      for (int u = Device(x, scale); u < Device(x + 1, scale); ++u) image.setPixel(u, v, ink);
+  };
   for (int rank = 0; rank < 13; ++rank) {
     for (int y = 0; y < 13; ++y) {
       const char* row = RankGlyphs[rank][y];
       for (int x = 0; row[x] != '\0'; ++x) {
         if (row[x] != '#') continue;
-        image.setPixel(9 * rank + x, y, ink);
+        dot(9 * rank + x, y);
         // The upside-down copy turns within the 8 x 13 cell the card's lower corner shows.
-        image.setPixel(9 * rank + 7 - x, 14 + 12 - y, ink);
+        dot(9 * rank + 7 - x, 14 + 12 - y);
       }
     }
   }
   return image;
 }
 
-QImage MakePos() {
-  QImage image(CardWidth, CardHeight, QImage::Format_RGB32);
-  for (int y = 0; y < CardHeight; ++y)
-    for (int x = 0; x < CardWidth; ++x)
-      image.setPixel(x, y, InsideCard(x, y) && !OnOutline(x, y) ? White : Ink);
+// Whether a device pixel of a card at a scale is inside it and on its outline.
+bool Inside(int x, int y, double scale) {
+  return scale == 1 ? InsideCard(x, y) : InsideCardAt(x, y, scale);
+}
+bool Outline(int x, int y, double scale) {
+  return scale == 1 ? OnOutline(x, y) : OnOutlineAt(x, y, scale);
+}
+
+QImage MakePos(double scale) {
+  QImage image = WhiteImage(CardWidth, CardHeight, scale);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      image.setPixel(x, y, Inside(x, y, scale) && !Outline(x, y, scale) ? White : Ink);
   return image;
 }
 
-QImage MakeNeg() {
-  QImage image(CardWidth, CardHeight, QImage::Format_RGB32);
-  for (int y = 0; y < CardHeight; ++y)
-    for (int x = 0; x < CardWidth; ++x) image.setPixel(x, y, InsideCard(x, y) ? Ink : White);
+QImage MakeNeg(double scale) {
+  QImage image = WhiteImage(CardWidth, CardHeight, scale);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, Inside(x, y, scale) ? Ink : White);
   return image;
 }
 
-QImage MakeBack() {
-  QImage image = WhiteImage(CardWidth, CardHeight);
+QImage MakeBack(double scale) {
+  QImage image = WhiteImage(CardWidth, CardHeight, scale);
   {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -201,30 +236,45 @@ QImage MakeBack() {
     star.closeSubpath();
     p.fillPath(star, QColor(240, 210, 110));
   }
-  for (int y = 0; y < CardHeight; ++y)
-    for (int x = 0; x < CardWidth; ++x)
-      if (!InsideCard(x, y) || OnOutline(x, y)) image.setPixel(x, y, Ink);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (!Inside(x, y, scale) || Outline(x, y, scale)) image.setPixel(x, y, Ink);
   return image;
 }
 
 }  // namespace
 
-QImage MakeCourtSheet();  // CourtArt.cpp
+QImage MakeCourtSheet(double scale);  // CourtArt.cpp
 
-TCardSheets MakeCardSheets() {
+TCardSheets MakeCardSheets(double scale) {
+  if (!(scale > 0)) scale = 1;
   TCardSheets sheets;
-  sheets.Pos = MakePos();
-  sheets.Neg = MakeNeg();
-  sheets.back = MakeBack();
-  sheets.Black = MakeGlyphSheet(Ink);
-  sheets.Red = MakeGlyphSheet(CardRed);
-  sheets.SuitSm = MakeSuitSheet(11);
-  sheets.Suits = MakeSuitSheet(15);
-  sheets.Royal = MakeCourtSheet();
+  sheets.Pos = MakePos(scale);
+  sheets.Neg = MakeNeg(scale);
+  sheets.back = MakeBack(scale);
+  sheets.Black = MakeGlyphSheet(Ink, scale);
+  sheets.Red = MakeGlyphSheet(CardRed, scale);
+  sheets.SuitSm = MakeSuitSheet(11, scale);
+  sheets.Suits = MakeSuitSheet(15, scale);
+  sheets.Royal = MakeCourtSheet(scale);
   return sheets;
 }
 
-void CopyRect(QImage& dst, const QRect& to, const QImage& src, const QRect& from) {
+namespace {
+
+// A rectangle of logical pixels in the device pixels of an image drawn at a scale.
+QRect InDevicePixels(const QRect& r, double scale) {
+  if (scale == 1) return r;
+  const int l = Device(r.left(), scale), t = Device(r.top(), scale);
+  return QRect(l, t, Device(r.left() + r.width(), scale) - l,
+               Device(r.top() + r.height(), scale) - t);
+}
+
+}  // namespace
+
+void CopyRect(QImage& dst, const QRect& logicalTo, const QImage& src, const QRect& logicalFrom) {
+  const QRect to = InDevicePixels(logicalTo, dst.devicePixelRatio());
+  const QRect from = InDevicePixels(logicalFrom, src.devicePixelRatio());
   for (int y = 0; y < to.height(); ++y) {
     const int sy = from.top() + y * from.height() / to.height();
     const int dy = to.top() + y;
@@ -280,7 +330,7 @@ std::vector<QRect> PipTargets(int rank) {
 }  // namespace
 
 QImage ComposeCard(const TCardSheets& sheets, int id) {
-  QImage bitmap = sheets.Pos.copy(0, 0, CardWidth, CardHeight);
+  QImage bitmap = sheets.Pos.copy();
   const int r = id % 13 + 1, s = id / 13;
   const bool red = (s == 1 || s == 2);
   const QImage& glyphs = red ? sheets.Red : sheets.Black;
@@ -307,6 +357,8 @@ QImage ComposeCard(const TCardSheets& sheets, int id) {
 }
 
 void MaskOnto(QImage& window, const QImage& mask, const QImage& picture, int x, int y) {
+  x = Device(x, window.devicePixelRatio());
+  y = Device(y, window.devicePixelRatio());
   for (int v = 0; v < picture.height(); ++v) {
     const int wy = y + v;
     if (wy < 0 || wy >= window.height()) continue;

@@ -21,20 +21,25 @@ struct TCardSheets {
 inline constexpr int CardWidth = 73;
 inline constexpr int CardHeight = 98;
 
-// Draws all eight sheets (deterministic, no fonts involved).
-TCardSheets MakeCardSheets();
+// Draws all eight sheets (deterministic, no fonts involved). A scale other than 1 draws them
+// that many times finer for a high-density screen, each marked with that device pixel ratio;
+// every rectangle below stays in card pixels.
+TCardSheets MakeCardSheets(double scale = 1.0);
 
 // The rectangle (left, top)-(right, bottom) with right and bottom exclusive.
 inline QRect Span(int left, int top, int right, int bottom) {
   return QRect(left, top, right - left, bottom - top);
 }
 
-// Copies src's rectangle onto dst's, stretching by nearest pixel when the sizes differ.
+// Copies src's rectangle onto dst's, stretching by nearest pixel when the sizes differ; each
+// rectangle is in its own image's logical pixels.
 void CopyRect(QImage& dst, const QRect& to, const QImage& src, const QRect& from);
 
-// Composes the face of card id (0..51) in a 73 x 98 bitmap: white card, glyphs, black corners.
+// Composes the face of card id (0..51) in a 73 x 98 bitmap (at the sheets' ratio): white card,
+// glyphs, black corners.
 QImage ComposeCard(const TCardSheets& sheets, int id);
 
 // Puts picture on window at (x, y): window AND mask clears the card's shape to black, then
-// window OR picture sets it, leaving the pixels outside the rounded corners untouched.
+// window OR picture sets it, leaving the pixels outside the rounded corners untouched. (x, y)
+// is in the window's logical pixels; the three images share one device pixel ratio.
 void MaskOnto(QImage& window, const QImage& mask, const QImage& picture, int x, int y);

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 namespace {
 
@@ -14,9 +15,17 @@ const QColor Blue(36, 72, 170);
 const QColor Crimson(196, 30, 36);
 
 // The upper half (47 x 37) of a court picture; the lower half is the same turned round.
-QImage CourtHalf(Figure figure, bool redRow) {
-  QImage half(47, 37, QImage::Format_RGB32);
-  half.fill(Qt::white);
+QImage Blank(int width, int height, double scale) {
+  QImage image(static_cast<int>(std::lround(width * scale)),
+               static_cast<int>(std::lround(height * scale)), QImage::Format_RGB32);
+  // The painter then draws in the picture's own units, finer by the scale.
+  image.setDevicePixelRatio(scale);
+  image.fill(Qt::white);
+  return image;
+}
+
+QImage CourtHalf(Figure figure, bool redRow, double scale) {
+  QImage half = Blank(47, 37, scale);
   QPainter p(&half);
   p.setRenderHint(QPainter::Antialiasing);
   const QColor robe = redRow ? Crimson : Blue;
@@ -153,16 +162,17 @@ QImage CourtHalf(Figure figure, bool redRow) {
 
 }  // namespace
 
-QImage MakeCourtSheet() {
-  QImage sheet(141, 148, QImage::Format_RGB32);
-  sheet.fill(Qt::white);
+QImage MakeCourtSheet(double scale) {
+  QImage sheet = Blank(141, 148, scale);
   QPainter p(&sheet);
   for (int row = 0; row < 2; ++row) {
     for (int figure = King; figure <= Jack; ++figure) {
       const int x0 = 47 * figure, y0 = 74 * row;
-      const QImage half = CourtHalf(static_cast<Figure>(figure), row == 1);
+      const QImage half = CourtHalf(static_cast<Figure>(figure), row == 1, scale);
+      QImage turned = half.mirrored(true, true);
+      turned.setDevicePixelRatio(scale);
       p.drawImage(x0, y0, half);
-      p.drawImage(x0, y0 + 37, half.mirrored(true, true));
+      p.drawImage(x0, y0 + 37, turned);
       // A thin frame in the suit's colour, with the two halves parted by a rule.
       p.setPen(row == 1 ? Crimson : Outline);
       p.setBrush(Qt::NoBrush);

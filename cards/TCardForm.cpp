@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <cmath>
 
 #include "help/Help.h"
 
@@ -77,8 +78,11 @@ TCardForm::TCardForm(Money& spinWin, std::function<void(Effect)> play, QWidget* 
     : QDialog(parent),
       SpinWin_(spinWin),
       Play_(std::move(play)),
-      Sheets_(MakeCardSheets()),
-      Face_(OuterWidth, OuterHeight, QImage::Format_RGB32) {
+      // The cards are drawn at the screen's own density; the table keeps its logical size.
+      Sheets_(MakeCardSheets(devicePixelRatioF())),
+      Face_(std::lround(OuterWidth * devicePixelRatioF()),
+            std::lround(OuterHeight * devicePixelRatioF()), QImage::Format_RGB32) {
+  Face_.setDevicePixelRatio(devicePixelRatioF());
   setWindowTitle("Double or Nothing Card Game");
   setFixedSize(OuterWidth, OuterHeight);
   setFont(SansFont(12));

@@ -1,31 +1,33 @@
 # Installation: `cmake --install <build> --prefix P` lays out
-#   P/lib/zandor-slots/     the program, every picture, sound and song, and help/
-#   P/bin/zandor-slots      a relative link to the program
-#   P/share/applications/zandor-slots.desktop and the icon under P/share/icons/hicolor/.
-# The program finds its media beside its own file, so the link may be run from anywhere.
+#   P/bin/zandor-slots                         the program
+#   P/share/zandor-slots/                      every picture, sound and song, and help/
+#   P/share/applications/, P/share/metainfo/   the desktop entry and its AppStream data
+#   P/share/icons/hicolor/                     the icon at 48, 128 and 256 pixels, and as SVG
+#   P/share/man/man6/zandor-slots.6.gz         the manual page
+#   P/share/doc/zandor-slots/                  the copyright notice and the changelog
+# The program finds its media in ../share/zandor-slots/ beside its own folder, so the tree
+# may be installed under any prefix; the Debian package is this tree with the prefix /usr.
 # Include this file from the top-level CMakeLists after every target exists.
 
-set(ZANDOR_INSTALL_DIR lib/zandor-slots)
+include(GNUInstallDirs)
+set(ZANDOR_APP_ID org.zandorslots.ZandorSlots)
+set(ZANDOR_DATA_DIR ${CMAKE_INSTALL_DATADIR}/zandor-slots)
+set(ZANDOR_DIST_DIR ${CMAKE_SOURCE_DIR}/dist)
 
-if(TARGET zandor-slots)
-  install(TARGETS zandor-slots RUNTIME DESTINATION ${ZANDOR_INSTALL_DIR})
-endif()
+install(TARGETS zandor-slots RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The media are generated at build time. The media generator names them (ZANDOR_MEDIA_FILES,
-# the icon excepted, which goes to the icon theme); without that list the media files of the
-# build folder's root are taken, never the build machinery or test programs. A link among
-# them is installed as the file it points to.
+# The media are generated at build time. The media generator names them (ZANDOR_MEDIA_FILES);
+# without that list the media files of the build folder's root are taken, never the build
+# machinery or test programs. A link among them is installed as the file it points to.
 if(DEFINED ZANDOR_MEDIA_FILES)
-  set(ZANDOR_INSTALL_MEDIA ${ZANDOR_MEDIA_FILES})
-  list(FILTER ZANDOR_INSTALL_MEDIA EXCLUDE REGEX "[.]png$")
-  set(ZANDOR_FIND_MEDIA "set(_zandor_media \"${ZANDOR_INSTALL_MEDIA}\")")
+  set(ZANDOR_FIND_MEDIA "set(_zandor_media \"${ZANDOR_MEDIA_FILES}\")")
 else()
   set(ZANDOR_FIND_MEDIA "file(GLOB _zandor_media LIST_DIRECTORIES false
        \"${ZANDOR_MEDIA_DIR}/*.bmp\" \"${ZANDOR_MEDIA_DIR}/*.BMP\"
        \"${ZANDOR_MEDIA_DIR}/*.WAV\" \"${ZANDOR_MEDIA_DIR}/*.MID\")")
 endif()
 install(CODE "
-  set(_zandor_dest \"\${CMAKE_INSTALL_PREFIX}/${ZANDOR_INSTALL_DIR}\")
+  set(_zandor_dest \"\${CMAKE_INSTALL_PREFIX}/${ZANDOR_DATA_DIR}\")
   ${ZANDOR_FIND_MEDIA}
   list(REMOVE_DUPLICATES _zandor_media)
   foreach(_zandor_file IN LISTS _zandor_media)
@@ -36,40 +38,45 @@ install(CODE "
   endforeach()
 ")
 
-# The manual, straight from its sources (the same pages the build copies beside the program).
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/help/manual/ DESTINATION ${ZANDOR_INSTALL_DIR}/help
-        FILES_MATCHING PATTERN "*.html" PATTERN "*.css")
+# The manual, as the build wrote it beside the program.
+install(FILES ${ZHELP_FILES} DESTINATION ${ZANDOR_DATA_DIR}/help)
 
-# bin/zandor-slots -> ../lib/zandor-slots/zandor-slots, relative so the tree can be moved.
-install(CODE "
-  set(_zandor_bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
-  file(MAKE_DIRECTORY \"\${_zandor_bin}\")
-  file(REMOVE \"\${_zandor_bin}/zandor-slots\")
-  file(CREATE_LINK ../${ZANDOR_INSTALL_DIR}/zandor-slots \"\${_zandor_bin}/zandor-slots\" SYMBOLIC)
-  message(STATUS \"Installing: \${_zandor_bin}/zandor-slots -> ../${ZANDOR_INSTALL_DIR}/zandor-slots\")
-")
+# The desktop's own files.
+install(FILES ${ZANDOR_DIST_DIR}/${ZANDOR_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${ZANDOR_DIST_DIR}/${ZANDOR_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-set(ZANDOR_DESKTOP_FILE ${CMAKE_BINARY_DIR}/install/zandor-slots.desktop)
-file(WRITE ${ZANDOR_DESKTOP_FILE}
-"[Desktop Entry]
-Type=Application
-Version=1.0
-Name=Zandor Slots
-GenericName=Slot Machine
-Comment=Three-reel, five-line slot machine with a bonus meter, free spins and a card game
-Exec=zandor-slots
-TryExec=zandor-slots
-Icon=zandor-slots
-Terminal=false
-Categories=Game;CardGame;
-Keywords=slots;slot machine;casino;cards;
-")
-install(FILES ${ZANDOR_DESKTOP_FILE} DESTINATION share/applications)
-
-# The icon is drawn by the media generator; without that target there is nothing to require.
+# The icons are drawn by the media generator; without that target there is nothing to require.
 if(TARGET media)
-  install(FILES ${ZANDOR_MEDIA_DIR}/zandor-slots.png DESTINATION share/icons/hicolor/256x256/apps)
+  set(ZANDOR_ICON_OPTIONAL)
 else()
-  install(FILES ${ZANDOR_MEDIA_DIR}/zandor-slots.png DESTINATION share/icons/hicolor/256x256/apps
-          OPTIONAL)
+  set(ZANDOR_ICON_OPTIONAL OPTIONAL)
 endif()
+set(ZANDOR_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+foreach(size 48 128)
+  install(FILES ${ZANDOR_MEDIA_DIR}/zandor-slots-${size}.png DESTINATION
+          ${ZANDOR_ICON_DIR}/${size}x${size}/apps RENAME zandor-slots.png ${ZANDOR_ICON_OPTIONAL})
+endforeach()
+install(FILES ${ZANDOR_MEDIA_DIR}/zandor-slots.png DESTINATION ${ZANDOR_ICON_DIR}/256x256/apps
+        ${ZANDOR_ICON_OPTIONAL})
+install(FILES ${ZANDOR_MEDIA_DIR}/zandor-slots.svg DESTINATION ${ZANDOR_ICON_DIR}/scalable/apps
+        ${ZANDOR_ICON_OPTIONAL})
+
+# The manual page and the changelog, compressed as Debian wants them: the most compression and
+# no time stamp or name inside, so the same sources give the same bytes.
+find_program(ZANDOR_GZIP gzip REQUIRED)
+set(ZANDOR_DOC_BUILD_DIR ${CMAKE_BINARY_DIR}/install)
+foreach(doc zandor-slots.6 changelog)
+  add_custom_command(
+    OUTPUT ${ZANDOR_DOC_BUILD_DIR}/${doc}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ZANDOR_DOC_BUILD_DIR}
+    COMMAND ${ZANDOR_GZIP} -9nc ${ZANDOR_DIST_DIR}/${doc} > ${ZANDOR_DOC_BUILD_DIR}/${doc}.gz
+    DEPENDS ${ZANDOR_DIST_DIR}/${doc}
+    COMMENT "Compressing ${doc}")
+endforeach()
+add_custom_target(zandor-docs ALL DEPENDS ${ZANDOR_DOC_BUILD_DIR}/zandor-slots.6.gz
+                                          ${ZANDOR_DOC_BUILD_DIR}/changelog.gz)
+install(FILES ${ZANDOR_DOC_BUILD_DIR}/zandor-slots.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${ZANDOR_DIST_DIR}/copyright ${ZANDOR_DOC_BUILD_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zandor-slots)

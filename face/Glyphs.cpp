@@ -2,8 +2,11 @@
 
 #include <QFontInfo>
 #include <QPainter>
+#include <QPolygonF>
 #include <array>
 #include <cstring>
+
+#include "assets/generator/Letters.h"
 
 namespace {
 
@@ -79,6 +82,28 @@ void DrawSevenSegment(QImage& img, int cx, int cy, int digit, QRgb c) {
   if (s & 0x04) vertical(13, 12, 11, 17);  // c
 }
 
+// The same digit drawn with smooth tapered segments on the 1x cell grid, for a painter that
+// scales to device pixels: the segments cover the pixels the 1x digit fills.
+void DrawSmoothSegments(QPainter& p, int cx, int cy, int digit, QRgb c) {
+  using Shape = std::initializer_list<QPointF>;
+  const Shape shapes[7] = {
+      {{4, 2}, {12, 2}, {10.5, 4}, {5.5, 4}},                                // a
+      {{14, 3}, {14, 10}, {12, 8.5}, {12, 4.5}},                             // b
+      {{14, 11}, {14, 18}, {12, 16.5}, {12, 12.5}},                          // c
+      {{5.5, 17}, {10.5, 17}, {12, 19}, {4, 19}},                            // d
+      {{2, 11}, {4, 12.5}, {4, 16.5}, {2, 18}},                              // e
+      {{2, 3}, {4, 4.5}, {4, 8.5}, {2, 10}},                                 // f
+      {{4, 10.5}, {5.5, 9}, {10.5, 9}, {12, 10.5}, {10.5, 12}, {5.5, 12}}};  // g
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(c));
+  for (int seg = 0; seg < 7; ++seg) {
+    if (!(kSegments[digit] & (1 << seg))) continue;
+    QPolygonF poly;
+    for (const QPointF& pt : shapes[seg]) poly << pt + QPointF(cx, cy);
+    p.drawPolygon(poly);
+  }
+}
+
 }  // namespace
 
 QColor ResolveColor(int32_t value) {
@@ -103,7 +128,21 @@ QColor ResolveColor(int32_t value) {
   return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
 }
 
-QImage MakeDigitStrip() {
+QImage MakeDigitStrip(double scale) {
+  if (scale != 1) {
+    QImage img = MakeCanvas(188, 147, scale, Qt::black);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int row = 0; row < 7; ++row) {
+      const QRgb c = kDigitColours[row];
+      const int y = 21 * row;
+      for (int d = 0; d < 10; ++d) DrawSmoothSegments(p, 16 * d, y, d, c);
+      p.drawEllipse(QPointF(178.5, y + 17), 1.6, 1.9);
+      p.fillRect(QRectF(183, y + 6, 2, 2), QColor(c));
+      p.fillRect(QRectF(183, y + 14, 2, 2), QColor(c));
+    }
+    return img;
+  }
   QImage img(188, 147, QImage::Format_RGB32);
   img.fill(qRgb(0, 0, 0));
   for (int row = 0; row < 7; ++row) {
@@ -122,16 +161,19 @@ QImage MakeDigitStrip() {
   return img;
 }
 
-QImage MakeLampPicture() {
-  QImage img(17, 51, QImage::Format_RGB32);
-  img.fill(qRgb(0, 0, 0));
+QImage MakeLampPicture(double scale) {
+  QImage img = MakeCanvas(17, 51, scale, Qt::black);
+  const int side = DevicePixel(17, scale);
   const QRgb yellow = qRgb(255, 255, 0), olive = qRgb(128, 128, 0);
   const std::array<QRgb, 3> fill{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255)};
   const std::array<QRgb, 3> shade{qRgb(0, 0, 0), qRgb(128, 0, 0), qRgb(0, 0, 128)};
+  // Each device pixel is measured at its centre in lamp units, so a finer screen gets round
+  // edges instead of bigger steps.
+  auto unit = [scale](int device) { return (device + 0.5) / scale - 0.5; };
   for (int lamp = 0; lamp < 3; ++lamp) {
-    for (int y = 0; y < 17; ++y) {
-      for (int x = 0; x < 17; ++x) {
-        const double dx = x - 8, dy = y - 8;
+    for (int y = 0; y < side; ++y) {
+      for (int x = 0; x < side; ++x) {
+        const double dx = unit(x) - 8, dy = unit(y) - 8;
         const double d2 = dx * dx + dy * dy;
         QRgb c = qRgb(0, 0, 0);
         if (d2 <= 8.4 * 8.4 && d2 > 5.6 * 5.6) {
@@ -140,18 +182,21 @@ QImage MakeLampPicture() {
         } else if (d2 <= 5.6 * 5.6) {
           c = (lamp > 0 && dx + dy > 5) ? shade[lamp] : fill[lamp];
           // A small highlight up and to the left of the centre.
-          const double hx = x - 6, hy = y - 5;
+          const double hx = unit(x) - 6, hy = unit(y) - 5;
           if (hx * hx + hy * hy <= 2.3) c = lamp > 0 ? qRgb(255, 255, 255) : qRgb(128, 128, 128);
         }
-        img.setPixel(x, 17 * lamp + y, c);
+        img.setPixel(x, DevicePixel(17 * lamp, scale) + y, c);
       }
     }
   }
   return img;
 }
 
-void CopyRect(QImage& target, int dx, int dy, const QImage& source, int sx, int sy, int w, int h) {
-  if (target.isNull() || source.isNull() || w <= 0 || h <= 0) return;
+namespace {
+
+// The block copy in device pixels of both images.
+void CopyDevicePixels(QImage& target, int dx, int dy, const QImage& source, int sx, int sy, int w,
+                      int h) {
   // Clip against the source, then against the target, keeping both rectangles in step.
   if (sx < 0) {
     dx -= sx;
@@ -188,14 +233,57 @@ void CopyRect(QImage& target, int dx, int dy, const QImage& source, int sx, int 
     }
     return;
   }
+  // Views at a ratio of 1, so the painter copies pixel for pixel.
+  QImage to(target.bits(), target.width(), target.height(), target.bytesPerLine(), target.format());
+  QImage from = source.copy(sx, sy, w, h);
+  from.setDevicePixelRatio(1);
+  QPainter p(&to);
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(QPoint(dx, dy), from);
+}
+
+}  // namespace
+
+QImage MakeCanvas(int width, int height, double ratio, const QColor& fill) {
+  QImage img(std::max(DevicePixel(width, ratio), 1), std::max(DevicePixel(height, ratio), 1),
+             QImage::Format_RGB32);
+  img.setDevicePixelRatio(ratio);
+  img.setDotsPerMeterX(3780);
+  img.setDotsPerMeterY(3780);
+  img.fill(fill);
+  return img;
+}
+
+const std::array<QImage, 3>& TGlyphs::Sharp(double ratio) const {
+  auto [it, fresh] = sharp_.try_emplace(std::lround(ratio * 1000));
+  if (fresh) {
+    QImage letters = media::RenderLetters(ratio);
+    letters.setDevicePixelRatio(ratio);
+    it->second = {MakeDigitStrip(ratio), MakeLampPicture(ratio), letters};
+  }
+  return it->second;
+}
+
+void CopyRect(QImage& target, int dx, int dy, const QImage& source, int sx, int sy, int w, int h) {
+  if (target.isNull() || source.isNull() || w <= 0 || h <= 0) return;
+  const double to = target.devicePixelRatio(), from = source.devicePixelRatio();
+  if (to == from) {
+    // Both drawn at one ratio: the same rectangle in device pixels, edges rounded alike.
+    const int x = DevicePixel(dx, to), y = DevicePixel(dy, to);
+    CopyDevicePixels(target, x, y, source, DevicePixel(sx, to), DevicePixel(sy, to),
+                     DevicePixel(dx + w, to) - x, DevicePixel(dy + h, to) - y);
+    return;
+  }
+  // A picture made for another density (a player's tile) is stretched to the logical place.
   QPainter p(&target);
   p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(QPoint(dx, dy), source, QRect(sx, sy, w, h));
+  p.drawImage(QRectF(dx, dy, w, h), source, QRectF(sx * from, sy * from, w * from, h * from));
 }
 
 void DrawDigits(QImage& target, const TGlyphs& g, std::string_view text, int x, int y,
                 bool leftToRight, int colourRow) {
   if (g.SymbolSize == 144) x += (x >= 200) ? 13 : -13;
+  const QImage& digits = g.DigitsAt(target.devicePixelRatio());
   const int n = static_cast<int>(text.size());
   for (int i = 0; i < n; ++i) {
     const char ch = leftToRight ? text[i] : text[n - 1 - i];
@@ -203,7 +291,7 @@ void DrawDigits(QImage& target, const TGlyphs& g, std::string_view text, int x, 
     int width = 15;
     if (leftToRight) {
       if (point) {
-        CopyRect(target, x + 15, y, g.Digits, 176, 21 * colourRow, 4, 20);
+        CopyRect(target, x + 15, y, digits, 176, 21 * colourRow, 4, 20);
         x += 4;
         continue;
       }
@@ -211,20 +299,20 @@ void DrawDigits(QImage& target, const TGlyphs& g, std::string_view text, int x, 
     } else {
       if (point) {
         x -= 4;
-        CopyRect(target, x, y, g.Digits, 176, 21 * colourRow, 4, 20);
+        CopyRect(target, x, y, digits, 176, 21 * colourRow, 4, 20);
         continue;
       }
       if (i != 0) x -= 15;
     }
     if (ch == ' ') {
-      CopyRect(target, x, y, g.Digits, 160, 42, width, 20);
+      CopyRect(target, x, y, digits, 160, 42, width, 20);
     } else if (ch == '-') {
       // A minus is the middle bar of an 8 on a blank cell; the 8's other bars lie outside it.
-      CopyRect(target, x, y, g.Digits, 160, 42, width, 20);
-      CopyRect(target, x + 4, y + 9, g.Digits, 16 * 8 + 4, 21 * colourRow + 9, 8, 3);
+      CopyRect(target, x, y, digits, 160, 42, width, 20);
+      CopyRect(target, x + 4, y + 9, digits, 16 * 8 + 4, 21 * colourRow + 9, 8, 3);
     } else {
       const int d = (ch >= '0' && ch <= '9') ? ch - '0' : 0;
-      CopyRect(target, x, y, g.Digits, 16 * d, 21 * colourRow, width, 20);
+      CopyRect(target, x, y, digits, 16 * d, 21 * colourRow, width, 20);
     }
   }
 }
@@ -239,11 +327,12 @@ void DrawLabel(QImage& target, const TGlyphs& g, std::string_view caption, int x
     if (width > 2 && h > 2) p.fillRect(QRect(x + 1, y + 1, width - 2, h - 2), Qt::black);
   }
   const int r = x + width - 20;
+  const QImage& letters = g.LettersAt(target.devicePixelRatio());
   const int n = static_cast<int>(caption.size());
   for (int j = 0; j < n; ++j) {
     const char ch = caption[n - 1 - j];
     if (ch < 'A' || ch > 'Z') continue;  // spaces leave their cell black
-    CopyRect(target, r - 15 * j, y + 2, g.LetterStrip, 13 * (ch - 'A'), 0, 12, 27);
+    CopyRect(target, r - 15 * j, y + 2, letters, 13 * (ch - 'A'), 0, 12, 27);
   }
 }
 

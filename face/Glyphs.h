@@ -4,7 +4,10 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <array>
+#include <cmath>
 #include <cstdint>
+#include <map>
 #include <string_view>
 
 // The desktop colours of the classic scheme, used wherever the game asks for them.
@@ -23,11 +26,32 @@ struct TGlyphs {
   QImage Image1;        // 17 x 51, lamps: unlit, red, blue
   QImage LetterStrip;   // "Alpha.bmp": A..Z at a pitch of 13, cells 12 x 27 (may be null)
   int SymbolSize = 96;  // 144 shifts DrawDigits and DrawLabel by 13 pixels
+
+  // The digit strip, lamps and letters for an image of this device pixel ratio: the pictures
+  // above at 1, otherwise the same designs drawn afresh at device resolution (once per ratio).
+  const QImage& DigitsAt(double ratio) const { return ratio == 1 ? Digits : Sharp(ratio)[0]; }
+  const QImage& LampsAt(double ratio) const { return ratio == 1 ? Image1 : Sharp(ratio)[1]; }
+  const QImage& LettersAt(double ratio) const {
+    return ratio == 1 || LetterStrip.isNull() ? LetterStrip : Sharp(ratio)[2];
+  }
+
+ private:
+  const std::array<QImage, 3>& Sharp(double ratio) const;
+  mutable std::map<long, std::array<QImage, 3>> sharp_;  // by ratio in thousandths
 };
 
-// Builds the digit strip and the lamp picture (the main window's own resources).
-QImage MakeDigitStrip();
-QImage MakeLampPicture();
+// Builds the digit strip and the lamp picture (the main window's own resources); a scale other
+// than 1 draws them that many times finer, marked with that device pixel ratio.
+QImage MakeDigitStrip(double scale = 1.0);
+QImage MakeLampPicture(double scale = 1.0);
+
+// The device pixel where a logical coordinate falls on an image drawn at a device pixel ratio.
+inline int DevicePixel(int logical, double ratio) {
+  return ratio == 1 ? logical : static_cast<int>(std::lround(logical * ratio));
+}
+// A blank image of a logical size at a device pixel ratio, 96 dots per logical inch so that
+// font sizes in points come out in pixels as on a classic desktop.
+QImage MakeCanvas(int width, int height, double ratio, const QColor& fill);
 
 // Draws text with digit glyphs; right to left: x is the left edge of the last cell.
 void DrawDigits(QImage& target, const TGlyphs& g, std::string_view text, int x, int y,

@@ -1,5 +1,8 @@
 #include "face/TFace.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -17,6 +20,14 @@ constexpr int kButtonWidth = 132;
 
 // A 1-pixel line from (x0, y0) up to but not including (x1, y1), clipped to the image.
 void DrawLineExclusive(QImage& img, int x0, int y0, int x1, int y1, QRgb c) {
+  if (img.devicePixelRatio() != 1) {
+    // A logical pixel wide at device resolution; without smoothing, so drawing the same line
+    // again (the win display does, every tick) leaves it as it was.
+    QPainter p(&img);
+    p.setPen(QPen(QColor(c), 1));
+    p.drawLine(QPointF(x0 + 0.5, y0 + 0.5), QPointF(x1 + 0.5, y1 + 0.5));
+    return;
+  }
   const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
   const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
   int err = dx + dy;
@@ -53,8 +64,13 @@ std::string FormatInt(const char* format, int value) {
 }  // namespace
 
 std::string LoadBitmap(const std::string& path, QImage& out) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return "Cannot open file " + path;
+  // Opened by the path's own bytes: a name that is not UTF-8 would not survive a QString.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  QFile file;
+  if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (fd >= 0) ::close(fd);
+    return "Cannot open file " + path;
+  }
   // Only Windows bitmaps are accepted, whatever else the image library could read.
   QImageReader reader(&file, "bmp");
   reader.setDecideFormatFromContent(false);
@@ -63,6 +79,13 @@ std::string LoadBitmap(const std::string& path, QImage& out) {
   if (head != "BM" || !reader.read(&img) || img.isNull()) return "Bitmap image is not valid";
   out = img.convertToFormat(QImage::Format_RGB32);
   return "";
+}
+
+int ArtworkSizeForWidth(int width, int previous) {
+  if (width <= 750) return 96;
+  if (width <= 1000) return 144;
+  if (width <= 5000) return 192;
+  return previous;
 }
 
 std::array<int, 4> ButtonLefts(int panelWidth) {
@@ -87,27 +110,19 @@ std::string TFace::LoadTile(const std::string& path) {
   return err;
 }
 
-std::string TFace::FormResize(int clientWidth, int clientHeight) {
-  if (Canvas.width() != clientWidth || Canvas.height() != clientHeight) {
-    Canvas = QImage(std::max(clientWidth, 1), std::max(clientHeight, 1), QImage::Format_RGB32);
-    // 96 dots per inch, so font sizes in points come out in pixels as on a classic desktop.
-    Canvas.setDotsPerMeterX(3780);
-    Canvas.setDotsPerMeterY(3780);
-    Canvas.fill(FaceColor);
-  }
-  if (clientWidth <= 750)
-    SymbolSize = 96;
-  else if (clientWidth <= 1000)
-    SymbolSize = 144;
-  else if (clientWidth <= 5000)
-    SymbolSize = 192;
+std::string TFace::FormResize(int clientWidth, int clientHeight, double ratio) {
+  if (!(ratio > 0)) ratio = 1;
+  if (Canvas.deviceIndependentSize().toSize() != QSize(clientWidth, clientHeight) ||
+      Canvas.devicePixelRatio() != ratio)
+    Canvas = MakeCanvas(clientWidth, clientHeight, ratio, FaceColor);
+  Ratio = ratio;
+  SymbolSize = ArtworkSizeForWidth(clientWidth, SymbolSize);
+  // Above 5000 device pixels the largest set is the finest there is, whatever came before.
+  ArtworkSet = ArtworkSizeForWidth(std::min(DevicePixel(clientWidth, ratio), 5000), ArtworkSet);
   Glyphs.SymbolSize = SymbolSize;
   std::string err = LoadArtwork();
   if (!err.empty()) return err;
-  for (QImage& reel : ReelImages) {
-    reel = QImage(std::max(SymbolSize, 1), std::max(3 * SymbolSize, 1), QImage::Format_RGB32);
-    reel.fill(Qt::black);
-  }
+  for (QImage& reel : ReelImages) reel = MakeCanvas(SymbolSize, 3 * SymbolSize, Ratio, Qt::black);
   return "";
 }
 
@@ -115,23 +130,37 @@ std::string TFace::LoadArtwork() {
   // The old pictures go first, so a failed load leaves the reels empty rather than stale.
   for (QImage& reel : ReelImages) reel = QImage();
   Artwork = QImage();
-  const char* file = SymbolSize == 96    ? "ZANDOR96.bmp"
-                     : SymbolSize == 144 ? "ZANDOR144.bmp"
-                     : SymbolSize == 192 ? "ZANDOR192.bmp"
+  if (Ratio == 1) ArtworkSet = SymbolSize;  // at one pixel per pixel the two always agree
+  const char* file = ArtworkSet == 96    ? "ZANDOR96.bmp"
+                     : ArtworkSet == 144 ? "ZANDOR144.bmp"
+                     : ArtworkSet == 192 ? "ZANDOR192.bmp"
                                          : nullptr;
   if (file) {
     std::string err = LoadBitmap(Game.ProgramDir + file, Artwork);
     if (!err.empty()) return err;
+    FitArtwork();
     SetReelStrips(Game);
   }
   ComputeReelGrid(Game);
   return "";
 }
 
+void TFace::FitArtwork() {
+  if (Ratio == 1 && ArtworkSet == SymbolSize) return;
+  // The cells must be SymbolSize logical pixels at Ratio; a set of another size is resampled
+  // once here, never the face.
+  const int side = 3 * DevicePixel(SymbolSize, Ratio);
+  if (Artwork.width() != side || Artwork.height() != side)
+    Artwork = Artwork.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                  .convertToFormat(QImage::Format_RGB32);
+  Artwork.setDevicePixelRatio(Ratio);
+}
+
 void TFace::ComputeLayout() {
   const int s = SymbolSize;
-  const int w = Canvas.width();
-  const int faceHeight = Canvas.height() - PanelHeight;
+  const QSize size = Canvas.deviceIndependentSize().toSize();
+  const int w = size.width();
+  const int faceHeight = size.height() - PanelHeight;
   ReelTop = faceHeight / 2 - (3 * s + 2) / 2;
   ReelLeft = w / 2 - (3 * s + 20) / 2;
   const int rowStep = s / 10 + s / 2;
@@ -152,8 +181,9 @@ void TFace::PaintBackground() {
     const int w = TileBitmap.width(), h = TileBitmap.height();
     // The tile's last column and row are never shown; a 1-pixel tile has nothing to lay.
     if (w <= 1 || h <= 1) return;
-    for (int y = 0; y < Canvas.height(); y += h - 1)
-      for (int x = 0; x < Canvas.width(); x += w - 1)
+    const QSize size = Canvas.deviceIndependentSize().toSize();
+    for (int y = 0; y < size.height(); y += h - 1)
+      for (int x = 0; x < size.width(); x += w - 1)
         CopyRect(Canvas, x, y, TileBitmap, 0, 0, w - 1, h - 1);
   } else {
     Canvas.fill(ResolveColor(Game.BackColor));

@@ -24,17 +24,23 @@ class TFace {
   bool TiledChecked = true;          // check mark of "Tiled Bitmap": painting follows it
   int PanelHeight = 57;
 
-  // Layout values of the last paint.
+  // Layout values of the last paint, in logical pixels.
   int SymbolSize = 0;
+  // The artwork set loaded (96, 144 or 192), chosen by the width in device pixels: on a
+  // high-density screen a finer set draws the reels at SymbolSize logical pixels.
+  int ArtworkSet = 0;
+  // Device pixels per logical pixel of Canvas, Artwork and the reel images.
+  double Ratio = 1;
   int ReelTop = 0, ReelLeft = 0, CreditsY = 0, WagerY = 0, WonY = 0, PaylinesY = 0;
   int MeterX = 0, LeftMargin = 0;
 
   // Loads "Alpha.bmp" from ProgramDir; returns an error text or "".
   std::string LoadLetters();
-  // Resize handler: sizes Canvas, chooses SymbolSize by width, loads the artwork and sizes the
-  // reel images. Returns the toolkit's error text ("" on success); on error the rest is skipped.
-  std::string FormResize(int clientWidth, int clientHeight);
-  // Loads the set for SymbolSize, sets ReelStrips and recomputes ReelGrid.
+  // Resize handler: sizes Canvas (the logical client size at a device pixel ratio), chooses
+  // SymbolSize by width, loads the artwork and sizes the reel images. Returns the toolkit's
+  // error text ("" on success); on error the rest is skipped.
+  std::string FormResize(int clientWidth, int clientHeight, double ratio = 1);
+  // Loads ArtworkSet, fitted to SymbolSize at Ratio; sets ReelStrips and recomputes ReelGrid.
   std::string LoadArtwork();
   // Loads a background tile; returns an error text or "" (on error TileBitmap is unchanged).
   std::string LoadTile(const std::string& path);
@@ -62,6 +68,7 @@ class TFace {
   int ReelX(int reel) const { return ReelLeft + (reel - 1) * (SymbolSize + 9); }
 
  private:
+  void FitArtwork();
   void PaintBackground();
   void DrawMeterBox(const char* caption, int row, Money value);
   void DrawCaptionText(const char* text, int points, bool bold, int centreX, int top);
@@ -69,6 +76,9 @@ class TFace {
 
 // Loads a BMP file into an RGB32 image; returns "" or the toolkit's error text.
 std::string LoadBitmap(const std::string& path, QImage& out);
+
+// The artwork set (96, 144 or 192) for a width; a width above 5000 keeps the previous one.
+int ArtworkSizeForWidth(int width, int previous);
 
 // The four bottom buttons' left edges (Bet 1, Bet 5, Bet Max, Spin) spread over the panel.
 std::array<int, 4> ButtonLefts(int panelWidth);

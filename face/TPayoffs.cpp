@@ -45,10 +45,7 @@ TPayoffs::TPayoffs(TGame& g, const TGlyphs& glyphs, QWidget* parent)
   pal.setColor(QPalette::Window, FaceColor);
   setPalette(pal);
 
-  Chart = QImage(674, 393, QImage::Format_RGB32);
-  Chart.setDotsPerMeterX(3780);
-  Chart.setDotsPerMeterY(3780);
-  Chart.fill(FaceColor);
+  Chart = MakeCanvas(674, 393, 1, FaceColor);
 
   const QFont caption = FaceFont(14, true);
   Label1 = MakeLabel(this, QStringLiteral("1 Coin"), caption, Qt::red);
@@ -98,8 +95,12 @@ std::string TPayoffs::FormShow() {
   }
   Label4->setText(QStringLiteral("Zandor Slots"));
   Label4->adjustSize();
-  ChartSymbols = FullPicture.scaled(FullPicture.width() / 4, FullPicture.height() / 4,
+  // On a high-density screen the symbols keep more of the full picture's pixels.
+  const double ratio = Chart.devicePixelRatio();
+  ChartSymbols = FullPicture.scaled(DevicePixel(FullPicture.width() / 4, ratio),
+                                    DevicePixel(FullPicture.height() / 4, ratio),
                                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  ChartSymbols.setDevicePixelRatio(ratio);
   Label5->setText(Game.Bet < CoinTable.size() ? QString::fromUtf8(CoinTable[Game.Bet].Caption)
                                               : QString());
   Label5->adjustSize();
@@ -127,6 +128,9 @@ void TPayoffs::PaintChart() {
 }
 
 void TPayoffs::showEvent(QShowEvent* event) {
+  // The chart is drawn at the screen's own density; its logical size never changes.
+  const double ratio = devicePixelRatioF();
+  if (Chart.devicePixelRatio() != ratio) Chart = MakeCanvas(674, 393, ratio, FaceColor);
   FormShow();
   PaintChart();
   CentreOnScreen(this);

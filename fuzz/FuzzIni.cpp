@@ -17,6 +17,7 @@
 #include "store/SavedGames.h"
 #include "store/Settings.h"
 #include "store/TIniFile.h"
+#include "store/Utf8Text.h"
 
 namespace {
 
@@ -25,10 +26,11 @@ const std::string kMissing =
     "\x01"
     "missing";
 
-// The file as lines, split on LF the way the reader does (a CR stays with its line).
+// The file as lines, split on LF the way the reader does (a CR stays with its line, a UTF-8
+// byte-order mark at the start belongs to no line).
 std::vector<std::string> Lines(const std::string& data) {
   std::vector<std::string> lines;
-  size_t start = 0;
+  size_t start = data.starts_with("\xEF\xBB\xBF") ? 3 : 0;
   while (start < data.size()) {
     size_t nl = data.find('\n', start);
     if (nl == std::string::npos) nl = data.size();
@@ -70,7 +72,7 @@ std::vector<std::string> ReadProbes(const TIniFile& ini) {
   std::vector<std::string> out;
   for (const Probe& p : kProbes) {
     std::string v = ini.ReadString(p.Section, p.Key, kMissing);
-    FUZZ_CHECK(v == kMissing || v.size() <= 1023);
+    FUZZ_CHECK(v == kMissing || CharacterCount(v) <= 1023);
     out.push_back(v);
   }
   return out;
@@ -91,10 +93,12 @@ void CheckNumbers(const TIniFile& ini) {
 // Writes one key and checks the file changed by that key line alone.
 void CheckWrite(TIniFile& ini, const TFuzzDir& dir, const std::string& name,
                 const std::string& section, const std::string& key, const std::string& value) {
+  const bool marked = dir.Read(name).starts_with("\xEF\xBB\xBF");
   const std::vector<std::string> before = Lines(dir.Read(name));
   const std::vector<std::string> probesBefore = ReadProbes(ini);
   FUZZ_CHECK(ini.WriteString(section, key, value));
   const std::vector<std::string> after = Lines(dir.Read(name));
+  FUZZ_CHECK(marked == dir.Read(name).starts_with("\xEF\xBB\xBF"));
 
   std::string safe = value;
   for (char& c : safe) {
@@ -122,7 +126,7 @@ void CheckWrite(TIniFile& ini, const TFuzzDir& dir, const std::string& name,
     FUZZ_CHECK(after[before.size() + 1] == keyLine);
   }
 
-  FUZZ_CHECK(ini.ReadString(section, key, kMissing) == Trim(safe).substr(0, 1023));
+  FUZZ_CHECK(ini.ReadString(section, key, kMissing) == FirstCharacters(Trim(safe), 1023));
   const std::vector<std::string> probesAfter = ReadProbes(ini);
   for (size_t i = 0; i < probesAfter.size(); ++i) {
     const Probe& p = kProbes[i];
@@ -159,7 +163,7 @@ void CheckSlotSave(const TGame& g, int slot, const std::string& name) {
   const std::array<TSavedGame, 8> before = SavedGames;
   FUZZ_CHECK(WriteSavedGame(g, slot, name).Ok);
   ReadSavedGames(g);
-  FUZZ_CHECK(SavedGames[slot - 1].Name == AsStored(name.substr(0, 255)).substr(0, 100));
+  FUZZ_CHECK(SavedGames[slot - 1].Name == FirstCharacters(AsStored(FirstCharacters(name, 255)), 100));
   FUZZ_CHECK(SavedGames[slot - 1].Spins == g.Spins);
   FUZZ_CHECK(SavedGames[slot - 1].PowerPts == g.PowerPts);
   for (int n = 1; n <= 8; ++n) {
@@ -177,9 +181,9 @@ void CheckSettings(const TFuzzDir& dir, const uint8_t* data, size_t size, const 
   dir.Write("settings/ZANDOR.INI", data, size);
   TGame first = FreshGame(settingsDir);
   LoadSettings(first);
-  FUZZ_CHECK(first.BackBMP.size() <= 255 && first.WinSound.size() <= 255);
-  for (const std::string& n : first.MIDIName) FUZZ_CHECK(n.size() <= 12);
-  for (const std::string& s : first.MIDISong) FUZZ_CHECK(s.size() <= 255);
+  FUZZ_CHECK(CharacterCount(first.BackBMP) <= 255 && CharacterCount(first.WinSound) <= 255);
+  for (const std::string& n : first.MIDIName) FUZZ_CHECK(CharacterCount(n) <= 12);
+  for (const std::string& s : first.MIDISong) FUZZ_CHECK(CharacterCount(s) <= 255);
   FUZZ_CHECK(SaveSettings(first).Ok);
 
   TGame second = FreshGame(settingsDir);
@@ -212,7 +216,7 @@ void CheckSettings(const TFuzzDir& dir, const uint8_t* data, size_t size, const 
   dir.Write("settings/POWER.INI", data, size);
   ReadSavedGames(first);
   for (const TSavedGame& s : SavedGames) {
-    FUZZ_CHECK(s.Name.size() <= 100 && s.Date.size() <= 9);
+    FUZZ_CHECK(CharacterCount(s.Name) <= 100 && CharacterCount(s.Date) <= 9);
     FUZZ_CHECK(Holdable(s.Credits) && Holdable(s.Borrowed) && Holdable(s.BonusPool));
   }
   CheckSlotSave(first, 1 + (size > 0 ? data[size - 1] % 8 : 0), name);

@@ -11,6 +11,9 @@ enum HelpTopic : int {
   HelpCardGame = 41006,
   HelpSavedGames = 41010,
   HelpSounds = 41011,
+  HelpStatistics = 41020,
+  HelpRecentSpins = 41021,
+  HelpAutoSpinLimits = 41022,
 };
 
 // Opens the manual at a topic (0: the contents page).

@@ -32,6 +32,9 @@ constexpr TopicPage kTopics[] = {
     {HelpCardGame, "cards.html#acey-ducey"},
     {HelpSavedGames, "games.html#saved-games"},
     {HelpSounds, "sounds.html#sounds"},
+    {HelpStatistics, "statistics.html#statistics"},
+    {HelpRecentSpins, "recent-spins.html#recent-spins"},
+    {HelpAutoSpinLimits, "auto-spin-limits.html#auto-spin-limits"},
 };
 
 }  // namespace

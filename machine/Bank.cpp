@@ -4,6 +4,7 @@ void Bank::Borrow(int amount) {
   if (amount < 0 || amount >= static_cast<int>(BankAmounts.size())) return;
   g_.Credits += BankAmounts[amount].Amount;
   g_.Borrowed += BankAmounts[amount].Amount;
+  if (events_) events_->Loan(CentsOf(BankAmounts[amount].Amount));
 }
 
 std::string_view Bank::PayBack(int amount) {
@@ -16,5 +17,6 @@ std::string_view Bank::PayBack(int amount) {
   if (g_.Borrowed < row.Amount) return BankOverpay;
   g_.Credits -= row.Amount;
   g_.Borrowed -= row.Amount;
+  if (events_) events_->Loan(-CentsOf(row.Amount));
   return "";
 }

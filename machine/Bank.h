@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "machine/GameEvents.h"
 #include "machine/Money.h"
 #include "machine/TGame.h"
 
@@ -31,7 +32,8 @@ inline constexpr const char* BankOverpay =
 
 class Bank {
  public:
-  explicit Bank(TGame& game) : g_(game) {}
+  // The record, when there is one, hears of every loan and repayment.
+  explicit Bank(TGame& game, GameEvents* events = nullptr) : g_(game), events_(events) {}
 
   // Lends amount 0..5 (BankAmounts): the credits and the debt both grow; never refused.
   void Borrow(int amount);
@@ -41,4 +43,5 @@ class Bank {
 
  private:
   TGame& g_;
+  GameEvents* events_;
 };

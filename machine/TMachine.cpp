@@ -36,6 +36,8 @@ double PauseFor(Money left, Money coinValue, const PauseTable& pauses) {
 void CountOne(int32_t& counter) {
   if (counter < std::numeric_limits<int32_t>::max()) ++counter;
 }
+// Nobody listening: the events of a machine without a record go here.
+GameEvents noEvents;
 
 }  // namespace
 
@@ -83,7 +85,9 @@ struct TMachine::BusyScope {
   TMachine& m_;
 };
 
-TMachine::TMachine(TGame& game, Host& host) : g_(game), host_(host) {}
+TMachine::TMachine(TGame& game, Host& host) : g_(game), host_(host), events_(&noEvents) {}
+
+void TMachine::SetEvents(GameEvents* events) { events_ = events ? events : &noEvents; }
 
 void TMachine::ClearWins() {
   g_.LinePays.fill(0);
@@ -214,6 +218,10 @@ void TMachine::Button1Click() {
   {
     BusyScope busy(*this);
     const bool freeSpin = g_.FreeSpins > 0;
+    report_ = SpinReport{};
+    report_.Free = freeSpin;
+    report_.CoinValue = CentsOf(g_.CoinValue);
+    report_.Wager = CentsOf(g_.Wager);
     host_.SetTimer3(false);
     if (freeSpin) {
       CountOne(g_.FreeSpinCount);
@@ -240,8 +248,27 @@ void TMachine::Button1Click() {
     g_.LastWager = g_.Wager;
     g_.Wager = Money();
     FreeSpinBookkeeping();
+    ReportSpin();
   }
+  StopAutoSpinAtLimit();
   if (g_.AutoSpin || g_.FreeSpins > 0) host_.SetTimer1(true);
+}
+
+void TMachine::ReportSpin() {
+  report_.AutoSpin = g_.AutoSpin;
+  report_.CreditsAfter = CentsOf(g_.Credits);
+  report_.FreeSpinsLeft = g_.FreeSpins;
+  events_->SpinScored(report_);
+}
+
+void TMachine::StopAutoSpinAtLimit() {
+  // A limit waits for the end of a free-spin sequence.
+  if (!g_.AutoSpin || g_.FreeSpins > 0) return;
+  const std::string reason = events_->AutoSpinStopReason();
+  if (reason.empty()) return;
+  g_.AutoSpin = false;
+  host_.StateChanged();
+  host_.Inform(reason);
 }
 
 void TMachine::AnimateReels(std::array<int, 3>& pos) {
@@ -283,17 +310,21 @@ void TMachine::AnimationStep(int s, std::array<int, 3>& pos) {
 
 void TMachine::EvaluatePaylines() {
   g_.SpinWin = Money();
+  // The report shows the reels as they stopped, before free spins may swap reel 2's strip.
+  report_.Grid = g_.ReelGrid;
   for (int line = 1; line <= 5; ++line) {
     auto cells = PaylineCells(line);
     int factor = PayFactor(g_.ReelGrid[cells[0]], g_.ReelGrid[cells[1]], g_.ReelGrid[cells[2]]);
     g_.LinePays[line - 1] = factor;
     g_.SpinWin += g_.LineBets[line - 1] * factor;
+    report_.LinePays[line - 1] = factor * CentsOf(g_.LineBets[line - 1]);
     if (factor > 0) host_.DrawPayline(line);
   }
   if (g_.SpinWin > Money()) {
     host_.Play(Effect::Win);
     // A player who is closing the game is not asked to gamble: the win is counted in as won.
-    if (g_.AceyDucey && !g_.AutoSpin && !closing_) host_.OfferCardGame(g_.SpinWin);
+    report_.CardOffered = g_.AceyDucey && !g_.AutoSpin && !closing_;
+    if (report_.CardOffered) host_.OfferCardGame(g_.SpinWin);
     g_.WinPending = g_.SpinWin;
     host_.Redraw(FaceElement::Won);
     UpdateLineBets(g_.CoinValue, g_.Wager);
@@ -302,21 +333,22 @@ void TMachine::EvaluatePaylines() {
   }
 }
 
-void TMachine::CountIntoCredits(Money& amount, Money leave, const std::array<double, 6>& pauses,
-                                FaceElement meter) {
+int64_t TMachine::CountIntoCredits(Money& amount, Money leave,
+                                   const std::array<double, 6>& pauses, FaceElement meter) {
   BusyScope busy(*this);
   const Money coin = g_.CoinValue;
-  if (coin <= Money()) return;
-  while (amount > leave) {
+  if (coin <= Money()) return 0;
+  int64_t coins = 0;
+  for (; amount > leave; ++coins) {
     if (closing_) {
       // The player is leaving: the coins still to come go in at once and silently, exactly as
       // many as the count would have moved (a part of a coin counts as a whole one).
-      const int64_t coins = ((amount - leave).InCents() + coin.InCents() - 1) / coin.InCents();
-      g_.Credits += coin * coins;
-      amount -= coin * coins;
+      const int64_t rest = ((amount - leave).InCents() + coin.InCents() - 1) / coin.InCents();
+      g_.Credits += coin * rest;
+      amount -= coin * rest;
       host_.Redraw(FaceElement::Credits);
       host_.Redraw(meter);
-      break;
+      return coins + rest;
     }
     const double wait = PauseFor(amount, coin, pauses);
     g_.Credits += coin;
@@ -326,11 +358,16 @@ void TMachine::CountIntoCredits(Money& amount, Money leave, const std::array<dou
     host_.Play(Effect::Credit);
     WaitSeconds(wait);
   }
+  return coins;
 }
 
 void TMachine::CountUpWin() {
   // The count stops once less than a nickel is left.
-  CountIntoCredits(g_.WinPending, Money::Cents(4), kCountUpPauses, FaceElement::Won);
+  const int64_t coins =
+      CountIntoCredits(g_.WinPending, Money::Cents(4), kCountUpPauses, FaceElement::Won);
+  // What reached the credits is whole coins; the bank may move money meanwhile, so the
+  // credits' difference would not tell.
+  report_.Win = coins * CentsOf(g_.CoinValue);
 }
 
 void TMachine::UpdateBonusMeter() {
@@ -353,7 +390,8 @@ void TMachine::UpdateBonusMeter() {
 
 void TMachine::PayBonusPool() {
   // A remainder of a cent or more that is less than a coin still pays a whole coin.
-  CountIntoCredits(g_.BonusPool, Money(), kPoolPauses, FaceElement::Bonus);
+  const int64_t coins = CountIntoCredits(g_.BonusPool, Money(), kPoolPauses, FaceElement::Bonus);
+  report_.Pool = coins * CentsOf(g_.CoinValue);
 }
 
 void TMachine::FreeSpinBookkeeping() {
@@ -399,6 +437,7 @@ void TMachine::AutoSpin2Click() {
   // left alone); the check mark decides what follows them.
   if (g_.FreeSpins <= 0) host_.SetTimer1(!host_.Timer1Enabled());
   host_.StateChanged();
+  events_->AutoSpinSwitched(g_.AutoSpin);
 }
 
 void TMachine::HandBackWager() {
@@ -425,5 +464,6 @@ bool TMachine::NewGame2Click() {
   g_.Credits = Money::Dollars(1000);
   g_.Borrowed = Money::Dollars(1000);
   host_.Repaint();
+  events_->GameReplaced(CentsOf(g_.Credits), CentsOf(g_.Borrowed));
   return true;
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "machine/GameEvents.h"
 #include "machine/Host.h"
 #include "machine/TGame.h"
 
@@ -67,6 +68,10 @@ class TMachine {
   // is in motion, so nothing may swap the game underneath it.
   bool Busy() const { return busy_ > 0; }
 
+  // Whoever keeps the player's record hears the events here; null means nobody.
+  void SetEvents(GameEvents* events);
+  GameEvents& Events() { return *events_; }
+
  private:
   struct BusyScope;
   // Moves one coin from the credits to the wager, with its lamps, meters and sound.
@@ -81,12 +86,17 @@ class TMachine {
   void ClearWins();
   // Moves an amount into the credits coin by coin while more than `leave` is left, pausing
   // by the coins left (fewer than 6, 15, 50, 100, 500, or more), redrawing CREDITS and the
-  // amount's meter.
-  void CountIntoCredits(Money& amount, Money leave, const std::array<double, 6>& pauses,
-                        FaceElement meter);
+  // amount's meter. Returns the coins counted.
+  int64_t CountIntoCredits(Money& amount, Money leave, const std::array<double, 6>& pauses,
+                           FaceElement meter);
+  // Tells the events how the spin settled; stops automatic spins when a limit says so.
+  void ReportSpin();
+  void StopAutoSpinAtLimit();
 
   TGame& g_;
   Host& host_;
   int busy_ = 0;
   bool closing_ = false;
+  GameEvents* events_;
+  SpinReport report_;  // the spin in progress, filled as it settles
 };

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+// The largest song and wave file read: anything bigger is refused before a byte is read.
+inline constexpr int64_t MaxSongBytes = int64_t{16} << 20;
+inline constexpr int64_t MaxSoundBytes = int64_t{64} << 20;
+
 // Plays wave sounds, one effect at a time: every request halts the effect still sounding.
 struct SoundService {
   virtual ~SoundService() = default;

@@ -60,6 +60,10 @@ std::string TMidiPlayer::Open(const std::string& path) {
   Close();
   std::ifstream in(path, std::ios::binary);
   if (!in) return "The specified file was not found: " + path;
+  // A file far larger than any song would hold the window while it is read.
+  std::error_code ec;
+  if (const auto size = std::filesystem::file_size(path, ec); !ec && size > MaxSongBytes)
+    return "The song is larger than 16 MB, too large to play: " + path;
   const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
                                    std::istreambuf_iterator<char>()};
   std::vector<uint8_t> smf;

@@ -4,6 +4,7 @@
 #include <SDL2/SDL_mixer.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "platform/WaveTone.h"
 
@@ -19,6 +20,12 @@ bool OpenMixer() {
     return false;
   }
   return true;
+}
+
+// The mixer's own scale: 0..MIX_MAX_VOLUME (128), so 50 % is exactly half.
+int MixerVolume(int percent) {
+  percent = percent < 0 ? 0 : percent > 100 ? 100 : percent;
+  return (percent * MIX_MAX_VOLUME + 50) / 100;
 }
 
 Mix_Chunk* ChunkFromBytes(const std::vector<uint8_t>& bytes) {
@@ -54,7 +61,9 @@ TSdlAudio::~TSdlAudio() {
   Mix_HaltChannel(-1);
   Mix_HaltMusic();
   for (auto& [key, chunk] : decoded_) Mix_FreeChunk(chunk);
-  if (byName_) Mix_FreeChunk(byName_);
+  for (auto& [path, chunk] : byName_) {
+    if (chunk) Mix_FreeChunk(chunk);
+  }
   if (alert_) Mix_FreeChunk(alert_);
   Mix_CloseAudio();
   Mix_Quit();
@@ -63,6 +72,13 @@ TSdlAudio::~TSdlAudio() {
 
 void TSdlAudio::StopEffects() {
   if (open_) Mix_HaltChannel(kEffectChannel);
+}
+
+void TSdlAudio::SetVolumes(int effectsPercent, int musicPercent) {
+  if (!open_) return;
+  // The mixer scales the samples as it mixes them; the sounds themselves stay untouched.
+  Mix_Volume(-1, MixerVolume(effectsPercent));
+  Mix_VolumeMusic(MixerVolume(musicPercent));
 }
 
 bool TSdlAudio::EffectSounding() const { return open_ && Mix_Playing(kEffectChannel) != 0; }
@@ -97,10 +113,26 @@ void TSdlAudio::PlayAsync(const std::vector<uint8_t>& image) {
 void TSdlAudio::PlaySync(const std::string& path) {
   if (!open_) return;
   Mix_HaltChannel(kEffectChannel);
-  if (byName_) {
-    Mix_FreeChunk(byName_);
-    byName_ = nullptr;
+  Mix_Chunk* chunk = ChunkByName(path);
+  PlayChunk(chunk ? chunk : alert_, true);
+}
+
+Mix_Chunk* TSdlAudio::ChunkByName(const std::string& path) {
+  constexpr size_t kKept = 6;
+  for (auto it = byName_.begin(); it != byName_.end(); ++it) {
+    if (it->first == path) {
+      byName_.splice(byName_.begin(), byName_, it);
+      return it->second;
+    }
   }
-  byName_ = path.empty() ? nullptr : Mix_LoadWAV(path.c_str());
-  PlayChunk(byName_ ? byName_ : alert_, true);
+  // A file far larger than any sound is never read: it would stall the game while loading.
+  std::error_code ec;
+  const auto size = path.empty() ? 0 : std::filesystem::file_size(path, ec);
+  Mix_Chunk* chunk = !path.empty() && !ec && size <= MaxSoundBytes ? Mix_LoadWAV(path.c_str()) : nullptr;
+  byName_.emplace_front(path, chunk);
+  if (byName_.size() > kKept) {
+    if (byName_.back().second) Mix_FreeChunk(byName_.back().second);
+    byName_.pop_back();
+  }
+  return chunk;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <list>
 #include <map>
 #include <string>
 #include <utility>
@@ -32,11 +33,16 @@ class TSdlAudio : public SoundService {
   void StopEffects();
   // Whether an effect is sounding now.
   bool EffectSounding() const;
+  // Sets the loudness of every effect and of the music, each in percent of full (0..100); a
+  // sound already playing changes at once.
+  void SetVolumes(int effectsPercent, int musicPercent);
 
  private:
   // Plays a chunk on the effects channel and, when wait is set, returns after its length.
   void PlayChunk(Mix_Chunk* chunk, bool wait);
   uint32_t ChunkMilliseconds(const Mix_Chunk* chunk) const;
+  // The decoded sound of a wave file, read on first use; null when it cannot be played.
+  Mix_Chunk* ChunkByName(const std::string& path);
 
   bool open_ = false;
   std::string driver_;
@@ -44,6 +50,8 @@ class TSdlAudio : public SoundService {
   int bytesPerFrame_ = 4;
   // Decoded fixed effects, keyed by the memory image they came from (images live for the run).
   std::map<std::pair<const uint8_t*, size_t>, Mix_Chunk*> decoded_;
-  Mix_Chunk* byName_ = nullptr;  // the last replaceable sound, freed at the next one
+  // Replaceable sounds by path, most recently played first: each chosen file is read once and
+  // kept while it is among the last few played (the five effects and a preview).
+  std::list<std::pair<std::string, Mix_Chunk*>> byName_;
   Mix_Chunk* alert_ = nullptr;
 };

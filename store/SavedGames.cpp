@@ -5,8 +5,9 @@
 #include <cstdio>
 #include <ctime>
 
+#include "store/IniDocument.h"
 #include "store/Money.h"
-#include "store/TIniFile.h"
+#include "store/Utf8Text.h"
 
 namespace {
 
@@ -14,23 +15,45 @@ std::string SectionOf(int n) { return "Saved Game " + std::to_string(n); }
 
 std::string PowerIni(const TGame& g) { return g.SettingsDir + "POWER.INI"; }
 
-// The first character of the format that is not part of a conversion: "/" in "%m/%d/%y",
-// "." in "%d.%m.%Y".
+bool IsAsciiPunctuation(char c) {
+  return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') ||
+         (c >= '{' && c <= '~');
+}
+
+// The first punctuation character of the format outside its conversions: "/" in "%m/%d/%y",
+// "." in "%-d.%-m.%Y"; letters, digits, blanks and characters beyond ASCII ("%Y年%m月%d日")
+// separate nothing we can write, so such a format gives "/".
 char SeparatorOf(const char* fmt) {
   if (fmt == nullptr) return '/';
   for (const char* p = fmt; *p != '\0'; ++p) {
     if (*p == '%') {
       ++p;
+      // Flags, a field width and the E or O modifier may stand between "%" and the conversion.
+      while (*p == '-' || *p == '_' || *p == '0' || *p == '^' || *p == '#') ++p;
+      while (*p >= '0' && *p <= '9') ++p;
       if (*p == 'E' || *p == 'O') ++p;
       if (*p == '\0') break;
       continue;
     }
-    return *p;
+    if (IsAsciiPunctuation(*p)) return *p;
   }
   return '/';
 }
 
 }  // namespace
+
+GameRecord GameRecord::Of(const TGame& g) {
+  return {g.Credits, g.Borrowed, g.BonusPool, g.Spins, g.FreeSpinCount, g.PowerPts};
+}
+
+void GameRecord::ApplyTo(TGame& g) const {
+  g.Credits = Credits;
+  g.Borrowed = Borrowed;
+  g.BonusPool = BonusPool;
+  g.Spins = Spins;
+  g.FreeSpinCount = FreeSpinCount;
+  g.PowerPts = PowerPts;
+}
 
 std::string DateText(int month, int day, int year, const char* localeDateFormat) {
   char sep = SeparatorOf(localeDateFormat);
@@ -48,17 +71,20 @@ std::string TodayText() {
 }
 
 void ReadSavedGames(const TGame& g) {
-  TIniFile ini(PowerIni(g));
-  std::string today = TodayText();
+  const IniDocument ini(PowerIni(g));
+  const std::string today = TodayText();
   for (int n = 1; n <= 8; ++n) {
-    std::string section = SectionOf(n);
+    const std::string section = SectionOf(n);
+    const auto money = [&](const char* key, const char* def) {
+      return ParseMoney(std::string_view(ini.ReadString(section, key, def)).substr(0, 30));
+    };
     TSavedGame& s = SavedGames[n - 1];
-    s.Name = ini.ReadString(section, "Name", "Game #" + std::to_string(n)).substr(0, 100);
+    s.Name = FirstCharacters(ini.ReadString(section, "Name", "Game #" + std::to_string(n)), 100);
     s.Spins = ini.ReadInteger(section, "Spins", 0);
-    s.Date = ini.ReadString(section, "Date", today).substr(0, 9);
-    s.Credits = ParseMoney(ini.ReadString(section, "Credits", "1000").substr(0, 30));
-    s.Borrowed = ParseMoney(ini.ReadString(section, "Borrowed", "1000").substr(0, 30));
-    s.BonusPool = ParseMoney(ini.ReadString(section, "BonusPool", "10000").substr(0, 30));
+    s.Date = FirstCharacters(ini.ReadString(section, "Date", today), 9);
+    s.Credits = money("Credits", "1000");
+    s.Borrowed = money("Borrowed", "1000");
+    s.BonusPool = money("BonusPool", "10000");
     s.PowerPts = ini.ReadInteger(section, "PowerPts", 0);
   }
 }
@@ -66,44 +92,29 @@ void ReadSavedGames(const TGame& g) {
 SaveResult SaveIntoSlot(const TGame& g, int n, const std::string& name) {
   if (n < 1 || n > 8) return {false, PowerIni(g)};
   TSavedGame& s = SavedGames[n - 1];
-  s.Credits = g.Credits;
-  s.Borrowed = g.Borrowed;
-  s.Spins = g.Spins;
-  s.BonusPool = g.BonusPool;
-  s.FreeSpinCount = g.FreeSpinCount;
-  s.PowerPts = g.PowerPts;
+  static_cast<GameRecord&>(s) = GameRecord::Of(g);
   s.Date = TodayText();
-  s.Name = name.substr(0, 100);
+  s.Name = FirstCharacters(name, 100);
   return WriteSavedGame(g, n, name);
 }
 
 SaveResult WriteSavedGame(const TGame& g, int n, const std::string& name) {
-  SaveResult r;
   if (n < 1 || n > 8) return {false, PowerIni(g)};
-  TIniFile ini(PowerIni(g));
-  std::string section = SectionOf(n);
-  // Each key is its own atomic write; the first failure ends the save.
-  bool ok = ini.WriteString(section, "Name", name.substr(0, 255)) &&
-            ini.WriteInteger(section, "Spins", g.Spins) &&
-            ini.WriteString(section, "Date", TodayText()) &&
-            ini.WriteString(section, "Credits", FormatMoney(g.Credits)) &&
-            ini.WriteString(section, "Borrowed", FormatMoney(g.Borrowed)) &&
-            ini.WriteString(section, "BonusPool", FormatMoney(g.BonusPool)) &&
-            ini.WriteInteger(section, "PowerPts", g.PowerPts);
-  if (!ok) {
-    r.Ok = false;
-    r.FailedPath = ini.Path();
-  }
-  return r;
+  const GameRecord r = GameRecord::Of(g);
+  IniDocument ini(PowerIni(g));
+  const std::string section = SectionOf(n);
+  ini.WriteString(section, "Name", FirstCharacters(name, 255));
+  ini.WriteInteger(section, "Spins", r.Spins);
+  ini.WriteString(section, "Date", TodayText());
+  ini.WriteString(section, "Credits", FormatMoney(r.Credits));
+  ini.WriteString(section, "Borrowed", FormatMoney(r.Borrowed));
+  ini.WriteString(section, "BonusPool", FormatMoney(r.BonusPool));
+  ini.WriteInteger(section, "PowerPts", r.PowerPts);
+  if (ini.Save()) return {};
+  return {false, ini.Path()};
 }
 
 void OpenSlot(TGame& g, int n) {
   if (n < 1 || n > 8) return;
-  const TSavedGame& s = SavedGames[n - 1];
-  g.Credits = s.Credits;
-  g.Borrowed = s.Borrowed;
-  g.Spins = s.Spins;
-  g.BonusPool = s.BonusPool;
-  g.FreeSpinCount = s.FreeSpinCount;
-  g.PowerPts = s.PowerPts;
+  SavedGames[n - 1].ApplyTo(g);
 }

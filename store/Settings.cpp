@@ -1,139 +1,143 @@
 #include "store/Settings.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
+#include <optional>
 #include <string>
+#include <type_traits>
+#include <variant>
+#include <vector>
 
+#include "store/IniDocument.h"
 #include "store/Money.h"
-#include "store/TIniFile.h"
+#include "store/Utf8Text.h"
 
 namespace {
 
 const std::string kSection = "Settings";
 
-Money ReadMoney(const TIniFile& ini, const char* key, Money current) {
-  std::string text = ini.ReadString(kSection, key, FormatMoneyPadded(current));
-  return ParseMoney(std::string_view(text).substr(0, 30));
-}
+// Where a key's value lives in the game; the kind of the key follows from the field's type:
+// money, a 32-bit integer, a byte (only the low eight bits are kept), a switch or a text.
+using Member = std::variant<Money TGame::*, int32_t TGame::*, uint8_t TGame::*, bool TGame::*,
+                            std::string TGame::*, std::array<bool, 8> TGame::*,
+                            std::array<std::string, 8> TGame::*>;
+template <class T>
+using Ref = std::variant<T*, std::conditional_t<std::is_const_v<T>, const int32_t, int32_t>*,
+                         std::conditional_t<std::is_const_v<T>, const uint8_t, uint8_t>*,
+                         std::conditional_t<std::is_const_v<T>, const bool, bool>*,
+                         std::conditional_t<std::is_const_v<T>, const std::string, std::string>*>;
+// A field of a game to load into, or of a game to save from.
+using FieldRef = Ref<Money>;
+using ConstFieldRef = Ref<const Money>;
 
-std::string ReadText(const TIniFile& ini, const std::string& key, const std::string& current,
-                     size_t limit) {
-  return ini.ReadString(kSection, key, current).substr(0, limit);
-}
-
-// mkdir -p: every missing folder of the path, the last one included.
-void MakeFolders(const std::string& dir) {
-  for (size_t i = 1; i <= dir.size(); ++i) {
-    if (i == dir.size() || dir[i] == '/') {
-      std::string part = dir.substr(0, i);
-      if (!part.empty()) ::mkdir(part.c_str(), 0755);
-    }
-  }
-}
-
-// Writes the keys one after another and remembers the first that failed; later ones are skipped.
-class Writer {
- public:
-  explicit Writer(const std::string& path) : ini_(path) {}
-  void Text(const std::string& key, const std::string& value) {
-    if (ok_) ok_ = ini_.WriteString(kSection, key, value);
-  }
-  void Int(const std::string& key, int32_t value) {
-    if (ok_) ok_ = ini_.WriteInteger(kSection, key, value);
-  }
-  void Bool(const std::string& key, bool value) {
-    if (ok_) ok_ = ini_.WriteBool(kSection, key, value);
-  }
-  SaveResult Result() const {
-    SaveResult r;
-    r.Ok = ok_;
-    if (!ok_) r.FailedPath = ini_.Path();
-    return r;
-  }
-
- private:
-  TIniFile ini_;
-  bool ok_ = true;
+// One stored key: its name, its field (an element of an eight-element field when indexed), the
+// characters a text keeps on reading, and the constant a missing or unreadable value gives
+// where that is not the field's current value.
+struct Setting {
+  std::string Key;
+  Member Field;
+  int Index = 0;
+  size_t Limit = 0;
+  std::optional<int32_t> Fixed;
 };
+
+// The 52 keys in the order they are written.
+const std::vector<Setting>& Table() {
+  static const std::vector<Setting> table = [] {
+    std::vector<Setting> t = {
+        {"Credits", &TGame::Credits},
+        {"Borrowed", &TGame::Borrowed},
+        {"BonusPool", &TGame::BonusPool},
+        {"Spins", &TGame::Spins, 0, 0, 0},
+        {"Maxed", &TGame::Maxed, 0, 0, 0},
+        {"Sound", &TGame::Sound},
+        {"MusicOn", &TGame::MusicOn},
+        {"sndCoins", &TGame::sndCoins},
+        {"sndCredits", &TGame::sndCredits},
+        {"sndSpin", &TGame::sndSpin},
+        {"sndStop", &TGame::sndStop},
+        {"sndWin", &TGame::sndWin},
+        {"sndBonus", &TGame::sndBonus},
+        {"sndLose", &TGame::sndLose},
+        {"sndPowerDown", &TGame::sndPowerDown},
+        {"sndPowerUp", &TGame::sndPowerUp},
+        {"PowerPts", &TGame::PowerPts, 0, 0, 0},
+        {"Speed", &TGame::Speed},
+        {"Bet", &TGame::Bet},
+        {"BackColor", &TGame::BackColor},
+        {"BackMode", &TGame::BackMode},
+        {"BackBMP", &TGame::BackBMP, 0, 255},
+        {"WinSound", &TGame::WinSound, 0, 255},
+        {"LoseSound", &TGame::LoseSound, 0, 255},
+        {"BonusSound", &TGame::BonusSound, 0, 255},
+        {"PowerDownSound", &TGame::PowerDownSound, 0, 255},
+        {"PowerUpSound", &TGame::PowerUpSound, 0, 255},
+    };
+    for (int i = 0; i < 8; ++i)
+      t.push_back({"PlayList" + std::to_string(i), &TGame::PlayList, i, 0, 1});
+    for (int i = 0; i < 8; ++i)
+      t.push_back({"MIDISong" + std::to_string(i), &TGame::MIDISong, i, 255});
+    for (int i = 0; i < 8; ++i)
+      t.push_back({"MIDIName" + std::to_string(i), &TGame::MIDIName, i, 12});
+    t.push_back({"AceyDucey", &TGame::AceyDucey, 0, 0, 1});
+    return t;
+  }();
+  return table;
+}
+
+template <class... F>
+struct Overload : F... {
+  using F::operator()...;
+};
+template <class... F>
+Overload(F...) -> Overload<F...>;
+
+template <class Game,
+          class Result = std::conditional_t<std::is_const_v<Game>, ConstFieldRef, FieldRef>>
+Result FieldOf(Game& g, const Setting& s) {
+  return std::visit(
+      Overload{[&](std::array<bool, 8> TGame::*m) -> Result { return &(g.*m)[s.Index]; },
+               [&](std::array<std::string, 8> TGame::*m) -> Result { return &(g.*m)[s.Index]; },
+               [&](auto m) -> Result { return &(g.*m); }},
+      s.Field);
+}
+
+void Load(const IniDocument& ini, const Setting& s, FieldRef field) {
+  const std::string& key = s.Key;
+  std::visit(
+      Overload{[&](Money* v) {
+                 std::string text = ini.ReadString(kSection, key, FormatMoneyPadded(*v));
+                 *v = ParseMoney(std::string_view(text).substr(0, 30));
+               },
+               [&](int32_t* v) { *v = ini.ReadInteger(kSection, key, s.Fixed.value_or(*v)); },
+               [&](uint8_t* v) { *v = static_cast<uint8_t>(ini.ReadInteger(kSection, key, *v)); },
+               [&](bool* v) { *v = ini.ReadBool(kSection, key, s.Fixed ? *s.Fixed != 0 : *v); },
+               [&](std::string* v) {
+                 *v = FirstCharacters(ini.ReadString(kSection, key, *v), s.Limit);
+               }},
+      field);
+}
+
+void Store(IniDocument& ini, const Setting& s, ConstFieldRef field) {
+  const std::string& key = s.Key;
+  std::visit(Overload{[&](const Money* v) { ini.WriteString(kSection, key, FormatMoney(*v)); },
+                      [&](const int32_t* v) { ini.WriteInteger(kSection, key, *v); },
+                      [&](const uint8_t* v) { ini.WriteInteger(kSection, key, *v); },
+                      [&](const bool* v) { ini.WriteBool(kSection, key, *v); },
+                      [&](const std::string* v) { ini.WriteString(kSection, key, *v); }},
+             field);
+}
 
 }  // namespace
 
 void LoadSettings(TGame& g) {
-  TIniFile ini(g.SettingsDir + "ZANDOR.INI");
-  g.Credits = ReadMoney(ini, "Credits", g.Credits);
-  g.Borrowed = ReadMoney(ini, "Borrowed", g.Borrowed);
-  g.BonusPool = ReadMoney(ini, "BonusPool", g.BonusPool);
-  g.Spins = ini.ReadInteger(kSection, "Spins", 0);
-  g.Maxed = ini.ReadBool(kSection, "Maxed", false);
-  g.Sound = ini.ReadBool(kSection, "Sound", g.Sound);
-  g.MusicOn = ini.ReadBool(kSection, "MusicOn", g.MusicOn);
-  g.sndCoins = ini.ReadBool(kSection, "sndCoins", g.sndCoins);
-  g.sndCredits = ini.ReadBool(kSection, "sndCredits", g.sndCredits);
-  g.sndSpin = ini.ReadBool(kSection, "sndSpin", g.sndSpin);
-  g.sndStop = ini.ReadBool(kSection, "sndStop", g.sndStop);
-  g.sndWin = ini.ReadBool(kSection, "sndWin", g.sndWin);
-  g.sndBonus = ini.ReadBool(kSection, "sndBonus", g.sndBonus);
-  g.sndLose = ini.ReadBool(kSection, "sndLose", g.sndLose);
-  g.sndPowerDown = ini.ReadBool(kSection, "sndPowerDown", g.sndPowerDown);
-  g.sndPowerUp = ini.ReadBool(kSection, "sndPowerUp", g.sndPowerUp);
-  g.PowerPts = ini.ReadInteger(kSection, "PowerPts", 0);
-  // These three are bytes: only the low eight bits of what the file holds are kept.
-  g.Speed = static_cast<uint8_t>(ini.ReadInteger(kSection, "Speed", g.Speed));
-  g.Bet = static_cast<uint8_t>(ini.ReadInteger(kSection, "Bet", g.Bet));
-  g.BackColor = ini.ReadInteger(kSection, "BackColor", g.BackColor);
-  g.BackMode = static_cast<uint8_t>(ini.ReadInteger(kSection, "BackMode", g.BackMode));
-  g.BackBMP = ReadText(ini, "BackBMP", g.BackBMP, 255);
-  g.WinSound = ReadText(ini, "WinSound", g.WinSound, 255);
-  g.LoseSound = ReadText(ini, "LoseSound", g.LoseSound, 255);
-  g.BonusSound = ReadText(ini, "BonusSound", g.BonusSound, 255);
-  g.PowerDownSound = ReadText(ini, "PowerDownSound", g.PowerDownSound, 255);
-  g.PowerUpSound = ReadText(ini, "PowerUpSound", g.PowerUpSound, 255);
-  for (int i = 0; i < 8; ++i) {
-    g.PlayList[i] = ini.ReadBool(kSection, "PlayList" + std::to_string(i), true);
-  }
-  for (int i = 0; i < 8; ++i) {
-    g.MIDISong[i] = ReadText(ini, "MIDISong" + std::to_string(i), g.MIDISong[i], 255);
-  }
-  for (int i = 0; i < 8; ++i) {
-    g.MIDIName[i] = ReadText(ini, "MIDIName" + std::to_string(i), g.MIDIName[i], 12);
-  }
-  g.AceyDucey = ini.ReadBool(kSection, "AceyDucey", true);
+  const IniDocument ini(g.SettingsDir + "ZANDOR.INI");
+  for (const Setting& s : Table()) Load(ini, s, FieldOf(g, s));
 }
 
 SaveResult SaveSettings(const TGame& g) {
-  if (!g.SettingsDir.empty()) MakeFolders(g.SettingsDir);
-  Writer w(g.SettingsDir + "ZANDOR.INI");
-  w.Text("Credits", FormatMoney(g.Credits));
-  w.Text("Borrowed", FormatMoney(g.Borrowed));
-  w.Text("BonusPool", FormatMoney(g.BonusPool));
-  w.Int("Spins", g.Spins);
-  w.Bool("Maxed", g.Maxed);
-  w.Bool("Sound", g.Sound);
-  w.Bool("MusicOn", g.MusicOn);
-  w.Bool("sndCoins", g.sndCoins);
-  w.Bool("sndCredits", g.sndCredits);
-  w.Bool("sndSpin", g.sndSpin);
-  w.Bool("sndStop", g.sndStop);
-  w.Bool("sndWin", g.sndWin);
-  w.Bool("sndBonus", g.sndBonus);
-  w.Bool("sndLose", g.sndLose);
-  w.Bool("sndPowerDown", g.sndPowerDown);
-  w.Bool("sndPowerUp", g.sndPowerUp);
-  w.Int("PowerPts", g.PowerPts);
-  w.Int("Speed", g.Speed);
-  w.Int("Bet", g.Bet);
-  w.Int("BackColor", g.BackColor);
-  w.Int("BackMode", g.BackMode);
-  w.Text("BackBMP", g.BackBMP);
-  w.Text("WinSound", g.WinSound);
-  w.Text("LoseSound", g.LoseSound);
-  w.Text("BonusSound", g.BonusSound);
-  w.Text("PowerDownSound", g.PowerDownSound);
-  w.Text("PowerUpSound", g.PowerUpSound);
-  for (int i = 0; i < 8; ++i) w.Bool("PlayList" + std::to_string(i), g.PlayList[i]);
-  for (int i = 0; i < 8; ++i) w.Text("MIDISong" + std::to_string(i), g.MIDISong[i]);
-  for (int i = 0; i < 8; ++i) w.Text("MIDIName" + std::to_string(i), g.MIDIName[i]);
-  w.Bool("AceyDucey", g.AceyDucey);
-  return w.Result();
+  IniDocument ini(g.SettingsDir + "ZANDOR.INI");
+  for (const Setting& s : Table()) Store(ini, s, FieldOf(g, s));
+  if (ini.Save()) return {};
+  return {false, ini.Path()};
 }
+
+std::string PlayerIniPath(const std::string& settingsDir) { return settingsDir + "PLAYER.INI"; }

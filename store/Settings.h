@@ -5,6 +5,10 @@
 
 #include "machine/TGame.h"
 
+// "PLAYER.INI" in the settings folder: what the game keeps beyond the two classic files (the
+// volume, full screen, the player's record).
+std::string PlayerIniPath(const std::string& settingsDir);
+
 // Reads SettingsDir + "ZANDOR.INI" into the game (sets Maxed); never fails.
 void LoadSettings(TGame& g);
 
@@ -13,5 +17,6 @@ struct SaveResult {
   bool Ok = true;
   std::string FailedPath;
 };
-// Writes all 52 keys in order; stops at the first failed write.
+// Writes all 52 keys in order in one atomic replace of the file, creating the settings folder
+// when it is missing; on failure the old file stays whole.
 SaveResult SaveSettings(const TGame& g);

@@ -65,8 +65,10 @@ void DrawCoin(QPainter& p, const QRectF& box, double radius, QColor light, QColo
 
 }  // namespace
 
-QPixmap TBorrowC::AmountPicture(int button) {
-  QPixmap pm(72, 49);
+QPixmap TBorrowC::AmountPicture(int button, double ratio) {
+  // Drawn at the screen's density; the painter keeps to the picture's logical 72 x 49.
+  QPixmap pm(QSize(72, 49) * ratio);
+  pm.setDevicePixelRatio(ratio);
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
@@ -93,7 +95,7 @@ TBorrowC::TBorrowC(TGame& g, const TGlyphs& glyphs, QWidget* parent)
     QPushButton* b = new QPushButton(this);
     b->setObjectName(QString("BitBtn%1").arg(i + 1));
     b->setGeometry(9 + 96 * i, 104, 80, 57);
-    b->setIcon(AmountPicture(i + 1));
+    b->setIcon(AmountPicture(i + 1, devicePixelRatioF()));
     b->setIconSize(QSize(72, 49));
     b->setAutoDefault(false);
     b->setAccessibleName(QString::fromUtf8(BankAmounts[i].Picture));
@@ -139,7 +141,7 @@ TBorrowC::TBorrowC(TGame& g, const TGlyphs& glyphs, QWidget* parent)
 
 void TBorrowC::AmountClick(int button) {
   if (button < 1 || button > 6) return;
-  Bank bank(game_);
+  Bank bank(game_, Events);
   if (RadioButton1->isChecked()) {
     bank.Borrow(button - 1);
   } else if (std::string_view refused = bank.PayBack(button - 1); !refused.empty()) {
@@ -158,7 +160,11 @@ void TBorrowC::BitBtn7Click() {
 }
 
 void TBorrowC::FormPaint() {
-  if (canvas_.size() != size()) canvas_ = QImage(size(), QImage::Format_RGB32);
+  const double ratio = devicePixelRatioF();
+  if (canvas_.deviceIndependentSize() != QSizeF(size()) || canvas_.devicePixelRatio() != ratio) {
+    canvas_ = QImage(size() * ratio, QImage::Format_RGB32);
+    canvas_.setDevicePixelRatio(ratio);
+  }
   canvas_.fill(FaceColor);
   {
     QPainter p(&canvas_);

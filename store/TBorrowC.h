@@ -7,6 +7,7 @@
 #include <array>
 
 #include "face/Glyphs.h"
+#include "machine/GameEvents.h"
 #include "machine/TGame.h"
 
 class QLabel;
@@ -28,6 +29,8 @@ class TBorrowC : public QDialog {
   QLabel* Label1;
   // "&OK" closes the dialog; BitBtn7 ("&Help") shows the instructions.
   QPushButton *OKBtn, *BitBtn7;
+  // Hears each loan and repayment; may stay null.
+  GameEvents* Events = nullptr;
 
   // Applies amount button 1..6 in the current mode (what a click on it does).
   void AmountClick(int button);
@@ -38,7 +41,7 @@ class TBorrowC : public QDialog {
   // The client-area picture as last drawn.
   const QImage& Canvas() const { return canvas_; }
   // The picture drawn on amount button 1..6.
-  static QPixmap AmountPicture(int button);
+  static QPixmap AmountPicture(int button, double ratio = 1);
 
  protected:
   // An information box with OK; tests replace it to read the text.

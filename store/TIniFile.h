@@ -1,8 +1,11 @@
-// The INI reader and writer shared by the settings file and the saved games.
+// The INI reader and writer shared by the settings file and the saved games: one key at a time.
+// To change several keys at once, use IniDocument, which writes the file once.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include "store/IniDocument.h"
 
 class TIniFile {
  public:
@@ -10,21 +13,21 @@ class TIniFile {
   explicit TIniFile(std::string path);
   const std::string& Path() const { return path_; }
 
+  // Each read reads the file anew.
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& def) const;
   int32_t ReadInteger(const std::string& section, const std::string& key, int32_t def) const;
   bool ReadBool(const std::string& section, const std::string& key, bool def) const;
-  // Each write returns false when the file could not be written (nothing else is reported).
+  // Each write is one atomic replace of the whole file; false when it could not be written
+  // (the file is then as it was).
   bool WriteString(const std::string& section, const std::string& key, const std::string& value);
   bool WriteInteger(const std::string& section, const std::string& key, int32_t value);
   bool WriteBool(const std::string& section, const std::string& key, bool value);
 
-  // Test hook: the (n+1)-th write from now fails as a full disk would; a negative n disarms it.
+  // Test hook: the (n+1)-th save from now fails after writing, as on a full disk; a negative n
+  // disarms it. Counts every whole-file save, IniDocument's included.
   static void FailWritesAfter(int n);
 
  private:
   std::string path_;
 };
-
-// Reads a whole integer as the INI reader does ("0x"/"$" hexadecimal); false if it is not one.
-bool ParseIniInteger(const std::string& text, int32_t& out);

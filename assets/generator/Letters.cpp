@@ -74,11 +74,13 @@ QPainterPath StrokePath(const QString& stroke, QPointF origin) {
 
 }  // namespace
 
-QImage RenderLetters() {
-  QImage strip(26 * 13, 27, QImage::Format_RGB32);
+QImage RenderLetters(double scale) {
+  QImage strip(static_cast<int>(std::lround(26 * 13 * scale)),
+               static_cast<int>(std::lround(27 * scale)), QImage::Format_RGB32);
   strip.fill(Qt::black);
   QPainter p(&strip);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   // Warm gold, lighter at the top, like lettering on a lit marquee.
   QLinearGradient ink(0, 4, 0, 24);
   ink.setColorAt(0.0, QColor(255, 246, 176));

@@ -112,25 +112,48 @@ QImage RenderTile(int size) {
   return out;
 }
 
-QImage RenderIcon(const QString& artDir) {
-  QImage icon(256, 256, QImage::Format_ARGB32_Premultiplied);
+QByteArray IconSvg(const QString& artDir) {
+  // The power-up badge, its own drawing placed inside the machine window; its outer <svg>
+  // element goes, since the icon is one flat drawing.
+  QFile badgeFile(artDir + "/gain.svg");
+  if (!badgeFile.open(QIODevice::ReadOnly)) return {};
+  QByteArray badge = badgeFile.readAll();
+  const qsizetype open = badge.indexOf("<svg"), openEnd = badge.indexOf('>', open);
+  const qsizetype close = badge.lastIndexOf("</svg>");
+  if (open < 0 || openEnd < 0 || close < openEnd) return {};
+  badge = badge.mid(openEnd + 1, close - openEnd - 1);
+  // A rounded machine window in lacquered red with a gold rim, the power-up bolt inside.
+  return QByteArray(
+             "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+             "viewBox=\"0 0 256 256\">\n"
+             "  <defs>\n"
+             "    <linearGradient id=\"icon-body\" x1=\"0\" y1=\"8\" x2=\"0\" y2=\"248\" "
+             "gradientUnits=\"userSpaceOnUse\">\n"
+             "      <stop offset=\"0\" stop-color=\"#d62834\"/>\n"
+             "      <stop offset=\"1\" stop-color=\"#600814\"/>\n"
+             "    </linearGradient>\n"
+             "    <linearGradient id=\"icon-glass\" x1=\"0\" y1=\"40\" x2=\"0\" y2=\"216\" "
+             "gradientUnits=\"userSpaceOnUse\">\n"
+             "      <stop offset=\"0\" stop-color=\"#fffcf0\"/>\n"
+             "      <stop offset=\"1\" stop-color=\"#e2d6ba\"/>\n"
+             "    </linearGradient>\n"
+             "  </defs>\n"
+             "  <rect x=\"12\" y=\"12\" width=\"232\" height=\"232\" rx=\"44\" ry=\"44\" "
+             "fill=\"url(#icon-body)\" stroke=\"#ecba3c\" stroke-width=\"10\"/>\n"
+             "  <rect x=\"40\" y=\"40\" width=\"176\" height=\"176\" rx=\"22\" ry=\"22\" "
+             "fill=\"url(#icon-glass)\" stroke=\"#3c140a\" stroke-width=\"4\"/>\n"
+             "  <g transform=\"translate(44 44) scale(1.68)\">") +
+         badge + "</g>\n</svg>\n";
+}
+
+QImage RenderIcon(const QString& artDir, int size) {
+  QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
   icon.fill(Qt::transparent);
+  QSvgRenderer svg(IconSvg(artDir));
+  if (!svg.isValid()) return {};
   QPainter p(&icon);
   p.setRenderHint(QPainter::Antialiasing);
-  // A rounded machine window in lacquered red with a gold rim, the power-up bolt inside.
-  QLinearGradient body(0, 8, 0, 248);
-  body.setColorAt(0, QColor(214, 40, 52));
-  body.setColorAt(1, QColor(96, 8, 20));
-  p.setPen(QPen(QColor(236, 186, 60), 10));
-  p.setBrush(body);
-  p.drawRoundedRect(QRectF(12, 12, 232, 232), 44, 44);
-  QLinearGradient glass(0, 40, 0, 216);
-  glass.setColorAt(0, QColor(255, 252, 240));
-  glass.setColorAt(1, QColor(226, 214, 186));
-  p.setPen(QPen(QColor(60, 20, 10), 4));
-  p.setBrush(glass);
-  p.drawRoundedRect(QRectF(40, 40, 176, 176), 22, 22);
-  QSvgRenderer(artDir + "/gain.svg").render(&p, QRectF(44, 44, 168, 168));
+  svg.render(&p, QRectF(0, 0, size, size));
   p.end();
   return icon.convertToFormat(QImage::Format_ARGB32);
 }

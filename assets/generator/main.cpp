@@ -39,8 +39,19 @@ int main(int argc, char** argv) {
   ok &= Check(QFile::copy(out + "ZANDOR96.bmp", out + "Zandor96.bmp"), out + "Zandor96.bmp");
   ok &= Check(media::SaveBmp24(media::RenderLetters(), out + "Alpha.bmp"), out + "Alpha.bmp");
   ok &= Check(media::SaveBmp24(media::RenderTile(96), out + "_BACK1.BMP"), out + "_BACK1.BMP");
-  ok &= Check(media::RenderIcon(src + "/art").save(out + "zandor-slots.png", "PNG"),
-              out + "zandor-slots.png");
+  // The icon: the drawing itself for the desktop's scalable theme, and pictures of it at the
+  // sizes desktops ask for most (256 is the one the window shows).
+  const QByteArray iconSvg = media::IconSvg(src + "/art");
+  QFile svgFile(out + "zandor-slots.svg");
+  ok &= Check(!iconSvg.isEmpty() && svgFile.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                  svgFile.write(iconSvg) == iconSvg.size(),
+              svgFile.fileName());
+  svgFile.close();
+  for (int size : {48, 128, 256}) {
+    const QString name = out + (size == 256 ? QString("zandor-slots.png")
+                                            : QString("zandor-slots-%1.png").arg(size));
+    ok &= Check(media::RenderIcon(src + "/art", size).save(name, "PNG"), name);
+  }
 
   ok &= media::WriteAllEffects(out);
   ok &= media::WriteAllSongs(src + "/music", out);

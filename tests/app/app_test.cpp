@@ -1,10 +1,17 @@
 // The main window as the player meets it: layout, menus, start-up from the settings file,
 // play through the real window, the background choices and closing.
+#include <SDL2/SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -12,9 +19,16 @@
 #include <sstream>
 
 #include "app/Dirs.h"
+#include "app/SingleInstance.h"
 #include "app/TForm1.h"
 #include "audio/AudioDialogs.h"
 #include "help/Help.h"
+#include "audio/TAudio.h"
+#include "audio/VolumeDialog.h"
+#include "record/AutoSpinLimitsDialog.h"
+#include "record/RecentSpinsWindow.h"
+#include "record/RecordKeeper.h"
+#include "record/StatisticsWindow.h"
 #include "store/Settings.h"
 #include "tests/support/Dollars.h"
 
@@ -83,9 +97,9 @@ TEST_F(Window, LayoutAtDesignedSize) {
   EXPECT_EQ(form->BitBtn3->x(), 326);
   EXPECT_EQ(form->Button1->x(), 478);
   EXPECT_EQ(form->BitBtn1->text(), "Bet 1");
-  EXPECT_EQ(form->BitBtn1->toolTip(), "Bet one credit");
+  EXPECT_EQ(form->BitBtn1->toolTip(), "Bet one credit (key 1)");
   EXPECT_EQ(form->BitBtn3->text(), "Bet Max");
-  EXPECT_EQ(form->Button1->toolTip(), "Spins the slot wheels");
+  EXPECT_EQ(form->Button1->toolTip(), "Spins the slot wheels (Space or Enter)");
   EXPECT_TRUE(form->Button1->isDefault());
   EXPECT_EQ(form->Face.SymbolSize, 96);
   EXPECT_EQ(form->Face.ReelTop, 23);
@@ -99,10 +113,11 @@ TEST_F(Window, MenuBar) {
   for (QAction* a : form->menuBar()->actions()) top << a->text();
   EXPECT_EQ(top, QStringList({"&File", "&Options", "&Borrow", "&Payoffs", "&Auto", "&Help"}));
   EXPECT_EQ(Captions(TopMenu("&File")),
-            QStringList({"&New Game", "-", "&Open", "&Save", "-", "E&xit"}));
+            QStringList({"&New Game", "-", "&Open", "&Save", "-", "S&tatistics...",
+                         "&Recent Spins...", "-", "E&xit"}));
   EXPECT_EQ(Captions(TopMenu("&Options")),
             QStringList({"&Acey Ducey", "-", "Back&ground", "-", "&Bet Amount", "-", "&Music", "-",
-                         "&Sounds", "-", "Spin Spee&d"}));
+                         "&Sounds", "-", "&Volume...", "-", "Spin Spee&d", "-", "&Full Screen"}));
   QMenu* options = TopMenu("&Options");
   auto sub = [&](const QString& caption) {
     for (QAction* a : options->actions())
@@ -117,8 +132,53 @@ TEST_F(Window, MenuBar) {
             QStringList({"On", "-", "Bonus", "Coins", "Credits", "Lose", "Power Drain", "Power Up",
                          "Slot Spin", "Stop", "Wheel Spin", "Win", "-", "Change WAVs"}));
   EXPECT_EQ(Captions(sub("Spin Spee&d")), QStringList({"Fast", "Medium", "Slow"}));
-  EXPECT_EQ(Captions(TopMenu("&Auto")), QStringList({"&Auto Spin"}));
+  EXPECT_EQ(Captions(TopMenu("&Auto")), QStringList({"&Auto Spin", "-", "Auto Spin &Limits..."}));
   EXPECT_EQ(Captions(TopMenu("&Help")), QStringList({"&About", "-", "&Manual"}));
+}
+
+// Full screen is the player's own choice in PLAYER.INI, apart from "Maxed": it comes back
+// after a restart, Escape leaves it, and the window returns to the place it had before; a
+// damaged value starts in a normal window.
+TEST_F(Window, FullScreenAcrossARestart) {
+  Open();
+  const QRect place = form->geometry();
+  form->FullScreenAction->trigger();
+  EXPECT_TRUE(form->FullScreen());
+  QTRY_VERIFY(form->isFullScreen());
+  form->close();
+  EXPECT_NE(ReadFile(game.SettingsDir + "PLAYER.INI").find("FullScreen=1"), std::string::npos);
+  EXPECT_NE(ReadFile(game.SettingsDir + "ZANDOR.INI").find("Maxed=0"), std::string::npos);
+
+  form.reset();
+  Open();
+  QTRY_VERIFY(form->FullScreen());
+  EXPECT_TRUE(form->FullScreenAction->isChecked());
+  QTRY_VERIFY(form->isFullScreen());
+  QTest::keyClick(form.get(), Qt::Key_Escape);
+  EXPECT_FALSE(form->FullScreen());
+  EXPECT_FALSE(form->FullScreenAction->isChecked());
+  QTRY_COMPARE(form->geometry(), place);
+  EXPECT_EQ(form->centralWidget()->size(), QSize(632, 394));
+  form->close();
+  EXPECT_NE(ReadFile(game.SettingsDir + "PLAYER.INI").find("FullScreen=0"), std::string::npos);
+
+  // Restoring from maximised comes back to the same place as well.
+  form.reset();
+  Open();
+  form->move(place.topLeft() + QPoint(40, 30));
+  const QRect moved = form->geometry();
+  form->showMaximized();
+  QTRY_VERIFY(form->isMaximized());
+  form->showNormal();
+  QTRY_COMPARE(form->geometry(), moved);
+  form->close();
+
+  std::ofstream(game.SettingsDir + "PLAYER.INI") << "[Window]\nFullScreen=yes\n";
+  form.reset();
+  Open();
+  QTest::qWait(50);
+  EXPECT_FALSE(form->FullScreen());
+  EXPECT_TRUE(messages.empty());
 }
 
 // A fresh installation starts with the defaults and their check marks.
@@ -214,6 +274,59 @@ TEST_F(Window, DuringASpin) {
   EXPECT_FALSE(form->isVisible());
   std::string ini = ReadFile(game.SettingsDir + "ZANDOR.INI");
   EXPECT_NE(ini.find("Spins=2\n"), std::string::npos);
+}
+
+// Spins played in the window reach the statistics, which agree with the credits to the cent,
+// and the recent spins with their pictures; both come back after a restart, with the limits.
+TEST_F(Window, PlayerRecordThroughTheWindow) {
+  Open();
+  game.AceyDucey = false;
+  for (int i = 0; i < 3; ++i) QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);  // a coin waits on the lines
+  PlayerRecord& record = form->Record().Record;
+  {
+    StatisticsWindow stats(record, game, nullptr, form.get());
+    EXPECT_EQ(stats.Figure("Spins (paid / free)", 0), "3 / 0");
+    EXPECT_EQ(stats.Figure("Money wagered", 1), "$18.75");
+    const auto& g = record.Game;
+    EXPECT_EQ(g.StartCredits + g.Net() + g.Lent - g.Repaid, CentsOf(game.Credits + game.Wager));
+  }
+  {
+    RecentSpinsWindow recent(
+        record.Recent,
+        [this] {
+          return std::pair{&form->Face.Artwork, form->Face.SymbolSize};
+        },
+        form.get());
+    ASSERT_EQ(recent.Table->rowCount(), 3);
+    recent.Table->selectRow(2);
+    ASSERT_FALSE(recent.View->Picture().isNull());
+    // The oldest spin drawn large: its reels in the artwork's own cells.
+    const SpinReport& oldest = record.Recent.Entries()[2].Spin;
+    const int s = form->Face.SymbolSize, v = oldest.Grid[4];
+    EXPECT_EQ(recent.View->Picture().pixel(14 + s + 9 + s / 3, 14 + s + 5),
+              form->Face.Artwork.pixel((v % 3) * s + s / 3, (v / 3) * s + 5));
+  }
+  {
+    AutoSpinLimitsDialog limits(record.Limits, form.get());
+    limits.SpinsCheck->setChecked(true);
+    limits.SpinsBox->setValue(40);
+    limits.CreditsCheck->setChecked(true);
+    limits.CreditsBox->setValue(123.45);
+    record.Limits = limits.Limits();
+  }
+  const auto spins = record.Recent.Entries();
+  form->close();
+
+  Open();
+  const PlayerRecord& back = form->Record().Record;
+  EXPECT_EQ(back.Recent.Entries(), spins);
+  EXPECT_EQ(back.Lifetime.Spins, 3);
+  EXPECT_EQ(back.Game.Spins, 3);
+  EXPECT_EQ(
+      back.Limits,
+      (AutoSpinLimits{.SpinsOn = true, .Spins = 40, .CreditsOn = true, .CreditsBelow = 12345}));
+  EXPECT_EQ(back.Game.StartCredits + back.Game.Net(), CentsOf(game.Credits));
 }
 
 // A wager placed but never spun goes back to the credits when the game closes, and the
@@ -383,3 +496,142 @@ TEST_F(Window, EmptyAndTruncatedMedia) {
     form.reset();
   }
 }
+
+// The bet and spin keys work whatever has the focus in the window, exactly as the buttons do:
+// nothing while the buttons are disabled, and a modal dialog (the card table) keeps its keys.
+TEST_F(Window, KeysForTheButtons) {
+  Open();
+  game.AceyDucey = false;
+  game.Sound = false;  // the win and lose sounds would hold each spin for their length
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  struct Row {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    Money wager;  // after the key, with the buttons enabled
+    int spins;
+  };
+  // A focused Bet 1 button would take Space for itself; the key must spin all the same.
+  const Row rows[] = {{Qt::Key_1, {}, 0.25_usd, 0},    {Qt::Key_5, Qt::KeypadModifier, 1.50_usd, 0},
+                      {Qt::Key_Space, {}, 0_usd, 1},  {Qt::Key_M, {}, 0_usd, 2},
+                      {Qt::Key_Return, {}, 0_usd, 3}, {Qt::Key_Enter, Qt::KeypadModifier, 0_usd, 4}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(QKeySequence(r.key).toString().toStdString());
+    form->SetBetButtonsEnabled(false);
+    const Money credits = game.Credits, wager = game.Wager;
+    const int spins = game.Spins;
+    QTest::keyClick(form.get(), r.key, r.modifiers);
+    EXPECT_EQ(game.Credits, credits);
+    EXPECT_EQ(game.Wager, wager);
+    EXPECT_EQ(game.Spins, spins);
+    form->SetBetButtonsEnabled(true);
+    form->BitBtn1->setFocus();
+    QTest::keyClick(form->BitBtn1, r.key, r.modifiers);
+    EXPECT_EQ(game.Wager, r.wager);
+    EXPECT_EQ(game.Spins, r.spins);
+  }
+
+  game.AceyDucey = true;
+  game.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // a win of 6.00 opens the card table
+  form->Machine.UpdateLineBets(0.25_usd, 2.50_usd);
+  Money before = -1_usd, after = -1_usd;
+  QTimer::singleShot(300, [&] {
+    QWidget* dlg = QApplication::activeModalWidget();
+    ASSERT_NE(dlg, nullptr);
+    for (Qt::Key k : {Qt::Key_1, Qt::Key_5, Qt::Key_M}) QTest::keyClick(dlg, k);
+    before = game.SpinWin;
+    // The table's Draw button has the focus, but no key presses it in the table's first second.
+    QTest::keyClick(dlg->focusWidget(), Qt::Key_Space);
+    after = game.SpinWin;
+    dlg->close();
+  });
+  form->Machine.EvaluatePaylines();
+  EXPECT_EQ(game.Spins, 4);
+  EXPECT_EQ(before, 6_usd);
+  EXPECT_EQ(after, 6_usd);
+}
+
+// The loudness of the effects and of the music is read from PLAYER.INI at the start (a missing
+// or damaged value is full loudness), heard at once while the sliders move, kept by OK with
+// the file's other sections, put back by Cancel, and applied again after a restart.
+TEST_F(Window, VolumeAcrossARestart) {
+  const std::string playerIni = settings.path().toStdString() + "/PLAYER.INI";
+  const struct {
+    const char* file;  // nullptr: no PLAYER.INI at all
+    Volume expected;
+  } starts[] = {{nullptr, {100, 100}},
+                {"[Volume]\nEffects=40\nMusic=loud\n", {40, 100}},
+                {"[Volume]\nEffects=-5\nMusic=101\n", {100, 100}},
+                {"[Volume]\nEffects=0\nMusic=0x32\n", {0, 50}}};
+  for (const auto& start : starts) {
+    SCOPED_TRACE(start.file ? start.file : "no file");
+    std::filesystem::remove(playerIni);
+    if (start.file) std::ofstream(playerIni) << start.file;
+    Open();
+    EXPECT_EQ(form->Audio()->CurrentVolume(), start.expected);
+    EXPECT_EQ(Mix_VolumeMusic(-1), (start.expected.Music * MIX_MAX_VOLUME + 50) / 100);
+    form->close();
+    form.reset();
+  }
+
+  std::ofstream(playerIni) << "[Stats]\nSpins=12\n[Volume]\nEffects=loud\n";
+  Open();
+  auto dialog = [&](Volume moveTo, bool ok) {
+    Volume heard;
+    QTimer::singleShot(200, [&] {
+      auto* dlg = qobject_cast<VolumeDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dlg, nullptr);
+      EXPECT_EQ(dlg->windowTitle(), "Volume");
+      dlg->EffectsSlider->setValue(moveTo.Effects);
+      dlg->MusicSlider->setValue(moveTo.Music);
+      heard = {Mix_Volume(0, -1), Mix_VolumeMusic(-1)};
+      if (ok)
+        dlg->accept();
+      else
+        dlg->reject();
+    });
+    form->ChangeVolumeAction->trigger();
+    EXPECT_EQ(heard, (Volume{(moveTo.Effects * 128 + 50) / 100, (moveTo.Music * 128 + 50) / 100}));
+  };
+  dialog({30, 70}, true);
+  EXPECT_EQ(ReadFile(playerIni), "[Stats]\nSpins=12\n[Volume]\nEffects=30\nMusic=70\n");
+  dialog({80, 10}, false);
+  EXPECT_EQ(form->Audio()->CurrentVolume(), (Volume{30, 70}));
+  EXPECT_EQ(Mix_VolumeMusic(-1), 90);
+  EXPECT_EQ(ReadFile(playerIni), "[Stats]\nSpins=12\n[Volume]\nEffects=30\nMusic=70\n");
+  form->close();
+  form.reset();
+  Open();
+  EXPECT_EQ(form->Audio()->CurrentVolume(), (Volume{30, 70}));
+  EXPECT_EQ(Mix_Volume(0, -1), 38);
+  EXPECT_TRUE(messages.empty());
+}
+
+namespace {
+
+// One copy per settings folder: a second copy cannot take the folder's lock and brings the
+// first to the front instead; once the first has gone, the folder is free again.
+TEST(SingleCopy, SecondCopyHandsOverToTheFirst) {
+  App();
+  QTemporaryDir dir;
+  const QString folder = dir.path() + "/new settings/";
+  int raised = 0;
+  {
+    SingleInstance first(folder);
+    first.OnRaise = [&] { ++raised; };
+    ASSERT_TRUE(first.Acquire());
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    SingleInstance second(folder);
+    EXPECT_FALSE(second.Acquire());
+    EXPECT_TRUE(second.RaiseRunningCopy());
+    QTRY_COMPARE(raised, 1);
+    SingleInstance elsewhere(dir.path() + "/other/");
+    EXPECT_TRUE(elsewhere.Acquire());
+  }
+  SingleInstance third(folder);
+  EXPECT_TRUE(third.Acquire());
+  SingleInstance fourth(folder);
+  EXPECT_FALSE(fourth.Acquire());
+}
+
+}  // namespace

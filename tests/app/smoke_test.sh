@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # The real program in a real X window: Bet Max spins, the payoff chart opens and closes, the
-# menus change speed and coin value, File / Exit closes the game and saves it all, and a
-# second start comes back with the same game.
+# menus change speed and coin value, File / Exit closes the game and saves it all, a second
+# start comes back with the same game, a copy started beside it ends at once, and a fresh
+# settings folder takes a saved game.
+# Usage: smoke_test.sh PROGRAM [MEDIA FOLDER]: the program's path or its name on the PATH, and
+# the folder where it must have found its media (checked through the saved tile's path).
 set -u
-prog=$1
+prog=$(command -v "$1" || echo "$1")
+media=${2:-}
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or xdotool missing"; exit 77; }
 [ -x "$prog" ] || { echo "no program at $prog"; exit 77; }
 work=$(mktemp -d)
@@ -67,6 +71,9 @@ ini=$XDG_CONFIG_HOME/zandor-slots/ZANDOR.INI
 grep -q '^Spins=1$' "$ini" || { echo "FAIL: no spin saved"; cat "$ini"; exit 1; }
 grep -q '^BonusPool=' "$ini" && grep -q '^AceyDucey=0$' "$ini" || { echo "FAIL: settings incomplete"; exit 1; }
 grep -q '^Speed=2$' "$ini" && grep -q '^Bet=1$' "$ini" || { echo "FAIL: speed or coin value not kept"; exit 1; }
+if [ -n "$media" ]; then
+  grep -qxF "BackBMP=${media%/}/_BACK1.BMP" "$ini" || { echo "FAIL: media not found in $media"; grep '^BackBMP=' "$ini"; exit 1; }
+fi
 
 # A second start without play comes back with the same game and writes the same file.
 cp "$ini" "$work/first.ini"
@@ -75,14 +82,33 @@ ppid=$!
 win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zandor Slots$' | head -1)
 [ -n "$win" ] || { echo "FAIL: the main window did not appear again"; exit 1; }
 sleep 1
+# A third start on the same settings hands over to the running copy and ends at once.
+"$prog" &
+second=$!
+for _ in $(seq 1 50); do kill -0 $second 2>/dev/null || break; sleep 0.2; done
+kill -0 $second 2>/dev/null && { kill $second; echo "FAIL: a second copy kept running"; exit 1; }
+wait $second || { echo "FAIL: the second copy failed"; exit 1; }
+[ "$(xdotool search --onlyvisible --name '^Zandor Slots$' | wc -l)" -eq 1 ] ||
+  { echo "FAIL: more than one window"; exit 1; }
 exit_by_menu
 cmp -s "$ini" "$work/first.ini" || { echo "FAIL: the second run changed the settings"; diff "$work/first.ini" "$ini"; exit 1; }
-# SIGTERM while a dialog is open closes the dialog and the game the normal way.
-rm -f "$ini"
+# On a fresh settings folder, File / Save works at once; SIGTERM while a dialog is open closes
+# the dialog and the game the normal way.
+rm -rf "$XDG_CONFIG_HOME/zandor-slots"
 "$prog" &
 ppid=$!
 win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zandor Slots$' | head -1)
 sleep 1
+xdotool windowfocus --sync "$win" 2>/dev/null; xdotool key alt+f; sleep 0.5; xdotool key s
+slots=$(timeout 10 xdotool search --sync --onlyvisible --name '^Save a Game -- Select Game Slot$' | head -1)
+[ -n "$slots" ] || { echo "FAIL: the slot dialog did not open"; exit 1; }
+sleep 0.5
+xdotool mousemove --window "$slots" 272 50 click 1
+timeout 10 xdotool search --sync --onlyvisible --name '^Name for this saved game\?$' >/dev/null ||
+  { echo "FAIL: no name box"; exit 1; }
+sleep 0.5; xdotool key Return; sleep 1
+grep -q '^\[Saved Game 1\]' "$XDG_CONFIG_HOME/zandor-slots/POWER.INI" 2>/dev/null ||
+  { echo "FAIL: the first save on a fresh settings folder wrote nothing"; exit 1; }
 xdotool windowfocus --sync "$win" 2>/dev/null; xdotool key alt+b
 timeout 10 xdotool search --sync --onlyvisible --name '^Use this form to borrow or pay back credits$' >/dev/null ||
   { echo "FAIL: the bank did not open"; exit 1; }

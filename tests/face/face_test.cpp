@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QFile>
 
 #include "face/TFace.h"
@@ -105,6 +107,40 @@ TEST_F(FaceTest, SizeClassesAndButtons) {
   EXPECT_EQ(wide[0], (1024 - 4 * 132 - 3 * ((1024 - 528) / 5)) / 2);
 }
 
+// On a high-density screen the face keeps its logical layout while the artwork set follows
+// the width in device pixels: the reels show the finer set's own pixels, not the small set
+// enlarged, and the meter boxes stand where they stand at 100 %.
+TEST_F(FaceTest, ArtworkByDeviceWidth) {
+  struct Case {
+    double ratio;
+    int set;
+  };
+  for (const Case c : {Case{1, 96}, Case{1.5, 144}, Case{2, 192}}) {
+    ASSERT_EQ(Face.FormResize(632, 394, c.ratio), "") << c.ratio;
+    Face.FormPaint();
+    auto dev = [&](int logical) { return static_cast<int>(std::lround(logical * c.ratio)); };
+    EXPECT_EQ(Face.SymbolSize, 96) << c.ratio;
+    EXPECT_EQ(Face.ArtworkSet, c.set) << c.ratio;
+    EXPECT_EQ(Face.Canvas.size(), QSize(dev(632), dev(394))) << c.ratio;
+    EXPECT_EQ(Face.ReelLeft, 162) << c.ratio;
+    EXPECT_EQ(Face.ReelTop, 23) << c.ratio;
+    // The top symbol of reel 1, device pixel for device pixel from the set's cell: only the
+    // set's own last row carries the mark, one device pixel high.
+    const int v = Game.ReelStrips[0][Game.ReelStops[0] / 2] - '0';
+    const int x0 = dev(162), y0 = dev(23);
+    for (int x : {0, c.set / 2, c.set - 3}) {
+      EXPECT_EQ(Face.Canvas.pixel(x0 + x, y0 + 7), ArtColour(v, x, 7, c.set)) << c.ratio;
+      EXPECT_EQ(Face.Canvas.pixel(x0 + x, y0 + c.set - 2), ArtColour(v, x, c.set - 2, c.set))
+          << c.ratio;
+      EXPECT_EQ(Face.Canvas.pixel(x0 + x, y0 + c.set - 1), ArtColour(v, x, c.set - 1, c.set))
+          << c.ratio;
+    }
+    // The CREDITS box's left border at x 483, the background just outside it.
+    EXPECT_EQ(Face.Canvas.pixel(dev(483), dev(30)), ShadowColor.rgb()) << c.ratio;
+    EXPECT_EQ(Face.Canvas.pixel(dev(483) - 1, dev(30)), kBack) << c.ratio;
+  }
+}
+
 // A set that cannot be loaded reports the toolkit's text and leaves strips and grid alone;
 // a good load restores the normal strips (reel 2 loses its free-spin strip).
 TEST_F(FaceTest, ArtworkErrors) {
@@ -135,6 +171,11 @@ TEST_F(FaceTest, ArtworkErrors) {
   EXPECT_EQ(Game.ReelGrid, (std::array<int, 9>{5, 4, 0, 1, 0, 5, 0, 4, 5}));
   EXPECT_EQ(Face.LoadTile(Art.Path + "missing.bmp"),
             "Cannot open file " + Art.Path + "missing.bmp");
+  // A tile whose name is not UTF-8 loads by the bytes of its name.
+  const std::string latin1 = Art.Path + "caf\xe9.bmp";
+  std::filesystem::copy_file(Art.Path + "ZANDOR96.bmp", latin1);
+  EXPECT_EQ(Face.LoadTile(latin1), "");
+  std::filesystem::remove(latin1);
 }
 
 // A reel image at rest shows three whole symbols; half a step further the lower half of the

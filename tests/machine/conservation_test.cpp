@@ -1,8 +1,9 @@
 // Money is never created or lost: across thousands of random sequences of player actions,
 // including actions fired from inside the waits of spins, bet loops, count-ups and bonus
 // payouts, credits plus wager move, to the cent, only by the stakes of spins and by what wins,
-// the bonus, the bank, a new game and an opened game explain. Resizes, coin values and the
-// auto-spin switch during free spins never take a won bonus's free-spin strip away.
+// the bonus, the bank, a new game and an opened game explain, and the player's statistics explain
+// the same money. Resizes, coin values and the auto-spin switch during free spins never take a
+// won bonus's free-spin strip away.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +11,7 @@
 
 #include "machine/Bank.h"
 #include "machine/TMachine.h"
+#include "record/PlayerRecord.h"
 #include "store/SavedGames.h"
 #include "tests/support/FakeHost.h"
 
@@ -37,9 +39,12 @@ struct Session {
   std::mt19937 rng;
   int actions = 0, nested = 0, depth = 0;
   std::string dir;
+  PlayerRecord record;  // the player's statistics, fed by the machine's events
 
   explicit Session(uint32_t seed) : rng(seed) {
     host.Game = &g;
+    m.SetEvents(&record);
+    record.GameReplaced(CentsOf(g.Credits), CentsOf(g.Borrowed));
     // Saved games are written often here: keep them in memory where the machine has a tmpfs.
     std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
                                      ? std::filesystem::path("/dev/shm")
@@ -81,7 +86,7 @@ struct Session {
       case 8: m.AutoSpin2Click(); break;
       case 9: m.ChooseCoinValue(static_cast<int>(rng() % 6)); break;
       case 10: {  // the bank: what it lends or takes back moves the debt by as much
-        Bank bank(g);
+        Bank bank(g, &record);
         const int amount = static_cast<int>(rng() % BankAmounts.size());
         const Money borrowed = g.Borrowed;
         if (rng() % 2)
@@ -103,6 +108,7 @@ struct Session {
         ReadSavedGames(g);
         OpenSlot(g, 1 + static_cast<int>(rng() % 8));
         host.Explained += Held() - before;
+        record.GameReplaced(CentsOf(Held()), CentsOf(g.Borrowed));
         break;
       }
       case 14:
@@ -134,6 +140,10 @@ TEST(Conservation, RandomSequencesOfActions) {
       ASSERT_LE(run.g.Wager, 25 * run.g.CoinValue);
       ASSERT_FALSE(run.m.Busy());
       ASSERT_EQ(run.g.ReelStrips[1] == FreeSpinStrip, run.g.FreeSpins > 0) << "seed " << seed;
+      // The statistics explain the same money, to the cent.
+      const auto& game = run.record.Game;
+      ASSERT_EQ(CentsOf(run.Held()), game.StartCredits + game.Net() + game.Lent - game.Repaid)
+          << "seed " << seed << " action " << i;
     }
     total += run.actions;
     nested += run.nested;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -83,4 +84,44 @@ TEST_F(CaptureTest, MidiSongIsAudible) {
     EXPECT_TRUE(ended);
   }
   EXPECT_GT(Peak(dir / "midi.raw"), 1000);
+}
+
+// Half the volume is half the loudness, for an effect and for a song: the mixer scales the
+// effect's samples as it mixes them, and the synthesiser follows the music volume.
+TEST_F(CaptureTest, HalfVolumeHalvesThePeak) {
+  int argc = 1;
+  char arg0[] = "test";
+  char* argv[] = {arg0, nullptr};
+  QCoreApplication app(argc, argv);
+  WriteBytes(dir / "t.wav", MakeToneWav(440, 200));
+  WriteBytes(dir / "song.mid", MakeMidi(3, 500));
+  auto capture = [&](bool song, int percent) {
+    const fs::path f = dir / ((song ? "song" : "effect") + std::to_string(percent) + ".raw");
+    CaptureTo(f);
+    {
+      TSdlAudio audio;
+      audio.SetVolumes(percent, percent);
+      if (!song) {
+        audio.PlaySync((dir / "t.wav").string());
+      } else {
+        TMidiPlayer player;
+        bool ended = false;
+        player.OnNotify = [&](MediaNotify) { ended = true; };
+        EXPECT_EQ(player.Open((dir / "song.mid").string()), "");
+        EXPECT_EQ(player.Play(), "");
+        const auto t = std::chrono::steady_clock::now();
+        while (!ended && std::chrono::steady_clock::now() - t < std::chrono::seconds(10)) {
+          QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+      }
+    }
+    return Peak(f);
+  };
+  for (bool song : {false, true}) {
+    const int full = capture(song, 100), half = capture(song, 50);
+    std::printf("%s: peak %d at 100 %%, %d at 50 %% (%.3f)\n", song ? "song" : "effect", full, half,
+                static_cast<double>(half) / full);
+    EXPECT_GT(full, 1000);
+    EXPECT_NEAR(static_cast<double>(half) / full, 0.5, 0.025) << (song ? "song" : "effect");
+  }
 }

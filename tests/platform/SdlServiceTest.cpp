@@ -118,6 +118,32 @@ TEST_F(SdlServiceTest, PlayerErrorsAreTexts) {
             "No General MIDI soundfont was found, so MIDI music cannot play.");
 }
 
+// Sizes are checked before a byte is read: a song over 16 MB is refused with a text, a sound
+// over 64 MB plays the alert. A sound is read once and kept, so a file changed on disk plays as
+// it was first read; a name that is not UTF-8 plays its own file.
+TEST_F(SdlServiceTest, MediaFilesAreCheckedAndKept) {
+  TSdlAudio audio;
+  TMidiPlayer player;
+  WriteBytes(dir / "big.mid", MakeMidi());
+  fs::resize_file(dir / "big.mid", (16 << 20) + 1);  // sparse: costs no disk
+  EXPECT_NE(player.Open((dir / "big.mid").string()).find("larger than 16 MB"), std::string::npos);
+  WriteBytes(dir / "big.wav", MakeToneWav(440, 80));
+  fs::resize_file(dir / "big.wav", (64 << 20) + 1);
+  auto t = Clock::now();
+  audio.PlaySync((dir / "big.wav").string());
+  EXPECT_GE(MsSince(t), 295);  // the alert, not the 80 ms tone
+
+  for (const char* name : {"kept.wav", "caf\xe9.wav"}) {
+    WriteBytes(dir / name, MakeToneWav(440, 80));
+    audio.PlaySync((dir / name).string());
+    WriteBytes(dir / name, MakeToneWav(440, 900));
+    t = Clock::now();
+    audio.PlaySync((dir / name).string());
+    EXPECT_LT(MsSince(t), 250) << name;  // still the 80 ms tone read at first
+    EXPECT_GE(MsSince(t), 75) << name;
+  }
+}
+
 // A song plays once and reports a normal end; a song closed while it plays reports an
 // aborted end.
 TEST_F(SdlServiceTest, EndOfPlayTellsNormalFromAborted) {

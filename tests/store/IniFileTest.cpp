@@ -4,7 +4,11 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <optional>
+#include <set>
 
+#include "store/AtomicFile.h"
+#include "store/IniDocument.h"
 #include "store/Money.h"
 #include "store/TIniFile.h"
 #include "tests/store/TempDir.h"
@@ -120,26 +124,75 @@ TEST(IniFile, ReadsIntegersAndBooleans) {
   EXPECT_FALSE(ini.ReadBool("S", "k", false));
 }
 
-// A failed write (the test hook, or a folder that is really a file) returns false and leaves the
-// old file exactly as it was, with no temporary file left behind.
-TEST(IniFile, FailedWriteLeavesOldFileIntact) {
+// A save that fails at any of its steps, or meets a read-only file, leaves the old file byte for
+// byte and no temporary file behind; a later save goes through as a whole.
+TEST(IniFile, FailedSaveLeavesOldFileWhole) {
+  struct Case {
+    const char* what;
+    std::optional<ReplaceStep> step;  // none: the file is read-only
+  };
+  const Case cases[] = {{"create", ReplaceStep::CreateTemporary},
+                        {"write", ReplaceStep::Write},
+                        {"flush", ReplaceStep::Flush},
+                        {"rename", ReplaceStep::Rename},
+                        {"read-only", std::nullopt}};
+  for (const Case& c : cases) {
+    TempDir dir;
+    std::string path = dir.Path() + "a.ini";
+    WriteFile(path, "[S]\nK=old\n");
+    if (c.step) {
+      FailReplaceAfter(0, *c.step);
+    } else {
+      std::filesystem::permissions(
+          path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    }
+    IniDocument doc(path);
+    doc.WriteString("S", "K", "new");
+    doc.WriteString("S", "A", "1");
+    EXPECT_FALSE(doc.Save()) << c.what;
+    EXPECT_EQ(ReadFile(path), "[S]\nK=old\n") << c.what;
+    int files = 0;
+    for (auto& e : std::filesystem::directory_iterator(dir.Path())) files += e.exists();
+    EXPECT_EQ(files, 1) << c.what;
+    if (c.step) {
+      EXPECT_TRUE(doc.Save()) << c.what;  // the hook fails one save only
+      EXPECT_EQ(ReadFile(path), "[S]\nK=new\nA=1\n") << c.what;
+    }
+  }
   TempDir dir;
-  std::string path = dir.Path() + "a.ini";
-  WriteFile(path, "[S]\nK=old\n");
-  TIniFile ini(path);
-  TIniFile::FailWritesAfter(1);
-  EXPECT_TRUE(ini.WriteString("S", "A", "1"));
-  EXPECT_FALSE(ini.WriteString("S", "B", "2"));
-  EXPECT_TRUE(ini.WriteString("S", "C", "3"));  // the hook fails one write only
-  EXPECT_EQ(ReadFile(path), "[S]\nK=old\nA=1\nC=3\n");
-  int files = 0;
-  for (auto& e : std::filesystem::directory_iterator(dir.Path())) files += e.exists();
-  EXPECT_EQ(files, 1);
-
   WriteFile(dir.Path() + "plain", "x");
   TIniFile under(dir.Path() + "plain/a.ini");
   EXPECT_FALSE(under.WriteString("S", "K", "v"));
   EXPECT_EQ(under.ReadString("S", "K", "d"), "d");
+}
+
+// A UTF-8 byte-order mark is skipped on reading and kept on writing; a save into a missing
+// folder creates it; only temporary files of our own pattern beside our files are cleared.
+TEST(IniFile, MarkedFilesMissingFoldersAndLeftovers) {
+  TempDir dir;
+  const std::string marked = dir.Path() + "ZANDOR.INI";
+  WriteFile(marked, "\xEF\xBB\xBF[Settings]\r\nCredits=5000.00\r\n");
+  IniDocument doc(marked);
+  EXPECT_EQ(doc.ReadString("Settings", "Credits", "d"), "5000.00");
+  doc.WriteString("Settings", "Spins", "3");
+  ASSERT_TRUE(doc.Save());
+  EXPECT_EQ(ReadFile(marked), "\xEF\xBB\xBF[Settings]\r\nCredits=5000.00\r\nSpins=3\n");
+
+  const std::string deep = dir.Path() + "new/folder/POWER.INI";
+  ASSERT_TRUE(TIniFile(deep).WriteString("S", "K", "v"));
+  EXPECT_EQ(ReadFile(deep), "[S]\nK=v\n");
+
+  for (const char* name :
+       {"ZANDOR.INI.Ab3dE9", "POWER.INI.zZzzzz", "ZANDOR.INI.toolong7", "ZANDOR.INI.abc",
+        "OTHER.INI.abcdef", "ZANDOR.INI.ab-def", "POWER.INI.backup"})
+    WriteFile(dir.Path() + name, "x");
+  std::filesystem::create_directory(dir.Path() + "ZANDOR.INI.Folder");
+  EXPECT_EQ(RemoveLeftoverTemporaries(dir.Path(), {"ZANDOR.INI", "POWER.INI"}), 2);
+  std::set<std::string> left;
+  for (auto& e : std::filesystem::directory_iterator(dir.Path())) left.insert(e.path().filename());
+  EXPECT_EQ(left, (std::set<std::string>{"ZANDOR.INI", "ZANDOR.INI.toolong7", "ZANDOR.INI.abc",
+                                         "OTHER.INI.abcdef", "ZANDOR.INI.ab-def",
+                                         "ZANDOR.INI.Folder", "POWER.INI.backup", "new"}));
 }
 
 // Paths that are directories, binary garbage or a single 10 MB line neither crash nor hang.

@@ -1,5 +1,9 @@
 // The eight saved-game slots of "POWER.INI".
 #include <gtest/gtest.h>
+#include <langinfo.h>
+#include <locale.h>
+
+#include <filesystem>
 
 #include "store/Money.h"
 #include "store/SavedGames.h"
@@ -15,13 +19,31 @@ TGame GameIn(const std::string& dir) {
   return g;
 }
 
-// Dates are mm/dd/yy joined by the locale's separator, "/" when the format has none.
-TEST(SavedGames, FormatsDates) {
-  EXPECT_EQ(DateText(3, 7, 2026, "%m/%d/%y"), "03/07/26");
-  EXPECT_EQ(DateText(12, 31, 1999, "%d.%m.%Y"), "12.31.99");
-  EXPECT_EQ(DateText(1, 2, 2000, "%Y-%m-%d"), "01-02-00");
-  EXPECT_EQ(DateText(1, 2, 2003, "%x"), "01/02/03");
-  EXPECT_EQ(DateText(1, 2, 2003, nullptr), "01/02/03");
+// Dates are mm/dd/yy joined by the first punctuation of the locale's date format outside its
+// conversions (flags such as "%-d" included), "/" when there is none; always valid UTF-8.
+TEST(SavedGames, FormatsDatesInAnyLocale) {
+  struct Case {
+    const char* locale;  // whose glibc date format this is
+    const char* format;
+    const char* date;
+  };
+  const Case cases[] = {{"C", "%m/%d/%y", "12/07/26"},
+                        {"de_DE.UTF-8", "%d.%m.%Y", "12.07.26"},
+                        {"cs_CZ.UTF-8", "%-d.%-m.%Y", "12.07.26"},
+                        {"hi_IN.UTF-8", "%-d/%-m/%y", "12/07/26"},
+                        {"ja_JP.UTF-8", "%Y\u5e74%m\u6708%d\u65e5", "12/07/26"},
+                        {"ko_KR.UTF-8", "%Y\ub144 %m\uc6d4 %d\uc77c", "12/07/26"},
+                        {"", "%Y-%m-%d", "12-07-26"},
+                        {"", "%x", "12/07/26"},
+                        {"", nullptr, "12/07/26"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(DateText(12, 7, 2026, c.format), c.date) << c.locale;
+    // Where the locale is installed, its format is the one the table holds.
+    if (locale_t l = *c.locale ? newlocale(LC_TIME_MASK, c.locale, nullptr) : nullptr) {
+      EXPECT_STREQ(nl_langinfo_l(D_FMT, l), c.format) << c.locale;
+      freelocale(l);
+    }
+  }
   EXPECT_EQ(TodayText().size(), 8u);
 }
 
@@ -99,8 +121,8 @@ TEST(SavedGames, SavesInPlaceAndOpensAgain) {
   EXPECT_EQ(h.FreeSpinCount, 0);
 }
 
-// A long name is written whole (up to 255 characters) but kept as its first 100; money goes
-// through the file as whole cents.
+// A long name is written whole (up to 255 characters) but kept as its first 100, counted in
+// characters so none is split; money goes through the file as whole cents.
 TEST(SavedGames, LongNamesAndCents) {
   TempDir dir;
   TGame g = GameIn(dir.Path());
@@ -114,22 +136,36 @@ TEST(SavedGames, LongNamesAndCents) {
   ReadSavedGames(g);
   EXPECT_EQ(SavedGames[0].Name, name.substr(0, 100));
   EXPECT_EQ(SavedGames[0].Credits, 10.04_usd);
-  ASSERT_TRUE(SaveIntoSlot(g, 1, std::string(300, 'q')).Ok);
-  EXPECT_EQ(TIniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 1", "Name", ""),
-            std::string(255, 'q'));
+  std::string wide = "a";
+  for (int i = 0; i < 300; ++i) wide += "\u00c4";
+  const std::string a60 = wide.substr(0, 1 + 2 * 60), a99 = wide.substr(0, 1 + 2 * 99);
+  for (const auto& [saved, file, kept] : {std::tuple{a60, a60, a60},
+                                          std::tuple{wide, wide.substr(0, 1 + 2 * 254), a99}}) {
+    ASSERT_TRUE(SaveIntoSlot(g, 1, saved).Ok);
+    EXPECT_EQ(TIniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 1", "Name", ""), file);
+    ReadSavedGames(g);
+    EXPECT_EQ(SavedGames[0].Name, kept);
+  }
 }
 
-// A write that fails part way keeps the keys before it and reports the file.
-TEST(SavedGames, FailedWriteReportsThePath) {
+// A save fails as a whole: a failed write or a read-only file leaves the file as it was and names
+// it; the first save into a settings folder that does not exist yet creates it.
+TEST(SavedGames, SaveIsAllOrNothing) {
   TempDir dir;
-  TGame g = GameIn(dir.Path());
+  TGame g = GameIn(dir.Path() + "fresh/");
   g.Spins = 8;
-  TIniFile::FailWritesAfter(2);
+  ASSERT_TRUE(SaveIntoSlot(g, 1, "first").Ok);
+  const std::string file = dir.Path() + "fresh/POWER.INI";
+  const std::string saved = ReadFile(file);
+  EXPECT_TRUE(saved.starts_with("[Saved Game 1]\nName=first\nSpins=8\n")) << saved;
+  TIniFile::FailWritesAfter(0);
   SaveResult r = SaveIntoSlot(g, 2, "half");
-  TIniFile::FailWritesAfter(-1);
   EXPECT_FALSE(r.Ok);
-  EXPECT_EQ(r.FailedPath, dir.Path() + "POWER.INI");
-  EXPECT_EQ(ReadFile(dir.Path() + "POWER.INI"), "[Saved Game 2]\nName=half\nSpins=8\n");
+  EXPECT_EQ(r.FailedPath, file);
+  EXPECT_EQ(ReadFile(file), saved);
+  std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+  EXPECT_FALSE(SaveIntoSlot(g, 2, "read-only").Ok);
+  EXPECT_EQ(ReadFile(file), saved);
   EXPECT_FALSE(SaveIntoSlot(g, 9, "x").Ok);
 }
 

@@ -1,0 +1,92 @@
+#include "audio/VolumeDialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "platform/CentreOnScreen.h"
+
+namespace {
+
+// A slider dragged at speed changes many times a second; the effect restarts no more often
+// than this, so it is heard rather than stuttered.
+constexpr qint64 kEffectSpacingMs = 150;
+
+QString Percent(int v) { return QString("%1 %").arg(v); }
+
+}  // namespace
+
+VolumeDialog::VolumeDialog(const Volume& initial, std::function<void(const Volume&)> apply,
+                           std::function<void()> playEffect, QWidget* parent)
+    : QDialog(parent),
+      initial_(initial),
+      apply_(std::move(apply)),
+      playEffect_(std::move(playEffect)) {
+  setWindowTitle("Volume");
+  auto* layout = new QVBoxLayout(this);
+  auto* grid = new QGridLayout;
+  grid->setColumnMinimumWidth(1, 220);
+  EffectsSlider = AddRow(grid, 0, "&Effects:", effectsPercent_);
+  MusicSlider = AddRow(grid, 1, "&Music:", musicPercent_);
+  EffectsSlider->setValue(initial.Effects);
+  MusicSlider->setValue(initial.Music);
+  effectsPercent_->setText(Percent(initial.Effects));
+  musicPercent_->setText(Percent(initial.Music));
+  layout->addLayout(grid);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &VolumeDialog::reject);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  connect(EffectsSlider, &QSlider::valueChanged, this, [this] { SliderMoved(true); });
+  connect(MusicSlider, &QSlider::valueChanged, this, [this] { SliderMoved(false); });
+  // The last position of a drag is always heard, however soon after the one before.
+  connect(EffectsSlider, &QSlider::sliderReleased, this, [this] {
+    lastEffect_.restart();
+    if (playEffect_) playEffect_();
+  });
+  adjustSize();
+  CentreOnScreen(this);
+}
+
+QSlider* VolumeDialog::AddRow(QGridLayout* grid, int row, const QString& caption,
+                              QLabel*& percent) {
+  auto* label = new QLabel(caption, this);
+  auto* slider = new QSlider(Qt::Horizontal, this);
+  slider->setRange(0, 100);
+  slider->setSingleStep(5);
+  slider->setPageStep(10);
+  slider->setTickPosition(QSlider::TicksBelow);
+  slider->setTickInterval(10);
+  label->setBuddy(slider);
+  percent = new QLabel(this);
+  // Wide enough for "100 %", so the slider does not shift as the number changes.
+  percent->setMinimumWidth(percent->fontMetrics().horizontalAdvance("100 %") + 4);
+  percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  grid->addWidget(label, row, 0);
+  grid->addWidget(slider, row, 1);
+  grid->addWidget(percent, row, 2);
+  return slider;
+}
+
+Volume VolumeDialog::Chosen() const { return {EffectsSlider->value(), MusicSlider->value()}; }
+
+void VolumeDialog::SliderMoved(bool effects) {
+  const Volume v = Chosen();
+  effectsPercent_->setText(Percent(v.Effects));
+  musicPercent_->setText(Percent(v.Music));
+  if (apply_) apply_(v);
+  // The music, if it plays, is heard at its new loudness at once; the effects need a sound.
+  if (effects && playEffect_ &&
+      (!lastEffect_.isValid() || lastEffect_.elapsed() >= kEffectSpacingMs)) {
+    lastEffect_.restart();
+    playEffect_();
+  }
+}
+
+void VolumeDialog::reject() {
+  if (apply_) apply_(initial_);
+  QDialog::reject();
+}

@@ -1,0 +1,45 @@
+// The Volume dialog: a slider for the sound effects and one for the music, each heard at once
+// while it moves; OK keeps the choice, Cancel puts the previous loudness back.
+#pragma once
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <functional>
+
+#include "audio/Volume.h"
+
+class QGridLayout;
+class QLabel;
+class QSlider;
+
+class VolumeDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Shows `initial`; every move of a slider goes to `apply` at once, and a move of the effects
+  // slider also calls `playEffect` so the new loudness is heard.
+  VolumeDialog(const Volume& initial, std::function<void(const Volume&)> apply,
+               std::function<void()> playEffect, QWidget* parent = nullptr);
+
+  // The loudness the sliders show.
+  Volume Chosen() const;
+
+  // The two sliders, 0..100 percent.
+  QSlider* EffectsSlider = nullptr;
+  QSlider* MusicSlider = nullptr;
+
+ public slots:
+  // Cancel, Escape and the close box: the loudness before the dialog comes back.
+  void reject() override;
+
+ private:
+  QSlider* AddRow(QGridLayout* grid, int row, const QString& caption, QLabel*& percent);
+  void SliderMoved(bool effects);
+
+  Volume initial_;
+  std::function<void(const Volume&)> apply_;
+  std::function<void()> playEffect_;
+  QLabel* effectsPercent_ = nullptr;
+  QLabel* musicPercent_ = nullptr;
+  QElapsedTimer lastEffect_;
+};

@@ -1,0 +1,44 @@
+// What happened where money moves, told to whoever keeps the player's record.
+// Plain C++ only; nothing here may include a Qt header.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "machine/Money.h"
+
+// The record counts in plain cents.
+inline int64_t CentsOf(Money amount) { return amount.InCents(); }
+
+// One settled spin as the reel window showed it when it stopped. Amounts are cents.
+struct SpinReport {
+  bool Free = false;                  // a free spin: its wager was not paid
+  bool AutoSpin = false;              // the "&Auto Spin" check mark was on as it settled
+  int64_t CoinValue = 0;              // cents per coin
+  int64_t Wager = 0;                  // cents on the lines
+  std::array<int, 9> Grid{};          // the symbols shown, (reel-1)*3 + row, row 0 top
+  std::array<int64_t, 5> LinePays{};  // what each payline paid, before the card game
+  bool CardOffered = false;           // the lines' win went to the card table
+  int64_t Win = 0;                    // counted into the credits for the lines, after the cards
+  int64_t Pool = 0;                   // counted into the credits for the bonus pool
+  int64_t CreditsAfter = 0;           // the credits once everything was counted
+  int FreeSpinsLeft = 0;              // free spins still to come
+  bool operator==(const SpinReport&) const = default;
+};
+
+// The machine's events; every method does nothing unless overridden.
+struct GameEvents {
+  virtual ~GameEvents() = default;
+  // A spin has settled: its win counted up, the bonus paid, the free spins booked.
+  virtual void SpinScored(const SpinReport&) {}
+  // The bank lent (positive) or took back (negative) this many cents.
+  virtual void Loan(int64_t) {}
+  // New Game or Open replaced the game; the new game's credits and debt in cents.
+  virtual void GameReplaced(int64_t /*credits*/, int64_t /*borrowed*/) {}
+  // The player switched "&Auto Spin" on or off.
+  virtual void AutoSpinSwitched(bool) {}
+  // Asked after a spin while automatic spins run and no free spin remains: why they must stop
+  // now, or "" to go on.
+  virtual std::string AutoSpinStopReason() { return {}; }
+};

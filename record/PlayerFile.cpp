@@ -1,0 +1,158 @@
+#include "record/PlayerFile.h"
+
+#include <charconv>
+
+#include "store/IniDocument.h"
+
+namespace {
+
+constexpr const char* kGame = "This Game";
+constexpr const char* kLifetime = "Lifetime";
+constexpr const char* kLimits = "Auto Spin Limits";
+constexpr const char* kRecent = "Recent Spins";
+
+// The figures of a tally as the file names them; one table for reading and writing.
+struct TallyField {
+  const char* Key;
+  int64_t Tally::*Field;
+  bool Money;
+};
+constexpr TallyField kTallyFields[] = {
+    {"Spins", &Tally::Spins, false},       {"FreeSpins", &Tally::FreeSpins, false},
+    {"Wagered", &Tally::Wagered, true},    {"LineWins", &Tally::LineWins, true},
+    {"Pools", &Tally::Pools, false},       {"PoolTotal", &Tally::PoolTotal, true},
+    {"HandsWon", &Tally::HandsWon, false}, {"HandsLost", &Tally::HandsLost, false},
+    {"CardNet", &Tally::CardNet, true},    {"BiggestWin", &Tally::BiggestWin, true},
+    {"Lent", &Tally::Lent, true},          {"Repaid", &Tally::Repaid, true},
+    {"Seconds", &Tally::Seconds, false},
+};
+
+std::string SpinKey(uint64_t slot) { return "Spin" + std::to_string(slot); }
+
+bool ParseWhole(const std::string& text, int64_t& out) {
+  auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+  return ec == std::errc() && p == text.data() + text.size() && !text.empty();
+}
+
+std::string Text(int64_t v, bool money) { return money ? CentsText(v) : std::to_string(v); }
+
+// A whole number or an amount; counts may not be negative, only the card game's net may.
+bool Read(const IniDocument& ini, const char* section, const char* key, bool money, bool signedOk,
+          int64_t& out) {
+  const std::string text = ini.ReadString(section, key, "");
+  int64_t v = 0;
+  if (!(money ? ParseCents(text, v) : ParseWhole(text, v))) return false;
+  if (v < 0 && !signedOk) return false;
+  out = v;
+  return true;
+}
+
+void ReadTally(const IniDocument& ini, const char* section, Tally& t) {
+  for (const TallyField& f : kTallyFields)
+    Read(ini, section, f.Key, f.Money, f.Field == &Tally::CardNet, t.*f.Field);
+}
+
+void AddTally(std::vector<PlayerKey>& keys, const char* section, const Tally& t) {
+  for (const TallyField& f : kTallyFields)
+    keys.push_back({section, f.Key, Text(t.*f.Field, f.Money)});
+}
+
+void AddLimits(std::vector<PlayerKey>& keys, const AutoSpinLimits& l) {
+  auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
+  keys.push_back({kLimits, "StopAfterSpins", flag(l.SpinsOn)});
+  keys.push_back({kLimits, "Spins", std::to_string(l.Spins)});
+  keys.push_back({kLimits, "StopBelowCredits", flag(l.CreditsOn)});
+  keys.push_back({kLimits, "Credits", CentsText(l.CreditsBelow)});
+  keys.push_back({kLimits, "StopOnWin", flag(l.WinOn)});
+  keys.push_back({kLimits, "Win", CentsText(l.WinAtLeast)});
+  keys.push_back({kLimits, "StopOnBonus", flag(l.BonusOn)});
+}
+
+// The one place the file is written. A key that already holds its text is left alone, so a
+// save touches only what changed; an empty slot needs no key at all.
+bool WriteKeys(const std::string& path, const std::vector<PlayerKey>& keys) {
+  // Every key in one atomic replace, the file's other sections kept as they were; nothing is
+  // written when no value changed.
+  IniDocument ini(path);
+  bool changed = false;
+  for (const PlayerKey& k : keys) {
+    if (ini.ReadString(k.Section, k.Key, "") == k.Value) continue;
+    ini.WriteString(k.Section, k.Key, k.Value);
+    changed = true;
+  }
+  return !changed || ini.Save();
+}
+
+}  // namespace
+
+void LoadPlayerFile(const std::string& path, PlayerRecord& r, int64_t credits, int64_t borrowed) {
+  IniDocument ini(path);
+  r.Game = PlayerRecord::GameTally{};
+  r.Game.StartCredits = credits;
+  r.Game.StartBorrowed = borrowed;
+  // The current game's figures belong with the credits it started from: all or none.
+  int64_t start = 0, debt = 0;
+  if (Read(ini, kGame, "StartCredits", true, true, start) &&
+      Read(ini, kGame, "StartBorrowed", true, true, debt)) {
+    ReadTally(ini, kGame, r.Game);
+    r.Game.StartCredits = start;
+    r.Game.StartBorrowed = debt;
+  }
+  // Figures that do not lead to the credits held belong to another game (a settings file
+  // replaced or lost): this game's figures start afresh rather than disagree with the meters.
+  const PlayerRecord::GameTally& g = r.Game;
+  if (g.StartCredits + g.Net() + g.Lent - g.Repaid != credits) {
+    r.Game = PlayerRecord::GameTally{};
+    r.Game.StartCredits = credits;
+    r.Game.StartBorrowed = borrowed;
+  }
+  r.Lifetime = Tally{};
+  ReadTally(ini, kLifetime, r.Lifetime);
+
+  AutoSpinLimits& l = r.Limits;
+  l = AutoSpinLimits{};
+  l.SpinsOn = ini.ReadBool(kLimits, "StopAfterSpins", false);
+  Read(ini, kLimits, "Spins", false, false, l.Spins);
+  l.CreditsOn = ini.ReadBool(kLimits, "StopBelowCredits", false);
+  Read(ini, kLimits, "Credits", true, false, l.CreditsBelow);
+  l.WinOn = ini.ReadBool(kLimits, "StopOnWin", false);
+  Read(ini, kLimits, "Win", true, false, l.WinAtLeast);
+  l.BonusOn = ini.ReadBool(kLimits, "StopOnBonus", false);
+  l.Clamp();
+
+  std::vector<SpinEntry> spins;
+  for (uint64_t slot = 0; slot < RecentSpins::Capacity; ++slot) {
+    auto e = DecodeSpin(ini.ReadString(kRecent, SpinKey(slot), ""));
+    if (e && e->Serial % RecentSpins::Capacity == slot) spins.push_back(*e);
+  }
+  r.Recent.Restore(std::move(spins));
+}
+
+std::vector<PlayerKey> PlayerKeys(const PlayerRecord& r) {
+  std::vector<PlayerKey> keys;
+  keys.push_back({kGame, "StartCredits", CentsText(r.Game.StartCredits)});
+  keys.push_back({kGame, "StartBorrowed", CentsText(r.Game.StartBorrowed)});
+  AddTally(keys, kGame, r.Game);
+  AddTally(keys, kLifetime, r.Lifetime);
+  AddLimits(keys, r.Limits);
+  std::vector<std::string> slots(RecentSpins::Capacity);
+  for (const SpinEntry& e : r.Recent.Entries()) slots[e.Serial % slots.size()] = EncodeSpin(e);
+  for (size_t slot = 0; slot < slots.size(); ++slot)
+    keys.push_back({kRecent, SpinKey(slot), slots[slot]});
+  return keys;
+}
+
+bool SavePlayerFile(const std::string& path, const PlayerRecord& r) {
+  return WriteKeys(path, PlayerKeys(r));
+}
+
+bool SaveRecentSpin(const std::string& path, const SpinEntry& spin) {
+  return WriteKeys(path,
+                   {{kRecent, SpinKey(spin.Serial % RecentSpins::Capacity), EncodeSpin(spin)}});
+}
+
+bool SaveAutoSpinLimits(const std::string& path, const AutoSpinLimits& limits) {
+  std::vector<PlayerKey> keys;
+  AddLimits(keys, limits);
+  return WriteKeys(path, keys);
+}

@@ -1,0 +1,45 @@
+// The player's record: the figures of this game and of a lifetime, the recent spins and the
+// auto-spin limits, kept up to date by the machine's events. Plain C++ only.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "machine/GameEvents.h"
+#include "record/AutoSpinLimits.h"
+#include "record/RecentSpins.h"
+#include "record/Statistics.h"
+
+class PlayerRecord : public GameEvents {
+ public:
+  // The figures since New Game or Open, with the credits and debt the game started from.
+  struct GameTally : Tally {
+    int64_t StartCredits = 0;
+    int64_t StartBorrowed = 0;
+    bool operator==(const GameTally&) const = default;
+  };
+
+  GameTally Game;
+  Tally Lifetime;
+  RecentSpins Recent;
+  AutoSpinLimits Limits;
+  AutoSpinWatch Watch;
+  // Seconds since 1970 for the time of a recent spin; tests set a fixed clock.
+  std::function<int64_t()> Now;
+  // Called after each spin is recorded (the window keeps it on disk at once); may be empty.
+  std::function<void(const SpinEntry&)> SpinRecorded;
+
+  PlayerRecord();
+
+  // Adds time played to both tallies.
+  void AddSeconds(int64_t seconds);
+  // Forgets the lifetime figures (the current game's stay).
+  void ResetLifetime() { Lifetime = Tally{}; }
+
+  // GameEvents
+  void SpinScored(const SpinReport& spin) override;
+  void Loan(int64_t cents) override;
+  void GameReplaced(int64_t credits, int64_t borrowed) override;
+  void AutoSpinSwitched(bool on) override;
+  std::string AutoSpinStopReason() override;
+};

@@ -1,0 +1,200 @@
+#include "record/RecentSpinsWindow.h"
+
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "face/Glyphs.h"
+#include "help/Help.h"
+#include "platform/CentreOnScreen.h"
+#include "record/SpinPicture.h"
+#include "record/Statistics.h"
+
+namespace {
+
+constexpr int kIconSize = 48;
+
+QString Dollars(int64_t cents) { return QString::fromStdString(FormatDollars(cents)); }
+
+// Today's spins show the time only; older ones the date too.
+QString TimeText(int64_t t) {
+  const QDateTime when = QDateTime::fromSecsSinceEpoch(t);
+  return when.toString(when.date() == QDate::currentDate() ? "HH:mm:ss" : "yyyy-MM-dd HH:mm:ss");
+}
+
+QString PaysText(const SpinReport& s) {
+  QStringList pays;
+  for (int64_t pay : s.LinePays) pays << (pay > 0 ? Dollars(pay) : QString("\u2013"));
+  return pays.join("  ");
+}
+
+QString CardText(const SpinEntry& e) {
+  const QString outcome = QString::fromLatin1(e.CardOutcome());
+  if (outcome.isEmpty()) return {};
+  return outcome == "Kept" ? QString("Not played") : outcome + " \u2192 " + Dollars(e.Spin.Win);
+}
+
+QTableWidgetItem* Cell(const QString& text, bool right = true) {
+  auto* item = new QTableWidgetItem(text);
+  item->setTextAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+  return item;
+}
+
+}  // namespace
+
+RecentSpinsWindow::RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork, QWidget* parent)
+    : QDialog(parent), spins_(spins), artwork_(std::move(artwork)) {
+  setObjectName("RecentSpins");
+  setWindowTitle("Recent Spins");
+  setSizeGripEnabled(true);
+
+  Table = new QTableWidget(0, 9);
+  Table->setHorizontalHeaderLabels({"Time", "Coin", "Coins", "Reels", "Line pays", "Win",
+                                    "Bonus pool", "Card game", "Credits after"});
+  Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  Table->horizontalHeader()->setStretchLastSection(true);
+  Table->verticalHeader()->setVisible(false);
+  Table->verticalHeader()->setDefaultSectionSize(kIconSize + 4);
+  Table->setIconSize(QSize(kIconSize, kIconSize));
+  Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  Table->setSelectionMode(QAbstractItemView::SingleSelection);
+  Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Table->setAccessibleName("Recent spins, newest first");
+  connect(Table, &QTableWidget::itemSelectionChanged, this, &RecentSpinsWindow::ShowChosen);
+
+  View = new SpinView;
+  HelpButton = new QPushButton("&Help");
+  CloseButton = new QPushButton("&Close");
+  HelpButton->setAutoDefault(false);
+  CloseButton->setDefault(true);
+  connect(HelpButton, &QPushButton::clicked, this, [this] { OpenHelp(HelpRecentSpins); });
+  connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(Table, 5);
+  top->addWidget(View, 3);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(HelpButton);
+  buttons->addStretch();
+  buttons->addWidget(CloseButton);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top, 1);
+  layout->addLayout(buttons);
+
+  timer_.setInterval(500);
+  connect(&timer_, &QTimer::timeout, this, &RecentSpinsWindow::FillList);
+  timer_.start();
+  FillList();
+  const QRect screen =
+      parent && parent->screen() ? parent->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+  resize(std::min(1180, screen.width() - 40), std::min(620, screen.height() - 40));
+  CentreOnScreen(this, parent);
+}
+
+void RecentSpinsWindow::FillList() {
+  const auto& entries = spins_.Entries();
+  const uint64_t newest = entries.empty() ? 0 : entries.front().Serial;
+  if (newest == shownNewest_) return;
+  shownNewest_ = newest;
+  const int chosenRow = Table->currentRow();
+  const uint64_t chosen = chosenRow >= 0 && chosenRow < static_cast<int>(shown_.size())
+                              ? shown_[static_cast<size_t>(chosenRow)]
+                              : 0;
+  shown_.clear();
+  for (const SpinEntry& e : entries) shown_.push_back(e.Serial);
+  const auto [art, size] = artwork_ ? artwork_() : std::pair<const QImage*, int>{nullptr, 0};
+  const QImage noArt;
+  Table->setRowCount(static_cast<int>(entries.size()));
+  for (int row = 0; row < static_cast<int>(entries.size()); ++row) {
+    const SpinEntry& e = entries[static_cast<size_t>(row)];
+    const SpinReport& s = e.Spin;
+    const int64_t coins = s.CoinValue > 0 ? s.Wager / s.CoinValue : 0;
+    Table->setItem(row, 0, Cell(TimeText(e.Time), false));
+    Table->setItem(row, 1, Cell(Dollars(s.CoinValue)));
+    Table->setItem(row, 2, Cell(s.Free ? QString("%1 free").arg(coins) : QString::number(coins)));
+    auto* reels = new QTableWidgetItem;
+    // Drawn at the artwork's size and shrunk: the lines are drawn thick enough to survive it.
+    const QImage picture = DrawSpinPicture(art ? *art : noArt, size, s, std::max(size, 96) / 12);
+    reels->setData(Qt::DecorationRole,
+                   QPixmap::fromImage(picture.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio,
+                                                     Qt::SmoothTransformation)));
+    Table->setItem(row, 3, reels);
+    Table->setItem(row, 4, Cell(PaysText(s), false));
+    Table->setItem(row, 5, Cell(Dollars(s.Win)));
+    Table->setItem(row, 6, Cell(s.Pool > 0 ? Dollars(s.Pool) : QString()));
+    Table->setItem(row, 7, Cell(CardText(e), false));
+    Table->setItem(row, 8, Cell(Dollars(s.CreditsAfter)));
+    if (s.Free) {
+      for (int c = 0; c < 9; ++c)
+        if (QTableWidgetItem* item = Table->item(row, c)) item->setForeground(QColor(0, 110, 160));
+    }
+  }
+  // The newest spin is chosen as the list first fills; the player's choice then stays on its
+  // spin while newer ones arrive above it.
+  if (entries.empty()) {
+    View->Show(QImage(), "No spins yet.");
+    return;
+  }
+  const auto at = std::find(shown_.begin(), shown_.end(), chosen);
+  Table->selectRow(at == shown_.end() ? 0 : static_cast<int>(at - shown_.begin()));
+  ShowChosen();
+}
+
+void RecentSpinsWindow::ShowChosen() {
+  const int row = Table->currentRow();
+  const auto& entries = spins_.Entries();
+  if (row < 0 || row >= static_cast<int>(entries.size())) return;
+  const SpinEntry& e = entries[static_cast<size_t>(row)];
+  const auto [art, size] = artwork_ ? artwork_() : std::pair<const QImage*, int>{nullptr, 0};
+  QString caption = TimeText(e.Time) + (e.Spin.Free ? "  free spin" : "") + "\nWin " +
+                    Dollars(e.Spin.Win) + ", credits after " + Dollars(e.Spin.CreditsAfter);
+  if (e.Spin.Pool > 0) caption += "\nBonus pool " + Dollars(e.Spin.Pool);
+  View->Show(DrawSpinPicture(art ? *art : QImage(), size, e.Spin), caption);
+}
+
+void RecentSpinsWindow::OpenHelp(int topic) { ShowHelpTopic(this, topic); }
+
+void RecentSpinsWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    OpenHelp(HelpRecentSpins);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+SpinView::SpinView(QWidget* parent) : QWidget(parent) {
+  setMinimumSize(240, 240);
+  setAccessibleName("The chosen spin");
+}
+
+void SpinView::Show(const QImage& picture, const QString& caption) {
+  picture_ = picture;
+  caption_ = caption;
+  update();
+}
+
+void SpinView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), FaceColor);
+  const int captionHeight = fontMetrics().lineSpacing() * 3 + 8;
+  const QRect area = rect().adjusted(8, 8, -8, -8 - captionHeight);
+  if (!picture_.isNull() && area.width() > 0 && area.height() > 0) {
+    QSize fit = picture_.size().scaled(area.size(), Qt::KeepAspectRatio);
+    // Never blown up beyond the artwork's own size: it would only blur.
+    if (fit.width() > picture_.width()) fit = picture_.size();
+    const QRect target(area.x() + (area.width() - fit.width()) / 2, area.y(), fit.width(),
+                       fit.height());
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(target, picture_);
+  }
+  p.setPen(ButtonTextColor);
+  p.drawText(rect().adjusted(8, height() - captionHeight, -8, -4), Qt::AlignHCenter | Qt::AlignTop,
+             caption_);
+}

@@ -1,0 +1,63 @@
+// "Recent Spins": the last 100 spins, newest first, and the chosen one drawn large.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+#include "record/RecentSpins.h"
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class SpinView;
+
+class RecentSpinsWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The artwork set and its symbol size come from the face each time they are drawn.
+  using ArtworkFn = std::function<std::pair<const QImage*, int>()>;
+  RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork, QWidget* parent = nullptr);
+
+  // One row per spin, newest first.
+  QTableWidget* Table;
+  // The chosen spin, large.
+  SpinView* View;
+  QPushButton *HelpButton, *CloseButton;
+
+  // Refills the list when spins were added since it was filled.
+  void FillList();
+
+ protected:
+  // Opens the help at a topic; tests replace it.
+  virtual void OpenHelp(int topic);
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void ShowChosen();
+
+  const RecentSpins& spins_;
+  ArtworkFn artwork_;
+  uint64_t shownNewest_ = ~uint64_t{0};
+  std::vector<uint64_t> shown_;  // the serial of each row
+  QTimer timer_;
+};
+
+// Paints one spin's reel window, scaled to fit, with a caption under it.
+class SpinView : public QWidget {
+ public:
+  explicit SpinView(QWidget* parent = nullptr);
+  // The picture and caption to show; a null picture shows the hint.
+  void Show(const QImage& picture, const QString& caption);
+  const QImage& Picture() const { return picture_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage picture_;
+  QString caption_;
+};

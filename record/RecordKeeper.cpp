@@ -1,0 +1,100 @@
+#include "record/RecordKeeper.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTimer>
+
+#include "face/TFace.h"
+#include "record/AutoSpinLimitsDialog.h"
+#include "record/PlayerFile.h"
+#include "record/RecentSpinsWindow.h"
+#include "record/StatisticsWindow.h"
+
+RecordKeeper::RecordKeeper(TGame& game, const TFace& face, QWidget* window,
+                           std::function<void(const QString&)> showError)
+    : QObject(window), game_(game), face_(face), window_(window), showError_(std::move(showError)) {
+  clock_.start();
+  // A spin goes to disk just after it settles, outside the spin's own time: one key each, so
+  // an evening's list survives a crash and the save at close has only the figures left.
+  Record.SpinRecorded = [this](const SpinEntry&) {
+    if (!writePending_) QTimer::singleShot(0, this, &RecordKeeper::WriteNewSpins);
+    writePending_ = true;
+  };
+}
+
+void RecordKeeper::WriteNewSpins() {
+  writePending_ = false;
+  const auto& spins = Record.Recent.Entries();
+  for (auto it = spins.rbegin(); it != spins.rend(); ++it) {
+    if (it->Serial <= writtenSerial_) continue;
+    if (!SaveRecentSpin(PlayerIniPath(game_.SettingsDir), *it)) return;  // the close will say
+    writtenSerial_ = it->Serial;
+  }
+}
+
+void RecordKeeper::AddMenuEntries(QMenu* file, QAction* exit, QMenu* autoMenu) {
+  StatisticsAction = new QAction("S&tatistics...", file);
+  StatisticsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+  connect(StatisticsAction, &QAction::triggered, this, &RecordKeeper::ShowStatistics);
+  RecentSpinsAction = new QAction("&Recent Spins...", file);
+  RecentSpinsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  connect(RecentSpinsAction, &QAction::triggered, this, &RecordKeeper::ShowRecentSpins);
+  file->insertAction(exit, StatisticsAction);
+  file->insertAction(exit, RecentSpinsAction);
+  file->insertSeparator(exit);
+
+  autoMenu->addSeparator();
+  AutoSpinLimitsAction =
+      autoMenu->addAction("Auto Spin &Limits...", this, &RecordKeeper::ShowAutoSpinLimits);
+  AutoSpinLimitsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+}
+
+QString RecordKeeper::Path() const {
+  return QString::fromStdString(PlayerIniPath(game_.SettingsDir));
+}
+
+void RecordKeeper::Load() {
+  // A placed wager is still the player's money: the game's figures start with it.
+  LoadPlayerFile(PlayerIniPath(game_.SettingsDir), Record, CentsOf(game_.Credits + game_.Wager),
+                 CentsOf(game_.Borrowed));
+  const auto& spins = Record.Recent.Entries();
+  writtenSerial_ = spins.empty() ? 0 : spins.front().Serial;
+}
+
+bool RecordKeeper::Save() {
+  CountTime();
+  if (SavePlayerFile(PlayerIniPath(game_.SettingsDir), Record)) return true;
+  showError_(QString("Unable to write to %1").arg(Path()));
+  return false;
+}
+
+void RecordKeeper::CountTime() {
+  // Whole seconds go to the record; the part of a second left over waits for the next call.
+  const int64_t ms = clock_.elapsed() - countedMs_;
+  Record.AddSeconds(ms / 1000);
+  countedMs_ += ms / 1000 * 1000;
+}
+
+void RecordKeeper::ShowStatistics() {
+  StatisticsWindow w(
+      Record, game_, [this] { CountTime(); }, window_);
+  w.exec();
+}
+
+void RecordKeeper::ShowRecentSpins() {
+  RecentSpinsWindow w(
+      Record.Recent,
+      [this] {
+        return std::pair<const QImage*, int>{&face_.Artwork, face_.SymbolSize};
+      },
+      window_);
+  w.exec();
+}
+
+void RecordKeeper::ShowAutoSpinLimits() {
+  AutoSpinLimitsDialog d(Record.Limits, window_);
+  if (d.exec() != QDialog::Accepted) return;
+  Record.Limits = d.Limits();
+  if (!SaveAutoSpinLimits(PlayerIniPath(game_.SettingsDir), Record.Limits))
+    showError_(QString("Unable to write to %1").arg(Path()));
+}

@@ -1,0 +1,58 @@
+// Keeps the player's record for the main window: loads and saves PLAYER.INI, counts the time
+// played, and offers the three windows through their menu entries.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "machine/TGame.h"
+#include "record/PlayerRecord.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+class TFace;
+
+class RecordKeeper : public QObject {
+  Q_OBJECT
+
+ public:
+  // Works for this game and face; errors go to showError.
+  RecordKeeper(TGame& game, const TFace& face, QWidget* window,
+               std::function<void(const QString&)> showError);
+
+  PlayerRecord Record;
+  // "S&tatistics...", "&Recent Spins..." and "Auto Spin &Limits...".
+  QAction *StatisticsAction = nullptr, *RecentSpinsAction = nullptr,
+          *AutoSpinLimitsAction = nullptr;
+
+  // Adds the entries: two in their own group above Exit, one in its group under Auto Spin.
+  void AddMenuEntries(QMenu* file, QAction* exit, QMenu* autoMenu);
+  // Reads PLAYER.INI from the game's settings folder; never a message.
+  void Load();
+  // Writes PLAYER.INI; false (with the error shown) when it could not be written.
+  bool Save();
+  // Adds the time since the last call to the time played.
+  void CountTime();
+
+  // The three windows.
+  void ShowStatistics();
+  void ShowRecentSpins();
+  void ShowAutoSpinLimits();
+
+ private:
+  QString Path() const;
+  // Writes the spins recorded since the last write, oldest first.
+  void WriteNewSpins();
+
+  TGame& game_;
+  const TFace& face_;
+  QWidget* window_;
+  std::function<void(const QString&)> showError_;
+  QElapsedTimer clock_;
+  int64_t countedMs_ = 0;
+  bool writePending_ = false;
+  uint64_t writtenSerial_ = 0;  // the newest spin already in the file
+};

@@ -1,0 +1,53 @@
+// "Statistics": this game's figures beside the lifetime's, and the money held right now.
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+#include "machine/TGame.h"
+#include "record/PlayerRecord.h"
+
+class QLabel;
+class QPushButton;
+
+class StatisticsWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Shows the record of this game against the game's money; refresh brings the record's
+  // time played up to date before each look.
+  StatisticsWindow(PlayerRecord& record, const TGame& game, std::function<void()> refresh,
+                   QWidget* parent = nullptr);
+
+  // "Reset &Lifetime...", "&Help" and "&Close".
+  QPushButton *ResetButton, *HelpButton, *CloseButton;
+
+  // Rewrites every figure from the record and the game.
+  void ShowFigures();
+  // Asks for confirmation, then forgets the lifetime figures.
+  void ResetLifetime();
+  // The text shown in a row (its caption as on screen) and column (0 this game, 1 lifetime).
+  QString Figure(const QString& caption, int column) const;
+
+ protected:
+  // The confirmation box; tests replace it.
+  virtual bool Confirm(const QString& text);
+  // Opens the help at a topic; tests replace it.
+  virtual void OpenHelp(int topic);
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  struct Row {
+    QString caption;
+    QLabel* cells[2];
+  };
+  PlayerRecord& record_;
+  const TGame& game_;
+  std::function<void()> refresh_;
+  std::vector<Row> rows_;
+  QLabel* now_ = nullptr;
+  QTimer timer_;
+  int64_t theory_ = 0;
+};

@@ -1,0 +1,48 @@
+// An INI file held in memory: read and change any number of keys, then write the whole file
+// back in one atomic replace. Lines the program does not know are kept byte for byte.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class IniDocument {
+ public:
+  // Reads the file; a missing file is an empty document. A UTF-8 byte-order mark at its start
+  // is skipped and written back by Save.
+  explicit IniDocument(std::string path);
+  // The file's path as given.
+  const std::string& Path() const { return path_; }
+
+  // The value of key in the first section of that name (names match whatever their case),
+  // at most 1023 characters; def when the section or the key is missing.
+  std::string ReadString(const std::string& section, const std::string& key,
+                         const std::string& def) const;
+  // The value as a whole integer ("0x"/"$" hexadecimal too); def when it is not one.
+  int32_t ReadInteger(const std::string& section, const std::string& key, int32_t def) const;
+  // ReadInteger with def as 1 or 0; true when not 0.
+  bool ReadBool(const std::string& section, const std::string& key, bool def) const;
+
+  // Replaces the key's value in place, or adds the key after the section's last line, or adds
+  // the section at the end; only in memory until Save. Line breaks in a value become blanks.
+  void WriteString(const std::string& section, const std::string& key, const std::string& value);
+  void WriteInteger(const std::string& section, const std::string& key, int32_t value);
+  void WriteBool(const std::string& section, const std::string& key, bool value);
+
+  // Writes the whole document over the file in one atomic replace (one temporary file, one
+  // flush, one rename, one flush of the folder), creating the folder when it is missing. False
+  // when the file could not be written, is read-only, or existed but could not be read; the
+  // old file is then left exactly as it was.
+  bool Save() const;
+  // The bytes Save writes.
+  std::string Text() const;
+
+ private:
+  std::string path_;
+  std::vector<std::string> lines_;  // without their LF; a CR stays with its line
+  bool byteOrderMark_ = false;
+  bool unreadable_ = false;  // the file is there but could not be read: never write over it
+};
+
+// Reads a whole integer as the INI reader does ("0x"/"$" hexadecimal); false if it is not one.
+bool ParseIniInteger(const std::string& text, int32_t& out);

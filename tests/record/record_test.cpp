@@ -1,0 +1,244 @@
+// The player's record: its figures, the ring of recent spins in PLAYER.INI, the auto-spin
+// limits and what a damaged file gives.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "record/PlayerFile.h"
+#include "store/TIniFile.h"
+#include "tests/machine/MachineFixture.h"
+#include "tests/store/TempDir.h"
+#include "tests/support/Dollars.h"
+
+namespace {
+
+SpinReport Spin(int64_t wager, std::array<int64_t, 5> pays, bool card, int64_t win,
+                int64_t pool = 0, bool free = false) {
+  SpinReport s;
+  s.Free = free;
+  s.CoinValue = 25;
+  s.Wager = wager;
+  s.LinePays = pays;
+  s.CardOffered = card;
+  s.Win = win;
+  s.Pool = pool;
+  return s;
+}
+
+}  // namespace
+
+// A scripted evening adds up to known totals in both columns; a new game clears only its own,
+// and the lifetime is cleared only on request.
+TEST(Record, CountersFollowAScriptedEvening) {
+  PlayerRecord r;
+  r.GameReplaced(100000, 100000);
+  r.SpinScored(Spin(625, {}, false, 0));
+  r.SpinScored(Spin(625, {0, 500, 0, 0, 0}, true, 1000));  // doubled at the card table
+  r.SpinScored(Spin(625, {250, 0, 0, 0, 0}, true, 0));     // lost there
+  r.SpinScored(Spin(625, {250, 0, 0, 0, 0}, true, 250));   // left without drawing
+  r.SpinScored(Spin(625, {1000, 0, 0, 0, 0}, false, 1000, 0, true));
+  r.SpinScored(Spin(625, {}, false, 0, 5325));
+  r.Loan(100000);
+  r.Loan(-1);
+  for (const Tally* t : std::array<const Tally*, 2>{&r.Game, &r.Lifetime}) {
+    EXPECT_EQ(t->Spins, 5);
+    EXPECT_EQ(t->FreeSpins, 1);
+    EXPECT_EQ(t->Wagered, 3125);
+    EXPECT_EQ(t->LineWins, 2000);
+    EXPECT_EQ(t->CardNet, 250);
+    EXPECT_EQ(t->HandsWon, 1);
+    EXPECT_EQ(t->HandsLost, 1);
+    EXPECT_EQ(t->Pools, 1);
+    EXPECT_EQ(t->PoolTotal, 5325);
+    EXPECT_EQ(t->BiggestWin, 1000);
+    EXPECT_EQ(t->Won(), 7575);
+    EXPECT_EQ(t->Net(), 4450);
+    EXPECT_EQ(PaybackTenths(*t), 2424);  // 7575 / 3125 = 242.4%
+    EXPECT_EQ(t->Lent - t->Repaid, 99999);
+  }
+  EXPECT_EQ(FormatDollars(-123456789), "-1,234,567.89");
+  EXPECT_EQ(PercentText(PaybackTenths(Tally{})), "-");
+
+  r.GameReplaced(50000, 0);
+  EXPECT_EQ(r.Game.Spins, 0);
+  EXPECT_EQ(r.Game.StartCredits, 50000);
+  EXPECT_EQ(r.Lifetime.Spins, 5);
+  r.ResetLifetime();
+  EXPECT_EQ(r.Lifetime, Tally{});
+  EXPECT_EQ(r.Recent.Entries().size(), 6u);
+
+  // The payback the reels promise lies where a fair slot machine's does, never typed in.
+  const int64_t theory = TheoreticalPaybackHundredths();
+  EXPECT_GT(theory, 5000);
+  EXPECT_LT(theory, 15000);
+}
+
+// The last 100 spins come back after a restart in the same order with every field; a damaged
+// line is skipped, and the ring goes on with the next serial.
+TEST(Record, RecentSpinsSurviveARestart) {
+  TempDir dir;
+  const std::string path = PlayerIniPath(dir.Path());
+  PlayerRecord r;
+  int64_t clock = 1765100000;
+  r.Now = [&] { return clock++; };
+  for (int i = 0; i < 130; ++i) {
+    SpinReport s = Spin(25 * (1 + i % 25), {i % 3 * 50, 0, 0, 0, i % 7 * 25}, i % 2 == 0,
+                        i % 5 * 25, i == 77 ? 5000 : 0, i % 9 == 0);
+    for (int c = 0; c < 9; ++c) s.Grid[c] = (i + c) % 7;
+    s.CreditsAfter = 100000 - 37 * i;
+    r.SpinScored(s);
+  }
+  ASSERT_TRUE(SavePlayerFile(path, r));
+  PlayerRecord back;
+  LoadPlayerFile(path, back, r.Game.Net(), 0);  // the credits the figures lead to
+  ASSERT_EQ(back.Recent.Entries().size(), 100u);
+  EXPECT_EQ(back.Recent.Entries(), r.Recent.Entries());
+  EXPECT_EQ(back.Recent.Entries().front().Serial, 130u);
+  EXPECT_EQ(back.Lifetime, r.Lifetime);
+  EXPECT_EQ(back.Game, r.Game);
+
+  TIniFile(path).WriteString("Recent Spins", "Spin20", "120 1765100119 25 x P 0123456");
+  PlayerRecord damaged;
+  LoadPlayerFile(path, damaged, 0, 0);
+  EXPECT_EQ(damaged.Recent.Entries().size(), 99u);
+  damaged.SpinScored(Spin(25, {}, false, 0));
+  EXPECT_EQ(damaged.Recent.Entries().front().Serial, 131u);
+  ASSERT_TRUE(SavePlayerFile(path, damaged));
+  PlayerRecord again;
+  LoadPlayerFile(path, again, 0, 0);
+  EXPECT_EQ(again.Recent.Entries(), damaged.Recent.Entries());
+}
+
+namespace {
+
+// Automatic spins at a full wager of 25-cent coins under one set of limits.
+struct AutoSpinRun {
+  TGame G;
+  FakeHost H;
+  TMachine M{G, H};
+  PlayerRecord record;
+  int ticks = 0;
+
+  // Switches automatic spins on and lets Timer1 tick until they stop (or 120 ticks pass).
+  void Run(const AutoSpinLimits& limits, uint32_t firstTime) {
+    record.Limits = limits;
+    M.SetEvents(&record);
+    G.LastWager = 6.25_usd;
+    G.Credits = 5000_usd;
+    H.TimeOfDay = firstTime;
+    M.AutoSpin2Click();
+    for (ticks = 0; H.Timer1 && ticks < 120; ++ticks) {
+      M.Timer1Timer();
+      H.TimeOfDay = H.TimeOfDay * 1103515245u + 12345u;
+    }
+  }
+};
+
+}  // namespace
+
+// Each limit switches automatic spins off at the end of the spin that reached it and says
+// which one did; a limit waits for a free-spin sequence to end; without limits nothing stops.
+TEST(Record, EachLimitStopsAutomaticSpins) {
+  const uint32_t bonusTime = MachineFixture::FindTimeOfDay([](const TGame& g) {
+    return MachineFixture::CountOf(g, GAIN) == 1 && MachineFixture::CountOf(g, LOSS) == 0;
+  });
+  struct Case {
+    const char* name;
+    AutoSpinLimits limits;
+    int powerPts;
+    size_t spins;         // spins played when they stopped (0: they never stop)
+    const char* message;  // part of the information box
+  };
+  const Case cases[] = {
+      {"spins", {.SpinsOn = true, .Spins = 3}, 0, 3, "after 3 spins"},
+      {"credits", {.CreditsOn = true, .CreditsBelow = 499000}, 0, 0, "fell below $4,990.00"},
+      {"win", {.WinOn = true, .WinAtLeast = 50}, 0, 0, "reached the limit of $0.50"},
+      {"bonus", {.BonusOn = true}, 95, 8, "the bonus was won"},
+      {"spins in a bonus", {.SpinsOn = true, .Spins = 1}, 95, 8, "after 1 spin."},
+      {"none", {.SpinsOn = false, .Spins = 1, .CreditsBelow = 100000000}, 0, 0, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    AutoSpinRun run;
+    run.G.PowerPts = c.powerPts;
+    run.Run(c.limits, c.powerPts > 0 ? bonusTime : 4242);
+    const auto& spins = run.record.Recent.Entries();
+    if (!c.message) {
+      EXPECT_TRUE(run.G.AutoSpin);
+      EXPECT_TRUE(run.H.Messages.empty());
+      EXPECT_EQ(spins.size(), 100u);
+      continue;
+    }
+    EXPECT_FALSE(run.G.AutoSpin);
+    EXPECT_FALSE(run.H.Timer1);
+    ASSERT_EQ(run.H.Messages.size(), 1u);
+    EXPECT_NE(run.H.Messages[0].find(c.message), std::string::npos) << run.H.Messages[0];
+    EXPECT_EQ(run.G.FreeSpins, 0);
+    if (c.spins) EXPECT_EQ(spins.size(), c.spins);
+    // The stopping spin is the first that reached the limit.
+    const SpinReport& last = spins.front().Spin;
+    for (size_t i = 1; i < spins.size(); ++i) {
+      if (c.limits.CreditsOn) EXPECT_GE(spins[i].Spin.CreditsAfter, c.limits.CreditsBelow);
+      if (c.limits.WinOn) EXPECT_LT(spins[i].Spin.Win, c.limits.WinAtLeast);
+    }
+    if (c.limits.CreditsOn) EXPECT_LT(last.CreditsAfter, c.limits.CreditsBelow);
+    if (c.limits.WinOn) EXPECT_GE(last.Win, c.limits.WinAtLeast);
+    // Turned on again, the count starts afresh.
+    run.H.Messages.clear();
+    if (c.limits.SpinsOn && !c.powerPts) {
+      run.Run(c.limits, 777);
+      EXPECT_EQ(run.record.Recent.Entries().size(), 2 * c.spins);
+    }
+  }
+}
+
+// A missing, unreadable or damaged PLAYER.INI gives empty figures and no limits; values that
+// survive are kept, and the current game starts from the credits it is given unless its stored
+// figures lead to them.
+TEST(Record, DamagedPlayerFileGivesDefaults) {
+  struct Case {
+    const char* name;
+    const char* text;  // nullptr: a folder stands where the file should be
+    int64_t lifetimeSpins;
+    bool spinsLimit;
+  };
+  const Case cases[] = {
+      {"missing", "", 0, false},
+      {"folder", nullptr, 0, false},
+      {"junk", "\x01\xff[[[\n=\n\0\0binary", 0, false},
+      {"bad values",
+       "[Lifetime]\nSpins=-4\nWagered=12.345\nLineWins=1e9\nSeconds=99999999999999999999\n"
+       "[Auto Spin Limits]\nStopAfterSpins=yes\nSpins=-3\nCredits=abc\n"
+       "[This Game]\nStartCredits=12,00\nSpins=9\n[Recent Spins]\nSpin1=1 2 3\n",
+       0, false},
+      {"another game's figures",
+       "[This Game]\nStartCredits=1000.00\nStartBorrowed=1000.00\nSpins=3\nWagered=18.75\n", 0,
+       false},
+      {"partly good",
+       "[Lifetime]\nSpins=12\nWagered=x\n[Auto Spin Limits]\nStopAfterSpins=1\n"
+       "Spins=0\n",
+       12, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    const std::string path = PlayerIniPath(dir.Path());
+    if (c.text)
+      WriteFile(path, c.text);
+    else
+      std::filesystem::create_directory(path);
+    PlayerRecord r;
+    r.Lifetime.Spins = 555;  // whatever was there before is replaced
+    LoadPlayerFile(path, r, 123456, 100000);
+    EXPECT_EQ(r.Lifetime.Spins, c.lifetimeSpins);
+    EXPECT_EQ(r.Lifetime.Wagered, 0);
+    EXPECT_EQ(r.Lifetime.Seconds, 0);
+    EXPECT_EQ(r.Game.Spins, 0);
+    EXPECT_EQ(r.Game.StartCredits, 123456);
+    EXPECT_EQ(r.Game.StartBorrowed, 100000);
+    EXPECT_EQ(r.Limits.SpinsOn, c.spinsLimit);
+    EXPECT_GE(r.Limits.Spins, 1);
+    EXPECT_FALSE(r.Limits.CreditsOn || r.Limits.WinOn || r.Limits.BonusOn);
+    EXPECT_TRUE(r.Recent.Entries().empty());
+  }
+}
