@@ -7,9 +7,9 @@
 #include <QShortcut>
 #include <QTimer>
 
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 
-void TForm1::BuildFullScreen(QMenu* options) {
+void MainWindow::BuildFullScreen(QMenu* options) {
   options->addSeparator();
   FullScreenAction = options->addAction("&Full Screen");
   FullScreenAction->setCheckable(true);
@@ -20,7 +20,7 @@ void TForm1::BuildFullScreen(QMenu* options) {
   connect(leaveFullScreen_, &QShortcut::activated, this, [this] { SetFullScreen(false); });
 }
 
-void TForm1::SetFullScreen(bool on) {
+void MainWindow::SetFullScreen(bool on) {
   FullScreenAction->setChecked(on);
   if (on == fullScreen_) return;
   if (on) {
@@ -43,7 +43,7 @@ void TForm1::SetFullScreen(bool on) {
   showNormal();
 }
 
-void TForm1::FillScreen(bool wholeScreen) {
+void MainWindow::FillScreen(bool wholeScreen) {
   // Without a window manager nobody answers the request: the window sizes itself.
   QTimer::singleShot(100, this, [this, wholeScreen] {
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
@@ -54,7 +54,7 @@ void TForm1::FillScreen(bool wholeScreen) {
   });
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   // Full screen from the last game comes once the window has a place to return to.
   if (fullScreenAtStart_) {

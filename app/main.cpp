@@ -12,8 +12,8 @@
 
 #include "app/Dirs.h"
 #include "app/SingleInstance.h"
-#include "app/TForm1.h"
-#include "help/THelpViewer.h"
+#include "app/MainWindow.h"
+#include "help/HelpViewer.h"
 #include "platform/CentreOnScreen.h"
 #include "store/AtomicFile.h"
 
@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Zandor Slots");
   QApplication::setApplicationDisplayName(QString());
 
-  TGame game;
+  GameState game;
   game.ProgramDir = ProgramDirectory();
   game.SettingsDir = SettingsDirectory();
 
@@ -52,11 +52,11 @@ int main(int argc, char** argv) {
   RemoveLeftoverTemporaries(game.SettingsDir, {"ZANDOR.INI", "POWER.INI", "PLAYER.INI"});
 
   // The manual lies with the media, wherever the program file is.
-  THelpViewer::SetManualDir(QString::fromStdString(game.ProgramDir + "help/"));
+  HelpViewer::SetManualDir(QString::fromStdString(game.ProgramDir + "help/"));
   // Installed, the icon is in the desktop's icon theme; in the build folder it is a media file.
   QApplication::setWindowIcon(QIcon::fromTheme(
       "zandor-slots", QIcon(QString::fromStdString(game.ProgramDir + "zandor-slots.png"))));
-  TForm1 form(game);
+  MainWindow form(game);
   instance.OnRaise = [&form] {
     // Out of the task bar, but still maximised if it was.
     form.setWindowState((form.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "bench/BenchReport.h"
-#include "face/TFace.h"
-#include "machine/TMachine.h"
+#include "face/FacePainter.h"
+#include "machine/SlotMachine.h"
 #include "record/PlayerFile.h"
 #include "tests/support/FakeHost.h"
 
@@ -28,13 +28,13 @@ std::string ExeDirectory() {
 
 // A face as the window has it after its first resize: letters, the default tile, artwork.
 struct FaceFixture {
-  TGame game;
-  TFace face{game};
+  GameState game;
+  FacePainter face{game};
   explicit FaceFixture(int width, int height, double ratio = 1) {
     game.ProgramDir = ExeDirectory();
     game.SetFileDefaults();
     if (!face.LoadLetters().empty() || !face.LoadTile(game.BackBMP).empty() ||
-        !face.FormResize(width, height, ratio).empty()) {
+        !face.FitToSize(width, height, ratio).empty()) {
       std::fprintf(stderr, "the media files are missing from %s\n", game.ProgramDir.c_str());
       std::exit(2);
     }
@@ -44,7 +44,7 @@ struct FaceFixture {
     game.LastWager = Money::Cents(625);
     game.PowerPts = 37;
     game.LinePays = {2, 0, 0, 0, 0};
-    face.FormPaint();
+    face.PaintFace();
   }
 };
 
@@ -53,16 +53,16 @@ std::pair<int, int> ClientSize(int symbolSize) {
   return symbolSize == 96 ? std::pair{632, 394} : std::pair{1920, 1000};
 }
 
-void BM_FormPaint(benchmark::State& state) {
+void BM_PaintFace(benchmark::State& state) {
   auto [w, h] = ClientSize(static_cast<int>(state.range(0)));
   FaceFixture f(w, h);
   if (f.face.SymbolSize != state.range(0)) state.SkipWithError("wrong artwork set");
   for (auto _ : state) {
-    f.face.FormPaint();
+    f.face.PaintFace();
     benchmark::DoNotOptimize(f.face.Canvas.constBits());
   }
 }
-BENCHMARK(BM_FormPaint)->Arg(96)->Arg(192)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintFace)->Arg(96)->Arg(192)->Unit(benchmark::kMillisecond);
 
 void BM_DrawReels(benchmark::State& state) {
   auto [w, h] = ClientSize(static_cast<int>(state.range(0)));
@@ -84,7 +84,7 @@ void BM_HighDensity(benchmark::State& state) {
   int i = 0;
   for (auto _ : state) {
     if (state.range(0) == 0) {
-      f.face.FormPaint();
+      f.face.PaintFace();
     } else {
       f.face.DrawReels({i % 40, (i + 7) % 40, (i + 13) % 40});
       ++i;
@@ -106,9 +106,9 @@ void BM_RedrawCredits(benchmark::State& state) {
 BENCHMARK(BM_RedrawCredits)->Arg(96)->Arg(192)->Unit(benchmark::kMicrosecond);
 
 void BM_SpinsScored(benchmark::State& state) {
-  TGame game;
+  GameState game;
   FakeHost host;
-  TMachine machine(game, host);
+  SlotMachine machine(game, host);
   game.AceyDucey = false;
   game.SpinDelay = 0;
   game.CoinValue = Money::Cents(25);
@@ -117,7 +117,7 @@ void BM_SpinsScored(benchmark::State& state) {
   for (auto _ : state) {
     game.Credits = Money::Dollars(1000000);
     host.TimeOfDay = seed++;
-    machine.Button1Click();
+    machine.Spin();
     // The fake host records every request; keep its lists from growing across spins.
     host.Clear();
   }
@@ -129,9 +129,9 @@ BENCHMARK(BM_SpinsScored)->Unit(benchmark::kMicrosecond);
 // Scoring alone: every stop combination of the three reels in turn, 25 coins on the lines,
 // so wins and losses come in the proportions the reels give them.
 void BM_EvaluatePaylines(benchmark::State& state) {
-  TGame game;
+  GameState game;
   FakeHost host;
-  TMachine machine(game, host);
+  SlotMachine machine(game, host);
   game.AceyDucey = false;
   game.Wager = 25 * game.CoinValue;
   machine.UpdateLineBets(game.CoinValue, game.Wager);
@@ -241,8 +241,8 @@ int main(int argc, char** argv) {
   auto ms = [&](const char* key) {
     return medians.MedianMs.count(key) ? medians.MedianMs[key] : -1;
   };
-  ReportInfo("full_paint_96_median", ms("BM_FormPaint/96"), "ms", "632 x 394 client area");
-  ReportFigure("full_paint_192_median", ms("BM_FormPaint/192"), "ms", 3, "3 ms");
+  ReportInfo("full_paint_96_median", ms("BM_PaintFace/96"), "ms", "632 x 394 client area");
+  ReportFigure("full_paint_192_median", ms("BM_PaintFace/192"), "ms", 3, "3 ms");
   ReportFigure("animation_step_192_median", ms("BM_DrawReels/192"), "ms", 0.5, "0.5 ms");
   ReportFigure("full_paint_at_200_percent_median", ms("BM_HighDensity/0"), "ms", 3, "3 ms");
   ReportFigure("animation_step_at_200_percent_median", ms("BM_HighDensity/1"), "ms", 0.5, "0.5 ms");

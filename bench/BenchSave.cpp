@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
   } else {
     dir = argv[1];
   }
-  TGame g;
+  GameState g;
   g.ProgramDir = "/usr/lib/zandor-slots/";
   g.SettingsDir = dir + "/settings/";
   g.SetFileDefaults();

@@ -29,7 +29,7 @@
 #include <vector>
 
 #include "app/Dirs.h"
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "bench/BenchReport.h"
 #include "tests/support/FakeHost.h"
 
@@ -85,29 +85,29 @@ void RunFor(int ms) {
 
 // The window with a chosen seed for the spin, so a measured spin can be one that pays
 // nothing and moves no bonus meter: no win sound, no count-up, no power sounds.
-class BenchForm : public TForm1 {
+class BenchForm : public MainWindow {
  public:
-  explicit BenchForm(TGame& game)
-      : TForm1(game, [](const QString& text, bool) {
+  explicit BenchForm(GameState& game)
+      : MainWindow(game, [](const QString& text, bool) {
           std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
         }) {}
   std::optional<uint32_t> Seed;
-  uint32_t UtcTimeOfDayMs() override { return Seed ? *Seed : TForm1::UtcTimeOfDayMs(); }
+  uint32_t UtcTimeOfDayMs() override { return Seed ? *Seed : MainWindow::UtcTimeOfDayMs(); }
 };
 
 // A time of day whose spin stops on no winning line and shows no GAIN or LOSS symbol,
 // found by spinning the same rules through the fake host.
 uint32_t QuietSeed(Money coinValue, Money wager) {
   for (uint32_t seed = 12345;; ++seed) {
-    TGame g;
+    GameState g;
     FakeHost h;
-    TMachine m(g, h);
+    SlotMachine m(g, h);
     g.AceyDucey = false;
     g.SpinDelay = 0;
     g.CoinValue = coinValue;
     g.LastWager = wager;
     h.TimeOfDay = seed;
-    m.Button1Click();
+    m.Spin();
     const bool symbols = std::any_of(g.ReelGrid.begin(), g.ReelGrid.end(),
                                      [](int v) { return v == GAIN || v == LOSS; });
     if (g.SpinWin == Money() && !symbols) return seed;
@@ -152,7 +152,7 @@ std::string Ms(double seconds) {
 
 // Sets the machine up for a repeated bet with the card game off.
 void PrepareSpins(BenchForm& form, int speed) {
-  TGame& g = form.Game;
+  GameState& g = form.Game;
   g.AceyDucey = false;
   g.AutoSpin = false;
   form.Machine.ChooseSpeed(speed);
@@ -167,7 +167,7 @@ void PrepareSpins(BenchForm& form, int speed) {
 
 Sample Spin(BenchForm& form) {
   form.Game.Credits = Money::Dollars(1000);
-  return Measure([&] { form.Machine.Button1Click(); });
+  return Measure([&] { form.Machine.Spin(); });
 }
 
 double Median(std::vector<double> v) {
@@ -197,7 +197,7 @@ int main(int argc, char** argv) {
   if (!screen.empty()) std::remove(screen.c_str());
   QApplication::setApplicationName("Zandor Slots");
   QApplication::setApplicationDisplayName(QString());
-  TGame game;
+  GameState game;
   game.ProgramDir = ProgramDirectory();
   game.SettingsDir = SettingsDirectory();
   BenchForm form(game);
@@ -208,8 +208,8 @@ int main(int argc, char** argv) {
   // The first paint event that puts a painted face (artwork loaded, canvas drawn) on screen.
   struct PaintWatch : QObject {
     double* when;
-    TFace* face;
-    PaintWatch(double* w, TFace* f) : when(w), face(f) {}
+    FacePainter* face;
+    PaintWatch(double* w, FacePainter* f) : when(w), face(f) {}
     bool eventFilter(QObject*, QEvent* e) override {
       if (e->type() == QEvent::Paint && *when == 0 && face->SymbolSize > 0 &&
           !face->Artwork.isNull() && !face->Canvas.isNull())
@@ -290,7 +290,7 @@ int main(int argc, char** argv) {
                    Ms(CountUpPauseSum(250.00, 0.05, true)) + " ms in whole ticks");
     ReportInfo("countup_5000_cpu", s.Cpu * 1e3, "ms");
   } else if (mode == "idle") {
-    if (!form.Timer3.isActive()) {
+    if (!form.WinBlinkTimer.isActive()) {
       std::fprintf(stderr, "the blink timer is not running\n");
       return 1;
     }

@@ -3,16 +3,16 @@
 #include <cstdio>
 #include <utility>
 
-#include "machine/TGame.h"
+#include "machine/GameState.h"
 
-TCard MakeCard(int id) { return TCard{id, id % 13, id / 13}; }
+Card MakeCard(int id) { return Card{id, id % 13, id / 13}; }
 
 bool IsRedSuit(int suit) { return suit == 1 || suit == 2; }
 
-TDeck ShuffleDeck(uint32_t utcTimeOfDayMs) {
+CardDeck ShuffleDeck(uint32_t utcTimeOfDayMs) {
   // The shared generator is reseeded here, as the spin reseeds it before each spin.
   Rng.Randomize(utcTimeOfDayMs);
-  TDeck deck;
+  CardDeck deck;
   for (int i = 0; i < static_cast<int>(deck.size()); ++i) deck[i] = MakeCard(i);
   for (int pass = 0; pass < 31; ++pass) {
     for (int k = 0; k < 52; ++k) std::swap(deck[k], deck[Rng.Next(52)]);
@@ -29,9 +29,9 @@ std::string WinningsText(Money spinWin, bool afterDraw) {
   return std::string(afterDraw ? "Winnings:  " : "Winnings: ") + spinWin.Padded();
 }
 
-void TAceyDucey::NewGame(uint32_t utcTimeOfDayMs) { StartWith(ShuffleDeck(utcTimeOfDayMs)); }
+void AceyDucey::NewGame(uint32_t utcTimeOfDayMs) { StartWith(ShuffleDeck(utcTimeOfDayMs)); }
 
-void TAceyDucey::StartWith(const TDeck& deck) {
+void AceyDucey::StartWith(const CardDeck& deck) {
   Deck = deck;
   SkipsLeft = 5;
   LeftCard = Deck[0].Id;
@@ -43,7 +43,7 @@ void TAceyDucey::StartWith(const TDeck& deck) {
   SkipsEnabled = true;
 }
 
-DrawOutcome TAceyDucey::Draw(Money& spinWin) {
+DrawOutcome AceyDucey::Draw(Money& spinWin) {
   if (!DrawEnabled) return DrawOutcome::None;
   SkipsEnabled = false;
   ThirdShown = true;
@@ -59,7 +59,7 @@ DrawOutcome TAceyDucey::Draw(Money& spinWin) {
   return DrawOutcome::Lost;
 }
 
-bool TAceyDucey::GoAgain() {
+bool AceyDucey::GoAgain() {
   if (!GoAgainEnabled || !CanDealFreshPair()) return false;
   GoAgainEnabled = false;
   if (SkipsLeft > 0) SkipsEnabled = true;
@@ -67,7 +67,7 @@ bool TAceyDucey::GoAgain() {
   return true;
 }
 
-bool TAceyDucey::Skip() {
+bool AceyDucey::Skip() {
   if (!SkipsEnabled || SkipsLeft < 1 || !CanDealFreshPair()) return false;
   --SkipsLeft;
   if (SkipsLeft < 1) SkipsEnabled = false;
@@ -75,9 +75,9 @@ bool TAceyDucey::Skip() {
   return true;
 }
 
-std::string TAceyDucey::SkipsCaption() const { return "Skips: " + std::to_string(SkipsLeft); }
+std::string AceyDucey::SkipsCaption() const { return "Skips: " + std::to_string(SkipsLeft); }
 
-void TAceyDucey::FreshPair() {
+void AceyDucey::FreshPair() {
   ThirdShown = false;
   DrawEnabled = true;
   LeftCard = Deck[++DealPos].Id;

@@ -9,24 +9,24 @@
 #include "machine/Money.h"
 
 // One playing card: Id 0..51, Rank 0 ace .. 12 king, Suit 0 clubs, 1 hearts, 2 diamonds, 3 spades.
-struct TCard {
+struct Card {
   int Id = 0;
   int Rank = 0;
   int Suit = 0;
-  bool operator==(const TCard&) const = default;
+  bool operator==(const Card&) const = default;
 };
 
 // The 52 cards in dealing order.
-using TDeck = std::array<TCard, 52>;
+using CardDeck = std::array<Card, 52>;
 
 // The card with this Id (0..51).
-TCard MakeCard(int id);
+Card MakeCard(int id);
 
 // True for hearts and diamonds, which are drawn red.
 bool IsRedSuit(int suit);
 
 // Seeds the program's generator from the UTC time of day and deals a fresh shuffled deck.
-TDeck ShuffleDeck(uint32_t utcTimeOfDayMs);
+CardDeck ShuffleDeck(uint32_t utcTimeOfDayMs);
 
 // True when the drawn rank lies strictly between the two showing ranks (the ace is lowest).
 bool DrawWins(int leftRank, int rightRank, int drawnRank);
@@ -38,12 +38,12 @@ std::string WinningsText(Money spinWin, bool afterDraw);
 enum class DrawOutcome { None, Won, Lost };
 
 // One visit to the card table: the deck, the hand and which of the three actions are open.
-class TAceyDucey {
+class AceyDucey {
  public:
   // Positions a fresh pair takes from the deck: two showing cards and the hidden third.
   static constexpr int CardsPerPair = 3;
 
-  TDeck Deck{};
+  CardDeck Deck{};
   int DealPos = 2;          // deck position of the hidden third card
   int LeftCard = 0;         // Id of the left showing card
   int RightCard = 0;        // Id of the right showing card
@@ -56,7 +56,7 @@ class TAceyDucey {
   // Shuffles with the clock's seed and sets the opening hand.
   void NewGame(uint32_t utcTimeOfDayMs);
   // Sets the opening hand over a given deck (a replayed or arranged game).
-  void StartWith(const TDeck& deck);
+  void StartWith(const CardDeck& deck);
 
   // Turns the third card up, doubles or zeroes spinWin and opens the next actions.
   // Does nothing (returns None) while Draw is disabled.
@@ -67,7 +67,7 @@ class TAceyDucey {
   bool Skip();
 
   // The drawn (or hidden) third card.
-  const TCard& ThirdCard() const { return Deck[DealPos]; }
+  const Card& ThirdCard() const { return Deck[DealPos]; }
   // True while the deck still holds the three cards of another fresh pair.
   bool CanDealFreshPair() const { return DealPos + CardsPerPair < static_cast<int>(Deck.size()); }
   // The Skips button's caption after a skip ("Skips: 4").

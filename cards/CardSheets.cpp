@@ -246,9 +246,9 @@ QImage MakeBack(double scale) {
 
 QImage MakeCourtSheet(double scale);  // CourtArt.cpp
 
-TCardSheets MakeCardSheets(double scale) {
+CardSheets MakeCardSheets(double scale) {
   if (!(scale > 0)) scale = 1;
-  TCardSheets sheets;
+  CardSheets sheets;
   sheets.Pos = MakePos(scale);
   sheets.Neg = MakeNeg(scale);
   sheets.back = MakeBack(scale);
@@ -329,7 +329,7 @@ std::vector<QRect> PipTargets(int rank) {
 
 }  // namespace
 
-QImage ComposeCard(const TCardSheets& sheets, int id) {
+QImage ComposeCard(const CardSheets& sheets, int id) {
   QImage bitmap = sheets.Pos.copy();
   const int r = id % 13 + 1, s = id / 13;
   const bool red = (s == 1 || s == 2);

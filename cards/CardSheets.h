@@ -6,7 +6,7 @@
 #include <QRect>
 
 // The card table's pictures: blank face, its mask, the back, rank glyphs, suit signs, courts.
-struct TCardSheets {
+struct CardSheets {
   QImage Pos;     // 73 x 98 blank face: white, black frame, black outside the rounded corners
   QImage Neg;     // 73 x 98 mask: black inside the card outline, white outside it
   QImage back;    // 73 x 98 card back, black outside the rounded corners
@@ -24,7 +24,7 @@ inline constexpr int CardHeight = 98;
 // Draws all eight sheets (deterministic, no fonts involved). A scale other than 1 draws them
 // that many times finer for a high-density screen, each marked with that device pixel ratio;
 // every rectangle below stays in card pixels.
-TCardSheets MakeCardSheets(double scale = 1.0);
+CardSheets MakeCardSheets(double scale = 1.0);
 
 // The rectangle (left, top)-(right, bottom) with right and bottom exclusive.
 inline QRect Span(int left, int top, int right, int bottom) {
@@ -37,7 +37,7 @@ void CopyRect(QImage& dst, const QRect& to, const QImage& src, const QRect& from
 
 // Composes the face of card id (0..51) in a 73 x 98 bitmap (at the sheets' ratio): white card,
 // glyphs, black corners.
-QImage ComposeCard(const TCardSheets& sheets, int id);
+QImage ComposeCard(const CardSheets& sheets, int id);
 
 // Puts picture on window at (x, y): window AND mask clears the card's shape to black, then
 // window OR picture sets it, leaving the pixels outside the rounded corners untouched. (x, y)

@@ -254,7 +254,7 @@ QImage MakeCanvas(int width, int height, double ratio, const QColor& fill) {
   return img;
 }
 
-const std::array<QImage, 3>& TGlyphs::Sharp(double ratio) const {
+const std::array<QImage, 3>& GlyphSet::Sharp(double ratio) const {
   auto [it, fresh] = sharp_.try_emplace(std::lround(ratio * 1000));
   if (fresh) {
     QImage letters = media::RenderLetters(ratio);
@@ -280,7 +280,7 @@ void CopyRect(QImage& target, int dx, int dy, const QImage& source, int sx, int 
   p.drawImage(QRectF(dx, dy, w, h), source, QRectF(sx * from, sy * from, w * from, h * from));
 }
 
-void DrawDigits(QImage& target, const TGlyphs& g, std::string_view text, int x, int y,
+void DrawDigits(QImage& target, const GlyphSet& g, std::string_view text, int x, int y,
                 bool leftToRight, int colourRow) {
   if (g.SymbolSize == 144) x += (x >= 200) ? 13 : -13;
   const QImage& digits = g.DigitsAt(target.devicePixelRatio());
@@ -317,7 +317,7 @@ void DrawDigits(QImage& target, const TGlyphs& g, std::string_view text, int x, 
   }
 }
 
-void DrawLabel(QImage& target, const TGlyphs& g, std::string_view caption, int x, int y, int width,
+void DrawLabel(QImage& target, const GlyphSet& g, std::string_view caption, int x, int y, int width,
                int height) {
   if (g.SymbolSize == 144) x += (x >= 100) ? 13 : -13;
   const int h = height == 0 ? 52 : height;

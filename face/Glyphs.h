@@ -21,7 +21,7 @@ inline const QColor ButtonTextColor(0, 0, 0);
 QColor ResolveColor(int32_t value);
 
 // The pictures the glyph drawing copies from, and the artwork size that shifts it.
-struct TGlyphs {
+struct GlyphSet {
   QImage Digits;        // 188 x 147, seven colour rows of digits, point and blank cell
   QImage Image1;        // 17 x 51, lamps: unlit, red, blue
   QImage LetterStrip;   // "Alpha.bmp": A..Z at a pitch of 13, cells 12 x 27 (may be null)
@@ -54,10 +54,10 @@ inline int DevicePixel(int logical, double ratio) {
 QImage MakeCanvas(int width, int height, double ratio, const QColor& fill);
 
 // Draws text with digit glyphs; right to left: x is the left edge of the last cell.
-void DrawDigits(QImage& target, const TGlyphs& g, std::string_view text, int x, int y,
+void DrawDigits(QImage& target, const GlyphSet& g, std::string_view text, int x, int y,
                 bool leftToRight, int colourRow);
 // Draws a black caption box with a shadow border and the caption's letters; height 0 means 52.
-void DrawLabel(QImage& target, const TGlyphs& g, std::string_view caption, int x, int y, int width,
+void DrawLabel(QImage& target, const GlyphSet& g, std::string_view caption, int x, int y, int width,
                int height);
 // Draws a 3-D frame around the box (l, t)-(r, b); styles 0..3.
 void DrawBevel(QImage& target, int l, int t, int r, int b, int style);

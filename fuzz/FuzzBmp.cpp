@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "face/TFace.h"
+#include "face/FacePainter.h"
 #include "fuzz/FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

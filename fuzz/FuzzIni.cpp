@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "fuzz/FuzzSupport.h"
-#include "machine/TGame.h"
+#include "machine/GameState.h"
 #include "store/Money.h"
 #include "store/SavedGames.h"
 #include "store/Settings.h"
-#include "store/TIniFile.h"
+#include "store/IniFile.h"
 #include "store/Utf8Text.h"
 
 namespace {
@@ -68,7 +68,7 @@ const Probe kProbes[] = {{"Settings", "Credits"},
                          {"Settings", ""},
                          {"", "Key"}};
 
-std::vector<std::string> ReadProbes(const TIniFile& ini) {
+std::vector<std::string> ReadProbes(const IniFile& ini) {
   std::vector<std::string> out;
   for (const Probe& p : kProbes) {
     std::string v = ini.ReadString(p.Section, p.Key, kMissing);
@@ -79,7 +79,7 @@ std::vector<std::string> ReadProbes(const TIniFile& ini) {
 }
 
 // The integer and boolean reads of every probe agree with each other.
-void CheckNumbers(const TIniFile& ini) {
+void CheckNumbers(const IniFile& ini) {
   for (const Probe& p : kProbes) {
     const int32_t a = ini.ReadInteger(p.Section, p.Key, 12345);
     const int32_t b = ini.ReadInteger(p.Section, p.Key, -7);
@@ -91,7 +91,7 @@ void CheckNumbers(const TIniFile& ini) {
 }
 
 // Writes one key and checks the file changed by that key line alone.
-void CheckWrite(TIniFile& ini, const TFuzzDir& dir, const std::string& name,
+void CheckWrite(IniFile& ini, const ScratchFolder& dir, const std::string& name,
                 const std::string& section, const std::string& key, const std::string& value) {
   const bool marked = dir.Read(name).starts_with("\xEF\xBB\xBF");
   const std::vector<std::string> before = Lines(dir.Read(name));
@@ -149,8 +149,8 @@ std::string AsStored(const std::string& s) {
 bool Holdable(Money m) { return m.InCents() >= -99999999999 && m.InCents() <= 999999999999; }
 void CheckMoney(Money first, Money second) { FUZZ_CHECK(Holdable(first) && first == second); }
 
-TGame FreshGame(const std::string& settingsDir) {
-  TGame g;
+GameState FreshGame(const std::string& settingsDir) {
+  GameState g;
   g.ProgramDir = "/nonexistent/zandor/";
   g.SetFileDefaults();
   g.SettingsDir = settingsDir;
@@ -159,8 +159,8 @@ TGame FreshGame(const std::string& settingsDir) {
 
 // A game saved into a slot under any name reads back with that name as the file keeps it,
 // and the other seven slots stay as they were.
-void CheckSlotSave(const TGame& g, int slot, const std::string& name) {
-  const std::array<TSavedGame, 8> before = SavedGames;
+void CheckSlotSave(const GameState& g, int slot, const std::string& name) {
+  const std::array<SavedGame, 8> before = SavedGames;
   FUZZ_CHECK(WriteSavedGame(g, slot, name).Ok);
   ReadSavedGames(g);
   FUZZ_CHECK(SavedGames[slot - 1].Name == FirstCharacters(AsStored(FirstCharacters(name, 255)), 100));
@@ -168,25 +168,25 @@ void CheckSlotSave(const TGame& g, int slot, const std::string& name) {
   FUZZ_CHECK(SavedGames[slot - 1].PowerPts == g.PowerPts);
   for (int n = 1; n <= 8; ++n) {
     if (n == slot) continue;
-    const TSavedGame& a = before[n - 1];
-    const TSavedGame& b = SavedGames[n - 1];
+    const SavedGame& a = before[n - 1];
+    const SavedGame& b = SavedGames[n - 1];
     FUZZ_CHECK(a.Name == b.Name && a.Spins == b.Spins && a.PowerPts == b.PowerPts);
     FUZZ_CHECK(a.Credits == b.Credits && a.Borrowed == b.Borrowed && a.BonusPool == b.BonusPool);
   }
 }
 
-void CheckSettings(const TFuzzDir& dir, const uint8_t* data, size_t size, const std::string& name) {
+void CheckSettings(const ScratchFolder& dir, const uint8_t* data, size_t size, const std::string& name) {
   const std::string settingsDir = dir.Path() + "settings/";
   std::filesystem::create_directories(settingsDir);
   dir.Write("settings/ZANDOR.INI", data, size);
-  TGame first = FreshGame(settingsDir);
+  GameState first = FreshGame(settingsDir);
   LoadSettings(first);
   FUZZ_CHECK(CharacterCount(first.BackBMP) <= 255 && CharacterCount(first.WinSound) <= 255);
   for (const std::string& n : first.MIDIName) FUZZ_CHECK(CharacterCount(n) <= 12);
   for (const std::string& s : first.MIDISong) FUZZ_CHECK(CharacterCount(s) <= 255);
   FUZZ_CHECK(SaveSettings(first).Ok);
 
-  TGame second = FreshGame(settingsDir);
+  GameState second = FreshGame(settingsDir);
   LoadSettings(second);
   CheckMoney(first.Credits, second.Credits);
   CheckMoney(first.Borrowed, second.Borrowed);
@@ -215,7 +215,7 @@ void CheckSettings(const TFuzzDir& dir, const uint8_t* data, size_t size, const 
   // The same bytes as the saved-games file: every slot reads within its limits.
   dir.Write("settings/POWER.INI", data, size);
   ReadSavedGames(first);
-  for (const TSavedGame& s : SavedGames) {
+  for (const SavedGame& s : SavedGames) {
     FUZZ_CHECK(CharacterCount(s.Name) <= 100 && CharacterCount(s.Date) <= 9);
     FUZZ_CHECK(Holdable(s.Credits) && Holdable(s.Borrowed) && Holdable(s.BonusPool));
   }
@@ -225,9 +225,9 @@ void CheckSettings(const TFuzzDir& dir, const uint8_t* data, size_t size, const 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const TFuzzDir& dir = FuzzDir();
+  const ScratchFolder& dir = FuzzDir();
   const std::string path = dir.Write("fuzz.ini", data, size);
-  TIniFile ini(path);
+  IniFile ini(path);
   CheckNumbers(ini);
 
   // The value written is the input's first line, so it may hold blanks, CRs, NULs, '=' or

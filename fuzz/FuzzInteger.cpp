@@ -10,7 +10,7 @@
 #include <string>
 
 #include "fuzz/FuzzSupport.h"
-#include "store/TIniFile.h"
+#include "store/IniFile.h"
 
 namespace {
 
@@ -69,8 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The same text as the value of a key: the reader sees the first line, without its CR
   // and without the blanks around it, and at most 1023 characters of it.
   std::string line = text.substr(0, std::min(text.find('\n'), text.size()));
-  const TFuzzDir& dir = FuzzDir();
-  TIniFile ini(dir.Write("integer.ini", "[Section]\r\nKey=" + line + "\n[Next]\nKey=0\n"));
+  const ScratchFolder& dir = FuzzDir();
+  IniFile ini(dir.Write("integer.ini", "[Section]\r\nKey=" + line + "\n[Next]\nKey=0\n"));
   if (!line.empty() && line.back() == '\r') line.pop_back();
   const bool lineValid = Expected(Trim(line).substr(0, 1023), want);
   for (int32_t def : {12345, -7, 0, 1}) {

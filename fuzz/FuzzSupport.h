@@ -23,9 +23,9 @@
 
 // One folder per process, in memory when /dev/shm exists: the INI writer syncs every save
 // to disk, which would otherwise cost more than the parsing being tested.
-class TFuzzDir {
+class ScratchFolder {
  public:
-  TFuzzDir() {
+  ScratchFolder() {
     // scripts/fuzz names a folder of its own, so that what a crashed run leaves goes with it.
     const char* env = std::getenv("ZANDOR_FUZZ_TMP");
     std::string base = env && *env                                 ? env
@@ -38,12 +38,12 @@ class TFuzzDir {
     }
     path_ = pattern + "/";
   }
-  ~TFuzzDir() {
+  ~ScratchFolder() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
   }
-  TFuzzDir(const TFuzzDir&) = delete;
-  TFuzzDir& operator=(const TFuzzDir&) = delete;
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
 
   // The folder with its trailing '/'.
   const std::string& Path() const { return path_; }
@@ -72,7 +72,7 @@ class TFuzzDir {
 };
 
 // The folder of this process; made on first use and removed when the process ends normally.
-inline const TFuzzDir& FuzzDir() {
-  static TFuzzDir dir;
+inline const ScratchFolder& FuzzDir() {
+  static ScratchFolder dir;
   return dir;
 }

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "audio/TEffects.h"
+#include "audio/SoundEffects.h"
 #include "fuzz/FuzzSupport.h"
-#include "machine/TGame.h"
-#include "platform/TSdlAudio.h"
+#include "machine/GameState.h"
+#include "platform/SdlAudio.h"
 
 namespace {
 
@@ -18,15 +18,15 @@ namespace {
 // keeps every image it decoded, keyed by the image's address, which is right for the four
 // fixed effects; here each input's effects stay alive until the batch ends, so no address is
 // reused within a batch, and the batch's end frees everything it decoded.
-struct TBatch {
-  std::unique_ptr<TSdlAudio> Audio;
-  std::vector<std::unique_ptr<TGame>> Games;
-  std::vector<std::unique_ptr<TEffects>> Effects;
+struct Batch {
+  std::unique_ptr<SdlAudio> Audio;
+  std::vector<std::unique_ptr<GameState>> Games;
+  std::vector<std::unique_ptr<SoundEffects>> Effects;
 
   void Reset() {
     Effects.clear();
     Games.clear();
-    Audio = std::make_unique<TSdlAudio>();
+    Audio = std::make_unique<SdlAudio>();
   }
 };
 
@@ -35,17 +35,17 @@ constexpr size_t kBatch = 256;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static TBatch batch;
+  static Batch batch;
   if (!batch.Audio || batch.Effects.size() >= kBatch) batch.Reset();
   FUZZ_CHECK(batch.Audio->IsOpen());
 
-  const TFuzzDir& dir = FuzzDir();
+  const ScratchFolder& dir = FuzzDir();
   std::filesystem::create_directories(dir.Path() + "wav");
   dir.Write("wav/ZANDOR0.WAV", data, size);
 
-  TGame& g = *batch.Games.emplace_back(std::make_unique<TGame>());
+  GameState& g = *batch.Games.emplace_back(std::make_unique<GameState>());
   g.ProgramDir = dir.Path() + "wav/";
-  TEffects& effects = *batch.Effects.emplace_back(std::make_unique<TEffects>(g, *batch.Audio));
+  SoundEffects& effects = *batch.Effects.emplace_back(std::make_unique<SoundEffects>(g, *batch.Audio));
   const std::string err = effects.LoadEffectSounds();
   FUZZ_CHECK(err.find("ZANDOR0.WAV") == std::string::npos);
   FUZZ_CHECK(effects.Image(0) == std::vector<uint8_t>(data, data + size));

@@ -3,14 +3,14 @@
 #include <QMessageBox>
 #include <QString>
 
-#include "help/THelpViewer.h"
+#include "help/HelpViewer.h"
 
 #ifndef ZANDOR_VERSION
 #define ZANDOR_VERSION "unknown"
 #endif
 
 void ShowHelpTopic(QWidget* parent, int topic) {
-  THelpViewer::Instance()->ShowTopic(parent, topic);
+  HelpViewer::Instance()->ShowTopic(parent, topic);
 }
 
 QString AboutText() {

@@ -7,7 +7,7 @@
 
 #include "machine/GameEvents.h"
 #include "machine/Money.h"
-#include "machine/TGame.h"
+#include "machine/GameState.h"
 
 // One of the bank's six amounts, with the message shown when the credits do not cover it.
 struct BankAmount {
@@ -33,7 +33,7 @@ inline constexpr const char* BankOverpay =
 class Bank {
  public:
   // The record, when there is one, hears of every loan and repayment.
-  explicit Bank(TGame& game, GameEvents* events = nullptr) : g_(game), events_(events) {}
+  explicit Bank(GameState& game, GameEvents* events = nullptr) : g_(game), events_(events) {}
 
   // Lends amount 0..5 (BankAmounts): the credits and the debt both grow; never refused.
   void Borrow(int amount);
@@ -42,6 +42,6 @@ class Bank {
   std::string_view PayBack(int amount);
 
  private:
-  TGame& g_;
+  GameState& g_;
   GameEvents* events_;
 };

@@ -53,10 +53,10 @@ struct Host {
   virtual void SetBetButtonsEnabled(bool enabled) = 0;
   // Gives the input focus back to the Spin button.
   virtual void FocusSpinButton() = 0;
-  // Timer1 (auto and free spins, 1000 ms) and Timer3 (win display, 400 ms).
-  virtual void SetTimer1(bool enabled) = 0;
-  virtual bool Timer1Enabled() = 0;
-  virtual void SetTimer3(bool enabled) = 0;
+  // AutomaticSpinTimer (auto and free spins, 1000 ms) and WinBlinkTimer (win display, 400 ms).
+  virtual void SetAutomaticSpins(bool enabled) = 0;
+  virtual bool AutomaticSpinsEnabled() = 0;
+  virtual void SetWinBlink(bool enabled) = 0;
   // The check marks or the busy state changed; the window brings its menus into line.
   virtual void StateChanged() = 0;
 };

@@ -4,13 +4,13 @@
 #include <QMenu>
 #include <QTimer>
 
-#include "face/TFace.h"
+#include "face/FacePainter.h"
 #include "record/AutoSpinLimitsDialog.h"
 #include "record/PlayerFile.h"
 #include "record/RecentSpinsWindow.h"
 #include "record/StatisticsWindow.h"
 
-RecordKeeper::RecordKeeper(TGame& game, const TFace& face, QWidget* window,
+RecordKeeper::RecordKeeper(GameState& game, const FacePainter& face, QWidget* window,
                            std::function<void(const QString&)> showError)
     : QObject(window), game_(game), face_(face), window_(window), showError_(std::move(showError)) {
   clock_.start();

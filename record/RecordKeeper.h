@@ -7,20 +7,20 @@
 #include <QString>
 #include <functional>
 
-#include "machine/TGame.h"
+#include "machine/GameState.h"
 #include "record/PlayerRecord.h"
 
 class QAction;
 class QMenu;
 class QWidget;
-class TFace;
+class FacePainter;
 
 class RecordKeeper : public QObject {
   Q_OBJECT
 
  public:
   // Works for this game and face; errors go to showError.
-  RecordKeeper(TGame& game, const TFace& face, QWidget* window,
+  RecordKeeper(GameState& game, const FacePainter& face, QWidget* window,
                std::function<void(const QString&)> showError);
 
   PlayerRecord Record;
@@ -47,8 +47,8 @@ class RecordKeeper : public QObject {
   // Writes the spins recorded since the last write, oldest first.
   void WriteNewSpins();
 
-  TGame& game_;
-  const TFace& face_;
+  GameState& game_;
+  const FacePainter& face_;
   QWidget* window_;
   std::function<void(const QString&)> showError_;
   QElapsedTimer clock_;

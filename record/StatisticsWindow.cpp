@@ -56,7 +56,7 @@ QStringList Column(const Tally& t, int64_t theory) {
 
 }  // namespace
 
-StatisticsWindow::StatisticsWindow(PlayerRecord& record, const TGame& game,
+StatisticsWindow::StatisticsWindow(PlayerRecord& record, const GameState& game,
                                    std::function<void()> refresh, QWidget* parent)
     : QDialog(parent), record_(record), game_(game), refresh_(std::move(refresh)) {
   setObjectName("Statistics");

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "machine/TGame.h"
+#include "machine/GameState.h"
 #include "record/PlayerRecord.h"
 
 class QLabel;
@@ -18,7 +18,7 @@ class StatisticsWindow : public QDialog {
  public:
   // Shows the record of this game against the game's money; refresh brings the record's
   // time played up to date before each look.
-  StatisticsWindow(PlayerRecord& record, const TGame& game, std::function<void()> refresh,
+  StatisticsWindow(PlayerRecord& record, const GameState& game, std::function<void()> refresh,
                    QWidget* parent = nullptr);
 
   // "Reset &Lifetime...", "&Help" and "&Close".
@@ -44,7 +44,7 @@ class StatisticsWindow : public QDialog {
     QLabel* cells[2];
   };
   PlayerRecord& record_;
-  const TGame& game_;
+  const GameState& game_;
   std::function<void()> refresh_;
   std::vector<Row> rows_;
   QLabel* now_ = nullptr;

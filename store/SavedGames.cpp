@@ -13,7 +13,7 @@ namespace {
 
 std::string SectionOf(int n) { return "Saved Game " + std::to_string(n); }
 
-std::string PowerIni(const TGame& g) { return g.SettingsDir + "POWER.INI"; }
+std::string PowerIni(const GameState& g) { return g.SettingsDir + "POWER.INI"; }
 
 bool IsAsciiPunctuation(char c) {
   return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') ||
@@ -42,11 +42,11 @@ char SeparatorOf(const char* fmt) {
 
 }  // namespace
 
-GameRecord GameRecord::Of(const TGame& g) {
+GameRecord GameRecord::Of(const GameState& g) {
   return {g.Credits, g.Borrowed, g.BonusPool, g.Spins, g.FreeSpinCount, g.PowerPts};
 }
 
-void GameRecord::ApplyTo(TGame& g) const {
+void GameRecord::ApplyTo(GameState& g) const {
   g.Credits = Credits;
   g.Borrowed = Borrowed;
   g.BonusPool = BonusPool;
@@ -70,7 +70,7 @@ std::string TodayText() {
   return DateText(t.tm_mon + 1, t.tm_mday, t.tm_year + 1900, nl_langinfo(D_FMT));
 }
 
-void ReadSavedGames(const TGame& g) {
+void ReadSavedGames(const GameState& g) {
   const IniDocument ini(PowerIni(g));
   const std::string today = TodayText();
   for (int n = 1; n <= 8; ++n) {
@@ -78,7 +78,7 @@ void ReadSavedGames(const TGame& g) {
     const auto money = [&](const char* key, const char* def) {
       return ParseMoney(std::string_view(ini.ReadString(section, key, def)).substr(0, 30));
     };
-    TSavedGame& s = SavedGames[n - 1];
+    SavedGame& s = SavedGames[n - 1];
     s.Name = FirstCharacters(ini.ReadString(section, "Name", "Game #" + std::to_string(n)), 100);
     s.Spins = ini.ReadInteger(section, "Spins", 0);
     s.Date = FirstCharacters(ini.ReadString(section, "Date", today), 9);
@@ -89,16 +89,16 @@ void ReadSavedGames(const TGame& g) {
   }
 }
 
-SaveResult SaveIntoSlot(const TGame& g, int n, const std::string& name) {
+SaveResult SaveIntoSlot(const GameState& g, int n, const std::string& name) {
   if (n < 1 || n > 8) return {false, PowerIni(g)};
-  TSavedGame& s = SavedGames[n - 1];
+  SavedGame& s = SavedGames[n - 1];
   static_cast<GameRecord&>(s) = GameRecord::Of(g);
   s.Date = TodayText();
   s.Name = FirstCharacters(name, 100);
   return WriteSavedGame(g, n, name);
 }
 
-SaveResult WriteSavedGame(const TGame& g, int n, const std::string& name) {
+SaveResult WriteSavedGame(const GameState& g, int n, const std::string& name) {
   if (n < 1 || n > 8) return {false, PowerIni(g)};
   const GameRecord r = GameRecord::Of(g);
   IniDocument ini(PowerIni(g));
@@ -114,7 +114,7 @@ SaveResult WriteSavedGame(const TGame& g, int n, const std::string& name) {
   return {false, ini.Path()};
 }
 
-void OpenSlot(TGame& g, int n) {
+void OpenSlot(GameState& g, int n) {
   if (n < 1 || n > 8) return;
   SavedGames[n - 1].ApplyTo(g);
 }

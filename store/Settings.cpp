@@ -16,9 +16,9 @@ const std::string kSection = "Settings";
 
 // Where a key's value lives in the game; the kind of the key follows from the field's type:
 // money, a 32-bit integer, a byte (only the low eight bits are kept), a switch or a text.
-using Member = std::variant<Money TGame::*, int32_t TGame::*, uint8_t TGame::*, bool TGame::*,
-                            std::string TGame::*, std::array<bool, 8> TGame::*,
-                            std::array<std::string, 8> TGame::*>;
+using Member = std::variant<Money GameState::*, int32_t GameState::*, uint8_t GameState::*, bool GameState::*,
+                            std::string GameState::*, std::array<bool, 8> GameState::*,
+                            std::array<std::string, 8> GameState::*>;
 template <class T>
 using Ref = std::variant<T*, std::conditional_t<std::is_const_v<T>, const int32_t, int32_t>*,
                          std::conditional_t<std::is_const_v<T>, const uint8_t, uint8_t>*,
@@ -43,41 +43,41 @@ struct Setting {
 const std::vector<Setting>& Table() {
   static const std::vector<Setting> table = [] {
     std::vector<Setting> t = {
-        {"Credits", &TGame::Credits},
-        {"Borrowed", &TGame::Borrowed},
-        {"BonusPool", &TGame::BonusPool},
-        {"Spins", &TGame::Spins, 0, 0, 0},
-        {"Maxed", &TGame::Maxed, 0, 0, 0},
-        {"Sound", &TGame::Sound},
-        {"MusicOn", &TGame::MusicOn},
-        {"sndCoins", &TGame::sndCoins},
-        {"sndCredits", &TGame::sndCredits},
-        {"sndSpin", &TGame::sndSpin},
-        {"sndStop", &TGame::sndStop},
-        {"sndWin", &TGame::sndWin},
-        {"sndBonus", &TGame::sndBonus},
-        {"sndLose", &TGame::sndLose},
-        {"sndPowerDown", &TGame::sndPowerDown},
-        {"sndPowerUp", &TGame::sndPowerUp},
-        {"PowerPts", &TGame::PowerPts, 0, 0, 0},
-        {"Speed", &TGame::Speed},
-        {"Bet", &TGame::Bet},
-        {"BackColor", &TGame::BackColor},
-        {"BackMode", &TGame::BackMode},
-        {"BackBMP", &TGame::BackBMP, 0, 255},
-        {"WinSound", &TGame::WinSound, 0, 255},
-        {"LoseSound", &TGame::LoseSound, 0, 255},
-        {"BonusSound", &TGame::BonusSound, 0, 255},
-        {"PowerDownSound", &TGame::PowerDownSound, 0, 255},
-        {"PowerUpSound", &TGame::PowerUpSound, 0, 255},
+        {"Credits", &GameState::Credits},
+        {"Borrowed", &GameState::Borrowed},
+        {"BonusPool", &GameState::BonusPool},
+        {"Spins", &GameState::Spins, 0, 0, 0},
+        {"Maxed", &GameState::Maxed, 0, 0, 0},
+        {"Sound", &GameState::Sound},
+        {"MusicOn", &GameState::MusicOn},
+        {"sndCoins", &GameState::sndCoins},
+        {"sndCredits", &GameState::sndCredits},
+        {"sndSpin", &GameState::sndSpin},
+        {"sndStop", &GameState::sndStop},
+        {"sndWin", &GameState::sndWin},
+        {"sndBonus", &GameState::sndBonus},
+        {"sndLose", &GameState::sndLose},
+        {"sndPowerDown", &GameState::sndPowerDown},
+        {"sndPowerUp", &GameState::sndPowerUp},
+        {"PowerPts", &GameState::PowerPts, 0, 0, 0},
+        {"Speed", &GameState::Speed},
+        {"Bet", &GameState::Bet},
+        {"BackColor", &GameState::BackColor},
+        {"BackMode", &GameState::BackMode},
+        {"BackBMP", &GameState::BackBMP, 0, 255},
+        {"WinSound", &GameState::WinSound, 0, 255},
+        {"LoseSound", &GameState::LoseSound, 0, 255},
+        {"BonusSound", &GameState::BonusSound, 0, 255},
+        {"PowerDownSound", &GameState::PowerDownSound, 0, 255},
+        {"PowerUpSound", &GameState::PowerUpSound, 0, 255},
     };
     for (int i = 0; i < 8; ++i)
-      t.push_back({"PlayList" + std::to_string(i), &TGame::PlayList, i, 0, 1});
+      t.push_back({"PlayList" + std::to_string(i), &GameState::PlayList, i, 0, 1});
     for (int i = 0; i < 8; ++i)
-      t.push_back({"MIDISong" + std::to_string(i), &TGame::MIDISong, i, 255});
+      t.push_back({"MIDISong" + std::to_string(i), &GameState::MIDISong, i, 255});
     for (int i = 0; i < 8; ++i)
-      t.push_back({"MIDIName" + std::to_string(i), &TGame::MIDIName, i, 12});
-    t.push_back({"AceyDucey", &TGame::AceyDucey, 0, 0, 1});
+      t.push_back({"MIDIName" + std::to_string(i), &GameState::MIDIName, i, 12});
+    t.push_back({"AceyDucey", &GameState::AceyDucey, 0, 0, 1});
     return t;
   }();
   return table;
@@ -94,8 +94,8 @@ template <class Game,
           class Result = std::conditional_t<std::is_const_v<Game>, ConstFieldRef, FieldRef>>
 Result FieldOf(Game& g, const Setting& s) {
   return std::visit(
-      Overload{[&](std::array<bool, 8> TGame::*m) -> Result { return &(g.*m)[s.Index]; },
-               [&](std::array<std::string, 8> TGame::*m) -> Result { return &(g.*m)[s.Index]; },
+      Overload{[&](std::array<bool, 8> GameState::*m) -> Result { return &(g.*m)[s.Index]; },
+               [&](std::array<std::string, 8> GameState::*m) -> Result { return &(g.*m)[s.Index]; },
                [&](auto m) -> Result { return &(g.*m); }},
       s.Field);
 }
@@ -128,12 +128,12 @@ void Store(IniDocument& ini, const Setting& s, ConstFieldRef field) {
 
 }  // namespace
 
-void LoadSettings(TGame& g) {
+void LoadSettings(GameState& g) {
   const IniDocument ini(g.SettingsDir + "ZANDOR.INI");
   for (const Setting& s : Table()) Load(ini, s, FieldOf(g, s));
 }
 
-SaveResult SaveSettings(const TGame& g) {
+SaveResult SaveSettings(const GameState& g) {
   IniDocument ini(g.SettingsDir + "ZANDOR.INI");
   for (const Setting& s : Table()) Store(ini, s, FieldOf(g, s));
   if (ini.Save()) return {};

@@ -3,14 +3,14 @@
 
 #include <string>
 
-#include "machine/TGame.h"
+#include "machine/GameState.h"
 
 // "PLAYER.INI" in the settings folder: what the game keeps beyond the two classic files (the
 // volume, full screen, the player's record).
 std::string PlayerIniPath(const std::string& settingsDir);
 
 // Reads SettingsDir + "ZANDOR.INI" into the game (sets Maxed); never fails.
-void LoadSettings(TGame& g);
+void LoadSettings(GameState& g);
 
 // What a save did: ok, or the full path of the file that could not be written.
 struct SaveResult {
@@ -19,4 +19,4 @@ struct SaveResult {
 };
 // Writes all 52 keys in order in one atomic replace of the file, creating the settings folder
 // when it is missing; on failure the old file stays whole.
-SaveResult SaveSettings(const TGame& g);
+SaveResult SaveSettings(const GameState& g);

@@ -20,10 +20,10 @@
 
 #include "app/Dirs.h"
 #include "app/SingleInstance.h"
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "audio/AudioDialogs.h"
 #include "help/Help.h"
-#include "audio/TAudio.h"
+#include "audio/GameAudio.h"
 #include "audio/VolumeDialog.h"
 #include "record/AutoSpinLimitsDialog.h"
 #include "record/RecentSpinsWindow.h"
@@ -52,8 +52,8 @@ std::string ReadFile(const std::string& path) {
 
 struct Window : ::testing::Test {
   QTemporaryDir settings;
-  TGame game;
-  std::unique_ptr<TForm1> form;
+  GameState game;
+  std::unique_ptr<MainWindow> form;
   std::vector<QString> messages;
 
   Window() {
@@ -67,7 +67,7 @@ struct Window : ::testing::Test {
     game.ProgramDir = programDir;
     game.SettingsDir = settings.path().toStdString() + "/";
     if (!ini.empty()) std::ofstream(game.SettingsDir + "ZANDOR.INI") << ini;
-    form = std::make_unique<TForm1>(
+    form = std::make_unique<MainWindow>(
         game, [this](const QString& text, bool) { messages.push_back(text); });
     form->show();
     QTest::qWaitForWindowExposed(form.get());
@@ -91,16 +91,16 @@ TEST_F(Window, LayoutAtDesignedSize) {
   Open();
   EXPECT_EQ(form->windowTitle(), "Zandor Slots");
   EXPECT_EQ(form->centralWidget()->size(), QSize(632, 394));
-  EXPECT_EQ(form->Panel1->geometry(), QRect(0, 337, 632, 57));
-  EXPECT_EQ(form->BitBtn1->geometry(), QRect(22, 4, 132, 49));
-  EXPECT_EQ(form->BitBtn2->x(), 174);
-  EXPECT_EQ(form->BitBtn3->x(), 326);
-  EXPECT_EQ(form->Button1->x(), 478);
-  EXPECT_EQ(form->BitBtn1->text(), "Bet 1");
-  EXPECT_EQ(form->BitBtn1->toolTip(), "Bet one credit (key 1)");
-  EXPECT_EQ(form->BitBtn3->text(), "Bet Max");
-  EXPECT_EQ(form->Button1->toolTip(), "Spins the slot wheels (Space or Enter)");
-  EXPECT_TRUE(form->Button1->isDefault());
+  EXPECT_EQ(form->ButtonPanel->geometry(), QRect(0, 337, 632, 57));
+  EXPECT_EQ(form->BetOneButton->geometry(), QRect(22, 4, 132, 49));
+  EXPECT_EQ(form->BetFiveButton->x(), 174);
+  EXPECT_EQ(form->BetMaxButton->x(), 326);
+  EXPECT_EQ(form->SpinButton->x(), 478);
+  EXPECT_EQ(form->BetOneButton->text(), "Bet 1");
+  EXPECT_EQ(form->BetOneButton->toolTip(), "Bet one credit (key 1)");
+  EXPECT_EQ(form->BetMaxButton->text(), "Bet Max");
+  EXPECT_EQ(form->SpinButton->toolTip(), "Spins the slot wheels (Space or Enter)");
+  EXPECT_TRUE(form->SpinButton->isDefault());
   EXPECT_EQ(form->Face.SymbolSize, 96);
   EXPECT_EQ(form->Face.ReelTop, 23);
   EXPECT_EQ(form->Face.ReelLeft, 162);
@@ -133,7 +133,7 @@ TEST_F(Window, MenuBar) {
                          "Slot Spin", "Stop", "Wheel Spin", "Win", "-", "Change WAVs"}));
   EXPECT_EQ(Captions(sub("Spin Spee&d")), QStringList({"Fast", "Medium", "Slow"}));
   EXPECT_EQ(Captions(TopMenu("&Auto")), QStringList({"&Auto Spin", "-", "Auto Spin &Limits..."}));
-  EXPECT_EQ(Captions(TopMenu("&Help")), QStringList({"&About", "-", "&Manual"}));
+  EXPECT_EQ(Captions(TopMenu("&Help")), QStringList({"&AboutAction", "-", "&Manual"}));
 }
 
 // Full screen is the player's own choice in PLAYER.INI, apart from "Maxed": it comes back
@@ -186,17 +186,17 @@ TEST_F(Window, FreshStartDefaults) {
   Open();
   EXPECT_EQ(game.Credits, 1000.00_usd);
   EXPECT_EQ(game.BonusPool, 50.00_usd);
-  EXPECT_TRUE(form->N25c1->isChecked());
-  EXPECT_FALSE(form->N5001->isChecked());
-  EXPECT_TRUE(form->Fast1->isChecked());
-  EXPECT_TRUE(form->AceyDucey1->isChecked());
-  EXPECT_FALSE(form->Lose1->isChecked());
-  EXPECT_FALSE(form->SlotSpin1->isChecked());
-  EXPECT_TRUE(form->WheelSpin1->isChecked());
-  EXPECT_TRUE(form->On1->isChecked());
-  EXPECT_TRUE(form->On2->isChecked());
-  EXPECT_TRUE(form->Tiled1->isChecked());
-  EXPECT_FALSE(form->AutoSpin2->isChecked());
+  EXPECT_TRUE(form->CoinQuarterAction->isChecked());
+  EXPECT_FALSE(form->CoinFiveDollarsAction->isChecked());
+  EXPECT_TRUE(form->FastAction->isChecked());
+  EXPECT_TRUE(form->AceyDuceyAction->isChecked());
+  EXPECT_FALSE(form->LoseSoundAction->isChecked());
+  EXPECT_FALSE(form->SlotSpinSoundAction->isChecked());
+  EXPECT_TRUE(form->WheelSpinSoundAction->isChecked());
+  EXPECT_TRUE(form->SoundOnAction->isChecked());
+  EXPECT_TRUE(form->MusicOnAction->isChecked());
+  EXPECT_TRUE(form->TiledAction->isChecked());
+  EXPECT_FALSE(form->AutoSpinAction->isChecked());
   EXPECT_EQ(game.ReelStops, (std::array<int, 3>{26, 2, 8}));
 }
 
@@ -206,22 +206,22 @@ TEST_F(Window, StartUpAppliesTheSettings) {
        "WinSound=/missing.wav\n");
   EXPECT_EQ(game.CoinValue, 5.00_usd);
   EXPECT_EQ(game.BonusPool, 77.00_usd);
-  EXPECT_TRUE(form->N5001->isChecked());
-  EXPECT_TRUE(form->Slow1->isChecked());
+  EXPECT_TRUE(form->CoinFiveDollarsAction->isChecked());
+  EXPECT_TRUE(form->SlowAction->isChecked());
   EXPECT_EQ(game.SpinDelay, 55);
-  EXPECT_TRUE(form->Lose1->isChecked());
+  EXPECT_TRUE(form->LoseSoundAction->isChecked());
   EXPECT_EQ(game.BackMode, 1);
-  EXPECT_TRUE(form->None1->isChecked());
+  EXPECT_TRUE(form->SolidColorAction->isChecked());
   EXPECT_EQ(game.WinSound, game.ProgramDir + "ZANDOR5.WAV");
   form.reset();
 
-  TGame other;
+  GameState other;
   game = other;
   Open("[Settings]\nBet=7\nSpeed=9\n");
   EXPECT_EQ(game.CoinValue, 0.25_usd);
-  for (QAction* a : {form->N5001, form->N1001, form->N50c1, form->N25c1, form->N10c1, form->N5c1})
+  for (QAction* a : {form->CoinFiveDollarsAction, form->CoinOneDollarAction, form->CoinFiftyCentsAction, form->CoinQuarterAction, form->CoinDimeAction, form->CoinNickelAction})
     EXPECT_FALSE(a->isChecked());
-  EXPECT_TRUE(form->Fast1->isChecked());
+  EXPECT_TRUE(form->FastAction->isChecked());
   EXPECT_EQ(game.SpinDelay, 10);
   form->close();
   std::string ini = ReadFile(game.SettingsDir + "ZANDOR.INI");
@@ -233,13 +233,13 @@ TEST_F(Window, StartUpAppliesTheSettings) {
 TEST_F(Window, BetMaxSpinsThroughTheWindow) {
   Open();
   game.AceyDucey = false;
-  QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+  QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
   EXPECT_EQ(game.Spins, 1);
   EXPECT_EQ(game.Wager, 0_usd);
   EXPECT_EQ(game.LastWager, 6.25_usd);
   EXPECT_EQ(game.Credits, 1000_usd - 6.25_usd + game.SpinWin);
-  EXPECT_TRUE(form->Button1->isEnabled());
-  EXPECT_TRUE(form->Timer3.isActive());
+  EXPECT_TRUE(form->SpinButton->isEnabled());
+  EXPECT_TRUE(form->WinBlinkTimer.isActive());
   // Enter repeats the bet.
   QTest::keyClick(form.get(), Qt::Key_Return);
   EXPECT_EQ(game.Spins, 2);
@@ -255,18 +255,18 @@ TEST_F(Window, DuringASpin) {
   probe.setInterval(50);
   QObject::connect(&probe, &QTimer::timeout, [&] {
     if (!form->Machine.Busy()) return;
-    greyed = !form->NewGame2->isEnabled() && !form->Open1->isEnabled() &&
-             !form->Save1->isEnabled() && !form->N5c1->isEnabled();
+    greyed = !form->NewGameAction->isEnabled() && !form->OpenAction->isEnabled() &&
+             !form->SaveAction->isEnabled() && !form->CoinNickelAction->isEnabled();
     form->close();
     closedEarly = !form->isVisible();
   });
   probe.start();
   game.Spins = 1;
   form->Machine.ChooseSpeed(2);
-  QTest::mouseClick(form->Button1, Qt::LeftButton);  // refused: no bet
+  QTest::mouseClick(form->SpinButton, Qt::LeftButton);  // refused: no bet
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0], "Please place a bet before spinning.");
-  QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+  QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
   probe.stop();
   EXPECT_TRUE(greyed);
   EXPECT_FALSE(closedEarly);
@@ -281,8 +281,8 @@ TEST_F(Window, DuringASpin) {
 TEST_F(Window, PlayerRecordThroughTheWindow) {
   Open();
   game.AceyDucey = false;
-  for (int i = 0; i < 3; ++i) QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
-  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);  // a coin waits on the lines
+  for (int i = 0; i < 3; ++i) QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
+  QTest::mouseClick(form->BetOneButton, Qt::LeftButton);  // a coin waits on the lines
   PlayerRecord& record = form->Record().Record;
   {
     StatisticsWindow stats(record, game, nullptr, form.get());
@@ -333,7 +333,7 @@ TEST_F(Window, PlayerRecordThroughTheWindow) {
 // program's other windows close with it.
 TEST_F(Window, CloseReturnsAnUnspunWager) {
   Open();
-  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  QTest::mouseClick(form->BetOneButton, Qt::LeftButton);
   EXPECT_EQ(game.Credits, 999.75_usd);
   // The manual open beside the game closes with it, so the program ends.
   ShowHelpTopic(form.get(), HelpContents);
@@ -351,8 +351,8 @@ TEST_F(Window, CloseReturnsAnUnspunWager) {
 TEST_F(Window, BackgroundChoices) {
   Open();
   form->ChooseTileFile = [](const QString&) { return QString(); };
-  form->Tiled1Click();
-  EXPECT_TRUE(form->Tiled1->isChecked());
+  form->ChooseTile();
+  EXPECT_TRUE(form->TiledAction->isChecked());
 
   QTemporaryDir dir;
   QImage tile(64, 64, QImage::Format_RGB32);
@@ -360,7 +360,7 @@ TEST_F(Window, BackgroundChoices) {
   QString tilePath = dir.path() + "/green.bmp";
   ASSERT_TRUE(tile.save(tilePath, "BMP"));
   form->ChooseTileFile = [&](const QString&) { return tilePath; };
-  form->Tiled1Click();
+  form->ChooseTile();
   EXPECT_EQ(game.BackBMP, tilePath.toStdString());
   EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(10, 120, 30));
 
@@ -369,9 +369,9 @@ TEST_F(Window, BackgroundChoices) {
     *ok = false;
     return QColor();
   };
-  form->None1Click();
-  EXPECT_TRUE(form->None1->isChecked());
-  EXPECT_FALSE(form->Tiled1->isChecked());
+  form->ChooseSolidColor();
+  EXPECT_TRUE(form->SolidColorAction->isChecked());
+  EXPECT_FALSE(form->TiledAction->isChecked());
   EXPECT_EQ(game.BackMode, 0);
   EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(192, 192, 192));
 
@@ -379,7 +379,7 @@ TEST_F(Window, BackgroundChoices) {
     *ok = true;
     return QColor(0, 100, 0);
   };
-  form->None1Click();
+  form->ChooseSolidColor();
   EXPECT_EQ(game.BackMode, 1);
   EXPECT_EQ(game.BackColor, 0x006400);
   EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(0, 100, 0));
@@ -389,10 +389,10 @@ TEST_F(Window, BackgroundChoices) {
   std::ofstream(junk.toStdString()) << "not a picture";
   form->ChooseTileFile = [&](const QString&) { return junk; };
   messages.clear();
-  form->Tiled1Click();
+  form->ChooseTile();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(game.BackBMP, tilePath.toStdString());
-  EXPECT_TRUE(form->None1->isChecked());
+  EXPECT_TRUE(form->SolidColorAction->isChecked());
 }
 
 // A winning spin opens the card game with the win; what it leaves is what gets counted.
@@ -415,9 +415,9 @@ TEST_F(Window, WinningSpinOffersTheCardGame) {
   EXPECT_EQ(seen, 6.00_usd);
   EXPECT_EQ(game.WinPending, 6.00_usd);
 
-  form->AceyDucey1->trigger();
+  form->AceyDuceyAction->trigger();
   EXPECT_FALSE(game.AceyDucey);
-  EXPECT_FALSE(form->AceyDucey1->isChecked());
+  EXPECT_FALSE(form->AceyDuceyAction->isChecked());
   bool opened = false;
   QTimer::singleShot(300, [&] {
     if (QWidget* dlg = QApplication::activeModalWidget()) {
@@ -445,7 +445,7 @@ TEST_F(Window, NoMediaAtAll) {
   EXPECT_EQ(game.BackMode, 1);  // no tile: solid colour
   game.AceyDucey = false;
   form->Machine.ChooseSpeed(0);
-  QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+  QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
   EXPECT_EQ(game.Spins, 1);
   EXPECT_EQ(game.Credits, 1000_usd - 6.25_usd + game.SpinWin);
   // The chart says its picture is missing and still opens.
@@ -456,7 +456,7 @@ TEST_F(Window, NoMediaAtAll) {
     chartOpen = dlg && dlg->windowTitle().endsWith("Payoffs");
     if (dlg) dlg->close();
   });
-  form->Payoffs1->trigger();
+  form->PayoffsAction->trigger();
   EXPECT_TRUE(chartOpen);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_TRUE(messages[0].contains("Zandor96.bmp"));
@@ -482,13 +482,13 @@ TEST_F(Window, EmptyAndTruncatedMedia) {
     }
     ASSERT_GT(files, 25);
     messages.clear();
-    game = TGame();
+    game = GameState();
     Open("[Settings]\nAceyDucey=0\n", to);
     if (empty) EXPECT_GE(messages.size(), 2u);
     // Without its artwork the face keeps its layout: the panel and buttons sit in place.
-    EXPECT_EQ(form->Panel1->geometry().bottom(), form->centralWidget()->height() - 1);
-    EXPECT_EQ(form->Button1->pos(), QPoint(ButtonLefts(form->Panel1->width())[3], 4));
-    QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+    EXPECT_EQ(form->ButtonPanel->geometry().bottom(), form->centralWidget()->height() - 1);
+    EXPECT_EQ(form->SpinButton->pos(), QPoint(ButtonLefts(form->ButtonPanel->width())[3], 4));
+    QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
     EXPECT_EQ(game.Spins, 1);
     EXPECT_EQ(game.Credits, 1000_usd - 6.25_usd + game.SpinWin);
     QTest::qWait(1500);  // the music starts and, with broken songs, says so
@@ -525,8 +525,8 @@ TEST_F(Window, KeysForTheButtons) {
     EXPECT_EQ(game.Wager, wager);
     EXPECT_EQ(game.Spins, spins);
     form->SetBetButtonsEnabled(true);
-    form->BitBtn1->setFocus();
-    QTest::keyClick(form->BitBtn1, r.key, r.modifiers);
+    form->BetOneButton->setFocus();
+    QTest::keyClick(form->BetOneButton, r.key, r.modifiers);
     EXPECT_EQ(game.Wager, r.wager);
     EXPECT_EQ(game.Spins, r.spins);
   }

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "audio/AudioDialogs.h"
-#include "audio/TAudio.h"
+#include "audio/GameAudio.h"
 #include "platform/WaveTone.h"
 #include "tests/platform/TestMedia.h"
 
@@ -32,7 +32,7 @@ int Peak(const fs::path& capture, size_t from = 0) {
 }  // namespace
 
 // Through the facade and the real service: a reel-stop effect and then the first song
-// are heard, and the song's normal end queues the next one for the Timer3 tick.
+// are heard, and the song's normal end queues the next one for the WinBlinkTimer tick.
 TEST(AudioCapture, EffectThenFirstSongAreHeard) {
   int argc = 1;
   char arg0[] = "audio_capture_test";
@@ -47,7 +47,7 @@ TEST(AudioCapture, EffectThenFirstSongAreHeard) {
     boxes.push_back(t);
   };
 
-  TGame g;
+  GameState g;
   g.ProgramDir = dir.string() + "/";
   g.SetFileDefaults();
   for (int n = 0; n < 4; ++n) {
@@ -57,7 +57,7 @@ TEST(AudioCapture, EffectThenFirstSongAreHeard) {
   WriteBytes(dir / "ZANDOR5.MID", MakeMidi(2, 300));
   size_t effectBytes = 0;
   {
-    TAudio audio(g, nullptr);
+    GameAudio audio(g, nullptr);
     ASSERT_EQ(audio.Driver(), "disk");
     ASSERT_EQ(audio.LoadEffectSounds(), "");
     audio.Play(Effect::Stop);
@@ -66,7 +66,7 @@ TEST(AudioCapture, EffectThenFirstSongAreHeard) {
     effectBytes = fs::file_size(capture);
     EXPECT_GT(Peak(capture), 5000);
 
-    audio.Timer2Timer();
+    audio.StartMusic();
     EXPECT_EQ(g.CurrentSong, 2);
     const auto t = std::chrono::steady_clock::now();
     while (!g.SongPending && std::chrono::steady_clock::now() - t < std::chrono::seconds(10)) {

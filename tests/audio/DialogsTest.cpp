@@ -10,9 +10,9 @@
 #include <fstream>
 
 #include "audio/AudioDialogs.h"
-#include "audio/TAudio.h"
-#include "audio/TMusicForm.h"
-#include "audio/TSoundForm.h"
+#include "audio/GameAudio.h"
+#include "audio/MusicDialog.h"
+#include "audio/SoundDialog.h"
 #include "tests/audio/Fakes.h"
 
 namespace fs = std::filesystem;
@@ -29,7 +29,7 @@ QApplication& App() {
 
 // Both dialog hooks answered from scripted lists; every call is logged.
 struct DialogsTest : ::testing::Test {
-  TGame g;
+  GameState g;
   fs::path dir = fs::temp_directory_path() / ("zdlg" + std::to_string(::getpid()));
   std::vector<QString> answers;  // paths the file dialog returns, in turn
   std::vector<QString> folders;  // the starting folder of each file dialog
@@ -77,7 +77,7 @@ struct DialogsTest : ::testing::Test {
 // The sound dialog: caption, fixed 394 x 397 client, centred, five rows in order with
 // their hints, OK the default and no Cancel.
 TEST_F(DialogsTest, SoundFormLayout) {
-  TSoundForm f(g, nullptr);
+  SoundDialog f(g, nullptr);
   f.show();
   EXPECT_EQ(f.windowTitle(), "Change Sounds (WAV Files)");
   EXPECT_EQ(f.size(), QSize(394, 397));
@@ -91,14 +91,14 @@ TEST_F(DialogsTest, SoundFormLayout) {
     if (r > 0) EXPECT_GT(f.Labels[r]->y(), f.Labels[r - 1]->y());
   }
   EXPECT_EQ(f.Labels[4]->toolTip(), "This is a sound which plays on a winning spin.");
-  EXPECT_TRUE(f.OKBtn->isDefault());
+  EXPECT_TRUE(f.OkButton->isDefault());
   for (QPushButton* b : f.findChildren<QPushButton*>()) EXPECT_NE(b->text(), "Cancel");
 }
 
 // Change stores the chosen path in its row's variable and the next Change starts in that
 // file's folder; a cancelled choice and a path too long to keep change nothing.
 TEST_F(DialogsTest, SoundFormChangeFollowsLastFolder) {
-  TSoundForm f(g, nullptr);
+  SoundDialog f(g, nullptr);
   const std::string chosen = Touch("a/mine.wav");
   answers = {QString::fromStdString(chosen), "", "/" + QString(300, 'x') + ".wav"};
   f.ChangeButtons[1]->click();  // Count Down
@@ -117,11 +117,11 @@ TEST_F(DialogsTest, SoundFormChangeFollowsLastFolder) {
 // Preview plays the row's own file; Restore sets the five restore names.
 TEST_F(DialogsTest, SoundFormPreviewAndRestore) {
   std::vector<std::string> played;
-  TSoundForm f(g, [&](const std::string& p) { played.push_back(p); });
+  SoundDialog f(g, [&](const std::string& p) { played.push_back(p); });
   f.PreviewButtons[0]->click();
   f.PreviewButtons[3]->click();
   EXPECT_EQ(played, (std::vector<std::string>{g.BonusSound, g.LoseSound}));
-  f.Button11->click();
+  f.RestoreDefaultsButton->click();
   const std::string d = g.ProgramDir;
   EXPECT_EQ(g.WinSound, d + "POWER5.WAV");
   EXPECT_EQ(g.LoseSound, d + "POWER8.WAV");
@@ -136,7 +136,7 @@ TEST_F(DialogsTest, MusicFormLayoutAndActivate) {
   FakePlayer p;
   g.MIDISong[3].clear();
   g.PlayList[5] = false;
-  TMusicForm f(g, p);
+  MusicDialog f(g, p);
   for (int s = 0; s < 8; ++s) {
     EXPECT_FALSE(f.CheckBoxes[s]->isEnabled());
     EXPECT_FALSE(f.PreviewButtons[s]->isEnabled());
@@ -166,14 +166,14 @@ TEST_F(DialogsTest, MusicFormOkRebuildsPlaylist) {
   Touch("ZANDOR1.MID");
   const std::string chosen = Touch("songs/a-very-long-song-name.mid");
   answers = {QString::fromStdString(chosen)};
-  TMusicForm f(g, p);
+  MusicDialog f(g, p);
   f.show();
   f.CheckBoxes[1]->setChecked(false);
   f.ChangeButtons[4]->click();
   EXPECT_EQ(f.CheckBoxes[4]->text(), "a-very-long-song-name.mid");
   EXPECT_EQ(filters.at(0), "MIDI Sequencer (*.mid *.rmi *.MID *.RMI)");
   EXPECT_EQ(folders.at(0), QString::fromStdString(g.ProgramDir));
-  f.BitBtn1->click();
+  f.OkButton->click();
   EXPECT_EQ(g.PlayList,
             (std::array<bool, 8>{true, false, false, false, true, false, false, false}));
   EXPECT_EQ(g.MIDISong[4], chosen);
@@ -190,7 +190,7 @@ TEST_F(DialogsTest, MusicFormCancelRestoresPathsOnly) {
   g.PlayList[2] = false;
   const auto flags = g.PlayList;
   for (bool viaCloseBox : {false, true}) {
-    TMusicForm f(g, p);
+    MusicDialog f(g, p);
     f.show();
     answers = {QString::fromStdString(Touch("new.mid"))};
     f.ChangeButtons[2]->click();
@@ -198,7 +198,7 @@ TEST_F(DialogsTest, MusicFormCancelRestoresPathsOnly) {
     if (viaCloseBox) {
       f.close();
     } else {
-      f.BitBtn2->click();
+      f.CancelButton->click();
     }
     EXPECT_EQ(g.MIDISong, songs);
     EXPECT_EQ(g.MIDIName, names);
@@ -212,7 +212,7 @@ TEST_F(DialogsTest, MusicFormCancelRestoresPathsOnly) {
 TEST_F(DialogsTest, MusicFormPreview) {
   FakePlayer p;
   Touch("ZANDOR0.MID");
-  TMusicForm f(g, p);
+  MusicDialog f(g, p);
   f.show();
   f.PreviewButtons[0]->click();
   EXPECT_EQ(p.log, (std::vector<std::string>{"close", "open:" + g.MIDISong[0], "play"}));
@@ -229,7 +229,7 @@ TEST_F(DialogsTest, MusicFormPreview) {
 // Music > On with nothing playable warns, then brings up the music dialog; music stays
 // on and silent when the dialog is cancelled.
 TEST_F(DialogsTest, On2ClickWithNothingPlayableOpensTheDialog) {
-  TAudio audio(g, nullptr);
+  GameAudio audio(g, nullptr);
   g.MusicOn = false;
   QString shown;
   QTimer::singleShot(50, [&] {
@@ -238,7 +238,7 @@ TEST_F(DialogsTest, On2ClickWithNothingPlayableOpensTheDialog) {
       w->close();
     }
   });
-  audio.On2Click();
+  audio.ToggleMusic();
   EXPECT_EQ(messages, std::vector<QString>{"No MIDI songs are selected!"});
   EXPECT_EQ(shown, "Change MIDI Files]");
   EXPECT_TRUE(g.MusicOn);
@@ -247,9 +247,9 @@ TEST_F(DialogsTest, On2ClickWithNothingPlayableOpensTheDialog) {
 
 // A song file that is not MIDI gives the error box with the service's text, no crash.
 TEST_F(DialogsTest, BadSongGivesErrorBox) {
-  TAudio audio(g, nullptr);
+  GameAudio audio(g, nullptr);
   Touch("ZANDOR0.MID");  // one byte, not a MIDI file
-  audio.Timer2Timer();
+  audio.StartMusic();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_TRUE(messages[0].contains("not a valid MIDI file"));
 }

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "audio/TEffects.h"
+#include "audio/SoundEffects.h"
 #include "tests/audio/Fakes.h"
 
 namespace fs = std::filesystem;
@@ -12,9 +12,9 @@ namespace {
 
 // A ProgramDir holding ZANDOR0..3.WAV whose first bytes are '0'..'3'.
 struct EffectsTest : ::testing::Test {
-  TGame g;
+  GameState g;
   FakeSound sound;
-  TEffects fx{g, sound};
+  SoundEffects fx{g, sound};
   fs::path dir = fs::temp_directory_path() / ("zfx" + std::to_string(::getpid()));
 
   void SetUp() override {

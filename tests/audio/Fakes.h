@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/TPlaylist.h"
+#include "audio/Playlist.h"
 #include "platform/SoundService.h"
 
 // Records every request as "async:<first byte>" or "sync:<path>".

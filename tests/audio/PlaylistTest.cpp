@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "audio/TPlaylist.h"
+#include "audio/Playlist.h"
 #include "tests/audio/Fakes.h"
 
 namespace fs = std::filesystem;
@@ -12,10 +12,10 @@ namespace {
 
 // A ProgramDir with ZANDOR0..7.MID present and the default playlist.
 struct PlaylistTest : ::testing::Test {
-  TGame g;
+  GameState g;
   FakePlayer player;
   FakeUi ui;
-  TPlaylist list{g, player, ui};
+  Playlist list{g, player, ui};
   fs::path dir = fs::temp_directory_path() / ("zpl" + std::to_string(::getpid()));
 
   void SetUp() override {
@@ -30,10 +30,10 @@ struct PlaylistTest : ::testing::Test {
     g.PlayList.fill(false);
     for (int s : on) g.PlayList[s] = true;
   }
-  // One song ends normally and the next Timer3 tick follows; returns the slot opened.
+  // One song ends normally and the next WinBlinkTimer tick follows; returns the slot opened.
   int NextSong() {
     player.log.clear();
-    list.MediaPlayer1Notify(MediaNotify::Successful);
+    list.SongEnded(MediaNotify::Successful);
     list.StartPendingSong();
     return g.CurrentSong;
   }
@@ -44,7 +44,7 @@ struct PlaylistTest : ::testing::Test {
 // With slots 2 and 5 only, the songs alternate 2, 5, 2, 5 and each is opened by the tick.
 TEST_F(PlaylistTest, AlternatesBetweenTwoSlots) {
   OnlySlots({2, 5});
-  list.Timer2Timer();
+  list.StartMusic();
   EXPECT_EQ(g.CurrentSong, 2);
   EXPECT_EQ(player.log, (std::vector<std::string>{"open:" + g.MIDISong[2], "play"}));
   EXPECT_EQ(NextSong(), 5);
@@ -57,7 +57,7 @@ TEST_F(PlaylistTest, AlternatesBetweenTwoSlots) {
 // A file deleted while another song plays is skipped at the next change; an empty path
 // and a switched-off slot are skipped as well.
 TEST_F(PlaylistTest, SkipsMissingEmptyAndOffSlots) {
-  list.Timer2Timer();
+  list.StartMusic();
   ASSERT_EQ(g.CurrentSong, 0);
   fs::remove(g.MIDISong[1]);
   g.MIDISong[2].clear();
@@ -70,28 +70,28 @@ TEST_F(PlaylistTest, SkipsMissingEmptyAndOffSlots) {
 // With nothing playable the start-up music is silent, shows nothing and leaves slot 9.
 TEST_F(PlaylistTest, NothingPlayableGivesNine) {
   for (int n = 0; n < 8; ++n) fs::remove(g.MIDISong[n]);
-  list.Timer2Timer();
+  list.StartMusic();
   EXPECT_EQ(g.CurrentSong, 9);
   EXPECT_TRUE(player.log.empty());
   EXPECT_TRUE(ui.log.empty());
-  list.MediaPlayer1Notify(MediaNotify::Successful);
+  list.SongEnded(MediaNotify::Successful);
   EXPECT_FALSE(g.SongPending);
 }
 
 // Music switched off between songs drops the pending song; an aborted notification
 // (from Close) starts nothing.
 TEST_F(PlaylistTest, MusicOffOrAbortStopsTheCycle) {
-  list.Timer2Timer();
-  list.MediaPlayer1Notify(MediaNotify::Successful);
+  list.StartMusic();
+  list.SongEnded(MediaNotify::Successful);
   ASSERT_TRUE(g.SongPending);
-  list.On2Click();  // off
+  list.ToggleMusic();  // off
   EXPECT_FALSE(g.MusicOn);
   player.log.clear();
   list.StartPendingSong();
   EXPECT_FALSE(g.SongPending);
   EXPECT_TRUE(player.log.empty());
 
-  list.MediaPlayer1Notify(MediaNotify::Aborted);
+  list.SongEnded(MediaNotify::Aborted);
   EXPECT_FALSE(g.SongPending);
   EXPECT_TRUE(player.log.empty());
 }
@@ -100,13 +100,13 @@ TEST_F(PlaylistTest, MusicOffOrAbortStopsTheCycle) {
 // off again closes the player at once.
 TEST_F(PlaylistTest, On2ClickStartsAndStops) {
   g.MusicOn = false;
-  list.Timer2Timer();
+  list.StartMusic();
   EXPECT_TRUE(player.log.empty());
   OnlySlots({6});
-  list.On2Click();
+  list.ToggleMusic();
   EXPECT_TRUE(g.MusicOn);
   EXPECT_EQ(player.log, (std::vector<std::string>{"open:" + g.MIDISong[6], "play"}));
-  list.On2Click();
+  list.ToggleMusic();
   EXPECT_EQ(player.log.back(), "close");
 }
 
@@ -119,7 +119,7 @@ TEST_F(PlaylistTest, On2ClickWithNothingPlayableWarnsThenOpensDialog) {
     EXPECT_FALSE(g.MusicOn);
     g.PlayList[3] = true;
   };
-  list.On2Click();
+  list.ToggleMusic();
   EXPECT_EQ(ui.log, (std::vector<std::string>{"warning:No MIDI songs are selected!", "dialog"}));
   EXPECT_TRUE(g.MusicOn);
   EXPECT_EQ(g.CurrentSong, 3);
@@ -129,17 +129,17 @@ TEST_F(PlaylistTest, On2ClickWithNothingPlayableWarnsThenOpensDialog) {
 // The music dialog pauses the music and resumes from the first playable slot; with
 // music off it stays off.
 TEST_F(PlaylistTest, ChangeSongsPausesAndResumes) {
-  list.Timer2Timer();
+  list.StartMusic();
   NextSong();
   ASSERT_EQ(g.CurrentSong, 1);
   player.log.clear();
-  list.ChangeSongs1Click();
+  list.ChooseSongs();
   EXPECT_EQ(player.log, (std::vector<std::string>{"close", "open:" + g.MIDISong[0], "play"}));
   EXPECT_TRUE(g.MusicOn);
 
   g.MusicOn = false;
   player.log.clear();
-  list.ChangeSongs1Click();
+  list.ChooseSongs();
   EXPECT_TRUE(player.log.empty());
   EXPECT_FALSE(g.MusicOn);
 }
@@ -148,7 +148,7 @@ TEST_F(PlaylistTest, ChangeSongsPausesAndResumes) {
 // no play, no other slot tried.
 TEST_F(PlaylistTest, OpenErrorIsReportedOnce) {
   player.failOpen = "The file is not a valid MIDI file.";
-  list.Timer2Timer();
+  list.StartMusic();
   EXPECT_EQ(ui.log, std::vector<std::string>{"error:The file is not a valid MIDI file."});
   EXPECT_EQ(player.log, std::vector<std::string>{"open:" + g.MIDISong[0]});
 }
@@ -156,8 +156,8 @@ TEST_F(PlaylistTest, OpenErrorIsReportedOnce) {
 // The pending song's path is opened without surrounding blanks.
 TEST_F(PlaylistTest, PendingSongPathIsTrimmed) {
   OnlySlots({0, 1});
-  list.Timer2Timer();
-  list.MediaPlayer1Notify(MediaNotify::Successful);
+  list.StartMusic();
+  list.SongEnded(MediaNotify::Successful);
   const std::string bare = g.MIDISong[1];
   g.MIDISong[1] = "  " + bare + " ";
   player.log.clear();

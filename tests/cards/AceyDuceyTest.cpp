@@ -3,7 +3,7 @@
 #include <set>
 
 #include "cards/AceyDucey.h"
-#include "machine/TGame.h"
+#include "machine/GameState.h"
 #include "tests/cards/Decks.h"
 #include "tests/support/Dollars.h"
 
@@ -30,9 +30,9 @@ TEST(AceyDuceyRules, WinsOnlyStrictlyBetween) {
 
 // The deck numbers ranks and suits from the Id, and the red suits are hearts and diamonds.
 TEST(AceyDuceyRules, CardNumbering) {
-  EXPECT_EQ(MakeCard(0), (TCard{0, 0, 0}));
-  EXPECT_EQ(MakeCard(25), (TCard{25, 12, 1}));
-  EXPECT_EQ(MakeCard(51), (TCard{51, 12, 3}));
+  EXPECT_EQ(MakeCard(0), (Card{0, 0, 0}));
+  EXPECT_EQ(MakeCard(25), (Card{25, 12, 1}));
+  EXPECT_EQ(MakeCard(51), (Card{51, 12, 3}));
   EXPECT_FALSE(IsRedSuit(0));
   EXPECT_TRUE(IsRedSuit(1));
   EXPECT_TRUE(IsRedSuit(2));
@@ -45,14 +45,14 @@ TEST(AceyDuceyRules, ShuffleIsFixedBySeedAndAPermutation) {
   const int golden[52] = {27, 11, 32, 12, 13, 46, 22, 48, 2,  41, 18, 15, 8,  19, 49, 47, 34, 9,
                           33, 40, 28, 24, 6,  10, 51, 23, 45, 44, 50, 39, 3,  26, 5,  4,  25, 0,
                           37, 1,  16, 20, 17, 21, 36, 30, 42, 38, 14, 29, 43, 35, 7,  31};
-  const TDeck deck = ShuffleDeck(20250101);
+  const CardDeck deck = ShuffleDeck(20250101);
   for (int i = 0; i < 52; ++i) {
     EXPECT_EQ(deck[i].Id, golden[i]) << "position " << i;
     EXPECT_EQ(deck[i], MakeCard(deck[i].Id));
   }
   for (uint32_t seed : {0u, 1u, 86399999u}) {
     std::set<int> ids;
-    for (const TCard& card : ShuffleDeck(seed)) ids.insert(card.Id);
+    for (const Card& card : ShuffleDeck(seed)) ids.insert(card.Id);
     EXPECT_EQ(ids.size(), 52u);
   }
   EXPECT_NE(ShuffleDeck(1), ShuffleDeck(2));
@@ -69,7 +69,7 @@ TEST(AceyDuceyRules, WinningsText) {
 // Opening a game deals the first two cards face up, hides the third and allows Draw and
 // Skips but not Go Again.
 TEST(AceyDuceyHand, OpeningHand) {
-  TAceyDucey hand;
+  AceyDucey hand;
   hand.NewGame(4242);
   EXPECT_EQ(hand.Deck, ShuffleDeck(4242));
   EXPECT_EQ(hand.LeftCard, hand.Deck[0].Id);
@@ -85,7 +85,7 @@ TEST(AceyDuceyHand, OpeningHand) {
 // Two wins double 12.50 to 50.00; Go Again deals the two cards after the drawn one and the
 // next one after those becomes the hidden third card.
 TEST(AceyDuceyHand, WinsDoubleAndGoAgainDealsTheFollowingCards) {
-  TAceyDucey hand;
+  AceyDucey hand;
   // 3 and 9 with a 5 drawn; then ace and king with a queen drawn.
   hand.StartWith(DeckStartingWith(
       {CardId(2, 0), CardId(8, 1), CardId(4, 2), CardId(0, 3), CardId(12, 0), CardId(11, 1)}));
@@ -114,7 +114,7 @@ TEST(AceyDuceyHand, WinsDoubleAndGoAgainDealsTheFollowingCards) {
 
 // A loss sets the win to 0 and leaves only OK: Draw, Go Again and Skips all refuse.
 TEST(AceyDuceyHand, LossLeavesOnlyOk) {
-  TAceyDucey hand;
+  AceyDucey hand;
   hand.StartWith(DeckStartingWith({CardId(2, 0), CardId(8, 1), CardId(8, 2)}));  // 3, 9, 9
   Money win = 12.5_usd;
   EXPECT_EQ(hand.Draw(win), DrawOutcome::Lost);
@@ -130,7 +130,7 @@ TEST(AceyDuceyHand, LossLeavesOnlyOk) {
 // Each skip uses three cards and counts down the caption; after the fifth, Skips stays
 // disabled for the rest of the game, even after a won draw and Go Again.
 TEST(AceyDuceyHand, FifthSkipDisablesSkipsForGood) {
-  TAceyDucey hand;
+  AceyDucey hand;
   hand.StartWith(EveryDrawWinsDeck());
   for (int k = 1; k <= 5; ++k) {
     ASSERT_TRUE(hand.Skip());
@@ -153,7 +153,7 @@ TEST(AceyDuceyHand, FifthSkipDisablesSkipsForGood) {
 // The deck holds sixteen fresh pairs: on the last pair Skips is closed even with skips left,
 // a win there does not offer Go Again, and nothing ever reads past the 52nd card.
 TEST(AceyDuceyHand, DeckUsedUpClosesSkipsAndGoAgain) {
-  TAceyDucey hand;
+  AceyDucey hand;
   hand.StartWith(EveryDrawWinsDeck());
   Money win = 0.05_usd;
   for (int pair = 1; pair <= 16; ++pair) {

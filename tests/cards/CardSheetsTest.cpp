@@ -9,12 +9,12 @@
 
 namespace {
 
-const TCardSheets& Sheets() {
+const CardSheets& Sheets() {
   static int argc = 1;
   static char name[] = "cards_sheets_test";
   static char* argv[] = {name, nullptr};
   static QGuiApplication app(argc, argv);
-  static const TCardSheets sheets = MakeCardSheets();
+  static const CardSheets sheets = MakeCardSheets();
   return sheets;
 }
 
@@ -44,7 +44,7 @@ bool HasColour(const QImage& image, const QRect& area, QRgb colour) {
 
 // The sheets have their fixed sizes, so every source rectangle of a card lies inside them.
 TEST(CardSheets, Sizes) {
-  const TCardSheets& s = Sheets();
+  const CardSheets& s = Sheets();
   EXPECT_EQ(s.Pos.size(), QSize(73, 98));
   EXPECT_EQ(s.Neg.size(), QSize(73, 98));
   EXPECT_EQ(s.back.size(), QSize(73, 98));
@@ -59,7 +59,7 @@ TEST(CardSheets, Sizes) {
 // changes nothing there; inside the outline the mask is black, the blank face white inside
 // its frame, and the corners are really rounded.
 TEST(CardSheets, MaskFaceAndBackAgree) {
-  const TCardSheets& s = Sheets();
+  const CardSheets& s = Sheets();
   for (int y = 0; y < 98; ++y) {
     for (int x = 0; x < 73; ++x) {
       const QRgb mask = s.Neg.pixel(x, y);
@@ -83,7 +83,7 @@ TEST(CardSheets, MaskFaceAndBackAgree) {
 // Rank glyphs and suit signs: the lower row is the upper row turned half round, black
 // sheets hold only black ink and the red sheet red ink.
 TEST(CardSheets, UpsideDownRowsAreTurnedCopies) {
-  const TCardSheets& s = Sheets();
+  const CardSheets& s = Sheets();
   for (const QImage* glyphs : {&s.Black, &s.Red}) {
     for (int r = 0; r < 13; ++r)
       for (int y = 0; y < 13; ++y)
@@ -107,7 +107,7 @@ TEST(CardSheets, UpsideDownRowsAreTurnedCopies) {
 // places (the right-hand corner pips stretched to 16 columns) and nothing where an eight
 // would have pips.
 TEST(CardSheets, SevenOfHeartsOnPixels) {
-  const TCardSheets& s = Sheets();
+  const CardSheets& s = Sheets();
   const QImage card = ComposeCard(s, CardId(6, 1));
   ASSERT_EQ(card.size(), QSize(73, 98));
   EXPECT_TRUE(SameArea(card, Span(3, 3, 12, 16), s.Red, Span(54, 0, 63, 13)));
@@ -140,7 +140,7 @@ TEST(CardSheets, SevenOfHeartsOnPixels) {
 // large pip over it: the queen of spades top right and bottom left, the king of diamonds top
 // left and bottom right.
 TEST(CardSheets, CourtCardsOnPixels) {
-  const TCardSheets& s = Sheets();
+  const CardSheets& s = Sheets();
   const QImage queen = ComposeCard(s, CardId(11, 3));
   EXPECT_TRUE(SameArea(queen, Span(13, 13, 43, 70), s.Royal, Span(47, 0, 77, 57)));
   EXPECT_TRUE(SameArea(queen, Span(43, 30, 60, 70), s.Royal, Span(77, 17, 94, 57)));
@@ -166,7 +166,7 @@ TEST(CardSheets, CourtCardsOnPixels) {
 // Masking a card onto any window sets exactly the card's shape to the composed face and
 // leaves every other pixel, including those outside the rounded corners, as it was.
 TEST(CardSheets, MaskOntoKeepsTheWindowOutsideTheCard) {
-  const TCardSheets& s = Sheets();
+  const CardSheets& s = Sheets();
   QImage window(120, 130, QImage::Format_RGB32);
   std::mt19937 noise(7);
   for (int y = 0; y < window.height(); ++y)

@@ -10,8 +10,8 @@
 inline int CardId(int rank, int suit) { return suit * 13 + rank; }
 
 // A full deck that starts with these Ids, followed by the rest in order.
-inline TDeck DeckStartingWith(const std::vector<int>& front) {
-  TDeck deck;
+inline CardDeck DeckStartingWith(const std::vector<int>& front) {
+  CardDeck deck;
   std::vector<int> ids = front;
   for (int id = 0; id < 52; ++id)
     if (std::find(front.begin(), front.end(), id) == front.end()) ids.push_back(id);
@@ -21,7 +21,7 @@ inline TDeck DeckStartingWith(const std::vector<int>& front) {
 
 // A real deck where the opening pair and each of the next fifteen fresh pairs is won
 // (low, high, then a card between), and the sixteenth fresh pair (4, 8, then 6) wins too.
-inline TDeck EveryDrawWinsDeck() {
+inline CardDeck EveryDrawWinsDeck() {
   std::vector<int> lows, mids, highs;
   for (int suit = 0; suit < 4; ++suit) {
     for (int rank = 0; rank < 4; ++rank) lows.push_back(CardId(rank, suit));

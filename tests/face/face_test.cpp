@@ -4,7 +4,7 @@
 
 #include <QFile>
 
-#include "face/TFace.h"
+#include "face/FacePainter.h"
 #include "tests/face/FaceArt.h"
 #include "tests/support/Dollars.h"
 
@@ -26,8 +26,8 @@ class FaceTest : public ::testing::Test {
   }
   // Loads the set for a window size and paints the whole face.
   void Paint(int w = 632, int h = 394) {
-    ASSERT_EQ(Face.FormResize(w, h), "");
-    Face.FormPaint();
+    ASSERT_EQ(Face.FitToSize(w, h), "");
+    Face.PaintFace();
   }
   // True when the 15 x 20 region at (x, y) equals the digit strip's cell (sx, sy).
   bool DigitAt(int x, int y, int sx, int sy, int w = 15) const {
@@ -40,8 +40,8 @@ class FaceTest : public ::testing::Test {
   QRgb At(int x, int y) const { return Face.Canvas.pixel(x, y); }
 
   ArtFolder Art;
-  TGame Game;
-  TFace Face{Game};
+  GameState Game;
+  FacePainter Face{Game};
 };
 
 }  // namespace
@@ -92,14 +92,14 @@ TEST_F(FaceTest, DesignedLayout) {
 TEST_F(FaceTest, SizeClassesAndButtons) {
   for (auto [w, s] : {std::pair{750, 96}, std::pair{751, 144}, std::pair{1000, 144},
                       std::pair{1001, 192}, std::pair{5000, 192}, std::pair{5001, 192}}) {
-    ASSERT_EQ(Face.FormResize(w, 300), "") << w;
+    ASSERT_EQ(Face.FitToSize(w, 300), "") << w;
     EXPECT_EQ(Face.SymbolSize, s) << w;
     EXPECT_EQ(Face.Glyphs.SymbolSize, s) << w;
     EXPECT_EQ(Face.Artwork.size(), QSize(3 * s, 3 * s)) << w;
     for (const QImage& r : Face.ReelImages) EXPECT_EQ(r.size(), QSize(s, 3 * s)) << w;
   }
-  ASSERT_EQ(Face.FormResize(700, 300), "");
-  ASSERT_EQ(Face.FormResize(6000, 300), "");
+  ASSERT_EQ(Face.FitToSize(700, 300), "");
+  ASSERT_EQ(Face.FitToSize(6000, 300), "");
   EXPECT_EQ(Face.SymbolSize, 96);
   EXPECT_EQ(ButtonLefts(632), (std::array<int, 4>{22, 174, 326, 478}));
   const auto wide = ButtonLefts(1024);
@@ -116,8 +116,8 @@ TEST_F(FaceTest, ArtworkByDeviceWidth) {
     int set;
   };
   for (const Case c : {Case{1, 96}, Case{1.5, 144}, Case{2, 192}}) {
-    ASSERT_EQ(Face.FormResize(632, 394, c.ratio), "") << c.ratio;
-    Face.FormPaint();
+    ASSERT_EQ(Face.FitToSize(632, 394, c.ratio), "") << c.ratio;
+    Face.PaintFace();
     auto dev = [&](int logical) { return static_cast<int>(std::lround(logical * c.ratio)); };
     EXPECT_EQ(Face.SymbolSize, 96) << c.ratio;
     EXPECT_EQ(Face.ArtworkSet, c.set) << c.ratio;
@@ -148,24 +148,24 @@ TEST_F(FaceTest, ArtworkErrors) {
   Game.ReelStrips[1] = FreeSpinStrip;
   const auto grid = Game.ReelGrid;
   QFile::remove(QString::fromStdString(Art.Path + "ZANDOR144.bmp"));
-  EXPECT_EQ(Face.FormResize(800, 394), "Cannot open file " + Art.Path + "ZANDOR144.bmp");
+  EXPECT_EQ(Face.FitToSize(800, 394), "Cannot open file " + Art.Path + "ZANDOR144.bmp");
   EXPECT_EQ(Face.SymbolSize, 144);
   EXPECT_EQ(Game.ReelStrips[1], FreeSpinStrip);
   EXPECT_EQ(Game.ReelGrid, grid);
   for (const QImage& r : Face.ReelImages) EXPECT_TRUE(r.isNull());
-  Face.FormPaint();  // paints without reels rather than failing
+  Face.PaintFace();  // paints without reels rather than failing
 
   QFile bad(QString::fromStdString(Art.Path + "ZANDOR192.bmp"));
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
   bad.write("not a picture at all");
   bad.close();
-  EXPECT_EQ(Face.FormResize(1200, 394), "Bitmap image is not valid");
+  EXPECT_EQ(Face.FitToSize(1200, 394), "Bitmap image is not valid");
 
   Game.FreeSpins = 3;  // a won bonus keeps reel 2 on its free-spin strip through a resize
-  EXPECT_EQ(Face.FormResize(632, 394), "");
+  EXPECT_EQ(Face.FitToSize(632, 394), "");
   EXPECT_EQ(Game.ReelStrips[1], FreeSpinStrip);
   Game.FreeSpins = 0;
-  EXPECT_EQ(Face.FormResize(632, 394), "");
+  EXPECT_EQ(Face.FitToSize(632, 394), "");
   EXPECT_EQ(Game.ReelStrips[1], NormalStrips[1]);
   // Start stops 26, 2, 8 show GAIN at the bottom of reel 1, the middle of 2, the top of 3.
   EXPECT_EQ(Game.ReelGrid, (std::array<int, 9>{5, 4, 0, 1, 0, 5, 0, 4, 5}));
@@ -262,7 +262,7 @@ TEST_F(FaceTest, Lamps) {
   Game.Wager = 0_usd;
   Game.LastWager = 6.25_usd;
   Game.LinePays = {0, 5, 0, 20, 0};
-  Face.FormPaint();
+  Face.PaintFace();
   for (int j = 1; j <= 5; ++j)
     for (int k = 1; k <= 5; ++k) EXPECT_EQ(lamp(j, k), (k == 2 || k == 4) ? kBlue : kRed);
   EXPECT_TRUE(DigitAt(608, 97, 80, 84));       // WAGER ends in 5 of 6.25
@@ -275,8 +275,8 @@ TEST_F(FaceTest, Lamps) {
   for (int j = 1; j <= 5; ++j)
     for (int k = 1; k <= 5; ++k) EXPECT_EQ(lamp(j, k), kRed);
   Game.LastWager = 0_usd;
-  ASSERT_EQ(Face.FormResize(800, 450), "");
-  Face.FormPaint();
+  ASSERT_EQ(Face.FitToSize(800, 450), "");
+  Face.PaintFace();
   for (int j = 1; j <= 5; ++j)
     for (int k = 1; k <= 5; ++k) EXPECT_EQ(lamp(j, k, 13), kBlack);
   Game.Wager = 0.25_usd;
@@ -361,20 +361,20 @@ TEST_F(FaceTest, TiledBackground) {
     for (int x : {0, 3}) ASSERT_EQ(At(x, y), TileColour(x % 63, y % 63)) << y;
 
   Face.TileBitmap = MakeTile(700, 500);
-  Face.FormPaint();
+  Face.PaintFace();
   for (int x = 0; x < 632; x += 3) ASSERT_EQ(At(x, 393), TileColour(x, 393)) << x;
 
   for (QSize size : {QSize(1, 1), QSize(1, 40), QSize(40, 1)}) {
     Face.TileBitmap = MakeTile(size.width(), size.height());
     Face.Canvas.fill(qRgb(9, 9, 9));
-    Face.FormPaint();
+    Face.PaintFace();
     EXPECT_EQ(At(0, 0), qRgb(9, 9, 9));
     EXPECT_EQ(At(631, 393), qRgb(9, 9, 9));
   }
 
   Face.TiledChecked = false;
   Game.BackColor = ButtonFaceColor;
-  Face.FormPaint();
+  Face.PaintFace();
   EXPECT_EQ(At(0, 0), FaceColor.rgb());
   EXPECT_EQ(At(631, 393), FaceColor.rgb());
 }
@@ -398,7 +398,7 @@ TEST_F(FaceTest, FreeSpinsAndMeters) {
   EXPECT_TRUE(DigitAt(24 + 105, 40, 48, 21));  // cyan 3
   EXPECT_TRUE(DigitAt(24 + 105 - 15, 40, 160, 42));
   Game.Spins = 12;
-  Face.FormPaint();
+  Face.PaintFace();
   EXPECT_TRUE(DigitAt(24 + 105, 40, 32, 84));  // red 2
   EXPECT_TRUE(DigitAt(24 + 90, 40, 16, 84));   // red 1
 
@@ -406,7 +406,7 @@ TEST_F(FaceTest, FreeSpinsAndMeters) {
   Game.WinPending = 2.5_usd;
   Game.BonusPool = 53_usd;
   Game.FreeSpins = 0;
-  Face.FormPaint();
+  Face.PaintFace();
   Face.Redraw(FaceElement::Credits);
   Face.Redraw(FaceElement::Won);
   Face.Redraw(FaceElement::Bonus);

@@ -24,8 +24,8 @@ QImage Letters() {
   return img;
 }
 
-TGlyphs Glyphs(int size = 96) {
-  TGlyphs g;
+GlyphSet Glyphs(int size = 96) {
+  GlyphSet g;
   g.Digits = MakeDigitStrip();
   g.Image1 = MakeLampPicture();
   g.LetterStrip = Letters();
@@ -113,7 +113,7 @@ TEST(Glyphs, LampPicture) {
 // Right to left, 1000.00 ends on the cell at x and starts 124 pixels left of it; the point
 // takes four pixels; the leading blanks come from the black blank cell.
 TEST(Glyphs, DigitsRightToLeft) {
-  const TGlyphs g = Glyphs();
+  const GlyphSet g = Glyphs();
   QImage img = Canvas();
   const int x = 400, y = 50;
   DrawDigits(img, g, "   1000.00", x, y, false, 4);
@@ -144,7 +144,7 @@ TEST(Glyphs, DigitsRightToLeft) {
 
 // Left to right, 12.5 puts "1" at x, "2" at x+15, the point at x+30 and "5" at x+34.
 TEST(Glyphs, DigitsLeftToRight) {
-  const TGlyphs g = Glyphs();
+  const GlyphSet g = Glyphs();
   QImage img = Canvas();
   DrawDigits(img, g, "12.5", 100, 10, true, 6);
   EXPECT_TRUE(CellIs(img, 100, 114, 10, g.Digits, 16, 126));
@@ -156,7 +156,7 @@ TEST(Glyphs, DigitsLeftToRight) {
 
 // With the 144 artwork the digits move 13 pixels outwards from x = 200, labels from x = 100.
 TEST(Glyphs, Shift144) {
-  const TGlyphs g96 = Glyphs(96), g144 = Glyphs(144), g192 = Glyphs(192);
+  const GlyphSet g96 = Glyphs(96), g144 = Glyphs(144), g192 = Glyphs(192);
   for (auto [x, moved] :
        {std::pair{608, 621}, std::pair{129, 116}, std::pair{200, 213}, std::pair{199, 186}}) {
     QImage a = Canvas(), b = Canvas(), c = Canvas();
@@ -177,7 +177,7 @@ TEST(Glyphs, Shift144) {
 // A label is a black box with a shadow border; letters are right-aligned at a pitch of 15 and
 // a space leaves its cell black; a height of 1 is one shadow line.
 TEST(Glyphs, Label) {
-  const TGlyphs g = Glyphs();
+  const GlyphSet g = Glyphs();
   QImage img = Canvas();
   const int x = 200, y = 100;
   DrawLabel(img, g, "WON", x, y, 144, 0);

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "face/TPayoffs.h"
+#include "face/PayoffChart.h"
 #include "tests/face/FaceArt.h"
 #include "tests/support/Dollars.h"
 
@@ -19,14 +19,14 @@ class PayoffsTest : public ::testing::Test {
     Game.ProgramDir = Art.Path;
     Glyphs.Digits = MakeDigitStrip();
     Glyphs.SymbolSize = 96;
-    Chart = std::make_unique<TPayoffs>(Game, Glyphs);
+    Chart = std::make_unique<PayoffChart>(Game, Glyphs);
     Chart->ShowError = [this](const QString& text) { Errors.push_back(text.toStdString()); };
   }
   // Shows the chart at a coin value (index into the coin table).
   void ShowAt(int bet) {
     Game.Bet = static_cast<uint8_t>(bet);
     Game.CoinValue = CoinTable[bet].Value;
-    Chart->FormShow();
+    Chart->LoadPictures();
     Chart->PaintChart();
   }
   // True when the chart shows text right-aligned on the cell at x: digits and blanks 15 apart,
@@ -56,9 +56,9 @@ class PayoffsTest : public ::testing::Test {
   }
 
   ArtFolder Art;
-  TGame Game;
-  TGlyphs Glyphs;
-  std::unique_ptr<TPayoffs> Chart;
+  GameState Game;
+  GlyphSet Glyphs;
+  std::unique_ptr<PayoffChart> Chart;
   std::vector<std::string> Errors;
 };
 
@@ -72,9 +72,9 @@ TEST_F(PayoffsTest, AmountsAtQuarter) {
   const char* first[5] = {" 250.00", "  500.00", "  750.00", " 1000.00", " 1250.00"};
   const char* last[5] = {"   0.50", "    1.00", "    1.50", "    2.00", "    2.50"};
   for (int n = 0; n < 5; ++n) {
-    EXPECT_TRUE(Shows(TPayoffs::ColumnRight[n], 42, rows[n], first[n])) << n;
-    EXPECT_TRUE(Shows(TPayoffs::ColumnRight[n], 262 + 2, rows[n], last[n])) << n;
-    EXPECT_FALSE(Shows(TPayoffs::ColumnRight[n], 42, (rows[n] + 1) % 7, first[n])) << n;
+    EXPECT_TRUE(Shows(PayoffChart::ColumnRight[n], 42, rows[n], first[n])) << n;
+    EXPECT_TRUE(Shows(PayoffChart::ColumnRight[n], 262 + 2, rows[n], last[n])) << n;
+    EXPECT_FALSE(Shows(PayoffChart::ColumnRight[n], 42, (rows[n] + 1) % 7, first[n])) << n;
   }
   EXPECT_TRUE(Shows(197, 77 + 2, 4, "  50.00"));
   EXPECT_TRUE(Shows(647, 225 + 2, 2, "    6.25"));
@@ -154,6 +154,6 @@ TEST_F(PayoffsTest, WindowPlacement) {
   EXPECT_LE(std::abs(outer.center().y() - area.center().y()), 1);
   EXPECT_EQ(Chart->Label1->geometry().right() + 1, 197);
   EXPECT_EQ(Chart->Label7->geometry().right() + 1, 647);
-  Chart->Button1->click();
+  Chart->OkButton->click();
   EXPECT_EQ(Chart->result(), QDialog::Accepted);
 }

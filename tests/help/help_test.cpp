@@ -19,7 +19,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "help/THelpViewer.h"
+#include "help/HelpViewer.h"
 
 namespace {
 
@@ -80,11 +80,11 @@ class HelpTest : public ::testing::Test {
  protected:
   void SetUp() override {
     App();
-    THelpViewer::SetManualDir(QString());
+    HelpViewer::SetManualDir(QString());
   }
   void TearDown() override {
-    THelpViewer::Instance()->hide();
-    THelpViewer::SetManualDir(QString());
+    HelpViewer::Instance()->hide();
+    HelpViewer::SetManualDir(QString());
   }
 };
 
@@ -98,11 +98,11 @@ TEST_F(HelpTest, EachTopicOpensAtItsPageAndAnchor) {
   QSet<QString> pages;
   for (int topic : kTopics) {
     ShowHelpTopic(nullptr, topic);
-    THelpViewer* v = THelpViewer::Instance();
+    HelpViewer* v = HelpViewer::Instance();
     ASSERT_TRUE(v->isVisible()) << topic;
     EXPECT_EQ(v->windowTitle(), "Zandor Slots Help");
     const QUrl src = v->Browser()->source();
-    EXPECT_EQ(src, THelpViewer::TopicUrl(topic)) << topic;
+    EXPECT_EQ(src, HelpViewer::TopicUrl(topic)) << topic;
     EXPECT_EQ(QFileInfo(src.toLocalFile()).absolutePath() + "/", QDir(dir).absolutePath() + "/");
     pages.insert(QFileInfo(src.toLocalFile()).fileName());
     if (topic != HelpContents) {
@@ -112,22 +112,22 @@ TEST_F(HelpTest, EachTopicOpensAtItsPageAndAnchor) {
     }
   }
   EXPECT_EQ(pages.size(), std::size(kTopics)) << "each topic has a page of its own";
-  EXPECT_TRUE(THelpViewer::Instance()->Browser()->toPlainText().contains("Stop after"));
+  EXPECT_TRUE(HelpViewer::Instance()->Browser()->toPlainText().contains("Stop after"));
   ShowHelpTopic(nullptr, HelpBank);
-  EXPECT_TRUE(THelpViewer::Instance()->Browser()->toPlainText().contains("Pay Back Credits"));
+  EXPECT_TRUE(HelpViewer::Instance()->Browser()->toPlainText().contains("Pay Back Credits"));
   ShowHelpTopic(nullptr, 12345);
-  EXPECT_EQ(THelpViewer::Instance()->Browser()->source(), THelpViewer::TopicUrl(HelpContents));
+  EXPECT_EQ(HelpViewer::Instance()->Browser()->source(), HelpViewer::TopicUrl(HelpContents));
 }
 
 // The contents page links to every topic, and no link anywhere in the manual points to a
 // page or an anchor that does not exist.
 TEST_F(HelpTest, ContentsReachesEveryTopicAndNoLinkIsBroken) {
-  const QString dir = THelpViewer::ManualDir();
+  const QString dir = HelpViewer::ManualDir();
   const Anchors contents = CollectFile(dir + "index.html");
   for (int topic : kTopics) {
     if (topic == HelpContents) continue;
-    EXPECT_TRUE(contents.hrefs.contains(THelpViewer::TopicTarget(topic)))
-        << THelpViewer::TopicTarget(topic).toStdString();
+    EXPECT_TRUE(contents.hrefs.contains(HelpViewer::TopicTarget(topic)))
+        << HelpViewer::TopicTarget(topic).toStdString();
   }
   const QStringList pages = QDir(dir).entryList({"*.html"}, QDir::Files);
   ASSERT_GE(pages.size(), 6);
@@ -152,18 +152,18 @@ TEST_F(HelpTest, ContentsReachesEveryTopicAndNoLinkIsBroken) {
 // The one viewer is reused, keeps its history across topics and its buttons walk it.
 TEST_F(HelpTest, ViewerIsReusedAndNavigates) {
   ShowHelpTopic(nullptr, HelpBank);
-  THelpViewer* v = THelpViewer::Instance();
+  HelpViewer* v = HelpViewer::Instance();
   ShowHelpTopic(nullptr, HelpCardGame);
-  EXPECT_EQ(THelpViewer::Instance(), v);
+  EXPECT_EQ(HelpViewer::Instance(), v);
   EXPECT_EQ(v->windowModality(), Qt::NonModal);
   ASSERT_TRUE(v->BackButton()->isEnabled());
   v->BackButton()->click();
-  EXPECT_EQ(v->Browser()->source(), THelpViewer::TopicUrl(HelpBank));
+  EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpBank));
   ASSERT_TRUE(v->ForwardButton()->isEnabled());
   v->ForwardButton()->click();
-  EXPECT_EQ(v->Browser()->source(), THelpViewer::TopicUrl(HelpCardGame));
+  EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpCardGame));
   v->ContentsButton()->click();
-  EXPECT_EQ(v->Browser()->source(), THelpViewer::TopicUrl(HelpContents));
+  EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpContents));
 }
 
 // Help asked for from inside a modal dialog takes real input (the dialog would otherwise
@@ -186,13 +186,13 @@ TEST_F(HelpTest, UsableFromInsideAModalDialog) {
   other.hide();
 
   ShowHelpTopic(&dialog, HelpSavedGames);
-  THelpViewer* v = THelpViewer::Instance();
+  HelpViewer* v = HelpViewer::Instance();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(v));
-  EXPECT_EQ(v->Browser()->source(), THelpViewer::TopicUrl(HelpSavedGames));
+  EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpSavedGames));
   QPushButton* contents = v->ContentsButton();
   QTest::mouseClick(v->windowHandle(), Qt::LeftButton, {},
                     contents->mapTo(v, contents->rect().center()));
-  EXPECT_EQ(v->Browser()->source(), THelpViewer::TopicUrl(HelpContents));
+  EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpContents));
 
   v->hide();
   dialog.hide();
@@ -203,7 +203,7 @@ TEST_F(HelpTest, UsableFromInsideAModalDialog) {
 // The page is drawn with the manual's stylesheet: the headings come out in its dark red.
 TEST_F(HelpTest, PagesAreDrawnWithTheStylesheet) {
   ShowHelpTopic(nullptr, HelpContents);
-  THelpViewer* v = THelpViewer::Instance();
+  HelpViewer* v = HelpViewer::Instance();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(v));
   const QImage shot = v->Browser()->viewport()->grab().toImage();
   int red = 0;
@@ -216,7 +216,7 @@ TEST_F(HelpTest, PagesAreDrawnWithTheStylesheet) {
 // A missing manual is said in a message box over the caller, and no empty viewer appears.
 TEST_F(HelpTest, MissingManualGivesAMessage) {
   QTemporaryDir empty;
-  THelpViewer::SetManualDir(empty.path());
+  HelpViewer::SetManualDir(empty.path());
   BoxCatcher box;
   box.Arm();
   ShowHelpTopic(nullptr, HelpBank);
@@ -224,7 +224,7 @@ TEST_F(HelpTest, MissingManualGivesAMessage) {
   EXPECT_EQ(box.title, "Zandor Slots Help");
   EXPECT_TRUE(box.text.contains("manual could not be found"));
   EXPECT_TRUE(box.text.contains(QDir::toNativeSeparators(empty.path())));
-  EXPECT_FALSE(THelpViewer::Instance()->isVisible());
+  EXPECT_FALSE(HelpViewer::Instance()->isVisible());
 }
 
 // The about box names the game, its version and what it is, under its own title.

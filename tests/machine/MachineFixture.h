@@ -7,14 +7,14 @@
 #include <cmath>
 #include <functional>
 
-#include "machine/TMachine.h"
+#include "machine/SlotMachine.h"
 #include "tests/support/Dollars.h"
 #include "tests/support/FakeHost.h"
 
 struct MachineFixture : ::testing::Test {
-  TGame G;
+  GameState G;
   FakeHost H;
-  TMachine M{G, H};
+  SlotMachine M{G, H};
 
   MachineFixture() { ComputeReelGrid(G); }
 
@@ -26,19 +26,19 @@ struct MachineFixture : ::testing::Test {
   }
 
   // The first time of day from `from` on whose spin ends on a grid the predicate accepts.
-  static uint32_t FindTimeOfDay(const std::function<bool(const TGame&)>& accept,
+  static uint32_t FindTimeOfDay(const std::function<bool(const GameState&)>& accept,
                                 uint32_t from = 1000, const char* reel2 = NormalStrips[1]) {
     for (uint32_t t = from; t < from + 2000000; t += 7) {
-      TGame g;
+      GameState g;
       g.ReelStrips[1] = reel2;
       g.FreeSpins = 1;  // a free spin: no bets, no meter, nothing but the stops
       g.LastWager = 0_usd;
       g.AceyDucey = false;
       FakeHost h;
       h.TimeOfDay = t;
-      TMachine m(g, h);
-      m.Button1Click();
-      TGame shown;
+      SlotMachine m(g, h);
+      m.Spin();
+      GameState shown;
       shown.ReelStrips[1] = reel2;
       shown.ReelStops = g.ReelStops;
       ComputeReelGrid(shown);
@@ -47,7 +47,7 @@ struct MachineFixture : ::testing::Test {
     ADD_FAILURE() << "no time of day gives the wanted grid";
     return 0;
   }
-  static int CountOf(const TGame& g, int symbol) {
+  static int CountOf(const GameState& g, int symbol) {
     int n = 0;
     for (int v : g.ReelGrid) n += v == symbol;
     return n;

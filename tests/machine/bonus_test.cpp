@@ -6,7 +6,7 @@ using Bonus = MachineFixture;
 
 // Records what the SPIN FREE counter shows as each free spin starts.
 struct CounterHost : FakeHost {
-  const TGame* Game = nullptr;
+  const GameState* Game = nullptr;
   std::vector<int> Shown;
   void Redraw(FaceElement e) override {
     if (e == FaceElement::FreeSpinsLeft) Shown.push_back(Game->FreeSpins - 1);
@@ -17,12 +17,12 @@ struct CounterHost : FakeHost {
 // Only a full 25-coin wager feeds the pool, by exactly one coin.
 TEST_F(Bonus, PoolContribution) {
   G.AceyDucey = false;
-  H.TimeOfDay = FindTimeOfDay([](const TGame& g) { return CountOf(g, GAIN) == 0; });
+  H.TimeOfDay = FindTimeOfDay([](const GameState& g) { return CountOf(g, GAIN) == 0; });
   Place(24);
-  M.Button1Click();
+  M.Spin();
   EXPECT_EQ(G.BonusPool, 50.00_usd);
   Place(25);
-  M.Button1Click();
+  M.Spin();
   EXPECT_EQ(G.BonusPool, 50.25_usd);
 }
 
@@ -34,7 +34,7 @@ TEST_F(Bonus, MeterArithmetic) {
   };
   for (Case c : {Case{1, 0, 95, 100}, Case{3, 0, 90, 100}, Case{2, 1, 57, 28}, Case{0, 1, 1, 0},
                  Case{1, 0, 20, 30}, Case{0, 0, 40, 40}}) {
-    uint32_t t = FindTimeOfDay([&](const TGame& g) {
+    uint32_t t = FindTimeOfDay([&](const GameState& g) {
       return CountOf(g, GAIN) == c.gains && CountOf(g, LOSS) == c.losses;
     });
     G.PowerPts = c.before;
@@ -44,7 +44,7 @@ TEST_F(Bonus, MeterArithmetic) {
     H.Clear();
     H.TimeOfDay = t;
     Place(1);
-    M.Button1Click();
+    M.Spin();
     int reached = c.after >= 100 ? 0 : c.after;  // the award resets the meter
     EXPECT_EQ(G.PowerPts, reached) << c.before << " with " << c.gains << " GAIN";
     EXPECT_EQ(G.FreeSpins, c.after >= 100 ? 7 : 0);
@@ -55,36 +55,36 @@ TEST_F(Bonus, MeterArithmetic) {
 }
 
 // Winning the bonus with 53.00 in the pool at 25 cents pays 212 coins, then seven free
-// spins follow one per Timer1 tick showing 6..0 left; afterwards the pool restarts at 50.00,
+// spins follow one per AutomaticSpins tick showing 6..0 left; afterwards the pool restarts at 50.00,
 // reel 2 is back on its strip with the LOSS symbol and no further spin starts.
 TEST_F(Bonus, AwardAndFreeSpinSequence) {
   CounterHost host;
   host.Game = &G;
-  TMachine m(G, host);
+  SlotMachine m(G, host);
   G.AceyDucey = false;
   G.PowerPts = 95;
   G.BonusPool = 53.00_usd - 0.25_usd;  // the full wager below adds the last coin
-  host.TimeOfDay = FindTimeOfDay([](const TGame& g) {
+  host.TimeOfDay = FindTimeOfDay([](const GameState& g) {
     return CountOf(g, GAIN) == 1 && CountOf(g, LOSS) == 0;
   });
   Place(25);
   const Money before = G.Credits;
-  m.Button1Click();
+  m.Spin();
   const Money firstWin = G.SpinWin;
   EXPECT_EQ(host.Count(Effect::Credit), 212 + static_cast<int>(firstWin.CoinsOf(0.25_usd)));
   EXPECT_EQ(G.FreeSpins, 7);
   EXPECT_EQ(G.PowerPts, 0);
   EXPECT_EQ(G.ReelStrips[1], FreeSpinStrip);
-  EXPECT_TRUE(host.Timer1);
+  EXPECT_TRUE(host.AutomaticSpins);
   EXPECT_EQ(G.Credits, before + firstWin + 53.00_usd);
 
   Money freeWins;
   const int spins = G.Spins;
   for (int i = 0; i < 7; ++i) {
-    ASSERT_TRUE(host.Timer1) << i;
+    ASSERT_TRUE(host.AutomaticSpins) << i;
     Money creditsBefore = G.Credits;
     host.TimeOfDay += 7919;
-    m.Timer1Timer();
+    m.NextAutomaticSpin();
     freeWins += G.SpinWin;
     EXPECT_EQ(G.Credits, creditsBefore + G.SpinWin);  // a free spin costs nothing
   }
@@ -95,7 +95,7 @@ TEST_F(Bonus, AwardAndFreeSpinSequence) {
   EXPECT_EQ(G.BonusPool, 50.00_usd);
   EXPECT_EQ(G.PowerPts, 0);
   EXPECT_NE(G.ReelStrips[1].find('6'), std::string::npos);
-  EXPECT_FALSE(host.Timer1);
+  EXPECT_FALSE(host.AutomaticSpins);
   EXPECT_EQ(G.Credits, before + firstWin + 53.00_usd + freeWins);
 }
 
@@ -112,9 +112,9 @@ TEST_F(Bonus, PoolRemainderPaysAWholeCoin) {
 TEST_F(Bonus, NoBetsDuringFreeSpins) {
   G.FreeSpins = 3;
   Money credits = G.Credits;
-  M.BitBtn1Click();
-  M.BitBtn2Click();
-  M.BitBtn3Click();
+  M.BetOne();
+  M.BetFive();
+  M.BetMax();
   EXPECT_EQ(G.Credits, credits);
   EXPECT_EQ(G.Wager, 0_usd);
 }
@@ -129,22 +129,22 @@ TEST_F(Bonus, FreeSpinsRunToTheirEnd) {
   G.FreeSpins = 2;
   G.ReelStrips[1] = FreeSpinStrip;
   G.LastWager = 6.25_usd;
-  H.Timer1 = true;  // the pause before the next free spin
+  H.AutomaticSpins = true;  // the pause before the next free spin
   for (int bet : {3, 1}) M.ChooseCoinValue(bet);
   EXPECT_FALSE(M.CoinValueOpen());
   EXPECT_EQ(G.LastWager, 6.25_usd);
   EXPECT_EQ(G.CoinValue, 0.25_usd);
   for (bool on : {true, false, true}) {
-    M.AutoSpin2Click();
+    M.ToggleAutoSpin();
     EXPECT_EQ(G.AutoSpin, on);
-    EXPECT_TRUE(H.Timer1);
+    EXPECT_TRUE(H.AutomaticSpins);
   }
   const Money credits = G.Credits;
   Money won;
   for (int i = 0; i < 2; ++i) {
-    ASSERT_TRUE(H.Timer1);
+    ASSERT_TRUE(H.AutomaticSpins);
     H.TimeOfDay += 7919;
-    M.Timer1Timer();
+    M.NextAutomaticSpin();
     EXPECT_EQ(G.Wager, 0_usd);
     EXPECT_EQ(G.LastWager, 6.25_usd);
     won += G.SpinWin;
@@ -153,7 +153,7 @@ TEST_F(Bonus, FreeSpinsRunToTheirEnd) {
   EXPECT_EQ(G.FreeSpinCount, 2);
   EXPECT_EQ(G.Credits, credits + won);
   EXPECT_TRUE(M.CoinValueOpen());
-  EXPECT_TRUE(H.Timer1);  // auto spin was left on, so play goes on
+  EXPECT_TRUE(H.AutomaticSpins);  // auto spin was left on, so play goes on
   M.ChooseCoinValue(1);
   EXPECT_EQ(G.CoinValue, 1.00_usd);
 }

@@ -10,7 +10,7 @@
 #include <random>
 
 #include "machine/Bank.h"
-#include "machine/TMachine.h"
+#include "machine/SlotMachine.h"
 #include "record/PlayerRecord.h"
 #include "store/SavedGames.h"
 #include "tests/support/FakeHost.h"
@@ -18,7 +18,7 @@
 namespace {
 
 struct Ledger : FakeHost {
-  TGame* Game = nullptr;
+  GameState* Game = nullptr;
   Money Explained;  // money the rules are allowed to add since the last check
   void Play(Effect e) override {
     // Every counted coin of a win or of the pool moves one coin into the credits.
@@ -33,9 +33,9 @@ struct Ledger : FakeHost {
 };
 
 struct Session {
-  TGame g;
+  GameState g;
   Ledger host;
-  TMachine m{g, host};
+  SlotMachine m{g, host};
   std::mt19937 rng;
   int actions = 0, nested = 0, depth = 0;
   std::string dir;
@@ -78,12 +78,12 @@ struct Session {
     host.TimeOfDay = host.TimeOfDay * 1103515245u + 12345u;
     int which = static_cast<int>(rng() % 16);
     switch (which) {
-      case 0: case 1: m.BitBtn1Click(); break;
-      case 2: case 3: m.BitBtn2Click(); break;
-      case 4: m.BitBtn3Click(); break;
-      case 5: case 6: m.Button1Click(); break;
-      case 7: m.Timer1Timer(); break;
-      case 8: m.AutoSpin2Click(); break;
+      case 0: case 1: m.BetOne(); break;
+      case 2: case 3: m.BetFive(); break;
+      case 4: m.BetMax(); break;
+      case 5: case 6: m.Spin(); break;
+      case 7: m.NextAutomaticSpin(); break;
+      case 8: m.ToggleAutoSpin(); break;
       case 9: m.ChooseCoinValue(static_cast<int>(rng() % 6)); break;
       case 10: {  // the bank: what it lends or takes back moves the debt by as much
         Bank bank(g, &record);
@@ -98,7 +98,7 @@ struct Session {
       }
       case 11: {
         const Money before = Held();
-        if (m.NewGame2Click()) host.Explained += Held() - before;  // a fresh 1000.00
+        if (m.NewGame()) host.Explained += Held() - before;  // a fresh 1000.00
         break;
       }
       case 12: SaveIntoSlot(g, 1 + static_cast<int>(rng() % 8), "slot"); break;
@@ -115,7 +115,7 @@ struct Session {
         SetReelStrips(g);
         break;  // a resize loads the artwork and sets the strips
       case 15:  // free spins: the timer ticks and the switch flips
-        if (g.FreeSpins > 0) (rng() % 2 ? m.AutoSpin2Click() : m.Timer1Timer());
+        if (g.FreeSpins > 0) (rng() % 2 ? m.ToggleAutoSpin() : m.NextAutomaticSpin());
         break;
     }
   }

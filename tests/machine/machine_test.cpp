@@ -7,7 +7,7 @@ using Wagering = MachineFixture;
 // A bet the credits do not cover is refused without a word.
 TEST_F(Wagering, RefusedBetsChangeNothing) {
   G.Credits = 0.20_usd;
-  M.BitBtn1Click();
+  M.BetOne();
   EXPECT_EQ(G.Credits, 0.20_usd);
   EXPECT_EQ(G.Wager, 0_usd);
   EXPECT_TRUE(H.Sounds.empty());
@@ -15,14 +15,14 @@ TEST_F(Wagering, RefusedBetsChangeNothing) {
   // Bet 5 with 3 coins placed needs credit for five coins; two are not enough.
   G.Credits = 0.50_usd;
   G.Wager = 0.75_usd;
-  M.BitBtn2Click();
+  M.BetFive();
   EXPECT_EQ(G.Credits, 0.50_usd);
   EXPECT_EQ(G.Wager, 0.75_usd);
 
   // Bet Max with 10 coins placed and credit for 14 does nothing and starts no spin.
   G.Wager = 2.50_usd;
   G.Credits = 14 * 0.25_usd;
-  M.BitBtn3Click();
+  M.BetMax();
   EXPECT_EQ(G.Wager, 2.50_usd);
   EXPECT_EQ(G.Spins, 0);
   EXPECT_TRUE(H.Messages.empty());
@@ -31,12 +31,12 @@ TEST_F(Wagering, RefusedBetsChangeNothing) {
 // Twenty-five presses of Bet 1 take 6.25 and the last one spins.
 TEST_F(Wagering, BetOneTwentyFiveTimesSpins) {
   G.AceyDucey = false;
-  for (int i = 0; i < 24; ++i) M.BitBtn1Click();
+  for (int i = 0; i < 24; ++i) M.BetOne();
   EXPECT_EQ(G.Spins, 0);
   EXPECT_EQ(G.Wager, 6.00_usd);
   EXPECT_EQ(H.Count(Effect::Coin), 24);
   Money before = G.Credits;
-  M.BitBtn1Click();
+  M.BetOne();
   EXPECT_EQ(G.Spins, 1);
   EXPECT_EQ(G.LastWager, 6.25_usd);
   EXPECT_EQ(G.Wager, 0_usd);
@@ -46,15 +46,15 @@ TEST_F(Wagering, BetOneTwentyFiveTimesSpins) {
 // Bet 5 deals one coin to each line, a coin every tenth of a second, and the fifth press spins.
 TEST_F(Wagering, BetFivePlacesFiveCoinsThenSpins) {
   G.AceyDucey = false;
-  M.BitBtn2Click();
+  M.BetFive();
   EXPECT_EQ(G.Wager, 1.25_usd);
   EXPECT_EQ(G.LineBets, (std::array<Money, 5>{0.25_usd, 0.25_usd, 0.25_usd, 0.25_usd, 0.25_usd}));
   ASSERT_EQ(H.SoundTimes.size(), 5u);
   for (int i = 1; i < 5; ++i) EXPECT_EQ(H.SoundTimes[i] - H.SoundTimes[i - 1], 100u);
   EXPECT_EQ(G.Spins, 0);
-  for (int i = 0; i < 3; ++i) M.BitBtn2Click();
+  for (int i = 0; i < 3; ++i) M.BetFive();
   EXPECT_EQ(G.Spins, 0);
-  M.BitBtn2Click();
+  M.BetFive();
   EXPECT_EQ(G.Spins, 1);
   EXPECT_EQ(G.LastWager, 6.25_usd);
 }
@@ -64,7 +64,7 @@ TEST_F(Wagering, BetFiveTopsUpTheLastCoins) {
   G.AceyDucey = false;
   G.Wager = 22 * 0.25_usd;
   G.Credits = 3 * 0.25_usd;
-  M.BitBtn2Click();
+  M.BetFive();
   EXPECT_EQ(H.Count(Effect::Coin), 3);
   EXPECT_EQ(G.Spins, 1);
   EXPECT_EQ(G.Credits, G.SpinWin);
@@ -75,7 +75,7 @@ TEST_F(Wagering, BetMaxFillsToTwentyFive) {
   G.AceyDucey = false;
   Place(10);
   Money before = G.Credits;
-  M.BitBtn3Click();
+  M.BetMax();
   EXPECT_EQ(H.Count(Effect::Coin), 15);
   EXPECT_EQ(H.SoundTimes[14] - H.SoundTimes[0], 1400u);
   EXPECT_EQ(G.Spins, 1);
@@ -176,7 +176,7 @@ TEST(Payoffs, StripCounts) {
 
 // Positions map to strip indices, wrapping after 20.
 TEST(Reels, GridFromStops) {
-  TGame g;
+  GameState g;
   ComputeReelGrid(g);  // the start-up stops 26, 2, 8 show 0 0 0 on line 5
   auto l5 = PaylineCells(5);
   EXPECT_EQ(g.ReelGrid[l5[0]], 0);
@@ -214,7 +214,7 @@ TEST_F(Wagering, ExactBalances) {
       {4, 0.30_usd, 22, BetFive}, {4, 1000_usd, 0, BetOne},
   };
   for (const Case& c : cases) {
-    G = TGame();
+    G = GameState();
     H.Clear();
     G.AceyDucey = false;
     G.Bet = static_cast<uint8_t>(c.bet);
@@ -226,18 +226,18 @@ TEST_F(Wagering, ExactBalances) {
     const Money pool = G.BonusPool;
     switch (c.action) {
       case BetMax:
-        M.BitBtn3Click();
+        M.BetMax();
         break;
       case BetFive:
-        M.BitBtn2Click();
+        M.BetFive();
         break;
       case Repeat:
         G.LastWager = 25 * G.CoinValue;
-        M.Button1Click();
+        M.Spin();
         break;
       case BetOne:
         for (int i = 0; i < 9999; ++i) G.Credits -= G.CoinValue;
-        M.BitBtn1Click();
+        M.BetOne();
         EXPECT_EQ(G.Wager, G.CoinValue);
         EXPECT_EQ(G.Credits, 0_usd);
         continue;

@@ -24,7 +24,7 @@ TEST_F(Spin, RepeatsLastWagerBeforeTheReelsMove) {
   H.DuringWait = [&] {
     if (creditsWhileTurning < 0_usd) creditsWhileTurning = G.Credits;
   };
-  M.Button1Click();
+  M.Spin();
   EXPECT_EQ(creditsWhileTurning, 8.75_usd);
   ASSERT_FALSE(H.Lamps.empty());
   EXPECT_EQ(H.Lamps.front(), (std::pair<Money, Money>{0.25_usd, 1.25_usd}));
@@ -33,7 +33,7 @@ TEST_F(Spin, RepeatsLastWagerBeforeTheReelsMove) {
 
 // Refused spins say why and take nothing.
 TEST_F(Spin, RefusedSpins) {
-  M.Button1Click();
+  M.Spin();
   ASSERT_EQ(H.Messages.size(), 1u);
   EXPECT_EQ(H.Messages[0], "Please place a bet before spinning.");
   EXPECT_EQ(G.Spins, 0);
@@ -43,7 +43,7 @@ TEST_F(Spin, RefusedSpins) {
   G.LastWager = 6.25_usd;
   G.Credits = 6.00_usd;
   G.AutoSpin = true;
-  M.Button1Click();
+  M.Spin();
   ASSERT_EQ(H.Messages.size(), 1u);
   EXPECT_EQ(H.Messages[0],
             "You do not have enough credits to bet the same amount as you last spin; you better "
@@ -58,7 +58,7 @@ TEST_F(Spin, GoldenWinningSpin) {
   G.AceyDucey = false;
   Place(25);
   H.TimeOfDay = kWinningTime;
-  M.Button1Click();
+  M.Spin();
   EXPECT_EQ(G.ReelStops, (std::array<int, 3>{12, 4, 34}));
   EXPECT_EQ(G.ReelGrid, (std::array<int, 9>{4, 5, 3, 0, 5, 3, 1, 5, 3}));
   EXPECT_EQ(G.LinePays, (std::array<int, 5>{5, 0, 20, 0, 0}));
@@ -74,8 +74,8 @@ TEST_F(Spin, GoldenWinningSpin) {
   EXPECT_EQ(G.BonusPool, 50.25_usd);
   EXPECT_EQ(G.Spins, 1);
   EXPECT_TRUE(H.BetButtons);
-  EXPECT_TRUE(H.Timer3);
-  EXPECT_FALSE(H.Timer1);
+  EXPECT_TRUE(H.WinBlink);
+  EXPECT_FALSE(H.AutomaticSpins);
 }
 
 // The card game sees the win after the win sound and may double it before it is counted.
@@ -86,7 +86,7 @@ TEST_F(Spin, CardGameDoublesTheWinBeforeTheCountUp) {
     EXPECT_EQ(H.Sounds.back(), Effect::Win);
     win = win * 2;
   };
-  M.Button1Click();
+  M.Spin();
   EXPECT_EQ(H.CardGames, 1);
   EXPECT_EQ(G.Credits, 1000_usd - 6.25_usd + 62.50_usd);
 
@@ -94,7 +94,7 @@ TEST_F(Spin, CardGameDoublesTheWinBeforeTheCountUp) {
   H.Clear();
   G.AutoSpin = true;
   Place(25);
-  M.Button1Click();
+  M.Spin();
   EXPECT_EQ(H.CardGames, 0);
 }
 
@@ -106,7 +106,7 @@ TEST_F(Spin, AnimationTimingAndStops) {
     G.LastWager = 0.25_usd;
     H.TimeOfDay = kLosingTime;
     uint32_t start = H.Now;
-    M.Button1Click();
+    M.Spin();
     EXPECT_EQ(H.Now - start, 101u * SpeedDelays[speed]) << speed;
     ASSERT_EQ(H.ReelDraws.size(), 101u);
     EXPECT_EQ(H.ReelDraws.back(), G.ReelStops);
@@ -128,7 +128,7 @@ TEST_F(Spin, SpinAndStopSoundsByStep) {
   G.LastWager = 0.25_usd;
   H.TimeOfDay = kLosingTime;
   uint32_t start = H.Now;
-  M.Button1Click();
+  M.Spin();
   std::vector<int> spinSteps, stopSteps;
   for (size_t i = 0; i < H.Sounds.size(); ++i) {
     int step = static_cast<int>(H.SoundTimes[i] - start) / 35;
@@ -184,20 +184,20 @@ TEST_F(Spin, CountUpOfFiveThousandCoins) {
 // Auto spin switched on with no previous bet switches itself off at the first tick;
 // with a bet it spins again at every tick until the credits run short.
 TEST_F(Spin, AutoSpin) {
-  M.AutoSpin2Click();
+  M.ToggleAutoSpin();
   EXPECT_TRUE(G.AutoSpin);
-  EXPECT_TRUE(H.Timer1);
-  M.Timer1Timer();
+  EXPECT_TRUE(H.AutomaticSpins);
+  M.NextAutomaticSpin();
   EXPECT_FALSE(G.AutoSpin);
-  EXPECT_FALSE(H.Timer1);
+  EXPECT_FALSE(H.AutomaticSpins);
 
   G.LastWager = 0.25_usd;
   G.Credits = 0.50_usd;
   G.AceyDucey = true;  // never offered during auto spin
-  M.AutoSpin2Click();
+  M.ToggleAutoSpin();
   int spins = 0;
-  while (H.Timer1 && spins < 50) {
-    M.Timer1Timer();
+  while (H.AutomaticSpins && spins < 50) {
+    M.NextAutomaticSpin();
     ++spins;
   }
   EXPECT_FALSE(G.AutoSpin);
@@ -217,20 +217,20 @@ TEST_F(Spin, MenusDuringASpinCannotMoveMoney) {
   H.DuringWait = [&] {
     ++tries;
     M.ChooseCoinValue(0);
-    EXPECT_FALSE(M.NewGame2Click());
-    M.BitBtn1Click();
-    M.BitBtn3Click();
-    M.Button1Click();
-    M.Timer1Timer();
+    EXPECT_FALSE(M.NewGame());
+    M.BetOne();
+    M.BetMax();
+    M.Spin();
+    M.NextAutomaticSpin();
   };
-  M.Button1Click();
+  M.Spin();
   H.DuringWait = nullptr;
   EXPECT_GT(tries, 200);
   EXPECT_EQ(G.CoinValue, 0.25_usd);
   EXPECT_EQ(G.Spins, 4);
   EXPECT_EQ(G.Credits, before + G.SpinWin);
   EXPECT_FALSE(M.Busy());
-  EXPECT_TRUE(M.NewGame2Click());
+  EXPECT_TRUE(M.NewGame());
   EXPECT_EQ(G.Credits, 1000.00_usd);
 }
 
@@ -243,7 +243,7 @@ TEST_F(Spin, NewGame) {
   G.PowerPts = 50;
   G.FreeSpinCount = 4;
   G.FreeSpins = 2;
-  M.NewGame2Click();
+  M.NewGame();
   EXPECT_EQ(G.BonusPool, 200.00_usd);
   EXPECT_EQ(G.Wager, 0_usd);
   EXPECT_EQ(G.Spins, 0);
@@ -265,10 +265,10 @@ TEST_F(Spin, PendingCloseSettlesAtOnce) {
     Money pool;
   };
   for (const Case& c : {Case{"win", false, 50_usd}, Case{"pool", true, 9999999999.95_usd}}) {
-    G = TGame();
+    G = GameState();
     H.Clear();
     H.Waits = 0;
-    TMachine m(G, H);
+    SlotMachine m(G, H);
     G.CoinValue = 0.05_usd;
     G.Spins = G.FreeSpinCount = std::numeric_limits<int32_t>::max();
     G.PowerPts = c.bonus ? std::numeric_limits<int32_t>::max() : 0;  // GAIN must not wrap it
@@ -284,7 +284,7 @@ TEST_F(Spin, PendingCloseSettlesAtOnce) {
     const Money before = G.Credits - G.LastWager;
     // A full wager feeds the pool first; a won bonus then pays all of it.
     const Money paid = c.bonus ? c.pool + G.LastWager.PoolShare() : 0_usd;
-    m.Button1Click();
+    m.Spin();
     EXPECT_EQ(H.CardGames, 0) << c.what;
     EXPECT_EQ(H.Count(Effect::Credit), 0) << c.what;
     EXPECT_GT(G.SpinWin, 0_usd) << c.what;
@@ -292,9 +292,9 @@ TEST_F(Spin, PendingCloseSettlesAtOnce) {
     EXPECT_EQ(G.Credits, before + G.SpinWin + paid) << c.what;
     EXPECT_LT(H.Waits, 200) << c.what;  // the animation's steps, not a coin's pause each
     EXPECT_EQ(G.Spins, std::numeric_limits<int32_t>::max());
-    H.Timer1 = true;
-    m.Timer1Timer();
-    EXPECT_FALSE(H.Timer1);
+    H.AutomaticSpins = true;
+    m.NextAutomaticSpin();
+    EXPECT_FALSE(H.AutomaticSpins);
     EXPECT_EQ(G.Spins, std::numeric_limits<int32_t>::max()) << c.what;
   }
 }

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/TMidiPlayer.h"
-#include "platform/TSdlAudio.h"
+#include "platform/MidiPlayer.h"
+#include "platform/SdlAudio.h"
 #include "platform/WaveTone.h"
 #include "tests/platform/TestMedia.h"
 
@@ -44,7 +44,7 @@ struct CaptureTest : ::testing::Test {
 TEST_F(CaptureTest, WaveEffectIsAudible) {
   CaptureTo(dir / "wave.raw");
   {
-    TSdlAudio audio;
+    SdlAudio audio;
     ASSERT_EQ(audio.Driver(), "disk");
     WriteBytes(dir / "t.wav", MakeToneWav(440, 200));
     audio.PlaySync((dir / "t.wav").string());
@@ -56,7 +56,7 @@ TEST_F(CaptureTest, WaveEffectIsAudible) {
 TEST_F(CaptureTest, AlertForMissingFileIsAudible) {
   CaptureTo(dir / "alert.raw");
   {
-    TSdlAudio audio;
+    SdlAudio audio;
     audio.PlaySync((dir / "missing.wav").string());
   }
   EXPECT_GT(Peak(dir / "alert.raw"), 5000);
@@ -70,12 +70,12 @@ TEST_F(CaptureTest, MidiSongIsAudible) {
   QCoreApplication app(argc, argv);
   CaptureTo(dir / "midi.raw");
   {
-    TSdlAudio audio;
-    TMidiPlayer player;
+    SdlAudio audio;
+    MidiPlayer player;
     WriteBytes(dir / "song.mid", MakeMidi(3, 500));
     ASSERT_EQ(player.Open((dir / "song.mid").string()), "");
     bool ended = false;
-    player.OnNotify = [&](MediaNotify n) { ended = n == MediaNotify::Successful; };
+    player.OnSongEnded = [&](MediaNotify n) { ended = n == MediaNotify::Successful; };
     ASSERT_EQ(player.Play(), "");
     const auto t = std::chrono::steady_clock::now();
     while (!ended && std::chrono::steady_clock::now() - t < std::chrono::seconds(10)) {
@@ -99,14 +99,14 @@ TEST_F(CaptureTest, HalfVolumeHalvesThePeak) {
     const fs::path f = dir / ((song ? "song" : "effect") + std::to_string(percent) + ".raw");
     CaptureTo(f);
     {
-      TSdlAudio audio;
+      SdlAudio audio;
       audio.SetVolumes(percent, percent);
       if (!song) {
         audio.PlaySync((dir / "t.wav").string());
       } else {
-        TMidiPlayer player;
+        MidiPlayer player;
         bool ended = false;
-        player.OnNotify = [&](MediaNotify) { ended = true; };
+        player.OnSongEnded = [&](MediaNotify) { ended = true; };
         EXPECT_EQ(player.Open((dir / "song.mid").string()), "");
         EXPECT_EQ(player.Play(), "");
         const auto t = std::chrono::steady_clock::now();

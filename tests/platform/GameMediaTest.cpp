@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/MidiFile.h"
-#include "platform/TMidiPlayer.h"
-#include "platform/TSdlAudio.h"
+#include "platform/MidiPlayer.h"
+#include "platform/SdlAudio.h"
 #include "tests/platform/TestMedia.h"
 
 namespace fs = std::filesystem;
@@ -13,8 +13,8 @@ namespace fs = std::filesystem;
 TEST(GameMedia, GeneratedSongsAndEffectsPlay) {
   const fs::path dir = fs::read_symlink("/proc/self/exe").parent_path();
   if (!fs::exists(dir / "ZANDOR0.MID")) GTEST_SKIP() << "media not generated in " << dir;
-  TSdlAudio audio;
-  TMidiPlayer player;
+  SdlAudio audio;
+  MidiPlayer player;
   for (int n = 0; n < 8; ++n) {
     const fs::path song = dir / ("ZANDOR" + std::to_string(n) + ".MID");
     std::ifstream in(song, std::ios::binary);

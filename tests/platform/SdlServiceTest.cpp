@@ -5,8 +5,8 @@
 #include <ctime>
 #include <optional>
 
-#include "platform/TMidiPlayer.h"
-#include "platform/TSdlAudio.h"
+#include "platform/MidiPlayer.h"
+#include "platform/SdlAudio.h"
 #include "platform/WaveTone.h"
 #include "tests/platform/TestMedia.h"
 
@@ -34,9 +34,9 @@ struct SdlServiceTest : ::testing::Test {
   void TearDown() override { fs::remove_all(dir); }
 
   // Processes window-thread events until the player reports or ms pass.
-  static std::optional<MediaNotify> WaitNotify(TMidiPlayer& p, int ms) {
+  static std::optional<MediaNotify> WaitNotify(MidiPlayer& p, int ms) {
     std::optional<MediaNotify> got;
-    p.OnNotify = [&](MediaNotify n) { got = n; };
+    p.OnSongEnded = [&](MediaNotify n) { got = n; };
     const auto t = Clock::now();
     while (!got && MsSince(t) < ms) {
       QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -51,7 +51,7 @@ struct SdlServiceTest : ::testing::Test {
 // A by-name sound holds the caller for its length; a memory sound returns at once; a
 // missing file plays the alert for the alert's length.
 TEST_F(SdlServiceTest, SyncSoundsBlockForTheirLength) {
-  TSdlAudio audio;
+  SdlAudio audio;
   ASSERT_TRUE(audio.IsOpen());
   WriteBytes(dir / "t.wav", MakeToneWav(440, 300));
   auto t = Clock::now();
@@ -77,7 +77,7 @@ TEST_F(SdlServiceTest, SyncSoundsBlockForTheirLength) {
 
 // One effect at a time: a new request halts the one sounding instead of mixing with it.
 TEST_F(SdlServiceTest, NewRequestHaltsTheSoundingEffect) {
-  TSdlAudio audio;
+  SdlAudio audio;
   const auto longTone = MakeToneWav(300, 3000);
   audio.PlayAsync(longTone);
   ASSERT_TRUE(audio.EffectSounding());
@@ -90,7 +90,7 @@ TEST_F(SdlServiceTest, NewRequestHaltsTheSoundingEffect) {
 
 // A path longer than 100 characters plays its own file, not the alert.
 TEST_F(SdlServiceTest, LongPathPlaysItsFile) {
-  TSdlAudio audio;
+  SdlAudio audio;
   fs::path deep = dir / std::string(120, 'd');
   fs::create_directories(deep);
   WriteBytes(deep / (std::string(100, 'f') + ".wav"), MakeToneWav(440, 80));
@@ -105,15 +105,15 @@ TEST_F(SdlServiceTest, LongPathPlaysItsFile) {
 // The media player refuses files that are not MIDI, a missing file and a missing
 // soundfont with an error text, and never plays.
 TEST_F(SdlServiceTest, PlayerErrorsAreTexts) {
-  TSdlAudio audio;
-  TMidiPlayer player;
+  SdlAudio audio;
+  MidiPlayer player;
   WriteBytes(dir / "wave.mid", MakeToneWav(440, 50));
   EXPECT_NE(player.Open((dir / "wave.mid").string()), "");
   EXPECT_NE(player.Play(), "");
   EXPECT_NE(player.Open((dir / "none.mid").string()), "");
 
   WriteBytes(dir / "song.mid", MakeMidi());
-  TMidiPlayer noFont({(dir / "none.sf2").string()});
+  MidiPlayer noFont({(dir / "none.sf2").string()});
   EXPECT_EQ(noFont.Open((dir / "song.mid").string()),
             "No General MIDI soundfont was found, so MIDI music cannot play.");
 }
@@ -122,8 +122,8 @@ TEST_F(SdlServiceTest, PlayerErrorsAreTexts) {
 // over 64 MB plays the alert. A sound is read once and kept, so a file changed on disk plays as
 // it was first read; a name that is not UTF-8 plays its own file.
 TEST_F(SdlServiceTest, MediaFilesAreCheckedAndKept) {
-  TSdlAudio audio;
-  TMidiPlayer player;
+  SdlAudio audio;
+  MidiPlayer player;
   WriteBytes(dir / "big.mid", MakeMidi());
   fs::resize_file(dir / "big.mid", (16 << 20) + 1);  // sparse: costs no disk
   EXPECT_NE(player.Open((dir / "big.mid").string()).find("larger than 16 MB"), std::string::npos);
@@ -147,8 +147,8 @@ TEST_F(SdlServiceTest, MediaFilesAreCheckedAndKept) {
 // A song plays once and reports a normal end; a song closed while it plays reports an
 // aborted end.
 TEST_F(SdlServiceTest, EndOfPlayTellsNormalFromAborted) {
-  TSdlAudio audio;
-  TMidiPlayer player;
+  SdlAudio audio;
+  MidiPlayer player;
   WriteBytes(dir / "song.mid", MakeMidi(2, 300));
   ASSERT_EQ(player.Open((dir / "song.mid").string()), "");
   ASSERT_EQ(player.Play(), "");
@@ -160,21 +160,21 @@ TEST_F(SdlServiceTest, EndOfPlayTellsNormalFromAborted) {
   ASSERT_EQ(player.Open((dir / "song.mid").string()), "");
   ASSERT_EQ(player.Play(), "");
   std::optional<MediaNotify> got;
-  player.OnNotify = [&](MediaNotify n) { got = n; };
+  player.OnSongEnded = [&](MediaNotify n) { got = n; };
   player.Close();
   EXPECT_EQ(WaitNotify(player, 300).value_or(MediaNotify::Aborted), MediaNotify::Aborted);
 }
 
 // A second player starting a song cuts the first one's song, which then reports aborted.
 TEST_F(SdlServiceTest, SecondPlayerSupersedesTheFirst) {
-  TSdlAudio audio;
-  TMidiPlayer first, second;
+  SdlAudio audio;
+  MidiPlayer first, second;
   WriteBytes(dir / "long.mid", MakeMidi(4, 4000));
   WriteBytes(dir / "short.mid", MakeMidi(1, 200));
   ASSERT_EQ(first.Open((dir / "long.mid").string()), "");
   ASSERT_EQ(first.Play(), "");
   std::optional<MediaNotify> firstGot;
-  first.OnNotify = [&](MediaNotify n) { firstGot = n; };
+  first.OnSongEnded = [&](MediaNotify n) { firstGot = n; };
   ASSERT_EQ(second.Open((dir / "short.mid").string()), "");
   ASSERT_EQ(second.Play(), "");
   EXPECT_EQ(WaitNotify(second, 8000), MediaNotify::Successful);
@@ -185,7 +185,7 @@ TEST_F(SdlServiceTest, SecondPlayerSupersedesTheFirst) {
 // the sounds' timing.
 TEST_F(SdlServiceTest, NoDeviceFallsBackToDummy) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-  TSdlAudio audio;
+  SdlAudio audio;
   EXPECT_EQ(audio.Driver(), "dummy");
   WriteBytes(dir / "t.wav", MakeToneWav(440, 150));
   const auto t = Clock::now();
@@ -196,7 +196,7 @@ TEST_F(SdlServiceTest, NoDeviceFallsBackToDummy) {
 
 // Waiting for a by-name sound sleeps instead of spinning a core.
 TEST_F(SdlServiceTest, WaitingCostsLittleCpu) {
-  TSdlAudio audio;
+  SdlAudio audio;
   WriteBytes(dir / "long.wav", MakeToneWav(440, 1000));
   const std::clock_t before = std::clock();
   audio.PlaySync((dir / "long.wav").string());

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "record/PlayerFile.h"
-#include "store/TIniFile.h"
+#include "store/IniFile.h"
 #include "tests/machine/MachineFixture.h"
 #include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
@@ -97,7 +97,7 @@ TEST(Record, RecentSpinsSurviveARestart) {
   EXPECT_EQ(back.Lifetime, r.Lifetime);
   EXPECT_EQ(back.Game, r.Game);
 
-  TIniFile(path).WriteString("Recent Spins", "Spin20", "120 1765100119 25 x P 0123456");
+  IniFile(path).WriteString("Recent Spins", "Spin20", "120 1765100119 25 x P 0123456");
   PlayerRecord damaged;
   LoadPlayerFile(path, damaged, 0, 0);
   EXPECT_EQ(damaged.Recent.Entries().size(), 99u);
@@ -113,22 +113,22 @@ namespace {
 
 // Automatic spins at a full wager of 25-cent coins under one set of limits.
 struct AutoSpinRun {
-  TGame G;
+  GameState G;
   FakeHost H;
-  TMachine M{G, H};
+  SlotMachine M{G, H};
   PlayerRecord record;
   int ticks = 0;
 
-  // Switches automatic spins on and lets Timer1 tick until they stop (or 120 ticks pass).
+  // Switches automatic spins on and lets AutomaticSpins tick until they stop (or 120 ticks pass).
   void Run(const AutoSpinLimits& limits, uint32_t firstTime) {
     record.Limits = limits;
     M.SetEvents(&record);
     G.LastWager = 6.25_usd;
     G.Credits = 5000_usd;
     H.TimeOfDay = firstTime;
-    M.AutoSpin2Click();
-    for (ticks = 0; H.Timer1 && ticks < 120; ++ticks) {
-      M.Timer1Timer();
+    M.ToggleAutoSpin();
+    for (ticks = 0; H.AutomaticSpins && ticks < 120; ++ticks) {
+      M.NextAutomaticSpin();
       H.TimeOfDay = H.TimeOfDay * 1103515245u + 12345u;
     }
   }
@@ -139,7 +139,7 @@ struct AutoSpinRun {
 // Each limit switches automatic spins off at the end of the spin that reached it and says
 // which one did; a limit waits for a free-spin sequence to end; without limits nothing stops.
 TEST(Record, EachLimitStopsAutomaticSpins) {
-  const uint32_t bonusTime = MachineFixture::FindTimeOfDay([](const TGame& g) {
+  const uint32_t bonusTime = MachineFixture::FindTimeOfDay([](const GameState& g) {
     return MachineFixture::CountOf(g, GAIN) == 1 && MachineFixture::CountOf(g, LOSS) == 0;
   });
   struct Case {
@@ -170,7 +170,7 @@ TEST(Record, EachLimitStopsAutomaticSpins) {
       continue;
     }
     EXPECT_FALSE(run.G.AutoSpin);
-    EXPECT_FALSE(run.H.Timer1);
+    EXPECT_FALSE(run.H.AutomaticSpins);
     ASSERT_EQ(run.H.Messages.size(), 1u);
     EXPECT_NE(run.H.Messages[0].find(c.message), std::string::npos) << run.H.Messages[0];
     EXPECT_EQ(run.G.FreeSpins, 0);

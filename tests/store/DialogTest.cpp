@@ -12,18 +12,18 @@
 #include <vector>
 
 #include "store/SavedGames.h"
-#include "store/TBorrowC.h"
-#include "store/TIniFile.h"
-#include "store/TLoadSave.h"
+#include "store/BankDialog.h"
+#include "store/IniFile.h"
+#include "store/SlotDialog.h"
 #include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
 
 namespace {
 
 // The slot dialog with its boxes captured instead of shown.
-class TestLoadSave : public TLoadSave {
+class TestSlotDialog : public SlotDialog {
  public:
-  using TLoadSave::TLoadSave;
+  using SlotDialog::SlotDialog;
   std::vector<QString> warnings;
   std::vector<int> topics;
   bool fakeName = false;
@@ -31,16 +31,16 @@ class TestLoadSave : public TLoadSave {
 
  protected:
   std::optional<QString> AskName(const QString& proposal) override {
-    return fakeName ? answer : TLoadSave::AskName(proposal);
+    return fakeName ? answer : SlotDialog::AskName(proposal);
   }
   void Warn(const QString& text) override { warnings.push_back(text); }
   void OpenHelp(int topic) override { topics.push_back(topic); }
 };
 
 // The bank with its boxes captured instead of shown.
-class TestBank : public TBorrowC {
+class TestBank : public BankDialog {
  public:
-  using TBorrowC::TBorrowC;
+  using BankDialog::BankDialog;
   std::vector<QString> messages;
   std::vector<int> topics;
 
@@ -49,8 +49,8 @@ class TestBank : public TBorrowC {
   void OpenHelp(int topic) override { topics.push_back(topic); }
 };
 
-TGame GameIn(const std::string& dir) {
-  TGame g;
+GameState GameIn(const std::string& dir) {
+  GameState g;
   g.SettingsDir = dir;
   return g;
 }
@@ -58,8 +58,8 @@ TGame GameIn(const std::string& dir) {
 // The slot dialog's size, caption by mode, panel positions and what a never-saved slot shows.
 TEST(LoadSave, LayoutAndCaptions) {
   TempDir dir;
-  TGame g = GameIn(dir.Path());
-  TestLoadSave save(g, 1);
+  GameState g = GameIn(dir.Path());
+  TestSlotDialog save(g, 1);
   EXPECT_EQ(save.windowTitle(), "Save a Game -- Select Game Slot");
   EXPECT_EQ(save.size(), QSize(616, 360));
   EXPECT_EQ(save.minimumSize(), save.maximumSize());
@@ -72,14 +72,14 @@ TEST(LoadSave, LayoutAndCaptions) {
   EXPECT_EQ(save.date[2]->geometry().topLeft(), QPoint(168, 28));
   EXPECT_EQ(save.borrowed[2]->geometry().topLeft(), QPoint(112, 48));
   EXPECT_TRUE(save.borrowed[2]->alignment() & Qt::AlignRight);
-  EXPECT_EQ(save.SlotBtn[7]->geometry(), QRect(232, 16, 49, 37));
-  EXPECT_EQ(save.SlotBtn[0]->objectName(), "OKBtn");
-  EXPECT_EQ(save.SlotBtn[7]->objectName(), "BitBtn7");
-  EXPECT_EQ(save.SlotBtn[7]->property("tag").toInt(), 8);
-  EXPECT_TRUE(save.SlotBtn[7]->text().isEmpty());
-  EXPECT_EQ(save.CancelBtn->geometry(), QRect(508, 316, 97, 37));
-  EXPECT_EQ(save.CancelBtn->text(), "&Cancel");
-  EXPECT_EQ(save.HelpBtn->geometry(), QRect(8, 316, 97, 37));
+  EXPECT_EQ(save.SlotButtons[7]->geometry(), QRect(232, 16, 49, 37));
+  EXPECT_EQ(save.SlotButtons[0]->objectName(), "SlotButton1");
+  EXPECT_EQ(save.SlotButtons[7]->objectName(), "SlotButton8");
+  EXPECT_EQ(save.SlotButtons[7]->property("tag").toInt(), 8);
+  EXPECT_TRUE(save.SlotButtons[7]->text().isEmpty());
+  EXPECT_EQ(save.CancelButton->geometry(), QRect(508, 316, 97, 37));
+  EXPECT_EQ(save.CancelButton->text(), "&Cancel");
+  EXPECT_EQ(save.HelpButton->geometry(), QRect(8, 316, 97, 37));
   for (int i = 0; i < 8; ++i) {
     EXPECT_EQ(save.Name[i]->text(), QString("Game #%1").arg(i + 1));
     EXPECT_EQ(save.Game[i]->text(), "Zandor Slots");
@@ -87,11 +87,11 @@ TEST(LoadSave, LayoutAndCaptions) {
     EXPECT_EQ(save.credits[i]->text(), "1000.00 credits");
     EXPECT_EQ(save.borrowed[i]->text(), "1000.00 borrowed");
   }
-  QTest::mouseClick(save.HelpBtn, Qt::LeftButton);
+  QTest::mouseClick(save.HelpButton, Qt::LeftButton);
   QTest::keyClick(save.Name[0], Qt::Key_F1);
   EXPECT_EQ(save.topics, (std::vector<int>{41010, 41010}));
 
-  TestLoadSave open(g, 0);
+  TestSlotDialog open(g, 0);
   EXPECT_EQ(open.windowTitle(), "Open a Game -- Select Game Slot");
 }
 
@@ -99,14 +99,14 @@ TEST(LoadSave, LayoutAndCaptions) {
 // field, 255-character limit), then opening slot 3 in a fresh dialog gives the game back.
 TEST(LoadSave, SaveThroughNameBoxThenOpen) {
   TempDir dir;
-  TGame g = GameIn(dir.Path());
+  GameState g = GameIn(dir.Path());
   g.Credits = 1500.25_usd;
   g.Borrowed = 2000_usd;
   g.BonusPool = 75.5_usd;
   g.Spins = 12;
   g.PowerPts = 33;
   g.FreeSpinCount = 2;
-  TestLoadSave save(g, 1);
+  TestSlotDialog save(g, 1);
   save.Name[2]->setText("Typed here");
   QString title, label, proposal;
   int maxLength = 0;
@@ -120,23 +120,23 @@ TEST(LoadSave, SaveThroughNameBoxThenOpen) {
     box->setTextValue("Lucky streak");
     box->accept();
   });
-  QTest::mouseClick(save.SlotBtn[2], Qt::LeftButton);
+  QTest::mouseClick(save.SlotButtons[2], Qt::LeftButton);
   EXPECT_EQ(title, "Name for this saved game?");
   EXPECT_EQ(label, "");
   EXPECT_EQ(proposal, "Typed here");
   EXPECT_EQ(maxLength, 255);
   EXPECT_EQ(save.result(), QDialog::Accepted);
-  EXPECT_EQ(TIniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 3", "Credits", ""),
+  EXPECT_EQ(IniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 3", "Credits", ""),
             "1500.25");
 
-  TGame h = GameIn(dir.Path());
+  GameState h = GameIn(dir.Path());
   h.Wager = 5_usd;
-  TestLoadSave open(h, 0);
+  TestSlotDialog open(h, 0);
   EXPECT_EQ(open.Name[2]->text(), "Lucky streak");
   EXPECT_EQ(open.credits[2]->text(), "1500.25 credits");
   EXPECT_EQ(open.borrowed[2]->text(), "2000.00 borrowed");
   open.Name[2]->setText("ignored when opening");
-  QTest::mouseClick(open.SlotBtn[2], Qt::LeftButton);
+  QTest::mouseClick(open.SlotButtons[2], Qt::LeftButton);
   EXPECT_EQ(open.result(), QDialog::Accepted);
   EXPECT_EQ(h.Credits, 1500.25_usd);
   EXPECT_EQ(h.Borrowed, 2000.0_usd);
@@ -145,7 +145,7 @@ TEST(LoadSave, SaveThroughNameBoxThenOpen) {
   EXPECT_EQ(h.PowerPts, 33);
   EXPECT_EQ(h.FreeSpinCount, 2);
   EXPECT_EQ(h.Wager, 5_usd);
-  EXPECT_EQ(TIniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 3", "Name", ""),
+  EXPECT_EQ(IniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 3", "Name", ""),
             "Lucky streak");
 }
 
@@ -153,32 +153,32 @@ TEST(LoadSave, SaveThroughNameBoxThenOpen) {
 // which file could not be written.
 TEST(LoadSave, CancelAndFailedWrite) {
   TempDir dir;
-  TGame g = GameIn(dir.Path());
+  GameState g = GameIn(dir.Path());
   g.Credits = 1_usd;
   {
-    TestLoadSave save(g, 1);
-    QTest::mouseClick(save.CancelBtn, Qt::LeftButton);
+    TestSlotDialog save(g, 1);
+    QTest::mouseClick(save.CancelButton, Qt::LeftButton);
     EXPECT_EQ(save.result(), QDialog::Rejected);
   }
   {
-    TestLoadSave save(g, 1);
+    TestSlotDialog save(g, 1);
     save.fakeName = true;
-    save.SlotClick(4);  // the name box answers Cancel
+    save.ChooseSlot(4);  // the name box answers Cancel
     EXPECT_EQ(save.result(), QDialog::Accepted);
   }
   {
-    TestLoadSave open(g, 0);
-    QTest::mouseClick(open.CancelBtn, Qt::LeftButton);
+    TestSlotDialog open(g, 0);
+    QTest::mouseClick(open.CancelButton, Qt::LeftButton);
   }
   EXPECT_EQ(g.Credits, 1.0_usd);
   EXPECT_EQ(ReadFile(dir.Path() + "POWER.INI"), "");
 
   WriteFile(dir.Path() + "file", "x");
-  TGame f = GameIn(dir.Path() + "file/");
-  TestLoadSave save(f, 1);
+  GameState f = GameIn(dir.Path() + "file/");
+  TestSlotDialog save(f, 1);
   save.fakeName = true;
   save.answer = "x";
-  save.SlotClick(1);
+  save.ChooseSlot(1);
   ASSERT_EQ(save.warnings.size(), 1u);
   EXPECT_EQ(save.warnings[0],
             QString::fromStdString("Unable to write to " + dir.Path() + "file/POWER.INI"));
@@ -186,15 +186,15 @@ TEST(LoadSave, CancelAndFailedWrite) {
 
 // The bank's size, caption, button places, the red mode label and borrow mode on every opening.
 TEST(Bank, Layout) {
-  TGame g;
-  TGlyphs glyphs;
+  GameState g;
+  GlyphSet glyphs;
   glyphs.Digits = MakeDigitStrip();
   TestBank bank(g, glyphs);
   EXPECT_EQ(bank.windowTitle(), "Use this form to borrow or pay back credits");
   EXPECT_EQ(bank.size(), QSize(582, 300));
   EXPECT_EQ(bank.minimumSize(), bank.maximumSize());
-  QPushButton* amounts[] = {bank.BitBtn1, bank.BitBtn2, bank.BitBtn3,
-                            bank.BitBtn4, bank.BitBtn5, bank.BitBtn6};
+  QPushButton* amounts[] = {bank.AmountButton1, bank.AmountButton2, bank.AmountButton3,
+                            bank.AmountButton4, bank.AmountButton5, bank.AmountButton6};
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(amounts[i]->geometry(), QRect(9 + 96 * i, 104, 80, 57));
     EXPECT_TRUE(amounts[i]->text().isEmpty());
@@ -202,25 +202,25 @@ TEST(Bank, Layout) {
   EXPECT_EQ(bank.Label1->text(), "Mode:");
   EXPECT_EQ(bank.Label1->pos(), QPoint(56, 192));
   EXPECT_EQ(bank.Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
-  EXPECT_EQ(bank.RadioButton1->geometry(), QRect(147, 192, 190, 33));
-  EXPECT_EQ(bank.RadioButton2->geometry(), QRect(355, 192, 190, 33));
-  EXPECT_EQ(bank.OKBtn->geometry(), QRect(442, 246, 127, 46));
-  EXPECT_TRUE(bank.OKBtn->isDefault());
-  EXPECT_EQ(bank.BitBtn7->geometry(), QRect(10, 246, 127, 46));
-  EXPECT_TRUE(bank.RadioButton1->isChecked());
-  bank.RadioButton2->setChecked(true);
+  EXPECT_EQ(bank.BorrowButton->geometry(), QRect(147, 192, 190, 33));
+  EXPECT_EQ(bank.PayBackButton->geometry(), QRect(355, 192, 190, 33));
+  EXPECT_EQ(bank.OkButton->geometry(), QRect(442, 246, 127, 46));
+  EXPECT_TRUE(bank.OkButton->isDefault());
+  EXPECT_EQ(bank.HelpButton->geometry(), QRect(10, 246, 127, 46));
+  EXPECT_TRUE(bank.BorrowButton->isChecked());
+  bank.PayBackButton->setChecked(true);
   TestBank again(g, glyphs);
-  EXPECT_TRUE(again.RadioButton1->isChecked());
+  EXPECT_TRUE(again.BorrowButton->isChecked());
 
   // Banknotes are green paper, the 10-cent coin silver, the cent copper; all six differ.
-  QImage note = TBorrowC::AmountPicture(1).toImage();
+  QImage note = BankDialog::AmountPicture(1).toImage();
   QColor paper = note.pixelColor(8, 24);
   EXPECT_GT(paper.green(), paper.red());
-  QColor cent = TBorrowC::AmountPicture(6).toImage().pixelColor(22, 24);
+  QColor cent = BankDialog::AmountPicture(6).toImage().pixelColor(22, 24);
   EXPECT_GT(cent.red(), cent.blue() + 40);
   for (int a = 1; a <= 6; ++a) {
     for (int b = a + 1; b <= 6; ++b) {
-      EXPECT_NE(TBorrowC::AmountPicture(a).toImage(), TBorrowC::AmountPicture(b).toImage());
+      EXPECT_NE(BankDialog::AmountPicture(a).toImage(), BankDialog::AmountPicture(b).toImage());
     }
   }
 }
@@ -228,18 +228,18 @@ TEST(Bank, Layout) {
 // Every refusal with its exact message, in the order credits first, then borrowed; exact
 // amounts are enough; the cent needs only 0.009 borrowed.
 TEST(Bank, AmountRulesAndMessages) {
-  TGame g;
-  TGlyphs glyphs;
+  GameState g;
+  GlyphSet glyphs;
   glyphs.Digits = MakeDigitStrip();
   TestBank bank(g, glyphs);
-  QTest::mouseClick(bank.BitBtn1, Qt::LeftButton);
-  bank.AmountClick(1);
+  QTest::mouseClick(bank.AmountButton1, Qt::LeftButton);
+  bank.ChooseAmount(1);
   EXPECT_EQ(g.Credits, 3000.0_usd);
   EXPECT_EQ(g.Borrowed, 3000.0_usd);
 
-  bank.RadioButton2->setChecked(true);
+  bank.PayBackButton->setChecked(true);
   g.Credits = g.Borrowed = 1000_usd;
-  bank.AmountClick(1);
+  bank.ChooseAmount(1);
   EXPECT_EQ(g.Credits, 0.0_usd);
   EXPECT_EQ(g.Borrowed, 0.0_usd);
   const char* shortOf[] = {"You do not have 1000 credits!", "You do not have 100 credits!",
@@ -247,7 +247,7 @@ TEST(Bank, AmountRulesAndMessages) {
                            "You do not have 0.10 credits!", "You do not have 0.01 credits!"};
   for (int b = 1; b <= 6; ++b) {
     bank.messages.clear();
-    bank.AmountClick(b);
+    bank.ChooseAmount(b);
     ASSERT_EQ(bank.messages.size(), 1u);
     EXPECT_EQ(bank.messages[0], shortOf[b - 1]);
   }
@@ -255,16 +255,16 @@ TEST(Bank, AmountRulesAndMessages) {
   g.Credits = 1200_usd;
   g.Borrowed = 0_usd;
   bank.messages.clear();
-  for (int b = 1; b <= 6; ++b) bank.AmountClick(b);
+  for (int b = 1; b <= 6; ++b) bank.ChooseAmount(b);
   EXPECT_EQ(bank.messages, std::vector<QString>(6, overpay));
   g.Credits = 50_usd;
   bank.messages.clear();
-  bank.AmountClick(2);
+  bank.ChooseAmount(2);
   EXPECT_EQ(bank.messages, std::vector<QString>{"You do not have 100 credits!"});
   EXPECT_EQ(g.Credits, 50.0_usd);
 
   g.Credits = g.Borrowed = 10_usd;
-  bank.AmountClick(3);
+  bank.ChooseAmount(3);
   EXPECT_EQ(g.Credits, 0.0_usd);
   EXPECT_EQ(g.Borrowed, 0.0_usd);
 
@@ -272,19 +272,19 @@ TEST(Bank, AmountRulesAndMessages) {
   g.Credits = 0.01_usd;
   g.Borrowed = 0.01_usd;
   bank.messages.clear();
-  bank.AmountClick(6);
+  bank.ChooseAmount(6);
   EXPECT_TRUE(bank.messages.empty());
   EXPECT_EQ(g.Borrowed, 0.0_usd);
   EXPECT_EQ(g.Credits, 0.0_usd);
   g.Credits = 1_usd;
-  bank.AmountClick(6);
+  bank.ChooseAmount(6);
   EXPECT_EQ(bank.messages, std::vector<QString>{overpay});
   g.Credits = 0_usd;
-  bank.AmountClick(6);
+  bank.ChooseAmount(6);
   EXPECT_EQ(bank.messages.back(), "You do not have 0.01 credits!");
 
   bank.messages.clear();
-  QTest::mouseClick(bank.BitBtn7, Qt::LeftButton);
+  QTest::mouseClick(bank.HelpButton, Qt::LeftButton);
   ASSERT_EQ(bank.messages.size(), 1u);
   EXPECT_EQ(bank.messages[0],
             "Use this screen to borrow credits or pay back credits that you borrowed "
@@ -307,13 +307,13 @@ bool HasCell(const QImage& canvas, const QImage& strip, int x, int y, int sx, in
 // Credits are green digits right-aligned on client width - 30, borrowed red digits from x 20,
 // both at y 40; the captions sit at y 20, "Credits:" ending 20 pixels from the right edge.
 TEST(Bank, MeterPixels) {
-  TGame g;
+  GameState g;
   g.Credits = 1000_usd;
   g.Borrowed = 1000_usd;
-  TGlyphs glyphs;
+  GlyphSet glyphs;
   glyphs.Digits = MakeDigitStrip();
   TestBank bank(g, glyphs);
-  bank.FormPaint();
+  bank.PaintBank();
   const QImage& c = bank.Canvas();
   const QImage& s = glyphs.Digits;
   // "   1000.00" right to left from 552, green row at y 42 of the strip.
@@ -332,7 +332,7 @@ TEST(Bank, MeterPixels) {
   EXPECT_EQ(c.pixel(159, 50), qRgb(192, 192, 192));
 
   // The digits follow the money after a successful click.
-  bank.AmountClick(4);
+  bank.ChooseAmount(4);
   EXPECT_TRUE(HasCell(c, s, 473, 40, 16, 42, 15));
   EXPECT_TRUE(HasCell(c, s, 518, 40, 16, 42, 15));  // 1001.00
   EXPECT_TRUE(HasCell(c, s, 110, 40, 16, 84, 15));

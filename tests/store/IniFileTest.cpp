@@ -10,7 +10,7 @@
 #include "store/AtomicFile.h"
 #include "store/IniDocument.h"
 #include "store/Money.h"
-#include "store/TIniFile.h"
+#include "store/IniFile.h"
 #include "tests/store/TempDir.h"
 
 namespace {
@@ -31,7 +31,7 @@ TEST(IniFile, ReadsNamesCaseInsensitivelyAndFirstMatchWins) {
             "Spins=7\r\n"
             "[Other]\n"
             "Credits=1.00");
-  TIniFile ini(path);
+  IniFile ini(path);
   EXPECT_EQ(ini.ReadString("Settings", "Credits", "d"), "12.50");
   EXPECT_EQ(ini.ReadString("SETTINGS", "empty", "d"), "");
   // The second section of the same name is never looked at.
@@ -39,7 +39,7 @@ TEST(IniFile, ReadsNamesCaseInsensitivelyAndFirstMatchWins) {
   EXPECT_EQ(ini.ReadString("Other", "Credits", "d"), "1.00");
   EXPECT_EQ(ini.ReadString("Settings", "Top", "d"), "d");
   EXPECT_EQ(ini.ReadString("Missing", "Credits", "d"), "d");
-  EXPECT_EQ(TIniFile(dir.Path() + "none.ini").ReadString("Settings", "Credits", "d"), "d");
+  EXPECT_EQ(IniFile(dir.Path() + "none.ini").ReadString("Settings", "Credits", "d"), "d");
 }
 
 // A value longer than 1023 characters is read as its first 1023.
@@ -47,7 +47,7 @@ TEST(IniFile, CutsLongValuesOnRead) {
   TempDir dir;
   std::string path = dir.Path() + "a.ini";
   WriteFile(path, "[S]\nK=" + std::string(1500, 'x') + "\n");
-  EXPECT_EQ(TIniFile(path).ReadString("S", "K", ""), std::string(1023, 'x'));
+  EXPECT_EQ(IniFile(path).ReadString("S", "K", ""), std::string(1023, 'x'));
 }
 
 // Writing replaces a key in place, adds a missing key after the section's last non-blank line
@@ -65,7 +65,7 @@ TEST(IniFile, WritesInPlaceAndKeepsForeignLinesByteForByte) {
             "\n"
             "[Other]\n"
             "x=1\n");
-  TIniFile ini(path);
+  IniFile ini(path);
   ASSERT_TRUE(ini.WriteString("settings", "CREDITS", "7.00"));
   ASSERT_TRUE(ini.WriteString("Settings", "Spins", "3"));
   ASSERT_TRUE(ini.WriteInteger("New", "A", -12));
@@ -90,7 +90,7 @@ TEST(IniFile, WritesInPlaceAndKeepsForeignLinesByteForByte) {
 TEST(IniFile, CreatesFileAndNeverSplitsAValue) {
   TempDir dir;
   std::string path = dir.Path() + "a.ini";
-  TIniFile ini(path);
+  IniFile ini(path);
   ASSERT_TRUE(ini.WriteString("S", "Name", "a\nCredits=1000000.00\r"));
   EXPECT_EQ(ReadFile(path), "[S]\nName=a Credits=1000000.00 \n");
   EXPECT_EQ(ini.ReadString("S", "Credits", "none"), "none");
@@ -106,7 +106,7 @@ TEST(IniFile, ReadsIntegersAndBooleans) {
             "a=0x2\nb=0X1f\nc=$ff\nd=-$10\ne=-2147483648\nf=2147483647\ng=2147483648\n"
             "h=12abc\ni=\nj=0x\nk=yes\nl=+5\nm=0x8000000F\nn=0x100000000\no=-2147483649\n"
             "p=2\nq=0\nr=1 2\n");
-  TIniFile ini(path);
+  IniFile ini(path);
   EXPECT_EQ(ini.ReadInteger("S", "a", -1), 2);
   EXPECT_EQ(ini.ReadInteger("S", "b", -1), 31);
   EXPECT_EQ(ini.ReadInteger("S", "c", -1), 255);
@@ -161,7 +161,7 @@ TEST(IniFile, FailedSaveLeavesOldFileWhole) {
   }
   TempDir dir;
   WriteFile(dir.Path() + "plain", "x");
-  TIniFile under(dir.Path() + "plain/a.ini");
+  IniFile under(dir.Path() + "plain/a.ini");
   EXPECT_FALSE(under.WriteString("S", "K", "v"));
   EXPECT_EQ(under.ReadString("S", "K", "d"), "d");
 }
@@ -179,7 +179,7 @@ TEST(IniFile, MarkedFilesMissingFoldersAndLeftovers) {
   EXPECT_EQ(ReadFile(marked), "\xEF\xBB\xBF[Settings]\r\nCredits=5000.00\r\nSpins=3\n");
 
   const std::string deep = dir.Path() + "new/folder/POWER.INI";
-  ASSERT_TRUE(TIniFile(deep).WriteString("S", "K", "v"));
+  ASSERT_TRUE(IniFile(deep).WriteString("S", "K", "v"));
   EXPECT_EQ(ReadFile(deep), "[S]\nK=v\n");
 
   for (const char* name :
@@ -199,7 +199,7 @@ TEST(IniFile, MarkedFilesMissingFoldersAndLeftovers) {
 TEST(IniFile, SurvivesHostileFiles) {
   TempDir dir;
   std::filesystem::create_directory(dir.Path() + "isdir.ini");
-  TIniFile d(dir.Path() + "isdir.ini");
+  IniFile d(dir.Path() + "isdir.ini");
   EXPECT_EQ(d.ReadString("S", "K", "d"), "d");
   EXPECT_FALSE(d.WriteString("S", "K", "v"));
   EXPECT_TRUE(std::filesystem::is_directory(dir.Path() + "isdir.ini"));
@@ -208,7 +208,7 @@ TEST(IniFile, SurvivesHostileFiles) {
   for (int i = 0; i < 100000; ++i) garbage += static_cast<char>((i * 7919) & 0xff);
   std::string gpath = dir.Path() + "garbage.ini";
   WriteFile(gpath, garbage);
-  TIniFile g(gpath);
+  IniFile g(gpath);
   g.ReadString("S", "K", "d");
   ASSERT_TRUE(g.WriteString("Zandor", "K", "v"));
   EXPECT_EQ(g.ReadString("Zandor", "K", "d"), "v");
@@ -217,7 +217,7 @@ TEST(IniFile, SurvivesHostileFiles) {
   std::string big = dir.Path() + "big.ini";
   WriteFile(big, "[S]\nK=" + std::string(10 << 20, '7'));
   auto start = std::chrono::steady_clock::now();
-  TIniFile b(big);
+  IniFile b(big);
   EXPECT_EQ(b.ReadString("S", "K", "").size(), 1023u);
   EXPECT_EQ(b.ReadInteger("S", "K", 4), 4);
   EXPECT_TRUE(b.WriteString("S", "J", "1"));

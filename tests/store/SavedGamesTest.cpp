@@ -7,14 +7,14 @@
 
 #include "store/Money.h"
 #include "store/SavedGames.h"
-#include "store/TIniFile.h"
+#include "store/IniFile.h"
 #include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
 
 namespace {
 
-TGame GameIn(const std::string& dir) {
-  TGame g;
+GameState GameIn(const std::string& dir) {
+  GameState g;
   g.SettingsDir = dir;
   return g;
 }
@@ -51,7 +51,7 @@ TEST(SavedGames, FormatsDatesInAnyLocale) {
 // 10000 pool, and opening one gives exactly that; the free-spin count of a slot is untouched.
 TEST(SavedGames, MissingFileGivesDefaults) {
   TempDir dir;
-  TGame g = GameIn(dir.Path());
+  GameState g = GameIn(dir.Path());
   SavedGames[4].FreeSpinCount = 3;
   ReadSavedGames(g);
   for (int n = 1; n <= 8; ++n) {
@@ -85,7 +85,7 @@ TEST(SavedGames, SavesInPlaceAndOpensAgain) {
             "[Saved Game 1]\r\nName=first\r\nCredits=5.00\r\n"
             "[saved game 3]\r\n;mine\r\nName=old\r\nSpins=1\r\nDate=01/01/01\r\n"
             "Credits=1.00\r\nBorrowed=2.00\r\nBonusPool=3.00\r\nPowerPts=4\r\nExtra=x\r\n");
-  TGame g = GameIn(dir.Path());
+  GameState g = GameIn(dir.Path());
   g.Credits = 1234.5_usd;
   g.Borrowed = 3000_usd;
   g.BonusPool = 87.25_usd;
@@ -108,7 +108,7 @@ TEST(SavedGames, SavesInPlaceAndOpensAgain) {
   EXPECT_EQ(SavedGames[0].Credits, 5.0_usd);
   EXPECT_EQ(SavedGames[0].Borrowed, 1000.0_usd);
   EXPECT_EQ(SavedGames[5].Name, "");  // an empty name stays empty
-  TGame h = GameIn(dir.Path());
+  GameState h = GameIn(dir.Path());
   OpenSlot(h, 3);
   EXPECT_EQ(h.Credits, 1234.5_usd);
   EXPECT_EQ(h.Borrowed, 3000.0_usd);
@@ -125,14 +125,14 @@ TEST(SavedGames, SavesInPlaceAndOpensAgain) {
 // characters so none is split; money goes through the file as whole cents.
 TEST(SavedGames, LongNamesAndCents) {
   TempDir dir;
-  TGame g = GameIn(dir.Path());
+  GameState g = GameIn(dir.Path());
   g.Credits = 10.04_usd;
   std::string name(101, 'n');
   name.back() = 'Z';
   ASSERT_TRUE(SaveIntoSlot(g, 1, name).Ok);
   EXPECT_EQ(SavedGames[0].Name, name.substr(0, 100));
   EXPECT_EQ(SavedGames[0].Credits, 10.04_usd);
-  EXPECT_EQ(TIniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 1", "Name", ""), name);
+  EXPECT_EQ(IniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 1", "Name", ""), name);
   ReadSavedGames(g);
   EXPECT_EQ(SavedGames[0].Name, name.substr(0, 100));
   EXPECT_EQ(SavedGames[0].Credits, 10.04_usd);
@@ -142,7 +142,7 @@ TEST(SavedGames, LongNamesAndCents) {
   for (const auto& [saved, file, kept] : {std::tuple{a60, a60, a60},
                                           std::tuple{wide, wide.substr(0, 1 + 2 * 254), a99}}) {
     ASSERT_TRUE(SaveIntoSlot(g, 1, saved).Ok);
-    EXPECT_EQ(TIniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 1", "Name", ""), file);
+    EXPECT_EQ(IniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 1", "Name", ""), file);
     ReadSavedGames(g);
     EXPECT_EQ(SavedGames[0].Name, kept);
   }
@@ -152,13 +152,13 @@ TEST(SavedGames, LongNamesAndCents) {
 // it; the first save into a settings folder that does not exist yet creates it.
 TEST(SavedGames, SaveIsAllOrNothing) {
   TempDir dir;
-  TGame g = GameIn(dir.Path() + "fresh/");
+  GameState g = GameIn(dir.Path() + "fresh/");
   g.Spins = 8;
   ASSERT_TRUE(SaveIntoSlot(g, 1, "first").Ok);
   const std::string file = dir.Path() + "fresh/POWER.INI";
   const std::string saved = ReadFile(file);
   EXPECT_TRUE(saved.starts_with("[Saved Game 1]\nName=first\nSpins=8\n")) << saved;
-  TIniFile::FailWritesAfter(0);
+  IniFile::FailWritesAfter(0);
   SaveResult r = SaveIntoSlot(g, 2, "half");
   EXPECT_FALSE(r.Ok);
   EXPECT_EQ(r.FailedPath, file);

@@ -10,7 +10,7 @@
 #include "store/Money.h"
 #include "store/SavedGames.h"
 #include "store/Settings.h"
-#include "store/TIniFile.h"
+#include "store/IniFile.h"
 #include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
 
@@ -63,8 +63,8 @@ std::string Repeat(const std::string& s, int n) {
   return out;
 }
 
-TGame FreshGame(const std::string& settingsDir) {
-  TGame g;
+GameState FreshGame(const std::string& settingsDir) {
+  GameState g;
   g.ProgramDir = "/opt/z/";
   g.SettingsDir = settingsDir;
   g.SetFileDefaults();
@@ -76,12 +76,12 @@ TGame FreshGame(const std::string& settingsDir) {
 TEST(Settings, FreshSaveIsByteExactAndRoundTrips) {
   TempDir dir;
   std::string sdir = dir.Path() + "deep/er/";
-  TGame g = FreshGame(sdir);
+  GameState g = FreshGame(sdir);
   SaveResult r = SaveSettings(g);
   ASSERT_TRUE(r.Ok);
   EXPECT_EQ(ReadFile(sdir + "ZANDOR.INI"), kFreshFile);
 
-  TGame h = FreshGame(sdir);
+  GameState h = FreshGame(sdir);
   h.Credits = h.Borrowed = 5_usd;
   h.Speed = 2;
   LoadSettings(h);
@@ -101,7 +101,7 @@ TEST(Settings, PlayedGameRoundTripsAndKeepsForeignLines) {
   TempDir dir;
   std::string file = dir.Path() + "ZANDOR.INI";
   WriteFile(file, "; notes\r\n[Other]\r\nx=1\r\n\r\n[Settings]\r\nMyKey=mine\r\nSpins=4\r\n");
-  TGame g = FreshGame(dir.Path());
+  GameState g = FreshGame(dir.Path());
   g.Credits = 123.456_usd;
   g.Borrowed = 0.1_usd + 0.2_usd;
   g.Spins = 77;
@@ -122,7 +122,7 @@ TEST(Settings, PlayedGameRoundTripsAndKeepsForeignLines) {
       "Credits=123.46\nBorrowed=0.30\nBonusPool=50.00\nMaxed=1\n";
   EXPECT_EQ(text.substr(0, head.size()), head);
 
-  TGame h = FreshGame(dir.Path());
+  GameState h = FreshGame(dir.Path());
   LoadSettings(h);
   EXPECT_EQ(h.Credits, 123.46_usd);
   EXPECT_EQ(h.Borrowed, 0.3_usd);
@@ -151,7 +151,7 @@ TEST(Settings, LoadsOddValuesByTheRules) {
                 std::string(300, 'b') +
                 "\n"
                 "PlayList1=0\nPlayList2=no\nAceyDucey=x\nSpins=1e3\n");
-  TGame g = FreshGame(dir.Path());
+  GameState g = FreshGame(dir.Path());
   g.sndWin = false;
   g.PlayList[2] = false;
   g.AceyDucey = false;
@@ -179,7 +179,7 @@ TEST(Settings, LoadsOddValuesByTheRules) {
 // reach it) and names the file; a settings folder that is really a file fails the same way.
 TEST(Settings, FailedSaveKeepsTheOldFile) {
   TempDir dir;
-  TGame g = FreshGame(dir.Path());
+  GameState g = FreshGame(dir.Path());
   ASSERT_TRUE(SaveSettings(g).Ok);
   g.Credits = Money::Dollars(11000);
   g.Borrowed = Money::Dollars(11000);
@@ -192,7 +192,7 @@ TEST(Settings, FailedSaveKeepsTheOldFile) {
     ASSERT_EQ(ReadFile(dir.Path() + "ZANDOR.INI"), kFreshFile);
   }
   WriteFile(dir.Path() + "notadir", "x");
-  TGame h = FreshGame(dir.Path() + "notadir/");
+  GameState h = FreshGame(dir.Path() + "notadir/");
   SaveResult r = SaveSettings(h);
   EXPECT_FALSE(r.Ok);
   EXPECT_EQ(r.FailedPath, dir.Path() + "notadir/ZANDOR.INI");
@@ -203,7 +203,7 @@ TEST(Settings, FailedSaveKeepsTheOldFile) {
 TEST(Settings, HostileFilesLoadAsDefaults) {
   TempDir dir;
   std::filesystem::create_directory(dir.Path() + "ZANDOR.INI");
-  TGame g = FreshGame(dir.Path());
+  GameState g = FreshGame(dir.Path());
   LoadSettings(g);
   EXPECT_EQ(g.Credits, 1000.0_usd);
   EXPECT_EQ(g.Bet, 3);
@@ -216,7 +216,7 @@ TEST(Settings, HostileFilesLoadAsDefaults) {
   for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 131 + 7) & 0xff);
   garbage += '\n';
   WriteFile(other.Path() + "ZANDOR.INI", garbage);
-  TGame h = FreshGame(other.Path());
+  GameState h = FreshGame(other.Path());
   LoadSettings(h);
   EXPECT_EQ(h.Credits, 1000.0_usd);
   ASSERT_TRUE(SaveSettings(h).Ok);
@@ -228,7 +228,7 @@ TEST(Settings, HostileFilesLoadAsDefaults) {
 TEST(Settings, KilledSaveLeavesOldOrNewFile) {
   TempDir dir;
   std::string file = dir.Path() + "ZANDOR.INI";
-  TGame g = FreshGame(dir.Path());
+  GameState g = FreshGame(dir.Path());
   ASSERT_TRUE(SaveSettings(g).Ok);
   g.Credits = 4321.09_usd;
   g.Spins = 99;

@@ -11,7 +11,7 @@
 struct FakeHost : Host {
   uint32_t Now = 1000;        // the tick count, milliseconds
   uint32_t TimeOfDay = 0;     // what seeds the spin
-  bool Timer1 = false, Timer3 = true, BetButtons = true;
+  bool AutomaticSpins = false, WinBlink = true, BetButtons = true;
   std::vector<Effect> Sounds;
   std::vector<uint32_t> SoundTimes;
   std::vector<std::string> Messages;
@@ -54,9 +54,9 @@ struct FakeHost : Host {
   }
   void SetBetButtonsEnabled(bool on) override { BetButtons = on; }
   void FocusSpinButton() override {}
-  void SetTimer1(bool on) override { Timer1 = on; }
-  bool Timer1Enabled() override { return Timer1; }
-  void SetTimer3(bool on) override { Timer3 = on; }
+  void SetAutomaticSpins(bool on) override { AutomaticSpins = on; }
+  bool AutomaticSpinsEnabled() override { return AutomaticSpins; }
+  void SetWinBlink(bool on) override { WinBlink = on; }
   void StateChanged() override { ++StateChanges; }
 
   int Count(Effect e) const {

@@ -1,0 +1,618 @@
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QDateTime>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <ctime>
+#include <filesystem>
+
+#include "audio/GameAudio.h"
+#include "cards/CardTable.h"
+#include "face/PayoffChart.h"
+#include "help/Help.h"
+#include "platform/FileNames.h"
+#include "record/RecordKeeper.h"
+#include "store/SavedGames.h"
+#include "store/Settings.h"
+#include "store/BankDialog.h"
+#include "store/SlotDialog.h"
+#include "store/Utf8Text.h"
+#include "store/WindowSettings.h"
+
+namespace {
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+}  // namespace
+
+// The client area: shows the face canvas and tells the window when it is resized.
+class FaceWidget : public QWidget {
+ public:
+  FaceWidget(MainWindow& form) : QWidget(&form), form_(form) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override {
+    QPainter p(this);
+    const QImage& canvas = form_.Face.Canvas;
+    if (canvas.isNull()) {
+      p.fillRect(e->rect(), FaceColor);
+      return;
+    }
+    const double ratio = canvas.devicePixelRatio();
+    // Moved to a screen of another density: lay out again at its ratio, after this paint.
+    if (ratio != devicePixelRatioF()) QTimer::singleShot(0, &form_, &MainWindow::LayOutFace);
+    const QRect r = e->rect();
+    p.drawImage(QRectF(r), canvas,
+                QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+  }
+  void resizeEvent(QResizeEvent*) override { form_.LayOutFace(); }
+
+ private:
+  MainWindow& form_;
+};
+
+MainWindow::MainWindow(GameState& game, MessageFn showMessage, QWidget* parent)
+    : QMainWindow(parent), Game(game), Face(game), Machine(game, *this) {
+  clock_.start();
+  setWindowTitle("Zandor Slots");
+  ShowMessage = showMessage ? std::move(showMessage) : [this](const QString& text, bool warning) {
+    if (warning)
+      QMessageBox::warning(this, "Zandor Slots", text);
+    else
+      QMessageBox::information(this, "Zandor Slots", text);
+  };
+  ChooseTileFile = [this](const QString& dir) {
+    QFileDialog dlg(this, "Load Tiled Bitmap File", dir, "Bitmaps (*.BMP *.bmp)");
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setOption(QFileDialog::ReadOnly);
+    return dlg.exec() == QDialog::Accepted ? dlg.selectedFiles().value(0) : QString();
+  };
+  ChooseColor = [this](const QColor& initial, bool* ok) {
+    QColor c = QColorDialog::getColor(initial, this);
+    *ok = c.isValid();
+    return c;
+  };
+
+  faceWidget_ = new FaceWidget(*this);
+  setCentralWidget(faceWidget_);
+  record_ =
+      new RecordKeeper(Game, Face, this, [this](const QString& text) { ShowMessage(text, true); });
+  Machine.SetEvents(&record_->Record);
+  BuildPanel();
+  BuildMenus();
+
+  AutomaticSpinTimer.setInterval(1000);
+  SongStartTimer.setInterval(200);
+  WinBlinkTimer.setInterval(400);
+  connect(&AutomaticSpinTimer, &QTimer::timeout, this, [this] { Machine.NextAutomaticSpin(); });
+  connect(&SongStartTimer, &QTimer::timeout, this, [this] {
+    SongStartTimer.stop();
+    if (audio_) audio_->StartMusic();
+    StateChanged();
+  });
+  connect(&WinBlinkTimer, &QTimer::timeout, this, [this] { BlinkWin(); });
+
+  LoadStartState();
+  faceWidget_->setMinimumSize(DesignWidth, DesignHeight);
+  resize(DesignWidth, DesignHeight + menuBar()->sizeHint().height());
+}
+
+MainWindow::~MainWindow() {
+  if (audio_) audio_->Shutdown();
+}
+
+void MainWindow::LoadStartState() {
+  setUpdatesEnabled(false);
+  tileDir_ = ShownPath(Game.ProgramDir);
+  std::string letters = Face.LoadLetters();
+  if (!letters.empty()) ShowMessage(QString::fromStdString(letters), true);
+
+  // Every start-up default comes from the game's own initial values, with the files of
+  // ProgramDir; the settings file then overrides what it holds.
+  GameState defaults;
+  defaults.ProgramDir = Game.ProgramDir;
+  defaults.SettingsDir = Game.SettingsDir;
+  defaults.SetFileDefaults();
+  Game = defaults;
+  ComputeReelGrid(Game);
+
+  audio_ = std::make_unique<GameAudio>(Game, this);
+  std::string soundError = audio_->LoadEffectSounds();
+  if (!soundError.empty()) ShowMessage(QString::fromStdString(soundError), true);
+
+  LoadSettings(Game);
+  fullScreenAtStart_ = LoadFullScreen(Game.SettingsDir);
+  record_->Load();
+
+  // Sound files that do not exist go back to their defaults.
+  for (auto [file, def] : {std::pair{&Game.WinSound, &defaults.WinSound},
+                           {&Game.LoseSound, &defaults.LoseSound},
+                           {&Game.PowerUpSound, &defaults.PowerUpSound},
+                           {&Game.PowerDownSound, &defaults.PowerDownSound},
+                           {&Game.BonusSound, &defaults.BonusSound}})
+    if (!FileExists(*file)) *file = *def;
+
+  // Out-of-range values stay as read while Fast and the 25-cent coin rule.
+  if (Game.Speed <= 2) Machine.ChooseSpeed(Game.Speed);
+  if (Game.Bet < CoinTable.size()) Game.CoinValue = CoinTable[Game.Bet].Value;
+
+  // A tile that is missing or cannot be read means the solid colour.
+  const bool tile = FileExists(Game.BackBMP) && Face.LoadTile(Game.BackBMP).empty();
+  if (!tile) Game.BackMode = 1;
+  Face.TiledChecked = Game.BackMode == 0;
+
+  payoffs_ = new PayoffChart(Game, Face.Glyphs, this);
+  payoffs_->ShowError = [this](const QString& text) { ShowMessage(text, true); };
+  StateChanged();
+  setUpdatesEnabled(true);
+  SongStartTimer.start();
+  WinBlinkTimer.start();
+}
+
+void MainWindow::BuildPanel() {
+  ButtonPanel = new QWidget(faceWidget_);
+  ButtonPanel->setAutoFillBackground(true);
+  QPalette pal = ButtonPanel->palette();
+  pal.setColor(QPalette::Window, FaceColor);
+  ButtonPanel->setPalette(pal);
+  auto make = [this](const QString& caption, const QString& hint) {
+    auto* b = new QPushButton(caption, ButtonPanel);
+    b->setToolTip(hint);
+    b->resize(132, 49);
+    QFont f = b->font();
+    f.setPointSize(11);
+    f.setBold(true);
+    b->setFont(f);
+    return b;
+  };
+  BetOneButton = make("Bet 1", "Bet one credit (key 1)");
+  BetFiveButton = make("Bet 5", "Bet five credits (key 5)");
+  BetMaxButton = make("Bet Max", "Bet the maximum and spin (key M)");
+  SpinButton = make("Spin", "Spins the slot wheels (Space or Enter)");
+  SpinButton->setDefault(true);
+  connect(BetOneButton, &QPushButton::clicked, this, [this] { Machine.BetOne(); });
+  connect(BetFiveButton, &QPushButton::clicked, this, [this] { Machine.BetFive(); });
+  connect(BetMaxButton, &QPushButton::clicked, this, [this] { Machine.BetMax(); });
+  connect(SpinButton, &QPushButton::clicked, this, [this] { Machine.Spin(); });
+  AddButtonKeys();
+}
+
+void MainWindow::AddButtonKeys() {
+  // The keys belong to the main window, whatever has the focus in it (a focused button would
+  // otherwise take Space for itself); a modal dialog such as the card table is a window of its
+  // own, so its keys stay its own. A key does what a click does, so nothing while its button is
+  // disabled, and a held key does not repeat: one press, one bet or spin. The keypad's digits
+  // and Enter count as the main keys.
+  const std::pair<QPushButton*, QKeySequence> keys[] = {
+      {BetOneButton, QKeySequence(Qt::Key_1)},      {BetFiveButton, QKeySequence(Qt::Key_5)},
+      {BetMaxButton, QKeySequence(Qt::Key_M)},      {SpinButton, QKeySequence(Qt::Key_Space)},
+      {SpinButton, QKeySequence(Qt::Key_Return)}, {SpinButton, QKeySequence(Qt::Key_Enter)}};
+  for (const auto& [button, key] : keys) {
+    auto* shortcut = new QShortcut(key, this);
+    shortcut->setAutoRepeat(false);
+    connect(shortcut, &QShortcut::activated, button, [button] {
+      if (button->isEnabled()) button->click();
+    });
+  }
+}
+
+QAction* MainWindow::Toggle(QMenu* menu, const QString& caption, bool& flag) {
+  QAction* a = menu->addAction(caption);
+  a->setCheckable(true);
+  toggles_.emplace_back(a, &flag);
+  connect(a, &QAction::triggered, this, [this, &flag] {
+    flag = !flag;
+    StateChanged();
+  });
+  return a;
+}
+
+void MainWindow::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  QMenu* file = bar->addMenu("&File");
+  NewGameAction = file->addAction("&New Game", this, [this] { NewGame(); });
+  file->addSeparator();
+  OpenAction = file->addAction("&Open", this, [this] { OpenGame(); });
+  SaveAction = file->addAction("&Save", this, [this] { SaveGame(); });
+  file->addSeparator();
+  ExitAction = file->addAction("E&xit", this, [this] { close(); });
+
+  QMenu* options = bar->addMenu("&Options");
+  AceyDuceyAction = Toggle(options, "&Acey Ducey", Game.AceyDucey);
+  options->addSeparator();
+  QMenu* background = options->addMenu("Back&ground");
+  TiledAction = background->addAction("Tiled Bitmap", this, [this] { ChooseTile(); });
+  SolidColorAction = background->addAction("Solid Color", this, [this] { ChooseSolidColor(); });
+  TiledAction->setCheckable(true);
+  SolidColorAction->setCheckable(true);
+  options->addSeparator();
+  QMenu* bet = options->addMenu("&Bet Amount");
+  QAction** coinItems[6] = {&CoinFiveDollarsAction, &CoinOneDollarAction, &CoinFiftyCentsAction, &CoinQuarterAction, &CoinDimeAction, &CoinNickelAction};
+  for (int i = 0; i < 6; ++i) {
+    *coinItems[i] = bet->addAction(QString::fromUtf8(CoinTable[i].Caption), this, [this, i] {
+      Machine.ChooseCoinValue(i);
+      StateChanged();
+    });
+    (*coinItems[i])->setCheckable(true);
+  }
+  options->addSeparator();
+  QMenu* music = options->addMenu("&Music");
+  MusicOnAction = music->addAction("On", this, [this] {
+    if (audio_) audio_->ToggleMusic();
+    StateChanged();
+  });
+  MusicOnAction->setCheckable(true);
+  music->addSeparator();
+  ChangeSongsAction = music->addAction("Change Songs", this, [this] {
+    if (audio_) audio_->ChooseSongs();
+    StateChanged();
+  });
+  options->addSeparator();
+  QMenu* sounds = options->addMenu("&Sounds");
+  SoundOnAction = Toggle(sounds, "On", Game.Sound);
+  sounds->addSeparator();
+  BonusSoundAction = Toggle(sounds, "Bonus", Game.sndBonus);
+  CoinsSoundAction = Toggle(sounds, "Coins", Game.sndCoins);
+  CreditsSoundAction = Toggle(sounds, "Credits", Game.sndCredits);
+  LoseSoundAction = Toggle(sounds, "Lose", Game.sndLose);
+  PowerDrainSoundAction = Toggle(sounds, "Power Drain", Game.sndPowerDown);
+  PowerUpSoundAction = Toggle(sounds, "Power Up", Game.sndPowerUp);
+  SlotSpinSoundAction = Toggle(sounds, "Slot Spin", Game.sndSpin);
+  StopSoundAction = Toggle(sounds, "Stop", Game.sndStop);
+  WheelSpinSoundAction = Toggle(sounds, "Wheel Spin", Game.sndWheelSpin);
+  WinSoundAction = Toggle(sounds, "Win", Game.sndWin);
+  sounds->addSeparator();
+  ChangeSoundsAction = sounds->addAction("Change WAVs", this, [this] {
+    if (audio_) audio_->ChooseSounds();
+  });
+  options->addSeparator();
+  ChangeVolumeAction = options->addAction("&Volume...", this, [this] {
+    if (audio_) audio_->ChangeVolume();
+  });
+  options->addSeparator();
+  QMenu* speed = options->addMenu("Spin Spee&d");
+  FastAction = speed->addAction("Fast", this, [this] { Machine.ChooseSpeed(0); });
+  MediumAction = speed->addAction("Medium", this, [this] { Machine.ChooseSpeed(1); });
+  SlowAction = speed->addAction("Slow", this, [this] { Machine.ChooseSpeed(2); });
+  for (QAction* a : {FastAction, MediumAction, SlowAction}) a->setCheckable(true);
+
+  BorrowAction = bar->addAction("&Borrow", this, [this] { OpenBank(); });
+  PayoffsAction = bar->addAction("&Payoffs", this, [this] { ShowPayoffs(); });
+  QMenu* autoMenu = bar->addMenu("&Auto");
+  AutoSpinAction = autoMenu->addAction("&Auto Spin", this, [this] { Machine.ToggleAutoSpin(); });
+  AutoSpinAction->setCheckable(true);
+  QMenu* help = bar->addMenu("&Help");
+  AboutAction = help->addAction("&AboutAction", this, [this] { ShowAbout(this); });
+  help->addSeparator();
+  ManualAction = help->addAction("&Manual", this, [this] { ShowHelpTopic(this, HelpContents); });
+  ManualAction->setShortcut(QKeySequence::HelpContents);
+  BuildFullScreen(options);
+  record_->AddMenuEntries(file, ExitAction, autoMenu);
+}
+
+void MainWindow::StateChanged() {
+  for (auto& [action, flag] : toggles_) action->setChecked(*flag);
+  QAction* coins[6] = {CoinFiveDollarsAction, CoinOneDollarAction, CoinFiftyCentsAction, CoinQuarterAction, CoinDimeAction, CoinNickelAction};
+  for (int i = 0; i < 6; ++i) coins[i]->setChecked(i == Game.Bet);
+  FastAction->setChecked(Game.SpinDelay == SpeedDelays[0]);
+  MediumAction->setChecked(Game.SpinDelay == SpeedDelays[1]);
+  SlowAction->setChecked(Game.SpinDelay == SpeedDelays[2]);
+  AutoSpinAction->setChecked(Game.AutoSpin);
+  MusicOnAction->setChecked(Game.MusicOn);
+  TiledAction->setChecked(Face.TiledChecked);
+  SolidColorAction->setChecked(!Face.TiledChecked);
+  // While money is in motion nothing may replace the game underneath it.
+  const bool idle = !Machine.Busy();
+  for (QAction* a : {NewGameAction, OpenAction, SaveAction}) a->setEnabled(idle);
+  // A won bonus's free spins are played at the coin value they were won with.
+  for (QAction* a : coins) a->setEnabled(Machine.CoinValueOpen());
+  if (idle && closePending_) {
+    closePending_ = false;
+    QTimer::singleShot(0, this, &QWidget::close);
+  }
+}
+
+void MainWindow::LayOutFace() {
+  const int w = faceWidget_->width(), h = faceWidget_->height();
+  const std::string err = Face.FitToSize(w, h, faceWidget_->devicePixelRatioF());
+  // Without its artwork the face still has its buttons, meters and lamps; only the reels are
+  // missing, and the game goes on.
+  ButtonPanel->setGeometry(0, h - PanelHeight, w, PanelHeight);
+  auto lefts = ButtonLefts(w);
+  QPushButton* buttons[4] = {BetOneButton, BetFiveButton, BetMaxButton, SpinButton};
+  for (int i = 0; i < 4; ++i) buttons[i]->move(lefts[i], 4);
+  Repaint();
+  if (!err.empty()) ShowMessage(QString::fromStdString(err), true);
+}
+
+void MainWindow::ShowMaximizedAtStart() {
+  showMaximized();
+  QTimer::singleShot(100, this, [this] {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || !isMaximized() || width() >= screen->availableGeometry().width()) return;
+    filledScreen_ = true;
+    setGeometry(screen->availableGeometry());
+  });
+}
+
+QSize MainWindow::DesignedSize() const {
+  return QSize(DesignWidth, DesignHeight + menuBar()->sizeHint().height());
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (filledScreen_ || event->type() != QEvent::WindowStateChange) return;
+  // Where the normal window stood, taken as it leaves that state: the window manager may not
+  // remember it (or there may be none), and restoring must not land at the screen's corner.
+  const auto oldState = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+  if (oldState == Qt::WindowNoState && windowState() != Qt::WindowNoState && !fullScreen_)
+    placeBeneath_ = geometry();
+  // The border does not size: a normal window returns to its designed client size.
+  if (windowState() == Qt::WindowNoState)
+    QTimer::singleShot(0, this, [this] {
+      if (windowState() != Qt::WindowNoState) return;
+      if (placeBeneath_.isValid())
+        setGeometry(QRect(placeBeneath_.topLeft(), DesignedSize()));
+      else
+        resize(DesignedSize());
+    });
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  // A dragged border springs back; maximising and restoring come through the window state.
+  if (filledScreen_ || fullScreen_ || windowState() != Qt::WindowNoState ||
+      size() == DesignedSize())
+    return;
+  QTimer::singleShot(100, this, [this] {
+    if (!filledScreen_ && !fullScreen_ && windowState() == Qt::WindowNoState &&
+        size() != DesignedSize())
+      resize(DesignedSize());
+  });
+}
+
+void MainWindow::RequestClose() {
+  // Modal dialogs go first, the innermost first; a spin they interrupted settles, then the
+  // window closes.
+  for (int guard = 0; guard < 16; ++guard) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == this) break;
+    modal->close();
+  }
+  QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (Machine.Busy()) {
+    // Close once the spin in progress has settled: it skips the card game and counts what
+    // is left in at once, so no player has to be there for it.
+    closePending_ = true;
+    Machine.RequestClose();
+    event->ignore();
+    return;
+  }
+  // A placed wager that was never spun goes back to the credits: it is not stored.
+  Machine.HandBackWager();
+  Game.Maxed = Maximised() && !isMinimized();  // a minimised window counts as normal
+  SaveResult saved = SaveSettings(Game);
+  if (saved.Ok) {
+    std::string failed = SaveFullScreen(Game.SettingsDir, fullScreen_);
+    if (!failed.empty()) saved = {false, failed};
+  }
+  if (!saved.Ok)
+    ShowMessage(QString("Unable to write to %1").arg(QString::fromStdString(saved.FailedPath)),
+                true);
+  record_->Save();
+  AutomaticSpinTimer.stop();
+  SongStartTimer.stop();
+  WinBlinkTimer.stop();
+  if (audio_) audio_->Shutdown();
+  event->accept();
+  // The program ends with its main window, whatever else is open (the manual, say).
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != this && w->isVisible()) w->close();
+}
+
+// ---- menu handlers ----
+
+void MainWindow::NewGame() { Machine.NewGame(); }
+
+void MainWindow::OpenGame() {
+  if (Machine.Busy()) return;
+  // No automatic spin may start underneath while a game is being chosen.
+  const bool autoTimer = AutomaticSpinTimer.isActive();
+  AutomaticSpinTimer.stop();
+  SlotDialog dlg(Game, 0, this);
+  if (dlg.exec() == QDialog::Accepted)
+    Machine.Events().GameReplaced(CentsOf(Game.Credits + Game.Wager), CentsOf(Game.Borrowed));
+  if (autoTimer) AutomaticSpinTimer.start();
+  Repaint();
+}
+
+void MainWindow::SaveGame() {
+  // A slot saved while money is in motion would record credits before the win is in.
+  if (Machine.Busy()) return;
+  SlotDialog dlg(Game, 1, this);
+  dlg.exec();
+}
+
+void MainWindow::ChooseTile() {
+  QString path = ChooseTileFile(tileDir_);
+  if (!path.isEmpty()) {
+    std::string err = Face.LoadTile(LocalPath(path));
+    if (!err.empty()) {
+      ShowMessage(QString::fromStdString(err), true);
+      return;
+    }
+    Game.BackBMP = FirstCharacters(LocalPath(path), 255);
+    tileDir_ = QFileInfo(path).absolutePath();
+    Game.BackMode = 0;
+    Face.TiledChecked = true;
+    StateChanged();
+  }
+  Repaint();
+}
+
+void MainWindow::ChooseSolidColor() {
+  bool ok = false;
+  QColor c = ChooseColor(lastColor_, &ok);
+  if (ok) {
+    lastColor_ = c;
+    Game.BackColor = static_cast<int32_t>((c.blue() << 16) | (c.green() << 8) | c.red());
+    Game.BackMode = 1;
+  }
+  Face.TiledChecked = false;
+  StateChanged();
+  Repaint();
+}
+
+void MainWindow::OpenBank() {
+  BankDialog dlg(Game, Face.Glyphs, this);
+  dlg.Events = &Machine.Events();
+  dlg.exec();
+  Repaint();
+}
+
+void MainWindow::ShowPayoffs() { payoffs_->exec(); }
+
+void MainWindow::BlinkWin() {
+  if (audio_) audio_->StartPendingSong();
+  if (Face.SymbolSize == 0 || Face.Artwork.isNull()) return;
+  Face.Blink();
+  UpdateArea(QRect(Face.ReelLeft - 12, Face.ReelTop - 14, 3 * Face.SymbolSize + 44,
+                   3 * Face.SymbolSize + 28));
+}
+
+// ---- Host ----
+
+uint32_t MainWindow::TickCount() { return static_cast<uint32_t>(clock_.elapsed()); }
+
+uint32_t MainWindow::UtcTimeOfDayMs() {
+  return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
+}
+
+void MainWindow::ProcessMessages(uint32_t untilTick) {
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  // Measured after the pending messages ran, to the nanosecond: the tick count drops the
+  // fraction of its millisecond, so a wait from whole ticks would run up to 1 ms long.
+  const qint64 now = clock_.nsecsElapsed();
+  const qint64 left =
+      static_cast<qint64>(static_cast<int32_t>(untilTick - static_cast<uint32_t>(now / 1000000))) *
+          1000000 -
+      now % 1000000;
+  if (left <= 0) return;
+  if (left < 1000000) {
+    // Less than a millisecond: sleep it off; messages are handled again right after.
+    timespec ts{0, static_cast<long>(left)};
+    nanosleep(&ts, nullptr);
+    return;
+  }
+  // Sleep in the event loop until the deadline or the next event, never spinning a core.
+  QEventLoop loop;
+  QTimer::singleShot(static_cast<int>(left / 1000000), Qt::PreciseTimer, &loop,
+                     &QEventLoop::quit);
+  loop.exec();
+}
+
+void MainWindow::Play(Effect e) {
+  if (audio_) audio_->Play(e);
+}
+
+QRect MainWindow::MeterRect(FaceElement e) const {
+  const int S = Face.SymbolSize;
+  switch (e) {
+    case FaceElement::Credits: return QRect(Face.MeterX - 160, Face.CreditsY, 200, 21);
+    case FaceElement::Wager: return QRect(Face.MeterX - 160, Face.WagerY, 200, 21);
+    case FaceElement::Won: return QRect(Face.MeterX - 160, Face.WonY, 200, 21);
+    case FaceElement::Spins:
+    case FaceElement::FreeSpinCount:
+      return QRect(Face.LeftMargin - 60, Face.CreditsY, 200, 21);
+    case FaceElement::FreeSpinsLeft: return QRect(Face.LeftMargin, Face.WonY, 80, 21);
+    case FaceElement::Bonus:
+      return QRect(Face.LeftMargin - 60, Face.WagerY + S + 56, 200, 21);
+  }
+  return {};
+}
+
+void MainWindow::UpdateArea(const QRect& r) { faceWidget_->update(r); }
+
+void MainWindow::Redraw(FaceElement e) {
+  Face.Redraw(e);
+  UpdateArea(MeterRect(e));
+}
+
+void MainWindow::DrawLamps(Money coinValue, Money wager) {
+  Face.DrawLamps(coinValue, wager);
+  UpdateArea(QRect(Face.MeterX - 100, Face.PaylinesY, 140, 110));
+}
+
+void MainWindow::DrawReels(const std::array<int, 3>& positions) {
+  if (Face.SymbolSize == 0 || Face.Artwork.isNull()) return;
+  Face.DrawReels(positions);
+  UpdateArea(QRect(Face.ReelLeft, Face.ReelTop, 3 * Face.SymbolSize + 18, 3 * Face.SymbolSize));
+}
+
+void MainWindow::DrawPayline(int k) {
+  Face.DrawPayline(k);
+  UpdateArea(QRect(Face.ReelLeft - 12, Face.ReelTop - 14, 3 * Face.SymbolSize + 44,
+                   3 * Face.SymbolSize + 28));
+}
+
+void MainWindow::DrawBonusMeter(bool blueFirst) {
+  Face.DrawBonusMeter(blueFirst);
+  UpdateArea(QRect(0, Face.WagerY, Face.LeftMargin + 140, Face.SymbolSize + 60));
+}
+
+void MainWindow::Repaint() {
+  if (Face.SymbolSize == 0) return;
+  Face.PaintFace();
+  faceWidget_->update();
+}
+
+void MainWindow::Inform(std::string_view text) {
+  ShowMessage(QString::fromUtf8(text.data(), static_cast<int>(text.size())), false);
+}
+
+void MainWindow::OfferCardGame(Money& spinWin) {
+  CardTable dlg(spinWin, [this](Effect e) { Play(e); }, this);
+  dlg.exec();
+}
+
+void MainWindow::SetBetButtonsEnabled(bool enabled) {
+  for (QPushButton* b : {BetOneButton, BetFiveButton, BetMaxButton, SpinButton}) b->setEnabled(enabled);
+}
+
+void MainWindow::FocusSpinButton() { SpinButton->setFocus(); }
+
+void MainWindow::SetAutomaticSpins(bool enabled) {
+  if (enabled)
+    AutomaticSpinTimer.start();
+  else
+    AutomaticSpinTimer.stop();
+}
+
+bool MainWindow::AutomaticSpinsEnabled() { return AutomaticSpinTimer.isActive(); }
+
+void MainWindow::SetWinBlink(bool enabled) {
+  if (enabled)
+    WinBlinkTimer.start();
+  else
+    WinBlinkTimer.stop();
+}

@@ -1,0 +1,147 @@
+// The main window: the machine's face, its buttons, menus and timers, and the host the
+// machine's rules talk to.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "face/FacePainter.h"
+#include "machine/Host.h"
+#include "machine/GameState.h"
+#include "machine/SlotMachine.h"
+
+class QAction;
+class QPushButton;
+class QShortcut;
+class QWidget;
+class RecordKeeper;
+class GameAudio;
+class PayoffChart;
+class FaceWidget;
+
+class MainWindow : public QMainWindow, public Host {
+  Q_OBJECT
+
+ public:
+  using MessageFn = std::function<void(const QString& text, bool warning)>;
+  // Builds the window for a game whose ProgramDir and SettingsDir are already set; messages
+  // go to message boxes unless another way is given (tests).
+  explicit MainWindow(GameState& game, MessageFn showMessage = nullptr, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  GameState& Game;
+  FacePainter Face;
+  SlotMachine Machine;
+
+  // The designed client area.
+  static constexpr int DesignWidth = 632, DesignHeight = 394, PanelHeight = 57;
+
+  // Dialog hooks, replaced by tests: a file for the background, a colour for the solid fill.
+  std::function<QString(const QString& dir)> ChooseTileFile;
+  std::function<QColor(const QColor& initial, bool* ok)> ChooseColor;
+  // Shows an information or error box; replaced by tests.
+  MessageFn ShowMessage;
+
+  // Controls and actions, named as the game's design names them.
+  QWidget* ButtonPanel = nullptr;
+  QPushButton *BetOneButton = nullptr, *BetFiveButton = nullptr, *BetMaxButton = nullptr, *SpinButton = nullptr;
+  QTimer AutomaticSpinTimer, SongStartTimer, WinBlinkTimer;
+  QAction *NewGameAction, *OpenAction, *SaveAction, *ExitAction, *AceyDuceyAction, *TiledAction, *SolidColorAction;
+  QAction *CoinFiveDollarsAction, *CoinOneDollarAction, *CoinFiftyCentsAction, *CoinQuarterAction, *CoinDimeAction, *CoinNickelAction;
+  QAction *MusicOnAction, *ChangeSongsAction, *SoundOnAction, *ChangeSoundsAction, *FastAction, *MediumAction, *SlowAction;
+  QAction *BonusSoundAction, *CoinsSoundAction, *CreditsSoundAction, *LoseSoundAction, *PowerDrainSoundAction, *PowerUpSoundAction, *SlotSpinSoundAction, *StopSoundAction,
+      *WheelSpinSoundAction, *WinSoundAction;
+  QAction *BorrowAction, *PayoffsAction, *AutoSpinAction, *AboutAction, *ManualAction;
+  // Options / Volume...: the loudness of the effects and of the music.
+  QAction* ChangeVolumeAction = nullptr;
+  QAction* FullScreenAction = nullptr;  // "&Full Screen" (F11), checked while full screen
+
+  // Menu handlers.
+  void NewGame();
+  void OpenGame();
+  void SaveGame();
+  void ChooseTile();
+  void ChooseSolidColor();
+  void OpenBank();
+  void ShowPayoffs();
+  void BlinkWin();
+
+  // The face widget's resize: chooses the artwork and lays out the buttons.
+  void LayOutFace();
+  // Closes any open dialog, then the window (as a signal asks): the settings are saved.
+  void RequestClose();
+  // Shows the window maximised, filling the screen itself where no window manager does.
+  void ShowMaximizedAtStart();
+  // True while maximised, by the window manager or by ourselves; in full screen, the state
+  // the window returns to.
+  bool Maximised() const {
+    return fullScreen_ ? maximisedBeneath_ : isMaximized() || filledScreen_;
+  }
+  // Fills the whole screen or gives the place back where the window was before (F11, the
+  // menu, Escape to leave). The choice is remembered for the next start.
+  void SetFullScreen(bool on);
+  // True while the window is in full screen.
+  bool FullScreen() const { return fullScreen_; }
+  // The sound dialogs and music (null in a window built without audio).
+  GameAudio* Audio() { return audio_.get(); }
+  // The player's record and its three windows.
+  RecordKeeper& Record() { return *record_; }
+
+  // Host
+  uint32_t TickCount() override;
+  uint32_t UtcTimeOfDayMs() override;
+  void ProcessMessages(uint32_t untilTick) override;
+  void Play(Effect e) override;
+  void Redraw(FaceElement e) override;
+  void DrawLamps(Money coinValue, Money wager) override;
+  void DrawReels(const std::array<int, 3>& positions) override;
+  void DrawPayline(int k) override;
+  void DrawBonusMeter(bool blueFirst) override;
+  void Repaint() override;
+  void Inform(std::string_view text) override;
+  void OfferCardGame(Money& spinWin) override;
+  void SetBetButtonsEnabled(bool enabled) override;
+  void FocusSpinButton() override;
+  void SetAutomaticSpins(bool enabled) override;
+  bool AutomaticSpinsEnabled() override;
+  void SetWinBlink(bool enabled) override;
+  void StateChanged() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void LoadStartState();
+  void BuildMenus();
+  void BuildPanel();
+  // Keys 1, 5 and M for the bets, Space and Enter for the spin.
+  void AddButtonKeys();
+  void UpdateArea(const QRect& r);
+  QRect MeterRect(FaceElement e) const;
+  QSize DesignedSize() const;
+  QAction* Toggle(QMenu* menu, const QString& caption, bool& flag);
+  void BuildFullScreen(QMenu* options);
+  void FillScreen(bool wholeScreen);
+
+  FaceWidget* faceWidget_ = nullptr;
+  std::unique_ptr<GameAudio> audio_;
+  RecordKeeper* record_ = nullptr;
+  PayoffChart* payoffs_ = nullptr;
+  QElapsedTimer clock_;
+  QString tileDir_;
+  QColor lastColor_{0, 0, 0};
+  bool closePending_ = false;
+  bool filledScreen_ = false;
+  bool fullScreen_ = false;
+  bool fullScreenAtStart_ = false;        // from PLAYER.INI, applied when first shown
+  bool maximisedBeneath_ = false;         // the state full screen returns to
+  QRect placeBeneath_;                    // where the normal window stood before full screen
+  QShortcut* leaveFullScreen_ = nullptr;  // Escape, only while full screen
+  std::vector<std::pair<QAction*, bool*>> toggles_;
+};

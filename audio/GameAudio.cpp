@@ -1,0 +1,78 @@
+#include "audio/GameAudio.h"
+
+#include "audio/AudioDialogs.h"
+#include "audio/MusicDialog.h"
+#include "audio/SoundDialog.h"
+#include "audio/VolumeDialog.h"
+#include "platform/MidiPlayer.h"
+#include "platform/SdlAudio.h"
+
+GameAudio::GameAudio(GameState& g, QWidget* window)
+    : g_(g),
+      window_(window),
+      sdl_(std::make_unique<SdlAudio>()),
+      player_(std::make_unique<MidiPlayer>()),
+      effects_(std::make_unique<SoundEffects>(g, *sdl_)),
+      playlist_(std::make_unique<Playlist>(g, *player_, static_cast<PlaylistUi&>(*this))) {
+  player_->OnSongEnded = [this](MediaNotify how) { playlist_->SongEnded(how); };
+  // Without a settings folder (a bare test) nothing is read and the sound stays at full.
+  ApplyVolume(g.SettingsDir.empty() ? Volume{} : LoadVolume(g.SettingsDir));
+}
+
+GameAudio::~GameAudio() {
+  Shutdown();
+  // The players go before the mixer they play through.
+  playlist_.reset();
+  player_.reset();
+  sdl_.reset();
+}
+
+std::string GameAudio::LoadEffectSounds() { return effects_->LoadEffectSounds(); }
+void GameAudio::Play(Effect e) { effects_->Play(e); }
+void GameAudio::StartMusic() { playlist_->StartMusic(); }
+void GameAudio::StartPendingSong() { playlist_->StartPendingSong(); }
+void GameAudio::ToggleMusic() { playlist_->ToggleMusic(); }
+void GameAudio::ChooseSongs() { playlist_->ChooseSongs(); }
+
+void GameAudio::ChooseSounds() {
+  SoundDialog form(
+      g_, [this](const std::string& path) { effects_->Preview(path); }, window_);
+  form.exec();
+}
+
+void GameAudio::Shutdown() {
+  playlist_->Shutdown();
+  sdl_->StopEffects();
+}
+
+void GameAudio::ApplyVolume(const Volume& v) {
+  volume_ = v;
+  sdl_->SetVolumes(v.Effects, v.Music);
+}
+
+void GameAudio::ChangeVolume() {
+  // The coin is short and always loaded, so it can sound at every step of a drag.
+  VolumeDialog dlg(
+      volume_, [this](const Volume& v) { ApplyVolume(v); },
+      [this] { sdl_->PlayAsync(effects_->Image(2)); }, window_);
+  if (dlg.exec() != QDialog::Accepted) return;
+  ApplyVolume(dlg.Chosen());
+  if (!SaveVolume(g_.SettingsDir, volume_))
+    ShowWarning("Unable to write to " + PlayerIniPath(g_.SettingsDir));
+}
+
+std::string GameAudio::Driver() const { return sdl_->Driver(); }
+
+void GameAudio::ShowError(const std::string& text) {
+  AudioDialogs::Message(window_, QMessageBox::Critical, QString::fromStdString(text));
+}
+
+void GameAudio::ShowWarning(const std::string& text) {
+  AudioDialogs::Message(window_, QMessageBox::Warning, QString::fromStdString(text));
+}
+
+void GameAudio::RunMusicDialog() {
+  MidiPlayer player2;
+  MusicDialog form(g_, player2, window_);
+  form.exec();
+}

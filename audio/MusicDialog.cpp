@@ -1,0 +1,151 @@
+#include "audio/MusicDialog.h"
+#include "platform/CentreOnScreen.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+
+#include "audio/AudioDialogs.h"
+#include "audio/Playlist.h"
+#include "help/Help.h"
+#include "platform/FileNames.h"
+#include "platform/SoundService.h"
+
+MusicDialog::MusicDialog(GameState& g, MediaPlayer& player, QWidget* parent)
+    : QDialog(parent), g_(g), player_(player) {
+  setWindowTitle("Change MIDI Files]");
+  setFixedSize(427, 371);
+  Label1 = new QLabel(
+      "You may include up to eight MIDI files which will be used as background music while you "
+      "are playing this game.",
+      this);
+  Label1->setObjectName("Label1");
+  Label1->setWordWrap(true);
+  Label1->setGeometry(12, 8, 403, 40);
+  for (int s = 0; s < 8; ++s) {
+    const int y = 56 + 32 * s;
+    CheckBoxes[s] = new QCheckBox(QString("Music #%1").arg(s + 1), this);
+    CheckBoxes[s]->setObjectName(QString("CheckBox%1").arg(s + 1));
+    CheckBoxes[s]->setProperty("tag", s);
+    CheckBoxes[s]->setGeometry(16, y, 220, 26);
+    CheckBoxes[s]->setEnabled(false);
+    ChangeButtons[s] = new QPushButton("Change", this);
+    ChangeButtons[s]->setObjectName(QString("ChangeButton%1").arg(s + 1));
+    ChangeButtons[s]->setProperty("tag", s);
+    ChangeButtons[s]->setGeometry(244, y, 80, 26);
+    ChangeButtons[s]->setAutoDefault(false);
+    PreviewButtons[s] = new QPushButton("Preview", this);
+    PreviewButtons[s]->setObjectName(QString("PreviewButton%1").arg(s + 1));
+    PreviewButtons[s]->setProperty("tag", s);
+    PreviewButtons[s]->setGeometry(332, y, 80, 26);
+    PreviewButtons[s]->setAutoDefault(false);
+    PreviewButtons[s]->setEnabled(false);
+    connect(ChangeButtons[s], &QPushButton::clicked, this, [this, s] { ChangeMIDI(s); });
+    connect(PreviewButtons[s], &QPushButton::clicked, this, [this, s] { Preview(s); });
+  }
+  OkButton = new QPushButton("&OK", this);
+  OkButton->setObjectName("OkButton");
+  OkButton->setGeometry(80, 324, 84, 32);
+  OkButton->setDefault(true);
+  CancelButton = new QPushButton("Cancel", this);
+  CancelButton->setObjectName("CancelButton");
+  CancelButton->setGeometry(172, 324, 84, 32);
+  CancelButton->setAutoDefault(false);
+  HelpButton = new QPushButton("&Help", this);
+  HelpButton->setObjectName("HelpButton");
+  HelpButton->setGeometry(264, 324, 84, 32);
+  HelpButton->setAutoDefault(false);
+  connect(OkButton, &QPushButton::clicked, this, &MusicDialog::Accept);
+  connect(CancelButton, &QPushButton::clicked, this, &MusicDialog::Cancel);
+  connect(HelpButton, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, 41011); });
+  CentreOnScreen(this);
+}
+
+void MusicDialog::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (!activated_) Activate();
+}
+
+void MusicDialog::Activate() {
+  activated_ = true;
+  accepted_ = false;
+  folder_ = ShownPath(g_.ProgramDir);
+  for (QCheckBox* c : CheckBoxes) c->setChecked(false);
+  savedSongs_ = g_.MIDISong;
+  for (int s = 0; s < 8; ++s) {
+    if (!g_.MIDISong[s].empty()) {
+      CheckBoxes[s]->setEnabled(true);
+      PreviewButtons[s]->setEnabled(true);
+    }
+    CheckBoxes[s]->setText(QString::fromStdString(g_.MIDIName[s]));
+    CheckBoxes[s]->setChecked(g_.PlayList[s]);
+  }
+}
+
+void MusicDialog::ChangeMIDI(int s) {
+  const QString path =
+      AudioDialogs::OpenFile(this, "Open", folder_, "MIDI Sequencer (*.mid *.rmi *.MID *.RMI)");
+  if (path.isEmpty() || !AudioDialogs::PathFits(this, path) ||
+      !AudioDialogs::SizeFits(this, path, MaxSongBytes))
+    return;
+  g_.MIDISong[s] = LocalPath(path);
+  const QFileInfo info(path);
+  folder_ = info.absolutePath();
+  CheckBoxes[s]->setEnabled(true);
+  PreviewButtons[s]->setEnabled(true);
+  CheckBoxes[s]->setChecked(true);
+  CheckBoxes[s]->setText(info.fileName());
+}
+
+void MusicDialog::Preview(int s) {
+  player_.Close();
+  const std::string& path = g_.MIDISong[s];
+  if (SongFileExists(path)) {
+    std::string error = player_.Open(path);
+    if (error.empty()) error = player_.Play();
+    if (!error.empty()) {
+      AudioDialogs::Message(this, QMessageBox::Critical, QString::fromStdString(error));
+    }
+    return;
+  }
+  const QString name = QFileInfo(ShownPath(path)).fileName();
+  AudioDialogs::Message(this, QMessageBox::Warning,
+                        "Could not find " + name + ".  Please choose a valid MIDI file.");
+  ChangeMIDI(s);
+}
+
+void MusicDialog::Accept() {
+  accepted_ = true;
+  accept();
+}
+
+void MusicDialog::Cancel() {
+  accepted_ = false;
+  reject();
+}
+
+void MusicDialog::done(int r) {
+  RestoreOnClose();
+  QDialog::done(r);
+}
+
+void MusicDialog::RestoreOnClose() {
+  if (closed_) return;
+  closed_ = true;
+  // Closed before it ever came up: nothing was copied aside, so nothing may be restored.
+  if (!activated_) {
+    player_.Close();
+    return;
+  }
+  if (accepted_) {
+    for (int s = 0; s < 8; ++s) {
+      g_.PlayList[s] = SongFileExists(g_.MIDISong[s]) && CheckBoxes[s]->isChecked();
+      // Twelve characters, not bytes: a name is never cut inside a character.
+      g_.MIDIName[s] = LeftCharacters(CheckBoxes[s]->text(), 12).toStdString();
+    }
+  } else {
+    g_.MIDISong = savedSongs_;
+  }
+  player_.Close();
+}

@@ -1,0 +1,56 @@
+// The music dialog: eight playlist rows of check box, Change and Preview.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <string>
+
+#include "machine/GameState.h"
+#include "platform/SoundService.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+class MusicDialog : public QDialog {
+  Q_OBJECT
+ public:
+  // Edits g's playlist; previews play through player (the dialog's own MediaPlayer2).
+  MusicDialog(GameState& g, MediaPlayer& player, QWidget* parent = nullptr);
+
+  // Prepares the rows from the playlist; runs as the dialog comes up.
+  void Activate();
+  // Chooses a new file for slot s.
+  void ChangeMIDI(int s);
+  // Plays slot s's file, or asks for another when it is missing.
+  void Preview(int s);
+  // OK: keep the changes; Cancel: put the paths back.
+  void Accept();
+  void Cancel();
+
+  // Closing, however it happens, settles the playlist and stops the preview.
+  void done(int r) override;
+
+  // The dialog's controls, for the window's tests.
+  QLabel* Label1 = nullptr;
+  std::array<QCheckBox*, 8> CheckBoxes{};
+  std::array<QPushButton*, 8> ChangeButtons{};
+  std::array<QPushButton*, 8> PreviewButtons{};
+  QPushButton* OkButton = nullptr;
+  QPushButton* CancelButton = nullptr;
+  QPushButton* HelpButton = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  void RestoreOnClose();
+
+  GameState& g_;
+  MediaPlayer& player_;
+  bool accepted_ = false;
+  bool activated_ = false;
+  bool closed_ = false;
+  QString folder_;
+  std::array<std::string, 8> savedSongs_;
+};

@@ -1,0 +1,101 @@
+#include "audio/Playlist.h"
+
+#include <filesystem>
+
+namespace {
+
+std::string TrimBlanks(const std::string& s) {
+  const auto b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return "";
+  return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+bool IsSlot(int s) { return s >= 0 && s < 8; }
+
+}  // namespace
+
+bool SongFileExists(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+Playlist::Playlist(GameState& g, MediaPlayer& player, PlaylistUi& ui)
+    : g_(g), player_(player), ui_(ui) {}
+
+bool Playlist::Playable(int s) const {
+  return IsSlot(s) && g_.PlayList[s] && SongFileExists(g_.MIDISong[s]);
+}
+
+void Playlist::SelectNextSong() {
+  int count = 0;
+  for (int s = 0; s < 8; ++s) count += Playable(s) ? 1 : 0;
+  if (count == 0) {
+    g_.CurrentSong = 9;
+    return;
+  }
+  // CurrentSong may be -1 (from the start) or 9 (nothing found last time): both start at 0.
+  int candidate = IsSlot(g_.CurrentSong + 1) ? g_.CurrentSong + 1 : 0;
+  while (!Playable(candidate)) candidate = (candidate + 1) % 8;
+  g_.CurrentSong = candidate;
+}
+
+void Playlist::StartSong(const std::string& path) {
+  // A song the player cannot open or play is reported and goes no further; the next
+  // one is not tried, so a bad file cannot set off a storm of error boxes.
+  std::string error = player_.Open(path);
+  if (error.empty()) error = player_.Play();
+  if (!error.empty()) ui_.ShowError(error);
+}
+
+bool Playlist::StartFromTheTop() {
+  g_.CurrentSong = -1;
+  SelectNextSong();
+  if (!IsSlot(g_.CurrentSong)) return false;
+  StartSong(g_.MIDISong[g_.CurrentSong]);
+  return true;
+}
+
+void Playlist::StartMusic() {
+  if (g_.MusicOn) StartFromTheTop();
+}
+
+void Playlist::StartPendingSong() {
+  if (!g_.SongPending) return;
+  g_.SongPending = false;
+  if (!g_.MusicOn || !IsSlot(g_.CurrentSong)) return;
+  StartSong(TrimBlanks(g_.MIDISong[g_.CurrentSong]));
+}
+
+void Playlist::SongEnded(MediaNotify how) {
+  // A song cut short by Close (music off, the dialog, the next song) must not start another.
+  if (how != MediaNotify::Successful) return;
+  SelectNextSong();
+  if (IsSlot(g_.CurrentSong)) g_.SongPending = true;
+  player_.Close();
+}
+
+void Playlist::ToggleMusic() {
+  g_.MusicOn = !g_.MusicOn;
+  if (!g_.MusicOn) {
+    player_.Close();
+    return;
+  }
+  if (!StartFromTheTop()) {
+    ui_.ShowWarning("No MIDI songs are selected!");
+    ChooseSongs();
+  }
+}
+
+void Playlist::ChooseSongs() {
+  const bool wasOn = g_.MusicOn;
+  g_.MusicOn = false;
+  if (wasOn) player_.Close();
+  ui_.RunMusicDialog();
+  g_.MusicOn = wasOn;
+  if (g_.MusicOn) StartFromTheTop();
+}
+
+void Playlist::Shutdown() {
+  g_.SongPending = false;
+  player_.Close();
+}

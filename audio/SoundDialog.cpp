@@ -1,0 +1,112 @@
+#include "audio/SoundDialog.h"
+#include "platform/CentreOnScreen.h"
+
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "audio/AudioDialogs.h"
+#include "help/Help.h"
+#include "platform/FileNames.h"
+#include "platform/SoundService.h"
+
+namespace {
+
+struct Row {
+  const char* caption;
+  const char* hint;
+};
+
+constexpr Row kRows[5] = {
+    {"Bonus Sound:", "This is the sound that plays when you get the Power Meter to 100%."},
+    {"Count Down Sound",
+     "This is the sound which plays when you get a Power Drain symbol on the screen"},
+    {"Count Up Sound", "This is the sound which plays when you get a Power Up symbol on the screen"},
+    {"Lose Sound:", "This is a sound which plays on a losing spin."},
+    {"Win Sound:", "This is a sound which plays on a winning spin."},
+};
+
+}  // namespace
+
+SoundDialog::SoundDialog(GameState& g, std::function<void(const std::string&)> preview, QWidget* parent)
+    : QDialog(parent), g_(g), preview_(std::move(preview)) {
+  setWindowTitle("Change Sounds (WAV Files)");
+  setFixedSize(394, 397);
+  auto* panel = new QFrame(this);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setGeometry(8, 8, 378, 330);
+  for (int r = 0; r < 5; ++r) {
+    const int y = 20 + 52 * r;
+    Labels[r] = new QLabel(kRows[r].caption, panel);
+    Labels[r]->setObjectName(QString("Label%1").arg(r + 1));
+    Labels[r]->setToolTip(kRows[r].hint);
+    Labels[r]->setGeometry(16, y, 150, 28);
+    ChangeButtons[r] = new QPushButton("Change", panel);
+    ChangeButtons[r]->setObjectName(QString("ChangeButton%1").arg(r + 1));
+    ChangeButtons[r]->setToolTip(
+        "Click this button to browse your hard drive for a sound for this event.");
+    ChangeButtons[r]->setGeometry(176, y, 88, 28);
+    PreviewButtons[r] = new QPushButton("Preview", panel);
+    PreviewButtons[r]->setObjectName(QString("PreviewButton%1").arg(r + 1));
+    PreviewButtons[r]->setToolTip("Click this button to play the currently selected sound file.");
+    PreviewButtons[r]->setGeometry(272, y, 88, 28);
+    connect(ChangeButtons[r], &QPushButton::clicked, this, [this, r] { Change(r); });
+    connect(PreviewButtons[r], &QPushButton::clicked, this, [this, r] { Preview(r); });
+  }
+  RestoreDefaultsButton = new QPushButton("Restore Default Sounds", panel);
+  RestoreDefaultsButton->setObjectName("RestoreDefaultsButton");
+  RestoreDefaultsButton->setToolTip(
+      "Click this button to use the default (original) sounds for the above events.");
+  RestoreDefaultsButton->setGeometry(16, 284, 344, 30);
+  connect(RestoreDefaultsButton, &QPushButton::clicked, this, &SoundDialog::RestoreDefaults);
+
+  HelpButton = new QPushButton("&Help", this);
+  HelpButton->setObjectName("HelpButton");
+  HelpButton->setGeometry(96, 352, 96, 32);
+  HelpButton->setAutoDefault(false);
+  connect(HelpButton, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, 41011); });
+  OkButton = new QPushButton("&OK", this);
+  OkButton->setObjectName("OkButton");
+  OkButton->setGeometry(202, 352, 96, 32);
+  OkButton->setDefault(true);
+  connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+  CentreOnScreen(this);
+}
+
+std::string& SoundDialog::Path(int r) {
+  switch (r) {
+    case 0:
+      return g_.BonusSound;
+    case 1:
+      return g_.PowerDownSound;
+    case 2:
+      return g_.PowerUpSound;
+    case 3:
+      return g_.LoseSound;
+    default:
+      return g_.WinSound;
+  }
+}
+
+void SoundDialog::Change(int r) {
+  const QString path = AudioDialogs::OpenFile(this, "Open", folder_, "Wav Files (*.WAV *.wav)");
+  if (path.isEmpty() || !AudioDialogs::PathFits(this, path) ||
+      !AudioDialogs::SizeFits(this, path, MaxSoundBytes))
+    return;
+  Path(r) = LocalPath(path);
+  folder_ = QFileInfo(path).absolutePath();
+}
+
+void SoundDialog::Preview(int r) {
+  if (preview_) preview_(Path(r));
+}
+
+void SoundDialog::RestoreDefaults() {
+  const std::string& d = g_.ProgramDir;
+  g_.WinSound = d + "POWER5.WAV";
+  g_.LoseSound = d + "POWER8.WAV";
+  g_.PowerUpSound = d + "POWER6.WAV";
+  g_.PowerDownSound = d + "POWER7.WAV";
+  g_.BonusSound = d + "POWER4.WAV";
+}

@@ -1,0 +1,40 @@
+// The sound dialog: choose, preview and restore the five replaceable effect files.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "machine/GameState.h"
+
+class QLabel;
+class QPushButton;
+
+class SoundDialog : public QDialog {
+  Q_OBJECT
+ public:
+  // Edits g's five sound paths in place; preview plays a path to its end.
+  SoundDialog(GameState& g, std::function<void(const std::string&)> preview, QWidget* parent = nullptr);
+
+  // Row r (0..4, top to bottom): Change and Preview.
+  void Change(int r);
+  void Preview(int r);
+  // Sets the five paths to the restore names.
+  void RestoreDefaults();
+
+  // The dialog's controls, for the window's tests.
+  std::array<QLabel*, 5> Labels{};
+  std::array<QPushButton*, 5> ChangeButtons{};
+  std::array<QPushButton*, 5> PreviewButtons{};
+  QPushButton* RestoreDefaultsButton = nullptr;
+  QPushButton* OkButton = nullptr;
+  QPushButton* HelpButton = nullptr;
+
+ private:
+  std::string& Path(int r);
+
+  GameState& g_;
+  std::function<void(const std::string&)> preview_;
+  QString folder_;  // where the next Change starts: the folder of the last choice
+};

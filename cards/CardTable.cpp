@@ -1,0 +1,291 @@
+#include "cards/CardTable.h"
+
+#include <QDateTime>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <cmath>
+
+#include "help/Help.h"
+
+namespace {
+
+// The help topic on the card game.
+constexpr int CardGameHelpTopic = 41006;
+
+const char* const RulesText =
+    "If you think the next card will be between the two cards showing then click the DRAW "
+    "button.  If the next card is between (but not equal to) the other two cards, then your "
+    "winnings are doubled.  Otherwise you lose your winnings.  An ACE's value is 1.";
+
+const char* const DeckUsedUpText =
+    "The deck is used up: no further pair can be dealt, so Skips and Go Again are closed.  "
+    "Click OK to finish.";
+
+QFont SansFont(int pixelSize, bool bold = false) {
+  QFont font("DejaVu Sans");
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& caption, const QRect& place) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(place);
+  return button;
+}
+
+// Small button pictures drawn in code: a green tick for OK, a blue question mark for Help.
+QIcon TickIcon() {
+  QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(0, 140, 40), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPolyline(QPolygonF{QPointF(3, 10.5), QPointF(8, 15.5), QPointF(17, 4.5)});
+  return QIcon(QPixmap::fromImage(image));
+}
+
+QIcon QuestionIcon() {
+  QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(30, 80, 190));
+  p.drawEllipse(QRectF(1, 1, 18, 18));
+  p.setPen(Qt::white);
+  p.setFont(SansFont(14, true));
+  p.drawText(QRectF(1, 1, 18, 18), Qt::AlignCenter, "?");
+  return QIcon(QPixmap::fromImage(image));
+}
+
+uint32_t UtcTimeOfDayMs() {
+  return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
+}
+
+}  // namespace
+
+CardTable::CardTable(Money& spinWin, std::function<void(Effect)> play, QWidget* parent)
+    : QDialog(parent),
+      SpinWin_(spinWin),
+      Play_(std::move(play)),
+      // The cards are drawn at the screen's own density; the table keeps its logical size.
+      Sheets_(MakeCardSheets(devicePixelRatioF())),
+      Face_(std::lround(OuterWidth * devicePixelRatioF()),
+            std::lround(OuterHeight * devicePixelRatioF()), QImage::Format_RGB32) {
+  Face_.setDevicePixelRatio(devicePixelRatioF());
+  setWindowTitle("Double or Nothing Card Game");
+  setFixedSize(OuterWidth, OuterHeight);
+  setFont(SansFont(12));
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, QColor(Maroon));
+  setPalette(palette);
+  // paintEvent covers the whole client area with the table image.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  Face_.fill(Maroon);
+
+  SkipButton = MakeButton(this, "&Skips: 5", QRect(24, 270, 97, 43));
+  GoAgainButton = MakeButton(this, "&Go Again", QRect(408, 270, 97, 43));
+  DrawButton = MakeButton(this, "&Draw", QRect(514, 270, 96, 42));
+  HelpButton = MakeButton(this, "&Help", QRect(408, 366, 96, 42));
+  OkButton = MakeButton(this, "&OK", QRect(524, 366, 96, 42));
+  OkButton->setIcon(TickIcon());
+  HelpButton->setIcon(QuestionIcon());
+  DrawButton->setDefault(true);
+  DrawButton->setFocus();
+  opened_.start();
+  SinceOpened = [this] { return opened_.elapsed(); };
+  DrawButton->installEventFilter(this);
+
+  // Three lines of 11-pixel type fit the 33-pixel box only at an 11-pixel line pitch.
+  Label2 = new QLabel(QString("<div style=\"white-space: pre-wrap; -qt-line-height-type: fixed; "
+                              "line-height: 11px\">%1</div>")
+                          .arg(RulesText),
+                      this);
+  Label2->setTextFormat(Qt::RichText);
+  Label2->setGeometry(12, 328, 605, 33);
+  Label2->setWordWrap(true);
+  Label2->setFont(SansFont(11));
+  Label2->setStyleSheet("color: white;");
+
+  Label1 = new QLabel(this);
+  Label1->setGeometry(4, 382, 301, 35);
+  Label1->setAlignment(Qt::AlignCenter);
+  Label1->setFont(SansFont(19));
+  Label1->setStyleSheet("color: yellow;");
+
+  // The deck-used-up note sits in the free space left of the draw pile.
+  Label3 = new QLabel(DeckUsedUpText, this);
+  Label3->setGeometry(12, 206, 240, 56);
+  Label3->setWordWrap(true);
+  Label3->setFont(SansFont(11, true));
+  Label3->setStyleSheet("color: yellow;");
+  Label3->hide();
+
+  connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(HelpButton, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, CardGameHelpTopic); });
+  connect(DrawButton, &QPushButton::clicked, this, &CardTable::Draw);
+  connect(GoAgainButton, &QPushButton::clicked, this, &CardTable::GoAgain);
+  connect(SkipButton, &QPushButton::clicked, this, &CardTable::Skip);
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(f1, &QShortcut::activated, this, [this] { ShowHelpTopic(this, CardGameHelpTopic); });
+
+  Shuffle(UtcTimeOfDayMs());
+}
+
+void CardTable::Shuffle(uint32_t utcTimeOfDayMs) {
+  Hand_.NewGame(utcTimeOfDayMs);
+  StartWith(Hand_.Deck);
+}
+
+void CardTable::StartWith(const CardDeck& deck) {
+  Hand_.StartWith(deck);
+  Label1->setText(QString::fromStdString(WinningsText(SpinWin_, false)));
+  SkipButton->setText("&Skips: 5");
+  Face_.fill(Maroon);
+  SyncButtons();
+  PaintTable();
+  update();
+}
+
+void CardTable::Draw() {
+  const DrawOutcome outcome = Hand_.Draw(SpinWin_);
+  if (outcome == DrawOutcome::None) return;
+  DrawCard(Hand_.ThirdCard().Id, 273, 80);
+  const bool won = outcome == DrawOutcome::Won;
+  DrawResult(won ? "You Won!" : "You Lost");
+  SyncButtons();
+  Label1->setText(QString::fromStdString(WinningsText(SpinWin_, true)));
+  // The sounds hold the thread until they end, so the card is shown before they start.
+  if (isVisible()) repaint();
+  if (Play_) Play_(won ? Effect::Win : Effect::Lose);
+}
+
+void CardTable::GoAgain() {
+  if (!Hand_.GoAgain()) return;
+  FreshPair();
+}
+
+void CardTable::Skip() {
+  if (!Hand_.Skip()) return;
+  SkipButton->setText(QString::fromStdString(Hand_.SkipsCaption()));
+  FreshPair();
+}
+
+void CardTable::FreshPair() {
+  // Clears the showing cards, the third card and the result text; the pile stays.
+  QPainter p(&Face_);
+  p.fillRect(QRect(0, 0, 640, 200), QColor(Maroon));
+  p.end();
+  DrawCard(Hand_.LeftCard, 100, 50);
+  DrawCard(Hand_.RightCard, 450, 50);
+  SyncButtons();
+  // The button just pressed may have closed; Enter should draw on the new pair.
+  DrawButton->setFocus();
+  update();
+}
+
+void CardTable::PaintTable() {
+  DrawCard(Hand_.LeftCard, 100, 50);
+  DrawCard(Hand_.RightCard, 450, 50);
+  DrawCardBack(270, 220);
+  DrawCardBack(272, 218);
+  DrawCardBack(274, 216);
+  DrawCardBack(276, 214);
+  if (Hand_.ThirdShown) DrawCard(Hand_.ThirdCard().Id, 273, 80);
+}
+
+void CardTable::DrawCard(int id, int x, int y) {
+  MaskOnto(Face_, Sheets_.Neg, ComposeCard(Sheets_, id), x, y);
+}
+
+void CardTable::DrawCardBack(int x, int y) { MaskOnto(Face_, Sheets_.Neg, Sheets_.back, x, y); }
+
+void CardTable::SyncButtons() {
+  DrawButton->setEnabled(Hand_.DrawEnabled);
+  GoAgainButton->setEnabled(Hand_.GoAgainEnabled);
+  SkipButton->setEnabled(Hand_.SkipsEnabled);
+  Label3->setVisible(!Hand_.CanDealFreshPair());
+}
+
+void CardTable::DrawResult(const QString& text) {
+  // Drawn once into the table; repaints keep it until the next fresh pair clears the band.
+  QPainter p(&Face_);
+  const QFont font = SansFont(16, true);
+  p.setFont(font);
+  p.setPen(QColor(255, 255, 0));
+  const QFontMetrics metrics(font);
+  const int width = metrics.horizontalAdvance(text);
+  p.drawText(310 - width / 2, 50 + metrics.ascent(), text);
+}
+
+void CardTable::paintEvent(QPaintEvent*) {
+  // Drawing the cards again is harmless: the AND/OR masking gives the same pixels twice.
+  PaintTable();
+  QPainter(this).drawImage(0, 0, Face_);
+}
+
+void CardTable::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  opened_.restart();
+  PlaceOnScreen();
+  // A window manager adds its frame after the window maps; fit the outer size then.
+  QTimer::singleShot(50, this, &CardTable::PlaceOnScreen);
+}
+
+bool CardTable::KeyHeldBack(const QEvent* event) const {
+  // Keys pressed while the reels turned arrive once the table is open; a held Enter repeats.
+  if (SinceOpened() < KeyGuardMs) return true;
+  const auto type = event->type();
+  return (type == QEvent::KeyPress || type == QEvent::KeyRelease) &&
+         static_cast<const QKeyEvent*>(event)->isAutoRepeat();
+}
+
+void CardTable::keyPressEvent(QKeyEvent* event) {
+  // Enter here goes to the default button, Draw.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && KeyHeldBack(event)) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+bool CardTable::eventFilter(QObject* watched, QEvent* event) {
+  // Draw itself takes Enter and Space while it has the focus, and Alt+D as its shortcut.
+  const auto type = event->type();
+  if (watched == DrawButton &&
+      (type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::Shortcut) &&
+      KeyHeldBack(event)) {
+    if (type == QEvent::Shortcut) return true;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void CardTable::PlaceOnScreen() {
+  // The outer size is fixed, so the client area is what is left inside the frame (the whole
+  // 640 x 440 when no window manager draws one).
+  const QSize frame = frameGeometry().size() - geometry().size();
+  if (frame.width() > 0 || frame.height() > 0) {
+    setFixedSize(OuterWidth - frame.width(), OuterHeight - frame.height());
+  }
+  QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  int x = area.x() + (area.width() - OuterWidth) / 2;
+  int y = area.y() + (area.height() - OuterHeight) / 2;
+  // On a narrow screen the window goes to the top edge.
+  if (screen->geometry().width() < 700) y = screen->geometry().top();
+  move(x, y);
+}

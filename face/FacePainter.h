@@ -1,0 +1,84 @@
+// The machine face: layout, full paint, the elements redrawn between paints, the reels,
+// the artwork sets, the background and the blinking win display, all drawn into Canvas.
+#pragma once
+
+#include <QImage>
+#include <array>
+#include <string>
+
+#include "face/Glyphs.h"
+#include "machine/Host.h"
+#include "machine/GameState.h"
+
+class FacePainter {
+ public:
+  // Builds the digit strip and the lamp picture; nothing is loaded yet.
+  explicit FacePainter(GameState& game);
+
+  GameState& Game;
+  GlyphSet Glyphs;                    // digits, lamps, letters and the current SymbolSize
+  QImage Canvas;                     // the main window's client area, panel included
+  QImage Artwork;                    // the loaded artwork set (3 x 3 cells)
+  std::array<QImage, 3> ReelImages;  // S wide, 3*S high each
+  QImage TileBitmap;                 // the background tile
+  bool TiledChecked = true;          // check mark of "Tiled Bitmap": painting follows it
+  int PanelHeight = 57;
+
+  // Layout values of the last paint, in logical pixels.
+  int SymbolSize = 0;
+  // The artwork set loaded (96, 144 or 192), chosen by the width in device pixels: on a
+  // high-density screen a finer set draws the reels at SymbolSize logical pixels.
+  int ArtworkSet = 0;
+  // Device pixels per logical pixel of Canvas, Artwork and the reel images.
+  double Ratio = 1;
+  int ReelTop = 0, ReelLeft = 0, CreditsY = 0, WagerY = 0, WonY = 0, PaylinesY = 0;
+  int MeterX = 0, LeftMargin = 0;
+
+  // Loads "Alpha.bmp" from ProgramDir; returns an error text or "".
+  std::string LoadLetters();
+  // Resize handler: sizes Canvas (the logical client size at a device pixel ratio), chooses
+  // SymbolSize by width, loads the artwork and sizes the reel images. Returns the toolkit's
+  // error text ("" on success); on error the rest is skipped.
+  std::string FitToSize(int clientWidth, int clientHeight, double ratio = 1);
+  // Loads ArtworkSet, fitted to SymbolSize at Ratio; sets ReelStrips and recomputes ReelGrid.
+  std::string LoadArtwork();
+  // Loads a background tile; returns an error text or "" (on error TileBitmap is unchanged).
+  std::string LoadTile(const std::string& path);
+  // Computes the layout values from Canvas' size and SymbolSize.
+  void ComputeLayout();
+  // Paints the whole face into Canvas.
+  void PaintFace();
+  // Composes a reel image at a position (0..39).
+  void DrawReel(int reel, int position);
+  // Composes and copies the three reels to their places.
+  void DrawReels(const std::array<int, 3>& positions);
+  // Redraws one meter in place with the layout of the last paint.
+  void Redraw(FaceElement e);
+  // Draws the 25 bet lamps for the whole coins of the wager (the lamp panel of UpdateLineBets).
+  void DrawLamps(Money coinValue, Money wager);
+  // Draws payline k (1..5) in red.
+  void DrawPayline(int k);
+  // Draws the bonus meter bar and its percentage; blueFirst paints the blue part first.
+  void DrawBonusMeter(bool blueFirst);
+  // The drawing part of a WinBlinkTimer tick: flips BlinkPhase, blinks GAIN cells, redraws paylines.
+  void Blink();
+  // The shown wager: LastWager when Wager is 0 and LastWager > 0.
+  Money ShownWager() const;
+  // Left edge of reel i (1..3) on the canvas.
+  int ReelX(int reel) const { return ReelLeft + (reel - 1) * (SymbolSize + 9); }
+
+ private:
+  void FitArtwork();
+  void PaintBackground();
+  void DrawMeterBox(const char* caption, int row, Money value);
+  void DrawCaptionText(const char* text, int points, bool bold, int centreX, int top);
+};
+
+// Loads a BMP file into an RGB32 image; returns "" or the toolkit's error text.
+std::string LoadBitmap(const std::string& path, QImage& out);
+
+// The artwork set (96, 144 or 192) for a width; a width above 5000 keeps the previous one.
+int ArtworkSizeForWidth(int width, int previous);
+
+// The four bottom buttons' left edges (Bet 1, Bet 5, Bet Max, Spin) spread over the panel.
+std::array<int, 4> ButtonLefts(int panelWidth);

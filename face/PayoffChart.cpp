@@ -1,0 +1,143 @@
+#include "face/PayoffChart.h"
+#include "platform/CentreOnScreen.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <cstdio>
+
+#include "face/FacePainter.h"
+
+namespace {
+
+constexpr int kRowTop = 40, kRowPitch = 37, kCell = 24;
+constexpr int kSymbolX[3] = {10, 44, 78};
+constexpr int kDigitRows[5] = {4, 5, 1, 3, 2};
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QFont& font, const QColor& colour) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(font);
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::WindowText, colour);
+  label->setPalette(pal);
+  return label;
+}
+
+// A caption keeps its right edge whatever width its text measures.
+void PlaceRightAligned(QLabel* label, int right, int top, int height) {
+  const int width = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setGeometry(right - width, top, width, height);
+}
+
+}  // namespace
+
+PayoffChart::PayoffChart(GameState& g, const GlyphSet& glyphs, QWidget* parent)
+    : QDialog(parent), Game(g), Glyphs(glyphs) {
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                 Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setFixedSize(674, 393);
+  setWindowTitle(QStringLiteral("Zandor Slots Payoffs"));
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, FaceColor);
+  setPalette(pal);
+
+  Chart = MakeCanvas(674, 393, 1, FaceColor);
+
+  const QFont caption = FaceFont(14, true);
+  Label1 = MakeLabel(this, QStringLiteral("1 Coin"), caption, Qt::red);
+  Label2 = MakeLabel(this, QStringLiteral("2 Coins"), caption, Qt::white);
+  Label3 = MakeLabel(this, QStringLiteral("3 Coins"), caption, Qt::blue);
+  Label6 = MakeLabel(this, QStringLiteral("4 Coins"), caption, Qt::magenta);
+  Label7 = MakeLabel(this, QStringLiteral("5 Coins"), caption, QColor(0, 128, 0));
+  QLabel* columns[5] = {Label1, Label2, Label3, Label6, Label7};
+  for (int n = 0; n < 5; ++n) PlaceRightAligned(columns[n], ColumnRight[n], 8, 24);
+
+  Memo1 = MakeLabel(this,
+                    QStringLiteral("Win 7 free spins and the Bonus Pool by raising the Bonus Meter "
+                                   "to 100%.  The GAIN symbol increases power by 10% of full, and "
+                                   "the LOSS symbol reduces it by 50% of current value."),
+                    FaceFont(10, false), Qt::black);
+  Memo1->setWordWrap(true);
+  Memo1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Memo1->setGeometry(40, 304, 585, 41);
+
+  Label5 = MakeLabel(this, QString(), FaceFont(24, true), Qt::red);
+  Label5->move(40, 352);
+  Label4 = MakeLabel(this, QStringLiteral("Zandor Slots"), FaceFont(24, true), Qt::black);
+  Label4->move(104, 352);
+  Label4->adjustSize();
+
+  OkButton = new QPushButton(QStringLiteral("&OK"), this);
+  OkButton->setFont(FaceFont(10, false));
+  OkButton->setGeometry(537, 352, 89, 33);
+  OkButton->setDefault(true);
+  connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+
+  ShowError = [this](const QString& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Zandor Slots"), text, QMessageBox::Ok,
+                    this);
+    box.exec();
+  };
+}
+
+std::string PayoffChart::LoadPictures() {
+  // The pictures of the last showing go first; a failed load leaves the symbol cells empty.
+  FullPicture = QImage();
+  ChartSymbols = QImage();
+  const std::string err = LoadBitmap(Game.ProgramDir + "Zandor96.bmp", FullPicture);
+  if (!err.empty()) {
+    if (ShowError) ShowError(QString::fromStdString(err));
+    return err;
+  }
+  Label4->setText(QStringLiteral("Zandor Slots"));
+  Label4->adjustSize();
+  // On a high-density screen the symbols keep more of the full picture's pixels.
+  const double ratio = Chart.devicePixelRatio();
+  ChartSymbols = FullPicture.scaled(DevicePixel(FullPicture.width() / 4, ratio),
+                                    DevicePixel(FullPicture.height() / 4, ratio),
+                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  ChartSymbols.setDevicePixelRatio(ratio);
+  Label5->setText(Game.Bet < CoinTable.size() ? QString::fromUtf8(CoinTable[Game.Bet].Caption)
+                                              : QString());
+  Label5->adjustSize();
+  setWindowTitle(Label4->text() + QStringLiteral(" Payoffs"));
+  return "";
+}
+
+void PayoffChart::PaintChart() {
+  Chart.fill(FaceColor);
+  for (int r = 1; r <= 7; ++r) {
+    const int y = kRowTop + kRowPitch * (r - 1);
+    const int v = r == 7 ? 5 : r - 1;  // the last row is two of symbol 5, whatever the third
+    const int places = r == 7 ? 2 : 3;
+    CopyRect(Chart, kSymbolX[0], y, ChartSymbols, kCell * (v % 3), kCell * (v / 3), kCell, kCell);
+    for (int i = 0; i < places; ++i) {
+      if (i > 0) CopyRect(Chart, kSymbolX[i], y, Chart, kSymbolX[0], y, kCell, kCell);
+      DrawBevel(Chart, kSymbolX[i], y, kSymbolX[i] + kCell, y + kCell, 3);
+    }
+    for (int n = 1; n <= 5; ++n) {
+      const std::string text = (Game.CoinValue * (PayFactors[r - 1] * n)).Padded(n == 1 ? 7 : 8);
+      DrawDigits(Chart, Glyphs, text, ColumnRight[n - 1], y + 2, false, kDigitRows[n - 1]);
+    }
+  }
+  update();
+}
+
+void PayoffChart::showEvent(QShowEvent* event) {
+  // The chart is drawn at the screen's own density; its logical size never changes.
+  const double ratio = devicePixelRatioF();
+  if (Chart.devicePixelRatio() != ratio) Chart = MakeCanvas(674, 393, ratio, FaceColor);
+  LoadPictures();
+  PaintChart();
+  CentreOnScreen(this);
+  QDialog::showEvent(event);
+}
+
+void PayoffChart::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.drawImage(0, 0, Chart);
+}

@@ -1,0 +1,48 @@
+// The payoff chart: the seven payoff rows as symbol pictures and the money each pays for one
+// to five coins at the current coin value, in five coloured columns of digits.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <functional>
+#include <string>
+
+#include "face/Glyphs.h"
+#include "machine/GameState.h"
+
+class QLabel;
+class QPushButton;
+
+class PayoffChart : public QDialog {
+  Q_OBJECT
+
+ public:
+  PayoffChart(GameState& g, const GlyphSet& glyphs, QWidget* parent = nullptr);
+
+  // Loads the chart pictures and sets the captions; returns the error text shown, or "".
+  std::string LoadPictures();
+  // Draws the bevels, the symbol rows and the money columns into Chart.
+  void PaintChart();
+
+  QImage Chart;         // the client area as painted, 674 x 393
+  QImage FullPicture;   // "Zandor96.bmp" as loaded
+  QImage ChartSymbols;  // the full picture at a quarter of its size: 24-pixel symbols
+  QLabel *Label1, *Label2, *Label3, *Label6, *Label7;  // the column captions
+  QLabel* Memo1;                                       // the bonus text
+  QLabel* Label4;                                      // the game title
+  QLabel* Label5;                                      // the coin value
+  QPushButton* OkButton;                                // "&OK"
+  // Shows a load error to the player; a modal message box unless replaced (tests do).
+  std::function<void(const QString&)> ShowError;
+
+  // Right edges of the five column captions, where the money columns end their last cell.
+  static constexpr int ColumnRight[5] = {197, 311, 423, 535, 647};
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  GameState& Game;
+  const GlyphSet& Glyphs;
+};

@@ -1,0 +1,153 @@
+#include "help/HelpViewer.h"
+#include "platform/CentreOnScreen.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "help/Help.h"
+
+namespace {
+
+QPointer<HelpViewer> TheViewer;
+QString ManualDirOverride;
+
+struct TopicPage {
+  int topic;
+  const char* target;
+};
+
+// Every topic a Help button can ask for; anything else opens the contents page.
+constexpr TopicPage kTopics[] = {
+    {HelpContents, "index.html"},
+    {HelpBank, "bank.html#bank"},
+    {HelpCardGame, "cards.html#acey-ducey"},
+    {HelpSavedGames, "games.html#saved-games"},
+    {HelpSounds, "sounds.html#sounds"},
+    {HelpStatistics, "statistics.html#statistics"},
+    {HelpRecentSpins, "recent-spins.html#recent-spins"},
+    {HelpAutoSpinLimits, "auto-spin-limits.html#auto-spin-limits"},
+};
+
+}  // namespace
+
+HelpViewer* HelpViewer::Instance() {
+  if (!TheViewer) {
+    TheViewer = new HelpViewer;
+    // A top-level window outlives no application: let it go while Qt is still up.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, TheViewer, [] { delete TheViewer; });
+  }
+  return TheViewer;
+}
+
+QString HelpViewer::ManualDir() {
+  if (!ManualDirOverride.isEmpty()) return ManualDirOverride;
+  return QCoreApplication::applicationDirPath() + QStringLiteral("/help/");
+}
+
+void HelpViewer::SetManualDir(const QString& dir) {
+  ManualDirOverride = dir;
+  if (!ManualDirOverride.isEmpty() && !ManualDirOverride.endsWith('/')) ManualDirOverride += '/';
+}
+
+QString HelpViewer::TopicTarget(int topic) {
+  for (const TopicPage& p : kTopics)
+    if (p.topic == topic) return QString::fromLatin1(p.target);
+  return QString::fromLatin1(kTopics[0].target);
+}
+
+QUrl HelpViewer::TopicUrl(int topic) {
+  const QString target = TopicTarget(topic);
+  const qsizetype hash = target.indexOf('#');
+  QUrl url = QUrl::fromLocalFile(ManualDir() + target.left(hash < 0 ? target.size() : hash));
+  if (hash >= 0) url.setFragment(target.mid(hash + 1));
+  return url;
+}
+
+HelpViewer::HelpViewer() : QDialog(nullptr, Qt::Window) {
+  setWindowTitle(QStringLiteral("Zandor Slots Help"));
+  setObjectName(QStringLiteral("HelpViewer"));
+
+  Browser_ = new QTextBrowser(this);
+  Browser_->setOpenExternalLinks(true);
+  BackBtn_ = new QPushButton(QStringLiteral("&Back"), this);
+  ForwardBtn_ = new QPushButton(QStringLiteral("&Forward"), this);
+  ContentsBtn_ = new QPushButton(QStringLiteral("&Contents"), this);
+  CloseBtn_ = new QPushButton(QStringLiteral("C&lose"), this);
+  BackBtn_->setEnabled(false);
+  ForwardBtn_->setEnabled(false);
+  // Enter in the browser must not close the window the way a dialog's default button would.
+  for (QPushButton* b : {BackBtn_, ForwardBtn_, ContentsBtn_, CloseBtn_}) b->setAutoDefault(false);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ContentsBtn_);
+  buttons->addWidget(BackBtn_);
+  buttons->addWidget(ForwardBtn_);
+  buttons->addStretch(1);
+  buttons->addWidget(CloseBtn_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addWidget(Browser_, 1);
+
+  connect(Browser_, &QTextBrowser::backwardAvailable, BackBtn_, &QWidget::setEnabled);
+  connect(Browser_, &QTextBrowser::forwardAvailable, ForwardBtn_, &QWidget::setEnabled);
+  connect(BackBtn_, &QPushButton::clicked, Browser_, &QTextBrowser::backward);
+  connect(ForwardBtn_, &QPushButton::clicked, Browser_, &QTextBrowser::forward);
+  connect(ContentsBtn_, &QPushButton::clicked, this,
+          [this] { Browser_->setSource(TopicUrl(HelpContents)); });
+  connect(CloseBtn_, &QPushButton::clicked, this, &QWidget::close);
+
+  resize(720, 560);
+}
+
+// A modal dialog blocks every window that is not its own; help asked for from inside one
+// must then be modal itself to take input. Opened from the machine, it stays modeless so
+// the player can read and play at the same time.
+void HelpViewer::FollowModality() {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == this) return;
+  const Qt::WindowModality want = modal ? Qt::ApplicationModal : Qt::NonModal;
+  if (windowModality() == want) return;
+  const bool wasVisible = isVisible();
+  const QPoint where = pos();
+  if (wasVisible) hide();
+  setWindowModality(want);
+  if (wasVisible) move(where);
+}
+
+bool HelpViewer::ShowTopic(QWidget* parent, int topic) {
+  const QUrl url = TopicUrl(topic);
+  if (!QFileInfo(url.toLocalFile()).isFile()) {
+    QMessageBox::warning(parent, QStringLiteral("Zandor Slots Help"),
+                         QStringLiteral("The manual could not be found.\n\n"
+                                        "It belongs in the folder %1 beside the program. "
+                                        "Installing Zandor Slots again puts it back.")
+                             .arg(QDir::toNativeSeparators(ManualDir())));
+    return false;
+  }
+
+  FollowModality();
+  Browser_->setSearchPaths({ManualDir()});
+  Browser_->setSource(url);
+
+  if (!isVisible()) {
+    // Without a window manager a new window lands at (0, 0); centre it ourselves once.
+    static bool placed = false;
+    if (!placed) {
+      CentreOnScreen(this, parent);
+      placed = true;
+    }
+    show();
+  }
+  raise();
+  activateWindow();
+  return true;
+}

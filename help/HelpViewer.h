@@ -1,0 +1,47 @@
+// The manual's window: one reused browser over the HTML pages beside the program.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QUrl>
+
+class QPushButton;
+class QTextBrowser;
+
+class HelpViewer : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The one viewer of the program, made on first use and destroyed when the program quits.
+  static HelpViewer* Instance();
+
+  // The folder that holds the manual: "help/" in the program's own folder, ending in "/".
+  static QString ManualDir();
+  // Points the viewer at another manual folder (tests); an empty text restores the default.
+  static void SetManualDir(const QString& dir);
+
+  // The page and anchor of a topic, relative to the manual folder ("bank.html#bank").
+  static QString TopicTarget(int topic);
+  // The full file URL of a topic in the current manual folder.
+  static QUrl TopicUrl(int topic);
+
+  // Shows the viewer at a topic, or a message box over parent if the manual is missing.
+  // Returns whether the manual was shown.
+  bool ShowTopic(QWidget* parent, int topic);
+
+  // The browser, its buttons: for tests.
+  QTextBrowser* Browser() const { return Browser_; }
+  QPushButton* BackButton() const { return BackBtn_; }
+  QPushButton* ForwardButton() const { return ForwardBtn_; }
+  QPushButton* ContentsButton() const { return ContentsBtn_; }
+
+ private:
+  HelpViewer();
+  void FollowModality();
+
+  QTextBrowser* Browser_;
+  QPushButton* BackBtn_;
+  QPushButton* ForwardBtn_;
+  QPushButton* ContentsBtn_;
+  QPushButton* CloseBtn_;
+};

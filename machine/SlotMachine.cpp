@@ -1,0 +1,469 @@
+#include "machine/SlotMachine.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int kCoinsMax = 25;
+constexpr int kSteps = 101;
+constexpr int kPoolBaseCoins = 200;
+constexpr int kFreeSpinAward = 7;
+constexpr const char* kNotEnough =
+    "You do not have enough credits to bet the same amount as you last spin; "
+    "you better borrow some credits!.";
+constexpr const char* kPlaceBet = "Please place a bet before spinning.";
+
+int SymbolAt(const std::string& strip, int index0) {
+  return strip[static_cast<size_t>(index0 % 20)] - '0';
+}
+
+// Pauses after each counted coin by the coins still to come: fewer than 6, 15, 50, 100, 500,
+// or more. The count-up pauses longer as fewer coins remain; the pool pays out more slowly.
+using PauseTable = std::array<double, 6>;
+constexpr PauseTable kCountUpPauses{0.06, 0.035, 0.025, 0.01, 0.0025, 0.001};
+constexpr PauseTable kPoolPauses{0.25, 0.15, 0.1, 0.05, 0.01, 0.005};
+
+double PauseFor(Money left, Money coinValue, const PauseTable& pauses) {
+  constexpr std::array<int, 5> bands{6, 15, 50, 100, 500};
+  for (size_t i = 0; i < bands.size(); ++i)
+    if (left < coinValue * bands[i]) return pauses[i];
+  return pauses[5];
+}
+
+// Counters stop at their largest value instead of wrapping to a negative one.
+void CountOne(int32_t& counter) {
+  if (counter < std::numeric_limits<int32_t>::max()) ++counter;
+}
+// Nobody listening: the events of a machine without a record go here.
+GameEvents noEvents;
+
+}  // namespace
+
+void ComputeReelGrid(GameState& g) {
+  for (int r = 0; r < 3; ++r) {
+    const std::string& strip = g.ReelStrips[r];
+    if (strip.size() < 20) continue;
+    int k = g.ReelStops[r] / 2;
+    for (int row = 0; row < 3; ++row) g.ReelGrid[r * 3 + row] = SymbolAt(strip, k + row);
+  }
+}
+
+int PayFactor(int a, int b, int c) {
+  for (int sym = 0; sym <= 5; ++sym)
+    if (a == sym && b == sym && c == sym) return PayFactors[sym];
+  if (a == 5 && b == 5) return PayFactors[6];
+  return 0;
+}
+
+std::array<int, 3> PaylineCells(int k) {
+  // Grid entry (reel-1)*3 + row, rows 0 top, 1 middle, 2 bottom.
+  switch (k) {
+    case 1: return {1, 4, 7};
+    case 2: return {0, 3, 6};
+    case 3: return {2, 5, 8};
+    case 4: return {0, 4, 8};
+    default: return {2, 4, 6};
+  }
+}
+
+void SetReelStrips(GameState& g) {
+  for (int r = 0; r < 3; ++r) g.ReelStrips[r] = NormalStrips[r];
+  // A won bonus keeps reel 2 on its free-spin strip for as long as free spins remain.
+  if (g.FreeSpins > 0) g.ReelStrips[1] = FreeSpinStrip;
+  ComputeReelGrid(g);
+}
+
+struct SlotMachine::BusyScope {
+  explicit BusyScope(SlotMachine& m) : m_(m) {
+    if (m_.busy_++ == 0) m_.host_.StateChanged();
+  }
+  ~BusyScope() {
+    if (--m_.busy_ == 0) m_.host_.StateChanged();
+  }
+  SlotMachine& m_;
+};
+
+SlotMachine::SlotMachine(GameState& game, Host& host) : g_(game), host_(host), events_(&noEvents) {}
+
+void SlotMachine::SetEvents(GameEvents* events) { events_ = events ? events : &noEvents; }
+
+void SlotMachine::ClearWins() {
+  g_.LinePays.fill(0);
+  g_.SpinWin = Money();
+}
+
+void SlotMachine::UpdateLineBets(Money coinValue, Money wager) {
+  const int n = static_cast<int>(std::clamp<int64_t>(wager.CoinsOf(coinValue), 0, kCoinsMax));
+  for (int line = 1; line <= 5; ++line) {
+    int coins = n >= line ? (n - line) / 5 + 1 : 0;
+    g_.LineBets[line - 1] = coins * coinValue;
+  }
+  host_.DrawLamps(coinValue, wager);
+}
+
+void SlotMachine::PlaceCoin() {
+  g_.Credits -= g_.CoinValue;
+  g_.Wager += g_.CoinValue;
+  UpdateLineBets(g_.CoinValue, g_.Wager);
+  host_.Redraw(FaceElement::Credits);
+  host_.Redraw(FaceElement::Wager);
+  host_.Play(Effect::Coin);
+}
+
+void SlotMachine::PlaceCoins(int most) {
+  BusyScope busy(*this);
+  host_.SetBetButtonsEnabled(false);
+  // The loop re-tests its conditions before every coin: the bank stays open meanwhile.
+  for (int added = 0;
+       added < most && g_.Wager < kCoinsMax * g_.CoinValue && g_.Credits >= g_.CoinValue;
+       ++added) {
+    PlaceCoin();
+    WaitSeconds(0.1);
+  }
+  host_.SetBetButtonsEnabled(true);
+}
+
+void SlotMachine::BetOne() {
+  // Coins placed while free spins remain would be overwritten by the free spin's wager.
+  if (Busy() || closing_ || g_.FreeSpins > 0) return;
+  ClearWins();
+  if (g_.Credits < g_.CoinValue) return;
+  PlaceCoin();
+  if (g_.Wager >= kCoinsMax * g_.CoinValue) Spin();
+}
+
+void SlotMachine::BetFive() {
+  if (Busy() || closing_ || g_.FreeSpins > 0) return;
+  ClearWins();
+  const int64_t placed = std::clamp<int64_t>(g_.Wager.CoinsOf(g_.CoinValue), 0, kCoinsMax);
+  const int64_t k = std::min<int64_t>(5, kCoinsMax - placed);
+  if (g_.Credits < g_.CoinValue * k) return;
+  PlaceCoins(5);
+  if (g_.Wager >= kCoinsMax * g_.CoinValue) Spin();
+}
+
+void SlotMachine::BetMax() {
+  if (Busy() || closing_ || g_.FreeSpins > 0) return;
+  ClearWins();
+  if (kCoinsMax * g_.CoinValue - g_.Wager > g_.Credits) return;
+  PlaceCoins(kCoinsMax);
+  Spin();
+}
+
+void SlotMachine::ChooseCoinValue(int bet) {
+  if (g_.Spins <= 0 || !CoinValueOpen() || bet < 0 || bet >= static_cast<int>(CoinTable.size()))
+    return;
+  g_.CoinValue = CoinTable[bet].Value;
+  g_.BonusPool = kPoolBaseCoins * g_.CoinValue;
+  g_.PowerPts = 0;
+  // A placed wager goes back to the credits; they are not converted to the new coin.
+  g_.Credits += g_.Wager;
+  g_.Wager = Money();
+  g_.LastWager = Money();
+  g_.Bet = static_cast<uint8_t>(bet);
+  host_.Repaint();
+  host_.StateChanged();
+}
+
+void SlotMachine::ChooseSpeed(int speed) {
+  if (speed < 0 || speed > 2) return;
+  g_.SpinDelay = SpeedDelays[speed];
+  g_.Speed = static_cast<uint8_t>(speed);
+  host_.StateChanged();
+}
+
+void SlotMachine::WaitSeconds(double seconds) {
+  const uint32_t start = host_.TickCount();
+  const uint32_t span = static_cast<uint32_t>(std::ceil(seconds * 1000.0));
+  // Differences of ticks stay right when the 32-bit tick count wraps.
+  while (host_.TickCount() - start < span) host_.ProcessMessages(start + span);
+}
+
+void SlotMachine::AddPoolContribution() {
+  if (g_.Wager >= kCoinsMax * g_.CoinValue) g_.BonusPool += g_.Wager.PoolShare();
+  host_.Redraw(FaceElement::Bonus);
+}
+
+void SlotMachine::Spin() {
+  if (Busy()) return;
+  ClearWins();
+  if (g_.FreeSpins > 0) {
+    host_.Redraw(FaceElement::FreeSpinsLeft);
+    g_.Wager = g_.LastWager;
+    UpdateLineBets(g_.CoinValue, g_.Wager);
+  } else if (g_.Wager != Money()) {
+    AddPoolContribution();
+  } else if (g_.LastWager > Money()) {
+    if (g_.Credits < g_.LastWager) {
+      g_.AutoSpin = false;
+      host_.StateChanged();
+      host_.Inform(kNotEnough);
+      if (g_.AutoSpin || g_.FreeSpins > 0) host_.SetAutomaticSpins(true);
+      return;
+    }
+    UpdateLineBets(g_.CoinValue, g_.LastWager);
+    g_.Wager = g_.LastWager;
+    g_.Credits -= g_.LastWager;
+    host_.Redraw(FaceElement::Credits);
+    host_.Redraw(FaceElement::Wager);
+    AddPoolContribution();
+  } else {
+    host_.Inform(kPlaceBet);
+    if (g_.AutoSpin || g_.FreeSpins > 0) host_.SetAutomaticSpins(true);
+    return;
+  }
+
+  {
+    BusyScope busy(*this);
+    const bool freeSpin = g_.FreeSpins > 0;
+    report_ = SpinReport{};
+    report_.Free = freeSpin;
+    report_.CoinValue = CentsOf(g_.CoinValue);
+    report_.Wager = CentsOf(g_.Wager);
+    host_.SetWinBlink(false);
+    if (freeSpin) {
+      CountOne(g_.FreeSpinCount);
+      host_.Redraw(FaceElement::FreeSpinCount);
+    } else {
+      CountOne(g_.Spins);
+      host_.Redraw(FaceElement::Spins);
+    }
+    host_.SetBetButtonsEnabled(false);
+
+    Rng.Randomize(host_.UtcTimeOfDayMs());
+    std::array<int, 3> pos{};
+    for (int& p : pos) p = Rng.Next(40);
+    AnimateReels(pos);
+    g_.ReelStops = pos;
+
+    host_.SetWinBlink(true);
+    ComputeReelGrid(g_);
+    EvaluatePaylines();
+    if (g_.WinPending > Money()) CountUpWin();
+    if (g_.FreeSpins == 0) UpdateBonusMeter();
+    host_.SetBetButtonsEnabled(true);
+    host_.FocusSpinButton();
+    g_.LastWager = g_.Wager;
+    g_.Wager = Money();
+    FreeSpinBookkeeping();
+    ReportSpin();
+  }
+  StopAutoSpinAtLimit();
+  if (g_.AutoSpin || g_.FreeSpins > 0) host_.SetAutomaticSpins(true);
+}
+
+void SlotMachine::ReportSpin() {
+  report_.AutoSpin = g_.AutoSpin;
+  report_.CreditsAfter = CentsOf(g_.Credits);
+  report_.FreeSpinsLeft = g_.FreeSpins;
+  events_->SpinScored(report_);
+}
+
+void SlotMachine::StopAutoSpinAtLimit() {
+  // A limit waits for the end of a free-spin sequence.
+  if (!g_.AutoSpin || g_.FreeSpins > 0) return;
+  const std::string reason = events_->AutoSpinStopReason();
+  if (reason.empty()) return;
+  g_.AutoSpin = false;
+  host_.StateChanged();
+  host_.Inform(reason);
+}
+
+void SlotMachine::AnimateReels(std::array<int, 3>& pos) {
+  int s = 0;
+  uint32_t t = host_.TickCount();
+  while (s < kSteps) {
+    const uint32_t delay = static_cast<uint32_t>(g_.SpinDelay);
+    if (host_.TickCount() - t >= delay) {
+      t = host_.TickCount();
+      ++s;
+      AnimationStep(s, pos);
+    }
+    if (s < kSteps) host_.ProcessMessages(t + delay);
+  }
+}
+
+void SlotMachine::AnimationStep(int s, std::array<int, 3>& pos) {
+  auto down = [](int p) { return p == 0 ? 39 : p - 1; };
+  // Reel 1 stops first, then reel 2, then reel 3; each settles by half steps on an even stop.
+  if (s < 40) pos[0] = Rng.Next(40);
+  else if (s == 40) pos[0] = 2 * Rng.Next(20);
+  else if (s <= 60) pos[0] = down(pos[0]);
+  if (s < 60) pos[1] = Rng.Next(40);
+  else if (s == 60) pos[1] = 2 * Rng.Next(20);
+  else if (s <= 80) pos[1] = down(pos[1]);
+  if (s < 79) pos[2] = Rng.Next(40);
+  else if (s == 79) pos[2] = 2 * Rng.Next(20);
+  else pos[2] = down(pos[2]);
+
+  host_.DrawReels(pos);
+
+  if (s == 59 || s == 79 || s == 99) {
+    host_.Play(Effect::Stop);
+  } else if (s < 99) {
+    int every = g_.SpinDelay == 10 ? 5 : g_.SpinDelay == 35 ? 3 : g_.SpinDelay == 55 ? 2 : 0;
+    if (every > 0 && s % every == 0) host_.Play(Effect::Spin);
+  }
+}
+
+void SlotMachine::EvaluatePaylines() {
+  g_.SpinWin = Money();
+  // The report shows the reels as they stopped, before free spins may swap reel 2's strip.
+  report_.Grid = g_.ReelGrid;
+  for (int line = 1; line <= 5; ++line) {
+    auto cells = PaylineCells(line);
+    int factor = PayFactor(g_.ReelGrid[cells[0]], g_.ReelGrid[cells[1]], g_.ReelGrid[cells[2]]);
+    g_.LinePays[line - 1] = factor;
+    g_.SpinWin += g_.LineBets[line - 1] * factor;
+    report_.LinePays[line - 1] = factor * CentsOf(g_.LineBets[line - 1]);
+    if (factor > 0) host_.DrawPayline(line);
+  }
+  if (g_.SpinWin > Money()) {
+    host_.Play(Effect::Win);
+    // A player who is closing the game is not asked to gamble: the win is counted in as won.
+    report_.CardOffered = g_.AceyDucey && !g_.AutoSpin && !closing_;
+    if (report_.CardOffered) host_.OfferCardGame(g_.SpinWin);
+    g_.WinPending = g_.SpinWin;
+    host_.Redraw(FaceElement::Won);
+    UpdateLineBets(g_.CoinValue, g_.Wager);
+  } else {
+    host_.Play(Effect::Lose);
+  }
+}
+
+int64_t SlotMachine::CountIntoCredits(Money& amount, Money leave,
+                                   const std::array<double, 6>& pauses, FaceElement meter) {
+  BusyScope busy(*this);
+  const Money coin = g_.CoinValue;
+  if (coin <= Money()) return 0;
+  int64_t coins = 0;
+  for (; amount > leave; ++coins) {
+    if (closing_) {
+      // The player is leaving: the coins still to come go in at once and silently, exactly as
+      // many as the count would have moved (a part of a coin counts as a whole one).
+      const int64_t rest = ((amount - leave).InCents() + coin.InCents() - 1) / coin.InCents();
+      g_.Credits += coin * rest;
+      amount -= coin * rest;
+      host_.Redraw(FaceElement::Credits);
+      host_.Redraw(meter);
+      return coins + rest;
+    }
+    const double wait = PauseFor(amount, coin, pauses);
+    g_.Credits += coin;
+    amount -= coin;
+    host_.Redraw(FaceElement::Credits);
+    host_.Redraw(meter);
+    host_.Play(Effect::Credit);
+    WaitSeconds(wait);
+  }
+  return coins;
+}
+
+void SlotMachine::CountUpWin() {
+  // The count stops once less than a nickel is left.
+  const int64_t coins =
+      CountIntoCredits(g_.WinPending, Money::Cents(4), kCountUpPauses, FaceElement::Won);
+  // What reached the credits is whole coins; the bank may move money meanwhile, so the
+  // credits' difference would not tell.
+  report_.Win = coins * CentsOf(g_.CoinValue);
+}
+
+void SlotMachine::UpdateBonusMeter() {
+  int gains = 0, losses = 0;
+  for (int v : g_.ReelGrid) {
+    gains += v == GAIN;
+    losses += v == LOSS;
+  }
+  if (losses > 0) {
+    host_.Play(Effect::PowerDown);
+    g_.PowerPts /= 2;
+    host_.DrawBonusMeter(false);
+  } else if (gains > 0) {
+    host_.Play(Effect::PowerUp);
+    // Widened first: a stored meter near the largest integer must not wrap.
+    g_.PowerPts = static_cast<int32_t>(std::min<int64_t>(100, int64_t{g_.PowerPts} + 10 * gains));
+    host_.DrawBonusMeter(true);
+  }
+}
+
+void SlotMachine::PayBonusPool() {
+  // A remainder of a cent or more that is less than a coin still pays a whole coin.
+  const int64_t coins = CountIntoCredits(g_.BonusPool, Money(), kPoolPauses, FaceElement::Bonus);
+  report_.Pool = coins * CentsOf(g_.CoinValue);
+}
+
+void SlotMachine::FreeSpinBookkeeping() {
+  if (g_.FreeSpins >= 1) {
+    --g_.FreeSpins;
+    g_.PowerPts = 0;
+    if (g_.FreeSpins == 0) {
+      g_.BonusPool = kPoolBaseCoins * g_.CoinValue;
+      // The window now shows reel 2's normal strip; the blinking follows what is shown.
+      SetReelStrips(g_);
+      host_.Repaint();
+    }
+  } else if (g_.PowerPts >= 100) {
+    host_.Play(Effect::Bonus);
+    PayBonusPool();
+    g_.FreeSpins = kFreeSpinAward;
+    g_.PowerPts = 0;
+    SetReelStrips(g_);
+    host_.Repaint();
+  }
+}
+
+void SlotMachine::NextAutomaticSpin() {
+  // A tick that arrives while money is in motion waits for the next one.
+  if (Busy()) return;
+  if (closing_) {
+    host_.SetAutomaticSpins(false);
+    return;
+  }
+  if ((g_.AutoSpin && g_.LastWager > Money() && g_.Credits >= g_.LastWager) || g_.FreeSpins > 0) {
+    host_.SetAutomaticSpins(false);
+    Spin();
+  } else {
+    host_.SetAutomaticSpins(false);
+    g_.AutoSpin = false;
+    host_.StateChanged();
+  }
+}
+
+void SlotMachine::ToggleAutoSpin() {
+  g_.AutoSpin = !g_.AutoSpin;
+  // A won bonus's free spins run to their end whatever the check mark says (their timer is
+  // left alone); the check mark decides what follows them.
+  if (g_.FreeSpins <= 0) host_.SetAutomaticSpins(!host_.AutomaticSpinsEnabled());
+  host_.StateChanged();
+  events_->AutoSpinSwitched(g_.AutoSpin);
+}
+
+void SlotMachine::HandBackWager() {
+  if (Busy() || g_.Wager == Money()) return;
+  g_.Credits += g_.Wager;
+  g_.Wager = Money();
+  host_.Redraw(FaceElement::Credits);
+  host_.Redraw(FaceElement::Wager);
+}
+
+void SlotMachine::RequestClose() {
+  closing_ = true;
+  host_.SetAutomaticSpins(false);
+}
+
+bool SlotMachine::NewGame() {
+  if (Busy()) return false;
+  g_.BonusPool = kPoolBaseCoins * g_.CoinValue;
+  g_.Wager = Money();
+  g_.LastWager = Money();
+  g_.Spins = 0;
+  g_.FreeSpinCount = 0;
+  g_.PowerPts = 0;
+  g_.Credits = Money::Dollars(1000);
+  g_.Borrowed = Money::Dollars(1000);
+  host_.Repaint();
+  events_->GameReplaced(CentsOf(g_.Credits), CentsOf(g_.Borrowed));
+  return true;
+}

@@ -1,0 +1,102 @@
+// The slot machine's rules: wagering, the spin cycle, paylines and payoffs, the bonus
+// feature and new game. Works on GameState and reaches the outside only through Host.
+#pragma once
+
+#include <array>
+
+#include "machine/GameEvents.h"
+#include "machine/Host.h"
+#include "machine/GameState.h"
+
+// Fills ReelGrid from ReelStrips and ReelStops.
+void ComputeReelGrid(GameState& g);
+// The pay per coin for three symbols on a line (0 when no payoff row matches).
+int PayFactor(int reel1, int reel2, int reel3);
+// The three ReelGrid entries of payline k (1..5).
+std::array<int, 3> PaylineCells(int k);
+// Gives the reels the strips they carry now (reel 2's free-spin strip while free spins
+// remain) and recomputes ReelGrid.
+void SetReelStrips(GameState& g);
+
+class SlotMachine {
+ public:
+  SlotMachine(GameState& game, Host& host);
+
+  // Bet 1, Bet 5 and Bet Max.
+  void BetOne();
+  void BetFive();
+  void BetMax();
+  // A coin-value menu entry (row 0..5 of CoinTable); ignored in a fresh game, while money is
+  // in motion and while free spins remain.
+  void ChooseCoinValue(int bet);
+  // True when the coin value may change now (the window greys its menu otherwise).
+  bool CoinValueOpen() const { return !Busy() && g_.FreeSpins <= 0; }
+  // Fast, Medium or Slow (0..2).
+  void ChooseSpeed(int speed);
+  // Deals the wager out to LineBets and redraws the lamp panel.
+  void UpdateLineBets(Money coinValue, Money wager);
+
+  // The spin.
+  void Spin();
+  // Starts the next automatic or free spin.
+  void NextAutomaticSpin();
+  // "&Auto Spin": flips the check mark and AutomaticSpinTimer.
+  void ToggleAutoSpin();
+  // Waits while the window processes its messages.
+  void WaitSeconds(double seconds);
+
+  // Scores the five paylines of ReelGrid.
+  void EvaluatePaylines();
+  // Counts WinPending into Credits coin by coin.
+  void CountUpWin();
+  // Pays the bonus pool into Credits coin by coin.
+  void PayBonusPool();
+
+  // "&New Game"; returns false when refused because a spin or count is running.
+  bool NewGame();
+
+  // Returns a placed wager that was never spun to the credits (the window's close does this
+  // before it saves); does nothing while money is in motion.
+  void HandBackWager();
+  // The window is closing: no new bet or automatic spin starts, a won spin skips the card
+  // game and what is still being counted goes into the credits at once.
+  void RequestClose();
+  // True once a close has been asked for.
+  bool ClosePending() const { return closing_; }
+
+  // True while a spin, a coin-by-coin bet, a count-up or a payout is running: the money
+  // is in motion, so nothing may swap the game underneath it.
+  bool Busy() const { return busy_ > 0; }
+
+  // Whoever keeps the player's record hears the events here; null means nobody.
+  void SetEvents(GameEvents* events);
+  GameEvents& Events() { return *events_; }
+
+ private:
+  struct BusyScope;
+  // Moves one coin from the credits to the wager, with its lamps, meters and sound.
+  void PlaceCoin();
+  // Places up to `most` coins a tenth of a second apart while the wager and credits allow.
+  void PlaceCoins(int most);
+  void AddPoolContribution();
+  void UpdateBonusMeter();
+  void FreeSpinBookkeeping();
+  void AnimateReels(std::array<int, 3>& pos);
+  void AnimationStep(int s, std::array<int, 3>& pos);
+  void ClearWins();
+  // Moves an amount into the credits coin by coin while more than `leave` is left, pausing
+  // by the coins left (fewer than 6, 15, 50, 100, 500, or more), redrawing CREDITS and the
+  // amount's meter. Returns the coins counted.
+  int64_t CountIntoCredits(Money& amount, Money leave, const std::array<double, 6>& pauses,
+                           FaceElement meter);
+  // Tells the events how the spin settled; stops automatic spins when a limit says so.
+  void ReportSpin();
+  void StopAutoSpinAtLimit();
+
+  GameState& g_;
+  Host& host_;
+  int busy_ = 0;
+  bool closing_ = false;
+  GameEvents* events_;
+  SpinReport report_;  // the spin in progress, filled as it settles
+};

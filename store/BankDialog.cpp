@@ -1,0 +1,207 @@
+#include "store/BankDialog.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRadialGradient>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "help/Help.h"
+#include "machine/Bank.h"
+#include "platform/CentreOnScreen.h"
+
+namespace {
+
+void DrawBanknote(QPainter& p, const QRectF& r, const QString& text) {
+  QLinearGradient paper(r.topLeft(), r.bottomRight());
+  paper.setColorAt(0, QColor(214, 236, 200));
+  paper.setColorAt(1, QColor(150, 196, 140));
+  p.setPen(QPen(QColor(30, 90, 40), 1.5));
+  p.setBrush(paper);
+  p.drawRoundedRect(r, 4, 4);
+  p.setPen(QPen(QColor(60, 120, 60), 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(r.adjusted(4, 4, -4, -4), 3, 3);
+  // The portrait oval and the corner seals every banknote has.
+  p.setBrush(QColor(232, 244, 222));
+  p.drawEllipse(r.center(), r.width() * 0.30, r.height() * 0.32);
+  p.setBrush(QColor(60, 120, 60));
+  for (QPointF c : {r.topLeft() + QPointF(9, 9), r.bottomRight() - QPointF(9, 9)}) {
+    p.drawEllipse(c, 2.5, 2.5);
+  }
+  QFont f("Sans", 10, QFont::Bold);
+  f.setPixelSize(text.size() > 4 ? 13 : 16);
+  p.setFont(f);
+  p.setPen(QColor(10, 60, 20));
+  p.drawText(r, Qt::AlignCenter, text);
+}
+
+void DrawCoin(QPainter& p, const QRectF& box, double radius, QColor light, QColor dark,
+              const QString& text) {
+  QPointF c = box.center();
+  QRadialGradient metal(c - QPointF(radius * 0.35, radius * 0.35), radius * 1.4);
+  metal.setColorAt(0, light);
+  metal.setColorAt(1, dark);
+  p.setPen(QPen(dark.darker(150), 1.5));
+  p.setBrush(metal);
+  p.drawEllipse(c, radius, radius);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(dark.darker(120), 1, Qt::DotLine));
+  p.drawEllipse(c, radius - 4, radius - 4);
+  QFont f("Sans", 10, QFont::Bold);
+  f.setPixelSize(14);
+  p.setFont(f);
+  p.setPen(dark.darker(220));
+  p.drawText(box, Qt::AlignCenter, text);
+}
+
+}  // namespace
+
+QPixmap BankDialog::AmountPicture(int button, double ratio) {
+  // Drawn at the screen's density; the painter keeps to the picture's logical 72 x 49.
+  QPixmap pm(QSize(72, 49) * ratio);
+  pm.setDevicePixelRatio(ratio);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QString text = QString::fromUtf8(BankAmounts[button - 1].Picture);
+  QRectF box(1, 1, 70, 47);
+  if (button <= 4) {
+    DrawBanknote(p, box, text);
+  } else if (button == 5) {
+    DrawCoin(p, box, 21, QColor(245, 245, 250), QColor(140, 140, 150), text);
+  } else {
+    DrawCoin(p, box, 19, QColor(250, 190, 140), QColor(170, 90, 40), text);
+  }
+  return pm;
+}
+
+BankDialog::BankDialog(GameState& g, const GlyphSet& glyphs, QWidget* parent)
+    : QDialog(parent), game_(g), glyphs_(glyphs) {
+  setObjectName("BorrowC");
+  setWindowTitle("Use this form to borrow or pay back credits");
+  setFixedSize(582, 300);
+
+  QPushButton** amount[6] = {&AmountButton1, &AmountButton2, &AmountButton3, &AmountButton4, &AmountButton5, &AmountButton6};
+  for (int i = 0; i < 6; ++i) {
+    QPushButton* b = new QPushButton(this);
+    b->setObjectName(QString("AmountButton%1").arg(i + 1));
+    b->setGeometry(9 + 96 * i, 104, 80, 57);
+    b->setIcon(AmountPicture(i + 1, devicePixelRatioF()));
+    b->setIconSize(QSize(72, 49));
+    b->setAutoDefault(false);
+    b->setAccessibleName(QString::fromUtf8(BankAmounts[i].Picture));
+    connect(b, &QPushButton::clicked, this, [this, i] { ChooseAmount(i + 1); });
+    *amount[i] = b;
+  }
+
+  Label1 = new QLabel("Mode:", this);
+  Label1->setObjectName("Label1");
+  QFont big = Label1->font();
+  big.setPointSize(16);
+  big.setBold(true);
+  Label1->setFont(big);
+  QPalette red = Label1->palette();
+  red.setColor(QPalette::WindowText, Qt::red);
+  Label1->setPalette(red);
+  Label1->move(56, 192);
+  Label1->adjustSize();
+
+  BorrowButton = new QRadioButton("Borrow Credits", this);
+  BorrowButton->setObjectName("BorrowButton");
+  BorrowButton->setGeometry(147, 192, 190, 33);
+  BorrowButton->setChecked(true);
+  PayBackButton = new QRadioButton("Pay Back Credits", this);
+  PayBackButton->setObjectName("PayBackButton");
+  PayBackButton->setGeometry(355, 192, 190, 33);
+
+  OkButton = new QPushButton("&OK", this);
+  OkButton->setObjectName("OkButton");
+  OkButton->setGeometry(442, 246, 127, 46);
+  OkButton->setDefault(true);
+  connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+
+  HelpButton = new QPushButton("&Help", this);
+  HelpButton->setObjectName("HelpButton");
+  HelpButton->setGeometry(10, 246, 127, 46);
+  HelpButton->setAutoDefault(false);
+  connect(HelpButton, &QPushButton::clicked, this, &BankDialog::ShowHelp);
+
+  CentreOnScreen(this, parent);
+  PaintBank();
+}
+
+void BankDialog::ChooseAmount(int button) {
+  if (button < 1 || button > 6) return;
+  Bank bank(game_, Events);
+  if (BorrowButton->isChecked()) {
+    bank.Borrow(button - 1);
+  } else if (std::string_view refused = bank.PayBack(button - 1); !refused.empty()) {
+    Inform(QString::fromUtf8(refused.data(), static_cast<int>(refused.size())));
+    return;
+  }
+  PaintBank();
+  update();
+}
+
+void BankDialog::ShowHelp() {
+  Inform(
+      "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
+      "Click on the button representing the amount to borrow (or pay back).\n\n"
+      "To switch between \"borrow\" and \"pay back\" select the mode.");
+}
+
+void BankDialog::PaintBank() {
+  const double ratio = devicePixelRatioF();
+  if (canvas_.deviceIndependentSize() != QSizeF(size()) || canvas_.devicePixelRatio() != ratio) {
+    canvas_ = QImage(size() * ratio, QImage::Format_RGB32);
+    canvas_.setDevicePixelRatio(ratio);
+  }
+  canvas_.fill(FaceColor);
+  {
+    QPainter p(&canvas_);
+    QFont f = font();
+    f.setPointSize(10);
+    p.setFont(f);
+    p.setPen(ButtonTextColor);
+    QFontMetrics fm(f);
+    // The outer width includes the window frame, so the caption sits a little further right
+    // than the client width alone would put it.
+    int outer = isVisible() ? frameGeometry().width() : width();
+    int tw = fm.horizontalAdvance("Credits:");
+    p.drawText(outer - tw - 20, 20 + fm.ascent(), "Credits:");
+    p.drawText(20, 20 + fm.ascent(), "Borrowed:");
+  }
+  // Glyph text, not locale text: two decimals with a '.' whatever the user's locale.
+  DrawDigits(canvas_, glyphs_, game_.Credits.Padded(), width() - 30, 40, false, 2);
+  DrawDigits(canvas_, glyphs_, game_.Borrowed.Padded(), 20, 40, true, 4);
+}
+
+void BankDialog::Inform(const QString& text) {
+  QMessageBox box(QMessageBox::Information, "Zandor Slots", text, QMessageBox::Ok, this);
+  box.exec();
+}
+
+void BankDialog::OpenHelp(int topic) { ShowHelpTopic(this, topic); }
+
+void BankDialog::paintEvent(QPaintEvent*) {
+  PaintBank();
+  QPainter p(this);
+  p.drawImage(0, 0, canvas_);
+}
+
+void BankDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    OpenHelp(HelpBank);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}

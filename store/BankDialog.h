@@ -1,0 +1,58 @@
+// The bank: borrow credits or pay them back in fixed amounts, with the two meters painted on top.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QPixmap>
+#include <array>
+
+#include "face/Glyphs.h"
+#include "machine/GameEvents.h"
+#include "machine/GameState.h"
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+class BankDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Opens in borrow mode, centred on the screen; works directly on g.Credits and g.Borrowed.
+  BankDialog(GameState& g, const GlyphSet& glyphs, QWidget* parent = nullptr);
+
+  // The six amount buttons, $1,000 first.
+  QPushButton *AmountButton1, *AmountButton2, *AmountButton3, *AmountButton4, *AmountButton5, *AmountButton6;
+  // "Borrow Credits" and "Pay Back Credits".
+  QRadioButton *BorrowButton, *PayBackButton;
+  // The red "Mode:" label.
+  QLabel* Label1;
+  // "&OK" closes the dialog; HelpButton ("&Help") shows the instructions.
+  QPushButton *OkButton, *HelpButton;
+  // Hears each loan and repayment; may stay null.
+  GameEvents* Events = nullptr;
+
+  // Applies amount button 1..6 in the current mode (what a click on it does).
+  void ChooseAmount(int button);
+  // Shows the instructions box.
+  void ShowHelp();
+  // Redraws the client-area picture: background, the two captions and the two meters.
+  void PaintBank();
+  // The client-area picture as last drawn.
+  const QImage& Canvas() const { return canvas_; }
+  // The picture drawn on amount button 1..6.
+  static QPixmap AmountPicture(int button, double ratio = 1);
+
+ protected:
+  // An information box with OK; tests replace it to read the text.
+  virtual void Inform(const QString& text);
+  // Opens the help at a topic; tests replace it.
+  virtual void OpenHelp(int topic);
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  GameState& game_;
+  const GlyphSet& glyphs_;
+  QImage canvas_;
+};

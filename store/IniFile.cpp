@@ -1,0 +1,38 @@
+#include "store/IniFile.h"
+
+#include <utility>
+
+#include "store/AtomicFile.h"
+
+IniFile::IniFile(std::string path) : path_(std::move(path)) {}
+
+void IniFile::FailWritesAfter(int n) { FailReplaceAfter(n, ReplaceStep::Flush); }
+
+std::string IniFile::ReadString(const std::string& section, const std::string& key,
+                                 const std::string& def) const {
+  return IniDocument(path_).ReadString(section, key, def);
+}
+
+int32_t IniFile::ReadInteger(const std::string& section, const std::string& key,
+                              int32_t def) const {
+  return IniDocument(path_).ReadInteger(section, key, def);
+}
+
+bool IniFile::ReadBool(const std::string& section, const std::string& key, bool def) const {
+  return IniDocument(path_).ReadBool(section, key, def);
+}
+
+bool IniFile::WriteString(const std::string& section, const std::string& key,
+                           const std::string& value) {
+  IniDocument doc(path_);
+  doc.WriteString(section, key, value);
+  return doc.Save();
+}
+
+bool IniFile::WriteInteger(const std::string& section, const std::string& key, int32_t value) {
+  return WriteString(section, key, std::to_string(value));
+}
+
+bool IniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+  return WriteString(section, key, value ? "1" : "0");
+}

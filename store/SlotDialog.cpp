@@ -1,0 +1,164 @@
+#include "store/SlotDialog.h"
+#include "platform/CentreOnScreen.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "face/Glyphs.h"
+#include "help/Help.h"
+#include "store/Money.h"
+#include "store/SavedGames.h"
+
+namespace {
+
+QString MoneyLabel(Money v, const char* what) {
+  // Two decimals, trimmed: 1000.00 credits, with '.' whatever the locale.
+  return QString::fromStdString(FormatMoney(v)) + " " + what;
+}
+
+}  // namespace
+
+SlotDialog::SlotDialog(GameState& g, int loadSaveMode, QWidget* parent)
+    : QDialog(parent), game_(g), mode_(loadSaveMode) {
+  setObjectName("LoadSave");
+  setFixedSize(616, 360);
+
+  Bevel = new QFrame(this);
+  Bevel->setObjectName("Bevel");
+  Bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Bevel->setGeometry(8, 8, 600, 297);
+
+  const QIcon okIcon = style()->standardIcon(QStyle::SP_DialogOkButton);
+  QPalette face = palette();
+  face.setColor(QPalette::Base, FaceColor);
+  for (int i = 0; i < 8; ++i) {
+    const int n = i + 1;
+    QFrame* panel = new QFrame(this);
+    panel->setObjectName(QString("Panel%1").arg(n));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(i < 4 ? 16 : 312, 16 + 72 * (i % 4), 289, 65);
+    Panel[i] = panel;
+
+    Name[i] = new QLineEdit(panel);
+    Name[i]->setObjectName(QString("Name%1").arg(n));
+    Name[i]->setFrame(false);
+    Name[i]->setPalette(face);
+    Name[i]->setGeometry(8, 8, 233, 20);
+
+    auto label = [&](const QString& objectName, int x, int y, int w, bool right) {
+      QLabel* l = new QLabel(panel);
+      l->setObjectName(objectName.arg(n));
+      l->setGeometry(x, y, w, 17);
+      if (right) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      return l;
+    };
+    Game[i] = label("Game%1", 8, 28, 129, false);
+    date[i] = label("date%1", 168, 28, 57, true);
+    credits[i] = label("credits%1", 8, 48, 105, false);
+    borrowed[i] = label("borrowed%1", 112, 48, 113, true);
+
+    QPushButton* b = new QPushButton(panel);
+    b->setObjectName(QString("SlotButton%1").arg(n));
+    b->setGeometry(232, 16, 49, 37);
+    b->setIcon(okIcon);
+    b->setAutoDefault(false);
+    b->setProperty("tag", n);
+    connect(b, &QPushButton::clicked, this, &SlotDialog::ChooseSlotFromButton);
+    SlotButtons[i] = b;
+  }
+
+  CancelButton = new QPushButton("&Cancel", this);
+  CancelButton->setObjectName("CancelButton");
+  CancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+  CancelButton->setGeometry(508, 316, 97, 37);
+  CancelButton->setAutoDefault(false);
+  connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+  HelpButton = new QPushButton("&Help", this);
+  HelpButton->setObjectName("HelpButton");
+  HelpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+  HelpButton->setGeometry(8, 316, 97, 37);
+  HelpButton->setAutoDefault(false);
+  connect(HelpButton, &QPushButton::clicked, this, [this] { OpenHelp(HelpSavedGames); });
+
+  CentreOnScreen(this, parent);
+  // The dialog is built anew for every open and save, so the file is read every time.
+  ReadSlots();
+  ShowSlots();
+}
+
+void SlotDialog::ReadSlots() { ReadSavedGames(game_); }
+
+void SlotDialog::ShowSlots() {
+  setWindowTitle(mode_ == 1 ? "Save a Game -- Select Game Slot"
+                            : "Open a Game -- Select Game Slot");
+  for (int i = 0; i < 8; ++i) {
+    const SavedGame& s = SavedGames[i];
+    Name[i]->setText(QString::fromStdString(s.Name));
+    Game[i]->setText("Zandor Slots");
+    date[i]->setText(QString::fromStdString(s.Date));
+    credits[i]->setText(MoneyLabel(s.Credits, "credits"));
+    borrowed[i]->setText(MoneyLabel(s.Borrowed, "borrowed"));
+  }
+}
+
+void SlotDialog::ChooseSlotFromButton() {
+  QObject* b = sender();
+  if (b != nullptr) ChooseSlot(b->property("tag").toInt());
+}
+
+void SlotDialog::ChooseSlot(int n) {
+  if (n < 1 || n > 8) return;
+  std::optional<QString> name;
+  if (mode_ == 1) name = AskName(Name[n - 1]->text());
+  FinishSlot(n, name);
+}
+
+void SlotDialog::FinishSlot(int n, const std::optional<QString>& enteredName) {
+  if (n >= 1 && n <= 8) {
+    if (mode_ == 1) {
+      if (enteredName) {
+        SaveResult r = SaveIntoSlot(game_, n, enteredName->toStdString());
+        if (!r.Ok) Warn(QString("Unable to write to %1").arg(QString::fromStdString(r.FailedPath)));
+      }
+    } else {
+      OpenSlot(game_, n);
+    }
+  }
+  // The dialog closes with OK whether or not the name box was cancelled.
+  accept();
+}
+
+std::optional<QString> SlotDialog::AskName(const QString& proposal) {
+  QInputDialog box(this);
+  box.setWindowTitle("Name for this saved game?");
+  box.setLabelText("");
+  box.setInputMode(QInputDialog::TextInput);
+  box.setTextValue(proposal);
+  if (QLineEdit* edit = box.findChild<QLineEdit*>()) edit->setMaxLength(255);
+  if (box.exec() != QDialog::Accepted) return std::nullopt;
+  return box.textValue();
+}
+
+void SlotDialog::Warn(const QString& text) {
+  QMessageBox box(QMessageBox::Warning, "Zandor Slots", text, QMessageBox::Ok, this);
+  box.exec();
+}
+
+void SlotDialog::OpenHelp(int topic) { ShowHelpTopic(this, topic); }
+
+void SlotDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    OpenHelp(HelpSavedGames);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}

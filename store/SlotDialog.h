@@ -1,0 +1,60 @@
+// The slot dialog: save the game into one of eight slots, or open one of them.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "machine/GameState.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class SlotDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // loadSaveMode 1 saves, 0 opens; reads "POWER.INI" and fills the eight panels.
+  SlotDialog(GameState& g, int loadSaveMode, QWidget* parent = nullptr);
+
+  // The frame around the slot area and the eight slot panels.
+  QFrame* Bevel;
+  std::array<QFrame*, 8> Panel;
+  // Per slot: name field, game label, date, credits and borrowed labels, and the slot button
+  // (object names SlotButton1 to SlotButton8).
+  std::array<QLineEdit*, 8> Name;
+  std::array<QLabel*, 8> Game, date, credits, borrowed;
+  std::array<QPushButton*, 8> SlotButtons;
+  // "&Cancel" and the Help button.
+  QPushButton *CancelButton, *HelpButton;
+
+  // The click on slot button n (1..8): asks for a name when saving, then saves or opens.
+  void ChooseSlot(int n);
+  // Finishes a slot click with the name box's answer (nullopt: Cancel), then closes with OK.
+  void FinishSlot(int n, const std::optional<QString>& enteredName);
+
+ public slots:
+  // The shared handler of the eight slot buttons; the slot is the button's "tag" property.
+  void ChooseSlotFromButton();
+
+ protected:
+  // The modal name box; returns nullopt on Cancel. Tests replace it.
+  virtual std::optional<QString> AskName(const QString& proposal);
+  // A warning box with OK; tests replace it.
+  virtual void Warn(const QString& text);
+  // Opens the help at a topic; tests replace it.
+  virtual void OpenHelp(int topic);
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // Reads the slots from the file.
+  void ReadSlots();
+  // Sets the caption and fills the panels from SavedGames.
+  void ShowSlots();
+
+  GameState& game_;
+  int mode_;
+};

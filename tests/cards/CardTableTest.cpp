@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QKeyEvent>
+#include <vector>
+
+#include "cards/CardTable.h"
+#include "tests/cards/Decks.h"
+#include "tests/support/Dollars.h"
+
+namespace {
+
+void EnsureApp() {
+  static int argc = 1;
+  static char name[] = "cards_form_test";
+  static char* argv[] = {name, nullptr};
+  // Never destroyed: the devices key events create must not outlive it at exit.
+  static QApplication* app = new QApplication(argc, argv);
+  (void)app;
+}
+
+const QRgb Maroon = qRgb(128, 0, 0);
+const QRgb Yellow = qRgb(255, 255, 0);
+
+int CountColour(const QImage& image, const QRect& area, QRgb colour) {
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) n += image.pixel(x, y) == colour;
+  return n;
+}
+
+bool SameAsCard(const QImage& face, int x, int y, const QImage& card, const QImage& mask) {
+  for (int v = 0; v < 98; ++v)
+    for (int u = 0; u < 73; ++u)
+      if (mask.pixel(u, v) == qRgb(0, 0, 0) && face.pixel(x + u, y + v) != card.pixel(u, v))
+        return false;
+  return true;
+}
+
+struct Table {
+  Money win = 12.5_usd;
+  std::vector<Effect> sounds;
+  CardTable form{win, [this](Effect e) { sounds.push_back(e); }};
+};
+
+}  // namespace
+
+// The window carries its caption, size, colour and every control at its place with its text.
+TEST(CardTable, LayoutAndCaptions) {
+  EnsureApp();
+  Table t;
+  CardTable& f = t.form;
+  EXPECT_EQ(f.windowTitle(), "Double or Nothing Card Game");
+  EXPECT_EQ(f.size(), QSize(640, 440));
+  struct Expect {
+    QWidget* widget;
+    QRect place;
+    QString text;
+  };
+  for (const Expect& e :
+       std::vector<Expect>{{f.SkipButton, QRect(24, 270, 97, 43), "&Skips: 5"},
+                           {f.GoAgainButton, QRect(408, 270, 97, 43), "&Go Again"},
+                           {f.DrawButton, QRect(514, 270, 96, 42), "&Draw"},
+                           {f.HelpButton, QRect(408, 366, 96, 42), "&Help"},
+                           {f.OkButton, QRect(524, 366, 96, 42), "&OK"},
+                           {f.Label2, QRect(12, 328, 605, 33), ""},
+                           {f.Label1, QRect(4, 382, 301, 35), "Winnings:      12.50"}}) {
+    EXPECT_EQ(e.widget->geometry(), e.place) << e.text.toStdString();
+    if (auto* b = qobject_cast<QPushButton*>(e.widget)) EXPECT_EQ(b->text(), e.text);
+  }
+  EXPECT_EQ(f.Label1->text(), "Winnings:      12.50");
+  EXPECT_TRUE(
+      f.Label2->text().contains(">If you think the next card will be between the two cards"));
+  EXPECT_TRUE(
+      f.Label2->text().contains("Otherwise you lose your winnings.  An ACE's value is 1.<"));
+  EXPECT_EQ(f.Label2->font().pixelSize(), 11);
+  EXPECT_EQ(f.Label1->font().pixelSize(), 19);
+  EXPECT_EQ(f.Label1->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+  EXPECT_TRUE(f.DrawButton->isDefault());
+  EXPECT_TRUE(f.DrawButton->isEnabled());
+  EXPECT_TRUE(f.SkipButton->isEnabled());
+  EXPECT_FALSE(f.GoAgainButton->isEnabled());
+  EXPECT_TRUE(f.Label3->isHidden());
+}
+
+// Shown, the window stands centred on the screen's available area.
+TEST(CardTable, CentredOnTheScreen) {
+  EnsureApp();
+  Table t;
+  t.form.show();
+  QApplication::processEvents();
+  const QRect area = t.form.screen()->availableGeometry();
+  const QRect outer = t.form.frameGeometry();
+  EXPECT_EQ(outer.left(), area.left() + (area.width() - 640) / 2);
+  if (t.form.screen()->geometry().width() >= 700)
+    EXPECT_EQ(outer.top(), area.top() + (area.height() - 440) / 2);
+  else
+    EXPECT_EQ(outer.top(), t.form.screen()->geometry().top());
+  t.form.close();
+}
+
+// The table shows both showing cards and the four-card pile on maroon, and the third card
+// stays hidden until drawn.
+TEST(CardTable, TableShowsPairAndPile) {
+  EnsureApp();
+  Table t;
+  CardTable& f = t.form;
+  f.StartWith(DeckStartingWith({CardId(2, 0), CardId(8, 1), CardId(4, 2)}));
+  const CardSheets sheets = MakeCardSheets();
+  const QImage& face = f.Face();
+  EXPECT_EQ(face.size(), QSize(640, 440));
+  EXPECT_TRUE(SameAsCard(face, 100, 50, ComposeCard(sheets, CardId(2, 0)), sheets.Neg));
+  EXPECT_TRUE(SameAsCard(face, 450, 50, ComposeCard(sheets, CardId(8, 1)), sheets.Neg));
+  EXPECT_TRUE(SameAsCard(face, 276, 214, sheets.back, sheets.Neg));  // top of the pile
+  EXPECT_EQ(face.pixel(306, 220 + 97), qRgb(0, 0, 0));               // bottom card's frame
+  EXPECT_EQ(face.pixel(100, 50), Maroon);                            // rounded corner
+  EXPECT_EQ(face.pixel(300, 120), Maroon);                           // no third card yet
+  EXPECT_EQ(face.pixel(5, 5), Maroon);
+  EXPECT_EQ(CountColour(face, QRect(0, 0, 640, 200), Yellow), 0);
+}
+
+// A whole hand: Draw wins (Win sound, doubled, "You Won!" in yellow, Go Again open), Go
+// Again clears the band and deals the following pair, a skip counts down, and a losing draw
+// plays Lose, sets the win to 0 and leaves only OK.
+TEST(CardTable, WholeHandThroughTheButtons) {
+  EnsureApp();
+  Table t;
+  CardTable& f = t.form;
+  // 3 / 9 / 5 wins; 7 / 7 / x is skipped; ace / king / queen wins; 2 / 4 / 4 loses.
+  f.StartWith(DeckStartingWith({CardId(2, 0), CardId(8, 1), CardId(4, 2),    //
+                                CardId(6, 0), CardId(6, 1), CardId(9, 0),    //
+                                CardId(0, 1), CardId(12, 3), CardId(11, 2),  //
+                                CardId(1, 2), CardId(3, 3), CardId(3, 0)}));
+  const CardSheets sheets = MakeCardSheets();
+  const QRect result(200, 50, 220, 25);
+
+  f.DrawButton->click();
+  EXPECT_EQ(t.sounds, std::vector<Effect>{Effect::Win});
+  EXPECT_EQ(t.win, 25.0_usd);
+  EXPECT_EQ(f.Label1->text(), "Winnings:       25.00");
+  EXPECT_TRUE(SameAsCard(f.Face(), 273, 80, ComposeCard(sheets, CardId(4, 2)), sheets.Neg));
+  const int yellow = CountColour(f.Face(), result, Yellow);
+  EXPECT_GT(yellow, 40);
+  // The text is centred on x = 310 and its top is at y = 50.
+  EXPECT_GT(CountColour(f.Face(), QRect(260, 50, 50, 20), Yellow), 10);
+  EXPECT_GT(CountColour(f.Face(), QRect(310, 50, 50, 20), Yellow), 10);
+  EXPECT_EQ(CountColour(f.Face(), QRect(200, 30, 220, 20), Yellow), 0);
+  EXPECT_FALSE(f.DrawButton->isEnabled());
+  EXPECT_FALSE(f.SkipButton->isEnabled());
+  EXPECT_TRUE(f.GoAgainButton->isEnabled());
+  f.PaintTable();  // a repaint neither removes nor draws the result again
+  EXPECT_EQ(CountColour(f.Face(), result, Yellow), yellow);
+
+  f.GoAgainButton->click();
+  EXPECT_EQ(CountColour(f.Face(), result, Yellow), 0);
+  EXPECT_EQ(f.Face().pixel(300, 120), Maroon);  // third card cleared
+  EXPECT_TRUE(SameAsCard(f.Face(), 100, 50, ComposeCard(sheets, CardId(6, 0)), sheets.Neg));
+  EXPECT_TRUE(SameAsCard(f.Face(), 450, 50, ComposeCard(sheets, CardId(6, 1)), sheets.Neg));
+  EXPECT_TRUE(SameAsCard(f.Face(), 276, 214, sheets.back, sheets.Neg));  // pile untouched
+  EXPECT_TRUE(f.DrawButton->isEnabled());
+  EXPECT_TRUE(f.SkipButton->isEnabled());
+  EXPECT_FALSE(f.GoAgainButton->isEnabled());
+
+  f.SkipButton->click();
+  EXPECT_EQ(f.SkipButton->text(), "Skips: 4");
+  EXPECT_TRUE(SameAsCard(f.Face(), 100, 50, ComposeCard(sheets, CardId(0, 1)), sheets.Neg));
+  EXPECT_TRUE(SameAsCard(f.Face(), 450, 50, ComposeCard(sheets, CardId(12, 3)), sheets.Neg));
+  f.DrawButton->click();
+  EXPECT_EQ(t.win, 50.0_usd);
+  f.GoAgainButton->click();
+
+  f.DrawButton->click();
+  EXPECT_EQ(t.sounds, (std::vector<Effect>{Effect::Win, Effect::Win, Effect::Lose}));
+  EXPECT_EQ(t.win, 0.0_usd);
+  EXPECT_EQ(f.Label1->text(), "Winnings:        0.00");
+  EXPECT_GT(CountColour(f.Face(), result, Yellow), 40);  // "You Lost"
+  EXPECT_FALSE(f.DrawButton->isEnabled());
+  EXPECT_FALSE(f.GoAgainButton->isEnabled());
+  EXPECT_FALSE(f.SkipButton->isEnabled());
+  EXPECT_TRUE(f.OkButton->isEnabled());
+  f.OkButton->click();
+  EXPECT_EQ(f.result(), QDialog::Accepted);
+  EXPECT_EQ(t.win, 0.0_usd);
+}
+
+// OK before any draw ends the game with the win untouched and no sound.
+TEST(CardTable, OkBeforeDrawKeepsTheWin) {
+  EnsureApp();
+  Table t;
+  t.form.show();
+  t.form.OkButton->click();
+  EXPECT_FALSE(t.form.isVisible());
+  EXPECT_EQ(t.form.result(), QDialog::Accepted);
+  EXPECT_EQ(t.win, 12.5_usd);
+  EXPECT_TRUE(t.sounds.empty());
+}
+
+// Keys never press Draw while the table has been open less than a second, nor as a held key
+// repeats: an Enter meant for the spin must not gamble the win. Then Enter draws as before;
+// the mouse draws at any time.
+TEST(CardTable, KeysWaitBeforeDrawing) {
+  EnsureApp();
+  auto key = [](QWidget* to, int k, bool repeat = false) {
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent e(type, k, Qt::NoModifier, QString(), repeat);
+      QApplication::sendEvent(to, &e);
+    }
+  };
+  for (bool mouse : {false, true}) {
+    Table t;
+    int64_t opened = 0;
+    t.form.SinceOpened = [&] { return opened; };
+    t.form.show();
+    if (mouse) {
+      t.form.DrawButton->click();
+      EXPECT_TRUE(t.form.Hand().ThirdShown);
+      continue;
+    }
+    for (int k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) key(t.form.DrawButton, k);
+    key(&t.form, Qt::Key_Return);
+    opened = CardTable::KeyGuardMs - 1;
+    key(t.form.DrawButton, Qt::Key_Return);
+    opened = CardTable::KeyGuardMs;
+    key(t.form.DrawButton, Qt::Key_Return, true);  // a held key repeating
+    EXPECT_FALSE(t.form.Hand().ThirdShown);
+    EXPECT_EQ(t.win, 12.5_usd);
+    key(t.form.DrawButton, Qt::Key_Return);
+    EXPECT_TRUE(t.form.Hand().ThirdShown);
+  }
+}
+
+// On the last pair the deck can give, Skips and Go Again stay closed and the note tells the
+// player why.
+TEST(CardTable, DeckUsedUpNote) {
+  EnsureApp();
+  Table t;
+  CardTable& f = t.form;
+  f.StartWith(EveryDrawWinsDeck());
+  for (int pair = 1; pair <= 16; ++pair) {
+    f.DrawButton->click();
+    ASSERT_TRUE(f.GoAgainButton->isEnabled()) << pair;
+    EXPECT_TRUE(f.Label3->isHidden());
+    f.GoAgainButton->click();
+  }
+  EXPECT_FALSE(f.Label3->isHidden());
+  EXPECT_TRUE(f.Label3->text().contains("deck is used up"));
+  EXPECT_FALSE(f.SkipButton->isEnabled());
+  f.DrawButton->click();
+  EXPECT_FALSE(f.GoAgainButton->isEnabled());
+  EXPECT_EQ(f.Hand().DealPos, 50);
+}
