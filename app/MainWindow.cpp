@@ -24,9 +24,9 @@
 #include "help/Help.h"
 #include "platform/FileNames.h"
 #include "record/RecordKeeper.h"
+#include "store/BankDialog.h"
 #include "store/SavedGames.h"
 #include "store/Settings.h"
-#include "store/BankDialog.h"
 #include "store/SlotDialog.h"
 #include "store/Utf8Text.h"
 #include "store/WindowSettings.h"
@@ -201,8 +201,8 @@ void MainWindow::AddButtonKeys() {
   // disabled, and a held key does not repeat: one press, one bet or spin. The keypad's digits
   // and Enter count as the main keys.
   const std::pair<QPushButton*, QKeySequence> keys[] = {
-      {BetOneButton, QKeySequence(Qt::Key_1)},      {BetFiveButton, QKeySequence(Qt::Key_5)},
-      {BetMaxButton, QKeySequence(Qt::Key_M)},      {SpinButton, QKeySequence(Qt::Key_Space)},
+      {BetOneButton, QKeySequence(Qt::Key_1)},    {BetFiveButton, QKeySequence(Qt::Key_5)},
+      {BetMaxButton, QKeySequence(Qt::Key_M)},    {SpinButton, QKeySequence(Qt::Key_Space)},
       {SpinButton, QKeySequence(Qt::Key_Return)}, {SpinButton, QKeySequence(Qt::Key_Enter)}};
   for (const auto& [button, key] : keys) {
     auto* shortcut = new QShortcut(key, this);
@@ -244,7 +244,8 @@ void MainWindow::BuildMenus() {
   SolidColorAction->setCheckable(true);
   options->addSeparator();
   QMenu* bet = options->addMenu("&Bet Amount");
-  QAction** coinItems[6] = {&CoinFiveDollarsAction, &CoinOneDollarAction, &CoinFiftyCentsAction, &CoinQuarterAction, &CoinDimeAction, &CoinNickelAction};
+  QAction** coinItems[6] = {&CoinFiveDollarsAction, &CoinOneDollarAction, &CoinFiftyCentsAction,
+                            &CoinQuarterAction,     &CoinDimeAction,      &CoinNickelAction};
   for (int i = 0; i < 6; ++i) {
     *coinItems[i] = bet->addAction(QString::fromUtf8(CoinTable[i].Caption), this, [this, i] {
       Machine.ChooseCoinValue(i);
@@ -309,7 +310,8 @@ void MainWindow::BuildMenus() {
 
 void MainWindow::StateChanged() {
   for (auto& [action, flag] : toggles_) action->setChecked(*flag);
-  QAction* coins[6] = {CoinFiveDollarsAction, CoinOneDollarAction, CoinFiftyCentsAction, CoinQuarterAction, CoinDimeAction, CoinNickelAction};
+  QAction* coins[6] = {CoinFiveDollarsAction, CoinOneDollarAction, CoinFiftyCentsAction,
+                       CoinQuarterAction,     CoinDimeAction,      CoinNickelAction};
   for (int i = 0; i < 6; ++i) coins[i]->setChecked(i == Game.Bet);
   FastAction->setChecked(Game.SpinDelay == SpeedDelays[0]);
   MediumAction->setChecked(Game.SpinDelay == SpeedDelays[1]);
@@ -526,8 +528,7 @@ void MainWindow::ProcessMessages(uint32_t untilTick) {
   }
   // Sleep in the event loop until the deadline or the next event, never spinning a core.
   QEventLoop loop;
-  QTimer::singleShot(static_cast<int>(left / 1000000), Qt::PreciseTimer, &loop,
-                     &QEventLoop::quit);
+  QTimer::singleShot(static_cast<int>(left / 1000000), Qt::PreciseTimer, &loop, &QEventLoop::quit);
   loop.exec();
 }
 
@@ -538,13 +539,17 @@ void MainWindow::Play(Effect e) {
 QRect MainWindow::MeterRect(FaceElement e) const {
   const int S = Face.SymbolSize;
   switch (e) {
-    case FaceElement::Credits: return QRect(Face.MeterX - 160, Face.CreditsY, 200, 21);
-    case FaceElement::Wager: return QRect(Face.MeterX - 160, Face.WagerY, 200, 21);
-    case FaceElement::Won: return QRect(Face.MeterX - 160, Face.WonY, 200, 21);
+    case FaceElement::Credits:
+      return QRect(Face.MeterX - 160, Face.CreditsY, 200, 21);
+    case FaceElement::Wager:
+      return QRect(Face.MeterX - 160, Face.WagerY, 200, 21);
+    case FaceElement::Won:
+      return QRect(Face.MeterX - 160, Face.WonY, 200, 21);
     case FaceElement::Spins:
     case FaceElement::FreeSpinCount:
       return QRect(Face.LeftMargin - 60, Face.CreditsY, 200, 21);
-    case FaceElement::FreeSpinsLeft: return QRect(Face.LeftMargin, Face.WonY, 80, 21);
+    case FaceElement::FreeSpinsLeft:
+      return QRect(Face.LeftMargin, Face.WonY, 80, 21);
     case FaceElement::Bonus:
       return QRect(Face.LeftMargin - 60, Face.WagerY + S + 56, 200, 21);
   }
@@ -591,12 +596,14 @@ void MainWindow::Inform(std::string_view text) {
 }
 
 void MainWindow::OfferCardGame(Money& spinWin) {
-  CardTable dlg(spinWin, [this](Effect e) { Play(e); }, this);
+  CardTable dlg(
+      spinWin, [this](Effect e) { Play(e); }, this);
   dlg.exec();
 }
 
 void MainWindow::SetBetButtonsEnabled(bool enabled) {
-  for (QPushButton* b : {BetOneButton, BetFiveButton, BetMaxButton, SpinButton}) b->setEnabled(enabled);
+  for (QPushButton* b : {BetOneButton, BetFiveButton, BetMaxButton, SpinButton})
+    b->setEnabled(enabled);
 }
 
 void MainWindow::FocusSpinButton() { SpinButton->setFocus(); }

@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "face/FacePainter.h"
-#include "machine/Host.h"
 #include "machine/GameState.h"
+#include "machine/Host.h"
 #include "machine/SlotMachine.h"
 
 class QAction;
@@ -47,12 +47,17 @@ class MainWindow : public QMainWindow, public Host {
 
   // Controls and actions, named as the game's design names them.
   QWidget* ButtonPanel = nullptr;
-  QPushButton *BetOneButton = nullptr, *BetFiveButton = nullptr, *BetMaxButton = nullptr, *SpinButton = nullptr;
+  QPushButton *BetOneButton = nullptr, *BetFiveButton = nullptr, *BetMaxButton = nullptr,
+              *SpinButton = nullptr;
   QTimer AutomaticSpinTimer, SongStartTimer, WinBlinkTimer;
-  QAction *NewGameAction, *OpenAction, *SaveAction, *ExitAction, *AceyDuceyAction, *TiledAction, *SolidColorAction;
-  QAction *CoinFiveDollarsAction, *CoinOneDollarAction, *CoinFiftyCentsAction, *CoinQuarterAction, *CoinDimeAction, *CoinNickelAction;
-  QAction *MusicOnAction, *ChangeSongsAction, *SoundOnAction, *ChangeSoundsAction, *FastAction, *MediumAction, *SlowAction;
-  QAction *BonusSoundAction, *CoinsSoundAction, *CreditsSoundAction, *LoseSoundAction, *PowerDrainSoundAction, *PowerUpSoundAction, *SlotSpinSoundAction, *StopSoundAction,
+  QAction *NewGameAction, *OpenAction, *SaveAction, *ExitAction, *AceyDuceyAction, *TiledAction,
+      *SolidColorAction;
+  QAction *CoinFiveDollarsAction, *CoinOneDollarAction, *CoinFiftyCentsAction, *CoinQuarterAction,
+      *CoinDimeAction, *CoinNickelAction;
+  QAction *MusicOnAction, *ChangeSongsAction, *SoundOnAction, *ChangeSoundsAction, *FastAction,
+      *MediumAction, *SlowAction;
+  QAction *BonusSoundAction, *CoinsSoundAction, *CreditsSoundAction, *LoseSoundAction,
+      *PowerDrainSoundAction, *PowerUpSoundAction, *SlotSpinSoundAction, *StopSoundAction,
       *WheelSpinSoundAction, *WinSoundAction;
   QAction *BorrowAction, *PayoffsAction, *AutoSpinAction, *AboutAction, *ManualAction;
   // Options / Volume...: the loudness of the effects and of the music.

@@ -1,18 +1,19 @@
 // Program start: finds the program's and the settings' folders, makes sure no other copy runs
 // on the same settings, builds the main window and the payoff chart, and runs the message loop
 // until the main window closes.
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "app/Dirs.h"
-#include "app/SingleInstance.h"
 #include "app/MainWindow.h"
+#include "app/SingleInstance.h"
 #include "help/HelpViewer.h"
 #include "platform/CentreOnScreen.h"
 #include "store/AtomicFile.h"

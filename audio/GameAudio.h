@@ -4,11 +4,11 @@
 #include <memory>
 #include <string>
 
-#include "audio/SoundEffects.h"
 #include "audio/Playlist.h"
+#include "audio/SoundEffects.h"
 #include "audio/Volume.h"
-#include "machine/Host.h"
 #include "machine/GameState.h"
+#include "machine/Host.h"
 
 class QWidget;
 class SdlAudio;

@@ -1,5 +1,4 @@
 #include "audio/MusicDialog.h"
-#include "platform/CentreOnScreen.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -9,6 +8,7 @@
 #include "audio/AudioDialogs.h"
 #include "audio/Playlist.h"
 #include "help/Help.h"
+#include "platform/CentreOnScreen.h"
 #include "platform/FileNames.h"
 #include "platform/SoundService.h"
 

@@ -1,5 +1,4 @@
 #include "audio/SoundDialog.h"
-#include "platform/CentreOnScreen.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -8,6 +7,7 @@
 
 #include "audio/AudioDialogs.h"
 #include "help/Help.h"
+#include "platform/CentreOnScreen.h"
 #include "platform/FileNames.h"
 #include "platform/SoundService.h"
 
@@ -22,14 +22,16 @@ constexpr Row kRows[5] = {
     {"Bonus Sound:", "This is the sound that plays when you get the Power Meter to 100%."},
     {"Count Down Sound",
      "This is the sound which plays when you get a Power Drain symbol on the screen"},
-    {"Count Up Sound", "This is the sound which plays when you get a Power Up symbol on the screen"},
+    {"Count Up Sound",
+     "This is the sound which plays when you get a Power Up symbol on the screen"},
     {"Lose Sound:", "This is a sound which plays on a losing spin."},
     {"Win Sound:", "This is a sound which plays on a winning spin."},
 };
 
 }  // namespace
 
-SoundDialog::SoundDialog(GameState& g, std::function<void(const std::string&)> preview, QWidget* parent)
+SoundDialog::SoundDialog(GameState& g, std::function<void(const std::string&)> preview,
+                         QWidget* parent)
     : QDialog(parent), g_(g), preview_(std::move(preview)) {
   setWindowTitle("Change Sounds (WAV Files)");
   setFixedSize(394, 397);

@@ -15,7 +15,8 @@ class SoundDialog : public QDialog {
   Q_OBJECT
  public:
   // Edits g's five sound paths in place; preview plays a path to its end.
-  SoundDialog(GameState& g, std::function<void(const std::string&)> preview, QWidget* parent = nullptr);
+  SoundDialog(GameState& g, std::function<void(const std::string&)> preview,
+              QWidget* parent = nullptr);
 
   // Row r (0..4, top to bottom): Change and Preview.
   void Change(int r);

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "machine/Host.h"
 #include "machine/GameState.h"
+#include "machine/Host.h"
 #include "platform/SoundService.h"
 
 class SoundEffects {

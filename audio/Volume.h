@@ -2,9 +2,9 @@
 // settings file.
 #pragma once
 
-#include "store/Settings.h"
-
 #include <string>
+
+#include "store/Settings.h"
 
 struct Volume {
   int Effects = 100;  // percent of full loudness, 0..100

@@ -252,8 +252,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 3; ++i) walls.push_back(Spin(form).Wall);
     const char* name = slow ? "slow_spin_wall_ratio" : "fast_spin_wall_ratio";
     ReportFigure(name, Median(walls) / budget, "x", slow ? 1.01 : 1.03, slow ? "1.01" : "1.03");
-    ReportInfo(slow ? "slow_spin_wall_median" : "fast_spin_wall_median", Median(walls) * 1e3,
-               "ms", slow ? "101 steps of 55 ms = 5555 ms" : "101 steps of 10 ms = 1010 ms");
+    ReportInfo(slow ? "slow_spin_wall_median" : "fast_spin_wall_median", Median(walls) * 1e3, "ms",
+               slow ? "101 steps of 55 ms = 5555 ms" : "101 steps of 10 ms = 1010 ms");
   } else if (mode == "spin-192") {
     if (form.Face.SymbolSize != 192 || form.centralWidget()->width() <= 1000) {
       std::fprintf(stderr, "client %dx%d, artwork %d: not the large set\n",

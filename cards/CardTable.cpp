@@ -132,7 +132,8 @@ CardTable::CardTable(Money& spinWin, std::function<void(Effect)> play, QWidget* 
   Label3->hide();
 
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, CardGameHelpTopic); });
+  connect(HelpButton, &QPushButton::clicked, this,
+          [this] { ShowHelpTopic(this, CardGameHelpTopic); });
   connect(DrawButton, &QPushButton::clicked, this, &CardTable::Draw);
   connect(GoAgainButton, &QPushButton::clicked, this, &CardTable::GoAgain);
   connect(SkipButton, &QPushButton::clicked, this, &CardTable::Skip);

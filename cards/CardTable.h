@@ -58,14 +58,14 @@ class CardTable : public QDialog {
   const QImage& Face() const { return Face_; }
 
   // The controls, named as on the table's design.
-  QPushButton* OkButton;  // "&OK"
-  QPushButton* HelpButton;  // Help
-  QPushButton* DrawButton;  // "&Draw"
+  QPushButton* OkButton;       // "&OK"
+  QPushButton* HelpButton;     // Help
+  QPushButton* DrawButton;     // "&Draw"
   QPushButton* GoAgainButton;  // "&Go Again"
-  QPushButton* SkipButton;  // "&Skips: 5"
-  QLabel* Label1;        // winnings line
-  QLabel* Label2;        // rules text
-  QLabel* Label3;        // the note shown once the deck holds no further pair
+  QPushButton* SkipButton;     // "&Skips: 5"
+  QLabel* Label1;              // winnings line
+  QLabel* Label2;              // rules text
+  QLabel* Label3;              // the note shown once the deck holds no further pair
 
  protected:
   void paintEvent(QPaintEvent* event) override;

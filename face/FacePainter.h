@@ -7,8 +7,8 @@
 #include <string>
 
 #include "face/Glyphs.h"
-#include "machine/Host.h"
 #include "machine/GameState.h"
+#include "machine/Host.h"
 
 class FacePainter {
  public:
@@ -16,7 +16,7 @@ class FacePainter {
   explicit FacePainter(GameState& game);
 
   GameState& Game;
-  GlyphSet Glyphs;                    // digits, lamps, letters and the current SymbolSize
+  GlyphSet Glyphs;                   // digits, lamps, letters and the current SymbolSize
   QImage Canvas;                     // the main window's client area, panel included
   QImage Artwork;                    // the loaded artwork set (3 x 3 cells)
   std::array<QImage, 3> ReelImages;  // S wide, 3*S high each
@@ -60,7 +60,8 @@ class FacePainter {
   void DrawPayline(int k);
   // Draws the bonus meter bar and its percentage; blueFirst paints the blue part first.
   void DrawBonusMeter(bool blueFirst);
-  // The drawing part of a WinBlinkTimer tick: flips BlinkPhase, blinks GAIN cells, redraws paylines.
+  // The drawing part of a WinBlinkTimer tick: flips BlinkPhase, blinks GAIN cells, redraws
+  // paylines.
   void Blink();
   // The shown wager: LastWager when Wager is 0 and LastWager > 0.
   Money ShownWager() const;

@@ -1,5 +1,4 @@
 #include "face/PayoffChart.h"
-#include "platform/CentreOnScreen.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -10,6 +9,7 @@
 #include <cstdio>
 
 #include "face/FacePainter.h"
+#include "platform/CentreOnScreen.h"
 
 namespace {
 

@@ -31,7 +31,7 @@ class PayoffChart : public QDialog {
   QLabel* Memo1;                                       // the bonus text
   QLabel* Label4;                                      // the game title
   QLabel* Label5;                                      // the coin value
-  QPushButton* OkButton;                                // "&OK"
+  QPushButton* OkButton;                               // "&OK"
   // Shows a load error to the player; a modal message box unless replaced (tests do).
   std::function<void(const QString&)> ShowError;
 

@@ -13,10 +13,10 @@
 
 #include "fuzz/FuzzSupport.h"
 #include "machine/GameState.h"
+#include "store/IniFile.h"
 #include "store/Money.h"
 #include "store/SavedGames.h"
 #include "store/Settings.h"
-#include "store/IniFile.h"
 #include "store/Utf8Text.h"
 
 namespace {
@@ -163,7 +163,8 @@ void CheckSlotSave(const GameState& g, int slot, const std::string& name) {
   const std::array<SavedGame, 8> before = SavedGames;
   FUZZ_CHECK(WriteSavedGame(g, slot, name).Ok);
   ReadSavedGames(g);
-  FUZZ_CHECK(SavedGames[slot - 1].Name == FirstCharacters(AsStored(FirstCharacters(name, 255)), 100));
+  FUZZ_CHECK(SavedGames[slot - 1].Name ==
+             FirstCharacters(AsStored(FirstCharacters(name, 255)), 100));
   FUZZ_CHECK(SavedGames[slot - 1].Spins == g.Spins);
   FUZZ_CHECK(SavedGames[slot - 1].PowerPts == g.PowerPts);
   for (int n = 1; n <= 8; ++n) {
@@ -175,7 +176,8 @@ void CheckSlotSave(const GameState& g, int slot, const std::string& name) {
   }
 }
 
-void CheckSettings(const ScratchFolder& dir, const uint8_t* data, size_t size, const std::string& name) {
+void CheckSettings(const ScratchFolder& dir, const uint8_t* data, size_t size,
+                   const std::string& name) {
   const std::string settingsDir = dir.Path() + "settings/";
   std::filesystem::create_directories(settingsDir);
   dir.Write("settings/ZANDOR.INI", data, size);

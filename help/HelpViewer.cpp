@@ -1,5 +1,4 @@
 #include "help/HelpViewer.h"
-#include "platform/CentreOnScreen.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -14,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "help/Help.h"
+#include "platform/CentreOnScreen.h"
 
 namespace {
 

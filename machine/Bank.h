@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "machine/GameEvents.h"
-#include "machine/Money.h"
 #include "machine/GameState.h"
+#include "machine/Money.h"
 
 // One of the bank's six amounts, with the message shown when the credits do not cover it.
 struct BankAmount {

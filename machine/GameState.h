@@ -61,7 +61,7 @@ struct GameState {
   // Machine settings.
   uint8_t Speed = 0;  // 0 Fast, 1 Medium, 2 Slow; may hold an out-of-range value read from file
   int SpinDelay = 10;
-  uint8_t Bet = 3;    // coin-value index; may hold an out-of-range value read from file
+  uint8_t Bet = 3;  // coin-value index; may hold an out-of-range value read from file
 
   // Reels.
   std::array<int, 3> ReelStops{26, 2, 8};
@@ -69,9 +69,9 @@ struct GameState {
   std::array<int, 9> ReelGrid{};  // (reel-1)*3 + row, row 0 top
 
   // Menu switches that have no variable of their own in the window.
-  bool AutoSpin = false;   // check mark of "&Auto Spin"
-  bool AceyDucey = true;   // check mark of "&Acey Ducey"
-  bool Maxed = false;      // the main window is to start maximised
+  bool AutoSpin = false;  // check mark of "&Auto Spin"
+  bool AceyDucey = true;  // check mark of "&Acey Ducey"
+  bool Maxed = false;     // the main window is to start maximised
 
   // Sound switches.
   bool Sound = true;

@@ -60,11 +60,16 @@ int PayFactor(int a, int b, int c) {
 std::array<int, 3> PaylineCells(int k) {
   // Grid entry (reel-1)*3 + row, rows 0 top, 1 middle, 2 bottom.
   switch (k) {
-    case 1: return {1, 4, 7};
-    case 2: return {0, 3, 6};
-    case 3: return {2, 5, 8};
-    case 4: return {0, 4, 8};
-    default: return {2, 4, 6};
+    case 1:
+      return {1, 4, 7};
+    case 2:
+      return {0, 3, 6};
+    case 3:
+      return {2, 5, 8};
+    case 4:
+      return {0, 4, 8};
+    default:
+      return {2, 4, 6};
   }
 }
 
@@ -117,8 +122,7 @@ void SlotMachine::PlaceCoins(int most) {
   host_.SetBetButtonsEnabled(false);
   // The loop re-tests its conditions before every coin: the bank stays open meanwhile.
   for (int added = 0;
-       added < most && g_.Wager < kCoinsMax * g_.CoinValue && g_.Credits >= g_.CoinValue;
-       ++added) {
+       added < most && g_.Wager < kCoinsMax * g_.CoinValue && g_.Credits >= g_.CoinValue; ++added) {
     PlaceCoin();
     WaitSeconds(0.1);
   }
@@ -288,15 +292,24 @@ void SlotMachine::AnimateReels(std::array<int, 3>& pos) {
 void SlotMachine::AnimationStep(int s, std::array<int, 3>& pos) {
   auto down = [](int p) { return p == 0 ? 39 : p - 1; };
   // Reel 1 stops first, then reel 2, then reel 3; each settles by half steps on an even stop.
-  if (s < 40) pos[0] = Rng.Next(40);
-  else if (s == 40) pos[0] = 2 * Rng.Next(20);
-  else if (s <= 60) pos[0] = down(pos[0]);
-  if (s < 60) pos[1] = Rng.Next(40);
-  else if (s == 60) pos[1] = 2 * Rng.Next(20);
-  else if (s <= 80) pos[1] = down(pos[1]);
-  if (s < 79) pos[2] = Rng.Next(40);
-  else if (s == 79) pos[2] = 2 * Rng.Next(20);
-  else pos[2] = down(pos[2]);
+  if (s < 40)
+    pos[0] = Rng.Next(40);
+  else if (s == 40)
+    pos[0] = 2 * Rng.Next(20);
+  else if (s <= 60)
+    pos[0] = down(pos[0]);
+  if (s < 60)
+    pos[1] = Rng.Next(40);
+  else if (s == 60)
+    pos[1] = 2 * Rng.Next(20);
+  else if (s <= 80)
+    pos[1] = down(pos[1]);
+  if (s < 79)
+    pos[2] = Rng.Next(40);
+  else if (s == 79)
+    pos[2] = 2 * Rng.Next(20);
+  else
+    pos[2] = down(pos[2]);
 
   host_.DrawReels(pos);
 
@@ -334,7 +347,7 @@ void SlotMachine::EvaluatePaylines() {
 }
 
 int64_t SlotMachine::CountIntoCredits(Money& amount, Money leave,
-                                   const std::array<double, 6>& pauses, FaceElement meter) {
+                                      const std::array<double, 6>& pauses, FaceElement meter) {
   BusyScope busy(*this);
   const Money coin = g_.CoinValue;
   if (coin <= Money()) return 0;

@@ -5,8 +5,8 @@
 #include <array>
 
 #include "machine/GameEvents.h"
-#include "machine/Host.h"
 #include "machine/GameState.h"
+#include "machine/Host.h"
 
 // Fills ReelGrid from ReelStrips and ReelStops.
 void ComputeReelGrid(GameState& g);

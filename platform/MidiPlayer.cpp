@@ -35,8 +35,7 @@ std::vector<std::string> MidiPlayer::DefaultSoundFonts() {
   return {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2"};
 }
 
-MidiPlayer::MidiPlayer(std::vector<std::string> soundFonts)
-    : soundFonts_(std::move(soundFonts)) {}
+MidiPlayer::MidiPlayer(std::vector<std::string> soundFonts) : soundFonts_(std::move(soundFonts)) {}
 
 MidiPlayer::~MidiPlayer() { Close(); }
 

@@ -128,7 +128,8 @@ Mix_Chunk* SdlAudio::ChunkByName(const std::string& path) {
   // A file far larger than any sound is never read: it would stall the game while loading.
   std::error_code ec;
   const auto size = path.empty() ? 0 : std::filesystem::file_size(path, ec);
-  Mix_Chunk* chunk = !path.empty() && !ec && size <= MaxSoundBytes ? Mix_LoadWAV(path.c_str()) : nullptr;
+  Mix_Chunk* chunk =
+      !path.empty() && !ec && size <= MaxSoundBytes ? Mix_LoadWAV(path.c_str()) : nullptr;
   byName_.emplace_front(path, chunk);
   if (byName_.size() > kKept) {
     if (byName_.back().second) Mix_FreeChunk(byName_.back().second);

@@ -34,10 +34,11 @@ void AutoSpinWatch::Spin(const AutoSpinLimits& limits, const SpinReport& spin) {
     hold("Automatic spins stopped after " + std::to_string(count_) +
          (count_ == 1 ? " spin." : " spins."));
   if (limits.CreditsOn && spin.CreditsAfter < limits.CreditsBelow)
-    hold("Automatic spins stopped: the credits fell below " + DollarText(limits.CreditsBelow) + ".");
+    hold("Automatic spins stopped: the credits fell below " + DollarText(limits.CreditsBelow) +
+         ".");
   if (limits.WinOn && spin.Win >= limits.WinAtLeast)
-    hold("Automatic spins stopped: a single win of " + DollarText(spin.Win) + " reached the limit of " +
-         DollarText(limits.WinAtLeast) + ".");
+    hold("Automatic spins stopped: a single win of " + DollarText(spin.Win) +
+         " reached the limit of " + DollarText(limits.WinAtLeast) + ".");
   if (limits.BonusOn && spin.Pool > 0)
     hold("Automatic spins stopped: the bonus was won (" + DollarText(spin.Pool) + ").");
 }

@@ -2,12 +2,11 @@
 // [Window] is read and written here, and nowhere else.
 #pragma once
 
-#include "store/Settings.h"
-
 #include <string>
 #include <vector>
 
 #include "record/PlayerRecord.h"
+#include "store/Settings.h"
 
 // One key of the file with its text.
 struct PlayerKey {

@@ -90,7 +90,8 @@ BankDialog::BankDialog(GameState& g, const GlyphSet& glyphs, QWidget* parent)
   setWindowTitle("Use this form to borrow or pay back credits");
   setFixedSize(582, 300);
 
-  QPushButton** amount[6] = {&AmountButton1, &AmountButton2, &AmountButton3, &AmountButton4, &AmountButton5, &AmountButton6};
+  QPushButton** amount[6] = {&AmountButton1, &AmountButton2, &AmountButton3,
+                             &AmountButton4, &AmountButton5, &AmountButton6};
   for (int i = 0; i < 6; ++i) {
     QPushButton* b = new QPushButton(this);
     b->setObjectName(QString("AmountButton%1").arg(i + 1));

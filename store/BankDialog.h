@@ -22,7 +22,8 @@ class BankDialog : public QDialog {
   BankDialog(GameState& g, const GlyphSet& glyphs, QWidget* parent = nullptr);
 
   // The six amount buttons, $1,000 first.
-  QPushButton *AmountButton1, *AmountButton2, *AmountButton3, *AmountButton4, *AmountButton5, *AmountButton6;
+  QPushButton *AmountButton1, *AmountButton2, *AmountButton3, *AmountButton4, *AmountButton5,
+      *AmountButton6;
   // "Borrow Credits" and "Pay Back Credits".
   QRadioButton *BorrowButton, *PayBackButton;
   // The red "Mode:" label.

@@ -9,12 +9,12 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 void IniFile::FailWritesAfter(int n) { FailReplaceAfter(n, ReplaceStep::Flush); }
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
-                                 const std::string& def) const {
+                                const std::string& def) const {
   return IniDocument(path_).ReadString(section, key, def);
 }
 
 int32_t IniFile::ReadInteger(const std::string& section, const std::string& key,
-                              int32_t def) const {
+                             int32_t def) const {
   return IniDocument(path_).ReadInteger(section, key, def);
 }
 
@@ -23,7 +23,7 @@ bool IniFile::ReadBool(const std::string& section, const std::string& key, bool 
 }
 
 bool IniFile::WriteString(const std::string& section, const std::string& key,
-                           const std::string& value) {
+                          const std::string& value) {
   IniDocument doc(path_);
   doc.WriteString(section, key, value);
   return doc.Save();

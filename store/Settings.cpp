@@ -16,9 +16,10 @@ const std::string kSection = "Settings";
 
 // Where a key's value lives in the game; the kind of the key follows from the field's type:
 // money, a 32-bit integer, a byte (only the low eight bits are kept), a switch or a text.
-using Member = std::variant<Money GameState::*, int32_t GameState::*, uint8_t GameState::*, bool GameState::*,
-                            std::string GameState::*, std::array<bool, 8> GameState::*,
-                            std::array<std::string, 8> GameState::*>;
+using Member =
+    std::variant<Money GameState::*, int32_t GameState::*, uint8_t GameState::*, bool GameState::*,
+                 std::string GameState::*, std::array<bool, 8> GameState::*,
+                 std::array<std::string, 8> GameState::*>;
 template <class T>
 using Ref = std::variant<T*, std::conditional_t<std::is_const_v<T>, const int32_t, int32_t>*,
                          std::conditional_t<std::is_const_v<T>, const uint8_t, uint8_t>*,

@@ -1,5 +1,4 @@
 #include "store/SlotDialog.h"
-#include "platform/CentreOnScreen.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -14,6 +13,7 @@
 
 #include "face/Glyphs.h"
 #include "help/Help.h"
+#include "platform/CentreOnScreen.h"
 #include "store/Money.h"
 #include "store/SavedGames.h"
 

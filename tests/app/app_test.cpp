@@ -19,12 +19,12 @@
 #include <sstream>
 
 #include "app/Dirs.h"
-#include "app/SingleInstance.h"
 #include "app/MainWindow.h"
+#include "app/SingleInstance.h"
 #include "audio/AudioDialogs.h"
-#include "help/Help.h"
 #include "audio/GameAudio.h"
 #include "audio/VolumeDialog.h"
+#include "help/Help.h"
 #include "record/AutoSpinLimitsDialog.h"
 #include "record/RecentSpinsWindow.h"
 #include "record/RecordKeeper.h"
@@ -202,8 +202,9 @@ TEST_F(Window, FreshStartDefaults) {
 
 // Loaded values take effect; values out of range stay as read while Fast and 25 cents rule.
 TEST_F(Window, StartUpAppliesTheSettings) {
-  Open("[Settings]\nBet=0\nBonusPool=77.00\nSpeed=2\nsndLose=1\nBackBMP=/nowhere.bmp\n"
-       "WinSound=/missing.wav\n");
+  Open(
+      "[Settings]\nBet=0\nBonusPool=77.00\nSpeed=2\nsndLose=1\nBackBMP=/nowhere.bmp\n"
+      "WinSound=/missing.wav\n");
   EXPECT_EQ(game.CoinValue, 5.00_usd);
   EXPECT_EQ(game.BonusPool, 77.00_usd);
   EXPECT_TRUE(form->CoinFiveDollarsAction->isChecked());
@@ -219,7 +220,9 @@ TEST_F(Window, StartUpAppliesTheSettings) {
   game = other;
   Open("[Settings]\nBet=7\nSpeed=9\n");
   EXPECT_EQ(game.CoinValue, 0.25_usd);
-  for (QAction* a : {form->CoinFiveDollarsAction, form->CoinOneDollarAction, form->CoinFiftyCentsAction, form->CoinQuarterAction, form->CoinDimeAction, form->CoinNickelAction})
+  for (QAction* a :
+       {form->CoinFiveDollarsAction, form->CoinOneDollarAction, form->CoinFiftyCentsAction,
+        form->CoinQuarterAction, form->CoinDimeAction, form->CoinNickelAction})
     EXPECT_FALSE(a->isChecked());
   EXPECT_TRUE(form->FastAction->isChecked());
   EXPECT_EQ(game.SpinDelay, 10);
@@ -512,9 +515,10 @@ TEST_F(Window, KeysForTheButtons) {
     int spins;
   };
   // A focused Bet 1 button would take Space for itself; the key must spin all the same.
-  const Row rows[] = {{Qt::Key_1, {}, 0.25_usd, 0},    {Qt::Key_5, Qt::KeypadModifier, 1.50_usd, 0},
-                      {Qt::Key_Space, {}, 0_usd, 1},  {Qt::Key_M, {}, 0_usd, 2},
-                      {Qt::Key_Return, {}, 0_usd, 3}, {Qt::Key_Enter, Qt::KeypadModifier, 0_usd, 4}};
+  const Row rows[] = {
+      {Qt::Key_1, {}, 0.25_usd, 0},   {Qt::Key_5, Qt::KeypadModifier, 1.50_usd, 0},
+      {Qt::Key_Space, {}, 0_usd, 1},  {Qt::Key_M, {}, 0_usd, 2},
+      {Qt::Key_Return, {}, 0_usd, 3}, {Qt::Key_Enter, Qt::KeypadModifier, 0_usd, 4}};
   for (const Row& r : rows) {
     SCOPED_TRACE(QKeySequence(r.key).toString().toStdString());
     form->SetBetButtonsEnabled(false);

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QKeyEvent>
 #include <vector>
 
 #include "cards/CardTable.h"

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include <QFile>
+#include <filesystem>
 
 #include "face/FacePainter.h"
 #include "tests/face/FaceArt.h"

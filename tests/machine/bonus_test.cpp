@@ -55,8 +55,8 @@ TEST_F(Bonus, MeterArithmetic) {
 }
 
 // Winning the bonus with 53.00 in the pool at 25 cents pays 212 coins, then seven free
-// spins follow one per AutomaticSpins tick showing 6..0 left; afterwards the pool restarts at 50.00,
-// reel 2 is back on its strip with the LOSS symbol and no further spin starts.
+// spins follow one per AutomaticSpins tick showing 6..0 left; afterwards the pool restarts
+// at 50.00, reel 2 is back on its strip with the LOSS symbol and no further spin starts.
 TEST_F(Bonus, AwardAndFreeSpinSequence) {
   CounterHost host;
   host.Game = &G;
@@ -64,9 +64,8 @@ TEST_F(Bonus, AwardAndFreeSpinSequence) {
   G.AceyDucey = false;
   G.PowerPts = 95;
   G.BonusPool = 53.00_usd - 0.25_usd;  // the full wager below adds the last coin
-  host.TimeOfDay = FindTimeOfDay([](const GameState& g) {
-    return CountOf(g, GAIN) == 1 && CountOf(g, LOSS) == 0;
-  });
+  host.TimeOfDay = FindTimeOfDay(
+      [](const GameState& g) { return CountOf(g, GAIN) == 1 && CountOf(g, LOSS) == 0; });
   Place(25);
   const Money before = G.Credits;
   m.Spin();

@@ -78,13 +78,30 @@ struct Session {
     host.TimeOfDay = host.TimeOfDay * 1103515245u + 12345u;
     int which = static_cast<int>(rng() % 16);
     switch (which) {
-      case 0: case 1: m.BetOne(); break;
-      case 2: case 3: m.BetFive(); break;
-      case 4: m.BetMax(); break;
-      case 5: case 6: m.Spin(); break;
-      case 7: m.NextAutomaticSpin(); break;
-      case 8: m.ToggleAutoSpin(); break;
-      case 9: m.ChooseCoinValue(static_cast<int>(rng() % 6)); break;
+      case 0:
+      case 1:
+        m.BetOne();
+        break;
+      case 2:
+      case 3:
+        m.BetFive();
+        break;
+      case 4:
+        m.BetMax();
+        break;
+      case 5:
+      case 6:
+        m.Spin();
+        break;
+      case 7:
+        m.NextAutomaticSpin();
+        break;
+      case 8:
+        m.ToggleAutoSpin();
+        break;
+      case 9:
+        m.ChooseCoinValue(static_cast<int>(rng() % 6));
+        break;
       case 10: {  // the bank: what it lends or takes back moves the debt by as much
         Bank bank(g, &record);
         const int amount = static_cast<int>(rng() % BankAmounts.size());
@@ -101,7 +118,9 @@ struct Session {
         if (m.NewGame()) host.Explained += Held() - before;  // a fresh 1000.00
         break;
       }
-      case 12: SaveIntoSlot(g, 1 + static_cast<int>(rng() % 8), "slot"); break;
+      case 12:
+        SaveIntoSlot(g, 1 + static_cast<int>(rng() % 8), "slot");
+        break;
       case 13: {
         if (m.Busy()) break;  // the window greys Open while money is in motion
         const Money before = Held();

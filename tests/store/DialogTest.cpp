@@ -11,9 +11,9 @@
 #include <QTimer>
 #include <vector>
 
-#include "store/SavedGames.h"
 #include "store/BankDialog.h"
 #include "store/IniFile.h"
+#include "store/SavedGames.h"
 #include "store/SlotDialog.h"
 #include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
@@ -126,8 +126,7 @@ TEST(LoadSave, SaveThroughNameBoxThenOpen) {
   EXPECT_EQ(proposal, "Typed here");
   EXPECT_EQ(maxLength, 255);
   EXPECT_EQ(save.result(), QDialog::Accepted);
-  EXPECT_EQ(IniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 3", "Credits", ""),
-            "1500.25");
+  EXPECT_EQ(IniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 3", "Credits", ""), "1500.25");
 
   GameState h = GameIn(dir.Path());
   h.Wager = 5_usd;

@@ -9,8 +9,8 @@
 
 #include "store/AtomicFile.h"
 #include "store/IniDocument.h"
-#include "store/Money.h"
 #include "store/IniFile.h"
+#include "store/Money.h"
 #include "tests/store/TempDir.h"
 
 namespace {

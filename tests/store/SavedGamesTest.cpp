@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
+#include "store/IniFile.h"
 #include "store/Money.h"
 #include "store/SavedGames.h"
-#include "store/IniFile.h"
 #include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
 
@@ -139,8 +139,8 @@ TEST(SavedGames, LongNamesAndCents) {
   std::string wide = "a";
   for (int i = 0; i < 300; ++i) wide += "\u00c4";
   const std::string a60 = wide.substr(0, 1 + 2 * 60), a99 = wide.substr(0, 1 + 2 * 99);
-  for (const auto& [saved, file, kept] : {std::tuple{a60, a60, a60},
-                                          std::tuple{wide, wide.substr(0, 1 + 2 * 254), a99}}) {
+  for (const auto& [saved, file, kept] :
+       {std::tuple{a60, a60, a60}, std::tuple{wide, wide.substr(0, 1 + 2 * 254), a99}}) {
     ASSERT_TRUE(SaveIntoSlot(g, 1, saved).Ok);
     EXPECT_EQ(IniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 1", "Name", ""), file);
     ReadSavedGames(g);

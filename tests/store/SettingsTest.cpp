@@ -7,10 +7,10 @@
 #include <filesystem>
 
 #include "store/AtomicFile.h"
+#include "store/IniFile.h"
 #include "store/Money.h"
 #include "store/SavedGames.h"
 #include "store/Settings.h"
-#include "store/IniFile.h"
 #include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
 
@@ -145,9 +145,10 @@ TEST(Settings, LoadsOddValuesByTheRules) {
             "[Settings]\n"
             "Credits=7.5\nBorrowed=\nBonusPool=12abc\n"
             "Speed=0x2\nsndWin=yes\nMaxed=2\nBet=259\nBackMode=-1\n"
-            "MIDIName0=ABCDEFGHIJKLMNOP\nMIDIName2=" + Repeat("\u00c4", 13) + "\nWinSound=" +
-                Repeat("\u00e9", 300) + "\n"
-            "BackBMP=" +
+            "MIDIName0=ABCDEFGHIJKLMNOP\nMIDIName2=" +
+                Repeat("\u00c4", 13) + "\nWinSound=" + Repeat("\u00e9", 300) +
+                "\n"
+                "BackBMP=" +
                 std::string(300, 'b') +
                 "\n"
                 "PlayList1=0\nPlayList2=no\nAceyDucey=x\nSpins=1e3\n");

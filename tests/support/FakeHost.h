@@ -9,8 +9,8 @@
 #include "machine/Host.h"
 
 struct FakeHost : Host {
-  uint32_t Now = 1000;        // the tick count, milliseconds
-  uint32_t TimeOfDay = 0;     // what seeds the spin
+  uint32_t Now = 1000;     // the tick count, milliseconds
+  uint32_t TimeOfDay = 0;  // what seeds the spin
   bool AutomaticSpins = false, WinBlink = true, BetButtons = true;
   std::vector<Effect> Sounds;
   std::vector<uint32_t> SoundTimes;
