@@ -334,6 +334,8 @@ void MainWindow::StateChanged() {
 void MainWindow::LayOutFace() {
   const int w = faceWidget_->width(), h = faceWidget_->height();
   const std::string err = Face.FitToSize(w, h, faceWidget_->devicePixelRatioF());
+  // The reels carry the strips they hold now: a won bonus keeps reel 2's free-spin strip.
+  SetReelStrips(Game);
   // Without its artwork the face still has its buttons, meters and lamps; only the reels are
   // missing, and the game goes on.
   ButtonPanel->setGeometry(0, h - PanelHeight, w, PanelHeight);
@@ -498,8 +500,7 @@ void MainWindow::BlinkWin() {
   if (audio_) audio_->StartPendingSong();
   if (Face.SymbolSize == 0 || Face.Artwork.isNull()) return;
   Face.Blink();
-  UpdateArea(QRect(Face.ReelLeft - 12, Face.ReelTop - 14, 3 * Face.SymbolSize + 44,
-                   3 * Face.SymbolSize + 28));
+  UpdateArea(Face.ReelWindowArea());
 }
 
 // ---- Host ----
@@ -536,53 +537,32 @@ void MainWindow::Play(Effect e) {
   if (audio_) audio_->Play(e);
 }
 
-QRect MainWindow::MeterRect(FaceElement e) const {
-  const int S = Face.SymbolSize;
-  switch (e) {
-    case FaceElement::Credits:
-      return QRect(Face.MeterX - 160, Face.CreditsY, 200, 21);
-    case FaceElement::Wager:
-      return QRect(Face.MeterX - 160, Face.WagerY, 200, 21);
-    case FaceElement::Won:
-      return QRect(Face.MeterX - 160, Face.WonY, 200, 21);
-    case FaceElement::Spins:
-    case FaceElement::FreeSpinCount:
-      return QRect(Face.LeftMargin - 60, Face.CreditsY, 200, 21);
-    case FaceElement::FreeSpinsLeft:
-      return QRect(Face.LeftMargin, Face.WonY, 80, 21);
-    case FaceElement::Bonus:
-      return QRect(Face.LeftMargin - 60, Face.WagerY + S + 56, 200, 21);
-  }
-  return {};
-}
-
 void MainWindow::UpdateArea(const QRect& r) { faceWidget_->update(r); }
 
 void MainWindow::Redraw(FaceElement e) {
   Face.Redraw(e);
-  UpdateArea(MeterRect(e));
+  UpdateArea(Face.MeterArea(e));
 }
 
 void MainWindow::DrawLamps(Money coinValue, Money wager) {
   Face.DrawLamps(coinValue, wager);
-  UpdateArea(QRect(Face.MeterX - 100, Face.PaylinesY, 140, 110));
+  UpdateArea(Face.LampsArea());
 }
 
 void MainWindow::DrawReels(const std::array<int, 3>& positions) {
   if (Face.SymbolSize == 0 || Face.Artwork.isNull()) return;
   Face.DrawReels(positions);
-  UpdateArea(QRect(Face.ReelLeft, Face.ReelTop, 3 * Face.SymbolSize + 18, 3 * Face.SymbolSize));
+  UpdateArea(Face.ReelsArea());
 }
 
 void MainWindow::DrawPayline(int k) {
   Face.DrawPayline(k);
-  UpdateArea(QRect(Face.ReelLeft - 12, Face.ReelTop - 14, 3 * Face.SymbolSize + 44,
-                   3 * Face.SymbolSize + 28));
+  UpdateArea(Face.ReelWindowArea());
 }
 
 void MainWindow::DrawBonusMeter(bool blueFirst) {
   Face.DrawBonusMeter(blueFirst);
-  UpdateArea(QRect(0, Face.WagerY, Face.LeftMargin + 140, Face.SymbolSize + 60));
+  UpdateArea(Face.BonusMeterArea());
 }
 
 void MainWindow::Repaint() {

@@ -128,7 +128,6 @@ class MainWindow : public QMainWindow, public Host {
   // Keys 1, 5 and M for the bets, Space and Enter for the spin.
   void AddButtonKeys();
   void UpdateArea(const QRect& r);
-  QRect MeterRect(FaceElement e) const;
   QSize DesignedSize() const;
   QAction* Toggle(QMenu* menu, const QString& caption, bool& flag);
   void BuildFullScreen(QMenu* options);

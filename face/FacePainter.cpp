@@ -11,7 +11,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "machine/SlotMachine.h"
 
 namespace {
 
@@ -139,9 +138,7 @@ std::string FacePainter::LoadArtwork() {
     std::string err = LoadBitmap(Game.ProgramDir + file, Artwork);
     if (!err.empty()) return err;
     FitArtwork();
-    SetReelStrips(Game);
   }
-  ComputeReelGrid(Game);
   return "";
 }
 
@@ -393,4 +390,38 @@ void FacePainter::Blink() {
   }
   for (int k = 1; k <= 5; ++k)
     if (Game.LinePays[k - 1] > 0) DrawPayline(k);
+}
+
+QRect FacePainter::MeterArea(FaceElement e) const {
+  const int S = SymbolSize;
+  switch (e) {
+    case FaceElement::Credits:
+      return QRect(MeterX - 160, CreditsY, 200, 21);
+    case FaceElement::Wager:
+      return QRect(MeterX - 160, WagerY, 200, 21);
+    case FaceElement::Won:
+      return QRect(MeterX - 160, WonY, 200, 21);
+    case FaceElement::Spins:
+    case FaceElement::FreeSpinCount:
+      return QRect(LeftMargin - 60, CreditsY, 200, 21);
+    case FaceElement::FreeSpinsLeft:
+      return QRect(LeftMargin, WonY, 80, 21);
+    case FaceElement::Bonus:
+      return QRect(LeftMargin - 60, WagerY + S + 56, 200, 21);
+  }
+  return {};
+}
+
+QRect FacePainter::LampsArea() const { return QRect(MeterX - 100, PaylinesY, 140, 110); }
+
+QRect FacePainter::ReelsArea() const {
+  return QRect(ReelLeft, ReelTop, 3 * SymbolSize + 18, 3 * SymbolSize);
+}
+
+QRect FacePainter::ReelWindowArea() const {
+  return QRect(ReelLeft - 12, ReelTop - 14, 3 * SymbolSize + 44, 3 * SymbolSize + 28);
+}
+
+QRect FacePainter::BonusMeterArea() const {
+  return QRect(0, WagerY, LeftMargin + 140, SymbolSize + 60);
 }

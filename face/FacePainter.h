@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <array>
 #include <string>
 
@@ -66,6 +67,13 @@ class FacePainter {
   // The shown wager: LastWager when Wager is 0 and LastWager > 0.
   Money ShownWager() const;
   // Left edge of reel i (1..3) on the canvas.
+  // What a redraw changes, for the window to bring to the screen: a meter, the lamp panel, the
+  // three reels, the reel window with its paylines and frame, the bonus meter.
+  QRect MeterArea(FaceElement e) const;
+  QRect LampsArea() const;
+  QRect ReelsArea() const;
+  QRect ReelWindowArea() const;
+  QRect BonusMeterArea() const;
   int ReelX(int reel) const { return ReelLeft + (reel - 1) * (SymbolSize + 9); }
 
  private:

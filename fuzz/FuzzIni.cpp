@@ -14,7 +14,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "machine/GameState.h"
 #include "store/IniFile.h"
-#include "store/Money.h"
+#include "store/MoneyText.h"
 #include "store/SavedGames.h"
 #include "store/Settings.h"
 #include "store/Utf8Text.h"

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "fuzz/FuzzSupport.h"
-#include "store/Money.h"
+#include "store/MoneyText.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <ctime>
 
 #include "store/IniDocument.h"
-#include "store/Money.h"
+#include "store/MoneyText.h"
 #include "store/Utf8Text.h"
 
 namespace {

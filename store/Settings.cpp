@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "store/IniDocument.h"
-#include "store/Money.h"
+#include "store/MoneyText.h"
 #include "store/Utf8Text.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "face/Glyphs.h"
 #include "help/Help.h"
 #include "platform/CentreOnScreen.h"
-#include "store/Money.h"
+#include "store/MoneyText.h"
 #include "store/SavedGames.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "face/FacePainter.h"
+#include "machine/SlotMachine.h"
 #include "tests/face/FaceArt.h"
 #include "tests/support/Dollars.h"
 
@@ -26,6 +27,7 @@ class FaceTest : public ::testing::Test {
   // Loads the set for a window size and paints the whole face.
   void Paint(int w = 632, int h = 394) {
     ASSERT_EQ(Face.FitToSize(w, h), "");
+    SetReelStrips(Game);  // as the window does after every resize
     Face.PaintFace();
   }
   // True when the 15 x 20 region at (x, y) equals the digit strip's cell (sx, sy).
@@ -162,9 +164,10 @@ TEST_F(FaceTest, ArtworkErrors) {
 
   Game.FreeSpins = 3;  // a won bonus keeps reel 2 on its free-spin strip through a resize
   EXPECT_EQ(Face.FitToSize(632, 394), "");
+  SetReelStrips(Game);
   EXPECT_EQ(Game.ReelStrips[1], FreeSpinStrip);
   Game.FreeSpins = 0;
-  EXPECT_EQ(Face.FitToSize(632, 394), "");
+  SetReelStrips(Game);
   EXPECT_EQ(Game.ReelStrips[1], NormalStrips[1]);
   // Start stops 26, 2, 8 show GAIN at the bottom of reel 1, the middle of 2, the top of 3.
   EXPECT_EQ(Game.ReelGrid, (std::array<int, 9>{5, 4, 0, 1, 0, 5, 0, 4, 5}));

@@ -10,7 +10,7 @@
 #include "store/AtomicFile.h"
 #include "store/IniDocument.h"
 #include "store/IniFile.h"
-#include "store/Money.h"
+#include "store/MoneyText.h"
 #include "tests/store/TempDir.h"
 
 namespace {

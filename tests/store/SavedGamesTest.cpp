@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "store/IniFile.h"
-#include "store/Money.h"
+#include "store/MoneyText.h"
 #include "store/SavedGames.h"
 #include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"

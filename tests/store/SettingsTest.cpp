@@ -8,7 +8,7 @@
 
 #include "store/AtomicFile.h"
 #include "store/IniFile.h"
-#include "store/Money.h"
+#include "store/MoneyText.h"
 #include "store/SavedGames.h"
 #include "store/Settings.h"
 #include "tests/store/TempDir.h"

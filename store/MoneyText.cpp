@@ -1,4 +1,4 @@
-#include "store/Money.h"
+#include "store/MoneyText.h"
 
 #include <algorithm>
 #include <charconv>
