@@ -291,25 +291,19 @@ void SlotMachine::AnimateReels(std::array<int, 3>& pos) {
 
 void SlotMachine::AnimationStep(int s, std::array<int, 3>& pos) {
   auto down = [](int p) { return p == 0 ? 39 : p - 1; };
-  // Reel 1 stops first, then reel 2, then reel 3; each settles by half steps on an even stop.
-  if (s < 40)
-    pos[0] = Rng.Next(40);
-  else if (s == 40)
-    pos[0] = 2 * Rng.Next(20);
-  else if (s <= 60)
-    pos[0] = down(pos[0]);
-  if (s < 60)
-    pos[1] = Rng.Next(40);
-  else if (s == 60)
-    pos[1] = 2 * Rng.Next(20);
-  else if (s <= 80)
-    pos[1] = down(pos[1]);
-  if (s < 79)
-    pos[2] = Rng.Next(40);
-  else if (s == 79)
-    pos[2] = 2 * Rng.Next(20);
-  else
-    pos[2] = down(pos[2]);
+  // Reel 1 stops first, then reel 2, then reel 3: each turns at random until its step, lands on
+  // an even stop there, then settles by half steps (the first two for 20 steps, the last to the
+  // end).
+  constexpr std::array<int, 3> kLandingStep{40, 60, 79};
+  for (int r = 0; r < 3; ++r) {
+    const int landing = kLandingStep[r];
+    if (s < landing)
+      pos[r] = Rng.Next(40);
+    else if (s == landing)
+      pos[r] = 2 * Rng.Next(20);
+    else if (r == 2 || s <= landing + 20)
+      pos[r] = down(pos[r]);
+  }
 
   host_.DrawReels(pos);
 
