@@ -19,8 +19,8 @@
 #include "cards/CardTable.h"
 #include "face/PayoffChart.h"
 #include "help/Help.h"
-#include "platform/Prompts.h"
 #include "platform/FileNames.h"
+#include "platform/Prompts.h"
 #include "record/RecordKeeper.h"
 #include "store/BankDialog.h"
 #include "store/SavedGames.h"
@@ -281,7 +281,8 @@ void MainWindow::BuildMenus() {
   QMenu* help = bar->addMenu("&Help");
   AboutAction = help->addAction("&AboutAction", this, [this] { ShowAbout(this); });
   help->addSeparator();
-  ManualAction = help->addAction("&Manual", this, [this] { prompts_.OpenHelp(this, HelpContents); });
+  ManualAction =
+      help->addAction("&Manual", this, [this] { prompts_.OpenHelp(this, HelpContents); });
   ManualAction->setShortcut(QKeySequence::HelpContents);
   BuildFullScreen(options);
   record_->AddMenuEntries(file, ExitAction, autoMenu);

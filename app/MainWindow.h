@@ -40,7 +40,6 @@ class MainWindow : public QMainWindow, public Host {
   // The designed client area.
   static constexpr int DesignWidth = 632, DesignHeight = 394, PanelHeight = 57;
 
-
   // Controls and actions, named as the game's design names them.
   QWidget* ButtonPanel = nullptr;
   QPushButton *BetOneButton = nullptr, *BetFiveButton = nullptr, *BetMaxButton = nullptr,

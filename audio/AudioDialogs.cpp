@@ -10,18 +10,17 @@ bool AudioDialogs::PathFits(Prompts& prompts, QWidget* parent, const QString& pa
   // that cannot be kept whole is refused instead.
   if (CharacterCount(path) <= MaxPathLength) return true;
   prompts.Warn(parent,
-          "The path of this file is longer than 255 characters.  Please choose a file in a "
-          "folder with a shorter path.");
+               "The path of this file is longer than 255 characters.  Please choose a file in a "
+               "folder with a shorter path.");
   return false;
 }
 
-bool AudioDialogs::SizeFits(Prompts& prompts, QWidget* parent, const QString& path,
-                            int64_t limit) {
+bool AudioDialogs::SizeFits(Prompts& prompts, QWidget* parent, const QString& path, int64_t limit) {
   // A file far larger than any song or sound would stall the window while it is read.
   if (QFileInfo(path).size() <= limit) return true;
   prompts.Warn(parent,
-          QString("%1 is larger than %2 MB, too large to play.  Please choose a smaller file.")
-              .arg(QFileInfo(path).fileName())
-              .arg(limit >> 20));
+               QString("%1 is larger than %2 MB, too large to play.  Please choose a smaller file.")
+                   .arg(QFileInfo(path).fileName())
+                   .arg(limit >> 20));
   return false;
 }

@@ -1,10 +1,10 @@
 #include "audio/GameAudio.h"
 
-#include "platform/Prompts.h"
 #include "audio/MusicDialog.h"
 #include "audio/SoundDialog.h"
 #include "audio/VolumeDialog.h"
 #include "platform/MidiPlayer.h"
+#include "platform/Prompts.h"
 #include "platform/SdlAudio.h"
 
 GameAudio::GameAudio(GameState& g, Prompts& prompts, QWidget* window)
@@ -14,8 +14,8 @@ GameAudio::GameAudio(GameState& g, Prompts& prompts, QWidget* window)
       sdl_(std::make_unique<SdlAudio>()),
       player_(std::make_unique<MidiPlayer>()),
       effects_(std::make_unique<SoundEffects>(g, *sdl_)),
-      playlist_(std::make_unique<Playlist>(g, *player_, static_cast<PlaylistUi&>(*this),
-                                             prompts, window)) {
+      playlist_(std::make_unique<Playlist>(g, *player_, static_cast<PlaylistUi&>(*this), prompts,
+                                           window)) {
   player_->OnSongEnded = [this](MediaNotify how) { playlist_->SongEnded(how); };
   // Without a settings folder (a bare test) nothing is read and the sound stays at full.
   ApplyVolume(g.SettingsDir.empty() ? Volume{} : LoadVolume(g.SettingsDir));
@@ -60,7 +60,8 @@ void GameAudio::ChangeVolume() {
   if (dlg.exec() != QDialog::Accepted) return;
   ApplyVolume(dlg.Chosen());
   if (!SaveVolume(g_.SettingsDir, volume_))
-    prompts_.Warn(window_, QString::fromStdString("Unable to write to " + PlayerIniPath(g_.SettingsDir)));
+    prompts_.Warn(window_,
+                  QString::fromStdString("Unable to write to " + PlayerIniPath(g_.SettingsDir)));
 }
 
 std::string GameAudio::Driver() const { return sdl_->Driver(); }

@@ -6,11 +6,11 @@
 #include <QPushButton>
 
 #include "audio/AudioDialogs.h"
-#include "platform/Prompts.h"
 #include "audio/Playlist.h"
 #include "help/Help.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/FileNames.h"
+#include "platform/Prompts.h"
 #include "platform/SoundService.h"
 
 MusicDialog::MusicDialog(GameState& g, MediaPlayer& player, Prompts& prompts, QWidget* parent)

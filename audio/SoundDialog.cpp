@@ -6,10 +6,10 @@
 #include <QPushButton>
 
 #include "audio/AudioDialogs.h"
-#include "platform/Prompts.h"
 #include "help/Help.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/FileNames.h"
+#include "platform/Prompts.h"
 #include "platform/SoundService.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <cmath>
 
 #include "help/Help.h"
-#include "platform/Prompts.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/Prompts.h"
 
 namespace {
 
@@ -78,7 +78,8 @@ AutoSpinLimitsDialog::AutoSpinLimitsDialog(const AutoSpinLimits& limits, Prompts
   for (QPushButton* b : {CancelButton, HelpButton}) b->setAutoDefault(false);
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { prompts_.OpenHelp(this, HelpAutoSpinLimits); });
+  connect(HelpButton, &QPushButton::clicked, this,
+          [this] { prompts_.OpenHelp(this, HelpAutoSpinLimits); });
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(HelpButton);
   buttons->addStretch();
@@ -106,7 +107,6 @@ AutoSpinLimits AutoSpinLimitsDialog::Limits() const {
   l.Clamp();
   return l;
 }
-
 
 void AutoSpinLimitsDialog::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1) {

@@ -13,8 +13,8 @@
 
 #include "face/Glyphs.h"
 #include "help/Help.h"
-#include "platform/Prompts.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/Prompts.h"
 #include "record/SpinPicture.h"
 #include "record/Statistics.h"
 
@@ -50,8 +50,8 @@ QTableWidgetItem* Cell(const QString& text, bool right = true) {
 
 }  // namespace
 
-RecentSpinsWindow::RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork,
-                                     Prompts& prompts, QWidget* parent)
+RecentSpinsWindow::RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork, Prompts& prompts,
+                                     QWidget* parent)
     : QDialog(parent), spins_(spins), artwork_(std::move(artwork)), prompts_(prompts) {
   setObjectName("RecentSpins");
   setWindowTitle("Recent Spins");
@@ -76,7 +76,8 @@ RecentSpinsWindow::RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork
   CloseButton = new QPushButton("&Close");
   HelpButton->setAutoDefault(false);
   CloseButton->setDefault(true);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { prompts_.OpenHelp(this, HelpRecentSpins); });
+  connect(HelpButton, &QPushButton::clicked, this,
+          [this] { prompts_.OpenHelp(this, HelpRecentSpins); });
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* top = new QHBoxLayout;
@@ -160,7 +161,6 @@ void RecentSpinsWindow::ShowChosen() {
   if (e.Spin.Pool > 0) caption += "\nBonus pool " + Dollars(e.Spin.Pool);
   View->Show(DrawSpinPicture(art ? *art : QImage(), size, e.Spin), caption);
 }
-
 
 void RecentSpinsWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1) {

@@ -22,7 +22,8 @@ class RecentSpinsWindow : public QDialog {
  public:
   // The artwork set and its symbol size come from the face each time they are drawn.
   using ArtworkFn = std::function<std::pair<const QImage*, int>()>;
-  RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork, Prompts& prompts, QWidget* parent = nullptr);
+  RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork, Prompts& prompts,
+                    QWidget* parent = nullptr);
 
   // One row per spin, newest first.
   QTableWidget* Table;

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "help/Help.h"
-#include "platform/Prompts.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/Prompts.h"
 
 namespace {
 
@@ -57,9 +57,12 @@ QStringList Column(const Tally& t, int64_t theory) {
 }  // namespace
 
 StatisticsWindow::StatisticsWindow(PlayerRecord& record, const GameState& game,
-                                   std::function<void()> refresh, Prompts& prompts,
-                                   QWidget* parent)
-    : QDialog(parent), record_(record), game_(game), refresh_(std::move(refresh)), prompts_(prompts) {
+                                   std::function<void()> refresh, Prompts& prompts, QWidget* parent)
+    : QDialog(parent),
+      record_(record),
+      game_(game),
+      refresh_(std::move(refresh)),
+      prompts_(prompts) {
   setObjectName("Statistics");
   setWindowTitle("Statistics");
   theory_ = TheoreticalPaybackHundredths();
@@ -97,7 +100,8 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const GameState& game,
   CloseButton->setDefault(true);
   for (QPushButton* b : {ResetButton, HelpButton}) b->setAutoDefault(false);
   connect(ResetButton, &QPushButton::clicked, this, &StatisticsWindow::ResetLifetime);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { prompts_.OpenHelp(this, HelpStatistics); });
+  connect(HelpButton, &QPushButton::clicked, this,
+          [this] { prompts_.OpenHelp(this, HelpStatistics); });
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(ResetButton);
@@ -151,9 +155,10 @@ QString StatisticsWindow::Figure(const QString& caption, int column) const {
 }
 
 void StatisticsWindow::ResetLifetime() {
-  if (!prompts_.Confirm(this, "Reset Lifetime",
-                        "Reset the lifetime statistics to zero? This game's figures and the recent spins "
-               "stay. This cannot be undone."))
+  if (!prompts_.Confirm(
+          this, "Reset Lifetime",
+          "Reset the lifetime statistics to zero? This game's figures and the recent spins "
+          "stay. This cannot be undone."))
     return;
   record_.ResetLifetime();
   ShowFigures();

@@ -86,7 +86,8 @@ SlotDialog::SlotDialog(GameState& g, int loadSaveMode, Prompts& prompts, QWidget
   HelpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
   HelpButton->setGeometry(8, 316, 97, 37);
   HelpButton->setAutoDefault(false);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { prompts_.OpenHelp(this, HelpSavedGames); });
+  connect(HelpButton, &QPushButton::clicked, this,
+          [this] { prompts_.OpenHelp(this, HelpSavedGames); });
 
   CentreOnScreen(this, parent);
   // The dialog is built anew for every open and save, so the file is read every time.
@@ -128,7 +129,8 @@ void SlotDialog::FinishSlot(int n, const std::optional<QString>& enteredName) {
       if (enteredName) {
         SaveResult r = SaveIntoSlot(game_, n, enteredName->toStdString());
         if (!r.Ok)
-          prompts_.Warn(this, QString("Unable to write to %1").arg(QString::fromStdString(r.FailedPath)));
+          prompts_.Warn(this,
+                        QString("Unable to write to %1").arg(QString::fromStdString(r.FailedPath)));
       }
     } else {
       OpenSlot(game_, n);

@@ -8,9 +8,9 @@
 #include <thread>
 
 #include "audio/GameAudio.h"
-#include "tests/support/FakePrompts.h"
 #include "platform/WaveTone.h"
 #include "tests/platform/TestMedia.h"
+#include "tests/support/FakePrompts.h"
 
 namespace fs = std::filesystem;
 

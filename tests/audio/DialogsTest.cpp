@@ -32,7 +32,7 @@ struct DialogsTest : ::testing::Test {
   GameState g;
   fs::path dir = fs::temp_directory_path() / ("zdlg" + std::to_string(::getpid()));
   FakePrompts prompts;
-  std::deque<QString>& answers = prompts.Files;      // paths the file box returns, in turn
+  std::deque<QString>& answers = prompts.Files;     // paths the file box returns, in turn
   std::vector<QString>& folders = prompts.Folders;  // the starting folder of each file box
   std::vector<QString>& filters = prompts.Filters;
   std::vector<QString>& messages = prompts.Messages;
@@ -103,7 +103,8 @@ TEST_F(DialogsTest, SoundFormChangeFollowsLastFolder) {
 // Preview plays the row's own file; Restore sets the five restore names.
 TEST_F(DialogsTest, SoundFormPreviewAndRestore) {
   std::vector<std::string> played;
-  SoundDialog f(g, [&](const std::string& p) { played.push_back(p); }, prompts);
+  SoundDialog f(
+      g, [&](const std::string& p) { played.push_back(p); }, prompts);
   f.PreviewButtons[0]->click();
   f.PreviewButtons[3]->click();
   EXPECT_EQ(played, (std::vector<std::string>{g.BonusSound, g.LoseSound}));

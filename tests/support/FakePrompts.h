@@ -29,8 +29,8 @@ struct FakePrompts : Prompts {
     Log.push_back("confirm:" + text.toStdString());
     return Next(Answers, false);
   }
-  std::optional<QString> AskText(QWidget*, const QString&, const QString&,
-                                 const QString& proposal, int) override {
+  std::optional<QString> AskText(QWidget*, const QString&, const QString&, const QString& proposal,
+                                 int) override {
     Proposals.push_back(proposal);
     return Next(Texts, std::optional<QString>());
   }
