@@ -3,14 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QColorDialog>
 #include <QDateTime>
 #include <QEventLoop>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -23,6 +20,7 @@
 #include "face/PayoffChart.h"
 #include "help/Help.h"
 #include "platform/FileNames.h"
+#include "platform/Prompts.h"
 #include "record/RecordKeeper.h"
 #include "store/BankDialog.h"
 #include "store/SavedGames.h"
@@ -68,32 +66,14 @@ class FaceWidget : public QWidget {
   MainWindow& form_;
 };
 
-MainWindow::MainWindow(GameState& game, MessageFn showMessage, QWidget* parent)
-    : QMainWindow(parent), Game(game), Face(game), Machine(game, *this) {
+MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
+    : QMainWindow(parent), Game(game), Face(game), Machine(game, *this), prompts_(prompts) {
   clock_.start();
   setWindowTitle("Zandor Slots");
-  ShowMessage = showMessage ? std::move(showMessage) : [this](const QString& text, bool warning) {
-    if (warning)
-      QMessageBox::warning(this, "Zandor Slots", text);
-    else
-      QMessageBox::information(this, "Zandor Slots", text);
-  };
-  ChooseTileFile = [this](const QString& dir) {
-    QFileDialog dlg(this, "Load Tiled Bitmap File", dir, "Bitmaps (*.BMP *.bmp)");
-    dlg.setFileMode(QFileDialog::ExistingFile);
-    dlg.setOption(QFileDialog::ReadOnly);
-    return dlg.exec() == QDialog::Accepted ? dlg.selectedFiles().value(0) : QString();
-  };
-  ChooseColor = [this](const QColor& initial, bool* ok) {
-    QColor c = QColorDialog::getColor(initial, this);
-    *ok = c.isValid();
-    return c;
-  };
 
   faceWidget_ = new FaceWidget(*this);
   setCentralWidget(faceWidget_);
-  record_ =
-      new RecordKeeper(Game, Face, this, [this](const QString& text) { ShowMessage(text, true); });
+  record_ = new RecordKeeper(Game, Face, this, prompts_);
   Machine.SetEvents(&record_->Record);
   BuildPanel();
   BuildMenus();
@@ -122,7 +102,7 @@ void MainWindow::LoadStartState() {
   setUpdatesEnabled(false);
   tileDir_ = ShownPath(Game.ProgramDir);
   std::string letters = Face.LoadLetters();
-  if (!letters.empty()) ShowMessage(QString::fromStdString(letters), true);
+  if (!letters.empty()) prompts_.Warn(this, QString::fromStdString(letters));
 
   // Every start-up default comes from the game's own initial values, with the files of
   // ProgramDir; the settings file then overrides what it holds.
@@ -133,9 +113,9 @@ void MainWindow::LoadStartState() {
   Game = defaults;
   ComputeReelGrid(Game);
 
-  audio_ = std::make_unique<GameAudio>(Game, this);
+  audio_ = std::make_unique<GameAudio>(Game, prompts_, this);
   std::string soundError = audio_->LoadEffectSounds();
-  if (!soundError.empty()) ShowMessage(QString::fromStdString(soundError), true);
+  if (!soundError.empty()) prompts_.Warn(this, QString::fromStdString(soundError));
 
   LoadSettings(Game);
   fullScreenAtStart_ = LoadFullScreen(Game.SettingsDir);
@@ -158,8 +138,7 @@ void MainWindow::LoadStartState() {
   if (!tile) Game.BackMode = 1;
   Face.TiledChecked = Game.BackMode == 0;
 
-  payoffs_ = new PayoffChart(Game, Face.Glyphs, this);
-  payoffs_->ShowError = [this](const QString& text) { ShowMessage(text, true); };
+  payoffs_ = new PayoffChart(Game, Face.Glyphs, prompts_, this);
   StateChanged();
   setUpdatesEnabled(true);
   SongStartTimer.start();
@@ -302,7 +281,8 @@ void MainWindow::BuildMenus() {
   QMenu* help = bar->addMenu("&Help");
   AboutAction = help->addAction("&AboutAction", this, [this] { ShowAbout(this); });
   help->addSeparator();
-  ManualAction = help->addAction("&Manual", this, [this] { ShowHelpTopic(this, HelpContents); });
+  ManualAction =
+      help->addAction("&Manual", this, [this] { prompts_.OpenHelp(this, HelpContents); });
   ManualAction->setShortcut(QKeySequence::HelpContents);
   BuildFullScreen(options);
   record_->AddMenuEntries(file, ExitAction, autoMenu);
@@ -343,7 +323,7 @@ void MainWindow::LayOutFace() {
   QPushButton* buttons[4] = {BetOneButton, BetFiveButton, BetMaxButton, SpinButton};
   for (int i = 0; i < 4; ++i) buttons[i]->move(lefts[i], 4);
   Repaint();
-  if (!err.empty()) ShowMessage(QString::fromStdString(err), true);
+  if (!err.empty()) prompts_.Warn(this, QString::fromStdString(err));
 }
 
 void MainWindow::ShowMaximizedAtStart() {
@@ -421,8 +401,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!failed.empty()) saved = {false, failed};
   }
   if (!saved.Ok)
-    ShowMessage(QString("Unable to write to %1").arg(QString::fromStdString(saved.FailedPath)),
-                true);
+    prompts_.Warn(this,
+                  QString("Unable to write to %1").arg(QString::fromStdString(saved.FailedPath)));
   record_->Save();
   AutomaticSpinTimer.stop();
   SongStartTimer.stop();
@@ -443,7 +423,7 @@ void MainWindow::OpenGame() {
   // No automatic spin may start underneath while a game is being chosen.
   const bool autoTimer = AutomaticSpinTimer.isActive();
   AutomaticSpinTimer.stop();
-  SlotDialog dlg(Game, 0, this);
+  SlotDialog dlg(Game, 0, prompts_, this);
   if (dlg.exec() == QDialog::Accepted)
     Machine.Events().GameReplaced(CentsOf(Game.Credits + Game.Wager), CentsOf(Game.Borrowed));
   if (autoTimer) AutomaticSpinTimer.start();
@@ -453,16 +433,17 @@ void MainWindow::OpenGame() {
 void MainWindow::SaveGame() {
   // A slot saved while money is in motion would record credits before the win is in.
   if (Machine.Busy()) return;
-  SlotDialog dlg(Game, 1, this);
+  SlotDialog dlg(Game, 1, prompts_, this);
   dlg.exec();
 }
 
 void MainWindow::ChooseTile() {
-  QString path = ChooseTileFile(tileDir_);
+  QString path =
+      prompts_.ChooseFile(this, "Load Tiled Bitmap File", tileDir_, "Bitmaps (*.BMP *.bmp)");
   if (!path.isEmpty()) {
     std::string err = Face.LoadTile(LocalPath(path));
     if (!err.empty()) {
-      ShowMessage(QString::fromStdString(err), true);
+      prompts_.Warn(this, QString::fromStdString(err));
       return;
     }
     Game.BackBMP = FirstCharacters(LocalPath(path), 255);
@@ -475,9 +456,8 @@ void MainWindow::ChooseTile() {
 }
 
 void MainWindow::ChooseSolidColor() {
-  bool ok = false;
-  QColor c = ChooseColor(lastColor_, &ok);
-  if (ok) {
+  if (const std::optional<QColor> chosen = prompts_.ChooseColor(this, lastColor_)) {
+    const QColor c = *chosen;
     lastColor_ = c;
     Game.BackColor = static_cast<int32_t>((c.blue() << 16) | (c.green() << 8) | c.red());
     Game.BackMode = 1;
@@ -488,7 +468,7 @@ void MainWindow::ChooseSolidColor() {
 }
 
 void MainWindow::OpenBank() {
-  BankDialog dlg(Game, Face.Glyphs, this);
+  BankDialog dlg(Game, Face.Glyphs, prompts_, this);
   dlg.Events = &Machine.Events();
   dlg.exec();
   Repaint();
@@ -572,7 +552,7 @@ void MainWindow::Repaint() {
 }
 
 void MainWindow::Inform(std::string_view text) {
-  ShowMessage(QString::fromUtf8(text.data(), static_cast<int>(text.size())), false);
+  prompts_.Inform(this, QString::fromUtf8(text.data(), static_cast<int>(text.size())));
 }
 
 void MainWindow::OfferCardGame(Money& spinWin) {

@@ -13,6 +13,7 @@
 #include "machine/Host.h"
 #include "machine/SlotMachine.h"
 
+class Prompts;
 class QAction;
 class QPushButton;
 class QShortcut;
@@ -26,10 +27,10 @@ class MainWindow : public QMainWindow, public Host {
   Q_OBJECT
 
  public:
-  using MessageFn = std::function<void(const QString& text, bool warning)>;
-  // Builds the window for a game whose ProgramDir and SettingsDir are already set; messages
-  // go to message boxes unless another way is given (tests).
-  explicit MainWindow(GameState& game, MessageFn showMessage = nullptr, QWidget* parent = nullptr);
+  // Builds the window for a game whose ProgramDir and SettingsDir are already set; every
+  // message, question and file or colour choice of the window and its dialogs goes through
+  // prompts, which must outlive the window.
+  MainWindow(GameState& game, Prompts& prompts, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   GameState& Game;
@@ -38,12 +39,6 @@ class MainWindow : public QMainWindow, public Host {
 
   // The designed client area.
   static constexpr int DesignWidth = 632, DesignHeight = 394, PanelHeight = 57;
-
-  // Dialog hooks, replaced by tests: a file for the background, a colour for the solid fill.
-  std::function<QString(const QString& dir)> ChooseTileFile;
-  std::function<QColor(const QColor& initial, bool* ok)> ChooseColor;
-  // Shows an information or error box; replaced by tests.
-  MessageFn ShowMessage;
 
   // Controls and actions, named as the game's design names them.
   QWidget* ButtonPanel = nullptr;
@@ -133,6 +128,7 @@ class MainWindow : public QMainWindow, public Host {
   void BuildFullScreen(QMenu* options);
   void FillScreen(bool wholeScreen);
 
+  Prompts& prompts_;
   FaceWidget* faceWidget_ = nullptr;
   std::unique_ptr<GameAudio> audio_;
   RecordKeeper* record_ = nullptr;

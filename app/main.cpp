@@ -16,6 +16,7 @@
 #include "app/SingleInstance.h"
 #include "help/HelpViewer.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/DialogPrompts.h"
 #include "store/AtomicFile.h"
 
 namespace {
@@ -57,7 +58,8 @@ int main(int argc, char** argv) {
   // Installed, the icon is in the desktop's icon theme; in the build folder it is a media file.
   QApplication::setWindowIcon(QIcon::fromTheme(
       "zandor-slots", QIcon(QString::fromStdString(game.ProgramDir + "zandor-slots.png"))));
-  MainWindow form(game);
+  DialogPrompts prompts;
+  MainWindow form(game, prompts);
   instance.OnRaise = [&form] {
     // Out of the task bar, but still maximised if it was.
     form.setWindowState((form.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);

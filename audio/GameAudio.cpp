@@ -1,19 +1,21 @@
 #include "audio/GameAudio.h"
 
-#include "audio/AudioDialogs.h"
 #include "audio/MusicDialog.h"
 #include "audio/SoundDialog.h"
 #include "audio/VolumeDialog.h"
 #include "platform/MidiPlayer.h"
+#include "platform/Prompts.h"
 #include "platform/SdlAudio.h"
 
-GameAudio::GameAudio(GameState& g, QWidget* window)
+GameAudio::GameAudio(GameState& g, Prompts& prompts, QWidget* window)
     : g_(g),
+      prompts_(prompts),
       window_(window),
       sdl_(std::make_unique<SdlAudio>()),
       player_(std::make_unique<MidiPlayer>()),
       effects_(std::make_unique<SoundEffects>(g, *sdl_)),
-      playlist_(std::make_unique<Playlist>(g, *player_, static_cast<PlaylistUi&>(*this))) {
+      playlist_(std::make_unique<Playlist>(g, *player_, static_cast<PlaylistUi&>(*this), prompts,
+                                           window)) {
   player_->OnSongEnded = [this](MediaNotify how) { playlist_->SongEnded(how); };
   // Without a settings folder (a bare test) nothing is read and the sound stays at full.
   ApplyVolume(g.SettingsDir.empty() ? Volume{} : LoadVolume(g.SettingsDir));
@@ -36,7 +38,7 @@ void GameAudio::ChooseSongs() { playlist_->ChooseSongs(); }
 
 void GameAudio::ChooseSounds() {
   SoundDialog form(
-      g_, [this](const std::string& path) { effects_->Preview(path); }, window_);
+      g_, [this](const std::string& path) { effects_->Preview(path); }, prompts_, window_);
   form.exec();
 }
 
@@ -58,21 +60,14 @@ void GameAudio::ChangeVolume() {
   if (dlg.exec() != QDialog::Accepted) return;
   ApplyVolume(dlg.Chosen());
   if (!SaveVolume(g_.SettingsDir, volume_))
-    ShowWarning("Unable to write to " + PlayerIniPath(g_.SettingsDir));
+    prompts_.Warn(window_,
+                  QString::fromStdString("Unable to write to " + PlayerIniPath(g_.SettingsDir)));
 }
 
 std::string GameAudio::Driver() const { return sdl_->Driver(); }
 
-void GameAudio::ShowError(const std::string& text) {
-  AudioDialogs::Message(window_, QMessageBox::Critical, QString::fromStdString(text));
-}
-
-void GameAudio::ShowWarning(const std::string& text) {
-  AudioDialogs::Message(window_, QMessageBox::Warning, QString::fromStdString(text));
-}
-
 void GameAudio::RunMusicDialog() {
   MidiPlayer player2;
-  MusicDialog form(g_, player2, window_);
+  MusicDialog form(g_, player2, prompts_, window_);
   form.exec();
 }

@@ -17,7 +17,7 @@ class MidiPlayer;
 class GameAudio : private PlaylistUi {
  public:
   // Opens the sound service (the dummy driver when there is no device).
-  GameAudio(GameState& g, QWidget* window);
+  GameAudio(GameState& g, Prompts& prompts, QWidget* window);
   // Closes the players and SDL.
   ~GameAudio() override;
   GameAudio(const GameAudio&) = delete;
@@ -51,11 +51,10 @@ class GameAudio : private PlaylistUi {
   std::string Driver() const;
 
  private:
-  void ShowError(const std::string& text) override;
-  void ShowWarning(const std::string& text) override;
   void RunMusicDialog() override;
 
   GameState& g_;
+  Prompts& prompts_;
   QWidget* window_;
   std::unique_ptr<SdlAudio> sdl_;
   std::unique_ptr<MidiPlayer> player_;

@@ -10,10 +10,11 @@
 #include "help/Help.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/FileNames.h"
+#include "platform/Prompts.h"
 #include "platform/SoundService.h"
 
-MusicDialog::MusicDialog(GameState& g, MediaPlayer& player, QWidget* parent)
-    : QDialog(parent), g_(g), player_(player) {
+MusicDialog::MusicDialog(GameState& g, MediaPlayer& player, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), g_(g), player_(player), prompts_(prompts) {
   setWindowTitle("Change MIDI Files]");
   setFixedSize(427, 371);
   Label1 = new QLabel(
@@ -58,7 +59,7 @@ MusicDialog::MusicDialog(GameState& g, MediaPlayer& player, QWidget* parent)
   HelpButton->setAutoDefault(false);
   connect(OkButton, &QPushButton::clicked, this, &MusicDialog::Accept);
   connect(CancelButton, &QPushButton::clicked, this, &MusicDialog::Cancel);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, 41011); });
+  connect(HelpButton, &QPushButton::clicked, this, [this] { prompts_.OpenHelp(this, 41011); });
   CentreOnScreen(this);
 }
 
@@ -85,9 +86,9 @@ void MusicDialog::Activate() {
 
 void MusicDialog::ChangeMIDI(int s) {
   const QString path =
-      AudioDialogs::OpenFile(this, "Open", folder_, "MIDI Sequencer (*.mid *.rmi *.MID *.RMI)");
-  if (path.isEmpty() || !AudioDialogs::PathFits(this, path) ||
-      !AudioDialogs::SizeFits(this, path, MaxSongBytes))
+      prompts_.ChooseFile(this, "Open", folder_, "MIDI Sequencer (*.mid *.rmi *.MID *.RMI)");
+  if (path.isEmpty() || !AudioDialogs::PathFits(prompts_, this, path) ||
+      !AudioDialogs::SizeFits(prompts_, this, path, MaxSongBytes))
     return;
   g_.MIDISong[s] = LocalPath(path);
   const QFileInfo info(path);
@@ -105,13 +106,12 @@ void MusicDialog::Preview(int s) {
     std::string error = player_.Open(path);
     if (error.empty()) error = player_.Play();
     if (!error.empty()) {
-      AudioDialogs::Message(this, QMessageBox::Critical, QString::fromStdString(error));
+      prompts_.ReportError(this, QString::fromStdString(error));
     }
     return;
   }
   const QString name = QFileInfo(ShownPath(path)).fileName();
-  AudioDialogs::Message(this, QMessageBox::Warning,
-                        "Could not find " + name + ".  Please choose a valid MIDI file.");
+  prompts_.Warn(this, "Could not find " + name + ".  Please choose a valid MIDI file.");
   ChangeMIDI(s);
 }
 

@@ -8,6 +8,7 @@
 #include "machine/GameState.h"
 #include "platform/SoundService.h"
 
+class Prompts;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -16,7 +17,7 @@ class MusicDialog : public QDialog {
   Q_OBJECT
  public:
   // Edits g's playlist; previews play through player (the dialog's own MediaPlayer2).
-  MusicDialog(GameState& g, MediaPlayer& player, QWidget* parent = nullptr);
+  MusicDialog(GameState& g, MediaPlayer& player, Prompts& prompts, QWidget* parent = nullptr);
 
   // Prepares the rows from the playlist; runs as the dialog comes up.
   void Activate();
@@ -48,6 +49,7 @@ class MusicDialog : public QDialog {
 
   GameState& g_;
   MediaPlayer& player_;
+  Prompts& prompts_;
   bool accepted_ = false;
   bool activated_ = false;
   bool closed_ = false;

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "platform/Prompts.h"
+
 namespace {
 
 std::string TrimBlanks(const std::string& s) {
@@ -19,8 +21,9 @@ bool SongFileExists(const std::string& path) {
   return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
-Playlist::Playlist(GameState& g, MediaPlayer& player, PlaylistUi& ui)
-    : g_(g), player_(player), ui_(ui) {}
+Playlist::Playlist(GameState& g, MediaPlayer& player, PlaylistUi& ui, Prompts& prompts,
+                   QWidget* window)
+    : g_(g), player_(player), ui_(ui), prompts_(prompts), window_(window) {}
 
 bool Playlist::Playable(int s) const {
   return IsSlot(s) && g_.PlayList[s] && SongFileExists(g_.MIDISong[s]);
@@ -44,7 +47,7 @@ void Playlist::StartSong(const std::string& path) {
   // one is not tried, so a bad file cannot set off a storm of error boxes.
   std::string error = player_.Open(path);
   if (error.empty()) error = player_.Play();
-  if (!error.empty()) ui_.ShowError(error);
+  if (!error.empty()) prompts_.ReportError(window_, QString::fromStdString(error));
 }
 
 bool Playlist::StartFromTheTop() {
@@ -81,7 +84,7 @@ void Playlist::ToggleMusic() {
     return;
   }
   if (!StartFromTheTop()) {
-    ui_.ShowWarning("No MIDI songs are selected!");
+    prompts_.Warn(window_, "No MIDI songs are selected!");
     ChooseSongs();
   }
 }

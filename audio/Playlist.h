@@ -7,13 +7,12 @@
 #include "machine/GameState.h"
 #include "platform/SoundService.h"
 
-// What the playlist needs from the window: message boxes and the music dialog.
+class Prompts;
+class QWidget;
+
+// What the playlist needs from the window besides its message boxes: the music dialog.
 struct PlaylistUi {
   virtual ~PlaylistUi() = default;
-  // An error box with the media service's text.
-  virtual void ShowError(const std::string& text) = 0;
-  // A warning box with an OK button.
-  virtual void ShowWarning(const std::string& text) = 0;
   // The music dialog, shown modally.
   virtual void RunMusicDialog() = 0;
 };
@@ -23,8 +22,10 @@ bool SongFileExists(const std::string& path);
 
 class Playlist {
  public:
-  // The playlist works on g's music state and plays through player (MediaPlayer1).
-  Playlist(GameState& g, MediaPlayer& player, PlaylistUi& ui);
+  // The playlist works on g's music state and plays through player (MediaPlayer1); its
+  // messages go through prompts, over window.
+  Playlist(GameState& g, MediaPlayer& player, PlaylistUi& ui, Prompts& prompts,
+           QWidget* window = nullptr);
 
   // Whether slot s is on, has a path and a file exists under it.
   bool Playable(int s) const;
@@ -51,4 +52,6 @@ class Playlist {
   GameState& g_;
   MediaPlayer& player_;
   PlaylistUi& ui_;
+  Prompts& prompts_;
+  QWidget* window_;
 };

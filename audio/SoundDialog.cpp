@@ -9,6 +9,7 @@
 #include "help/Help.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/FileNames.h"
+#include "platform/Prompts.h"
 #include "platform/SoundService.h"
 
 namespace {
@@ -31,8 +32,8 @@ constexpr Row kRows[5] = {
 }  // namespace
 
 SoundDialog::SoundDialog(GameState& g, std::function<void(const std::string&)> preview,
-                         QWidget* parent)
-    : QDialog(parent), g_(g), preview_(std::move(preview)) {
+                         Prompts& prompts, QWidget* parent)
+    : QDialog(parent), g_(g), preview_(std::move(preview)), prompts_(prompts) {
   setWindowTitle("Change Sounds (WAV Files)");
   setFixedSize(394, 397);
   auto* panel = new QFrame(this);
@@ -67,7 +68,7 @@ SoundDialog::SoundDialog(GameState& g, std::function<void(const std::string&)> p
   HelpButton->setObjectName("HelpButton");
   HelpButton->setGeometry(96, 352, 96, 32);
   HelpButton->setAutoDefault(false);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, 41011); });
+  connect(HelpButton, &QPushButton::clicked, this, [this] { prompts_.OpenHelp(this, 41011); });
   OkButton = new QPushButton("&OK", this);
   OkButton->setObjectName("OkButton");
   OkButton->setGeometry(202, 352, 96, 32);
@@ -92,9 +93,9 @@ std::string& SoundDialog::Path(int r) {
 }
 
 void SoundDialog::Change(int r) {
-  const QString path = AudioDialogs::OpenFile(this, "Open", folder_, "Wav Files (*.WAV *.wav)");
-  if (path.isEmpty() || !AudioDialogs::PathFits(this, path) ||
-      !AudioDialogs::SizeFits(this, path, MaxSoundBytes))
+  const QString path = prompts_.ChooseFile(this, "Open", folder_, "Wav Files (*.WAV *.wav)");
+  if (path.isEmpty() || !AudioDialogs::PathFits(prompts_, this, path) ||
+      !AudioDialogs::SizeFits(prompts_, this, path, MaxSoundBytes))
     return;
   Path(r) = LocalPath(path);
   folder_ = QFileInfo(path).absolutePath();

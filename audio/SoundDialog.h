@@ -8,6 +8,7 @@
 
 #include "machine/GameState.h"
 
+class Prompts;
 class QLabel;
 class QPushButton;
 
@@ -15,7 +16,7 @@ class SoundDialog : public QDialog {
   Q_OBJECT
  public:
   // Edits g's five sound paths in place; preview plays a path to its end.
-  SoundDialog(GameState& g, std::function<void(const std::string&)> preview,
+  SoundDialog(GameState& g, std::function<void(const std::string&)> preview, Prompts& prompts,
               QWidget* parent = nullptr);
 
   // Row r (0..4, top to bottom): Change and Preview.
@@ -37,5 +38,6 @@ class SoundDialog : public QDialog {
 
   GameState& g_;
   std::function<void(const std::string&)> preview_;
+  Prompts& prompts_;
   QString folder_;  // where the next Change starts: the folder of the last choice
 };

@@ -32,6 +32,7 @@
 #include "app/MainWindow.h"
 #include "bench/BenchReport.h"
 #include "tests/support/FakeHost.h"
+#include "tests/support/FakePrompts.h"
 
 namespace {
 
@@ -87,12 +88,17 @@ void RunFor(int ms) {
 // nothing and moves no bonus meter: no win sound, no count-up, no power sounds.
 class BenchForm : public MainWindow {
  public:
-  explicit BenchForm(GameState& game)
-      : MainWindow(game, [](const QString& text, bool) {
-          std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
-        }) {}
+  // Boxes are answered as cancelled; what they said is printed when the window goes.
+  BenchForm(GameState& game, FakePrompts& prompts) : MainWindow(game, prompts), told_(prompts) {}
+  ~BenchForm() override {
+    for (const QString& text : told_.Messages)
+      std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
+  }
   std::optional<uint32_t> Seed;
   uint32_t UtcTimeOfDayMs() override { return Seed ? *Seed : MainWindow::UtcTimeOfDayMs(); }
+
+ private:
+  FakePrompts& told_;
 };
 
 // A time of day whose spin stops on no winning line and shows no GAIN or LOSS symbol,
@@ -200,7 +206,8 @@ int main(int argc, char** argv) {
   GameState game;
   game.ProgramDir = ProgramDirectory();
   game.SettingsDir = SettingsDirectory();
-  BenchForm form(game);
+  FakePrompts prompts;
+  BenchForm form(game, prompts);
   // Music costs CPU of its own; only the start-up and memory figures keep the player's default.
   if (mode != "startup" && mode != "memory") game.MusicOn = false;
 

@@ -11,7 +11,6 @@
 #include <cmath>
 #include <cstdio>
 
-
 namespace {
 
 constexpr QRgb kRed = qRgb(255, 0, 0);

@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -10,6 +9,7 @@
 
 #include "face/FacePainter.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/Prompts.h"
 
 namespace {
 
@@ -35,8 +35,8 @@ void PlaceRightAligned(QLabel* label, int right, int top, int height) {
 
 }  // namespace
 
-PayoffChart::PayoffChart(GameState& g, const GlyphSet& glyphs, QWidget* parent)
-    : QDialog(parent), Game(g), Glyphs(glyphs) {
+PayoffChart::PayoffChart(GameState& g, const GlyphSet& glyphs, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), Game(g), Glyphs(glyphs), prompts_(prompts) {
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                  Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(674, 393);
@@ -76,12 +76,6 @@ PayoffChart::PayoffChart(GameState& g, const GlyphSet& glyphs, QWidget* parent)
   OkButton->setGeometry(537, 352, 89, 33);
   OkButton->setDefault(true);
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
-
-  ShowError = [this](const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Zandor Slots"), text, QMessageBox::Ok,
-                    this);
-    box.exec();
-  };
 }
 
 std::string PayoffChart::LoadPictures() {
@@ -90,7 +84,8 @@ std::string PayoffChart::LoadPictures() {
   ChartSymbols = QImage();
   const std::string err = LoadBitmap(Game.ProgramDir + "Zandor96.bmp", FullPicture);
   if (!err.empty()) {
-    if (ShowError) ShowError(QString::fromStdString(err));
+    // The box belongs to the window that opened the chart, which stays on screen after it.
+    prompts_.Warn(parentWidget(), QString::fromStdString(err));
     return err;
   }
   Label4->setText(QStringLiteral("Zandor Slots"));

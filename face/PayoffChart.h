@@ -13,11 +13,14 @@
 class QLabel;
 class QPushButton;
 
+class Prompts;
+
 class PayoffChart : public QDialog {
   Q_OBJECT
 
  public:
-  PayoffChart(GameState& g, const GlyphSet& glyphs, QWidget* parent = nullptr);
+  // A picture that cannot be loaded is told through prompts.
+  PayoffChart(GameState& g, const GlyphSet& glyphs, Prompts& prompts, QWidget* parent = nullptr);
 
   // Loads the chart pictures and sets the captions; returns the error text shown, or "".
   std::string LoadPictures();
@@ -32,8 +35,6 @@ class PayoffChart : public QDialog {
   QLabel* Label4;                                      // the game title
   QLabel* Label5;                                      // the coin value
   QPushButton* OkButton;                               // "&OK"
-  // Shows a load error to the player; a modal message box unless replaced (tests do).
-  std::function<void(const QString&)> ShowError;
 
   // Right edges of the five column captions, where the money columns end their last cell.
   static constexpr int ColumnRight[5] = {197, 311, 423, 535, 647};
@@ -45,4 +46,5 @@ class PayoffChart : public QDialog {
  private:
   GameState& Game;
   const GlyphSet& Glyphs;
+  Prompts& prompts_;
 };

@@ -13,6 +13,7 @@
 
 #include "help/Help.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/Prompts.h"
 
 namespace {
 
@@ -28,8 +29,9 @@ QDoubleSpinBox* AmountBox(int64_t cents) {
 
 }  // namespace
 
-AutoSpinLimitsDialog::AutoSpinLimitsDialog(const AutoSpinLimits& limits, QWidget* parent)
-    : QDialog(parent) {
+AutoSpinLimitsDialog::AutoSpinLimitsDialog(const AutoSpinLimits& limits, Prompts& prompts,
+                                           QWidget* parent)
+    : QDialog(parent), prompts_(prompts) {
   setObjectName("AutoSpinLimits");
   setWindowTitle("Auto Spin Limits");
 
@@ -76,7 +78,8 @@ AutoSpinLimitsDialog::AutoSpinLimitsDialog(const AutoSpinLimits& limits, QWidget
   for (QPushButton* b : {CancelButton, HelpButton}) b->setAutoDefault(false);
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { OpenHelp(HelpAutoSpinLimits); });
+  connect(HelpButton, &QPushButton::clicked, this,
+          [this] { prompts_.OpenHelp(this, HelpAutoSpinLimits); });
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(HelpButton);
   buttons->addStretch();
@@ -105,11 +108,9 @@ AutoSpinLimits AutoSpinLimitsDialog::Limits() const {
   return l;
 }
 
-void AutoSpinLimitsDialog::OpenHelp(int topic) { ShowHelpTopic(this, topic); }
-
 void AutoSpinLimitsDialog::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1) {
-    OpenHelp(HelpAutoSpinLimits);
+    prompts_.OpenHelp(this, HelpAutoSpinLimits);
     return;
   }
   QDialog::keyPressEvent(event);

@@ -10,12 +10,14 @@ class QDoubleSpinBox;
 class QPushButton;
 class QSpinBox;
 
+class Prompts;
+
 class AutoSpinLimitsDialog : public QDialog {
   Q_OBJECT
 
  public:
   // Shows these limits; Limits() holds the player's choice after OK.
-  explicit AutoSpinLimitsDialog(const AutoSpinLimits& limits, QWidget* parent = nullptr);
+  AutoSpinLimitsDialog(const AutoSpinLimits& limits, Prompts& prompts, QWidget* parent = nullptr);
 
   QCheckBox *SpinsCheck, *CreditsCheck, *WinCheck, *BonusCheck;
   QSpinBox* SpinsBox;
@@ -26,7 +28,8 @@ class AutoSpinLimitsDialog : public QDialog {
   AutoSpinLimits Limits() const;
 
  protected:
-  // Opens the help at a topic; tests replace it.
-  virtual void OpenHelp(int topic);
   void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  Prompts& prompts_;
 };

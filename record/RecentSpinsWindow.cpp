@@ -14,6 +14,7 @@
 #include "face/Glyphs.h"
 #include "help/Help.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/Prompts.h"
 #include "record/SpinPicture.h"
 #include "record/Statistics.h"
 
@@ -49,8 +50,9 @@ QTableWidgetItem* Cell(const QString& text, bool right = true) {
 
 }  // namespace
 
-RecentSpinsWindow::RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork, QWidget* parent)
-    : QDialog(parent), spins_(spins), artwork_(std::move(artwork)) {
+RecentSpinsWindow::RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork, Prompts& prompts,
+                                     QWidget* parent)
+    : QDialog(parent), spins_(spins), artwork_(std::move(artwork)), prompts_(prompts) {
   setObjectName("RecentSpins");
   setWindowTitle("Recent Spins");
   setSizeGripEnabled(true);
@@ -74,7 +76,8 @@ RecentSpinsWindow::RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork
   CloseButton = new QPushButton("&Close");
   HelpButton->setAutoDefault(false);
   CloseButton->setDefault(true);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { OpenHelp(HelpRecentSpins); });
+  connect(HelpButton, &QPushButton::clicked, this,
+          [this] { prompts_.OpenHelp(this, HelpRecentSpins); });
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* top = new QHBoxLayout;
@@ -159,11 +162,9 @@ void RecentSpinsWindow::ShowChosen() {
   View->Show(DrawSpinPicture(art ? *art : QImage(), size, e.Spin), caption);
 }
 
-void RecentSpinsWindow::OpenHelp(int topic) { ShowHelpTopic(this, topic); }
-
 void RecentSpinsWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1) {
-    OpenHelp(HelpRecentSpins);
+    prompts_.OpenHelp(this, HelpRecentSpins);
     return;
   }
   QDialog::keyPressEvent(event);

@@ -14,13 +14,16 @@ class QPushButton;
 class QTableWidget;
 class SpinView;
 
+class Prompts;
+
 class RecentSpinsWindow : public QDialog {
   Q_OBJECT
 
  public:
   // The artwork set and its symbol size come from the face each time they are drawn.
   using ArtworkFn = std::function<std::pair<const QImage*, int>()>;
-  RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork, QWidget* parent = nullptr);
+  RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork, Prompts& prompts,
+                    QWidget* parent = nullptr);
 
   // One row per spin, newest first.
   QTableWidget* Table;
@@ -32,8 +35,6 @@ class RecentSpinsWindow : public QDialog {
   void FillList();
 
  protected:
-  // Opens the help at a topic; tests replace it.
-  virtual void OpenHelp(int topic);
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -41,6 +42,7 @@ class RecentSpinsWindow : public QDialog {
 
   const RecentSpins& spins_;
   ArtworkFn artwork_;
+  Prompts& prompts_;
   uint64_t shownNewest_ = ~uint64_t{0};
   std::vector<uint64_t> shown_;  // the serial of each row
   QTimer timer_;

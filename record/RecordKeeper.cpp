@@ -5,14 +5,15 @@
 #include <QTimer>
 
 #include "face/FacePainter.h"
+#include "platform/Prompts.h"
 #include "record/AutoSpinLimitsDialog.h"
 #include "record/PlayerFile.h"
 #include "record/RecentSpinsWindow.h"
 #include "record/StatisticsWindow.h"
 
 RecordKeeper::RecordKeeper(GameState& game, const FacePainter& face, QWidget* window,
-                           std::function<void(const QString&)> showError)
-    : QObject(window), game_(game), face_(face), window_(window), showError_(std::move(showError)) {
+                           Prompts& prompts)
+    : QObject(window), game_(game), face_(face), window_(window), prompts_(prompts) {
   clock_.start();
   // A spin goes to disk just after it settles, outside the spin's own time: one key each, so
   // an evening's list survives a crash and the save at close has only the figures left.
@@ -64,7 +65,7 @@ void RecordKeeper::Load() {
 bool RecordKeeper::Save() {
   CountTime();
   if (SavePlayerFile(PlayerIniPath(game_.SettingsDir), Record)) return true;
-  showError_(QString("Unable to write to %1").arg(Path()));
+  prompts_.Warn(window_, QString("Unable to write to %1").arg(Path()));
   return false;
 }
 
@@ -77,7 +78,7 @@ void RecordKeeper::CountTime() {
 
 void RecordKeeper::ShowStatistics() {
   StatisticsWindow w(
-      Record, game_, [this] { CountTime(); }, window_);
+      Record, game_, [this] { CountTime(); }, prompts_, window_);
   w.exec();
 }
 
@@ -87,14 +88,14 @@ void RecordKeeper::ShowRecentSpins() {
       [this] {
         return std::pair<const QImage*, int>{&face_.Artwork, face_.SymbolSize};
       },
-      window_);
+      prompts_, window_);
   w.exec();
 }
 
 void RecordKeeper::ShowAutoSpinLimits() {
-  AutoSpinLimitsDialog d(Record.Limits, window_);
+  AutoSpinLimitsDialog d(Record.Limits, prompts_, window_);
   if (d.exec() != QDialog::Accepted) return;
   Record.Limits = d.Limits();
   if (!SaveAutoSpinLimits(PlayerIniPath(game_.SettingsDir), Record.Limits))
-    showError_(QString("Unable to write to %1").arg(Path()));
+    prompts_.Warn(window_, QString("Unable to write to %1").arg(Path()));
 }

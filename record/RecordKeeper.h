@@ -14,14 +14,14 @@ class QAction;
 class QMenu;
 class QWidget;
 class FacePainter;
+class Prompts;
 
 class RecordKeeper : public QObject {
   Q_OBJECT
 
  public:
-  // Works for this game and face; errors go to showError.
-  RecordKeeper(GameState& game, const FacePainter& face, QWidget* window,
-               std::function<void(const QString&)> showError);
+  // Works for this game and face; its windows and errors go through prompts.
+  RecordKeeper(GameState& game, const FacePainter& face, QWidget* window, Prompts& prompts);
 
   PlayerRecord Record;
   // "S&tatistics...", "&Recent Spins..." and "Auto Spin &Limits...".
@@ -50,7 +50,7 @@ class RecordKeeper : public QObject {
   GameState& game_;
   const FacePainter& face_;
   QWidget* window_;
-  std::function<void(const QString&)> showError_;
+  Prompts& prompts_;
   QElapsedTimer clock_;
   int64_t countedMs_ = 0;
   bool writePending_ = false;

@@ -4,12 +4,12 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "help/Help.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/Prompts.h"
 
 namespace {
 
@@ -57,8 +57,12 @@ QStringList Column(const Tally& t, int64_t theory) {
 }  // namespace
 
 StatisticsWindow::StatisticsWindow(PlayerRecord& record, const GameState& game,
-                                   std::function<void()> refresh, QWidget* parent)
-    : QDialog(parent), record_(record), game_(game), refresh_(std::move(refresh)) {
+                                   std::function<void()> refresh, Prompts& prompts, QWidget* parent)
+    : QDialog(parent),
+      record_(record),
+      game_(game),
+      refresh_(std::move(refresh)),
+      prompts_(prompts) {
   setObjectName("Statistics");
   setWindowTitle("Statistics");
   theory_ = TheoreticalPaybackHundredths();
@@ -96,7 +100,8 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const GameState& game,
   CloseButton->setDefault(true);
   for (QPushButton* b : {ResetButton, HelpButton}) b->setAutoDefault(false);
   connect(ResetButton, &QPushButton::clicked, this, &StatisticsWindow::ResetLifetime);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { OpenHelp(HelpStatistics); });
+  connect(HelpButton, &QPushButton::clicked, this,
+          [this] { prompts_.OpenHelp(this, HelpStatistics); });
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(ResetButton);
@@ -150,25 +155,18 @@ QString StatisticsWindow::Figure(const QString& caption, int column) const {
 }
 
 void StatisticsWindow::ResetLifetime() {
-  if (!Confirm("Reset the lifetime statistics to zero? This game's figures and the recent spins "
-               "stay. This cannot be undone."))
+  if (!prompts_.Confirm(
+          this, "Reset Lifetime",
+          "Reset the lifetime statistics to zero? This game's figures and the recent spins "
+          "stay. This cannot be undone."))
     return;
   record_.ResetLifetime();
   ShowFigures();
 }
 
-bool StatisticsWindow::Confirm(const QString& text) {
-  QMessageBox box(QMessageBox::Question, "Reset Lifetime", text, QMessageBox::Yes | QMessageBox::No,
-                  this);
-  box.setDefaultButton(QMessageBox::No);
-  return box.exec() == QMessageBox::Yes;
-}
-
-void StatisticsWindow::OpenHelp(int topic) { ShowHelpTopic(this, topic); }
-
 void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1) {
-    OpenHelp(HelpStatistics);
+    prompts_.OpenHelp(this, HelpStatistics);
     return;
   }
   QDialog::keyPressEvent(event);

@@ -12,6 +12,8 @@
 class QLabel;
 class QPushButton;
 
+class Prompts;
+
 class StatisticsWindow : public QDialog {
   Q_OBJECT
 
@@ -19,7 +21,7 @@ class StatisticsWindow : public QDialog {
   // Shows the record of this game against the game's money; refresh brings the record's
   // time played up to date before each look.
   StatisticsWindow(PlayerRecord& record, const GameState& game, std::function<void()> refresh,
-                   QWidget* parent = nullptr);
+                   Prompts& prompts, QWidget* parent = nullptr);
 
   // "Reset &Lifetime...", "&Help" and "&Close".
   QPushButton *ResetButton, *HelpButton, *CloseButton;
@@ -32,13 +34,10 @@ class StatisticsWindow : public QDialog {
   QString Figure(const QString& caption, int column) const;
 
  protected:
-  // The confirmation box; tests replace it.
-  virtual bool Confirm(const QString& text);
-  // Opens the help at a topic; tests replace it.
-  virtual void OpenHelp(int topic);
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  Prompts& prompts_;
   struct Row {
     QString caption;
     QLabel* cells[2];

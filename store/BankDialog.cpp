@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -17,6 +16,7 @@
 #include "help/Help.h"
 #include "machine/Bank.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/Prompts.h"
 
 namespace {
 
@@ -84,8 +84,8 @@ QPixmap BankDialog::AmountPicture(int button, double ratio) {
   return pm;
 }
 
-BankDialog::BankDialog(GameState& g, const GlyphSet& glyphs, QWidget* parent)
-    : QDialog(parent), game_(g), glyphs_(glyphs) {
+BankDialog::BankDialog(GameState& g, const GlyphSet& glyphs, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), game_(g), glyphs_(glyphs), prompts_(prompts) {
   setObjectName("BorrowC");
   setWindowTitle("Use this form to borrow or pay back credits");
   setFixedSize(582, 300);
@@ -146,7 +146,7 @@ void BankDialog::ChooseAmount(int button) {
   if (BorrowButton->isChecked()) {
     bank.Borrow(button - 1);
   } else if (std::string_view refused = bank.PayBack(button - 1); !refused.empty()) {
-    Inform(QString::fromUtf8(refused.data(), static_cast<int>(refused.size())));
+    prompts_.Inform(this, QString::fromUtf8(refused.data(), static_cast<int>(refused.size())));
     return;
   }
   PaintBank();
@@ -154,7 +154,8 @@ void BankDialog::ChooseAmount(int button) {
 }
 
 void BankDialog::ShowHelp() {
-  Inform(
+  prompts_.Inform(
+      this,
       "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
       "Click on the button representing the amount to borrow (or pay back).\n\n"
       "To switch between \"borrow\" and \"pay back\" select the mode.");
@@ -186,13 +187,6 @@ void BankDialog::PaintBank() {
   DrawDigits(canvas_, glyphs_, game_.Borrowed.Padded(), 20, 40, true, 4);
 }
 
-void BankDialog::Inform(const QString& text) {
-  QMessageBox box(QMessageBox::Information, "Zandor Slots", text, QMessageBox::Ok, this);
-  box.exec();
-}
-
-void BankDialog::OpenHelp(int topic) { ShowHelpTopic(this, topic); }
-
 void BankDialog::paintEvent(QPaintEvent*) {
   PaintBank();
   QPainter p(this);
@@ -201,7 +195,7 @@ void BankDialog::paintEvent(QPaintEvent*) {
 
 void BankDialog::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1) {
-    OpenHelp(HelpBank);
+    prompts_.OpenHelp(this, HelpBank);
     return;
   }
   QDialog::keyPressEvent(event);

@@ -13,13 +13,14 @@
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class Prompts;
 
 class BankDialog : public QDialog {
   Q_OBJECT
 
  public:
   // Opens in borrow mode, centred on the screen; works directly on g.Credits and g.Borrowed.
-  BankDialog(GameState& g, const GlyphSet& glyphs, QWidget* parent = nullptr);
+  BankDialog(GameState& g, const GlyphSet& glyphs, Prompts& prompts, QWidget* parent = nullptr);
 
   // The six amount buttons, $1,000 first.
   QPushButton *AmountButton1, *AmountButton2, *AmountButton3, *AmountButton4, *AmountButton5,
@@ -45,15 +46,12 @@ class BankDialog : public QDialog {
   static QPixmap AmountPicture(int button, double ratio = 1);
 
  protected:
-  // An information box with OK; tests replace it to read the text.
-  virtual void Inform(const QString& text);
-  // Opens the help at a topic; tests replace it.
-  virtual void OpenHelp(int topic);
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
   GameState& game_;
   const GlyphSet& glyphs_;
+  Prompts& prompts_;
   QImage canvas_;
 };

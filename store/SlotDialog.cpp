@@ -2,11 +2,9 @@
 
 #include <QFrame>
 #include <QGuiApplication>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -14,6 +12,7 @@
 #include "face/Glyphs.h"
 #include "help/Help.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/Prompts.h"
 #include "store/MoneyText.h"
 #include "store/SavedGames.h"
 
@@ -26,8 +25,8 @@ QString MoneyLabel(Money v, const char* what) {
 
 }  // namespace
 
-SlotDialog::SlotDialog(GameState& g, int loadSaveMode, QWidget* parent)
-    : QDialog(parent), game_(g), mode_(loadSaveMode) {
+SlotDialog::SlotDialog(GameState& g, int loadSaveMode, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), game_(g), mode_(loadSaveMode), prompts_(prompts) {
   setObjectName("LoadSave");
   setFixedSize(616, 360);
 
@@ -87,7 +86,8 @@ SlotDialog::SlotDialog(GameState& g, int loadSaveMode, QWidget* parent)
   HelpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
   HelpButton->setGeometry(8, 316, 97, 37);
   HelpButton->setAutoDefault(false);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { OpenHelp(HelpSavedGames); });
+  connect(HelpButton, &QPushButton::clicked, this,
+          [this] { prompts_.OpenHelp(this, HelpSavedGames); });
 
   CentreOnScreen(this, parent);
   // The dialog is built anew for every open and save, so the file is read every time.
@@ -118,7 +118,8 @@ void SlotDialog::ChooseSlotFromButton() {
 void SlotDialog::ChooseSlot(int n) {
   if (n < 1 || n > 8) return;
   std::optional<QString> name;
-  if (mode_ == 1) name = AskName(Name[n - 1]->text());
+  if (mode_ == 1)
+    name = prompts_.AskText(this, "Name for this saved game?", "", Name[n - 1]->text(), 255);
   FinishSlot(n, name);
 }
 
@@ -127,7 +128,9 @@ void SlotDialog::FinishSlot(int n, const std::optional<QString>& enteredName) {
     if (mode_ == 1) {
       if (enteredName) {
         SaveResult r = SaveIntoSlot(game_, n, enteredName->toStdString());
-        if (!r.Ok) Warn(QString("Unable to write to %1").arg(QString::fromStdString(r.FailedPath)));
+        if (!r.Ok)
+          prompts_.Warn(this,
+                        QString("Unable to write to %1").arg(QString::fromStdString(r.FailedPath)));
       }
     } else {
       OpenSlot(game_, n);
@@ -137,27 +140,9 @@ void SlotDialog::FinishSlot(int n, const std::optional<QString>& enteredName) {
   accept();
 }
 
-std::optional<QString> SlotDialog::AskName(const QString& proposal) {
-  QInputDialog box(this);
-  box.setWindowTitle("Name for this saved game?");
-  box.setLabelText("");
-  box.setInputMode(QInputDialog::TextInput);
-  box.setTextValue(proposal);
-  if (QLineEdit* edit = box.findChild<QLineEdit*>()) edit->setMaxLength(255);
-  if (box.exec() != QDialog::Accepted) return std::nullopt;
-  return box.textValue();
-}
-
-void SlotDialog::Warn(const QString& text) {
-  QMessageBox box(QMessageBox::Warning, "Zandor Slots", text, QMessageBox::Ok, this);
-  box.exec();
-}
-
-void SlotDialog::OpenHelp(int topic) { ShowHelpTopic(this, topic); }
-
 void SlotDialog::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1) {
-    OpenHelp(HelpSavedGames);
+    prompts_.OpenHelp(this, HelpSavedGames);
     return;
   }
   QDialog::keyPressEvent(event);

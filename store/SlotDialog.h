@@ -8,6 +8,8 @@
 
 #include "machine/GameState.h"
 
+class Prompts;
+
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -18,7 +20,7 @@ class SlotDialog : public QDialog {
 
  public:
   // loadSaveMode 1 saves, 0 opens; reads "POWER.INI" and fills the eight panels.
-  SlotDialog(GameState& g, int loadSaveMode, QWidget* parent = nullptr);
+  SlotDialog(GameState& g, int loadSaveMode, Prompts& prompts, QWidget* parent = nullptr);
 
   // The frame around the slot area and the eight slot panels.
   QFrame* Bevel;
@@ -41,12 +43,6 @@ class SlotDialog : public QDialog {
   void ChooseSlotFromButton();
 
  protected:
-  // The modal name box; returns nullopt on Cancel. Tests replace it.
-  virtual std::optional<QString> AskName(const QString& proposal);
-  // A warning box with OK; tests replace it.
-  virtual void Warn(const QString& text);
-  // Opens the help at a topic; tests replace it.
-  virtual void OpenHelp(int topic);
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -57,4 +53,5 @@ class SlotDialog : public QDialog {
 
   GameState& game_;
   int mode_;
+  Prompts& prompts_;
 };

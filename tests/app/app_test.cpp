@@ -21,7 +21,6 @@
 #include "app/Dirs.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
-#include "audio/AudioDialogs.h"
 #include "audio/GameAudio.h"
 #include "audio/VolumeDialog.h"
 #include "help/Help.h"
@@ -31,6 +30,7 @@
 #include "record/StatisticsWindow.h"
 #include "store/Settings.h"
 #include "tests/support/Dollars.h"
+#include "tests/support/FakePrompts.h"
 
 namespace {
 
@@ -54,21 +54,16 @@ struct Window : ::testing::Test {
   QTemporaryDir settings;
   GameState game;
   std::unique_ptr<MainWindow> form;
-  std::vector<QString> messages;
+  FakePrompts prompts;
+  std::vector<QString>& messages = prompts.Messages;
 
-  Window() {
-    App();
-    AudioDialogs::MessageHook = [this](QWidget*, QMessageBox::Icon, const QString&,
-                                       const QString& text) { messages.push_back(text); };
-  }
-  ~Window() override { AudioDialogs::MessageHook = nullptr; }
+  Window() { App(); }
 
   void Open(const std::string& ini = "", const std::string& programDir = ProgramDirectory()) {
     game.ProgramDir = programDir;
     game.SettingsDir = settings.path().toStdString() + "/";
     if (!ini.empty()) std::ofstream(game.SettingsDir + "ZANDOR.INI") << ini;
-    form = std::make_unique<MainWindow>(
-        game, [this](const QString& text, bool) { messages.push_back(text); });
+    form = std::make_unique<MainWindow>(game, prompts);
     form->show();
     QTest::qWaitForWindowExposed(form.get());
   }
@@ -288,7 +283,7 @@ TEST_F(Window, PlayerRecordThroughTheWindow) {
   QTest::mouseClick(form->BetOneButton, Qt::LeftButton);  // a coin waits on the lines
   PlayerRecord& record = form->Record().Record;
   {
-    StatisticsWindow stats(record, game, nullptr, form.get());
+    StatisticsWindow stats(record, game, nullptr, prompts, form.get());
     EXPECT_EQ(stats.Figure("Spins (paid / free)", 0), "3 / 0");
     EXPECT_EQ(stats.Figure("Money wagered", 1), "$18.75");
     const auto& g = record.Game;
@@ -300,7 +295,7 @@ TEST_F(Window, PlayerRecordThroughTheWindow) {
         [this] {
           return std::pair{&form->Face.Artwork, form->Face.SymbolSize};
         },
-        form.get());
+        prompts, form.get());
     ASSERT_EQ(recent.Table->rowCount(), 3);
     recent.Table->selectRow(2);
     ASSERT_FALSE(recent.View->Picture().isNull());
@@ -311,7 +306,7 @@ TEST_F(Window, PlayerRecordThroughTheWindow) {
               form->Face.Artwork.pixel((v % 3) * s + s / 3, (v / 3) * s + 5));
   }
   {
-    AutoSpinLimitsDialog limits(record.Limits, form.get());
+    AutoSpinLimitsDialog limits(record.Limits, prompts, form.get());
     limits.SpinsCheck->setChecked(true);
     limits.SpinsBox->setValue(40);
     limits.CreditsCheck->setChecked(true);
@@ -353,8 +348,7 @@ TEST_F(Window, CloseReturnsAnUnspunWager) {
 // choice that still shows the solid colour while the stored mode stays.
 TEST_F(Window, BackgroundChoices) {
   Open();
-  form->ChooseTileFile = [](const QString&) { return QString(); };
-  form->ChooseTile();
+  form->ChooseTile();  // the file box is cancelled
   EXPECT_TRUE(form->TiledAction->isChecked());
 
   QTemporaryDir dir;
@@ -362,26 +356,20 @@ TEST_F(Window, BackgroundChoices) {
   tile.fill(QColor(10, 120, 30));
   QString tilePath = dir.path() + "/green.bmp";
   ASSERT_TRUE(tile.save(tilePath, "BMP"));
-  form->ChooseTileFile = [&](const QString&) { return tilePath; };
+  prompts.Files.push_back(tilePath);
   form->ChooseTile();
   EXPECT_EQ(game.BackBMP, tilePath.toStdString());
   EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(10, 120, 30));
 
-  form->ChooseColor = [](const QColor& initial, bool* ok) {
-    EXPECT_EQ(initial, QColor(0, 0, 0));
-    *ok = false;
-    return QColor();
-  };
-  form->ChooseSolidColor();
+  form->ChooseSolidColor();  // the colour box is cancelled
+  ASSERT_EQ(prompts.Initials.size(), 1u);
+  EXPECT_EQ(prompts.Initials[0], QColor(0, 0, 0));
   EXPECT_TRUE(form->SolidColorAction->isChecked());
   EXPECT_FALSE(form->TiledAction->isChecked());
   EXPECT_EQ(game.BackMode, 0);
   EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(192, 192, 192));
 
-  form->ChooseColor = [](const QColor&, bool* ok) {
-    *ok = true;
-    return QColor(0, 100, 0);
-  };
+  prompts.Colors.push_back(QColor(0, 100, 0));
   form->ChooseSolidColor();
   EXPECT_EQ(game.BackMode, 1);
   EXPECT_EQ(game.BackColor, 0x006400);
@@ -390,7 +378,7 @@ TEST_F(Window, BackgroundChoices) {
   // A file that is not a bitmap changes nothing and says so.
   QString junk = dir.path() + "/junk.bmp";
   std::ofstream(junk.toStdString()) << "not a picture";
-  form->ChooseTileFile = [&](const QString&) { return junk; };
+  prompts.Files.push_back(junk);
   messages.clear();
   form->ChooseTile();
   ASSERT_EQ(messages.size(), 1u);

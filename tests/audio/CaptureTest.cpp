@@ -7,10 +7,10 @@
 #include <fstream>
 #include <thread>
 
-#include "audio/AudioDialogs.h"
 #include "audio/GameAudio.h"
 #include "platform/WaveTone.h"
 #include "tests/platform/TestMedia.h"
+#include "tests/support/FakePrompts.h"
 
 namespace fs = std::filesystem;
 
@@ -42,10 +42,8 @@ TEST(AudioCapture, EffectThenFirstSongAreHeard) {
   const fs::path capture = dir / "out.raw";
   setenv("SDL_AUDIODRIVER", "disk", 1);
   setenv("SDL_DISKAUDIOFILE", capture.c_str(), 1);
-  std::vector<QString> boxes;
-  AudioDialogs::MessageHook = [&](QWidget*, QMessageBox::Icon, const QString&, const QString& t) {
-    boxes.push_back(t);
-  };
+  FakePrompts prompts;
+  std::vector<QString>& boxes = prompts.Messages;
 
   GameState g;
   g.ProgramDir = dir.string() + "/";
@@ -57,7 +55,7 @@ TEST(AudioCapture, EffectThenFirstSongAreHeard) {
   WriteBytes(dir / "ZANDOR5.MID", MakeMidi(2, 300));
   size_t effectBytes = 0;
   {
-    GameAudio audio(g, nullptr);
+    GameAudio audio(g, prompts, nullptr);
     ASSERT_EQ(audio.Driver(), "disk");
     ASSERT_EQ(audio.LoadEffectSounds(), "");
     audio.Play(Effect::Stop);
@@ -80,6 +78,5 @@ TEST(AudioCapture, EffectThenFirstSongAreHeard) {
   }
   EXPECT_GT(Peak(capture, effectBytes + 4 * 4410), 1000);
   EXPECT_TRUE(boxes.empty());
-  AudioDialogs::MessageHook = nullptr;
   fs::remove_all(dir);
 }

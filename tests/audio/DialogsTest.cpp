@@ -9,11 +9,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "audio/AudioDialogs.h"
 #include "audio/GameAudio.h"
 #include "audio/MusicDialog.h"
 #include "audio/SoundDialog.h"
 #include "tests/audio/Fakes.h"
+#include "tests/support/FakePrompts.h"
 
 namespace fs = std::filesystem;
 
@@ -27,37 +27,23 @@ QApplication& App() {
   return *app;
 }
 
-// Both dialog hooks answered from scripted lists; every call is logged.
+// The boxes answered from scripted lists; every call is logged.
 struct DialogsTest : ::testing::Test {
   GameState g;
   fs::path dir = fs::temp_directory_path() / ("zdlg" + std::to_string(::getpid()));
-  std::vector<QString> answers;  // paths the file dialog returns, in turn
-  std::vector<QString> folders;  // the starting folder of each file dialog
-  std::vector<QString> filters;
-  std::vector<QString> messages;
+  FakePrompts prompts;
+  std::deque<QString>& answers = prompts.Files;     // paths the file box returns, in turn
+  std::vector<QString>& folders = prompts.Folders;  // the starting folder of each file box
+  std::vector<QString>& filters = prompts.Filters;
+  std::vector<QString>& messages = prompts.Messages;
 
   void SetUp() override {
     App();
     fs::create_directories(dir);
     g.ProgramDir = dir.string() + "/";
     g.SetFileDefaults();
-    AudioDialogs::OpenFileHook = [this](QWidget*, const QString&, const QString& folder,
-                                        const QString& filter) {
-      folders.push_back(folder);
-      filters.push_back(filter);
-      if (answers.empty()) return QString();
-      QString a = answers.front();
-      answers.erase(answers.begin());
-      return a;
-    };
-    AudioDialogs::MessageHook = [this](QWidget*, QMessageBox::Icon, const QString&,
-                                       const QString& text) { messages.push_back(text); };
   }
-  void TearDown() override {
-    AudioDialogs::OpenFileHook = nullptr;
-    AudioDialogs::MessageHook = nullptr;
-    fs::remove_all(dir);
-  }
+  void TearDown() override { fs::remove_all(dir); }
   std::string Touch(const std::string& relative) {
     fs::path p = dir / relative;
     fs::create_directories(p.parent_path());
@@ -77,7 +63,7 @@ struct DialogsTest : ::testing::Test {
 // The sound dialog: caption, fixed 394 x 397 client, centred, five rows in order with
 // their hints, OK the default and no Cancel.
 TEST_F(DialogsTest, SoundFormLayout) {
-  SoundDialog f(g, nullptr);
+  SoundDialog f(g, nullptr, prompts);
   f.show();
   EXPECT_EQ(f.windowTitle(), "Change Sounds (WAV Files)");
   EXPECT_EQ(f.size(), QSize(394, 397));
@@ -98,7 +84,7 @@ TEST_F(DialogsTest, SoundFormLayout) {
 // Change stores the chosen path in its row's variable and the next Change starts in that
 // file's folder; a cancelled choice and a path too long to keep change nothing.
 TEST_F(DialogsTest, SoundFormChangeFollowsLastFolder) {
-  SoundDialog f(g, nullptr);
+  SoundDialog f(g, nullptr, prompts);
   const std::string chosen = Touch("a/mine.wav");
   answers = {QString::fromStdString(chosen), "", "/" + QString(300, 'x') + ".wav"};
   f.ChangeButtons[1]->click();  // Count Down
@@ -117,7 +103,8 @@ TEST_F(DialogsTest, SoundFormChangeFollowsLastFolder) {
 // Preview plays the row's own file; Restore sets the five restore names.
 TEST_F(DialogsTest, SoundFormPreviewAndRestore) {
   std::vector<std::string> played;
-  SoundDialog f(g, [&](const std::string& p) { played.push_back(p); });
+  SoundDialog f(
+      g, [&](const std::string& p) { played.push_back(p); }, prompts);
   f.PreviewButtons[0]->click();
   f.PreviewButtons[3]->click();
   EXPECT_EQ(played, (std::vector<std::string>{g.BonusSound, g.LoseSound}));
@@ -136,7 +123,7 @@ TEST_F(DialogsTest, MusicFormLayoutAndActivate) {
   FakePlayer p;
   g.MIDISong[3].clear();
   g.PlayList[5] = false;
-  MusicDialog f(g, p);
+  MusicDialog f(g, p, prompts);
   for (int s = 0; s < 8; ++s) {
     EXPECT_FALSE(f.CheckBoxes[s]->isEnabled());
     EXPECT_FALSE(f.PreviewButtons[s]->isEnabled());
@@ -166,7 +153,7 @@ TEST_F(DialogsTest, MusicFormOkRebuildsPlaylist) {
   Touch("ZANDOR1.MID");
   const std::string chosen = Touch("songs/a-very-long-song-name.mid");
   answers = {QString::fromStdString(chosen)};
-  MusicDialog f(g, p);
+  MusicDialog f(g, p, prompts);
   f.show();
   f.CheckBoxes[1]->setChecked(false);
   f.ChangeButtons[4]->click();
@@ -190,7 +177,7 @@ TEST_F(DialogsTest, MusicFormCancelRestoresPathsOnly) {
   g.PlayList[2] = false;
   const auto flags = g.PlayList;
   for (bool viaCloseBox : {false, true}) {
-    MusicDialog f(g, p);
+    MusicDialog f(g, p, prompts);
     f.show();
     answers = {QString::fromStdString(Touch("new.mid"))};
     f.ChangeButtons[2]->click();
@@ -212,7 +199,7 @@ TEST_F(DialogsTest, MusicFormCancelRestoresPathsOnly) {
 TEST_F(DialogsTest, MusicFormPreview) {
   FakePlayer p;
   Touch("ZANDOR0.MID");
-  MusicDialog f(g, p);
+  MusicDialog f(g, p, prompts);
   f.show();
   f.PreviewButtons[0]->click();
   EXPECT_EQ(p.log, (std::vector<std::string>{"close", "open:" + g.MIDISong[0], "play"}));
@@ -229,7 +216,7 @@ TEST_F(DialogsTest, MusicFormPreview) {
 // Music > On with nothing playable warns, then brings up the music dialog; music stays
 // on and silent when the dialog is cancelled.
 TEST_F(DialogsTest, On2ClickWithNothingPlayableOpensTheDialog) {
-  GameAudio audio(g, nullptr);
+  GameAudio audio(g, prompts, nullptr);
   g.MusicOn = false;
   QString shown;
   QTimer::singleShot(50, [&] {
@@ -247,7 +234,7 @@ TEST_F(DialogsTest, On2ClickWithNothingPlayableOpensTheDialog) {
 
 // A song file that is not MIDI gives the error box with the service's text, no crash.
 TEST_F(DialogsTest, BadSongGivesErrorBox) {
-  GameAudio audio(g, nullptr);
+  GameAudio audio(g, prompts, nullptr);
   Touch("ZANDOR0.MID");  // one byte, not a MIDI file
   audio.StartMusic();
   ASSERT_EQ(messages.size(), 1u);

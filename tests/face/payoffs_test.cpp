@@ -9,6 +9,7 @@
 #include "face/PayoffChart.h"
 #include "tests/face/FaceArt.h"
 #include "tests/support/Dollars.h"
+#include "tests/support/FakePrompts.h"
 
 namespace {
 
@@ -19,8 +20,7 @@ class PayoffsTest : public ::testing::Test {
     Game.ProgramDir = Art.Path;
     Glyphs.Digits = MakeDigitStrip();
     Glyphs.SymbolSize = 96;
-    Chart = std::make_unique<PayoffChart>(Game, Glyphs);
-    Chart->ShowError = [this](const QString& text) { Errors.push_back(text.toStdString()); };
+    Chart = std::make_unique<PayoffChart>(Game, Glyphs, Boxes);
   }
   // Shows the chart at a coin value (index into the coin table).
   void ShowAt(int bet) {
@@ -59,7 +59,8 @@ class PayoffsTest : public ::testing::Test {
   GameState Game;
   GlyphSet Glyphs;
   std::unique_ptr<PayoffChart> Chart;
-  std::vector<std::string> Errors;
+  FakePrompts Boxes;
+  std::vector<QString>& Errors = Boxes.Messages;
 };
 
 }  // namespace
@@ -135,7 +136,7 @@ TEST_F(PayoffsTest, MissingPicture) {
   Chart->setWindowTitle("before");
   ShowAt(4);
   ASSERT_EQ(Errors.size(), 1u);
-  EXPECT_EQ(Errors[0], "Cannot open file " + Art.Path + "Zandor96.bmp");
+  EXPECT_EQ(Errors[0].toStdString(), "Cannot open file " + Art.Path + "Zandor96.bmp");
   EXPECT_EQ(Chart->windowTitle(), "before");
   EXPECT_EQ(Chart->Chart.pixel(15, 45), FaceColor.rgb());
   EXPECT_EQ(Chart->Chart.pixel(7, 50), HighlightColor.rgb());

@@ -11,42 +11,50 @@
 #include <QTimer>
 #include <vector>
 
+#include "platform/DialogPrompts.h"
 #include "store/BankDialog.h"
 #include "store/IniFile.h"
 #include "store/SavedGames.h"
 #include "store/SlotDialog.h"
 #include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
+#include "tests/support/FakePrompts.h"
 
 namespace {
 
-// The slot dialog with its boxes captured instead of shown.
-class TestSlotDialog : public SlotDialog {
- public:
-  using SlotDialog::SlotDialog;
-  std::vector<QString> warnings;
-  std::vector<int> topics;
-  bool fakeName = false;
-  std::optional<QString> answer;
-
- protected:
-  std::optional<QString> AskName(const QString& proposal) override {
-    return fakeName ? answer : SlotDialog::AskName(proposal);
+// The fake prompts, with the real name box unless the test answers it.
+struct SlotPrompts : FakePrompts {
+  bool FakeName = false;
+  DialogPrompts Real;
+  std::optional<QString> AskText(QWidget* parent, const QString& title, const QString& label,
+                                 const QString& proposal, int maxLength) override {
+    if (FakeName) return FakePrompts::AskText(parent, title, label, proposal, maxLength);
+    return Real.AskText(parent, title, label, proposal, maxLength);
   }
-  void Warn(const QString& text) override { warnings.push_back(text); }
-  void OpenHelp(int topic) override { topics.push_back(topic); }
+};
+
+// Constructed before the dialog that uses them.
+template <class P>
+struct OwnPrompts {
+  P prompts;
+};
+
+// The slot dialog with its boxes captured instead of shown.
+class TestSlotDialog : OwnPrompts<SlotPrompts>, public SlotDialog {
+ public:
+  TestSlotDialog(GameState& g, int mode) : SlotDialog(g, mode, prompts) {}
+  std::vector<QString>& warnings = prompts.Messages;
+  std::vector<int>& topics = prompts.Topics;
+  bool& fakeName = prompts.FakeName;
+  std::deque<std::optional<QString>>& answers = prompts.Texts;
 };
 
 // The bank with its boxes captured instead of shown.
-class TestBank : public BankDialog {
+class TestBank : OwnPrompts<FakePrompts>, public BankDialog {
  public:
-  using BankDialog::BankDialog;
-  std::vector<QString> messages;
-  std::vector<int> topics;
-
- protected:
-  void Inform(const QString& text) override { messages.push_back(text); }
-  void OpenHelp(int topic) override { topics.push_back(topic); }
+  TestBank(GameState& g, const GlyphSet& glyphs) : BankDialog(g, glyphs, prompts) {}
+  std::vector<QString>& messages = prompts.Messages;
+  std::vector<int>& topics = prompts.Topics;
 };
 
 GameState GameIn(const std::string& dir) {
@@ -176,7 +184,7 @@ TEST(LoadSave, CancelAndFailedWrite) {
   GameState f = GameIn(dir.Path() + "file/");
   TestSlotDialog save(f, 1);
   save.fakeName = true;
-  save.answer = "x";
+  save.answers.push_back(QString("x"));
   save.ChooseSlot(1);
   ASSERT_EQ(save.warnings.size(), 1u);
   EXPECT_EQ(save.warnings[0],
