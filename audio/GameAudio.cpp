@@ -14,8 +14,7 @@ GameAudio::GameAudio(GameState& g, Prompts& prompts, QWidget* window)
       sdl_(std::make_unique<SdlAudio>()),
       player_(std::make_unique<MidiPlayer>()),
       effects_(std::make_unique<SoundEffects>(g, *sdl_)),
-      playlist_(std::make_unique<Playlist>(g, *player_, static_cast<PlaylistUi&>(*this), prompts,
-                                           window)) {
+      playlist_(std::make_unique<Playlist>(g, *player_, static_cast<PlaylistUi&>(*this))) {
   player_->OnSongEnded = [this](MediaNotify how) { playlist_->SongEnded(how); };
   // Without a settings folder (a bare test) nothing is read and the sound stays at full.
   ApplyVolume(g.SettingsDir.empty() ? Volume{} : LoadVolume(g.SettingsDir));
@@ -65,6 +64,14 @@ void GameAudio::ChangeVolume() {
 }
 
 std::string GameAudio::Driver() const { return sdl_->Driver(); }
+
+void GameAudio::ShowError(const std::string& text) {
+  prompts_.ReportError(window_, QString::fromStdString(text));
+}
+
+void GameAudio::ShowWarning(const std::string& text) {
+  prompts_.Warn(window_, QString::fromStdString(text));
+}
 
 void GameAudio::RunMusicDialog() {
   MidiPlayer player2;

@@ -13,6 +13,7 @@
 class QWidget;
 class SdlAudio;
 class MidiPlayer;
+class Prompts;
 
 class GameAudio : private PlaylistUi {
  public:
@@ -51,6 +52,8 @@ class GameAudio : private PlaylistUi {
   std::string Driver() const;
 
  private:
+  void ShowError(const std::string& text) override;
+  void ShowWarning(const std::string& text) override;
   void RunMusicDialog() override;
 
   GameState& g_;

@@ -2,8 +2,6 @@
 
 #include <filesystem>
 
-#include "platform/Prompts.h"
-
 namespace {
 
 std::string TrimBlanks(const std::string& s) {
@@ -21,9 +19,8 @@ bool SongFileExists(const std::string& path) {
   return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
-Playlist::Playlist(GameState& g, MediaPlayer& player, PlaylistUi& ui, Prompts& prompts,
-                   QWidget* window)
-    : g_(g), player_(player), ui_(ui), prompts_(prompts), window_(window) {}
+Playlist::Playlist(GameState& g, MediaPlayer& player, PlaylistUi& ui)
+    : g_(g), player_(player), ui_(ui) {}
 
 bool Playlist::Playable(int s) const {
   return IsSlot(s) && g_.PlayList[s] && SongFileExists(g_.MIDISong[s]);
@@ -47,7 +44,7 @@ void Playlist::StartSong(const std::string& path) {
   // one is not tried, so a bad file cannot set off a storm of error boxes.
   std::string error = player_.Open(path);
   if (error.empty()) error = player_.Play();
-  if (!error.empty()) prompts_.ReportError(window_, QString::fromStdString(error));
+  if (!error.empty()) ui_.ShowError(error);
 }
 
 bool Playlist::StartFromTheTop() {
@@ -84,7 +81,7 @@ void Playlist::ToggleMusic() {
     return;
   }
   if (!StartFromTheTop()) {
-    prompts_.Warn(window_, "No MIDI songs are selected!");
+    ui_.ShowWarning("No MIDI songs are selected!");
     ChooseSongs();
   }
 }

@@ -7,12 +7,13 @@
 #include "machine/GameState.h"
 #include "platform/SoundService.h"
 
-class Prompts;
-class QWidget;
-
-// What the playlist needs from the window besides its message boxes: the music dialog.
+// What the playlist needs from the window: message boxes and the music dialog.
 struct PlaylistUi {
   virtual ~PlaylistUi() = default;
+  // An error box with the media service's text.
+  virtual void ShowError(const std::string& text) = 0;
+  // A warning box with an OK button.
+  virtual void ShowWarning(const std::string& text) = 0;
   // The music dialog, shown modally.
   virtual void RunMusicDialog() = 0;
 };
@@ -22,10 +23,8 @@ bool SongFileExists(const std::string& path);
 
 class Playlist {
  public:
-  // The playlist works on g's music state and plays through player (MediaPlayer1); its
-  // messages go through prompts, over window.
-  Playlist(GameState& g, MediaPlayer& player, PlaylistUi& ui, Prompts& prompts,
-           QWidget* window = nullptr);
+  // The playlist works on g's music state and plays through player (MediaPlayer1).
+  Playlist(GameState& g, MediaPlayer& player, PlaylistUi& ui);
 
   // Whether slot s is on, has a path and a file exists under it.
   bool Playable(int s) const;
@@ -52,6 +51,4 @@ class Playlist {
   GameState& g_;
   MediaPlayer& player_;
   PlaylistUi& ui_;
-  Prompts& prompts_;
-  QWidget* window_;
 };

@@ -7,7 +7,6 @@
 
 #include "audio/Playlist.h"
 #include "platform/SoundService.h"
-#include "tests/support/FakePrompts.h"
 
 // Records every request as "async:<first byte>" or "sync:<path>".
 struct FakeSound : SoundService {
@@ -33,10 +32,12 @@ struct FakePlayer : MediaPlayer {
   void Close() override { log.push_back("close"); }
 };
 
-// Records the boxes shown and the dialog in one log; the dialog runs a test-supplied action.
-struct FakeUi : PlaylistUi, FakePrompts {
-  std::vector<std::string>& log = Log;
+// Records the boxes shown; the dialog runs a test-supplied action.
+struct FakeUi : PlaylistUi {
+  std::vector<std::string> log;
   std::function<void()> dialog;
+  void ShowError(const std::string& t) override { log.push_back("error:" + t); }
+  void ShowWarning(const std::string& t) override { log.push_back("warning:" + t); }
   void RunMusicDialog() override {
     log.push_back("dialog");
     if (dialog) dialog();

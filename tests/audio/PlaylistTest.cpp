@@ -15,7 +15,7 @@ struct PlaylistTest : ::testing::Test {
   GameState g;
   FakePlayer player;
   FakeUi ui;
-  Playlist list{g, player, ui, ui};
+  Playlist list{g, player, ui};
   fs::path dir = fs::temp_directory_path() / ("zpl" + std::to_string(::getpid()));
 
   void SetUp() override {
