@@ -86,7 +86,7 @@ QPixmap BankDialog::AmountPicture(int button, double ratio) {
 
 BankDialog::BankDialog(GameState& g, const GlyphSet& glyphs, Prompts& prompts, QWidget* parent)
     : QDialog(parent), game_(g), glyphs_(glyphs), prompts_(prompts) {
-  setObjectName("BorrowC");
+  setObjectName("BankDialog");
   setWindowTitle("Use this form to borrow or pay back credits");
   setFixedSize(582, 300);
 

@@ -27,7 +27,7 @@ QString MoneyLabel(Money v, const char* what) {
 
 SlotDialog::SlotDialog(GameState& g, int loadSaveMode, Prompts& prompts, QWidget* parent)
     : QDialog(parent), game_(g), mode_(loadSaveMode), prompts_(prompts) {
-  setObjectName("LoadSave");
+  setObjectName("SlotDialog");
   setFixedSize(616, 360);
 
   Bevel = new QFrame(this);

@@ -62,7 +62,7 @@ struct DialogsTest : ::testing::Test {
 
 // The sound dialog: caption, fixed 394 x 397 client, centred, five rows in order with
 // their hints, OK the default and no Cancel.
-TEST_F(DialogsTest, SoundFormLayout) {
+TEST_F(DialogsTest, SoundDialogLayout) {
   SoundDialog f(g, nullptr, prompts);
   f.show();
   EXPECT_EQ(f.windowTitle(), "Change Sounds (WAV Files)");
@@ -83,7 +83,7 @@ TEST_F(DialogsTest, SoundFormLayout) {
 
 // Change stores the chosen path in its row's variable and the next Change starts in that
 // file's folder; a cancelled choice and a path too long to keep change nothing.
-TEST_F(DialogsTest, SoundFormChangeFollowsLastFolder) {
+TEST_F(DialogsTest, SoundDialogChangeFollowsLastFolder) {
   SoundDialog f(g, nullptr, prompts);
   const std::string chosen = Touch("a/mine.wav");
   answers = {QString::fromStdString(chosen), "", "/" + QString(300, 'x') + ".wav"};
@@ -101,7 +101,7 @@ TEST_F(DialogsTest, SoundFormChangeFollowsLastFolder) {
 }
 
 // Preview plays the row's own file; Restore sets the five restore names.
-TEST_F(DialogsTest, SoundFormPreviewAndRestore) {
+TEST_F(DialogsTest, SoundDialogPreviewAndRestore) {
   std::vector<std::string> played;
   SoundDialog f(
       g, [&](const std::string& p) { played.push_back(p); }, prompts);
@@ -119,7 +119,7 @@ TEST_F(DialogsTest, SoundFormPreviewAndRestore) {
 
 // The music dialog: caption, 427 x 371, centred, eight rows 32 px apart with slot tags,
 // and the rows as the playlist sets them once it comes up.
-TEST_F(DialogsTest, MusicFormLayoutAndActivate) {
+TEST_F(DialogsTest, MusicDialogLayoutAndActivate) {
   FakePlayer p;
   g.MIDISong[3].clear();
   g.PlayList[5] = false;
@@ -147,7 +147,7 @@ TEST_F(DialogsTest, MusicFormLayoutAndActivate) {
 
 // OK keeps a slot on only when its file exists and its box is ticked, and cuts the
 // names to twelve characters; a long name shows in full until then.
-TEST_F(DialogsTest, MusicFormOkRebuildsPlaylist) {
+TEST_F(DialogsTest, MusicDialogOkRebuildsPlaylist) {
   FakePlayer p;
   Touch("ZANDOR0.MID");
   Touch("ZANDOR1.MID");
@@ -170,7 +170,7 @@ TEST_F(DialogsTest, MusicFormOkRebuildsPlaylist) {
 }
 
 // Cancel and the close box put the paths back and leave names and switches alone.
-TEST_F(DialogsTest, MusicFormCancelRestoresPathsOnly) {
+TEST_F(DialogsTest, MusicDialogCancelRestoresPathsOnly) {
   FakePlayer p;
   const auto songs = g.MIDISong;
   const auto names = g.MIDIName;
@@ -196,7 +196,7 @@ TEST_F(DialogsTest, MusicFormCancelRestoresPathsOnly) {
 
 // Preview plays an existing file through the dialog's player; a missing one warns with
 // its name and then asks for a file for that slot.
-TEST_F(DialogsTest, MusicFormPreview) {
+TEST_F(DialogsTest, MusicDialogPreview) {
   FakePlayer p;
   Touch("ZANDOR0.MID");
   MusicDialog f(g, p, prompts);
@@ -215,7 +215,7 @@ TEST_F(DialogsTest, MusicFormPreview) {
 
 // Music > On with nothing playable warns, then brings up the music dialog; music stays
 // on and silent when the dialog is cancelled.
-TEST_F(DialogsTest, On2ClickWithNothingPlayableOpensTheDialog) {
+TEST_F(DialogsTest, ToggleMusicWithNothingPlayableOpensTheDialog) {
   GameAudio audio(g, prompts, nullptr);
   g.MusicOn = false;
   QString shown;

@@ -98,7 +98,7 @@ TEST_F(PlaylistTest, MusicOffOrAbortStopsTheCycle) {
 
 // Music off at start-up plays nothing; switching it on starts the first playable slot,
 // off again closes the player at once.
-TEST_F(PlaylistTest, On2ClickStartsAndStops) {
+TEST_F(PlaylistTest, ToggleMusicStartsAndStops) {
   g.MusicOn = false;
   list.StartMusic();
   EXPECT_TRUE(player.log.empty());
@@ -112,7 +112,7 @@ TEST_F(PlaylistTest, On2ClickStartsAndStops) {
 
 // Switching music on with no playable slot warns, then opens the dialog; a slot made
 // playable there starts when the dialog closes.
-TEST_F(PlaylistTest, On2ClickWithNothingPlayableWarnsThenOpensDialog) {
+TEST_F(PlaylistTest, ToggleMusicWithNothingPlayableWarnsThenOpensDialog) {
   g.MusicOn = false;
   g.PlayList.fill(false);
   ui.dialog = [&] {

@@ -15,7 +15,7 @@ namespace {
 
 void EnsureApp() {
   static int argc = 1;
-  static char name[] = "cards_form_test";
+  static char name[] = "cards_table_test";
   static char* argv[] = {name, nullptr};
   // Never destroyed: the devices key events create must not outlive it at exit.
   static QApplication* app = new QApplication(argc, argv);

@@ -64,7 +64,7 @@ GameState GameIn(const std::string& dir) {
 }
 
 // The slot dialog's size, caption by mode, panel positions and what a never-saved slot shows.
-TEST(LoadSave, LayoutAndCaptions) {
+TEST(SlotDialogTest, LayoutAndCaptions) {
   TempDir dir;
   GameState g = GameIn(dir.Path());
   TestSlotDialog save(g, 1);
@@ -105,7 +105,7 @@ TEST(LoadSave, LayoutAndCaptions) {
 
 // Saving into slot 3 through the real name box (title, empty prompt, proposal from the name
 // field, 255-character limit), then opening slot 3 in a fresh dialog gives the game back.
-TEST(LoadSave, SaveThroughNameBoxThenOpen) {
+TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
   TempDir dir;
   GameState g = GameIn(dir.Path());
   g.Credits = 1500.25_usd;
@@ -158,7 +158,7 @@ TEST(LoadSave, SaveThroughNameBoxThenOpen) {
 
 // Cancel in the dialog or in the name box saves and changes nothing; a write that fails says
 // which file could not be written.
-TEST(LoadSave, CancelAndFailedWrite) {
+TEST(SlotDialogTest, CancelAndFailedWrite) {
   TempDir dir;
   GameState g = GameIn(dir.Path());
   g.Credits = 1_usd;
