@@ -4,7 +4,6 @@
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -13,6 +12,7 @@
 
 #include "help/Help.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/HelpKey.h"
 #include "platform/Prompts.h"
 
 namespace {
@@ -78,8 +78,7 @@ AutoSpinLimitsDialog::AutoSpinLimitsDialog(const AutoSpinLimits& limits, Prompts
   for (QPushButton* b : {CancelButton, HelpButton}) b->setAutoDefault(false);
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-  connect(HelpButton, &QPushButton::clicked, this,
-          [this] { prompts_.OpenHelp(this, HelpAutoSpinLimits); });
+  ConnectHelp(this, HelpButton, prompts_, HelpAutoSpinLimits);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(HelpButton);
   buttons->addStretch();
@@ -106,12 +105,4 @@ AutoSpinLimits AutoSpinLimitsDialog::Limits() const {
   l.BonusOn = BonusCheck->isChecked();
   l.Clamp();
   return l;
-}
-
-void AutoSpinLimitsDialog::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    prompts_.OpenHelp(this, HelpAutoSpinLimits);
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }

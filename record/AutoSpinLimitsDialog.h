@@ -27,9 +27,6 @@ class AutoSpinLimitsDialog : public QDialog {
   // The limits as the controls show them.
   AutoSpinLimits Limits() const;
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   Prompts& prompts_;
 };

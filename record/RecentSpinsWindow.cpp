@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -14,6 +13,7 @@
 #include "face/Glyphs.h"
 #include "help/Help.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/HelpKey.h"
 #include "platform/Prompts.h"
 #include "record/SpinPicture.h"
 #include "record/Statistics.h"
@@ -76,8 +76,7 @@ RecentSpinsWindow::RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork
   CloseButton = new QPushButton("&Close");
   HelpButton->setAutoDefault(false);
   CloseButton->setDefault(true);
-  connect(HelpButton, &QPushButton::clicked, this,
-          [this] { prompts_.OpenHelp(this, HelpRecentSpins); });
+  ConnectHelp(this, HelpButton, prompts_, HelpRecentSpins);
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* top = new QHBoxLayout;
@@ -160,14 +159,6 @@ void RecentSpinsWindow::ShowChosen() {
                     Dollars(e.Spin.Win) + ", credits after " + Dollars(e.Spin.CreditsAfter);
   if (e.Spin.Pool > 0) caption += "\nBonus pool " + Dollars(e.Spin.Pool);
   View->Show(DrawSpinPicture(art ? *art : QImage(), size, e.Spin), caption);
-}
-
-void RecentSpinsWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    prompts_.OpenHelp(this, HelpRecentSpins);
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 SpinView::SpinView(QWidget* parent) : QWidget(parent) {

@@ -34,9 +34,6 @@ class RecentSpinsWindow : public QDialog {
   // Refills the list when spins were added since it was filled.
   void FillList();
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void ShowChosen();
 

@@ -2,13 +2,13 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "help/Help.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/HelpKey.h"
 #include "platform/Prompts.h"
 
 namespace {
@@ -100,8 +100,7 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const GameState& game,
   CloseButton->setDefault(true);
   for (QPushButton* b : {ResetButton, HelpButton}) b->setAutoDefault(false);
   connect(ResetButton, &QPushButton::clicked, this, &StatisticsWindow::ResetLifetime);
-  connect(HelpButton, &QPushButton::clicked, this,
-          [this] { prompts_.OpenHelp(this, HelpStatistics); });
+  ConnectHelp(this, HelpButton, prompts_, HelpStatistics);
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(ResetButton);
@@ -162,12 +161,4 @@ void StatisticsWindow::ResetLifetime() {
     return;
   record_.ResetLifetime();
   ShowFigures();
-}
-
-void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    prompts_.OpenHelp(this, HelpStatistics);
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }

@@ -33,9 +33,6 @@ class StatisticsWindow : public QDialog {
   // The text shown in a row (its caption as on screen) and column (0 this game, 1 lifetime).
   QString Figure(const QString& caption, int column) const;
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   Prompts& prompts_;
   struct Row {

@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -16,6 +15,7 @@
 #include "help/Help.h"
 #include "machine/Bank.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/HelpKey.h"
 #include "platform/Prompts.h"
 
 namespace {
@@ -136,6 +136,8 @@ BankDialog::BankDialog(GameState& g, const GlyphSet& glyphs, Prompts& prompts, Q
   HelpButton->setAutoDefault(false);
   connect(HelpButton, &QPushButton::clicked, this, &BankDialog::ShowHelp);
 
+  // F1 opens the bank's page; its Help button explains in a box instead.
+  ConnectHelp(this, nullptr, prompts_, HelpBank);
   CentreOnScreen(this, parent);
   PaintBank();
 }
@@ -191,12 +193,4 @@ void BankDialog::paintEvent(QPaintEvent*) {
   PaintBank();
   QPainter p(this);
   p.drawImage(0, 0, canvas_);
-}
-
-void BankDialog::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    prompts_.OpenHelp(this, HelpBank);
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }

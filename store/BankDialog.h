@@ -47,7 +47,6 @@ class BankDialog : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   GameState& game_;

@@ -2,7 +2,6 @@
 
 #include <QFrame>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include "face/Glyphs.h"
 #include "help/Help.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/HelpKey.h"
 #include "platform/Prompts.h"
 #include "store/MoneyText.h"
 #include "store/SavedGames.h"
@@ -86,8 +86,7 @@ SlotDialog::SlotDialog(GameState& g, int loadSaveMode, Prompts& prompts, QWidget
   HelpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
   HelpButton->setGeometry(8, 316, 97, 37);
   HelpButton->setAutoDefault(false);
-  connect(HelpButton, &QPushButton::clicked, this,
-          [this] { prompts_.OpenHelp(this, HelpSavedGames); });
+  ConnectHelp(this, HelpButton, prompts_, HelpSavedGames);
 
   CentreOnScreen(this, parent);
   // The dialog is built anew for every open and save, so the file is read every time.
@@ -138,12 +137,4 @@ void SlotDialog::FinishSlot(int n, const std::optional<QString>& enteredName) {
   }
   // The dialog closes with OK whether or not the name box was cancelled.
   accept();
-}
-
-void SlotDialog::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    prompts_.OpenHelp(this, HelpSavedGames);
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }

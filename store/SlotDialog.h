@@ -42,9 +42,6 @@ class SlotDialog : public QDialog {
   // The shared handler of the eight slot buttons; the slot is the button's "tag" property.
   void ChooseSlotFromButton();
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   // Reads the slots from the file.
   void ReadSlots();
