@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
@@ -15,9 +16,11 @@
 namespace {
 
 constexpr int kConnectMs = 2000;
+constexpr int kRetryMs = 50;
 // A copy that has just made its lock file writes its owner into it at once.
 constexpr int kOwnerWriteMs = 100;
-constexpr int kAttempts = 3;
+// How long copies started together wait for one of them to clear a stale lock.
+constexpr int kSettleMs = 3000;
 const char kRaiseRequest[] = "raise\n";
 
 // True when the other end of a local socket runs as this user.
@@ -89,7 +92,9 @@ SingleInstance::Outcome SingleInstance::Acquire() {
   lock_ = std::make_unique<QLockFile>(LockPath());
   // A running game holds its lock for hours: only a lock whose process has gone is stale.
   lock_->setStaleLockTime(0);
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+  // Copies started together wait for the one clearing a stale lock, then find its lock.
+  const QDeadlineTimer deadline(kSettleMs);
+  for (;;) {
     if (lock_->tryLock(0)) {
       Listen();
       return Outcome::Acquired;
@@ -102,21 +107,20 @@ SingleInstance::Outcome SingleInstance::Acquire() {
     }
     // A lock whose process has gone was taken over above; one that names no owner is stale
     // unless a running copy answers.
-    if (OwnerReadable() || RunningCopyAnswers()) return Outcome::HeldElsewhere;
+    if (OwnerReadable() || RunningCopyAnswers() || deadline.hasExpired())
+      return Outcome::HeldElsewhere;
     // Two copies must not clear it at once, or one could remove the lock the other has just
     // made.
     QLockFile guard(LockPath() + ".rmlock");
-    if (guard.tryLock(0)) {
-      QThread::msleep(kOwnerWriteMs);
-      if (!OwnerReadable() && !RunningCopyAnswers()) lock_->removeStaleLockFile();
-    } else if (guard.error() != QLockFile::LockFailedError) {
+    if (!guard.tryLock(0) && guard.error() != QLockFile::LockFailedError) {
       lock_.reset();
       return Outcome::Unavailable;
-    } else {
-      QThread::msleep(kOwnerWriteMs);
     }
+    QThread::msleep(kOwnerWriteMs);
+    // A file that a live copy holds open and locked (between making and writing it) is not
+    // removed.
+    if (guard.isLocked() && !OwnerReadable() && !RunningCopyAnswers()) lock_->removeStaleLockFile();
   }
-  return Outcome::HeldElsewhere;
 }
 
 QString SingleInstance::Problem() const {
@@ -162,8 +166,14 @@ bool SingleInstance::RaiseRunningCopy() {
   const QString name = ServerName(dir_);
   if (name.isEmpty()) return false;
   QLocalSocket socket;
-  socket.connectToServer(name);
-  if (!socket.waitForConnected(kConnectMs)) return false;
+  // Started together with this one, the copy holding the lock may not be listening yet.
+  const QDeadlineTimer deadline(kConnectMs);
+  for (;;) {
+    socket.connectToServer(name);
+    if (socket.waitForConnected(int(deadline.remainingTime()))) break;
+    if (deadline.hasExpired()) return false;
+    QThread::msleep(kRetryMs);
+  }
   // Whatever answers for another user is not our copy and hears nothing.
   if (!PeerIsThisUser(socket.socketDescriptor())) {
     socket.abort();
