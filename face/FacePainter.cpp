@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -59,6 +60,83 @@ std::string FormatInt(const char* format, int value) {
   return buf;
 }
 
+uint32_t LittleEndian(const QByteArray& bytes, int at, int count) {
+  uint32_t v = 0;
+  for (int i = count - 1; i >= 0; --i) v = v << 8 | static_cast<uint8_t>(bytes[at + i]);
+  return v;
+}
+
+// Walks a run-length coded picture from its first code; true when the codes reach the end of
+// the picture (its end code, or its last row) before the file ends.
+bool RunsReachTheEnd(QIODevice& file, qint64 start, bool fourBits, int64_t rows) {
+  if (!file.seek(start)) return false;
+  char code[2];
+  for (int64_t row = 0; row < rows;) {
+    if (file.read(code, 2) != 2) return false;
+    const int count = static_cast<uint8_t>(code[0]), escape = static_cast<uint8_t>(code[1]);
+    if (count != 0) continue;  // a run of one colour
+    if (escape == 0) {
+      ++row;
+    } else if (escape == 1) {
+      return true;
+    } else if (escape == 2) {
+      if (file.read(code, 2) != 2) return false;
+      row += static_cast<uint8_t>(code[1]);
+    } else {
+      // The pixels themselves, padded to a whole 16-bit word.
+      const qint64 bytes = fourBits ? (escape + 1) / 2 : escape;
+      const qint64 padded = (bytes + 1) / 2 * 2;
+      if (file.skip(padded) != padded) return false;
+    }
+  }
+  return true;
+}
+
+// True when the file holds every pixel its headers promise. The image library loads a bitmap
+// cut short without a word, its missing rows left as whatever memory held.
+bool PixelsAllThere(QIODevice& file) {
+  const QByteArray head = file.peek(34);
+  if (head.size() < 26) return false;
+  const qint64 size = file.size();
+  const qint64 pixelsAt = LittleEndian(head, 10, 4), infoSize = LittleEndian(head, 14, 4);
+  int64_t width = 0, height = 0;
+  uint32_t bits = 0, compression = 0;
+  if (infoSize == 12) {  // the old short header: 16-bit sizes, never compressed
+    width = LittleEndian(head, 18, 2);
+    height = LittleEndian(head, 20, 2);
+    bits = LittleEndian(head, 24, 2);
+  } else {
+    if (head.size() < 30) return false;
+    width = static_cast<int32_t>(LittleEndian(head, 18, 4));
+    height = static_cast<int32_t>(LittleEndian(head, 22, 4));
+    bits = LittleEndian(head, 28, 2);
+    if (infoSize >= 20 && head.size() >= 34) compression = LittleEndian(head, 30, 4);
+  }
+  if (width <= 0 || height == 0 || bits == 0) return true;  // the image library refuses these
+  height = std::abs(height);                                // negative: stored top row first
+  const qint64 start = std::max(pixelsAt, 14 + infoSize);
+  if (compression == 1 || compression == 2)
+    return RunsReachTheEnd(file, start, compression == 2, height);
+  const int64_t rowBytes = (width * bits + 31) / 32 * 4;
+  return size > start && height <= (size - start) / rowBytes;
+}
+
+// A cleared picture of the size and format the reader will load, which it then fills in place:
+// where run-length codes skip pixels they stay cleared rather than undefined. None when the
+// reader would refuse a picture that large.
+QImage ClearedPictureFor(const QImageReader& reader) {
+  const QSize size = reader.size();
+  const QImage::Format format = reader.imageFormat();
+  if (size.isEmpty() || format == QImage::Format_Invalid) return QImage();
+  const qint64 bytes =
+      qint64(size.width()) * size.height() * QImage::toPixelFormat(format).bitsPerPixel() / 8;
+  const qint64 limit = qint64(QImageReader::allocationLimit()) << 20;
+  if (limit > 0 && bytes > limit) return QImage();
+  QImage img(size, format);
+  img.fill(0);
+  return img;
+}
+
 }  // namespace
 
 std::string LoadBitmap(const std::string& path, QImage& out) {
@@ -72,9 +150,10 @@ std::string LoadBitmap(const std::string& path, QImage& out) {
   // Only Windows bitmaps are accepted, whatever else the image library could read.
   QImageReader reader(&file, "bmp");
   reader.setDecideFormatFromContent(false);
-  const QByteArray head = file.peek(2);
-  QImage img;
-  if (head != "BM" || !reader.read(&img) || img.isNull()) return "Bitmap image is not valid";
+  if (file.peek(2) != "BM" || !PixelsAllThere(file) || !file.seek(0))
+    return "Bitmap image is not valid";
+  QImage img = ClearedPictureFor(reader);
+  if (!reader.read(&img) || img.isNull()) return "Bitmap image is not valid";
   out = img.convertToFormat(QImage::Format_RGB32);
   return "";
 }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <filesystem>
+#include <fstream>
 
 #include "face/FacePainter.h"
 #include "machine/SlotMachine.h"
@@ -178,6 +179,72 @@ TEST_F(FaceTest, ArtworkErrors) {
   std::filesystem::copy_file(Art.Path + "ZANDOR96.bmp", latin1);
   EXPECT_EQ(Face.LoadTile(latin1), "");
   std::filesystem::remove(latin1);
+}
+
+// A picture cut short is refused with the same text as a broken one, however much of it is
+// left, instead of loading with its missing rows undefined; the reels stay empty. A run-length
+// coded tile is held to the same rule, and the pixels its codes skip come out as colour 0.
+TEST_F(FaceTest, PictureCutShortIsRefused) {
+  auto bytesOf = [](const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  auto write = [](const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+  };
+  // A 4 x 3 tile of 8 bits per pixel, run-length coded: a grey scale palette, the bottom row
+  // a run of 200, the middle row skipped to its third pixel then a run of 100, the top row a
+  // run of 50, then the end code.
+  auto runLengthTile = [](size_t keepCodes) {
+    std::string palette;
+    for (int i = 0; i < 256; ++i) palette += {char(i), char(i), char(i), 0};
+    const std::string codes("\x04\xc8\0\0\0\x02\x02\0\x02\x64\0\0\x04\x32\0\x01", 16);
+    const std::string data = codes.substr(0, keepCodes);
+    auto le = [](uint32_t v, int n) {
+      std::string out;
+      for (int i = 0; i < n; ++i) out += char(v >> (8 * i));
+      return out;
+    };
+    const uint32_t at = 14 + 40 + 1024;
+    return "BM" + le(at + data.size(), 4) + le(0, 4) + le(at, 4) + le(40, 4) + le(4, 4) + le(3, 4) +
+           le(1, 2) + le(8, 2) + le(1, 4) + le(data.size(), 4) + le(0, 16) + palette + data;
+  };
+  const std::string set = Art.Path + "ZANDOR96.bmp";
+  const std::string whole = bytesOf(set);
+  ASSERT_GT(whole.size(), 3u * 96 * 3 * 96 * 3);
+  const std::string tile = Art.Path + "runs.bmp";
+  const std::string refused = "Bitmap image is not valid";
+  struct Row {
+    const char* what;
+    std::string path, bytes, error;
+  };
+  const Row rows[] = {
+      {"the set's first 100 bytes", set, whole.substr(0, 100), refused},
+      {"the set's headers alone", set, whole.substr(0, 54), refused},
+      {"the set but its last byte", set, whole.substr(0, whole.size() - 1), refused},
+      {"the whole set", set, whole, ""},
+      {"a coded tile cut inside its codes", tile, runLengthTile(9), refused},
+      {"a coded tile without its end code", tile, runLengthTile(14), refused},
+      {"a whole coded tile", tile, runLengthTile(16), ""},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    write(r.path, r.bytes);
+    if (r.path == set) {
+      EXPECT_EQ(Face.FitToSize(632, 394), r.error);
+      for (const QImage& reel : Face.ReelImages) EXPECT_EQ(reel.isNull(), !r.error.empty());
+      continue;
+    }
+    Face.TileBitmap = QImage();
+    EXPECT_EQ(Face.LoadTile(r.path), r.error);
+    if (!r.error.empty()) continue;
+    ASSERT_EQ(Face.TileBitmap.size(), QSize(4, 3));
+    const QRgb grey[3][4] = {{50, 50, 50, 50}, {0, 0, 100, 100}, {200, 200, 200, 200}};
+    for (int y = 0; y < 3; ++y)
+      for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(Face.TileBitmap.pixel(x, y), qRgb(grey[y][x], grey[y][x], grey[y][x]))
+            << x << "," << y;
+  }
 }
 
 // A reel image at rest shows three whole symbols; half a step further the lower half of the
