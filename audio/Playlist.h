@@ -36,7 +36,7 @@ class Playlist {
   void StartPendingSong();
   // The end-of-play notification of MediaPlayer1.
   void SongEnded(MediaNotify how);
-  // Music > On: flips MusicOn and starts or stops the music.
+  // Music > On: flips the music's On and starts or stops the music.
   void ToggleMusic();
   // Music > Change Songs: the music dialog with the music paused around it.
   void ChooseSongs();

@@ -36,9 +36,6 @@ double PauseFor(Money left, Money coinValue, const PauseTable& pauses) {
 void CountOne(int32_t& counter) {
   if (counter < std::numeric_limits<int32_t>::max()) ++counter;
 }
-// Nobody listening: the events of a machine without a record go here.
-GameEvents noEvents;
-
 }  // namespace
 
 void ComputeReelGrid(MachineState& m) {
@@ -91,9 +88,9 @@ struct SlotMachine::BusyScope {
 };
 
 SlotMachine::SlotMachine(MachineState& machine, const PlayerOptions& options, Lcg& rng, Host& host)
-    : m_(machine), options_(options), rng_(rng), host_(host), events_(&noEvents) {}
+    : m_(machine), options_(options), rng_(rng), host_(host), events_(&noEvents_) {}
 
-void SlotMachine::SetEvents(GameEvents* events) { events_ = events ? events : &noEvents; }
+void SlotMachine::SetEvents(GameEvents* events) { events_ = events ? events : &noEvents_; }
 
 void SlotMachine::ClearWins() {
   m_.LinePays.fill(0);

@@ -102,6 +102,7 @@ class SlotMachine {
   Host& host_;
   int busy_ = 0;
   bool closing_ = false;
+  GameEvents noEvents_;  // nobody listening: a machine without a record tells its events here
   GameEvents* events_;
   SpinReport report_;  // the spin in progress, filled as it settles
 };

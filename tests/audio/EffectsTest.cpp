@@ -10,7 +10,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A ProgramDir holding ZANDOR0..3.WAV whose first bytes are '0'..'3'.
+// A program folder holding ZANDOR0..3.WAV whose first bytes are '0'..'3'.
 struct EffectsTest : ::testing::Test {
   GameState g;
   FakeSound sound;

@@ -10,7 +10,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A ProgramDir with ZANDOR0..7.MID present and the default playlist.
+// A program folder with ZANDOR0..7.MID present and the default playlist.
 struct PlaylistTest : ::testing::Test {
   GameState g;
   FakePlayer player;
