@@ -74,8 +74,7 @@ uint32_t UtcTimeOfDayMs() {
 
 }  // namespace
 
-CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
-                     QWidget* parent)
+CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play, QWidget* parent)
     : QDialog(parent),
       SpinWin_(spinWin),
       rng_(rng),

@@ -171,7 +171,8 @@ void FacePainter::ComputeLayout() {
 }
 
 Money FacePainter::ShownWager() const {
-  return (machine_.Wager == Money() && machine_.LastWager > Money()) ? machine_.LastWager : machine_.Wager;
+  return (machine_.Wager == Money() && machine_.LastWager > Money()) ? machine_.LastWager
+                                                                     : machine_.Wager;
 }
 
 void FacePainter::PaintBackground() {
@@ -224,7 +225,8 @@ void FacePainter::PaintFace() {
   DrawMeterBox("WON", WonY, machine_.WinPending);
 
   DrawLabel(Canvas, Glyphs, "SPINS", LeftMargin - 20, CreditsY - 26, 144, 0);
-  DrawDigits(Canvas, Glyphs, FormatInt("%8d", machine_.Spins), LeftMargin + 105, CreditsY, false, 4);
+  DrawDigits(Canvas, Glyphs, FormatInt("%8d", machine_.Spins), LeftMargin + 105, CreditsY, false,
+             4);
 
   DrawLabel(Canvas, Glyphs, "PAYLINES", MeterX - 125, PaylinesY - 26, 144, 134);
   for (int k = 1; k <= 5; ++k) {
@@ -235,13 +237,14 @@ void FacePainter::PaintFace() {
 
   if (machine_.FreeSpins != 0) {
     DrawLabel(Canvas, Glyphs, "SPIN FREE", LeftMargin - 20, WonY - 26, 144, 0);
-    DrawDigits(Canvas, Glyphs, FormatInt("%1d", machine_.FreeSpins), LeftMargin + 42, WonY, false, 4);
+    DrawDigits(Canvas, Glyphs, FormatInt("%1d", machine_.FreeSpins), LeftMargin + 42, WonY, false,
+               4);
   } else {
     const int l = s == 144 ? LeftMargin - 13 : LeftMargin;
     DrawLabel(Canvas, Glyphs, "BONUS PCT", LeftMargin - 20, WagerY - 26 + (s - 96), 144, 246);
     DrawLabel(Canvas, Glyphs, "BONUS", LeftMargin - 20, WagerY + s + 30, 144, 1);
-    DrawDigits(Canvas, Glyphs, machine_.BonusPool.Padded(), LeftMargin + 105, WagerY + s + 56, false,
-               4);
+    DrawDigits(Canvas, Glyphs, machine_.BonusPool.Padded(), LeftMargin + 105, WagerY + s + 56,
+               false, 4);
     FrameRect(Canvas, l + 32, WagerY + s - 87, l + 73, WagerY + s + 15, ShadowColor, Qt::black);
     DrawBonusMeter(true);
     DrawCaptionText("Plus 7 FREE Spins", 8, false, LeftMargin + (s == 144 ? 37 : 51),
@@ -304,16 +307,16 @@ void FacePainter::Redraw(FaceElement e) {
       DrawDigits(Canvas, Glyphs, machine_.WinPending.Padded(), MeterX, WonY, false, 4);
       break;
     case FaceElement::Spins:
-      DrawDigits(Canvas, Glyphs, FormatInt("%8d", machine_.Spins), LeftMargin + 105, CreditsY, false,
-                 4);
+      DrawDigits(Canvas, Glyphs, FormatInt("%8d", machine_.Spins), LeftMargin + 105, CreditsY,
+                 false, 4);
       break;
     case FaceElement::FreeSpinCount:
-      DrawDigits(Canvas, Glyphs, FormatInt("%8d", machine_.FreeSpinCount), LeftMargin + 105, CreditsY,
-                 false, 1);
+      DrawDigits(Canvas, Glyphs, FormatInt("%8d", machine_.FreeSpinCount), LeftMargin + 105,
+                 CreditsY, false, 1);
       break;
     case FaceElement::FreeSpinsLeft:
-      DrawDigits(Canvas, Glyphs, FormatInt("%1d", machine_.FreeSpins - 1), LeftMargin + 42, WonY, false,
-                 4);
+      DrawDigits(Canvas, Glyphs, FormatInt("%1d", machine_.FreeSpins - 1), LeftMargin + 42, WonY,
+                 false, 4);
       break;
     case FaceElement::Bonus:
       DrawDigits(Canvas, Glyphs, machine_.BonusPool.Padded(), LeftMargin + 105,
@@ -380,8 +383,8 @@ void FacePainter::DrawBonusMeter(bool blueFirst) {
 void FacePainter::Blink() {
   BlinkPhase = !BlinkPhase;
   const int s = SymbolSize;
-  const bool lossSeen =
-      std::find(machine_.ReelGrid.begin(), machine_.ReelGrid.end(), LOSS) != machine_.ReelGrid.end();
+  const bool lossSeen = std::find(machine_.ReelGrid.begin(), machine_.ReelGrid.end(), LOSS) !=
+                        machine_.ReelGrid.end();
   for (int n = 0; n < 9; ++n) {
     if (machine_.ReelGrid[n] != GAIN) continue;
     const int x = ReelLeft + (n / 3) * (s + 9), y = ReelTop + (n % 3) * s;

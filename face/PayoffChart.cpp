@@ -97,8 +97,9 @@ std::string PayoffChart::LoadPictures() {
                                     DevicePixel(FullPicture.height() / 4, ratio),
                                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   ChartSymbols.setDevicePixelRatio(ratio);
-  Label5->setText(machine_.Bet < CoinTable.size() ? QString::fromUtf8(CoinTable[machine_.Bet].Caption)
-                                              : QString());
+  Label5->setText(machine_.Bet < CoinTable.size()
+                      ? QString::fromUtf8(CoinTable[machine_.Bet].Caption)
+                      : QString());
   Label5->adjustSize();
   setWindowTitle(Label4->text() + QStringLiteral(" Payoffs"));
   return "";
@@ -116,7 +117,8 @@ void PayoffChart::PaintChart() {
       DrawBevel(Chart, kSymbolX[i], y, kSymbolX[i] + kCell, y + kCell, 3);
     }
     for (int n = 1; n <= 5; ++n) {
-      const std::string text = (machine_.CoinValue * (PayFactors[r - 1] * n)).Padded(n == 1 ? 7 : 8);
+      const std::string text =
+          (machine_.CoinValue * (PayFactors[r - 1] * n)).Padded(n == 1 ? 7 : 8);
       DrawDigits(Chart, Glyphs, text, ColumnRight[n - 1], y + 2, false, kDigitRows[n - 1]);
     }
   }

@@ -184,7 +184,8 @@ void CheckSettings(const ScratchFolder& dir, const uint8_t* data, size_t size,
   dir.Write("settings/ZANDOR.INI", data, size);
   GameState first = FreshGame(settingsDir);
   LoadSettings(first);
-  FUZZ_CHECK(CharacterCount(first.Options.BackBitmap) <= 255 && CharacterCount(first.Sound.WinFile) <= 255);
+  FUZZ_CHECK(CharacterCount(first.Options.BackBitmap) <= 255 &&
+             CharacterCount(first.Sound.WinFile) <= 255);
   for (const std::string& n : first.Music.SongNames) FUZZ_CHECK(CharacterCount(n) <= 12);
   for (const std::string& s : first.Music.SongFiles) FUZZ_CHECK(CharacterCount(s) <= 255);
   FUZZ_CHECK(SaveSettings(first).Ok);
@@ -194,16 +195,23 @@ void CheckSettings(const ScratchFolder& dir, const uint8_t* data, size_t size,
   CheckMoney(first.Machine.Credits, second.Machine.Credits);
   CheckMoney(first.Machine.Borrowed, second.Machine.Borrowed);
   CheckMoney(first.Machine.BonusPool, second.Machine.BonusPool);
-  FUZZ_CHECK(first.Machine.Spins == second.Machine.Spins && first.Machine.PowerPts == second.Machine.PowerPts);
-  FUZZ_CHECK(first.Machine.Speed == second.Machine.Speed && first.Machine.Bet == second.Machine.Bet);
-  FUZZ_CHECK(first.Options.BackColor == second.Options.BackColor && first.Options.BackMode == second.Options.BackMode);
-  FUZZ_CHECK(first.Options.Maxed == second.Options.Maxed && first.Options.AceyDucey == second.Options.AceyDucey);
+  FUZZ_CHECK(first.Machine.Spins == second.Machine.Spins &&
+             first.Machine.PowerPts == second.Machine.PowerPts);
+  FUZZ_CHECK(first.Machine.Speed == second.Machine.Speed &&
+             first.Machine.Bet == second.Machine.Bet);
+  FUZZ_CHECK(first.Options.BackColor == second.Options.BackColor &&
+             first.Options.BackMode == second.Options.BackMode);
+  FUZZ_CHECK(first.Options.Maxed == second.Options.Maxed &&
+             first.Options.AceyDucey == second.Options.AceyDucey);
   FUZZ_CHECK(first.Sound.On == second.Sound.On && first.Music.On == second.Music.On);
-  FUZZ_CHECK(first.Sound.Coins == second.Sound.Coins && first.Sound.Credits == second.Sound.Credits);
+  FUZZ_CHECK(first.Sound.Coins == second.Sound.Coins &&
+             first.Sound.Credits == second.Sound.Credits);
   FUZZ_CHECK(first.Sound.Spin == second.Sound.Spin && first.Sound.Stop == second.Sound.Stop);
   FUZZ_CHECK(first.Sound.Win == second.Sound.Win && first.Sound.Bonus == second.Sound.Bonus);
-  FUZZ_CHECK(first.Sound.Lose == second.Sound.Lose && first.Sound.PowerDown == second.Sound.PowerDown);
-  FUZZ_CHECK(first.Sound.PowerUp == second.Sound.PowerUp && first.Music.Selected == second.Music.Selected);
+  FUZZ_CHECK(first.Sound.Lose == second.Sound.Lose &&
+             first.Sound.PowerDown == second.Sound.PowerDown);
+  FUZZ_CHECK(first.Sound.PowerUp == second.Sound.PowerUp &&
+             first.Music.Selected == second.Music.Selected);
   FUZZ_CHECK(AsStored(first.Options.BackBitmap) == second.Options.BackBitmap);
   FUZZ_CHECK(AsStored(first.Sound.WinFile) == second.Sound.WinFile);
   FUZZ_CHECK(AsStored(first.Sound.LoseFile) == second.Sound.LoseFile);

@@ -45,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   GameState& g = *batch.Games.emplace_back(std::make_unique<GameState>());
   g.Dirs.Program = dir.Path() + "wav/";
-  SoundEffects& effects = *batch.Effects.emplace_back(
-      std::make_unique<SoundEffects>(g.Sound, g.Dirs, *batch.Audio));
+  SoundEffects& effects =
+      *batch.Effects.emplace_back(std::make_unique<SoundEffects>(g.Sound, g.Dirs, *batch.Audio));
   const std::string err = effects.LoadEffectSounds();
   FUZZ_CHECK(err.find("ZANDOR0.WAV") == std::string::npos);
   FUZZ_CHECK(effects.Image(0) == std::vector<uint8_t>(data, data + size));

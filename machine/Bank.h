@@ -33,7 +33,8 @@ inline constexpr const char* BankOverpay =
 class Bank {
  public:
   // The record, when there is one, hears of every loan and repayment.
-  explicit Bank(MachineState& machine, GameEvents* events = nullptr) : m_(machine), events_(events) {}
+  explicit Bank(MachineState& machine, GameEvents* events = nullptr)
+      : m_(machine), events_(events) {}
 
   // Lends amount 0..5 (BankAmounts): the credits and the debt both grow; never refused.
   void Borrow(int amount);

@@ -53,7 +53,8 @@ struct SoundSettings {
 // The background music: eight song slots and where the playlist stands.
 struct MusicSettings {
   bool On = true;  // "&Music" / "On"
-  std::array<bool, 8> Selected{true, true, true, true, true, true, true, true};  // slot is played
+  // Which slots are played.
+  std::array<bool, 8> Selected{true, true, true, true, true, true, true, true};
   std::array<std::string, 8> SongFiles;  // full path of each slot's MIDI file
   std::array<std::string, 8> SongNames;  // each slot's name as its check box shows it
   int CurrentSong = 0;       // the slot playing or next to play; 9 when none is playable

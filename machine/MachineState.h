@@ -64,7 +64,7 @@ struct MachineState {
   // Machine settings.
   SpinSpeed Speed = SpinSpeed::Fast;  // may hold an out-of-range value read from file
   int SpinDelay = 10;                 // milliseconds per animation step
-  uint8_t Bet = 3;  // coin-value index; may hold an out-of-range value read from file
+  uint8_t Bet = 3;        // coin-value index; may hold an out-of-range value read from file
   bool AutoSpin = false;  // check mark of "&Auto Spin": spins follow each other by themselves
 
   // Reels.

@@ -55,9 +55,7 @@ void RecordKeeper::AddMenuEntries(QMenu* file, QAction* exit, QMenu* autoMenu) {
   AutoSpinLimitsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
 }
 
-QString RecordKeeper::Path() const {
-  return QString::fromStdString(PlayerIniPath(dirs_.Settings));
-}
+QString RecordKeeper::Path() const { return QString::fromStdString(PlayerIniPath(dirs_.Settings)); }
 
 void RecordKeeper::Load() {
   // A placed wager is still the player's money: the game's figures start with it.

@@ -20,8 +20,8 @@ class StatisticsWindow : public QDialog {
  public:
   // Shows the record of this game against the game's money; refresh brings the record's
   // time played up to date before each look.
-  StatisticsWindow(PlayerRecord& record, const MachineState& machine,
-                   std::function<void()> refresh, Prompts& prompts, QWidget* parent = nullptr);
+  StatisticsWindow(PlayerRecord& record, const MachineState& machine, std::function<void()> refresh,
+                   Prompts& prompts, QWidget* parent = nullptr);
 
   // "Reset &Lifetime...", "&Help" and "&Close".
   QPushButton *ResetButton, *HelpButton, *CloseButton;

@@ -84,7 +84,8 @@ QPixmap BankDialog::AmountPicture(int button, double ratio) {
   return pm;
 }
 
-BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& prompts, QWidget* parent)
+BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& prompts,
+                       QWidget* parent)
     : QDialog(parent), machine_(machine), glyphs_(glyphs), prompts_(prompts) {
   setObjectName("BankDialog");
   setWindowTitle("Use this form to borrow or pay back credits");

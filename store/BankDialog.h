@@ -20,7 +20,8 @@ class BankDialog : public QDialog {
 
  public:
   // Opens in borrow mode, centred on the screen; works directly on the machine's credits and debt.
-  BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& prompts, QWidget* parent = nullptr);
+  BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& prompts,
+             QWidget* parent = nullptr);
 
   // The six amount buttons, $1,000 first.
   QPushButton *AmountButton1, *AmountButton2, *AmountButton3, *AmountButton4, *AmountButton5,

@@ -31,11 +31,13 @@ struct Member {
   ConstFieldRef (*From)(const GameState& g, int index);
 };
 
+// True for the eight-element fields, whose keys are indexed.
 template <class T>
 struct IsEight : std::false_type {};
 template <class T>
 struct IsEight<std::array<T, 8>> : std::true_type {};
 
+// The part a member pointer points into.
 template <class P>
 struct PartOfMember;
 template <class T, class Part>
@@ -43,7 +45,7 @@ struct PartOfMember<T Part::*> {
   using Type = Part;
 };
 
-// The part of the game that holds fields of type Part.
+// The game's part of type Part.
 template <class Part, class Game>
 auto& PartOf(Game& g) {
   if constexpr (std::is_same_v<Part, MachineState>)
@@ -52,10 +54,13 @@ auto& PartOf(Game& g) {
     return g.Options;
   else if constexpr (std::is_same_v<Part, SoundSettings>)
     return g.Sound;
-  else
+  else {
+    static_assert(std::is_same_v<Part, MusicSettings>, "a part the settings file does not keep");
     return g.Music;
+  }
 }
 
+// The field itself, or its element at index when it has eight.
 template <auto Field, class Game>
 auto* Locate(Game& g, int index) {
   auto& field = PartOf<typename PartOfMember<decltype(Field)>::Type>(g).*Field;
@@ -157,14 +162,13 @@ void Load(const IniDocument& ini, const Setting& s, FieldRef field) {
 
 void Store(IniDocument& ini, const Setting& s, ConstFieldRef field) {
   const std::string& key = s.Key;
-  std::visit(Overload{[&](const Money* v) { ini.WriteString(kSection, key, FormatMoney(*v)); },
-                      [&](const int32_t* v) { ini.WriteInteger(kSection, key, *v); },
-                      [&](const auto* v) {
-                        ini.WriteInteger(kSection, key, static_cast<uint8_t>(*v));
-                      },
-                      [&](const bool* v) { ini.WriteBool(kSection, key, *v); },
-                      [&](const std::string* v) { ini.WriteString(kSection, key, *v); }},
-             field);
+  std::visit(
+      Overload{[&](const Money* v) { ini.WriteString(kSection, key, FormatMoney(*v)); },
+               [&](const int32_t* v) { ini.WriteInteger(kSection, key, *v); },
+               [&](const auto* v) { ini.WriteInteger(kSection, key, static_cast<uint8_t>(*v)); },
+               [&](const bool* v) { ini.WriteBool(kSection, key, *v); },
+               [&](const std::string* v) { ini.WriteString(kSection, key, *v); }},
+      field);
 }
 
 }  // namespace

@@ -287,7 +287,8 @@ TEST_F(Window, PlayerRecordThroughTheWindow) {
     EXPECT_EQ(stats.Figure("Spins (paid / free)", 0), "3 / 0");
     EXPECT_EQ(stats.Figure("Money wagered", 1), "$18.75");
     const auto& g = record.Game;
-    EXPECT_EQ(g.StartCredits + g.Net() + g.Lent - g.Repaid, CentsOf(game.Machine.Credits + game.Machine.Wager));
+    EXPECT_EQ(g.StartCredits + g.Net() + g.Lent - g.Repaid,
+              CentsOf(game.Machine.Credits + game.Machine.Wager));
   }
   {
     RecentSpinsWindow recent(

@@ -67,7 +67,8 @@ TEST(AudioCapture, EffectThenFirstSongAreHeard) {
     audio.StartMusic();
     EXPECT_EQ(g.Music.CurrentSong, 2);
     const auto t = std::chrono::steady_clock::now();
-    while (!g.Music.SongPending && std::chrono::steady_clock::now() - t < std::chrono::seconds(10)) {
+    while (!g.Music.SongPending &&
+           std::chrono::steady_clock::now() - t < std::chrono::seconds(10)) {
       QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     EXPECT_TRUE(g.Music.SongPending);

@@ -53,8 +53,9 @@ TEST_F(EffectsTest, DefaultSwitchesRouteEachEffect) {
 TEST_F(EffectsTest, EachSwitchGatesItsEffect) {
   fx.LoadEffectSounds();
   g.Sound.Spin = g.Sound.Lose = true;
-  bool* switches[] = {&g.Sound.Stop, &g.Sound.Spin,    &g.Sound.Coins,     &g.Sound.Credits, &g.Sound.Win,
-                      &g.Sound.Lose, &g.Sound.PowerUp, &g.Sound.PowerDown, &g.Sound.Bonus};
+  bool* switches[] = {&g.Sound.Stop,    &g.Sound.Spin,      &g.Sound.Coins,
+                      &g.Sound.Credits, &g.Sound.Win,       &g.Sound.Lose,
+                      &g.Sound.PowerUp, &g.Sound.PowerDown, &g.Sound.Bonus};
   for (bool* s : switches) {
     sound.log.clear();
     *s = false;

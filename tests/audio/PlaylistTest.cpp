@@ -48,7 +48,8 @@ TEST_F(PlaylistTest, AlternatesBetweenTwoSlots) {
   EXPECT_EQ(g.Music.CurrentSong, 2);
   EXPECT_EQ(player.log, (std::vector<std::string>{"open:" + g.Music.SongFiles[2], "play"}));
   EXPECT_EQ(NextSong(), 5);
-  EXPECT_EQ(player.log, (std::vector<std::string>{"close", "open:" + g.Music.SongFiles[5], "play"}));
+  EXPECT_EQ(player.log,
+            (std::vector<std::string>{"close", "open:" + g.Music.SongFiles[5], "play"}));
   EXPECT_EQ(NextSong(), 2);
   EXPECT_EQ(NextSong(), 5);
   EXPECT_FALSE(g.Music.SongPending);
@@ -134,7 +135,8 @@ TEST_F(PlaylistTest, ChangeSongsPausesAndResumes) {
   ASSERT_EQ(g.Music.CurrentSong, 1);
   player.log.clear();
   list.ChooseSongs();
-  EXPECT_EQ(player.log, (std::vector<std::string>{"close", "open:" + g.Music.SongFiles[0], "play"}));
+  EXPECT_EQ(player.log,
+            (std::vector<std::string>{"close", "open:" + g.Music.SongFiles[0], "play"}));
   EXPECT_TRUE(g.Music.On);
 
   g.Music.On = false;

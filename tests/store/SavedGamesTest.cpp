@@ -111,7 +111,7 @@ TEST(SavedGames, SavesInPlaceAndOpensAgain) {
   EXPECT_EQ(h.BonusPool, 87.25_usd);
   EXPECT_EQ(h.Spins, 42);
   EXPECT_EQ(h.PowerPts, 60);
-  EXPECT_EQ(h.FreeSpinCount, 5);    // kept by the table within the run
+  EXPECT_EQ(h.FreeSpinCount, 5);     // kept by the table within the run
   slots.Slots[2].FreeSpinCount = 0;  // as after a restart
   slots.Open(3, h);
   EXPECT_EQ(h.FreeSpinCount, 0);
