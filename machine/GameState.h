@@ -19,7 +19,7 @@ enum class BackgroundMode : uint8_t { TiledBitmap = 0, SolidColor = 1 };
 struct PlayerOptions {
   bool AceyDucey = true;  // check mark of "&Acey Ducey": a win may be gambled
   bool Maxed = false;     // the main window is to start maximised
-  // May hold an out-of-range value read from file.
+  // How the background is drawn; may hold an out-of-range value read from file.
   BackgroundMode BackMode = BackgroundMode::TiledBitmap;
   int32_t BackColor = ButtonFaceColor;  // the solid colour, 0x00BBGGRR or a system colour
   std::string BackBitmap;               // full path of the background tile
@@ -31,17 +31,17 @@ struct PlayerOptions {
 // The switches of the sound effects and the five replaceable sound files.
 struct SoundSettings {
   bool On = true;  // the master switch, "&Sounds" / "On"
-  // One switch per effect.
-  bool Coins = true;
-  bool Credits = true;
-  bool Spin = false;
-  bool Stop = true;
-  bool WheelSpin = true;
-  bool Win = true;
-  bool Bonus = true;
-  bool PowerUp = true;
-  bool PowerDown = true;
-  bool Lose = false;
+  // One switch per effect, each a check mark of "&Sounds".
+  bool Coins = true;      // a coin placed on the bet
+  bool Credits = true;    // a coin counted into the credits
+  bool Spin = false;      // the reels turning ("Slot Spin")
+  bool Stop = true;       // a reel stopping
+  bool WheelSpin = true;  // the menu's check mark only: no effect plays by it
+  bool Win = true;        // a winning spin
+  bool Bonus = true;      // the bonus won
+  bool PowerUp = true;    // a power-up symbol
+  bool PowerDown = true;  // a power drain symbol
+  bool Lose = false;      // a losing spin
 
   // Replaceable sound files (full paths, at most 255 characters).
   std::string WinFile, LoseFile, PowerUpFile, PowerDownFile, BonusFile;
