@@ -43,12 +43,12 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QString());
 
   GameState game;
-  game.ProgramDir = ProgramDirectory();
-  game.SettingsDir = SettingsDirectory();
+  game.Dirs.Program = ProgramDirectory();
+  game.Dirs.Settings = SettingsDirectory();
 
   // A second copy on the same settings folder hands over to the first and touches no file;
   // without a lock nothing would keep a second copy out, so the game does not start at all.
-  SingleInstance instance(QFile::decodeName(QByteArray::fromStdString(game.SettingsDir)));
+  SingleInstance instance(QFile::decodeName(QByteArray::fromStdString(game.Dirs.Settings)));
   switch (instance.Acquire()) {
     case SingleInstance::Outcome::Acquired:
       break;
@@ -61,13 +61,13 @@ int main(int argc, char** argv) {
       return 1;
   }
   // Only the copy holding the lock may clear what a killed save left behind.
-  RemoveLeftoverTemporaries(game.SettingsDir, {"ZANDOR.INI", "POWER.INI", "PLAYER.INI"});
+  RemoveLeftoverTemporaries(game.Dirs.Settings, {"ZANDOR.INI", "POWER.INI", "PLAYER.INI"});
 
   // The manual lies with the media, wherever the program file is.
-  HelpViewer::SetManualDir(QString::fromStdString(game.ProgramDir + "help/"));
+  HelpViewer::SetManualDir(QString::fromStdString(game.Dirs.Program + "help/"));
   // Installed, the icon is in the desktop's icon theme; in the build folder it is a media file.
   QApplication::setWindowIcon(QIcon::fromTheme(
-      "zandor-slots", QIcon(QString::fromStdString(game.ProgramDir + "zandor-slots.png"))));
+      "zandor-slots", QIcon(QString::fromStdString(game.Dirs.Program + "zandor-slots.png"))));
   DialogPrompts prompts;
   MainWindow form(game, prompts);
   instance.OnRaise = [&form] {
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
   }
 
   CentreOnScreen(&form);  // when first shown
-  if (game.Maxed) {
+  if (game.Options.Maxed) {
     form.ShowMaximizedAtStart();
   } else {
     form.show();

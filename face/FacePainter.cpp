@@ -171,13 +171,15 @@ std::array<int, 4> ButtonLefts(int panelWidth) {
   return {e, e + kButtonWidth + g, e + 2 * (kButtonWidth + g), e + 3 * (kButtonWidth + g)};
 }
 
-FacePainter::FacePainter(GameState& game) : Game(game) {
+FacePainter::FacePainter(const MachineState& machine, const PlayerOptions& options,
+                         const Folders& dirs)
+    : machine_(machine), options_(options), dirs_(dirs) {
   Glyphs.Digits = MakeDigitStrip();
   Glyphs.Image1 = MakeLampPicture();
 }
 
 std::string FacePainter::LoadLetters() {
-  return LoadBitmap(Game.ProgramDir + "Alpha.bmp", Glyphs.LetterStrip);
+  return LoadBitmap(dirs_.Program + "Alpha.bmp", Glyphs.LetterStrip);
 }
 
 std::string FacePainter::LoadTile(const std::string& path) {
@@ -213,7 +215,7 @@ std::string FacePainter::LoadArtwork() {
                      : ArtworkSet == 192 ? "ZANDOR192.bmp"
                                          : nullptr;
   if (file) {
-    std::string err = LoadBitmap(Game.ProgramDir + file, Artwork);
+    std::string err = LoadBitmap(dirs_.Program + file, Artwork);
     if (!err.empty()) return err;
     FitArtwork();
   }
@@ -248,7 +250,8 @@ void FacePainter::ComputeLayout() {
 }
 
 Money FacePainter::ShownWager() const {
-  return (Game.Wager == Money() && Game.LastWager > Money()) ? Game.LastWager : Game.Wager;
+  return (machine_.Wager == Money() && machine_.LastWager > Money()) ? machine_.LastWager
+                                                                     : machine_.Wager;
 }
 
 void FacePainter::PaintBackground() {
@@ -261,7 +264,7 @@ void FacePainter::PaintBackground() {
       for (int x = 0; x < size.width(); x += w - 1)
         CopyRect(Canvas, x, y, TileBitmap, 0, 0, w - 1, h - 1);
   } else {
-    Canvas.fill(ResolveColor(Game.BackColor));
+    Canvas.fill(ResolveColor(options_.BackColor));
   }
 }
 
@@ -292,33 +295,35 @@ void FacePainter::PaintFace() {
   for (int i = 1; i <= 3; ++i) {
     const int x = ReelX(i);
     DrawBevel(Canvas, x, ReelTop, x + s - 1, ReelTop + 3 * s - 1, 2);
-    DrawReel(i, Game.ReelStops[i - 1]);
+    DrawReel(i, machine_.ReelStops[i - 1]);
     CopyRect(Canvas, x, ReelTop, ReelImages[i - 1], 0, 0, s - 1, 3 * s - 1);
   }
 
-  DrawMeterBox("CREDITS", CreditsY, Game.Credits);
+  DrawMeterBox("CREDITS", CreditsY, machine_.Credits);
   DrawMeterBox("WAGER", WagerY, ShownWager());
-  DrawMeterBox("WON", WonY, Game.WinPending);
+  DrawMeterBox("WON", WonY, machine_.WinPending);
 
   DrawLabel(Canvas, Glyphs, "SPINS", LeftMargin - 20, CreditsY - 26, 144, 0);
-  DrawDigits(Canvas, Glyphs, FormatInt("%8d", Game.Spins), LeftMargin + 105, CreditsY, false, 4);
+  DrawDigits(Canvas, Glyphs, FormatInt("%8d", machine_.Spins), LeftMargin + 105, CreditsY, false,
+             4);
 
   DrawLabel(Canvas, Glyphs, "PAYLINES", MeterX - 125, PaylinesY - 26, 144, 134);
   for (int k = 1; k <= 5; ++k) {
     DrawDigits(Canvas, Glyphs, FormatInt("%d", k), MeterX - 114, PaylinesY + 2 + 20 * (k - 1),
                false, 2);
   }
-  DrawLamps(Game.CoinValue, ShownWager());
+  DrawLamps(machine_.CoinValue, ShownWager());
 
-  if (Game.FreeSpins != 0) {
+  if (machine_.FreeSpins != 0) {
     DrawLabel(Canvas, Glyphs, "SPIN FREE", LeftMargin - 20, WonY - 26, 144, 0);
-    DrawDigits(Canvas, Glyphs, FormatInt("%1d", Game.FreeSpins), LeftMargin + 42, WonY, false, 4);
+    DrawDigits(Canvas, Glyphs, FormatInt("%1d", machine_.FreeSpins), LeftMargin + 42, WonY, false,
+               4);
   } else {
     const int l = s == 144 ? LeftMargin - 13 : LeftMargin;
     DrawLabel(Canvas, Glyphs, "BONUS PCT", LeftMargin - 20, WagerY - 26 + (s - 96), 144, 246);
     DrawLabel(Canvas, Glyphs, "BONUS", LeftMargin - 20, WagerY + s + 30, 144, 1);
-    DrawDigits(Canvas, Glyphs, Game.BonusPool.Padded(), LeftMargin + 105, WagerY + s + 56, false,
-               4);
+    DrawDigits(Canvas, Glyphs, machine_.BonusPool.Padded(), LeftMargin + 105, WagerY + s + 56,
+               false, 4);
     FrameRect(Canvas, l + 32, WagerY + s - 87, l + 73, WagerY + s + 15, ShadowColor, Qt::black);
     DrawBonusMeter(true);
     DrawCaptionText("Plus 7 FREE Spins", 8, false, LeftMargin + (s == 144 ? 37 : 51),
@@ -326,14 +331,14 @@ void FacePainter::PaintFace() {
   }
 
   for (int k = 1; k <= 5; ++k)
-    if (Game.LinePays[k - 1] > 0) DrawPayline(k);
+    if (machine_.LinePays[k - 1] > 0) DrawPayline(k);
 }
 
 void FacePainter::DrawReel(int reel, int position) {
   const int s = SymbolSize;
   if (reel < 1 || reel > 3 || s <= 0) return;
   QImage& img = ReelImages[reel - 1];
-  const std::string& strip = Game.ReelStrips[reel - 1];
+  const std::string& strip = machine_.ReelStrips[reel - 1];
   const int n = static_cast<int>(strip.size());
   if (img.isNull() || n == 0) return;
   const int h = s / 2;
@@ -372,28 +377,28 @@ void FacePainter::DrawReels(const std::array<int, 3>& positions) {
 void FacePainter::Redraw(FaceElement e) {
   switch (e) {
     case FaceElement::Credits:
-      DrawDigits(Canvas, Glyphs, Game.Credits.Padded(), MeterX, CreditsY, false, 4);
+      DrawDigits(Canvas, Glyphs, machine_.Credits.Padded(), MeterX, CreditsY, false, 4);
       break;
     case FaceElement::Wager:
       DrawDigits(Canvas, Glyphs, ShownWager().Padded(), MeterX, WagerY, false, 4);
       break;
     case FaceElement::Won:
-      DrawDigits(Canvas, Glyphs, Game.WinPending.Padded(), MeterX, WonY, false, 4);
+      DrawDigits(Canvas, Glyphs, machine_.WinPending.Padded(), MeterX, WonY, false, 4);
       break;
     case FaceElement::Spins:
-      DrawDigits(Canvas, Glyphs, FormatInt("%8d", Game.Spins), LeftMargin + 105, CreditsY, false,
-                 4);
+      DrawDigits(Canvas, Glyphs, FormatInt("%8d", machine_.Spins), LeftMargin + 105, CreditsY,
+                 false, 4);
       break;
     case FaceElement::FreeSpinCount:
-      DrawDigits(Canvas, Glyphs, FormatInt("%8d", Game.FreeSpinCount), LeftMargin + 105, CreditsY,
-                 false, 1);
+      DrawDigits(Canvas, Glyphs, FormatInt("%8d", machine_.FreeSpinCount), LeftMargin + 105,
+                 CreditsY, false, 1);
       break;
     case FaceElement::FreeSpinsLeft:
-      DrawDigits(Canvas, Glyphs, FormatInt("%1d", Game.FreeSpins - 1), LeftMargin + 42, WonY, false,
-                 4);
+      DrawDigits(Canvas, Glyphs, FormatInt("%1d", machine_.FreeSpins - 1), LeftMargin + 42, WonY,
+                 false, 4);
       break;
     case FaceElement::Bonus:
-      DrawDigits(Canvas, Glyphs, Game.BonusPool.Padded(), LeftMargin + 105,
+      DrawDigits(Canvas, Glyphs, machine_.BonusPool.Padded(), LeftMargin + 105,
                  WagerY + SymbolSize + 56, false, 4);
       break;
   }
@@ -405,7 +410,7 @@ void FacePainter::DrawLamps(Money coinValue, Money wager) {
   const int shift = SymbolSize == 144 ? 13 : 0;
   for (int j = 1; j <= 5; ++j) {
     for (int k = 1; k <= 5; ++k) {
-      const int lamp = 5 * (j - 1) + k <= coins ? (Game.LinePays[k - 1] > 0 ? 2 : 1) : 0;
+      const int lamp = 5 * (j - 1) + k <= coins ? (machine_.LinePays[k - 1] > 0 ? 2 : 1) : 0;
       CopyRect(Canvas, MeterX - 85 + 20 * (j - 1) + shift, PaylinesY + 4 + 20 * (k - 1),
                Glyphs.Image1, 0, 17 * lamp, 17, 17);
     }
@@ -440,7 +445,7 @@ void FacePainter::DrawBonusMeter(bool blueFirst) {
   const int l = s == 144 ? LeftMargin - 13 : LeftMargin;
   const int top = WagerY + s - 86;
   // A stored meter outside 0..100 would paint over the caption box; the bar shows it clamped.
-  const int p = std::clamp(Game.PowerPts, 0, 100);
+  const int p = std::clamp(machine_.PowerPts, 0, 100);
   QPainter painter(&Canvas);
   const QRect blue(l + 33, top + 100 - p, 39, p), red(l + 33, top, 39, 100 - p);
   if (blueFirst) {
@@ -455,19 +460,19 @@ void FacePainter::DrawBonusMeter(bool blueFirst) {
 }
 
 void FacePainter::Blink() {
-  Game.BlinkPhase = !Game.BlinkPhase;
+  BlinkPhase = !BlinkPhase;
   const int s = SymbolSize;
-  const bool lossSeen =
-      std::find(Game.ReelGrid.begin(), Game.ReelGrid.end(), LOSS) != Game.ReelGrid.end();
+  const bool lossSeen = std::find(machine_.ReelGrid.begin(), machine_.ReelGrid.end(), LOSS) !=
+                        machine_.ReelGrid.end();
   for (int n = 0; n < 9; ++n) {
-    if (Game.ReelGrid[n] != GAIN) continue;
+    if (machine_.ReelGrid[n] != GAIN) continue;
     const int x = ReelLeft + (n / 3) * (s + 9), y = ReelTop + (n % 3) * s;
-    const int sx = Game.BlinkPhase ? 0 : lossSeen ? 2 * s : s;
-    const int sy = Game.BlinkPhase ? 0 : 2 * s;
+    const int sx = BlinkPhase ? 0 : lossSeen ? 2 * s : s;
+    const int sy = BlinkPhase ? 0 : 2 * s;
     CopyRect(Canvas, x, y, Artwork, sx, sy, s - 1, s - 1);
   }
   for (int k = 1; k <= 5; ++k)
-    if (Game.LinePays[k - 1] > 0) DrawPayline(k);
+    if (machine_.LinePays[k - 1] > 0) DrawPayline(k);
 }
 
 QRect FacePainter::MeterArea(FaceElement e) const {

@@ -6,9 +6,10 @@
 #include <array>
 #include <optional>
 
-#include "machine/GameState.h"
+#include "machine/MachineState.h"
 
 class Prompts;
+class SavedGameTable;
 
 class QFrame;
 class QLabel;
@@ -19,8 +20,10 @@ class SlotDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // loadSaveMode 1 saves, 0 opens; reads "POWER.INI" and fills the eight panels.
-  SlotDialog(GameState& g, int loadSaveMode, Prompts& prompts, QWidget* parent = nullptr);
+  // loadSaveMode 1 saves the machine's fortune into a slot of the table, 0 opens one into it;
+  // reads the slots from "POWER.INI" and fills the eight panels.
+  SlotDialog(MachineState& machine, SavedGameTable& table, int loadSaveMode, Prompts& prompts,
+             QWidget* parent = nullptr);
 
   // The frame around the slot area and the eight slot panels.
   QFrame* Bevel;
@@ -45,10 +48,11 @@ class SlotDialog : public QDialog {
  private:
   // Reads the slots from the file.
   void ReadSlots();
-  // Sets the caption and fills the panels from SavedGames.
+  // Sets the caption and fills the panels from the slots.
   void ShowSlots();
 
-  GameState& game_;
+  MachineState& machine_;
+  SavedGameTable& slots_;
   int mode_;
   Prompts& prompts_;
 };

@@ -71,9 +71,9 @@ struct Window : ::testing::Test {
   Window() { App(); }
 
   void Open(const std::string& ini = "", const std::string& programDir = ProgramDirectory()) {
-    game.ProgramDir = programDir;
-    game.SettingsDir = settings.path().toStdString() + "/";
-    if (!ini.empty()) std::ofstream(game.SettingsDir + "ZANDOR.INI") << ini;
+    game.Dirs.Program = programDir;
+    game.Dirs.Settings = settings.path().toStdString() + "/";
+    if (!ini.empty()) std::ofstream(game.Dirs.Settings + "ZANDOR.INI") << ini;
     form = std::make_unique<MainWindow>(game, prompts);
     form->show();
     QTest::qWaitForWindowExposed(form.get());
@@ -152,8 +152,8 @@ TEST_F(Window, FullScreenAcrossARestart) {
   EXPECT_TRUE(form->FullScreen());
   QTRY_VERIFY(form->isFullScreen());
   form->close();
-  EXPECT_NE(ReadFile(game.SettingsDir + "PLAYER.INI").find("FullScreen=1"), std::string::npos);
-  EXPECT_NE(ReadFile(game.SettingsDir + "ZANDOR.INI").find("Maxed=0"), std::string::npos);
+  EXPECT_NE(ReadFile(game.Dirs.Settings + "PLAYER.INI").find("FullScreen=1"), std::string::npos);
+  EXPECT_NE(ReadFile(game.Dirs.Settings + "ZANDOR.INI").find("Maxed=0"), std::string::npos);
 
   form.reset();
   Open();
@@ -166,7 +166,7 @@ TEST_F(Window, FullScreenAcrossARestart) {
   QTRY_COMPARE(form->geometry(), place);
   EXPECT_EQ(form->centralWidget()->size(), QSize(632, 394));
   form->close();
-  EXPECT_NE(ReadFile(game.SettingsDir + "PLAYER.INI").find("FullScreen=0"), std::string::npos);
+  EXPECT_NE(ReadFile(game.Dirs.Settings + "PLAYER.INI").find("FullScreen=0"), std::string::npos);
 
   // Restoring from maximised comes back to the same place as well.
   form.reset();
@@ -179,7 +179,7 @@ TEST_F(Window, FullScreenAcrossARestart) {
   QTRY_COMPARE(form->geometry(), moved);
   form->close();
 
-  std::ofstream(game.SettingsDir + "PLAYER.INI") << "[Window]\nFullScreen=yes\n";
+  std::ofstream(game.Dirs.Settings + "PLAYER.INI") << "[Window]\nFullScreen=yes\n";
   form.reset();
   Open();
   QTest::qWait(50);
@@ -190,8 +190,8 @@ TEST_F(Window, FullScreenAcrossARestart) {
 // A fresh installation starts with the defaults and their check marks.
 TEST_F(Window, FreshStartDefaults) {
   Open();
-  EXPECT_EQ(game.Credits, 1000.00_usd);
-  EXPECT_EQ(game.BonusPool, 50.00_usd);
+  EXPECT_EQ(game.Machine.Credits, 1000.00_usd);
+  EXPECT_EQ(game.Machine.BonusPool, 50.00_usd);
   EXPECT_TRUE(form->CoinQuarterAction->isChecked());
   EXPECT_FALSE(form->CoinFiveDollarsAction->isChecked());
   EXPECT_TRUE(form->FastAction->isChecked());
@@ -203,7 +203,7 @@ TEST_F(Window, FreshStartDefaults) {
   EXPECT_TRUE(form->MusicOnAction->isChecked());
   EXPECT_TRUE(form->TiledAction->isChecked());
   EXPECT_FALSE(form->AutoSpinAction->isChecked());
-  EXPECT_EQ(game.ReelStops, (std::array<int, 3>{26, 2, 8}));
+  EXPECT_EQ(game.Machine.ReelStops, (std::array<int, 3>{26, 2, 8}));
 }
 
 // Loaded values take effect; values out of range stay as read while Fast and 25 cents rule.
@@ -211,29 +211,29 @@ TEST_F(Window, StartUpAppliesTheSettings) {
   Open(
       "[Settings]\nBet=0\nBonusPool=77.00\nSpeed=2\nsndLose=1\nBackBMP=/nowhere.bmp\n"
       "WinSound=/missing.wav\n");
-  EXPECT_EQ(game.CoinValue, 5.00_usd);
-  EXPECT_EQ(game.BonusPool, 77.00_usd);
+  EXPECT_EQ(game.Machine.CoinValue, 5.00_usd);
+  EXPECT_EQ(game.Machine.BonusPool, 77.00_usd);
   EXPECT_TRUE(form->CoinFiveDollarsAction->isChecked());
   EXPECT_TRUE(form->SlowAction->isChecked());
-  EXPECT_EQ(game.SpinDelay, 55);
+  EXPECT_EQ(game.Machine.SpinDelay, 55);
   EXPECT_TRUE(form->LoseSoundAction->isChecked());
-  EXPECT_EQ(game.BackMode, 1);
+  EXPECT_EQ(game.Options.BackMode, BackgroundMode::SolidColor);
   EXPECT_TRUE(form->SolidColorAction->isChecked());
-  EXPECT_EQ(game.WinSound, game.ProgramDir + "ZANDOR5.WAV");
+  EXPECT_EQ(game.Sound.WinFile, game.Dirs.Program + "ZANDOR5.WAV");
   form.reset();
 
   GameState other;
   game = other;
   Open("[Settings]\nBet=7\nSpeed=9\n");
-  EXPECT_EQ(game.CoinValue, 0.25_usd);
+  EXPECT_EQ(game.Machine.CoinValue, 0.25_usd);
   for (QAction* a :
        {form->CoinFiveDollarsAction, form->CoinOneDollarAction, form->CoinFiftyCentsAction,
         form->CoinQuarterAction, form->CoinDimeAction, form->CoinNickelAction})
     EXPECT_FALSE(a->isChecked());
   EXPECT_TRUE(form->FastAction->isChecked());
-  EXPECT_EQ(game.SpinDelay, 10);
+  EXPECT_EQ(game.Machine.SpinDelay, 10);
   form->close();
-  std::string ini = ReadFile(game.SettingsDir + "ZANDOR.INI");
+  std::string ini = ReadFile(game.Dirs.Settings + "ZANDOR.INI");
   EXPECT_NE(ini.find("Speed=9\n"), std::string::npos);
   EXPECT_NE(ini.find("Bet=7\n"), std::string::npos);
 }
@@ -241,24 +241,24 @@ TEST_F(Window, StartUpAppliesTheSettings) {
 // Bet Max through the real window takes 25 coins, spins and settles with the money intact.
 TEST_F(Window, BetMaxSpinsThroughTheWindow) {
   Open();
-  game.AceyDucey = false;
+  game.Options.AceyDucey = false;
   QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
-  EXPECT_EQ(game.Spins, 1);
-  EXPECT_EQ(game.Wager, 0_usd);
-  EXPECT_EQ(game.LastWager, 6.25_usd);
-  EXPECT_EQ(game.Credits, 1000_usd - 6.25_usd + game.SpinWin);
+  EXPECT_EQ(game.Machine.Spins, 1);
+  EXPECT_EQ(game.Machine.Wager, 0_usd);
+  EXPECT_EQ(game.Machine.LastWager, 6.25_usd);
+  EXPECT_EQ(game.Machine.Credits, 1000_usd - 6.25_usd + game.Machine.SpinWin);
   EXPECT_TRUE(form->SpinButton->isEnabled());
   EXPECT_TRUE(form->WinBlinkTimer.isActive());
   // Enter repeats the bet.
   QTest::keyClick(form.get(), Qt::Key_Return);
-  EXPECT_EQ(game.Spins, 2);
+  EXPECT_EQ(game.Machine.Spins, 2);
 }
 
 // Menus that would swap the game are greyed while the reels turn, and a close asked for
 // meanwhile waits for the spin to settle, then saves.
 TEST_F(Window, DuringASpin) {
   Open();
-  game.AceyDucey = false;
+  game.Options.AceyDucey = false;
   bool greyed = false, closedEarly = false;
   QTimer probe;
   probe.setInterval(50);
@@ -270,8 +270,8 @@ TEST_F(Window, DuringASpin) {
     closedEarly = !form->isVisible();
   });
   probe.start();
-  game.Spins = 1;
-  form->Machine.ChooseSpeed(2);
+  game.Machine.Spins = 1;
+  form->Machine.ChooseSpeed(SpinSpeed::Slow);
   QTest::mouseClick(form->SpinButton, Qt::LeftButton);  // refused: no bet
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0], "Please place a bet before spinning.");
@@ -281,7 +281,7 @@ TEST_F(Window, DuringASpin) {
   EXPECT_FALSE(closedEarly);
   QTest::qWait(50);
   EXPECT_FALSE(form->isVisible());
-  std::string ini = ReadFile(game.SettingsDir + "ZANDOR.INI");
+  std::string ini = ReadFile(game.Dirs.Settings + "ZANDOR.INI");
   EXPECT_NE(ini.find("Spins=2\n"), std::string::npos);
 }
 
@@ -289,16 +289,17 @@ TEST_F(Window, DuringASpin) {
 // and the recent spins with their pictures; both come back after a restart, with the limits.
 TEST_F(Window, PlayerRecordThroughTheWindow) {
   Open();
-  game.AceyDucey = false;
+  game.Options.AceyDucey = false;
   for (int i = 0; i < 3; ++i) QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
   QTest::mouseClick(form->BetOneButton, Qt::LeftButton);  // a coin waits on the lines
   PlayerRecord& record = form->Record().Record;
   {
-    StatisticsWindow stats(record, game, nullptr, prompts, form.get());
+    StatisticsWindow stats(record, game.Machine, nullptr, prompts, form.get());
     EXPECT_EQ(stats.Figure("Spins (paid / free)", 0), "3 / 0");
     EXPECT_EQ(stats.Figure("Money wagered", 1), "$18.75");
     const auto& g = record.Game;
-    EXPECT_EQ(g.StartCredits + g.Net() + g.Lent - g.Repaid, CentsOf(game.Credits + game.Wager));
+    EXPECT_EQ(g.StartCredits + g.Net() + g.Lent - g.Repaid,
+              CentsOf(game.Machine.Credits + game.Machine.Wager));
   }
   {
     RecentSpinsWindow recent(
@@ -335,7 +336,7 @@ TEST_F(Window, PlayerRecordThroughTheWindow) {
   EXPECT_EQ(
       back.Limits,
       (AutoSpinLimits{.SpinsOn = true, .Spins = 40, .CreditsOn = true, .CreditsBelow = 12345}));
-  EXPECT_EQ(back.Game.StartCredits + back.Game.Net(), CentsOf(game.Credits));
+  EXPECT_EQ(back.Game.StartCredits + back.Game.Net(), CentsOf(game.Machine.Credits));
 }
 
 // A wager placed but never spun goes back to the credits when the game closes, and the
@@ -343,14 +344,14 @@ TEST_F(Window, PlayerRecordThroughTheWindow) {
 TEST_F(Window, CloseReturnsAnUnspunWager) {
   Open();
   QTest::mouseClick(form->BetOneButton, Qt::LeftButton);
-  EXPECT_EQ(game.Credits, 999.75_usd);
+  EXPECT_EQ(game.Machine.Credits, 999.75_usd);
   // The manual open beside the game closes with it, so the program ends.
   ShowHelpTopic(form.get(), HelpContents);
   int shown = 0;
   for (QWidget* w : QApplication::topLevelWidgets()) shown += w->isVisible();
   EXPECT_EQ(shown, 2);
   form->close();
-  std::string ini = ReadFile(game.SettingsDir + "ZANDOR.INI");
+  std::string ini = ReadFile(game.Dirs.Settings + "ZANDOR.INI");
   EXPECT_NE(ini.find("Credits=1000.00\n"), std::string::npos);
   for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w;
 }
@@ -369,7 +370,7 @@ TEST_F(Window, BackgroundChoices) {
   ASSERT_TRUE(tile.save(tilePath, "BMP"));
   prompts.Files.push_back(tilePath);
   form->ChooseTile();
-  EXPECT_EQ(game.BackBMP, tilePath.toStdString());
+  EXPECT_EQ(game.Options.BackBitmap, tilePath.toStdString());
   EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(10, 120, 30));
 
   form->ChooseSolidColor();  // the colour box is cancelled
@@ -377,13 +378,13 @@ TEST_F(Window, BackgroundChoices) {
   EXPECT_EQ(prompts.Initials[0], QColor(0, 0, 0));
   EXPECT_TRUE(form->SolidColorAction->isChecked());
   EXPECT_FALSE(form->TiledAction->isChecked());
-  EXPECT_EQ(game.BackMode, 0);
+  EXPECT_EQ(game.Options.BackMode, BackgroundMode::TiledBitmap);
   EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(192, 192, 192));
 
   prompts.Colors.push_back(QColor(0, 100, 0));
   form->ChooseSolidColor();
-  EXPECT_EQ(game.BackMode, 1);
-  EXPECT_EQ(game.BackColor, 0x006400);
+  EXPECT_EQ(game.Options.BackMode, BackgroundMode::SolidColor);
+  EXPECT_EQ(game.Options.BackColor, 0x006400);
   EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(0, 100, 0));
 
   // A file that is not a bitmap changes nothing and says so.
@@ -393,7 +394,7 @@ TEST_F(Window, BackgroundChoices) {
   messages.clear();
   form->ChooseTile();
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(game.BackBMP, tilePath.toStdString());
+  EXPECT_EQ(game.Options.BackBitmap, tilePath.toStdString());
   EXPECT_TRUE(form->SolidColorAction->isChecked());
 }
 
@@ -401,7 +402,7 @@ TEST_F(Window, BackgroundChoices) {
 // Switching the offer off in the menu skips it.
 TEST_F(Window, WinningSpinOffersTheCardGame) {
   Open();
-  game.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // 4 4 4 on line 2, 5 5 1 on line 1
+  game.Machine.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // 4 4 4 on line 2, 5 5 1 on line 1
   form->Machine.UpdateLineBets(0.25_usd, 2.50_usd);
   QString caption;
   Money seen;
@@ -409,16 +410,16 @@ TEST_F(Window, WinningSpinOffersTheCardGame) {
     QWidget* dlg = QApplication::activeModalWidget();
     ASSERT_NE(dlg, nullptr);
     caption = dlg->windowTitle();
-    seen = game.SpinWin;
+    seen = game.Machine.SpinWin;
     dlg->close();  // the close box keeps the win as it stands
   });
   form->Machine.EvaluatePaylines();
   EXPECT_EQ(caption, "Double or Nothing Card Game");
   EXPECT_EQ(seen, 6.00_usd);
-  EXPECT_EQ(game.WinPending, 6.00_usd);
+  EXPECT_EQ(game.Machine.WinPending, 6.00_usd);
 
   form->AceyDuceyAction->trigger();
-  EXPECT_FALSE(game.AceyDucey);
+  EXPECT_FALSE(game.Options.AceyDucey);
   EXPECT_FALSE(form->AceyDuceyAction->isChecked());
   bool opened = false;
   QTimer::singleShot(300, [&] {
@@ -444,12 +445,12 @@ TEST_F(Window, NoMediaAtAll) {
   }
   EXPECT_TRUE(artwork);
   EXPECT_TRUE(sounds);
-  EXPECT_EQ(game.BackMode, 1);  // no tile: solid colour
-  game.AceyDucey = false;
-  form->Machine.ChooseSpeed(0);
+  EXPECT_EQ(game.Options.BackMode, BackgroundMode::SolidColor);  // no tile: solid colour
+  game.Options.AceyDucey = false;
+  form->Machine.ChooseSpeed(SpinSpeed::Fast);
   QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
-  EXPECT_EQ(game.Spins, 1);
-  EXPECT_EQ(game.Credits, 1000_usd - 6.25_usd + game.SpinWin);
+  EXPECT_EQ(game.Machine.Spins, 1);
+  EXPECT_EQ(game.Machine.Credits, 1000_usd - 6.25_usd + game.Machine.SpinWin);
   // The chart says its picture is missing and still opens.
   messages.clear();
   bool chartOpen = false;
@@ -490,8 +491,8 @@ TEST_F(Window, EmptyAndTruncatedMedia) {
     EXPECT_EQ(form->ButtonPanel->geometry().bottom(), form->centralWidget()->height() - 1);
     EXPECT_EQ(form->SpinButton->pos(), QPoint(ButtonLefts(form->ButtonPanel->width())[3], 4));
     QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
-    EXPECT_EQ(game.Spins, 1);
-    EXPECT_EQ(game.Credits, 1000_usd - 6.25_usd + game.SpinWin);
+    EXPECT_EQ(game.Machine.Spins, 1);
+    EXPECT_EQ(game.Machine.Credits, 1000_usd - 6.25_usd + game.Machine.SpinWin);
     QTest::qWait(1500);  // the music starts and, with broken songs, says so
     form->close();
     form.reset();
@@ -502,8 +503,8 @@ TEST_F(Window, EmptyAndTruncatedMedia) {
 // nothing while the buttons are disabled, and a modal dialog (the card table) keeps its keys.
 TEST_F(Window, KeysForTheButtons) {
   Open();
-  game.AceyDucey = false;
-  game.Sound = false;  // the win and lose sounds would hold each spin for their length
+  game.Options.AceyDucey = false;
+  game.Sound.On = false;  // the win and lose sounds would hold each spin for their length
   form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   struct Row {
@@ -520,35 +521,35 @@ TEST_F(Window, KeysForTheButtons) {
   for (const Row& r : rows) {
     SCOPED_TRACE(QKeySequence(r.key).toString().toStdString());
     form->SetBetButtonsEnabled(false);
-    const Money credits = game.Credits, wager = game.Wager;
-    const int spins = game.Spins;
+    const Money credits = game.Machine.Credits, wager = game.Machine.Wager;
+    const int spins = game.Machine.Spins;
     QTest::keyClick(form.get(), r.key, r.modifiers);
-    EXPECT_EQ(game.Credits, credits);
-    EXPECT_EQ(game.Wager, wager);
-    EXPECT_EQ(game.Spins, spins);
+    EXPECT_EQ(game.Machine.Credits, credits);
+    EXPECT_EQ(game.Machine.Wager, wager);
+    EXPECT_EQ(game.Machine.Spins, spins);
     form->SetBetButtonsEnabled(true);
     form->BetOneButton->setFocus();
     QTest::keyClick(form->BetOneButton, r.key, r.modifiers);
-    EXPECT_EQ(game.Wager, r.wager);
-    EXPECT_EQ(game.Spins, r.spins);
+    EXPECT_EQ(game.Machine.Wager, r.wager);
+    EXPECT_EQ(game.Machine.Spins, r.spins);
   }
 
-  game.AceyDucey = true;
-  game.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // a win of 6.00 opens the card table
+  game.Options.AceyDucey = true;
+  game.Machine.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // a win of 6.00 opens the card table
   form->Machine.UpdateLineBets(0.25_usd, 2.50_usd);
   Money before = -1_usd, after = -1_usd;
   QTimer::singleShot(300, [&] {
     QWidget* dlg = QApplication::activeModalWidget();
     ASSERT_NE(dlg, nullptr);
     for (Qt::Key k : {Qt::Key_1, Qt::Key_5, Qt::Key_M}) QTest::keyClick(dlg, k);
-    before = game.SpinWin;
+    before = game.Machine.SpinWin;
     // The table's Draw button has the focus, but no key presses it in the table's first second.
     QTest::keyClick(dlg->focusWidget(), Qt::Key_Space);
-    after = game.SpinWin;
+    after = game.Machine.SpinWin;
     dlg->close();
   });
   form->Machine.EvaluatePaylines();
-  EXPECT_EQ(game.Spins, 4);
+  EXPECT_EQ(game.Machine.Spins, 4);
   EXPECT_EQ(before, 6_usd);
   EXPECT_EQ(after, 6_usd);
 }

@@ -10,11 +10,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A ProgramDir holding ZANDOR0..3.WAV whose first bytes are '0'..'3'.
+// A program folder holding ZANDOR0..3.WAV whose first bytes are '0'..'3'.
 struct EffectsTest : ::testing::Test {
   GameState g;
   FakeSound sound;
-  SoundEffects fx{g, sound};
+  SoundEffects fx{g.Sound, g.Dirs, sound};
   fs::path dir = fs::temp_directory_path() / ("zfx" + std::to_string(::getpid()));
 
   void SetUp() override {
@@ -22,7 +22,7 @@ struct EffectsTest : ::testing::Test {
     for (int n = 0; n < 4; ++n) {
       std::ofstream(dir / ("ZANDOR" + std::to_string(n) + ".WAV")) << n << "RIFF";
     }
-    g.ProgramDir = dir.string() + "/";
+    g.Dirs.Program = dir.string() + "/";
     g.SetFileDefaults();
   }
   void TearDown() override { fs::remove_all(dir); }
@@ -42,7 +42,7 @@ struct EffectsTest : ::testing::Test {
 TEST_F(EffectsTest, DefaultSwitchesRouteEachEffect) {
   ASSERT_EQ(fx.LoadEffectSounds(), "");
   PlayAll();
-  const std::string d = g.ProgramDir;
+  const std::string d = g.Dirs.Program;
   EXPECT_EQ(sound.log,
             (std::vector<std::string>{"async:0", "async:2", "async:3", "sync:" + d + "ZANDOR5.WAV",
                                       "sync:" + d + "ZANDOR6.WAV", "sync:" + d + "ZANDOR7.WAV",
@@ -52,9 +52,10 @@ TEST_F(EffectsTest, DefaultSwitchesRouteEachEffect) {
 // Each event's own switch silences only that event.
 TEST_F(EffectsTest, EachSwitchGatesItsEffect) {
   fx.LoadEffectSounds();
-  g.sndSpin = g.sndLose = true;
-  bool* switches[] = {&g.sndStop, &g.sndSpin,    &g.sndCoins,     &g.sndCredits, &g.sndWin,
-                      &g.sndLose, &g.sndPowerUp, &g.sndPowerDown, &g.sndBonus};
+  g.Sound.Spin = g.Sound.Lose = true;
+  bool* switches[] = {&g.Sound.Stop,    &g.Sound.Spin,      &g.Sound.Coins,
+                      &g.Sound.Credits, &g.Sound.Win,       &g.Sound.Lose,
+                      &g.Sound.PowerUp, &g.Sound.PowerDown, &g.Sound.Bonus};
   for (bool* s : switches) {
     sound.log.clear();
     *s = false;
@@ -68,23 +69,23 @@ TEST_F(EffectsTest, EachSwitchGatesItsEffect) {
 // so turning it back on restores them.
 TEST_F(EffectsTest, MasterSwitchKeepsPerEventChoices) {
   fx.LoadEffectSounds();
-  g.Sound = false;
+  g.Sound.On = false;
   PlayAll();
   fx.Play(Effect::Lose);
   EXPECT_TRUE(sound.log.empty());
-  EXPECT_FALSE(g.sndLose);
-  EXPECT_TRUE(g.sndWin);
-  g.Sound = true;
+  EXPECT_FALSE(g.Sound.Lose);
+  EXPECT_TRUE(g.Sound.Win);
+  g.Sound.On = true;
   PlayAll();
   EXPECT_EQ(sound.log.size(), 7u);
 }
 
 // Preview plays the row's file even with every switch off.
 TEST_F(EffectsTest, PreviewIgnoresSwitches) {
-  g.Sound = false;
-  g.sndBonus = false;
-  fx.Preview(g.BonusSound);
-  EXPECT_EQ(sound.log, std::vector<std::string>{"sync:" + g.BonusSound});
+  g.Sound.On = false;
+  g.Sound.Bonus = false;
+  fx.Preview(g.Sound.BonusFile);
+  EXPECT_EQ(sound.log, std::vector<std::string>{"sync:" + g.Sound.BonusFile});
 }
 
 // A missing fixed file is reported by name, the others still load and the missing
@@ -92,11 +93,11 @@ TEST_F(EffectsTest, PreviewIgnoresSwitches) {
 TEST_F(EffectsTest, MissingFixedFileIsReportedAndSkipped) {
   fs::remove(dir / "ZANDOR1.WAV");
   const std::string err = fx.LoadEffectSounds();
-  EXPECT_EQ(err, "File not found: " + g.ProgramDir + "ZANDOR1.WAV");
+  EXPECT_EQ(err, "File not found: " + g.Dirs.Program + "ZANDOR1.WAV");
   EXPECT_EQ(fx.Image(0).size(), 5u);
   EXPECT_TRUE(fx.Image(1).empty());
   EXPECT_EQ(fx.Image(3).size(), 5u);
-  g.sndSpin = true;
+  g.Sound.Spin = true;
   fx.Play(Effect::Spin);
   fx.Play(Effect::Credit);
   EXPECT_EQ(sound.log, std::vector<std::string>{"async:3"});
@@ -104,7 +105,7 @@ TEST_F(EffectsTest, MissingFixedFileIsReportedAndSkipped) {
 
 // Long paths reach the service whole: nothing is cut at 100 characters.
 TEST_F(EffectsTest, LongPathIsPassedWhole) {
-  g.WinSound = "/" + std::string(250, 'w') + ".WAV";
+  g.Sound.WinFile = "/" + std::string(250, 'w') + ".WAV";
   fx.Play(Effect::Win);
-  EXPECT_EQ(sound.log, std::vector<std::string>{"sync:" + g.WinSound});
+  EXPECT_EQ(sound.log, std::vector<std::string>{"sync:" + g.Sound.WinFile});
 }

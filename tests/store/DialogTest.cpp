@@ -42,7 +42,8 @@ struct OwnPrompts {
 // The slot dialog with its boxes captured instead of shown.
 class TestSlotDialog : OwnPrompts<SlotPrompts>, public SlotDialog {
  public:
-  TestSlotDialog(GameState& g, int mode) : SlotDialog(g, mode, prompts) {}
+  TestSlotDialog(MachineState& g, SavedGameTable& table, int mode)
+      : SlotDialog(g, table, mode, prompts) {}
   std::vector<QString>& warnings = prompts.Messages;
   std::vector<int>& topics = prompts.Topics;
   bool& fakeName = prompts.FakeName;
@@ -52,22 +53,17 @@ class TestSlotDialog : OwnPrompts<SlotPrompts>, public SlotDialog {
 // The bank with its boxes captured instead of shown.
 class TestBank : OwnPrompts<FakePrompts>, public BankDialog {
  public:
-  TestBank(GameState& g, const GlyphSet& glyphs) : BankDialog(g, glyphs, prompts) {}
+  TestBank(MachineState& g, const GlyphSet& glyphs) : BankDialog(g, glyphs, prompts) {}
   std::vector<QString>& messages = prompts.Messages;
   std::vector<int>& topics = prompts.Topics;
 };
 
-GameState GameIn(const std::string& dir) {
-  GameState g;
-  g.SettingsDir = dir;
-  return g;
-}
-
 // The slot dialog's size, caption by mode, panel positions and what a never-saved slot shows.
 TEST(SlotDialogTest, LayoutAndCaptions) {
   TempDir dir;
-  GameState g = GameIn(dir.Path());
-  TestSlotDialog save(g, 1);
+  SavedGameTable table(dir.Path());
+  MachineState g;
+  TestSlotDialog save(g, table, 1);
   EXPECT_EQ(save.windowTitle(), "Save a Game -- Select Game Slot");
   EXPECT_EQ(save.size(), QSize(616, 360));
   EXPECT_EQ(save.minimumSize(), save.maximumSize());
@@ -99,7 +95,7 @@ TEST(SlotDialogTest, LayoutAndCaptions) {
   QTest::keyClick(save.Name[0], Qt::Key_F1);
   EXPECT_EQ(save.topics, (std::vector<int>{41010, 41010}));
 
-  TestSlotDialog open(g, 0);
+  TestSlotDialog open(g, table, 0);
   EXPECT_EQ(open.windowTitle(), "Open a Game -- Select Game Slot");
 }
 
@@ -107,14 +103,15 @@ TEST(SlotDialogTest, LayoutAndCaptions) {
 // field, 255-character limit), then opening slot 3 in a fresh dialog gives the game back.
 TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
   TempDir dir;
-  GameState g = GameIn(dir.Path());
+  SavedGameTable table(dir.Path());
+  MachineState g;
   g.Credits = 1500.25_usd;
   g.Borrowed = 2000_usd;
   g.BonusPool = 75.5_usd;
   g.Spins = 12;
   g.PowerPts = 33;
   g.FreeSpinCount = 2;
-  TestSlotDialog save(g, 1);
+  TestSlotDialog save(g, table, 1);
   save.Name[2]->setText("Typed here");
   QString title, label, proposal;
   int maxLength = 0;
@@ -136,9 +133,9 @@ TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
   EXPECT_EQ(save.result(), QDialog::Accepted);
   EXPECT_EQ(IniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 3", "Credits", ""), "1500.25");
 
-  GameState h = GameIn(dir.Path());
+  MachineState h;
   h.Wager = 5_usd;
-  TestSlotDialog open(h, 0);
+  TestSlotDialog open(h, table, 0);
   EXPECT_EQ(open.Name[2]->text(), "Lucky streak");
   EXPECT_EQ(open.credits[2]->text(), "1500.25 credits");
   EXPECT_EQ(open.borrowed[2]->text(), "2000.00 borrowed");
@@ -160,29 +157,31 @@ TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
 // which file could not be written.
 TEST(SlotDialogTest, CancelAndFailedWrite) {
   TempDir dir;
-  GameState g = GameIn(dir.Path());
+  SavedGameTable table(dir.Path());
+  MachineState g;
   g.Credits = 1_usd;
   {
-    TestSlotDialog save(g, 1);
+    TestSlotDialog save(g, table, 1);
     QTest::mouseClick(save.CancelButton, Qt::LeftButton);
     EXPECT_EQ(save.result(), QDialog::Rejected);
   }
   {
-    TestSlotDialog save(g, 1);
+    TestSlotDialog save(g, table, 1);
     save.fakeName = true;
     save.ChooseSlot(4);  // the name box answers Cancel
     EXPECT_EQ(save.result(), QDialog::Accepted);
   }
   {
-    TestSlotDialog open(g, 0);
+    TestSlotDialog open(g, table, 0);
     QTest::mouseClick(open.CancelButton, Qt::LeftButton);
   }
   EXPECT_EQ(g.Credits, 1.0_usd);
   EXPECT_EQ(ReadFile(dir.Path() + "POWER.INI"), "");
 
   WriteFile(dir.Path() + "file", "x");
-  GameState f = GameIn(dir.Path() + "file/");
-  TestSlotDialog save(f, 1);
+  SavedGameTable fileSlots(dir.Path() + "file/");
+  MachineState f;
+  TestSlotDialog save(f, fileSlots, 1);
   save.fakeName = true;
   save.answers.push_back(QString("x"));
   save.ChooseSlot(1);
@@ -193,7 +192,7 @@ TEST(SlotDialogTest, CancelAndFailedWrite) {
 
 // The bank's size, caption, button places, the red mode label and borrow mode on every opening.
 TEST(Bank, Layout) {
-  GameState g;
+  MachineState g;
   GlyphSet glyphs;
   glyphs.Digits = MakeDigitStrip();
   TestBank bank(g, glyphs);
@@ -235,7 +234,7 @@ TEST(Bank, Layout) {
 // Every refusal with its exact message, in the order credits first, then borrowed; exact
 // amounts are enough; the cent needs only 0.009 borrowed.
 TEST(Bank, AmountRulesAndMessages) {
-  GameState g;
+  MachineState g;
   GlyphSet glyphs;
   glyphs.Digits = MakeDigitStrip();
   TestBank bank(g, glyphs);
@@ -314,7 +313,7 @@ bool HasCell(const QImage& canvas, const QImage& strip, int x, int y, int sx, in
 // Credits are green digits right-aligned on client width - 30, borrowed red digits from x 20,
 // both at y 40; the captions sit at y 20, "Credits:" ending 20 pixels from the right edge.
 TEST(Bank, MeterPixels) {
-  GameState g;
+  MachineState g;
   g.Credits = 1000_usd;
   g.Borrowed = 1000_usd;
   GlyphSet glyphs;
