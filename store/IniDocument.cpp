@@ -133,7 +133,8 @@ bool ParseIniInteger(const std::string& text, int32_t& out) {
   return true;
 }
 
-IniDocument::IniDocument(std::string path) : path_(std::move(path)) {
+IniDocument::IniDocument(std::string path, ReplaceFaults* faults)
+    : path_(std::move(path)), faults_(faults) {
   // Never blocks, even on a pipe put in the file's place.
   int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
@@ -230,4 +231,6 @@ std::string IniDocument::Text() const {
   return data;
 }
 
-bool IniDocument::Save() const { return !unreadable_ && ReplaceFileAtomically(path_, Text()); }
+bool IniDocument::Save() const {
+  return !unreadable_ && ReplaceFileAtomically(path_, Text(), faults_);
+}

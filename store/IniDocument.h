@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
+class ReplaceFaults;
+
 class IniDocument {
  public:
   // Reads the file; a missing file is an empty document. A UTF-8 byte-order mark at its start
-  // is skipped and written back by Save.
-  explicit IniDocument(std::string path);
+  // is skipped and written back by Save. Faults, when given, are handed to every save (tests).
+  explicit IniDocument(std::string path, ReplaceFaults* faults = nullptr);
   // The file's path as given.
   const std::string& Path() const { return path_; }
 
@@ -42,6 +44,7 @@ class IniDocument {
   std::vector<std::string> lines_;  // without their LF; a CR stays with its line
   bool byteOrderMark_ = false;
   bool unreadable_ = false;  // the file is there but could not be read: never write over it
+  ReplaceFaults* faults_ = nullptr;
 };
 
 // Reads a whole integer as the INI reader does ("0x"/"$" hexadecimal); false if it is not one.

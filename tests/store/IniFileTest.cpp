@@ -127,6 +127,15 @@ TEST(IniFile, ReadsIntegersAndBooleans) {
 // A save that fails at any of its steps, or meets a read-only file, leaves the old file byte for
 // byte and no temporary file behind; a later save goes through as a whole.
 TEST(IniFile, FailedSaveLeavesOldFileWhole) {
+  // Fails the next replace that reaches the step, once.
+  struct FailOnce : ReplaceFaults {
+    std::optional<ReplaceStep> Step;
+    bool FailsAt(ReplaceStep s) override {
+      if (Step != s) return false;
+      Step.reset();
+      return true;
+    }
+  };
   struct Case {
     const char* what;
     std::optional<ReplaceStep> step;  // none: the file is read-only
@@ -140,13 +149,12 @@ TEST(IniFile, FailedSaveLeavesOldFileWhole) {
     TempDir dir;
     std::string path = dir.Path() + "a.ini";
     WriteFile(path, "[S]\nK=old\n");
-    if (c.step) {
-      FailReplaceAfter(0, *c.step);
-    } else {
+    FailOnce faults;
+    faults.Step = c.step;
+    if (!c.step)
       std::filesystem::permissions(
           path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
-    }
-    IniDocument doc(path);
+    IniDocument doc(path, &faults);
     doc.WriteString("S", "K", "new");
     doc.WriteString("S", "A", "1");
     EXPECT_FALSE(doc.Save()) << c.what;
