@@ -67,13 +67,18 @@ class FaceWidget : public QWidget {
 };
 
 MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
-    : QMainWindow(parent), Game(game), Face(game), Machine(game, *this), prompts_(prompts) {
+    : QMainWindow(parent),
+      Game(game),
+      Face(game),
+      Machine(game, *this),
+      prompts_(prompts),
+      playerFile_(game.SettingsDir) {
   clock_.start();
   setWindowTitle("Zandor Slots");
 
   faceWidget_ = new FaceWidget(*this);
   setCentralWidget(faceWidget_);
-  record_ = new RecordKeeper(Game, Face, this, prompts_);
+  record_ = new RecordKeeper(Game, Face, this, prompts_, playerFile_);
   Machine.SetEvents(&record_->Record);
   BuildPanel();
   BuildMenus();
@@ -113,12 +118,12 @@ void MainWindow::LoadStartState() {
   Game = defaults;
   ComputeReelGrid(Game);
 
-  audio_ = std::make_unique<GameAudio>(Game, prompts_, this);
+  audio_ = std::make_unique<GameAudio>(Game, prompts_, this, &playerFile_);
   std::string soundError = audio_->LoadEffectSounds();
   if (!soundError.empty()) prompts_.Warn(this, QString::fromStdString(soundError));
 
   LoadSettings(Game);
-  fullScreenAtStart_ = LoadFullScreen(Game.SettingsDir);
+  fullScreenAtStart_ = LoadFullScreen(playerFile_);
   record_->Load();
 
   // Sound files that do not exist go back to their defaults.
@@ -395,14 +400,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // A placed wager that was never spun goes back to the credits: it is not stored.
   Machine.HandBackWager();
   Game.Maxed = Maximised() && !isMinimized();  // a minimised window counts as normal
-  SaveResult saved = SaveSettings(Game);
-  if (saved.Ok) {
-    std::string failed = SaveFullScreen(Game.SettingsDir, fullScreen_);
-    if (!failed.empty()) saved = {false, failed};
-  }
+  const SaveResult saved = SaveSettings(Game);
   if (!saved.Ok)
     prompts_.Warn(this,
                   QString("Unable to write to %1").arg(QString::fromStdString(saved.FailedPath)));
+  // The window's choice and the record reach PLAYER.INI in one replace.
+  StoreFullScreen(playerFile_, fullScreen_);
   record_->Save();
   AutomaticSpinTimer.stop();
   SongStartTimer.stop();

@@ -12,6 +12,7 @@
 #include "machine/GameState.h"
 #include "machine/Host.h"
 #include "machine/SlotMachine.h"
+#include "store/PlayerIni.h"
 
 class Prompts;
 class QAction;
@@ -129,6 +130,7 @@ class MainWindow : public QMainWindow, public Host {
   void FillScreen(bool wholeScreen);
 
   Prompts& prompts_;
+  PlayerIni playerFile_;  // PLAYER.INI, read once; the record, the sound and the window share it
   FaceWidget* faceWidget_ = nullptr;
   std::unique_ptr<GameAudio> audio_;
   RecordKeeper* record_ = nullptr;

@@ -6,18 +6,19 @@
 #include "platform/MidiPlayer.h"
 #include "platform/Prompts.h"
 #include "platform/SdlAudio.h"
+#include "store/PlayerIni.h"
 
-GameAudio::GameAudio(GameState& g, Prompts& prompts, QWidget* window)
+GameAudio::GameAudio(GameState& g, Prompts& prompts, QWidget* window, PlayerIni* playerFile)
     : g_(g),
       prompts_(prompts),
       window_(window),
+      playerFile_(playerFile),
       sdl_(std::make_unique<SdlAudio>()),
       player_(std::make_unique<MidiPlayer>()),
       effects_(std::make_unique<SoundEffects>(g, *sdl_)),
       playlist_(std::make_unique<Playlist>(g, *player_, static_cast<PlaylistUi&>(*this))) {
   player_->OnSongEnded = [this](MediaNotify how) { playlist_->SongEnded(how); };
-  // Without a settings folder (a bare test) nothing is read and the sound stays at full.
-  ApplyVolume(g.SettingsDir.empty() ? Volume{} : LoadVolume(g.SettingsDir));
+  ApplyVolume(playerFile_ ? LoadVolume(*playerFile_) : Volume{});
 }
 
 GameAudio::~GameAudio() {
@@ -58,9 +59,10 @@ void GameAudio::ChangeVolume() {
       [this] { sdl_->PlayAsync(effects_->Image(2)); }, window_);
   if (dlg.exec() != QDialog::Accepted) return;
   ApplyVolume(dlg.Chosen());
-  if (!SaveVolume(g_.SettingsDir, volume_))
-    prompts_.Warn(window_,
-                  QString::fromStdString("Unable to write to " + PlayerIniPath(g_.SettingsDir)));
+  if (!playerFile_) return;
+  StoreVolume(*playerFile_, volume_);
+  if (!playerFile_->Save())
+    prompts_.Warn(window_, QString::fromStdString("Unable to write to " + playerFile_->Path()));
 }
 
 std::string GameAudio::Driver() const { return sdl_->Driver(); }

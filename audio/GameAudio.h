@@ -13,12 +13,14 @@
 class QWidget;
 class SdlAudio;
 class MidiPlayer;
+class PlayerIni;
 class Prompts;
 
 class GameAudio : private PlaylistUi {
  public:
-  // Opens the sound service (the dummy driver when there is no device).
-  GameAudio(GameState& g, Prompts& prompts, QWidget* window);
+  // Opens the sound service (the dummy driver when there is no device) at the loudness kept
+  // in the player's file; without one (a bare test) the sound stays at full and is not kept.
+  GameAudio(GameState& g, Prompts& prompts, QWidget* window, PlayerIni* playerFile = nullptr);
   // Closes the players and SDL.
   ~GameAudio() override;
   GameAudio(const GameAudio&) = delete;
@@ -43,7 +45,7 @@ class GameAudio : private PlaylistUi {
   void Shutdown();
   // The Volume dialog, modal: OK stores the loudness in PLAYER.INI, Cancel restores it.
   void ChangeVolume();
-  // The loudness in use; it is read from PLAYER.INI in the settings folder at the start.
+  // The loudness in use; it is read from PLAYER.INI at the start.
   const Volume& CurrentVolume() const { return volume_; }
   // Sets the loudness at once, without storing it.
   void ApplyVolume(const Volume& v);
@@ -59,6 +61,7 @@ class GameAudio : private PlaylistUi {
   GameState& g_;
   Prompts& prompts_;
   QWidget* window_;
+  PlayerIni* playerFile_;
   std::unique_ptr<SdlAudio> sdl_;
   std::unique_ptr<MidiPlayer> player_;
   std::unique_ptr<SoundEffects> effects_;

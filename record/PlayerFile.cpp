@@ -1,8 +1,11 @@
 #include "record/PlayerFile.h"
 
 #include <charconv>
+#include <string>
+#include <string_view>
+#include <vector>
 
-#include "store/IniDocument.h"
+#include "store/PlayerIni.h"
 
 namespace {
 
@@ -27,6 +30,11 @@ constexpr TallyField kTallyFields[] = {
     {"Seconds", &Tally::Seconds, false},
 };
 
+// One key of the file with its text.
+struct PlayerKey {
+  std::string Section, Key, Value;
+};
+
 std::string SpinKey(uint64_t slot) { return "Spin" + std::to_string(slot); }
 
 bool ParseWhole(const std::string& text, int64_t& out) {
@@ -37,7 +45,7 @@ bool ParseWhole(const std::string& text, int64_t& out) {
 std::string Text(int64_t v, bool money) { return money ? CentsText(v) : std::to_string(v); }
 
 // A whole number or an amount; counts may not be negative, only the card game's net may.
-bool Read(const IniDocument& ini, const char* section, const char* key, bool money, bool signedOk,
+bool Read(const PlayerIni& ini, const char* section, const char* key, bool money, bool signedOk,
           int64_t& out) {
   const std::string text = ini.ReadString(section, key, "");
   int64_t v = 0;
@@ -47,7 +55,7 @@ bool Read(const IniDocument& ini, const char* section, const char* key, bool mon
   return true;
 }
 
-void ReadTally(const IniDocument& ini, const char* section, Tally& t) {
+void ReadTally(const PlayerIni& ini, const char* section, Tally& t) {
   for (const TallyField& f : kTallyFields)
     Read(ini, section, f.Key, f.Money, f.Field == &Tally::CardNet, t.*f.Field);
 }
@@ -68,25 +76,33 @@ void AddLimits(std::vector<PlayerKey>& keys, const AutoSpinLimits& l) {
   keys.push_back({kLimits, "StopOnBonus", flag(l.BonusOn)});
 }
 
-// The one place the file is written. A key that already holds its text is left alone, so a
-// save touches only what changed; an empty slot needs no key at all.
-bool WriteKeys(const std::string& path, const std::vector<PlayerKey>& keys) {
-  // Every key in one atomic replace, the file's other sections kept as they were; nothing is
-  // written when no value changed.
-  IniDocument ini(path);
-  bool changed = false;
+// Puts the keys into the file. A key that already holds its text is left alone, so a save
+// touches only what changed; an empty slot needs no key at all.
+void WriteKeys(PlayerIni& file, const std::vector<PlayerKey>& keys) {
   for (const PlayerKey& k : keys) {
-    if (ini.ReadString(k.Section, k.Key, "") == k.Value) continue;
-    ini.WriteString(k.Section, k.Key, k.Value);
-    changed = true;
+    if (k.Value.empty() && file.ReadString(k.Section, k.Key, "").empty()) continue;
+    file.WriteString(k.Section, k.Key, k.Value);
   }
-  return !changed || ini.Save();
+}
+
+// Every key of the record, section by section.
+std::vector<PlayerKey> PlayerKeys(const PlayerRecord& r) {
+  std::vector<PlayerKey> keys;
+  keys.push_back({kGame, "StartCredits", CentsText(r.Game.StartCredits)});
+  keys.push_back({kGame, "StartBorrowed", CentsText(r.Game.StartBorrowed)});
+  AddTally(keys, kGame, r.Game);
+  AddTally(keys, kLifetime, r.Lifetime);
+  AddLimits(keys, r.Limits);
+  std::vector<std::string> slots(RecentSpins::Capacity);
+  for (const SpinEntry& e : r.Recent.Entries()) slots[e.Serial % slots.size()] = EncodeSpin(e);
+  for (size_t slot = 0; slot < slots.size(); ++slot)
+    keys.push_back({kRecent, SpinKey(slot), slots[slot]});
+  return keys;
 }
 
 }  // namespace
 
-void LoadPlayerFile(const std::string& path, PlayerRecord& r, int64_t credits, int64_t borrowed) {
-  IniDocument ini(path);
+void LoadRecord(const PlayerIni& ini, PlayerRecord& r, int64_t credits, int64_t borrowed) {
   r.Game = PlayerRecord::GameTally{};
   r.Game.StartCredits = credits;
   r.Game.StartBorrowed = borrowed;
@@ -128,31 +144,14 @@ void LoadPlayerFile(const std::string& path, PlayerRecord& r, int64_t credits, i
   r.Recent.Restore(std::move(spins));
 }
 
-std::vector<PlayerKey> PlayerKeys(const PlayerRecord& r) {
-  std::vector<PlayerKey> keys;
-  keys.push_back({kGame, "StartCredits", CentsText(r.Game.StartCredits)});
-  keys.push_back({kGame, "StartBorrowed", CentsText(r.Game.StartBorrowed)});
-  AddTally(keys, kGame, r.Game);
-  AddTally(keys, kLifetime, r.Lifetime);
-  AddLimits(keys, r.Limits);
-  std::vector<std::string> slots(RecentSpins::Capacity);
-  for (const SpinEntry& e : r.Recent.Entries()) slots[e.Serial % slots.size()] = EncodeSpin(e);
-  for (size_t slot = 0; slot < slots.size(); ++slot)
-    keys.push_back({kRecent, SpinKey(slot), slots[slot]});
-  return keys;
+void StoreRecord(PlayerIni& file, const PlayerRecord& r) { WriteKeys(file, PlayerKeys(r)); }
+
+void StoreRecentSpin(PlayerIni& file, const SpinEntry& spin) {
+  WriteKeys(file, {{kRecent, SpinKey(spin.Serial % RecentSpins::Capacity), EncodeSpin(spin)}});
 }
 
-bool SavePlayerFile(const std::string& path, const PlayerRecord& r) {
-  return WriteKeys(path, PlayerKeys(r));
-}
-
-bool SaveRecentSpin(const std::string& path, const SpinEntry& spin) {
-  return WriteKeys(path,
-                   {{kRecent, SpinKey(spin.Serial % RecentSpins::Capacity), EncodeSpin(spin)}});
-}
-
-bool SaveAutoSpinLimits(const std::string& path, const AutoSpinLimits& limits) {
+void StoreAutoSpinLimits(PlayerIni& file, const AutoSpinLimits& limits) {
   std::vector<PlayerKey> keys;
   AddLimits(keys, limits);
-  return WriteKeys(path, keys);
+  WriteKeys(file, keys);
 }

@@ -5,10 +5,6 @@
 
 #include "machine/GameState.h"
 
-// "PLAYER.INI" in the settings folder: what the game keeps beyond the two classic files (the
-// volume, full screen, the player's record).
-std::string PlayerIniPath(const std::string& settingsDir);
-
 // Reads SettingsDir + "ZANDOR.INI" into the game (sets Maxed); never fails.
 void LoadSettings(GameState& g);
 

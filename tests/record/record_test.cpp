@@ -6,6 +6,7 @@
 
 #include "record/PlayerFile.h"
 #include "store/IniFile.h"
+#include "store/PlayerIni.h"
 #include "tests/machine/MachineFixture.h"
 #include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
@@ -23,6 +24,19 @@ SpinReport Spin(int64_t wager, std::array<int64_t, 5> pays, bool card, int64_t w
   s.Win = win;
   s.Pool = pool;
   return s;
+}
+
+// The record written into the player's file in settingsDir, as the window's close writes it.
+bool SaveRecord(const std::string& settingsDir, const PlayerRecord& r) {
+  PlayerIni file(settingsDir);
+  StoreRecord(file, r);
+  return file.Save();
+}
+
+// The record read from the player's file in settingsDir, as the window's start reads it.
+void LoadRecord(const std::string& settingsDir, PlayerRecord& r, int64_t credits,
+                int64_t borrowed) {
+  LoadRecord(PlayerIni(settingsDir), r, credits, borrowed);
 }
 
 }  // namespace
@@ -88,9 +102,9 @@ TEST(Record, RecentSpinsSurviveARestart) {
     s.CreditsAfter = 100000 - 37 * i;
     r.SpinScored(s);
   }
-  ASSERT_TRUE(SavePlayerFile(path, r));
+  ASSERT_TRUE(SaveRecord(dir.Path(), r));
   PlayerRecord back;
-  LoadPlayerFile(path, back, r.Game.Net(), 0);  // the credits the figures lead to
+  LoadRecord(dir.Path(), back, r.Game.Net(), 0);  // the credits the figures lead to
   ASSERT_EQ(back.Recent.Entries().size(), 100u);
   EXPECT_EQ(back.Recent.Entries(), r.Recent.Entries());
   EXPECT_EQ(back.Recent.Entries().front().Serial, 130u);
@@ -99,13 +113,13 @@ TEST(Record, RecentSpinsSurviveARestart) {
 
   IniFile(path).WriteString("Recent Spins", "Spin20", "120 1765100119 25 x P 0123456");
   PlayerRecord damaged;
-  LoadPlayerFile(path, damaged, 0, 0);
+  LoadRecord(dir.Path(), damaged, 0, 0);
   EXPECT_EQ(damaged.Recent.Entries().size(), 99u);
   damaged.SpinScored(Spin(25, {}, false, 0));
   EXPECT_EQ(damaged.Recent.Entries().front().Serial, 131u);
-  ASSERT_TRUE(SavePlayerFile(path, damaged));
+  ASSERT_TRUE(SaveRecord(dir.Path(), damaged));
   PlayerRecord again;
-  LoadPlayerFile(path, again, 0, 0);
+  LoadRecord(dir.Path(), again, 0, 0);
   EXPECT_EQ(again.Recent.Entries(), damaged.Recent.Entries());
 }
 
@@ -229,7 +243,7 @@ TEST(Record, DamagedPlayerFileGivesDefaults) {
       std::filesystem::create_directory(path);
     PlayerRecord r;
     r.Lifetime.Spins = 555;  // whatever was there before is replaced
-    LoadPlayerFile(path, r, 123456, 100000);
+    LoadRecord(dir.Path(), r, 123456, 100000);
     EXPECT_EQ(r.Lifetime.Spins, c.lifetimeSpins);
     EXPECT_EQ(r.Lifetime.Wagered, 0);
     EXPECT_EQ(r.Lifetime.Seconds, 0);
