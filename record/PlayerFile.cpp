@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "store/MoneyText.h"
 #include "store/PlayerIni.h"
 
 namespace {
@@ -42,14 +43,21 @@ bool ParseWhole(const std::string& text, int64_t& out) {
   return ec == std::errc() && p == text.data() + text.size() && !text.empty();
 }
 
+std::string CentsText(int64_t cents) { return FormatMoney(Money::Cents(cents)); }
+
 std::string Text(int64_t v, bool money) { return money ? CentsText(v) : std::to_string(v); }
 
-// A whole number or an amount; counts may not be negative, only the card game's net may.
+// A whole number or an amount; counts may not be negative, only the card game's net may. An
+// amount reads as in every other file of ours (7.5 is 7.05).
 bool Read(const PlayerIni& ini, const char* section, const char* key, bool money, bool signedOk,
           int64_t& out) {
   const std::string text = ini.ReadString(section, key, "");
   int64_t v = 0;
-  if (!(money ? ParseCents(text, v) : ParseWhole(text, v))) return false;
+  if (money && !text.empty()) {
+    v = ParseMoney(std::string_view(text).substr(0, 30)).InCents();
+  } else if (!ParseWhole(text, v)) {
+    return false;
+  }
   if (v < 0 && !signedOk) return false;
   out = v;
   return true;

@@ -5,6 +5,7 @@
 
 #include "machine/GameState.h"
 #include "machine/SlotMachine.h"
+#include "store/MoneyText.h"
 
 void Tally::Add(const SpinReport& spin) {
   int64_t lines = 0;
@@ -62,42 +63,11 @@ int64_t TheoreticalPaybackHundredths() {
   return (factors * 10000 + lines / 2) / lines;
 }
 
-std::string CentsText(int64_t cents) {
-  const uint64_t v = cents < 0 ? 0 - static_cast<uint64_t>(cents) : static_cast<uint64_t>(cents);
-  std::string frac = std::to_string(v % 100);
-  if (frac.size() < 2) frac.insert(0, "0");
-  return (cents < 0 ? "-" : "") + std::to_string(v / 100) + "." + frac;
-}
-
 std::string FormatDollars(int64_t cents) {
-  std::string s = CentsText(cents);
+  std::string s = FormatMoney(Money::Cents(cents));
   const size_t start = cents < 0 ? 1 : 0;
   for (size_t i = s.find('.'); i > start + 3; i -= 3) s.insert(i - 3, ",");
   return s;
-}
-
-bool ParseCents(const std::string& text, int64_t& cents) {
-  size_t i = 0;
-  const bool negative = !text.empty() && text[0] == '-';
-  if (negative) ++i;
-  int64_t whole = 0;
-  size_t digits = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) {
-    if (whole > 90'000'000'000'000'000 / 1000) return false;  // far beyond any purse
-    whole = whole * 10 + (text[i] - '0');
-  }
-  if (digits == 0) return false;
-  int64_t frac = 0;
-  if (i < text.size() && text[i] == '.') {
-    size_t fracDigits = 0;
-    for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++fracDigits)
-      frac = frac * 10 + (text[i] - '0');
-    if (fracDigits == 0 || fracDigits > 2) return false;
-    if (fracDigits == 1) frac *= 10;
-  }
-  if (i != text.size()) return false;
-  cents = (negative ? -1 : 1) * (whole * 100 + frac);
-  return true;
 }
 
 std::string PercentText(int64_t tenths) {

@@ -43,10 +43,6 @@ int64_t TheoreticalPaybackHundredths();
 
 // "1,234.56" or "-0.05": an amount of cents with a thousands comma.
 std::string FormatDollars(int64_t cents);
-// "1234.56": the file's form of an amount; "-" before a negative one.
-std::string CentsText(int64_t cents);
-// Reads the file's form exactly ("12", "12.5", "-0.05"); false for anything else.
-bool ParseCents(const std::string& text, int64_t& cents);
 // "98.7%" from tenths, "-" when there is nothing to show.
 std::string PercentText(int64_t tenths);
 // "3 h 05 min" or "12 min 30 s".

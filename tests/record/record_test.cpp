@@ -7,6 +7,8 @@
 #include "record/PlayerFile.h"
 #include "store/IniFile.h"
 #include "store/PlayerIni.h"
+#include "store/SavedGames.h"
+#include "store/Settings.h"
 #include "tests/machine/MachineFixture.h"
 #include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
@@ -221,7 +223,7 @@ TEST(Record, DamagedPlayerFileGivesDefaults) {
       {"folder", nullptr, 0, false},
       {"junk", "\x01\xff[[[\n=\n\0\0binary", 0, false},
       {"bad values",
-       "[Lifetime]\nSpins=-4\nWagered=12.345\nLineWins=1e9\nSeconds=99999999999999999999\n"
+       "[Lifetime]\nSpins=-4\nWagered=-12.34\nLineWins=1e9\nSeconds=99999999999999999999\n"
        "[Auto Spin Limits]\nStopAfterSpins=yes\nSpins=-3\nCredits=abc\n"
        "[This Game]\nStartCredits=12,00\nSpins=9\n[Recent Spins]\nSpin1=1 2 3\n",
        0, false},
@@ -254,5 +256,48 @@ TEST(Record, DamagedPlayerFileGivesDefaults) {
     EXPECT_GE(r.Limits.Spins, 1);
     EXPECT_FALSE(r.Limits.CreditsOn || r.Limits.WinOn || r.Limits.BonusOn);
     EXPECT_TRUE(r.Recent.Entries().empty());
+  }
+}
+
+// One money text in every file we keep: the same text reads as the same amount from the
+// settings, a saved game and the player's record, and each writes it back alike.
+TEST(Record, OneMoneyTextInEveryFile) {
+  const struct {
+    const char* text;
+    int64_t cents;
+    const char* written;
+  } cases[] = {
+      {"7.5", 705, "7.05"},  // one decimal counts as hundredths
+      {"12", 1200, "12.00"},
+      {"1000.257", 100025, "1000.25"},
+      {"0.10", 10, "0.10"},
+      {"-0.05", -5, "-0.05"},
+      {"9999999999.99", 999999999999, "9999999999.99"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    TempDir dir;
+    const std::string text = c.text;
+    WriteFile(dir.Path() + "ZANDOR.INI", "[Settings]\nCredits=" + text + "\n");
+    WriteFile(dir.Path() + "POWER.INI", "[Saved Game 1]\nCredits=" + text + "\n");
+    WriteFile(PlayerIniPath(dir.Path()), "[Lifetime]\nCardNet=" + text + "\n");
+    GameState g;
+    g.SettingsDir = dir.Path();
+    LoadSettings(g);
+    EXPECT_EQ(g.Credits.InCents(), c.cents);
+    ReadSavedGames(g);
+    EXPECT_EQ(SavedGames[0].Credits.InCents(), c.cents);
+    PlayerRecord r;
+    LoadRecord(dir.Path(), r, 0, 0);
+    EXPECT_EQ(r.Lifetime.CardNet, c.cents);
+
+    ASSERT_TRUE(SaveSettings(g).Ok);
+    OpenSlot(g, 1);
+    ASSERT_TRUE(WriteSavedGame(g, 1, "Game #1").Ok);
+    ASSERT_TRUE(SaveRecord(dir.Path(), r));
+    const std::string line = std::string("=") + c.written + "\n";
+    EXPECT_NE(ReadFile(dir.Path() + "ZANDOR.INI").find("\nCredits" + line), std::string::npos);
+    EXPECT_NE(ReadFile(dir.Path() + "POWER.INI").find("\nCredits" + line), std::string::npos);
+    EXPECT_NE(ReadFile(PlayerIniPath(dir.Path())).find("\nCardNet" + line), std::string::npos);
   }
 }
