@@ -63,10 +63,30 @@ bool Read(const PlayerIni& ini, const char* section, const char* key, bool money
   return true;
 }
 
+// A figure beyond what a tally keeps is damage, as one that is not a number.
 void ReadTally(const PlayerIni& ini, const char* section, Tally& t) {
-  for (const TallyField& f : kTallyFields)
-    Read(ini, section, f.Key, f.Money, f.Field == &Tally::CardNet, t.*f.Field);
+  for (const TallyField& f : kTallyFields) {
+    int64_t v = 0;
+    if (Read(ini, section, f.Key, f.Money, f.Field == &Tally::CardNet, v) && v <= TallyLimit)
+      t.*f.Field = v;
+  }
 }
+
+// Whether a key of [Recent Spins] is one of the slots ("Spin0" to "Spin99", whatever the case).
+bool IsSlotKey(std::string_view key) {
+  if (key.size() < 5 || key.size() > 6) return false;
+  for (size_t i = 0; i < 4; ++i)
+    if ((key[i] | 0x20) != "spin"[i]) return false;
+  const std::string_view number = key.substr(4);
+  if (number.size() > 1 && number[0] == '0') return false;
+  for (char c : number)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+// The section keeps its slots and nothing else, so that what a damaged or hostile file put
+// there is not carried from save to save.
+void DropStrangers(PlayerIni& file) { file.KeepOnlyKeys(kRecent, IsSlotKey); }
 
 void AddTally(std::vector<PlayerKey>& keys, const char* section, const Tally& t) {
   for (const TallyField& f : kTallyFields)
@@ -152,9 +172,13 @@ void LoadRecord(const PlayerIni& ini, PlayerRecord& r, int64_t credits, int64_t 
   r.Recent.Restore(std::move(spins));
 }
 
-void StoreRecord(PlayerIni& file, const PlayerRecord& r) { WriteKeys(file, PlayerKeys(r)); }
+void StoreRecord(PlayerIni& file, const PlayerRecord& r) {
+  DropStrangers(file);
+  WriteKeys(file, PlayerKeys(r));
+}
 
 void StoreRecentSpin(PlayerIni& file, const SpinEntry& spin) {
+  DropStrangers(file);
   WriteKeys(file, {{kRecent, SpinKey(spin.Serial % RecentSpins::Capacity), EncodeSpin(spin)}});
 }
 

@@ -1,46 +1,64 @@
 #include "record/Statistics.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "machine/GameState.h"
 #include "machine/SlotMachine.h"
 #include "store/MoneyText.h"
 
+namespace {
+
+// a + b, kept within low..TallyLimit.
+int64_t Sum(int64_t a, int64_t b, int64_t low = 0) {
+  int64_t s = 0;
+  if (__builtin_add_overflow(a, b, &s)) s = b > 0 ? INT64_MAX : INT64_MIN;
+  return std::clamp(s, low, TallyLimit);
+}
+
+}  // namespace
+
 void Tally::Add(const SpinReport& spin) {
   int64_t lines = 0;
-  for (int64_t pay : spin.LinePays) lines += pay;
+  for (int64_t pay : spin.LinePays) lines = Sum(lines, pay);
   if (spin.Free) {
-    ++FreeSpins;
+    FreeSpins = Sum(FreeSpins, 1);
   } else {
-    ++Spins;
-    Wagered += spin.Wager;
+    Spins = Sum(Spins, 1);
+    Wagered = Sum(Wagered, spin.Wager);
   }
-  LineWins += lines;
+  LineWins = Sum(LineWins, lines);
   if (spin.CardOffered && lines > 0) {
-    if (spin.Win > lines) ++HandsWon;
-    if (spin.Win == 0) ++HandsLost;
+    if (spin.Win > lines) HandsWon = Sum(HandsWon, 1);
+    if (spin.Win == 0) HandsLost = Sum(HandsLost, 1);
   }
   // Without a visit to the card table the two are equal; what reached the credits decides.
-  CardNet += spin.Win - lines;
+  CardNet =
+      Sum(CardNet, std::clamp(spin.Win, int64_t{0}, TallyLimit) - lines, MoneyTextMin.InCents());
   if (spin.Pool > 0) {
-    ++Pools;
-    PoolTotal += spin.Pool;
+    Pools = Sum(Pools, 1);
+    PoolTotal = Sum(PoolTotal, spin.Pool);
   }
-  BiggestWin = std::max(BiggestWin, spin.Win);
+  BiggestWin = std::clamp(std::max(BiggestWin, spin.Win), int64_t{0}, TallyLimit);
 }
 
 void Tally::AddLoan(int64_t cents) {
   if (cents > 0)
-    Lent += cents;
-  else
-    Repaid -= cents;
+    Lent = Sum(Lent, cents);
+  else if (cents < 0)
+    Repaid = Sum(Repaid, cents == INT64_MIN ? INT64_MAX : -cents);
+}
+
+void Tally::AddSeconds(int64_t seconds) {
+  if (seconds > 0) Seconds = Sum(Seconds, seconds);
 }
 
 int64_t PaybackTenths(const Tally& t) {
   if (t.Wagered <= 0) return -1;
-  // Rounded half up; won fits many times over in 64 bits even multiplied by 1000.
-  return (t.Won() * 1000 + t.Wagered / 2) / t.Wagered;
+  // Rounded half up; with every figure within its limit, what was won fits many times over in
+  // 64 bits even multiplied by 1000. A damaged file's card net cannot make it negative.
+  return (std::max<int64_t>(t.Won(), 0) * 1000 + t.Wagered / 2) / t.Wagered;
 }
 
 int64_t TheoreticalPaybackHundredths() {

@@ -6,8 +6,14 @@
 #include <string>
 
 #include "machine/GameEvents.h"
+#include "store/MoneyText.h"
 
-// Counters of one span of play. Amounts are cents.
+// The largest figure a tally keeps: the largest amount the file's money text holds, in cents.
+// Counts and seconds stop there too, rather than wrap round to a negative number.
+inline constexpr int64_t TallyLimit = MoneyTextMax.InCents();
+
+// Counters of one span of play. Amounts are cents. Every figure stays within 0..TallyLimit
+// (the card game's net down to MoneyTextMin): sums stop at the limit.
 struct Tally {
   int64_t Spins = 0;       // paid spins
   int64_t FreeSpins = 0;   // free spins played
@@ -32,6 +38,8 @@ struct Tally {
   void Add(const SpinReport& spin);
   // Adds a loan (positive) or a repayment (negative).
   void AddLoan(int64_t cents);
+  // Adds time played.
+  void AddSeconds(int64_t seconds);
 };
 
 // The payback of a tally in tenths of a percent (won / wagered), or -1 before any wager.

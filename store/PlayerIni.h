@@ -7,7 +7,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "store/IniDocument.h"
 
@@ -16,14 +18,19 @@ std::string PlayerIniPath(const std::string& settingsDir);
 
 class PlayerIni {
  public:
-  // Reads settingsDir + "PLAYER.INI"; a missing file is an empty one. Faults, when given, are
-  // handed to every save (tests).
+  // Reads settingsDir + "PLAYER.INI"; a missing file is an empty one. A file that is not a
+  // plain file (a link to a device, a pipe, a folder) or is larger than
+  // IniDocument::MaxFileSize is damage: it is renamed "PLAYER.INI.damaged-<n>" with the first
+  // number that is free, so nothing the player might want back is overwritten, and the game
+  // starts from an empty file. Faults, when given, are handed to every save (tests).
   explicit PlayerIni(const std::string& settingsDir, ReplaceFaults* faults = nullptr);
   PlayerIni(const PlayerIni&) = delete;
   PlayerIni& operator=(const PlayerIni&) = delete;
 
   // The file's full path.
   const std::string& Path() const { return doc_.Path(); }
+  // Where a damaged file was put aside at the start; "" when none was.
+  const std::string& SetAside() const { return setAside_; }
 
   // A key of a section as the file holds it (see IniDocument).
   std::string ReadString(const std::string& section, const std::string& key,
@@ -36,6 +43,8 @@ class PlayerIni {
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& key, int32_t value);
   void WriteBool(const std::string& section, const std::string& key, bool value);
+  // Keeps in the section only the first key of each name that keep accepts.
+  void KeepOnlyKeys(const std::string& section, const std::function<bool(std::string_view)>& keep);
 
   // Writes every section in one atomic replace when anything changed since the last save;
   // false when the file could not be written (it is then as it was).
@@ -43,5 +52,6 @@ class PlayerIni {
 
  private:
   IniDocument doc_;
+  std::string setAside_;
   bool changed_ = false;
 };

@@ -1,7 +1,9 @@
 // The player's record: its figures, the ring of recent spins in PLAYER.INI, the auto-spin
 // limits and what a damaged file gives.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "record/PlayerFile.h"
@@ -300,4 +302,88 @@ TEST(Record, OneMoneyTextInEveryFile) {
     EXPECT_NE(ReadFile(dir.Path() + "POWER.INI").find("\nCredits" + line), std::string::npos);
     EXPECT_NE(ReadFile(PlayerIniPath(dir.Path())).find("\nCardNet" + line), std::string::npos);
   }
+}
+
+// Hostile files never abort, hang or grow: a PLAYER.INI larger than 1 MiB (a sparse 100 MB one
+// too), linked to /dev/zero or replaced by a pipe starts an empty record and is kept aside under
+// a name that is free; ZANDOR.INI and POWER.INI of that kind read as empty and are never written
+// over. Figures beyond their range never wrap, and the recent spins keep their 100 slots only.
+TEST(Record, HostileFiles) {
+  enum Kind { Large, Sparse, ZeroLink, Pipe };
+  const struct {
+    const char* file;
+    Kind kind;
+  } cases[] = {
+      {"PLAYER.INI", Large}, {"PLAYER.INI", Sparse}, {"PLAYER.INI", ZeroLink},
+      {"PLAYER.INI", Pipe},  {"ZANDOR.INI", Large},  {"ZANDOR.INI", ZeroLink},
+      {"POWER.INI", Sparse}, {"POWER.INI", Pipe},
+  };
+  const std::string figures = "[Lifetime]\nSpins=7\n";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.file) + " of kind " + std::to_string(c.kind));
+    TempDir dir;
+    const std::string path = dir.Path() + c.file;
+    if (c.kind == Large)
+      WriteFile(path, figures + std::string(IniDocument::MaxFileSize + 1 - figures.size(), ';'));
+    if (c.kind == Sparse) {
+      WriteFile(path, figures);
+      std::filesystem::resize_file(path, 100 << 20);
+    }
+    if (c.kind == ZeroLink) std::filesystem::create_symlink("/dev/zero", path);
+    if (c.kind == Pipe) ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const auto type = std::filesystem::symlink_status(path).type();
+    if (std::string(c.file) != "PLAYER.INI") {
+      IniDocument doc(path);
+      EXPECT_TRUE(doc.Unreadable());
+      EXPECT_EQ(doc.ReadString("Lifetime", "Spins", "none"), "none");
+      doc.WriteString("Settings", "Credits", "5.00");
+      EXPECT_FALSE(doc.Save());
+      EXPECT_EQ(std::filesystem::symlink_status(path).type(), type);
+      continue;
+    }
+    WriteFile(path + ".damaged-1", "an earlier one");
+    PlayerIni file(dir.Path());
+    PlayerRecord r;
+    LoadRecord(file, r, 0, 0);
+    EXPECT_EQ(r.Lifetime.Spins, 0);
+    EXPECT_EQ(file.SetAside(), path + ".damaged-2");
+    EXPECT_EQ(ReadFile(path + ".damaged-1"), "an earlier one");
+    EXPECT_EQ(std::filesystem::symlink_status(path + ".damaged-2").type(), type);
+    r.SpinScored(Spin(25, {}, false, 0));
+    StoreRecord(file, r);
+    EXPECT_TRUE(file.Save());
+    EXPECT_EQ(std::filesystem::symlink_status(path).type(), std::filesystem::file_type::regular);
+  }
+
+  // Counts and a time beyond any range, amounts whose payback would overflow, a spin whose line
+  // pays would, and ten thousand keys that are no slot of the recent spins.
+  TempDir dir;
+  SpinEntry spin{1, 1765100000, Spin(25, {}, false, 0)};
+  std::string text =
+      "[Lifetime]\nSpins=9223372036854775807\nSeconds=9223372036854775000\nWagered=100.00\n"
+      "LineWins=90000000000000.00\nPoolTotal=90000000000000.00\n[Recent Spins]\n"
+      "Spin1=" +
+      EncodeSpin(spin) + "\nSpin1=a second one\n";
+  for (int i = 100; i < 10100; ++i)
+    text += "Spin" + std::to_string(i) + "=" + EncodeSpin(spin) + "\n";
+  text +=
+      "Spin2=2 1765100001 25 25 P 000000000 9223372036854775807,9223372036854775807,0,0,0 - 0 0 "
+      "0\n";
+  WriteFile(PlayerIniPath(dir.Path()), text);
+  PlayerIni file(dir.Path());
+  PlayerRecord r;
+  LoadRecord(file, r, 0, 0);
+  r.SpinScored(Spin(25, {}, false, 0));
+  r.AddSeconds(1000);
+  EXPECT_EQ(r.Lifetime.Spins, 1);
+  EXPECT_EQ(DurationText(r.Lifetime.Seconds), "16 min 40 s");
+  EXPECT_NE(PercentText(PaybackTenths(r.Lifetime)), "-");
+  ASSERT_EQ(r.Recent.Entries().size(), 2u);
+  EXPECT_EQ(r.Recent.Entries().front().Serial, 2u);
+  StoreRecord(file, r);
+  ASSERT_TRUE(file.Save());
+  const std::string saved = ReadFile(PlayerIniPath(dir.Path()));
+  const size_t from = saved.find("[Recent Spins]");
+  const std::string recent = saved.substr(from, saved.find("\n[", from) + 1 - from);
+  EXPECT_EQ(std::count(recent.begin(), recent.end(), '\n'), 3);  // the header and two spins
 }

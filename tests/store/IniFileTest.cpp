@@ -203,7 +203,8 @@ TEST(IniFile, MarkedFilesMissingFoldersAndLeftovers) {
                                          "ZANDOR.INI.Folder", "POWER.INI.backup", "new"}));
 }
 
-// Paths that are directories, binary garbage or a single 10 MB line neither crash nor hang.
+// Paths that are directories, binary garbage or a single line as long as a file may be (1 MiB)
+// neither crash nor hang.
 TEST(IniFile, SurvivesHostileFiles) {
   TempDir dir;
   std::filesystem::create_directory(dir.Path() + "isdir.ini");
@@ -223,7 +224,7 @@ TEST(IniFile, SurvivesHostileFiles) {
   EXPECT_EQ(ReadFile(gpath).substr(0, garbage.size()), garbage);
 
   std::string big = dir.Path() + "big.ini";
-  WriteFile(big, "[S]\nK=" + std::string(10 << 20, '7'));
+  WriteFile(big, "[S]\nK=" + std::string(IniDocument::MaxFileSize - 6, '7'));
   auto start = std::chrono::steady_clock::now();
   IniFile b(big);
   EXPECT_EQ(b.ReadString("S", "K", "").size(), 1023u);
