@@ -72,13 +72,14 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
       Face(game.Machine, game.Options, game.Dirs),
       Machine(game.Machine, game.Options, Random, *this),
       prompts_(prompts),
-      savedGames_(game.Dirs.Settings) {
+      savedGames_(game.Dirs.Settings),
+      playerFile_(game.Dirs.Settings) {
   clock_.start();
   setWindowTitle("Zandor Slots");
 
   faceWidget_ = new FaceWidget(*this);
   setCentralWidget(faceWidget_);
-  record_ = new RecordKeeper(Game.Machine, Game.Dirs, Face, this, prompts_);
+  record_ = new RecordKeeper(Game.Machine, Face, this, prompts_, playerFile_);
   Machine.SetEvents(&record_->Record);
   BuildPanel();
   BuildMenus();
@@ -117,12 +118,13 @@ void MainWindow::LoadStartState() {
   Game = defaults;
   ComputeReelGrid(Game.Machine);
 
-  audio_ = std::make_unique<GameAudio>(Game.Sound, Game.Music, Game.Dirs, prompts_, this);
+  audio_ = std::make_unique<GameAudio>(Game.Sound, Game.Music, Game.Dirs, prompts_, this,
+                                       &playerFile_);
   std::string soundError = audio_->LoadEffectSounds();
   if (!soundError.empty()) prompts_.Warn(this, QString::fromStdString(soundError));
 
   LoadSettings(Game);
-  fullScreenAtStart_ = LoadFullScreen(Game.Dirs.Settings);
+  fullScreenAtStart_ = LoadFullScreen(playerFile_);
   record_->Load();
 
   // Sound files that do not exist go back to their defaults.
@@ -405,14 +407,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // A placed wager that was never spun goes back to the credits: it is not stored.
   Machine.HandBackWager();
   Game.Options.Maxed = Maximised() && !isMinimized();  // a minimised window counts as normal
-  SaveResult saved = SaveSettings(Game);
-  if (saved.Ok) {
-    std::string failed = SaveFullScreen(Game.Dirs.Settings, fullScreen_);
-    if (!failed.empty()) saved = {false, failed};
-  }
+  const SaveResult saved = SaveSettings(Game);
   if (!saved.Ok)
     prompts_.Warn(this,
                   QString("Unable to write to %1").arg(QString::fromStdString(saved.FailedPath)));
+  // The window's choice and the record reach PLAYER.INI in one replace.
+  StoreFullScreen(playerFile_, fullScreen_);
   record_->Save();
   AutomaticSpinTimer.stop();
   SongStartTimer.stop();

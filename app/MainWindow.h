@@ -13,6 +13,7 @@
 #include "machine/Host.h"
 #include "machine/Lcg.h"
 #include "machine/SlotMachine.h"
+#include "store/PlayerIni.h"
 #include "store/SavedGames.h"
 
 class Prompts;
@@ -134,6 +135,7 @@ class MainWindow : public QMainWindow, public Host {
 
   Prompts& prompts_;
   SavedGameTable savedGames_;  // the eight slots, kept for the whole run
+  PlayerIni playerFile_;  // PLAYER.INI, read once; the record, the sound and the window share it
   FaceWidget* faceWidget_ = nullptr;
   std::unique_ptr<GameAudio> audio_;
   RecordKeeper* record_ = nullptr;

@@ -6,21 +6,22 @@
 #include "platform/MidiPlayer.h"
 #include "platform/Prompts.h"
 #include "platform/SdlAudio.h"
+#include "store/PlayerIni.h"
 
 GameAudio::GameAudio(SoundSettings& sounds, MusicSettings& music, const Folders& dirs,
-                     Prompts& prompts, QWidget* window)
+                     Prompts& prompts, QWidget* window, PlayerIni* playerFile)
     : sounds_(sounds),
       music_(music),
       dirs_(dirs),
       prompts_(prompts),
       window_(window),
+      playerFile_(playerFile),
       sdl_(std::make_unique<SdlAudio>()),
       player_(std::make_unique<MidiPlayer>()),
       effects_(std::make_unique<SoundEffects>(sounds, dirs, *sdl_)),
       playlist_(std::make_unique<Playlist>(music, *player_, static_cast<PlaylistUi&>(*this))) {
   player_->OnSongEnded = [this](MediaNotify how) { playlist_->SongEnded(how); };
-  // Without a settings folder (a bare test) nothing is read and the sound stays at full.
-  ApplyVolume(dirs.Settings.empty() ? Volume{} : LoadVolume(dirs.Settings));
+  ApplyVolume(playerFile_ ? LoadVolume(*playerFile_) : Volume{});
 }
 
 GameAudio::~GameAudio() {
@@ -62,9 +63,10 @@ void GameAudio::ChangeVolume() {
       [this] { sdl_->PlayAsync(effects_->Image(2)); }, window_);
   if (dlg.exec() != QDialog::Accepted) return;
   ApplyVolume(dlg.Chosen());
-  if (!SaveVolume(dirs_.Settings, volume_))
-    prompts_.Warn(window_,
-                  QString::fromStdString("Unable to write to " + PlayerIniPath(dirs_.Settings)));
+  if (!playerFile_) return;
+  StoreVolume(*playerFile_, volume_);
+  if (!playerFile_->Save())
+    prompts_.Warn(window_, QString::fromStdString("Unable to write to " + playerFile_->Path()));
 }
 
 std::string GameAudio::Driver() const { return sdl_->Driver(); }

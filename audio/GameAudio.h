@@ -13,6 +13,7 @@
 class QWidget;
 class SdlAudio;
 class MidiPlayer;
+class PlayerIni;
 class Prompts;
 
 class GameAudio : private PlaylistUi {
@@ -21,7 +22,7 @@ class GameAudio : private PlaylistUi {
   // the music by their settings, with the media and the volume of the folders; all three
   // outlive the facade.
   GameAudio(SoundSettings& sounds, MusicSettings& music, const Folders& dirs, Prompts& prompts,
-            QWidget* window);
+            QWidget* window, PlayerIni* playerFile = nullptr);
   // Closes the players and SDL.
   ~GameAudio() override;
   GameAudio(const GameAudio&) = delete;
@@ -46,7 +47,7 @@ class GameAudio : private PlaylistUi {
   void Shutdown();
   // The Volume dialog, modal: OK stores the loudness in PLAYER.INI, Cancel restores it.
   void ChangeVolume();
-  // The loudness in use; it is read from PLAYER.INI in the settings folder at the start.
+  // The loudness in use; it is read from PLAYER.INI at the start.
   const Volume& CurrentVolume() const { return volume_; }
   // Sets the loudness at once, without storing it.
   void ApplyVolume(const Volume& v);
@@ -64,6 +65,7 @@ class GameAudio : private PlaylistUi {
   const Folders& dirs_;
   Prompts& prompts_;
   QWidget* window_;
+  PlayerIni* playerFile_;
   std::unique_ptr<SdlAudio> sdl_;
   std::unique_ptr<MidiPlayer> player_;
   std::unique_ptr<SoundEffects> effects_;

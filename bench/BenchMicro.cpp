@@ -15,6 +15,7 @@
 #include "face/FacePainter.h"
 #include "machine/SlotMachine.h"
 #include "record/PlayerFile.h"
+#include "store/PlayerIni.h"
 #include "tests/support/FakeHost.h"
 
 namespace {
@@ -194,11 +195,14 @@ BENCHMARK(BM_RecordSpin)->Unit(benchmark::kMicrosecond);
 void BM_LoadPlayerFile(benchmark::State& state) {
   const std::string dir = std::filesystem::temp_directory_path() / "zandor-bench-player";
   std::filesystem::create_directories(dir);
-  const std::string path = PlayerIniPath(dir + "/");
-  SavePlayerFile(path, FullRecord());
+  {
+    PlayerIni file(dir + "/");
+    StoreRecord(file, FullRecord());
+    file.Save();
+  }
   PlayerRecord r;
   for (auto _ : state) {
-    LoadPlayerFile(path, r, 100000, 100000);
+    LoadRecord(PlayerIni(dir + "/"), r, 100000, 100000);
     benchmark::DoNotOptimize(r.Recent.Entries().data());
   }
   std::filesystem::remove_all(dir);

@@ -1,8 +1,12 @@
 #include "record/PlayerFile.h"
 
 #include <charconv>
+#include <string>
+#include <string_view>
+#include <vector>
 
-#include "store/IniDocument.h"
+#include "store/MoneyText.h"
+#include "store/PlayerIni.h"
 
 namespace {
 
@@ -27,6 +31,11 @@ constexpr TallyField kTallyFields[] = {
     {"Seconds", &Tally::Seconds, false},
 };
 
+// One key of the file with its text.
+struct PlayerKey {
+  std::string Section, Key, Value;
+};
+
 std::string SpinKey(uint64_t slot) { return "Spin" + std::to_string(slot); }
 
 bool ParseWhole(const std::string& text, int64_t& out) {
@@ -34,23 +43,50 @@ bool ParseWhole(const std::string& text, int64_t& out) {
   return ec == std::errc() && p == text.data() + text.size() && !text.empty();
 }
 
+std::string CentsText(int64_t cents) { return FormatMoney(Money::Cents(cents)); }
+
 std::string Text(int64_t v, bool money) { return money ? CentsText(v) : std::to_string(v); }
 
-// A whole number or an amount; counts may not be negative, only the card game's net may.
-bool Read(const IniDocument& ini, const char* section, const char* key, bool money, bool signedOk,
+// A whole number or an amount; counts may not be negative, only the card game's net may. An
+// amount reads as in every other file of ours (7.5 is 7.05).
+bool Read(const PlayerIni& ini, const char* section, const char* key, bool money, bool signedOk,
           int64_t& out) {
   const std::string text = ini.ReadString(section, key, "");
   int64_t v = 0;
-  if (!(money ? ParseCents(text, v) : ParseWhole(text, v))) return false;
+  if (money && !text.empty()) {
+    v = ParseMoney(std::string_view(text).substr(0, 30)).InCents();
+  } else if (!ParseWhole(text, v)) {
+    return false;
+  }
   if (v < 0 && !signedOk) return false;
   out = v;
   return true;
 }
 
-void ReadTally(const IniDocument& ini, const char* section, Tally& t) {
-  for (const TallyField& f : kTallyFields)
-    Read(ini, section, f.Key, f.Money, f.Field == &Tally::CardNet, t.*f.Field);
+// A figure beyond what a tally keeps is damage, as one that is not a number.
+void ReadTally(const PlayerIni& ini, const char* section, Tally& t) {
+  for (const TallyField& f : kTallyFields) {
+    int64_t v = 0;
+    if (Read(ini, section, f.Key, f.Money, f.Field == &Tally::CardNet, v) && v <= TallyLimit)
+      t.*f.Field = v;
+  }
 }
+
+// Whether a key of [Recent Spins] is one of the slots ("Spin0" to "Spin99", whatever the case).
+bool IsSlotKey(std::string_view key) {
+  if (key.size() < 5 || key.size() > 6) return false;
+  for (size_t i = 0; i < 4; ++i)
+    if ((key[i] | 0x20) != "spin"[i]) return false;
+  const std::string_view number = key.substr(4);
+  if (number.size() > 1 && number[0] == '0') return false;
+  for (char c : number)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+// The section keeps its slots and nothing else, so that what a damaged or hostile file put
+// there is not carried from save to save.
+void DropStrangers(PlayerIni& file) { file.KeepOnlyKeys(kRecent, IsSlotKey); }
 
 void AddTally(std::vector<PlayerKey>& keys, const char* section, const Tally& t) {
   for (const TallyField& f : kTallyFields)
@@ -68,25 +104,33 @@ void AddLimits(std::vector<PlayerKey>& keys, const AutoSpinLimits& l) {
   keys.push_back({kLimits, "StopOnBonus", flag(l.BonusOn)});
 }
 
-// The one place the file is written. A key that already holds its text is left alone, so a
-// save touches only what changed; an empty slot needs no key at all.
-bool WriteKeys(const std::string& path, const std::vector<PlayerKey>& keys) {
-  // Every key in one atomic replace, the file's other sections kept as they were; nothing is
-  // written when no value changed.
-  IniDocument ini(path);
-  bool changed = false;
+// Puts the keys into the file. A key that already holds its text is left alone, so a save
+// touches only what changed; an empty slot needs no key at all.
+void WriteKeys(PlayerIni& file, const std::vector<PlayerKey>& keys) {
   for (const PlayerKey& k : keys) {
-    if (ini.ReadString(k.Section, k.Key, "") == k.Value) continue;
-    ini.WriteString(k.Section, k.Key, k.Value);
-    changed = true;
+    if (k.Value.empty() && file.ReadString(k.Section, k.Key, "").empty()) continue;
+    file.WriteString(k.Section, k.Key, k.Value);
   }
-  return !changed || ini.Save();
+}
+
+// Every key of the record, section by section.
+std::vector<PlayerKey> PlayerKeys(const PlayerRecord& r) {
+  std::vector<PlayerKey> keys;
+  keys.push_back({kGame, "StartCredits", CentsText(r.Game.StartCredits)});
+  keys.push_back({kGame, "StartBorrowed", CentsText(r.Game.StartBorrowed)});
+  AddTally(keys, kGame, r.Game);
+  AddTally(keys, kLifetime, r.Lifetime);
+  AddLimits(keys, r.Limits);
+  std::vector<std::string> slots(RecentSpins::Capacity);
+  for (const SpinEntry& e : r.Recent.Entries()) slots[e.Serial % slots.size()] = EncodeSpin(e);
+  for (size_t slot = 0; slot < slots.size(); ++slot)
+    keys.push_back({kRecent, SpinKey(slot), slots[slot]});
+  return keys;
 }
 
 }  // namespace
 
-void LoadPlayerFile(const std::string& path, PlayerRecord& r, int64_t credits, int64_t borrowed) {
-  IniDocument ini(path);
+void LoadRecord(const PlayerIni& ini, PlayerRecord& r, int64_t credits, int64_t borrowed) {
   r.Game = PlayerRecord::GameTally{};
   r.Game.StartCredits = credits;
   r.Game.StartBorrowed = borrowed;
@@ -128,31 +172,18 @@ void LoadPlayerFile(const std::string& path, PlayerRecord& r, int64_t credits, i
   r.Recent.Restore(std::move(spins));
 }
 
-std::vector<PlayerKey> PlayerKeys(const PlayerRecord& r) {
-  std::vector<PlayerKey> keys;
-  keys.push_back({kGame, "StartCredits", CentsText(r.Game.StartCredits)});
-  keys.push_back({kGame, "StartBorrowed", CentsText(r.Game.StartBorrowed)});
-  AddTally(keys, kGame, r.Game);
-  AddTally(keys, kLifetime, r.Lifetime);
-  AddLimits(keys, r.Limits);
-  std::vector<std::string> slots(RecentSpins::Capacity);
-  for (const SpinEntry& e : r.Recent.Entries()) slots[e.Serial % slots.size()] = EncodeSpin(e);
-  for (size_t slot = 0; slot < slots.size(); ++slot)
-    keys.push_back({kRecent, SpinKey(slot), slots[slot]});
-  return keys;
+void StoreRecord(PlayerIni& file, const PlayerRecord& r) {
+  DropStrangers(file);
+  WriteKeys(file, PlayerKeys(r));
 }
 
-bool SavePlayerFile(const std::string& path, const PlayerRecord& r) {
-  return WriteKeys(path, PlayerKeys(r));
+void StoreRecentSpin(PlayerIni& file, const SpinEntry& spin) {
+  DropStrangers(file);
+  WriteKeys(file, {{kRecent, SpinKey(spin.Serial % RecentSpins::Capacity), EncodeSpin(spin)}});
 }
 
-bool SaveRecentSpin(const std::string& path, const SpinEntry& spin) {
-  return WriteKeys(path,
-                   {{kRecent, SpinKey(spin.Serial % RecentSpins::Capacity), EncodeSpin(spin)}});
-}
-
-bool SaveAutoSpinLimits(const std::string& path, const AutoSpinLimits& limits) {
+void StoreAutoSpinLimits(PlayerIni& file, const AutoSpinLimits& limits) {
   std::vector<PlayerKey> keys;
   AddLimits(keys, limits);
-  return WriteKeys(path, keys);
+  WriteKeys(file, keys);
 }

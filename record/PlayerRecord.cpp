@@ -5,9 +5,8 @@
 PlayerRecord::PlayerRecord() : Now([] { return static_cast<int64_t>(std::time(nullptr)); }) {}
 
 void PlayerRecord::AddSeconds(int64_t seconds) {
-  if (seconds <= 0) return;
-  Game.Seconds += seconds;
-  Lifetime.Seconds += seconds;
+  Game.AddSeconds(seconds);
+  Lifetime.AddSeconds(seconds);
 }
 
 void PlayerRecord::SpinScored(const SpinReport& spin) {

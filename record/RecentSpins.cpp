@@ -4,6 +4,8 @@
 #include <charconv>
 #include <sstream>
 
+#include "store/MoneyText.h"
+
 namespace {
 
 // Far more spins than anyone plays, and far from wrapping around.
@@ -16,7 +18,10 @@ bool Number(const std::string& text, T& out) {
   return ec == std::errc() && p == end;
 }
 
-bool Amount(const std::string& text, int64_t& out) { return Number(text, out) && out >= 0; }
+// An amount the money text can hold; a larger one is damage (and five of them would not add up).
+bool Amount(const std::string& text, int64_t& out) {
+  return Number(text, out) && out >= 0 && out <= MoneyTextMax.InCents();
+}
 
 }  // namespace
 

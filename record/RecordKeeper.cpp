@@ -10,18 +10,14 @@
 #include "record/PlayerFile.h"
 #include "record/RecentSpinsWindow.h"
 #include "record/StatisticsWindow.h"
+#include "store/PlayerIni.h"
 
-RecordKeeper::RecordKeeper(const MachineState& machine, const Folders& dirs,
-                           const FacePainter& face, QWidget* window, Prompts& prompts)
-    : QObject(window),
-      machine_(machine),
-      dirs_(dirs),
-      face_(face),
-      window_(window),
-      prompts_(prompts) {
+RecordKeeper::RecordKeeper(const MachineState& machine, const FacePainter& face,
+                           QWidget* window, Prompts& prompts, PlayerIni& file)
+    : QObject(window), machine_(machine), face_(face), window_(window), prompts_(prompts), file_(file) {
   clock_.start();
-  // A spin goes to disk just after it settles, outside the spin's own time: one key each, so
-  // an evening's list survives a crash and the save at close has only the figures left.
+  // A spin goes to disk just after it settles, outside the spin's own time, so an evening's
+  // list survives a crash and the save at close has only the figures left.
   Record.SpinRecorded = [this](const SpinEntry&) {
     if (!writePending_) QTimer::singleShot(0, this, &RecordKeeper::WriteNewSpins);
     writePending_ = true;
@@ -33,9 +29,10 @@ void RecordKeeper::WriteNewSpins() {
   const auto& spins = Record.Recent.Entries();
   for (auto it = spins.rbegin(); it != spins.rend(); ++it) {
     if (it->Serial <= writtenSerial_) continue;
-    if (!SaveRecentSpin(PlayerIniPath(dirs_.Settings), *it)) return;  // the close will say
+    StoreRecentSpin(file_, *it);
     writtenSerial_ = it->Serial;
   }
+  file_.Save();  // a failure is the close's to tell
 }
 
 void RecordKeeper::AddMenuEntries(QMenu* file, QAction* exit, QMenu* autoMenu) {
@@ -55,21 +52,25 @@ void RecordKeeper::AddMenuEntries(QMenu* file, QAction* exit, QMenu* autoMenu) {
   AutoSpinLimitsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
 }
 
-QString RecordKeeper::Path() const { return QString::fromStdString(PlayerIniPath(dirs_.Settings)); }
+bool RecordKeeper::SaveFile() {
+  if (file_.Save()) return true;
+  prompts_.Warn(window_,
+                QString("Unable to write to %1").arg(QString::fromStdString(file_.Path())));
+  return false;
+}
 
 void RecordKeeper::Load() {
   // A placed wager is still the player's money: the game's figures start with it.
-  LoadPlayerFile(PlayerIniPath(dirs_.Settings), Record, CentsOf(machine_.Credits + machine_.Wager),
-                 CentsOf(machine_.Borrowed));
+  LoadRecord(file_, Record, CentsOf(machine_.Credits + machine_.Wager),
+             CentsOf(machine_.Borrowed));
   const auto& spins = Record.Recent.Entries();
   writtenSerial_ = spins.empty() ? 0 : spins.front().Serial;
 }
 
 bool RecordKeeper::Save() {
   CountTime();
-  if (SavePlayerFile(PlayerIniPath(dirs_.Settings), Record)) return true;
-  prompts_.Warn(window_, QString("Unable to write to %1").arg(Path()));
-  return false;
+  StoreRecord(file_, Record);
+  return SaveFile();
 }
 
 void RecordKeeper::CountTime() {
@@ -99,6 +100,6 @@ void RecordKeeper::ShowAutoSpinLimits() {
   AutoSpinLimitsDialog d(Record.Limits, prompts_, window_);
   if (d.exec() != QDialog::Accepted) return;
   Record.Limits = d.Limits();
-  if (!SaveAutoSpinLimits(PlayerIniPath(dirs_.Settings), Record.Limits))
-    prompts_.Warn(window_, QString("Unable to write to %1").arg(Path()));
+  StoreAutoSpinLimits(file_, Record.Limits);
+  SaveFile();
 }

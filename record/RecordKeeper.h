@@ -1,5 +1,6 @@
-// Keeps the player's record for the main window: loads and saves PLAYER.INI, counts the time
-// played, and offers the three windows through their menu entries.
+// Keeps the player's record for the main window: reads and writes its sections of PLAYER.INI
+// through the file's owner, counts the time played, and offers the three windows through their
+// menu entries.
 #pragma once
 
 #include <QElapsedTimer>
@@ -14,16 +15,17 @@ class QAction;
 class QMenu;
 class QWidget;
 class FacePainter;
+class PlayerIni;
 class Prompts;
 
 class RecordKeeper : public QObject {
   Q_OBJECT
 
  public:
-  // Keeps the record of this machine in the settings folder, with pictures from the face; its
-  // windows and errors go through prompts.
-  RecordKeeper(const MachineState& machine, const Folders& dirs, const FacePainter& face,
-               QWidget* window, Prompts& prompts);
+  // Works for this game and face; its windows and errors go through prompts, its sections go
+  // to the player's file.
+  RecordKeeper(const MachineState& machine, const FacePainter& face, QWidget* window,
+               Prompts& prompts, PlayerIni& file);
 
   PlayerRecord Record;
   // "S&tatistics...", "&Recent Spins..." and "Auto Spin &Limits...".
@@ -32,9 +34,10 @@ class RecordKeeper : public QObject {
 
   // Adds the entries: two in their own group above Exit, one in its group under Auto Spin.
   void AddMenuEntries(QMenu* file, QAction* exit, QMenu* autoMenu);
-  // Reads PLAYER.INI from the game's settings folder; never a message.
+  // Reads the record from the player's file; never a message.
   void Load();
-  // Writes PLAYER.INI; false (with the error shown) when it could not be written.
+  // Puts the record into the player's file and saves the whole file (with whatever the other
+  // parts put there); false (with the error shown) when it could not be written.
   bool Save();
   // Adds the time since the last call to the time played.
   void CountTime();
@@ -45,15 +48,16 @@ class RecordKeeper : public QObject {
   void ShowAutoSpinLimits();
 
  private:
-  QString Path() const;
+  // Saves the player's file, or shows that it could not be written.
+  bool SaveFile();
   // Writes the spins recorded since the last write, oldest first.
   void WriteNewSpins();
 
   const MachineState& machine_;
-  const Folders& dirs_;
   const FacePainter& face_;
   QWidget* window_;
   Prompts& prompts_;
+  PlayerIni& file_;
   QElapsedTimer clock_;
   int64_t countedMs_ = 0;
   bool writePending_ = false;

@@ -1,45 +1,64 @@
 #include "record/Statistics.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "machine/MachineState.h"
 #include "machine/SlotMachine.h"
+#include "store/MoneyText.h"
+
+namespace {
+
+// a + b, kept within low..TallyLimit.
+int64_t Sum(int64_t a, int64_t b, int64_t low = 0) {
+  int64_t s = 0;
+  if (__builtin_add_overflow(a, b, &s)) s = b > 0 ? INT64_MAX : INT64_MIN;
+  return std::clamp(s, low, TallyLimit);
+}
+
+}  // namespace
 
 void Tally::Add(const SpinReport& spin) {
   int64_t lines = 0;
-  for (int64_t pay : spin.LinePays) lines += pay;
+  for (int64_t pay : spin.LinePays) lines = Sum(lines, pay);
   if (spin.Free) {
-    ++FreeSpins;
+    FreeSpins = Sum(FreeSpins, 1);
   } else {
-    ++Spins;
-    Wagered += spin.Wager;
+    Spins = Sum(Spins, 1);
+    Wagered = Sum(Wagered, spin.Wager);
   }
-  LineWins += lines;
+  LineWins = Sum(LineWins, lines);
   if (spin.CardOffered && lines > 0) {
-    if (spin.Win > lines) ++HandsWon;
-    if (spin.Win == 0) ++HandsLost;
+    if (spin.Win > lines) HandsWon = Sum(HandsWon, 1);
+    if (spin.Win == 0) HandsLost = Sum(HandsLost, 1);
   }
   // Without a visit to the card table the two are equal; what reached the credits decides.
-  CardNet += spin.Win - lines;
+  CardNet =
+      Sum(CardNet, std::clamp(spin.Win, int64_t{0}, TallyLimit) - lines, MoneyTextMin.InCents());
   if (spin.Pool > 0) {
-    ++Pools;
-    PoolTotal += spin.Pool;
+    Pools = Sum(Pools, 1);
+    PoolTotal = Sum(PoolTotal, spin.Pool);
   }
-  BiggestWin = std::max(BiggestWin, spin.Win);
+  BiggestWin = std::clamp(std::max(BiggestWin, spin.Win), int64_t{0}, TallyLimit);
 }
 
 void Tally::AddLoan(int64_t cents) {
   if (cents > 0)
-    Lent += cents;
-  else
-    Repaid -= cents;
+    Lent = Sum(Lent, cents);
+  else if (cents < 0)
+    Repaid = Sum(Repaid, cents == INT64_MIN ? INT64_MAX : -cents);
+}
+
+void Tally::AddSeconds(int64_t seconds) {
+  if (seconds > 0) Seconds = Sum(Seconds, seconds);
 }
 
 int64_t PaybackTenths(const Tally& t) {
   if (t.Wagered <= 0) return -1;
-  // Rounded half up; won fits many times over in 64 bits even multiplied by 1000.
-  return (t.Won() * 1000 + t.Wagered / 2) / t.Wagered;
+  // Rounded half up; with every figure within its limit, what was won fits many times over in
+  // 64 bits even multiplied by 1000. A damaged file's card net cannot make it negative.
+  return (std::max<int64_t>(t.Won(), 0) * 1000 + t.Wagered / 2) / t.Wagered;
 }
 
 int64_t TheoreticalPaybackHundredths() {
@@ -62,42 +81,11 @@ int64_t TheoreticalPaybackHundredths() {
   return (factors * 10000 + lines / 2) / lines;
 }
 
-std::string CentsText(int64_t cents) {
-  const uint64_t v = cents < 0 ? 0 - static_cast<uint64_t>(cents) : static_cast<uint64_t>(cents);
-  std::string frac = std::to_string(v % 100);
-  if (frac.size() < 2) frac.insert(0, "0");
-  return (cents < 0 ? "-" : "") + std::to_string(v / 100) + "." + frac;
-}
-
 std::string FormatDollars(int64_t cents) {
-  std::string s = CentsText(cents);
+  std::string s = FormatMoney(Money::Cents(cents));
   const size_t start = cents < 0 ? 1 : 0;
   for (size_t i = s.find('.'); i > start + 3; i -= 3) s.insert(i - 3, ",");
   return s;
-}
-
-bool ParseCents(const std::string& text, int64_t& cents) {
-  size_t i = 0;
-  const bool negative = !text.empty() && text[0] == '-';
-  if (negative) ++i;
-  int64_t whole = 0;
-  size_t digits = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) {
-    if (whole > 90'000'000'000'000'000 / 1000) return false;  // far beyond any purse
-    whole = whole * 10 + (text[i] - '0');
-  }
-  if (digits == 0) return false;
-  int64_t frac = 0;
-  if (i < text.size() && text[i] == '.') {
-    size_t fracDigits = 0;
-    for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++fracDigits)
-      frac = frac * 10 + (text[i] - '0');
-    if (fracDigits == 0 || fracDigits > 2) return false;
-    if (fracDigits == 1) frac *= 10;
-  }
-  if (i != text.size()) return false;
-  cents = (negative ? -1 : 1) * (whole * 100 + frac);
-  return true;
 }
 
 std::string PercentText(int64_t tenths) {

@@ -6,8 +6,14 @@
 #include <string>
 
 #include "machine/GameEvents.h"
+#include "store/MoneyText.h"
 
-// Counters of one span of play. Amounts are cents.
+// The largest figure a tally keeps: the largest amount the file's money text holds, in cents.
+// Counts and seconds stop there too, rather than wrap round to a negative number.
+inline constexpr int64_t TallyLimit = MoneyTextMax.InCents();
+
+// Counters of one span of play. Amounts are cents. Every figure stays within 0..TallyLimit
+// (the card game's net down to MoneyTextMin): sums stop at the limit.
 struct Tally {
   int64_t Spins = 0;       // paid spins
   int64_t FreeSpins = 0;   // free spins played
@@ -32,6 +38,8 @@ struct Tally {
   void Add(const SpinReport& spin);
   // Adds a loan (positive) or a repayment (negative).
   void AddLoan(int64_t cents);
+  // Adds time played.
+  void AddSeconds(int64_t seconds);
 };
 
 // The payback of a tally in tenths of a percent (won / wagered), or -1 before any wager.
@@ -43,10 +51,6 @@ int64_t TheoreticalPaybackHundredths();
 
 // "1,234.56" or "-0.05": an amount of cents with a thousands comma.
 std::string FormatDollars(int64_t cents);
-// "1234.56": the file's form of an amount; "-" before a negative one.
-std::string CentsText(int64_t cents);
-// Reads the file's form exactly ("12", "12.5", "-0.05"); false for anything else.
-bool ParseCents(const std::string& text, int64_t& cents);
 // "98.7%" from tenths, "-" when there is nothing to show.
 std::string PercentText(int64_t tenths);
 // "3 h 05 min" or "12 min 30 s".

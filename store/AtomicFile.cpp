@@ -12,10 +12,6 @@
 
 namespace {
 
-// The hook: replaces still allowed to succeed (-1: disarmed) and the step the next one fails at.
-int failCountdown = -1;
-ReplaceStep failStep = ReplaceStep::Write;
-
 constexpr size_t kSuffixLength = 6;
 constexpr char kSuffixCharacters[] =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
@@ -74,24 +70,7 @@ void FlushFolder(const std::string& folder) {
   ::close(fd);
 }
 
-// Whether the hook fails this replace, and at which step.
-bool InjectedFailure(ReplaceStep& step) {
-  if (failCountdown < 0) return false;
-  if (failCountdown > 0) {
-    --failCountdown;
-    return false;
-  }
-  failCountdown = -1;
-  step = failStep;
-  return true;
-}
-
 }  // namespace
-
-void FailReplaceAfter(int replacesBefore, ReplaceStep step) {
-  failCountdown = replacesBefore < 0 ? -1 : replacesBefore;
-  failStep = step;
-}
 
 bool MakeFolders(const std::string& dir) {
   for (size_t i = 1; i <= dir.size(); ++i) {
@@ -101,9 +80,9 @@ bool MakeFolders(const std::string& dir) {
   return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& data) {
-  ReplaceStep failAt = ReplaceStep::Write;
-  const bool inject = InjectedFailure(failAt);
+bool ReplaceFileAtomically(const std::string& path, const std::string& data,
+                           ReplaceFaults* faults) {
+  const auto fails = [faults](ReplaceStep step) { return faults && faults->FailsAt(step); };
   // Replace the file a link points to, not the link itself.
   std::string target = path;
   struct stat st {};
@@ -126,14 +105,12 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& data) {
     mode = st.st_mode & 07777;
   }
   std::string tmp;
-  const int fd =
-      inject && failAt == ReplaceStep::CreateTemporary ? -1 : CreateTemporary(target, tmp);
+  const int fd = fails(ReplaceStep::CreateTemporary) ? -1 : CreateTemporary(target, tmp);
   if (fd < 0) return false;
-  bool ok = (!exists || ::fchmod(fd, mode) == 0) && !(inject && failAt == ReplaceStep::Write) &&
-            WriteAll(fd, data) && !(inject && failAt == ReplaceStep::Flush) && ::fsync(fd) == 0;
+  bool ok = (!exists || ::fchmod(fd, mode) == 0) && !fails(ReplaceStep::Write) &&
+            WriteAll(fd, data) && !fails(ReplaceStep::Flush) && ::fsync(fd) == 0;
   ok = ::close(fd) == 0 && ok;
-  ok = ok && !(inject && failAt == ReplaceStep::Rename) &&
-       ::rename(tmp.c_str(), target.c_str()) == 0;
+  ok = ok && !fails(ReplaceStep::Rename) && ::rename(tmp.c_str(), target.c_str()) == 0;
   if (!ok) {
     ::unlink(tmp.c_str());
     return false;

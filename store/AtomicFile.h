@@ -4,19 +4,26 @@
 #include <string>
 #include <vector>
 
+// The steps of a replace.
+enum class ReplaceStep { CreateTemporary, Write, Flush, Rename };
+
+// What may go wrong at a step of a replace beyond what the disk itself does: tests hand one in
+// to fail a replace as a full disk or a lost device would.
+class ReplaceFaults {
+ public:
+  virtual ~ReplaceFaults() = default;
+  // True when the replace under way fails at this step.
+  virtual bool FailsAt(ReplaceStep step) = 0;
+};
+
 // Replaces the file at path with data as one step: the bytes go to a new temporary file in the
 // same folder, which is flushed, renamed over the old file, and the folder is flushed. Creates
 // missing folders; a file that may not be written, or anything that is not a plain file, is
 // refused and left as it is. A link is followed and the file it points to is replaced. Returns
-// false when the old file (or its absence) is what remains.
-bool ReplaceFileAtomically(const std::string& path, const std::string& data);
-
-// The steps of a replace, for the test hook below.
-enum class ReplaceStep { CreateTemporary, Write, Flush, Rename };
-
-// Test hook: the replace that follows `replacesBefore` successful ones fails at `step`, as a full
-// disk or a lost device would; a negative count disarms it.
-void FailReplaceAfter(int replacesBefore, ReplaceStep step);
+// false when the old file (or its absence) is what remains. Faults, when given, are asked at
+// each step.
+bool ReplaceFileAtomically(const std::string& path, const std::string& data,
+                           ReplaceFaults* faults = nullptr);
 
 // Removes the temporary files a killed save left beside any of the named files in folder (names
 // of the form "<file>.XXXXXX"); returns how many were removed. Nothing else is touched.

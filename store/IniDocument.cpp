@@ -1,11 +1,14 @@
 #include "store/IniDocument.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <iterator>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 
 #include "store/AtomicFile.h"
@@ -133,13 +136,23 @@ bool ParseIniInteger(const std::string& text, int32_t& out) {
   return true;
 }
 
-IniDocument::IniDocument(std::string path) : path_(std::move(path)) {
+IniDocument::IniDocument(std::string path, ReplaceFaults* faults)
+    : path_(std::move(path)), faults_(faults) {
   // Never blocks, even on a pipe put in the file's place.
   int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     // A missing file (or folder) is an empty document; one we may not read must not be
     // replaced by what little we know of it.
     unreadable_ = errno != ENOENT && errno != ENOTDIR;
+    return;
+  }
+  // A device (a link to /dev/zero), a pipe or a folder is no file of ours, and what a plain
+  // file holds beyond the limit would take the whole memory: neither is read.
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+      static_cast<uint64_t>(st.st_size) > MaxFileSize) {
+    unreadable_ = true;
+    ::close(fd);
     return;
   }
   std::string data;
@@ -150,8 +163,12 @@ IniDocument::IniDocument(std::string path) : path_(std::move(path)) {
     if (n < 0) unreadable_ = true;
     if (n <= 0) break;
     data.append(buf, static_cast<size_t>(n));
+    // The file may grow while it is read.
+    if (data.size() > MaxFileSize) unreadable_ = true;
+    if (unreadable_) break;
   }
   ::close(fd);
+  if (unreadable_) return;
   if (data.starts_with(kByteOrderMark)) {
     byteOrderMark_ = true;
     data.erase(0, kByteOrderMark.size());
@@ -230,4 +247,32 @@ std::string IniDocument::Text() const {
   return data;
 }
 
-bool IniDocument::Save() const { return !unreadable_ && ReplaceFileAtomically(path_, Text()); }
+bool IniDocument::KeepOnlyKeys(const std::string& section,
+                               const std::function<bool(std::string_view)>& keep) {
+  size_t header = 0, end = 0;
+  if (!FindSection(lines_, section, header, end)) return false;
+  while (end > header + 1 && TrimBlanks(Content(lines_[end - 1])).empty()) --end;
+  std::vector<size_t> kept;
+  std::unordered_set<std::string> names;  // in lower case
+  for (size_t i = header + 1; i < end; ++i) {
+    std::string_view k, v;
+    if (!KeyLine(lines_[i], k, v) || !keep(k)) continue;
+    std::string name(k);
+    for (char& c : name)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    if (names.insert(std::move(name)).second) kept.push_back(i);
+  }
+  if (kept.size() == end - header - 1) return false;
+  std::vector<std::string> lines(lines_.begin(),
+                                 lines_.begin() + static_cast<std::ptrdiff_t>(header + 1));
+  for (size_t i : kept) lines.push_back(std::move(lines_[i]));
+  lines.insert(lines.end(),
+               std::make_move_iterator(lines_.begin() + static_cast<std::ptrdiff_t>(end)),
+               std::make_move_iterator(lines_.end()));
+  lines_ = std::move(lines);
+  return true;
+}
+
+bool IniDocument::Save() const {
+  return !unreadable_ && ReplaceFileAtomically(path_, Text(), faults_);
+}

@@ -3,16 +3,28 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+class ReplaceFaults;
 
 class IniDocument {
  public:
+  // The largest file read: none of ours comes near it, and a larger one is damage.
+  static constexpr size_t MaxFileSize = size_t{1} << 20;
+
   // Reads the file; a missing file is an empty document. A UTF-8 byte-order mark at its start
-  // is skipped and written back by Save.
-  explicit IniDocument(std::string path);
+  // is skipped and written back by Save. A file that cannot be read, is not a plain file (a
+  // folder, a pipe, a device) or is larger than MaxFileSize is not read at all: the document
+  // is empty, Unreadable() says so and Save never writes over it. Faults, when given, are handed
+  // to every save (tests).
+  explicit IniDocument(std::string path, ReplaceFaults* faults = nullptr);
   // The file's path as given.
   const std::string& Path() const { return path_; }
+  // True when the file is there but was not read (see the constructor).
+  bool Unreadable() const { return unreadable_; }
 
   // The value of key in the first section of that name (names match whatever their case),
   // at most 1023 characters; def when the section or the key is missing.
@@ -28,6 +40,9 @@ class IniDocument {
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& key, int32_t value);
   void WriteBool(const std::string& section, const std::string& key, bool value);
+  // Removes every line of the first section of that name but the first key line of each name
+  // that keep accepts; blank lines that close the section stay. False when nothing was removed.
+  bool KeepOnlyKeys(const std::string& section, const std::function<bool(std::string_view)>& keep);
 
   // Writes the whole document over the file in one atomic replace (one temporary file, one
   // flush, one rename, one flush of the folder), creating the folder when it is missing. False
@@ -42,6 +57,7 @@ class IniDocument {
   std::vector<std::string> lines_;  // without their LF; a CR stays with its line
   bool byteOrderMark_ = false;
   bool unreadable_ = false;  // the file is there but could not be read: never write over it
+  ReplaceFaults* faults_ = nullptr;
 };
 
 // Reads a whole integer as the INI reader does ("0x"/"$" hexadecimal); false if it is not one.

@@ -2,11 +2,8 @@
 
 #include <utility>
 
-#include "store/AtomicFile.h"
-
-IniFile::IniFile(std::string path) : path_(std::move(path)) {}
-
-void IniFile::FailWritesAfter(int n) { FailReplaceAfter(n, ReplaceStep::Flush); }
+IniFile::IniFile(std::string path, ReplaceFaults* faults)
+    : path_(std::move(path)), faults_(faults) {}
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
                                 const std::string& def) const {
@@ -24,7 +21,7 @@ bool IniFile::ReadBool(const std::string& section, const std::string& key, bool 
 
 bool IniFile::WriteString(const std::string& section, const std::string& key,
                           const std::string& value) {
-  IniDocument doc(path_);
+  IniDocument doc(path_, faults_);
   doc.WriteString(section, key, value);
   return doc.Save();
 }

@@ -9,8 +9,9 @@
 
 class IniFile {
  public:
-  // Remembers the path only; a missing file is not an error.
-  explicit IniFile(std::string path);
+  // Remembers the path only; a missing file is not an error. Faults, when given, are handed to
+  // every write (tests).
+  explicit IniFile(std::string path, ReplaceFaults* faults = nullptr);
   const std::string& Path() const { return path_; }
 
   // Each read reads the file anew.
@@ -24,10 +25,7 @@ class IniFile {
   bool WriteInteger(const std::string& section, const std::string& key, int32_t value);
   bool WriteBool(const std::string& section, const std::string& key, bool value);
 
-  // Test hook: the (n+1)-th save from now fails after writing, as on a full disk; a negative n
-  // disarms it. Counts every whole-file save, IniDocument's included.
-  static void FailWritesAfter(int n);
-
  private:
   std::string path_;
+  ReplaceFaults* faults_;
 };

@@ -6,51 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-std::string FormatMoneyPadded(double x) {
-  // Money is never infinite or undefined; such a value is written as nothing.
-  if (!std::isfinite(x)) x = 0;
-  // Eighteen significant digits of |x|, then rounding by hand at the third decimal, so a half
-  // rounds away from zero on the digits a person would read, not on the binary value.
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.17e", std::fabs(x));
-  int digits[18];
-  int n = 0;
-  const char* p = buf;
-  for (; *p != 'e' && *p != '\0'; ++p) {
-    if (*p >= '0' && *p <= '9' && n < 18) digits[n++] = *p - '0';
-  }
-  int exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
-  auto digitAt = [&](int place) {  // the digit of 10^place
-    int i = exponent - place;
-    return (i >= 0 && i < n) ? digits[i] : 0;
-  };
-  int top = exponent > 0 ? exponent : 0;
-  std::string d;  // places top .. -2, most significant first
-  for (int place = top; place >= -2; --place) d += static_cast<char>('0' + digitAt(place));
-  if (digitAt(-3) >= 5) {
-    int i = static_cast<int>(d.size()) - 1;
-    while (i >= 0 && d[i] == '9') d[i--] = '0';
-    if (i >= 0) {
-      ++d[i];
-    } else {
-      d.insert(d.begin(), '1');
-    }
-  }
-  std::string whole = d.substr(0, d.size() - 2);
-  size_t nz = whole.find_first_not_of('0');
-  whole = nz == std::string::npos ? "0" : whole.substr(nz);
-  bool zero = d.find_first_not_of('0') == std::string::npos;
-  // A hair below zero rounds to 0.00 and shows no sign.
-  std::string text = (x < 0 && !zero ? "-" : "") + whole + "." + d.substr(d.size() - 2);
-  if (text.size() < 10) text.insert(0, 10 - text.size(), ' ');
-  return text;
-}
-
-std::string FormatMoney(double x) { return TrimSpaces(FormatMoneyPadded(x)); }
-
 std::string FormatMoneyPadded(Money m) { return m.Padded(); }
 
-std::string FormatMoney(Money m) { return TrimSpaces(m.Padded()); }
+std::string FormatMoney(Money m) { return m.Padded(0); }
 
 double ReadNumber(std::string_view t) {
   size_t i = 0;
@@ -95,6 +53,46 @@ double ReadNumber(std::string_view t) {
 
 namespace {
 
+// A real number of dollars as money text, rounded to the cent: the number a text stands for
+// becomes the text a file would hold for it, whatever its size.
+std::string RoundedText(double x) {
+  // Money is never infinite or undefined; such a value is written as nothing.
+  if (!std::isfinite(x)) x = 0;
+  // Eighteen significant digits of |x|, then rounding by hand at the third decimal, so a half
+  // rounds away from zero on the digits a person would read, not on the binary value.
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.17e", std::fabs(x));
+  int digits[18];
+  int n = 0;
+  const char* p = buf;
+  for (; *p != 'e' && *p != '\0'; ++p) {
+    if (*p >= '0' && *p <= '9' && n < 18) digits[n++] = *p - '0';
+  }
+  int exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
+  auto digitAt = [&](int place) {  // the digit of 10^place
+    int i = exponent - place;
+    return (i >= 0 && i < n) ? digits[i] : 0;
+  };
+  int top = exponent > 0 ? exponent : 0;
+  std::string d;  // places top .. -2, most significant first
+  for (int place = top; place >= -2; --place) d += static_cast<char>('0' + digitAt(place));
+  if (digitAt(-3) >= 5) {
+    int i = static_cast<int>(d.size()) - 1;
+    while (i >= 0 && d[i] == '9') d[i--] = '0';
+    if (i >= 0) {
+      ++d[i];
+    } else {
+      d.insert(d.begin(), '1');
+    }
+  }
+  std::string whole = d.substr(0, d.size() - 2);
+  size_t nz = whole.find_first_not_of('0');
+  whole = nz == std::string::npos ? "0" : whole.substr(nz);
+  bool zero = d.find_first_not_of('0') == std::string::npos;
+  // A hair below zero rounds to 0.00 and shows no sign.
+  return (x < 0 && !zero ? "-" : "") + whole + "." + d.substr(d.size() - 2);
+}
+
 // The number the text stands for, before it becomes whole cents.
 double ParseMoneyReal(std::string_view text) {
   size_t dot = text.find('.');
@@ -117,7 +115,7 @@ Money ParseMoney(std::string_view text) {
   // The number is rounded to the cent exactly as the file's text rounds it, and an amount too
   // long for the text loses what reading the text back would lose (all but the first ten
   // characters of its whole part); so a loaded amount is always what a save and load keep.
-  const std::string written = FormatMoney(ParseMoneyReal(text));
+  const std::string written = RoundedText(ParseMoneyReal(text));
   const size_t dot = written.find('.');
   const std::string_view whole = std::string_view(written).substr(0, std::min<size_t>(dot, 10));
   const bool negative = !whole.empty() && whole[0] == '-';

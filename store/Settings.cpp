@@ -184,5 +184,3 @@ SaveResult SaveSettings(const GameState& g) {
   if (ini.Save()) return {};
   return {false, ini.Path()};
 }
-
-std::string PlayerIniPath(const std::string& settingsDir) { return settingsDir + "PLAYER.INI"; }

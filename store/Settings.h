@@ -5,11 +5,7 @@
 
 #include "machine/GameState.h"
 
-// "PLAYER.INI" in the settings folder: what the game keeps beyond the two classic files (the
-// volume, full screen, the player's record).
-std::string PlayerIniPath(const std::string& settingsDir);
-
-// Reads "ZANDOR.INI" of the settings folder into every part of the game; never fails.
+// Reads SettingsDir + "ZANDOR.INI" into the game (sets Maxed); never fails.
 void LoadSettings(GameState& g);
 
 // What a save did: ok, or the full path of the file that could not be written.

@@ -1,11 +1,16 @@
 // The player's record: its figures, the ring of recent spins in PLAYER.INI, the auto-spin
 // limits and what a damaged file gives.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "record/PlayerFile.h"
 #include "store/IniFile.h"
+#include "store/PlayerIni.h"
+#include "store/SavedGames.h"
+#include "store/Settings.h"
 #include "tests/machine/MachineFixture.h"
 #include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
@@ -23,6 +28,19 @@ SpinReport Spin(int64_t wager, std::array<int64_t, 5> pays, bool card, int64_t w
   s.Win = win;
   s.Pool = pool;
   return s;
+}
+
+// The record written into the player's file in settingsDir, as the window's close writes it.
+bool SaveRecord(const std::string& settingsDir, const PlayerRecord& r) {
+  PlayerIni file(settingsDir);
+  StoreRecord(file, r);
+  return file.Save();
+}
+
+// The record read from the player's file in settingsDir, as the window's start reads it.
+void LoadRecord(const std::string& settingsDir, PlayerRecord& r, int64_t credits,
+                int64_t borrowed) {
+  LoadRecord(PlayerIni(settingsDir), r, credits, borrowed);
 }
 
 }  // namespace
@@ -88,9 +106,9 @@ TEST(Record, RecentSpinsSurviveARestart) {
     s.CreditsAfter = 100000 - 37 * i;
     r.SpinScored(s);
   }
-  ASSERT_TRUE(SavePlayerFile(path, r));
+  ASSERT_TRUE(SaveRecord(dir.Path(), r));
   PlayerRecord back;
-  LoadPlayerFile(path, back, r.Game.Net(), 0);  // the credits the figures lead to
+  LoadRecord(dir.Path(), back, r.Game.Net(), 0);  // the credits the figures lead to
   ASSERT_EQ(back.Recent.Entries().size(), 100u);
   EXPECT_EQ(back.Recent.Entries(), r.Recent.Entries());
   EXPECT_EQ(back.Recent.Entries().front().Serial, 130u);
@@ -99,13 +117,13 @@ TEST(Record, RecentSpinsSurviveARestart) {
 
   IniFile(path).WriteString("Recent Spins", "Spin20", "120 1765100119 25 x P 0123456");
   PlayerRecord damaged;
-  LoadPlayerFile(path, damaged, 0, 0);
+  LoadRecord(dir.Path(), damaged, 0, 0);
   EXPECT_EQ(damaged.Recent.Entries().size(), 99u);
   damaged.SpinScored(Spin(25, {}, false, 0));
   EXPECT_EQ(damaged.Recent.Entries().front().Serial, 131u);
-  ASSERT_TRUE(SavePlayerFile(path, damaged));
+  ASSERT_TRUE(SaveRecord(dir.Path(), damaged));
   PlayerRecord again;
-  LoadPlayerFile(path, again, 0, 0);
+  LoadRecord(dir.Path(), again, 0, 0);
   EXPECT_EQ(again.Recent.Entries(), damaged.Recent.Entries());
 }
 
@@ -209,7 +227,7 @@ TEST(Record, DamagedPlayerFileGivesDefaults) {
       {"folder", nullptr, 0, false},
       {"junk", "\x01\xff[[[\n=\n\0\0binary", 0, false},
       {"bad values",
-       "[Lifetime]\nSpins=-4\nWagered=12.345\nLineWins=1e9\nSeconds=99999999999999999999\n"
+       "[Lifetime]\nSpins=-4\nWagered=-12.34\nLineWins=1e9\nSeconds=99999999999999999999\n"
        "[Auto Spin Limits]\nStopAfterSpins=yes\nSpins=-3\nCredits=abc\n"
        "[This Game]\nStartCredits=12,00\nSpins=9\n[Recent Spins]\nSpin1=1 2 3\n",
        0, false},
@@ -231,7 +249,7 @@ TEST(Record, DamagedPlayerFileGivesDefaults) {
       std::filesystem::create_directory(path);
     PlayerRecord r;
     r.Lifetime.Spins = 555;  // whatever was there before is replaced
-    LoadPlayerFile(path, r, 123456, 100000);
+    LoadRecord(dir.Path(), r, 123456, 100000);
     EXPECT_EQ(r.Lifetime.Spins, c.lifetimeSpins);
     EXPECT_EQ(r.Lifetime.Wagered, 0);
     EXPECT_EQ(r.Lifetime.Seconds, 0);
@@ -243,4 +261,132 @@ TEST(Record, DamagedPlayerFileGivesDefaults) {
     EXPECT_FALSE(r.Limits.CreditsOn || r.Limits.WinOn || r.Limits.BonusOn);
     EXPECT_TRUE(r.Recent.Entries().empty());
   }
+}
+
+// One money text in every file we keep: the same text reads as the same amount from the
+// settings, a saved game and the player's record, and each writes it back alike.
+TEST(Record, OneMoneyTextInEveryFile) {
+  const struct {
+    const char* text;
+    int64_t cents;
+    const char* written;
+  } cases[] = {
+      {"7.5", 705, "7.05"},  // one decimal counts as hundredths
+      {"12", 1200, "12.00"},
+      {"1000.257", 100025, "1000.25"},
+      {"0.10", 10, "0.10"},
+      {"-0.05", -5, "-0.05"},
+      {"9999999999.99", 999999999999, "9999999999.99"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    TempDir dir;
+    const std::string text = c.text;
+    WriteFile(dir.Path() + "ZANDOR.INI", "[Settings]\nCredits=" + text + "\n");
+    WriteFile(dir.Path() + "POWER.INI", "[Saved Game 1]\nCredits=" + text + "\n");
+    WriteFile(PlayerIniPath(dir.Path()), "[Lifetime]\nCardNet=" + text + "\n");
+    GameState g;
+    g.Dirs.Settings = dir.Path();
+    LoadSettings(g);
+    EXPECT_EQ(g.Machine.Credits.InCents(), c.cents);
+    SavedGameTable slots(dir.Path());
+    slots.Read();
+    EXPECT_EQ(slots.Slots[0].Credits.InCents(), c.cents);
+    PlayerRecord r;
+    LoadRecord(dir.Path(), r, 0, 0);
+    EXPECT_EQ(r.Lifetime.CardNet, c.cents);
+
+    ASSERT_TRUE(SaveSettings(g).Ok);
+    slots.Open(1, g.Machine);
+    ASSERT_TRUE(slots.Write(g.Machine, 1, "Game #1").Ok);
+    ASSERT_TRUE(SaveRecord(dir.Path(), r));
+    const std::string line = std::string("=") + c.written + "\n";
+    EXPECT_NE(ReadFile(dir.Path() + "ZANDOR.INI").find("\nCredits" + line), std::string::npos);
+    EXPECT_NE(ReadFile(dir.Path() + "POWER.INI").find("\nCredits" + line), std::string::npos);
+    EXPECT_NE(ReadFile(PlayerIniPath(dir.Path())).find("\nCardNet" + line), std::string::npos);
+  }
+}
+
+// Hostile files never abort, hang or grow: a PLAYER.INI larger than 1 MiB (a sparse 100 MB one
+// too), linked to /dev/zero or replaced by a pipe starts an empty record and is kept aside under
+// a name that is free; ZANDOR.INI and POWER.INI of that kind read as empty and are never written
+// over. Figures beyond their range never wrap, and the recent spins keep their 100 slots only.
+TEST(Record, HostileFiles) {
+  enum Kind { Large, Sparse, ZeroLink, Pipe };
+  const struct {
+    const char* file;
+    Kind kind;
+  } cases[] = {
+      {"PLAYER.INI", Large}, {"PLAYER.INI", Sparse}, {"PLAYER.INI", ZeroLink},
+      {"PLAYER.INI", Pipe},  {"ZANDOR.INI", Large},  {"ZANDOR.INI", ZeroLink},
+      {"POWER.INI", Sparse}, {"POWER.INI", Pipe},
+  };
+  const std::string figures = "[Lifetime]\nSpins=7\n";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.file) + " of kind " + std::to_string(c.kind));
+    TempDir dir;
+    const std::string path = dir.Path() + c.file;
+    if (c.kind == Large)
+      WriteFile(path, figures + std::string(IniDocument::MaxFileSize + 1 - figures.size(), ';'));
+    if (c.kind == Sparse) {
+      WriteFile(path, figures);
+      std::filesystem::resize_file(path, 100 << 20);
+    }
+    if (c.kind == ZeroLink) std::filesystem::create_symlink("/dev/zero", path);
+    if (c.kind == Pipe) ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const auto type = std::filesystem::symlink_status(path).type();
+    if (std::string(c.file) != "PLAYER.INI") {
+      IniDocument doc(path);
+      EXPECT_TRUE(doc.Unreadable());
+      EXPECT_EQ(doc.ReadString("Lifetime", "Spins", "none"), "none");
+      doc.WriteString("Settings", "Credits", "5.00");
+      EXPECT_FALSE(doc.Save());
+      EXPECT_EQ(std::filesystem::symlink_status(path).type(), type);
+      continue;
+    }
+    WriteFile(path + ".damaged-1", "an earlier one");
+    PlayerIni file(dir.Path());
+    PlayerRecord r;
+    LoadRecord(file, r, 0, 0);
+    EXPECT_EQ(r.Lifetime.Spins, 0);
+    EXPECT_EQ(file.SetAside(), path + ".damaged-2");
+    EXPECT_EQ(ReadFile(path + ".damaged-1"), "an earlier one");
+    EXPECT_EQ(std::filesystem::symlink_status(path + ".damaged-2").type(), type);
+    r.SpinScored(Spin(25, {}, false, 0));
+    StoreRecord(file, r);
+    EXPECT_TRUE(file.Save());
+    EXPECT_EQ(std::filesystem::symlink_status(path).type(), std::filesystem::file_type::regular);
+  }
+
+  // Counts and a time beyond any range, amounts whose payback would overflow, a spin whose line
+  // pays would, and ten thousand keys that are no slot of the recent spins.
+  TempDir dir;
+  SpinEntry spin{1, 1765100000, Spin(25, {}, false, 0)};
+  std::string text =
+      "[Lifetime]\nSpins=9223372036854775807\nSeconds=9223372036854775000\nWagered=100.00\n"
+      "LineWins=90000000000000.00\nPoolTotal=90000000000000.00\n[Recent Spins]\n"
+      "Spin1=" +
+      EncodeSpin(spin) + "\nSpin1=a second one\n";
+  for (int i = 100; i < 10100; ++i)
+    text += "Spin" + std::to_string(i) + "=" + EncodeSpin(spin) + "\n";
+  text +=
+      "Spin2=2 1765100001 25 25 P 000000000 9223372036854775807,9223372036854775807,0,0,0 - 0 0 "
+      "0\n";
+  WriteFile(PlayerIniPath(dir.Path()), text);
+  PlayerIni file(dir.Path());
+  PlayerRecord r;
+  LoadRecord(file, r, 0, 0);
+  r.SpinScored(Spin(25, {}, false, 0));
+  r.AddSeconds(1000);
+  EXPECT_EQ(r.Lifetime.Spins, 1);
+  EXPECT_EQ(DurationText(r.Lifetime.Seconds), "16 min 40 s");
+  EXPECT_NE(PercentText(PaybackTenths(r.Lifetime)), "-");
+  ASSERT_EQ(r.Recent.Entries().size(), 2u);
+  EXPECT_EQ(r.Recent.Entries().front().Serial, 2u);
+  StoreRecord(file, r);
+  ASSERT_TRUE(file.Save());
+  const std::string saved = ReadFile(PlayerIniPath(dir.Path()));
+  const size_t from = saved.find("[Recent Spins]");
+  const std::string recent = saved.substr(from, saved.find("\n[", from) + 1 - from);
+  EXPECT_EQ(std::count(recent.begin(), recent.end(), '\n'), 3);  // the header and two spins
 }

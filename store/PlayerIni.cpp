@@ -1,0 +1,86 @@
+#include "store/PlayerIni.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+
+// A value never holds a line break, so no key reads as this.
+const std::string kNoKey = "\n";
+
+// Renames the file at path (a link itself, not what it leads to) to path + ".damaged-<n>" with
+// the first n whose name is free; returns the new name, "" when it could not be moved.
+std::string PutAside(const std::string& path) {
+  for (int n = 1; n <= 1000; ++n) {
+    const std::string aside = path + ".damaged-" + std::to_string(n);
+    // Never replaces a file of that name, even one made since we looked.
+    if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
+      return aside;
+    if (errno == EEXIST) continue;
+    if (errno != EINVAL && errno != ENOSYS) return "";
+    // A file system that cannot refuse to replace: look first.
+    struct stat st {};
+    if (::lstat(aside.c_str(), &st) == 0) continue;
+    return ::rename(path.c_str(), aside.c_str()) == 0 ? aside : "";
+  }
+  return "";
+}
+
+}  // namespace
+
+std::string PlayerIniPath(const std::string& settingsDir) { return settingsDir + "PLAYER.INI"; }
+
+PlayerIni::PlayerIni(const std::string& settingsDir, ReplaceFaults* faults)
+    : doc_(PlayerIniPath(settingsDir), faults) {
+  // A file we may not read stays where it is and is never written over; a damaged one (what a
+  // link leads to decides) makes way for a fresh file. Had it not moved, it stays unwritten.
+  struct stat st {};
+  if (!doc_.Unreadable() || ::stat(Path().c_str(), &st) != 0) return;
+  if (S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) <= IniDocument::MaxFileSize) return;
+  setAside_ = PutAside(Path());
+  if (!setAside_.empty()) doc_ = IniDocument(Path(), faults);
+}
+
+std::string PlayerIni::ReadString(const std::string& section, const std::string& key,
+                                  const std::string& def) const {
+  return doc_.ReadString(section, key, def);
+}
+
+int32_t PlayerIni::ReadInteger(const std::string& section, const std::string& key,
+                               int32_t def) const {
+  return doc_.ReadInteger(section, key, def);
+}
+
+bool PlayerIni::ReadBool(const std::string& section, const std::string& key, bool def) const {
+  return doc_.ReadBool(section, key, def);
+}
+
+void PlayerIni::WriteString(const std::string& section, const std::string& key,
+                            const std::string& value) {
+  if (doc_.ReadString(section, key, kNoKey) == value) return;
+  doc_.WriteString(section, key, value);
+  changed_ = true;
+}
+
+void PlayerIni::WriteInteger(const std::string& section, const std::string& key, int32_t value) {
+  WriteString(section, key, std::to_string(value));
+}
+
+void PlayerIni::WriteBool(const std::string& section, const std::string& key, bool value) {
+  WriteString(section, key, value ? "1" : "0");
+}
+
+void PlayerIni::KeepOnlyKeys(const std::string& section,
+                             const std::function<bool(std::string_view)>& keep) {
+  if (doc_.KeepOnlyKeys(section, keep)) changed_ = true;
+}
+
+bool PlayerIni::Save() {
+  if (!changed_) return true;
+  if (!doc_.Save()) return false;
+  changed_ = false;
+  return true;
+}
