@@ -279,7 +279,7 @@ void MainWindow::BuildMenus() {
   AutoSpinAction = autoMenu->addAction("&Auto Spin", this, [this] { Machine.ToggleAutoSpin(); });
   AutoSpinAction->setCheckable(true);
   QMenu* help = bar->addMenu("&Help");
-  AboutAction = help->addAction("&AboutAction", this, [this] { ShowAbout(this); });
+  AboutAction = help->addAction("&About", this, [this] { ShowAbout(this); });
   help->addSeparator();
   ManualAction =
       help->addAction("&Manual", this, [this] { prompts_.OpenHelp(this, HelpContents); });

@@ -128,7 +128,7 @@ TEST_F(Window, MenuBar) {
                          "Slot Spin", "Stop", "Wheel Spin", "Win", "-", "Change WAVs"}));
   EXPECT_EQ(Captions(sub("Spin Spee&d")), QStringList({"Fast", "Medium", "Slow"}));
   EXPECT_EQ(Captions(TopMenu("&Auto")), QStringList({"&Auto Spin", "-", "Auto Spin &Limits..."}));
-  EXPECT_EQ(Captions(TopMenu("&Help")), QStringList({"&AboutAction", "-", "&Manual"}));
+  EXPECT_EQ(Captions(TopMenu("&Help")), QStringList({"&About", "-", "&Manual"}));
 }
 
 // Full screen is the player's own choice in PLAYER.INI, apart from "Maxed": it comes back
