@@ -16,16 +16,16 @@
 #include <filesystem>
 
 #include "audio/GameAudio.h"
+#include "bank/BankDialog.h"
 #include "cards/CardTable.h"
 #include "face/PayoffChart.h"
 #include "help/Help.h"
 #include "platform/FileNames.h"
 #include "platform/Prompts.h"
 #include "record/RecordKeeper.h"
-#include "store/BankDialog.h"
-#include "store/SavedGames.h"
+#include "saves/SavedGames.h"
+#include "saves/SlotDialog.h"
 #include "store/Settings.h"
-#include "store/SlotDialog.h"
 #include "store/Utf8Text.h"
 #include "store/WindowSettings.h"
 

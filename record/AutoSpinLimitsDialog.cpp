@@ -11,8 +11,8 @@
 #include <cmath>
 
 #include "help/Help.h"
+#include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
-#include "platform/HelpKey.h"
 #include "platform/Prompts.h"
 
 namespace {

@@ -12,8 +12,8 @@
 
 #include "face/Glyphs.h"
 #include "help/Help.h"
+#include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
-#include "platform/HelpKey.h"
 #include "platform/Prompts.h"
 #include "record/SpinPicture.h"
 #include "record/Statistics.h"

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "help/Help.h"
+#include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
-#include "platform/HelpKey.h"
 #include "platform/Prompts.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include "record/PlayerFile.h"
 #include "store/IniFile.h"
 #include "tests/machine/MachineFixture.h"
-#include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 

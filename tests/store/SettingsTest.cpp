@@ -9,10 +9,9 @@
 #include "store/AtomicFile.h"
 #include "store/IniFile.h"
 #include "store/MoneyText.h"
-#include "store/SavedGames.h"
 #include "store/Settings.h"
-#include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "store/BankDialog.h"
+#include "bank/BankDialog.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -12,10 +12,10 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "bank/Bank.h"
 #include "help/Help.h"
-#include "machine/Bank.h"
+#include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
-#include "platform/HelpKey.h"
 #include "platform/Prompts.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "store/SlotDialog.h"
+#include "saves/SlotDialog.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -10,11 +10,11 @@
 
 #include "face/Glyphs.h"
 #include "help/Help.h"
+#include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
-#include "platform/HelpKey.h"
 #include "platform/Prompts.h"
+#include "saves/SavedGames.h"
 #include "store/MoneyText.h"
-#include "store/SavedGames.h"
 
 namespace {
 

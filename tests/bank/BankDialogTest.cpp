@@ -11,14 +11,14 @@
 #include <QTimer>
 #include <vector>
 
+#include "bank/BankDialog.h"
 #include "platform/DialogPrompts.h"
-#include "store/BankDialog.h"
+#include "saves/SavedGames.h"
+#include "saves/SlotDialog.h"
 #include "store/IniFile.h"
-#include "store/SavedGames.h"
-#include "store/SlotDialog.h"
-#include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
 #include "tests/support/FakePrompts.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
