@@ -1,198 +1,35 @@
-// The slot dialog and the bank on the offscreen platform: layout, flows, messages and pixels.
+// The bank dialog on the offscreen platform: layout, the amount rules and their messages, and
+// the meters' pixels.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QInputDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <vector>
 
 #include "bank/BankDialog.h"
-#include "platform/DialogPrompts.h"
-#include "saves/SavedGames.h"
-#include "saves/SlotDialog.h"
-#include "store/IniFile.h"
 #include "tests/support/Dollars.h"
 #include "tests/support/FakePrompts.h"
-#include "tests/support/TempDir.h"
 
 namespace {
 
-// The fake prompts, with the real name box unless the test answers it.
-struct SlotPrompts : FakePrompts {
-  bool FakeName = false;
-  DialogPrompts Real;
-  std::optional<QString> AskText(QWidget* parent, const QString& title, const QString& label,
-                                 const QString& proposal, int maxLength) override {
-    if (FakeName) return FakePrompts::AskText(parent, title, label, proposal, maxLength);
-    return Real.AskText(parent, title, label, proposal, maxLength);
-  }
-};
-
 // Constructed before the dialog that uses them.
-template <class P>
 struct OwnPrompts {
-  P prompts;
-};
-
-// The slot dialog with its boxes captured instead of shown.
-class TestSlotDialog : OwnPrompts<SlotPrompts>, public SlotDialog {
- public:
-  TestSlotDialog(GameState& g, int mode) : SlotDialog(g, mode, prompts) {}
-  std::vector<QString>& warnings = prompts.Messages;
-  std::vector<int>& topics = prompts.Topics;
-  bool& fakeName = prompts.FakeName;
-  std::deque<std::optional<QString>>& answers = prompts.Texts;
+  FakePrompts prompts;
 };
 
 // The bank with its boxes captured instead of shown.
-class TestBank : OwnPrompts<FakePrompts>, public BankDialog {
+class TestBank : OwnPrompts, public BankDialog {
  public:
   TestBank(GameState& g, const GlyphSet& glyphs) : BankDialog(g, glyphs, prompts) {}
   std::vector<QString>& messages = prompts.Messages;
   std::vector<int>& topics = prompts.Topics;
 };
 
-GameState GameIn(const std::string& dir) {
-  GameState g;
-  g.SettingsDir = dir;
-  return g;
-}
-
-// The slot dialog's size, caption by mode, panel positions and what a never-saved slot shows.
-TEST(SlotDialogTest, LayoutAndCaptions) {
-  TempDir dir;
-  GameState g = GameIn(dir.Path());
-  TestSlotDialog save(g, 1);
-  EXPECT_EQ(save.windowTitle(), "Save a Game -- Select Game Slot");
-  EXPECT_EQ(save.size(), QSize(616, 360));
-  EXPECT_EQ(save.minimumSize(), save.maximumSize());
-  EXPECT_EQ(save.Panel[0]->geometry(), QRect(16, 16, 289, 65));
-  EXPECT_EQ(save.Panel[3]->geometry(), QRect(16, 232, 289, 65));
-  EXPECT_EQ(save.Panel[5]->geometry(), QRect(312, 88, 289, 65));
-  EXPECT_EQ(save.Name[2]->geometry(), QRect(8, 8, 233, 20));
-  EXPECT_FALSE(save.Name[2]->hasFrame());
-  EXPECT_EQ(save.Game[2]->geometry().topLeft(), QPoint(8, 28));
-  EXPECT_EQ(save.date[2]->geometry().topLeft(), QPoint(168, 28));
-  EXPECT_EQ(save.borrowed[2]->geometry().topLeft(), QPoint(112, 48));
-  EXPECT_TRUE(save.borrowed[2]->alignment() & Qt::AlignRight);
-  EXPECT_EQ(save.SlotButtons[7]->geometry(), QRect(232, 16, 49, 37));
-  EXPECT_EQ(save.SlotButtons[0]->objectName(), "SlotButton1");
-  EXPECT_EQ(save.SlotButtons[7]->objectName(), "SlotButton8");
-  EXPECT_EQ(save.SlotButtons[7]->property("tag").toInt(), 8);
-  EXPECT_TRUE(save.SlotButtons[7]->text().isEmpty());
-  EXPECT_EQ(save.CancelButton->geometry(), QRect(508, 316, 97, 37));
-  EXPECT_EQ(save.CancelButton->text(), "&Cancel");
-  EXPECT_EQ(save.HelpButton->geometry(), QRect(8, 316, 97, 37));
-  for (int i = 0; i < 8; ++i) {
-    EXPECT_EQ(save.Name[i]->text(), QString("Game #%1").arg(i + 1));
-    EXPECT_EQ(save.Game[i]->text(), "Zandor Slots");
-    EXPECT_EQ(save.date[i]->text(), QString::fromStdString(TodayText()));
-    EXPECT_EQ(save.credits[i]->text(), "1000.00 credits");
-    EXPECT_EQ(save.borrowed[i]->text(), "1000.00 borrowed");
-  }
-  QTest::mouseClick(save.HelpButton, Qt::LeftButton);
-  QTest::keyClick(save.Name[0], Qt::Key_F1);
-  EXPECT_EQ(save.topics, (std::vector<int>{41010, 41010}));
-
-  TestSlotDialog open(g, 0);
-  EXPECT_EQ(open.windowTitle(), "Open a Game -- Select Game Slot");
-}
-
-// Saving into slot 3 through the real name box (title, empty prompt, proposal from the name
-// field, 255-character limit), then opening slot 3 in a fresh dialog gives the game back.
-TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
-  TempDir dir;
-  GameState g = GameIn(dir.Path());
-  g.Credits = 1500.25_usd;
-  g.Borrowed = 2000_usd;
-  g.BonusPool = 75.5_usd;
-  g.Spins = 12;
-  g.PowerPts = 33;
-  g.FreeSpinCount = 2;
-  TestSlotDialog save(g, 1);
-  save.Name[2]->setText("Typed here");
-  QString title, label, proposal;
-  int maxLength = 0;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    title = box->windowTitle();
-    label = box->labelText();
-    proposal = box->textValue();
-    maxLength = box->findChild<QLineEdit*>()->maxLength();
-    box->setTextValue("Lucky streak");
-    box->accept();
-  });
-  QTest::mouseClick(save.SlotButtons[2], Qt::LeftButton);
-  EXPECT_EQ(title, "Name for this saved game?");
-  EXPECT_EQ(label, "");
-  EXPECT_EQ(proposal, "Typed here");
-  EXPECT_EQ(maxLength, 255);
-  EXPECT_EQ(save.result(), QDialog::Accepted);
-  EXPECT_EQ(IniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 3", "Credits", ""), "1500.25");
-
-  GameState h = GameIn(dir.Path());
-  h.Wager = 5_usd;
-  TestSlotDialog open(h, 0);
-  EXPECT_EQ(open.Name[2]->text(), "Lucky streak");
-  EXPECT_EQ(open.credits[2]->text(), "1500.25 credits");
-  EXPECT_EQ(open.borrowed[2]->text(), "2000.00 borrowed");
-  open.Name[2]->setText("ignored when opening");
-  QTest::mouseClick(open.SlotButtons[2], Qt::LeftButton);
-  EXPECT_EQ(open.result(), QDialog::Accepted);
-  EXPECT_EQ(h.Credits, 1500.25_usd);
-  EXPECT_EQ(h.Borrowed, 2000.0_usd);
-  EXPECT_EQ(h.BonusPool, 75.5_usd);
-  EXPECT_EQ(h.Spins, 12);
-  EXPECT_EQ(h.PowerPts, 33);
-  EXPECT_EQ(h.FreeSpinCount, 2);
-  EXPECT_EQ(h.Wager, 5_usd);
-  EXPECT_EQ(IniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 3", "Name", ""),
-            "Lucky streak");
-}
-
-// Cancel in the dialog or in the name box saves and changes nothing; a write that fails says
-// which file could not be written.
-TEST(SlotDialogTest, CancelAndFailedWrite) {
-  TempDir dir;
-  GameState g = GameIn(dir.Path());
-  g.Credits = 1_usd;
-  {
-    TestSlotDialog save(g, 1);
-    QTest::mouseClick(save.CancelButton, Qt::LeftButton);
-    EXPECT_EQ(save.result(), QDialog::Rejected);
-  }
-  {
-    TestSlotDialog save(g, 1);
-    save.fakeName = true;
-    save.ChooseSlot(4);  // the name box answers Cancel
-    EXPECT_EQ(save.result(), QDialog::Accepted);
-  }
-  {
-    TestSlotDialog open(g, 0);
-    QTest::mouseClick(open.CancelButton, Qt::LeftButton);
-  }
-  EXPECT_EQ(g.Credits, 1.0_usd);
-  EXPECT_EQ(ReadFile(dir.Path() + "POWER.INI"), "");
-
-  WriteFile(dir.Path() + "file", "x");
-  GameState f = GameIn(dir.Path() + "file/");
-  TestSlotDialog save(f, 1);
-  save.fakeName = true;
-  save.answers.push_back(QString("x"));
-  save.ChooseSlot(1);
-  ASSERT_EQ(save.warnings.size(), 1u);
-  EXPECT_EQ(save.warnings[0],
-            QString::fromStdString("Unable to write to " + dir.Path() + "file/POWER.INI"));
-}
-
 // The bank's size, caption, button places, the red mode label and borrow mode on every opening.
-TEST(Bank, Layout) {
+TEST(BankDialogTest, Layout) {
   GameState g;
   GlyphSet glyphs;
   glyphs.Digits = MakeDigitStrip();
@@ -234,7 +71,7 @@ TEST(Bank, Layout) {
 
 // Every refusal with its exact message, in the order credits first, then borrowed; exact
 // amounts are enough; the cent needs only 0.009 borrowed.
-TEST(Bank, AmountRulesAndMessages) {
+TEST(BankDialogTest, AmountRulesAndMessages) {
   GameState g;
   GlyphSet glyphs;
   glyphs.Digits = MakeDigitStrip();
@@ -313,7 +150,7 @@ bool HasCell(const QImage& canvas, const QImage& strip, int x, int y, int sx, in
 
 // Credits are green digits right-aligned on client width - 30, borrowed red digits from x 20,
 // both at y 40; the captions sit at y 20, "Credits:" ending 20 pixels from the right edge.
-TEST(Bank, MeterPixels) {
+TEST(BankDialogTest, MeterPixels) {
   GameState g;
   g.Credits = 1000_usd;
   g.Borrowed = 1000_usd;

@@ -1,4 +1,4 @@
-// The settings file and the saved-games file, byte for byte.
+// The settings file, byte for byte.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
