@@ -282,7 +282,7 @@ void MainWindow::BuildMenus() {
   AboutAction = help->addAction("&About", this, [this] { ShowAbout(this); });
   help->addSeparator();
   ManualAction =
-      help->addAction("&Manual", this, [this] { prompts_.OpenHelp(this, HelpContents); });
+      help->addAction("&Manual", this, [this] { prompts_.OpenHelp(this, HelpTopic::Contents); });
   ManualAction->setShortcut(QKeySequence::HelpContents);
   BuildFullScreen(options);
   record_->AddMenuEntries(file, ExitAction, autoMenu);

@@ -59,7 +59,8 @@ MusicDialog::MusicDialog(GameState& g, MediaPlayer& player, Prompts& prompts, QW
   HelpButton->setAutoDefault(false);
   connect(OkButton, &QPushButton::clicked, this, &MusicDialog::Accept);
   connect(CancelButton, &QPushButton::clicked, this, &MusicDialog::Cancel);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { prompts_.OpenHelp(this, 41011); });
+  connect(HelpButton, &QPushButton::clicked, this,
+          [this] { prompts_.OpenHelp(this, HelpTopic::Sounds); });
   CentreOnScreen(this);
 }
 

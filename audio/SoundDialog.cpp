@@ -68,7 +68,8 @@ SoundDialog::SoundDialog(GameState& g, std::function<void(const std::string&)> p
   HelpButton->setObjectName("HelpButton");
   HelpButton->setGeometry(96, 352, 96, 32);
   HelpButton->setAutoDefault(false);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { prompts_.OpenHelp(this, 41011); });
+  connect(HelpButton, &QPushButton::clicked, this,
+          [this] { prompts_.OpenHelp(this, HelpTopic::Sounds); });
   OkButton = new QPushButton("&OK", this);
   OkButton->setObjectName("OkButton");
   OkButton->setGeometry(202, 352, 96, 32);

@@ -137,7 +137,7 @@ BankDialog::BankDialog(GameState& g, const GlyphSet& glyphs, Prompts& prompts, Q
   connect(HelpButton, &QPushButton::clicked, this, &BankDialog::ShowHelp);
 
   // F1 opens the bank's page; its Help button explains in a box instead.
-  ConnectHelp(this, nullptr, prompts_, HelpBank);
+  ConnectHelp(this, nullptr, prompts_, HelpTopic::Bank);
   CentreOnScreen(this, parent);
   PaintBank();
 }

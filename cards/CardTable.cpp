@@ -17,9 +17,6 @@
 
 namespace {
 
-// The help topic on the card game.
-constexpr int CardGameHelpTopic = 41006;
-
 const char* const RulesText =
     "If you think the next card will be between the two cards showing then click the DRAW "
     "button.  If the next card is between (but not equal to) the other two cards, then your "
@@ -133,12 +130,12 @@ CardTable::CardTable(Money& spinWin, std::function<void(Effect)> play, QWidget* 
 
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(HelpButton, &QPushButton::clicked, this,
-          [this] { ShowHelpTopic(this, CardGameHelpTopic); });
+          [this] { ShowHelpTopic(this, HelpTopic::CardGame); });
   connect(DrawButton, &QPushButton::clicked, this, &CardTable::Draw);
   connect(GoAgainButton, &QPushButton::clicked, this, &CardTable::GoAgain);
   connect(SkipButton, &QPushButton::clicked, this, &CardTable::Skip);
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, [this] { ShowHelpTopic(this, CardGameHelpTopic); });
+  connect(f1, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpTopic::CardGame); });
 
   Shuffle(UtcTimeOfDayMs());
 }

@@ -100,7 +100,7 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const GameState& game,
   CloseButton->setDefault(true);
   for (QPushButton* b : {ResetButton, HelpButton}) b->setAutoDefault(false);
   connect(ResetButton, &QPushButton::clicked, this, &StatisticsWindow::ResetLifetime);
-  ConnectHelp(this, HelpButton, prompts_, HelpStatistics);
+  ConnectHelp(this, HelpButton, prompts_, HelpTopic::Statistics);
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(ResetButton);

@@ -86,7 +86,7 @@ SlotDialog::SlotDialog(GameState& g, int loadSaveMode, Prompts& prompts, QWidget
   HelpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
   HelpButton->setGeometry(8, 316, 97, 37);
   HelpButton->setAutoDefault(false);
-  ConnectHelp(this, HelpButton, prompts_, HelpSavedGames);
+  ConnectHelp(this, HelpButton, prompts_, HelpTopic::SavedGames);
 
   CentreOnScreen(this, parent);
   // The dialog is built anew for every open and save, so the file is read every time.

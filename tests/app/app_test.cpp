@@ -334,7 +334,7 @@ TEST_F(Window, CloseReturnsAnUnspunWager) {
   QTest::mouseClick(form->BetOneButton, Qt::LeftButton);
   EXPECT_EQ(game.Credits, 999.75_usd);
   // The manual open beside the game closes with it, so the program ends.
-  ShowHelpTopic(form.get(), HelpContents);
+  ShowHelpTopic(form.get(), HelpTopic::Contents);
   int shown = 0;
   for (QWidget* w : QApplication::topLevelWidgets()) shown += w->isVisible();
   EXPECT_EQ(shown, 2);

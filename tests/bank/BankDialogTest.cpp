@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bank/BankDialog.h"
+#include "help/Help.h"
 #include "tests/support/Dollars.h"
 #include "tests/support/FakePrompts.h"
 
@@ -25,7 +26,7 @@ class TestBank : OwnPrompts, public BankDialog {
  public:
   TestBank(GameState& g, const GlyphSet& glyphs) : BankDialog(g, glyphs, prompts) {}
   std::vector<QString>& messages = prompts.Messages;
-  std::vector<int>& topics = prompts.Topics;
+  std::vector<HelpTopic>& topics = prompts.Topics;
 };
 
 // The bank's size, caption, button places, the red mode label and borrow mode on every opening.
@@ -135,7 +136,7 @@ TEST(BankDialogTest, AmountRulesAndMessages) {
             "previously.  Click on the button representing the amount to borrow (or pay "
             "back).\n\nTo switch between \"borrow\" and \"pay back\" select the mode.");
   QTest::keyClick(&bank, Qt::Key_F1);
-  EXPECT_EQ(bank.topics, std::vector<int>{41005});
+  EXPECT_EQ(bank.topics, std::vector<HelpTopic>{HelpTopic::Bank});
 }
 
 // True when the canvas holds the strip's cell (sx, sy, w x 20) at (x, y).

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <vector>
 
+#include "help/Help.h"
 #include "platform/DialogPrompts.h"
 #include "saves/SavedGames.h"
 #include "saves/SlotDialog.h"
@@ -24,7 +25,7 @@ namespace {
 // The fake prompts, with the real name box unless the test answers it.
 struct SlotPrompts : FakePrompts {
   bool FakeName = false;
-  DialogPrompts Real;
+  DialogPrompts Real{nullptr};  // only its name box is used
   std::optional<QString> AskText(QWidget* parent, const QString& title, const QString& label,
                                  const QString& proposal, int maxLength) override {
     if (FakeName) return FakePrompts::AskText(parent, title, label, proposal, maxLength);
@@ -43,7 +44,7 @@ class TestSlotDialog : OwnPrompts<SlotPrompts>, public SlotDialog {
  public:
   TestSlotDialog(GameState& g, int mode) : SlotDialog(g, mode, prompts) {}
   std::vector<QString>& warnings = prompts.Messages;
-  std::vector<int>& topics = prompts.Topics;
+  std::vector<HelpTopic>& topics = prompts.Topics;
   bool& fakeName = prompts.FakeName;
   std::deque<std::optional<QString>>& answers = prompts.Texts;
 };
@@ -88,7 +89,7 @@ TEST(SlotDialogTest, LayoutAndCaptions) {
   }
   QTest::mouseClick(save.HelpButton, Qt::LeftButton);
   QTest::keyClick(save.Name[0], Qt::Key_F1);
-  EXPECT_EQ(save.topics, (std::vector<int>{41010, 41010}));
+  EXPECT_EQ(save.topics, (std::vector<HelpTopic>{HelpTopic::SavedGames, HelpTopic::SavedGames}));
 
   TestSlotDialog open(g, 0);
   EXPECT_EQ(open.windowTitle(), "Open a Game -- Select Game Slot");
