@@ -318,7 +318,7 @@ void MainWindow::LayOutFace() {
   SetReelStrips(Game);
   // Without its artwork the face still has its buttons, meters and lamps; only the reels are
   // missing, and the game goes on.
-  ButtonPanel->setGeometry(0, h - PanelHeight, w, PanelHeight);
+  ButtonPanel->setGeometry(0, h - FacePainter::PanelHeight, w, FacePainter::PanelHeight);
   auto lefts = ButtonLefts(w);
   QPushButton* buttons[4] = {BetOneButton, BetFiveButton, BetMaxButton, SpinButton};
   for (int i = 0; i < 4; ++i) buttons[i]->move(lefts[i], 4);
@@ -423,7 +423,7 @@ void MainWindow::OpenGame() {
   // No automatic spin may start underneath while a game is being chosen.
   const bool autoTimer = AutomaticSpinTimer.isActive();
   AutomaticSpinTimer.stop();
-  SlotDialog dlg(Game, 0, prompts_, this);
+  SlotDialog dlg(Game, SlotDialog::Mode::Open, prompts_, this);
   if (dlg.exec() == QDialog::Accepted)
     Machine.Events().GameReplaced(CentsOf(Game.Credits + Game.Wager), CentsOf(Game.Borrowed));
   if (autoTimer) AutomaticSpinTimer.start();
@@ -433,7 +433,7 @@ void MainWindow::OpenGame() {
 void MainWindow::SaveGame() {
   // A slot saved while money is in motion would record credits before the win is in.
   if (Machine.Busy()) return;
-  SlotDialog dlg(Game, 1, prompts_, this);
+  SlotDialog dlg(Game, SlotDialog::Mode::Save, prompts_, this);
   dlg.exec();
 }
 

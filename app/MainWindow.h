@@ -38,7 +38,7 @@ class MainWindow : public QMainWindow, public Host {
   SlotMachine Machine;
 
   // The designed client area.
-  static constexpr int DesignWidth = 632, DesignHeight = 394, PanelHeight = 57;
+  static constexpr int DesignWidth = 632, DesignHeight = 394;
 
   // Controls and actions, named as the game's design names them.
   QWidget* ButtonPanel = nullptr;

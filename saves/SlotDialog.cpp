@@ -25,8 +25,8 @@ QString MoneyLabel(Money v, const char* what) {
 
 }  // namespace
 
-SlotDialog::SlotDialog(GameState& g, int loadSaveMode, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), game_(g), mode_(loadSaveMode), prompts_(prompts) {
+SlotDialog::SlotDialog(GameState& g, Mode mode, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), game_(g), mode_(mode), prompts_(prompts) {
   setObjectName("SlotDialog");
   setFixedSize(616, 360);
 
@@ -97,8 +97,8 @@ SlotDialog::SlotDialog(GameState& g, int loadSaveMode, Prompts& prompts, QWidget
 void SlotDialog::ReadSlots() { ReadSavedGames(game_); }
 
 void SlotDialog::ShowSlots() {
-  setWindowTitle(mode_ == 1 ? "Save a Game -- Select Game Slot"
-                            : "Open a Game -- Select Game Slot");
+  setWindowTitle(mode_ == Mode::Save ? "Save a Game -- Select Game Slot"
+                                     : "Open a Game -- Select Game Slot");
   for (int i = 0; i < 8; ++i) {
     const SavedGame& s = SavedGames[i];
     Name[i]->setText(QString::fromStdString(s.Name));
@@ -117,14 +117,14 @@ void SlotDialog::ChooseSlotFromButton() {
 void SlotDialog::ChooseSlot(int n) {
   if (n < 1 || n > 8) return;
   std::optional<QString> name;
-  if (mode_ == 1)
+  if (mode_ == Mode::Save)
     name = prompts_.AskText(this, "Name for this saved game?", "", Name[n - 1]->text(), 255);
   FinishSlot(n, name);
 }
 
 void SlotDialog::FinishSlot(int n, const std::optional<QString>& enteredName) {
   if (n >= 1 && n <= 8) {
-    if (mode_ == 1) {
+    if (mode_ == Mode::Save) {
       if (enteredName) {
         SaveResult r = SaveIntoSlot(game_, n, enteredName->toStdString());
         if (!r.Ok)

@@ -19,8 +19,11 @@ class SlotDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // loadSaveMode 1 saves, 0 opens; reads "POWER.INI" and fills the eight panels.
-  SlotDialog(GameState& g, int loadSaveMode, Prompts& prompts, QWidget* parent = nullptr);
+  // What a slot button does.
+  enum class Mode { Open, Save };
+
+  // Reads "POWER.INI" and fills the eight panels; the caption says what the mode does.
+  SlotDialog(GameState& g, Mode mode, Prompts& prompts, QWidget* parent = nullptr);
 
   // The frame around the slot area and the eight slot panels.
   QFrame* Bevel;
@@ -49,6 +52,6 @@ class SlotDialog : public QDialog {
   void ShowSlots();
 
   GameState& game_;
-  int mode_;
+  Mode mode_;
   Prompts& prompts_;
 };

@@ -42,7 +42,7 @@ struct OwnPrompts {
 // The slot dialog with its boxes captured instead of shown.
 class TestSlotDialog : OwnPrompts<SlotPrompts>, public SlotDialog {
  public:
-  TestSlotDialog(GameState& g, int mode) : SlotDialog(g, mode, prompts) {}
+  TestSlotDialog(GameState& g, Mode mode) : SlotDialog(g, mode, prompts) {}
   std::vector<QString>& warnings = prompts.Messages;
   std::vector<HelpTopic>& topics = prompts.Topics;
   bool& fakeName = prompts.FakeName;
@@ -59,7 +59,7 @@ GameState GameIn(const std::string& dir) {
 TEST(SlotDialogTest, LayoutAndCaptions) {
   TempDir dir;
   GameState g = GameIn(dir.Path());
-  TestSlotDialog save(g, 1);
+  TestSlotDialog save(g, SlotDialog::Mode::Save);
   EXPECT_EQ(save.windowTitle(), "Save a Game -- Select Game Slot");
   EXPECT_EQ(save.size(), QSize(616, 360));
   EXPECT_EQ(save.minimumSize(), save.maximumSize());
@@ -91,7 +91,7 @@ TEST(SlotDialogTest, LayoutAndCaptions) {
   QTest::keyClick(save.Name[0], Qt::Key_F1);
   EXPECT_EQ(save.topics, (std::vector<HelpTopic>{HelpTopic::SavedGames, HelpTopic::SavedGames}));
 
-  TestSlotDialog open(g, 0);
+  TestSlotDialog open(g, SlotDialog::Mode::Open);
   EXPECT_EQ(open.windowTitle(), "Open a Game -- Select Game Slot");
 }
 
@@ -106,7 +106,7 @@ TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
   g.Spins = 12;
   g.PowerPts = 33;
   g.FreeSpinCount = 2;
-  TestSlotDialog save(g, 1);
+  TestSlotDialog save(g, SlotDialog::Mode::Save);
   save.Name[2]->setText("Typed here");
   QString title, label, proposal;
   int maxLength = 0;
@@ -130,7 +130,7 @@ TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
 
   GameState h = GameIn(dir.Path());
   h.Wager = 5_usd;
-  TestSlotDialog open(h, 0);
+  TestSlotDialog open(h, SlotDialog::Mode::Open);
   EXPECT_EQ(open.Name[2]->text(), "Lucky streak");
   EXPECT_EQ(open.credits[2]->text(), "1500.25 credits");
   EXPECT_EQ(open.borrowed[2]->text(), "2000.00 borrowed");
@@ -155,18 +155,18 @@ TEST(SlotDialogTest, CancelAndFailedWrite) {
   GameState g = GameIn(dir.Path());
   g.Credits = 1_usd;
   {
-    TestSlotDialog save(g, 1);
+    TestSlotDialog save(g, SlotDialog::Mode::Save);
     QTest::mouseClick(save.CancelButton, Qt::LeftButton);
     EXPECT_EQ(save.result(), QDialog::Rejected);
   }
   {
-    TestSlotDialog save(g, 1);
+    TestSlotDialog save(g, SlotDialog::Mode::Save);
     save.fakeName = true;
     save.ChooseSlot(4);  // the name box answers Cancel
     EXPECT_EQ(save.result(), QDialog::Accepted);
   }
   {
-    TestSlotDialog open(g, 0);
+    TestSlotDialog open(g, SlotDialog::Mode::Open);
     QTest::mouseClick(open.CancelButton, Qt::LeftButton);
   }
   EXPECT_EQ(g.Credits, 1.0_usd);
@@ -174,7 +174,7 @@ TEST(SlotDialogTest, CancelAndFailedWrite) {
 
   WriteFile(dir.Path() + "file", "x");
   GameState f = GameIn(dir.Path() + "file/");
-  TestSlotDialog save(f, 1);
+  TestSlotDialog save(f, SlotDialog::Mode::Save);
   save.fakeName = true;
   save.answers.push_back(QString("x"));
   save.ChooseSlot(1);
