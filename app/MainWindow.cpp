@@ -41,29 +41,29 @@ bool FileExists(const std::string& path) {
 // The client area: shows the face canvas and tells the window when it is resized.
 class FaceWidget : public QWidget {
  public:
-  FaceWidget(MainWindow& form) : QWidget(&form), form_(form) {
+  FaceWidget(MainWindow& window) : QWidget(&window), window_(window) {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
 
  protected:
   void paintEvent(QPaintEvent* e) override {
     QPainter p(this);
-    const QImage& canvas = form_.Face.Canvas;
+    const QImage& canvas = window_.Face.Canvas;
     if (canvas.isNull()) {
       p.fillRect(e->rect(), FaceColor);
       return;
     }
     const double ratio = canvas.devicePixelRatio();
     // Moved to a screen of another density: lay out again at its ratio, after this paint.
-    if (ratio != devicePixelRatioF()) QTimer::singleShot(0, &form_, &MainWindow::LayOutFace);
+    if (ratio != devicePixelRatioF()) QTimer::singleShot(0, &window_, &MainWindow::LayOutFace);
     const QRect r = e->rect();
     p.drawImage(QRectF(r), canvas,
                 QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
   }
-  void resizeEvent(QResizeEvent*) override { form_.LayOutFace(); }
+  void resizeEvent(QResizeEvent*) override { window_.LayOutFace(); }
 
  private:
-  MainWindow& form_;
+  MainWindow& window_;
 };
 
 MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)

@@ -17,13 +17,13 @@ MusicDialog::MusicDialog(GameState& g, MediaPlayer& player, Prompts& prompts, QW
     : QDialog(parent), g_(g), player_(player), prompts_(prompts) {
   setWindowTitle("Change MIDI Files]");
   setFixedSize(427, 371);
-  Label1 = new QLabel(
+  InstructionsLabel = new QLabel(
       "You may include up to eight MIDI files which will be used as background music while you "
       "are playing this game.",
       this);
-  Label1->setObjectName("Label1");
-  Label1->setWordWrap(true);
-  Label1->setGeometry(12, 8, 403, 40);
+  InstructionsLabel->setObjectName("InstructionsLabel");
+  InstructionsLabel->setWordWrap(true);
+  InstructionsLabel->setGeometry(12, 8, 403, 40);
   for (int s = 0; s < 8; ++s) {
     const int y = 56 + 32 * s;
     CheckBoxes[s] = new QCheckBox(QString("Music #%1").arg(s + 1), this);

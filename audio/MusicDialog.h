@@ -33,7 +33,7 @@ class MusicDialog : public QDialog {
   void done(int r) override;
 
   // The dialog's controls, for the window's tests.
-  QLabel* Label1 = nullptr;
+  QLabel* InstructionsLabel = nullptr;
   std::array<QCheckBox*, 8> CheckBoxes{};
   std::array<QPushButton*, 8> ChangeButtons{};
   std::array<QPushButton*, 8> PreviewButtons{};

@@ -34,7 +34,7 @@ class Playlist {
   void StartMusic();
   // The music step of every WinBlinkTimer tick: starts a finished song's successor.
   void StartPendingSong();
-  // The end-of-play notification of MediaPlayer1.
+  // The end-of-play notification of the music's player.
   void SongEnded(MediaNotify how);
   // Music > On: flips MusicOn and starts or stops the music.
   void ToggleMusic();

@@ -41,10 +41,10 @@ SoundDialog::SoundDialog(GameState& g, std::function<void(const std::string&)> p
   panel->setGeometry(8, 8, 378, 330);
   for (int r = 0; r < 5; ++r) {
     const int y = 20 + 52 * r;
-    Labels[r] = new QLabel(kRows[r].caption, panel);
-    Labels[r]->setObjectName(QString("Label%1").arg(r + 1));
-    Labels[r]->setToolTip(kRows[r].hint);
-    Labels[r]->setGeometry(16, y, 150, 28);
+    SoundLabels[r] = new QLabel(kRows[r].caption, panel);
+    SoundLabels[r]->setObjectName(QString("SoundLabel%1").arg(r + 1));
+    SoundLabels[r]->setToolTip(kRows[r].hint);
+    SoundLabels[r]->setGeometry(16, y, 150, 28);
     ChangeButtons[r] = new QPushButton("Change", panel);
     ChangeButtons[r]->setObjectName(QString("ChangeButton%1").arg(r + 1));
     ChangeButtons[r]->setToolTip(

@@ -94,7 +94,7 @@ std::array<int, 4> ButtonLefts(int panelWidth) {
 
 FacePainter::FacePainter(GameState& game) : Game(game) {
   Glyphs.Digits = MakeDigitStrip();
-  Glyphs.Image1 = MakeLampPicture();
+  Glyphs.Lamps = MakeLampPicture();
 }
 
 std::string FacePainter::LoadLetters() {
@@ -328,7 +328,7 @@ void FacePainter::DrawLamps(Money coinValue, Money wager) {
     for (int k = 1; k <= 5; ++k) {
       const int lamp = 5 * (j - 1) + k <= coins ? (Game.LinePays[k - 1] > 0 ? 2 : 1) : 0;
       CopyRect(Canvas, MeterX - 85 + 20 * (j - 1) + shift, PaylinesY + 4 + 20 * (k - 1),
-               Glyphs.Image1, 0, 17 * lamp, 17, 17);
+               Glyphs.Lamps, 0, 17 * lamp, 17, 17);
     }
   }
 }

@@ -30,10 +30,10 @@ SlotDialog::SlotDialog(GameState& g, Mode mode, Prompts& prompts, QWidget* paren
   setObjectName("SlotDialog");
   setFixedSize(616, 360);
 
-  Bevel = new QFrame(this);
-  Bevel->setObjectName("Bevel");
-  Bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  Bevel->setGeometry(8, 8, 600, 297);
+  SlotFrame = new QFrame(this);
+  SlotFrame->setObjectName("SlotFrame");
+  SlotFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  SlotFrame->setGeometry(8, 8, 600, 297);
 
   const QIcon okIcon = style()->standardIcon(QStyle::SP_DialogOkButton);
   QPalette face = palette();
@@ -41,16 +41,16 @@ SlotDialog::SlotDialog(GameState& g, Mode mode, Prompts& prompts, QWidget* paren
   for (int i = 0; i < 8; ++i) {
     const int n = i + 1;
     QFrame* panel = new QFrame(this);
-    panel->setObjectName(QString("Panel%1").arg(n));
+    panel->setObjectName(QString("SlotPanel%1").arg(n));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(i < 4 ? 16 : 312, 16 + 72 * (i % 4), 289, 65);
-    Panel[i] = panel;
+    SlotPanels[i] = panel;
 
-    Name[i] = new QLineEdit(panel);
-    Name[i]->setObjectName(QString("Name%1").arg(n));
-    Name[i]->setFrame(false);
-    Name[i]->setPalette(face);
-    Name[i]->setGeometry(8, 8, 233, 20);
+    NameFields[i] = new QLineEdit(panel);
+    NameFields[i]->setObjectName(QString("NameField%1").arg(n));
+    NameFields[i]->setFrame(false);
+    NameFields[i]->setPalette(face);
+    NameFields[i]->setGeometry(8, 8, 233, 20);
 
     auto label = [&](const QString& objectName, int x, int y, int w, bool right) {
       QLabel* l = new QLabel(panel);
@@ -59,10 +59,10 @@ SlotDialog::SlotDialog(GameState& g, Mode mode, Prompts& prompts, QWidget* paren
       if (right) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       return l;
     };
-    Game[i] = label("Game%1", 8, 28, 129, false);
-    date[i] = label("date%1", 168, 28, 57, true);
-    credits[i] = label("credits%1", 8, 48, 105, false);
-    borrowed[i] = label("borrowed%1", 112, 48, 113, true);
+    GameLabels[i] = label("GameLabel%1", 8, 28, 129, false);
+    DateLabels[i] = label("DateLabel%1", 168, 28, 57, true);
+    CreditsLabels[i] = label("CreditsLabel%1", 8, 48, 105, false);
+    BorrowedLabels[i] = label("BorrowedLabel%1", 112, 48, 113, true);
 
     QPushButton* b = new QPushButton(panel);
     b->setObjectName(QString("SlotButton%1").arg(n));
@@ -101,11 +101,11 @@ void SlotDialog::ShowSlots() {
                                      : "Open a Game -- Select Game Slot");
   for (int i = 0; i < 8; ++i) {
     const SavedGame& s = SavedGames[i];
-    Name[i]->setText(QString::fromStdString(s.Name));
-    Game[i]->setText("Zandor Slots");
-    date[i]->setText(QString::fromStdString(s.Date));
-    credits[i]->setText(MoneyLabel(s.Credits, "credits"));
-    borrowed[i]->setText(MoneyLabel(s.Borrowed, "borrowed"));
+    NameFields[i]->setText(QString::fromStdString(s.Name));
+    GameLabels[i]->setText("Zandor Slots");
+    DateLabels[i]->setText(QString::fromStdString(s.Date));
+    CreditsLabels[i]->setText(MoneyLabel(s.Credits, "credits"));
+    BorrowedLabels[i]->setText(MoneyLabel(s.Borrowed, "borrowed"));
   }
 }
 
@@ -118,7 +118,7 @@ void SlotDialog::ChooseSlot(int n) {
   if (n < 1 || n > 8) return;
   std::optional<QString> name;
   if (mode_ == Mode::Save)
-    name = prompts_.AskText(this, "Name for this saved game?", "", Name[n - 1]->text(), 255);
+    name = prompts_.AskText(this, "Name for this saved game?", "", NameFields[n - 1]->text(), 255);
   FinishSlot(n, name);
 }
 

@@ -26,12 +26,12 @@ class SlotDialog : public QDialog {
   SlotDialog(GameState& g, Mode mode, Prompts& prompts, QWidget* parent = nullptr);
 
   // The frame around the slot area and the eight slot panels.
-  QFrame* Bevel;
-  std::array<QFrame*, 8> Panel;
+  QFrame* SlotFrame;
+  std::array<QFrame*, 8> SlotPanels;
   // Per slot: name field, game label, date, credits and borrowed labels, and the slot button
   // (object names SlotButton1 to SlotButton8).
-  std::array<QLineEdit*, 8> Name;
-  std::array<QLabel*, 8> Game, date, credits, borrowed;
+  std::array<QLineEdit*, 8> NameFields;
+  std::array<QLabel*, 8> GameLabels, DateLabels, CreditsLabels, BorrowedLabels;
   std::array<QPushButton*, 8> SlotButtons;
   // "&Cancel" and the Help button.
   QPushButton *CancelButton, *HelpButton;

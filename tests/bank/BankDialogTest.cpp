@@ -38,15 +38,13 @@ TEST(BankDialogTest, Layout) {
   EXPECT_EQ(bank.windowTitle(), "Use this form to borrow or pay back credits");
   EXPECT_EQ(bank.size(), QSize(582, 300));
   EXPECT_EQ(bank.minimumSize(), bank.maximumSize());
-  QPushButton* amounts[] = {bank.AmountButton1, bank.AmountButton2, bank.AmountButton3,
-                            bank.AmountButton4, bank.AmountButton5, bank.AmountButton6};
   for (int i = 0; i < 6; ++i) {
-    EXPECT_EQ(amounts[i]->geometry(), QRect(9 + 96 * i, 104, 80, 57));
-    EXPECT_TRUE(amounts[i]->text().isEmpty());
+    EXPECT_EQ(bank.AmountButtons[i]->geometry(), QRect(9 + 96 * i, 104, 80, 57));
+    EXPECT_TRUE(bank.AmountButtons[i]->text().isEmpty());
   }
-  EXPECT_EQ(bank.Label1->text(), "Mode:");
-  EXPECT_EQ(bank.Label1->pos(), QPoint(56, 192));
-  EXPECT_EQ(bank.Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
+  EXPECT_EQ(bank.ModeLabel->text(), "Mode:");
+  EXPECT_EQ(bank.ModeLabel->pos(), QPoint(56, 192));
+  EXPECT_EQ(bank.ModeLabel->palette().color(QPalette::WindowText), QColor(Qt::red));
   EXPECT_EQ(bank.BorrowButton->geometry(), QRect(147, 192, 190, 33));
   EXPECT_EQ(bank.PayBackButton->geometry(), QRect(355, 192, 190, 33));
   EXPECT_EQ(bank.OkButton->geometry(), QRect(442, 246, 127, 46));
@@ -77,7 +75,7 @@ TEST(BankDialogTest, AmountRulesAndMessages) {
   GlyphSet glyphs;
   glyphs.Digits = MakeDigitStrip();
   TestBank bank(g, glyphs);
-  QTest::mouseClick(bank.AmountButton1, Qt::LeftButton);
+  QTest::mouseClick(bank.AmountButtons[0], Qt::LeftButton);
   bank.ChooseAmount(1);
   EXPECT_EQ(g.Credits, 3000.0_usd);
   EXPECT_EQ(g.Borrowed, 3000.0_usd);

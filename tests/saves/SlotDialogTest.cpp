@@ -63,15 +63,15 @@ TEST(SlotDialogTest, LayoutAndCaptions) {
   EXPECT_EQ(save.windowTitle(), "Save a Game -- Select Game Slot");
   EXPECT_EQ(save.size(), QSize(616, 360));
   EXPECT_EQ(save.minimumSize(), save.maximumSize());
-  EXPECT_EQ(save.Panel[0]->geometry(), QRect(16, 16, 289, 65));
-  EXPECT_EQ(save.Panel[3]->geometry(), QRect(16, 232, 289, 65));
-  EXPECT_EQ(save.Panel[5]->geometry(), QRect(312, 88, 289, 65));
-  EXPECT_EQ(save.Name[2]->geometry(), QRect(8, 8, 233, 20));
-  EXPECT_FALSE(save.Name[2]->hasFrame());
-  EXPECT_EQ(save.Game[2]->geometry().topLeft(), QPoint(8, 28));
-  EXPECT_EQ(save.date[2]->geometry().topLeft(), QPoint(168, 28));
-  EXPECT_EQ(save.borrowed[2]->geometry().topLeft(), QPoint(112, 48));
-  EXPECT_TRUE(save.borrowed[2]->alignment() & Qt::AlignRight);
+  EXPECT_EQ(save.SlotPanels[0]->geometry(), QRect(16, 16, 289, 65));
+  EXPECT_EQ(save.SlotPanels[3]->geometry(), QRect(16, 232, 289, 65));
+  EXPECT_EQ(save.SlotPanels[5]->geometry(), QRect(312, 88, 289, 65));
+  EXPECT_EQ(save.NameFields[2]->geometry(), QRect(8, 8, 233, 20));
+  EXPECT_FALSE(save.NameFields[2]->hasFrame());
+  EXPECT_EQ(save.GameLabels[2]->geometry().topLeft(), QPoint(8, 28));
+  EXPECT_EQ(save.DateLabels[2]->geometry().topLeft(), QPoint(168, 28));
+  EXPECT_EQ(save.BorrowedLabels[2]->geometry().topLeft(), QPoint(112, 48));
+  EXPECT_TRUE(save.BorrowedLabels[2]->alignment() & Qt::AlignRight);
   EXPECT_EQ(save.SlotButtons[7]->geometry(), QRect(232, 16, 49, 37));
   EXPECT_EQ(save.SlotButtons[0]->objectName(), "SlotButton1");
   EXPECT_EQ(save.SlotButtons[7]->objectName(), "SlotButton8");
@@ -81,14 +81,14 @@ TEST(SlotDialogTest, LayoutAndCaptions) {
   EXPECT_EQ(save.CancelButton->text(), "&Cancel");
   EXPECT_EQ(save.HelpButton->geometry(), QRect(8, 316, 97, 37));
   for (int i = 0; i < 8; ++i) {
-    EXPECT_EQ(save.Name[i]->text(), QString("Game #%1").arg(i + 1));
-    EXPECT_EQ(save.Game[i]->text(), "Zandor Slots");
-    EXPECT_EQ(save.date[i]->text(), QString::fromStdString(TodayText()));
-    EXPECT_EQ(save.credits[i]->text(), "1000.00 credits");
-    EXPECT_EQ(save.borrowed[i]->text(), "1000.00 borrowed");
+    EXPECT_EQ(save.NameFields[i]->text(), QString("Game #%1").arg(i + 1));
+    EXPECT_EQ(save.GameLabels[i]->text(), "Zandor Slots");
+    EXPECT_EQ(save.DateLabels[i]->text(), QString::fromStdString(TodayText()));
+    EXPECT_EQ(save.CreditsLabels[i]->text(), "1000.00 credits");
+    EXPECT_EQ(save.BorrowedLabels[i]->text(), "1000.00 borrowed");
   }
   QTest::mouseClick(save.HelpButton, Qt::LeftButton);
-  QTest::keyClick(save.Name[0], Qt::Key_F1);
+  QTest::keyClick(save.NameFields[0], Qt::Key_F1);
   EXPECT_EQ(save.topics, (std::vector<HelpTopic>{HelpTopic::SavedGames, HelpTopic::SavedGames}));
 
   TestSlotDialog open(g, SlotDialog::Mode::Open);
@@ -107,7 +107,7 @@ TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
   g.PowerPts = 33;
   g.FreeSpinCount = 2;
   TestSlotDialog save(g, SlotDialog::Mode::Save);
-  save.Name[2]->setText("Typed here");
+  save.NameFields[2]->setText("Typed here");
   QString title, label, proposal;
   int maxLength = 0;
   QTimer::singleShot(0, [&] {
@@ -131,10 +131,10 @@ TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
   GameState h = GameIn(dir.Path());
   h.Wager = 5_usd;
   TestSlotDialog open(h, SlotDialog::Mode::Open);
-  EXPECT_EQ(open.Name[2]->text(), "Lucky streak");
-  EXPECT_EQ(open.credits[2]->text(), "1500.25 credits");
-  EXPECT_EQ(open.borrowed[2]->text(), "2000.00 borrowed");
-  open.Name[2]->setText("ignored when opening");
+  EXPECT_EQ(open.NameFields[2]->text(), "Lucky streak");
+  EXPECT_EQ(open.CreditsLabels[2]->text(), "1500.25 credits");
+  EXPECT_EQ(open.BorrowedLabels[2]->text(), "2000.00 borrowed");
+  open.NameFields[2]->setText("ignored when opening");
   QTest::mouseClick(open.SlotButtons[2], Qt::LeftButton);
   EXPECT_EQ(open.result(), QDialog::Accepted);
   EXPECT_EQ(h.Credits, 1500.25_usd);
