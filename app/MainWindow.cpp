@@ -67,13 +67,18 @@ class FaceWidget : public QWidget {
 };
 
 MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
-    : QMainWindow(parent), Game(game), Face(game), Machine(game, *this), prompts_(prompts) {
+    : QMainWindow(parent),
+      Game(game),
+      Face(game.Machine, game.Options, game.Dirs),
+      Machine(game.Machine, game.Options, Random, *this),
+      prompts_(prompts),
+      savedGames_(game.Dirs.Settings) {
   clock_.start();
   setWindowTitle("Zandor Slots");
 
   faceWidget_ = new FaceWidget(*this);
   setCentralWidget(faceWidget_);
-  record_ = new RecordKeeper(Game, Face, this, prompts_);
+  record_ = new RecordKeeper(Game.Machine, Game.Dirs, Face, this, prompts_);
   Machine.SetEvents(&record_->Record);
   BuildPanel();
   BuildMenus();
@@ -100,45 +105,47 @@ MainWindow::~MainWindow() {
 
 void MainWindow::LoadStartState() {
   setUpdatesEnabled(false);
-  tileDir_ = ShownPath(Game.ProgramDir);
+  tileDir_ = ShownPath(Game.Dirs.Program);
   std::string letters = Face.LoadLetters();
   if (!letters.empty()) prompts_.Warn(this, QString::fromStdString(letters));
 
   // Every start-up default comes from the game's own initial values, with the files of
-  // ProgramDir; the settings file then overrides what it holds.
+  // the program's folder; the settings file then overrides what it holds.
   GameState defaults;
-  defaults.ProgramDir = Game.ProgramDir;
-  defaults.SettingsDir = Game.SettingsDir;
+  defaults.Dirs = Game.Dirs;
   defaults.SetFileDefaults();
   Game = defaults;
-  ComputeReelGrid(Game);
+  ComputeReelGrid(Game.Machine);
 
-  audio_ = std::make_unique<GameAudio>(Game, prompts_, this);
+  audio_ = std::make_unique<GameAudio>(Game.Sound, Game.Music, Game.Dirs, prompts_, this);
   std::string soundError = audio_->LoadEffectSounds();
   if (!soundError.empty()) prompts_.Warn(this, QString::fromStdString(soundError));
 
   LoadSettings(Game);
-  fullScreenAtStart_ = LoadFullScreen(Game.SettingsDir);
+  fullScreenAtStart_ = LoadFullScreen(Game.Dirs.Settings);
   record_->Load();
 
   // Sound files that do not exist go back to their defaults.
-  for (auto [file, def] : {std::pair{&Game.WinSound, &defaults.WinSound},
-                           {&Game.LoseSound, &defaults.LoseSound},
-                           {&Game.PowerUpSound, &defaults.PowerUpSound},
-                           {&Game.PowerDownSound, &defaults.PowerDownSound},
-                           {&Game.BonusSound, &defaults.BonusSound}})
+  SoundSettings& sound = Game.Sound;
+  for (auto [file, def] : {std::pair{&sound.WinFile, &defaults.Sound.WinFile},
+                           {&sound.LoseFile, &defaults.Sound.LoseFile},
+                           {&sound.PowerUpFile, &defaults.Sound.PowerUpFile},
+                           {&sound.PowerDownFile, &defaults.Sound.PowerDownFile},
+                           {&sound.BonusFile, &defaults.Sound.BonusFile}})
     if (!FileExists(*file)) *file = *def;
 
   // Out-of-range values stay as read while Fast and the 25-cent coin rule.
-  if (Game.Speed <= 2) Machine.ChooseSpeed(Game.Speed);
-  if (Game.Bet < CoinTable.size()) Game.CoinValue = CoinTable[Game.Bet].Value;
+  MachineState& m = Game.Machine;
+  if (IsMenuSpeed(m.Speed)) Machine.ChooseSpeed(m.Speed);
+  if (m.Bet < CoinTable.size()) m.CoinValue = CoinTable[m.Bet].Value;
 
   // A tile that is missing or cannot be read means the solid colour.
-  const bool tile = FileExists(Game.BackBMP) && Face.LoadTile(Game.BackBMP).empty();
-  if (!tile) Game.BackMode = 1;
-  Face.TiledChecked = Game.BackMode == 0;
+  PlayerOptions& options = Game.Options;
+  const bool tile = FileExists(options.BackBitmap) && Face.LoadTile(options.BackBitmap).empty();
+  if (!tile) options.BackMode = BackgroundMode::SolidColor;
+  Face.TiledChecked = options.BackMode == BackgroundMode::TiledBitmap;
 
-  payoffs_ = new PayoffChart(Game, Face.Glyphs, prompts_, this);
+  payoffs_ = new PayoffChart(Game.Machine, Game.Dirs, Face.Glyphs, prompts_, this);
   StateChanged();
   setUpdatesEnabled(true);
   SongStartTimer.start();
@@ -214,7 +221,7 @@ void MainWindow::BuildMenus() {
   ExitAction = file->addAction("E&xit", this, [this] { close(); });
 
   QMenu* options = bar->addMenu("&Options");
-  AceyDuceyAction = Toggle(options, "&Acey Ducey", Game.AceyDucey);
+  AceyDuceyAction = Toggle(options, "&Acey Ducey", Game.Options.AceyDucey);
   options->addSeparator();
   QMenu* background = options->addMenu("Back&ground");
   TiledAction = background->addAction("Tiled Bitmap", this, [this] { ChooseTile(); });
@@ -246,18 +253,19 @@ void MainWindow::BuildMenus() {
   });
   options->addSeparator();
   QMenu* sounds = options->addMenu("&Sounds");
-  SoundOnAction = Toggle(sounds, "On", Game.Sound);
+  SoundSettings& sound = Game.Sound;
+  SoundOnAction = Toggle(sounds, "On", sound.On);
   sounds->addSeparator();
-  BonusSoundAction = Toggle(sounds, "Bonus", Game.sndBonus);
-  CoinsSoundAction = Toggle(sounds, "Coins", Game.sndCoins);
-  CreditsSoundAction = Toggle(sounds, "Credits", Game.sndCredits);
-  LoseSoundAction = Toggle(sounds, "Lose", Game.sndLose);
-  PowerDrainSoundAction = Toggle(sounds, "Power Drain", Game.sndPowerDown);
-  PowerUpSoundAction = Toggle(sounds, "Power Up", Game.sndPowerUp);
-  SlotSpinSoundAction = Toggle(sounds, "Slot Spin", Game.sndSpin);
-  StopSoundAction = Toggle(sounds, "Stop", Game.sndStop);
-  WheelSpinSoundAction = Toggle(sounds, "Wheel Spin", Game.sndWheelSpin);
-  WinSoundAction = Toggle(sounds, "Win", Game.sndWin);
+  BonusSoundAction = Toggle(sounds, "Bonus", sound.Bonus);
+  CoinsSoundAction = Toggle(sounds, "Coins", sound.Coins);
+  CreditsSoundAction = Toggle(sounds, "Credits", sound.Credits);
+  LoseSoundAction = Toggle(sounds, "Lose", sound.Lose);
+  PowerDrainSoundAction = Toggle(sounds, "Power Drain", sound.PowerDown);
+  PowerUpSoundAction = Toggle(sounds, "Power Up", sound.PowerUp);
+  SlotSpinSoundAction = Toggle(sounds, "Slot Spin", sound.Spin);
+  StopSoundAction = Toggle(sounds, "Stop", sound.Stop);
+  WheelSpinSoundAction = Toggle(sounds, "Wheel Spin", sound.WheelSpin);
+  WinSoundAction = Toggle(sounds, "Win", sound.Win);
   sounds->addSeparator();
   ChangeSoundsAction = sounds->addAction("Change WAVs", this, [this] {
     if (audio_) audio_->ChooseSounds();
@@ -268,9 +276,10 @@ void MainWindow::BuildMenus() {
   });
   options->addSeparator();
   QMenu* speed = options->addMenu("Spin Spee&d");
-  FastAction = speed->addAction("Fast", this, [this] { Machine.ChooseSpeed(0); });
-  MediumAction = speed->addAction("Medium", this, [this] { Machine.ChooseSpeed(1); });
-  SlowAction = speed->addAction("Slow", this, [this] { Machine.ChooseSpeed(2); });
+  FastAction = speed->addAction("Fast", this, [this] { Machine.ChooseSpeed(SpinSpeed::Fast); });
+  MediumAction =
+      speed->addAction("Medium", this, [this] { Machine.ChooseSpeed(SpinSpeed::Medium); });
+  SlowAction = speed->addAction("Slow", this, [this] { Machine.ChooseSpeed(SpinSpeed::Slow); });
   for (QAction* a : {FastAction, MediumAction, SlowAction}) a->setCheckable(true);
 
   BorrowAction = bar->addAction("&Borrow", this, [this] { OpenBank(); });
@@ -292,12 +301,13 @@ void MainWindow::StateChanged() {
   for (auto& [action, flag] : toggles_) action->setChecked(*flag);
   QAction* coins[6] = {CoinFiveDollarsAction, CoinOneDollarAction, CoinFiftyCentsAction,
                        CoinQuarterAction,     CoinDimeAction,      CoinNickelAction};
-  for (int i = 0; i < 6; ++i) coins[i]->setChecked(i == Game.Bet);
-  FastAction->setChecked(Game.SpinDelay == SpeedDelays[0]);
-  MediumAction->setChecked(Game.SpinDelay == SpeedDelays[1]);
-  SlowAction->setChecked(Game.SpinDelay == SpeedDelays[2]);
-  AutoSpinAction->setChecked(Game.AutoSpin);
-  MusicOnAction->setChecked(Game.MusicOn);
+  const MachineState& m = Game.Machine;
+  for (int i = 0; i < 6; ++i) coins[i]->setChecked(i == m.Bet);
+  FastAction->setChecked(m.SpinDelay == SpeedDelays[0]);
+  MediumAction->setChecked(m.SpinDelay == SpeedDelays[1]);
+  SlowAction->setChecked(m.SpinDelay == SpeedDelays[2]);
+  AutoSpinAction->setChecked(m.AutoSpin);
+  MusicOnAction->setChecked(Game.Music.On);
   TiledAction->setChecked(Face.TiledChecked);
   SolidColorAction->setChecked(!Face.TiledChecked);
   // While money is in motion nothing may replace the game underneath it.
@@ -315,7 +325,7 @@ void MainWindow::LayOutFace() {
   const int w = faceWidget_->width(), h = faceWidget_->height();
   const std::string err = Face.FitToSize(w, h, faceWidget_->devicePixelRatioF());
   // The reels carry the strips they hold now: a won bonus keeps reel 2's free-spin strip.
-  SetReelStrips(Game);
+  SetReelStrips(Game.Machine);
   // Without its artwork the face still has its buttons, meters and lamps; only the reels are
   // missing, and the game goes on.
   ButtonPanel->setGeometry(0, h - FacePainter::PanelHeight, w, FacePainter::PanelHeight);
@@ -394,10 +404,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   // A placed wager that was never spun goes back to the credits: it is not stored.
   Machine.HandBackWager();
-  Game.Maxed = Maximised() && !isMinimized();  // a minimised window counts as normal
+  Game.Options.Maxed = Maximised() && !isMinimized();  // a minimised window counts as normal
   SaveResult saved = SaveSettings(Game);
   if (saved.Ok) {
-    std::string failed = SaveFullScreen(Game.SettingsDir, fullScreen_);
+    std::string failed = SaveFullScreen(Game.Dirs.Settings, fullScreen_);
     if (!failed.empty()) saved = {false, failed};
   }
   if (!saved.Ok)
@@ -423,9 +433,10 @@ void MainWindow::OpenGame() {
   // No automatic spin may start underneath while a game is being chosen.
   const bool autoTimer = AutomaticSpinTimer.isActive();
   AutomaticSpinTimer.stop();
-  SlotDialog dlg(Game, SlotDialog::Mode::Open, prompts_, this);
+  SlotDialog dlg(Game.Machine, savedGames_, SlotDialog::Mode::Open, prompts_, this);
+  const MachineState& m = Game.Machine;
   if (dlg.exec() == QDialog::Accepted)
-    Machine.Events().GameReplaced(CentsOf(Game.Credits + Game.Wager), CentsOf(Game.Borrowed));
+    Machine.Events().GameReplaced(CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
   if (autoTimer) AutomaticSpinTimer.start();
   Repaint();
 }
@@ -433,7 +444,7 @@ void MainWindow::OpenGame() {
 void MainWindow::SaveGame() {
   // A slot saved while money is in motion would record credits before the win is in.
   if (Machine.Busy()) return;
-  SlotDialog dlg(Game, SlotDialog::Mode::Save, prompts_, this);
+  SlotDialog dlg(Game.Machine, savedGames_, SlotDialog::Mode::Save, prompts_, this);
   dlg.exec();
 }
 
@@ -446,9 +457,9 @@ void MainWindow::ChooseTile() {
       prompts_.Warn(this, QString::fromStdString(err));
       return;
     }
-    Game.BackBMP = FirstCharacters(LocalPath(path), 255);
+    Game.Options.BackBitmap = FirstCharacters(LocalPath(path), 255);
     tileDir_ = QFileInfo(path).absolutePath();
-    Game.BackMode = 0;
+    Game.Options.BackMode = BackgroundMode::TiledBitmap;
     Face.TiledChecked = true;
     StateChanged();
   }
@@ -459,8 +470,8 @@ void MainWindow::ChooseSolidColor() {
   if (const std::optional<QColor> chosen = prompts_.ChooseColor(this, lastColor_)) {
     const QColor c = *chosen;
     lastColor_ = c;
-    Game.BackColor = static_cast<int32_t>((c.blue() << 16) | (c.green() << 8) | c.red());
-    Game.BackMode = 1;
+    Game.Options.BackColor = static_cast<int32_t>((c.blue() << 16) | (c.green() << 8) | c.red());
+    Game.Options.BackMode = BackgroundMode::SolidColor;
   }
   Face.TiledChecked = false;
   StateChanged();
@@ -468,7 +479,7 @@ void MainWindow::ChooseSolidColor() {
 }
 
 void MainWindow::OpenBank() {
-  BankDialog dlg(Game, Face.Glyphs, prompts_, this);
+  BankDialog dlg(Game.Machine, Face.Glyphs, prompts_, this);
   dlg.Events = &Machine.Events();
   dlg.exec();
   Repaint();
@@ -557,7 +568,7 @@ void MainWindow::Inform(std::string_view text) {
 
 void MainWindow::OfferCardGame(Money& spinWin) {
   CardTable dlg(
-      spinWin, [this](Effect e) { Play(e); }, this);
+      spinWin, Random, [this](Effect e) { Play(e); }, this);
   dlg.exec();
 }
 

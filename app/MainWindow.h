@@ -11,7 +11,9 @@
 #include "face/FacePainter.h"
 #include "machine/GameState.h"
 #include "machine/Host.h"
+#include "machine/Lcg.h"
 #include "machine/SlotMachine.h"
+#include "saves/SavedGames.h"
 
 class Prompts;
 class QAction;
@@ -27,13 +29,15 @@ class MainWindow : public QMainWindow, public Host {
   Q_OBJECT
 
  public:
-  // Builds the window for a game whose ProgramDir and SettingsDir are already set; every
+  // Builds the window for a game whose two folders are already set; every
   // message, question and file or colour choice of the window and its dialogs goes through
   // prompts, which must outlive the window.
   MainWindow(GameState& game, Prompts& prompts, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   GameState& Game;
+  // The one random generator: the spin and the card game's shuffle draw from it in turn.
+  Lcg Random;
   FacePainter Face;
   SlotMachine Machine;
 
@@ -129,6 +133,7 @@ class MainWindow : public QMainWindow, public Host {
   void FillScreen(bool wholeScreen);
 
   Prompts& prompts_;
+  SavedGameTable savedGames_;  // the eight slots, kept for the whole run
   FaceWidget* faceWidget_ = nullptr;
   std::unique_ptr<GameAudio> audio_;
   RecordKeeper* record_ = nullptr;

@@ -1,16 +1,55 @@
 #include "app/SingleInstance.h"
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
+#include <QThread>
 
 #include "store/AtomicFile.h"
 
 namespace {
 
 constexpr int kConnectMs = 2000;
+constexpr int kRetryMs = 50;
+// A copy that has just made its lock file writes its owner into it at once.
+constexpr int kOwnerWriteMs = 100;
+// How long copies started together wait for one of them to clear a stale lock.
+constexpr int kSettleMs = 3000;
 const char kRaiseRequest[] = "raise\n";
+
+// True when the other end of a local socket runs as this user.
+bool PeerIsThisUser(qintptr fd) {
+  ucred peer{};
+  socklen_t size = sizeof peer;
+  return fd >= 0 &&
+         ::getsockopt(static_cast<int>(fd), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+         size == sizeof peer && peer.uid == ::geteuid();
+}
+
+// True for a real folder (not a link) of this user's that nobody else may enter.
+bool PrivateFolder(const QByteArray& path) {
+  struct stat st {};
+  return ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+         (st.st_mode & 077) == 0;
+}
+
+// Where the socket goes. A name in the shared temporary folder could be taken first by
+// another user, who would then hear our requests.
+QString SocketFolder() {
+  const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+  if (runtime.startsWith('/') && PrivateFolder(runtime)) return QFile::decodeName(runtime);
+  const QByteArray own =
+      QFile::encodeName(QDir::tempPath() + "/zandor-slots-" + QString::number(::geteuid()));
+  ::mkdir(own.constData(), 0700);
+  if (PrivateFolder(own)) return QFile::decodeName(own);
+  return {};
+}
 
 }  // namespace
 
@@ -18,6 +57,11 @@ SingleInstance::SingleInstance(const QString& settingsDir, QObject* parent)
     : QObject(parent), dir_(settingsDir) {
   connect(&server_, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket* s = server_.nextPendingConnection()) {
+      if (!PeerIsThisUser(s->socketDescriptor())) {
+        s->abort();
+        s->deleteLater();
+        continue;
+      }
       connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
       connect(s, &QLocalSocket::readyRead, this, [this, s] {
         if (s->readAll().contains("raise") && OnRaise) OnRaise();
@@ -32,37 +76,109 @@ SingleInstance::~SingleInstance() {
 }
 
 QString SingleInstance::ServerName(const QString& settingsDir) {
+  const QString folder = SocketFolder();
+  if (folder.isEmpty()) return {};
   const QString canonical = QDir(settingsDir).canonicalPath();
   const QByteArray key = QFile::encodeName(canonical.isEmpty() ? settingsDir : canonical);
-  return "zandor-slots-" +
+  return folder + "/zandor-slots-" +
          QString::fromLatin1(
              QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24));
 }
 
-bool SingleInstance::Acquire() {
+QString SingleInstance::LockPath() const { return dir_ + "zandor-slots.lock"; }
+
+SingleInstance::Outcome SingleInstance::Acquire() {
   MakeFolders(QFile::encodeName(dir_).toStdString());
-  lock_ = std::make_unique<QLockFile>(dir_ + "zandor-slots.lock");
+  lock_ = std::make_unique<QLockFile>(LockPath());
   // A running game holds its lock for hours: only a lock whose process has gone is stale.
   lock_->setStaleLockTime(0);
-  if (!lock_->tryLock(0)) {
-    if (lock_->error() == QLockFile::LockFailedError) return false;
-    lock_.reset();  // no lock can be made here; saving will say what is wrong
-    return true;
+  // Copies started together wait for the one clearing a stale lock, then find its lock.
+  const QDeadlineTimer deadline(kSettleMs);
+  for (;;) {
+    if (lock_->tryLock(0)) {
+      Listen();
+      return Outcome::Acquired;
+    }
+    // Without a lock a second copy could open the same games, and the last to close would
+    // overwrite the other's evening.
+    if (lock_->error() != QLockFile::LockFailedError) {
+      lock_.reset();
+      return Outcome::Unavailable;
+    }
+    // A lock whose process has gone was taken over above; one that names no owner is stale
+    // unless a running copy answers.
+    if (OwnerReadable() || RunningCopyAnswers() || deadline.hasExpired())
+      return Outcome::HeldElsewhere;
+    // Two copies must not clear it at once, or one could remove the lock the other has just
+    // made.
+    QLockFile guard(LockPath() + ".rmlock");
+    if (!guard.tryLock(0) && guard.error() != QLockFile::LockFailedError) {
+      lock_.reset();
+      return Outcome::Unavailable;
+    }
+    QThread::msleep(kOwnerWriteMs);
+    // A file that a live copy holds open and locked (between making and writing it) is not
+    // removed.
+    if (guard.isLocked() && !OwnerReadable() && !RunningCopyAnswers()) lock_->removeStaleLockFile();
   }
+}
+
+QString SingleInstance::Problem() const {
+  return QString(
+             "Zandor Slots could not make its lock file in\n%1\n\nThe disk may be full, or the "
+             "folder may not be written.  Without the lock a second copy could open the same "
+             "games and overwrite them, so the game will not start.  Please free some space or "
+             "make the folder writable, then start Zandor Slots again.")
+      .arg(QDir::toNativeSeparators(dir_));
+}
+
+bool SingleInstance::OwnerReadable() const {
+  qint64 pid = 0;
+  QString host, app;
+  return lock_->getLockInfo(&pid, &host, &app);
+}
+
+bool SingleInstance::RunningCopyAnswers() const {
   const QString name = ServerName(dir_);
+  if (name.isEmpty()) return false;
+  QLocalSocket socket;
+  socket.connectToServer(name);
+  const bool answers =
+      socket.waitForConnected(kConnectMs) && PeerIsThisUser(socket.socketDescriptor());
+  socket.abort();
+  return answers;
+}
+
+void SingleInstance::Listen() {
+  const QString name = ServerName(dir_);
+  // Without a safe place for the socket a later copy says a copy is running instead of
+  // raising it.
+  if (name.isEmpty()) return;
   server_.setSocketOptions(QLocalServer::UserAccessOption);
   // We hold the lock, so a socket of that name was left by a copy that died.
   if (!server_.listen(name)) {
     QLocalServer::removeServer(name);
     server_.listen(name);
   }
-  return true;
 }
 
 bool SingleInstance::RaiseRunningCopy() {
+  const QString name = ServerName(dir_);
+  if (name.isEmpty()) return false;
   QLocalSocket socket;
-  socket.connectToServer(ServerName(dir_));
-  if (!socket.waitForConnected(kConnectMs)) return false;
+  // Started together with this one, the copy holding the lock may not be listening yet.
+  const QDeadlineTimer deadline(kConnectMs);
+  for (;;) {
+    socket.connectToServer(name);
+    if (socket.waitForConnected(int(deadline.remainingTime()))) break;
+    if (deadline.hasExpired()) return false;
+    QThread::msleep(kRetryMs);
+  }
+  // Whatever answers for another user is not our copy and hears nothing.
+  if (!PeerIsThisUser(socket.socketDescriptor())) {
+    socket.abort();
+    return false;
+  }
   socket.write(kRaiseRequest);
   const bool sent = socket.waitForBytesWritten(kConnectMs);
   socket.disconnectFromServer();

@@ -1,5 +1,6 @@
 // One copy of the game per settings folder: the first copy holds a lock file there and
-// listens on a local socket named from the folder; a later copy asks it to come to the front.
+// listens on a local socket in the user's own runtime folder; a later copy asks it to come to
+// the front.
 #pragma once
 
 #include <QLocalServer>
@@ -11,24 +12,40 @@
 
 class SingleInstance : public QObject {
  public:
+  // What a start found in the settings folder.
+  enum class Outcome {
+    Acquired,       // this copy holds the folder's lock
+    HeldElsewhere,  // another running copy holds it
+    Unavailable,    // no lock can be made there (a full disk, a folder we may not write)
+  };
+
   // Remembers the settings folder (ending with '/'); nothing is touched yet.
   explicit SingleInstance(const QString& settingsDir, QObject* parent = nullptr);
   ~SingleInstance() override;
 
-  // Takes the folder's lock (a lock left by a copy that died is taken over) and starts
-  // listening for later copies. False only when another running copy holds it; when the lock
-  // cannot be made at all (a folder we may not write), this copy runs without one.
-  bool Acquire();
+  // Takes the folder's lock and starts listening for later copies. A lock left by a copy that
+  // died is taken over, and so is one whose owner cannot be read (what a power cut between
+  // making and writing it leaves) unless a running copy answers on the socket.
+  Outcome Acquire();
+  // What the player is told when Acquire gives Unavailable.
+  QString Problem() const;
   // Asks the copy holding the lock to bring its window to the front; false when it cannot be
-  // reached.
+  // reached or what answers belongs to another user.
   bool RaiseRunningCopy();
   // What a later copy's request does in the copy holding the lock.
   std::function<void()> OnRaise;
 
-  // The local socket's name for a settings folder.
+  // The local socket's path for a settings folder: in the user's runtime folder, else in a
+  // folder under the temporary folder that only this user may enter; empty when neither is
+  // safe.
   static QString ServerName(const QString& settingsDir);
 
  private:
+  QString LockPath() const;
+  bool OwnerReadable() const;
+  bool RunningCopyAnswers() const;
+  void Listen();
+
   QString dir_;
   std::unique_ptr<QLockFile> lock_;
   QLocalServer server_;

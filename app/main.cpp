@@ -28,6 +28,14 @@ void OnSignal(int) {
   // Only the write is safe here; the window closes on its own thread.
   [[maybe_unused]] ssize_t n = ::write(signalPipe[1], &c, 1);
 }
+
+// A box shown before the game's window exists, in the middle of the screen.
+void ShowStartBox(QMessageBox::Icon icon, const QString& text) {
+  QMessageBox box(icon, "Zandor Slots", text, QMessageBox::Ok);
+  box.show();  // a message box takes its size when shown
+  CentreOnScreen(&box);
+  box.exec();
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,29 +44,31 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QString());
 
   GameState game;
-  game.ProgramDir = ProgramDirectory();
-  game.SettingsDir = SettingsDirectory();
+  game.Dirs.Program = ProgramDirectory();
+  game.Dirs.Settings = SettingsDirectory();
 
-  // A second copy on the same settings folder hands over to the first and touches no file.
-  SingleInstance instance(QFile::decodeName(QByteArray::fromStdString(game.SettingsDir)));
-  if (!instance.Acquire()) {
-    if (!instance.RaiseRunningCopy()) {
-      QMessageBox box(QMessageBox::Information, "Zandor Slots", "Zandor Slots is already running.",
-                      QMessageBox::Ok);
-      box.show();  // a message box takes its size when shown
-      CentreOnScreen(&box);
-      box.exec();
-    }
-    return 0;
+  // A second copy on the same settings folder hands over to the first and touches no file;
+  // without a lock nothing would keep a second copy out, so the game does not start at all.
+  SingleInstance instance(QFile::decodeName(QByteArray::fromStdString(game.Dirs.Settings)));
+  switch (instance.Acquire()) {
+    case SingleInstance::Outcome::Acquired:
+      break;
+    case SingleInstance::Outcome::HeldElsewhere:
+      if (!instance.RaiseRunningCopy())
+        ShowStartBox(QMessageBox::Information, "Zandor Slots is already running.");
+      return 0;
+    case SingleInstance::Outcome::Unavailable:
+      ShowStartBox(QMessageBox::Warning, instance.Problem());
+      return 1;
   }
   // Only the copy holding the lock may clear what a killed save left behind.
-  RemoveLeftoverTemporaries(game.SettingsDir, {"ZANDOR.INI", "POWER.INI", "PLAYER.INI"});
+  RemoveLeftoverTemporaries(game.Dirs.Settings, {"ZANDOR.INI", "POWER.INI", "PLAYER.INI"});
 
   // The manual lies with the media, wherever the program file is.
-  HelpViewer::SetManualDir(QString::fromStdString(game.ProgramDir + "help/"));
+  HelpViewer::SetManualDir(QString::fromStdString(game.Dirs.Program + "help/"));
   // Installed, the icon is in the desktop's icon theme; in the build folder it is a media file.
   QApplication::setWindowIcon(QIcon::fromTheme(
-      "zandor-slots", QIcon(QString::fromStdString(game.ProgramDir + "zandor-slots.png"))));
+      "zandor-slots", QIcon(QString::fromStdString(game.Dirs.Program + "zandor-slots.png"))));
   DialogPrompts prompts(ShowHelpTopic);
   MainWindow form(game, prompts);
   instance.OnRaise = [&form] {
@@ -84,7 +94,7 @@ int main(int argc, char** argv) {
   }
 
   CentreOnScreen(&form);  // when first shown
-  if (game.Maxed) {
+  if (game.Options.Maxed) {
     form.ShowMaximizedAtStart();
   } else {
     form.show();

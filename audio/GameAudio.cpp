@@ -7,17 +7,20 @@
 #include "platform/Prompts.h"
 #include "platform/SdlAudio.h"
 
-GameAudio::GameAudio(GameState& g, Prompts& prompts, QWidget* window)
-    : g_(g),
+GameAudio::GameAudio(SoundSettings& sounds, MusicSettings& music, const Folders& dirs,
+                     Prompts& prompts, QWidget* window)
+    : sounds_(sounds),
+      music_(music),
+      dirs_(dirs),
       prompts_(prompts),
       window_(window),
       sdl_(std::make_unique<SdlAudio>()),
       player_(std::make_unique<MidiPlayer>()),
-      effects_(std::make_unique<SoundEffects>(g, *sdl_)),
-      playlist_(std::make_unique<Playlist>(g, *player_, static_cast<PlaylistUi&>(*this))) {
+      effects_(std::make_unique<SoundEffects>(sounds, dirs, *sdl_)),
+      playlist_(std::make_unique<Playlist>(music, *player_, static_cast<PlaylistUi&>(*this))) {
   player_->OnSongEnded = [this](MediaNotify how) { playlist_->SongEnded(how); };
   // Without a settings folder (a bare test) nothing is read and the sound stays at full.
-  ApplyVolume(g.SettingsDir.empty() ? Volume{} : LoadVolume(g.SettingsDir));
+  ApplyVolume(dirs.Settings.empty() ? Volume{} : LoadVolume(dirs.Settings));
 }
 
 GameAudio::~GameAudio() {
@@ -37,7 +40,8 @@ void GameAudio::ChooseSongs() { playlist_->ChooseSongs(); }
 
 void GameAudio::ChooseSounds() {
   SoundDialog form(
-      g_, [this](const std::string& path) { effects_->Preview(path); }, prompts_, window_);
+      sounds_, dirs_, [this](const std::string& path) { effects_->Preview(path); }, prompts_,
+      window_);
   form.exec();
 }
 
@@ -58,9 +62,9 @@ void GameAudio::ChangeVolume() {
       [this] { sdl_->PlayAsync(effects_->Image(2)); }, window_);
   if (dlg.exec() != QDialog::Accepted) return;
   ApplyVolume(dlg.Chosen());
-  if (!SaveVolume(g_.SettingsDir, volume_))
+  if (!SaveVolume(dirs_.Settings, volume_))
     prompts_.Warn(window_,
-                  QString::fromStdString("Unable to write to " + PlayerIniPath(g_.SettingsDir)));
+                  QString::fromStdString("Unable to write to " + PlayerIniPath(dirs_.Settings)));
 }
 
 std::string GameAudio::Driver() const { return sdl_->Driver(); }
@@ -75,6 +79,6 @@ void GameAudio::ShowWarning(const std::string& text) {
 
 void GameAudio::RunMusicDialog() {
   MidiPlayer player2;
-  MusicDialog form(g_, player2, prompts_, window_);
+  MusicDialog form(music_, dirs_, player2, prompts_, window_);
   form.exec();
 }

@@ -17,8 +17,11 @@ class Prompts;
 
 class GameAudio : private PlaylistUi {
  public:
-  // Opens the sound service (the dummy driver when there is no device).
-  GameAudio(GameState& g, Prompts& prompts, QWidget* window);
+  // Opens the sound service (the dummy driver when there is no device). Plays the effects and
+  // the music by their settings, with the media and the volume of the folders; all three
+  // outlive the facade.
+  GameAudio(SoundSettings& sounds, MusicSettings& music, const Folders& dirs, Prompts& prompts,
+            QWidget* window);
   // Closes the players and SDL.
   ~GameAudio() override;
   GameAudio(const GameAudio&) = delete;
@@ -33,7 +36,7 @@ class GameAudio : private PlaylistUi {
   void StartMusic();
   // The first step of every WinBlinkTimer tick.
   void StartPendingSong();
-  // Music > On: flips g.MusicOn (the window then syncs the check mark from it).
+  // Music > On: flips the music's On (the window then syncs the check mark from it).
   void ToggleMusic();
   // The music dialog, modal.
   void ChooseSongs();
@@ -56,7 +59,9 @@ class GameAudio : private PlaylistUi {
   void ShowWarning(const std::string& text) override;
   void RunMusicDialog() override;
 
-  GameState& g_;
+  SoundSettings& sounds_;
+  MusicSettings& music_;
+  const Folders& dirs_;
   Prompts& prompts_;
   QWidget* window_;
   std::unique_ptr<SdlAudio> sdl_;

@@ -13,8 +13,9 @@
 #include "platform/Prompts.h"
 #include "platform/SoundService.h"
 
-MusicDialog::MusicDialog(GameState& g, MediaPlayer& player, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), g_(g), player_(player), prompts_(prompts) {
+MusicDialog::MusicDialog(MusicSettings& music, const Folders& dirs, MediaPlayer& player,
+                         Prompts& prompts, QWidget* parent)
+    : QDialog(parent), music_(music), dirs_(dirs), player_(player), prompts_(prompts) {
   setWindowTitle("Change MIDI Files]");
   setFixedSize(427, 371);
   InstructionsLabel = new QLabel(
@@ -72,16 +73,16 @@ void MusicDialog::showEvent(QShowEvent* e) {
 void MusicDialog::Activate() {
   activated_ = true;
   accepted_ = false;
-  folder_ = ShownPath(g_.ProgramDir);
+  folder_ = ShownPath(dirs_.Program);
   for (QCheckBox* c : CheckBoxes) c->setChecked(false);
-  savedSongs_ = g_.MIDISong;
+  savedSongs_ = music_.SongFiles;
   for (int s = 0; s < 8; ++s) {
-    if (!g_.MIDISong[s].empty()) {
+    if (!music_.SongFiles[s].empty()) {
       CheckBoxes[s]->setEnabled(true);
       PreviewButtons[s]->setEnabled(true);
     }
-    CheckBoxes[s]->setText(QString::fromStdString(g_.MIDIName[s]));
-    CheckBoxes[s]->setChecked(g_.PlayList[s]);
+    CheckBoxes[s]->setText(QString::fromStdString(music_.SongNames[s]));
+    CheckBoxes[s]->setChecked(music_.Selected[s]);
   }
 }
 
@@ -91,7 +92,7 @@ void MusicDialog::ChangeMIDI(int s) {
   if (path.isEmpty() || !AudioDialogs::PathFits(prompts_, this, path) ||
       !AudioDialogs::SizeFits(prompts_, this, path, MaxSongBytes))
     return;
-  g_.MIDISong[s] = LocalPath(path);
+  music_.SongFiles[s] = LocalPath(path);
   const QFileInfo info(path);
   folder_ = info.absolutePath();
   CheckBoxes[s]->setEnabled(true);
@@ -102,7 +103,7 @@ void MusicDialog::ChangeMIDI(int s) {
 
 void MusicDialog::Preview(int s) {
   player_.Close();
-  const std::string& path = g_.MIDISong[s];
+  const std::string& path = music_.SongFiles[s];
   if (SongFileExists(path)) {
     std::string error = player_.Open(path);
     if (error.empty()) error = player_.Play();
@@ -141,12 +142,12 @@ void MusicDialog::RestoreOnClose() {
   }
   if (accepted_) {
     for (int s = 0; s < 8; ++s) {
-      g_.PlayList[s] = SongFileExists(g_.MIDISong[s]) && CheckBoxes[s]->isChecked();
+      music_.Selected[s] = SongFileExists(music_.SongFiles[s]) && CheckBoxes[s]->isChecked();
       // Twelve characters, not bytes: a name is never cut inside a character.
-      g_.MIDIName[s] = LeftCharacters(CheckBoxes[s]->text(), 12).toStdString();
+      music_.SongNames[s] = LeftCharacters(CheckBoxes[s]->text(), 12).toStdString();
     }
   } else {
-    g_.MIDISong = savedSongs_;
+    music_.SongFiles = savedSongs_;
   }
   player_.Close();
 }

@@ -16,8 +16,10 @@ class QPushButton;
 class MusicDialog : public QDialog {
   Q_OBJECT
  public:
-  // Edits g's playlist; previews play through player (the dialog's own MediaPlayer2).
-  MusicDialog(GameState& g, MediaPlayer& player, Prompts& prompts, QWidget* parent = nullptr);
+  // Edits the playlist, choosing first from the program's folder; previews play through player
+  // (the dialog's own MediaPlayer2).
+  MusicDialog(MusicSettings& music, const Folders& dirs, MediaPlayer& player, Prompts& prompts,
+              QWidget* parent = nullptr);
 
   // Prepares the rows from the playlist; runs as the dialog comes up.
   void Activate();
@@ -47,7 +49,8 @@ class MusicDialog : public QDialog {
  private:
   void RestoreOnClose();
 
-  GameState& g_;
+  MusicSettings& music_;
+  const Folders& dirs_;
   MediaPlayer& player_;
   Prompts& prompts_;
   bool accepted_ = false;

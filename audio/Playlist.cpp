@@ -19,24 +19,24 @@ bool SongFileExists(const std::string& path) {
   return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
-Playlist::Playlist(GameState& g, MediaPlayer& player, PlaylistUi& ui)
-    : g_(g), player_(player), ui_(ui) {}
+Playlist::Playlist(MusicSettings& music, MediaPlayer& player, PlaylistUi& ui)
+    : music_(music), player_(player), ui_(ui) {}
 
 bool Playlist::Playable(int s) const {
-  return IsSlot(s) && g_.PlayList[s] && SongFileExists(g_.MIDISong[s]);
+  return IsSlot(s) && music_.Selected[s] && SongFileExists(music_.SongFiles[s]);
 }
 
 void Playlist::SelectNextSong() {
   int count = 0;
   for (int s = 0; s < 8; ++s) count += Playable(s) ? 1 : 0;
   if (count == 0) {
-    g_.CurrentSong = 9;
+    music_.CurrentSong = 9;
     return;
   }
   // CurrentSong may be -1 (from the start) or 9 (nothing found last time): both start at 0.
-  int candidate = IsSlot(g_.CurrentSong + 1) ? g_.CurrentSong + 1 : 0;
+  int candidate = IsSlot(music_.CurrentSong + 1) ? music_.CurrentSong + 1 : 0;
   while (!Playable(candidate)) candidate = (candidate + 1) % 8;
-  g_.CurrentSong = candidate;
+  music_.CurrentSong = candidate;
 }
 
 void Playlist::StartSong(const std::string& path) {
@@ -48,35 +48,35 @@ void Playlist::StartSong(const std::string& path) {
 }
 
 bool Playlist::StartFromTheTop() {
-  g_.CurrentSong = -1;
+  music_.CurrentSong = -1;
   SelectNextSong();
-  if (!IsSlot(g_.CurrentSong)) return false;
-  StartSong(g_.MIDISong[g_.CurrentSong]);
+  if (!IsSlot(music_.CurrentSong)) return false;
+  StartSong(music_.SongFiles[music_.CurrentSong]);
   return true;
 }
 
 void Playlist::StartMusic() {
-  if (g_.MusicOn) StartFromTheTop();
+  if (music_.On) StartFromTheTop();
 }
 
 void Playlist::StartPendingSong() {
-  if (!g_.SongPending) return;
-  g_.SongPending = false;
-  if (!g_.MusicOn || !IsSlot(g_.CurrentSong)) return;
-  StartSong(TrimBlanks(g_.MIDISong[g_.CurrentSong]));
+  if (!music_.SongPending) return;
+  music_.SongPending = false;
+  if (!music_.On || !IsSlot(music_.CurrentSong)) return;
+  StartSong(TrimBlanks(music_.SongFiles[music_.CurrentSong]));
 }
 
 void Playlist::SongEnded(MediaNotify how) {
   // A song cut short by Close (music off, the dialog, the next song) must not start another.
   if (how != MediaNotify::Successful) return;
   SelectNextSong();
-  if (IsSlot(g_.CurrentSong)) g_.SongPending = true;
+  if (IsSlot(music_.CurrentSong)) music_.SongPending = true;
   player_.Close();
 }
 
 void Playlist::ToggleMusic() {
-  g_.MusicOn = !g_.MusicOn;
-  if (!g_.MusicOn) {
+  music_.On = !music_.On;
+  if (!music_.On) {
     player_.Close();
     return;
   }
@@ -87,15 +87,15 @@ void Playlist::ToggleMusic() {
 }
 
 void Playlist::ChooseSongs() {
-  const bool wasOn = g_.MusicOn;
-  g_.MusicOn = false;
+  const bool wasOn = music_.On;
+  music_.On = false;
   if (wasOn) player_.Close();
   ui_.RunMusicDialog();
-  g_.MusicOn = wasOn;
-  if (g_.MusicOn) StartFromTheTop();
+  music_.On = wasOn;
+  if (music_.On) StartFromTheTop();
 }
 
 void Playlist::Shutdown() {
-  g_.SongPending = false;
+  music_.SongPending = false;
   player_.Close();
 }

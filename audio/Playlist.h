@@ -23,8 +23,8 @@ bool SongFileExists(const std::string& path);
 
 class Playlist {
  public:
-  // The playlist works on g's music state and plays through player (MediaPlayer1).
-  Playlist(GameState& g, MediaPlayer& player, PlaylistUi& ui);
+  // The playlist works on the music settings and plays through player (MediaPlayer1).
+  Playlist(MusicSettings& music, MediaPlayer& player, PlaylistUi& ui);
 
   // Whether slot s is on, has a path and a file exists under it.
   bool Playable(int s) const;
@@ -36,7 +36,7 @@ class Playlist {
   void StartPendingSong();
   // The end-of-play notification of the music's player.
   void SongEnded(MediaNotify how);
-  // Music > On: flips MusicOn and starts or stops the music.
+  // Music > On: flips the music's On and starts or stops the music.
   void ToggleMusic();
   // Music > Change Songs: the music dialog with the music paused around it.
   void ChooseSongs();
@@ -48,7 +48,7 @@ class Playlist {
   bool StartFromTheTop();
   void StartSong(const std::string& path);
 
-  GameState& g_;
+  MusicSettings& music_;
   MediaPlayer& player_;
   PlaylistUi& ui_;
 };

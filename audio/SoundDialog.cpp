@@ -31,9 +31,14 @@ constexpr Row kRows[5] = {
 
 }  // namespace
 
-SoundDialog::SoundDialog(GameState& g, std::function<void(const std::string&)> preview,
-                         Prompts& prompts, QWidget* parent)
-    : QDialog(parent), g_(g), preview_(std::move(preview)), prompts_(prompts) {
+SoundDialog::SoundDialog(SoundSettings& sounds, const Folders& dirs,
+                         std::function<void(const std::string&)> preview, Prompts& prompts,
+                         QWidget* parent)
+    : QDialog(parent),
+      sounds_(sounds),
+      dirs_(dirs),
+      preview_(std::move(preview)),
+      prompts_(prompts) {
   setWindowTitle("Change Sounds (WAV Files)");
   setFixedSize(394, 397);
   auto* panel = new QFrame(this);
@@ -81,15 +86,15 @@ SoundDialog::SoundDialog(GameState& g, std::function<void(const std::string&)> p
 std::string& SoundDialog::Path(int r) {
   switch (r) {
     case 0:
-      return g_.BonusSound;
+      return sounds_.BonusFile;
     case 1:
-      return g_.PowerDownSound;
+      return sounds_.PowerDownFile;
     case 2:
-      return g_.PowerUpSound;
+      return sounds_.PowerUpFile;
     case 3:
-      return g_.LoseSound;
+      return sounds_.LoseFile;
     default:
-      return g_.WinSound;
+      return sounds_.WinFile;
   }
 }
 
@@ -107,10 +112,10 @@ void SoundDialog::Preview(int r) {
 }
 
 void SoundDialog::RestoreDefaults() {
-  const std::string& d = g_.ProgramDir;
-  g_.WinSound = d + "POWER5.WAV";
-  g_.LoseSound = d + "POWER8.WAV";
-  g_.PowerUpSound = d + "POWER6.WAV";
-  g_.PowerDownSound = d + "POWER7.WAV";
-  g_.BonusSound = d + "POWER4.WAV";
+  const std::string& d = dirs_.Program;
+  sounds_.WinFile = d + "POWER5.WAV";
+  sounds_.LoseFile = d + "POWER8.WAV";
+  sounds_.PowerUpFile = d + "POWER6.WAV";
+  sounds_.PowerDownFile = d + "POWER7.WAV";
+  sounds_.BonusFile = d + "POWER4.WAV";
 }

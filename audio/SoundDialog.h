@@ -15,8 +15,10 @@ class QPushButton;
 class SoundDialog : public QDialog {
   Q_OBJECT
  public:
-  // Edits g's five sound paths in place; preview plays a path to its end.
-  SoundDialog(GameState& g, std::function<void(const std::string&)> preview, Prompts& prompts,
+  // Edits the five sound paths in place, restoring them from the program's folder; preview
+  // plays a path to its end.
+  SoundDialog(SoundSettings& sounds, const Folders& dirs,
+              std::function<void(const std::string&)> preview, Prompts& prompts,
               QWidget* parent = nullptr);
 
   // Row r (0..4, top to bottom): Change and Preview.
@@ -36,7 +38,8 @@ class SoundDialog : public QDialog {
  private:
   std::string& Path(int r);
 
-  GameState& g_;
+  SoundSettings& sounds_;
+  const Folders& dirs_;
   std::function<void(const std::string&)> preview_;
   Prompts& prompts_;
   QString folder_;  // where the next Change starts: the folder of the last choice

@@ -5,12 +5,13 @@
 #include <fstream>
 #include <iterator>
 
-SoundEffects::SoundEffects(GameState& g, SoundService& s) : g_(g), s_(s) {}
+SoundEffects::SoundEffects(const SoundSettings& sounds, const Folders& dirs, SoundService& s)
+    : sounds_(sounds), dirs_(dirs), s_(s) {}
 
 std::string SoundEffects::LoadEffectSounds() {
   std::string firstError;
   for (int n = 0; n < 4; ++n) {
-    const std::string path = g_.ProgramDir + "ZANDOR" + std::to_string(n) + ".WAV";
+    const std::string path = dirs_.Program + "ZANDOR" + std::to_string(n) + ".WAV";
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     std::vector<uint8_t> bytes;
@@ -34,24 +35,24 @@ std::string SoundEffects::LoadEffectSounds() {
 }
 
 void SoundEffects::PlayImage(bool on, int n) {
-  if (!g_.Sound || !on || images_[n].empty()) return;
+  if (!sounds_.On || !on || images_[n].empty()) return;
   s_.PlayAsync(images_[n]);
 }
 
 void SoundEffects::PlayFile(bool on, const std::string& path) {
-  if (!g_.Sound || !on) return;
+  if (!sounds_.On || !on) return;
   s_.PlaySync(path);
 }
 
-void SoundEffects::PlayStopSound() { PlayImage(g_.sndStop, 0); }
-void SoundEffects::PlaySpinSound() { PlayImage(g_.sndSpin, 1); }
-void SoundEffects::PlayCoinSound() { PlayImage(g_.sndCoins, 2); }
-void SoundEffects::PlayCreditSound() { PlayImage(g_.sndCredits, 3); }
-void SoundEffects::PlayWinSound() { PlayFile(g_.sndWin, g_.WinSound); }
-void SoundEffects::PlayLoseSound() { PlayFile(g_.sndLose, g_.LoseSound); }
-void SoundEffects::PlayPowerUpSound() { PlayFile(g_.sndPowerUp, g_.PowerUpSound); }
-void SoundEffects::PlayPowerDownSound() { PlayFile(g_.sndPowerDown, g_.PowerDownSound); }
-void SoundEffects::PlayBonusSound() { PlayFile(g_.sndBonus, g_.BonusSound); }
+void SoundEffects::PlayStopSound() { PlayImage(sounds_.Stop, 0); }
+void SoundEffects::PlaySpinSound() { PlayImage(sounds_.Spin, 1); }
+void SoundEffects::PlayCoinSound() { PlayImage(sounds_.Coins, 2); }
+void SoundEffects::PlayCreditSound() { PlayImage(sounds_.Credits, 3); }
+void SoundEffects::PlayWinSound() { PlayFile(sounds_.Win, sounds_.WinFile); }
+void SoundEffects::PlayLoseSound() { PlayFile(sounds_.Lose, sounds_.LoseFile); }
+void SoundEffects::PlayPowerUpSound() { PlayFile(sounds_.PowerUp, sounds_.PowerUpFile); }
+void SoundEffects::PlayPowerDownSound() { PlayFile(sounds_.PowerDown, sounds_.PowerDownFile); }
+void SoundEffects::PlayBonusSound() { PlayFile(sounds_.Bonus, sounds_.BonusFile); }
 
 void SoundEffects::Preview(const std::string& path) { s_.PlaySync(path); }
 

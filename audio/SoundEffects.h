@@ -13,10 +13,11 @@
 
 class SoundEffects {
  public:
-  // The effects read the switches and file names of g and sound through s.
-  SoundEffects(GameState& g, SoundService& s);
+  // The effects read the switches and file names of sounds, the four fixed sounds of the
+  // program's folder, and sound through s.
+  SoundEffects(const SoundSettings& sounds, const Folders& dirs, SoundService& s);
 
-  // Reads ZANDOR0..3.WAV from ProgramDir into memory, every file even when one fails;
+  // Reads ZANDOR0..3.WAV from the program's folder into memory, every file even when one fails;
   // returns the error text of the first file that could not be read, "" when all were.
   std::string LoadEffectSounds();
 
@@ -44,7 +45,8 @@ class SoundEffects {
   void PlayImage(bool on, int n);
   void PlayFile(bool on, const std::string& path);
 
-  GameState& g_;
+  const SoundSettings& sounds_;
+  const Folders& dirs_;
   SoundService& s_;
   std::array<std::vector<uint8_t>, 4> images_;
 };

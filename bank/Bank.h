@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "machine/GameEvents.h"
-#include "machine/GameState.h"
+#include "machine/MachineState.h"
 #include "machine/Money.h"
 
 // One of the bank's six amounts, with the message shown when the credits do not cover it.
@@ -33,7 +33,8 @@ inline constexpr const char* BankOverpay =
 class Bank {
  public:
   // The record, when there is one, hears of every loan and repayment.
-  explicit Bank(GameState& game, GameEvents* events = nullptr) : g_(game), events_(events) {}
+  explicit Bank(MachineState& machine, GameEvents* events = nullptr)
+      : m_(machine), events_(events) {}
 
   // Lends amount 0..5 (BankAmounts): the credits and the debt both grow; never refused.
   void Borrow(int amount);
@@ -42,6 +43,6 @@ class Bank {
   std::string_view PayBack(int amount);
 
  private:
-  GameState& g_;
+  MachineState& m_;
   GameEvents* events_;
 };

@@ -84,8 +84,9 @@ QPixmap BankDialog::AmountPicture(int button, double ratio) {
   return pm;
 }
 
-BankDialog::BankDialog(GameState& g, const GlyphSet& glyphs, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), game_(g), glyphs_(glyphs), prompts_(prompts) {
+BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& prompts,
+                       QWidget* parent)
+    : QDialog(parent), machine_(machine), glyphs_(glyphs), prompts_(prompts) {
   setObjectName("BankDialog");
   setWindowTitle("Use this form to borrow or pay back credits");
   setFixedSize(582, 300);
@@ -142,7 +143,7 @@ BankDialog::BankDialog(GameState& g, const GlyphSet& glyphs, Prompts& prompts, Q
 
 void BankDialog::ChooseAmount(int button) {
   if (button < 1 || button > 6) return;
-  Bank bank(game_, Events);
+  Bank bank(machine_, Events);
   if (BorrowButton->isChecked()) {
     bank.Borrow(button - 1);
   } else if (std::string_view refused = bank.PayBack(button - 1); !refused.empty()) {
@@ -183,8 +184,8 @@ void BankDialog::PaintBank() {
     p.drawText(20, 20 + fm.ascent(), "Borrowed:");
   }
   // Glyph text, not locale text: two decimals with a '.' whatever the user's locale.
-  DrawDigits(canvas_, glyphs_, game_.Credits.Padded(), width() - 30, 40, false, 2);
-  DrawDigits(canvas_, glyphs_, game_.Borrowed.Padded(), 20, 40, true, 4);
+  DrawDigits(canvas_, glyphs_, machine_.Credits.Padded(), width() - 30, 40, false, 2);
+  DrawDigits(canvas_, glyphs_, machine_.Borrowed.Padded(), 20, 40, true, 4);
 }
 
 void BankDialog::paintEvent(QPaintEvent*) {

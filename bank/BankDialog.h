@@ -8,7 +8,7 @@
 
 #include "face/Glyphs.h"
 #include "machine/GameEvents.h"
-#include "machine/GameState.h"
+#include "machine/MachineState.h"
 
 class QLabel;
 class QPushButton;
@@ -19,8 +19,9 @@ class BankDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Opens in borrow mode, centred on the screen; works directly on g.Credits and g.Borrowed.
-  BankDialog(GameState& g, const GlyphSet& glyphs, Prompts& prompts, QWidget* parent = nullptr);
+  // Opens in borrow mode, centred on the screen; works directly on the machine's credits and debt.
+  BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& prompts,
+             QWidget* parent = nullptr);
 
   // The six amount buttons, $1,000 first.
   std::array<QPushButton*, 6> AmountButtons;
@@ -48,7 +49,7 @@ class BankDialog : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  GameState& game_;
+  MachineState& machine_;
   const GlyphSet& glyphs_;
   Prompts& prompts_;
   QImage canvas_;

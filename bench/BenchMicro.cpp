@@ -29,21 +29,21 @@ std::string ExeDirectory() {
 // A face as the window has it after its first resize: letters, the default tile, artwork.
 struct FaceFixture {
   GameState game;
-  FacePainter face{game};
+  FacePainter face{game.Machine, game.Options, game.Dirs};
   explicit FaceFixture(int width, int height, double ratio = 1) {
-    game.ProgramDir = ExeDirectory();
+    game.Dirs.Program = ExeDirectory();
     game.SetFileDefaults();
-    if (!face.LoadLetters().empty() || !face.LoadTile(game.BackBMP).empty() ||
+    if (!face.LoadLetters().empty() || !face.LoadTile(game.Options.BackBitmap).empty() ||
         !face.FitToSize(width, height, ratio).empty()) {
-      std::fprintf(stderr, "the media files are missing from %s\n", game.ProgramDir.c_str());
+      std::fprintf(stderr, "the media files are missing from %s\n", game.Dirs.Program.c_str());
       std::exit(2);
     }
     face.TiledChecked = true;
     // A face in play: some credits, a bet on every line, a winning line, a part-full meter.
-    game.Credits = Money::Cents(98765);
-    game.LastWager = Money::Cents(625);
-    game.PowerPts = 37;
-    game.LinePays = {2, 0, 0, 0, 0};
+    game.Machine.Credits = Money::Cents(98765);
+    game.Machine.LastWager = Money::Cents(625);
+    game.Machine.PowerPts = 37;
+    game.Machine.LinePays = {2, 0, 0, 0, 0};
     face.PaintFace();
   }
 };
@@ -98,7 +98,7 @@ void BM_RedrawCredits(benchmark::State& state) {
   auto [w, h] = ClientSize(static_cast<int>(state.range(0)));
   FaceFixture f(w, h);
   for (auto _ : state) {
-    f.game.Credits += Money::Cents(5);
+    f.game.Machine.Credits += Money::Cents(5);
     f.face.Redraw(FaceElement::Credits);
     benchmark::DoNotOptimize(f.face.Canvas.constBits());
   }
@@ -107,15 +107,16 @@ BENCHMARK(BM_RedrawCredits)->Arg(96)->Arg(192)->Unit(benchmark::kMicrosecond);
 
 void BM_SpinsScored(benchmark::State& state) {
   GameState game;
+  Lcg rng;
   FakeHost host;
-  SlotMachine machine(game, host);
-  game.AceyDucey = false;
-  game.SpinDelay = 0;
-  game.CoinValue = Money::Cents(25);
-  game.LastWager = 25 * game.CoinValue;
+  SlotMachine machine(game.Machine, game.Options, rng, host);
+  game.Options.AceyDucey = false;
+  game.Machine.SpinDelay = 0;
+  game.Machine.CoinValue = Money::Cents(25);
+  game.Machine.LastWager = 25 * game.Machine.CoinValue;
   uint32_t seed = 1;
   for (auto _ : state) {
-    game.Credits = Money::Dollars(1000000);
+    game.Machine.Credits = Money::Dollars(1000000);
     host.TimeOfDay = seed++;
     machine.Spin();
     // The fake host records every request; keep its lists from growing across spins.
@@ -130,24 +131,25 @@ BENCHMARK(BM_SpinsScored)->Unit(benchmark::kMicrosecond);
 // so wins and losses come in the proportions the reels give them.
 void BM_EvaluatePaylines(benchmark::State& state) {
   GameState game;
+  Lcg rng;
   FakeHost host;
-  SlotMachine machine(game, host);
-  game.AceyDucey = false;
-  game.Wager = 25 * game.CoinValue;
-  machine.UpdateLineBets(game.CoinValue, game.Wager);
+  SlotMachine machine(game.Machine, game.Options, rng, host);
+  game.Options.AceyDucey = false;
+  game.Machine.Wager = 25 * game.Machine.CoinValue;
+  machine.UpdateLineBets(game.Machine.CoinValue, game.Machine.Wager);
   std::vector<std::array<int, 9>> grids;
   for (int a = 0; a < 20; ++a)
     for (int b = 0; b < 20; ++b)
       for (int c = 0; c < 20; ++c) {
-        game.ReelStops = {2 * a, 2 * b, 2 * c};
-        ComputeReelGrid(game);
-        grids.push_back(game.ReelGrid);
+        game.Machine.ReelStops = {2 * a, 2 * b, 2 * c};
+        ComputeReelGrid(game.Machine);
+        grids.push_back(game.Machine.ReelGrid);
       }
   size_t i = 0;
   for (auto _ : state) {
-    game.ReelGrid = grids[i++ % grids.size()];
+    game.Machine.ReelGrid = grids[i++ % grids.size()];
     machine.EvaluatePaylines();
-    benchmark::DoNotOptimize(game.SpinWin);
+    benchmark::DoNotOptimize(game.Machine.SpinWin);
     if (i % grids.size() == 0) host.Clear();
   }
 }

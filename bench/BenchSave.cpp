@@ -91,20 +91,20 @@ int main(int argc, char** argv) {
     dir = argv[1];
   }
   GameState g;
-  g.ProgramDir = "/usr/lib/zandor-slots/";
-  g.SettingsDir = dir + "/settings/";
+  g.Dirs.Program = "/usr/lib/zandor-slots/";
+  g.Dirs.Settings = dir + "/settings/";
   g.SetFileDefaults();
   // A first save creates the folder and the file; the figures are of saves over an existing file,
   // as at every close after the first.
   if (!SaveSettings(g).Ok) {
-    std::fprintf(stderr, "zandor-bench-save: cannot write into %s\n", g.SettingsDir.c_str());
+    std::fprintf(stderr, "zandor-bench-save: cannot write into %s\n", g.Dirs.Settings.c_str());
     return 1;
   }
   constexpr int kSaves = 25;
   std::vector<double> ms, oldMs;
   int savedFsyncs = 0, savedRenames = 0;
   for (int i = 0; i < kSaves; ++i) {
-    g.Spins = i;
+    g.Machine.Spins = i;
     fsyncs = renames = 0;
     auto start = std::chrono::steady_clock::now();
     const bool ok = SaveSettings(g).Ok;
@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
     savedFsyncs = fsyncs;
     savedRenames = renames;
     start = std::chrono::steady_clock::now();
-    const bool oldOk = KeyByKeySave(g.SettingsDir + "ZANDOR.INI");
+    const bool oldOk = KeyByKeySave(g.Dirs.Settings + "ZANDOR.INI");
     oldMs.push_back(
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
             .count());

@@ -107,17 +107,18 @@ class MeasuredWindow : public MainWindow {
 uint32_t QuietSeed(Money coinValue, Money wager) {
   for (uint32_t seed = 12345;; ++seed) {
     GameState g;
+    Lcg rng;
     FakeHost h;
-    SlotMachine m(g, h);
-    g.AceyDucey = false;
-    g.SpinDelay = 0;
-    g.CoinValue = coinValue;
-    g.LastWager = wager;
+    SlotMachine m(g.Machine, g.Options, rng, h);
+    g.Options.AceyDucey = false;
+    g.Machine.SpinDelay = 0;
+    g.Machine.CoinValue = coinValue;
+    g.Machine.LastWager = wager;
     h.TimeOfDay = seed;
     m.Spin();
-    const bool symbols = std::any_of(g.ReelGrid.begin(), g.ReelGrid.end(),
+    const bool symbols = std::any_of(g.Machine.ReelGrid.begin(), g.Machine.ReelGrid.end(),
                                      [](int v) { return v == GAIN || v == LOSS; });
-    if (g.SpinWin == Money() && !symbols) return seed;
+    if (g.Machine.SpinWin == Money() && !symbols) return seed;
   }
 }
 
@@ -158,22 +159,22 @@ std::string Ms(double seconds) {
 }
 
 // Sets the machine up for a repeated bet with the card game off.
-void PrepareSpins(MeasuredWindow& form, int speed) {
+void PrepareSpins(MeasuredWindow& form, SpinSpeed speed) {
   GameState& g = form.Game;
-  g.AceyDucey = false;
-  g.AutoSpin = false;
+  g.Options.AceyDucey = false;
+  g.Machine.AutoSpin = false;
   form.Machine.ChooseSpeed(speed);
-  g.Bet = 3;
-  g.CoinValue = Money::Cents(25);
-  g.LastWager = 25 * g.CoinValue;
-  g.Wager = Money();
-  g.Credits = Money::Dollars(1000);
-  form.Seed = QuietSeed(g.CoinValue, g.LastWager);
+  g.Machine.Bet = 3;
+  g.Machine.CoinValue = Money::Cents(25);
+  g.Machine.LastWager = 25 * g.Machine.CoinValue;
+  g.Machine.Wager = Money();
+  g.Machine.Credits = Money::Dollars(1000);
+  form.Seed = QuietSeed(g.Machine.CoinValue, g.Machine.LastWager);
   form.StateChanged();
 }
 
 Sample Spin(MeasuredWindow& form) {
-  form.Game.Credits = Money::Dollars(1000);
+  form.Game.Machine.Credits = Money::Dollars(1000);
   return Measure([&] { form.Machine.Spin(); });
 }
 
@@ -205,12 +206,12 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Zandor Slots");
   QApplication::setApplicationDisplayName(QString());
   GameState game;
-  game.ProgramDir = ProgramDirectory();
-  game.SettingsDir = SettingsDirectory();
+  game.Dirs.Program = ProgramDirectory();
+  game.Dirs.Settings = SettingsDirectory();
   FakePrompts prompts;
   MeasuredWindow form(game, prompts);
   // Music costs CPU of its own; only the start-up and memory figures keep the player's default.
-  if (mode != "startup" && mode != "memory") game.MusicOn = false;
+  if (mode != "startup" && mode != "memory") game.Music.On = false;
 
   double firstPaint = 0;
   // The first paint event that puts a painted face (artwork loaded, canvas drawn) on screen.
@@ -252,9 +253,9 @@ int main(int argc, char** argv) {
   RunFor(500);  // the first paint and the start-up timers settle
   if (mode == "spin-fast" || mode == "spin-slow") {
     const bool slow = mode == "spin-slow";
-    PrepareSpins(form, 0);
+    PrepareSpins(form, SpinSpeed::Fast);
     Spin(form);  // the first spin pays for first-use costs
-    if (slow) form.Machine.ChooseSpeed(2);
+    if (slow) form.Machine.ChooseSpeed(SpinSpeed::Slow);
     const double budget = slow ? 5.555 : 1.01;
     std::vector<double> walls;
     for (int i = 0; i < 3; ++i) walls.push_back(Spin(form).Wall);
@@ -269,7 +270,7 @@ int main(int argc, char** argv) {
                    form.Face.SymbolSize);
       return 1;
     }
-    PrepareSpins(form, 0);
+    PrepareSpins(form, SpinSpeed::Fast);
     Spin(form);
     Sample total;
     for (int i = 0; i < 3; ++i) {
@@ -282,11 +283,11 @@ int main(int argc, char** argv) {
                std::to_string(form.centralWidget()->width()) + " x " +
                    std::to_string(form.centralWidget()->height()) + " client area");
   } else if (mode == "countup") {
-    game.Bet = 5;
-    game.CoinValue = Money::Cents(5);
-    game.AceyDucey = false;
-    game.Credits = Money::Dollars(1000);
-    game.WinPending = Money::Dollars(250);
+    game.Machine.Bet = 5;
+    game.Machine.CoinValue = Money::Cents(5);
+    game.Options.AceyDucey = false;
+    game.Machine.Credits = Money::Dollars(1000);
+    game.Machine.WinPending = Money::Dollars(250);
     // The table's own sum over 5000 whole coins, and the game's, whose running difference
     // in floating point moves each band's edge by one coin.
     const double pauses = TablePauseSum(5000);

@@ -3,19 +3,17 @@
 #include <cstdio>
 #include <utility>
 
-#include "machine/GameState.h"
-
 Card MakeCard(int id) { return Card{id, id % 13, id / 13}; }
 
 bool IsRedSuit(int suit) { return suit == 1 || suit == 2; }
 
-CardDeck ShuffleDeck(uint32_t utcTimeOfDayMs) {
-  // The shared generator is reseeded here, as the spin reseeds it before each spin.
-  Rng.Randomize(utcTimeOfDayMs);
+CardDeck ShuffleDeck(Lcg& rng, uint32_t utcTimeOfDayMs) {
+  // The generator the spin draws from is reseeded here, as the spin reseeds it before each spin.
+  rng.Randomize(utcTimeOfDayMs);
   CardDeck deck;
   for (int i = 0; i < static_cast<int>(deck.size()); ++i) deck[i] = MakeCard(i);
   for (int pass = 0; pass < 31; ++pass) {
-    for (int k = 0; k < 52; ++k) std::swap(deck[k], deck[Rng.Next(52)]);
+    for (int k = 0; k < 52; ++k) std::swap(deck[k], deck[rng.Next(52)]);
   }
   return deck;
 }
@@ -29,7 +27,9 @@ std::string WinningsText(Money spinWin, bool afterDraw) {
   return std::string(afterDraw ? "Winnings:  " : "Winnings: ") + spinWin.Padded();
 }
 
-void AceyDucey::NewGame(uint32_t utcTimeOfDayMs) { StartWith(ShuffleDeck(utcTimeOfDayMs)); }
+void AceyDucey::NewGame(Lcg& rng, uint32_t utcTimeOfDayMs) {
+  StartWith(ShuffleDeck(rng, utcTimeOfDayMs));
+}
 
 void AceyDucey::StartWith(const CardDeck& deck) {
   Deck = deck;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "machine/Lcg.h"
 #include "machine/Money.h"
 
 // One playing card: Id 0..51, Rank 0 ace .. 12 king, Suit 0 clubs, 1 hearts, 2 diamonds, 3 spades.
@@ -25,8 +26,8 @@ Card MakeCard(int id);
 // True for hearts and diamonds, which are drawn red.
 bool IsRedSuit(int suit);
 
-// Seeds the program's generator from the UTC time of day and deals a fresh shuffled deck.
-CardDeck ShuffleDeck(uint32_t utcTimeOfDayMs);
+// Seeds the generator from the UTC time of day and deals a fresh shuffled deck from it.
+CardDeck ShuffleDeck(Lcg& rng, uint32_t utcTimeOfDayMs);
 
 // True when the drawn rank lies strictly between the two showing ranks (the ace is lowest).
 bool DrawWins(int leftRank, int rightRank, int drawnRank);
@@ -53,8 +54,8 @@ class AceyDucey {
   bool GoAgainEnabled = false;
   bool SkipsEnabled = true;
 
-  // Shuffles with the clock's seed and sets the opening hand.
-  void NewGame(uint32_t utcTimeOfDayMs);
+  // Shuffles with the generator seeded from the clock and sets the opening hand.
+  void NewGame(Lcg& rng, uint32_t utcTimeOfDayMs);
   // Sets the opening hand over a given deck (a replayed or arranged game).
   void StartWith(const CardDeck& deck);
 

@@ -71,9 +71,10 @@ uint32_t UtcTimeOfDayMs() {
 
 }  // namespace
 
-CardTable::CardTable(Money& spinWin, std::function<void(Effect)> play, QWidget* parent)
+CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play, QWidget* parent)
     : QDialog(parent),
       SpinWin_(spinWin),
+      rng_(rng),
       Play_(std::move(play)),
       // The cards are drawn at the screen's own density; the table keeps its logical size.
       Sheets_(MakeCardSheets(devicePixelRatioF())),
@@ -142,7 +143,7 @@ CardTable::CardTable(Money& spinWin, std::function<void(Effect)> play, QWidget* 
 }
 
 void CardTable::Shuffle(uint32_t utcTimeOfDayMs) {
-  Hand_.NewGame(utcTimeOfDayMs);
+  Hand_.NewGame(rng_, utcTimeOfDayMs);
   StartWith(Hand_.Deck);
 }
 

@@ -24,8 +24,9 @@ class CardTable : public QDialog {
   static constexpr int OuterHeight = 440;
   static inline const QRgb Maroon = qRgb(128, 0, 0);
 
-  // Opens a new game on spinWin; play receives Effect::Win or Effect::Lose after each Draw.
-  CardTable(Money& spinWin, std::function<void(Effect)> play, QWidget* parent = nullptr);
+  // Opens a new game on spinWin, shuffled with rng (which outlives the table); play receives
+  // Effect::Win or Effect::Lose after each Draw.
+  CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play, QWidget* parent = nullptr);
 
   // Milliseconds after the table opens during which no key presses Draw: an Enter meant for
   // the spin must not gamble the win. The mouse is never held back.
@@ -82,6 +83,7 @@ class CardTable : public QDialog {
   bool KeyHeldBack(const QEvent* event) const;
 
   Money& SpinWin_;
+  Lcg& rng_;
   QElapsedTimer opened_;
   std::function<void(Effect)> Play_;
   AceyDucey Hand_;

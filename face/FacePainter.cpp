@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -59,6 +60,83 @@ std::string FormatInt(const char* format, int value) {
   return buf;
 }
 
+uint32_t LittleEndian(const QByteArray& bytes, int at, int count) {
+  uint32_t v = 0;
+  for (int i = count - 1; i >= 0; --i) v = v << 8 | static_cast<uint8_t>(bytes[at + i]);
+  return v;
+}
+
+// Walks a run-length coded picture from its first code; true when the codes reach the end of
+// the picture (its end code, or its last row) before the file ends.
+bool RunsReachTheEnd(QIODevice& file, qint64 start, bool fourBits, int64_t rows) {
+  if (!file.seek(start)) return false;
+  char code[2];
+  for (int64_t row = 0; row < rows;) {
+    if (file.read(code, 2) != 2) return false;
+    const int count = static_cast<uint8_t>(code[0]), escape = static_cast<uint8_t>(code[1]);
+    if (count != 0) continue;  // a run of one colour
+    if (escape == 0) {
+      ++row;
+    } else if (escape == 1) {
+      return true;
+    } else if (escape == 2) {
+      if (file.read(code, 2) != 2) return false;
+      row += static_cast<uint8_t>(code[1]);
+    } else {
+      // The pixels themselves, padded to a whole 16-bit word.
+      const qint64 bytes = fourBits ? (escape + 1) / 2 : escape;
+      const qint64 padded = (bytes + 1) / 2 * 2;
+      if (file.skip(padded) != padded) return false;
+    }
+  }
+  return true;
+}
+
+// True when the file holds every pixel its headers promise. The image library loads a bitmap
+// cut short without a word, its missing rows left as whatever memory held.
+bool PixelsAllThere(QIODevice& file) {
+  const QByteArray head = file.peek(34);
+  if (head.size() < 26) return false;
+  const qint64 size = file.size();
+  const qint64 pixelsAt = LittleEndian(head, 10, 4), infoSize = LittleEndian(head, 14, 4);
+  int64_t width = 0, height = 0;
+  uint32_t bits = 0, compression = 0;
+  if (infoSize == 12) {  // the old short header: 16-bit sizes, never compressed
+    width = LittleEndian(head, 18, 2);
+    height = LittleEndian(head, 20, 2);
+    bits = LittleEndian(head, 24, 2);
+  } else {
+    if (head.size() < 30) return false;
+    width = static_cast<int32_t>(LittleEndian(head, 18, 4));
+    height = static_cast<int32_t>(LittleEndian(head, 22, 4));
+    bits = LittleEndian(head, 28, 2);
+    if (infoSize >= 20 && head.size() >= 34) compression = LittleEndian(head, 30, 4);
+  }
+  if (width <= 0 || height == 0 || bits == 0) return true;  // the image library refuses these
+  height = std::abs(height);                                // negative: stored top row first
+  const qint64 start = std::max(pixelsAt, 14 + infoSize);
+  if (compression == 1 || compression == 2)
+    return RunsReachTheEnd(file, start, compression == 2, height);
+  const int64_t rowBytes = (width * bits + 31) / 32 * 4;
+  return size > start && height <= (size - start) / rowBytes;
+}
+
+// A cleared picture of the size and format the reader will load, which it then fills in place:
+// where run-length codes skip pixels they stay cleared rather than undefined. None when the
+// reader would refuse a picture that large.
+QImage ClearedPictureFor(const QImageReader& reader) {
+  const QSize size = reader.size();
+  const QImage::Format format = reader.imageFormat();
+  if (size.isEmpty() || format == QImage::Format_Invalid) return QImage();
+  const qint64 bytes =
+      qint64(size.width()) * size.height() * QImage::toPixelFormat(format).bitsPerPixel() / 8;
+  const qint64 limit = qint64(QImageReader::allocationLimit()) << 20;
+  if (limit > 0 && bytes > limit) return QImage();
+  QImage img(size, format);
+  img.fill(0);
+  return img;
+}
+
 }  // namespace
 
 std::string LoadBitmap(const std::string& path, QImage& out) {
@@ -72,9 +150,10 @@ std::string LoadBitmap(const std::string& path, QImage& out) {
   // Only Windows bitmaps are accepted, whatever else the image library could read.
   QImageReader reader(&file, "bmp");
   reader.setDecideFormatFromContent(false);
-  const QByteArray head = file.peek(2);
-  QImage img;
-  if (head != "BM" || !reader.read(&img) || img.isNull()) return "Bitmap image is not valid";
+  if (file.peek(2) != "BM" || !PixelsAllThere(file) || !file.seek(0))
+    return "Bitmap image is not valid";
+  QImage img = ClearedPictureFor(reader);
+  if (!reader.read(&img) || img.isNull()) return "Bitmap image is not valid";
   out = img.convertToFormat(QImage::Format_RGB32);
   return "";
 }
@@ -92,13 +171,15 @@ std::array<int, 4> ButtonLefts(int panelWidth) {
   return {e, e + kButtonWidth + g, e + 2 * (kButtonWidth + g), e + 3 * (kButtonWidth + g)};
 }
 
-FacePainter::FacePainter(GameState& game) : Game(game) {
+FacePainter::FacePainter(const MachineState& machine, const PlayerOptions& options,
+                         const Folders& dirs)
+    : machine_(machine), options_(options), dirs_(dirs) {
   Glyphs.Digits = MakeDigitStrip();
   Glyphs.Lamps = MakeLampPicture();
 }
 
 std::string FacePainter::LoadLetters() {
-  return LoadBitmap(Game.ProgramDir + "Alpha.bmp", Glyphs.LetterStrip);
+  return LoadBitmap(dirs_.Program + "Alpha.bmp", Glyphs.LetterStrip);
 }
 
 std::string FacePainter::LoadTile(const std::string& path) {
@@ -134,7 +215,7 @@ std::string FacePainter::LoadArtwork() {
                      : ArtworkSet == 192 ? "ZANDOR192.bmp"
                                          : nullptr;
   if (file) {
-    std::string err = LoadBitmap(Game.ProgramDir + file, Artwork);
+    std::string err = LoadBitmap(dirs_.Program + file, Artwork);
     if (!err.empty()) return err;
     FitArtwork();
   }
@@ -169,7 +250,8 @@ void FacePainter::ComputeLayout() {
 }
 
 Money FacePainter::ShownWager() const {
-  return (Game.Wager == Money() && Game.LastWager > Money()) ? Game.LastWager : Game.Wager;
+  return (machine_.Wager == Money() && machine_.LastWager > Money()) ? machine_.LastWager
+                                                                     : machine_.Wager;
 }
 
 void FacePainter::PaintBackground() {
@@ -182,7 +264,7 @@ void FacePainter::PaintBackground() {
       for (int x = 0; x < size.width(); x += w - 1)
         CopyRect(Canvas, x, y, TileBitmap, 0, 0, w - 1, h - 1);
   } else {
-    Canvas.fill(ResolveColor(Game.BackColor));
+    Canvas.fill(ResolveColor(options_.BackColor));
   }
 }
 
@@ -213,33 +295,35 @@ void FacePainter::PaintFace() {
   for (int i = 1; i <= 3; ++i) {
     const int x = ReelX(i);
     DrawBevel(Canvas, x, ReelTop, x + s - 1, ReelTop + 3 * s - 1, 2);
-    DrawReel(i, Game.ReelStops[i - 1]);
+    DrawReel(i, machine_.ReelStops[i - 1]);
     CopyRect(Canvas, x, ReelTop, ReelImages[i - 1], 0, 0, s - 1, 3 * s - 1);
   }
 
-  DrawMeterBox("CREDITS", CreditsY, Game.Credits);
+  DrawMeterBox("CREDITS", CreditsY, machine_.Credits);
   DrawMeterBox("WAGER", WagerY, ShownWager());
-  DrawMeterBox("WON", WonY, Game.WinPending);
+  DrawMeterBox("WON", WonY, machine_.WinPending);
 
   DrawLabel(Canvas, Glyphs, "SPINS", LeftMargin - 20, CreditsY - 26, 144, 0);
-  DrawDigits(Canvas, Glyphs, FormatInt("%8d", Game.Spins), LeftMargin + 105, CreditsY, false, 4);
+  DrawDigits(Canvas, Glyphs, FormatInt("%8d", machine_.Spins), LeftMargin + 105, CreditsY, false,
+             4);
 
   DrawLabel(Canvas, Glyphs, "PAYLINES", MeterX - 125, PaylinesY - 26, 144, 134);
   for (int k = 1; k <= 5; ++k) {
     DrawDigits(Canvas, Glyphs, FormatInt("%d", k), MeterX - 114, PaylinesY + 2 + 20 * (k - 1),
                false, 2);
   }
-  DrawLamps(Game.CoinValue, ShownWager());
+  DrawLamps(machine_.CoinValue, ShownWager());
 
-  if (Game.FreeSpins != 0) {
+  if (machine_.FreeSpins != 0) {
     DrawLabel(Canvas, Glyphs, "SPIN FREE", LeftMargin - 20, WonY - 26, 144, 0);
-    DrawDigits(Canvas, Glyphs, FormatInt("%1d", Game.FreeSpins), LeftMargin + 42, WonY, false, 4);
+    DrawDigits(Canvas, Glyphs, FormatInt("%1d", machine_.FreeSpins), LeftMargin + 42, WonY, false,
+               4);
   } else {
     const int l = s == 144 ? LeftMargin - 13 : LeftMargin;
     DrawLabel(Canvas, Glyphs, "BONUS PCT", LeftMargin - 20, WagerY - 26 + (s - 96), 144, 246);
     DrawLabel(Canvas, Glyphs, "BONUS", LeftMargin - 20, WagerY + s + 30, 144, 1);
-    DrawDigits(Canvas, Glyphs, Game.BonusPool.Padded(), LeftMargin + 105, WagerY + s + 56, false,
-               4);
+    DrawDigits(Canvas, Glyphs, machine_.BonusPool.Padded(), LeftMargin + 105, WagerY + s + 56,
+               false, 4);
     FrameRect(Canvas, l + 32, WagerY + s - 87, l + 73, WagerY + s + 15, ShadowColor, Qt::black);
     DrawBonusMeter(true);
     DrawCaptionText("Plus 7 FREE Spins", 8, false, LeftMargin + (s == 144 ? 37 : 51),
@@ -247,14 +331,14 @@ void FacePainter::PaintFace() {
   }
 
   for (int k = 1; k <= 5; ++k)
-    if (Game.LinePays[k - 1] > 0) DrawPayline(k);
+    if (machine_.LinePays[k - 1] > 0) DrawPayline(k);
 }
 
 void FacePainter::DrawReel(int reel, int position) {
   const int s = SymbolSize;
   if (reel < 1 || reel > 3 || s <= 0) return;
   QImage& img = ReelImages[reel - 1];
-  const std::string& strip = Game.ReelStrips[reel - 1];
+  const std::string& strip = machine_.ReelStrips[reel - 1];
   const int n = static_cast<int>(strip.size());
   if (img.isNull() || n == 0) return;
   const int h = s / 2;
@@ -293,28 +377,28 @@ void FacePainter::DrawReels(const std::array<int, 3>& positions) {
 void FacePainter::Redraw(FaceElement e) {
   switch (e) {
     case FaceElement::Credits:
-      DrawDigits(Canvas, Glyphs, Game.Credits.Padded(), MeterX, CreditsY, false, 4);
+      DrawDigits(Canvas, Glyphs, machine_.Credits.Padded(), MeterX, CreditsY, false, 4);
       break;
     case FaceElement::Wager:
       DrawDigits(Canvas, Glyphs, ShownWager().Padded(), MeterX, WagerY, false, 4);
       break;
     case FaceElement::Won:
-      DrawDigits(Canvas, Glyphs, Game.WinPending.Padded(), MeterX, WonY, false, 4);
+      DrawDigits(Canvas, Glyphs, machine_.WinPending.Padded(), MeterX, WonY, false, 4);
       break;
     case FaceElement::Spins:
-      DrawDigits(Canvas, Glyphs, FormatInt("%8d", Game.Spins), LeftMargin + 105, CreditsY, false,
-                 4);
+      DrawDigits(Canvas, Glyphs, FormatInt("%8d", machine_.Spins), LeftMargin + 105, CreditsY,
+                 false, 4);
       break;
     case FaceElement::FreeSpinCount:
-      DrawDigits(Canvas, Glyphs, FormatInt("%8d", Game.FreeSpinCount), LeftMargin + 105, CreditsY,
-                 false, 1);
+      DrawDigits(Canvas, Glyphs, FormatInt("%8d", machine_.FreeSpinCount), LeftMargin + 105,
+                 CreditsY, false, 1);
       break;
     case FaceElement::FreeSpinsLeft:
-      DrawDigits(Canvas, Glyphs, FormatInt("%1d", Game.FreeSpins - 1), LeftMargin + 42, WonY, false,
-                 4);
+      DrawDigits(Canvas, Glyphs, FormatInt("%1d", machine_.FreeSpins - 1), LeftMargin + 42, WonY,
+                 false, 4);
       break;
     case FaceElement::Bonus:
-      DrawDigits(Canvas, Glyphs, Game.BonusPool.Padded(), LeftMargin + 105,
+      DrawDigits(Canvas, Glyphs, machine_.BonusPool.Padded(), LeftMargin + 105,
                  WagerY + SymbolSize + 56, false, 4);
       break;
   }
@@ -326,7 +410,7 @@ void FacePainter::DrawLamps(Money coinValue, Money wager) {
   const int shift = SymbolSize == 144 ? 13 : 0;
   for (int j = 1; j <= 5; ++j) {
     for (int k = 1; k <= 5; ++k) {
-      const int lamp = 5 * (j - 1) + k <= coins ? (Game.LinePays[k - 1] > 0 ? 2 : 1) : 0;
+      const int lamp = 5 * (j - 1) + k <= coins ? (machine_.LinePays[k - 1] > 0 ? 2 : 1) : 0;
       CopyRect(Canvas, MeterX - 85 + 20 * (j - 1) + shift, PaylinesY + 4 + 20 * (k - 1),
                Glyphs.Lamps, 0, 17 * lamp, 17, 17);
     }
@@ -361,7 +445,7 @@ void FacePainter::DrawBonusMeter(bool blueFirst) {
   const int l = s == 144 ? LeftMargin - 13 : LeftMargin;
   const int top = WagerY + s - 86;
   // A stored meter outside 0..100 would paint over the caption box; the bar shows it clamped.
-  const int p = std::clamp(Game.PowerPts, 0, 100);
+  const int p = std::clamp(machine_.PowerPts, 0, 100);
   QPainter painter(&Canvas);
   const QRect blue(l + 33, top + 100 - p, 39, p), red(l + 33, top, 39, 100 - p);
   if (blueFirst) {
@@ -376,19 +460,19 @@ void FacePainter::DrawBonusMeter(bool blueFirst) {
 }
 
 void FacePainter::Blink() {
-  Game.BlinkPhase = !Game.BlinkPhase;
+  BlinkPhase = !BlinkPhase;
   const int s = SymbolSize;
-  const bool lossSeen =
-      std::find(Game.ReelGrid.begin(), Game.ReelGrid.end(), LOSS) != Game.ReelGrid.end();
+  const bool lossSeen = std::find(machine_.ReelGrid.begin(), machine_.ReelGrid.end(), LOSS) !=
+                        machine_.ReelGrid.end();
   for (int n = 0; n < 9; ++n) {
-    if (Game.ReelGrid[n] != GAIN) continue;
+    if (machine_.ReelGrid[n] != GAIN) continue;
     const int x = ReelLeft + (n / 3) * (s + 9), y = ReelTop + (n % 3) * s;
-    const int sx = Game.BlinkPhase ? 0 : lossSeen ? 2 * s : s;
-    const int sy = Game.BlinkPhase ? 0 : 2 * s;
+    const int sx = BlinkPhase ? 0 : lossSeen ? 2 * s : s;
+    const int sy = BlinkPhase ? 0 : 2 * s;
     CopyRect(Canvas, x, y, Artwork, sx, sy, s - 1, s - 1);
   }
   for (int k = 1; k <= 5; ++k)
-    if (Game.LinePays[k - 1] > 0) DrawPayline(k);
+    if (machine_.LinePays[k - 1] > 0) DrawPayline(k);
 }
 
 QRect FacePainter::MeterArea(FaceElement e) const {

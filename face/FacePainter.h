@@ -13,10 +13,10 @@
 
 class FacePainter {
  public:
-  // Builds the digit strip and the lamp picture; nothing is loaded yet.
-  explicit FacePainter(GameState& game);
+  // Builds the digit strip and the lamp picture; nothing is loaded yet. Draws the machine with
+  // the options' background, from the media in the folders; all three outlive the painter.
+  FacePainter(const MachineState& machine, const PlayerOptions& options, const Folders& dirs);
 
-  GameState& Game;
   GlyphSet Glyphs;                   // digits, lamps, letters and the current SymbolSize
   QImage Canvas;                     // the main window's client area, panel included
   QImage Artwork;                    // the loaded artwork set (3 x 3 cells)
@@ -36,14 +36,15 @@ class FacePainter {
   double Ratio = 1;
   int ReelTop = 0, ReelLeft = 0, CreditsY = 0, WagerY = 0, WonY = 0, PaylinesY = 0;
   int MeterX = 0, LeftMargin = 0;
+  bool BlinkPhase = true;  // the blinking GAIN cells show their normal picture
 
-  // Loads "Alpha.bmp" from ProgramDir; returns an error text or "".
+  // Loads "Alpha.bmp" from the program's folder; returns an error text or "".
   std::string LoadLetters();
   // Resize handler: sizes Canvas (the logical client size at a device pixel ratio), chooses
   // SymbolSize by width, loads the artwork and sizes the reel images. Returns the toolkit's
   // error text ("" on success); on error the rest is skipped.
   std::string FitToSize(int clientWidth, int clientHeight, double ratio = 1);
-  // Loads ArtworkSet, fitted to SymbolSize at Ratio; sets ReelStrips and recomputes ReelGrid.
+  // Loads ArtworkSet, fitted to SymbolSize at Ratio.
   std::string LoadArtwork();
   // Loads a background tile; returns an error text or "" (on error TileBitmap is unchanged).
   std::string LoadTile(const std::string& path);
@@ -83,6 +84,10 @@ class FacePainter {
   void PaintBackground();
   void DrawMeterBox(const char* caption, int row, Money value);
   void DrawCaptionText(const char* text, int points, bool bold, int centreX, int top);
+
+  const MachineState& machine_;
+  const PlayerOptions& options_;
+  const Folders& dirs_;
 };
 
 // Loads a BMP file into an RGB32 image; returns "" or the toolkit's error text.

@@ -35,8 +35,9 @@ void PlaceRightAligned(QLabel* label, int right, int top, int height) {
 
 }  // namespace
 
-PayoffChart::PayoffChart(GameState& g, const GlyphSet& glyphs, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), Game(g), Glyphs(glyphs), prompts_(prompts) {
+PayoffChart::PayoffChart(const MachineState& machine, const Folders& dirs, const GlyphSet& glyphs,
+                         Prompts& prompts, QWidget* parent)
+    : QDialog(parent), machine_(machine), dirs_(dirs), Glyphs(glyphs), prompts_(prompts) {
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                  Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(674, 393);
@@ -82,7 +83,7 @@ std::string PayoffChart::LoadPictures() {
   // The pictures of the last showing go first; a failed load leaves the symbol cells empty.
   FullPicture = QImage();
   ChartSymbols = QImage();
-  const std::string err = LoadBitmap(Game.ProgramDir + "Zandor96.bmp", FullPicture);
+  const std::string err = LoadBitmap(dirs_.Program + "Zandor96.bmp", FullPicture);
   if (!err.empty()) {
     // The box belongs to the window that opened the chart, which stays on screen after it.
     prompts_.Warn(parentWidget(), QString::fromStdString(err));
@@ -96,8 +97,9 @@ std::string PayoffChart::LoadPictures() {
                                     DevicePixel(FullPicture.height() / 4, ratio),
                                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   ChartSymbols.setDevicePixelRatio(ratio);
-  CoinValueLabel->setText(
-      Game.Bet < CoinTable.size() ? QString::fromUtf8(CoinTable[Game.Bet].Caption) : QString());
+  CoinValueLabel->setText(machine_.Bet < CoinTable.size()
+                              ? QString::fromUtf8(CoinTable[machine_.Bet].Caption)
+                              : QString());
   CoinValueLabel->adjustSize();
   setWindowTitle(TitleLabel->text() + QStringLiteral(" Payoffs"));
   return "";
@@ -115,7 +117,8 @@ void PayoffChart::PaintChart() {
       DrawBevel(Chart, kSymbolX[i], y, kSymbolX[i] + kCell, y + kCell, 3);
     }
     for (int n = 1; n <= 5; ++n) {
-      const std::string text = (Game.CoinValue * (PayFactors[r - 1] * n)).Padded(n == 1 ? 7 : 8);
+      const std::string text =
+          (machine_.CoinValue * (PayFactors[r - 1] * n)).Padded(n == 1 ? 7 : 8);
       DrawDigits(Chart, Glyphs, text, ColumnRight[n - 1], y + 2, false, kDigitRows[n - 1]);
     }
   }

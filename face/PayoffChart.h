@@ -20,8 +20,10 @@ class PayoffChart : public QDialog {
   Q_OBJECT
 
  public:
-  // A picture that cannot be loaded is told through prompts.
-  PayoffChart(GameState& g, const GlyphSet& glyphs, Prompts& prompts, QWidget* parent = nullptr);
+  // Shows the pays at the machine's coin value, with the pictures of the program's folder; a
+  // picture that cannot be loaded is told through prompts.
+  PayoffChart(const MachineState& machine, const Folders& dirs, const GlyphSet& glyphs,
+              Prompts& prompts, QWidget* parent = nullptr);
 
   // Loads the chart pictures and sets the captions; returns the error text shown, or "".
   std::string LoadPictures();
@@ -45,7 +47,8 @@ class PayoffChart : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  GameState& Game;
+  const MachineState& machine_;
+  const Folders& dirs_;
   const GlyphSet& Glyphs;
   Prompts& prompts_;
 };

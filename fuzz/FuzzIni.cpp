@@ -151,26 +151,27 @@ void CheckMoney(Money first, Money second) { FUZZ_CHECK(Holdable(first) && first
 
 GameState FreshGame(const std::string& settingsDir) {
   GameState g;
-  g.ProgramDir = "/nonexistent/zandor/";
+  g.Dirs.Program = "/nonexistent/zandor/";
   g.SetFileDefaults();
-  g.SettingsDir = settingsDir;
+  g.Dirs.Settings = settingsDir;
   return g;
 }
 
 // A game saved into a slot under any name reads back with that name as the file keeps it,
 // and the other seven slots stay as they were.
-void CheckSlotSave(const GameState& g, int slot, const std::string& name) {
-  const std::array<SavedGame, 8> before = SavedGames;
-  FUZZ_CHECK(WriteSavedGame(g, slot, name).Ok);
-  ReadSavedGames(g);
-  FUZZ_CHECK(SavedGames[slot - 1].Name ==
+void CheckSlotSave(SavedGameTable& table, const MachineState& m, int slot,
+                   const std::string& name) {
+  const std::array<SavedGame, 8> before = table.Slots;
+  FUZZ_CHECK(table.Write(m, slot, name).Ok);
+  table.Read();
+  FUZZ_CHECK(table.Slots[slot - 1].Name ==
              FirstCharacters(AsStored(FirstCharacters(name, 255)), 100));
-  FUZZ_CHECK(SavedGames[slot - 1].Spins == g.Spins);
-  FUZZ_CHECK(SavedGames[slot - 1].PowerPts == g.PowerPts);
+  FUZZ_CHECK(table.Slots[slot - 1].Spins == m.Spins);
+  FUZZ_CHECK(table.Slots[slot - 1].PowerPts == m.PowerPts);
   for (int n = 1; n <= 8; ++n) {
     if (n == slot) continue;
     const SavedGame& a = before[n - 1];
-    const SavedGame& b = SavedGames[n - 1];
+    const SavedGame& b = table.Slots[n - 1];
     FUZZ_CHECK(a.Name == b.Name && a.Spins == b.Spins && a.PowerPts == b.PowerPts);
     FUZZ_CHECK(a.Credits == b.Credits && a.Borrowed == b.Borrowed && a.BonusPool == b.BonusPool);
   }
@@ -183,45 +184,54 @@ void CheckSettings(const ScratchFolder& dir, const uint8_t* data, size_t size,
   dir.Write("settings/ZANDOR.INI", data, size);
   GameState first = FreshGame(settingsDir);
   LoadSettings(first);
-  FUZZ_CHECK(CharacterCount(first.BackBMP) <= 255 && CharacterCount(first.WinSound) <= 255);
-  for (const std::string& n : first.MIDIName) FUZZ_CHECK(CharacterCount(n) <= 12);
-  for (const std::string& s : first.MIDISong) FUZZ_CHECK(CharacterCount(s) <= 255);
+  FUZZ_CHECK(CharacterCount(first.Options.BackBitmap) <= 255 &&
+             CharacterCount(first.Sound.WinFile) <= 255);
+  for (const std::string& n : first.Music.SongNames) FUZZ_CHECK(CharacterCount(n) <= 12);
+  for (const std::string& s : first.Music.SongFiles) FUZZ_CHECK(CharacterCount(s) <= 255);
   FUZZ_CHECK(SaveSettings(first).Ok);
 
   GameState second = FreshGame(settingsDir);
   LoadSettings(second);
-  CheckMoney(first.Credits, second.Credits);
-  CheckMoney(first.Borrowed, second.Borrowed);
-  CheckMoney(first.BonusPool, second.BonusPool);
-  FUZZ_CHECK(first.Spins == second.Spins && first.PowerPts == second.PowerPts);
-  FUZZ_CHECK(first.Speed == second.Speed && first.Bet == second.Bet);
-  FUZZ_CHECK(first.BackColor == second.BackColor && first.BackMode == second.BackMode);
-  FUZZ_CHECK(first.Maxed == second.Maxed && first.AceyDucey == second.AceyDucey);
-  FUZZ_CHECK(first.Sound == second.Sound && first.MusicOn == second.MusicOn);
-  FUZZ_CHECK(first.sndCoins == second.sndCoins && first.sndCredits == second.sndCredits);
-  FUZZ_CHECK(first.sndSpin == second.sndSpin && first.sndStop == second.sndStop);
-  FUZZ_CHECK(first.sndWin == second.sndWin && first.sndBonus == second.sndBonus);
-  FUZZ_CHECK(first.sndLose == second.sndLose && first.sndPowerDown == second.sndPowerDown);
-  FUZZ_CHECK(first.sndPowerUp == second.sndPowerUp && first.PlayList == second.PlayList);
-  FUZZ_CHECK(AsStored(first.BackBMP) == second.BackBMP);
-  FUZZ_CHECK(AsStored(first.WinSound) == second.WinSound);
-  FUZZ_CHECK(AsStored(first.LoseSound) == second.LoseSound);
-  FUZZ_CHECK(AsStored(first.BonusSound) == second.BonusSound);
-  FUZZ_CHECK(AsStored(first.PowerDownSound) == second.PowerDownSound);
-  FUZZ_CHECK(AsStored(first.PowerUpSound) == second.PowerUpSound);
+  CheckMoney(first.Machine.Credits, second.Machine.Credits);
+  CheckMoney(first.Machine.Borrowed, second.Machine.Borrowed);
+  CheckMoney(first.Machine.BonusPool, second.Machine.BonusPool);
+  FUZZ_CHECK(first.Machine.Spins == second.Machine.Spins &&
+             first.Machine.PowerPts == second.Machine.PowerPts);
+  FUZZ_CHECK(first.Machine.Speed == second.Machine.Speed &&
+             first.Machine.Bet == second.Machine.Bet);
+  FUZZ_CHECK(first.Options.BackColor == second.Options.BackColor &&
+             first.Options.BackMode == second.Options.BackMode);
+  FUZZ_CHECK(first.Options.Maxed == second.Options.Maxed &&
+             first.Options.AceyDucey == second.Options.AceyDucey);
+  FUZZ_CHECK(first.Sound.On == second.Sound.On && first.Music.On == second.Music.On);
+  FUZZ_CHECK(first.Sound.Coins == second.Sound.Coins &&
+             first.Sound.Credits == second.Sound.Credits);
+  FUZZ_CHECK(first.Sound.Spin == second.Sound.Spin && first.Sound.Stop == second.Sound.Stop);
+  FUZZ_CHECK(first.Sound.Win == second.Sound.Win && first.Sound.Bonus == second.Sound.Bonus);
+  FUZZ_CHECK(first.Sound.Lose == second.Sound.Lose &&
+             first.Sound.PowerDown == second.Sound.PowerDown);
+  FUZZ_CHECK(first.Sound.PowerUp == second.Sound.PowerUp &&
+             first.Music.Selected == second.Music.Selected);
+  FUZZ_CHECK(AsStored(first.Options.BackBitmap) == second.Options.BackBitmap);
+  FUZZ_CHECK(AsStored(first.Sound.WinFile) == second.Sound.WinFile);
+  FUZZ_CHECK(AsStored(first.Sound.LoseFile) == second.Sound.LoseFile);
+  FUZZ_CHECK(AsStored(first.Sound.BonusFile) == second.Sound.BonusFile);
+  FUZZ_CHECK(AsStored(first.Sound.PowerDownFile) == second.Sound.PowerDownFile);
+  FUZZ_CHECK(AsStored(first.Sound.PowerUpFile) == second.Sound.PowerUpFile);
   for (int i = 0; i < 8; ++i) {
-    FUZZ_CHECK(AsStored(first.MIDISong[i]) == second.MIDISong[i]);
-    FUZZ_CHECK(AsStored(first.MIDIName[i]) == second.MIDIName[i]);
+    FUZZ_CHECK(AsStored(first.Music.SongFiles[i]) == second.Music.SongFiles[i]);
+    FUZZ_CHECK(AsStored(first.Music.SongNames[i]) == second.Music.SongNames[i]);
   }
 
   // The same bytes as the saved-games file: every slot reads within its limits.
   dir.Write("settings/POWER.INI", data, size);
-  ReadSavedGames(first);
-  for (const SavedGame& s : SavedGames) {
+  SavedGameTable table(settingsDir);
+  table.Read();
+  for (const SavedGame& s : table.Slots) {
     FUZZ_CHECK(CharacterCount(s.Name) <= 100 && CharacterCount(s.Date) <= 9);
     FUZZ_CHECK(Holdable(s.Credits) && Holdable(s.Borrowed) && Holdable(s.BonusPool));
   }
-  CheckSlotSave(first, 1 + (size > 0 ? data[size - 1] % 8 : 0), name);
+  CheckSlotSave(table, first.Machine, 1 + (size > 0 ? data[size - 1] % 8 : 0), name);
 }
 
 }  // namespace

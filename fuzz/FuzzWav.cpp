@@ -44,13 +44,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   dir.Write("wav/ZANDOR0.WAV", data, size);
 
   GameState& g = *batch.Games.emplace_back(std::make_unique<GameState>());
-  g.ProgramDir = dir.Path() + "wav/";
+  g.Dirs.Program = dir.Path() + "wav/";
   SoundEffects& effects =
-      *batch.Effects.emplace_back(std::make_unique<SoundEffects>(g, *batch.Audio));
+      *batch.Effects.emplace_back(std::make_unique<SoundEffects>(g.Sound, g.Dirs, *batch.Audio));
   const std::string err = effects.LoadEffectSounds();
   FUZZ_CHECK(err.find("ZANDOR0.WAV") == std::string::npos);
   FUZZ_CHECK(effects.Image(0) == std::vector<uint8_t>(data, data + size));
-  g.Sound = g.sndStop = true;
+  g.Sound.On = g.Sound.Stop = true;
   effects.PlayStopSound();
   batch.Audio->StopEffects();
   return 0;

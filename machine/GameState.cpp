@@ -4,19 +4,31 @@ std::string DefaultSoundPath(const std::string& programDir, const char* file) {
   return programDir + file;
 }
 
-void GameState::SetFileDefaults() {
-  WinSound = DefaultSoundPath(ProgramDir, "ZANDOR5.WAV");
-  LoseSound = DefaultSoundPath(ProgramDir, "ZANDOR8.WAV");
-  PowerUpSound = DefaultSoundPath(ProgramDir, "ZANDOR6.WAV");
-  PowerDownSound = DefaultSoundPath(ProgramDir, "ZANDOR7.WAV");
-  BonusSound = DefaultSoundPath(ProgramDir, "ZANDOR4.WAV");
+void PlayerOptions::SetFileDefaults(const std::string& programDir) {
+  BackBitmap = programDir + "_BACK1.BMP";
+}
+
+void SoundSettings::SetFileDefaults(const std::string& programDir) {
+  WinFile = DefaultSoundPath(programDir, "ZANDOR5.WAV");
+  LoseFile = DefaultSoundPath(programDir, "ZANDOR8.WAV");
+  PowerUpFile = DefaultSoundPath(programDir, "ZANDOR6.WAV");
+  PowerDownFile = DefaultSoundPath(programDir, "ZANDOR7.WAV");
+  BonusFile = DefaultSoundPath(programDir, "ZANDOR4.WAV");
+}
+
+void MusicSettings::SetFileDefaults(const std::string& programDir) {
   for (int n = 0; n < 8; ++n) {
     std::string name = "ZANDOR" + std::to_string(n) + ".MID";
-    PlayList[n] = true;
-    MIDISong[n] = ProgramDir + name;
-    MIDIName[n] = name;
+    Selected[n] = true;
+    SongFiles[n] = programDir + name;
+    SongNames[n] = name;
   }
   CurrentSong = 0;
-  MusicOn = true;
-  BackBMP = ProgramDir + "_BACK1.BMP";
+  On = true;
+}
+
+void GameState::SetFileDefaults() {
+  Sound.SetFileDefaults(Dirs.Program);
+  Music.SetFileDefaults(Dirs.Program);
+  Options.SetFileDefaults(Dirs.Program);
 }

@@ -1,132 +1,86 @@
-// The program-wide game state: every variable the handlers, dialogs and files share.
-// Plain C++ only; nothing here may include a Qt header.
+// The game's state in named parts: the machine, the player's options, the sound settings, the
+// music playlist and the folders. Each function takes the parts it uses; the settings file
+// loads and saves the whole. Plain C++ only; nothing here may include a Qt header.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "machine/Money.h"
-
-// Symbol codes stored in the reel strips as '0'..'6'.
-enum Symbol : int { GAIN = 0, LOSS = 6 };
-
-// One row of the coin-value table of the "&Bet Amount" menu.
-struct CoinRow {
-  const char* Caption;  // menu caption, UTF-8 ("$5", "50¢", ...)
-  Money Value;          // one coin
-};
-inline constexpr std::array<CoinRow, 6> CoinTable{{{"$5", Money::Cents(500)},
-                                                   {"$1", Money::Cents(100)},
-                                                   {"50\u00a2", Money::Cents(50)},
-                                                   {"25\u00a2", Money::Cents(25)},
-                                                   {"10\u00a2", Money::Cents(10)},
-                                                   {"5\u00a2", Money::Cents(5)}}};
-
-// Milliseconds per animation step for Speed 0 (Fast), 1 (Medium), 2 (Slow).
-inline constexpr std::array<int, 3> SpeedDelays{10, 35, 55};
-
-// The reel strips as the artwork loader sets them, and reel 2's strip while free spins remain.
-inline constexpr const char* NormalStrips[3] = {"35145245345315405324", "51053425345235425346",
-                                                "42350451254354254153"};
-inline constexpr const char* FreeSpinStrip = "51253425345035425340";
-
-// The pay per coin of each payoff row, tried in order (the last row is 5 5 any).
-inline constexpr std::array<int, 7> PayFactors{1000, 200, 50, 20, 10, 5, 2};
+#include "machine/MachineState.h"
 
 // The system's button-face colour value as the settings file stores it.
 inline constexpr int32_t ButtonFaceColor = static_cast<int32_t>(0x8000000F);
 
-// Everything the player's machine is made of. Arrays are 0-based: LineBets[0] is payline 1,
-// ReelStops[0] reel 1.
-struct GameState {
-  // Money, in whole cents.
-  Money Credits = Money::Dollars(1000);
-  Money Borrowed = Money::Dollars(1000);
-  Money BonusPool = Money::Dollars(50);
-  Money CoinValue = Money::Cents(25);
-  Money Wager;
-  Money LastWager;
-  Money SpinWin;
-  Money WinPending;
-  std::array<Money, 5> LineBets{};  // money on each payline
-  std::array<int, 5> LinePays{};    // pay factor won by each payline on the last spin
+// How the face's background is drawn; the settings file stores the number.
+enum class BackgroundMode : uint8_t { TiledBitmap = 0, SolidColor = 1 };
 
-  // Counters.
-  int32_t Spins = 0;
-  int32_t PowerPts = 0;
-  int32_t FreeSpins = 0;
-  int32_t FreeSpinCount = 0;
-
-  // Machine settings.
-  uint8_t Speed = 0;  // 0 Fast, 1 Medium, 2 Slow; may hold an out-of-range value read from file
-  int SpinDelay = 10;
-  uint8_t Bet = 3;  // coin-value index; may hold an out-of-range value read from file
-
-  // Reels.
-  std::array<int, 3> ReelStops{26, 2, 8};
-  std::array<std::string, 3> ReelStrips{NormalStrips[0], NormalStrips[1], NormalStrips[2]};
-  std::array<int, 9> ReelGrid{};  // (reel-1)*3 + row, row 0 top
-
-  // Menu switches that have no variable of their own in the window.
-  bool AutoSpin = false;  // check mark of "&Auto Spin"
-  bool AceyDucey = true;  // check mark of "&Acey Ducey"
+// The player's choices of how the game looks and whether the card game is offered.
+struct PlayerOptions {
+  bool AceyDucey = true;  // check mark of "&Acey Ducey": a win may be gambled
   bool Maxed = false;     // the main window is to start maximised
+  // How the background is drawn; may hold an out-of-range value read from file.
+  BackgroundMode BackMode = BackgroundMode::TiledBitmap;
+  int32_t BackColor = ButtonFaceColor;  // the solid colour, 0x00BBGGRR or a system colour
+  std::string BackBitmap;               // full path of the background tile
 
-  // Sound switches.
-  bool Sound = true;
-  bool sndCoins = true;
-  bool sndCredits = true;
-  bool sndSpin = false;
-  bool sndStop = true;
-  bool sndWheelSpin = true;
-  bool sndWin = true;
-  bool sndBonus = true;
-  bool sndPowerUp = true;
-  bool sndPowerDown = true;
-  bool sndLose = false;
+  // The tile in the program's folder.
+  void SetFileDefaults(const std::string& programDir);
+};
+
+// The switches of the sound effects and the five replaceable sound files.
+struct SoundSettings {
+  bool On = true;  // the master switch, "&Sounds" / "On"
+  // One switch per effect, each a check mark of "&Sounds".
+  bool Coins = true;      // a coin placed on the bet
+  bool Credits = true;    // a coin counted into the credits
+  bool Spin = false;      // the reels turning ("Slot Spin")
+  bool Stop = true;       // a reel stopping
+  bool WheelSpin = true;  // the menu's check mark only: no effect plays by it
+  bool Win = true;        // a winning spin
+  bool Bonus = true;      // the bonus won
+  bool PowerUp = true;    // a power-up symbol
+  bool PowerDown = true;  // a power drain symbol
+  bool Lose = false;      // a losing spin
 
   // Replaceable sound files (full paths, at most 255 characters).
-  std::string WinSound, LoseSound, PowerUpSound, PowerDownSound, BonusSound;
+  std::string WinFile, LoseFile, PowerUpFile, PowerDownFile, BonusFile;
 
-  // Music playlist.
-  bool MusicOn = true;
-  std::array<bool, 8> PlayList{true, true, true, true, true, true, true, true};
-  std::array<std::string, 8> MIDISong;
-  std::array<std::string, 8> MIDIName;
-  int CurrentSong = 0;
-  bool SongPending = false;
+  // The five files in the program's folder.
+  void SetFileDefaults(const std::string& programDir);
+};
 
-  // Background.
-  uint8_t BackMode = 0;  // 0 tiled bitmap, 1 solid colour
-  int32_t BackColor = ButtonFaceColor;
-  std::string BackBMP;
+// The background music: eight song slots and where the playlist stands.
+struct MusicSettings {
+  bool On = true;  // "&Music" / "On"
+  // Which slots are played.
+  std::array<bool, 8> Selected{true, true, true, true, true, true, true, true};
+  std::array<std::string, 8> SongFiles;  // full path of each slot's MIDI file
+  std::array<std::string, 8> SongNames;  // each slot's name as its check box shows it
+  int CurrentSong = 0;       // the slot playing or next to play; 9 when none is playable
+  bool SongPending = false;  // a song ended and its successor starts on the next tick
 
-  // Win display.
-  bool BlinkPhase = true;
+  // The eight songs of the program's folder, all selected, from the first.
+  void SetFileDefaults(const std::string& programDir);
+};
 
-  // Directories, each ending with '/'.
-  std::string ProgramDir;
-  std::string SettingsDir;
+// Where the files are, each folder ending with '/'.
+struct Folders {
+  std::string Program;   // the media: pictures, sounds, songs, the manual
+  std::string Settings;  // ZANDOR.INI, POWER.INI and PLAYER.INI
+};
 
-  // Sets every default that depends on ProgramDir (sound files, songs, the tile).
+// The whole game, as the settings file keeps it and the window hands it out in parts.
+struct GameState {
+  MachineState Machine;   // what the rules play with
+  PlayerOptions Options;  // how it looks, and the card game's offer
+  SoundSettings Sound;    // the effects
+  MusicSettings Music;    // the playlist
+  Folders Dirs;           // where the media and the settings are
+
+  // Sets every default that depends on the program's folder (sounds, songs, the tile).
   void SetFileDefaults();
 };
 
-// Start-up default paths of the five replaceable sounds, by ProgramDir.
+// Start-up default paths of the five replaceable sounds, by the program's folder.
 std::string DefaultSoundPath(const std::string& programDir, const char* file);
-
-// The one 32-bit linear congruential generator of the program.
-struct Lcg {
-  uint32_t Seed = 0;
-  // Seeds from milliseconds since UTC midnight.
-  void Randomize(uint32_t utcTimeOfDayMs) { Seed = utcTimeOfDayMs; }
-  // A draw below n: the seed steps, then (seed * n) div 2^32.
-  int Next(int n) {
-    Seed = Seed * 134775813u + 1u;
-    return static_cast<int>((static_cast<uint64_t>(Seed) * static_cast<uint32_t>(n)) >> 32);
-  }
-};
-
-// The program's generator, shared by the spin and the card game's shuffle.
-inline Lcg Rng;

@@ -36,17 +36,14 @@ double PauseFor(Money left, Money coinValue, const PauseTable& pauses) {
 void CountOne(int32_t& counter) {
   if (counter < std::numeric_limits<int32_t>::max()) ++counter;
 }
-// Nobody listening: the events of a machine without a record go here.
-GameEvents noEvents;
-
 }  // namespace
 
-void ComputeReelGrid(GameState& g) {
+void ComputeReelGrid(MachineState& m) {
   for (int r = 0; r < 3; ++r) {
-    const std::string& strip = g.ReelStrips[r];
+    const std::string& strip = m.ReelStrips[r];
     if (strip.size() < 20) continue;
-    int k = g.ReelStops[r] / 2;
-    for (int row = 0; row < 3; ++row) g.ReelGrid[r * 3 + row] = SymbolAt(strip, k + row);
+    int k = m.ReelStops[r] / 2;
+    for (int row = 0; row < 3; ++row) m.ReelGrid[r * 3 + row] = SymbolAt(strip, k + row);
   }
 }
 
@@ -73,11 +70,11 @@ std::array<int, 3> PaylineCells(int k) {
   }
 }
 
-void SetReelStrips(GameState& g) {
-  for (int r = 0; r < 3; ++r) g.ReelStrips[r] = NormalStrips[r];
+void SetReelStrips(MachineState& m) {
+  for (int r = 0; r < 3; ++r) m.ReelStrips[r] = NormalStrips[r];
   // A won bonus keeps reel 2 on its free-spin strip for as long as free spins remain.
-  if (g.FreeSpins > 0) g.ReelStrips[1] = FreeSpinStrip;
-  ComputeReelGrid(g);
+  if (m.FreeSpins > 0) m.ReelStrips[1] = FreeSpinStrip;
+  ComputeReelGrid(m);
 }
 
 struct SlotMachine::BusyScope {
@@ -90,28 +87,29 @@ struct SlotMachine::BusyScope {
   SlotMachine& m_;
 };
 
-SlotMachine::SlotMachine(GameState& game, Host& host) : g_(game), host_(host), events_(&noEvents) {}
+SlotMachine::SlotMachine(MachineState& machine, const PlayerOptions& options, Lcg& rng, Host& host)
+    : m_(machine), options_(options), rng_(rng), host_(host), events_(&noEvents_) {}
 
-void SlotMachine::SetEvents(GameEvents* events) { events_ = events ? events : &noEvents; }
+void SlotMachine::SetEvents(GameEvents* events) { events_ = events ? events : &noEvents_; }
 
 void SlotMachine::ClearWins() {
-  g_.LinePays.fill(0);
-  g_.SpinWin = Money();
+  m_.LinePays.fill(0);
+  m_.SpinWin = Money();
 }
 
 void SlotMachine::UpdateLineBets(Money coinValue, Money wager) {
   const int n = static_cast<int>(std::clamp<int64_t>(wager.CoinsOf(coinValue), 0, kCoinsMax));
   for (int line = 1; line <= 5; ++line) {
     int coins = n >= line ? (n - line) / 5 + 1 : 0;
-    g_.LineBets[line - 1] = coins * coinValue;
+    m_.LineBets[line - 1] = coins * coinValue;
   }
   host_.DrawLamps(coinValue, wager);
 }
 
 void SlotMachine::PlaceCoin() {
-  g_.Credits -= g_.CoinValue;
-  g_.Wager += g_.CoinValue;
-  UpdateLineBets(g_.CoinValue, g_.Wager);
+  m_.Credits -= m_.CoinValue;
+  m_.Wager += m_.CoinValue;
+  UpdateLineBets(m_.CoinValue, m_.Wager);
   host_.Redraw(FaceElement::Credits);
   host_.Redraw(FaceElement::Wager);
   host_.Play(Effect::Coin);
@@ -122,7 +120,7 @@ void SlotMachine::PlaceCoins(int most) {
   host_.SetBetButtonsEnabled(false);
   // The loop re-tests its conditions before every coin: the bank stays open meanwhile.
   for (int added = 0;
-       added < most && g_.Wager < kCoinsMax * g_.CoinValue && g_.Credits >= g_.CoinValue; ++added) {
+       added < most && m_.Wager < kCoinsMax * m_.CoinValue && m_.Credits >= m_.CoinValue; ++added) {
     PlaceCoin();
     WaitSeconds(0.1);
   }
@@ -131,50 +129,50 @@ void SlotMachine::PlaceCoins(int most) {
 
 void SlotMachine::BetOne() {
   // Coins placed while free spins remain would be overwritten by the free spin's wager.
-  if (Busy() || closing_ || g_.FreeSpins > 0) return;
+  if (Busy() || closing_ || m_.FreeSpins > 0) return;
   ClearWins();
-  if (g_.Credits < g_.CoinValue) return;
+  if (m_.Credits < m_.CoinValue) return;
   PlaceCoin();
-  if (g_.Wager >= kCoinsMax * g_.CoinValue) Spin();
+  if (m_.Wager >= kCoinsMax * m_.CoinValue) Spin();
 }
 
 void SlotMachine::BetFive() {
-  if (Busy() || closing_ || g_.FreeSpins > 0) return;
+  if (Busy() || closing_ || m_.FreeSpins > 0) return;
   ClearWins();
-  const int64_t placed = std::clamp<int64_t>(g_.Wager.CoinsOf(g_.CoinValue), 0, kCoinsMax);
+  const int64_t placed = std::clamp<int64_t>(m_.Wager.CoinsOf(m_.CoinValue), 0, kCoinsMax);
   const int64_t k = std::min<int64_t>(5, kCoinsMax - placed);
-  if (g_.Credits < g_.CoinValue * k) return;
+  if (m_.Credits < m_.CoinValue * k) return;
   PlaceCoins(5);
-  if (g_.Wager >= kCoinsMax * g_.CoinValue) Spin();
+  if (m_.Wager >= kCoinsMax * m_.CoinValue) Spin();
 }
 
 void SlotMachine::BetMax() {
-  if (Busy() || closing_ || g_.FreeSpins > 0) return;
+  if (Busy() || closing_ || m_.FreeSpins > 0) return;
   ClearWins();
-  if (kCoinsMax * g_.CoinValue - g_.Wager > g_.Credits) return;
+  if (kCoinsMax * m_.CoinValue - m_.Wager > m_.Credits) return;
   PlaceCoins(kCoinsMax);
   Spin();
 }
 
 void SlotMachine::ChooseCoinValue(int bet) {
-  if (g_.Spins <= 0 || !CoinValueOpen() || bet < 0 || bet >= static_cast<int>(CoinTable.size()))
+  if (m_.Spins <= 0 || !CoinValueOpen() || bet < 0 || bet >= static_cast<int>(CoinTable.size()))
     return;
-  g_.CoinValue = CoinTable[bet].Value;
-  g_.BonusPool = kPoolBaseCoins * g_.CoinValue;
-  g_.PowerPts = 0;
+  m_.CoinValue = CoinTable[bet].Value;
+  m_.BonusPool = kPoolBaseCoins * m_.CoinValue;
+  m_.PowerPts = 0;
   // A placed wager goes back to the credits; they are not converted to the new coin.
-  g_.Credits += g_.Wager;
-  g_.Wager = Money();
-  g_.LastWager = Money();
-  g_.Bet = static_cast<uint8_t>(bet);
+  m_.Credits += m_.Wager;
+  m_.Wager = Money();
+  m_.LastWager = Money();
+  m_.Bet = static_cast<uint8_t>(bet);
   host_.Repaint();
   host_.StateChanged();
 }
 
-void SlotMachine::ChooseSpeed(int speed) {
-  if (speed < 0 || speed > 2) return;
-  g_.SpinDelay = SpeedDelays[speed];
-  g_.Speed = static_cast<uint8_t>(speed);
+void SlotMachine::ChooseSpeed(SpinSpeed speed) {
+  if (!IsMenuSpeed(speed)) return;
+  m_.SpinDelay = SpeedDelays[static_cast<uint8_t>(speed)];
+  m_.Speed = speed;
   host_.StateChanged();
 }
 
@@ -186,91 +184,91 @@ void SlotMachine::WaitSeconds(double seconds) {
 }
 
 void SlotMachine::AddPoolContribution() {
-  if (g_.Wager >= kCoinsMax * g_.CoinValue) g_.BonusPool += g_.Wager.PoolShare();
+  if (m_.Wager >= kCoinsMax * m_.CoinValue) m_.BonusPool += m_.Wager.PoolShare();
   host_.Redraw(FaceElement::Bonus);
 }
 
 void SlotMachine::Spin() {
   if (Busy()) return;
   ClearWins();
-  if (g_.FreeSpins > 0) {
+  if (m_.FreeSpins > 0) {
     host_.Redraw(FaceElement::FreeSpinsLeft);
-    g_.Wager = g_.LastWager;
-    UpdateLineBets(g_.CoinValue, g_.Wager);
-  } else if (g_.Wager != Money()) {
+    m_.Wager = m_.LastWager;
+    UpdateLineBets(m_.CoinValue, m_.Wager);
+  } else if (m_.Wager != Money()) {
     AddPoolContribution();
-  } else if (g_.LastWager > Money()) {
-    if (g_.Credits < g_.LastWager) {
-      g_.AutoSpin = false;
+  } else if (m_.LastWager > Money()) {
+    if (m_.Credits < m_.LastWager) {
+      m_.AutoSpin = false;
       host_.StateChanged();
       host_.Inform(kNotEnough);
-      if (g_.AutoSpin || g_.FreeSpins > 0) host_.SetAutomaticSpins(true);
+      if (m_.AutoSpin || m_.FreeSpins > 0) host_.SetAutomaticSpins(true);
       return;
     }
-    UpdateLineBets(g_.CoinValue, g_.LastWager);
-    g_.Wager = g_.LastWager;
-    g_.Credits -= g_.LastWager;
+    UpdateLineBets(m_.CoinValue, m_.LastWager);
+    m_.Wager = m_.LastWager;
+    m_.Credits -= m_.LastWager;
     host_.Redraw(FaceElement::Credits);
     host_.Redraw(FaceElement::Wager);
     AddPoolContribution();
   } else {
     host_.Inform(kPlaceBet);
-    if (g_.AutoSpin || g_.FreeSpins > 0) host_.SetAutomaticSpins(true);
+    if (m_.AutoSpin || m_.FreeSpins > 0) host_.SetAutomaticSpins(true);
     return;
   }
 
   {
     BusyScope busy(*this);
-    const bool freeSpin = g_.FreeSpins > 0;
+    const bool freeSpin = m_.FreeSpins > 0;
     report_ = SpinReport{};
     report_.Free = freeSpin;
-    report_.CoinValue = CentsOf(g_.CoinValue);
-    report_.Wager = CentsOf(g_.Wager);
+    report_.CoinValue = CentsOf(m_.CoinValue);
+    report_.Wager = CentsOf(m_.Wager);
     host_.SetWinBlink(false);
     if (freeSpin) {
-      CountOne(g_.FreeSpinCount);
+      CountOne(m_.FreeSpinCount);
       host_.Redraw(FaceElement::FreeSpinCount);
     } else {
-      CountOne(g_.Spins);
+      CountOne(m_.Spins);
       host_.Redraw(FaceElement::Spins);
     }
     host_.SetBetButtonsEnabled(false);
 
-    Rng.Randomize(host_.UtcTimeOfDayMs());
+    rng_.Randomize(host_.UtcTimeOfDayMs());
     std::array<int, 3> pos{};
-    for (int& p : pos) p = Rng.Next(40);
+    for (int& p : pos) p = rng_.Next(40);
     AnimateReels(pos);
-    g_.ReelStops = pos;
+    m_.ReelStops = pos;
 
     host_.SetWinBlink(true);
-    ComputeReelGrid(g_);
+    ComputeReelGrid(m_);
     EvaluatePaylines();
-    if (g_.WinPending > Money()) CountUpWin();
-    if (g_.FreeSpins == 0) UpdateBonusMeter();
+    if (m_.WinPending > Money()) CountUpWin();
+    if (m_.FreeSpins == 0) UpdateBonusMeter();
     host_.SetBetButtonsEnabled(true);
     host_.FocusSpinButton();
-    g_.LastWager = g_.Wager;
-    g_.Wager = Money();
+    m_.LastWager = m_.Wager;
+    m_.Wager = Money();
     FreeSpinBookkeeping();
     ReportSpin();
   }
   StopAutoSpinAtLimit();
-  if (g_.AutoSpin || g_.FreeSpins > 0) host_.SetAutomaticSpins(true);
+  if (m_.AutoSpin || m_.FreeSpins > 0) host_.SetAutomaticSpins(true);
 }
 
 void SlotMachine::ReportSpin() {
-  report_.AutoSpin = g_.AutoSpin;
-  report_.CreditsAfter = CentsOf(g_.Credits);
-  report_.FreeSpinsLeft = g_.FreeSpins;
+  report_.AutoSpin = m_.AutoSpin;
+  report_.CreditsAfter = CentsOf(m_.Credits);
+  report_.FreeSpinsLeft = m_.FreeSpins;
   events_->SpinScored(report_);
 }
 
 void SlotMachine::StopAutoSpinAtLimit() {
   // A limit waits for the end of a free-spin sequence.
-  if (!g_.AutoSpin || g_.FreeSpins > 0) return;
+  if (!m_.AutoSpin || m_.FreeSpins > 0) return;
   const std::string reason = events_->AutoSpinStopReason();
   if (reason.empty()) return;
-  g_.AutoSpin = false;
+  m_.AutoSpin = false;
   host_.StateChanged();
   host_.Inform(reason);
 }
@@ -279,7 +277,7 @@ void SlotMachine::AnimateReels(std::array<int, 3>& pos) {
   int s = 0;
   uint32_t t = host_.TickCount();
   while (s < kSteps) {
-    const uint32_t delay = static_cast<uint32_t>(g_.SpinDelay);
+    const uint32_t delay = static_cast<uint32_t>(m_.SpinDelay);
     if (host_.TickCount() - t >= delay) {
       t = host_.TickCount();
       ++s;
@@ -298,9 +296,9 @@ void SlotMachine::AnimationStep(int s, std::array<int, 3>& pos) {
   for (int r = 0; r < 3; ++r) {
     const int landing = kLandingStep[r];
     if (s < landing)
-      pos[r] = Rng.Next(40);
+      pos[r] = rng_.Next(40);
     else if (s == landing)
-      pos[r] = 2 * Rng.Next(20);
+      pos[r] = 2 * rng_.Next(20);
     else if (r == 2 || s <= landing + 20)
       pos[r] = down(pos[r]);
   }
@@ -310,31 +308,31 @@ void SlotMachine::AnimationStep(int s, std::array<int, 3>& pos) {
   if (s == 59 || s == 79 || s == 99) {
     host_.Play(Effect::Stop);
   } else if (s < 99) {
-    int every = g_.SpinDelay == 10 ? 5 : g_.SpinDelay == 35 ? 3 : g_.SpinDelay == 55 ? 2 : 0;
+    int every = m_.SpinDelay == 10 ? 5 : m_.SpinDelay == 35 ? 3 : m_.SpinDelay == 55 ? 2 : 0;
     if (every > 0 && s % every == 0) host_.Play(Effect::Spin);
   }
 }
 
 void SlotMachine::EvaluatePaylines() {
-  g_.SpinWin = Money();
+  m_.SpinWin = Money();
   // The report shows the reels as they stopped, before free spins may swap reel 2's strip.
-  report_.Grid = g_.ReelGrid;
+  report_.Grid = m_.ReelGrid;
   for (int line = 1; line <= 5; ++line) {
     auto cells = PaylineCells(line);
-    int factor = PayFactor(g_.ReelGrid[cells[0]], g_.ReelGrid[cells[1]], g_.ReelGrid[cells[2]]);
-    g_.LinePays[line - 1] = factor;
-    g_.SpinWin += g_.LineBets[line - 1] * factor;
-    report_.LinePays[line - 1] = factor * CentsOf(g_.LineBets[line - 1]);
+    int factor = PayFactor(m_.ReelGrid[cells[0]], m_.ReelGrid[cells[1]], m_.ReelGrid[cells[2]]);
+    m_.LinePays[line - 1] = factor;
+    m_.SpinWin += m_.LineBets[line - 1] * factor;
+    report_.LinePays[line - 1] = factor * CentsOf(m_.LineBets[line - 1]);
     if (factor > 0) host_.DrawPayline(line);
   }
-  if (g_.SpinWin > Money()) {
+  if (m_.SpinWin > Money()) {
     host_.Play(Effect::Win);
     // A player who is closing the game is not asked to gamble: the win is counted in as won.
-    report_.CardOffered = g_.AceyDucey && !g_.AutoSpin && !closing_;
-    if (report_.CardOffered) host_.OfferCardGame(g_.SpinWin);
-    g_.WinPending = g_.SpinWin;
+    report_.CardOffered = options_.AceyDucey && !m_.AutoSpin && !closing_;
+    if (report_.CardOffered) host_.OfferCardGame(m_.SpinWin);
+    m_.WinPending = m_.SpinWin;
     host_.Redraw(FaceElement::Won);
-    UpdateLineBets(g_.CoinValue, g_.Wager);
+    UpdateLineBets(m_.CoinValue, m_.Wager);
   } else {
     host_.Play(Effect::Lose);
   }
@@ -343,7 +341,7 @@ void SlotMachine::EvaluatePaylines() {
 int64_t SlotMachine::CountIntoCredits(Money& amount, Money leave,
                                       const std::array<double, 6>& pauses, FaceElement meter) {
   BusyScope busy(*this);
-  const Money coin = g_.CoinValue;
+  const Money coin = m_.CoinValue;
   if (coin <= Money()) return 0;
   int64_t coins = 0;
   for (; amount > leave; ++coins) {
@@ -351,14 +349,14 @@ int64_t SlotMachine::CountIntoCredits(Money& amount, Money leave,
       // The player is leaving: the coins still to come go in at once and silently, exactly as
       // many as the count would have moved (a part of a coin counts as a whole one).
       const int64_t rest = ((amount - leave).InCents() + coin.InCents() - 1) / coin.InCents();
-      g_.Credits += coin * rest;
+      m_.Credits += coin * rest;
       amount -= coin * rest;
       host_.Redraw(FaceElement::Credits);
       host_.Redraw(meter);
       return coins + rest;
     }
     const double wait = PauseFor(amount, coin, pauses);
-    g_.Credits += coin;
+    m_.Credits += coin;
     amount -= coin;
     host_.Redraw(FaceElement::Credits);
     host_.Redraw(meter);
@@ -371,52 +369,52 @@ int64_t SlotMachine::CountIntoCredits(Money& amount, Money leave,
 void SlotMachine::CountUpWin() {
   // The count stops once less than a nickel is left.
   const int64_t coins =
-      CountIntoCredits(g_.WinPending, Money::Cents(4), kCountUpPauses, FaceElement::Won);
+      CountIntoCredits(m_.WinPending, Money::Cents(4), kCountUpPauses, FaceElement::Won);
   // What reached the credits is whole coins; the bank may move money meanwhile, so the
   // credits' difference would not tell.
-  report_.Win = coins * CentsOf(g_.CoinValue);
+  report_.Win = coins * CentsOf(m_.CoinValue);
 }
 
 void SlotMachine::UpdateBonusMeter() {
   int gains = 0, losses = 0;
-  for (int v : g_.ReelGrid) {
+  for (int v : m_.ReelGrid) {
     gains += v == GAIN;
     losses += v == LOSS;
   }
   if (losses > 0) {
     host_.Play(Effect::PowerDown);
-    g_.PowerPts /= 2;
+    m_.PowerPts /= 2;
     host_.DrawBonusMeter(false);
   } else if (gains > 0) {
     host_.Play(Effect::PowerUp);
     // Widened first: a stored meter near the largest integer must not wrap.
-    g_.PowerPts = static_cast<int32_t>(std::min<int64_t>(100, int64_t{g_.PowerPts} + 10 * gains));
+    m_.PowerPts = static_cast<int32_t>(std::min<int64_t>(100, int64_t{m_.PowerPts} + 10 * gains));
     host_.DrawBonusMeter(true);
   }
 }
 
 void SlotMachine::PayBonusPool() {
   // A remainder of a cent or more that is less than a coin still pays a whole coin.
-  const int64_t coins = CountIntoCredits(g_.BonusPool, Money(), kPoolPauses, FaceElement::Bonus);
-  report_.Pool = coins * CentsOf(g_.CoinValue);
+  const int64_t coins = CountIntoCredits(m_.BonusPool, Money(), kPoolPauses, FaceElement::Bonus);
+  report_.Pool = coins * CentsOf(m_.CoinValue);
 }
 
 void SlotMachine::FreeSpinBookkeeping() {
-  if (g_.FreeSpins >= 1) {
-    --g_.FreeSpins;
-    g_.PowerPts = 0;
-    if (g_.FreeSpins == 0) {
-      g_.BonusPool = kPoolBaseCoins * g_.CoinValue;
+  if (m_.FreeSpins >= 1) {
+    --m_.FreeSpins;
+    m_.PowerPts = 0;
+    if (m_.FreeSpins == 0) {
+      m_.BonusPool = kPoolBaseCoins * m_.CoinValue;
       // The window now shows reel 2's normal strip; the blinking follows what is shown.
-      SetReelStrips(g_);
+      SetReelStrips(m_);
       host_.Repaint();
     }
-  } else if (g_.PowerPts >= 100) {
+  } else if (m_.PowerPts >= 100) {
     host_.Play(Effect::Bonus);
     PayBonusPool();
-    g_.FreeSpins = kFreeSpinAward;
-    g_.PowerPts = 0;
-    SetReelStrips(g_);
+    m_.FreeSpins = kFreeSpinAward;
+    m_.PowerPts = 0;
+    SetReelStrips(m_);
     host_.Repaint();
   }
 }
@@ -428,29 +426,29 @@ void SlotMachine::NextAutomaticSpin() {
     host_.SetAutomaticSpins(false);
     return;
   }
-  if ((g_.AutoSpin && g_.LastWager > Money() && g_.Credits >= g_.LastWager) || g_.FreeSpins > 0) {
+  if ((m_.AutoSpin && m_.LastWager > Money() && m_.Credits >= m_.LastWager) || m_.FreeSpins > 0) {
     host_.SetAutomaticSpins(false);
     Spin();
   } else {
     host_.SetAutomaticSpins(false);
-    g_.AutoSpin = false;
+    m_.AutoSpin = false;
     host_.StateChanged();
   }
 }
 
 void SlotMachine::ToggleAutoSpin() {
-  g_.AutoSpin = !g_.AutoSpin;
+  m_.AutoSpin = !m_.AutoSpin;
   // A won bonus's free spins run to their end whatever the check mark says (their timer is
   // left alone); the check mark decides what follows them.
-  if (g_.FreeSpins <= 0) host_.SetAutomaticSpins(!host_.AutomaticSpinsEnabled());
+  if (m_.FreeSpins <= 0) host_.SetAutomaticSpins(!host_.AutomaticSpinsEnabled());
   host_.StateChanged();
-  events_->AutoSpinSwitched(g_.AutoSpin);
+  events_->AutoSpinSwitched(m_.AutoSpin);
 }
 
 void SlotMachine::HandBackWager() {
-  if (Busy() || g_.Wager == Money()) return;
-  g_.Credits += g_.Wager;
-  g_.Wager = Money();
+  if (Busy() || m_.Wager == Money()) return;
+  m_.Credits += m_.Wager;
+  m_.Wager = Money();
   host_.Redraw(FaceElement::Credits);
   host_.Redraw(FaceElement::Wager);
 }
@@ -462,15 +460,15 @@ void SlotMachine::RequestClose() {
 
 bool SlotMachine::NewGame() {
   if (Busy()) return false;
-  g_.BonusPool = kPoolBaseCoins * g_.CoinValue;
-  g_.Wager = Money();
-  g_.LastWager = Money();
-  g_.Spins = 0;
-  g_.FreeSpinCount = 0;
-  g_.PowerPts = 0;
-  g_.Credits = Money::Dollars(1000);
-  g_.Borrowed = Money::Dollars(1000);
+  m_.BonusPool = kPoolBaseCoins * m_.CoinValue;
+  m_.Wager = Money();
+  m_.LastWager = Money();
+  m_.Spins = 0;
+  m_.FreeSpinCount = 0;
+  m_.PowerPts = 0;
+  m_.Credits = Money::Dollars(1000);
+  m_.Borrowed = Money::Dollars(1000);
   host_.Repaint();
-  events_->GameReplaced(CentsOf(g_.Credits), CentsOf(g_.Borrowed));
+  events_->GameReplaced(CentsOf(m_.Credits), CentsOf(m_.Borrowed));
   return true;
 }

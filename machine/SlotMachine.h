@@ -1,5 +1,5 @@
 // The slot machine's rules: wagering, the spin cycle, paylines and payoffs, the bonus
-// feature and new game. Works on GameState and reaches the outside only through Host.
+// feature and new game. Works on the machine's state and reaches the outside only through Host.
 #pragma once
 
 #include <array>
@@ -7,20 +7,23 @@
 #include "machine/GameEvents.h"
 #include "machine/GameState.h"
 #include "machine/Host.h"
+#include "machine/Lcg.h"
 
 // Fills ReelGrid from ReelStrips and ReelStops.
-void ComputeReelGrid(GameState& g);
+void ComputeReelGrid(MachineState& m);
 // The pay per coin for three symbols on a line (0 when no payoff row matches).
 int PayFactor(int reel1, int reel2, int reel3);
 // The three ReelGrid entries of payline k (1..5).
 std::array<int, 3> PaylineCells(int k);
 // Gives the reels the strips they carry now (reel 2's free-spin strip while free spins
 // remain) and recomputes ReelGrid.
-void SetReelStrips(GameState& g);
+void SetReelStrips(MachineState& m);
 
 class SlotMachine {
  public:
-  SlotMachine(GameState& game, Host& host);
+  // Plays on the machine's state, offers the card game as the options say, draws the reels
+  // from rng and reaches the window through host; all four outlive the machine.
+  SlotMachine(MachineState& machine, const PlayerOptions& options, Lcg& rng, Host& host);
 
   // Bet 1, Bet 5 and Bet Max.
   void BetOne();
@@ -30,9 +33,9 @@ class SlotMachine {
   // in motion and while free spins remain.
   void ChooseCoinValue(int bet);
   // True when the coin value may change now (the window greys its menu otherwise).
-  bool CoinValueOpen() const { return !Busy() && g_.FreeSpins <= 0; }
-  // Fast, Medium or Slow (0..2).
-  void ChooseSpeed(int speed);
+  bool CoinValueOpen() const { return !Busy() && m_.FreeSpins <= 0; }
+  // Fast, Medium or Slow; any other value is ignored.
+  void ChooseSpeed(SpinSpeed speed);
   // Deals the wager out to LineBets and redraws the lamp panel.
   void UpdateLineBets(Money coinValue, Money wager);
 
@@ -93,10 +96,13 @@ class SlotMachine {
   void ReportSpin();
   void StopAutoSpinAtLimit();
 
-  GameState& g_;
+  MachineState& m_;
+  const PlayerOptions& options_;
+  Lcg& rng_;
   Host& host_;
   int busy_ = 0;
   bool closing_ = false;
+  GameEvents noEvents_;  // nobody listening: a machine without a record tells its events here
   GameEvents* events_;
   SpinReport report_;  // the spin in progress, filled as it settles
 };

@@ -11,9 +11,14 @@
 #include "record/RecentSpinsWindow.h"
 #include "record/StatisticsWindow.h"
 
-RecordKeeper::RecordKeeper(GameState& game, const FacePainter& face, QWidget* window,
-                           Prompts& prompts)
-    : QObject(window), game_(game), face_(face), window_(window), prompts_(prompts) {
+RecordKeeper::RecordKeeper(const MachineState& machine, const Folders& dirs,
+                           const FacePainter& face, QWidget* window, Prompts& prompts)
+    : QObject(window),
+      machine_(machine),
+      dirs_(dirs),
+      face_(face),
+      window_(window),
+      prompts_(prompts) {
   clock_.start();
   // A spin goes to disk just after it settles, outside the spin's own time: one key each, so
   // an evening's list survives a crash and the save at close has only the figures left.
@@ -28,7 +33,7 @@ void RecordKeeper::WriteNewSpins() {
   const auto& spins = Record.Recent.Entries();
   for (auto it = spins.rbegin(); it != spins.rend(); ++it) {
     if (it->Serial <= writtenSerial_) continue;
-    if (!SaveRecentSpin(PlayerIniPath(game_.SettingsDir), *it)) return;  // the close will say
+    if (!SaveRecentSpin(PlayerIniPath(dirs_.Settings), *it)) return;  // the close will say
     writtenSerial_ = it->Serial;
   }
 }
@@ -50,21 +55,19 @@ void RecordKeeper::AddMenuEntries(QMenu* file, QAction* exit, QMenu* autoMenu) {
   AutoSpinLimitsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
 }
 
-QString RecordKeeper::Path() const {
-  return QString::fromStdString(PlayerIniPath(game_.SettingsDir));
-}
+QString RecordKeeper::Path() const { return QString::fromStdString(PlayerIniPath(dirs_.Settings)); }
 
 void RecordKeeper::Load() {
   // A placed wager is still the player's money: the game's figures start with it.
-  LoadPlayerFile(PlayerIniPath(game_.SettingsDir), Record, CentsOf(game_.Credits + game_.Wager),
-                 CentsOf(game_.Borrowed));
+  LoadPlayerFile(PlayerIniPath(dirs_.Settings), Record, CentsOf(machine_.Credits + machine_.Wager),
+                 CentsOf(machine_.Borrowed));
   const auto& spins = Record.Recent.Entries();
   writtenSerial_ = spins.empty() ? 0 : spins.front().Serial;
 }
 
 bool RecordKeeper::Save() {
   CountTime();
-  if (SavePlayerFile(PlayerIniPath(game_.SettingsDir), Record)) return true;
+  if (SavePlayerFile(PlayerIniPath(dirs_.Settings), Record)) return true;
   prompts_.Warn(window_, QString("Unable to write to %1").arg(Path()));
   return false;
 }
@@ -78,7 +81,7 @@ void RecordKeeper::CountTime() {
 
 void RecordKeeper::ShowStatistics() {
   StatisticsWindow w(
-      Record, game_, [this] { CountTime(); }, prompts_, window_);
+      Record, machine_, [this] { CountTime(); }, prompts_, window_);
   w.exec();
 }
 
@@ -96,6 +99,6 @@ void RecordKeeper::ShowAutoSpinLimits() {
   AutoSpinLimitsDialog d(Record.Limits, prompts_, window_);
   if (d.exec() != QDialog::Accepted) return;
   Record.Limits = d.Limits();
-  if (!SaveAutoSpinLimits(PlayerIniPath(game_.SettingsDir), Record.Limits))
+  if (!SaveAutoSpinLimits(PlayerIniPath(dirs_.Settings), Record.Limits))
     prompts_.Warn(window_, QString("Unable to write to %1").arg(Path()));
 }

@@ -20,8 +20,10 @@ class RecordKeeper : public QObject {
   Q_OBJECT
 
  public:
-  // Works for this game and face; its windows and errors go through prompts.
-  RecordKeeper(GameState& game, const FacePainter& face, QWidget* window, Prompts& prompts);
+  // Keeps the record of this machine in the settings folder, with pictures from the face; its
+  // windows and errors go through prompts.
+  RecordKeeper(const MachineState& machine, const Folders& dirs, const FacePainter& face,
+               QWidget* window, Prompts& prompts);
 
   PlayerRecord Record;
   // "S&tatistics...", "&Recent Spins..." and "Auto Spin &Limits...".
@@ -47,7 +49,8 @@ class RecordKeeper : public QObject {
   // Writes the spins recorded since the last write, oldest first.
   void WriteNewSpins();
 
-  GameState& game_;
+  const MachineState& machine_;
+  const Folders& dirs_;
   const FacePainter& face_;
   QWidget* window_;
   Prompts& prompts_;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "machine/GameState.h"
+#include "machine/MachineState.h"
 #include "machine/SlotMachine.h"
 
 void Tally::Add(const SpinReport& spin) {
@@ -44,7 +44,7 @@ int64_t PaybackTenths(const Tally& t) {
 
 int64_t TheoreticalPaybackHundredths() {
   // The reels always rest on a whole symbol: each of the 20 top symbols is equally likely.
-  GameState g;
+  MachineState g;
   int64_t factors = 0, combinations = 0;
   for (int a = 0; a < 20; ++a)
     for (int b = 0; b < 20; ++b)

@@ -56,11 +56,11 @@ QStringList Column(const Tally& t, int64_t theory) {
 
 }  // namespace
 
-StatisticsWindow::StatisticsWindow(PlayerRecord& record, const GameState& game,
+StatisticsWindow::StatisticsWindow(PlayerRecord& record, const MachineState& machine,
                                    std::function<void()> refresh, Prompts& prompts, QWidget* parent)
     : QDialog(parent),
       record_(record),
-      game_(game),
+      machine_(machine),
       refresh_(std::move(refresh)),
       prompts_(prompts) {
   setObjectName("Statistics");
@@ -130,8 +130,8 @@ void StatisticsWindow::ShowFigures() {
   const QStringList columns[2] = {Column(record_.Game, theory_), Column(record_.Lifetime, theory_)};
   for (size_t i = 0; i < rows_.size(); ++i)
     for (int c = 0; c < 2; ++c) rows_[i].cells[c]->setText(columns[c].value(static_cast<int>(i)));
-  const int64_t credits = CentsOf(game_.Credits), borrowed = CentsOf(game_.Borrowed);
-  const int64_t wager = CentsOf(game_.Wager);
+  const int64_t credits = CentsOf(machine_.Credits), borrowed = CentsOf(machine_.Borrowed);
+  const int64_t wager = CentsOf(machine_.Wager);
   const PlayerRecord::GameTally& g = record_.Game;
   QString text =
       QString("<b>Now:</b> credits %1, borrowed %2, net worth (credits \u2212 borrowed) %3.")

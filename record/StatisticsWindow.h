@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "machine/GameState.h"
+#include "machine/MachineState.h"
 #include "record/PlayerRecord.h"
 
 class QLabel;
@@ -20,7 +20,7 @@ class StatisticsWindow : public QDialog {
  public:
   // Shows the record of this game against the game's money; refresh brings the record's
   // time played up to date before each look.
-  StatisticsWindow(PlayerRecord& record, const GameState& game, std::function<void()> refresh,
+  StatisticsWindow(PlayerRecord& record, const MachineState& machine, std::function<void()> refresh,
                    Prompts& prompts, QWidget* parent = nullptr);
 
   // "Reset &Lifetime...", "&Help" and "&Close".
@@ -40,7 +40,7 @@ class StatisticsWindow : public QDialog {
     QLabel* cells[2];
   };
   PlayerRecord& record_;
-  const GameState& game_;
+  const MachineState& machine_;
   std::function<void()> refresh_;
   std::vector<Row> rows_;
   QLabel* now_ = nullptr;

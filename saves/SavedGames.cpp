@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <utility>
 
 #include "store/IniDocument.h"
 #include "store/MoneyText.h"
@@ -12,8 +13,6 @@
 namespace {
 
 std::string SectionOf(int n) { return "Saved Game " + std::to_string(n); }
-
-std::string PowerIni(const GameState& g) { return g.SettingsDir + "POWER.INI"; }
 
 bool IsAsciiPunctuation(char c) {
   return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') ||
@@ -42,17 +41,17 @@ char SeparatorOf(const char* fmt) {
 
 }  // namespace
 
-GameRecord GameRecord::Of(const GameState& g) {
-  return {g.Credits, g.Borrowed, g.BonusPool, g.Spins, g.FreeSpinCount, g.PowerPts};
+GameRecord GameRecord::Of(const MachineState& m) {
+  return {m.Credits, m.Borrowed, m.BonusPool, m.Spins, m.FreeSpinCount, m.PowerPts};
 }
 
-void GameRecord::ApplyTo(GameState& g) const {
-  g.Credits = Credits;
-  g.Borrowed = Borrowed;
-  g.BonusPool = BonusPool;
-  g.Spins = Spins;
-  g.FreeSpinCount = FreeSpinCount;
-  g.PowerPts = PowerPts;
+void GameRecord::ApplyTo(MachineState& m) const {
+  m.Credits = Credits;
+  m.Borrowed = Borrowed;
+  m.BonusPool = BonusPool;
+  m.Spins = Spins;
+  m.FreeSpinCount = FreeSpinCount;
+  m.PowerPts = PowerPts;
 }
 
 std::string DateText(int month, int day, int year, const char* localeDateFormat) {
@@ -70,15 +69,19 @@ std::string TodayText() {
   return DateText(t.tm_mon + 1, t.tm_mday, t.tm_year + 1900, nl_langinfo(D_FMT));
 }
 
-void ReadSavedGames(const GameState& g) {
-  const IniDocument ini(PowerIni(g));
+SavedGameTable::SavedGameTable(std::string settingsDir) : settingsDir_(std::move(settingsDir)) {}
+
+std::string SavedGameTable::PowerIni() const { return settingsDir_ + "POWER.INI"; }
+
+void SavedGameTable::Read() {
+  const IniDocument ini(PowerIni());
   const std::string today = TodayText();
   for (int n = 1; n <= 8; ++n) {
     const std::string section = SectionOf(n);
     const auto money = [&](const char* key, const char* def) {
       return ParseMoney(std::string_view(ini.ReadString(section, key, def)).substr(0, 30));
     };
-    SavedGame& s = SavedGames[n - 1];
+    SavedGame& s = Slots[n - 1];
     s.Name = FirstCharacters(ini.ReadString(section, "Name", "Game #" + std::to_string(n)), 100);
     s.Spins = ini.ReadInteger(section, "Spins", 0);
     s.Date = FirstCharacters(ini.ReadString(section, "Date", today), 9);
@@ -89,19 +92,19 @@ void ReadSavedGames(const GameState& g) {
   }
 }
 
-SaveResult SaveIntoSlot(const GameState& g, int n, const std::string& name) {
-  if (n < 1 || n > 8) return {false, PowerIni(g)};
-  SavedGame& s = SavedGames[n - 1];
-  static_cast<GameRecord&>(s) = GameRecord::Of(g);
+SaveResult SavedGameTable::Save(const MachineState& m, int n, const std::string& name) {
+  if (n < 1 || n > 8) return {false, PowerIni()};
+  SavedGame& s = Slots[n - 1];
+  static_cast<GameRecord&>(s) = GameRecord::Of(m);
   s.Date = TodayText();
   s.Name = FirstCharacters(name, 100);
-  return WriteSavedGame(g, n, name);
+  return Write(m, n, name);
 }
 
-SaveResult WriteSavedGame(const GameState& g, int n, const std::string& name) {
-  if (n < 1 || n > 8) return {false, PowerIni(g)};
-  const GameRecord r = GameRecord::Of(g);
-  IniDocument ini(PowerIni(g));
+SaveResult SavedGameTable::Write(const MachineState& m, int n, const std::string& name) const {
+  if (n < 1 || n > 8) return {false, PowerIni()};
+  const GameRecord r = GameRecord::Of(m);
+  IniDocument ini(PowerIni());
   const std::string section = SectionOf(n);
   ini.WriteString(section, "Name", FirstCharacters(name, 255));
   ini.WriteInteger(section, "Spins", r.Spins);
@@ -114,7 +117,7 @@ SaveResult WriteSavedGame(const GameState& g, int n, const std::string& name) {
   return {false, ini.Path()};
 }
 
-void OpenSlot(GameState& g, int n) {
+void SavedGameTable::Open(int n, MachineState& m) const {
   if (n < 1 || n > 8) return;
-  SavedGames[n - 1].ApplyTo(g);
+  Slots[n - 1].ApplyTo(m);
 }

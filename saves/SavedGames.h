@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "machine/GameState.h"
+#include "machine/MachineState.h"
 #include "store/Settings.h"
 
 // The part of a game a slot keeps: the player's fortune.
@@ -13,10 +13,10 @@ struct GameRecord {
   Money Credits, Borrowed, BonusPool;
   int32_t Spins = 0, FreeSpinCount = 0, PowerPts = 0;
 
-  // The record of the game's current fortune.
-  static GameRecord Of(const GameState& g);
-  // Puts the record's fortune into the game; nothing else of the game changes.
-  void ApplyTo(GameState& g) const;
+  // The record of the machine's current fortune.
+  static GameRecord Of(const MachineState& m);
+  // Puts the record's fortune into the machine; nothing else of it changes.
+  void ApplyTo(MachineState& m) const;
 };
 
 // One slot: the record, with its name and the date it was saved.
@@ -25,20 +25,34 @@ struct SavedGame : GameRecord {
   std::string Date;
 };
 
-// The slot table; lives for the whole run.
-inline std::array<SavedGame, 8> SavedGames;
+// The eight slots as last read or saved. A slot's count of free spins is not in the file: it
+// lasts as long as the table, which the window keeps for the whole run.
+class SavedGameTable {
+ public:
+  // The slots of "POWER.INI" in a settings folder (ending with '/'); nothing is read yet.
+  explicit SavedGameTable(std::string settingsDir);
+
+  // Slot n is Slots[n - 1].
+  std::array<SavedGame, 8> Slots;
+
+  // Refills the file-backed fields of every slot from the file.
+  void Read();
+  // Copies the machine's fortune into slot n (1..8) and writes its section.
+  SaveResult Save(const MachineState& m, int n, const std::string& name);
+  // Writes section "Saved Game n" in one atomic replace of the file; on failure the file stays
+  // as it was. The slots in memory do not change.
+  SaveResult Write(const MachineState& m, int n, const std::string& name) const;
+  // Copies slot n (1..8) into the machine.
+  void Open(int n, MachineState& m) const;
+
+ private:
+  std::string PowerIni() const;
+
+  std::string settingsDir_;
+};
 
 // Today's date as mm/dd/yy with the system's date separator.
 std::string TodayText();
 // A date as mm/dd/yy, joined by the first punctuation character of a strftime date format
 // (D_FMT) that is not part of a conversion, or "/" where it has none.
 std::string DateText(int month, int day, int year, const char* localeDateFormat);
-// Refills the file-backed fields of SavedGames from SettingsDir + "POWER.INI".
-void ReadSavedGames(const GameState& g);
-// Copies the game into slot n (1..8) and writes its section.
-SaveResult SaveIntoSlot(const GameState& g, int n, const std::string& name);
-// Writes section "Saved Game n" in one atomic replace of the file; on failure the file stays
-// as it was.
-SaveResult WriteSavedGame(const GameState& g, int n, const std::string& name);
-// Copies slot n (1..8) into the game.
-void OpenSlot(GameState& g, int n);

@@ -25,8 +25,9 @@ QString MoneyLabel(Money v, const char* what) {
 
 }  // namespace
 
-SlotDialog::SlotDialog(GameState& g, Mode mode, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), game_(g), mode_(mode), prompts_(prompts) {
+SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, Mode mode, Prompts& prompts,
+                       QWidget* parent)
+    : QDialog(parent), machine_(machine), slots_(table), mode_(mode), prompts_(prompts) {
   setObjectName("SlotDialog");
   setFixedSize(616, 360);
 
@@ -94,13 +95,13 @@ SlotDialog::SlotDialog(GameState& g, Mode mode, Prompts& prompts, QWidget* paren
   ShowSlots();
 }
 
-void SlotDialog::ReadSlots() { ReadSavedGames(game_); }
+void SlotDialog::ReadSlots() { slots_.Read(); }
 
 void SlotDialog::ShowSlots() {
   setWindowTitle(mode_ == Mode::Save ? "Save a Game -- Select Game Slot"
                                      : "Open a Game -- Select Game Slot");
   for (int i = 0; i < 8; ++i) {
-    const SavedGame& s = SavedGames[i];
+    const SavedGame& s = slots_.Slots[i];
     NameFields[i]->setText(QString::fromStdString(s.Name));
     GameLabels[i]->setText("Zandor Slots");
     DateLabels[i]->setText(QString::fromStdString(s.Date));
@@ -126,13 +127,13 @@ void SlotDialog::FinishSlot(int n, const std::optional<QString>& enteredName) {
   if (n >= 1 && n <= 8) {
     if (mode_ == Mode::Save) {
       if (enteredName) {
-        SaveResult r = SaveIntoSlot(game_, n, enteredName->toStdString());
+        SaveResult r = slots_.Save(machine_, n, enteredName->toStdString());
         if (!r.Ok)
           prompts_.Warn(this,
                         QString("Unable to write to %1").arg(QString::fromStdString(r.FailedPath)));
       }
     } else {
-      OpenSlot(game_, n);
+      slots_.Open(n, machine_);
     }
   }
   // The dialog closes with OK whether or not the name box was cancelled.

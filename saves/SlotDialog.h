@@ -6,9 +6,10 @@
 #include <array>
 #include <optional>
 
-#include "machine/GameState.h"
+#include "machine/MachineState.h"
 
 class Prompts;
+class SavedGameTable;
 
 class QFrame;
 class QLabel;
@@ -19,11 +20,13 @@ class SlotDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // What a slot button does.
+  // What a slot button does: open the slot into the machine, or save the machine into it.
   enum class Mode { Open, Save };
 
-  // Reads "POWER.INI" and fills the eight panels; the caption says what the mode does.
-  SlotDialog(GameState& g, Mode mode, Prompts& prompts, QWidget* parent = nullptr);
+  // Reads the slots of the table from "POWER.INI" and fills the eight panels; the caption says
+  // what the mode does.
+  SlotDialog(MachineState& machine, SavedGameTable& table, Mode mode, Prompts& prompts,
+             QWidget* parent = nullptr);
 
   // The frame around the slot area and the eight slot panels.
   QFrame* SlotFrame;
@@ -48,10 +51,11 @@ class SlotDialog : public QDialog {
  private:
   // Reads the slots from the file.
   void ReadSlots();
-  // Sets the caption and fills the panels from SavedGames.
+  // Sets the caption and fills the panels from the slots.
   void ShowSlots();
 
-  GameState& game_;
+  MachineState& machine_;
+  SavedGameTable& slots_;
   Mode mode_;
   Prompts& prompts_;
 };

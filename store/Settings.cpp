@@ -1,5 +1,6 @@
 #include "store/Settings.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -14,20 +15,67 @@ namespace {
 
 const std::string kSection = "Settings";
 
-// Where a key's value lives in the game; the kind of the key follows from the field's type:
-// money, a 32-bit integer, a byte (only the low eight bits are kept), a switch or a text.
-using Member =
-    std::variant<Money GameState::*, int32_t GameState::*, uint8_t GameState::*, bool GameState::*,
-                 std::string GameState::*, std::array<bool, 8> GameState::*,
-                 std::array<std::string, 8> GameState::*>;
+// A field of a game to load into, or of a game to save from; the kind of the key follows from
+// the field's type: money, a 32-bit integer, a byte (only the low eight bits are kept; the two
+// choices are bytes too), a switch or a text.
+template <class... T>
+using Pointers = std::variant<T*...>;
+using FieldRef = Pointers<Money, int32_t, uint8_t, bool, std::string, SpinSpeed, BackgroundMode>;
+using ConstFieldRef = Pointers<const Money, const int32_t, const uint8_t, const bool,
+                               const std::string, const SpinSpeed, const BackgroundMode>;
+
+// Where a key's value lives in the game: in one of its parts, at an element of an
+// eight-element field when indexed.
+struct Member {
+  FieldRef (*In)(GameState& g, int index);
+  ConstFieldRef (*From)(const GameState& g, int index);
+};
+
+// True for the eight-element fields, whose keys are indexed.
 template <class T>
-using Ref = std::variant<T*, std::conditional_t<std::is_const_v<T>, const int32_t, int32_t>*,
-                         std::conditional_t<std::is_const_v<T>, const uint8_t, uint8_t>*,
-                         std::conditional_t<std::is_const_v<T>, const bool, bool>*,
-                         std::conditional_t<std::is_const_v<T>, const std::string, std::string>*>;
-// A field of a game to load into, or of a game to save from.
-using FieldRef = Ref<Money>;
-using ConstFieldRef = Ref<const Money>;
+struct IsEight : std::false_type {};
+template <class T>
+struct IsEight<std::array<T, 8>> : std::true_type {};
+
+// The part a member pointer points into.
+template <class P>
+struct PartOfMember;
+template <class T, class Part>
+struct PartOfMember<T Part::*> {
+  using Type = Part;
+};
+
+// The game's part of type Part.
+template <class Part, class Game>
+auto& PartOf(Game& g) {
+  if constexpr (std::is_same_v<Part, MachineState>)
+    return g.Machine;
+  else if constexpr (std::is_same_v<Part, PlayerOptions>)
+    return g.Options;
+  else if constexpr (std::is_same_v<Part, SoundSettings>)
+    return g.Sound;
+  else {
+    static_assert(std::is_same_v<Part, MusicSettings>, "a part the settings file does not keep");
+    return g.Music;
+  }
+}
+
+// The field itself, or its element at index when it has eight.
+template <auto Field, class Game>
+auto* Locate(Game& g, int index) {
+  auto& field = PartOf<typename PartOfMember<decltype(Field)>::Type>(g).*Field;
+  if constexpr (IsEight<std::remove_cvref_t<decltype(field)>>::value)
+    return &field[index];
+  else
+    return &field;
+}
+
+// The key's field, found by its member pointer (MachineState::Credits, MusicSettings::SongFiles).
+template <auto Field>
+constexpr Member At() {
+  return {[](GameState& g, int i) -> FieldRef { return Locate<Field>(g, i); },
+          [](const GameState& g, int i) -> ConstFieldRef { return Locate<Field>(g, i); }};
+}
 
 // One stored key: its name, its field (an element of an eight-element field when indexed), the
 // characters a text keeps on reading, and the constant a missing or unreadable value gives
@@ -44,41 +92,41 @@ struct Setting {
 const std::vector<Setting>& Table() {
   static const std::vector<Setting> table = [] {
     std::vector<Setting> t = {
-        {"Credits", &GameState::Credits},
-        {"Borrowed", &GameState::Borrowed},
-        {"BonusPool", &GameState::BonusPool},
-        {"Spins", &GameState::Spins, 0, 0, 0},
-        {"Maxed", &GameState::Maxed, 0, 0, 0},
-        {"Sound", &GameState::Sound},
-        {"MusicOn", &GameState::MusicOn},
-        {"sndCoins", &GameState::sndCoins},
-        {"sndCredits", &GameState::sndCredits},
-        {"sndSpin", &GameState::sndSpin},
-        {"sndStop", &GameState::sndStop},
-        {"sndWin", &GameState::sndWin},
-        {"sndBonus", &GameState::sndBonus},
-        {"sndLose", &GameState::sndLose},
-        {"sndPowerDown", &GameState::sndPowerDown},
-        {"sndPowerUp", &GameState::sndPowerUp},
-        {"PowerPts", &GameState::PowerPts, 0, 0, 0},
-        {"Speed", &GameState::Speed},
-        {"Bet", &GameState::Bet},
-        {"BackColor", &GameState::BackColor},
-        {"BackMode", &GameState::BackMode},
-        {"BackBMP", &GameState::BackBMP, 0, 255},
-        {"WinSound", &GameState::WinSound, 0, 255},
-        {"LoseSound", &GameState::LoseSound, 0, 255},
-        {"BonusSound", &GameState::BonusSound, 0, 255},
-        {"PowerDownSound", &GameState::PowerDownSound, 0, 255},
-        {"PowerUpSound", &GameState::PowerUpSound, 0, 255},
+        {"Credits", At<&MachineState::Credits>()},
+        {"Borrowed", At<&MachineState::Borrowed>()},
+        {"BonusPool", At<&MachineState::BonusPool>()},
+        {"Spins", At<&MachineState::Spins>(), 0, 0, 0},
+        {"Maxed", At<&PlayerOptions::Maxed>(), 0, 0, 0},
+        {"Sound", At<&SoundSettings::On>()},
+        {"MusicOn", At<&MusicSettings::On>()},
+        {"sndCoins", At<&SoundSettings::Coins>()},
+        {"sndCredits", At<&SoundSettings::Credits>()},
+        {"sndSpin", At<&SoundSettings::Spin>()},
+        {"sndStop", At<&SoundSettings::Stop>()},
+        {"sndWin", At<&SoundSettings::Win>()},
+        {"sndBonus", At<&SoundSettings::Bonus>()},
+        {"sndLose", At<&SoundSettings::Lose>()},
+        {"sndPowerDown", At<&SoundSettings::PowerDown>()},
+        {"sndPowerUp", At<&SoundSettings::PowerUp>()},
+        {"PowerPts", At<&MachineState::PowerPts>(), 0, 0, 0},
+        {"Speed", At<&MachineState::Speed>()},
+        {"Bet", At<&MachineState::Bet>()},
+        {"BackColor", At<&PlayerOptions::BackColor>()},
+        {"BackMode", At<&PlayerOptions::BackMode>()},
+        {"BackBMP", At<&PlayerOptions::BackBitmap>(), 0, 255},
+        {"WinSound", At<&SoundSettings::WinFile>(), 0, 255},
+        {"LoseSound", At<&SoundSettings::LoseFile>(), 0, 255},
+        {"BonusSound", At<&SoundSettings::BonusFile>(), 0, 255},
+        {"PowerDownSound", At<&SoundSettings::PowerDownFile>(), 0, 255},
+        {"PowerUpSound", At<&SoundSettings::PowerUpFile>(), 0, 255},
     };
     for (int i = 0; i < 8; ++i)
-      t.push_back({"PlayList" + std::to_string(i), &GameState::PlayList, i, 0, 1});
+      t.push_back({"PlayList" + std::to_string(i), At<&MusicSettings::Selected>(), i, 0, 1});
     for (int i = 0; i < 8; ++i)
-      t.push_back({"MIDISong" + std::to_string(i), &GameState::MIDISong, i, 255});
+      t.push_back({"MIDISong" + std::to_string(i), At<&MusicSettings::SongFiles>(), i, 255});
     for (int i = 0; i < 8; ++i)
-      t.push_back({"MIDIName" + std::to_string(i), &GameState::MIDIName, i, 12});
-    t.push_back({"AceyDucey", &GameState::AceyDucey, 0, 0, 1});
+      t.push_back({"MIDIName" + std::to_string(i), At<&MusicSettings::SongNames>(), i, 12});
+    t.push_back({"AceyDucey", At<&PlayerOptions::AceyDucey>(), 0, 0, 1});
     return t;
   }();
   return table;
@@ -91,16 +139,6 @@ struct Overload : F... {
 template <class... F>
 Overload(F...) -> Overload<F...>;
 
-template <class Game,
-          class Result = std::conditional_t<std::is_const_v<Game>, ConstFieldRef, FieldRef>>
-Result FieldOf(Game& g, const Setting& s) {
-  return std::visit(
-      Overload{[&](std::array<bool, 8> GameState::*m) -> Result { return &(g.*m)[s.Index]; },
-               [&](std::array<std::string, 8> GameState::*m) -> Result { return &(g.*m)[s.Index]; },
-               [&](auto m) -> Result { return &(g.*m); }},
-      s.Field);
-}
-
 void Load(const IniDocument& ini, const Setting& s, FieldRef field) {
   const std::string& key = s.Key;
   std::visit(
@@ -109,7 +147,12 @@ void Load(const IniDocument& ini, const Setting& s, FieldRef field) {
                  *v = ParseMoney(std::string_view(text).substr(0, 30));
                },
                [&](int32_t* v) { *v = ini.ReadInteger(kSection, key, s.Fixed.value_or(*v)); },
-               [&](uint8_t* v) { *v = static_cast<uint8_t>(ini.ReadInteger(kSection, key, *v)); },
+               [&](auto* v) {
+                 // A byte: Bet, or the number of a choice (Speed, BackMode).
+                 static_assert(sizeof(*v) == 1);
+                 const int32_t read = ini.ReadInteger(kSection, key, static_cast<uint8_t>(*v));
+                 *v = static_cast<std::remove_pointer_t<decltype(v)>>(static_cast<uint8_t>(read));
+               },
                [&](bool* v) { *v = ini.ReadBool(kSection, key, s.Fixed ? *s.Fixed != 0 : *v); },
                [&](std::string* v) {
                  *v = FirstCharacters(ini.ReadString(kSection, key, *v), s.Limit);
@@ -119,24 +162,25 @@ void Load(const IniDocument& ini, const Setting& s, FieldRef field) {
 
 void Store(IniDocument& ini, const Setting& s, ConstFieldRef field) {
   const std::string& key = s.Key;
-  std::visit(Overload{[&](const Money* v) { ini.WriteString(kSection, key, FormatMoney(*v)); },
-                      [&](const int32_t* v) { ini.WriteInteger(kSection, key, *v); },
-                      [&](const uint8_t* v) { ini.WriteInteger(kSection, key, *v); },
-                      [&](const bool* v) { ini.WriteBool(kSection, key, *v); },
-                      [&](const std::string* v) { ini.WriteString(kSection, key, *v); }},
-             field);
+  std::visit(
+      Overload{[&](const Money* v) { ini.WriteString(kSection, key, FormatMoney(*v)); },
+               [&](const int32_t* v) { ini.WriteInteger(kSection, key, *v); },
+               [&](const auto* v) { ini.WriteInteger(kSection, key, static_cast<uint8_t>(*v)); },
+               [&](const bool* v) { ini.WriteBool(kSection, key, *v); },
+               [&](const std::string* v) { ini.WriteString(kSection, key, *v); }},
+      field);
 }
 
 }  // namespace
 
 void LoadSettings(GameState& g) {
-  const IniDocument ini(g.SettingsDir + "ZANDOR.INI");
-  for (const Setting& s : Table()) Load(ini, s, FieldOf(g, s));
+  const IniDocument ini(g.Dirs.Settings + "ZANDOR.INI");
+  for (const Setting& s : Table()) Load(ini, s, s.Field.In(g, s.Index));
 }
 
 SaveResult SaveSettings(const GameState& g) {
-  IniDocument ini(g.SettingsDir + "ZANDOR.INI");
-  for (const Setting& s : Table()) Store(ini, s, FieldOf(g, s));
+  IniDocument ini(g.Dirs.Settings + "ZANDOR.INI");
+  for (const Setting& s : Table()) Store(ini, s, s.Field.From(g, s.Index));
   if (ini.Save()) return {};
   return {false, ini.Path()};
 }

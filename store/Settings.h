@@ -9,7 +9,7 @@
 // volume, full screen, the player's record).
 std::string PlayerIniPath(const std::string& settingsDir);
 
-// Reads SettingsDir + "ZANDOR.INI" into the game (sets Maxed); never fails.
+// Reads "ZANDOR.INI" of the settings folder into every part of the game; never fails.
 void LoadSettings(GameState& g);
 
 // What a save did: ok, or the full path of the file that could not be written.

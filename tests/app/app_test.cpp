@@ -2,9 +2,17 @@
 // play through the real window, the background choices and closing.
 #include <SDL2/SDL_mixer.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -14,8 +22,11 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 #include "app/Dirs.h"
@@ -60,9 +71,9 @@ struct Window : ::testing::Test {
   Window() { App(); }
 
   void Open(const std::string& ini = "", const std::string& programDir = ProgramDirectory()) {
-    game.ProgramDir = programDir;
-    game.SettingsDir = settings.path().toStdString() + "/";
-    if (!ini.empty()) std::ofstream(game.SettingsDir + "ZANDOR.INI") << ini;
+    game.Dirs.Program = programDir;
+    game.Dirs.Settings = settings.path().toStdString() + "/";
+    if (!ini.empty()) std::ofstream(game.Dirs.Settings + "ZANDOR.INI") << ini;
     form = std::make_unique<MainWindow>(game, prompts);
     form->show();
     QTest::qWaitForWindowExposed(form.get());
@@ -141,8 +152,8 @@ TEST_F(Window, FullScreenAcrossARestart) {
   EXPECT_TRUE(form->FullScreen());
   QTRY_VERIFY(form->isFullScreen());
   form->close();
-  EXPECT_NE(ReadFile(game.SettingsDir + "PLAYER.INI").find("FullScreen=1"), std::string::npos);
-  EXPECT_NE(ReadFile(game.SettingsDir + "ZANDOR.INI").find("Maxed=0"), std::string::npos);
+  EXPECT_NE(ReadFile(game.Dirs.Settings + "PLAYER.INI").find("FullScreen=1"), std::string::npos);
+  EXPECT_NE(ReadFile(game.Dirs.Settings + "ZANDOR.INI").find("Maxed=0"), std::string::npos);
 
   form.reset();
   Open();
@@ -155,7 +166,7 @@ TEST_F(Window, FullScreenAcrossARestart) {
   QTRY_COMPARE(form->geometry(), place);
   EXPECT_EQ(form->centralWidget()->size(), QSize(632, 394));
   form->close();
-  EXPECT_NE(ReadFile(game.SettingsDir + "PLAYER.INI").find("FullScreen=0"), std::string::npos);
+  EXPECT_NE(ReadFile(game.Dirs.Settings + "PLAYER.INI").find("FullScreen=0"), std::string::npos);
 
   // Restoring from maximised comes back to the same place as well.
   form.reset();
@@ -168,7 +179,7 @@ TEST_F(Window, FullScreenAcrossARestart) {
   QTRY_COMPARE(form->geometry(), moved);
   form->close();
 
-  std::ofstream(game.SettingsDir + "PLAYER.INI") << "[Window]\nFullScreen=yes\n";
+  std::ofstream(game.Dirs.Settings + "PLAYER.INI") << "[Window]\nFullScreen=yes\n";
   form.reset();
   Open();
   QTest::qWait(50);
@@ -179,8 +190,8 @@ TEST_F(Window, FullScreenAcrossARestart) {
 // A fresh installation starts with the defaults and their check marks.
 TEST_F(Window, FreshStartDefaults) {
   Open();
-  EXPECT_EQ(game.Credits, 1000.00_usd);
-  EXPECT_EQ(game.BonusPool, 50.00_usd);
+  EXPECT_EQ(game.Machine.Credits, 1000.00_usd);
+  EXPECT_EQ(game.Machine.BonusPool, 50.00_usd);
   EXPECT_TRUE(form->CoinQuarterAction->isChecked());
   EXPECT_FALSE(form->CoinFiveDollarsAction->isChecked());
   EXPECT_TRUE(form->FastAction->isChecked());
@@ -192,7 +203,7 @@ TEST_F(Window, FreshStartDefaults) {
   EXPECT_TRUE(form->MusicOnAction->isChecked());
   EXPECT_TRUE(form->TiledAction->isChecked());
   EXPECT_FALSE(form->AutoSpinAction->isChecked());
-  EXPECT_EQ(game.ReelStops, (std::array<int, 3>{26, 2, 8}));
+  EXPECT_EQ(game.Machine.ReelStops, (std::array<int, 3>{26, 2, 8}));
 }
 
 // Loaded values take effect; values out of range stay as read while Fast and 25 cents rule.
@@ -200,29 +211,29 @@ TEST_F(Window, StartUpAppliesTheSettings) {
   Open(
       "[Settings]\nBet=0\nBonusPool=77.00\nSpeed=2\nsndLose=1\nBackBMP=/nowhere.bmp\n"
       "WinSound=/missing.wav\n");
-  EXPECT_EQ(game.CoinValue, 5.00_usd);
-  EXPECT_EQ(game.BonusPool, 77.00_usd);
+  EXPECT_EQ(game.Machine.CoinValue, 5.00_usd);
+  EXPECT_EQ(game.Machine.BonusPool, 77.00_usd);
   EXPECT_TRUE(form->CoinFiveDollarsAction->isChecked());
   EXPECT_TRUE(form->SlowAction->isChecked());
-  EXPECT_EQ(game.SpinDelay, 55);
+  EXPECT_EQ(game.Machine.SpinDelay, 55);
   EXPECT_TRUE(form->LoseSoundAction->isChecked());
-  EXPECT_EQ(game.BackMode, 1);
+  EXPECT_EQ(game.Options.BackMode, BackgroundMode::SolidColor);
   EXPECT_TRUE(form->SolidColorAction->isChecked());
-  EXPECT_EQ(game.WinSound, game.ProgramDir + "ZANDOR5.WAV");
+  EXPECT_EQ(game.Sound.WinFile, game.Dirs.Program + "ZANDOR5.WAV");
   form.reset();
 
   GameState other;
   game = other;
   Open("[Settings]\nBet=7\nSpeed=9\n");
-  EXPECT_EQ(game.CoinValue, 0.25_usd);
+  EXPECT_EQ(game.Machine.CoinValue, 0.25_usd);
   for (QAction* a :
        {form->CoinFiveDollarsAction, form->CoinOneDollarAction, form->CoinFiftyCentsAction,
         form->CoinQuarterAction, form->CoinDimeAction, form->CoinNickelAction})
     EXPECT_FALSE(a->isChecked());
   EXPECT_TRUE(form->FastAction->isChecked());
-  EXPECT_EQ(game.SpinDelay, 10);
+  EXPECT_EQ(game.Machine.SpinDelay, 10);
   form->close();
-  std::string ini = ReadFile(game.SettingsDir + "ZANDOR.INI");
+  std::string ini = ReadFile(game.Dirs.Settings + "ZANDOR.INI");
   EXPECT_NE(ini.find("Speed=9\n"), std::string::npos);
   EXPECT_NE(ini.find("Bet=7\n"), std::string::npos);
 }
@@ -230,24 +241,24 @@ TEST_F(Window, StartUpAppliesTheSettings) {
 // Bet Max through the real window takes 25 coins, spins and settles with the money intact.
 TEST_F(Window, BetMaxSpinsThroughTheWindow) {
   Open();
-  game.AceyDucey = false;
+  game.Options.AceyDucey = false;
   QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
-  EXPECT_EQ(game.Spins, 1);
-  EXPECT_EQ(game.Wager, 0_usd);
-  EXPECT_EQ(game.LastWager, 6.25_usd);
-  EXPECT_EQ(game.Credits, 1000_usd - 6.25_usd + game.SpinWin);
+  EXPECT_EQ(game.Machine.Spins, 1);
+  EXPECT_EQ(game.Machine.Wager, 0_usd);
+  EXPECT_EQ(game.Machine.LastWager, 6.25_usd);
+  EXPECT_EQ(game.Machine.Credits, 1000_usd - 6.25_usd + game.Machine.SpinWin);
   EXPECT_TRUE(form->SpinButton->isEnabled());
   EXPECT_TRUE(form->WinBlinkTimer.isActive());
   // Enter repeats the bet.
   QTest::keyClick(form.get(), Qt::Key_Return);
-  EXPECT_EQ(game.Spins, 2);
+  EXPECT_EQ(game.Machine.Spins, 2);
 }
 
 // Menus that would swap the game are greyed while the reels turn, and a close asked for
 // meanwhile waits for the spin to settle, then saves.
 TEST_F(Window, DuringASpin) {
   Open();
-  game.AceyDucey = false;
+  game.Options.AceyDucey = false;
   bool greyed = false, closedEarly = false;
   QTimer probe;
   probe.setInterval(50);
@@ -259,8 +270,8 @@ TEST_F(Window, DuringASpin) {
     closedEarly = !form->isVisible();
   });
   probe.start();
-  game.Spins = 1;
-  form->Machine.ChooseSpeed(2);
+  game.Machine.Spins = 1;
+  form->Machine.ChooseSpeed(SpinSpeed::Slow);
   QTest::mouseClick(form->SpinButton, Qt::LeftButton);  // refused: no bet
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0], "Please place a bet before spinning.");
@@ -270,7 +281,7 @@ TEST_F(Window, DuringASpin) {
   EXPECT_FALSE(closedEarly);
   QTest::qWait(50);
   EXPECT_FALSE(form->isVisible());
-  std::string ini = ReadFile(game.SettingsDir + "ZANDOR.INI");
+  std::string ini = ReadFile(game.Dirs.Settings + "ZANDOR.INI");
   EXPECT_NE(ini.find("Spins=2\n"), std::string::npos);
 }
 
@@ -278,16 +289,17 @@ TEST_F(Window, DuringASpin) {
 // and the recent spins with their pictures; both come back after a restart, with the limits.
 TEST_F(Window, PlayerRecordThroughTheWindow) {
   Open();
-  game.AceyDucey = false;
+  game.Options.AceyDucey = false;
   for (int i = 0; i < 3; ++i) QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
   QTest::mouseClick(form->BetOneButton, Qt::LeftButton);  // a coin waits on the lines
   PlayerRecord& record = form->Record().Record;
   {
-    StatisticsWindow stats(record, game, nullptr, prompts, form.get());
+    StatisticsWindow stats(record, game.Machine, nullptr, prompts, form.get());
     EXPECT_EQ(stats.Figure("Spins (paid / free)", 0), "3 / 0");
     EXPECT_EQ(stats.Figure("Money wagered", 1), "$18.75");
     const auto& g = record.Game;
-    EXPECT_EQ(g.StartCredits + g.Net() + g.Lent - g.Repaid, CentsOf(game.Credits + game.Wager));
+    EXPECT_EQ(g.StartCredits + g.Net() + g.Lent - g.Repaid,
+              CentsOf(game.Machine.Credits + game.Machine.Wager));
   }
   {
     RecentSpinsWindow recent(
@@ -324,7 +336,7 @@ TEST_F(Window, PlayerRecordThroughTheWindow) {
   EXPECT_EQ(
       back.Limits,
       (AutoSpinLimits{.SpinsOn = true, .Spins = 40, .CreditsOn = true, .CreditsBelow = 12345}));
-  EXPECT_EQ(back.Game.StartCredits + back.Game.Net(), CentsOf(game.Credits));
+  EXPECT_EQ(back.Game.StartCredits + back.Game.Net(), CentsOf(game.Machine.Credits));
 }
 
 // A wager placed but never spun goes back to the credits when the game closes, and the
@@ -332,14 +344,14 @@ TEST_F(Window, PlayerRecordThroughTheWindow) {
 TEST_F(Window, CloseReturnsAnUnspunWager) {
   Open();
   QTest::mouseClick(form->BetOneButton, Qt::LeftButton);
-  EXPECT_EQ(game.Credits, 999.75_usd);
+  EXPECT_EQ(game.Machine.Credits, 999.75_usd);
   // The manual open beside the game closes with it, so the program ends.
   ShowHelpTopic(form.get(), HelpTopic::Contents);
   int shown = 0;
   for (QWidget* w : QApplication::topLevelWidgets()) shown += w->isVisible();
   EXPECT_EQ(shown, 2);
   form->close();
-  std::string ini = ReadFile(game.SettingsDir + "ZANDOR.INI");
+  std::string ini = ReadFile(game.Dirs.Settings + "ZANDOR.INI");
   EXPECT_NE(ini.find("Credits=1000.00\n"), std::string::npos);
   for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w;
 }
@@ -358,7 +370,7 @@ TEST_F(Window, BackgroundChoices) {
   ASSERT_TRUE(tile.save(tilePath, "BMP"));
   prompts.Files.push_back(tilePath);
   form->ChooseTile();
-  EXPECT_EQ(game.BackBMP, tilePath.toStdString());
+  EXPECT_EQ(game.Options.BackBitmap, tilePath.toStdString());
   EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(10, 120, 30));
 
   form->ChooseSolidColor();  // the colour box is cancelled
@@ -366,13 +378,13 @@ TEST_F(Window, BackgroundChoices) {
   EXPECT_EQ(prompts.Initials[0], QColor(0, 0, 0));
   EXPECT_TRUE(form->SolidColorAction->isChecked());
   EXPECT_FALSE(form->TiledAction->isChecked());
-  EXPECT_EQ(game.BackMode, 0);
+  EXPECT_EQ(game.Options.BackMode, BackgroundMode::TiledBitmap);
   EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(192, 192, 192));
 
   prompts.Colors.push_back(QColor(0, 100, 0));
   form->ChooseSolidColor();
-  EXPECT_EQ(game.BackMode, 1);
-  EXPECT_EQ(game.BackColor, 0x006400);
+  EXPECT_EQ(game.Options.BackMode, BackgroundMode::SolidColor);
+  EXPECT_EQ(game.Options.BackColor, 0x006400);
   EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(0, 100, 0));
 
   // A file that is not a bitmap changes nothing and says so.
@@ -382,7 +394,7 @@ TEST_F(Window, BackgroundChoices) {
   messages.clear();
   form->ChooseTile();
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(game.BackBMP, tilePath.toStdString());
+  EXPECT_EQ(game.Options.BackBitmap, tilePath.toStdString());
   EXPECT_TRUE(form->SolidColorAction->isChecked());
 }
 
@@ -390,7 +402,7 @@ TEST_F(Window, BackgroundChoices) {
 // Switching the offer off in the menu skips it.
 TEST_F(Window, WinningSpinOffersTheCardGame) {
   Open();
-  game.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // 4 4 4 on line 2, 5 5 1 on line 1
+  game.Machine.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // 4 4 4 on line 2, 5 5 1 on line 1
   form->Machine.UpdateLineBets(0.25_usd, 2.50_usd);
   QString caption;
   Money seen;
@@ -398,16 +410,16 @@ TEST_F(Window, WinningSpinOffersTheCardGame) {
     QWidget* dlg = QApplication::activeModalWidget();
     ASSERT_NE(dlg, nullptr);
     caption = dlg->windowTitle();
-    seen = game.SpinWin;
+    seen = game.Machine.SpinWin;
     dlg->close();  // the close box keeps the win as it stands
   });
   form->Machine.EvaluatePaylines();
   EXPECT_EQ(caption, "Double or Nothing Card Game");
   EXPECT_EQ(seen, 6.00_usd);
-  EXPECT_EQ(game.WinPending, 6.00_usd);
+  EXPECT_EQ(game.Machine.WinPending, 6.00_usd);
 
   form->AceyDuceyAction->trigger();
-  EXPECT_FALSE(game.AceyDucey);
+  EXPECT_FALSE(game.Options.AceyDucey);
   EXPECT_FALSE(form->AceyDuceyAction->isChecked());
   bool opened = false;
   QTimer::singleShot(300, [&] {
@@ -433,12 +445,12 @@ TEST_F(Window, NoMediaAtAll) {
   }
   EXPECT_TRUE(artwork);
   EXPECT_TRUE(sounds);
-  EXPECT_EQ(game.BackMode, 1);  // no tile: solid colour
-  game.AceyDucey = false;
-  form->Machine.ChooseSpeed(0);
+  EXPECT_EQ(game.Options.BackMode, BackgroundMode::SolidColor);  // no tile: solid colour
+  game.Options.AceyDucey = false;
+  form->Machine.ChooseSpeed(SpinSpeed::Fast);
   QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
-  EXPECT_EQ(game.Spins, 1);
-  EXPECT_EQ(game.Credits, 1000_usd - 6.25_usd + game.SpinWin);
+  EXPECT_EQ(game.Machine.Spins, 1);
+  EXPECT_EQ(game.Machine.Credits, 1000_usd - 6.25_usd + game.Machine.SpinWin);
   // The chart says its picture is missing and still opens.
   messages.clear();
   bool chartOpen = false;
@@ -454,8 +466,7 @@ TEST_F(Window, NoMediaAtAll) {
 }
 
 // Every media file present but empty, or cut off halfway: the game starts, says what it
-// could not read (a picture cut short still loads its first half), and a spin still runs
-// and pays.
+// could not read (a picture cut short is refused whole), and a spin still runs and pays.
 TEST_F(Window, EmptyAndTruncatedMedia) {
   namespace fs = std::filesystem;
   const std::string real = ProgramDirectory();
@@ -475,13 +486,13 @@ TEST_F(Window, EmptyAndTruncatedMedia) {
     messages.clear();
     game = GameState();
     Open("[Settings]\nAceyDucey=0\n", to);
-    if (empty) EXPECT_GE(messages.size(), 2u);
+    EXPECT_GE(messages.size(), 2u);
     // Without its artwork the face keeps its layout: the panel and buttons sit in place.
     EXPECT_EQ(form->ButtonPanel->geometry().bottom(), form->centralWidget()->height() - 1);
     EXPECT_EQ(form->SpinButton->pos(), QPoint(ButtonLefts(form->ButtonPanel->width())[3], 4));
     QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
-    EXPECT_EQ(game.Spins, 1);
-    EXPECT_EQ(game.Credits, 1000_usd - 6.25_usd + game.SpinWin);
+    EXPECT_EQ(game.Machine.Spins, 1);
+    EXPECT_EQ(game.Machine.Credits, 1000_usd - 6.25_usd + game.Machine.SpinWin);
     QTest::qWait(1500);  // the music starts and, with broken songs, says so
     form->close();
     form.reset();
@@ -492,8 +503,8 @@ TEST_F(Window, EmptyAndTruncatedMedia) {
 // nothing while the buttons are disabled, and a modal dialog (the card table) keeps its keys.
 TEST_F(Window, KeysForTheButtons) {
   Open();
-  game.AceyDucey = false;
-  game.Sound = false;  // the win and lose sounds would hold each spin for their length
+  game.Options.AceyDucey = false;
+  game.Sound.On = false;  // the win and lose sounds would hold each spin for their length
   form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   struct Row {
@@ -510,35 +521,35 @@ TEST_F(Window, KeysForTheButtons) {
   for (const Row& r : rows) {
     SCOPED_TRACE(QKeySequence(r.key).toString().toStdString());
     form->SetBetButtonsEnabled(false);
-    const Money credits = game.Credits, wager = game.Wager;
-    const int spins = game.Spins;
+    const Money credits = game.Machine.Credits, wager = game.Machine.Wager;
+    const int spins = game.Machine.Spins;
     QTest::keyClick(form.get(), r.key, r.modifiers);
-    EXPECT_EQ(game.Credits, credits);
-    EXPECT_EQ(game.Wager, wager);
-    EXPECT_EQ(game.Spins, spins);
+    EXPECT_EQ(game.Machine.Credits, credits);
+    EXPECT_EQ(game.Machine.Wager, wager);
+    EXPECT_EQ(game.Machine.Spins, spins);
     form->SetBetButtonsEnabled(true);
     form->BetOneButton->setFocus();
     QTest::keyClick(form->BetOneButton, r.key, r.modifiers);
-    EXPECT_EQ(game.Wager, r.wager);
-    EXPECT_EQ(game.Spins, r.spins);
+    EXPECT_EQ(game.Machine.Wager, r.wager);
+    EXPECT_EQ(game.Machine.Spins, r.spins);
   }
 
-  game.AceyDucey = true;
-  game.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // a win of 6.00 opens the card table
+  game.Options.AceyDucey = true;
+  game.Machine.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // a win of 6.00 opens the card table
   form->Machine.UpdateLineBets(0.25_usd, 2.50_usd);
   Money before = -1_usd, after = -1_usd;
   QTimer::singleShot(300, [&] {
     QWidget* dlg = QApplication::activeModalWidget();
     ASSERT_NE(dlg, nullptr);
     for (Qt::Key k : {Qt::Key_1, Qt::Key_5, Qt::Key_M}) QTest::keyClick(dlg, k);
-    before = game.SpinWin;
+    before = game.Machine.SpinWin;
     // The table's Draw button has the focus, but no key presses it in the table's first second.
     QTest::keyClick(dlg->focusWidget(), Qt::Key_Space);
-    after = game.SpinWin;
+    after = game.Machine.SpinWin;
     dlg->close();
   });
   form->Machine.EvaluatePaylines();
-  EXPECT_EQ(game.Spins, 4);
+  EXPECT_EQ(game.Machine.Spins, 4);
   EXPECT_EQ(before, 6_usd);
   EXPECT_EQ(after, 6_usd);
 }
@@ -601,6 +612,8 @@ TEST_F(Window, VolumeAcrossARestart) {
 
 namespace {
 
+using Outcome = SingleInstance::Outcome;
+
 // One copy per settings folder: a second copy cannot take the folder's lock and brings the
 // first to the front instead; once the first has gone, the folder is free again.
 TEST(SingleCopy, SecondCopyHandsOverToTheFirst) {
@@ -611,19 +624,261 @@ TEST(SingleCopy, SecondCopyHandsOverToTheFirst) {
   {
     SingleInstance first(folder);
     first.OnRaise = [&] { ++raised; };
-    ASSERT_TRUE(first.Acquire());
+    ASSERT_EQ(first.Acquire(), Outcome::Acquired);
     EXPECT_TRUE(QFileInfo(folder).isDir());
     SingleInstance second(folder);
-    EXPECT_FALSE(second.Acquire());
+    EXPECT_EQ(second.Acquire(), Outcome::HeldElsewhere);
     EXPECT_TRUE(second.RaiseRunningCopy());
     QTRY_COMPARE(raised, 1);
     SingleInstance elsewhere(dir.path() + "/other/");
-    EXPECT_TRUE(elsewhere.Acquire());
+    EXPECT_EQ(elsewhere.Acquire(), Outcome::Acquired);
   }
   SingleInstance third(folder);
-  EXPECT_TRUE(third.Acquire());
+  EXPECT_EQ(third.Acquire(), Outcome::Acquired);
   SingleInstance fourth(folder);
-  EXPECT_FALSE(fourth.Acquire());
+  EXPECT_EQ(fourth.Acquire(), Outcome::HeldElsewhere);
+}
+
+// Another user's program listening where ours should: it binds the name as this user, then
+// runs as nobody; Heard() ends it and tells how many bytes reached it.
+class Stranger {
+ public:
+  explicit Stranger(const QString& name) {
+    const QByteArray path = QFile::encodeName(name);
+    int ready[2], stop[2], heard[2];
+    if (::pipe(ready) != 0 || ::pipe(stop) != 0 || ::pipe(heard) != 0) return;
+    pid_ = ::fork();
+    if (pid_ == 0) {  // only calls that are safe after a fork
+      ::close(ready[0]);
+      ::close(stop[1]);
+      ::close(heard[0]);
+      sockaddr_un addr{};
+      addr.sun_family = AF_UNIX;
+      std::memcpy(addr.sun_path, path.constData(), std::min<size_t>(path.size(), 107));
+      const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+      ::unlink(path.constData());
+      if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
+          ::setgid(65534) != 0 || ::setuid(65534) != 0 || ::listen(fd, 8) != 0)
+        ::_exit(1);
+      char c = 1;
+      [[maybe_unused]] ssize_t n = ::write(ready[1], &c, 1);
+      int32_t bytes = 0;
+      pollfd fds[8] = {{stop[0], POLLIN, 0}, {fd, POLLIN, 0}};
+      nfds_t count = 2;
+      while (::poll(fds, count, 10000) > 0 && !(fds[0].revents & (POLLIN | POLLHUP))) {
+        if ((fds[1].revents & POLLIN) && count < 8)
+          fds[count++] = {::accept(fd, nullptr, nullptr), POLLIN, 0};
+        for (nfds_t i = 2; i < count; ++i) {
+          char buf[64];
+          if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP))) continue;
+          const ssize_t got = ::read(fds[i].fd, buf, sizeof buf);
+          if (got > 0)
+            bytes += got;
+          else
+            fds[i].fd = -1;  // poll passes over it from now on
+        }
+      }
+      n = ::write(heard[1], &bytes, sizeof bytes);
+      ::_exit(0);
+    }
+    ::close(ready[1]);
+    ::close(stop[0]);
+    ::close(heard[1]);
+    char c = 0;
+    listening_ = pid_ > 0 && ::read(ready[0], &c, 1) == 1;
+    ::close(ready[0]);
+    stop_ = stop[1];
+    heard_ = heard[0];
+  }
+  ~Stranger() { Heard(); }
+  bool Listening() const { return listening_; }
+  int Heard() {
+    if (pid_ <= 0) return -1;
+    ::close(stop_);
+    int32_t bytes = -1;
+    if (::read(heard_, &bytes, sizeof bytes) != sizeof bytes) bytes = -1;
+    ::close(heard_);
+    ::waitpid(pid_, nullptr, 0);
+    pid_ = 0;
+    return bytes;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  int stop_ = -1, heard_ = -1;
+  bool listening_ = false;
+};
+
+// Never locked out, never two copies, never talking to a stranger: a lock file whose owner
+// cannot be read (empty, as a power cut leaves it, or junk) is stale unless a running copy
+// answers; a lock that cannot be made (a full disk) stops the start with a reason; the socket
+// lives in a folder only this user may enter, and what answers on it for another user is
+// neither trusted nor told anything.
+TEST(SingleCopy, NeverLockedOutNeverTwoCopies) {
+  App();
+  QTemporaryDir root;
+  struct Environment {  // put back as it was when the test ends
+    const QByteArray Tmp = qgetenv("TMPDIR"), Runtime = qgetenv("XDG_RUNTIME_DIR");
+    ~Environment() {
+      Tmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", Tmp);
+      Runtime.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", Runtime);
+    }
+  } environment;
+  const bool asRoot = ::geteuid() == 0;
+  struct Scene {
+    QString Folder, Tmp, Runtime;
+    std::unique_ptr<SingleInstance> Running;  // a copy already running, when the row has one
+    int Raised = 0;
+    std::unique_ptr<Stranger> Squatter;
+    std::function<void()> Undo;  // what the row's set-up changed in this process
+    void StartRunningCopy() {
+      Running = std::make_unique<SingleInstance>(Folder);
+      Running->OnRaise = [this] { ++Raised; };
+      ASSERT_EQ(Running->Acquire(), Outcome::Acquired);
+    }
+    void WriteLock(const std::string& bytes) {
+      std::ofstream(QFile::encodeName(Folder + "zandor-slots.lock").toStdString(),
+                    std::ios::binary | std::ios::trunc)
+          << bytes;
+    }
+    void MakeFolder(const QString& path, mode_t mode) {
+      ::mkdir(QFile::encodeName(path).constData(), mode);
+      ::chmod(QFile::encodeName(path).constData(), mode);
+    }
+  };
+  struct Row {
+    const char* what;
+    bool needsRoot;  // a second user is needed
+    std::function<void(Scene&)> arrange;
+    Outcome outcome;
+    bool raises;  // the later start reaches the running copy
+    std::function<void(Scene&, SingleInstance&)> check;
+  };
+  const QString ownFolder = "/zandor-slots-" + QString::number(::geteuid());
+  const Row rows[] = {
+      {"an empty lock file", false, [](Scene& s) { s.WriteLock(""); }, Outcome::Acquired, false,
+       nullptr},
+      {"a lock file of junk", false, [](Scene& s) { s.WriteLock("\x01\xfejunk\n\n"); },
+       Outcome::Acquired, false, nullptr},
+      {"junk over a running copy's lock", false,
+       [](Scene& s) {
+         s.StartRunningCopy();
+         s.WriteLock("junk");
+       },
+       Outcome::HeldElsewhere, true, nullptr},
+      {"a full disk", false,
+       [](Scene& s) {
+         // Every write to a file fails, as on a full disk.
+         rlimit old{};
+         ::getrlimit(RLIMIT_FSIZE, &old);
+         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+         rlimit none = old;
+         none.rlim_cur = 0;
+         ::setrlimit(RLIMIT_FSIZE, &none);
+         s.Undo = [old, oldHandler] {
+           ::setrlimit(RLIMIT_FSIZE, &old);
+           std::signal(SIGXFSZ, oldHandler);
+         };
+       },
+       Outcome::Unavailable, false,
+       [](Scene& s, SingleInstance& start) {
+         EXPECT_EQ(start.Problem(),
+                   "Zandor Slots could not make its lock file in\n" + s.Folder +
+                       "\n\nThe disk may be full, or the folder may not be written.  Without "
+                       "the lock a second copy could open the same games and overwrite them, so "
+                       "the game will not start.  Please free some space or make the folder "
+                       "writable, then start Zandor Slots again.");
+         EXPECT_FALSE(QFileInfo::exists(s.Folder + "zandor-slots.lock"));
+         SingleInstance later(s.Folder);  // once there is space again
+         EXPECT_EQ(later.Acquire(), Outcome::Acquired);
+       }},
+      {"a stranger answering where the running copy listens", true,
+       [](Scene& s) {
+         s.StartRunningCopy();
+         s.Squatter = std::make_unique<Stranger>(SingleInstance::ServerName(s.Folder));
+         ASSERT_TRUE(s.Squatter->Listening());
+       },
+       Outcome::HeldElsewhere, false,
+       [](Scene& s, SingleInstance&) { EXPECT_EQ(s.Squatter->Heard(), 0); }},
+      {"a stranger answering beside a lock of junk", true,
+       [](Scene& s) {
+         s.WriteLock("junk");
+         s.Squatter = std::make_unique<Stranger>(SingleInstance::ServerName(s.Folder));
+         ASSERT_TRUE(s.Squatter->Listening());
+       },
+       Outcome::Acquired, false,
+       [](Scene& s, SingleInstance&) { EXPECT_EQ(s.Squatter->Heard(), 0); }},
+      {"a private runtime folder", false,
+       [](Scene& s) {
+         s.MakeFolder(s.Runtime, 0700);
+         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(s.Runtime));
+         s.StartRunningCopy();
+       },
+       Outcome::HeldElsewhere, true,
+       [](Scene& s, SingleInstance&) {
+         EXPECT_TRUE(SingleInstance::ServerName(s.Folder).startsWith(s.Runtime + "/"));
+       }},
+      {"a runtime folder open to all", false,
+       [](Scene& s) {
+         s.MakeFolder(s.Runtime, 0777);
+         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(s.Runtime));
+         s.StartRunningCopy();
+       },
+       Outcome::HeldElsewhere, true,
+       [ownFolder](Scene& s, SingleInstance&) {
+         const QString name = SingleInstance::ServerName(s.Folder);
+         EXPECT_TRUE(name.startsWith(s.Tmp + ownFolder + "/")) << name.toStdString();
+         struct stat st {};
+         ASSERT_EQ(::stat(QFile::encodeName(s.Tmp + ownFolder).constData(), &st), 0);
+         EXPECT_EQ(st.st_mode & 0777, 0700u);
+       }},
+      {"our folder in the temporary folder taken first, open to all", false,
+       [ownFolder](Scene& s) {
+         s.MakeFolder(s.Tmp + ownFolder, 0777);
+         s.StartRunningCopy();
+       },
+       Outcome::HeldElsewhere, false,
+       [](Scene& s, SingleInstance&) { EXPECT_EQ(SingleInstance::ServerName(s.Folder), ""); }},
+  };
+  int row = 0;
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    if (r.needsRoot && !asRoot) {
+      std::cout << "skipped without a second user: " << r.what << "\n";
+      continue;
+    }
+    Scene s;
+    const QString base = root.path() + "/" + QString::number(++row);
+    s.Folder = base + "/settings/";
+    s.Tmp = base + "/tmp";
+    s.Runtime = base + "/runtime";
+    ASSERT_TRUE(QDir().mkpath(s.Folder));
+    ASSERT_TRUE(QDir().mkpath(s.Tmp));
+    qputenv("TMPDIR", QFile::encodeName(s.Tmp));
+    qunsetenv("XDG_RUNTIME_DIR");
+    r.arrange(s);
+    SingleInstance start(s.Folder);
+    const Outcome outcome = start.Acquire();
+    if (s.Undo) s.Undo();
+    EXPECT_EQ(outcome, r.outcome);
+    if (outcome == Outcome::HeldElsewhere) EXPECT_EQ(start.RaiseRunningCopy(), r.raises);
+    if (r.raises) {
+      EXPECT_TRUE(QTest::qWaitFor([&] { return s.Raised == 1; }));
+    } else {
+      QTest::qWait(100);
+      EXPECT_EQ(s.Raised, 0);
+    }
+    if (r.check) r.check(s, start);
+    if (outcome == Outcome::Acquired) {
+      // The copy that took the lock is the one a later start reaches.
+      int raised = 0;
+      start.OnRaise = [&] { ++raised; };
+      SingleInstance later(s.Folder);
+      EXPECT_EQ(later.Acquire(), Outcome::HeldElsewhere);
+      EXPECT_TRUE(later.RaiseRunningCopy());
+      EXPECT_TRUE(QTest::qWaitFor([&] { return raised == 1; }));
+    }
+  }
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ TEST(AudioCapture, EffectThenFirstSongAreHeard) {
   std::vector<QString>& boxes = prompts.Messages;
 
   GameState g;
-  g.ProgramDir = dir.string() + "/";
+  g.Dirs.Program = dir.string() + "/";
   g.SetFileDefaults();
   for (int n = 0; n < 4; ++n) {
     WriteBytes(dir / ("ZANDOR" + std::to_string(n) + ".WAV"), MakeToneWav(300 + 100 * n, 150));
@@ -55,7 +55,7 @@ TEST(AudioCapture, EffectThenFirstSongAreHeard) {
   WriteBytes(dir / "ZANDOR5.MID", MakeMidi(2, 300));
   size_t effectBytes = 0;
   {
-    GameAudio audio(g, prompts, nullptr);
+    GameAudio audio(g.Sound, g.Music, g.Dirs, prompts, nullptr);
     ASSERT_EQ(audio.Driver(), "disk");
     ASSERT_EQ(audio.LoadEffectSounds(), "");
     audio.Play(Effect::Stop);
@@ -65,15 +65,16 @@ TEST(AudioCapture, EffectThenFirstSongAreHeard) {
     EXPECT_GT(Peak(capture), 5000);
 
     audio.StartMusic();
-    EXPECT_EQ(g.CurrentSong, 2);
+    EXPECT_EQ(g.Music.CurrentSong, 2);
     const auto t = std::chrono::steady_clock::now();
-    while (!g.SongPending && std::chrono::steady_clock::now() - t < std::chrono::seconds(10)) {
+    while (!g.Music.SongPending &&
+           std::chrono::steady_clock::now() - t < std::chrono::seconds(10)) {
       QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
-    EXPECT_TRUE(g.SongPending);
-    EXPECT_EQ(g.CurrentSong, 5);
+    EXPECT_TRUE(g.Music.SongPending);
+    EXPECT_EQ(g.Music.CurrentSong, 5);
     audio.StartPendingSong();
-    EXPECT_FALSE(g.SongPending);
+    EXPECT_FALSE(g.Music.SongPending);
     audio.Shutdown();
   }
   EXPECT_GT(Peak(capture, effectBytes + 4 * 4410), 1000);

@@ -40,7 +40,7 @@ struct DialogsTest : ::testing::Test {
   void SetUp() override {
     App();
     fs::create_directories(dir);
-    g.ProgramDir = dir.string() + "/";
+    g.Dirs.Program = dir.string() + "/";
     g.SetFileDefaults();
   }
   void TearDown() override { fs::remove_all(dir); }
@@ -63,7 +63,7 @@ struct DialogsTest : ::testing::Test {
 // The sound dialog: caption, fixed 394 x 397 client, centred, five rows in order with
 // their hints, OK the default and no Cancel.
 TEST_F(DialogsTest, SoundDialogLayout) {
-  SoundDialog f(g, nullptr, prompts);
+  SoundDialog f(g.Sound, g.Dirs, nullptr, prompts);
   f.show();
   EXPECT_EQ(f.windowTitle(), "Change Sounds (WAV Files)");
   EXPECT_EQ(f.size(), QSize(394, 397));
@@ -84,19 +84,19 @@ TEST_F(DialogsTest, SoundDialogLayout) {
 // Change stores the chosen path in its row's variable and the next Change starts in that
 // file's folder; a cancelled choice and a path too long to keep change nothing.
 TEST_F(DialogsTest, SoundDialogChangeFollowsLastFolder) {
-  SoundDialog f(g, nullptr, prompts);
+  SoundDialog f(g.Sound, g.Dirs, nullptr, prompts);
   const std::string chosen = Touch("a/mine.wav");
   answers = {QString::fromStdString(chosen), "", "/" + QString(300, 'x') + ".wav"};
   f.ChangeButtons[1]->click();  // Count Down
-  EXPECT_EQ(g.PowerDownSound, chosen);
+  EXPECT_EQ(g.Sound.PowerDownFile, chosen);
   EXPECT_EQ(folders.at(0), "");
   EXPECT_TRUE(filters.at(0).startsWith("Wav Files"));
-  const std::string before = g.WinSound;
+  const std::string before = g.Sound.WinFile;
   f.ChangeButtons[4]->click();  // cancelled
   EXPECT_EQ(folders.at(1), QString::fromStdString((dir / "a").string()));
-  EXPECT_EQ(g.WinSound, before);
+  EXPECT_EQ(g.Sound.WinFile, before);
   f.ChangeButtons[4]->click();  // too long
-  EXPECT_EQ(g.WinSound, before);
+  EXPECT_EQ(g.Sound.WinFile, before);
   EXPECT_EQ(messages.size(), 1u);
 }
 
@@ -104,26 +104,26 @@ TEST_F(DialogsTest, SoundDialogChangeFollowsLastFolder) {
 TEST_F(DialogsTest, SoundDialogPreviewAndRestore) {
   std::vector<std::string> played;
   SoundDialog f(
-      g, [&](const std::string& p) { played.push_back(p); }, prompts);
+      g.Sound, g.Dirs, [&](const std::string& p) { played.push_back(p); }, prompts);
   f.PreviewButtons[0]->click();
   f.PreviewButtons[3]->click();
-  EXPECT_EQ(played, (std::vector<std::string>{g.BonusSound, g.LoseSound}));
+  EXPECT_EQ(played, (std::vector<std::string>{g.Sound.BonusFile, g.Sound.LoseFile}));
   f.RestoreDefaultsButton->click();
-  const std::string d = g.ProgramDir;
-  EXPECT_EQ(g.WinSound, d + "POWER5.WAV");
-  EXPECT_EQ(g.LoseSound, d + "POWER8.WAV");
-  EXPECT_EQ(g.PowerUpSound, d + "POWER6.WAV");
-  EXPECT_EQ(g.PowerDownSound, d + "POWER7.WAV");
-  EXPECT_EQ(g.BonusSound, d + "POWER4.WAV");
+  const std::string d = g.Dirs.Program;
+  EXPECT_EQ(g.Sound.WinFile, d + "POWER5.WAV");
+  EXPECT_EQ(g.Sound.LoseFile, d + "POWER8.WAV");
+  EXPECT_EQ(g.Sound.PowerUpFile, d + "POWER6.WAV");
+  EXPECT_EQ(g.Sound.PowerDownFile, d + "POWER7.WAV");
+  EXPECT_EQ(g.Sound.BonusFile, d + "POWER4.WAV");
 }
 
 // The music dialog: caption, 427 x 371, centred, eight rows 32 px apart with slot tags,
 // and the rows as the playlist sets them once it comes up.
 TEST_F(DialogsTest, MusicDialogLayoutAndActivate) {
   FakePlayer p;
-  g.MIDISong[3].clear();
-  g.PlayList[5] = false;
-  MusicDialog f(g, p, prompts);
+  g.Music.SongFiles[3].clear();
+  g.Music.Selected[5] = false;
+  MusicDialog f(g.Music, g.Dirs, p, prompts);
   for (int s = 0; s < 8; ++s) {
     EXPECT_FALSE(f.CheckBoxes[s]->isEnabled());
     EXPECT_FALSE(f.PreviewButtons[s]->isEnabled());
@@ -153,43 +153,43 @@ TEST_F(DialogsTest, MusicDialogOkRebuildsPlaylist) {
   Touch("ZANDOR1.MID");
   const std::string chosen = Touch("songs/a-very-long-song-name.mid");
   answers = {QString::fromStdString(chosen)};
-  MusicDialog f(g, p, prompts);
+  MusicDialog f(g.Music, g.Dirs, p, prompts);
   f.show();
   f.CheckBoxes[1]->setChecked(false);
   f.ChangeButtons[4]->click();
   EXPECT_EQ(f.CheckBoxes[4]->text(), "a-very-long-song-name.mid");
   EXPECT_EQ(filters.at(0), "MIDI Sequencer (*.mid *.rmi *.MID *.RMI)");
-  EXPECT_EQ(folders.at(0), QString::fromStdString(g.ProgramDir));
+  EXPECT_EQ(folders.at(0), QString::fromStdString(g.Dirs.Program));
   f.OkButton->click();
-  EXPECT_EQ(g.PlayList,
+  EXPECT_EQ(g.Music.Selected,
             (std::array<bool, 8>{true, false, false, false, true, false, false, false}));
-  EXPECT_EQ(g.MIDISong[4], chosen);
-  EXPECT_EQ(g.MIDIName[4], "a-very-long-");
-  EXPECT_EQ(g.MIDIName[0], "ZANDOR0.MID");
+  EXPECT_EQ(g.Music.SongFiles[4], chosen);
+  EXPECT_EQ(g.Music.SongNames[4], "a-very-long-");
+  EXPECT_EQ(g.Music.SongNames[0], "ZANDOR0.MID");
   EXPECT_EQ(p.log.back(), "close");
 }
 
 // Cancel and the close box put the paths back and leave names and switches alone.
 TEST_F(DialogsTest, MusicDialogCancelRestoresPathsOnly) {
   FakePlayer p;
-  const auto songs = g.MIDISong;
-  const auto names = g.MIDIName;
-  g.PlayList[2] = false;
-  const auto flags = g.PlayList;
+  const auto songs = g.Music.SongFiles;
+  const auto names = g.Music.SongNames;
+  g.Music.Selected[2] = false;
+  const auto flags = g.Music.Selected;
   for (bool viaCloseBox : {false, true}) {
-    MusicDialog f(g, p, prompts);
+    MusicDialog f(g.Music, g.Dirs, p, prompts);
     f.show();
     answers = {QString::fromStdString(Touch("new.mid"))};
     f.ChangeButtons[2]->click();
-    EXPECT_NE(g.MIDISong[2], songs[2]);
+    EXPECT_NE(g.Music.SongFiles[2], songs[2]);
     if (viaCloseBox) {
       f.close();
     } else {
       f.CancelButton->click();
     }
-    EXPECT_EQ(g.MIDISong, songs);
-    EXPECT_EQ(g.MIDIName, names);
-    EXPECT_EQ(g.PlayList, flags);
+    EXPECT_EQ(g.Music.SongFiles, songs);
+    EXPECT_EQ(g.Music.SongNames, names);
+    EXPECT_EQ(g.Music.Selected, flags);
     EXPECT_EQ(p.log.back(), "close");
   }
 }
@@ -199,16 +199,16 @@ TEST_F(DialogsTest, MusicDialogCancelRestoresPathsOnly) {
 TEST_F(DialogsTest, MusicDialogPreview) {
   FakePlayer p;
   Touch("ZANDOR0.MID");
-  MusicDialog f(g, p, prompts);
+  MusicDialog f(g.Music, g.Dirs, p, prompts);
   f.show();
   f.PreviewButtons[0]->click();
-  EXPECT_EQ(p.log, (std::vector<std::string>{"close", "open:" + g.MIDISong[0], "play"}));
+  EXPECT_EQ(p.log, (std::vector<std::string>{"close", "open:" + g.Music.SongFiles[0], "play"}));
   const std::string other = Touch("other.mid");
   answers = {QString::fromStdString(other)};
   f.PreviewButtons[1]->click();
   EXPECT_EQ(messages,
             std::vector<QString>{"Could not find ZANDOR1.MID.  Please choose a valid MIDI file."});
-  EXPECT_EQ(g.MIDISong[1], other);
+  EXPECT_EQ(g.Music.SongFiles[1], other);
   EXPECT_TRUE(f.CheckBoxes[1]->isChecked());
   f.reject();
 }
@@ -216,8 +216,8 @@ TEST_F(DialogsTest, MusicDialogPreview) {
 // Music > On with nothing playable warns, then brings up the music dialog; music stays
 // on and silent when the dialog is cancelled.
 TEST_F(DialogsTest, ToggleMusicWithNothingPlayableOpensTheDialog) {
-  GameAudio audio(g, prompts, nullptr);
-  g.MusicOn = false;
+  GameAudio audio(g.Sound, g.Music, g.Dirs, prompts, nullptr);
+  g.Music.On = false;
   QString shown;
   QTimer::singleShot(50, [&] {
     if (QWidget* w = QApplication::activeModalWidget()) {
@@ -228,13 +228,13 @@ TEST_F(DialogsTest, ToggleMusicWithNothingPlayableOpensTheDialog) {
   audio.ToggleMusic();
   EXPECT_EQ(messages, std::vector<QString>{"No MIDI songs are selected!"});
   EXPECT_EQ(shown, "Change MIDI Files]");
-  EXPECT_TRUE(g.MusicOn);
-  EXPECT_EQ(g.CurrentSong, 9);
+  EXPECT_TRUE(g.Music.On);
+  EXPECT_EQ(g.Music.CurrentSong, 9);
 }
 
 // A song file that is not MIDI gives the error box with the service's text, no crash.
 TEST_F(DialogsTest, BadSongGivesErrorBox) {
-  GameAudio audio(g, prompts, nullptr);
+  GameAudio audio(g.Sound, g.Music, g.Dirs, prompts, nullptr);
   Touch("ZANDOR0.MID");  // one byte, not a MIDI file
   audio.StartMusic();
   ASSERT_EQ(messages.size(), 1u);

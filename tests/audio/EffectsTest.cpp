@@ -11,11 +11,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A ProgramDir holding ZANDOR0..3.WAV whose first bytes are '0'..'3'.
+// A program folder holding ZANDOR0..3.WAV whose first bytes are '0'..'3'.
 struct EffectsTest : ::testing::Test {
   GameState g;
   FakeSound sound;
-  SoundEffects fx{g, sound};
+  SoundEffects fx{g.Sound, g.Dirs, sound};
   fs::path dir = fs::temp_directory_path() / ("zfx" + std::to_string(::getpid()));
 
   void SetUp() override {
@@ -23,7 +23,7 @@ struct EffectsTest : ::testing::Test {
     for (int n = 0; n < 4; ++n) {
       std::ofstream(dir / ("ZANDOR" + std::to_string(n) + ".WAV")) << n << "RIFF";
     }
-    g.ProgramDir = dir.string() + "/";
+    g.Dirs.Program = dir.string() + "/";
     g.SetFileDefaults();
   }
   void TearDown() override { fs::remove_all(dir); }
@@ -38,7 +38,7 @@ struct EffectsTest : ::testing::Test {
   // What PlayAll is heard to play with every switch on, in its order (the four fixed effects
   // from memory, then the five files by name), less the effects at the indices in skip.
   std::vector<std::string> HeardWithout(std::initializer_list<size_t> skip) const {
-    const std::string d = g.ProgramDir;
+    const std::string d = g.Dirs.Program;
     const std::string all[] = {"async:0",
                                "async:1",
                                "async:2",
@@ -70,10 +70,11 @@ TEST_F(EffectsTest, DefaultSwitchesRouteEachEffect) {
 // exactly its own sound goes missing.
 TEST_F(EffectsTest, EachSwitchSilencesItsOwnEffect) {
   fx.LoadEffectSounds();
-  g.sndSpin = g.sndLose = true;
+  g.Sound.Spin = g.Sound.Lose = true;
   // In the order PlayAll plays their effects.
-  bool* switches[] = {&g.sndStop, &g.sndSpin,    &g.sndCoins,     &g.sndCredits, &g.sndWin,
-                      &g.sndLose, &g.sndPowerUp, &g.sndPowerDown, &g.sndBonus};
+  bool* switches[] = {&g.Sound.Stop,    &g.Sound.Spin,      &g.Sound.Coins,
+                      &g.Sound.Credits, &g.Sound.Win,       &g.Sound.Lose,
+                      &g.Sound.PowerUp, &g.Sound.PowerDown, &g.Sound.Bonus};
   for (size_t i = 0; i < std::size(switches); ++i) {
     sound.log.clear();
     *switches[i] = false;
@@ -87,23 +88,23 @@ TEST_F(EffectsTest, EachSwitchSilencesItsOwnEffect) {
 // so turning it back on restores them.
 TEST_F(EffectsTest, MasterSwitchKeepsPerEventChoices) {
   fx.LoadEffectSounds();
-  g.Sound = false;
+  g.Sound.On = false;
   PlayAll();
   fx.Play(Effect::Lose);
   EXPECT_TRUE(sound.log.empty());
-  EXPECT_FALSE(g.sndLose);
-  EXPECT_TRUE(g.sndWin);
-  g.Sound = true;
+  EXPECT_FALSE(g.Sound.Lose);
+  EXPECT_TRUE(g.Sound.Win);
+  g.Sound.On = true;
   PlayAll();
   EXPECT_EQ(sound.log, HeardWithout({1, 5}));
 }
 
 // Preview plays the row's file even with every switch off.
 TEST_F(EffectsTest, PreviewIgnoresSwitches) {
-  g.Sound = false;
-  g.sndBonus = false;
-  fx.Preview(g.BonusSound);
-  EXPECT_EQ(sound.log, std::vector<std::string>{"sync:" + g.BonusSound});
+  g.Sound.On = false;
+  g.Sound.Bonus = false;
+  fx.Preview(g.Sound.BonusFile);
+  EXPECT_EQ(sound.log, std::vector<std::string>{"sync:" + g.Sound.BonusFile});
 }
 
 // A missing fixed file is reported by name, the others still load and the missing
@@ -111,11 +112,11 @@ TEST_F(EffectsTest, PreviewIgnoresSwitches) {
 TEST_F(EffectsTest, MissingFixedFileIsReportedAndSkipped) {
   fs::remove(dir / "ZANDOR1.WAV");
   const std::string err = fx.LoadEffectSounds();
-  EXPECT_EQ(err, "File not found: " + g.ProgramDir + "ZANDOR1.WAV");
+  EXPECT_EQ(err, "File not found: " + g.Dirs.Program + "ZANDOR1.WAV");
   EXPECT_EQ(fx.Image(0).size(), 5u);
   EXPECT_TRUE(fx.Image(1).empty());
   EXPECT_EQ(fx.Image(3).size(), 5u);
-  g.sndSpin = true;
+  g.Sound.Spin = true;
   fx.Play(Effect::Spin);
   fx.Play(Effect::Credit);
   EXPECT_EQ(sound.log, std::vector<std::string>{"async:3"});
@@ -123,7 +124,7 @@ TEST_F(EffectsTest, MissingFixedFileIsReportedAndSkipped) {
 
 // Long paths reach the service whole: nothing is cut at 100 characters.
 TEST_F(EffectsTest, LongPathIsPassedWhole) {
-  g.WinSound = "/" + std::string(250, 'w') + ".WAV";
+  g.Sound.WinFile = "/" + std::string(250, 'w') + ".WAV";
   fx.Play(Effect::Win);
-  EXPECT_EQ(sound.log, std::vector<std::string>{"sync:" + g.WinSound});
+  EXPECT_EQ(sound.log, std::vector<std::string>{"sync:" + g.Sound.WinFile});
 }

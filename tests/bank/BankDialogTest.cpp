@@ -24,14 +24,14 @@ struct OwnPrompts {
 // The bank with its boxes captured instead of shown.
 class TestBank : OwnPrompts, public BankDialog {
  public:
-  TestBank(GameState& g, const GlyphSet& glyphs) : BankDialog(g, glyphs, prompts) {}
+  TestBank(MachineState& g, const GlyphSet& glyphs) : BankDialog(g, glyphs, prompts) {}
   std::vector<QString>& messages = prompts.Messages;
   std::vector<HelpTopic>& topics = prompts.Topics;
 };
 
 // The bank's size, caption, button places, the red mode label and borrow mode on every opening.
 TEST(BankDialogTest, Layout) {
-  GameState g;
+  MachineState g;
   GlyphSet glyphs;
   glyphs.Digits = MakeDigitStrip();
   TestBank bank(g, glyphs);
@@ -71,7 +71,7 @@ TEST(BankDialogTest, Layout) {
 // Every refusal with its exact message, in the order credits first, then borrowed; exact
 // amounts are enough; the cent needs only 0.009 borrowed.
 TEST(BankDialogTest, AmountRulesAndMessages) {
-  GameState g;
+  MachineState g;
   GlyphSet glyphs;
   glyphs.Digits = MakeDigitStrip();
   TestBank bank(g, glyphs);
@@ -150,7 +150,7 @@ bool HasCell(const QImage& canvas, const QImage& strip, int x, int y, int sx, in
 // Credits are green digits right-aligned on client width - 30, borrowed red digits from x 20,
 // both at y 40; the captions sit at y 20, "Credits:" ending 20 pixels from the right edge.
 TEST(BankDialogTest, MeterPixels) {
-  GameState g;
+  MachineState g;
   g.Credits = 1000_usd;
   g.Borrowed = 1000_usd;
   GlyphSet glyphs;

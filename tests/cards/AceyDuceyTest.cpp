@@ -3,7 +3,7 @@
 #include <set>
 
 #include "cards/AceyDucey.h"
-#include "machine/GameState.h"
+#include "machine/Lcg.h"
 #include "tests/cards/Decks.h"
 #include "tests/support/Dollars.h"
 
@@ -45,17 +45,18 @@ TEST(AceyDuceyRules, ShuffleIsFixedBySeedAndAPermutation) {
   const int golden[52] = {27, 11, 32, 12, 13, 46, 22, 48, 2,  41, 18, 15, 8,  19, 49, 47, 34, 9,
                           33, 40, 28, 24, 6,  10, 51, 23, 45, 44, 50, 39, 3,  26, 5,  4,  25, 0,
                           37, 1,  16, 20, 17, 21, 36, 30, 42, 38, 14, 29, 43, 35, 7,  31};
-  const CardDeck deck = ShuffleDeck(20250101);
+  Lcg rng;
+  const CardDeck deck = ShuffleDeck(rng, 20250101);
   for (int i = 0; i < 52; ++i) {
     EXPECT_EQ(deck[i].Id, golden[i]) << "position " << i;
     EXPECT_EQ(deck[i], MakeCard(deck[i].Id));
   }
   for (uint32_t seed : {0u, 1u, 86399999u}) {
     std::set<int> ids;
-    for (const Card& card : ShuffleDeck(seed)) ids.insert(card.Id);
+    for (const Card& card : ShuffleDeck(rng, seed)) ids.insert(card.Id);
     EXPECT_EQ(ids.size(), 52u);
   }
-  EXPECT_NE(ShuffleDeck(1), ShuffleDeck(2));
+  EXPECT_NE(ShuffleDeck(rng, 1), ShuffleDeck(rng, 2));
 }
 
 // The winnings line has one blank after the colon on opening and two after a draw.
@@ -70,8 +71,9 @@ TEST(AceyDuceyRules, WinningsText) {
 // Skips but not Go Again.
 TEST(AceyDuceyHand, OpeningHand) {
   AceyDucey hand;
-  hand.NewGame(4242);
-  EXPECT_EQ(hand.Deck, ShuffleDeck(4242));
+  Lcg rng;
+  hand.NewGame(rng, 4242);
+  EXPECT_EQ(hand.Deck, ShuffleDeck(rng, 4242));
   EXPECT_EQ(hand.LeftCard, hand.Deck[0].Id);
   EXPECT_EQ(hand.RightCard, hand.Deck[1].Id);
   EXPECT_EQ(hand.DealPos, 2);

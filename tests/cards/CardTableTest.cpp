@@ -43,7 +43,8 @@ bool SameAsCard(const QImage& face, int x, int y, const QImage& card, const QIma
 struct Table {
   Money win = 12.5_usd;
   std::vector<Effect> sounds;
-  CardTable form{win, [this](Effect e) { sounds.push_back(e); }};
+  Lcg rng;
+  CardTable form{win, rng, [this](Effect e) { sounds.push_back(e); }};
 };
 
 }  // namespace

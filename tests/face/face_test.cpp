@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <filesystem>
+#include <fstream>
 
 #include "face/FacePainter.h"
 #include "machine/SlotMachine.h"
@@ -19,15 +20,15 @@ class FaceTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { EnsureApp(); }
   void SetUp() override {
-    Game.ProgramDir = Art.Path;
-    Game.BackColor = 0x00336699;
+    Game.Dirs.Program = Art.Path;
+    Game.Options.BackColor = 0x00336699;
     Face.TiledChecked = false;
     ASSERT_EQ(Face.LoadLetters(), "");
   }
   // Loads the set for a window size and paints the whole face.
   void Paint(int w = 632, int h = 394) {
     ASSERT_EQ(Face.FitToSize(w, h), "");
-    SetReelStrips(Game);  // as the window does after every resize
+    SetReelStrips(Game.Machine);  // as the window does after every resize
     Face.PaintFace();
   }
   // True when the 15 x 20 region at (x, y) equals the digit strip's cell (sx, sy).
@@ -42,7 +43,7 @@ class FaceTest : public ::testing::Test {
 
   ArtFolder Art;
   GameState Game;
-  FacePainter Face{Game};
+  FacePainter Face{Game.Machine, Game.Options, Game.Dirs};
 };
 
 }  // namespace
@@ -127,7 +128,7 @@ TEST_F(FaceTest, ArtworkByDeviceWidth) {
     EXPECT_EQ(Face.ReelTop, 23) << c.ratio;
     // The top symbol of reel 1, device pixel for device pixel from the set's cell: only the
     // set's own last row carries the mark, one device pixel high.
-    const int v = Game.ReelStrips[0][Game.ReelStops[0] / 2] - '0';
+    const int v = Game.Machine.ReelStrips[0][Game.Machine.ReelStops[0] / 2] - '0';
     const int x0 = dev(162), y0 = dev(23);
     for (int x : {0, c.set / 2, c.set - 3}) {
       EXPECT_EQ(Face.Canvas.pixel(x0 + x, y0 + 7), ArtColour(v, x, 7, c.set)) << c.ratio;
@@ -146,13 +147,13 @@ TEST_F(FaceTest, ArtworkByDeviceWidth) {
 // a good load restores the normal strips (reel 2 loses its free-spin strip).
 TEST_F(FaceTest, ArtworkErrors) {
   Paint();
-  Game.ReelStrips[1] = FreeSpinStrip;
-  const auto grid = Game.ReelGrid;
+  Game.Machine.ReelStrips[1] = FreeSpinStrip;
+  const auto grid = Game.Machine.ReelGrid;
   QFile::remove(QString::fromStdString(Art.Path + "ZANDOR144.bmp"));
   EXPECT_EQ(Face.FitToSize(800, 394), "Cannot open file " + Art.Path + "ZANDOR144.bmp");
   EXPECT_EQ(Face.SymbolSize, 144);
-  EXPECT_EQ(Game.ReelStrips[1], FreeSpinStrip);
-  EXPECT_EQ(Game.ReelGrid, grid);
+  EXPECT_EQ(Game.Machine.ReelStrips[1], FreeSpinStrip);
+  EXPECT_EQ(Game.Machine.ReelGrid, grid);
   for (const QImage& r : Face.ReelImages) EXPECT_TRUE(r.isNull());
   Face.PaintFace();  // paints without reels rather than failing
 
@@ -162,15 +163,15 @@ TEST_F(FaceTest, ArtworkErrors) {
   bad.close();
   EXPECT_EQ(Face.FitToSize(1200, 394), "Bitmap image is not valid");
 
-  Game.FreeSpins = 3;  // a won bonus keeps reel 2 on its free-spin strip through a resize
+  Game.Machine.FreeSpins = 3;  // a won bonus keeps reel 2 on its free-spin strip through a resize
   EXPECT_EQ(Face.FitToSize(632, 394), "");
-  SetReelStrips(Game);
-  EXPECT_EQ(Game.ReelStrips[1], FreeSpinStrip);
-  Game.FreeSpins = 0;
-  SetReelStrips(Game);
-  EXPECT_EQ(Game.ReelStrips[1], NormalStrips[1]);
+  SetReelStrips(Game.Machine);
+  EXPECT_EQ(Game.Machine.ReelStrips[1], FreeSpinStrip);
+  Game.Machine.FreeSpins = 0;
+  SetReelStrips(Game.Machine);
+  EXPECT_EQ(Game.Machine.ReelStrips[1], NormalStrips[1]);
   // Start stops 26, 2, 8 show GAIN at the bottom of reel 1, the middle of 2, the top of 3.
-  EXPECT_EQ(Game.ReelGrid, (std::array<int, 9>{5, 4, 0, 1, 0, 5, 0, 4, 5}));
+  EXPECT_EQ(Game.Machine.ReelGrid, (std::array<int, 9>{5, 4, 0, 1, 0, 5, 0, 4, 5}));
   EXPECT_EQ(Face.LoadTile(Art.Path + "missing.bmp"),
             "Cannot open file " + Art.Path + "missing.bmp");
   // A tile whose name is not UTF-8 loads by the bytes of its name.
@@ -178,6 +179,72 @@ TEST_F(FaceTest, ArtworkErrors) {
   std::filesystem::copy_file(Art.Path + "ZANDOR96.bmp", latin1);
   EXPECT_EQ(Face.LoadTile(latin1), "");
   std::filesystem::remove(latin1);
+}
+
+// A picture cut short is refused with the same text as a broken one, however much of it is
+// left, instead of loading with its missing rows undefined; the reels stay empty. A run-length
+// coded tile is held to the same rule, and the pixels its codes skip come out as colour 0.
+TEST_F(FaceTest, PictureCutShortIsRefused) {
+  auto bytesOf = [](const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  auto write = [](const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+  };
+  // A 4 x 3 tile of 8 bits per pixel, run-length coded: a grey scale palette, the bottom row
+  // a run of 200, the middle row skipped to its third pixel then a run of 100, the top row a
+  // run of 50, then the end code.
+  auto runLengthTile = [](size_t keepCodes) {
+    std::string palette;
+    for (int i = 0; i < 256; ++i) palette += {char(i), char(i), char(i), 0};
+    const std::string codes("\x04\xc8\0\0\0\x02\x02\0\x02\x64\0\0\x04\x32\0\x01", 16);
+    const std::string data = codes.substr(0, keepCodes);
+    auto le = [](uint32_t v, int n) {
+      std::string out;
+      for (int i = 0; i < n; ++i) out += char(v >> (8 * i));
+      return out;
+    };
+    const uint32_t at = 14 + 40 + 1024;
+    return "BM" + le(at + data.size(), 4) + le(0, 4) + le(at, 4) + le(40, 4) + le(4, 4) + le(3, 4) +
+           le(1, 2) + le(8, 2) + le(1, 4) + le(data.size(), 4) + le(0, 16) + palette + data;
+  };
+  const std::string set = Art.Path + "ZANDOR96.bmp";
+  const std::string whole = bytesOf(set);
+  ASSERT_GT(whole.size(), 3u * 96 * 3 * 96 * 3);
+  const std::string tile = Art.Path + "runs.bmp";
+  const std::string refused = "Bitmap image is not valid";
+  struct Row {
+    const char* what;
+    std::string path, bytes, error;
+  };
+  const Row rows[] = {
+      {"the set's first 100 bytes", set, whole.substr(0, 100), refused},
+      {"the set's headers alone", set, whole.substr(0, 54), refused},
+      {"the set but its last byte", set, whole.substr(0, whole.size() - 1), refused},
+      {"the whole set", set, whole, ""},
+      {"a coded tile cut inside its codes", tile, runLengthTile(9), refused},
+      {"a coded tile without its end code", tile, runLengthTile(14), refused},
+      {"a whole coded tile", tile, runLengthTile(16), ""},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    write(r.path, r.bytes);
+    if (r.path == set) {
+      EXPECT_EQ(Face.FitToSize(632, 394), r.error);
+      for (const QImage& reel : Face.ReelImages) EXPECT_EQ(reel.isNull(), !r.error.empty());
+      continue;
+    }
+    Face.TileBitmap = QImage();
+    EXPECT_EQ(Face.LoadTile(r.path), r.error);
+    if (!r.error.empty()) continue;
+    ASSERT_EQ(Face.TileBitmap.size(), QSize(4, 3));
+    const QRgb grey[3][4] = {{50, 50, 50, 50}, {0, 0, 100, 100}, {200, 200, 200, 200}};
+    for (int y = 0; y < 3; ++y)
+      for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(Face.TileBitmap.pixel(x, y), qRgb(grey[y][x], grey[y][x], grey[y][x]))
+            << x << "," << y;
+  }
 }
 
 // A reel image at rest shows three whole symbols; half a step further the lower half of the
@@ -246,8 +313,8 @@ TEST_F(FaceTest, DrawReelPositions) {
 // Lamps: three coins at 10 cents light exactly column 1 rows 1 to 3; a winning line's lamps are
 // blue; the shown wager falls back to the last wager; the 144 set moves the panel 13 right.
 TEST_F(FaceTest, Lamps) {
-  Game.CoinValue = 0.10_usd;
-  Game.Wager = 0.30_usd;
+  Game.Machine.CoinValue = 0.10_usd;
+  Game.Machine.Wager = 0.30_usd;
   Paint();
   auto lamp = [&](int j, int k, int shift = 0) {
     return At(Face.MeterX - 85 + 20 * (j - 1) + shift + 8, Face.PaylinesY + 4 + 20 * (k - 1) + 8);
@@ -260,10 +327,10 @@ TEST_F(FaceTest, Lamps) {
   EXPECT_EQ(lamp(1, 3), kRed);
   EXPECT_EQ(lamp(1, 4), kBlack);
 
-  Game.CoinValue = 0.25_usd;
-  Game.Wager = 0_usd;
-  Game.LastWager = 6.25_usd;
-  Game.LinePays = {0, 5, 0, 20, 0};
+  Game.Machine.CoinValue = 0.25_usd;
+  Game.Machine.Wager = 0_usd;
+  Game.Machine.LastWager = 6.25_usd;
+  Game.Machine.LinePays = {0, 5, 0, 20, 0};
   Face.PaintFace();
   for (int j = 1; j <= 5; ++j)
     for (int k = 1; k <= 5; ++k) EXPECT_EQ(lamp(j, k), (k == 2 || k == 4) ? kBlue : kRed);
@@ -271,18 +338,18 @@ TEST_F(FaceTest, Lamps) {
   EXPECT_TRUE(DigitAt(608 - 15, 97, 32, 84));  // 2
 
   // A wager of more coins than lamps (a stored game) lights the panel and nothing beyond it.
-  Game.LastWager = 100_usd;
-  Game.LinePays = {};
-  Face.DrawLamps(Game.CoinValue, Game.LastWager);
+  Game.Machine.LastWager = 100_usd;
+  Game.Machine.LinePays = {};
+  Face.DrawLamps(Game.Machine.CoinValue, Game.Machine.LastWager);
   for (int j = 1; j <= 5; ++j)
     for (int k = 1; k <= 5; ++k) EXPECT_EQ(lamp(j, k), kRed);
-  Game.LastWager = 0_usd;
+  Game.Machine.LastWager = 0_usd;
   ASSERT_EQ(Face.FitToSize(800, 450), "");
   Face.PaintFace();
   for (int j = 1; j <= 5; ++j)
     for (int k = 1; k <= 5; ++k) EXPECT_EQ(lamp(j, k, 13), kBlack);
-  Game.Wager = 0.25_usd;
-  Face.DrawLamps(Game.CoinValue, Game.Wager);
+  Game.Machine.Wager = 0.25_usd;
+  Face.DrawLamps(Game.Machine.CoinValue, Game.Machine.Wager);
   EXPECT_EQ(lamp(1, 1, 13), kRed);
   EXPECT_EQ(lamp(1, 2, 13), kBlack);
 }
@@ -291,7 +358,7 @@ TEST_F(FaceTest, Lamps) {
 TEST_F(FaceTest, BonusBar) {
   for (int size : {632, 800}) {
     for (int p : {0, 37, 100}) {
-      Game.PowerPts = p;
+      Game.Machine.PowerPts = p;
       Paint(size, 450);
       const int l = Face.SymbolSize == 144 ? Face.LeftMargin - 13 : Face.LeftMargin;
       const int top = Face.WagerY + Face.SymbolSize - 86;
@@ -317,7 +384,7 @@ TEST_F(FaceTest, BonusBar) {
 // A stored meter outside 0..100 fills the bar and never paints over the box around it.
 TEST_F(FaceTest, BonusBarOutOfRange) {
   for (int p : {150, -20}) {
-    Game.PowerPts = p;
+    Game.Machine.PowerPts = p;
     Paint();
     const int top = Face.WagerY + 96 - 86;
     EXPECT_EQ(At(24 + 40, top - 1), ShadowColor.rgb()) << p;
@@ -330,7 +397,7 @@ TEST_F(FaceTest, BonusBarOutOfRange) {
 
 // Only winning paylines cross the reels; the others show in the margins and between reels.
 TEST_F(FaceTest, WinningPaylinesOnTop) {
-  Game.LinePays = {0, 5, 0, 0, 0};
+  Game.Machine.LinePays = {0, 5, 0, 0, 0};
   Paint();
   const int line2 = 23 + 48, line3 = 23 + 240, line1 = 23 + 96 + 48 + 8;
   for (int i = 1; i <= 3; ++i) {
@@ -375,7 +442,7 @@ TEST_F(FaceTest, TiledBackground) {
   }
 
   Face.TiledChecked = false;
-  Game.BackColor = ButtonFaceColor;
+  Game.Options.BackColor = ButtonFaceColor;
   Face.PaintFace();
   EXPECT_EQ(At(0, 0), FaceColor.rgb());
   EXPECT_EQ(At(631, 393), FaceColor.rgb());
@@ -384,8 +451,8 @@ TEST_F(FaceTest, TiledBackground) {
 // Free spins replace the bonus area by the SPIN FREE counter; the meters redraw in place, the
 // free-spin count in cyan, and a full paint brings the red SPINS count back.
 TEST_F(FaceTest, FreeSpinsAndMeters) {
-  Game.FreeSpins = 7;
-  Game.PowerPts = 50;
+  Game.Machine.FreeSpins = 7;
+  Game.Machine.PowerPts = 50;
   Paint();
   EXPECT_EQ(At(4, 154 - 26), ShadowColor.rgb());
   EXPECT_TRUE(DigitAt(24 + 42, 154, 112, 84));  // 7
@@ -395,19 +462,19 @@ TEST_F(FaceTest, FreeSpinsAndMeters) {
 
   Face.Redraw(FaceElement::FreeSpinsLeft);
   EXPECT_TRUE(DigitAt(24 + 42, 154, 96, 84));  // 6
-  Game.FreeSpinCount = 3;
+  Game.Machine.FreeSpinCount = 3;
   Face.Redraw(FaceElement::FreeSpinCount);
   EXPECT_TRUE(DigitAt(24 + 105, 40, 48, 21));  // cyan 3
   EXPECT_TRUE(DigitAt(24 + 105 - 15, 40, 160, 42));
-  Game.Spins = 12;
+  Game.Machine.Spins = 12;
   Face.PaintFace();
   EXPECT_TRUE(DigitAt(24 + 105, 40, 32, 84));  // red 2
   EXPECT_TRUE(DigitAt(24 + 90, 40, 16, 84));   // red 1
 
-  Game.Credits = 12345678.9_usd;
-  Game.WinPending = 2.5_usd;
-  Game.BonusPool = 53_usd;
-  Game.FreeSpins = 0;
+  Game.Machine.Credits = 12345678.9_usd;
+  Game.Machine.WinPending = 2.5_usd;
+  Game.Machine.BonusPool = 53_usd;
+  Game.Machine.FreeSpins = 0;
   Face.PaintFace();
   Face.Redraw(FaceElement::Credits);
   Face.Redraw(FaceElement::Won);
@@ -422,7 +489,7 @@ TEST_F(FaceTest, FreeSpinsAndMeters) {
 // Every GAIN cell swaps between its picture and cell 7 (cell 8 while a LOSS shows); the other
 // cells stay, and a winning payline stays on top in every phase.
 TEST_F(FaceTest, Blink) {
-  Game.LinePays = {10, 0, 0, 0, 0};
+  Game.Machine.LinePays = {10, 0, 0, 0, 0};
   Paint();
   const int s = 96, line1 = 23 + 96 + 48 + 8;
   const int gx[3] = {Face.ReelX(1), Face.ReelX(2), Face.ReelX(3)};
@@ -431,7 +498,7 @@ TEST_F(FaceTest, Blink) {
   for (int tick = 1; tick <= 4; ++tick) {
     Face.Blink();
     const bool normal = tick % 2 == 0;
-    EXPECT_EQ(Game.BlinkPhase, normal);
+    EXPECT_EQ(Face.BlinkPhase, normal);
     for (int n = 0; n < 3; ++n) {
       const int v = normal ? 0 : 7;
       EXPECT_EQ(At(gx[n] + 5, gy[n] + 5), ArtColour(v, 5, 5, s)) << tick << " " << n;
@@ -441,7 +508,7 @@ TEST_F(FaceTest, Blink) {
     EXPECT_EQ(At(gx[0] + 5, 23 + 5), qRgb(1, 2, 3));
     EXPECT_EQ(At(gx[0] + s - 1, gy[0] + 5), kBlack);  // the outline column stays
   }
-  Game.ReelGrid[8] = LOSS;
+  Game.Machine.ReelGrid[8] = LOSS;
   Face.Blink();
   EXPECT_EQ(At(gx[2] + 5, gy[2] + 5), ArtColour(8, 5, 5, s));
   EXPECT_EQ(At(gx[1] + 5, line1), kRed);

@@ -17,15 +17,15 @@ class PayoffsTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { EnsureApp(); }
   void SetUp() override {
-    Game.ProgramDir = Art.Path;
+    Game.Dirs.Program = Art.Path;
     Glyphs.Digits = MakeDigitStrip();
     Glyphs.SymbolSize = 96;
-    Chart = std::make_unique<PayoffChart>(Game, Glyphs, Boxes);
+    Chart = std::make_unique<PayoffChart>(Game.Machine, Game.Dirs, Glyphs, Boxes);
   }
   // Shows the chart at a coin value (index into the coin table).
   void ShowAt(int bet) {
-    Game.Bet = static_cast<uint8_t>(bet);
-    Game.CoinValue = CoinTable[bet].Value;
+    Game.Machine.Bet = static_cast<uint8_t>(bet);
+    Game.Machine.CoinValue = CoinTable[bet].Value;
     Chart->LoadPictures();
     Chart->PaintChart();
   }
@@ -145,7 +145,7 @@ TEST_F(PayoffsTest, MissingPicture) {
 
 // The dialog is 674 x 393, titled exactly by its caption and centred on the screen.
 TEST_F(PayoffsTest, WindowPlacement) {
-  Game.CoinValue = 0.25_usd;
+  Game.Machine.CoinValue = 0.25_usd;
   Chart->show();
   EXPECT_EQ(Chart->size(), QSize(674, 393));
   EXPECT_EQ(Chart->windowTitle(), "Zandor Slots Payoffs");

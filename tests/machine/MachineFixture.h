@@ -1,4 +1,5 @@
-// A game, a fake host and the machine between them, plus seed search for chosen outcomes.
+// A machine's state, its options and generator, a fake host and the machine between them, plus
+// seed search for chosen outcomes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,9 +13,11 @@
 #include "tests/support/FakeHost.h"
 
 struct MachineFixture : ::testing::Test {
-  GameState G;
+  MachineState G;
+  PlayerOptions O;
+  Lcg R;
   FakeHost H;
-  SlotMachine M{G, H};
+  SlotMachine M{G, O, R, H};
 
   MachineFixture() { ComputeReelGrid(G); }
 
@@ -26,19 +29,21 @@ struct MachineFixture : ::testing::Test {
   }
 
   // The first time of day from `from` on whose spin ends on a grid the predicate accepts.
-  static uint32_t FindTimeOfDay(const std::function<bool(const GameState&)>& accept,
+  static uint32_t FindTimeOfDay(const std::function<bool(const MachineState&)>& accept,
                                 uint32_t from = 1000, const char* reel2 = NormalStrips[1]) {
     for (uint32_t t = from; t < from + 2000000; t += 7) {
-      GameState g;
+      MachineState g;
       g.ReelStrips[1] = reel2;
       g.FreeSpins = 1;  // a free spin: no bets, no meter, nothing but the stops
       g.LastWager = 0_usd;
-      g.AceyDucey = false;
+      PlayerOptions options;
+      options.AceyDucey = false;
+      Lcg rng;
       FakeHost h;
       h.TimeOfDay = t;
-      SlotMachine m(g, h);
+      SlotMachine m(g, options, rng, h);
       m.Spin();
-      GameState shown;
+      MachineState shown;
       shown.ReelStrips[1] = reel2;
       shown.ReelStops = g.ReelStops;
       ComputeReelGrid(shown);
@@ -47,7 +52,7 @@ struct MachineFixture : ::testing::Test {
     ADD_FAILURE() << "no time of day gives the wanted grid";
     return 0;
   }
-  static int CountOf(const GameState& g, int symbol) {
+  static int CountOf(const MachineState& g, int symbol) {
     int n = 0;
     for (int v : g.ReelGrid) n += v == symbol;
     return n;

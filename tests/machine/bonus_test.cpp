@@ -6,7 +6,7 @@ using Bonus = MachineFixture;
 
 // Records what the SPIN FREE counter shows as each free spin starts.
 struct CounterHost : FakeHost {
-  const GameState* Game = nullptr;
+  const MachineState* Game = nullptr;
   std::vector<int> Shown;
   void Redraw(FaceElement e) override {
     if (e == FaceElement::FreeSpinsLeft) Shown.push_back(Game->FreeSpins - 1);
@@ -16,8 +16,8 @@ struct CounterHost : FakeHost {
 
 // Only a full 25-coin wager feeds the pool, by exactly one coin.
 TEST_F(Bonus, PoolContribution) {
-  G.AceyDucey = false;
-  H.TimeOfDay = FindTimeOfDay([](const GameState& g) { return CountOf(g, GAIN) == 0; });
+  O.AceyDucey = false;
+  H.TimeOfDay = FindTimeOfDay([](const MachineState& g) { return CountOf(g, GAIN) == 0; });
   Place(24);
   M.Spin();
   EXPECT_EQ(G.BonusPool, 50.00_usd);
@@ -28,13 +28,13 @@ TEST_F(Bonus, PoolContribution) {
 
 // GAIN symbols anywhere add ten points each up to 100; any LOSS halves the meter instead.
 TEST_F(Bonus, MeterArithmetic) {
-  G.AceyDucey = false;
+  O.AceyDucey = false;
   struct Case {
     int gains, losses, before, after;
   };
   for (Case c : {Case{1, 0, 95, 100}, Case{3, 0, 90, 100}, Case{2, 1, 57, 28}, Case{0, 1, 1, 0},
                  Case{1, 0, 20, 30}, Case{0, 0, 40, 40}}) {
-    uint32_t t = FindTimeOfDay([&](const GameState& g) {
+    uint32_t t = FindTimeOfDay([&](const MachineState& g) {
       return CountOf(g, GAIN) == c.gains && CountOf(g, LOSS) == c.losses;
     });
     G.PowerPts = c.before;
@@ -60,12 +60,12 @@ TEST_F(Bonus, MeterArithmetic) {
 TEST_F(Bonus, AwardAndFreeSpinSequence) {
   CounterHost host;
   host.Game = &G;
-  SlotMachine m(G, host);
-  G.AceyDucey = false;
+  SlotMachine m(G, O, R, host);
+  O.AceyDucey = false;
   G.PowerPts = 95;
   G.BonusPool = 53.00_usd - 0.25_usd;  // the full wager below adds the last coin
   host.TimeOfDay = FindTimeOfDay(
-      [](const GameState& g) { return CountOf(g, GAIN) == 1 && CountOf(g, LOSS) == 0; });
+      [](const MachineState& g) { return CountOf(g, GAIN) == 1 && CountOf(g, LOSS) == 0; });
   Place(25);
   const Money before = G.Credits;
   m.Spin();
@@ -123,7 +123,7 @@ TEST_F(Bonus, NoBetsDuringFreeSpins) {
 // flipped in the pause between them, neither stops nor doubles them; it decides only what
 // follows the last one.
 TEST_F(Bonus, FreeSpinsRunToTheirEnd) {
-  G.AceyDucey = false;
+  O.AceyDucey = false;
   G.Spins = 5;
   G.FreeSpins = 2;
   G.ReelStrips[1] = FreeSpinStrip;

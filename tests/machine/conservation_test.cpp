@@ -18,7 +18,7 @@
 namespace {
 
 struct Ledger : FakeHost {
-  GameState* Game = nullptr;
+  MachineState* Game = nullptr;
   Money Explained;  // money the rules are allowed to add since the last check
   void Play(Effect e) override {
     // Every counted coin of a win or of the pool moves one coin into the credits.
@@ -32,26 +32,31 @@ struct Ledger : FakeHost {
   }
 };
 
+// Saved games are written often here: keep them in memory where the machine has a tmpfs.
+std::string SettingsFolder(uint32_t seed) {
+  std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
+                                   ? std::filesystem::path("/dev/shm")
+                                   : std::filesystem::temp_directory_path();
+  return (base / ("zandor-conservation-" + std::to_string(seed))).string() + "/";
+}
+
 struct Session {
-  GameState g;
+  MachineState g;
+  PlayerOptions options;
+  Lcg random;
   Ledger host;
-  SlotMachine m{g, host};
+  SlotMachine m{g, options, random, host};
   std::mt19937 rng;
   int actions = 0, nested = 0, depth = 0;
   std::string dir;
+  SavedGameTable slots;
   PlayerRecord record;  // the player's statistics, fed by the machine's events
 
-  explicit Session(uint32_t seed) : rng(seed) {
+  explicit Session(uint32_t seed) : rng(seed), dir(SettingsFolder(seed)), slots(dir) {
     host.Game = &g;
     m.SetEvents(&record);
     record.GameReplaced(CentsOf(g.Credits), CentsOf(g.Borrowed));
-    // Saved games are written often here: keep them in memory where the machine has a tmpfs.
-    std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
-                                     ? std::filesystem::path("/dev/shm")
-                                     : std::filesystem::temp_directory_path();
-    dir = (base / ("zandor-conservation-" + std::to_string(seed))).string() + "/";
     std::filesystem::create_directories(dir);
-    g.SettingsDir = dir;
     host.TimeOfDay = seed;
     host.CardGame = [this](Money& win) {
       if (rng() % 3 == 0)
@@ -119,13 +124,13 @@ struct Session {
         break;
       }
       case 12:
-        SaveIntoSlot(g, 1 + static_cast<int>(rng() % 8), "slot");
+        slots.Save(g, 1 + static_cast<int>(rng() % 8), "slot");
         break;
       case 13: {
         if (m.Busy()) break;  // the window greys Open while money is in motion
         const Money before = Held();
-        ReadSavedGames(g);
-        OpenSlot(g, 1 + static_cast<int>(rng() % 8));
+        slots.Read();
+        slots.Open(1 + static_cast<int>(rng() % 8), g);
         host.Explained += Held() - before;
         record.GameReplaced(CentsOf(Held()), CentsOf(g.Borrowed));
         break;

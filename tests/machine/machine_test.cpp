@@ -30,7 +30,7 @@ TEST_F(Wagering, RefusedBetsChangeNothing) {
 
 // Twenty-five presses of Bet 1 take 6.25 and the last one spins.
 TEST_F(Wagering, BetOneTwentyFiveTimesSpins) {
-  G.AceyDucey = false;
+  O.AceyDucey = false;
   for (int i = 0; i < 24; ++i) M.BetOne();
   EXPECT_EQ(G.Spins, 0);
   EXPECT_EQ(G.Wager, 6.00_usd);
@@ -45,7 +45,7 @@ TEST_F(Wagering, BetOneTwentyFiveTimesSpins) {
 
 // Bet 5 deals one coin to each line, a coin every tenth of a second, and the fifth press spins.
 TEST_F(Wagering, BetFivePlacesFiveCoinsThenSpins) {
-  G.AceyDucey = false;
+  O.AceyDucey = false;
   M.BetFive();
   EXPECT_EQ(G.Wager, 1.25_usd);
   EXPECT_EQ(G.LineBets, (std::array<Money, 5>{0.25_usd, 0.25_usd, 0.25_usd, 0.25_usd, 0.25_usd}));
@@ -61,7 +61,7 @@ TEST_F(Wagering, BetFivePlacesFiveCoinsThenSpins) {
 
 // With 22 coins placed Bet 5 needs credit for 3 coins only, adds them and spins.
 TEST_F(Wagering, BetFiveTopsUpTheLastCoins) {
-  G.AceyDucey = false;
+  O.AceyDucey = false;
   G.Wager = 22 * 0.25_usd;
   G.Credits = 3 * 0.25_usd;
   M.BetFive();
@@ -72,7 +72,7 @@ TEST_F(Wagering, BetFiveTopsUpTheLastCoins) {
 
 // Bet Max with 10 coins placed takes 15 more, 0.1 s apart, then spins.
 TEST_F(Wagering, BetMaxFillsToTwentyFive) {
-  G.AceyDucey = false;
+  O.AceyDucey = false;
   Place(10);
   Money before = G.Credits;
   M.BetMax();
@@ -125,14 +125,14 @@ TEST_F(Wagering, CoinsAreDealtToLinesInTurn) {
 
 // Speeds set the step delay; out-of-range requests change nothing.
 TEST_F(Wagering, SpinSpeeds) {
-  M.ChooseSpeed(1);
+  M.ChooseSpeed(SpinSpeed::Medium);
   EXPECT_EQ(G.SpinDelay, 35);
-  M.ChooseSpeed(2);
+  M.ChooseSpeed(SpinSpeed::Slow);
   EXPECT_EQ(G.SpinDelay, 55);
-  EXPECT_EQ(G.Speed, 2);
-  M.ChooseSpeed(7);
-  EXPECT_EQ(G.Speed, 2);
-  M.ChooseSpeed(0);
+  EXPECT_EQ(G.Speed, SpinSpeed::Slow);
+  M.ChooseSpeed(static_cast<SpinSpeed>(7));
+  EXPECT_EQ(G.Speed, SpinSpeed::Slow);
+  M.ChooseSpeed(SpinSpeed::Fast);
   EXPECT_EQ(G.SpinDelay, 10);
 }
 
@@ -176,7 +176,7 @@ TEST(Payoffs, StripCounts) {
 
 // Positions map to strip indices, wrapping after 20.
 TEST(Reels, GridFromStops) {
-  GameState g;
+  MachineState g;
   ComputeReelGrid(g);  // the start-up stops 26, 2, 8 show 0 0 0 on line 5
   auto l5 = PaylineCells(5);
   EXPECT_EQ(g.ReelGrid[l5[0]], 0);
@@ -214,9 +214,9 @@ TEST_F(Wagering, ExactBalances) {
       {4, 0.30_usd, 22, BetFive}, {4, 1000_usd, 0, BetOne},
   };
   for (const Case& c : cases) {
-    G = GameState();
+    G = MachineState();
     H.Clear();
-    G.AceyDucey = false;
+    O.AceyDucey = false;
     G.Bet = static_cast<uint8_t>(c.bet);
     G.CoinValue = CoinTable[c.bet].Value;
     G.BonusPool = 200 * G.CoinValue;

@@ -55,7 +55,7 @@ TEST_F(Spin, RefusedSpins) {
 
 // The golden spin: fixed time of day, exact stops, lines, win and credits.
 TEST_F(Spin, GoldenWinningSpin) {
-  G.AceyDucey = false;
+  O.AceyDucey = false;
   Place(25);
   H.TimeOfDay = kWinningTime;
   M.Spin();
@@ -101,7 +101,7 @@ TEST_F(Spin, CardGameDoublesTheWinBeforeTheCountUp) {
 // The reels turn for 101 steps of SpinDelay and stop on even positions in order 1, 2, 3.
 TEST_F(Spin, AnimationTimingAndStops) {
   for (int speed : {0, 1, 2}) {
-    M.ChooseSpeed(speed);
+    M.ChooseSpeed(static_cast<SpinSpeed>(speed));
     H.Clear();
     G.LastWager = 0.25_usd;
     H.TimeOfDay = kLosingTime;
@@ -124,7 +124,7 @@ TEST_F(Spin, AnimationTimingAndStops) {
 // At Medium speed the spin sound comes on every third step before 99, the stop sound at
 // 59, 79 and 99.
 TEST_F(Spin, SpinAndStopSoundsByStep) {
-  M.ChooseSpeed(1);
+  M.ChooseSpeed(SpinSpeed::Medium);
   G.LastWager = 0.25_usd;
   H.TimeOfDay = kLosingTime;
   uint32_t start = H.Now;
@@ -144,7 +144,7 @@ TEST_F(Spin, SpinAndStopSoundsByStep) {
 // Lines add up; a winning line without coins is marked but pays nothing.
 TEST_F(Spin, LinesAddUpAndUnbetLinesPayNothing) {
   G.CoinValue = 1.0_usd;
-  G.AceyDucey = false;
+  O.AceyDucey = false;
   G.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // 4 4 4 on line 2, 5 5 1 on line 1
   M.UpdateLineBets(1.0_usd, 10.0_usd);
   M.EvaluatePaylines();
@@ -193,7 +193,7 @@ TEST_F(Spin, AutoSpin) {
 
   G.LastWager = 0.25_usd;
   G.Credits = 0.50_usd;
-  G.AceyDucey = true;  // never offered during auto spin
+  O.AceyDucey = true;  // never offered during auto spin
   M.ToggleAutoSpin();
   int spins = 0;
   while (H.AutomaticSpins && spins < 50) {
@@ -208,7 +208,7 @@ TEST_F(Spin, AutoSpin) {
 // Whatever the player clicks while the reels turn or a win is counted, the money stays
 // consistent: the coin value, a new game and further bets or spins wait for the spin.
 TEST_F(Spin, MenusDuringASpinCannotMoveMoney) {
-  G.AceyDucey = false;
+  O.AceyDucey = false;
   G.Spins = 3;
   Place(25);
   H.TimeOfDay = kWinningTime;
@@ -265,10 +265,10 @@ TEST_F(Spin, PendingCloseSettlesAtOnce) {
     Money pool;
   };
   for (const Case& c : {Case{"win", false, 50_usd}, Case{"pool", true, 9999999999.95_usd}}) {
-    G = GameState();
+    G = MachineState();
     H.Clear();
     H.Waits = 0;
-    SlotMachine m(G, H);
+    SlotMachine m(G, O, R, H);
     G.CoinValue = 0.05_usd;
     G.Spins = G.FreeSpinCount = std::numeric_limits<int32_t>::max();
     G.PowerPts = c.bonus ? std::numeric_limits<int32_t>::max() : 0;  // GAIN must not wrap it

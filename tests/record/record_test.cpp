@@ -113,9 +113,11 @@ namespace {
 
 // Automatic spins at a full wager of 25-cent coins under one set of limits.
 struct AutoSpinRun {
-  GameState G;
+  MachineState G;
+  PlayerOptions O;
+  Lcg R;
   FakeHost H;
-  SlotMachine M{G, H};
+  SlotMachine M{G, O, R, H};
   PlayerRecord record;
   int ticks = 0;
 
@@ -139,7 +141,7 @@ struct AutoSpinRun {
 // Each limit switches automatic spins off at the end of the spin that reached it and says
 // which one did; a limit waits for a free-spin sequence to end; without limits nothing stops.
 TEST(Record, EachLimitStopsAutomaticSpins) {
-  const uint32_t bonusTime = MachineFixture::FindTimeOfDay([](const GameState& g) {
+  const uint32_t bonusTime = MachineFixture::FindTimeOfDay([](const MachineState& g) {
     return MachineFixture::CountOf(g, GAIN) == 1 && MachineFixture::CountOf(g, LOSS) == 0;
   });
   struct Case {

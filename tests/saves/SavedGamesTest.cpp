@@ -13,12 +13,6 @@
 
 namespace {
 
-GameState GameIn(const std::string& dir) {
-  GameState g;
-  g.SettingsDir = dir;
-  return g;
-}
-
 // Dates are mm/dd/yy joined by the first punctuation of the locale's date format outside its
 // conversions (flags such as "%-d" included), "/" when there is none; always valid UTF-8.
 TEST(SavedGames, FormatsDatesInAnyLocale) {
@@ -51,21 +45,22 @@ TEST(SavedGames, FormatsDatesInAnyLocale) {
 // 10000 pool, and opening one gives exactly that; the free-spin count of a slot is untouched.
 TEST(SavedGames, MissingFileGivesDefaults) {
   TempDir dir;
-  GameState g = GameIn(dir.Path());
-  SavedGames[4].FreeSpinCount = 3;
-  ReadSavedGames(g);
+  SavedGameTable slots(dir.Path());
+  MachineState g;
+  slots.Slots[4].FreeSpinCount = 3;
+  slots.Read();
   for (int n = 1; n <= 8; ++n) {
-    EXPECT_EQ(SavedGames[n - 1].Name, "Game #" + std::to_string(n));
-    EXPECT_EQ(SavedGames[n - 1].Date, TodayText());
+    EXPECT_EQ(slots.Slots[n - 1].Name, "Game #" + std::to_string(n));
+    EXPECT_EQ(slots.Slots[n - 1].Date, TodayText());
   }
-  EXPECT_EQ(SavedGames[4].FreeSpinCount, 3);
-  SavedGames[4].FreeSpinCount = 0;
+  EXPECT_EQ(slots.Slots[4].FreeSpinCount, 3);
+  slots.Slots[4].FreeSpinCount = 0;
   g.Credits = 1_usd;
   g.Spins = 5;
   g.PowerPts = 9;
   g.FreeSpinCount = 4;
   g.Wager = 25_usd;
-  OpenSlot(g, 2);
+  slots.Open(2, g);
   EXPECT_EQ(g.Credits, 1000.0_usd);
   EXPECT_EQ(g.Borrowed, 1000.0_usd);
   EXPECT_EQ(g.BonusPool, 10000.0_usd);
@@ -85,39 +80,40 @@ TEST(SavedGames, SavesInPlaceAndOpensAgain) {
             "[Saved Game 1]\r\nName=first\r\nCredits=5.00\r\n"
             "[saved game 3]\r\n;mine\r\nName=old\r\nSpins=1\r\nDate=01/01/01\r\n"
             "Credits=1.00\r\nBorrowed=2.00\r\nBonusPool=3.00\r\nPowerPts=4\r\nExtra=x\r\n");
-  GameState g = GameIn(dir.Path());
+  SavedGameTable slots(dir.Path());
+  MachineState g;
   g.Credits = 1234.5_usd;
   g.Borrowed = 3000_usd;
   g.BonusPool = 87.25_usd;
   g.Spins = 42;
   g.PowerPts = 60;
   g.FreeSpinCount = 5;
-  ASSERT_TRUE(SaveIntoSlot(g, 3, "My game").Ok);
+  ASSERT_TRUE(slots.Save(g, 3, "My game").Ok);
   std::string today = TodayText();
   EXPECT_EQ(ReadFile(file),
             "[Saved Game 1]\r\nName=first\r\nCredits=5.00\r\n"
             "[saved game 3]\r\n;mine\r\nName=My game\nSpins=42\nDate=" +
                 today +
                 "\nCredits=1234.50\nBorrowed=3000.00\nBonusPool=87.25\nPowerPts=60\nExtra=x\r\n");
-  ASSERT_TRUE(SaveIntoSlot(g, 6, "").Ok);
+  ASSERT_TRUE(slots.Save(g, 6, "").Ok);
   EXPECT_NE(ReadFile(file).find("Extra=x\r\n[Saved Game 6]\nName=\nSpins=42\nDate="),
             std::string::npos);
 
-  ReadSavedGames(g);
-  EXPECT_EQ(SavedGames[0].Name, "first");
-  EXPECT_EQ(SavedGames[0].Credits, 5.0_usd);
-  EXPECT_EQ(SavedGames[0].Borrowed, 1000.0_usd);
-  EXPECT_EQ(SavedGames[5].Name, "");  // an empty name stays empty
-  GameState h = GameIn(dir.Path());
-  OpenSlot(h, 3);
+  slots.Read();
+  EXPECT_EQ(slots.Slots[0].Name, "first");
+  EXPECT_EQ(slots.Slots[0].Credits, 5.0_usd);
+  EXPECT_EQ(slots.Slots[0].Borrowed, 1000.0_usd);
+  EXPECT_EQ(slots.Slots[5].Name, "");  // an empty name stays empty
+  MachineState h;
+  slots.Open(3, h);
   EXPECT_EQ(h.Credits, 1234.5_usd);
   EXPECT_EQ(h.Borrowed, 3000.0_usd);
   EXPECT_EQ(h.BonusPool, 87.25_usd);
   EXPECT_EQ(h.Spins, 42);
   EXPECT_EQ(h.PowerPts, 60);
-  EXPECT_EQ(h.FreeSpinCount, 5);    // kept by the table within the run
-  SavedGames[2].FreeSpinCount = 0;  // as after a restart
-  OpenSlot(h, 3);
+  EXPECT_EQ(h.FreeSpinCount, 5);     // kept by the table within the run
+  slots.Slots[2].FreeSpinCount = 0;  // as after a restart
+  slots.Open(3, h);
   EXPECT_EQ(h.FreeSpinCount, 0);
 }
 
@@ -125,26 +121,27 @@ TEST(SavedGames, SavesInPlaceAndOpensAgain) {
 // characters so none is split; money goes through the file as whole cents.
 TEST(SavedGames, LongNamesAndCents) {
   TempDir dir;
-  GameState g = GameIn(dir.Path());
+  SavedGameTable slots(dir.Path());
+  MachineState g;
   g.Credits = 10.04_usd;
   std::string name(101, 'n');
   name.back() = 'Z';
-  ASSERT_TRUE(SaveIntoSlot(g, 1, name).Ok);
-  EXPECT_EQ(SavedGames[0].Name, name.substr(0, 100));
-  EXPECT_EQ(SavedGames[0].Credits, 10.04_usd);
+  ASSERT_TRUE(slots.Save(g, 1, name).Ok);
+  EXPECT_EQ(slots.Slots[0].Name, name.substr(0, 100));
+  EXPECT_EQ(slots.Slots[0].Credits, 10.04_usd);
   EXPECT_EQ(IniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 1", "Name", ""), name);
-  ReadSavedGames(g);
-  EXPECT_EQ(SavedGames[0].Name, name.substr(0, 100));
-  EXPECT_EQ(SavedGames[0].Credits, 10.04_usd);
+  slots.Read();
+  EXPECT_EQ(slots.Slots[0].Name, name.substr(0, 100));
+  EXPECT_EQ(slots.Slots[0].Credits, 10.04_usd);
   std::string wide = "a";
   for (int i = 0; i < 300; ++i) wide += "\u00c4";
   const std::string a60 = wide.substr(0, 1 + 2 * 60), a99 = wide.substr(0, 1 + 2 * 99);
   for (const auto& [saved, file, kept] :
        {std::tuple{a60, a60, a60}, std::tuple{wide, wide.substr(0, 1 + 2 * 254), a99}}) {
-    ASSERT_TRUE(SaveIntoSlot(g, 1, saved).Ok);
+    ASSERT_TRUE(slots.Save(g, 1, saved).Ok);
     EXPECT_EQ(IniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 1", "Name", ""), file);
-    ReadSavedGames(g);
-    EXPECT_EQ(SavedGames[0].Name, kept);
+    slots.Read();
+    EXPECT_EQ(slots.Slots[0].Name, kept);
   }
 }
 
@@ -152,21 +149,22 @@ TEST(SavedGames, LongNamesAndCents) {
 // it; the first save into a settings folder that does not exist yet creates it.
 TEST(SavedGames, SaveIsAllOrNothing) {
   TempDir dir;
-  GameState g = GameIn(dir.Path() + "fresh/");
+  SavedGameTable slots(dir.Path() + "fresh/");
+  MachineState g;
   g.Spins = 8;
-  ASSERT_TRUE(SaveIntoSlot(g, 1, "first").Ok);
+  ASSERT_TRUE(slots.Save(g, 1, "first").Ok);
   const std::string file = dir.Path() + "fresh/POWER.INI";
   const std::string saved = ReadFile(file);
   EXPECT_TRUE(saved.starts_with("[Saved Game 1]\nName=first\nSpins=8\n")) << saved;
   IniFile::FailWritesAfter(0);
-  SaveResult r = SaveIntoSlot(g, 2, "half");
+  SaveResult r = slots.Save(g, 2, "half");
   EXPECT_FALSE(r.Ok);
   EXPECT_EQ(r.FailedPath, file);
   EXPECT_EQ(ReadFile(file), saved);
   std::filesystem::permissions(file, std::filesystem::perms::owner_read);
-  EXPECT_FALSE(SaveIntoSlot(g, 2, "read-only").Ok);
+  EXPECT_FALSE(slots.Save(g, 2, "read-only").Ok);
   EXPECT_EQ(ReadFile(file), saved);
-  EXPECT_FALSE(SaveIntoSlot(g, 9, "x").Ok);
+  EXPECT_FALSE(slots.Save(g, 9, "x").Ok);
 }
 
 }  // namespace

@@ -42,24 +42,20 @@ struct OwnPrompts {
 // The slot dialog with its boxes captured instead of shown.
 class TestSlotDialog : OwnPrompts<SlotPrompts>, public SlotDialog {
  public:
-  TestSlotDialog(GameState& g, Mode mode) : SlotDialog(g, mode, prompts) {}
+  TestSlotDialog(MachineState& g, SavedGameTable& table, Mode mode)
+      : SlotDialog(g, table, mode, prompts) {}
   std::vector<QString>& warnings = prompts.Messages;
   std::vector<HelpTopic>& topics = prompts.Topics;
   bool& fakeName = prompts.FakeName;
   std::deque<std::optional<QString>>& answers = prompts.Texts;
 };
 
-GameState GameIn(const std::string& dir) {
-  GameState g;
-  g.SettingsDir = dir;
-  return g;
-}
-
 // The slot dialog's size, caption by mode, panel positions and what a never-saved slot shows.
 TEST(SlotDialogTest, LayoutAndCaptions) {
   TempDir dir;
-  GameState g = GameIn(dir.Path());
-  TestSlotDialog save(g, SlotDialog::Mode::Save);
+  SavedGameTable table(dir.Path());
+  MachineState g;
+  TestSlotDialog save(g, table, SlotDialog::Mode::Save);
   EXPECT_EQ(save.windowTitle(), "Save a Game -- Select Game Slot");
   EXPECT_EQ(save.size(), QSize(616, 360));
   EXPECT_EQ(save.minimumSize(), save.maximumSize());
@@ -91,7 +87,7 @@ TEST(SlotDialogTest, LayoutAndCaptions) {
   QTest::keyClick(save.NameFields[0], Qt::Key_F1);
   EXPECT_EQ(save.topics, (std::vector<HelpTopic>{HelpTopic::SavedGames, HelpTopic::SavedGames}));
 
-  TestSlotDialog open(g, SlotDialog::Mode::Open);
+  TestSlotDialog open(g, table, SlotDialog::Mode::Open);
   EXPECT_EQ(open.windowTitle(), "Open a Game -- Select Game Slot");
 }
 
@@ -99,14 +95,15 @@ TEST(SlotDialogTest, LayoutAndCaptions) {
 // field, 255-character limit), then opening slot 3 in a fresh dialog gives the game back.
 TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
   TempDir dir;
-  GameState g = GameIn(dir.Path());
+  SavedGameTable table(dir.Path());
+  MachineState g;
   g.Credits = 1500.25_usd;
   g.Borrowed = 2000_usd;
   g.BonusPool = 75.5_usd;
   g.Spins = 12;
   g.PowerPts = 33;
   g.FreeSpinCount = 2;
-  TestSlotDialog save(g, SlotDialog::Mode::Save);
+  TestSlotDialog save(g, table, SlotDialog::Mode::Save);
   save.NameFields[2]->setText("Typed here");
   QString title, label, proposal;
   int maxLength = 0;
@@ -128,9 +125,9 @@ TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
   EXPECT_EQ(save.result(), QDialog::Accepted);
   EXPECT_EQ(IniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 3", "Credits", ""), "1500.25");
 
-  GameState h = GameIn(dir.Path());
+  MachineState h;
   h.Wager = 5_usd;
-  TestSlotDialog open(h, SlotDialog::Mode::Open);
+  TestSlotDialog open(h, table, SlotDialog::Mode::Open);
   EXPECT_EQ(open.NameFields[2]->text(), "Lucky streak");
   EXPECT_EQ(open.CreditsLabels[2]->text(), "1500.25 credits");
   EXPECT_EQ(open.BorrowedLabels[2]->text(), "2000.00 borrowed");
@@ -152,29 +149,31 @@ TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
 // which file could not be written.
 TEST(SlotDialogTest, CancelAndFailedWrite) {
   TempDir dir;
-  GameState g = GameIn(dir.Path());
+  SavedGameTable table(dir.Path());
+  MachineState g;
   g.Credits = 1_usd;
   {
-    TestSlotDialog save(g, SlotDialog::Mode::Save);
+    TestSlotDialog save(g, table, SlotDialog::Mode::Save);
     QTest::mouseClick(save.CancelButton, Qt::LeftButton);
     EXPECT_EQ(save.result(), QDialog::Rejected);
   }
   {
-    TestSlotDialog save(g, SlotDialog::Mode::Save);
+    TestSlotDialog save(g, table, SlotDialog::Mode::Save);
     save.fakeName = true;
     save.ChooseSlot(4);  // the name box answers Cancel
     EXPECT_EQ(save.result(), QDialog::Accepted);
   }
   {
-    TestSlotDialog open(g, SlotDialog::Mode::Open);
+    TestSlotDialog open(g, table, SlotDialog::Mode::Open);
     QTest::mouseClick(open.CancelButton, Qt::LeftButton);
   }
   EXPECT_EQ(g.Credits, 1.0_usd);
   EXPECT_EQ(ReadFile(dir.Path() + "POWER.INI"), "");
 
   WriteFile(dir.Path() + "file", "x");
-  GameState f = GameIn(dir.Path() + "file/");
-  TestSlotDialog save(f, SlotDialog::Mode::Save);
+  SavedGameTable fileSlots(dir.Path() + "file/");
+  MachineState f;
+  TestSlotDialog save(f, fileSlots, SlotDialog::Mode::Save);
   save.fakeName = true;
   save.answers.push_back(QString("x"));
   save.ChooseSlot(1);

@@ -64,8 +64,8 @@ std::string Repeat(const std::string& s, int n) {
 
 GameState FreshGame(const std::string& settingsDir) {
   GameState g;
-  g.ProgramDir = "/opt/z/";
-  g.SettingsDir = settingsDir;
+  g.Dirs.Program = "/opt/z/";
+  g.Dirs.Settings = settingsDir;
   g.SetFileDefaults();
   return g;
 }
@@ -81,15 +81,15 @@ TEST(Settings, FreshSaveIsByteExactAndRoundTrips) {
   EXPECT_EQ(ReadFile(sdir + "ZANDOR.INI"), kFreshFile);
 
   GameState h = FreshGame(sdir);
-  h.Credits = h.Borrowed = 5_usd;
-  h.Speed = 2;
+  h.Machine.Credits = h.Machine.Borrowed = 5_usd;
+  h.Machine.Speed = SpinSpeed::Slow;
   LoadSettings(h);
-  EXPECT_EQ(h.Credits, 1000.0_usd);
-  EXPECT_EQ(h.Borrowed, 1000.0_usd);
-  EXPECT_EQ(h.BonusPool, 50.0_usd);
-  EXPECT_EQ(h.Speed, 0);
-  EXPECT_EQ(h.Bet, 3);
-  EXPECT_EQ(h.BackColor, ButtonFaceColor);
+  EXPECT_EQ(h.Machine.Credits, 1000.0_usd);
+  EXPECT_EQ(h.Machine.Borrowed, 1000.0_usd);
+  EXPECT_EQ(h.Machine.BonusPool, 50.0_usd);
+  EXPECT_EQ(h.Machine.Speed, SpinSpeed::Fast);
+  EXPECT_EQ(h.Machine.Bet, 3);
+  EXPECT_EQ(h.Options.BackColor, ButtonFaceColor);
   ASSERT_TRUE(SaveSettings(h).Ok);
   EXPECT_EQ(ReadFile(sdir + "ZANDOR.INI"), kFreshFile);
 }
@@ -101,18 +101,18 @@ TEST(Settings, PlayedGameRoundTripsAndKeepsForeignLines) {
   std::string file = dir.Path() + "ZANDOR.INI";
   WriteFile(file, "; notes\r\n[Other]\r\nx=1\r\n\r\n[Settings]\r\nMyKey=mine\r\nSpins=4\r\n");
   GameState g = FreshGame(dir.Path());
-  g.Credits = 123.456_usd;
-  g.Borrowed = 0.1_usd + 0.2_usd;
-  g.Spins = 77;
-  g.Maxed = true;
-  g.sndWin = false;
-  g.Speed = 2;
-  g.Bet = 7;
-  g.BackColor = 0x00FF8040;
-  g.BackMode = 1;
-  g.PlayList[3] = false;
-  g.MIDIName[5] = "MINE.MID";
-  g.AceyDucey = false;
+  g.Machine.Credits = 123.456_usd;
+  g.Machine.Borrowed = 0.1_usd + 0.2_usd;
+  g.Machine.Spins = 77;
+  g.Options.Maxed = true;
+  g.Sound.Win = false;
+  g.Machine.Speed = SpinSpeed::Slow;
+  g.Machine.Bet = 7;
+  g.Options.BackColor = 0x00FF8040;
+  g.Options.BackMode = BackgroundMode::SolidColor;
+  g.Music.Selected[3] = false;
+  g.Music.SongNames[5] = "MINE.MID";
+  g.Options.AceyDucey = false;
   ASSERT_TRUE(SaveSettings(g).Ok);
   std::string text = ReadFile(file);
   // Spins is rewritten where it stood; the keys that were missing follow it.
@@ -123,18 +123,18 @@ TEST(Settings, PlayedGameRoundTripsAndKeepsForeignLines) {
 
   GameState h = FreshGame(dir.Path());
   LoadSettings(h);
-  EXPECT_EQ(h.Credits, 123.46_usd);
-  EXPECT_EQ(h.Borrowed, 0.3_usd);
-  EXPECT_EQ(h.Spins, 77);
-  EXPECT_TRUE(h.Maxed);
-  EXPECT_FALSE(h.sndWin);
-  EXPECT_EQ(h.Speed, 2);
-  EXPECT_EQ(h.Bet, 7);  // accepted as read; start-up decides what it means
-  EXPECT_EQ(h.BackColor, 0x00FF8040);
-  EXPECT_EQ(h.BackMode, 1);
-  EXPECT_FALSE(h.PlayList[3]);
-  EXPECT_EQ(h.MIDIName[5], "MINE.MID");
-  EXPECT_FALSE(h.AceyDucey);
+  EXPECT_EQ(h.Machine.Credits, 123.46_usd);
+  EXPECT_EQ(h.Machine.Borrowed, 0.3_usd);
+  EXPECT_EQ(h.Machine.Spins, 77);
+  EXPECT_TRUE(h.Options.Maxed);
+  EXPECT_FALSE(h.Sound.Win);
+  EXPECT_EQ(h.Machine.Speed, SpinSpeed::Slow);
+  EXPECT_EQ(h.Machine.Bet, 7);  // accepted as read; start-up decides what it means
+  EXPECT_EQ(h.Options.BackColor, 0x00FF8040);
+  EXPECT_EQ(h.Options.BackMode, BackgroundMode::SolidColor);
+  EXPECT_FALSE(h.Music.Selected[3]);
+  EXPECT_EQ(h.Music.SongNames[5], "MINE.MID");
+  EXPECT_FALSE(h.Options.AceyDucey);
 }
 
 // The parsing cases a hand-edited file can hold.
@@ -152,27 +152,27 @@ TEST(Settings, LoadsOddValuesByTheRules) {
                 "\n"
                 "PlayList1=0\nPlayList2=no\nAceyDucey=x\nSpins=1e3\n");
   GameState g = FreshGame(dir.Path());
-  g.sndWin = false;
-  g.PlayList[2] = false;
-  g.AceyDucey = false;
+  g.Sound.Win = false;
+  g.Music.Selected[2] = false;
+  g.Options.AceyDucey = false;
   LoadSettings(g);
-  EXPECT_EQ(g.Credits, 7.05_usd);
-  EXPECT_EQ(g.Borrowed, 0.0_usd);  // present but empty: not the default
-  EXPECT_EQ(g.BonusPool, 12.0_usd);
-  EXPECT_EQ(g.Speed, 2);
-  EXPECT_FALSE(g.sndWin);  // "yes" keeps the current value
-  EXPECT_TRUE(g.Maxed);
-  EXPECT_EQ(g.Bet, 3);  // low eight bits of 259
-  EXPECT_EQ(g.BackMode, 255);
-  EXPECT_EQ(g.MIDIName[0], "ABCDEFGHIJKL");
-  EXPECT_EQ(g.MIDIName[2], Repeat("\u00c4", 12));  // characters, never half of one
-  EXPECT_EQ(g.WinSound, Repeat("\u00e9", 255));
-  EXPECT_EQ(g.BackBMP, std::string(255, 'b'));
-  EXPECT_FALSE(g.PlayList[1]);
-  EXPECT_TRUE(g.PlayList[2]);  // unreadable: the constant default, not the current value
-  EXPECT_TRUE(g.AceyDucey);
-  EXPECT_EQ(g.Spins, 0);
-  EXPECT_EQ(g.MIDIName[1], "ZANDOR1.MID");
+  EXPECT_EQ(g.Machine.Credits, 7.05_usd);
+  EXPECT_EQ(g.Machine.Borrowed, 0.0_usd);  // present but empty: not the default
+  EXPECT_EQ(g.Machine.BonusPool, 12.0_usd);
+  EXPECT_EQ(g.Machine.Speed, SpinSpeed::Slow);
+  EXPECT_FALSE(g.Sound.Win);  // "yes" keeps the current value
+  EXPECT_TRUE(g.Options.Maxed);
+  EXPECT_EQ(g.Machine.Bet, 3);  // low eight bits of 259
+  EXPECT_EQ(g.Options.BackMode, static_cast<BackgroundMode>(255));
+  EXPECT_EQ(g.Music.SongNames[0], "ABCDEFGHIJKL");
+  EXPECT_EQ(g.Music.SongNames[2], Repeat("\u00c4", 12));  // characters, never half of one
+  EXPECT_EQ(g.Sound.WinFile, Repeat("\u00e9", 255));
+  EXPECT_EQ(g.Options.BackBitmap, std::string(255, 'b'));
+  EXPECT_FALSE(g.Music.Selected[1]);
+  EXPECT_TRUE(g.Music.Selected[2]);  // unreadable: the constant default, not the current value
+  EXPECT_TRUE(g.Options.AceyDucey);
+  EXPECT_EQ(g.Machine.Spins, 0);
+  EXPECT_EQ(g.Music.SongNames[1], "ZANDOR1.MID");
 }
 
 // A save failing at any step of its one write keeps the old file whole (none of the new keys
@@ -181,8 +181,8 @@ TEST(Settings, FailedSaveKeepsTheOldFile) {
   TempDir dir;
   GameState g = FreshGame(dir.Path());
   ASSERT_TRUE(SaveSettings(g).Ok);
-  g.Credits = Money::Dollars(11000);
-  g.Borrowed = Money::Dollars(11000);
+  g.Machine.Credits = Money::Dollars(11000);
+  g.Machine.Borrowed = Money::Dollars(11000);
   for (ReplaceStep step : {ReplaceStep::CreateTemporary, ReplaceStep::Write, ReplaceStep::Flush,
                            ReplaceStep::Rename}) {
     FailReplaceAfter(0, step);
@@ -205,8 +205,8 @@ TEST(Settings, HostileFilesLoadAsDefaults) {
   std::filesystem::create_directory(dir.Path() + "ZANDOR.INI");
   GameState g = FreshGame(dir.Path());
   LoadSettings(g);
-  EXPECT_EQ(g.Credits, 1000.0_usd);
-  EXPECT_EQ(g.Bet, 3);
+  EXPECT_EQ(g.Machine.Credits, 1000.0_usd);
+  EXPECT_EQ(g.Machine.Bet, 3);
   SaveResult r = SaveSettings(g);
   EXPECT_FALSE(r.Ok);
   EXPECT_EQ(r.FailedPath, dir.Path() + "ZANDOR.INI");
@@ -218,7 +218,7 @@ TEST(Settings, HostileFilesLoadAsDefaults) {
   WriteFile(other.Path() + "ZANDOR.INI", garbage);
   GameState h = FreshGame(other.Path());
   LoadSettings(h);
-  EXPECT_EQ(h.Credits, 1000.0_usd);
+  EXPECT_EQ(h.Machine.Credits, 1000.0_usd);
   ASSERT_TRUE(SaveSettings(h).Ok);
   EXPECT_EQ(ReadFile(other.Path() + "ZANDOR.INI"), garbage + kFreshFile);
 }
@@ -230,8 +230,8 @@ TEST(Settings, KilledSaveLeavesOldOrNewFile) {
   std::string file = dir.Path() + "ZANDOR.INI";
   GameState g = FreshGame(dir.Path());
   ASSERT_TRUE(SaveSettings(g).Ok);
-  g.Credits = 4321.09_usd;
-  g.Spins = 99;
+  g.Machine.Credits = 4321.09_usd;
+  g.Machine.Spins = 99;
   std::string fresh = kFreshFile, played = fresh;
   played.replace(played.find("Credits=1000.00"), 15, "Credits=4321.09");
   played.replace(played.find("Spins=0"), 7, "Spins=99");
