@@ -23,7 +23,7 @@ bool SongFileExists(const std::string& path);
 
 class Playlist {
  public:
-  // The playlist works on the music settings and plays through player (MediaPlayer1).
+  // The playlist works on the music settings and plays through player, the background music's.
   Playlist(MusicSettings& music, MediaPlayer& player, PlaylistUi& ui);
 
   // Whether slot s is on, has a path and a file exists under it.
