@@ -16,16 +16,16 @@
 #include <filesystem>
 
 #include "audio/GameAudio.h"
+#include "bank/BankDialog.h"
 #include "cards/CardTable.h"
 #include "face/PayoffChart.h"
 #include "help/Help.h"
 #include "platform/FileNames.h"
 #include "platform/Prompts.h"
 #include "record/RecordKeeper.h"
-#include "store/BankDialog.h"
-#include "store/SavedGames.h"
+#include "saves/SavedGames.h"
+#include "saves/SlotDialog.h"
 #include "store/Settings.h"
-#include "store/SlotDialog.h"
 #include "store/Utf8Text.h"
 #include "store/WindowSettings.h"
 
@@ -41,29 +41,29 @@ bool FileExists(const std::string& path) {
 // The client area: shows the face canvas and tells the window when it is resized.
 class FaceWidget : public QWidget {
  public:
-  FaceWidget(MainWindow& form) : QWidget(&form), form_(form) {
+  FaceWidget(MainWindow& window) : QWidget(&window), window_(window) {
     setAttribute(Qt::WA_OpaquePaintEvent);
   }
 
  protected:
   void paintEvent(QPaintEvent* e) override {
     QPainter p(this);
-    const QImage& canvas = form_.Face.Canvas;
+    const QImage& canvas = window_.Face.Canvas;
     if (canvas.isNull()) {
       p.fillRect(e->rect(), FaceColor);
       return;
     }
     const double ratio = canvas.devicePixelRatio();
     // Moved to a screen of another density: lay out again at its ratio, after this paint.
-    if (ratio != devicePixelRatioF()) QTimer::singleShot(0, &form_, &MainWindow::LayOutFace);
+    if (ratio != devicePixelRatioF()) QTimer::singleShot(0, &window_, &MainWindow::LayOutFace);
     const QRect r = e->rect();
     p.drawImage(QRectF(r), canvas,
                 QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
   }
-  void resizeEvent(QResizeEvent*) override { form_.LayOutFace(); }
+  void resizeEvent(QResizeEvent*) override { window_.LayOutFace(); }
 
  private:
-  MainWindow& form_;
+  MainWindow& window_;
 };
 
 MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
@@ -290,10 +290,10 @@ void MainWindow::BuildMenus() {
   AutoSpinAction = autoMenu->addAction("&Auto Spin", this, [this] { Machine.ToggleAutoSpin(); });
   AutoSpinAction->setCheckable(true);
   QMenu* help = bar->addMenu("&Help");
-  AboutAction = help->addAction("&AboutAction", this, [this] { ShowAbout(this); });
+  AboutAction = help->addAction("&About", this, [this] { ShowAbout(this); });
   help->addSeparator();
   ManualAction =
-      help->addAction("&Manual", this, [this] { prompts_.OpenHelp(this, HelpContents); });
+      help->addAction("&Manual", this, [this] { prompts_.OpenHelp(this, HelpTopic::Contents); });
   ManualAction->setShortcut(QKeySequence::HelpContents);
   BuildFullScreen(options);
   record_->AddMenuEntries(file, ExitAction, autoMenu);
@@ -330,7 +330,7 @@ void MainWindow::LayOutFace() {
   SetReelStrips(Game.Machine);
   // Without its artwork the face still has its buttons, meters and lamps; only the reels are
   // missing, and the game goes on.
-  ButtonPanel->setGeometry(0, h - PanelHeight, w, PanelHeight);
+  ButtonPanel->setGeometry(0, h - FacePainter::PanelHeight, w, FacePainter::PanelHeight);
   auto lefts = ButtonLefts(w);
   QPushButton* buttons[4] = {BetOneButton, BetFiveButton, BetMaxButton, SpinButton};
   for (int i = 0; i < 4; ++i) buttons[i]->move(lefts[i], 4);
@@ -433,7 +433,7 @@ void MainWindow::OpenGame() {
   // No automatic spin may start underneath while a game is being chosen.
   const bool autoTimer = AutomaticSpinTimer.isActive();
   AutomaticSpinTimer.stop();
-  SlotDialog dlg(Game.Machine, savedGames_, 0, prompts_, this);
+  SlotDialog dlg(Game.Machine, savedGames_, SlotDialog::Mode::Open, prompts_, this);
   const MachineState& m = Game.Machine;
   if (dlg.exec() == QDialog::Accepted)
     Machine.Events().GameReplaced(CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
@@ -444,7 +444,7 @@ void MainWindow::OpenGame() {
 void MainWindow::SaveGame() {
   // A slot saved while money is in motion would record credits before the win is in.
   if (Machine.Busy()) return;
-  SlotDialog dlg(Game.Machine, savedGames_, 1, prompts_, this);
+  SlotDialog dlg(Game.Machine, savedGames_, SlotDialog::Mode::Save, prompts_, this);
   dlg.exec();
 }
 

@@ -13,8 +13,8 @@
 #include "machine/Host.h"
 #include "machine/Lcg.h"
 #include "machine/SlotMachine.h"
+#include "saves/SavedGames.h"
 #include "store/PlayerIni.h"
-#include "store/SavedGames.h"
 
 class Prompts;
 class QAction;
@@ -43,7 +43,7 @@ class MainWindow : public QMainWindow, public Host {
   SlotMachine Machine;
 
   // The designed client area.
-  static constexpr int DesignWidth = 632, DesignHeight = 394, PanelHeight = 57;
+  static constexpr int DesignWidth = 632, DesignHeight = 394;
 
   // Controls and actions, named as the game's design names them.
   QWidget* ButtonPanel = nullptr;

@@ -14,6 +14,7 @@
 #include "app/Dirs.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
+#include "help/Help.h"
 #include "help/HelpViewer.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/DialogPrompts.h"
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
   // Installed, the icon is in the desktop's icon theme; in the build folder it is a media file.
   QApplication::setWindowIcon(QIcon::fromTheme(
       "zandor-slots", QIcon(QString::fromStdString(game.Dirs.Program + "zandor-slots.png"))));
-  DialogPrompts prompts;
+  DialogPrompts prompts(ShowHelpTopic);
   MainWindow form(game, prompts);
   instance.OnRaise = [&form] {
     // Out of the task bar, but still maximised if it was.

@@ -18,13 +18,13 @@ MusicDialog::MusicDialog(MusicSettings& music, const Folders& dirs, MediaPlayer&
     : QDialog(parent), music_(music), dirs_(dirs), player_(player), prompts_(prompts) {
   setWindowTitle("Change MIDI Files]");
   setFixedSize(427, 371);
-  Label1 = new QLabel(
+  InstructionsLabel = new QLabel(
       "You may include up to eight MIDI files which will be used as background music while you "
       "are playing this game.",
       this);
-  Label1->setObjectName("Label1");
-  Label1->setWordWrap(true);
-  Label1->setGeometry(12, 8, 403, 40);
+  InstructionsLabel->setObjectName("InstructionsLabel");
+  InstructionsLabel->setWordWrap(true);
+  InstructionsLabel->setGeometry(12, 8, 403, 40);
   for (int s = 0; s < 8; ++s) {
     const int y = 56 + 32 * s;
     CheckBoxes[s] = new QCheckBox(QString("Music #%1").arg(s + 1), this);
@@ -60,7 +60,8 @@ MusicDialog::MusicDialog(MusicSettings& music, const Folders& dirs, MediaPlayer&
   HelpButton->setAutoDefault(false);
   connect(OkButton, &QPushButton::clicked, this, &MusicDialog::Accept);
   connect(CancelButton, &QPushButton::clicked, this, &MusicDialog::Cancel);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { prompts_.OpenHelp(this, 41011); });
+  connect(HelpButton, &QPushButton::clicked, this,
+          [this] { prompts_.OpenHelp(this, HelpTopic::Sounds); });
   CentreOnScreen(this);
 }
 

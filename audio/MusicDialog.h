@@ -17,7 +17,7 @@ class MusicDialog : public QDialog {
   Q_OBJECT
  public:
   // Edits the playlist, choosing first from the program's folder; previews play through player
-  // (the dialog's own MediaPlayer2).
+  // (the dialog's own, apart from the background music's).
   MusicDialog(MusicSettings& music, const Folders& dirs, MediaPlayer& player, Prompts& prompts,
               QWidget* parent = nullptr);
 
@@ -35,7 +35,7 @@ class MusicDialog : public QDialog {
   void done(int r) override;
 
   // The dialog's controls, for the window's tests.
-  QLabel* Label1 = nullptr;
+  QLabel* InstructionsLabel = nullptr;
   std::array<QCheckBox*, 8> CheckBoxes{};
   std::array<QPushButton*, 8> ChangeButtons{};
   std::array<QPushButton*, 8> PreviewButtons{};

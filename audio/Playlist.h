@@ -23,7 +23,7 @@ bool SongFileExists(const std::string& path);
 
 class Playlist {
  public:
-  // The playlist works on the music settings and plays through player (MediaPlayer1).
+  // The playlist works on the music settings and plays through player, the background music's.
   Playlist(MusicSettings& music, MediaPlayer& player, PlaylistUi& ui);
 
   // Whether slot s is on, has a path and a file exists under it.
@@ -34,7 +34,7 @@ class Playlist {
   void StartMusic();
   // The music step of every WinBlinkTimer tick: starts a finished song's successor.
   void StartPendingSong();
-  // The end-of-play notification of MediaPlayer1.
+  // The end-of-play notification of the music's player.
   void SongEnded(MediaNotify how);
   // Music > On: flips the music's On and starts or stops the music.
   void ToggleMusic();

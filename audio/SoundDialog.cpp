@@ -46,10 +46,10 @@ SoundDialog::SoundDialog(SoundSettings& sounds, const Folders& dirs,
   panel->setGeometry(8, 8, 378, 330);
   for (int r = 0; r < 5; ++r) {
     const int y = 20 + 52 * r;
-    Labels[r] = new QLabel(kRows[r].caption, panel);
-    Labels[r]->setObjectName(QString("Label%1").arg(r + 1));
-    Labels[r]->setToolTip(kRows[r].hint);
-    Labels[r]->setGeometry(16, y, 150, 28);
+    SoundLabels[r] = new QLabel(kRows[r].caption, panel);
+    SoundLabels[r]->setObjectName(QString("SoundLabel%1").arg(r + 1));
+    SoundLabels[r]->setToolTip(kRows[r].hint);
+    SoundLabels[r]->setGeometry(16, y, 150, 28);
     ChangeButtons[r] = new QPushButton("Change", panel);
     ChangeButtons[r]->setObjectName(QString("ChangeButton%1").arg(r + 1));
     ChangeButtons[r]->setToolTip(
@@ -73,7 +73,8 @@ SoundDialog::SoundDialog(SoundSettings& sounds, const Folders& dirs,
   HelpButton->setObjectName("HelpButton");
   HelpButton->setGeometry(96, 352, 96, 32);
   HelpButton->setAutoDefault(false);
-  connect(HelpButton, &QPushButton::clicked, this, [this] { prompts_.OpenHelp(this, 41011); });
+  connect(HelpButton, &QPushButton::clicked, this,
+          [this] { prompts_.OpenHelp(this, HelpTopic::Sounds); });
   OkButton = new QPushButton("&OK", this);
   OkButton->setObjectName("OkButton");
   OkButton->setGeometry(202, 352, 96, 32);

@@ -28,7 +28,7 @@ class SoundDialog : public QDialog {
   void RestoreDefaults();
 
   // The dialog's controls, for the window's tests.
-  std::array<QLabel*, 5> Labels{};
+  std::array<QLabel*, 5> SoundLabels{};
   std::array<QPushButton*, 5> ChangeButtons{};
   std::array<QPushButton*, 5> PreviewButtons{};
   QPushButton* RestoreDefaultsButton = nullptr;

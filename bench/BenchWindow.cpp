@@ -86,11 +86,12 @@ void RunFor(int ms) {
 
 // The window with a chosen seed for the spin, so a measured spin can be one that pays
 // nothing and moves no bonus meter: no win sound, no count-up, no power sounds.
-class BenchForm : public MainWindow {
+class MeasuredWindow : public MainWindow {
  public:
   // Boxes are answered as cancelled; what they said is printed when the window goes.
-  BenchForm(GameState& game, FakePrompts& prompts) : MainWindow(game, prompts), told_(prompts) {}
-  ~BenchForm() override {
+  MeasuredWindow(GameState& game, FakePrompts& prompts)
+      : MainWindow(game, prompts), told_(prompts) {}
+  ~MeasuredWindow() override {
     for (const QString& text : told_.Messages)
       std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
   }
@@ -158,7 +159,7 @@ std::string Ms(double seconds) {
 }
 
 // Sets the machine up for a repeated bet with the card game off.
-void PrepareSpins(BenchForm& form, SpinSpeed speed) {
+void PrepareSpins(MeasuredWindow& form, SpinSpeed speed) {
   GameState& g = form.Game;
   g.Options.AceyDucey = false;
   g.Machine.AutoSpin = false;
@@ -172,7 +173,7 @@ void PrepareSpins(BenchForm& form, SpinSpeed speed) {
   form.StateChanged();
 }
 
-Sample Spin(BenchForm& form) {
+Sample Spin(MeasuredWindow& form) {
   form.Game.Machine.Credits = Money::Dollars(1000);
   return Measure([&] { form.Machine.Spin(); });
 }
@@ -208,7 +209,7 @@ int main(int argc, char** argv) {
   game.Dirs.Program = ProgramDirectory();
   game.Dirs.Settings = SettingsDirectory();
   FakePrompts prompts;
-  BenchForm form(game, prompts);
+  MeasuredWindow form(game, prompts);
   // Music costs CPU of its own; only the start-up and memory figures keep the player's default.
   if (mode != "startup" && mode != "memory") game.Music.On = false;
 

@@ -17,9 +17,6 @@
 
 namespace {
 
-// The help topic on the card game.
-constexpr int CardGameHelpTopic = 41006;
-
 const char* const RulesText =
     "If you think the next card will be between the two cards showing then click the DRAW "
     "button.  If the next card is between (but not equal to) the other two cards, then your "
@@ -108,38 +105,39 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
   DrawButton->installEventFilter(this);
 
   // Three lines of 11-pixel type fit the 33-pixel box only at an 11-pixel line pitch.
-  Label2 = new QLabel(QString("<div style=\"white-space: pre-wrap; -qt-line-height-type: fixed; "
-                              "line-height: 11px\">%1</div>")
-                          .arg(RulesText),
-                      this);
-  Label2->setTextFormat(Qt::RichText);
-  Label2->setGeometry(12, 328, 605, 33);
-  Label2->setWordWrap(true);
-  Label2->setFont(SansFont(11));
-  Label2->setStyleSheet("color: white;");
+  RulesLabel =
+      new QLabel(QString("<div style=\"white-space: pre-wrap; -qt-line-height-type: fixed; "
+                         "line-height: 11px\">%1</div>")
+                     .arg(RulesText),
+                 this);
+  RulesLabel->setTextFormat(Qt::RichText);
+  RulesLabel->setGeometry(12, 328, 605, 33);
+  RulesLabel->setWordWrap(true);
+  RulesLabel->setFont(SansFont(11));
+  RulesLabel->setStyleSheet("color: white;");
 
-  Label1 = new QLabel(this);
-  Label1->setGeometry(4, 382, 301, 35);
-  Label1->setAlignment(Qt::AlignCenter);
-  Label1->setFont(SansFont(19));
-  Label1->setStyleSheet("color: yellow;");
+  WinningsLabel = new QLabel(this);
+  WinningsLabel->setGeometry(4, 382, 301, 35);
+  WinningsLabel->setAlignment(Qt::AlignCenter);
+  WinningsLabel->setFont(SansFont(19));
+  WinningsLabel->setStyleSheet("color: yellow;");
 
   // The deck-used-up note sits in the free space left of the draw pile.
-  Label3 = new QLabel(DeckUsedUpText, this);
-  Label3->setGeometry(12, 206, 240, 56);
-  Label3->setWordWrap(true);
-  Label3->setFont(SansFont(11, true));
-  Label3->setStyleSheet("color: yellow;");
-  Label3->hide();
+  DeckUsedUpLabel = new QLabel(DeckUsedUpText, this);
+  DeckUsedUpLabel->setGeometry(12, 206, 240, 56);
+  DeckUsedUpLabel->setWordWrap(true);
+  DeckUsedUpLabel->setFont(SansFont(11, true));
+  DeckUsedUpLabel->setStyleSheet("color: yellow;");
+  DeckUsedUpLabel->hide();
 
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(HelpButton, &QPushButton::clicked, this,
-          [this] { ShowHelpTopic(this, CardGameHelpTopic); });
+          [this] { ShowHelpTopic(this, HelpTopic::CardGame); });
   connect(DrawButton, &QPushButton::clicked, this, &CardTable::Draw);
   connect(GoAgainButton, &QPushButton::clicked, this, &CardTable::GoAgain);
   connect(SkipButton, &QPushButton::clicked, this, &CardTable::Skip);
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, [this] { ShowHelpTopic(this, CardGameHelpTopic); });
+  connect(f1, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpTopic::CardGame); });
 
   Shuffle(UtcTimeOfDayMs());
 }
@@ -151,7 +149,7 @@ void CardTable::Shuffle(uint32_t utcTimeOfDayMs) {
 
 void CardTable::StartWith(const CardDeck& deck) {
   Hand_.StartWith(deck);
-  Label1->setText(QString::fromStdString(WinningsText(SpinWin_, false)));
+  WinningsLabel->setText(QString::fromStdString(WinningsText(SpinWin_, false)));
   SkipButton->setText("&Skips: 5");
   Face_.fill(Maroon);
   SyncButtons();
@@ -166,7 +164,7 @@ void CardTable::Draw() {
   const bool won = outcome == DrawOutcome::Won;
   DrawResult(won ? "You Won!" : "You Lost");
   SyncButtons();
-  Label1->setText(QString::fromStdString(WinningsText(SpinWin_, true)));
+  WinningsLabel->setText(QString::fromStdString(WinningsText(SpinWin_, true)));
   // The sounds hold the thread until they end, so the card is shown before they start.
   if (isVisible()) repaint();
   if (Play_) Play_(won ? Effect::Win : Effect::Lose);
@@ -216,7 +214,7 @@ void CardTable::SyncButtons() {
   DrawButton->setEnabled(Hand_.DrawEnabled);
   GoAgainButton->setEnabled(Hand_.GoAgainEnabled);
   SkipButton->setEnabled(Hand_.SkipsEnabled);
-  Label3->setVisible(!Hand_.CanDealFreshPair());
+  DeckUsedUpLabel->setVisible(!Hand_.CanDealFreshPair());
 }
 
 void CardTable::DrawResult(const QString& text) {

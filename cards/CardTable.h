@@ -58,15 +58,15 @@ class CardTable : public QDialog {
   // The window's client area as drawn (what paintEvent shows).
   const QImage& Face() const { return Face_; }
 
-  // The controls, named as on the table's design.
+  // The controls.
   QPushButton* OkButton;       // "&OK"
   QPushButton* HelpButton;     // Help
   QPushButton* DrawButton;     // "&Draw"
   QPushButton* GoAgainButton;  // "&Go Again"
   QPushButton* SkipButton;     // "&Skips: 5"
-  QLabel* Label1;              // winnings line
-  QLabel* Label2;              // rules text
-  QLabel* Label3;              // the note shown once the deck holds no further pair
+  QLabel* WinningsLabel;       // winnings line
+  QLabel* RulesLabel;          // rules text
+  QLabel* DeckUsedUpLabel;     // the note shown once the deck holds no further pair
 
  protected:
   void paintEvent(QPaintEvent* event) override;

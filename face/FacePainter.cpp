@@ -175,7 +175,7 @@ FacePainter::FacePainter(const MachineState& machine, const PlayerOptions& optio
                          const Folders& dirs)
     : machine_(machine), options_(options), dirs_(dirs) {
   Glyphs.Digits = MakeDigitStrip();
-  Glyphs.Image1 = MakeLampPicture();
+  Glyphs.Lamps = MakeLampPicture();
 }
 
 std::string FacePainter::LoadLetters() {
@@ -412,7 +412,7 @@ void FacePainter::DrawLamps(Money coinValue, Money wager) {
     for (int k = 1; k <= 5; ++k) {
       const int lamp = 5 * (j - 1) + k <= coins ? (machine_.LinePays[k - 1] > 0 ? 2 : 1) : 0;
       CopyRect(Canvas, MeterX - 85 + 20 * (j - 1) + shift, PaylinesY + 4 + 20 * (k - 1),
-               Glyphs.Image1, 0, 17 * lamp, 17, 17);
+               Glyphs.Lamps, 0, 17 * lamp, 17, 17);
     }
   }
 }

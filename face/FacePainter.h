@@ -23,7 +23,9 @@ class FacePainter {
   std::array<QImage, 3> ReelImages;  // S wide, 3*S high each
   QImage TileBitmap;                 // the background tile
   bool TiledChecked = true;          // check mark of "Tiled Bitmap": painting follows it
-  int PanelHeight = 57;
+
+  // The height of the button panel along the window's bottom edge, below the face.
+  static constexpr int PanelHeight = 57;
 
   // Layout values of the last paint, in logical pixels.
   int SymbolSize = 0;

@@ -23,14 +23,14 @@ QColor ResolveColor(int32_t value);
 // The pictures the glyph drawing copies from, and the artwork size that shifts it.
 struct GlyphSet {
   QImage Digits;        // 188 x 147, seven colour rows of digits, point and blank cell
-  QImage Image1;        // 17 x 51, lamps: unlit, red, blue
+  QImage Lamps;         // 17 x 51, lamps: unlit, red, blue
   QImage LetterStrip;   // "Alpha.bmp": A..Z at a pitch of 13, cells 12 x 27 (may be null)
   int SymbolSize = 96;  // 144 shifts DrawDigits and DrawLabel by 13 pixels
 
   // The digit strip, lamps and letters for an image of this device pixel ratio: the pictures
   // above at 1, otherwise the same designs drawn afresh at device resolution (once per ratio).
   const QImage& DigitsAt(double ratio) const { return ratio == 1 ? Digits : Sharp(ratio)[0]; }
-  const QImage& LampsAt(double ratio) const { return ratio == 1 ? Image1 : Sharp(ratio)[1]; }
+  const QImage& LampsAt(double ratio) const { return ratio == 1 ? Lamps : Sharp(ratio)[1]; }
   const QImage& LettersAt(double ratio) const {
     return ratio == 1 || LetterStrip.isNull() ? LetterStrip : Sharp(ratio)[2];
   }

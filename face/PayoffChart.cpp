@@ -49,28 +49,28 @@ PayoffChart::PayoffChart(const MachineState& machine, const Folders& dirs, const
   Chart = MakeCanvas(674, 393, 1, FaceColor);
 
   const QFont caption = FaceFont(14, true);
-  Label1 = MakeLabel(this, QStringLiteral("1 Coin"), caption, Qt::red);
-  Label2 = MakeLabel(this, QStringLiteral("2 Coins"), caption, Qt::white);
-  Label3 = MakeLabel(this, QStringLiteral("3 Coins"), caption, Qt::blue);
-  Label6 = MakeLabel(this, QStringLiteral("4 Coins"), caption, Qt::magenta);
-  Label7 = MakeLabel(this, QStringLiteral("5 Coins"), caption, QColor(0, 128, 0));
-  QLabel* columns[5] = {Label1, Label2, Label3, Label6, Label7};
-  for (int n = 0; n < 5; ++n) PlaceRightAligned(columns[n], ColumnRight[n], 8, 24);
+  ColumnLabels = {MakeLabel(this, QStringLiteral("1 Coin"), caption, Qt::red),
+                  MakeLabel(this, QStringLiteral("2 Coins"), caption, Qt::white),
+                  MakeLabel(this, QStringLiteral("3 Coins"), caption, Qt::blue),
+                  MakeLabel(this, QStringLiteral("4 Coins"), caption, Qt::magenta),
+                  MakeLabel(this, QStringLiteral("5 Coins"), caption, QColor(0, 128, 0))};
+  for (int n = 0; n < 5; ++n) PlaceRightAligned(ColumnLabels[n], ColumnRight[n], 8, 24);
 
-  Memo1 = MakeLabel(this,
-                    QStringLiteral("Win 7 free spins and the Bonus Pool by raising the Bonus Meter "
-                                   "to 100%.  The GAIN symbol increases power by 10% of full, and "
-                                   "the LOSS symbol reduces it by 50% of current value."),
-                    FaceFont(10, false), Qt::black);
-  Memo1->setWordWrap(true);
-  Memo1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Memo1->setGeometry(40, 304, 585, 41);
+  BonusText =
+      MakeLabel(this,
+                QStringLiteral("Win 7 free spins and the Bonus Pool by raising the Bonus Meter "
+                               "to 100%.  The GAIN symbol increases power by 10% of full, and "
+                               "the LOSS symbol reduces it by 50% of current value."),
+                FaceFont(10, false), Qt::black);
+  BonusText->setWordWrap(true);
+  BonusText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  BonusText->setGeometry(40, 304, 585, 41);
 
-  Label5 = MakeLabel(this, QString(), FaceFont(24, true), Qt::red);
-  Label5->move(40, 352);
-  Label4 = MakeLabel(this, QStringLiteral("Zandor Slots"), FaceFont(24, true), Qt::black);
-  Label4->move(104, 352);
-  Label4->adjustSize();
+  CoinValueLabel = MakeLabel(this, QString(), FaceFont(24, true), Qt::red);
+  CoinValueLabel->move(40, 352);
+  TitleLabel = MakeLabel(this, QStringLiteral("Zandor Slots"), FaceFont(24, true), Qt::black);
+  TitleLabel->move(104, 352);
+  TitleLabel->adjustSize();
 
   OkButton = new QPushButton(QStringLiteral("&OK"), this);
   OkButton->setFont(FaceFont(10, false));
@@ -89,19 +89,19 @@ std::string PayoffChart::LoadPictures() {
     prompts_.Warn(parentWidget(), QString::fromStdString(err));
     return err;
   }
-  Label4->setText(QStringLiteral("Zandor Slots"));
-  Label4->adjustSize();
+  TitleLabel->setText(QStringLiteral("Zandor Slots"));
+  TitleLabel->adjustSize();
   // On a high-density screen the symbols keep more of the full picture's pixels.
   const double ratio = Chart.devicePixelRatio();
   ChartSymbols = FullPicture.scaled(DevicePixel(FullPicture.width() / 4, ratio),
                                     DevicePixel(FullPicture.height() / 4, ratio),
                                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   ChartSymbols.setDevicePixelRatio(ratio);
-  Label5->setText(machine_.Bet < CoinTable.size()
-                      ? QString::fromUtf8(CoinTable[machine_.Bet].Caption)
-                      : QString());
-  Label5->adjustSize();
-  setWindowTitle(Label4->text() + QStringLiteral(" Payoffs"));
+  CoinValueLabel->setText(machine_.Bet < CoinTable.size()
+                              ? QString::fromUtf8(CoinTable[machine_.Bet].Caption)
+                              : QString());
+  CoinValueLabel->adjustSize();
+  setWindowTitle(TitleLabel->text() + QStringLiteral(" Payoffs"));
   return "";
 }
 

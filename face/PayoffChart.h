@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <array>
 #include <functional>
 #include <string>
 
@@ -32,11 +33,11 @@ class PayoffChart : public QDialog {
   QImage Chart;         // the client area as painted, 674 x 393
   QImage FullPicture;   // "Zandor96.bmp" as loaded
   QImage ChartSymbols;  // the full picture at a quarter of its size: 24-pixel symbols
-  QLabel *Label1, *Label2, *Label3, *Label6, *Label7;  // the column captions
-  QLabel* Memo1;                                       // the bonus text
-  QLabel* Label4;                                      // the game title
-  QLabel* Label5;                                      // the coin value
-  QPushButton* OkButton;                               // "&OK"
+  std::array<QLabel*, 5> ColumnLabels;  // the column captions, "1 Coin" to "5 Coins"
+  QLabel* BonusText;                    // how the bonus is won
+  QLabel* TitleLabel;                   // the game title
+  QLabel* CoinValueLabel;               // the coin value
+  QPushButton* OkButton;                // "&OK"
 
   // Right edges of the five column captions, where the money columns end their last cell.
   static constexpr int ColumnRight[5] = {197, 311, 423, 535, 647};

@@ -13,9 +13,9 @@
 
 #include "fuzz/FuzzSupport.h"
 #include "machine/GameState.h"
+#include "saves/SavedGames.h"
 #include "store/IniFile.h"
 #include "store/MoneyText.h"
-#include "store/SavedGames.h"
 #include "store/Settings.h"
 #include "store/Utf8Text.h"
 

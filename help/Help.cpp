@@ -9,7 +9,9 @@
 #define ZANDOR_VERSION "unknown"
 #endif
 
-void ShowHelpTopic(QWidget* parent, int topic) { HelpViewer::Instance()->ShowTopic(parent, topic); }
+void ShowHelpTopic(QWidget* parent, HelpTopic topic) {
+  HelpViewer::Instance()->ShowTopic(parent, topic);
+}
 
 QString AboutText() {
   return QStringLiteral(

@@ -1,23 +1,23 @@
-// The help viewer: our own HTML manual, opened at a numbered topic; and the about box.
+// The help viewer: our own HTML manual, opened at a topic; and the about box.
 #pragma once
 
 class QString;
 class QWidget;
 
-// Topics the dialogs ask for.
-enum HelpTopic : int {
-  HelpContents = 0,
-  HelpBank = 41005,
-  HelpCardGame = 41006,
-  HelpSavedGames = 41010,
-  HelpSounds = 41011,
-  HelpStatistics = 41020,
-  HelpRecentSpins = 41021,
-  HelpAutoSpinLimits = 41022,
+// The manual's topics that F1 and the Help buttons open, each a page of its own.
+enum class HelpTopic : int {
+  Contents = 0,
+  Bank = 41005,
+  CardGame = 41006,
+  SavedGames = 41010,
+  Sounds = 41011,
+  Statistics = 41020,
+  RecentSpins = 41021,
+  AutoSpinLimits = 41022,
 };
 
-// Opens the manual at a topic (0: the contents page).
-void ShowHelpTopic(QWidget* parent, int topic);
+// Opens the manual at a topic (the contents page for a topic it does not know).
+void ShowHelpTopic(QWidget* parent, HelpTopic topic);
 
 // The "&About" box: the game's name, version and what it is.
 void ShowAbout(QWidget* parent);

@@ -21,20 +21,20 @@ QPointer<HelpViewer> TheViewer;
 QString ManualDirOverride;
 
 struct TopicPage {
-  int topic;
+  HelpTopic topic;
   const char* target;
 };
 
 // Every topic a Help button can ask for; anything else opens the contents page.
 constexpr TopicPage kTopics[] = {
-    {HelpContents, "index.html"},
-    {HelpBank, "bank.html#bank"},
-    {HelpCardGame, "cards.html#acey-ducey"},
-    {HelpSavedGames, "games.html#saved-games"},
-    {HelpSounds, "sounds.html#sounds"},
-    {HelpStatistics, "statistics.html#statistics"},
-    {HelpRecentSpins, "recent-spins.html#recent-spins"},
-    {HelpAutoSpinLimits, "auto-spin-limits.html#auto-spin-limits"},
+    {HelpTopic::Contents, "index.html"},
+    {HelpTopic::Bank, "bank.html#bank"},
+    {HelpTopic::CardGame, "cards.html#acey-ducey"},
+    {HelpTopic::SavedGames, "games.html#saved-games"},
+    {HelpTopic::Sounds, "sounds.html#sounds"},
+    {HelpTopic::Statistics, "statistics.html#statistics"},
+    {HelpTopic::RecentSpins, "recent-spins.html#recent-spins"},
+    {HelpTopic::AutoSpinLimits, "auto-spin-limits.html#auto-spin-limits"},
 };
 
 }  // namespace
@@ -58,13 +58,13 @@ void HelpViewer::SetManualDir(const QString& dir) {
   if (!ManualDirOverride.isEmpty() && !ManualDirOverride.endsWith('/')) ManualDirOverride += '/';
 }
 
-QString HelpViewer::TopicTarget(int topic) {
+QString HelpViewer::TopicTarget(HelpTopic topic) {
   for (const TopicPage& p : kTopics)
     if (p.topic == topic) return QString::fromLatin1(p.target);
   return QString::fromLatin1(kTopics[0].target);
 }
 
-QUrl HelpViewer::TopicUrl(int topic) {
+QUrl HelpViewer::TopicUrl(HelpTopic topic) {
   const QString target = TopicTarget(topic);
   const qsizetype hash = target.indexOf('#');
   QUrl url = QUrl::fromLocalFile(ManualDir() + target.left(hash < 0 ? target.size() : hash));
@@ -102,7 +102,7 @@ HelpViewer::HelpViewer() : QDialog(nullptr, Qt::Window) {
   connect(BackBtn_, &QPushButton::clicked, Browser_, &QTextBrowser::backward);
   connect(ForwardBtn_, &QPushButton::clicked, Browser_, &QTextBrowser::forward);
   connect(ContentsBtn_, &QPushButton::clicked, this,
-          [this] { Browser_->setSource(TopicUrl(HelpContents)); });
+          [this] { Browser_->setSource(TopicUrl(HelpTopic::Contents)); });
   connect(CloseBtn_, &QPushButton::clicked, this, &QWidget::close);
 
   resize(720, 560);
@@ -123,7 +123,7 @@ void HelpViewer::FollowModality() {
   if (wasVisible) move(where);
 }
 
-bool HelpViewer::ShowTopic(QWidget* parent, int topic) {
+bool HelpViewer::ShowTopic(QWidget* parent, HelpTopic topic) {
   const QUrl url = TopicUrl(topic);
   if (!QFileInfo(url.toLocalFile()).isFile()) {
     QMessageBox::warning(parent, QStringLiteral("Zandor Slots Help"),

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QUrl>
 
+#include "help/Help.h"
+
 class QPushButton;
 class QTextBrowser;
 
@@ -21,13 +23,13 @@ class HelpViewer : public QDialog {
   static void SetManualDir(const QString& dir);
 
   // The page and anchor of a topic, relative to the manual folder ("bank.html#bank").
-  static QString TopicTarget(int topic);
+  static QString TopicTarget(HelpTopic topic);
   // The full file URL of a topic in the current manual folder.
-  static QUrl TopicUrl(int topic);
+  static QUrl TopicUrl(HelpTopic topic);
 
   // Shows the viewer at a topic, or a message box over parent if the manual is missing.
   // Returns whether the manual was shown.
-  bool ShowTopic(QWidget* parent, int topic);
+  bool ShowTopic(QWidget* parent, HelpTopic topic);
 
   // The browser, its buttons: for tests.
   QTextBrowser* Browser() const { return Browser_; }

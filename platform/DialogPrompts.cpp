@@ -6,8 +6,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "help/Help.h"
-
 namespace {
 
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
@@ -62,4 +60,6 @@ std::optional<QColor> DialogPrompts::ChooseColor(QWidget* parent, const QColor& 
   return c;
 }
 
-void DialogPrompts::OpenHelp(QWidget* parent, int topic) { ShowHelpTopic(parent, topic); }
+void DialogPrompts::OpenHelp(QWidget* parent, HelpTopic topic) {
+  if (openHelp_) openHelp_(parent, topic);
+}

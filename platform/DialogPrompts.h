@@ -2,11 +2,17 @@
 #pragma once
 
 #include <QColor>
+#include <functional>
 
 #include "platform/Prompts.h"
 
 class DialogPrompts : public Prompts {
  public:
+  // Opens the manual at a topic: the program hands in the help viewer, which is built on this
+  // layer rather than under it. An empty opener leaves Help doing nothing.
+  using HelpOpener = std::function<void(QWidget*, HelpTopic)>;
+  explicit DialogPrompts(HelpOpener openHelp) : openHelp_(std::move(openHelp)) {}
+
   // Shows an information box.
   void Inform(QWidget* parent, const QString& text) override;
   // Shows a warning box.
@@ -24,5 +30,8 @@ class DialogPrompts : public Prompts {
   // Asks for a colour.
   std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override;
   // Opens the manual.
-  void OpenHelp(QWidget* parent, int topic) override;
+  void OpenHelp(QWidget* parent, HelpTopic topic) override;
+
+ private:
+  HelpOpener openHelp_;
 };

@@ -8,6 +8,9 @@
 class QColor;
 class QWidget;
 
+// A page of the manual (help/Help.h names them); the prompts only pass it on.
+enum class HelpTopic : int;
+
 class Prompts {
  public:
   virtual ~Prompts() = default;
@@ -29,6 +32,6 @@ class Prompts {
                              const QString& filter) = 0;
   // A colour box starting at initial; nothing when cancelled.
   virtual std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) = 0;
-  // The manual at a numbered topic.
-  virtual void OpenHelp(QWidget* parent, int topic) = 0;
+  // The manual at a topic.
+  virtual void OpenHelp(QWidget* parent, HelpTopic topic) = 0;
 };

@@ -11,8 +11,8 @@
 #include <cmath>
 
 #include "help/Help.h"
+#include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
-#include "platform/HelpKey.h"
 #include "platform/Prompts.h"
 
 namespace {
@@ -78,7 +78,7 @@ AutoSpinLimitsDialog::AutoSpinLimitsDialog(const AutoSpinLimits& limits, Prompts
   for (QPushButton* b : {CancelButton, HelpButton}) b->setAutoDefault(false);
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-  ConnectHelp(this, HelpButton, prompts_, HelpAutoSpinLimits);
+  ConnectHelp(this, HelpButton, prompts_, HelpTopic::AutoSpinLimits);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(HelpButton);
   buttons->addStretch();

@@ -12,8 +12,8 @@
 
 #include "face/Glyphs.h"
 #include "help/Help.h"
+#include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
-#include "platform/HelpKey.h"
 #include "platform/Prompts.h"
 #include "record/SpinPicture.h"
 #include "record/Statistics.h"
@@ -76,7 +76,7 @@ RecentSpinsWindow::RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork
   CloseButton = new QPushButton("&Close");
   HelpButton->setAutoDefault(false);
   CloseButton->setDefault(true);
-  ConnectHelp(this, HelpButton, prompts_, HelpRecentSpins);
+  ConnectHelp(this, HelpButton, prompts_, HelpTopic::RecentSpins);
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* top = new QHBoxLayout;

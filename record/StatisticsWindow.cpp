@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "help/Help.h"
+#include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
-#include "platform/HelpKey.h"
 #include "platform/Prompts.h"
 
 namespace {
@@ -100,7 +100,7 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const MachineState& mac
   CloseButton->setDefault(true);
   for (QPushButton* b : {ResetButton, HelpButton}) b->setAutoDefault(false);
   connect(ResetButton, &QPushButton::clicked, this, &StatisticsWindow::ResetLifetime);
-  ConnectHelp(this, HelpButton, prompts_, HelpStatistics);
+  ConnectHelp(this, HelpButton, prompts_, HelpTopic::Statistics);
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(ResetButton);

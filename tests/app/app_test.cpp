@@ -139,7 +139,7 @@ TEST_F(Window, MenuBar) {
                          "Slot Spin", "Stop", "Wheel Spin", "Win", "-", "Change WAVs"}));
   EXPECT_EQ(Captions(sub("Spin Spee&d")), QStringList({"Fast", "Medium", "Slow"}));
   EXPECT_EQ(Captions(TopMenu("&Auto")), QStringList({"&Auto Spin", "-", "Auto Spin &Limits..."}));
-  EXPECT_EQ(Captions(TopMenu("&Help")), QStringList({"&AboutAction", "-", "&Manual"}));
+  EXPECT_EQ(Captions(TopMenu("&Help")), QStringList({"&About", "-", "&Manual"}));
 }
 
 // Full screen is the player's own choice in PLAYER.INI, apart from "Maxed": it comes back
@@ -346,7 +346,7 @@ TEST_F(Window, CloseReturnsAnUnspunWager) {
   QTest::mouseClick(form->BetOneButton, Qt::LeftButton);
   EXPECT_EQ(game.Machine.Credits, 999.75_usd);
   // The manual open beside the game closes with it, so the program ends.
-  ShowHelpTopic(form.get(), HelpContents);
+  ShowHelpTopic(form.get(), HelpTopic::Contents);
   int shown = 0;
   for (QWidget* w : QApplication::topLevelWidgets()) shown += w->isVisible();
   EXPECT_EQ(shown, 2);

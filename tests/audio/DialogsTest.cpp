@@ -72,11 +72,11 @@ TEST_F(DialogsTest, SoundDialogLayout) {
   const char* captions[] = {"Bonus Sound:", "Count Down Sound", "Count Up Sound",
                             "Lose Sound:", "Win Sound:"};
   for (int r = 0; r < 5; ++r) {
-    EXPECT_EQ(f.Labels[r]->text(), captions[r]);
-    EXPECT_FALSE(f.Labels[r]->toolTip().isEmpty());
-    if (r > 0) EXPECT_GT(f.Labels[r]->y(), f.Labels[r - 1]->y());
+    EXPECT_EQ(f.SoundLabels[r]->text(), captions[r]);
+    EXPECT_FALSE(f.SoundLabels[r]->toolTip().isEmpty());
+    if (r > 0) EXPECT_GT(f.SoundLabels[r]->y(), f.SoundLabels[r - 1]->y());
   }
-  EXPECT_EQ(f.Labels[4]->toolTip(), "This is a sound which plays on a winning spin.");
+  EXPECT_EQ(f.SoundLabels[4]->toolTip(), "This is a sound which plays on a winning spin.");
   EXPECT_TRUE(f.OkButton->isDefault());
   for (QPushButton* b : f.findChildren<QPushButton*>()) EXPECT_NE(b->text(), "Cancel");
 }
@@ -135,7 +135,7 @@ TEST_F(DialogsTest, MusicDialogLayoutAndActivate) {
   EXPECT_EQ(f.windowTitle(), "Change MIDI Files]");
   EXPECT_EQ(f.size(), QSize(427, 371));
   ExpectCentred(f);
-  EXPECT_TRUE(f.Label1->text().startsWith("You may include up to eight MIDI files"));
+  EXPECT_TRUE(f.InstructionsLabel->text().startsWith("You may include up to eight MIDI files"));
   EXPECT_EQ(f.CheckBoxes[0]->text(), "ZANDOR0.MID");
   EXPECT_TRUE(f.CheckBoxes[0]->isEnabled());
   EXPECT_FALSE(f.CheckBoxes[3]->isEnabled());

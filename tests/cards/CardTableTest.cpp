@@ -67,24 +67,24 @@ TEST(CardTable, LayoutAndCaptions) {
                            {f.DrawButton, QRect(514, 270, 96, 42), "&Draw"},
                            {f.HelpButton, QRect(408, 366, 96, 42), "&Help"},
                            {f.OkButton, QRect(524, 366, 96, 42), "&OK"},
-                           {f.Label2, QRect(12, 328, 605, 33), ""},
-                           {f.Label1, QRect(4, 382, 301, 35), "Winnings:      12.50"}}) {
+                           {f.RulesLabel, QRect(12, 328, 605, 33), ""},
+                           {f.WinningsLabel, QRect(4, 382, 301, 35), "Winnings:      12.50"}}) {
     EXPECT_EQ(e.widget->geometry(), e.place) << e.text.toStdString();
     if (auto* b = qobject_cast<QPushButton*>(e.widget)) EXPECT_EQ(b->text(), e.text);
   }
-  EXPECT_EQ(f.Label1->text(), "Winnings:      12.50");
+  EXPECT_EQ(f.WinningsLabel->text(), "Winnings:      12.50");
   EXPECT_TRUE(
-      f.Label2->text().contains(">If you think the next card will be between the two cards"));
+      f.RulesLabel->text().contains(">If you think the next card will be between the two cards"));
   EXPECT_TRUE(
-      f.Label2->text().contains("Otherwise you lose your winnings.  An ACE's value is 1.<"));
-  EXPECT_EQ(f.Label2->font().pixelSize(), 11);
-  EXPECT_EQ(f.Label1->font().pixelSize(), 19);
-  EXPECT_EQ(f.Label1->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+      f.RulesLabel->text().contains("Otherwise you lose your winnings.  An ACE's value is 1.<"));
+  EXPECT_EQ(f.RulesLabel->font().pixelSize(), 11);
+  EXPECT_EQ(f.WinningsLabel->font().pixelSize(), 19);
+  EXPECT_EQ(f.WinningsLabel->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
   EXPECT_TRUE(f.DrawButton->isDefault());
   EXPECT_TRUE(f.DrawButton->isEnabled());
   EXPECT_TRUE(f.SkipButton->isEnabled());
   EXPECT_FALSE(f.GoAgainButton->isEnabled());
-  EXPECT_TRUE(f.Label3->isHidden());
+  EXPECT_TRUE(f.DeckUsedUpLabel->isHidden());
 }
 
 // Shown, the window stands centred on the screen's available area.
@@ -141,7 +141,7 @@ TEST(CardTable, WholeHandThroughTheButtons) {
   f.DrawButton->click();
   EXPECT_EQ(t.sounds, std::vector<Effect>{Effect::Win});
   EXPECT_EQ(t.win, 25.0_usd);
-  EXPECT_EQ(f.Label1->text(), "Winnings:       25.00");
+  EXPECT_EQ(f.WinningsLabel->text(), "Winnings:       25.00");
   EXPECT_TRUE(SameAsCard(f.Face(), 273, 80, ComposeCard(sheets, CardId(4, 2)), sheets.Neg));
   const int yellow = CountColour(f.Face(), result, Yellow);
   EXPECT_GT(yellow, 40);
@@ -176,7 +176,7 @@ TEST(CardTable, WholeHandThroughTheButtons) {
   f.DrawButton->click();
   EXPECT_EQ(t.sounds, (std::vector<Effect>{Effect::Win, Effect::Win, Effect::Lose}));
   EXPECT_EQ(t.win, 0.0_usd);
-  EXPECT_EQ(f.Label1->text(), "Winnings:        0.00");
+  EXPECT_EQ(f.WinningsLabel->text(), "Winnings:        0.00");
   EXPECT_GT(CountColour(f.Face(), result, Yellow), 40);  // "You Lost"
   EXPECT_FALSE(f.DrawButton->isEnabled());
   EXPECT_FALSE(f.GoAgainButton->isEnabled());
@@ -243,11 +243,11 @@ TEST(CardTable, DeckUsedUpNote) {
   for (int pair = 1; pair <= 16; ++pair) {
     f.DrawButton->click();
     ASSERT_TRUE(f.GoAgainButton->isEnabled()) << pair;
-    EXPECT_TRUE(f.Label3->isHidden());
+    EXPECT_TRUE(f.DeckUsedUpLabel->isHidden());
     f.GoAgainButton->click();
   }
-  EXPECT_FALSE(f.Label3->isHidden());
-  EXPECT_TRUE(f.Label3->text().contains("deck is used up"));
+  EXPECT_FALSE(f.DeckUsedUpLabel->isHidden());
+  EXPECT_TRUE(f.DeckUsedUpLabel->text().contains("deck is used up"));
   EXPECT_FALSE(f.SkipButton->isEnabled());
   f.DrawButton->click();
   EXPECT_FALSE(f.GoAgainButton->isEnabled());

@@ -202,7 +202,7 @@ TEST_F(FaceTest, PictureCutShortIsRefused) {
     const std::string data = codes.substr(0, keepCodes);
     auto le = [](uint32_t v, int n) {
       std::string out;
-      for (int i = 0; i < n; ++i) out += char(v >> (8 * i));
+      for (int i = 0; i < n; ++i) out += char(i < 4 ? v >> (8 * i) : 0);
       return out;
     };
     const uint32_t at = 14 + 40 + 1024;

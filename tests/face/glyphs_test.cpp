@@ -27,7 +27,7 @@ QImage Letters() {
 GlyphSet Glyphs(int size = 96) {
   GlyphSet g;
   g.Digits = MakeDigitStrip();
-  g.Image1 = MakeLampPicture();
+  g.Lamps = MakeLampPicture();
   g.LetterStrip = Letters();
   g.SymbolSize = size;
   return g;

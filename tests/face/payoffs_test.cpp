@@ -80,11 +80,11 @@ TEST_F(PayoffsTest, AmountsAtQuarter) {
   EXPECT_TRUE(Shows(197, 77 + 2, 4, "  50.00"));
   EXPECT_TRUE(Shows(647, 225 + 2, 2, "    6.25"));
   EXPECT_EQ(Chart->windowTitle(), "Zandor Slots Payoffs");
-  EXPECT_EQ(Chart->Label5->text(), QString::fromUtf8("25\u00a2"));
-  EXPECT_EQ(Chart->Label4->text(), "Zandor Slots");
+  EXPECT_EQ(Chart->CoinValueLabel->text(), QString::fromUtf8("25\u00a2"));
+  EXPECT_EQ(Chart->TitleLabel->text(), "Zandor Slots");
   EXPECT_TRUE(Errors.empty());
   ShowAt(4);
-  EXPECT_EQ(Chart->Label5->text(), QString::fromUtf8("10\u00a2"));
+  EXPECT_EQ(Chart->CoinValueLabel->text(), QString::fromUtf8("10\u00a2"));
 }
 
 // At $5 the biggest amount fills its field exactly; at 5 cents the smallest is three blanks,
@@ -95,7 +95,7 @@ TEST_F(PayoffsTest, AmountsAtExtremes) {
   EXPECT_TRUE(Shows(197, 42, 4, "5000.00"));
   ShowAt(5);
   EXPECT_TRUE(Shows(197, 264, 4, "   0.10"));
-  EXPECT_EQ(Chart->Label5->text(), QString::fromUtf8("5\u00a2"));
+  EXPECT_EQ(Chart->CoinValueLabel->text(), QString::fromUtf8("5\u00a2"));
 }
 
 // With the 144 artwork the first column moves 13 pixels left and the others 13 right.
@@ -153,8 +153,8 @@ TEST_F(PayoffsTest, WindowPlacement) {
   const QRect outer = Chart->frameGeometry();
   EXPECT_LE(std::abs(outer.center().x() - area.center().x()), 1);
   EXPECT_LE(std::abs(outer.center().y() - area.center().y()), 1);
-  EXPECT_EQ(Chart->Label1->geometry().right() + 1, 197);
-  EXPECT_EQ(Chart->Label7->geometry().right() + 1, 647);
+  EXPECT_EQ(Chart->ColumnLabels[0]->geometry().right() + 1, 197);
+  EXPECT_EQ(Chart->ColumnLabels[4]->geometry().right() + 1, 647);
   Chart->OkButton->click();
   EXPECT_EQ(Chart->result(), QDialog::Accepted);
 }

@@ -31,8 +31,9 @@ QApplication* App() {
   return app;
 }
 
-const int kTopics[] = {HelpContents, HelpBank,       HelpCardGame,    HelpSavedGames,
-                       HelpSounds,   HelpStatistics, HelpRecentSpins, HelpAutoSpinLimits};
+const HelpTopic kTopics[] = {
+    HelpTopic::Contents, HelpTopic::Bank,       HelpTopic::CardGame,    HelpTopic::SavedGames,
+    HelpTopic::Sounds,   HelpTopic::Statistics, HelpTopic::RecentSpins, HelpTopic::AutoSpinLimits};
 
 // Anchor names and link targets of a rich-text document.
 struct Anchors {
@@ -96,27 +97,27 @@ TEST_F(HelpTest, EachTopicOpensAtItsPageAndAnchor) {
   const QString dir = QCoreApplication::applicationDirPath() + "/help/";
   ASSERT_TRUE(QFile::exists(dir + "index.html")) << "manual not copied beside the program";
   QSet<QString> pages;
-  for (int topic : kTopics) {
+  for (HelpTopic topic : kTopics) {
     ShowHelpTopic(nullptr, topic);
     HelpViewer* v = HelpViewer::Instance();
-    ASSERT_TRUE(v->isVisible()) << topic;
+    ASSERT_TRUE(v->isVisible()) << static_cast<int>(topic);
     EXPECT_EQ(v->windowTitle(), "Zandor Slots Help");
     const QUrl src = v->Browser()->source();
-    EXPECT_EQ(src, HelpViewer::TopicUrl(topic)) << topic;
+    EXPECT_EQ(src, HelpViewer::TopicUrl(topic)) << static_cast<int>(topic);
     EXPECT_EQ(QFileInfo(src.toLocalFile()).absolutePath() + "/", QDir(dir).absolutePath() + "/");
     pages.insert(QFileInfo(src.toLocalFile()).fileName());
-    if (topic != HelpContents) {
-      ASSERT_FALSE(src.fragment().isEmpty()) << topic;
+    if (topic != HelpTopic::Contents) {
+      ASSERT_FALSE(src.fragment().isEmpty()) << static_cast<int>(topic);
       EXPECT_TRUE(Collect(*v->Browser()->document()).names.contains(src.fragment()))
           << "missing anchor " << src.fragment().toStdString();
     }
   }
   EXPECT_EQ(pages.size(), std::size(kTopics)) << "each topic has a page of its own";
   EXPECT_TRUE(HelpViewer::Instance()->Browser()->toPlainText().contains("Stop after"));
-  ShowHelpTopic(nullptr, HelpBank);
+  ShowHelpTopic(nullptr, HelpTopic::Bank);
   EXPECT_TRUE(HelpViewer::Instance()->Browser()->toPlainText().contains("Pay Back Credits"));
-  ShowHelpTopic(nullptr, 12345);
-  EXPECT_EQ(HelpViewer::Instance()->Browser()->source(), HelpViewer::TopicUrl(HelpContents));
+  ShowHelpTopic(nullptr, static_cast<HelpTopic>(12345));
+  EXPECT_EQ(HelpViewer::Instance()->Browser()->source(), HelpViewer::TopicUrl(HelpTopic::Contents));
 }
 
 // The contents page links to every topic, and no link anywhere in the manual points to a
@@ -124,8 +125,8 @@ TEST_F(HelpTest, EachTopicOpensAtItsPageAndAnchor) {
 TEST_F(HelpTest, ContentsReachesEveryTopicAndNoLinkIsBroken) {
   const QString dir = HelpViewer::ManualDir();
   const Anchors contents = CollectFile(dir + "index.html");
-  for (int topic : kTopics) {
-    if (topic == HelpContents) continue;
+  for (HelpTopic topic : kTopics) {
+    if (topic == HelpTopic::Contents) continue;
     EXPECT_TRUE(contents.hrefs.contains(HelpViewer::TopicTarget(topic)))
         << HelpViewer::TopicTarget(topic).toStdString();
   }
@@ -151,19 +152,19 @@ TEST_F(HelpTest, ContentsReachesEveryTopicAndNoLinkIsBroken) {
 
 // The one viewer is reused, keeps its history across topics and its buttons walk it.
 TEST_F(HelpTest, ViewerIsReusedAndNavigates) {
-  ShowHelpTopic(nullptr, HelpBank);
+  ShowHelpTopic(nullptr, HelpTopic::Bank);
   HelpViewer* v = HelpViewer::Instance();
-  ShowHelpTopic(nullptr, HelpCardGame);
+  ShowHelpTopic(nullptr, HelpTopic::CardGame);
   EXPECT_EQ(HelpViewer::Instance(), v);
   EXPECT_EQ(v->windowModality(), Qt::NonModal);
   ASSERT_TRUE(v->BackButton()->isEnabled());
   v->BackButton()->click();
-  EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpBank));
+  EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpTopic::Bank));
   ASSERT_TRUE(v->ForwardButton()->isEnabled());
   v->ForwardButton()->click();
-  EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpCardGame));
+  EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpTopic::CardGame));
   v->ContentsButton()->click();
-  EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpContents));
+  EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpTopic::Contents));
 }
 
 // Help asked for from inside a modal dialog takes real input (the dialog would otherwise
@@ -185,24 +186,24 @@ TEST_F(HelpTest, UsableFromInsideAModalDialog) {
   EXPECT_FALSE(probed) << "the modal dialog should block other windows";
   other.hide();
 
-  ShowHelpTopic(&dialog, HelpSavedGames);
+  ShowHelpTopic(&dialog, HelpTopic::SavedGames);
   HelpViewer* v = HelpViewer::Instance();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(v));
-  EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpSavedGames));
+  EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpTopic::SavedGames));
   QPushButton* contents = v->ContentsButton();
   QTest::mouseClick(v->windowHandle(), Qt::LeftButton, {},
                     contents->mapTo(v, contents->rect().center()));
-  EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpContents));
+  EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpTopic::Contents));
 
   v->hide();
   dialog.hide();
-  ShowHelpTopic(nullptr, HelpSounds);
+  ShowHelpTopic(nullptr, HelpTopic::Sounds);
   EXPECT_EQ(v->windowModality(), Qt::NonModal);
 }
 
 // The page is drawn with the manual's stylesheet: the headings come out in its dark red.
 TEST_F(HelpTest, PagesAreDrawnWithTheStylesheet) {
-  ShowHelpTopic(nullptr, HelpContents);
+  ShowHelpTopic(nullptr, HelpTopic::Contents);
   HelpViewer* v = HelpViewer::Instance();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(v));
   const QImage shot = v->Browser()->viewport()->grab().toImage();
@@ -219,7 +220,7 @@ TEST_F(HelpTest, MissingManualGivesAMessage) {
   HelpViewer::SetManualDir(empty.path());
   BoxCatcher box;
   box.Arm();
-  ShowHelpTopic(nullptr, HelpBank);
+  ShowHelpTopic(nullptr, HelpTopic::Bank);
   ASSERT_TRUE(box.seen);
   EXPECT_EQ(box.title, "Zandor Slots Help");
   EXPECT_TRUE(box.text.contains("manual could not be found"));

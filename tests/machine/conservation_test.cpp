@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <random>
 
-#include "machine/Bank.h"
+#include "bank/Bank.h"
 #include "machine/SlotMachine.h"
 #include "record/PlayerRecord.h"
-#include "store/SavedGames.h"
+#include "saves/SavedGames.h"
 #include "tests/support/FakeHost.h"
 
 namespace {

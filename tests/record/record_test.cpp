@@ -9,11 +9,11 @@
 #include "record/PlayerFile.h"
 #include "store/IniFile.h"
 #include "store/PlayerIni.h"
-#include "store/SavedGames.h"
+#include "saves/SavedGames.h"
 #include "store/Settings.h"
 #include "tests/machine/MachineFixture.h"
-#include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "store/IniDocument.h"
 #include "store/IniFile.h"
 #include "store/MoneyText.h"
-#include "tests/store/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// The settings file and the saved-games file, byte for byte.
+// The settings file, byte for byte.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,10 +9,9 @@
 #include "store/AtomicFile.h"
 #include "store/IniFile.h"
 #include "store/MoneyText.h"
-#include "store/SavedGames.h"
 #include "store/Settings.h"
-#include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 

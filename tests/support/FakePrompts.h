@@ -14,7 +14,7 @@ struct FakePrompts : Prompts {
   std::vector<std::string> Log;
   // The texts of the information, warning and error boxes, in order.
   std::vector<QString> Messages;
-  std::vector<int> Topics;
+  std::vector<HelpTopic> Topics;
   std::vector<QString> Folders, Filters, Proposals;
   std::vector<QColor> Initials;
   std::deque<QString> Files;
@@ -44,7 +44,7 @@ struct FakePrompts : Prompts {
     Initials.push_back(initial);
     return Next(Colors, std::optional<QColor>());
   }
-  void OpenHelp(QWidget*, int topic) override { Topics.push_back(topic); }
+  void OpenHelp(QWidget*, HelpTopic topic) override { Topics.push_back(topic); }
 
  private:
   void Show(const char* kind, const QString& text) {

@@ -1,4 +1,4 @@
-#include "store/SavedGames.h"
+#include "saves/SavedGames.h"
 
 #include <langinfo.h>
 

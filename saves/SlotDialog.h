@@ -20,18 +20,21 @@ class SlotDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // loadSaveMode 1 saves the machine's fortune into a slot of the table, 0 opens one into it;
-  // reads the slots from "POWER.INI" and fills the eight panels.
-  SlotDialog(MachineState& machine, SavedGameTable& table, int loadSaveMode, Prompts& prompts,
+  // What a slot button does: open the slot into the machine, or save the machine into it.
+  enum class Mode { Open, Save };
+
+  // Reads the slots of the table from "POWER.INI" and fills the eight panels; the caption says
+  // what the mode does.
+  SlotDialog(MachineState& machine, SavedGameTable& table, Mode mode, Prompts& prompts,
              QWidget* parent = nullptr);
 
   // The frame around the slot area and the eight slot panels.
-  QFrame* Bevel;
-  std::array<QFrame*, 8> Panel;
+  QFrame* SlotFrame;
+  std::array<QFrame*, 8> SlotPanels;
   // Per slot: name field, game label, date, credits and borrowed labels, and the slot button
   // (object names SlotButton1 to SlotButton8).
-  std::array<QLineEdit*, 8> Name;
-  std::array<QLabel*, 8> Game, date, credits, borrowed;
+  std::array<QLineEdit*, 8> NameFields;
+  std::array<QLabel*, 8> GameLabels, DateLabels, CreditsLabels, BorrowedLabels;
   std::array<QPushButton*, 8> SlotButtons;
   // "&Cancel" and the Help button.
   QPushButton *CancelButton, *HelpButton;
@@ -53,6 +56,6 @@ class SlotDialog : public QDialog {
 
   MachineState& machine_;
   SavedGameTable& slots_;
-  int mode_;
+  Mode mode_;
   Prompts& prompts_;
 };

@@ -5,11 +5,11 @@
 
 #include <filesystem>
 
+#include "saves/SavedGames.h"
 #include "store/IniFile.h"
 #include "store/MoneyText.h"
-#include "store/SavedGames.h"
-#include "tests/store/TempDir.h"
 #include "tests/support/Dollars.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "machine/Bank.h"
+#include "bank/Bank.h"
 
 void Bank::Borrow(int amount) {
   if (amount < 0 || amount >= static_cast<int>(BankAmounts.size())) return;

@@ -1,4 +1,4 @@
-#include "store/BankDialog.h"
+#include "bank/BankDialog.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -12,10 +12,10 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "bank/Bank.h"
 #include "help/Help.h"
-#include "machine/Bank.h"
+#include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
-#include "platform/HelpKey.h"
 #include "platform/Prompts.h"
 
 namespace {
@@ -91,8 +91,6 @@ BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& p
   setWindowTitle("Use this form to borrow or pay back credits");
   setFixedSize(582, 300);
 
-  QPushButton** amount[6] = {&AmountButton1, &AmountButton2, &AmountButton3,
-                             &AmountButton4, &AmountButton5, &AmountButton6};
   for (int i = 0; i < 6; ++i) {
     QPushButton* b = new QPushButton(this);
     b->setObjectName(QString("AmountButton%1").arg(i + 1));
@@ -102,20 +100,20 @@ BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& p
     b->setAutoDefault(false);
     b->setAccessibleName(QString::fromUtf8(BankAmounts[i].Picture));
     connect(b, &QPushButton::clicked, this, [this, i] { ChooseAmount(i + 1); });
-    *amount[i] = b;
+    AmountButtons[i] = b;
   }
 
-  Label1 = new QLabel("Mode:", this);
-  Label1->setObjectName("Label1");
-  QFont big = Label1->font();
+  ModeLabel = new QLabel("Mode:", this);
+  ModeLabel->setObjectName("ModeLabel");
+  QFont big = ModeLabel->font();
   big.setPointSize(16);
   big.setBold(true);
-  Label1->setFont(big);
-  QPalette red = Label1->palette();
+  ModeLabel->setFont(big);
+  QPalette red = ModeLabel->palette();
   red.setColor(QPalette::WindowText, Qt::red);
-  Label1->setPalette(red);
-  Label1->move(56, 192);
-  Label1->adjustSize();
+  ModeLabel->setPalette(red);
+  ModeLabel->move(56, 192);
+  ModeLabel->adjustSize();
 
   BorrowButton = new QRadioButton("Borrow Credits", this);
   BorrowButton->setObjectName("BorrowButton");
@@ -138,7 +136,7 @@ BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& p
   connect(HelpButton, &QPushButton::clicked, this, &BankDialog::ShowHelp);
 
   // F1 opens the bank's page; its Help button explains in a box instead.
-  ConnectHelp(this, nullptr, prompts_, HelpBank);
+  ConnectHelp(this, nullptr, prompts_, HelpTopic::Bank);
   CentreOnScreen(this, parent);
   PaintBank();
 }

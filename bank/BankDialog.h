@@ -24,12 +24,11 @@ class BankDialog : public QDialog {
              QWidget* parent = nullptr);
 
   // The six amount buttons, $1,000 first.
-  QPushButton *AmountButton1, *AmountButton2, *AmountButton3, *AmountButton4, *AmountButton5,
-      *AmountButton6;
+  std::array<QPushButton*, 6> AmountButtons;
   // "Borrow Credits" and "Pay Back Credits".
   QRadioButton *BorrowButton, *PayBackButton;
   // The red "Mode:" label.
-  QLabel* Label1;
+  QLabel* ModeLabel;
   // "&OK" closes the dialog; HelpButton ("&Help") shows the instructions.
   QPushButton *OkButton, *HelpButton;
   // Hears each loan and repayment; may stay null.

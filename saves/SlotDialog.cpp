@@ -1,4 +1,4 @@
-#include "store/SlotDialog.h"
+#include "saves/SlotDialog.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -10,11 +10,11 @@
 
 #include "face/Glyphs.h"
 #include "help/Help.h"
+#include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
-#include "platform/HelpKey.h"
 #include "platform/Prompts.h"
+#include "saves/SavedGames.h"
 #include "store/MoneyText.h"
-#include "store/SavedGames.h"
 
 namespace {
 
@@ -25,16 +25,16 @@ QString MoneyLabel(Money v, const char* what) {
 
 }  // namespace
 
-SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, int loadSaveMode,
-                       Prompts& prompts, QWidget* parent)
-    : QDialog(parent), machine_(machine), slots_(table), mode_(loadSaveMode), prompts_(prompts) {
+SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, Mode mode, Prompts& prompts,
+                       QWidget* parent)
+    : QDialog(parent), machine_(machine), slots_(table), mode_(mode), prompts_(prompts) {
   setObjectName("SlotDialog");
   setFixedSize(616, 360);
 
-  Bevel = new QFrame(this);
-  Bevel->setObjectName("Bevel");
-  Bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  Bevel->setGeometry(8, 8, 600, 297);
+  SlotFrame = new QFrame(this);
+  SlotFrame->setObjectName("SlotFrame");
+  SlotFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  SlotFrame->setGeometry(8, 8, 600, 297);
 
   const QIcon okIcon = style()->standardIcon(QStyle::SP_DialogOkButton);
   QPalette face = palette();
@@ -42,16 +42,16 @@ SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, int loadSav
   for (int i = 0; i < 8; ++i) {
     const int n = i + 1;
     QFrame* panel = new QFrame(this);
-    panel->setObjectName(QString("Panel%1").arg(n));
+    panel->setObjectName(QString("SlotPanel%1").arg(n));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(i < 4 ? 16 : 312, 16 + 72 * (i % 4), 289, 65);
-    Panel[i] = panel;
+    SlotPanels[i] = panel;
 
-    Name[i] = new QLineEdit(panel);
-    Name[i]->setObjectName(QString("Name%1").arg(n));
-    Name[i]->setFrame(false);
-    Name[i]->setPalette(face);
-    Name[i]->setGeometry(8, 8, 233, 20);
+    NameFields[i] = new QLineEdit(panel);
+    NameFields[i]->setObjectName(QString("NameField%1").arg(n));
+    NameFields[i]->setFrame(false);
+    NameFields[i]->setPalette(face);
+    NameFields[i]->setGeometry(8, 8, 233, 20);
 
     auto label = [&](const QString& objectName, int x, int y, int w, bool right) {
       QLabel* l = new QLabel(panel);
@@ -60,10 +60,10 @@ SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, int loadSav
       if (right) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       return l;
     };
-    Game[i] = label("Game%1", 8, 28, 129, false);
-    date[i] = label("date%1", 168, 28, 57, true);
-    credits[i] = label("credits%1", 8, 48, 105, false);
-    borrowed[i] = label("borrowed%1", 112, 48, 113, true);
+    GameLabels[i] = label("GameLabel%1", 8, 28, 129, false);
+    DateLabels[i] = label("DateLabel%1", 168, 28, 57, true);
+    CreditsLabels[i] = label("CreditsLabel%1", 8, 48, 105, false);
+    BorrowedLabels[i] = label("BorrowedLabel%1", 112, 48, 113, true);
 
     QPushButton* b = new QPushButton(panel);
     b->setObjectName(QString("SlotButton%1").arg(n));
@@ -87,7 +87,7 @@ SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, int loadSav
   HelpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
   HelpButton->setGeometry(8, 316, 97, 37);
   HelpButton->setAutoDefault(false);
-  ConnectHelp(this, HelpButton, prompts_, HelpSavedGames);
+  ConnectHelp(this, HelpButton, prompts_, HelpTopic::SavedGames);
 
   CentreOnScreen(this, parent);
   // The dialog is built anew for every open and save, so the file is read every time.
@@ -98,15 +98,15 @@ SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, int loadSav
 void SlotDialog::ReadSlots() { slots_.Read(); }
 
 void SlotDialog::ShowSlots() {
-  setWindowTitle(mode_ == 1 ? "Save a Game -- Select Game Slot"
-                            : "Open a Game -- Select Game Slot");
+  setWindowTitle(mode_ == Mode::Save ? "Save a Game -- Select Game Slot"
+                                     : "Open a Game -- Select Game Slot");
   for (int i = 0; i < 8; ++i) {
     const SavedGame& s = slots_.Slots[i];
-    Name[i]->setText(QString::fromStdString(s.Name));
-    Game[i]->setText("Zandor Slots");
-    date[i]->setText(QString::fromStdString(s.Date));
-    credits[i]->setText(MoneyLabel(s.Credits, "credits"));
-    borrowed[i]->setText(MoneyLabel(s.Borrowed, "borrowed"));
+    NameFields[i]->setText(QString::fromStdString(s.Name));
+    GameLabels[i]->setText("Zandor Slots");
+    DateLabels[i]->setText(QString::fromStdString(s.Date));
+    CreditsLabels[i]->setText(MoneyLabel(s.Credits, "credits"));
+    BorrowedLabels[i]->setText(MoneyLabel(s.Borrowed, "borrowed"));
   }
 }
 
@@ -118,14 +118,14 @@ void SlotDialog::ChooseSlotFromButton() {
 void SlotDialog::ChooseSlot(int n) {
   if (n < 1 || n > 8) return;
   std::optional<QString> name;
-  if (mode_ == 1)
-    name = prompts_.AskText(this, "Name for this saved game?", "", Name[n - 1]->text(), 255);
+  if (mode_ == Mode::Save)
+    name = prompts_.AskText(this, "Name for this saved game?", "", NameFields[n - 1]->text(), 255);
   FinishSlot(n, name);
 }
 
 void SlotDialog::FinishSlot(int n, const std::optional<QString>& enteredName) {
   if (n >= 1 && n <= 8) {
-    if (mode_ == 1) {
+    if (mode_ == Mode::Save) {
       if (enteredName) {
         SaveResult r = slots_.Save(machine_, n, enteredName->toStdString());
         if (!r.Ok)

@@ -7,13 +7,14 @@
 #include <QObject>
 #include <QWidget>
 
+#include "help/Help.h"
 #include "platform/Prompts.h"
 
 // Opens a dialog's manual page on F1, wherever in the dialog the key was pressed and whether
 // or not the dialog is on screen yet (a key its children leave unused reaches the dialog).
 class HelpKey : public QObject {
  public:
-  HelpKey(QWidget* dialog, Prompts& prompts, int topic)
+  HelpKey(QWidget* dialog, Prompts& prompts, HelpTopic topic)
       : QObject(dialog), dialog_(dialog), prompts_(prompts), topic_(topic) {
     dialog->installEventFilter(this);
   }
@@ -33,11 +34,12 @@ class HelpKey : public QObject {
  private:
   QWidget* dialog_;
   Prompts& prompts_;
-  int topic_;
+  HelpTopic topic_;
 };
 
 // Wires F1 anywhere in the dialog, and its Help button when it has one, to the manual's topic.
-inline void ConnectHelp(QWidget* dialog, QAbstractButton* helpButton, Prompts& prompts, int topic) {
+inline void ConnectHelp(QWidget* dialog, QAbstractButton* helpButton, Prompts& prompts,
+                        HelpTopic topic) {
   auto* key = new HelpKey(dialog, prompts, topic);
   if (helpButton) QObject::connect(helpButton, &QAbstractButton::clicked, key, &HelpKey::Open);
 }

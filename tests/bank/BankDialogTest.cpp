@@ -1,0 +1,207 @@
+// The bank dialog on the offscreen platform: layout, the amount rules and their messages, and
+// the meters' pixels.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <vector>
+
+#include "bank/BankDialog.h"
+#include "help/Help.h"
+#include "tests/support/Dollars.h"
+#include "tests/support/FakePrompts.h"
+
+namespace {
+
+// Constructed before the dialog that uses them.
+struct OwnPrompts {
+  FakePrompts prompts;
+};
+
+// The bank with its boxes captured instead of shown.
+class TestBank : OwnPrompts, public BankDialog {
+ public:
+  TestBank(MachineState& g, const GlyphSet& glyphs) : BankDialog(g, glyphs, prompts) {}
+  std::vector<QString>& messages = prompts.Messages;
+  std::vector<HelpTopic>& topics = prompts.Topics;
+};
+
+// The bank's size, caption, button places, the red mode label and borrow mode on every opening.
+TEST(BankDialogTest, Layout) {
+  MachineState g;
+  GlyphSet glyphs;
+  glyphs.Digits = MakeDigitStrip();
+  TestBank bank(g, glyphs);
+  EXPECT_EQ(bank.windowTitle(), "Use this form to borrow or pay back credits");
+  EXPECT_EQ(bank.size(), QSize(582, 300));
+  EXPECT_EQ(bank.minimumSize(), bank.maximumSize());
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(bank.AmountButtons[i]->geometry(), QRect(9 + 96 * i, 104, 80, 57));
+    EXPECT_TRUE(bank.AmountButtons[i]->text().isEmpty());
+  }
+  EXPECT_EQ(bank.ModeLabel->text(), "Mode:");
+  EXPECT_EQ(bank.ModeLabel->pos(), QPoint(56, 192));
+  EXPECT_EQ(bank.ModeLabel->palette().color(QPalette::WindowText), QColor(Qt::red));
+  EXPECT_EQ(bank.BorrowButton->geometry(), QRect(147, 192, 190, 33));
+  EXPECT_EQ(bank.PayBackButton->geometry(), QRect(355, 192, 190, 33));
+  EXPECT_EQ(bank.OkButton->geometry(), QRect(442, 246, 127, 46));
+  EXPECT_TRUE(bank.OkButton->isDefault());
+  EXPECT_EQ(bank.HelpButton->geometry(), QRect(10, 246, 127, 46));
+  EXPECT_TRUE(bank.BorrowButton->isChecked());
+  bank.PayBackButton->setChecked(true);
+  TestBank again(g, glyphs);
+  EXPECT_TRUE(again.BorrowButton->isChecked());
+
+  // Banknotes are green paper, the 10-cent coin silver, the cent copper; all six differ.
+  QImage note = BankDialog::AmountPicture(1).toImage();
+  QColor paper = note.pixelColor(8, 24);
+  EXPECT_GT(paper.green(), paper.red());
+  QColor cent = BankDialog::AmountPicture(6).toImage().pixelColor(22, 24);
+  EXPECT_GT(cent.red(), cent.blue() + 40);
+  for (int a = 1; a <= 6; ++a) {
+    for (int b = a + 1; b <= 6; ++b) {
+      EXPECT_NE(BankDialog::AmountPicture(a).toImage(), BankDialog::AmountPicture(b).toImage());
+    }
+  }
+}
+
+// Every refusal with its exact message, in the order credits first, then borrowed; exact
+// amounts are enough; the cent needs only 0.009 borrowed.
+TEST(BankDialogTest, AmountRulesAndMessages) {
+  MachineState g;
+  GlyphSet glyphs;
+  glyphs.Digits = MakeDigitStrip();
+  TestBank bank(g, glyphs);
+  QTest::mouseClick(bank.AmountButtons[0], Qt::LeftButton);
+  bank.ChooseAmount(1);
+  EXPECT_EQ(g.Credits, 3000.0_usd);
+  EXPECT_EQ(g.Borrowed, 3000.0_usd);
+
+  bank.PayBackButton->setChecked(true);
+  g.Credits = g.Borrowed = 1000_usd;
+  bank.ChooseAmount(1);
+  EXPECT_EQ(g.Credits, 0.0_usd);
+  EXPECT_EQ(g.Borrowed, 0.0_usd);
+  const char* shortOf[] = {"You do not have 1000 credits!", "You do not have 100 credits!",
+                           "You do not have 10 credits!",   "You do not have 1 credit!",
+                           "You do not have 0.10 credits!", "You do not have 0.01 credits!"};
+  for (int b = 1; b <= 6; ++b) {
+    bank.messages.clear();
+    bank.ChooseAmount(b);
+    ASSERT_EQ(bank.messages.size(), 1u);
+    EXPECT_EQ(bank.messages[0], shortOf[b - 1]);
+  }
+  const QString overpay = "You cannot pay back more credits than you have borrowed!";
+  g.Credits = 1200_usd;
+  g.Borrowed = 0_usd;
+  bank.messages.clear();
+  for (int b = 1; b <= 6; ++b) bank.ChooseAmount(b);
+  EXPECT_EQ(bank.messages, std::vector<QString>(6, overpay));
+  g.Credits = 50_usd;
+  bank.messages.clear();
+  bank.ChooseAmount(2);
+  EXPECT_EQ(bank.messages, std::vector<QString>{"You do not have 100 credits!"});
+  EXPECT_EQ(g.Credits, 50.0_usd);
+
+  g.Credits = g.Borrowed = 10_usd;
+  bank.ChooseAmount(3);
+  EXPECT_EQ(g.Credits, 0.0_usd);
+  EXPECT_EQ(g.Borrowed, 0.0_usd);
+
+  // The last owed cent can be paid, and the debt then stands at exactly nothing.
+  g.Credits = 0.01_usd;
+  g.Borrowed = 0.01_usd;
+  bank.messages.clear();
+  bank.ChooseAmount(6);
+  EXPECT_TRUE(bank.messages.empty());
+  EXPECT_EQ(g.Borrowed, 0.0_usd);
+  EXPECT_EQ(g.Credits, 0.0_usd);
+  g.Credits = 1_usd;
+  bank.ChooseAmount(6);
+  EXPECT_EQ(bank.messages, std::vector<QString>{overpay});
+  g.Credits = 0_usd;
+  bank.ChooseAmount(6);
+  EXPECT_EQ(bank.messages.back(), "You do not have 0.01 credits!");
+
+  bank.messages.clear();
+  QTest::mouseClick(bank.HelpButton, Qt::LeftButton);
+  ASSERT_EQ(bank.messages.size(), 1u);
+  EXPECT_EQ(bank.messages[0],
+            "Use this screen to borrow credits or pay back credits that you borrowed "
+            "previously.  Click on the button representing the amount to borrow (or pay "
+            "back).\n\nTo switch between \"borrow\" and \"pay back\" select the mode.");
+  QTest::keyClick(&bank, Qt::Key_F1);
+  EXPECT_EQ(bank.topics, std::vector<HelpTopic>{HelpTopic::Bank});
+}
+
+// True when the canvas holds the strip's cell (sx, sy, w x 20) at (x, y).
+bool HasCell(const QImage& canvas, const QImage& strip, int x, int y, int sx, int sy, int w) {
+  for (int dy = 0; dy < 20; ++dy) {
+    for (int dx = 0; dx < w; ++dx) {
+      if (canvas.pixel(x + dx, y + dy) != strip.pixel(sx + dx, sy + dy)) return false;
+    }
+  }
+  return true;
+}
+
+// Credits are green digits right-aligned on client width - 30, borrowed red digits from x 20,
+// both at y 40; the captions sit at y 20, "Credits:" ending 20 pixels from the right edge.
+TEST(BankDialogTest, MeterPixels) {
+  MachineState g;
+  g.Credits = 1000_usd;
+  g.Borrowed = 1000_usd;
+  GlyphSet glyphs;
+  glyphs.Digits = MakeDigitStrip();
+  TestBank bank(g, glyphs);
+  bank.PaintBank();
+  const QImage& c = bank.Canvas();
+  const QImage& s = glyphs.Digits;
+  // "   1000.00" right to left from 552, green row at y 42 of the strip.
+  EXPECT_TRUE(HasCell(c, s, 552, 40, 0, 42, 15));
+  EXPECT_TRUE(HasCell(c, s, 537, 40, 0, 42, 15));
+  EXPECT_TRUE(HasCell(c, s, 533, 40, 176, 42, 4));
+  EXPECT_TRUE(HasCell(c, s, 473, 40, 16, 42, 15));
+  EXPECT_TRUE(HasCell(c, s, 428, 40, 160, 42, 15));
+  EXPECT_EQ(c.pixel(427, 50), qRgb(192, 192, 192));
+  // The same left to right from 20, red row at y 84.
+  EXPECT_TRUE(HasCell(c, s, 20, 40, 160, 42, 15));
+  EXPECT_TRUE(HasCell(c, s, 65, 40, 16, 84, 15));
+  EXPECT_TRUE(HasCell(c, s, 110, 40, 0, 84, 15));
+  EXPECT_TRUE(HasCell(c, s, 125, 40, 176, 84, 4));
+  EXPECT_TRUE(HasCell(c, s, 144, 40, 0, 84, 15));
+  EXPECT_EQ(c.pixel(159, 50), qRgb(192, 192, 192));
+
+  // The digits follow the money after a successful click.
+  bank.ChooseAmount(4);
+  EXPECT_TRUE(HasCell(c, s, 473, 40, 16, 42, 15));
+  EXPECT_TRUE(HasCell(c, s, 518, 40, 16, 42, 15));  // 1001.00
+  EXPECT_TRUE(HasCell(c, s, 110, 40, 16, 84, 15));
+
+  // Caption ink: "Borrowed:" starts near x 20, "Credits:" ends just before 582 - 20.
+  int left = 1000, right = -1, top = 1000;
+  for (int y = 15; y < 38; ++y) {
+    for (int x = 0; x < 582; ++x) {
+      if (qGray(c.pixel(x, y)) > 100) continue;
+      if (x < 291) left = std::min(left, x);
+      if (x >= 291) right = std::max(right, x);
+      top = std::min(top, y);
+    }
+  }
+  EXPECT_GE(left, 20);
+  EXPECT_LE(left, 23);
+  EXPECT_LT(right, 562);
+  EXPECT_GE(right, 556);
+  EXPECT_GE(top, 20);
+  EXPECT_LE(top, 24);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
