@@ -9,6 +9,8 @@
 
 #include "app/MainWindow.h"
 
+namespace zandor {
+
 void MainWindow::BuildFullScreen(QMenu* options) {
   options->addSeparator();
   FullScreenAction = options->addAction("&Full Screen");
@@ -62,3 +64,5 @@ void MainWindow::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, [this] { SetFullScreen(true); });
   }
 }
+
+}  // namespace zandor

@@ -29,6 +29,8 @@
 #include "store/Utf8Text.h"
 #include "store/WindowSettings.h"
 
+namespace zandor {
+
 namespace {
 
 bool FileExists(const std::string& path) {
@@ -594,3 +596,5 @@ void MainWindow::SetWinBlink(bool enabled) {
   else
     WinBlinkTimer.stop();
 }
+
+}  // namespace zandor

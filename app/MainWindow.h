@@ -16,11 +16,14 @@
 #include "saves/SavedGames.h"
 #include "store/PlayerIni.h"
 
-class Prompts;
 class QAction;
 class QPushButton;
 class QShortcut;
 class QWidget;
+
+namespace zandor {
+
+class Prompts;
 class RecordKeeper;
 class GameAudio;
 class PayoffChart;
@@ -152,3 +155,5 @@ class MainWindow : public QMainWindow, public Host {
   QShortcut* leaveFullScreen_ = nullptr;  // Escape, only while full screen
   std::vector<std::pair<QAction*, bool*>> toggles_;
 };
+
+}  // namespace zandor

@@ -20,6 +20,7 @@
 #include "platform/DialogPrompts.h"
 #include "store/AtomicFile.h"
 
+namespace zandor {
 namespace {
 int signalPipe[2] = {-1, -1};
 
@@ -37,6 +38,9 @@ void ShowStartBox(QMessageBox::Icon icon, const QString& text) {
   box.exec();
 }
 }  // namespace
+}  // namespace zandor
+
+using namespace zandor;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

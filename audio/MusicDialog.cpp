@@ -13,6 +13,8 @@
 #include "platform/Prompts.h"
 #include "platform/SoundService.h"
 
+namespace zandor {
+
 MusicDialog::MusicDialog(MusicSettings& music, const Folders& dirs, MediaPlayer& player,
                          Prompts& prompts, QWidget* parent)
     : QDialog(parent), music_(music), dirs_(dirs), player_(player), prompts_(prompts) {
@@ -151,3 +153,5 @@ void MusicDialog::RestoreOnClose() {
   }
   player_.Close();
 }
+
+}  // namespace zandor

@@ -8,10 +8,13 @@
 #include "machine/GameState.h"
 #include "platform/SoundService.h"
 
-class Prompts;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+
+namespace zandor {
+
+class Prompts;
 
 class MusicDialog : public QDialog {
   Q_OBJECT
@@ -59,3 +62,5 @@ class MusicDialog : public QDialog {
   QString folder_;
   std::array<std::string, 8> savedSongs_;
 };
+
+}  // namespace zandor

@@ -12,6 +12,8 @@
 #include "platform/Prompts.h"
 #include "platform/SoundService.h"
 
+namespace zandor {
+
 namespace {
 
 struct Row {
@@ -119,3 +121,5 @@ void SoundDialog::RestoreDefaults() {
   sounds_.PowerDownFile = d + "POWER7.WAV";
   sounds_.BonusFile = d + "POWER4.WAV";
 }
+
+}  // namespace zandor

@@ -8,6 +8,8 @@
 
 #include "platform/CentreOnScreen.h"
 
+namespace zandor {
+
 namespace {
 
 // A slider dragged at speed changes many times a second; the effect restarts no more often
@@ -90,3 +92,5 @@ void VolumeDialog::reject() {
   if (apply_) apply_(initial_);
   QDialog::reject();
 }
+
+}  // namespace zandor

@@ -12,6 +12,8 @@ class QGridLayout;
 class QLabel;
 class QSlider;
 
+namespace zandor {
+
 class VolumeDialog : public QDialog {
   Q_OBJECT
 
@@ -43,3 +45,5 @@ class VolumeDialog : public QDialog {
   QLabel* musicPercent_ = nullptr;
   QElapsedTimer lastEffect_;
 };
+
+}  // namespace zandor

@@ -1,5 +1,7 @@
 #include "bank/Bank.h"
 
+namespace zandor {
+
 void Bank::Borrow(int amount) {
   if (amount < 0 || amount >= static_cast<int>(BankAmounts.size())) return;
   m_.Credits += BankAmounts[amount].Amount;
@@ -20,3 +22,5 @@ std::string_view Bank::PayBack(int amount) {
   if (events_) events_->Loan(-CentsOf(row.Amount));
   return "";
 }
+
+}  // namespace zandor

@@ -18,6 +18,8 @@
 #include "platform/CentreOnScreen.h"
 #include "platform/Prompts.h"
 
+namespace zandor {
+
 namespace {
 
 void DrawBanknote(QPainter& p, const QRectF& r, const QString& text) {
@@ -193,3 +195,5 @@ void BankDialog::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawImage(0, 0, canvas_);
 }
+
+}  // namespace zandor

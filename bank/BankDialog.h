@@ -13,6 +13,9 @@
 class QLabel;
 class QPushButton;
 class QRadioButton;
+
+namespace zandor {
+
 class Prompts;
 
 class BankDialog : public QDialog {
@@ -54,3 +57,5 @@ class BankDialog : public QDialog {
   Prompts& prompts_;
   QImage canvas_;
 };
+
+}  // namespace zandor

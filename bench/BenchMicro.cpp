@@ -18,6 +18,8 @@
 #include "store/PlayerIni.h"
 #include "tests/support/FakeHost.h"
 
+using namespace zandor;
+
 namespace {
 
 // The media files lie beside the program, as they do beside the game.

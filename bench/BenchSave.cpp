@@ -18,6 +18,8 @@
 #include "bench/BenchReport.h"
 #include "store/Settings.h"
 
+using namespace zandor;
+
 namespace {
 
 int fsyncs = 0;

@@ -34,6 +34,8 @@
 #include "tests/support/FakeHost.h"
 #include "tests/support/FakePrompts.h"
 
+using namespace zandor;
+
 namespace {
 
 double BootSeconds() {

@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+namespace zandor {
+
 namespace {
 
 const QRgb White = qRgb(255, 255, 255);
@@ -370,3 +372,5 @@ void MaskOnto(QImage& window, const QImage& mask, const QImage& picture, int x, 
     }
   }
 }
+
+}  // namespace zandor

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QRect>
 
+namespace zandor {
+
 // The card table's pictures: blank face, its mask, the back, rank glyphs, suit signs, courts.
 struct CardSheets {
   QImage Pos;     // 73 x 98 blank face: white, black frame, black outside the rounded corners
@@ -43,3 +45,5 @@ QImage ComposeCard(const CardSheets& sheets, int id);
 // window OR picture sets it, leaving the pixels outside the rounded corners untouched. (x, y)
 // is in the window's logical pixels; the three images share one device pixel ratio.
 void MaskOnto(QImage& window, const QImage& mask, const QImage& picture, int x, int y);
+
+}  // namespace zandor

@@ -15,6 +15,8 @@
 
 #include "help/Help.h"
 
+namespace zandor {
+
 namespace {
 
 const char* const RulesText =
@@ -289,3 +291,5 @@ void CardTable::PlaceOnScreen() {
   if (screen->geometry().width() < 700) y = screen->geometry().top();
   move(x, y);
 }
+
+}  // namespace zandor

@@ -14,6 +14,8 @@
 class QLabel;
 class QPushButton;
 
+namespace zandor {
+
 // The modal card game window; it works directly on the spin's win.
 class CardTable : public QDialog {
   Q_OBJECT
@@ -90,3 +92,5 @@ class CardTable : public QDialog {
   CardSheets Sheets_;
   QImage Face_;
 };
+
+}  // namespace zandor

@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace zandor {
+
 namespace {
 
 constexpr QRgb kRed = qRgb(255, 0, 0);
@@ -508,3 +510,5 @@ QRect FacePainter::ReelWindowArea() const {
 QRect FacePainter::BonusMeterArea() const {
   return QRect(0, WagerY, LeftMargin + 140, SymbolSize + 60);
 }
+
+}  // namespace zandor

@@ -8,6 +8,8 @@
 
 #include "assets/generator/Letters.h"
 
+namespace zandor {
+
 namespace {
 
 // The classic desktop scheme, indexed by system colour number.
@@ -371,3 +373,5 @@ QFont FaceFont(int points, bool bold) {
   f.setBold(bold);
   return f;
 }
+
+}  // namespace zandor

@@ -11,6 +11,8 @@
 #include "platform/CentreOnScreen.h"
 #include "platform/Prompts.h"
 
+namespace zandor {
+
 namespace {
 
 constexpr int kRowTop = 40, kRowPitch = 37, kCell = 24;
@@ -139,3 +141,5 @@ void PayoffChart::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawImage(0, 0, Chart);
 }
+
+}  // namespace zandor

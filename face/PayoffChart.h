@@ -14,6 +14,8 @@
 class QLabel;
 class QPushButton;
 
+namespace zandor {
+
 class Prompts;
 
 class PayoffChart : public QDialog {
@@ -52,3 +54,5 @@ class PayoffChart : public QDialog {
   const GlyphSet& Glyphs;
   Prompts& prompts_;
 };
+
+}  // namespace zandor

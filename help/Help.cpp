@@ -9,6 +9,8 @@
 #define ZANDOR_VERSION "unknown"
 #endif
 
+namespace zandor {
+
 void ShowHelpTopic(QWidget* parent, HelpTopic topic) {
   HelpViewer::Instance()->ShowTopic(parent, topic);
 }
@@ -25,3 +27,5 @@ QString AboutText() {
 void ShowAbout(QWidget* parent) {
   QMessageBox::about(parent, QStringLiteral("About Zandor Slots"), AboutText());
 }
+
+}  // namespace zandor

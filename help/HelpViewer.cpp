@@ -15,6 +15,8 @@
 #include "help/Help.h"
 #include "platform/CentreOnScreen.h"
 
+namespace zandor {
+
 namespace {
 
 QPointer<HelpViewer> TheViewer;
@@ -151,3 +153,5 @@ bool HelpViewer::ShowTopic(QWidget* parent, HelpTopic topic) {
   activateWindow();
   return true;
 }
+
+}  // namespace zandor

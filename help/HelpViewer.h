@@ -10,6 +10,8 @@
 class QPushButton;
 class QTextBrowser;
 
+namespace zandor {
+
 class HelpViewer : public QDialog {
   Q_OBJECT
 
@@ -47,3 +49,5 @@ class HelpViewer : public QDialog {
   QPushButton* ContentsBtn_;
   QPushButton* CloseBtn_;
 };
+
+}  // namespace zandor

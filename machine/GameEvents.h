@@ -8,6 +8,8 @@
 
 #include "machine/Money.h"
 
+namespace zandor {
+
 // The record counts in plain cents.
 inline int64_t CentsOf(Money amount) { return amount.InCents(); }
 
@@ -42,3 +44,5 @@ struct GameEvents {
   // now, or "" to go on.
   virtual std::string AutoSpinStopReason() { return {}; }
 };
+
+}  // namespace zandor

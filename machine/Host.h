@@ -8,6 +8,8 @@
 
 #include "machine/Money.h"
 
+namespace zandor {
+
 // The nine sound requests; the host applies the switches.
 enum class Effect { Stop, Spin, Coin, Credit, Win, Lose, PowerUp, PowerDown, Bonus };
 
@@ -60,3 +62,5 @@ struct Host {
   // The check marks or the busy state changed; the window brings its menus into line.
   virtual void StateChanged() = 0;
 };
+
+}  // namespace zandor

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+namespace zandor {
+
 class Money {
  public:
   constexpr Money() = default;
@@ -61,3 +63,5 @@ class Money {
   constexpr explicit Money(int64_t cents) : cents_(cents) {}
   int64_t cents_ = 0;
 };
+
+}  // namespace zandor

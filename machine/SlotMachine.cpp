@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+namespace zandor {
+
 namespace {
 
 constexpr int kCoinsMax = 25;
@@ -472,3 +474,5 @@ bool SlotMachine::NewGame() {
   events_->GameReplaced(CentsOf(m_.Credits), CentsOf(m_.Borrowed));
   return true;
 }
+
+}  // namespace zandor

@@ -9,6 +9,8 @@
 #include "machine/Host.h"
 #include "machine/Lcg.h"
 
+namespace zandor {
+
 // Fills ReelGrid from ReelStrips and ReelStops.
 void ComputeReelGrid(MachineState& m);
 // The pay per coin for three symbols on a line (0 when no payoff row matches).
@@ -106,3 +108,5 @@ class SlotMachine {
   GameEvents* events_;
   SpinReport report_;  // the spin in progress, filled as it settles
 };
+
+}  // namespace zandor

@@ -8,6 +8,8 @@
 #include "store/MoneyText.h"
 #include "store/PlayerIni.h"
 
+namespace zandor {
+
 namespace {
 
 constexpr const char* kGame = "This Game";
@@ -187,3 +189,5 @@ void StoreAutoSpinLimits(PlayerIni& file, const AutoSpinLimits& limits) {
   AddLimits(keys, limits);
   WriteKeys(file, keys);
 }
+
+}  // namespace zandor

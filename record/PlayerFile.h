@@ -6,6 +6,8 @@
 
 #include "record/PlayerRecord.h"
 
+namespace zandor {
+
 class PlayerIni;
 
 // Reads the record. Missing or damaged values give the defaults and a damaged recent spin is
@@ -18,3 +20,5 @@ void StoreRecord(PlayerIni& file, const PlayerRecord& r);
 void StoreRecentSpin(PlayerIni& file, const SpinEntry& spin);
 // Puts only the auto-spin limits.
 void StoreAutoSpinLimits(PlayerIni& file, const AutoSpinLimits& limits);
+
+}  // namespace zandor

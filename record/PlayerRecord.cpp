@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+namespace zandor {
+
 PlayerRecord::PlayerRecord() : Now([] { return static_cast<int64_t>(std::time(nullptr)); }) {}
 
 void PlayerRecord::AddSeconds(int64_t seconds) {
@@ -31,3 +33,5 @@ void PlayerRecord::GameReplaced(int64_t credits, int64_t borrowed) {
 void PlayerRecord::AutoSpinSwitched(bool) { Watch.Switched(); }
 
 std::string PlayerRecord::AutoSpinStopReason() { return Watch.TakeReason(); }
+
+}  // namespace zandor

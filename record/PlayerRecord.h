@@ -10,6 +10,8 @@
 #include "record/RecentSpins.h"
 #include "record/Statistics.h"
 
+namespace zandor {
+
 class PlayerRecord : public GameEvents {
  public:
   // The figures since New Game or Open, with the credits and debt the game started from.
@@ -43,3 +45,5 @@ class PlayerRecord : public GameEvents {
   void AutoSpinSwitched(bool on) override;
   std::string AutoSpinStopReason() override;
 };
+
+}  // namespace zandor

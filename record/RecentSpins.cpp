@@ -6,6 +6,8 @@
 
 #include "store/MoneyText.h"
 
+namespace zandor {
+
 namespace {
 
 // Far more spins than anyone plays, and far from wrapping around.
@@ -106,3 +108,5 @@ void RecentSpins::Restore(std::vector<SpinEntry> entries) {
   DropOld();
   next_ = entries_.empty() ? 1 : entries_.front().Serial + 1;
 }
+
+}  // namespace zandor

@@ -9,6 +9,8 @@
 
 #include "machine/GameEvents.h"
 
+namespace zandor {
+
 // One remembered spin.
 struct SpinEntry {
   uint64_t Serial = 0;  // counts up across restarts: larger is newer
@@ -51,3 +53,5 @@ class RecentSpins {
   std::vector<SpinEntry> entries_;
   uint64_t next_ = 1;
 };
+
+}  // namespace zandor

@@ -18,6 +18,8 @@
 #include "record/SpinPicture.h"
 #include "record/Statistics.h"
 
+namespace zandor {
+
 namespace {
 
 constexpr int kIconSize = 48;
@@ -190,3 +192,5 @@ void SpinView::paintEvent(QPaintEvent*) {
   p.drawText(rect().adjusted(8, height() - captionHeight, -8, -4), Qt::AlignHCenter | Qt::AlignTop,
              caption_);
 }
+
+}  // namespace zandor

@@ -12,6 +12,9 @@
 class QLabel;
 class QPushButton;
 class QTableWidget;
+
+namespace zandor {
+
 class SpinView;
 
 class Prompts;
@@ -60,3 +63,5 @@ class SpinView : public QWidget {
   QImage picture_;
   QString caption_;
 };
+
+}  // namespace zandor

@@ -12,6 +12,8 @@
 #include "record/StatisticsWindow.h"
 #include "store/PlayerIni.h"
 
+namespace zandor {
+
 RecordKeeper::RecordKeeper(const MachineState& machine, const FacePainter& face,
                            QWidget* window, Prompts& prompts, PlayerIni& file)
     : QObject(window), machine_(machine), face_(face), window_(window), prompts_(prompts), file_(file) {
@@ -103,3 +105,5 @@ void RecordKeeper::ShowAutoSpinLimits() {
   StoreAutoSpinLimits(file_, Record.Limits);
   SaveFile();
 }
+
+}  // namespace zandor

@@ -14,6 +14,9 @@
 class QAction;
 class QMenu;
 class QWidget;
+
+namespace zandor {
+
 class FacePainter;
 class PlayerIni;
 class Prompts;
@@ -63,3 +66,5 @@ class RecordKeeper : public QObject {
   bool writePending_ = false;
   uint64_t writtenSerial_ = 0;  // the newest spin already in the file
 };
+
+}  // namespace zandor

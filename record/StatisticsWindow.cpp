@@ -11,6 +11,8 @@
 #include "platform/CentreOnScreen.h"
 #include "platform/Prompts.h"
 
+namespace zandor {
+
 namespace {
 
 const char* const kCaptions[] = {
@@ -162,3 +164,5 @@ void StatisticsWindow::ResetLifetime() {
   record_.ResetLifetime();
   ShowFigures();
 }
+
+}  // namespace zandor

@@ -12,6 +12,8 @@
 class QLabel;
 class QPushButton;
 
+namespace zandor {
+
 class Prompts;
 
 class StatisticsWindow : public QDialog {
@@ -47,3 +49,5 @@ class StatisticsWindow : public QDialog {
   QTimer timer_;
   int64_t theory_ = 0;
 };
+
+}  // namespace zandor

@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstdio>
 
+namespace zandor {
+
 namespace {
 
 // A value never holds a line break, so no key reads as this.
@@ -84,3 +86,5 @@ bool PlayerIni::Save() {
   changed_ = false;
   return true;
 }
+
+}  // namespace zandor

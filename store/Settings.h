@@ -5,6 +5,8 @@
 
 #include "machine/GameState.h"
 
+namespace zandor {
+
 // Reads SettingsDir + "ZANDOR.INI" into the game (sets Maxed); never fails.
 void LoadSettings(GameState& g);
 
@@ -16,3 +18,5 @@ struct SaveResult {
 // Writes all 52 keys in order in one atomic replace of the file, creating the settings folder
 // when it is missing; on failure the old file stays whole.
 SaveResult SaveSettings(const GameState& g);
+
+}  // namespace zandor

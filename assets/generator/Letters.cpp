@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <cmath>
 
-namespace media {
+namespace zandor::media {
 namespace {
 
 // Each letter is a list of strokes on a 9 x 18 design grid (y downwards). A stroke is a run of
@@ -104,4 +104,4 @@ QImage RenderLetters(double scale) {
   return strip;
 }
 
-}  // namespace media
+}  // namespace zandor::media

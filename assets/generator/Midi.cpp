@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace media {
+namespace zandor::media {
 namespace {
 
 void PutVarLen(QByteArray& out, uint32_t v) {
@@ -100,4 +100,4 @@ bool WriteMidi(const std::vector<MidiTrack>& tracks, int64_t endTick, const QStr
   return f.open(QIODevice::WriteOnly) && f.write(file) == file.size();
 }
 
-}  // namespace media
+}  // namespace zandor::media

@@ -11,7 +11,7 @@
 
 #include "assets/generator/Midi.h"
 
-namespace media {
+namespace zandor::media {
 namespace {
 
 // A chord: its root pitch class, its tones as intervals above the root and the scale a soloist
@@ -535,4 +535,4 @@ bool WriteAllSongs(const QString& musicDir, const QString& outDir) {
   return ok;
 }
 
-}  // namespace media
+}  // namespace zandor::media

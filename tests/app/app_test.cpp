@@ -43,6 +43,8 @@
 #include "tests/support/Dollars.h"
 #include "tests/support/FakePrompts.h"
 
+using namespace zandor;
+
 namespace {
 
 QApplication& App() {

@@ -6,6 +6,8 @@
 
 #include "tests/assets/MediaTestUtil.h"
 
+using namespace zandor;
+
 using mediatest::BE;
 using mediatest::ReadBytes;
 

@@ -6,6 +6,8 @@
 
 #include "tests/assets/MediaTestUtil.h"
 
+using namespace zandor;
+
 using mediatest::LE;
 using mediatest::ReadBytes;
 

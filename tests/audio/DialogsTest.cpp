@@ -15,6 +15,8 @@
 #include "tests/audio/Fakes.h"
 #include "tests/support/FakePrompts.h"
 
+using namespace zandor;
+
 namespace fs = std::filesystem;
 
 namespace {

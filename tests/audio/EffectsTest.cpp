@@ -7,6 +7,8 @@
 #include "audio/SoundEffects.h"
 #include "tests/audio/Fakes.h"
 
+using namespace zandor;
+
 namespace fs = std::filesystem;
 
 namespace {

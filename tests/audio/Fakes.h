@@ -8,6 +8,8 @@
 #include "audio/Playlist.h"
 #include "platform/SoundService.h"
 
+namespace zandor {
+
 // Records every request as "async:<first byte>" or "sync:<path>".
 struct FakeSound : SoundService {
   std::vector<std::string> log;
@@ -43,3 +45,5 @@ struct FakeUi : PlaylistUi {
     if (dialog) dialog();
   }
 };
+
+}  // namespace zandor

@@ -6,6 +6,8 @@
 #include "audio/Playlist.h"
 #include "tests/audio/Fakes.h"
 
+using namespace zandor;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -14,6 +14,8 @@
 #include "tests/support/Dollars.h"
 #include "tests/support/FakePrompts.h"
 
+using namespace zandor;
+
 namespace {
 
 // Constructed before the dialog that uses them.

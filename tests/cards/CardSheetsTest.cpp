@@ -7,6 +7,8 @@
 #include "cards/CardSheets.h"
 #include "tests/cards/Decks.h"
 
+using namespace zandor;
+
 namespace {
 
 const CardSheets& Sheets() {

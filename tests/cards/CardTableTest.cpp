@@ -11,6 +11,8 @@
 #include "tests/cards/Decks.h"
 #include "tests/support/Dollars.h"
 
+using namespace zandor;
+
 namespace {
 
 void EnsureApp() {

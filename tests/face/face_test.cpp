@@ -9,6 +9,8 @@
 #include "tests/face/FaceArt.h"
 #include "tests/support/Dollars.h"
 
+using namespace zandor;
+
 namespace {
 
 constexpr QRgb kBack = qRgb(0x99, 0x66, 0x33);  // the solid background of most tests

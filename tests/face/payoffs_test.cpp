@@ -11,6 +11,8 @@
 #include "tests/support/Dollars.h"
 #include "tests/support/FakePrompts.h"
 
+using namespace zandor;
+
 namespace {
 
 class PayoffsTest : public ::testing::Test {

@@ -21,6 +21,8 @@
 
 #include "help/HelpViewer.h"
 
+using namespace zandor;
+
 namespace {
 
 QApplication* App() {

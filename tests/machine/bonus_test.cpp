@@ -2,6 +2,8 @@
 #include "tests/machine/MachineFixture.h"
 #include "tests/support/Dollars.h"
 
+using namespace zandor;
+
 using Bonus = MachineFixture;
 
 // Records what the SPIN FREE counter shows as each free spin starts.

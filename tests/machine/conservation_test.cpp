@@ -15,6 +15,8 @@
 #include "saves/SavedGames.h"
 #include "tests/support/FakeHost.h"
 
+using namespace zandor;
+
 namespace {
 
 struct Ledger : FakeHost {

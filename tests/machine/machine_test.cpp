@@ -2,6 +2,8 @@
 #include "tests/machine/MachineFixture.h"
 #include "tests/support/Dollars.h"
 
+using namespace zandor;
+
 using Wagering = MachineFixture;
 
 // A bet the credits do not cover is refused without a word.

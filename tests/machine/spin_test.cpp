@@ -5,6 +5,8 @@
 #include "tests/machine/MachineFixture.h"
 #include "tests/support/Dollars.h"
 
+using namespace zandor;
+
 using Spin = MachineFixture;
 
 namespace {

@@ -11,6 +11,8 @@
 #include "platform/WaveTone.h"
 #include "tests/platform/TestMedia.h"
 
+using namespace zandor;
+
 namespace fs = std::filesystem;
 
 namespace {

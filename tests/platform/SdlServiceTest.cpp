@@ -9,6 +9,8 @@
 #include "platform/WaveTone.h"
 #include "tests/platform/TestMedia.h"
 
+using namespace zandor;
+
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace zandor {
+
 // A format-0 standard MIDI file: a piano playing a few notes over about ms milliseconds.
 inline std::vector<uint8_t> MakeMidi(int notes = 4, int ms = 600) {
   std::vector<uint8_t> trk;
@@ -47,3 +49,5 @@ inline std::filesystem::path TempDir(const std::string& name) {
   std::filesystem::create_directories(d);
   return d;
 }
+
+}  // namespace zandor

@@ -15,6 +15,8 @@
 #include "tests/support/Dollars.h"
 #include "tests/support/TempDir.h"
 
+using namespace zandor;
+
 namespace {
 
 SpinReport Spin(int64_t wager, std::array<int64_t, 5> pays, bool card, int64_t win,

@@ -11,6 +11,8 @@
 #include "tests/support/Dollars.h"
 #include "tests/support/TempDir.h"
 
+using namespace zandor;
+
 namespace {
 
 // Dates are mm/dd/yy joined by the first punctuation of the locale's date format outside its

@@ -20,6 +20,8 @@
 #include "tests/support/FakePrompts.h"
 #include "tests/support/TempDir.h"
 
+using namespace zandor;
+
 namespace {
 
 // The fake prompts, with the real name box unless the test answers it.

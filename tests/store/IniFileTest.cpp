@@ -13,6 +13,8 @@
 #include "store/MoneyText.h"
 #include "tests/support/TempDir.h"
 
+using namespace zandor;
+
 namespace {
 
 // Names match whatever their letter case, blanks around names and values are ignored, the first

@@ -8,6 +8,8 @@
 
 #include "machine/Host.h"
 
+namespace zandor {
+
 struct FakeHost : Host {
   uint32_t Now = 1000;     // the tick count, milliseconds
   uint32_t TimeOfDay = 0;  // what seeds the spin
@@ -75,3 +77,5 @@ struct FakeHost : Host {
     Repaints = StateChanges = BonusMeterDraws = CardGames = 0;
   }
 };
+
+}  // namespace zandor

@@ -9,6 +9,8 @@
 
 #include "platform/Prompts.h"
 
+namespace zandor {
+
 struct FakePrompts : Prompts {
   // Every box, in order, as "inform:", "warning:", "error:", "confirm:" plus its text.
   std::vector<std::string> Log;
@@ -59,3 +61,5 @@ struct FakePrompts : Prompts {
     return a;
   }
 };
+
+}  // namespace zandor
