@@ -197,7 +197,7 @@ void MainWindow::AddButtonKeys() {
   for (const auto& [button, key] : keys) {
     auto* shortcut = new QShortcut(key, this);
     shortcut->setAutoRepeat(false);
-    connect(shortcut, &QShortcut::activated, button, [button] {
+    connect(shortcut, &QShortcut::activated, button, [button = button] {
       if (button->isEnabled()) button->click();
     });
   }

@@ -60,7 +60,7 @@ MusicDialog::MusicDialog(MusicSettings& music, const Folders& dirs, MediaPlayer&
   HelpButton->setObjectName("HelpButton");
   HelpButton->setGeometry(264, 324, 84, 32);
   HelpButton->setAutoDefault(false);
-  connect(OkButton, &QPushButton::clicked, this, &MusicDialog::Accept);
+  connect(OkButton, &QPushButton::clicked, this, &MusicDialog::KeepChanges);
   connect(CancelButton, &QPushButton::clicked, this, &MusicDialog::Cancel);
   connect(HelpButton, &QPushButton::clicked, this,
           [this] { prompts_.OpenHelp(this, HelpTopic::Sounds); });
@@ -119,7 +119,7 @@ void MusicDialog::Preview(int s) {
   ChangeMIDI(s);
 }
 
-void MusicDialog::Accept() {
+void MusicDialog::KeepChanges() {
   accepted_ = true;
   accept();
 }

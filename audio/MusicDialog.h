@@ -31,7 +31,7 @@ class MusicDialog : public QDialog {
   // Plays slot s's file, or asks for another when it is missing.
   void Preview(int s);
   // OK: keep the changes; Cancel: put the paths back.
-  void Accept();
+  void KeepChanges();
   void Cancel();
 
   // Closing, however it happens, settles the playlist and stops the preview.

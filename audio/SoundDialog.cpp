@@ -17,8 +17,8 @@ namespace zandor {
 namespace {
 
 struct Row {
-  const char* caption;
-  const char* hint;
+  const char* Caption;
+  const char* Hint;
 };
 
 constexpr Row kRows[5] = {
@@ -48,9 +48,9 @@ SoundDialog::SoundDialog(SoundSettings& sounds, const Folders& dirs,
   panel->setGeometry(8, 8, 378, 330);
   for (int r = 0; r < 5; ++r) {
     const int y = 20 + 52 * r;
-    SoundLabels[r] = new QLabel(kRows[r].caption, panel);
+    SoundLabels[r] = new QLabel(kRows[r].Caption, panel);
     SoundLabels[r]->setObjectName(QString("SoundLabel%1").arg(r + 1));
-    SoundLabels[r]->setToolTip(kRows[r].hint);
+    SoundLabels[r]->setToolTip(kRows[r].Hint);
     SoundLabels[r]->setGeometry(16, y, 150, 28);
     ChangeButtons[r] = new QPushButton("Change", panel);
     ChangeButtons[r]->setObjectName(QString("ChangeButton%1").arg(r + 1));

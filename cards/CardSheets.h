@@ -11,7 +11,7 @@ namespace zandor {
 struct CardSheets {
   QImage Pos;     // 73 x 98 blank face: white, black frame, black outside the rounded corners
   QImage Neg;     // 73 x 98 mask: black inside the card outline, white outside it
-  QImage back;    // 73 x 98 card back, black outside the rounded corners
+  QImage Back;    // 73 x 98 card back, black outside the rounded corners
   QImage Black;   // 117 x 28 rank glyphs A..K in black, upright rows 0..12, upside down 14..26
   QImage Red;     // 117 x 28 the same glyphs in red
   QImage SuitSm;  // 44 x 22 small suit signs 11 x 11, upright row then upside-down row

@@ -75,14 +75,15 @@ uint32_t UtcTimeOfDayMs() {
 
 CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play, QWidget* parent)
     : QDialog(parent),
-      SpinWin_(spinWin),
+      spinWin_(spinWin),
       rng_(rng),
-      Play_(std::move(play)),
+      play_(std::move(play)),
       // The cards are drawn at the screen's own density; the table keeps its logical size.
-      Sheets_(MakeCardSheets(devicePixelRatioF())),
-      Face_(std::lround(OuterWidth * devicePixelRatioF()),
-            std::lround(OuterHeight * devicePixelRatioF()), QImage::Format_RGB32) {
-  Face_.setDevicePixelRatio(devicePixelRatioF());
+      sheets_(MakeCardSheets(devicePixelRatioF())),
+      face_(static_cast<int>(std::lround(OuterWidth * devicePixelRatioF())),
+            static_cast<int>(std::lround(OuterHeight * devicePixelRatioF())),
+            QImage::Format_RGB32) {
+  face_.setDevicePixelRatio(devicePixelRatioF());
   setWindowTitle("Double or Nothing Card Game");
   setFixedSize(OuterWidth, OuterHeight);
   setFont(SansFont(12));
@@ -91,7 +92,7 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
   setPalette(palette);
   // paintEvent covers the whole client area with the table image.
   setAttribute(Qt::WA_OpaquePaintEvent);
-  Face_.fill(Maroon);
+  face_.fill(Maroon);
 
   SkipButton = MakeButton(this, "&Skips: 5", QRect(24, 270, 97, 43));
   GoAgainButton = MakeButton(this, "&Go Again", QRect(408, 270, 97, 43));
@@ -145,51 +146,51 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
 }
 
 void CardTable::Shuffle(uint32_t utcTimeOfDayMs) {
-  Hand_.NewGame(rng_, utcTimeOfDayMs);
-  StartWith(Hand_.Deck);
+  hand_.NewGame(rng_, utcTimeOfDayMs);
+  StartWith(hand_.Deck);
 }
 
 void CardTable::StartWith(const CardDeck& deck) {
-  Hand_.StartWith(deck);
-  WinningsLabel->setText(QString::fromStdString(WinningsText(SpinWin_, false)));
+  hand_.StartWith(deck);
+  WinningsLabel->setText(QString::fromStdString(WinningsText(spinWin_, false)));
   SkipButton->setText("&Skips: 5");
-  Face_.fill(Maroon);
+  face_.fill(Maroon);
   SyncButtons();
   PaintTable();
   update();
 }
 
 void CardTable::Draw() {
-  const DrawOutcome outcome = Hand_.Draw(SpinWin_);
+  const DrawOutcome outcome = hand_.Draw(spinWin_);
   if (outcome == DrawOutcome::None) return;
-  DrawCard(Hand_.ThirdCard().Id, 273, 80);
+  DrawCard(hand_.ThirdCard().Id, 273, 80);
   const bool won = outcome == DrawOutcome::Won;
   DrawResult(won ? "You Won!" : "You Lost");
   SyncButtons();
-  WinningsLabel->setText(QString::fromStdString(WinningsText(SpinWin_, true)));
+  WinningsLabel->setText(QString::fromStdString(WinningsText(spinWin_, true)));
   // The sounds hold the thread until they end, so the card is shown before they start.
   if (isVisible()) repaint();
-  if (Play_) Play_(won ? Effect::Win : Effect::Lose);
+  if (play_) play_(won ? Effect::Win : Effect::Lose);
 }
 
 void CardTable::GoAgain() {
-  if (!Hand_.GoAgain()) return;
+  if (!hand_.GoAgain()) return;
   FreshPair();
 }
 
 void CardTable::Skip() {
-  if (!Hand_.Skip()) return;
-  SkipButton->setText(QString::fromStdString(Hand_.SkipsCaption()));
+  if (!hand_.Skip()) return;
+  SkipButton->setText(QString::fromStdString(hand_.SkipsCaption()));
   FreshPair();
 }
 
 void CardTable::FreshPair() {
   // Clears the showing cards, the third card and the result text; the pile stays.
-  QPainter p(&Face_);
+  QPainter p(&face_);
   p.fillRect(QRect(0, 0, 640, 200), QColor(Maroon));
   p.end();
-  DrawCard(Hand_.LeftCard, 100, 50);
-  DrawCard(Hand_.RightCard, 450, 50);
+  DrawCard(hand_.LeftCard, 100, 50);
+  DrawCard(hand_.RightCard, 450, 50);
   SyncButtons();
   // The button just pressed may have closed; Enter should draw on the new pair.
   DrawButton->setFocus();
@@ -197,31 +198,31 @@ void CardTable::FreshPair() {
 }
 
 void CardTable::PaintTable() {
-  DrawCard(Hand_.LeftCard, 100, 50);
-  DrawCard(Hand_.RightCard, 450, 50);
+  DrawCard(hand_.LeftCard, 100, 50);
+  DrawCard(hand_.RightCard, 450, 50);
   DrawCardBack(270, 220);
   DrawCardBack(272, 218);
   DrawCardBack(274, 216);
   DrawCardBack(276, 214);
-  if (Hand_.ThirdShown) DrawCard(Hand_.ThirdCard().Id, 273, 80);
+  if (hand_.ThirdShown) DrawCard(hand_.ThirdCard().Id, 273, 80);
 }
 
 void CardTable::DrawCard(int id, int x, int y) {
-  MaskOnto(Face_, Sheets_.Neg, ComposeCard(Sheets_, id), x, y);
+  MaskOnto(face_, sheets_.Neg, ComposeCard(sheets_, id), x, y);
 }
 
-void CardTable::DrawCardBack(int x, int y) { MaskOnto(Face_, Sheets_.Neg, Sheets_.back, x, y); }
+void CardTable::DrawCardBack(int x, int y) { MaskOnto(face_, sheets_.Neg, sheets_.Back, x, y); }
 
 void CardTable::SyncButtons() {
-  DrawButton->setEnabled(Hand_.DrawEnabled);
-  GoAgainButton->setEnabled(Hand_.GoAgainEnabled);
-  SkipButton->setEnabled(Hand_.SkipsEnabled);
-  DeckUsedUpLabel->setVisible(!Hand_.CanDealFreshPair());
+  DrawButton->setEnabled(hand_.DrawEnabled);
+  GoAgainButton->setEnabled(hand_.GoAgainEnabled);
+  SkipButton->setEnabled(hand_.SkipsEnabled);
+  DeckUsedUpLabel->setVisible(!hand_.CanDealFreshPair());
 }
 
 void CardTable::DrawResult(const QString& text) {
   // Drawn once into the table; repaints keep it until the next fresh pair clears the band.
-  QPainter p(&Face_);
+  QPainter p(&face_);
   const QFont font = SansFont(16, true);
   p.setFont(font);
   p.setPen(QColor(255, 255, 0));
@@ -233,7 +234,7 @@ void CardTable::DrawResult(const QString& text) {
 void CardTable::paintEvent(QPaintEvent*) {
   // Drawing the cards again is harmless: the AND/OR masking gives the same pixels twice.
   PaintTable();
-  QPainter(this).drawImage(0, 0, Face_);
+  QPainter(this).drawImage(0, 0, face_);
 }
 
 void CardTable::showEvent(QShowEvent* event) {

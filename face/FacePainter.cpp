@@ -478,7 +478,7 @@ void FacePainter::Blink() {
 }
 
 QRect FacePainter::MeterArea(FaceElement e) const {
-  const int S = SymbolSize;
+  const int s = SymbolSize;
   switch (e) {
     case FaceElement::Credits:
       return QRect(MeterX - 160, CreditsY, 200, 21);
@@ -492,7 +492,7 @@ QRect FacePainter::MeterArea(FaceElement e) const {
     case FaceElement::FreeSpinsLeft:
       return QRect(LeftMargin, WonY, 80, 21);
     case FaceElement::Bonus:
-      return QRect(LeftMargin - 60, WagerY + S + 56, 200, 21);
+      return QRect(LeftMargin - 60, WagerY + s + 56, 200, 21);
   }
   return {};
 }

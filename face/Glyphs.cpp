@@ -362,7 +362,7 @@ QFont FaceFont(int points, bool bold) {
   // A sans face close to the classic dialog font in width; the first one installed wins.
   static const QString family = [] {
     for (const char* name : {"Nimbus Sans", "Liberation Sans", "Arial", "DejaVu Sans"}) {
-      const QString wanted = QString::fromLatin1(name);
+      QString wanted = QString::fromLatin1(name);
       // The database may add a foundry in brackets: "Nimbus Sans [urw]".
       if (QFontInfo(QFont(wanted)).family().startsWith(wanted, Qt::CaseInsensitive)) return wanted;
     }

@@ -39,7 +39,7 @@ void PlaceRightAligned(QLabel* label, int right, int top, int height) {
 
 PayoffChart::PayoffChart(const MachineState& machine, const Folders& dirs, const GlyphSet& glyphs,
                          Prompts& prompts, QWidget* parent)
-    : QDialog(parent), machine_(machine), dirs_(dirs), Glyphs(glyphs), prompts_(prompts) {
+    : QDialog(parent), machine_(machine), dirs_(dirs), glyphs_(glyphs), prompts_(prompts) {
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                  Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(674, 393);
@@ -85,7 +85,7 @@ std::string PayoffChart::LoadPictures() {
   // The pictures of the last showing go first; a failed load leaves the symbol cells empty.
   FullPicture = QImage();
   ChartSymbols = QImage();
-  const std::string err = LoadBitmap(dirs_.Program + "Zandor96.bmp", FullPicture);
+  std::string err = LoadBitmap(dirs_.Program + "Zandor96.bmp", FullPicture);
   if (!err.empty()) {
     // The box belongs to the window that opened the chart, which stays on screen after it.
     prompts_.Warn(parentWidget(), QString::fromStdString(err));
@@ -121,7 +121,7 @@ void PayoffChart::PaintChart() {
     for (int n = 1; n <= 5; ++n) {
       const std::string text =
           (machine_.CoinValue * (PayFactors[r - 1] * n)).Padded(n == 1 ? 7 : 8);
-      DrawDigits(Chart, Glyphs, text, ColumnRight[n - 1], y + 2, false, kDigitRows[n - 1]);
+      DrawDigits(Chart, glyphs_, text, ColumnRight[n - 1], y + 2, false, kDigitRows[n - 1]);
     }
   }
   update();

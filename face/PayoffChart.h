@@ -51,7 +51,7 @@ class PayoffChart : public QDialog {
  private:
   const MachineState& machine_;
   const Folders& dirs_;
-  const GlyphSet& Glyphs;
+  const GlyphSet& glyphs_;
   Prompts& prompts_;
 };
 

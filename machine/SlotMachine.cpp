@@ -80,13 +80,13 @@ void SetReelStrips(MachineState& m) {
 }
 
 struct SlotMachine::BusyScope {
-  explicit BusyScope(SlotMachine& m) : m_(m) {
-    if (m_.busy_++ == 0) m_.host_.StateChanged();
+  explicit BusyScope(SlotMachine& m) : Owner(m) {
+    if (Owner.busy_++ == 0) Owner.host_.StateChanged();
   }
   ~BusyScope() {
-    if (--m_.busy_ == 0) m_.host_.StateChanged();
+    if (--Owner.busy_ == 0) Owner.host_.StateChanged();
   }
-  SlotMachine& m_;
+  SlotMachine& Owner;
 };
 
 SlotMachine::SlotMachine(MachineState& machine, const PlayerOptions& options, Lcg& rng, Host& host)

@@ -38,8 +38,8 @@ class StatisticsWindow : public QDialog {
  private:
   Prompts& prompts_;
   struct Row {
-    QString caption;
-    QLabel* cells[2];
+    QString Caption;
+    QLabel* Cells[2];
   };
   PlayerRecord& record_;
   const MachineState& machine_;

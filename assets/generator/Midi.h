@@ -32,10 +32,10 @@ class MidiTrack {
 
  private:
   struct Event {
-    int64_t tick;
-    int order;  // note-offs sort before anything else on the same tick
-    int seq;
-    QByteArray bytes;
+    int64_t Tick;
+    int Order;  // note-offs sort before anything else on the same tick
+    int Seq;
+    QByteArray Bytes;
   };
   std::vector<Event> events_;
   void Add(int64_t tick, int order, QByteArray bytes);

@@ -262,9 +262,9 @@ TEST_F(Spin, NewGame) {
 // silently, no further automatic spin starts, and counters at their largest value stay there.
 TEST_F(Spin, PendingCloseSettlesAtOnce) {
   struct Case {
-    const char* what;
-    bool bonus;  // a full meter: the pool is paid after the spin
-    Money pool;
+    const char* What;
+    bool Bonus;  // a full meter: the pool is paid after the spin
+    Money Pool;
   };
   for (const Case& c : {Case{"win", false, 50_usd}, Case{"pool", true, 9999999999.95_usd}}) {
     G = MachineState();
@@ -273,8 +273,8 @@ TEST_F(Spin, PendingCloseSettlesAtOnce) {
     SlotMachine m(G, O, R, H);
     G.CoinValue = 0.05_usd;
     G.Spins = G.FreeSpinCount = std::numeric_limits<int32_t>::max();
-    G.PowerPts = c.bonus ? std::numeric_limits<int32_t>::max() : 0;  // GAIN must not wrap it
-    G.BonusPool = c.pool;
+    G.PowerPts = c.Bonus ? std::numeric_limits<int32_t>::max() : 0;  // GAIN must not wrap it
+    G.BonusPool = c.Pool;
     G.AutoSpin = false;
     G.LastWager = 1.25_usd;
     H.TimeOfDay = kWinningTime;
@@ -285,18 +285,18 @@ TEST_F(Spin, PendingCloseSettlesAtOnce) {
     };
     const Money before = G.Credits - G.LastWager;
     // A full wager feeds the pool first; a won bonus then pays all of it.
-    const Money paid = c.bonus ? c.pool + G.LastWager.PoolShare() : 0_usd;
+    const Money paid = c.Bonus ? c.Pool + G.LastWager.PoolShare() : 0_usd;
     m.Spin();
-    EXPECT_EQ(H.CardGames, 0) << c.what;
-    EXPECT_EQ(H.Count(Effect::Credit), 0) << c.what;
-    EXPECT_GT(G.SpinWin, 0_usd) << c.what;
-    EXPECT_EQ(G.WinPending, 0_usd) << c.what;
-    EXPECT_EQ(G.Credits, before + G.SpinWin + paid) << c.what;
-    EXPECT_LT(H.Waits, 200) << c.what;  // the animation's steps, not a coin's pause each
+    EXPECT_EQ(H.CardGames, 0) << c.What;
+    EXPECT_EQ(H.Count(Effect::Credit), 0) << c.What;
+    EXPECT_GT(G.SpinWin, 0_usd) << c.What;
+    EXPECT_EQ(G.WinPending, 0_usd) << c.What;
+    EXPECT_EQ(G.Credits, before + G.SpinWin + paid) << c.What;
+    EXPECT_LT(H.Waits, 200) << c.What;  // the animation's steps, not a coin's pause each
     EXPECT_EQ(G.Spins, std::numeric_limits<int32_t>::max());
     H.AutomaticSpins = true;
     m.NextAutomaticSpin();
     EXPECT_FALSE(H.AutomaticSpins);
-    EXPECT_EQ(G.Spins, std::numeric_limits<int32_t>::max()) << c.what;
+    EXPECT_EQ(G.Spins, std::numeric_limits<int32_t>::max()) << c.What;
   }
 }
