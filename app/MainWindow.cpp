@@ -119,8 +119,8 @@ void MainWindow::LoadStartState() {
   Game = defaults;
   ComputeReelGrid(Game.Machine);
 
-  audio_ = std::make_unique<GameAudio>(Game.Sound, Game.Music, Game.Dirs, prompts_, this,
-                                       &playerFile_);
+  audio_ =
+      std::make_unique<GameAudio>(Game.Sound, Game.Music, Game.Dirs, prompts_, this, &playerFile_);
   std::string soundError = audio_->LoadEffectSounds();
   if (!soundError.empty()) prompts_.Warn(this, QString::fromStdString(soundError));
 

@@ -379,8 +379,9 @@ int64_t SlotMachine::CountIntoCredits(Money& amount, Money leave,
   int64_t coins = 0;
   for (; amount > leave; ++coins) {
     if (closing_ || completing_) {
-      // The player is leaving, or a crash interrupted the spin: the coins still to come go in at once and silently, exactly as
-      // many as the count would have moved (a part of a coin counts as a whole one).
+      // The player is leaving, or a crash interrupted the spin: the coins still to come go in at
+      // once and silently, exactly as many as the count would have moved (a part of a coin counts
+      // as a whole one).
       const int64_t rest = ((amount - leave).InCents() + coin.InCents() - 1) / coin.InCents();
       m_.Credits += coin * rest;
       amount -= coin * rest;

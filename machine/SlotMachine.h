@@ -115,7 +115,7 @@ class SlotMachine {
   // A spin interrupted by a crash is being completed: silent, at once, with no card game.
   const SpinInProgress* completing_ = nullptr;
   SpinInProgress inProgress_;  // the spin whose reels turn, as the host keeps it
-  GameEvents noEvents_;  // nobody listening: a machine without a record tells its events here
+  GameEvents noEvents_;        // nobody listening: a machine without a record tells its events here
   GameEvents* events_;
   SpinReport report_;  // the spin in progress, filled as it settles
 };

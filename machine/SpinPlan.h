@@ -14,7 +14,7 @@ inline constexpr int SpinSteps = 101;
 // A spin drawn from one seed.
 struct SpinPlan {
   std::array<std::array<int, 3>, SpinSteps> Frames{};  // positions (0..39) shown at steps 1..101
-  std::array<int, 3> Stops{};                            // where the reels come to rest
+  std::array<int, 3> Stops{};                          // where the reels come to rest
 };
 
 // Draws a spin from the generator as the reels would: the generator is seeded with `seed` and

@@ -71,8 +71,9 @@ MachineState SettledView(const MachineState& m) {
   return v;
 }
 
-GameKeeper::GameKeeper(GameState& game, PlayerIni& file, PlayerRecord& record)
-    : game_(game), file_(file), record_(record) {}
+GameKeeper::GameKeeper(GameState& game, PlayerIni& file, PlayerRecord& record,
+                       ReplaceFaults* faults)
+    : game_(game), file_(file), record_(record), faults_(faults) {}
 
 std::optional<SpinStart> GameKeeper::Restore() {
   MachineState& m = game_.Machine;
@@ -141,7 +142,9 @@ void GameKeeper::Resume(const SpinStart& start) {
   m.PowerPts = start.PowerPts;
   m.FreeSpins = start.FreeSpins;
   m.FreeSpinCount = start.FreeSpinCount;
-  m.Wager = start.Spin.Wager;
+  // A paid spin's wager is out of the credits and not yet in the record kept with the spin; a
+  // free spin's was never paid.
+  m.Wager = start.Spin.Free ? Money() : start.Spin.Wager;
   SetReelStrips(m);
 }
 
@@ -164,7 +167,7 @@ std::vector<std::string> GameKeeper::KeepSettled() {
   kept_ = kept_ || playerKept;
 
   std::vector<std::string> failed;
-  const SaveResult saved = SaveSettings(view);
+  const SaveResult saved = SaveSettings(view, faults_);
   if (saved.Ok) {
     zandorMeters_ = meters;
     repaired_ = !playerKept;

@@ -32,8 +32,10 @@ struct SpinStart {
 
 class GameKeeper {
  public:
-  // Keeps this game and record in the settings folder, through the owner of PLAYER.INI.
-  GameKeeper(GameState& game, PlayerIni& file, PlayerRecord& record);
+  // Keeps this game and record in the settings folder, through the owner of PLAYER.INI; faults,
+  // when given, are asked at each step of the ZANDOR.INI replace (tests).
+  GameKeeper(GameState& game, PlayerIni& file, PlayerRecord& record,
+             ReplaceFaults* faults = nullptr);
 
   // At the start, after ZANDOR.INI was loaded and before the record is: brings the two files
   // to one state (the meters, the free spins, the last wager and the stops), and returns the
@@ -58,8 +60,9 @@ class GameKeeper {
   GameState& game_;
   PlayerIni& file_;
   PlayerRecord& record_;
+  ReplaceFaults* faults_;
   bool repaired_ = false;
-  bool kept_ = false;  // PLAYER.INI holds the game
+  bool kept_ = false;         // PLAYER.INI holds the game
   std::string zandorMeters_;  // the meters ZANDOR.INI holds, as [Game] writes them
 };
 

@@ -48,8 +48,7 @@ const char* KindText(const SpinReport& s) {
 std::string EncodeSpin(const SpinEntry& e) {
   const SpinReport& s = e.Spin;
   std::string out = std::to_string(e.Serial) + ' ' + std::to_string(e.Time) + ' ' +
-                    std::to_string(s.CoinValue) + ' ' + std::to_string(s.Wager) +
-                    KindText(s);
+                    std::to_string(s.CoinValue) + ' ' + std::to_string(s.Wager) + KindText(s);
   for (int v : s.Grid) out += static_cast<char>('0' + v);
   for (size_t i = 0; i < s.LinePays.size(); ++i)
     out += (i == 0 ? ' ' : ',') + std::to_string(s.LinePays[i]);

@@ -12,9 +12,14 @@
 #include "record/StatisticsWindow.h"
 #include "store/PlayerIni.h"
 
-RecordKeeper::RecordKeeper(const MachineState& machine, const FacePainter& face,
-                           QWidget* window, Prompts& prompts, PlayerIni& file)
-    : QObject(window), machine_(machine), face_(face), window_(window), prompts_(prompts), file_(file) {
+RecordKeeper::RecordKeeper(const MachineState& machine, const FacePainter& face, QWidget* window,
+                           Prompts& prompts, PlayerIni& file)
+    : QObject(window),
+      machine_(machine),
+      face_(face),
+      window_(window),
+      prompts_(prompts),
+      file_(file) {
   clock_.start();
 }
 
@@ -44,8 +49,7 @@ bool RecordKeeper::SaveFile() {
 
 void RecordKeeper::Load() {
   // A placed wager is still the player's money: the game's figures start with it.
-  LoadRecord(file_, Record, CentsOf(machine_.Credits + machine_.Wager),
-             CentsOf(machine_.Borrowed));
+  LoadRecord(file_, Record, CentsOf(machine_.Credits + machine_.Wager), CentsOf(machine_.Borrowed));
 }
 
 void RecordKeeper::CountTime() {
