@@ -81,6 +81,7 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
   setCentralWidget(faceWidget_);
   record_ = new RecordKeeper(Game.Machine, Face, this, prompts_, playerFile_);
   Machine.SetEvents(&record_->Record);
+  keeper_ = std::make_unique<GameKeeper>(Game, playerFile_, record_->Record);
   BuildPanel();
   BuildMenus();
 
@@ -118,13 +119,19 @@ void MainWindow::LoadStartState() {
   Game = defaults;
   ComputeReelGrid(Game.Machine);
 
-  audio_ = std::make_unique<GameAudio>(Game.Sound, Game.Music, Game.Dirs, prompts_, this,
-                                       &playerFile_);
+  audio_ =
+      std::make_unique<GameAudio>(Game.Sound, Game.Music, Game.Dirs, prompts_, this, &playerFile_);
   std::string soundError = audio_->LoadEffectSounds();
   if (!soundError.empty()) prompts_.Warn(this, QString::fromStdString(soundError));
 
   LoadSettings(Game);
   fullScreenAtStart_ = LoadFullScreen(playerFile_);
+  MachineState& m = Game.Machine;
+  if (m.Bet < CoinTable.size()) m.CoinValue = CoinTable[m.Bet].Value;
+  // The two files are brought to one state; a spin a crash interrupted starts again where its
+  // reels started, with the record as it was kept with it.
+  const std::optional<SpinStart> interrupted = keeper_->Restore();
+  if (interrupted) keeper_->Resume(*interrupted);
   record_->Load();
 
   // Sound files that do not exist go back to their defaults.
@@ -137,9 +144,7 @@ void MainWindow::LoadStartState() {
     if (!FileExists(*file)) *file = *def;
 
   // Out-of-range values stay as read while Fast and the 25-cent coin rule.
-  MachineState& m = Game.Machine;
   if (IsMenuSpeed(m.Speed)) Machine.ChooseSpeed(m.Speed);
-  if (m.Bet < CoinTable.size()) m.CoinValue = CoinTable[m.Bet].Value;
 
   // A tile that is missing or cannot be read means the solid colour.
   PlayerOptions& options = Game.Options;
@@ -149,6 +154,14 @@ void MainWindow::LoadStartState() {
 
   payoffs_ = new PayoffChart(Game.Machine, Game.Dirs, Face.Glyphs, prompts_, this);
   StateChanged();
+  // The interrupted spin is completed before the player sees the machine: no sound, no card
+  // game, no box; free spins it leaves go on by themselves.
+  if (interrupted) {
+    Machine.CompleteSpin(interrupted->Spin);
+  } else {
+    if (keeper_->NeedsKeeping()) KeepGameSoon();
+    if (m.FreeSpins > 0) SetAutomaticSpins(true);
+  }
   setUpdatesEnabled(true);
   SongStartTimer.start();
   WinBlinkTimer.start();
@@ -297,6 +310,9 @@ void MainWindow::BuildMenus() {
   ManualAction->setShortcut(QKeySequence::HelpContents);
   BuildFullScreen(options);
   record_->AddMenuEntries(file, ExitAction, autoMenu);
+  // Every choice from the menus is kept at once (a coin value, a speed, a sound, the card
+  // game's offer...); one that moves money keeps the game itself once it has settled.
+  connect(bar, &QMenuBar::triggered, this, [this] { KeepGameSoon(); });
 }
 
 void MainWindow::StateChanged() {
@@ -407,13 +423,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // A placed wager that was never spun goes back to the credits: it is not stored.
   Machine.HandBackWager();
   Game.Options.Maxed = Maximised() && !isMinimized();  // a minimised window counts as normal
-  const SaveResult saved = SaveSettings(Game);
-  if (!saved.Ok)
-    prompts_.Warn(this,
-                  QString("Unable to write to %1").arg(QString::fromStdString(saved.FailedPath)));
-  // The window's choice and the record reach PLAYER.INI in one replace.
+  // The window's choice, the record and the game reach PLAYER.INI in one replace, then the
+  // settings file follows.
   StoreFullScreen(playerFile_, fullScreen_);
-  record_->Save();
+  record_->CountTime();
+  for (const std::string& failed : keeper_->KeepSettled())
+    prompts_.Warn(this, QString("Unable to write to %1").arg(QString::fromStdString(failed)));
   AutomaticSpinTimer.stop();
   SongStartTimer.stop();
   WinBlinkTimer.stop();
@@ -435,8 +450,10 @@ void MainWindow::OpenGame() {
   AutomaticSpinTimer.stop();
   SlotDialog dlg(Game.Machine, savedGames_, SlotDialog::Mode::Open, prompts_, this);
   const MachineState& m = Game.Machine;
-  if (dlg.exec() == QDialog::Accepted)
+  if (dlg.exec() == QDialog::Accepted) {
     Machine.Events().GameReplaced(CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
+    KeepGame();
+  }
   if (autoTimer) AutomaticSpinTimer.start();
   Repaint();
 }
@@ -482,6 +499,7 @@ void MainWindow::OpenBank() {
   BankDialog dlg(Game.Machine, Face.Glyphs, prompts_, this);
   dlg.Events = &Machine.Events();
   dlg.exec();
+  KeepGame();
   Repaint();
 }
 
@@ -593,4 +611,29 @@ void MainWindow::SetWinBlink(bool enabled) {
     WinBlinkTimer.start();
   else
     WinBlinkTimer.stop();
+}
+
+void MainWindow::KeepSpin(const SpinInProgress& spin) {
+  // A spin that cannot be kept still plays; the close says what could not be written.
+  keeper_->KeepSpin(spin);
+}
+
+void MainWindow::GameSettled() { KeepGameSoon(); }
+
+void MainWindow::KeepGameSoon() {
+  // Just after the settling event, outside the spin's own time.
+  if (keepPending_) return;
+  keepPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    keepPending_ = false;
+    KeepGame();
+  });
+}
+
+void MainWindow::KeepGame() {
+  if (Machine.Busy() || Machine.ClosePending()) return;
+  // Written as the close would write it: maximised as the window stands once it is shown.
+  if (isVisible()) Game.Options.Maxed = Maximised() && !isMinimized();
+  record_->CountTime();
+  keeper_->KeepSettled();
 }

@@ -13,6 +13,7 @@
 #include "machine/Host.h"
 #include "machine/Lcg.h"
 #include "machine/SlotMachine.h"
+#include "record/GameKeeper.h"
 #include "saves/SavedGames.h"
 #include "store/PlayerIni.h"
 
@@ -114,6 +115,8 @@ class MainWindow : public QMainWindow, public Host {
   bool AutomaticSpinsEnabled() override;
   void SetWinBlink(bool enabled) override;
   void StateChanged() override;
+  void KeepSpin(const SpinInProgress& spin) override;
+  void GameSettled() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -132,6 +135,10 @@ class MainWindow : public QMainWindow, public Host {
   QAction* Toggle(QMenu* menu, const QString& caption, bool& flag);
   void BuildFullScreen(QMenu* options);
   void FillScreen(bool wholeScreen);
+  // Keeps the game on disk once the current event is handled (a settled moment).
+  void KeepGameSoon();
+  // Keeps the game on disk now, unless money is in motion (the spin's own settling keeps it).
+  void KeepGame();
 
   Prompts& prompts_;
   SavedGameTable savedGames_;  // the eight slots, kept for the whole run
@@ -139,6 +146,8 @@ class MainWindow : public QMainWindow, public Host {
   FaceWidget* faceWidget_ = nullptr;
   std::unique_ptr<GameAudio> audio_;
   RecordKeeper* record_ = nullptr;
+  std::unique_ptr<GameKeeper> keeper_;  // the game on disk at every settled moment
+  bool keepPending_ = false;
   PayoffChart* payoffs_ = nullptr;
   QElapsedTimer clock_;
   QString tileDir_;

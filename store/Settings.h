@@ -4,6 +4,7 @@
 #include <string>
 
 #include "machine/GameState.h"
+#include "store/AtomicFile.h"
 
 // Reads SettingsDir + "ZANDOR.INI" into the game (sets Maxed); never fails.
 void LoadSettings(GameState& g);
@@ -14,5 +15,6 @@ struct SaveResult {
   std::string FailedPath;
 };
 // Writes all 52 keys in order in one atomic replace of the file, creating the settings folder
-// when it is missing; on failure the old file stays whole.
-SaveResult SaveSettings(const GameState& g);
+// when it is missing; on failure the old file stays whole. Faults, when given, are asked at each
+// step of the replace (tests).
+SaveResult SaveSettings(const GameState& g, ReplaceFaults* faults = nullptr);
