@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
 
@@ -400,6 +401,30 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   });
 }
 
+void MainWindow::CloseOnSignal() {
+  closingOnSignal_ = true;
+  RequestClose();
+}
+
+void MainWindow::KeepAtClose() {
+  std::vector<std::string> failed = keeper_->KeepSettled();
+  if (closingOnSignal_) {
+    // Nobody may be there to answer a box: the failure goes to the log and the game ends.
+    for (const std::string& path : failed)
+      std::fprintf(stderr, "zandor-slots: Unable to write to %s\n", path.c_str());
+    return;
+  }
+  while (!failed.empty()) {
+    for (const std::string& path : failed)
+      prompts_.Warn(this, QString("Unable to write to %1").arg(QString::fromStdString(path)));
+    // The disk may have been freed or the folder made writable meanwhile.
+    if (!prompts_.Confirm(this, "Zandor Slots",
+                          "Your game could not be saved. Try again before the game closes?"))
+      return;
+    failed = keeper_->KeepSettled();
+  }
+}
+
 void MainWindow::RequestClose() {
   // Modal dialogs go first, the innermost first; a spin they interrupted settles, then the
   // window closes.
@@ -427,8 +452,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // settings file follows.
   StoreFullScreen(playerFile_, fullScreen_);
   record_->CountTime();
-  for (const std::string& failed : keeper_->KeepSettled())
-    prompts_.Warn(this, QString("Unable to write to %1").arg(QString::fromStdString(failed)));
+  KeepAtClose();
   AutomaticSpinTimer.stop();
   SongStartTimer.stop();
   WinBlinkTimer.stop();

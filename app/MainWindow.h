@@ -79,6 +79,8 @@ class MainWindow : public QMainWindow, public Host {
   void LayOutFace();
   // Closes any open dialog, then the window (as a signal asks): the settings are saved.
   void RequestClose();
+  // SIGTERM, SIGINT or SIGHUP: the same close, but no box waits for an answer.
+  void CloseOnSignal();
   // Shows the window maximised, filling the screen itself where no window manager does.
   void ShowMaximizedAtStart();
   // True while maximised, by the window manager or by ourselves; in full screen, the state
@@ -139,6 +141,8 @@ class MainWindow : public QMainWindow, public Host {
   void KeepGameSoon();
   // Keeps the game on disk now, unless money is in motion (the spin's own settling keeps it).
   void KeepGame();
+  // The close's save: a failure is shown with an offer to try again, or logged on a signal.
+  void KeepAtClose();
 
   Prompts& prompts_;
   SavedGameTable savedGames_;  // the eight slots, kept for the whole run
@@ -153,6 +157,7 @@ class MainWindow : public QMainWindow, public Host {
   QString tileDir_;
   QColor lastColor_{0, 0, 0};
   bool closePending_ = false;
+  bool closingOnSignal_ = false;
   bool filledScreen_ = false;
   bool fullScreen_ = false;
   bool fullScreenAtStart_ = false;        // from PLAYER.INI, applied when first shown

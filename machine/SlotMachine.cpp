@@ -30,6 +30,11 @@ double PauseFor(Money left, Money coinValue, const PauseTable& pauses) {
   return pauses[5];
 }
 
+// Credits and the pool stop at the most the machine can keep; a win beyond it is not paid.
+Money CreditsPlus(Money held, Money more) {
+  return held > MoneyMax - more ? MoneyMax : held + more;
+}
+
 // Counters stop at their largest value instead of wrapping to a negative one.
 void CountOne(int32_t& counter) {
   if (counter < std::numeric_limits<int32_t>::max()) ++counter;
@@ -185,7 +190,7 @@ void SlotMachine::WaitSeconds(double seconds) {
 void SlotMachine::AddPoolContribution() {
   if (m_.Wager >= kCoinsMax * m_.CoinValue) {
     inProgress_.PoolShare = m_.Wager.PoolShare();
-    m_.BonusPool += inProgress_.PoolShare;
+    m_.BonusPool = CreditsPlus(m_.BonusPool, inProgress_.PoolShare);
   }
   host_.Redraw(FaceElement::Bonus);
 }
@@ -383,14 +388,14 @@ int64_t SlotMachine::CountIntoCredits(Money& amount, Money leave,
       // once and silently, exactly as many as the count would have moved (a part of a coin counts
       // as a whole one).
       const int64_t rest = ((amount - leave).InCents() + coin.InCents() - 1) / coin.InCents();
-      m_.Credits += coin * rest;
+      m_.Credits = CreditsPlus(m_.Credits, coin * rest);
       amount -= coin * rest;
       host_.Redraw(FaceElement::Credits);
       host_.Redraw(meter);
       return coins + rest;
     }
     const double wait = PauseFor(amount, coin, pauses);
-    m_.Credits += coin;
+    m_.Credits = CreditsPlus(m_.Credits, coin);
     amount -= coin;
     host_.Redraw(FaceElement::Credits);
     host_.Redraw(meter);

@@ -24,6 +24,7 @@
 #include <QTest>
 #include <csignal>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -354,6 +355,47 @@ TEST_F(Window, CloseReturnsAnUnspunWager) {
   std::string ini = ReadFile(game.Dirs.Settings + "ZANDOR.INI");
   EXPECT_NE(ini.find("Credits=1000.00\n"), std::string::npos);
   for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w;
+}
+
+// A close whose save fails: from the menu the player is told and may try again once the
+// folder can be written; on a signal no box waits, the failure goes to standard error.
+TEST_F(Window, CloseWhoseSaveFails) {
+  const struct {
+    bool signal;
+    std::deque<bool> answers;
+    std::vector<std::string> boxes;
+  } cases[] = {
+      {false, {false}, {"warning:Unable to write to ", "confirm:"}},
+      {false, {true}, {"warning:Unable to write to ", "confirm:"}},
+      {true, {}, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.signal ? "a signal" : c.answers.front() ? "try again" : "give up");
+    Open("[Settings]\nSpins=0\n");
+    prompts.Log.clear();
+    prompts.Answers = c.answers;
+    const std::string ini = game.Dirs.Settings + "ZANDOR.INI";
+    QFile::setPermissions(QString::fromStdString(ini), QFile::ReadOwner);
+    // The player frees the file while the question is up.
+    prompts.WhileAsking = [&] {
+      if (c.answers.front())
+        QFile::setPermissions(QString::fromStdString(ini), QFile::ReadOwner | QFile::WriteOwner);
+    };
+    game.Machine.Credits = 1234.5_usd;
+    if (c.signal) {
+      form->CloseOnSignal();
+      QTRY_VERIFY(!form->isVisible());
+    } else {
+      form->close();
+    }
+    ASSERT_EQ(prompts.Log.size(), c.boxes.size());
+    for (size_t i = 0; i < c.boxes.size(); ++i)
+      EXPECT_TRUE(prompts.Log[i].starts_with(c.boxes[i])) << prompts.Log[i];
+    const bool saved = ReadFile(ini).find("Credits=1234.50\n") != std::string::npos;
+    EXPECT_EQ(saved, !c.answers.empty() && c.answers.front());
+    QFile::setPermissions(QString::fromStdString(ini), QFile::ReadOwner | QFile::WriteOwner);
+    form.reset();
+  }
 }
 
 // The background menus: a chosen tile, a cancelled tile choice, and a cancelled colour

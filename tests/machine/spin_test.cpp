@@ -289,7 +289,8 @@ TEST_F(Spin, PendingCloseSettlesAtOnce) {
     EXPECT_EQ(H.Count(Effect::Credit), 0) << c.what;
     EXPECT_GT(G.SpinWin, 0_usd) << c.what;
     EXPECT_EQ(G.WinPending, 0_usd) << c.what;
-    EXPECT_EQ(G.Credits, before + G.SpinWin + paid) << c.what;
+    // The credits stop at the most the files can keep.
+    EXPECT_EQ(G.Credits, std::min(before + G.SpinWin + paid, MoneyMax)) << c.what;
     EXPECT_LT(H.Waits, 200) << c.what;  // the animation's steps, not a coin's pause each
     EXPECT_EQ(G.Spins, std::numeric_limits<int32_t>::max());
     H.AutomaticSpins = true;

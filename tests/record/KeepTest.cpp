@@ -17,6 +17,7 @@
 #include "machine/SpinPlan.h"
 #include "record/GameKeeper.h"
 #include "record/PlayerFile.h"
+#include "saves/SavedGames.h"
 #include "store/Settings.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/TempDir.h"
@@ -167,9 +168,12 @@ bool Wins(const MachineState& m) {
 // An evening: a won Bet Max gambled at the card table, a loan, coins placed one by one and a
 // loss, a spin that wins the bonus pool and its seven free spins, a payback, a last spin.
 void PlayEvening(Sitting& s, bool cardDoubles) {
-  const uint32_t win = SeedFor([](auto& m) { return Wins(m) && !Count(m, GAIN) && !Count(m, LOSS); }, 1000);
-  const uint32_t loss = SeedFor([](auto& m) { return !Wins(m) && !Count(m, GAIN) && !Count(m, LOSS); }, 5000);
-  const uint32_t bonus = SeedFor([](auto& m) { return Count(m, GAIN) > 0 && !Count(m, LOSS); }, 9000);
+  const uint32_t win =
+      SeedFor([](auto& m) { return Wins(m) && !Count(m, GAIN) && !Count(m, LOSS); }, 1000);
+  const uint32_t loss =
+      SeedFor([](auto& m) { return !Wins(m) && !Count(m, GAIN) && !Count(m, LOSS); }, 5000);
+  const uint32_t bonus =
+      SeedFor([](auto& m) { return Count(m, GAIN) > 0 && !Count(m, LOSS); }, 9000);
   s.host.CardGame = [cardDoubles](Money& w) {
     if (cardDoubles) w = w * 2;
   };
@@ -232,7 +236,8 @@ TEST(Keeping, AKillAtAnyInstantLosesNothingSettled) {
       FAIL() << "the evening ran to its end";
     } catch (const Crash&) {
     }
-    const std::string playerText = ReadFile(dir + "PLAYER.INI"), zandorText = ReadFile(dir + "ZANDOR.INI");
+    const std::string playerText = ReadFile(dir + "PLAYER.INI"),
+                      zandorText = ReadFile(dir + "ZANDOR.INI");
     Sitting after(dir, nullptr);
     after.Settle();
     const MachineState& m = after.game.Machine;
@@ -245,7 +250,8 @@ TEST(Keeping, AKillAtAnyInstantLosesNothingSettled) {
     EXPECT_EQ(t.StartBorrowed + t.Lent - t.Repaid, CentsOf(m.Borrowed));
     EXPECT_EQ(t.Spins, m.Spins);
     EXPECT_EQ(t.FreeSpins, m.FreeSpinCount);
-    EXPECT_EQ(static_cast<int64_t>(after.record.Recent.Entries().size()), m.Spins + m.FreeSpinCount);
+    EXPECT_EQ(static_cast<int64_t>(after.record.Recent.Entries().size()),
+              m.Spins + m.FreeSpinCount);
     EXPECT_GE(m.Spins + m.FreeSpinCount, settledSpins);
     // The meters are where an evening without a kill stood at one of its settled moments.
     const MachineState v = SettledView(m);
@@ -257,11 +263,90 @@ TEST(Keeping, AKillAtAnyInstantLosesNothingSettled) {
     EXPECT_EQ(after.host.CardGames, 0);
     EXPECT_TRUE(after.host.Messages.empty());
     if (HasFailure()) {
-      std::cerr << playerText.substr(playerText.find("[Game]")) << "\n" << zandorText.substr(0, 120) << "\n";
+      std::cerr << playerText.substr(playerText.find("[Game]")) << "\n"
+                << zandorText.substr(0, 120) << "\n";
       break;
     }
   }
   std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+
+namespace {
+
+// The money paths around the saves: opening a game or starting a new one with coins placed
+// creates nothing, a close during a won bonus keeps its free spins and never stores a pool below
+// zero, and no amount passes what the files can write and read back.
+TEST(Keeping, NoMoneyCreatedAroundTheSaves) {
+  TempDir dir;
+  const auto placeTwentyFives = [](Sitting& s) {
+    s.game.Machine.Bet = 0;
+    s.game.Machine.CoinValue = CoinTable[0].Value;
+    for (int i = 0; i < 20; ++i) s.machine.BetOne();
+    ASSERT_EQ(s.game.Machine.Wager, Money::Dollars(100));
+  };
+  {
+    SCOPED_TRACE("File > Open with twenty $5 coins placed");
+    Sitting s(dir.Path(), nullptr);
+    SavedGameTable slots(dir.Path());
+    ASSERT_TRUE(slots.Save(s.game.Machine, 1, "thousand").Ok);
+    placeTwentyFives(s);
+    slots.Open(1, s.game.Machine);
+    EXPECT_EQ(s.game.Machine.Credits, Money::Dollars(1000));
+    EXPECT_EQ(s.game.Machine.Wager, Money());
+    EXPECT_EQ(SettledView(s.game.Machine).Credits, Money::Dollars(1000));
+  }
+  {
+    SCOPED_TRACE("New Game with twenty $5 coins placed");
+    Sitting s(dir.Path(), nullptr);
+    placeTwentyFives(s);
+    ASSERT_TRUE(s.machine.NewGame());
+    s.keeper.KeepSettled();
+    Sitting after(dir.Path(), nullptr);
+    EXPECT_EQ(after.game.Machine.Credits, Money::Dollars(1000));
+    EXPECT_EQ(after.game.Machine.LineBets, (std::array<Money, 5>{}));
+  }
+  {
+    SCOPED_TRACE("a close while the bonus pool is paid");
+    WriteFile(dir.Path() + "ZANDOR.INI", "[Settings]\nPowerPts=90\nBonusPool=50.24\n");
+    std::filesystem::remove(dir.Path() + "PLAYER.INI");
+    Sitting s(dir.Path(), nullptr);
+    s.host.TimeOfDay = SeedFor([](auto& m) { return Count(m, GAIN) > 0 && !Count(m, LOSS); }, 9000);
+    s.host.DuringWait = [&] {
+      if (s.host.Count(Effect::Bonus) > 0) s.machine.RequestClose();
+    };
+    s.machine.BetMax();
+    ASSERT_EQ(s.game.Machine.FreeSpins, 7);
+    s.keeper.KeepSettled();
+    EXPECT_NE(ReadFile(dir.Path() + "ZANDOR.INI").find("\nBonusPool=50.00\n"), std::string::npos);
+    Sitting after(dir.Path(), nullptr);
+    EXPECT_EQ(after.game.Machine.FreeSpins, 7);
+    EXPECT_GE(after.game.Machine.BonusPool, Money());
+    after.machine.NextAutomaticSpin();
+    EXPECT_EQ(after.game.Machine.FreeSpinCount, 1);
+    EXPECT_EQ(after.game.Machine.FreeSpins, 6);
+  }
+  {
+    SCOPED_TRACE("ten whole digits at most");
+    Sitting s(dir.Path(), nullptr);
+    MachineState& m = s.game.Machine;
+    m.Credits = MoneyMax;
+    EXPECT_EQ(s.bank.Borrow(0), std::string_view(BankLimit));
+    EXPECT_EQ(m.Credits, MoneyMax);
+    EXPECT_EQ(m.Borrowed, Money::Dollars(1000));
+    m.Credits = MoneyMax - Money::Dollars(6);
+    s.host.TimeOfDay = SeedFor([](auto& mm) { return Wins(mm) && !Count(mm, GAIN); }, 1000);
+    s.machine.BetMax();
+    EXPECT_LE(m.Credits, MoneyMax);
+    m.BonusPool = MoneyMax;
+    s.machine.BetMax();
+    EXPECT_EQ(m.BonusPool, MoneyMax);
+    s.keeper.KeepSettled();
+    Sitting after(dir.Path(), nullptr);
+    EXPECT_EQ(after.game.Machine.Credits, m.Credits);
+    EXPECT_EQ(after.game.Machine.BonusPool, MoneyMax);
+  }
 }
 
 }  // namespace
