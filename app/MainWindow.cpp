@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
 
@@ -83,6 +84,7 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
   setCentralWidget(faceWidget_);
   record_ = new RecordKeeper(Game.Machine, Face, this, prompts_, playerFile_);
   Machine.SetEvents(&record_->Record);
+  keeper_ = std::make_unique<GameKeeper>(Game, playerFile_, record_->Record);
   BuildPanel();
   BuildMenus();
 
@@ -120,13 +122,19 @@ void MainWindow::LoadStartState() {
   Game = defaults;
   ComputeReelGrid(Game.Machine);
 
-  audio_ = std::make_unique<GameAudio>(Game.Sound, Game.Music, Game.Dirs, prompts_, this,
-                                       &playerFile_);
+  audio_ =
+      std::make_unique<GameAudio>(Game.Sound, Game.Music, Game.Dirs, prompts_, this, &playerFile_);
   std::string soundError = audio_->LoadEffectSounds();
   if (!soundError.empty()) prompts_.Warn(this, QString::fromStdString(soundError));
 
   LoadSettings(Game);
   fullScreenAtStart_ = LoadFullScreen(playerFile_);
+  MachineState& m = Game.Machine;
+  if (m.Bet < CoinTable.size()) m.CoinValue = CoinTable[m.Bet].Value;
+  // The two files are brought to one state; a spin a crash interrupted starts again where its
+  // reels started, with the record as it was kept with it.
+  const std::optional<SpinStart> interrupted = keeper_->Restore();
+  if (interrupted) keeper_->Resume(*interrupted);
   record_->Load();
 
   // Sound files that do not exist go back to their defaults.
@@ -139,9 +147,7 @@ void MainWindow::LoadStartState() {
     if (!FileExists(*file)) *file = *def;
 
   // Out-of-range values stay as read while Fast and the 25-cent coin rule.
-  MachineState& m = Game.Machine;
   if (IsMenuSpeed(m.Speed)) Machine.ChooseSpeed(m.Speed);
-  if (m.Bet < CoinTable.size()) m.CoinValue = CoinTable[m.Bet].Value;
 
   // A tile that is missing or cannot be read means the solid colour.
   PlayerOptions& options = Game.Options;
@@ -151,6 +157,14 @@ void MainWindow::LoadStartState() {
 
   payoffs_ = new PayoffChart(Game.Machine, Game.Dirs, Face.Glyphs, prompts_, this);
   StateChanged();
+  // The interrupted spin is completed before the player sees the machine: no sound, no card
+  // game, no box; free spins it leaves go on by themselves.
+  if (interrupted) {
+    Machine.CompleteSpin(interrupted->Spin);
+  } else {
+    if (keeper_->NeedsKeeping()) KeepGameSoon();
+    if (m.FreeSpins > 0) SetAutomaticSpins(true);
+  }
   setUpdatesEnabled(true);
   SongStartTimer.start();
   WinBlinkTimer.start();
@@ -299,6 +313,9 @@ void MainWindow::BuildMenus() {
   ManualAction->setShortcut(QKeySequence::HelpContents);
   BuildFullScreen(options);
   record_->AddMenuEntries(file, ExitAction, autoMenu);
+  // Every choice from the menus is kept at once (a coin value, a speed, a sound, the card
+  // game's offer...); one that moves money keeps the game itself once it has settled.
+  connect(bar, &QMenuBar::triggered, this, [this] { KeepGameSoon(); });
 }
 
 void MainWindow::StateChanged() {
@@ -386,6 +403,30 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   });
 }
 
+void MainWindow::CloseOnSignal() {
+  closingOnSignal_ = true;
+  RequestClose();
+}
+
+void MainWindow::KeepAtClose() {
+  std::vector<std::string> failed = keeper_->KeepSettled();
+  if (closingOnSignal_) {
+    // Nobody may be there to answer a box: the failure goes to the log and the game ends.
+    for (const std::string& path : failed)
+      std::fprintf(stderr, "zandor-slots: Unable to write to %s\n", path.c_str());
+    return;
+  }
+  while (!failed.empty()) {
+    for (const std::string& path : failed)
+      prompts_.Warn(this, QString("Unable to write to %1").arg(QString::fromStdString(path)));
+    // The disk may have been freed or the folder made writable meanwhile.
+    if (!prompts_.Confirm(this, "Zandor Slots",
+                          "Your game could not be saved. Try again before the game closes?"))
+      return;
+    failed = keeper_->KeepSettled();
+  }
+}
+
 void MainWindow::RequestClose() {
   // Modal dialogs go first, the innermost first; a spin they interrupted settles, then the
   // window closes.
@@ -409,13 +450,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // A placed wager that was never spun goes back to the credits: it is not stored.
   Machine.HandBackWager();
   Game.Options.Maxed = Maximised() && !isMinimized();  // a minimised window counts as normal
-  const SaveResult saved = SaveSettings(Game);
-  if (!saved.Ok)
-    prompts_.Warn(this,
-                  QString("Unable to write to %1").arg(QString::fromStdString(saved.FailedPath)));
-  // The window's choice and the record reach PLAYER.INI in one replace.
+  // The window's choice, the record and the game reach PLAYER.INI in one replace, then the
+  // settings file follows.
   StoreFullScreen(playerFile_, fullScreen_);
-  record_->Save();
+  record_->CountTime();
+  KeepAtClose();
   AutomaticSpinTimer.stop();
   SongStartTimer.stop();
   WinBlinkTimer.stop();
@@ -437,8 +476,10 @@ void MainWindow::OpenGame() {
   AutomaticSpinTimer.stop();
   SlotDialog dlg(Game.Machine, savedGames_, SlotDialog::Mode::Open, prompts_, this);
   const MachineState& m = Game.Machine;
-  if (dlg.exec() == QDialog::Accepted)
+  if (dlg.exec() == QDialog::Accepted) {
     Machine.Events().GameReplaced(CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
+    KeepGame();
+  }
   if (autoTimer) AutomaticSpinTimer.start();
   Repaint();
 }
@@ -484,6 +525,7 @@ void MainWindow::OpenBank() {
   BankDialog dlg(Game.Machine, Face.Glyphs, prompts_, this);
   dlg.Events = &Machine.Events();
   dlg.exec();
+  KeepGame();
   Repaint();
 }
 
@@ -595,6 +637,31 @@ void MainWindow::SetWinBlink(bool enabled) {
     WinBlinkTimer.start();
   else
     WinBlinkTimer.stop();
+}
+
+void MainWindow::KeepSpin(const SpinInProgress& spin) {
+  // A spin that cannot be kept still plays; the close says what could not be written.
+  keeper_->KeepSpin(spin);
+}
+
+void MainWindow::GameSettled() { KeepGameSoon(); }
+
+void MainWindow::KeepGameSoon() {
+  // Just after the settling event, outside the spin's own time.
+  if (keepPending_) return;
+  keepPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    keepPending_ = false;
+    KeepGame();
+  });
+}
+
+void MainWindow::KeepGame() {
+  if (Machine.Busy() || Machine.ClosePending()) return;
+  // Written as the close would write it: maximised as the window stands once it is shown.
+  if (isVisible()) Game.Options.Maxed = Maximised() && !isMinimized();
+  record_->CountTime();
+  keeper_->KeepSettled();
 }
 
 }  // namespace zandor

@@ -13,6 +13,7 @@
 #include "machine/Host.h"
 #include "machine/Lcg.h"
 #include "machine/SlotMachine.h"
+#include "record/GameKeeper.h"
 #include "saves/SavedGames.h"
 #include "store/PlayerIni.h"
 
@@ -81,6 +82,8 @@ class MainWindow : public QMainWindow, public Host {
   void LayOutFace();
   // Closes any open dialog, then the window (as a signal asks): the settings are saved.
   void RequestClose();
+  // SIGTERM, SIGINT or SIGHUP: the same close, but no box waits for an answer.
+  void CloseOnSignal();
   // Shows the window maximised, filling the screen itself where no window manager does.
   void ShowMaximizedAtStart();
   // True while maximised, by the window manager or by ourselves; in full screen, the state
@@ -117,6 +120,8 @@ class MainWindow : public QMainWindow, public Host {
   bool AutomaticSpinsEnabled() override;
   void SetWinBlink(bool enabled) override;
   void StateChanged() override;
+  void KeepSpin(const SpinInProgress& spin) override;
+  void GameSettled() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -135,6 +140,12 @@ class MainWindow : public QMainWindow, public Host {
   QAction* Toggle(QMenu* menu, const QString& caption, bool& flag);
   void BuildFullScreen(QMenu* options);
   void FillScreen(bool wholeScreen);
+  // Keeps the game on disk once the current event is handled (a settled moment).
+  void KeepGameSoon();
+  // Keeps the game on disk now, unless money is in motion (the spin's own settling keeps it).
+  void KeepGame();
+  // The close's save: a failure is shown with an offer to try again, or logged on a signal.
+  void KeepAtClose();
 
   Prompts& prompts_;
   SavedGameTable savedGames_;  // the eight slots, kept for the whole run
@@ -142,11 +153,14 @@ class MainWindow : public QMainWindow, public Host {
   FaceWidget* faceWidget_ = nullptr;
   std::unique_ptr<GameAudio> audio_;
   RecordKeeper* record_ = nullptr;
+  std::unique_ptr<GameKeeper> keeper_;  // the game on disk at every settled moment
+  bool keepPending_ = false;
   PayoffChart* payoffs_ = nullptr;
   QElapsedTimer clock_;
   QString tileDir_;
   QColor lastColor_{0, 0, 0};
   bool closePending_ = false;
+  bool closingOnSignal_ = false;
   bool filledScreen_ = false;
   bool fullScreen_ = false;
   bool fullScreenAtStart_ = false;        // from PLAYER.INI, applied when first shown

@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     QObject::connect(notifier, &QSocketNotifier::activated, &form, [&form] {
       char c;
       [[maybe_unused]] ssize_t n = ::read(signalPipe[0], &c, 1);
-      form.RequestClose();
+      form.CloseOnSignal();
     });
     struct sigaction sa {};
     sa.sa_handler = OnSignal;

@@ -2,11 +2,14 @@
 
 namespace zandor {
 
-void Bank::Borrow(int amount) {
-  if (amount < 0 || amount >= static_cast<int>(BankAmounts.size())) return;
+std::string_view Bank::Borrow(int amount) {
+  if (amount < 0 || amount >= static_cast<int>(BankAmounts.size())) return "";
+  const Money lent = BankAmounts[amount].Amount;
+  if (m_.Credits > MoneyMax - lent || m_.Borrowed > MoneyMax - lent) return BankLimit;
   m_.Credits += BankAmounts[amount].Amount;
   m_.Borrowed += BankAmounts[amount].Amount;
   if (events_) events_->Loan(CentsOf(BankAmounts[amount].Amount));
+  return "";
 }
 
 std::string_view Bank::PayBack(int amount) {

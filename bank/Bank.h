@@ -29,6 +29,9 @@ inline constexpr std::array<BankAmount, 6> BankAmounts{{
 }};
 
 // The refusal when more would be paid back than is owed.
+inline constexpr const char* BankLimit =
+    "The bank cannot lend you that much: your credits or your debt would pass "
+    "9,999,999,999.99, the most the machine can keep.";
 inline constexpr const char* BankOverpay =
     "You cannot pay back more credits than you have borrowed!";
 
@@ -38,8 +41,9 @@ class Bank {
   explicit Bank(MachineState& machine, GameEvents* events = nullptr)
       : m_(machine), events_(events) {}
 
-  // Lends amount 0..5 (BankAmounts): the credits and the debt both grow; never refused.
-  void Borrow(int amount);
+  // Lends amount 0..5 (BankAmounts): the credits and the debt both grow. Returns "" when lent,
+  // else the refusal to show: neither may pass the largest amount the game can keep.
+  std::string_view Borrow(int amount);
   // Pays amount 0..5 back out of the credits. Returns "" when paid, else the refusal to show;
   // a short purse is reported before a small debt.
   std::string_view PayBack(int amount);

@@ -146,9 +146,9 @@ BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& p
 void BankDialog::ChooseAmount(int button) {
   if (button < 1 || button > 6) return;
   Bank bank(machine_, Events);
-  if (BorrowButton->isChecked()) {
-    bank.Borrow(button - 1);
-  } else if (std::string_view refused = bank.PayBack(button - 1); !refused.empty()) {
+  const std::string_view refused =
+      BorrowButton->isChecked() ? bank.Borrow(button - 1) : bank.PayBack(button - 1);
+  if (!refused.empty()) {
     prompts_.Inform(this, QString::fromUtf8(refused.data(), static_cast<int>(refused.size())));
     return;
   }

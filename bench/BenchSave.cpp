@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "bench/BenchReport.h"
+#include "record/GameKeeper.h"
 #include "store/Settings.h"
 
 using namespace zandor;
@@ -124,7 +125,43 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  // The game kept after a spin settles: PLAYER.INI with a full record of 100 recent spins and the
+  // game, then ZANDOR.INI.
+  PlayerRecord record;
+  record.Now = [] { return int64_t{1765100000}; };
+  SpinReport spin;
+  spin.CoinValue = 25;
+  spin.Wager = 625;
+  spin.LinePays = {0, 1250, 0, 0, 0};
+  spin.Win = 1250;
+  for (int i = 0; i < 100; ++i) record.SpinScored(spin);
+  PlayerIni file(g.Dirs.Settings);
+  GameKeeper keeper(g, file, record);
+  keeper.Restore();
+  std::vector<double> keepMs;
+  int keptFsyncs = 0, keptRenames = 0;
+  for (int i = 0; i < kSaves; ++i) {
+    g.Machine.Spins = 100 + i;
+    record.SpinScored(spin);
+    fsyncs = renames = 0;
+    const auto start = std::chrono::steady_clock::now();
+    const bool ok = keeper.KeepSettled().empty();
+    keepMs.push_back(
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count());
+    keptFsyncs = fsyncs;
+    keptRenames = renames;
+    if (!ok) {
+      std::fprintf(stderr, "zandor-bench-save: keeping the game failed\n");
+      return 1;
+    }
+  }
+
   if (own) std::filesystem::remove_all(dir);
+  ReportInfo("settled_keep_median", Median(keepMs), "ms",
+             "the game kept after a spin: PLAYER.INI, then ZANDOR.INI");
+  ReportFigure("settled_keep_fsyncs", keptFsyncs, "calls", 4, "4: two per file written");
+  ReportFigure("settled_keep_renames", keptRenames, "calls", 2, "2: one per file written");
   const double now = Median(ms), before = Median(oldMs);
   ReportInfo("settings_save_median", now, "ms", "one close-time save of the 52 keys");
   ReportFigure("settings_save_fsyncs", savedFsyncs, "calls", 2, "2: the file and its folder");

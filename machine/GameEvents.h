@@ -16,6 +16,7 @@ inline int64_t CentsOf(Money amount) { return amount.InCents(); }
 // One settled spin as the reel window showed it when it stopped. Amounts are cents.
 struct SpinReport {
   bool Free = false;                  // a free spin: its wager was not paid
+  bool Completed = false;             // completed at a start after a crash interrupted it
   bool AutoSpin = false;              // the "&Auto Spin" check mark was on as it settled
   int64_t CoinValue = 0;              // cents per coin
   int64_t Wager = 0;                  // cents on the lines

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "machine/Money.h"
+#include "machine/SpinInProgress.h"
 
 namespace zandor {
 
@@ -61,6 +62,12 @@ struct Host {
   virtual void SetWinBlink(bool enabled) = 0;
   // The check marks or the busy state changed; the window brings its menus into line.
   virtual void StateChanged() = 0;
+  // The reels are about to turn (cardDecided false), or the card game has just decided the
+  // lines' win: the host keeps the spin on disk, so that a start after a crash completes it.
+  virtual void KeepSpin(const SpinInProgress& spin) = 0;
+  // The money has settled (a spin with its count-up, card game and bonus, a new game, a coin
+  // value): the host keeps the game on disk.
+  virtual void GameSettled() = 0;
 };
 
 }  // namespace zandor

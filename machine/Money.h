@@ -64,4 +64,8 @@ class Money {
   int64_t cents_ = 0;
 };
 
+// The largest amount the machine holds in credits, debt, a win or the pool: what the files'
+// money text can write and read back, ten characters before the point.
+inline constexpr Money MoneyMax = Money::Cents(999'999'999'999);
+
 }  // namespace zandor

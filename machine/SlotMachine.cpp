@@ -9,8 +9,6 @@ namespace zandor {
 namespace {
 
 constexpr int kCoinsMax = 25;
-constexpr int kSteps = 101;
-constexpr int kPoolBaseCoins = 200;
 constexpr int kFreeSpinAward = 7;
 constexpr const char* kNotEnough =
     "You do not have enough credits to bet the same amount as you last spin; "
@@ -32,6 +30,11 @@ double PauseFor(Money left, Money coinValue, const PauseTable& pauses) {
   for (size_t i = 0; i < bands.size(); ++i)
     if (left < coinValue * bands[i]) return pauses[i];
   return pauses[5];
+}
+
+// Credits and the pool stop at the most the machine can keep; a win beyond it is not paid.
+Money CreditsPlus(Money held, Money more) {
+  return held > MoneyMax - more ? MoneyMax : held + more;
 }
 
 // Counters stop at their largest value instead of wrapping to a negative one.
@@ -114,7 +117,7 @@ void SlotMachine::PlaceCoin() {
   UpdateLineBets(m_.CoinValue, m_.Wager);
   host_.Redraw(FaceElement::Credits);
   host_.Redraw(FaceElement::Wager);
-  host_.Play(Effect::Coin);
+  Play(Effect::Coin);
 }
 
 void SlotMachine::PlaceCoins(int most) {
@@ -160,7 +163,7 @@ void SlotMachine::ChooseCoinValue(int bet) {
   if (m_.Spins <= 0 || !CoinValueOpen() || bet < 0 || bet >= static_cast<int>(CoinTable.size()))
     return;
   m_.CoinValue = CoinTable[bet].Value;
-  m_.BonusPool = kPoolBaseCoins * m_.CoinValue;
+  m_.BonusPool = PoolBaseCoins * m_.CoinValue;
   m_.PowerPts = 0;
   // A placed wager goes back to the credits; they are not converted to the new coin.
   m_.Credits += m_.Wager;
@@ -169,6 +172,7 @@ void SlotMachine::ChooseCoinValue(int bet) {
   m_.Bet = static_cast<uint8_t>(bet);
   host_.Repaint();
   host_.StateChanged();
+  host_.GameSettled();
 }
 
 void SlotMachine::ChooseSpeed(SpinSpeed speed) {
@@ -186,13 +190,21 @@ void SlotMachine::WaitSeconds(double seconds) {
 }
 
 void SlotMachine::AddPoolContribution() {
-  if (m_.Wager >= kCoinsMax * m_.CoinValue) m_.BonusPool += m_.Wager.PoolShare();
+  if (m_.Wager >= kCoinsMax * m_.CoinValue) {
+    inProgress_.PoolShare = m_.Wager.PoolShare();
+    m_.BonusPool = CreditsPlus(m_.BonusPool, inProgress_.PoolShare);
+  }
   host_.Redraw(FaceElement::Bonus);
+}
+
+void SlotMachine::Play(Effect e) {
+  if (!completing_) host_.Play(e);
 }
 
 void SlotMachine::Spin() {
   if (Busy()) return;
   ClearWins();
+  inProgress_ = SpinInProgress{};
   if (m_.FreeSpins > 0) {
     host_.Redraw(FaceElement::FreeSpinsLeft);
     m_.Wager = m_.LastWager;
@@ -219,14 +231,36 @@ void SlotMachine::Spin() {
     return;
   }
 
-  {
-    BusyScope busy(*this);
-    const bool freeSpin = m_.FreeSpins > 0;
-    report_ = SpinReport{};
-    report_.Free = freeSpin;
-    report_.CoinValue = CentsOf(m_.CoinValue);
-    report_.Wager = CentsOf(m_.Wager);
-    host_.SetWinBlink(false);
+  TurnAndSettle(host_.UtcTimeOfDayMs());
+  StopAutoSpinAtLimit();
+  if (m_.AutoSpin || m_.FreeSpins > 0) host_.SetAutomaticSpins(true);
+  host_.GameSettled();
+}
+
+void SlotMachine::CompleteSpin(const SpinInProgress& spin) {
+  if (Busy()) return;
+  ClearWins();
+  inProgress_ = spin;
+  m_.Wager = spin.Wager;
+  UpdateLineBets(m_.CoinValue, m_.Wager);
+  completing_ = &spin;
+  // The spin's counter and its wager were booked when its reels started.
+  TurnAndSettle(spin.Seed);
+  completing_ = nullptr;
+  if (m_.FreeSpins > 0) host_.SetAutomaticSpins(true);
+  host_.GameSettled();
+}
+
+void SlotMachine::TurnAndSettle(uint32_t seed) {
+  BusyScope busy(*this);
+  const bool freeSpin = m_.FreeSpins > 0;
+  report_ = SpinReport{};
+  report_.Free = freeSpin;
+  report_.Completed = completing_ != nullptr;
+  report_.CoinValue = CentsOf(m_.CoinValue);
+  report_.Wager = CentsOf(m_.Wager);
+  host_.SetWinBlink(false);
+  if (!completing_) {
     if (freeSpin) {
       CountOne(m_.FreeSpinCount);
       host_.Redraw(FaceElement::FreeSpinCount);
@@ -234,28 +268,35 @@ void SlotMachine::Spin() {
       CountOne(m_.Spins);
       host_.Redraw(FaceElement::Spins);
     }
-    host_.SetBetButtonsEnabled(false);
-
-    rng_.Randomize(host_.UtcTimeOfDayMs());
-    std::array<int, 3> pos{};
-    for (int& p : pos) p = rng_.Next(40);
-    AnimateReels(pos);
-    m_.ReelStops = pos;
-
-    host_.SetWinBlink(true);
-    ComputeReelGrid(m_);
-    EvaluatePaylines();
-    if (m_.WinPending > Money()) CountUpWin();
-    if (m_.FreeSpins == 0) UpdateBonusMeter();
-    host_.SetBetButtonsEnabled(true);
-    host_.FocusSpinButton();
-    m_.LastWager = m_.Wager;
-    m_.Wager = Money();
-    FreeSpinBookkeeping();
-    ReportSpin();
   }
-  StopAutoSpinAtLimit();
-  if (m_.AutoSpin || m_.FreeSpins > 0) host_.SetAutomaticSpins(true);
+  host_.SetBetButtonsEnabled(false);
+
+  // The whole spin follows from its seed; the host keeps it before the reels turn, so a crash
+  // from here on completes the spin instead of voiding it.
+  const SpinPlan plan = PlanSpin(rng_, seed);
+  if (!completing_) {
+    inProgress_.Seed = seed;
+    inProgress_.Stops = plan.Stops;
+    inProgress_.Free = freeSpin;
+    inProgress_.Wager = m_.Wager;
+    host_.KeepSpin(inProgress_);
+    AnimateReels(plan);
+  } else {
+    host_.DrawReels(plan.Stops);
+  }
+  m_.ReelStops = plan.Stops;
+
+  host_.SetWinBlink(true);
+  ComputeReelGrid(m_);
+  EvaluatePaylines();
+  if (m_.WinPending > Money()) CountUpWin();
+  if (m_.FreeSpins == 0) UpdateBonusMeter();
+  host_.SetBetButtonsEnabled(true);
+  host_.FocusSpinButton();
+  m_.LastWager = m_.Wager;
+  m_.Wager = Money();
+  FreeSpinBookkeeping();
+  ReportSpin();
 }
 
 void SlotMachine::ReportSpin() {
@@ -275,43 +316,28 @@ void SlotMachine::StopAutoSpinAtLimit() {
   host_.Inform(reason);
 }
 
-void SlotMachine::AnimateReels(std::array<int, 3>& pos) {
+void SlotMachine::AnimateReels(const SpinPlan& plan) {
   int s = 0;
   uint32_t t = host_.TickCount();
-  while (s < kSteps) {
+  while (s < SpinSteps) {
     const uint32_t delay = static_cast<uint32_t>(m_.SpinDelay);
     if (host_.TickCount() - t >= delay) {
       t = host_.TickCount();
       ++s;
-      AnimationStep(s, pos);
+      AnimationStep(s, plan.Frames[static_cast<size_t>(s - 1)]);
     }
-    if (s < kSteps) host_.ProcessMessages(t + delay);
+    if (s < SpinSteps) host_.ProcessMessages(t + delay);
   }
 }
 
-void SlotMachine::AnimationStep(int s, std::array<int, 3>& pos) {
-  auto down = [](int p) { return p == 0 ? 39 : p - 1; };
-  // Reel 1 stops first, then reel 2, then reel 3: each turns at random until its step, lands on
-  // an even stop there, then settles by half steps (the first two for 20 steps, the last to the
-  // end).
-  constexpr std::array<int, 3> kLandingStep{40, 60, 79};
-  for (int r = 0; r < 3; ++r) {
-    const int landing = kLandingStep[r];
-    if (s < landing)
-      pos[r] = rng_.Next(40);
-    else if (s == landing)
-      pos[r] = 2 * rng_.Next(20);
-    else if (r == 2 || s <= landing + 20)
-      pos[r] = down(pos[r]);
-  }
-
+void SlotMachine::AnimationStep(int s, const std::array<int, 3>& pos) {
   host_.DrawReels(pos);
 
   if (s == 59 || s == 79 || s == 99) {
-    host_.Play(Effect::Stop);
+    Play(Effect::Stop);
   } else if (s < 99) {
     int every = m_.SpinDelay == 10 ? 5 : m_.SpinDelay == 35 ? 3 : m_.SpinDelay == 55 ? 2 : 0;
-    if (every > 0 && s % every == 0) host_.Play(Effect::Spin);
+    if (every > 0 && s % every == 0) Play(Effect::Spin);
   }
 }
 
@@ -328,15 +354,27 @@ void SlotMachine::EvaluatePaylines() {
     if (factor > 0) host_.DrawPayline(line);
   }
   if (m_.SpinWin > Money()) {
-    host_.Play(Effect::Win);
+    Play(Effect::Win);
     // A player who is closing the game is not asked to gamble: the win is counted in as won.
-    report_.CardOffered = options_.AceyDucey && !m_.AutoSpin && !closing_;
-    if (report_.CardOffered) host_.OfferCardGame(m_.SpinWin);
+    if (completing_) {
+      // The card game's decision, when one was made before the crash, stands; a card table
+      // still waiting counts the win in as won.
+      report_.CardOffered = completing_->CardDecided;
+      if (completing_->CardDecided) m_.SpinWin = completing_->CardWin;
+    } else {
+      report_.CardOffered = options_.AceyDucey && !m_.AutoSpin && !closing_;
+      if (report_.CardOffered) {
+        host_.OfferCardGame(m_.SpinWin);
+        inProgress_.CardDecided = true;
+        inProgress_.CardWin = m_.SpinWin;
+        host_.KeepSpin(inProgress_);
+      }
+    }
     m_.WinPending = m_.SpinWin;
     host_.Redraw(FaceElement::Won);
     UpdateLineBets(m_.CoinValue, m_.Wager);
   } else {
-    host_.Play(Effect::Lose);
+    Play(Effect::Lose);
   }
 }
 
@@ -347,22 +385,23 @@ int64_t SlotMachine::CountIntoCredits(Money& amount, Money leave,
   if (coin <= Money()) return 0;
   int64_t coins = 0;
   for (; amount > leave; ++coins) {
-    if (closing_) {
-      // The player is leaving: the coins still to come go in at once and silently, exactly as
-      // many as the count would have moved (a part of a coin counts as a whole one).
+    if (closing_ || completing_) {
+      // The player is leaving, or a crash interrupted the spin: the coins still to come go in at
+      // once and silently, exactly as many as the count would have moved (a part of a coin counts
+      // as a whole one).
       const int64_t rest = ((amount - leave).InCents() + coin.InCents() - 1) / coin.InCents();
-      m_.Credits += coin * rest;
+      m_.Credits = CreditsPlus(m_.Credits, coin * rest);
       amount -= coin * rest;
       host_.Redraw(FaceElement::Credits);
       host_.Redraw(meter);
       return coins + rest;
     }
     const double wait = PauseFor(amount, coin, pauses);
-    m_.Credits += coin;
+    m_.Credits = CreditsPlus(m_.Credits, coin);
     amount -= coin;
     host_.Redraw(FaceElement::Credits);
     host_.Redraw(meter);
-    host_.Play(Effect::Credit);
+    Play(Effect::Credit);
     WaitSeconds(wait);
   }
   return coins;
@@ -384,11 +423,11 @@ void SlotMachine::UpdateBonusMeter() {
     losses += v == LOSS;
   }
   if (losses > 0) {
-    host_.Play(Effect::PowerDown);
+    Play(Effect::PowerDown);
     m_.PowerPts /= 2;
     host_.DrawBonusMeter(false);
   } else if (gains > 0) {
-    host_.Play(Effect::PowerUp);
+    Play(Effect::PowerUp);
     // Widened first: a stored meter near the largest integer must not wrap.
     m_.PowerPts = static_cast<int32_t>(std::min<int64_t>(100, int64_t{m_.PowerPts} + 10 * gains));
     host_.DrawBonusMeter(true);
@@ -406,13 +445,13 @@ void SlotMachine::FreeSpinBookkeeping() {
     --m_.FreeSpins;
     m_.PowerPts = 0;
     if (m_.FreeSpins == 0) {
-      m_.BonusPool = kPoolBaseCoins * m_.CoinValue;
+      m_.BonusPool = PoolBaseCoins * m_.CoinValue;
       // The window now shows reel 2's normal strip; the blinking follows what is shown.
       SetReelStrips(m_);
       host_.Repaint();
     }
   } else if (m_.PowerPts >= 100) {
-    host_.Play(Effect::Bonus);
+    Play(Effect::Bonus);
     PayBonusPool();
     m_.FreeSpins = kFreeSpinAward;
     m_.PowerPts = 0;
@@ -462,7 +501,7 @@ void SlotMachine::RequestClose() {
 
 bool SlotMachine::NewGame() {
   if (Busy()) return false;
-  m_.BonusPool = kPoolBaseCoins * m_.CoinValue;
+  m_.BonusPool = PoolBaseCoins * m_.CoinValue;
   m_.Wager = Money();
   m_.LastWager = Money();
   m_.Spins = 0;
@@ -472,6 +511,7 @@ bool SlotMachine::NewGame() {
   m_.Borrowed = Money::Dollars(1000);
   host_.Repaint();
   events_->GameReplaced(CentsOf(m_.Credits), CentsOf(m_.Borrowed));
+  host_.GameSettled();
   return true;
 }
 

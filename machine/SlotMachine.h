@@ -8,6 +8,7 @@
 #include "machine/GameState.h"
 #include "machine/Host.h"
 #include "machine/Lcg.h"
+#include "machine/SpinPlan.h"
 
 namespace zandor {
 
@@ -43,6 +44,11 @@ class SlotMachine {
 
   // The spin.
   void Spin();
+  // Completes a spin that a crash interrupted, with the machine as it was when its reels
+  // started: the reels show its stops, its win (after the card game when that was decided,
+  // else as won) and any bonus it wins are counted in at once and without a sound, and no
+  // card game is offered.
+  void CompleteSpin(const SpinInProgress& spin);
   // Starts the next automatic or free spin.
   void NextAutomaticSpin();
   // "&Auto Spin": flips the check mark and AutomaticSpinTimer.
@@ -86,8 +92,12 @@ class SlotMachine {
   void AddPoolContribution();
   void UpdateBonusMeter();
   void FreeSpinBookkeeping();
-  void AnimateReels(std::array<int, 3>& pos);
-  void AnimationStep(int s, std::array<int, 3>& pos);
+  // Everything from the reels' start to the spin's report, drawn from this seed.
+  void TurnAndSettle(uint32_t seed);
+  void AnimateReels(const SpinPlan& plan);
+  void AnimationStep(int s, const std::array<int, 3>& pos);
+  // A sound request, unless a spin is being completed after a crash.
+  void Play(Effect e);
   void ClearWins();
   // Moves an amount into the credits coin by coin while more than `leave` is left, pausing
   // by the coins left (fewer than 6, 15, 50, 100, 500, or more), redrawing CREDITS and the
@@ -104,7 +114,10 @@ class SlotMachine {
   Host& host_;
   int busy_ = 0;
   bool closing_ = false;
-  GameEvents noEvents_;  // nobody listening: a machine without a record tells its events here
+  // A spin interrupted by a crash is being completed: silent, at once, with no card game.
+  const SpinInProgress* completing_ = nullptr;
+  SpinInProgress inProgress_;  // the spin whose reels turn, as the host keeps it
+  GameEvents noEvents_;        // nobody listening: a machine without a record tells its events here
   GameEvents* events_;
   SpinReport report_;  // the spin in progress, filled as it settles
 };

@@ -179,11 +179,6 @@ void StoreRecord(PlayerIni& file, const PlayerRecord& r) {
   WriteKeys(file, PlayerKeys(r));
 }
 
-void StoreRecentSpin(PlayerIni& file, const SpinEntry& spin) {
-  DropStrangers(file);
-  WriteKeys(file, {{kRecent, SpinKey(spin.Serial % RecentSpins::Capacity), EncodeSpin(spin)}});
-}
-
 void StoreAutoSpinLimits(PlayerIni& file, const AutoSpinLimits& limits) {
   std::vector<PlayerKey> keys;
   AddLimits(keys, limits);

@@ -16,8 +16,6 @@ class PlayerIni;
 void LoadRecord(const PlayerIni& file, PlayerRecord& r, int64_t credits, int64_t borrowed);
 // Puts the whole record into the file; its next save writes it.
 void StoreRecord(PlayerIni& file, const PlayerRecord& r);
-// Puts one recent spin into its slot.
-void StoreRecentSpin(PlayerIni& file, const SpinEntry& spin);
 // Puts only the auto-spin limits.
 void StoreAutoSpinLimits(PlayerIni& file, const AutoSpinLimits& limits);
 

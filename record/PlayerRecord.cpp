@@ -16,7 +16,6 @@ void PlayerRecord::SpinScored(const SpinReport& spin) {
   Lifetime.Add(spin);
   Recent.Add(spin, Now());
   Watch.Spin(Limits, spin);
-  if (SpinRecorded) SpinRecorded(Recent.Entries().front());
 }
 
 void PlayerRecord::Loan(int64_t cents) {

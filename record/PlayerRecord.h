@@ -28,8 +28,6 @@ class PlayerRecord : public GameEvents {
   AutoSpinWatch Watch;
   // Seconds since 1970 for the time of a recent spin; tests set a fixed clock.
   std::function<int64_t()> Now;
-  // Called after each spin is recorded (the window keeps it on disk at once); may be empty.
-  std::function<void(const SpinEntry&)> SpinRecorded;
 
   PlayerRecord();
 

@@ -39,11 +39,18 @@ const char* SpinEntry::CardOutcome() const {
   return Spin.Win == 0 ? "Lost" : "Kept";
 }
 
+namespace {
+// P paid, F free; in small letters when the spin was completed after a crash.
+const char* KindText(const SpinReport& s) {
+  if (s.Completed) return s.Free ? " f " : " p ";
+  return s.Free ? " F " : " P ";
+}
+}  // namespace
+
 std::string EncodeSpin(const SpinEntry& e) {
   const SpinReport& s = e.Spin;
   std::string out = std::to_string(e.Serial) + ' ' + std::to_string(e.Time) + ' ' +
-                    std::to_string(s.CoinValue) + ' ' + std::to_string(s.Wager) +
-                    (s.Free ? " F " : " P ");
+                    std::to_string(s.CoinValue) + ' ' + std::to_string(s.Wager) + KindText(s);
   for (int v : s.Grid) out += static_cast<char>('0' + v);
   for (size_t i = 0; i < s.LinePays.size(); ++i)
     out += (i == 0 ? ' ' : ',') + std::to_string(s.LinePays[i]);
@@ -64,8 +71,9 @@ std::optional<SpinEntry> DecodeSpin(const std::string& line) {
   if (!Number(f[0], e.Serial) || e.Serial == 0 || e.Serial > kMaxSerial || !Number(f[1], e.Time) ||
       !Amount(f[2], s.CoinValue) || s.CoinValue == 0 || !Amount(f[3], s.Wager))
     return std::nullopt;
-  if (f[4] != "P" && f[4] != "F") return std::nullopt;
-  s.Free = f[4] == "F";
+  if (f[4] != "P" && f[4] != "F" && f[4] != "p" && f[4] != "f") return std::nullopt;
+  s.Free = f[4] == "F" || f[4] == "f";
+  s.Completed = f[4] == "p" || f[4] == "f";
   if (f[5].size() != 9) return std::nullopt;
   for (size_t i = 0; i < 9; ++i) {
     if (f[5][i] < '0' || f[5][i] > '6') return std::nullopt;

@@ -26,7 +26,8 @@ struct SpinEntry {
 
 // One spin as a line of text:
 //   serial time coin wager kind grid pays card win pool credits
-// where kind is P (paid) or F (free), grid the nine symbol digits reel by reel, pays the five
+// where kind is P (paid) or F (free), in small letters for a spin completed at the start after
+// a crash interrupted it, grid the nine symbol digits reel by reel, pays the five
 // line pays joined by commas, card C (offered to the card game) or - (not), and every amount
 // whole cents. Example: "41 1765100000 25 625 P 351452453 0,500,0,0,0 C 1000 0 104375".
 std::string EncodeSpin(const SpinEntry& e);

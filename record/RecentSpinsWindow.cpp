@@ -120,7 +120,9 @@ void RecentSpinsWindow::FillList() {
     const SpinEntry& e = entries[static_cast<size_t>(row)];
     const SpinReport& s = e.Spin;
     const int64_t coins = s.CoinValue > 0 ? s.Wager / s.CoinValue : 0;
-    Table->setItem(row, 0, Cell(TimeText(e.Time), false));
+    // A spin that a crash interrupted and the next start completed carries a mark by its time.
+    Table->setItem(row, 0, Cell(TimeText(e.Time) + (s.Completed ? " *" : ""), false));
+    if (s.Completed) Table->item(row, 0)->setToolTip("Completed after an interruption");
     Table->setItem(row, 1, Cell(Dollars(s.CoinValue)));
     Table->setItem(row, 2, Cell(s.Free ? QString("%1 free").arg(coins) : QString::number(coins)));
     auto* reels = new QTableWidgetItem;
@@ -157,7 +159,8 @@ void RecentSpinsWindow::ShowChosen() {
   if (row < 0 || row >= static_cast<int>(entries.size())) return;
   const SpinEntry& e = entries[static_cast<size_t>(row)];
   const auto [art, size] = artwork_ ? artwork_() : std::pair<const QImage*, int>{nullptr, 0};
-  QString caption = TimeText(e.Time) + (e.Spin.Free ? "  free spin" : "") + "\nWin " +
+  QString caption = TimeText(e.Time) + (e.Spin.Free ? "  free spin" : "") +
+                    (e.Spin.Completed ? "  completed after an interruption" : "") + "\nWin " +
                     Dollars(e.Spin.Win) + ", credits after " + Dollars(e.Spin.CreditsAfter);
   if (e.Spin.Pool > 0) caption += "\nBonus pool " + Dollars(e.Spin.Pool);
   View->Show(DrawSpinPicture(art ? *art : QImage(), size, e.Spin), caption);

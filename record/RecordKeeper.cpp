@@ -14,27 +14,15 @@
 
 namespace zandor {
 
-RecordKeeper::RecordKeeper(const MachineState& machine, const FacePainter& face,
-                           QWidget* window, Prompts& prompts, PlayerIni& file)
-    : QObject(window), machine_(machine), face_(face), window_(window), prompts_(prompts), file_(file) {
+RecordKeeper::RecordKeeper(const MachineState& machine, const FacePainter& face, QWidget* window,
+                           Prompts& prompts, PlayerIni& file)
+    : QObject(window),
+      machine_(machine),
+      face_(face),
+      window_(window),
+      prompts_(prompts),
+      file_(file) {
   clock_.start();
-  // A spin goes to disk just after it settles, outside the spin's own time, so an evening's
-  // list survives a crash and the save at close has only the figures left.
-  Record.SpinRecorded = [this](const SpinEntry&) {
-    if (!writePending_) QTimer::singleShot(0, this, &RecordKeeper::WriteNewSpins);
-    writePending_ = true;
-  };
-}
-
-void RecordKeeper::WriteNewSpins() {
-  writePending_ = false;
-  const auto& spins = Record.Recent.Entries();
-  for (auto it = spins.rbegin(); it != spins.rend(); ++it) {
-    if (it->Serial <= writtenSerial_) continue;
-    StoreRecentSpin(file_, *it);
-    writtenSerial_ = it->Serial;
-  }
-  file_.Save();  // a failure is the close's to tell
 }
 
 void RecordKeeper::AddMenuEntries(QMenu* file, QAction* exit, QMenu* autoMenu) {
@@ -63,16 +51,7 @@ bool RecordKeeper::SaveFile() {
 
 void RecordKeeper::Load() {
   // A placed wager is still the player's money: the game's figures start with it.
-  LoadRecord(file_, Record, CentsOf(machine_.Credits + machine_.Wager),
-             CentsOf(machine_.Borrowed));
-  const auto& spins = Record.Recent.Entries();
-  writtenSerial_ = spins.empty() ? 0 : spins.front().Serial;
-}
-
-bool RecordKeeper::Save() {
-  CountTime();
-  StoreRecord(file_, Record);
-  return SaveFile();
+  LoadRecord(file_, Record, CentsOf(machine_.Credits + machine_.Wager), CentsOf(machine_.Borrowed));
 }
 
 void RecordKeeper::CountTime() {

@@ -39,9 +39,6 @@ class RecordKeeper : public QObject {
   void AddMenuEntries(QMenu* file, QAction* exit, QMenu* autoMenu);
   // Reads the record from the player's file; never a message.
   void Load();
-  // Puts the record into the player's file and saves the whole file (with whatever the other
-  // parts put there); false (with the error shown) when it could not be written.
-  bool Save();
   // Adds the time since the last call to the time played.
   void CountTime();
 
@@ -53,8 +50,6 @@ class RecordKeeper : public QObject {
  private:
   // Saves the player's file, or shows that it could not be written.
   bool SaveFile();
-  // Writes the spins recorded since the last write, oldest first.
-  void WriteNewSpins();
 
   const MachineState& machine_;
   const FacePainter& face_;
@@ -63,8 +58,6 @@ class RecordKeeper : public QObject {
   PlayerIni& file_;
   QElapsedTimer clock_;
   int64_t countedMs_ = 0;
-  bool writePending_ = false;
-  uint64_t writtenSerial_ = 0;  // the newest spin already in the file
 };
 
 }  // namespace zandor

@@ -48,6 +48,9 @@ GameRecord GameRecord::Of(const MachineState& m) {
 }
 
 void GameRecord::ApplyTo(MachineState& m) const {
+  // Coins placed on the machine belong to the game being replaced and go with it.
+  m.Wager = Money();
+  m.LineBets.fill(Money());
   m.Credits = Credits;
   m.Borrowed = Borrowed;
   m.BonusPool = BonusPool;

@@ -10,7 +10,7 @@ namespace zandor {
 
 // The amounts money text holds: ten characters before the point, a minus sign among them, so
 // what is written is what is read back.
-inline constexpr Money MoneyTextMax = Money::Cents(999'999'999'999);
+inline constexpr Money MoneyTextMax = MoneyMax;
 inline constexpr Money MoneyTextMin = Money::Cents(-99'999'999'999);
 
 // The one money text of every file we write: 1000.00, 0.05, -0.01: two decimals, '.' whatever

@@ -180,8 +180,8 @@ void LoadSettings(GameState& g) {
   for (const Setting& s : Table()) Load(ini, s, s.Field.In(g, s.Index));
 }
 
-SaveResult SaveSettings(const GameState& g) {
-  IniDocument ini(g.Dirs.Settings + "ZANDOR.INI");
+SaveResult SaveSettings(const GameState& g, ReplaceFaults* faults) {
+  IniDocument ini(g.Dirs.Settings + "ZANDOR.INI", faults);
   for (const Setting& s : Table()) Store(ini, s, s.Field.From(g, s.Index));
   if (ini.Save()) return {};
   return {false, ini.Path()};

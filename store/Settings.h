@@ -4,6 +4,7 @@
 #include <string>
 
 #include "machine/GameState.h"
+#include "store/AtomicFile.h"
 
 namespace zandor {
 
@@ -16,7 +17,8 @@ struct SaveResult {
   std::string FailedPath;
 };
 // Writes all 52 keys in order in one atomic replace of the file, creating the settings folder
-// when it is missing; on failure the old file stays whole.
-SaveResult SaveSettings(const GameState& g);
+// when it is missing; on failure the old file stays whole. Faults, when given, are asked at each
+// step of the replace (tests).
+SaveResult SaveSettings(const GameState& g, ReplaceFaults* faults = nullptr);
 
 }  // namespace zandor

@@ -24,6 +24,7 @@
 #include <QTest>
 #include <csignal>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -358,6 +359,47 @@ TEST_F(Window, CloseReturnsAnUnspunWager) {
   for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w;
 }
 
+// A close whose save fails: from the menu the player is told and may try again once the
+// folder can be written; on a signal no box waits, the failure goes to standard error.
+TEST_F(Window, CloseWhoseSaveFails) {
+  const struct {
+    bool Signal;
+    std::deque<bool> Answers;
+    std::vector<std::string> Boxes;
+  } cases[] = {
+      {false, {false}, {"warning:Unable to write to ", "confirm:"}},
+      {false, {true}, {"warning:Unable to write to ", "confirm:"}},
+      {true, {}, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Signal ? "a signal" : c.Answers.front() ? "try again" : "give up");
+    Open("[Settings]\nSpins=0\n");
+    Prompts.Log.clear();
+    Prompts.Answers = c.Answers;
+    const std::string ini = Game.Dirs.Settings + "ZANDOR.INI";
+    QFile::setPermissions(QString::fromStdString(ini), QFile::ReadOwner);
+    // The player frees the file while the question is up.
+    Prompts.WhileAsking = [&] {
+      if (c.Answers.front())
+        QFile::setPermissions(QString::fromStdString(ini), QFile::ReadOwner | QFile::WriteOwner);
+    };
+    Game.Machine.Credits = 1234.5_usd;
+    if (c.Signal) {
+      Form->CloseOnSignal();
+      QTRY_VERIFY(!Form->isVisible());
+    } else {
+      Form->close();
+    }
+    ASSERT_EQ(Prompts.Log.size(), c.Boxes.size());
+    for (size_t i = 0; i < c.Boxes.size(); ++i)
+      EXPECT_TRUE(Prompts.Log[i].starts_with(c.Boxes[i])) << Prompts.Log[i];
+    const bool saved = ReadFile(ini).find("Credits=1234.50\n") != std::string::npos;
+    EXPECT_EQ(saved, !c.Answers.empty() && c.Answers.front());
+    QFile::setPermissions(QString::fromStdString(ini), QFile::ReadOwner | QFile::WriteOwner);
+    Form.reset();
+  }
+}
+
 // The background menus: a chosen tile, a cancelled tile choice, and a cancelled colour
 // choice that still shows the solid colour while the stored mode stays.
 TEST_F(Window, BackgroundChoices) {
@@ -599,11 +641,14 @@ TEST_F(Window, VolumeAcrossARestart) {
     EXPECT_EQ(heard, (Volume{(moveTo.Effects * 128 + 50) / 100, (moveTo.Music * 128 + 50) / 100}));
   };
   dialog({30, 70}, true);
-  EXPECT_EQ(ReadFile(playerIni), "[Stats]\nSpins=12\n[Volume]\nEffects=30\nMusic=70\n");
+  // The other sections stay as they were; the game kept since the start follows them.
+  EXPECT_TRUE(
+      ReadFile(playerIni).starts_with("[Stats]\nSpins=12\n[Volume]\nEffects=30\nMusic=70\n["));
   dialog({80, 10}, false);
   EXPECT_EQ(Form->Audio()->CurrentVolume(), (Volume{30, 70}));
   EXPECT_EQ(Mix_VolumeMusic(-1), 90);
-  EXPECT_EQ(ReadFile(playerIni), "[Stats]\nSpins=12\n[Volume]\nEffects=30\nMusic=70\n");
+  EXPECT_TRUE(
+      ReadFile(playerIni).starts_with("[Stats]\nSpins=12\n[Volume]\nEffects=30\nMusic=70\n["));
   Form->close();
   Form.reset();
   Open();

@@ -7,9 +7,9 @@
 #include <filesystem>
 
 #include "record/PlayerFile.h"
+#include "saves/SavedGames.h"
 #include "store/IniFile.h"
 #include "store/PlayerIni.h"
-#include "saves/SavedGames.h"
 #include "store/Settings.h"
 #include "tests/machine/MachineFixture.h"
 #include "tests/support/Dollars.h"

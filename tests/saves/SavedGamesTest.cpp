@@ -69,7 +69,7 @@ TEST(SavedGames, MissingFileGivesDefaults) {
   EXPECT_EQ(g.Spins, 0);
   EXPECT_EQ(g.PowerPts, 0);
   EXPECT_EQ(g.FreeSpinCount, 0);
-  EXPECT_EQ(g.Wager, 25_usd);  // the wager belongs to the machine, not to the game
+  EXPECT_EQ(g.Wager, 0_usd);  // coins placed go with the game they were placed in
   EXPECT_EQ(ReadFile(dir.Path() + "POWER.INI"), "");
 }
 

@@ -142,7 +142,7 @@ TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
   EXPECT_EQ(h.Spins, 12);
   EXPECT_EQ(h.PowerPts, 33);
   EXPECT_EQ(h.FreeSpinCount, 2);
-  EXPECT_EQ(h.Wager, 5_usd);
+  EXPECT_EQ(h.Wager, Money());  // coins placed go with the game they were placed in
   EXPECT_EQ(IniFile(dir.Path() + "POWER.INI").ReadString("Saved Game 3", "Name", ""),
             "Lucky streak");
 }

@@ -21,7 +21,8 @@ struct FakeHost : Host {
   std::vector<int> Paylines;
   std::vector<FaceElement> Redraws;
   std::vector<std::pair<Money, Money>> Lamps;  // coin value, wager
-  int Repaints = 0, StateChanges = 0, BonusMeterDraws = 0, Waits = 0;
+  int Repaints = 0, StateChanges = 0, BonusMeterDraws = 0, Waits = 0, Settles = 0;
+  std::vector<SpinInProgress> KeptSpins;  // each spin as it was kept: at its start, after cards
   // Runs inside every wait, as a menu click or a timer would.
   std::function<void()> DuringWait;
   // The card game: gets the spin's win and may change it.
@@ -60,6 +61,8 @@ struct FakeHost : Host {
   bool AutomaticSpinsEnabled() override { return AutomaticSpins; }
   void SetWinBlink(bool on) override { WinBlink = on; }
   void StateChanged() override { ++StateChanges; }
+  void KeepSpin(const SpinInProgress& spin) override { KeptSpins.push_back(spin); }
+  void GameSettled() override { ++Settles; }
 
   int Count(Effect e) const {
     int n = 0;
@@ -74,7 +77,8 @@ struct FakeHost : Host {
     Paylines.clear();
     Redraws.clear();
     Lamps.clear();
-    Repaints = StateChanges = BonusMeterDraws = CardGames = 0;
+    Repaints = StateChanges = BonusMeterDraws = CardGames = Settles = 0;
+    KeptSpins.clear();
   }
 };
 

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,12 +24,15 @@ struct FakePrompts : Prompts {
   std::deque<std::optional<QString>> Texts;
   std::deque<std::optional<QColor>> Colors;
   std::deque<bool> Answers;
+  // Runs while a question is up, before it is answered (the player acting meanwhile).
+  std::function<void()> WhileAsking;
 
   void Inform(QWidget*, const QString& text) override { Show("inform:", text); }
   void Warn(QWidget*, const QString& text) override { Show("warning:", text); }
   void ReportError(QWidget*, const QString& text) override { Show("error:", text); }
   bool Confirm(QWidget*, const QString&, const QString& text) override {
     Log.push_back("confirm:" + text.toStdString());
+    if (WhileAsking) WhileAsking();
     return Next(Answers, false);
   }
   std::optional<QString> AskText(QWidget*, const QString&, const QString&, const QString& proposal,

@@ -1,0 +1,208 @@
+#include "record/GameKeeper.h"
+
+#include <algorithm>
+#include <charconv>
+#include <sstream>
+#include <vector>
+
+#include "machine/SlotMachine.h"
+#include "record/PlayerFile.h"
+#include "store/MoneyText.h"
+
+namespace zandor {
+
+namespace {
+
+const std::string kGame = "Game";
+const std::string kSpin = "Spin";
+
+std::vector<std::string> Words(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+template <class T>
+bool Number(const std::string& text, T& out) {
+  const char* end = text.data() + text.size();
+  auto [p, ec] = std::from_chars(text.data(), end, out);
+  return ec == std::errc() && p == end;
+}
+
+// A money word as every file writes it: the same text reads the same everywhere.
+Money Amount(const PlayerIni& f, const std::string& section, const std::string& key) {
+  return ParseMoney(f.ReadString(section, key, "0.00"));
+}
+
+std::string StopsText(const std::array<int, 3>& stops) {
+  return std::to_string(stops[0]) + ' ' + std::to_string(stops[1]) + ' ' + std::to_string(stops[2]);
+}
+
+std::optional<std::array<int, 3>> ReadStops(const std::string& text) {
+  const std::vector<std::string> w = Words(text);
+  if (w.size() != 3) return std::nullopt;
+  std::array<int, 3> stops{};
+  for (size_t r = 0; r < 3; ++r)
+    if (!Number(w[r], stops[r]) || stops[r] < 0 || stops[r] > 39) return std::nullopt;
+  return stops;
+}
+
+// Counters read from PLAYER.INI stay within what the machine can hold.
+int32_t Counter(const PlayerIni& f, const std::string& section, const std::string& key,
+                int32_t most) {
+  return std::clamp(f.ReadInteger(section, key, 0), 0, most);
+}
+
+}  // namespace
+
+std::string ZandorMeters(const MachineState& m) {
+  return FormatMoney(m.Credits) + ' ' + FormatMoney(m.Borrowed) + ' ' + FormatMoney(m.BonusPool) +
+         ' ' + std::to_string(m.Spins) + ' ' + std::to_string(m.PowerPts) + ' ' +
+         std::to_string(m.Bet);
+}
+
+MachineState SettledView(const MachineState& m) {
+  MachineState v = m;
+  v.Credits += v.Wager;
+  v.Wager = Money();
+  // A won bonus pays the whole pool and the free spins' end starts it afresh; a pool paid in
+  // whole coins may stand a cent below zero meanwhile, which no file keeps.
+  if (v.FreeSpins > 0) v.BonusPool = PoolBaseCoins * v.CoinValue;
+  v.BonusPool = std::max(v.BonusPool, Money());
+  return v;
+}
+
+GameKeeper::GameKeeper(GameState& game, PlayerIni& file, PlayerRecord& record,
+                       ReplaceFaults* faults)
+    : game_(game), file_(file), record_(record), faults_(faults) {}
+
+std::optional<SpinStart> GameKeeper::Restore() {
+  MachineState& m = game_.Machine;
+  const std::string onDisk = ZandorMeters(m);
+  zandorMeters_ = onDisk;
+  const std::string settled = file_.ReadString(kGame, "Meters", "");
+  if (settled.empty()) return std::nullopt;
+  kept_ = true;
+  if (onDisk != settled) {
+    // Only a crash between the two writes leaves ZANDOR.INI where [Game] says it was before.
+    if (onDisk != file_.ReadString(kGame, "MetersBefore", "")) {
+      repaired_ = true;  // PLAYER.INI's game is rewritten from ZANDOR.INI's
+      return std::nullopt;
+    }
+    const std::vector<std::string> w = Words(settled);
+    int32_t spins = 0, power = 0, bet = 0;
+    if (w.size() != 6 || !Number(w[3], spins) || !Number(w[4], power) || !Number(w[5], bet) ||
+        bet < 0 || bet > 255)
+      return std::nullopt;
+    m.Credits = ParseMoney(w[0]);
+    m.Borrowed = ParseMoney(w[1]);
+    m.BonusPool = ParseMoney(w[2]);
+    m.Spins = spins;
+    m.PowerPts = power;
+    m.Bet = static_cast<uint8_t>(bet);
+    if (m.Bet < CoinTable.size()) m.CoinValue = CoinTable[m.Bet].Value;
+    repaired_ = true;
+  }
+
+  // What ZANDOR.INI has no key for.
+  m.FreeSpins = Counter(file_, kGame, "FreeSpins", 7);
+  m.FreeSpinCount = Counter(file_, kGame, "FreeSpinCount", INT32_MAX);
+  m.LastWager = std::clamp(Amount(file_, kGame, "LastWager"), Money(), 25 * m.CoinValue);
+  if (m.FreeSpins > 0) m.BonusPool = std::max(Amount(file_, kGame, "Pool"), Money());
+  if (auto stops = ReadStops(file_.ReadString(kGame, "Stops", ""))) m.ReelStops = *stops;
+  SetReelStrips(m);
+
+  const std::string seed = file_.ReadString(kSpin, "Seed", "");
+  const auto stops = ReadStops(file_.ReadString(kSpin, "Stops", ""));
+  SpinStart s;
+  if (seed.empty() || !stops || !Number(seed, s.Spin.Seed)) return std::nullopt;
+  s.Spin.Stops = *stops;
+  s.Spin.Free = file_.ReadBool(kSpin, "Free", false);
+  s.Spin.Wager = std::clamp(Amount(file_, kSpin, "Wager"), Money(), 25 * m.CoinValue);
+  s.Spin.PoolShare = Amount(file_, kSpin, "PoolShare");
+  s.Spin.CardDecided = file_.ReadBool(kSpin, "CardDecided", false);
+  s.Spin.CardWin = std::max(Amount(file_, kSpin, "CardWin"), Money());
+  s.Credits = Amount(file_, kSpin, "Credits");
+  s.Borrowed = Amount(file_, kSpin, "Borrowed");
+  s.BonusPool = Amount(file_, kSpin, "BonusPool");
+  s.LastWager = Amount(file_, kSpin, "LastWager");
+  s.Spins = Counter(file_, kSpin, "Spins", INT32_MAX);
+  s.PowerPts = Counter(file_, kSpin, "PowerPts", 100);
+  s.FreeSpins = Counter(file_, kSpin, "FreeSpins", 7);
+  s.FreeSpinCount = Counter(file_, kSpin, "FreeSpinCount", INT32_MAX);
+  return s;
+}
+
+void GameKeeper::Resume(const SpinStart& start) {
+  MachineState& m = game_.Machine;
+  m.Credits = start.Credits;
+  m.Borrowed = start.Borrowed;
+  m.BonusPool = start.BonusPool;
+  m.LastWager = start.LastWager;
+  m.Spins = start.Spins;
+  m.PowerPts = start.PowerPts;
+  m.FreeSpins = start.FreeSpins;
+  m.FreeSpinCount = start.FreeSpinCount;
+  // A paid spin's wager is out of the credits and not yet in the record kept with the spin; a
+  // free spin's was never paid.
+  m.Wager = start.Spin.Free ? Money() : start.Spin.Wager;
+  SetReelStrips(m);
+}
+
+std::vector<std::string> GameKeeper::KeepSettled() {
+  const MachineState& m = game_.Machine;
+  GameState view = game_;
+  view.Machine = SettledView(m);
+  const std::string meters = ZandorMeters(view.Machine);
+
+  StoreRecord(file_, record_);
+  file_.WriteString(kGame, "Meters", meters);
+  file_.WriteString(kGame, "MetersBefore", zandorMeters_);
+  file_.WriteInteger(kGame, "FreeSpins", m.FreeSpins);
+  file_.WriteInteger(kGame, "FreeSpinCount", m.FreeSpinCount);
+  file_.WriteString(kGame, "LastWager", FormatMoney(m.LastWager));
+  file_.WriteString(kGame, "Pool", FormatMoney(std::max(m.BonusPool, Money())));
+  file_.WriteString(kGame, "Stops", StopsText(m.ReelStops));
+  file_.KeepOnlyKeys(kSpin, [](std::string_view) { return false; });
+  const bool playerKept = file_.Save();
+  kept_ = kept_ || playerKept;
+
+  std::vector<std::string> failed;
+  const SaveResult saved = SaveSettings(view, faults_);
+  if (saved.Ok) {
+    zandorMeters_ = meters;
+    repaired_ = !playerKept;
+  } else {
+    failed.push_back(saved.FailedPath);
+  }
+  if (!playerKept) failed.push_back(file_.Path());
+  return failed;
+}
+
+bool GameKeeper::KeepSpin(const SpinInProgress& spin) {
+  const MachineState& m = game_.Machine;
+  if (!spin.CardDecided) {
+    // The machine as the reels start, and the record as it stood then (a loan while the coins
+    // went in is in both): what the completion starts from.
+    StoreRecord(file_, record_);
+    file_.WriteString(kSpin, "Seed", std::to_string(spin.Seed));
+    file_.WriteString(kSpin, "Stops", StopsText(spin.Stops));
+    file_.WriteBool(kSpin, "Free", spin.Free);
+    file_.WriteString(kSpin, "Wager", FormatMoney(spin.Wager));
+    file_.WriteString(kSpin, "PoolShare", FormatMoney(spin.PoolShare));
+    file_.WriteString(kSpin, "Credits", FormatMoney(m.Credits));
+    file_.WriteString(kSpin, "Borrowed", FormatMoney(m.Borrowed));
+    file_.WriteString(kSpin, "BonusPool", FormatMoney(m.BonusPool));
+    file_.WriteString(kSpin, "LastWager", FormatMoney(m.LastWager));
+    file_.WriteInteger(kSpin, "Spins", m.Spins);
+    file_.WriteInteger(kSpin, "PowerPts", m.PowerPts);
+    file_.WriteInteger(kSpin, "FreeSpins", m.FreeSpins);
+    file_.WriteInteger(kSpin, "FreeSpinCount", m.FreeSpinCount);
+  }
+  file_.WriteBool(kSpin, "CardDecided", spin.CardDecided);
+  file_.WriteString(kSpin, "CardWin", FormatMoney(spin.CardWin));
+  return file_.Save();
+}
+
+}  // namespace zandor

@@ -1,0 +1,354 @@
+// The game kept as it goes: an evening stopped at any instant, at every host call of a spin
+// and at every step of every file written, starts again from what is on disk with credits, pool,
+// spins, statistics and recent spins that agree, and not a cent created or lost.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <tuple>
+#include <vector>
+
+#include "bank/Bank.h"
+#include "machine/SlotMachine.h"
+#include "machine/SpinPlan.h"
+#include "record/GameKeeper.h"
+#include "record/PlayerFile.h"
+#include "saves/SavedGames.h"
+#include "store/Settings.h"
+#include "tests/support/FakeHost.h"
+#include "tests/support/TempDir.h"
+
+using namespace zandor;
+
+namespace {
+
+// A kill: the game stops where it stands and nothing more reaches the disk.
+struct Crash {};
+
+// Counts the moments at which a kill may land and throws at the chosen one.
+struct Killer : ReplaceFaults {
+  int64_t At = -1;  // the moment to stop at; -1 never
+  int64_t Moments = 0;
+  bool Killed = false;
+  void Moment() {
+    if (Killed || Moments++ == At) {
+      Killed = true;
+      throw Crash{};
+    }
+  }
+  // A kill inside a replace leaves the old file, as the failed step does; nothing after it runs.
+  bool FailsAt(ReplaceStep step) override {
+    if (step == ReplaceStep::CreateTemporary) Moment();
+    if (Killed) throw Crash{};
+    if (Moments++ != At) return false;
+    Killed = true;
+    return true;
+  }
+};
+
+// The main window's part in keeping: a spin kept before its reels turn and the game at every
+// settled moment, with a kill possible between any two of its calls.
+struct KeepingHost : FakeHost {
+  Killer* Kill = nullptr;
+  GameKeeper* Keeper = nullptr;
+  int ProcessCalls = 0;
+  int64_t SettledSpins = 0;  // paid and free spins on disk after the last whole keep
+  MachineState* Machine = nullptr;
+  std::vector<std::tuple<Money, Money, Money, int32_t, int32_t, int32_t>> Settles;
+
+  void Moment() {
+    if (Kill) Kill->Moment();
+  }
+  void ProcessMessages(uint32_t until) override {
+    // The reels' turn and the count-up wait many times alike: every tenth wait is a moment.
+    if (++ProcessCalls % 10 == 0) Moment();
+    FakeHost::ProcessMessages(until);
+  }
+  void DrawPayline(int k) override {
+    Moment();
+    FakeHost::DrawPayline(k);
+  }
+  void DrawBonusMeter(bool blue) override {
+    Moment();
+    FakeHost::DrawBonusMeter(blue);
+  }
+  void OfferCardGame(Money& win) override {
+    Moment();  // the card table waits
+    FakeHost::OfferCardGame(win);
+  }
+  void SetBetButtonsEnabled(bool on) override {
+    Moment();
+    FakeHost::SetBetButtonsEnabled(on);
+  }
+  void Repaint() override {
+    Moment();
+    FakeHost::Repaint();
+  }
+  void KeepSpin(const SpinInProgress& spin) override {
+    Moment();
+    Keeper->KeepSpin(spin);
+    Moment();
+  }
+  void GameSettled() override {
+    Moment();
+    const bool whole = Keeper->KeepSettled().empty();
+    if (whole) SettledSpins = Machine->Spins + Machine->FreeSpinCount;
+    const MachineState v = SettledView(*Machine);
+    Settles.emplace_back(v.Credits, v.Borrowed, v.BonusPool, v.Spins, v.FreeSpinCount, v.FreeSpins);
+    Moment();
+  }
+};
+
+// One sitting at the machine: the game as a start finds it on disk.
+struct Sitting {
+  GameState Game;
+  PlayerIni File;
+  PlayerRecord Record;
+  Lcg Random;
+  KeepingHost Host;
+  GameKeeper Keeper;
+  SlotMachine Machine{Game.Machine, Game.Options, Random, Host};
+  Bank Banker{Game.Machine, &Record};
+  std::optional<SpinStart> Interrupted;
+
+  Sitting(const std::string& dir, Killer* kill)
+      : Game(Defaults(dir)), File(dir, kill), Keeper(Game, File, Record, kill) {
+    Host.Kill = kill;
+    Host.Keeper = &Keeper;
+    Host.Machine = &Game.Machine;
+    Machine.SetEvents(&Record);
+    Record.Now = [] { return int64_t{1765100000}; };
+    // As the window starts: the files brought to one state, the record loaded against it.
+    RemoveLeftoverTemporaries(dir, {"ZANDOR.INI", "PLAYER.INI"});
+    LoadSettings(Game);
+    MachineState& m = Game.Machine;
+    if (m.Bet < CoinTable.size()) m.CoinValue = CoinTable[m.Bet].Value;
+    Interrupted = Keeper.Restore();
+    if (Interrupted) Keeper.Resume(*Interrupted);
+    LoadRecord(File, Record, CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
+    ComputeReelGrid(m);
+  }
+  // Completes what a crash interrupted and keeps the game, as the window's start does.
+  void Settle() {
+    if (Interrupted)
+      Machine.CompleteSpin(Interrupted->Spin);
+    else if (Keeper.NeedsKeeping())
+      Host.GameSettled();
+  }
+  static GameState Defaults(const std::string& dir) {
+    GameState g;
+    g.Dirs.Settings = dir;
+    return g;
+  }
+};
+
+// The first time of day from `from` whose spin shows a grid the predicate accepts.
+uint32_t SeedFor(const std::function<bool(const MachineState&)>& accept, uint32_t from) {
+  for (uint32_t t = from;; t += 13) {
+    Lcg rng;
+    MachineState m;
+    m.ReelStops = PlanSpin(rng, t).Stops;
+    ComputeReelGrid(m);
+    if (accept(m)) return t;
+  }
+}
+int Count(const MachineState& m, int symbol) {
+  return static_cast<int>(std::count(m.ReelGrid.begin(), m.ReelGrid.end(), symbol));
+}
+bool Wins(const MachineState& m) {
+  for (int k = 1; k <= 5; ++k) {
+    const auto c = PaylineCells(k);
+    if (PayFactor(m.ReelGrid[c[0]], m.ReelGrid[c[1]], m.ReelGrid[c[2]]) > 0) return true;
+  }
+  return false;
+}
+
+// An evening: a won Bet Max gambled at the card table, a loan, coins placed one by one and a
+// loss, a spin that wins the bonus pool and its seven free spins, a payback, a last spin.
+void PlayEvening(Sitting& s, bool cardDoubles) {
+  const uint32_t win =
+      SeedFor([](auto& m) { return Wins(m) && !Count(m, GAIN) && !Count(m, LOSS); }, 1000);
+  const uint32_t loss =
+      SeedFor([](auto& m) { return !Wins(m) && !Count(m, GAIN) && !Count(m, LOSS); }, 5000);
+  const uint32_t bonus =
+      SeedFor([](auto& m) { return Count(m, GAIN) > 0 && !Count(m, LOSS); }, 9000);
+  s.Host.CardGame = [cardDoubles](Money& w) {
+    if (cardDoubles) w = w * 2;
+  };
+  s.Host.TimeOfDay = win;
+  s.Machine.BetMax();
+  s.Banker.Borrow(2);  // $10
+  s.Host.GameSettled();
+  s.Host.TimeOfDay = loss;
+  for (int i = 0; i < 3; ++i) s.Machine.BetOne();
+  s.Machine.Spin();
+  s.Host.TimeOfDay = bonus;
+  s.Machine.Spin();
+  while (s.Game.Machine.FreeSpins > 0) s.Machine.NextAutomaticSpin();
+  s.Banker.PayBack(2);
+  s.Host.GameSettled();
+  s.Host.TimeOfDay = loss;
+  s.Machine.Spin();
+}
+
+TEST(Keeping, AKillAtAnyInstantLosesNothingSettled) {
+  // Each evening starts from the same files: a game one power-up short of its bonus.
+  const auto fresh = [](const std::string& dir) {
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    WriteFile(dir + "ZANDOR.INI", "[Settings]\nPowerPts=90\nAceyDucey=1\n");
+  };
+  const std::string base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm/" : "/tmp/";
+  const std::string dir = base + "zandor-keep-" + std::to_string(::getpid()) + "/";
+
+  // Two evenings without a kill: the card game doubling the win, and left as won.
+  std::vector<std::tuple<Money, Money, Money, int32_t, int32_t, int32_t>> settles;
+  int64_t moments = 0;
+  for (bool doubles : {true, false}) {
+    fresh(dir);
+    Killer none;
+    Sitting s(dir, &none);
+    s.Settle();
+    PlayEvening(s, doubles);
+    ASSERT_EQ(s.Game.Machine.FreeSpinCount, 7);
+    settles.insert(settles.end(), s.Host.Settles.begin(), s.Host.Settles.end());
+    if (doubles) moments = none.Moments;
+  }
+  ASSERT_GT(moments, 100);
+
+  for (int64_t at = 0; at < moments; ++at) {
+    SCOPED_TRACE("killed at moment " + std::to_string(at) + " of " + std::to_string(moments));
+    fresh(dir);
+    Killer kill;
+    kill.At = at;
+    int64_t settledSpins = 0;
+    try {
+      auto s = std::make_unique<Sitting>(dir, &kill);
+      try {
+        s->Settle();
+        PlayEvening(*s, true);
+      } catch (const Crash&) {
+        settledSpins = s->Host.SettledSpins;
+        throw;
+      }
+      FAIL() << "the evening ran to its end";
+    } catch (const Crash&) {
+    }
+    const std::string playerText = ReadFile(dir + "PLAYER.INI"),
+                      zandorText = ReadFile(dir + "ZANDOR.INI");
+    Sitting after(dir, nullptr);
+    after.Settle();
+    const MachineState& m = after.Game.Machine;
+    const PlayerRecord::GameTally& t = after.Record.Game;
+    // The statistics still lead from the game's start to the meters: nothing was started
+    // afresh, so the two files agree, and no cent came from nowhere.
+    EXPECT_EQ(t.StartCredits, 100000);
+    EXPECT_EQ(t.StartBorrowed, 100000);
+    EXPECT_EQ(t.StartCredits + t.Net() + t.Lent - t.Repaid, CentsOf(m.Credits));
+    EXPECT_EQ(t.StartBorrowed + t.Lent - t.Repaid, CentsOf(m.Borrowed));
+    EXPECT_EQ(t.Spins, m.Spins);
+    EXPECT_EQ(t.FreeSpins, m.FreeSpinCount);
+    EXPECT_EQ(static_cast<int64_t>(after.Record.Recent.Entries().size()),
+              m.Spins + m.FreeSpinCount);
+    EXPECT_GE(m.Spins + m.FreeSpinCount, settledSpins);
+    // The meters are where an evening without a kill stood at one of its settled moments.
+    const MachineState v = SettledView(m);
+    EXPECT_NE(std::find(settles.begin(), settles.end(),
+                        std::make_tuple(v.Credits, v.Borrowed, v.BonusPool, v.Spins,
+                                        v.FreeSpinCount, v.FreeSpins)),
+              settles.end());
+    EXPECT_TRUE(after.Host.Sounds.empty());
+    EXPECT_EQ(after.Host.CardGames, 0);
+    EXPECT_TRUE(after.Host.Messages.empty());
+    if (HasFailure()) {
+      std::cerr << playerText.substr(playerText.find("[Game]")) << "\n"
+                << zandorText.substr(0, 120) << "\n";
+      break;
+    }
+  }
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+
+namespace {
+
+// The money paths around the saves: opening a game or starting a new one with coins placed
+// creates nothing, a close during a won bonus keeps its free spins and never stores a pool below
+// zero, and no amount passes what the files can write and read back.
+TEST(Keeping, NoMoneyCreatedAroundTheSaves) {
+  TempDir dir;
+  const auto placeTwentyFives = [](Sitting& s) {
+    s.Game.Machine.Bet = 0;
+    s.Game.Machine.CoinValue = CoinTable[0].Value;
+    for (int i = 0; i < 20; ++i) s.Machine.BetOne();
+    ASSERT_EQ(s.Game.Machine.Wager, Money::Dollars(100));
+  };
+  {
+    SCOPED_TRACE("File > Open with twenty $5 coins placed");
+    Sitting s(dir.Path(), nullptr);
+    SavedGameTable slots(dir.Path());
+    ASSERT_TRUE(slots.Save(s.Game.Machine, 1, "thousand").Ok);
+    placeTwentyFives(s);
+    slots.Open(1, s.Game.Machine);
+    EXPECT_EQ(s.Game.Machine.Credits, Money::Dollars(1000));
+    EXPECT_EQ(s.Game.Machine.Wager, Money());
+    EXPECT_EQ(SettledView(s.Game.Machine).Credits, Money::Dollars(1000));
+  }
+  {
+    SCOPED_TRACE("New Game with twenty $5 coins placed");
+    Sitting s(dir.Path(), nullptr);
+    placeTwentyFives(s);
+    ASSERT_TRUE(s.Machine.NewGame());
+    s.Keeper.KeepSettled();
+    Sitting after(dir.Path(), nullptr);
+    EXPECT_EQ(after.Game.Machine.Credits, Money::Dollars(1000));
+    EXPECT_EQ(after.Game.Machine.LineBets, (std::array<Money, 5>{}));
+  }
+  {
+    SCOPED_TRACE("a close while the bonus pool is paid");
+    WriteFile(dir.Path() + "ZANDOR.INI", "[Settings]\nPowerPts=90\nBonusPool=50.24\n");
+    std::filesystem::remove(dir.Path() + "PLAYER.INI");
+    Sitting s(dir.Path(), nullptr);
+    s.Host.TimeOfDay = SeedFor([](auto& m) { return Count(m, GAIN) > 0 && !Count(m, LOSS); }, 9000);
+    s.Host.DuringWait = [&] {
+      if (s.Host.Count(Effect::Bonus) > 0) s.Machine.RequestClose();
+    };
+    s.Machine.BetMax();
+    ASSERT_EQ(s.Game.Machine.FreeSpins, 7);
+    s.Keeper.KeepSettled();
+    EXPECT_NE(ReadFile(dir.Path() + "ZANDOR.INI").find("\nBonusPool=50.00\n"), std::string::npos);
+    Sitting after(dir.Path(), nullptr);
+    EXPECT_EQ(after.Game.Machine.FreeSpins, 7);
+    EXPECT_GE(after.Game.Machine.BonusPool, Money());
+    after.Machine.NextAutomaticSpin();
+    EXPECT_EQ(after.Game.Machine.FreeSpinCount, 1);
+    EXPECT_EQ(after.Game.Machine.FreeSpins, 6);
+  }
+  {
+    SCOPED_TRACE("ten whole digits at most");
+    Sitting s(dir.Path(), nullptr);
+    MachineState& m = s.Game.Machine;
+    m.Credits = MoneyMax;
+    EXPECT_EQ(s.Banker.Borrow(0), std::string_view(BankLimit));
+    EXPECT_EQ(m.Credits, MoneyMax);
+    EXPECT_EQ(m.Borrowed, Money::Dollars(1000));
+    m.Credits = MoneyMax - Money::Dollars(6);
+    s.Host.TimeOfDay = SeedFor([](auto& mm) { return Wins(mm) && !Count(mm, GAIN); }, 1000);
+    s.Machine.BetMax();
+    EXPECT_LE(m.Credits, MoneyMax);
+    m.BonusPool = MoneyMax;
+    s.Machine.BetMax();
+    EXPECT_EQ(m.BonusPool, MoneyMax);
+    s.Keeper.KeepSettled();
+    Sitting after(dir.Path(), nullptr);
+    EXPECT_EQ(after.Game.Machine.Credits, m.Credits);
+    EXPECT_EQ(after.Game.Machine.BonusPool, MoneyMax);
+  }
+}
+
+}  // namespace
