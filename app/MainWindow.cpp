@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -62,6 +63,11 @@ class FaceWidget : public QWidget {
                 QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
   }
   void resizeEvent(QResizeEvent*) override { window_.LayOutFace(); }
+  // A click on the face while a win or the bonus pool counts up puts the rest in at once.
+  void mousePressEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton) window_.Machine.HurryCountUp();
+    QWidget::mousePressEvent(e);
+  }
 
  private:
   MainWindow& window_;
@@ -209,7 +215,13 @@ void MainWindow::AddButtonKeys() {
   for (const auto& [button, key] : keys) {
     auto* shortcut = new QShortcut(key, this);
     shortcut->setAutoRepeat(false);
-    connect(shortcut, &QShortcut::activated, button, [button] {
+    connect(shortcut, &QShortcut::activated, button, [this, button] {
+      // Space and Enter during a count-up put the rest in at once, once it has run as long as
+      // the card table's guard: a key pressed while the reels turned, or held since, does not.
+      if (button == SpinButton && Machine.CountUpMs() >= CardTable::KeyGuardMs) {
+        Machine.HurryCountUp();
+        return;
+      }
       if (button->isEnabled()) button->click();
     });
   }
