@@ -390,3 +390,79 @@ TEST(Record, HostileFiles) {
   const std::string recent = saved.substr(from, saved.find("\n[", from) + 1 - from);
   EXPECT_EQ(std::count(recent.begin(), recent.end(), '\n'), 3);  // the header and two spins
 }
+
+// The chart of the game comes back whole after a restart, belongs to its game only, and a long
+// game keeps at most its limit of points, evenly spread, with the start, the last moment and
+// every mark intact.
+TEST(Record, GameChartSurvivesARestartAndThins) {
+  PlayerRecord r;
+  r.GameReplaced(100000, 20000);
+  int64_t credits = 100000;
+  auto play = [&](int64_t win, int64_t pool = 0) {
+    SpinReport s = Spin(625, {win, 0, 0, 0, 0}, false, win, pool);
+    credits += win + pool - 625;
+    s.CreditsAfter = credits;
+    r.SpinScored(s);
+  };
+  play(0);
+  play(1250);
+  play(0, 5325);
+  r.Loan(50000);
+  credits += 50000;
+  play(250);
+  r.Loan(-30000);
+  credits -= 30000;
+  const std::vector<ChartPoint> expected = {
+      {0, 100000, 20000, ChartPoint::None},    {1, 99375, 20000, ChartPoint::None},
+      {2, 100000, 20000, ChartPoint::None},    {3, 104700, 20000, ChartPoint::Bonus},
+      {3, 154700, 70000, ChartPoint::Loan},    {4, 154325, 70000, ChartPoint::None},
+      {4, 124325, 40000, ChartPoint::Payback},
+  };
+  EXPECT_EQ(r.Chart.Points(), expected);
+
+  TempDir dir;
+  ASSERT_TRUE(SaveRecord(dir.Path(), r));
+  PlayerRecord back;
+  LoadRecord(dir.Path(), back, credits, 40000);
+  EXPECT_EQ(back.Chart.Points(), expected);
+
+  // Another game's credits, or a damaged point, give a chart from this game's start to now.
+  PlayerRecord other;
+  LoadRecord(dir.Path(), other, 777, 0);
+  EXPECT_EQ(other.Chart.Points(), (std::vector<ChartPoint>{{0, 777, 0}}));
+  {
+    PlayerIni file(dir.Path());
+    file.WriteString("Game Chart", "Points0", "0 100000 20000 -,1 99375 x -");
+    ASSERT_TRUE(file.Save());
+  }
+  PlayerRecord damaged;
+  LoadRecord(dir.Path(), damaged, credits, 40000);
+  EXPECT_EQ(damaged.Chart.Points(),
+            (std::vector<ChartPoint>{{0, 100000, 20000}, {4, credits, 40000}}));
+
+  // A long evening: thinned, yet its ends exact, its spins in order and evenly spaced, and the
+  // one bonus still marked; a restart brings back the same points and the file drops keys
+  // the thinned chart no longer needs.
+  for (int i = 0; i < 5000; ++i) play(i == 2345 ? 0 : 625, i == 2345 ? 9900 : 0);
+  const std::vector<ChartPoint>& points = r.Chart.Points();
+  EXPECT_LE(points.size(), GameChart::MaxPoints);
+  EXPECT_GE(points.size(), GameChart::MaxPoints / 2);
+  EXPECT_EQ(points.front(), expected.front());
+  EXPECT_EQ(points.back(), (ChartPoint{5004, credits, 40000}));
+  int64_t widest = 0;
+  for (size_t i = 1; i < points.size(); ++i) {
+    EXPECT_LT(points[i - 1].Spin, points[i].Spin + (i < 8 ? 1 : 0));
+    widest = std::max(widest, points[i].Spin - points[i - 1].Spin);
+  }
+  EXPECT_LE(widest, 4);
+  EXPECT_EQ(std::count_if(points.begin(), points.end(),
+                          [](const ChartPoint& p) { return p.Marks & ChartPoint::Bonus; }),
+            2);
+  ASSERT_TRUE(SaveRecord(dir.Path(), r));
+  PlayerRecord later;
+  LoadRecord(dir.Path(), later, credits, 40000);
+  EXPECT_EQ(later.Chart.Points(), points);
+  r.GameReplaced(100000, 0);
+  ASSERT_TRUE(SaveRecord(dir.Path(), r));
+  EXPECT_EQ(PlayerIni(dir.Path()).ReadString("Game Chart", "Points1", "absent"), "absent");
+}
