@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "help/Help.h"
@@ -82,7 +83,13 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
             std::lround(OuterHeight * devicePixelRatioF()), QImage::Format_RGB32) {
   Face_.setDevicePixelRatio(devicePixelRatioF());
   setWindowTitle("Double or Nothing Card Game");
-  setFixedSize(OuterWidth, OuterHeight);
+  // Until the window manager has framed the table, the frame around the window that opened
+  // it stands in for its own, so the table opens at the same size every time.
+  const QWidget* opener = parent ? parent->window() : nullptr;
+  const QSize frame = opener && opener->isVisible()
+                          ? opener->frameGeometry().size() - opener->geometry().size()
+                          : QSize();
+  setFixedSize(OuterWidth - std::max(frame.width(), 0), OuterHeight - std::max(frame.height(), 0));
   setFont(SansFont(12));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, QColor(Maroon));
@@ -162,12 +169,14 @@ void CardTable::Draw() {
   if (outcome == DrawOutcome::None) return;
   DrawCard(Hand_.ThirdCard().Id, 273, 80);
   const bool won = outcome == DrawOutcome::Won;
-  DrawResult(won ? "You Won!" : "You Lost");
   SyncButtons();
-  WinningsLabel->setText(QString::fromStdString(WinningsText(SpinWin_, true)));
-  // The sounds hold the thread until they end, so the card is shown before they start.
+  // The sounds hold the thread until they end: the card is shown before they start, and the
+  // result and the winnings once they have played.
   if (isVisible()) repaint();
   if (Play_) Play_(won ? Effect::Win : Effect::Lose);
+  DrawResult(won ? "You Won!" : "You Lost");
+  WinningsLabel->setText(QString::fromStdString(WinningsText(SpinWin_, true)));
+  update();
 }
 
 void CardTable::GoAgain() {
