@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "help/Help.h"
+#include "help/HelpKey.h"
 
 namespace {
 
@@ -72,7 +73,8 @@ uint32_t UtcTimeOfDayMs() {
 
 }  // namespace
 
-CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play, QWidget* parent)
+CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play, Prompts& prompts,
+                     QWidget* parent)
     : QDialog(parent),
       SpinWin_(spinWin),
       rng_(rng),
@@ -138,13 +140,10 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
   DeckUsedUpLabel->hide();
 
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
-  connect(HelpButton, &QPushButton::clicked, this,
-          [this] { ShowHelpTopic(this, HelpTopic::CardGame); });
+  ConnectHelp(this, HelpButton, prompts, HelpTopic::CardGame);
   connect(DrawButton, &QPushButton::clicked, this, &CardTable::Draw);
   connect(GoAgainButton, &QPushButton::clicked, this, &CardTable::GoAgain);
   connect(SkipButton, &QPushButton::clicked, this, &CardTable::Skip);
-  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpTopic::CardGame); });
 
   Shuffle(UtcTimeOfDayMs());
 }

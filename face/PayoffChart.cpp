@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "face/FacePainter.h"
+#include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/Prompts.h"
 
@@ -81,6 +82,7 @@ PayoffChart::PayoffChart(const MachineState& machine, const Folders& dirs, const
   OkButton->setGeometry(537, 352, 89, 33);
   OkButton->setDefault(true);
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+  ConnectHelp(this, nullptr, prompts_, HelpTopic::Payoffs);
 }
 
 std::string PayoffChart::LoadPictures() {

@@ -10,6 +10,7 @@
 #include "cards/CardTable.h"
 #include "tests/cards/Decks.h"
 #include "tests/support/Dollars.h"
+#include "tests/support/FakePrompts.h"
 
 namespace {
 
@@ -46,12 +47,15 @@ struct Table {
   // What the table showed as each sound played: the winnings line and the result's yellow.
   std::vector<std::pair<QString, int>> shownAtSound;
   Lcg rng;
-  CardTable form{win, rng, [this](Effect e) {
+  FakePrompts prompts;
+  CardTable form{win, rng,
+                 [this](Effect e) {
                    sounds.push_back(e);
                    shownAtSound.emplace_back(
                        form.WinningsLabel->text(),
                        CountColour(form.Face(), QRect(200, 50, 220, 25), qRgb(255, 255, 0)));
-                 }};
+                 },
+                 prompts};
 };
 
 }  // namespace
