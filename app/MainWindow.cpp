@@ -335,7 +335,7 @@ void MainWindow::BuildMenus() {
   AutoSpinAction = autoMenu->addAction("&Auto Spin", this, [this] { Machine.ToggleAutoSpin(); });
   AutoSpinAction->setCheckable(true);
   QMenu* help = bar->addMenu("&Help");
-  AboutAction = help->addAction("&About", this, [this] { ShowAbout(this); });
+  AboutAction = help->addAction("&About", this, [this] { ShowAbout(this, prompts_); });
   help->addSeparator();
   ManualAction =
       help->addAction("&Manual", this, [this] { prompts_.OpenHelp(this, HelpTopic::Contents); });
@@ -655,7 +655,7 @@ void MainWindow::Inform(std::string_view text) {
 
 void MainWindow::OfferCardGame(Money& spinWin) {
   CardTable dlg(
-      spinWin, Random, [this](Effect e) { Play(e); }, this);
+      spinWin, Random, [this](Effect e) { Play(e); }, prompts_, this);
   dlg.exec();
 }
 

@@ -22,6 +22,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <csignal>
 #include <cstring>
 #include <deque>
@@ -34,12 +35,18 @@
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "audio/GameAudio.h"
+#include "audio/MusicDialog.h"
+#include "audio/SoundDialog.h"
 #include "audio/VolumeDialog.h"
+#include "bank/BankDialog.h"
+#include "cards/CardTable.h"
+#include "face/PayoffChart.h"
 #include "help/Help.h"
 #include "record/AutoSpinLimitsDialog.h"
 #include "record/RecentSpinsWindow.h"
 #include "record/RecordKeeper.h"
 #include "record/StatisticsWindow.h"
+#include "saves/SlotDialog.h"
 #include "store/Settings.h"
 #include "tests/support/Dollars.h"
 #include "tests/support/FakePrompts.h"
@@ -927,3 +934,75 @@ TEST(SingleCopy, NeverLockedOutNeverTwoCopies) {
 }
 
 }  // namespace
+
+namespace {
+
+struct SilentPlayer : MediaPlayer {
+  std::string Open(const std::string&) override { return ""; }
+  std::string Play() override { return ""; }
+  void Close() override {}
+};
+
+}  // namespace
+
+// F1 in every window of the game opens the manual at that window's page.
+TEST_F(Window, HelpKeyInEveryWindow) {
+  Open();
+  SilentPlayer player;
+  Money win = 1_usd;
+  PlayerRecord& record = form->Record().Record;
+  SavedGameTable savedGames(game.Dirs.Settings);
+  std::vector<std::pair<std::unique_ptr<QWidget>, HelpTopic>> windows;
+  windows.emplace_back(std::make_unique<PayoffChart>(game.Machine, game.Dirs, form->Face.Glyphs,
+                                                     prompts, form.get()),
+                       HelpTopic::Payoffs);
+  windows.emplace_back(std::make_unique<VolumeDialog>(
+                           Volume{}, [](const Volume&) {}, [] {}, prompts, form.get()),
+                       HelpTopic::Volume);
+  windows.emplace_back(std::make_unique<SoundDialog>(
+                           game.Sound, game.Dirs, [](const std::string&) {}, prompts, form.get()),
+                       HelpTopic::Sounds);
+  windows.emplace_back(
+      std::make_unique<MusicDialog>(game.Music, game.Dirs, player, prompts, form.get()),
+      HelpTopic::Music);
+  windows.emplace_back(std::make_unique<CardTable>(
+                           win, form->Random, [](Effect) {}, prompts, form.get()),
+                       HelpTopic::CardGame);
+  windows.emplace_back(
+      std::make_unique<BankDialog>(game.Machine, form->Face.Glyphs, prompts, form.get()),
+      HelpTopic::Bank);
+  windows.emplace_back(std::make_unique<SlotDialog>(game.Machine, savedGames,
+                                                    SlotDialog::Mode::Open, prompts, form.get()),
+                       HelpTopic::SavedGames);
+  windows.emplace_back(
+      std::make_unique<StatisticsWindow>(record, game.Machine, nullptr, prompts, form.get()),
+      HelpTopic::Statistics);
+  windows.emplace_back(
+      std::make_unique<RecentSpinsWindow>(record.Recent, nullptr, prompts, form.get()),
+      HelpTopic::RecentSpins);
+  windows.emplace_back(std::make_unique<AutoSpinLimitsDialog>(record.Limits, prompts, form.get()),
+                       HelpTopic::AutoSpinLimits);
+  for (auto& [window, topic] : windows) {
+    SCOPED_TRACE(window->metaObject()->className());
+    prompts.Topics.clear();
+    window->setWindowModality(Qt::ApplicationModal);  // as exec() shows them
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window.get(), Qt::Key_F1);
+    EXPECT_EQ(prompts.Topics, std::vector<HelpTopic>{topic});
+    window->hide();
+  }
+  // The about box, modal: F1 there opens the contents, then it closes.
+  prompts.Topics.clear();
+  QTimer::singleShot(100, [] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (!box) return;
+    QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_F1);
+    QTest::keyClick(box, Qt::Key_Escape);
+  });
+  ShowAbout(form.get(), prompts);
+  EXPECT_EQ(prompts.Topics, std::vector<HelpTopic>{HelpTopic::Contents});
+  // The main window's own F1 opens the contents.
+  EXPECT_EQ(form->ManualAction->shortcut(), QKeySequence(QKeySequence::HelpContents));
+}

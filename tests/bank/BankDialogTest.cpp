@@ -126,15 +126,12 @@ TEST(BankDialogTest, AmountRulesAndMessages) {
   bank.ChooseAmount(6);
   EXPECT_EQ(bank.messages.back(), "You do not have 0.01 credits!");
 
+  // Help and F1 both open the bank's page of the manual.
   bank.messages.clear();
   QTest::mouseClick(bank.HelpButton, Qt::LeftButton);
-  ASSERT_EQ(bank.messages.size(), 1u);
-  EXPECT_EQ(bank.messages[0],
-            "Use this screen to borrow credits or pay back credits that you borrowed "
-            "previously.  Click on the button representing the amount to borrow (or pay "
-            "back).\n\nTo switch between \"borrow\" and \"pay back\" select the mode.");
   QTest::keyClick(&bank, Qt::Key_F1);
-  EXPECT_EQ(bank.topics, std::vector<HelpTopic>{HelpTopic::Bank});
+  EXPECT_TRUE(bank.messages.empty());
+  EXPECT_EQ(bank.topics, (std::vector<HelpTopic>{HelpTopic::Bank, HelpTopic::Bank}));
 }
 
 // True when the canvas holds the strip's cell (sx, sy, w x 20) at (x, y).

@@ -10,6 +10,7 @@
 #include "cards/CardTable.h"
 #include "tests/cards/Decks.h"
 #include "tests/support/Dollars.h"
+#include "tests/support/FakePrompts.h"
 
 namespace {
 
@@ -43,8 +44,18 @@ bool SameAsCard(const QImage& face, int x, int y, const QImage& card, const QIma
 struct Table {
   Money win = 12.5_usd;
   std::vector<Effect> sounds;
+  // What the table showed as each sound played: the winnings line and the result's yellow.
+  std::vector<std::pair<QString, int>> shownAtSound;
   Lcg rng;
-  CardTable form{win, rng, [this](Effect e) { sounds.push_back(e); }};
+  FakePrompts prompts;
+  CardTable form{win, rng,
+                 [this](Effect e) {
+                   sounds.push_back(e);
+                   shownAtSound.emplace_back(
+                       form.WinningsLabel->text(),
+                       CountColour(form.Face(), QRect(200, 50, 220, 25), qRgb(255, 255, 0)));
+                 },
+                 prompts};
 };
 
 }  // namespace
@@ -140,6 +151,8 @@ TEST(CardTable, WholeHandThroughTheButtons) {
 
   f.DrawButton->click();
   EXPECT_EQ(t.sounds, std::vector<Effect>{Effect::Win});
+  // The sound plays first, the result and the winnings follow it.
+  EXPECT_EQ(t.shownAtSound, (std::vector<std::pair<QString, int>>{{"Winnings:      12.50", 0}}));
   EXPECT_EQ(t.win, 25.0_usd);
   EXPECT_EQ(f.WinningsLabel->text(), "Winnings:       25.00");
   EXPECT_TRUE(SameAsCard(f.Face(), 273, 80, ComposeCard(sheets, CardId(4, 2)), sheets.Neg));

@@ -55,23 +55,23 @@ TEST(Record, CountersFollowAScriptedEvening) {
   r.SpinScored(Spin(625, {250, 0, 0, 0, 0}, true, 0));     // lost there
   r.SpinScored(Spin(625, {250, 0, 0, 0, 0}, true, 250));   // left without drawing
   r.SpinScored(Spin(625, {1000, 0, 0, 0, 0}, false, 1000, 0, true));
-  r.SpinScored(Spin(625, {}, false, 0, 5325));
+  r.SpinScored(Spin(625, {50, 0, 0, 0, 0}, false, 50, 5325));  // a line and the pool at once
   r.Loan(100000);
   r.Loan(-1);
   for (const Tally* t : std::array<const Tally*, 2>{&r.Game, &r.Lifetime}) {
     EXPECT_EQ(t->Spins, 5);
     EXPECT_EQ(t->FreeSpins, 1);
     EXPECT_EQ(t->Wagered, 3125);
-    EXPECT_EQ(t->LineWins, 2000);
+    EXPECT_EQ(t->LineWins, 2050);
     EXPECT_EQ(t->CardNet, 250);
     EXPECT_EQ(t->HandsWon, 1);
     EXPECT_EQ(t->HandsLost, 1);
     EXPECT_EQ(t->Pools, 1);
     EXPECT_EQ(t->PoolTotal, 5325);
-    EXPECT_EQ(t->BiggestWin, 1000);
-    EXPECT_EQ(t->Won(), 7575);
-    EXPECT_EQ(t->Net(), 4450);
-    EXPECT_EQ(PaybackTenths(*t), 2424);  // 7575 / 3125 = 242.4%
+    EXPECT_EQ(t->BiggestWin, 5375);  // everything one spin paid, its pool included
+    EXPECT_EQ(t->Won(), 7625);
+    EXPECT_EQ(t->Net(), 4500);
+    EXPECT_EQ(PaybackTenths(*t), 2440);  // 7625 / 3125 = 244.0%
     EXPECT_EQ(t->Lent - t->Repaid, 99999);
   }
   EXPECT_EQ(FormatDollars(-123456789), "-1,234,567.89");
