@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -58,12 +59,36 @@ class FaceWidget : public QWidget {
     }
     const double ratio = canvas.devicePixelRatio();
     // Moved to a screen of another density: lay out again at its ratio, after this paint.
-    if (ratio != devicePixelRatioF()) QTimer::singleShot(0, &window_, &MainWindow::LayOutFace);
+    if (ratio != devicePixelRatioF() * window_.PictureScale())
+      QTimer::singleShot(0, &window_, &MainWindow::LayOutFace);
+    if (window_.FullScreen()) {
+      PaintPicture(p, e->rect(), canvas);
+      return;
+    }
     const QRect r = e->rect();
     p.drawImage(QRectF(r), canvas,
                 QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
   }
   void resizeEvent(QResizeEvent*) override { window_.LayOutFace(); }
+  // Full screen: the canvas holds the scaled picture at the screen's own pixels, copied one to
+  // one into its place; the screen around it stays black.
+  void PaintPicture(QPainter& p, const QRect& dirty, const QImage& canvas) {
+    const double dpr = devicePixelRatioF();
+    const QPointF origin = window_.PictureOrigin();
+    const QRectF picture(origin, canvas.deviceIndependentSize() * window_.PictureScale());
+    const QRegion around = QRegion(dirty) - QRegion(picture.toAlignedRect());
+    for (const QRect& r : around) p.fillRect(r, Qt::black);
+    const QRectF r = QRectF(dirty) & picture;
+    if (r.isEmpty()) return;
+    p.drawImage(r, canvas,
+                QRectF((r.x() - origin.x()) * dpr, (r.y() - origin.y()) * dpr, r.width() * dpr,
+                       r.height() * dpr));
+  }
+  // A click on the face while a win or the bonus pool counts up puts the rest in at once.
+  void mousePressEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton) window_.Machine.HurryCountUp();
+    QWidget::mousePressEvent(e);
+  }
 
  private:
   MainWindow& window_;
@@ -211,7 +236,13 @@ void MainWindow::AddButtonKeys() {
   for (const auto& [button, key] : keys) {
     auto* shortcut = new QShortcut(key, this);
     shortcut->setAutoRepeat(false);
-    connect(shortcut, &QShortcut::activated, button, [button = button] {
+    connect(shortcut, &QShortcut::activated, button, [this, button = button] {
+      // Space and Enter during a count-up put the rest in at once, once it has run as long as
+      // the card table's guard: a key pressed while the reels turned, or held since, does not.
+      if (button == SpinButton && Machine.CountUpMs() >= CardTable::KeyGuardMs) {
+        Machine.HurryCountUp();
+        return;
+      }
       if (button->isEnabled()) button->click();
     });
   }
@@ -306,7 +337,7 @@ void MainWindow::BuildMenus() {
   AutoSpinAction = autoMenu->addAction("&Auto Spin", this, [this] { Machine.ToggleAutoSpin(); });
   AutoSpinAction->setCheckable(true);
   QMenu* help = bar->addMenu("&Help");
-  AboutAction = help->addAction("&About", this, [this] { ShowAbout(this); });
+  AboutAction = help->addAction("&About", this, [this] { ShowAbout(this, prompts_); });
   help->addSeparator();
   ManualAction =
       help->addAction("&Manual", this, [this] { prompts_.OpenHelp(this, HelpTopic::Contents); });
@@ -344,6 +375,10 @@ void MainWindow::StateChanged() {
 
 void MainWindow::LayOutFace() {
   const int w = faceWidget_->width(), h = faceWidget_->height();
+  if (fullScreen_ || pictureScale_ != 1) {
+    LayOutPicture(w, h);
+    return;
+  }
   const std::string err = Face.FitToSize(w, h, faceWidget_->devicePixelRatioF());
   // The reels carry the strips they hold now: a won bonus keeps reel 2's free-spin strip.
   SetReelStrips(Game.Machine);
@@ -572,7 +607,17 @@ void MainWindow::Play(Effect e) {
   if (audio_) audio_->Play(e);
 }
 
-void MainWindow::UpdateArea(const QRect& r) { faceWidget_->update(r); }
+void MainWindow::UpdateArea(const QRect& r) {
+  if (!fullScreen_) {
+    faceWidget_->update(r);
+    return;
+  }
+  // In full screen the canvas' place is scaled: the area grows by a pixel at each side so
+  // that a rounded edge is drawn too.
+  const QRectF scaled(pictureOrigin_ + QPointF(r.topLeft()) * pictureScale_,
+                      QSizeF(r.size()) * pictureScale_);
+  faceWidget_->update(scaled.toAlignedRect().adjusted(-1, -1, 1, 1));
+}
 
 void MainWindow::Redraw(FaceElement e) {
   Face.Redraw(e);
@@ -612,7 +657,7 @@ void MainWindow::Inform(std::string_view text) {
 
 void MainWindow::OfferCardGame(Money& spinWin) {
   CardTable dlg(
-      spinWin, Random, [this](Effect e) { Play(e); }, this);
+      spinWin, Random, [this](Effect e) { Play(e); }, prompts_, this);
   dlg.exec();
 }
 

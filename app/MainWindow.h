@@ -96,6 +96,10 @@ class MainWindow : public QMainWindow, public Host {
   void SetFullScreen(bool on);
   // True while the window is in full screen.
   bool FullScreen() const { return fullScreen_; }
+  // In full screen the face is one picture of its designed size, scaled by PictureScale and
+  // placed at PictureOrigin in the face widget; elsewhere 1 and the widget's corner.
+  double PictureScale() const { return pictureScale_; }
+  QPointF PictureOrigin() const { return pictureOrigin_; }
   // The sound dialogs and music (null in a window built without audio).
   GameAudio* Audio() { return audio_.get(); }
   // The player's record and its three windows.
@@ -140,6 +144,10 @@ class MainWindow : public QMainWindow, public Host {
   QAction* Toggle(QMenu* menu, const QString& caption, bool& flag);
   void BuildFullScreen(QMenu* options);
   void FillScreen(bool wholeScreen);
+  // Lays out the face as the one scaled picture of full screen in a widget of this size.
+  void LayOutPicture(int width, int height);
+  // Sizes the four buttons and their panel by the picture's scale (1: as designed).
+  void ScaleButtons(double scale);
   // Keeps the game on disk once the current event is handled (a settled moment).
   void KeepGameSoon();
   // Keeps the game on disk now, unless money is in motion (the spin's own settling keeps it).
@@ -167,6 +175,8 @@ class MainWindow : public QMainWindow, public Host {
   bool maximisedBeneath_ = false;         // the state full screen returns to
   QRect placeBeneath_;                    // where the normal window stood before full screen
   QShortcut* leaveFullScreen_ = nullptr;  // Escape, only while full screen
+  double pictureScale_ = 1;               // the face as one picture in full screen
+  QPointF pictureOrigin_;
   std::vector<std::pair<QAction*, bool*>> toggles_;
 };
 

@@ -45,6 +45,8 @@ using namespace zandor;
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Zandor Slots");
+  // The desktop entry's name is the window's app id on Wayland: its icon and name come from it.
+  QGuiApplication::setDesktopFileName("org.zandorslots.ZandorSlots");
   QApplication::setApplicationDisplayName(QString());
 
   GameState game;

@@ -62,7 +62,7 @@ void GameAudio::ChangeVolume() {
   // The coin is short and always loaded, so it can sound at every step of a drag.
   VolumeDialog dlg(
       volume_, [this](const Volume& v) { ApplyVolume(v); },
-      [this] { sdl_->PlayAsync(effects_->Image(2)); }, window_);
+      [this] { sdl_->PlayAsync(effects_->Image(2)); }, prompts_, window_);
   if (dlg.exec() != QDialog::Accepted) return;
   ApplyVolume(dlg.Chosen());
   if (!playerFile_) return;

@@ -8,6 +8,7 @@
 #include "audio/AudioDialogs.h"
 #include "audio/Playlist.h"
 #include "help/Help.h"
+#include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/FileNames.h"
 #include "platform/Prompts.h"
@@ -62,8 +63,7 @@ MusicDialog::MusicDialog(MusicSettings& music, const Folders& dirs, MediaPlayer&
   HelpButton->setAutoDefault(false);
   connect(OkButton, &QPushButton::clicked, this, &MusicDialog::KeepChanges);
   connect(CancelButton, &QPushButton::clicked, this, &MusicDialog::Cancel);
-  connect(HelpButton, &QPushButton::clicked, this,
-          [this] { prompts_.OpenHelp(this, HelpTopic::Sounds); });
+  ConnectHelp(this, HelpButton, prompts_, HelpTopic::Music);
   CentreOnScreen(this);
 }
 

@@ -7,6 +7,7 @@
 
 #include "audio/AudioDialogs.h"
 #include "help/Help.h"
+#include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/FileNames.h"
 #include "platform/Prompts.h"
@@ -75,8 +76,7 @@ SoundDialog::SoundDialog(SoundSettings& sounds, const Folders& dirs,
   HelpButton->setObjectName("HelpButton");
   HelpButton->setGeometry(96, 352, 96, 32);
   HelpButton->setAutoDefault(false);
-  connect(HelpButton, &QPushButton::clicked, this,
-          [this] { prompts_.OpenHelp(this, HelpTopic::Sounds); });
+  ConnectHelp(this, HelpButton, prompts_, HelpTopic::Sounds);
   OkButton = new QPushButton("&OK", this);
   OkButton->setObjectName("OkButton");
   OkButton->setGeometry(202, 352, 96, 32);

@@ -6,6 +6,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
 
 namespace zandor {
@@ -21,7 +22,7 @@ QString Percent(int v) { return QString("%1 %").arg(v); }
 }  // namespace
 
 VolumeDialog::VolumeDialog(const Volume& initial, std::function<void(const Volume&)> apply,
-                           std::function<void()> playEffect, QWidget* parent)
+                           std::function<void()> playEffect, Prompts& prompts, QWidget* parent)
     : QDialog(parent),
       initial_(initial),
       apply_(std::move(apply)),
@@ -51,6 +52,7 @@ VolumeDialog::VolumeDialog(const Volume& initial, std::function<void(const Volum
   });
   adjustSize();
   CentreOnScreen(this);
+  ConnectHelp(this, nullptr, prompts, HelpTopic::Volume);
 }
 
 QSlider* VolumeDialog::AddRow(QGridLayout* grid, int row, const QString& caption,

@@ -14,14 +14,17 @@ class QSlider;
 
 namespace zandor {
 
+class Prompts;
+
 class VolumeDialog : public QDialog {
   Q_OBJECT
 
  public:
   // Shows `initial`; every move of a slider goes to `apply` at once, and a move of the effects
   // slider also calls `playEffect` so the new loudness is heard.
+  // F1 opens the volume's page of the manual through prompts.
   VolumeDialog(const Volume& initial, std::function<void(const Volume&)> apply,
-               std::function<void()> playEffect, QWidget* parent = nullptr);
+               std::function<void()> playEffect, Prompts& prompts, QWidget* parent = nullptr);
 
   // The loudness the sliders show.
   Volume Chosen() const;

@@ -135,10 +135,9 @@ BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& p
   HelpButton->setObjectName("HelpButton");
   HelpButton->setGeometry(10, 246, 127, 46);
   HelpButton->setAutoDefault(false);
-  connect(HelpButton, &QPushButton::clicked, this, &BankDialog::ShowHelp);
 
-  // F1 opens the bank's page; its Help button explains in a box instead.
-  ConnectHelp(this, nullptr, prompts_, HelpTopic::Bank);
+  // F1 and the Help button open the bank's page of the manual.
+  ConnectHelp(this, HelpButton, prompts_, HelpTopic::Bank);
   CentreOnScreen(this, parent);
   PaintBank();
 }
@@ -154,14 +153,6 @@ void BankDialog::ChooseAmount(int button) {
   }
   PaintBank();
   update();
-}
-
-void BankDialog::ShowHelp() {
-  prompts_.Inform(
-      this,
-      "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
-      "Click on the button representing the amount to borrow (or pay back).\n\n"
-      "To switch between \"borrow\" and \"pay back\" select the mode.");
 }
 
 void BankDialog::PaintBank() {

@@ -39,8 +39,6 @@ class BankDialog : public QDialog {
 
   // Applies amount button 1..6 in the current mode (what a click on it does).
   void ChooseAmount(int button);
-  // Shows the instructions box.
-  void ShowHelp();
   // Redraws the client-area picture: background, the two captions and the two meters.
   void PaintBank();
   // The client-area picture as last drawn.

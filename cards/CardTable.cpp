@@ -11,9 +11,11 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "help/Help.h"
+#include "help/HelpKey.h"
 
 namespace zandor {
 
@@ -73,7 +75,8 @@ uint32_t UtcTimeOfDayMs() {
 
 }  // namespace
 
-CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play, QWidget* parent)
+CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play, Prompts& prompts,
+                     QWidget* parent)
     : QDialog(parent),
       spinWin_(spinWin),
       rng_(rng),
@@ -85,7 +88,13 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
             QImage::Format_RGB32) {
   face_.setDevicePixelRatio(devicePixelRatioF());
   setWindowTitle("Double or Nothing Card Game");
-  setFixedSize(OuterWidth, OuterHeight);
+  // Until the window manager has framed the table, the frame around the window that opened
+  // it stands in for its own, so the table opens at the same size every time.
+  const QWidget* opener = parent ? parent->window() : nullptr;
+  const QSize frame = opener && opener->isVisible()
+                          ? opener->frameGeometry().size() - opener->geometry().size()
+                          : QSize();
+  setFixedSize(OuterWidth - std::max(frame.width(), 0), OuterHeight - std::max(frame.height(), 0));
   setFont(SansFont(12));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, QColor(Maroon));
@@ -134,13 +143,10 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
   DeckUsedUpLabel->hide();
 
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
-  connect(HelpButton, &QPushButton::clicked, this,
-          [this] { ShowHelpTopic(this, HelpTopic::CardGame); });
+  ConnectHelp(this, HelpButton, prompts, HelpTopic::CardGame);
   connect(DrawButton, &QPushButton::clicked, this, &CardTable::Draw);
   connect(GoAgainButton, &QPushButton::clicked, this, &CardTable::GoAgain);
   connect(SkipButton, &QPushButton::clicked, this, &CardTable::Skip);
-  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, [this] { ShowHelpTopic(this, HelpTopic::CardGame); });
 
   Shuffle(UtcTimeOfDayMs());
 }
@@ -165,12 +171,14 @@ void CardTable::Draw() {
   if (outcome == DrawOutcome::None) return;
   DrawCard(hand_.ThirdCard().Id, 273, 80);
   const bool won = outcome == DrawOutcome::Won;
-  DrawResult(won ? "You Won!" : "You Lost");
   SyncButtons();
-  WinningsLabel->setText(QString::fromStdString(WinningsText(spinWin_, true)));
-  // The sounds hold the thread until they end, so the card is shown before they start.
+  // The sounds hold the thread until they end: the card is shown before they start, and the
+  // result and the winnings once they have played.
   if (isVisible()) repaint();
   if (play_) play_(won ? Effect::Win : Effect::Lose);
+  DrawResult(won ? "You Won!" : "You Lost");
+  WinningsLabel->setText(QString::fromStdString(WinningsText(spinWin_, true)));
+  update();
 }
 
 void CardTable::GoAgain() {

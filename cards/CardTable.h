@@ -17,6 +17,8 @@ class QPushButton;
 namespace zandor {
 
 // The modal card game window; it works directly on the spin's win.
+class Prompts;
+
 class CardTable : public QDialog {
   Q_OBJECT
 
@@ -27,8 +29,9 @@ class CardTable : public QDialog {
   static inline const QRgb Maroon = qRgb(128, 0, 0);
 
   // Opens a new game on spinWin, shuffled with rng (which outlives the table); play receives
-  // Effect::Win or Effect::Lose after each Draw.
-  CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play, QWidget* parent = nullptr);
+  // Effect::Win or Effect::Lose after each Draw. F1 and Help open the manual through prompts.
+  CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play, Prompts& prompts,
+            QWidget* parent = nullptr);
 
   // Milliseconds after the table opens during which no key presses Draw: an Enter meant for
   // the spin must not gamble the win. The mouse is never held back.

@@ -20,11 +20,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zandorslots.org/)
 # The libraries come from dpkg-shlibdeps; what is loaded at run time is named by hand: the
-# toolkit's X11 plug-in, a General MIDI soundfont for the music, and the fonts of the face.
+# toolkit's X11 plug-in, a General MIDI soundfont for the music, and the fonts of the face;
+# the Wayland plug-in is recommended, so that a Wayland desktop runs the game natively.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, timgm6mb-soundfont | sf2-soundfont-gm, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, qt6-wayland")
 # CPack indents the lines after the first and marks the empty line as Debian wants.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "three-reel, five-line slot machine

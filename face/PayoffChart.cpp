@@ -5,9 +5,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 #include <cstdio>
 
 #include "face/FacePainter.h"
+#include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/Prompts.h"
 
@@ -18,6 +20,9 @@ namespace {
 constexpr int kRowTop = 40, kRowPitch = 37, kCell = 24;
 constexpr int kSymbolX[3] = {10, 44, 78};
 constexpr int kDigitRows[5] = {4, 5, 1, 3, 2};
+constexpr int kWidth = 674, kHeight = 393, kDigitCell = 15;
+// The top of the coin value and the title, and the least space under their ink.
+constexpr int kTitleTop = 352, kTitleClearance = 3;
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, const QFont& font, const QColor& colour) {
   auto* label = new QLabel(text, parent);
@@ -79,6 +84,7 @@ PayoffChart::PayoffChart(const MachineState& machine, const Folders& dirs, const
   OkButton->setGeometry(537, 352, 89, 33);
   OkButton->setDefault(true);
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+  ConnectHelp(this, nullptr, prompts_, HelpTopic::Payoffs);
 }
 
 std::string PayoffChart::LoadPictures() {
@@ -102,7 +108,7 @@ std::string PayoffChart::LoadPictures() {
   CoinValueLabel->setText(machine_.Bet < CoinTable.size()
                               ? QString::fromUtf8(CoinTable[machine_.Bet].Caption)
                               : QString());
-  CoinValueLabel->adjustSize();
+  PlaceTitle();
   setWindowTitle(TitleLabel->text() + QStringLiteral(" Payoffs"));
   return "";
 }
@@ -121,10 +127,33 @@ void PayoffChart::PaintChart() {
     for (int n = 1; n <= 5; ++n) {
       const std::string text =
           (machine_.CoinValue * (PayFactors[r - 1] * n)).Padded(n == 1 ? 7 : 8);
-      DrawDigits(Chart, glyphs_, text, ColumnRight[n - 1], y + 2, false, kDigitRows[n - 1]);
+      DrawDigits(Chart, glyphs_, text, DigitsX(n - 1), y + 2, false, kDigitRows[n - 1]);
     }
   }
   update();
+}
+
+int PayoffChart::DigitsX(int column) const {
+  // With the 144 artwork the digits move 13 pixels outwards; the last column's last cell still
+  // ends inside the chart.
+  const int right = ColumnRight[column];
+  const int shift = glyphs_.SymbolSize == 144 ? (right >= 200 ? 13 : -13) : 0;
+  return right - std::max(0, right + shift + kDigitCell - kWidth);
+}
+
+void PayoffChart::PlaceTitle() {
+  // The coin value and the title share a line; when a caption's ink (the "$" of "$5" reaches
+  // below the line) would come near the bottom edge, the line moves up.
+  int below = 0;
+  for (QLabel* label : {CoinValueLabel, TitleLabel}) {
+    label->adjustSize();
+    const QFontMetrics metrics(label->font());
+    const int baseline = kTitleTop + (label->height() - metrics.height()) / 2 + metrics.ascent();
+    const int inkBottom = baseline + metrics.tightBoundingRect(label->text()).bottom();
+    below = std::max(below, inkBottom - (kHeight - kTitleClearance));
+  }
+  CoinValueLabel->move(40, kTitleTop - below);
+  TitleLabel->move(104, kTitleTop - below);
 }
 
 void PayoffChart::showEvent(QShowEvent* event) {

@@ -43,12 +43,17 @@ class PayoffChart : public QDialog {
 
   // Right edges of the five column captions, where the money columns end their last cell.
   static constexpr int ColumnRight[5] = {197, 311, 423, 535, 647};
+  // Where column 0..4 draws its last digit cell with the current artwork.
+  int DigitsX(int column) const;
 
  protected:
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // Places the coin value and the title on their line, clear of the bottom edge.
+  void PlaceTitle();
+
   const MachineState& machine_;
   const Folders& dirs_;
   const GlyphSet& glyphs_;

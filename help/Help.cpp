@@ -1,8 +1,10 @@
 #include "help/Help.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QString>
 
+#include "help/HelpKey.h"
 #include "help/HelpViewer.h"
 
 #ifndef ZANDOR_VERSION
@@ -24,8 +26,13 @@ QString AboutText() {
       .arg(QStringLiteral(ZANDOR_VERSION));
 }
 
-void ShowAbout(QWidget* parent) {
-  QMessageBox::about(parent, QStringLiteral("About Zandor Slots"), AboutText());
+void ShowAbout(QWidget* parent, Prompts& prompts) {
+  QMessageBox box(QMessageBox::Information, QStringLiteral("About Zandor Slots"), AboutText(),
+                  QMessageBox::Ok, parent);
+  box.setObjectName(QStringLiteral("About"));
+  box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+  ConnectHelp(&box, nullptr, prompts, HelpTopic::Contents);
+  box.exec();
 }
 
 }  // namespace zandor

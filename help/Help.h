@@ -16,13 +16,18 @@ enum class HelpTopic : int {
   Statistics = 41020,
   RecentSpins = 41021,
   AutoSpinLimits = 41022,
+  Payoffs = 41002,
+  Music = 41012,
+  Volume = 41013,
 };
 
 // Opens the manual at a topic (the contents page for a topic it does not know).
 void ShowHelpTopic(QWidget* parent, HelpTopic topic);
 
-// The "&About" box: the game's name, version and what it is.
-void ShowAbout(QWidget* parent);
+class Prompts;
+
+// The "&About" box: the game's name, version and what it is; F1 there opens the manual.
+void ShowAbout(QWidget* parent, Prompts& prompts);
 
 // The text of the about box (rich text), for the box and its tests.
 QString AboutText();

@@ -37,6 +37,9 @@ constexpr TopicPage kTopics[] = {
     {HelpTopic::Statistics, "statistics.html#statistics"},
     {HelpTopic::RecentSpins, "recent-spins.html#recent-spins"},
     {HelpTopic::AutoSpinLimits, "auto-spin-limits.html#auto-spin-limits"},
+    {HelpTopic::Payoffs, "payoffs.html#payoffs"},
+    {HelpTopic::Music, "music.html#music"},
+    {HelpTopic::Volume, "volume.html#volume"},
 };
 
 }  // namespace

@@ -186,7 +186,8 @@ void SlotMachine::WaitSeconds(double seconds) {
   const uint32_t start = host_.TickCount();
   const uint32_t span = static_cast<uint32_t>(std::ceil(seconds * 1000.0));
   // Differences of ticks stay right when the 32-bit tick count wraps.
-  while (host_.TickCount() - start < span) host_.ProcessMessages(start + span);
+  // A count-up the player hurries stops waiting at once.
+  while (host_.TickCount() - start < span && !hurry_) host_.ProcessMessages(start + span);
 }
 
 void SlotMachine::AddPoolContribution() {
@@ -383,18 +384,23 @@ int64_t SlotMachine::CountIntoCredits(Money& amount, Money leave,
   BusyScope busy(*this);
   const Money coin = m_.CoinValue;
   if (coin <= Money()) return 0;
+  counting_ = true;
+  hurry_ = false;
+  countStart_ = host_.TickCount();
   int64_t coins = 0;
   for (; amount > leave; ++coins) {
-    if (closing_ || completing_) {
-      // The player is leaving, or a crash interrupted the spin: the coins still to come go in at
-      // once and silently, exactly as many as the count would have moved (a part of a coin counts
-      // as a whole one).
+    if (closing_ || completing_ || hurry_) {
+      // The player is leaving, a crash interrupted the spin, or the player asked for the rest
+      // at once: the coins still to come go in together, exactly as many as the count would
+      // have moved (a part of a coin counts as a whole one); only the player's request sounds.
       const int64_t rest = ((amount - leave).InCents() + coin.InCents() - 1) / coin.InCents();
       m_.Credits = CreditsPlus(m_.Credits, coin * rest);
       amount -= coin * rest;
       host_.Redraw(FaceElement::Credits);
       host_.Redraw(meter);
-      return coins + rest;
+      if (hurry_ && !closing_) Play(Effect::Credit);
+      coins += rest;
+      break;
     }
     const double wait = PauseFor(amount, coin, pauses);
     m_.Credits = CreditsPlus(m_.Credits, coin);
@@ -404,7 +410,18 @@ int64_t SlotMachine::CountIntoCredits(Money& amount, Money leave,
     Play(Effect::Credit);
     WaitSeconds(wait);
   }
+  counting_ = hurry_ = false;
   return coins;
+}
+
+int64_t SlotMachine::CountUpMs() const {
+  return counting_ ? int64_t{host_.TickCount() - countStart_} : -1;
+}
+
+bool SlotMachine::HurryCountUp() {
+  if (!counting_) return false;
+  hurry_ = true;
+  return true;
 }
 
 void SlotMachine::CountUpWin() {

@@ -74,6 +74,12 @@ class SlotMachine {
   void RequestClose();
   // True once a close has been asked for.
   bool ClosePending() const { return closing_; }
+  // While a win or the bonus pool counts into the credits: the milliseconds since it began;
+  // -1 when no count-up runs.
+  int64_t CountUpMs() const;
+  // The player asks for the rest of the count-up under way at once: it goes into the credits
+  // with one credit sound, as many coins as the count would have moved. False when none runs.
+  bool HurryCountUp();
 
   // True while a spin, a coin-by-coin bet, a count-up or a payout is running: the money
   // is in motion, so nothing may swap the game underneath it.
@@ -114,6 +120,9 @@ class SlotMachine {
   Host& host_;
   int busy_ = 0;
   bool closing_ = false;
+  bool counting_ = false;    // a count-up runs
+  bool hurry_ = false;       // and the player asked for the rest at once
+  uint32_t countStart_ = 0;  // the tick it began at
   // A spin interrupted by a crash is being completed: silent, at once, with no card game.
   const SpinInProgress* completing_ = nullptr;
   SpinInProgress inProgress_;  // the spin whose reels turn, as the host keeps it

@@ -1,5 +1,6 @@
 #include "record/PlayerFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 #include <string_view>
@@ -16,6 +17,9 @@ constexpr const char* kGame = "This Game";
 constexpr const char* kLifetime = "Lifetime";
 constexpr const char* kLimits = "Auto Spin Limits";
 constexpr const char* kRecent = "Recent Spins";
+constexpr const char* kChart = "Game Chart";
+// Points per key of [Game Chart], joined by commas: twenty of the longest fit a key's text.
+constexpr size_t kPointsPerKey = 20;
 
 // The figures of a tally as the file names them; one table for reading and writing.
 struct TallyField {
@@ -90,6 +94,72 @@ bool IsSlotKey(std::string_view key) {
 // there is not carried from save to save.
 void DropStrangers(PlayerIni& file) { file.KeepOnlyKeys(kRecent, IsSlotKey); }
 
+std::string PointsKey(size_t n) { return "Points" + std::to_string(n); }
+
+size_t ChartKeys(const GameChart& chart) {
+  return (chart.Points().size() + kPointsPerKey - 1) / kPointsPerKey;
+}
+
+// Whether a key of [Game Chart] is one of the first count keys ("Points0" on).
+bool IsPointsKey(std::string_view key, size_t count) {
+  if (key == "Stride" || key == "Moments") return true;
+  if (key.substr(0, 6) != "Points" || key.size() < 7 || key.size() > 9) return false;
+  const std::string_view number = key.substr(6);
+  if (number.size() > 1 && number[0] == '0') return false;
+  size_t n = 0;
+  for (char c : number) {
+    if (c < '0' || c > '9') return false;
+    n = n * 10 + static_cast<size_t>(c - '0');
+  }
+  return n < count;
+}
+
+void AddChart(std::vector<PlayerKey>& keys, const GameChart& chart) {
+  keys.push_back({kChart, "Stride", std::to_string(chart.Stride())});
+  keys.push_back({kChart, "Moments", std::to_string(chart.Moments())});
+  const std::vector<ChartPoint>& points = chart.Points();
+  for (size_t n = 0; n < ChartKeys(chart); ++n) {
+    std::string text;
+    for (size_t i = n * kPointsPerKey; i < std::min(points.size(), (n + 1) * kPointsPerKey); ++i)
+      text += (text.empty() ? "" : ",") + EncodePoint(points[i]);
+    keys.push_back({kChart, PointsKey(n), text});
+  }
+}
+
+// The chart of the game whose figures are loaded, ending at its credits and debt; anything
+// else (a damaged point, a chart of another game) gives a chart from the game's start to now.
+void LoadChart(const PlayerIni& ini, PlayerRecord& r, int64_t credits, int64_t borrowed) {
+  const PlayerRecord::GameTally& g = r.Game;
+  std::vector<ChartPoint> points;
+  bool sound = true;
+  for (size_t n = 0; sound && points.size() < GameChart::MaxPoints; ++n) {
+    const std::string text = ini.ReadString(kChart, PointsKey(n), "");
+    if (text.empty()) break;
+    size_t start = 0;
+    while (sound && start <= text.size()) {
+      size_t comma = text.find(',', start);
+      if (comma == std::string::npos) comma = text.size();
+      const auto p = DecodePoint(text.substr(start, comma - start));
+      sound = p && (points.empty() || p->Spin >= points.back().Spin);
+      if (sound) points.push_back(*p);
+      start = comma + 1;
+    }
+  }
+  const int64_t spins = g.Spins + g.FreeSpins;
+  sound = sound && !points.empty() &&
+          points.front() == ChartPoint{0, g.StartCredits, g.StartBorrowed} &&
+          points.back().Credits == credits && points.back().Borrowed == borrowed &&
+          points.back().Spin <= spins;
+  int64_t stride = 0, moments = 0;
+  sound = sound && Read(ini, kChart, "Stride", false, false, stride) &&
+          Read(ini, kChart, "Moments", false, false, moments);
+  r.Chart.Restart(g.StartCredits, g.StartBorrowed);
+  if (sound && r.Chart.Restore(std::move(points), stride, moments)) return;
+  if (credits != g.StartCredits || borrowed != g.StartBorrowed || spins > 0) {
+    r.Chart.Add({spins, credits, borrowed, ChartPoint::None});
+  }
+}
+
 void AddTally(std::vector<PlayerKey>& keys, const char* section, const Tally& t) {
   for (const TallyField& f : kTallyFields)
     keys.push_back({section, f.Key, Text(t.*f.Field, f.Money)});
@@ -127,6 +197,7 @@ std::vector<PlayerKey> PlayerKeys(const PlayerRecord& r) {
   for (const SpinEntry& e : r.Recent.Entries()) slots[e.Serial % slots.size()] = EncodeSpin(e);
   for (size_t slot = 0; slot < slots.size(); ++slot)
     keys.push_back({kRecent, SpinKey(slot), slots[slot]});
+  AddChart(keys, r.Chart);
   return keys;
 }
 
@@ -152,6 +223,7 @@ void LoadRecord(const PlayerIni& ini, PlayerRecord& r, int64_t credits, int64_t 
     r.Game.StartCredits = credits;
     r.Game.StartBorrowed = borrowed;
   }
+  LoadChart(ini, r, credits, borrowed);
   r.Lifetime = Tally{};
   ReadTally(ini, kLifetime, r.Lifetime);
 
@@ -176,6 +248,9 @@ void LoadRecord(const PlayerIni& ini, PlayerRecord& r, int64_t credits, int64_t 
 
 void StoreRecord(PlayerIni& file, const PlayerRecord& r) {
   DropStrangers(file);
+  const size_t chartKeys = ChartKeys(r.Chart);
+  file.KeepOnlyKeys(kChart,
+                    [chartKeys](std::string_view key) { return IsPointsKey(key, chartKeys); });
   WriteKeys(file, PlayerKeys(r));
 }
 

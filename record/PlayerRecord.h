@@ -7,6 +7,7 @@
 
 #include "machine/GameEvents.h"
 #include "record/AutoSpinLimits.h"
+#include "record/GameChart.h"
 #include "record/RecentSpins.h"
 #include "record/Statistics.h"
 
@@ -24,6 +25,8 @@ class PlayerRecord : public GameEvents {
   GameTally Game;
   Tally Lifetime;
   RecentSpins Recent;
+  // The credits and debt after every spin and loan of this game.
+  GameChart Chart;
   AutoSpinLimits Limits;
   AutoSpinWatch Watch;
   // Seconds since 1970 for the time of a recent spin; tests set a fixed clock.
@@ -33,6 +36,8 @@ class PlayerRecord : public GameEvents {
 
   // Adds time played to both tallies.
   void AddSeconds(int64_t seconds);
+  // What is owed to the bank now, as this game's figures have it.
+  int64_t Borrowed() const { return Game.StartBorrowed + Game.Lent - Game.Repaid; }
   // Forgets the lifetime figures (the current game's stay).
   void ResetLifetime() { Lifetime = Tally{}; }
 

@@ -128,9 +128,13 @@ void RecentSpinsWindow::FillList() {
     auto* reels = new QTableWidgetItem;
     // Drawn at the artwork's size and shrunk: the lines are drawn thick enough to survive it.
     const QImage picture = DrawSpinPicture(art ? *art : noArt, size, s, std::max(size, 96) / 12);
-    reels->setData(Qt::DecorationRole,
-                   QPixmap::fromImage(picture.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio,
-                                                     Qt::SmoothTransformation)));
+    // The icon keeps the picture's density, so that it is as sharp as the face.
+    const double ratio = picture.devicePixelRatio();
+    const int iconPixels = DevicePixel(kIconSize, ratio);
+    QImage icon =
+        picture.scaled(iconPixels, iconPixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    icon.setDevicePixelRatio(ratio);
+    reels->setData(Qt::DecorationRole, QPixmap::fromImage(icon));
     Table->setItem(row, 3, reels);
     Table->setItem(row, 4, Cell(PaysText(s), false));
     Table->setItem(row, 5, Cell(Dollars(s.Win)));
@@ -183,9 +187,10 @@ void SpinView::paintEvent(QPaintEvent*) {
   const int captionHeight = fontMetrics().lineSpacing() * 3 + 8;
   const QRect area = rect().adjusted(8, 8, -8, -8 - captionHeight);
   if (!picture_.isNull() && area.width() > 0 && area.height() > 0) {
-    QSize fit = picture_.size().scaled(area.size(), Qt::KeepAspectRatio);
+    const QSize own = picture_.deviceIndependentSize().toSize();
+    QSize fit = own.scaled(area.size(), Qt::KeepAspectRatio);
     // Never blown up beyond the artwork's own size: it would only blur.
-    if (fit.width() > picture_.width()) fit = picture_.size();
+    if (fit.width() > own.width()) fit = own;
     const QRect target(area.x() + (area.width() - fit.width()) / 2, area.y(), fit.width(),
                        fit.height());
     p.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -18,24 +18,29 @@ QImage DrawSpinPicture(const QImage& artwork, int symbolSize, const SpinReport& 
                        int lineWidth) {
   const int s = symbolSize > 0 ? symbolSize : 96;
   const int w = 3 * s + 2 * kGap + 2 * kMargin, h = 3 * s + 2 * kMargin;
-  QImage img(w, h, QImage::Format_RGB32);
-  img.fill(FaceColor);
+  // The picture is drawn at the artwork's density: on a high-density screen the artwork holds
+  // more device pixels than logical ones, and the cells are cut in logical units from it.
+  const double ratio = artwork.isNull() ? 1.0 : artwork.devicePixelRatio();
+  QImage img = MakeCanvas(w, h, ratio, FaceColor);
   DrawBevel(img, kMargin - 6, kMargin - 6, w - kMargin + 6, h - kMargin + 6, 3);
-  const bool art = !artwork.isNull() && artwork.width() >= 3 * s && artwork.height() >= 3 * s;
-  QPainter p(&img);
-  for (int reel = 0; reel < 3; ++reel) {
-    const int x = kMargin + reel * (s + kGap);
+  const bool art = !artwork.isNull() && artwork.width() >= DevicePixel(3 * s, ratio) &&
+                   artwork.height() >= DevicePixel(3 * s, ratio);
+  // The artwork's cells are copied pixel for pixel before any painter opens on the picture.
+  for (int reel = 0; reel < 3 && art; ++reel)
     for (int row = 0; row < 3; ++row) {
       const int v = spin.Grid[reel * 3 + row];
+      CopyRect(img, kMargin + reel * (s + kGap), kMargin + row * s, artwork, (v % 3) * s,
+               (v / 3) * s, s - 1, s);
+    }
+  QPainter p(&img);
+  for (int reel = 0; reel < 3 && !art; ++reel) {
+    const int x = kMargin + reel * (s + kGap);
+    for (int row = 0; row < 3; ++row) {
       const QRect cell(x, kMargin + row * s, s - 1, s);
-      if (art) {
-        p.drawImage(cell.topLeft(), artwork, QRect((v % 3) * s, (v / 3) * s, s - 1, s));
-      } else {
-        p.fillRect(cell, Qt::white);
-        p.setPen(Qt::black);
-        p.setFont(FaceFont(s / 6, true));
-        p.drawText(cell, Qt::AlignCenter, QString::number(v));
-      }
+      p.fillRect(cell, Qt::white);
+      p.setPen(Qt::black);
+      p.setFont(FaceFont(s / 6, true));
+      p.drawText(cell, Qt::AlignCenter, QString::number(spin.Grid[reel * 3 + row]));
     }
   }
   // The paylines run through the cells' centres: middle, top, bottom and the two diagonals.

@@ -42,7 +42,9 @@ void Tally::Add(const SpinReport& spin) {
     Pools = Sum(Pools, 1);
     PoolTotal = Sum(PoolTotal, spin.Pool);
   }
-  BiggestWin = std::clamp(std::max(BiggestWin, spin.Win), int64_t{0}, TallyLimit);
+  // A spin's win is everything it paid: its lines after the card game and a bonus pool.
+  BiggestWin = std::max(BiggestWin, Sum(std::clamp(spin.Win, int64_t{0}, TallyLimit),
+                                        std::clamp(spin.Pool, int64_t{0}, TallyLimit)));
 }
 
 void Tally::AddLoan(int64_t cents) {

@@ -26,7 +26,7 @@ struct Tally {
   int64_t HandsWon = 0;    // visits to the card table that left with more than the win
   int64_t HandsLost = 0;   // visits that left with nothing
   int64_t CardNet = 0;     // what the card game added (or took) overall
-  int64_t BiggestWin = 0;  // the largest win of one spin, after the card game
+  int64_t BiggestWin = 0;  // the most one spin paid: lines after the cards, and a pool
   int64_t Lent = 0;        // borrowed from the bank
   int64_t Repaid = 0;      // paid back to the bank
   int64_t Seconds = 0;     // time played

@@ -10,6 +10,7 @@
 #include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/Prompts.h"
+#include "record/GameChartView.h"
 
 namespace zandor {
 
@@ -110,14 +111,22 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const MachineState& mac
   buttons->addStretch();
   buttons->addWidget(CloseButton);
 
+  auto* figures = new QVBoxLayout;
+  figures->addLayout(grid);
+  figures->addSpacing(8);
+  figures->addWidget(now_);
+  figures->addStretch();
+  chart_ = new GameChartView(record_.Chart);
+  auto* beside = new QHBoxLayout;
+  beside->addLayout(figures);
+  beside->addSpacing(12);
+  beside->addWidget(chart_, 1);
+
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
-  layout->addSpacing(8);
-  layout->addWidget(now_);
-  layout->addStretch();
+  layout->addLayout(beside, 1);
   layout->addLayout(buttons);
 
-  // Automatic spins go on while the window is open; the figures follow them.
+  // Automatic spins go on while the window is open; the figures and the chart follow them.
   timer_.setInterval(500);
   connect(&timer_, &QTimer::timeout, this, &StatisticsWindow::ShowFigures);
   timer_.start();
@@ -147,6 +156,7 @@ void StatisticsWindow::ShowFigures() {
               .arg(DollarText(g.StartCredits), Signed(g.Net()), Signed(bank),
                    DollarText(g.StartCredits + g.Net() + bank));
   now_->setText(text);
+  chart_->Follow();
 }
 
 QString StatisticsWindow::Figure(const QString& caption, int column) const {

@@ -1,4 +1,5 @@
-// "Statistics": this game's figures beside the lifetime's, and the money held right now.
+// "Statistics": this game's figures beside the lifetime's, the money held right now, and a
+// chart of this game.
 #pragma once
 
 #include <QDialog>
@@ -14,6 +15,7 @@ class QPushButton;
 
 namespace zandor {
 
+class GameChartView;
 class Prompts;
 
 class StatisticsWindow : public QDialog {
@@ -46,6 +48,7 @@ class StatisticsWindow : public QDialog {
   std::function<void()> refresh_;
   std::vector<Row> rows_;
   QLabel* now_ = nullptr;
+  GameChartView* chart_ = nullptr;
   QTimer timer_;
   int64_t theory_ = 0;
 };

@@ -22,6 +22,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <csignal>
 #include <cstring>
 #include <deque>
@@ -34,12 +35,18 @@
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "audio/GameAudio.h"
+#include "audio/MusicDialog.h"
+#include "audio/SoundDialog.h"
 #include "audio/VolumeDialog.h"
+#include "bank/BankDialog.h"
+#include "cards/CardTable.h"
+#include "face/PayoffChart.h"
 #include "help/Help.h"
 #include "record/AutoSpinLimitsDialog.h"
 #include "record/RecentSpinsWindow.h"
 #include "record/RecordKeeper.h"
 #include "record/StatisticsWindow.h"
+#include "saves/SlotDialog.h"
 #include "store/Settings.h"
 #include "tests/support/Dollars.h"
 #include "tests/support/FakePrompts.h"
@@ -929,3 +936,75 @@ TEST(SingleCopy, NeverLockedOutNeverTwoCopies) {
 }
 
 }  // namespace
+
+namespace {
+
+struct SilentPlayer : MediaPlayer {
+  std::string Open(const std::string&) override { return ""; }
+  std::string Play() override { return ""; }
+  void Close() override {}
+};
+
+}  // namespace
+
+// F1 in every window of the game opens the manual at that window's page.
+TEST_F(Window, HelpKeyInEveryWindow) {
+  Open();
+  SilentPlayer player;
+  Money win = 1_usd;
+  PlayerRecord& record = Form->Record().Record;
+  SavedGameTable savedGames(Game.Dirs.Settings);
+  std::vector<std::pair<std::unique_ptr<QWidget>, HelpTopic>> windows;
+  windows.emplace_back(std::make_unique<PayoffChart>(Game.Machine, Game.Dirs, Form->Face.Glyphs,
+                                                     Prompts, Form.get()),
+                       HelpTopic::Payoffs);
+  windows.emplace_back(std::make_unique<VolumeDialog>(
+                           Volume{}, [](const Volume&) {}, [] {}, Prompts, Form.get()),
+                       HelpTopic::Volume);
+  windows.emplace_back(std::make_unique<SoundDialog>(
+                           Game.Sound, Game.Dirs, [](const std::string&) {}, Prompts, Form.get()),
+                       HelpTopic::Sounds);
+  windows.emplace_back(
+      std::make_unique<MusicDialog>(Game.Music, Game.Dirs, player, Prompts, Form.get()),
+      HelpTopic::Music);
+  windows.emplace_back(std::make_unique<CardTable>(
+                           win, Form->Random, [](Effect) {}, Prompts, Form.get()),
+                       HelpTopic::CardGame);
+  windows.emplace_back(
+      std::make_unique<BankDialog>(Game.Machine, Form->Face.Glyphs, Prompts, Form.get()),
+      HelpTopic::Bank);
+  windows.emplace_back(std::make_unique<SlotDialog>(Game.Machine, savedGames,
+                                                    SlotDialog::Mode::Open, Prompts, Form.get()),
+                       HelpTopic::SavedGames);
+  windows.emplace_back(
+      std::make_unique<StatisticsWindow>(record, Game.Machine, nullptr, Prompts, Form.get()),
+      HelpTopic::Statistics);
+  windows.emplace_back(
+      std::make_unique<RecentSpinsWindow>(record.Recent, nullptr, Prompts, Form.get()),
+      HelpTopic::RecentSpins);
+  windows.emplace_back(std::make_unique<AutoSpinLimitsDialog>(record.Limits, Prompts, Form.get()),
+                       HelpTopic::AutoSpinLimits);
+  for (auto& [window, topic] : windows) {
+    SCOPED_TRACE(window->metaObject()->className());
+    Prompts.Topics.clear();
+    window->setWindowModality(Qt::ApplicationModal);  // as exec() shows them
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window.get(), Qt::Key_F1);
+    EXPECT_EQ(Prompts.Topics, std::vector<HelpTopic>{topic});
+    window->hide();
+  }
+  // The about box, modal: F1 there opens the contents, then it closes.
+  Prompts.Topics.clear();
+  QTimer::singleShot(100, [] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (!box) return;
+    QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_F1);
+    QTest::keyClick(box, Qt::Key_Escape);
+  });
+  ShowAbout(Form.get(), Prompts);
+  EXPECT_EQ(Prompts.Topics, std::vector<HelpTopic>{HelpTopic::Contents});
+  // The main window's own F1 opens the contents.
+  EXPECT_EQ(Form->ManualAction->shortcut(), QKeySequence(QKeySequence::HelpContents));
+}

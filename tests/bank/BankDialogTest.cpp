@@ -128,15 +128,12 @@ TEST(BankDialogTest, AmountRulesAndMessages) {
   bank.ChooseAmount(6);
   EXPECT_EQ(bank.Messages.back(), "You do not have 0.01 credits!");
 
+  // Help and F1 both open the bank's page of the manual.
   bank.Messages.clear();
   QTest::mouseClick(bank.HelpButton, Qt::LeftButton);
-  ASSERT_EQ(bank.Messages.size(), 1u);
-  EXPECT_EQ(bank.Messages[0],
-            "Use this screen to borrow credits or pay back credits that you borrowed "
-            "previously.  Click on the button representing the amount to borrow (or pay "
-            "back).\n\nTo switch between \"borrow\" and \"pay back\" select the mode.");
   QTest::keyClick(&bank, Qt::Key_F1);
-  EXPECT_EQ(bank.Topics, std::vector<HelpTopic>{HelpTopic::Bank});
+  EXPECT_TRUE(bank.Messages.empty());
+  EXPECT_EQ(bank.Topics, (std::vector<HelpTopic>{HelpTopic::Bank, HelpTopic::Bank}));
 }
 
 // True when the canvas holds the strip's cell (sx, sy, w x 20) at (x, y).

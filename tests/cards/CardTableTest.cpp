@@ -10,6 +10,7 @@
 #include "cards/CardTable.h"
 #include "tests/cards/Decks.h"
 #include "tests/support/Dollars.h"
+#include "tests/support/FakePrompts.h"
 
 using namespace zandor;
 
@@ -45,8 +46,18 @@ bool SameAsCard(const QImage& face, int x, int y, const QImage& card, const QIma
 struct Table {
   Money Win = 12.5_usd;
   std::vector<Effect> Sounds;
+  // What the table showed as each sound played: the winnings line and the result's yellow.
+  std::vector<std::pair<QString, int>> ShownAtSound;
   Lcg Rng;
-  CardTable Form{Win, Rng, [this](Effect e) { Sounds.push_back(e); }};
+  FakePrompts Prompts;
+  CardTable Form{Win, Rng,
+                 [this](Effect e) {
+                   Sounds.push_back(e);
+                   ShownAtSound.emplace_back(
+                       Form.WinningsLabel->text(),
+                       CountColour(Form.Face(), QRect(200, 50, 220, 25), qRgb(255, 255, 0)));
+                 },
+                 Prompts};
 };
 
 }  // namespace
@@ -142,6 +153,8 @@ TEST(CardTable, WholeHandThroughTheButtons) {
 
   f.DrawButton->click();
   EXPECT_EQ(t.Sounds, std::vector<Effect>{Effect::Win});
+  // The sound plays first, the result and the winnings follow it.
+  EXPECT_EQ(t.ShownAtSound, (std::vector<std::pair<QString, int>>{{"Winnings:      12.50", 0}}));
   EXPECT_EQ(t.Win, 25.0_usd);
   EXPECT_EQ(f.WinningsLabel->text(), "Winnings:       25.00");
   EXPECT_TRUE(SameAsCard(f.Face(), 273, 80, ComposeCard(sheets, CardId(4, 2)), sheets.Neg));

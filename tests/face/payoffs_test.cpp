@@ -160,3 +160,40 @@ TEST_F(PayoffsTest, WindowPlacement) {
   Chart->OkButton->click();
   EXPECT_EQ(Chart->result(), QDialog::Accepted);
 }
+
+// With every artwork set and at every coin value, each amount shows whole in its column: its
+// leading cell after the symbols' cells (the first column) or the previous column's last cell,
+// its last cell inside the chart. The coin value and the title keep clear of the bottom edge.
+TEST_F(PayoffsTest, EveryAmountInsideItsColumn) {
+  const int rows[5] = {4, 5, 1, 3, 2};
+  for (const int size : {96, 144, 192})
+    for (int bet = 0; bet < 6; ++bet) {
+      SCOPED_TRACE(testing::Message() << "artwork " << size << ", coin value " << bet);
+      Glyphs.SymbolSize = size;
+      ShowAt(bet);
+      int previousEnd = 10 + 34 * 2 + 24;
+      for (int n = 0; n < 5; ++n) {
+        int end = 0;
+        for (int r = 0; r < 7; ++r) {
+          const std::string text =
+              (CoinTable[bet].Value * (PayFactors[r] * (n + 1))).Padded(n == 0 ? 7 : 8);
+          const int width = 15 * (static_cast<int>(text.size()) - 1) + 4 - 15;
+          int at = -1;
+          for (int x = PayoffChart::ColumnRight[n] - 15;
+               at < 0 && x <= std::min(PayoffChart::ColumnRight[n] + 15, 674 - 15); ++x)
+            if (Shows(x, 40 + 37 * r + 2, rows[n], text)) at = x;
+          ASSERT_GE(at, 0) << text << " in column " << n + 1;
+          EXPECT_GE(at - width, previousEnd) << text << " in column " << n + 1;
+          end = std::max(end, at + 15);
+        }
+        previousEnd = end;
+      }
+      for (const QLabel* label : {Chart->CoinValueLabel, Chart->TitleLabel}) {
+        const QFontMetrics metrics(label->font());
+        const int baseline =
+            label->y() + (label->height() - metrics.height()) / 2 + metrics.ascent();
+        EXPECT_LE(baseline + metrics.tightBoundingRect(label->text()).bottom(), 393 - 3)
+            << label->text().toStdString();
+      }
+    }
+}

@@ -20,6 +20,7 @@
 #include <QWindow>
 
 #include "help/HelpViewer.h"
+#include "tests/support/FakePrompts.h"
 
 using namespace zandor;
 
@@ -34,8 +35,9 @@ QApplication* App() {
 }
 
 const HelpTopic kTopics[] = {
-    HelpTopic::Contents, HelpTopic::Bank,       HelpTopic::CardGame,    HelpTopic::SavedGames,
-    HelpTopic::Sounds,   HelpTopic::Statistics, HelpTopic::RecentSpins, HelpTopic::AutoSpinLimits};
+    HelpTopic::Contents,   HelpTopic::Bank,        HelpTopic::CardGame,      HelpTopic::SavedGames,
+    HelpTopic::Sounds,     HelpTopic::Payoffs,     HelpTopic::Music,         HelpTopic::Volume,
+    HelpTopic::Statistics, HelpTopic::RecentSpins, HelpTopic::AutoSpinLimits};
 
 // Anchor names and link targets of a rich-text document.
 struct Anchors {
@@ -238,7 +240,8 @@ TEST_F(HelpTest, AboutBox) {
   EXPECT_TRUE(text.contains("slot machine"));
   BoxCatcher box;
   box.Arm();
-  ShowAbout(nullptr);
+  FakePrompts prompts;
+  ShowAbout(nullptr, prompts);
   ASSERT_TRUE(box.Seen);
   EXPECT_EQ(box.Title, "About Zandor Slots");
   EXPECT_EQ(box.Text, text);

@@ -301,3 +301,48 @@ TEST_F(Spin, PendingCloseSettlesAtOnce) {
     EXPECT_EQ(G.Spins, std::numeric_limits<int32_t>::max()) << c.What;
   }
 }
+
+// A press during a count-up puts the rest into the credits at once with one credit sound: the
+// same money as the whole count would have moved, for a win or the bonus pool, odd cents and
+// all, pressed at its first coin or near its end. No press, no hurry.
+TEST(CountUp, HurriedCreditsWhatTheWholeCountWould) {
+  struct Rig {
+    MachineState G;
+    PlayerOptions O;
+    Lcg R;
+    FakeHost H;
+    SlotMachine M{G, O, R, H};
+  };
+  struct Case {
+    Money Coin, Amount;
+    bool Pool;
+    int PressAt;  // the wait of the count in which the player presses
+  };
+  const Case cases[] = {
+      {0.05_usd, 250.00_usd, false, 1}, {0.05_usd, 250.03_usd, false, 4990},
+      {0.25_usd, 12.60_usd, true, 3},   {5.00_usd, 10012.50_usd, true, 1},
+      {1.00_usd, 7.00_usd, false, 5},   {0.10_usd, 0.47_usd, false, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Amount.InCents() << " at " << c.Coin.InCents());
+    Rig slow, fast;
+    for (Rig* r : {&slow, &fast}) {
+      r->G.CoinValue = c.Coin;
+      (c.Pool ? r->G.BonusPool : r->G.WinPending) = c.Amount;
+    }
+    EXPECT_FALSE(fast.M.HurryCountUp());
+    EXPECT_EQ(fast.M.CountUpMs(), -1);
+    int waits = 0;
+    fast.H.DuringWait = [&] {
+      if (++waits == c.PressAt) EXPECT_TRUE(fast.M.HurryCountUp());
+    };
+    for (Rig* r : {&slow, &fast}) c.Pool ? r->M.PayBonusPool() : r->M.CountUpWin();
+    EXPECT_EQ(fast.G.Credits, slow.G.Credits);
+    EXPECT_EQ(fast.G.WinPending, slow.G.WinPending);
+    EXPECT_EQ(fast.G.BonusPool, slow.G.BonusPool);
+    EXPECT_EQ(fast.H.Count(Effect::Credit), c.PressAt + 1);
+    EXPECT_GT(slow.H.Count(Effect::Credit), c.PressAt + 1);
+    EXPECT_LT(fast.H.Now, slow.H.Now);
+    EXPECT_EQ(fast.M.CountUpMs(), -1);
+  }
+}

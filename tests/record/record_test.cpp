@@ -57,23 +57,23 @@ TEST(Record, CountersFollowAScriptedEvening) {
   r.SpinScored(Spin(625, {250, 0, 0, 0, 0}, true, 0));     // lost there
   r.SpinScored(Spin(625, {250, 0, 0, 0, 0}, true, 250));   // left without drawing
   r.SpinScored(Spin(625, {1000, 0, 0, 0, 0}, false, 1000, 0, true));
-  r.SpinScored(Spin(625, {}, false, 0, 5325));
+  r.SpinScored(Spin(625, {50, 0, 0, 0, 0}, false, 50, 5325));  // a line and the pool at once
   r.Loan(100000);
   r.Loan(-1);
   for (const Tally* t : std::array<const Tally*, 2>{&r.Game, &r.Lifetime}) {
     EXPECT_EQ(t->Spins, 5);
     EXPECT_EQ(t->FreeSpins, 1);
     EXPECT_EQ(t->Wagered, 3125);
-    EXPECT_EQ(t->LineWins, 2000);
+    EXPECT_EQ(t->LineWins, 2050);
     EXPECT_EQ(t->CardNet, 250);
     EXPECT_EQ(t->HandsWon, 1);
     EXPECT_EQ(t->HandsLost, 1);
     EXPECT_EQ(t->Pools, 1);
     EXPECT_EQ(t->PoolTotal, 5325);
-    EXPECT_EQ(t->BiggestWin, 1000);
-    EXPECT_EQ(t->Won(), 7575);
-    EXPECT_EQ(t->Net(), 4450);
-    EXPECT_EQ(PaybackTenths(*t), 2424);  // 7575 / 3125 = 242.4%
+    EXPECT_EQ(t->BiggestWin, 5375);  // everything one spin paid, its pool included
+    EXPECT_EQ(t->Won(), 7625);
+    EXPECT_EQ(t->Net(), 4500);
+    EXPECT_EQ(PaybackTenths(*t), 2440);  // 7625 / 3125 = 244.0%
     EXPECT_EQ(t->Lent - t->Repaid, 99999);
   }
   EXPECT_EQ(FormatDollars(-123456789), "-1,234,567.89");
@@ -391,4 +391,80 @@ TEST(Record, HostileFiles) {
   const size_t from = saved.find("[Recent Spins]");
   const std::string recent = saved.substr(from, saved.find("\n[", from) + 1 - from);
   EXPECT_EQ(std::count(recent.begin(), recent.end(), '\n'), 3);  // the header and two spins
+}
+
+// The chart of the game comes back whole after a restart, belongs to its game only, and a long
+// game keeps at most its limit of points, evenly spread, with the start, the last moment and
+// every mark intact.
+TEST(Record, GameChartSurvivesARestartAndThins) {
+  PlayerRecord r;
+  r.GameReplaced(100000, 20000);
+  int64_t credits = 100000;
+  auto play = [&](int64_t win, int64_t pool = 0) {
+    SpinReport s = Spin(625, {win, 0, 0, 0, 0}, false, win, pool);
+    credits += win + pool - 625;
+    s.CreditsAfter = credits;
+    r.SpinScored(s);
+  };
+  play(0);
+  play(1250);
+  play(0, 5325);
+  r.Loan(50000);
+  credits += 50000;
+  play(250);
+  r.Loan(-30000);
+  credits -= 30000;
+  const std::vector<ChartPoint> expected = {
+      {0, 100000, 20000, ChartPoint::None},    {1, 99375, 20000, ChartPoint::None},
+      {2, 100000, 20000, ChartPoint::None},    {3, 104700, 20000, ChartPoint::Bonus},
+      {3, 154700, 70000, ChartPoint::Loan},    {4, 154325, 70000, ChartPoint::None},
+      {4, 124325, 40000, ChartPoint::Payback},
+  };
+  EXPECT_EQ(r.Chart.Points(), expected);
+
+  TempDir dir;
+  ASSERT_TRUE(SaveRecord(dir.Path(), r));
+  PlayerRecord back;
+  LoadRecord(dir.Path(), back, credits, 40000);
+  EXPECT_EQ(back.Chart.Points(), expected);
+
+  // Another game's credits, or a damaged point, give a chart from this game's start to now.
+  PlayerRecord other;
+  LoadRecord(dir.Path(), other, 777, 0);
+  EXPECT_EQ(other.Chart.Points(), (std::vector<ChartPoint>{{0, 777, 0}}));
+  {
+    PlayerIni file(dir.Path());
+    file.WriteString("Game Chart", "Points0", "0 100000 20000 -,1 99375 x -");
+    ASSERT_TRUE(file.Save());
+  }
+  PlayerRecord damaged;
+  LoadRecord(dir.Path(), damaged, credits, 40000);
+  EXPECT_EQ(damaged.Chart.Points(),
+            (std::vector<ChartPoint>{{0, 100000, 20000}, {4, credits, 40000}}));
+
+  // A long evening: thinned, yet its ends exact, its spins in order and evenly spaced, and the
+  // one bonus still marked; a restart brings back the same points and the file drops keys
+  // the thinned chart no longer needs.
+  for (int i = 0; i < 5000; ++i) play(i == 2345 ? 0 : 625, i == 2345 ? 9900 : 0);
+  const std::vector<ChartPoint>& points = r.Chart.Points();
+  EXPECT_LE(points.size(), GameChart::MaxPoints);
+  EXPECT_GE(points.size(), GameChart::MaxPoints / 2);
+  EXPECT_EQ(points.front(), expected.front());
+  EXPECT_EQ(points.back(), (ChartPoint{5004, credits, 40000}));
+  int64_t widest = 0;
+  for (size_t i = 1; i < points.size(); ++i) {
+    EXPECT_LT(points[i - 1].Spin, points[i].Spin + (i < 8 ? 1 : 0));
+    widest = std::max(widest, points[i].Spin - points[i - 1].Spin);
+  }
+  EXPECT_LE(widest, 4);
+  EXPECT_EQ(std::count_if(points.begin(), points.end(),
+                          [](const ChartPoint& p) { return p.Marks & ChartPoint::Bonus; }),
+            2);
+  ASSERT_TRUE(SaveRecord(dir.Path(), r));
+  PlayerRecord later;
+  LoadRecord(dir.Path(), later, credits, 40000);
+  EXPECT_EQ(later.Chart.Points(), points);
+  r.GameReplaced(100000, 0);
+  ASSERT_TRUE(SaveRecord(dir.Path(), r));
+  EXPECT_EQ(PlayerIni(dir.Path()).ReadString("Game Chart", "Points1", "absent"), "absent");
 }
