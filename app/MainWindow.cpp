@@ -512,7 +512,7 @@ void MainWindow::OpenGame() {
   SlotDialog dlg(Game.Machine, savedGames_, SlotDialog::Mode::Open, prompts_, this);
   const MachineState& m = Game.Machine;
   if (dlg.exec() == QDialog::Accepted) {
-    Machine.Events().GameReplaced(CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
+    Machine.Events().GameOpened(CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
     KeepGame();
   }
   if (autoTimer) AutomaticSpinTimer.start();

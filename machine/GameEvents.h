@@ -39,6 +39,11 @@ struct GameEvents {
   virtual void Loan(int64_t) {}
   // New Game or Open replaced the game; the new game's credits and debt in cents.
   virtual void GameReplaced(int64_t /*credits*/, int64_t /*borrowed*/) {}
+  // Open replaced the game with a saved one; to anyone who does not tell them apart, the same
+  // as New Game.
+  virtual void GameOpened(int64_t credits, int64_t borrowed) { GameReplaced(credits, borrowed); }
+  // The coin value became this many cents (a wager on the lines went back to the credits).
+  virtual void CoinValueChanged(int64_t /*cents*/) {}
   // The player switched "&Auto Spin" on or off.
   virtual void AutoSpinSwitched(bool) {}
   // Asked after a spin while automatic spins run and no free spin remains: why they must stop

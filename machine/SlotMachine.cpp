@@ -162,6 +162,7 @@ void SlotMachine::BetMax() {
 void SlotMachine::ChooseCoinValue(int bet) {
   if (m_.Spins <= 0 || !CoinValueOpen() || bet < 0 || bet >= static_cast<int>(CoinTable.size()))
     return;
+  const bool changed = m_.CoinValue != CoinTable[bet].Value;
   m_.CoinValue = CoinTable[bet].Value;
   m_.BonusPool = PoolBaseCoins * m_.CoinValue;
   m_.PowerPts = 0;
@@ -170,6 +171,7 @@ void SlotMachine::ChooseCoinValue(int bet) {
   m_.Wager = Money();
   m_.LastWager = Money();
   m_.Bet = static_cast<uint8_t>(bet);
+  if (changed) events_->CoinValueChanged(CentsOf(m_.CoinValue));
   host_.Repaint();
   host_.StateChanged();
   host_.GameSettled();

@@ -17,6 +17,7 @@ constexpr const char* kGame = "This Game";
 constexpr const char* kLifetime = "Lifetime";
 constexpr const char* kLimits = "Auto Spin Limits";
 constexpr const char* kRecent = "Recent Spins";
+constexpr const char* kEvents = "Recent Events";
 constexpr const char* kChart = "Game Chart";
 // Points per key of [Game Chart], joined by commas: twenty of the longest fit a key's text.
 constexpr size_t kPointsPerKey = 20;
@@ -43,6 +44,7 @@ struct PlayerKey {
 };
 
 std::string SpinKey(uint64_t slot) { return "Spin" + std::to_string(slot); }
+std::string EventKey(uint64_t slot) { return "Event" + std::to_string(slot); }
 
 bool ParseWhole(const std::string& text, int64_t& out) {
   auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
@@ -78,21 +80,24 @@ void ReadTally(const PlayerIni& ini, const char* section, Tally& t) {
   }
 }
 
-// Whether a key of [Recent Spins] is one of the slots ("Spin0" to "Spin99", whatever the case).
-bool IsSlotKey(std::string_view key) {
-  if (key.size() < 5 || key.size() > 6) return false;
-  for (size_t i = 0; i < 4; ++i)
-    if ((key[i] | 0x20) != "spin"[i]) return false;
-  const std::string_view number = key.substr(4);
+// Whether a key is one of the slots of a ring: the name, then 0 to 99, whatever the case.
+bool IsSlotKey(std::string_view key, std::string_view name) {
+  if (key.size() < name.size() + 1 || key.size() > name.size() + 2) return false;
+  for (size_t i = 0; i < name.size(); ++i)
+    if ((key[i] | 0x20) != name[i]) return false;
+  const std::string_view number = key.substr(name.size());
   if (number.size() > 1 && number[0] == '0') return false;
   for (char c : number)
     if (c < '0' || c > '9') return false;
   return true;
 }
 
-// The section keeps its slots and nothing else, so that what a damaged or hostile file put
+// The sections keep their slots and nothing else, so that what a damaged or hostile file put
 // there is not carried from save to save.
-void DropStrangers(PlayerIni& file) { file.KeepOnlyKeys(kRecent, IsSlotKey); }
+void DropStrangers(PlayerIni& file) {
+  file.KeepOnlyKeys(kRecent, [](std::string_view key) { return IsSlotKey(key, "spin"); });
+  file.KeepOnlyKeys(kEvents, [](std::string_view key) { return IsSlotKey(key, "event"); });
+}
 
 std::string PointsKey(size_t n) { return "Points" + std::to_string(n); }
 
@@ -197,6 +202,11 @@ std::vector<PlayerKey> PlayerKeys(const PlayerRecord& r) {
   for (const SpinEntry& e : r.Recent.Entries()) slots[e.Serial % slots.size()] = EncodeSpin(e);
   for (size_t slot = 0; slot < slots.size(); ++slot)
     keys.push_back({kRecent, SpinKey(slot), slots[slot]});
+  std::vector<std::string> eventSlots(RecentSpins::EventCapacity);
+  for (const EventEntry& e : r.Recent.Events())
+    eventSlots[e.Serial % eventSlots.size()] = EncodeEvent(e);
+  for (size_t slot = 0; slot < eventSlots.size(); ++slot)
+    keys.push_back({kEvents, EventKey(slot), eventSlots[slot]});
   AddChart(keys, r.Chart);
   return keys;
 }
@@ -243,7 +253,13 @@ void LoadRecord(const PlayerIni& ini, PlayerRecord& r, int64_t credits, int64_t 
     auto e = DecodeSpin(ini.ReadString(kRecent, SpinKey(slot), ""));
     if (e && e->Serial % RecentSpins::Capacity == slot) spins.push_back(*e);
   }
-  r.Recent.Restore(std::move(spins));
+  // A file from before the events were kept has none: its spins show as they always did.
+  std::vector<EventEntry> events;
+  for (uint64_t slot = 0; slot < RecentSpins::EventCapacity; ++slot) {
+    auto e = DecodeEvent(ini.ReadString(kEvents, EventKey(slot), ""));
+    if (e && e->Serial % RecentSpins::EventCapacity == slot) events.push_back(*e);
+  }
+  r.Recent.Restore(std::move(spins), std::move(events));
 }
 
 void StoreRecord(PlayerIni& file, const PlayerRecord& r) {

@@ -1,5 +1,6 @@
-// The player's record in "PLAYER.INI": sections [This Game], [Lifetime], [Auto Spin Limits] and
-// [Recent Spins], read and written here and nowhere else, through the file's one owner.
+// The player's record in "PLAYER.INI": sections [This Game], [Lifetime], [Auto Spin Limits],
+// [Recent Spins], [Recent Events] and [Game Chart], read and written here and nowhere else, through
+// the file's one owner.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The player's record: the figures of this game and of a lifetime, the recent spins and the
-// auto-spin limits, kept up to date by the machine's events. Plain C++ only.
+// events among them, the auto-spin limits, kept up to date by the machine's events. Plain C++ only.
 #pragma once
 
 #include <cstdint>
@@ -45,8 +45,13 @@ class PlayerRecord : public GameEvents {
   void SpinScored(const SpinReport& spin) override;
   void Loan(int64_t cents) override;
   void GameReplaced(int64_t credits, int64_t borrowed) override;
+  void GameOpened(int64_t credits, int64_t borrowed) override;
+  void CoinValueChanged(int64_t cents) override;
   void AutoSpinSwitched(bool on) override;
   std::string AutoSpinStopReason() override;
+
+ private:
+  void Replace(int64_t credits, int64_t borrowed, EventEntry::Kind how);
 };
 
 }  // namespace zandor

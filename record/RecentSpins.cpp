@@ -92,29 +92,99 @@ std::optional<SpinEntry> DecodeSpin(const std::string& line) {
   return e;
 }
 
+std::string EncodeEvent(const EventEntry& e) {
+  return std::to_string(e.Serial) + ' ' + std::to_string(e.After) + ' ' + std::to_string(e.Time) +
+         ' ' + static_cast<char>(e.What) + ' ' + std::to_string(e.Amount) + ' ' +
+         std::to_string(e.CreditsAfter) + ' ' + std::to_string(e.BorrowedAfter);
+}
+
+std::optional<EventEntry> DecodeEvent(const std::string& line) {
+  std::istringstream in(line);
+  std::string f[7], extra;
+  for (std::string& field : f)
+    if (!(in >> field)) return std::nullopt;
+  if (in >> extra) return std::nullopt;
+  EventEntry e;
+  if (!Number(f[0], e.Serial) || e.Serial == 0 || e.Serial > kMaxSerial || !Number(f[1], e.After) ||
+      e.After > kMaxSerial || !Number(f[2], e.Time) || f[3].size() != 1 ||
+      !Amount(f[4], e.Amount) || !Number(f[5], e.CreditsAfter) || !Amount(f[6], e.BorrowedAfter))
+    return std::nullopt;
+  switch (f[3][0]) {
+    case EventEntry::Borrowed:
+    case EventEntry::PaidBack:
+    case EventEntry::NewGame:
+    case EventEntry::OpenedGame:
+    case EventEntry::CoinValue:
+      e.What = static_cast<EventEntry::Kind>(f[3][0]);
+      return e;
+    default:
+      return std::nullopt;
+  }
+}
+
 void RecentSpins::Add(const SpinReport& spin, int64_t time) {
   entries_.insert(entries_.begin(), SpinEntry{next_++, time, spin});
   DropOld();
 }
 
-void RecentSpins::DropOld() {
-  // Only the last 100 serials are kept, so each has a slot of its own (serial mod 100) even
-  // when damaged lines left gaps.
-  if (entries_.empty()) return;
-  const uint64_t newest = entries_.front().Serial;
-  while (!entries_.empty() && entries_.back().Serial + Capacity <= newest) entries_.pop_back();
+void RecentSpins::AddEvent(EventEntry::Kind what, int64_t amount, int64_t credits, int64_t borrowed,
+                           int64_t time) {
+  events_.insert(events_.begin(),
+                 EventEntry{nextEvent_++, next_ - 1, time, what, amount, credits, borrowed});
+  DropOld();
 }
 
-void RecentSpins::Restore(std::vector<SpinEntry> entries) {
+void RecentSpins::DropOld() {
+  ++changes_;
+  // Only the last 100 serials are kept, so each has a slot of its own (serial mod 100) even
+  // when damaged lines left gaps; the same for the events.
+  if (!entries_.empty()) {
+    const uint64_t newest = entries_.front().Serial;
+    while (!entries_.empty() && entries_.back().Serial + Capacity <= newest) entries_.pop_back();
+  }
+  if (events_.empty()) return;
+  const uint64_t newest = events_.front().Serial;
+  const uint64_t oldestSpin = entries_.empty() ? 0 : entries_.back().Serial;
+  while (!events_.empty() &&
+         (events_.back().Serial + EventCapacity <= newest || events_.back().After + 1 < oldestSpin))
+    events_.pop_back();
+}
+
+void RecentSpins::Restore(std::vector<SpinEntry> entries, std::vector<EventEntry> events) {
   std::sort(entries.begin(), entries.end(),
             [](const SpinEntry& a, const SpinEntry& b) { return a.Serial > b.Serial; });
   entries.erase(
       std::unique(entries.begin(), entries.end(),
                   [](const SpinEntry& a, const SpinEntry& b) { return a.Serial == b.Serial; }),
       entries.end());
+  std::sort(events.begin(), events.end(),
+            [](const EventEntry& a, const EventEntry& b) { return a.Serial > b.Serial; });
+  events.erase(
+      std::unique(events.begin(), events.end(),
+                  [](const EventEntry& a, const EventEntry& b) { return a.Serial == b.Serial; }),
+      events.end());
   entries_ = std::move(entries);
+  events_ = std::move(events);
   DropOld();
   next_ = entries_.empty() ? 1 : entries_.front().Serial + 1;
+  // A later event than the newest spin kept (its line was damaged) stays before the next spin.
+  for (const EventEntry& e : events_) next_ = std::max(next_, e.After + 1);
+  nextEvent_ = events_.empty() ? 1 : events_.front().Serial + 1;
+}
+
+std::vector<RecentRow> RecentSpins::Rows() const {
+  std::vector<RecentRow> rows;
+  rows.reserve(entries_.size() + events_.size());
+  auto spin = entries_.begin();
+  auto event = events_.begin();
+  // Both lists are newest first; an event that followed spin n is newer than spin n.
+  while (spin != entries_.end() || event != events_.end()) {
+    if (event != events_.end() && (spin == entries_.end() || event->After >= spin->Serial))
+      rows.push_back({nullptr, &*event++});
+    else
+      rows.push_back({&*spin++, nullptr});
+  }
+  return rows;
 }
 
 }  // namespace zandor

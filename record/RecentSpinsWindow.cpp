@@ -13,6 +13,7 @@
 #include "face/Glyphs.h"
 #include "help/Help.h"
 #include "help/HelpKey.h"
+#include "machine/MachineState.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/Prompts.h"
 #include "record/SpinPicture.h"
@@ -48,6 +49,30 @@ QTableWidgetItem* Cell(const QString& text, bool right = true) {
   auto* item = new QTableWidgetItem(text);
   item->setTextAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
   return item;
+}
+
+// A coin value as the Options menu names it ("25¢"), else as an amount.
+QString CoinText(int64_t cents) {
+  for (const CoinRow& row : CoinTable)
+    if (row.Value.InCents() == cents) return QString::fromUtf8(row.Caption);
+  return Dollars(cents);
+}
+
+// What happened, in the player's words.
+QString EventText(const EventEntry& e) {
+  switch (e.What) {
+    case EventEntry::Borrowed:
+      return "Borrowed " + Dollars(e.Amount) + " from the bank";
+    case EventEntry::PaidBack:
+      return "Paid back " + Dollars(e.Amount) + " to the bank";
+    case EventEntry::NewGame:
+      return "New game";
+    case EventEntry::OpenedGame:
+      return "Opened a saved game";
+    case EventEntry::CoinValue:
+      return "Coin value " + CoinText(e.Amount);
+  }
+  return {};
 }
 
 }  // namespace
@@ -103,21 +128,29 @@ RecentSpinsWindow::RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork
 }
 
 void RecentSpinsWindow::FillList() {
-  const auto& entries = spins_.Entries();
-  const uint64_t newest = entries.empty() ? 0 : entries.front().Serial;
-  if (newest == shownNewest_) return;
-  shownNewest_ = newest;
+  if (spins_.Changes() == shownChanges_) return;
+  shownChanges_ = spins_.Changes();
+  // The rows point into the list of spins, which has changed: the choice is kept by serial.
   const int chosenRow = Table->currentRow();
-  const uint64_t chosen = chosenRow >= 0 && chosenRow < static_cast<int>(shown_.size())
-                              ? shown_[static_cast<size_t>(chosenRow)]
-                              : 0;
-  shown_.clear();
-  for (const SpinEntry& e : entries) shown_.push_back(e.Serial);
+  const bool wasChosen = chosenRow >= 0 && chosenRow < static_cast<int>(rows_.size());
+  const bool chosenSpin = wasChosen && rows_[static_cast<size_t>(chosenRow)].Spin;
+  const uint64_t chosen = !wasChosen   ? 0
+                          : chosenSpin ? rows_[static_cast<size_t>(chosenRow)].Spin->Serial
+                                       : rows_[static_cast<size_t>(chosenRow)].Event->Serial;
+  rows_ = spins_.Rows();
   const auto [art, size] = artwork_ ? artwork_() : std::pair<const QImage*, int>{nullptr, 0};
   const QImage noArt;
-  Table->setRowCount(static_cast<int>(entries.size()));
-  for (int row = 0; row < static_cast<int>(entries.size()); ++row) {
-    const SpinEntry& e = entries[static_cast<size_t>(row)];
+  Table->blockSignals(true);
+  Table->clearSpans();
+  Table->setRowCount(static_cast<int>(rows_.size()));
+  Table->blockSignals(false);
+  for (int row = 0; row < static_cast<int>(rows_.size()); ++row) {
+    if (const EventEntry* event = rows_[static_cast<size_t>(row)].Event) {
+      FillEventRow(row, *event);
+      continue;
+    }
+    Table->setRowHeight(row, Table->verticalHeader()->defaultSectionSize());
+    const SpinEntry& e = *rows_[static_cast<size_t>(row)].Spin;
     const SpinReport& s = e.Spin;
     const int64_t coins = s.CoinValue > 0 ? s.Wager / s.CoinValue : 0;
     // A spin that a crash interrupted and the next start completed carries a mark by its time.
@@ -146,22 +179,47 @@ void RecentSpinsWindow::FillList() {
         if (QTableWidgetItem* item = Table->item(row, c)) item->setForeground(QColor(0, 110, 160));
     }
   }
-  // The newest spin is chosen as the list first fills; the player's choice then stays on its
-  // spin while newer ones arrive above it.
-  if (entries.empty()) {
+  // The newest row is chosen as the list first fills; the player's choice then stays on its
+  // spin or event while newer ones arrive above it.
+  if (rows_.empty()) {
     View->Show(QImage(), "No spins yet.");
     return;
   }
-  const auto at = std::find(shown_.begin(), shown_.end(), chosen);
-  Table->selectRow(at == shown_.end() ? 0 : static_cast<int>(at - shown_.begin()));
+  const auto at = std::find_if(rows_.begin(), rows_.end(), [&](const RecentRow& r) {
+    return wasChosen &&
+           (chosenSpin ? r.Spin && r.Spin->Serial == chosen : r.Event && r.Event->Serial == chosen);
+  });
+  Table->selectRow(at == rows_.end() ? 0 : static_cast<int>(at - rows_.begin()));
   ShowChosen();
+}
+
+// An event's row: its time, what happened across the spin's columns, and the credits after it.
+void RecentSpinsWindow::FillEventRow(int row, const EventEntry& e) {
+  Table->setRowHeight(row, fontMetrics().height() + 8);
+  Table->setItem(row, 0, Cell(TimeText(e.Time), false));
+  for (int c = 1; c < 8; ++c) Table->setItem(row, c, nullptr);
+  Table->setItem(row, 1, Cell(EventText(e), false));
+  Table->setSpan(row, 1, 1, 7);
+  Table->setItem(row, 8, Cell(Dollars(e.CreditsAfter)));
+  for (int c : {0, 1, 8}) {
+    QTableWidgetItem* item = Table->item(row, c);
+    QFont font = item->font();
+    font.setItalic(true);
+    item->setFont(font);
+    item->setForeground(QColor(110, 70, 0));
+  }
 }
 
 void RecentSpinsWindow::ShowChosen() {
   const int row = Table->currentRow();
-  const auto& entries = spins_.Entries();
-  if (row < 0 || row >= static_cast<int>(entries.size())) return;
-  const SpinEntry& e = entries[static_cast<size_t>(row)];
+  if (row < 0 || row >= static_cast<int>(rows_.size())) return;
+  if (const EventEntry* event = rows_[static_cast<size_t>(row)].Event) {
+    View->Show(QImage(), TimeText(event->Time) + "\n" + EventText(*event) + "\nCredits after " +
+                             Dollars(event->CreditsAfter) + ", owed to the bank " +
+                             Dollars(event->BorrowedAfter));
+    return;
+  }
+  const SpinEntry& e = *rows_[static_cast<size_t>(row)].Spin;
   const auto [art, size] = artwork_ ? artwork_() : std::pair<const QImage*, int>{nullptr, 0};
   QString caption = TimeText(e.Time) + (e.Spin.Free ? "  free spin" : "") +
                     (e.Spin.Completed ? "  completed after an interruption" : "") + "\nWin " +

@@ -1,4 +1,5 @@
-// "Recent Spins": the last 100 spins, newest first, and the chosen one drawn large.
+// "Recent Spins": the last 100 spins, newest first, with the events among them (a loan, a
+// payback, a new or opened game, a coin value), and the chosen spin drawn large.
 #pragma once
 
 #include <QDialog>
@@ -28,23 +29,24 @@ class RecentSpinsWindow : public QDialog {
   RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork, Prompts& prompts,
                     QWidget* parent = nullptr);
 
-  // One row per spin, newest first.
+  // One row per spin or event, newest first.
   QTableWidget* Table;
   // The chosen spin, large.
   SpinView* View;
   QPushButton *HelpButton, *CloseButton;
 
-  // Refills the list when spins were added since it was filled.
+  // Refills the list when spins or events were added since it was filled.
   void FillList();
 
  private:
   void ShowChosen();
+  void FillEventRow(int row, const EventEntry& e);
 
   const RecentSpins& spins_;
   ArtworkFn artwork_;
   Prompts& prompts_;
-  uint64_t shownNewest_ = ~uint64_t{0};
-  std::vector<uint64_t> shown_;  // the serial of each row
+  uint64_t shownChanges_ = ~uint64_t{0};
+  std::vector<RecentRow> rows_;  // what each row shows
   QTimer timer_;
 };
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "bank/Bank.h"
 #include "record/PlayerFile.h"
 #include "saves/SavedGames.h"
 #include "store/IniFile.h"
@@ -467,4 +468,121 @@ TEST(Record, GameChartSurvivesARestartAndThins) {
   r.GameReplaced(100000, 0);
   ASSERT_TRUE(SaveRecord(dir.Path(), r));
   EXPECT_EQ(PlayerIni(dir.Path()).ReadString("Game Chart", "Points1", "absent"), "absent");
+}
+
+namespace {
+
+// Walks the list from its oldest row: each spin's credits after follow from the row before it
+// by its stake and what it paid, a loan or a payback moves them by its amount, a coin value
+// leaves them; only a new or opened game starts from credits of its own.
+void ExpectEveryJumpExplained(const RecentSpins& recent) {
+  const std::vector<RecentRow> rows = recent.Rows();
+  ASSERT_FALSE(rows.empty());
+  std::optional<int64_t> credits;
+  for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+    if (const SpinEntry* e = row->Spin) {
+      const SpinReport& s = e->Spin;
+      if (credits)
+        EXPECT_EQ(s.CreditsAfter, *credits - (s.Free ? 0 : s.Wager) + s.Win + s.Pool)
+            << "spin " << e->Serial;
+      credits = s.CreditsAfter;
+      continue;
+    }
+    const EventEntry& e = *row->Event;
+    const int64_t sign = e.What == EventEntry::Borrowed   ? 1
+                         : e.What == EventEntry::PaidBack ? -1
+                                                          : 0;
+    if (credits && e.What != EventEntry::NewGame && e.What != EventEntry::OpenedGame)
+      EXPECT_EQ(e.CreditsAfter, *credits + sign * e.Amount) << "event " << e.Serial;
+    credits = e.CreditsAfter;
+  }
+}
+
+}  // namespace
+
+// An evening of spins, a loan and a payback (one with a bet waiting on the lines), a new game,
+// a coin value with a bet handed back and an opened game: the list of recent spins holds a row
+// for each, in the order they happened, that explains every jump of the credits after; so it
+// does after a restart, and a long run of loans keeps only the newest events, never a spin fewer.
+TEST(Record, EventsExplainEveryJumpOfTheCredits) {
+  TempDir dir;
+  MachineState g;
+  ComputeReelGrid(g);
+  PlayerOptions options;
+  options.AceyDucey = false;
+  Lcg random;
+  FakeHost host;
+  SlotMachine m(g, options, random, host);
+  PlayerRecord r;
+  int64_t clock = 1765100000;
+  r.Now = [&] { return clock += 7; };
+  m.SetEvents(&r);
+  Bank bank(g, &r);
+  SavedGameTable slots(dir.Path());
+  auto spin = [&](int coins) {
+    host.TimeOfDay = host.TimeOfDay * 1103515245u + 12345u;
+    for (int i = 0; i < coins; ++i) m.BetOne();
+    m.Spin();
+    ASSERT_FALSE(m.Busy());
+  };
+
+  ASSERT_TRUE(m.NewGame());
+  spin(5);
+  ASSERT_EQ(bank.Borrow(1), "");
+  spin(3);
+  m.BetOne();  // waits on the lines through the payback
+  ASSERT_EQ(bank.PayBack(0), "");
+  spin(0);
+  ASSERT_TRUE(slots.Save(g, 2, "before the new game").Ok);
+  ASSERT_TRUE(m.NewGame());
+  spin(20);
+  const int coin = g.CoinValue == CoinTable[3].Value ? 1 : 3;
+  m.BetOne();  // handed back by the new coin value
+  m.ChooseCoinValue(coin);
+  spin(2);
+  slots.Read();
+  slots.Open(2, g);
+  r.GameOpened(CentsOf(g.Credits + g.Wager), CentsOf(g.Borrowed));
+  spin(1);
+
+  using K = EventEntry;
+  const std::vector<char> expectedOrder = {K::NewGame, 'S', K::Borrowed,  'S', K::PaidBack,   'S',
+                                           K::NewGame, 'S', K::CoinValue, 'S', K::OpenedGame, 'S'};
+  std::vector<char> order;
+  const std::vector<RecentRow> rows = r.Recent.Rows();
+  for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+    order.push_back(row->Spin ? 'S' : static_cast<char>(row->Event->What));
+  EXPECT_EQ(order, expectedOrder);
+  ExpectEveryJumpExplained(r.Recent);
+  const std::vector<EventEntry> events = r.Recent.Events();
+  EXPECT_EQ(events[1].Amount, CentsOf(CoinTable[static_cast<size_t>(coin)].Value));
+  EXPECT_EQ(events[3].Amount, CentsOf(BankAmounts[0].Amount));
+  EXPECT_EQ(events[4].Amount, CentsOf(BankAmounts[1].Amount));
+  EXPECT_EQ(rows.front().Spin->Spin.CreditsAfter, CentsOf(g.Credits));
+
+  ASSERT_TRUE(SaveRecord(dir.Path(), r));
+  PlayerRecord back;
+  LoadRecord(dir.Path(), back, CentsOf(g.Credits), CentsOf(g.Borrowed));
+  EXPECT_EQ(back.Recent.Entries(), r.Recent.Entries());
+  EXPECT_EQ(back.Recent.Events(), events);
+  ExpectEveryJumpExplained(back.Recent);
+
+  // The events have a list of their own: a long run at the bank keeps the newest hundred and
+  // every spin, across a restart too, and the next spin still comes after them.
+  m.SetEvents(&back);
+  Bank later(g, &back);
+  for (int i = 0; i < 75; ++i) {
+    ASSERT_EQ(later.Borrow(0), "");
+    ASSERT_EQ(later.PayBack(0), "");
+  }
+  spin(1);
+  ASSERT_EQ(back.Recent.Events().size(), RecentSpins::EventCapacity);
+  EXPECT_EQ(back.Recent.Entries().size(), 7u);
+  ASSERT_TRUE(SaveRecord(dir.Path(), back));
+  PlayerRecord again;
+  LoadRecord(dir.Path(), again, CentsOf(g.Credits), CentsOf(g.Borrowed));
+  EXPECT_EQ(again.Recent.Events(), back.Recent.Events());
+  EXPECT_EQ(again.Recent.Entries(), back.Recent.Entries());
+  EXPECT_TRUE(again.Recent.Rows().front().Spin);
+  EXPECT_EQ(again.Recent.Rows().back().Spin, &again.Recent.Entries().back());
 }
