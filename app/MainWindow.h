@@ -15,6 +15,7 @@
 #include "machine/SlotMachine.h"
 #include "saves/SavedGames.h"
 #include "store/PlayerIni.h"
+#include "store/ViewSettings.h"
 
 class Prompts;
 class QAction;
@@ -25,6 +26,8 @@ class RecordKeeper;
 class GameAudio;
 class PayoffChart;
 class FaceWidget;
+class PaintedArea;
+class SpinAnnouncer;
 
 class MainWindow : public QMainWindow, public Host {
   Q_OBJECT
@@ -63,6 +66,11 @@ class MainWindow : public QMainWindow, public Host {
   // Options / Volume...: the loudness of the effects and of the music.
   QAction* ChangeVolumeAction = nullptr;
   QAction* FullScreenAction = nullptr;  // "&Full Screen" (F11), checked while full screen
+  // "Blin&king Symbols" (checked: the power-up symbols blink) and "&High Contrast".
+  QAction *BlinkingAction = nullptr, *HighContrastAction = nullptr;
+  // The face as a screen reader hears it: its meters, reel cells and paylines, walked with the
+  // arrow keys once Tab reaches it.
+  PaintedArea* FaceArea = nullptr;
 
   // Menu handlers.
   void NewGame();
@@ -94,6 +102,10 @@ class MainWindow : public QMainWindow, public Host {
   GameAudio* Audio() { return audio_.get(); }
   // The player's record and its three windows.
   RecordKeeper& Record() { return *record_; }
+  // The player's choices of blinking and contrast, as the menu shows them.
+  const ViewChoices& View() const { return view_; }
+  // Applies blinking and contrast choices and keeps them in PLAYER.INI.
+  void SetView(const ViewChoices& choices);
 
   // Host
   uint32_t TickCount() override;
@@ -132,6 +144,10 @@ class MainWindow : public QMainWindow, public Host {
   QAction* Toggle(QMenu* menu, const QString& caption, bool& flag);
   void BuildFullScreen(QMenu* options);
   void FillScreen(bool wholeScreen);
+  // The Options entries for blinking and contrast, after the others.
+  void BuildViewOptions(QMenu* options);
+  // The screen reader hears the face's changes, once no money is in motion.
+  void TellFace();
 
   Prompts& prompts_;
   SavedGameTable savedGames_;  // the eight slots, kept for the whole run
@@ -151,4 +167,7 @@ class MainWindow : public QMainWindow, public Host {
   QRect placeBeneath_;                    // where the normal window stood before full screen
   QShortcut* leaveFullScreen_ = nullptr;  // Escape, only while full screen
   std::vector<std::pair<QAction*, bool*>> toggles_;
+  std::unique_ptr<SpinAnnouncer> announcer_;  // speaks each spin, then tells the record
+  ViewChoices view_;                          // blinking and contrast
+  QWidget* focusBeforeSpin_ = nullptr;        // the button that had the focus as they greyed
 };

@@ -18,6 +18,7 @@
 #include "help/HelpViewer.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/DialogPrompts.h"
+#include "platform/FocusRing.h"
 #include "store/AtomicFile.h"
 
 namespace {
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Zandor Slots");
   QApplication::setApplicationDisplayName(QString());
+  ShowFocusEverywhere();
 
   GameState game;
   game.Dirs.Program = ProgramDirectory();

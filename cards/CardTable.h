@@ -13,6 +13,10 @@
 
 class QLabel;
 class QPushButton;
+class PaintedArea;
+
+// A card in words: "seven of hearts", "ace of spades".
+QString CardName(const Card& card);
 
 // The modal card game window; it works directly on the spin's win.
 class CardTable : public QDialog {
@@ -67,6 +71,9 @@ class CardTable : public QDialog {
   QLabel* WinningsLabel;       // winnings line
   QLabel* RulesLabel;          // rules text
   QLabel* DeckUsedUpLabel;     // the note shown once the deck holds no further pair
+  // The table as a screen reader hears it: the two cards showing, the drawn card, the result
+  // and the draw pile.
+  PaintedArea* Cards;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -78,6 +85,8 @@ class CardTable : public QDialog {
   void FreshPair();
   void SyncButtons();
   void DrawResult(const QString& text);
+  // Tells a screen reader the pair now showing.
+  void AnnouncePair();
   void PlaceOnScreen();
   // True while a key event may not reach Draw: the guard time, or a held key repeating.
   bool KeyHeldBack(const QEvent* event) const;
@@ -89,4 +98,5 @@ class CardTable : public QDialog {
   AceyDucey Hand_;
   CardSheets Sheets_;
   QImage Face_;
+  QString result_;  // "You Won!" or "You Lost" while the drawn card shows
 };

@@ -35,6 +35,7 @@
 #include "audio/GameAudio.h"
 #include "audio/VolumeDialog.h"
 #include "help/Help.h"
+#include "platform/PaintedArea.h"
 #include "record/AutoSpinLimitsDialog.h"
 #include "record/RecentSpinsWindow.h"
 #include "record/RecordKeeper.h"
@@ -123,7 +124,8 @@ TEST_F(Window, MenuBar) {
                          "&Recent Spins...", "-", "E&xit"}));
   EXPECT_EQ(Captions(TopMenu("&Options")),
             QStringList({"&Acey Ducey", "-", "Back&ground", "-", "&Bet Amount", "-", "&Music", "-",
-                         "&Sounds", "-", "&Volume...", "-", "Spin Spee&d", "-", "&Full Screen"}));
+                         "&Sounds", "-", "&Volume...", "-", "Spin Spee&d", "-", "&Full Screen", "-",
+                         "Blin&king Symbols", "&High Contrast"}));
   QMenu* options = TopMenu("&Options");
   auto sub = [&](const QString& caption) {
     for (QAction* a : options->actions())
@@ -500,26 +502,36 @@ TEST_F(Window, EmptyAndTruncatedMedia) {
 }
 
 // The bet and spin keys work whatever has the focus in the window, exactly as the buttons do:
-// nothing while the buttons are disabled, and a modal dialog (the card table) keeps its keys.
+// 1, 5 and M bet from anywhere; Space and Enter press the bet button that has the focus and spin
+// from Spin or the face, so a focused "Bet 5" never spends a whole wager. Nothing happens while
+// the buttons are disabled, the focus stays where it was through the bet and the spin, and a
+// modal dialog (the card table) keeps its keys.
 TEST_F(Window, KeysForTheButtons) {
   Open();
   game.Options.AceyDucey = false;
   game.Sound.On = false;  // the win and lose sounds would hold each spin for their length
   form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  EXPECT_EQ(QApplication::focusWidget(), form->SpinButton);
   struct Row {
+    QWidget* focus;
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
     Money wager;  // after the key, with the buttons enabled
     int spins;
   };
-  // A focused Bet 1 button would take Space for itself; the key must spin all the same.
-  const Row rows[] = {
-      {Qt::Key_1, {}, 0.25_usd, 0},   {Qt::Key_5, Qt::KeypadModifier, 1.50_usd, 0},
-      {Qt::Key_Space, {}, 0_usd, 1},  {Qt::Key_M, {}, 0_usd, 2},
-      {Qt::Key_Return, {}, 0_usd, 3}, {Qt::Key_Enter, Qt::KeypadModifier, 0_usd, 4}};
+  const Row rows[] = {{form->BetOneButton, Qt::Key_1, {}, 0.25_usd, 0},
+                      {form->SpinButton, Qt::Key_5, Qt::KeypadModifier, 1.50_usd, 0},
+                      {form->BetOneButton, Qt::Key_Space, {}, 1.75_usd, 0},
+                      {form->BetFiveButton, Qt::Key_Return, {}, 3.00_usd, 0},
+                      {form->SpinButton, Qt::Key_Space, {}, 0_usd, 1},
+                      {form->FaceArea, Qt::Key_Return, {}, 0_usd, 2},
+                      {form->BetOneButton, Qt::Key_M, {}, 0_usd, 3},
+                      {form->BetMaxButton, Qt::Key_Enter, Qt::KeypadModifier, 0_usd, 4}};
   for (const Row& r : rows) {
-    SCOPED_TRACE(QKeySequence(r.key).toString().toStdString());
+    SCOPED_TRACE(QKeySequence(r.key).toString().toStdString() + " on " +
+                 r.focus->metaObject()->className());
+    r.focus->setFocus();
     form->SetBetButtonsEnabled(false);
     const Money credits = game.Machine.Credits, wager = game.Machine.Wager;
     const int spins = game.Machine.Spins;
@@ -528,10 +540,11 @@ TEST_F(Window, KeysForTheButtons) {
     EXPECT_EQ(game.Machine.Wager, wager);
     EXPECT_EQ(game.Machine.Spins, spins);
     form->SetBetButtonsEnabled(true);
-    form->BetOneButton->setFocus();
-    QTest::keyClick(form->BetOneButton, r.key, r.modifiers);
+    EXPECT_EQ(QApplication::focusWidget(), r.focus);
+    QTest::keyClick(r.focus, r.key, r.modifiers);
     EXPECT_EQ(game.Machine.Wager, r.wager);
     EXPECT_EQ(game.Machine.Spins, r.spins);
+    EXPECT_EQ(QApplication::focusWidget(), r.focus);
   }
 
   game.Options.AceyDucey = true;
