@@ -70,6 +70,12 @@ QIcon QuestionIcon() {
 // Where the result is drawn: centred over the drawn card.
 const QRect kResultPlace(220, 50, 180, 24);
 
+// A sentence starts with a capital: "Nine of clubs."
+QString Capitalised(QString text) {
+  if (!text.isEmpty()) text[0] = text[0].toUpper();
+  return text;
+}
+
 uint32_t UtcTimeOfDayMs() {
   return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }
@@ -216,8 +222,8 @@ void CardTable::Draw() {
   SyncButtons();
   WinningsLabel->setText(QString::fromStdString(WinningsText(SpinWin_, true)));
   Cards->Changed();
-  Announce(this, tr("%1. %2 Winnings %3.")
-                     .arg(CardName(Hand_.ThirdCard()), result_,
+  Announce(this, (won ? tr("%1. You Won! Winnings %2.") : tr("%1. You Lost. Winnings %2."))
+                     .arg(Capitalised(CardName(Hand_.ThirdCard())),
                           QString::fromStdString(SpinWin_.Padded(0))));
   // The sounds hold the thread until they end, so the card is shown before they start.
   if (isVisible()) repaint();
@@ -253,7 +259,8 @@ void CardTable::FreshPair() {
 
 void CardTable::AnnouncePair() {
   Announce(this, tr("%1 and %2.")
-                     .arg(CardName(MakeCard(Hand_.LeftCard)), CardName(MakeCard(Hand_.RightCard))));
+                     .arg(Capitalised(CardName(MakeCard(Hand_.LeftCard))),
+                          CardName(MakeCard(Hand_.RightCard))));
 }
 
 void CardTable::PaintTable() {

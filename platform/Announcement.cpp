@@ -3,6 +3,8 @@
 #include <QAccessibleWidget>
 #include <QWidget>
 
+#include "platform/AccessEvents.h"
+
 namespace {
 
 // The announcement object: a widget of one pixel that paints nothing and lets the mouse through;
@@ -57,9 +59,9 @@ void Announce(QWidget* anywhere, const QString& sentence) {
   a->Sentence = sentence;
   // A notification is read when it shows; it shows again for every sentence, even a repeated one.
   QAccessibleEvent name(a, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&name);
+  Tell(name);
   QAccessibleEvent shown(a, QAccessible::ObjectShow);
-  QAccessible::updateAccessibility(&shown);
+  Tell(shown);
 }
 
 QString LastAnnouncement(const QWidget* anywhere) {

@@ -37,6 +37,14 @@ void FocusRingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
     Ring(painter, option->rect);
 }
 
+void FocusRingStyle::drawControl(ControlElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+  QProxyStyle::drawControl(element, option, painter, widget);
+  // Push buttons are drawn whole here and show no focus of their own in every style.
+  if (element == CE_PushButton && (option->state & State_HasFocus))
+    Ring(painter, subElementRect(SE_PushButtonFocusRect, option, widget));
+}
+
 void FocusRingStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                         QPainter* painter, const QWidget* widget) const {
   QProxyStyle::drawComplexControl(control, option, painter, widget);

@@ -15,6 +15,8 @@ class FocusRingStyle : public QProxyStyle {
 
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget = nullptr) const override;
   void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                           QPainter* painter, const QWidget* widget = nullptr) const override;
 };

@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "platform/AccessEvents.h"
+
 namespace {
 
 // One painted part, or one column caption of a table area, as an accessible child of the area.
@@ -245,15 +247,15 @@ void PaintedArea::SetCurrent(int index) {
 }
 
 void PaintedArea::TellFocus() {
-  if (!QAccessible::isActive()) return;
+  if (!AccessibilityHeard()) return;
   if (QAccessibleInterface* part = AccessibleOf(this)->PartInterface(current_)) {
     QAccessibleEvent event(part, QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
+    Tell(event);
   }
 }
 
 void PaintedArea::Changed() {
-  if (!QAccessible::isActive()) return;
+  if (!AccessibilityHeard()) return;
   const std::vector<PaintedPart> now = Parts();
   // The first look is what the screen reader finds on its own; only changes are told.
   if (!toldOnce_) {
@@ -272,15 +274,15 @@ void PaintedArea::Changed() {
       QAccessible::State changed;
       changed.invisible = true;
       QAccessibleStateChangeEvent event(iface, changed);
-      QAccessible::updateAccessibility(&event);
+      Tell(event);
     }
     if (!was || was->Name != part.Name) {
       QAccessibleEvent event(iface, QAccessible::NameChanged);
-      QAccessible::updateAccessibility(&event);
+      Tell(event);
     }
     if (part.Numeric && (!was || was->Number != part.Number)) {
       QAccessibleValueChangeEvent event(iface, part.Number);
-      QAccessible::updateAccessibility(&event);
+      Tell(event);
     }
   }
   told_ = now;
@@ -312,11 +314,16 @@ void PaintedArea::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Down:
       if (current_ + row < count) SetCurrent(current_ + row);
       break;
+    // In a table Home and End keep to the row, with Ctrl they go to the first and last cell.
     case Qt::Key_Home:
-      SetCurrent(0);
+      SetCurrent(columns > 0 && !(event->modifiers() & Qt::ControlModifier)
+                     ? current_ - current_ % columns
+                     : 0);
       break;
     case Qt::Key_End:
-      SetCurrent(count - 1);
+      SetCurrent(columns > 0 && !(event->modifiers() & Qt::ControlModifier)
+                     ? current_ - current_ % columns + columns - 1
+                     : count - 1);
       break;
     default:
       QWidget::keyPressEvent(event);
