@@ -597,15 +597,18 @@ void MainWindow::OfferCardGame(Money& spinWin) {
 void MainWindow::SetBetButtonsEnabled(bool enabled) {
   const std::array<QPushButton*, 4> buttons{BetOneButton, BetFiveButton, BetMaxButton, SpinButton};
   // A greyed button hands the focus on to the next one, and that one to the next: the focus
-  // would hop through all four. It rests nowhere meanwhile and comes back where it was.
+  // would hop through all four and on to the face. It rests nowhere meanwhile (the face takes
+  // none, so none lands there as the card table closes) and comes back where it was.
   if (!enabled)
     for (QPushButton* b : buttons)
       if (b->hasFocus()) {
         focusBeforeSpin_ = b;
+        FaceArea->setFocusPolicy(Qt::NoFocus);
         b->clearFocus();
       }
   for (QPushButton* b : buttons) b->setEnabled(enabled);
   if (enabled && focusBeforeSpin_) {
+    FaceArea->setFocusPolicy(Qt::TabFocus);
     focusBeforeSpin_->setFocus();
     focusBeforeSpin_ = nullptr;
   }

@@ -1,6 +1,7 @@
 #include "platform/Announcement.h"
 
 #include <QAccessibleWidget>
+#include <QDialog>
 #include <QWidget>
 
 #include "platform/AccessEvents.h"
@@ -18,7 +19,6 @@ class Announcement : public QWidget {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);
-    show();
   }
   QString Sentence;
 };
@@ -38,8 +38,17 @@ QAccessibleInterface* AnnouncementFactory(const QString& key, QObject* object) {
   return nullptr;
 }
 
+// The window that speaks for `anywhere`: a dialog's own owner, up to the main window. A screen
+// reader reads a notification inside a dialog together with the whole dialog again.
+QWidget* Speaker(const QWidget* anywhere) {
+  QWidget* window = anywhere ? anywhere->window() : nullptr;
+  while (qobject_cast<QDialog*>(window) && window->parentWidget())
+    window = window->parentWidget()->window();
+  return window;
+}
+
 Announcement* Find(const QWidget* anywhere) {
-  const QWidget* window = anywhere ? anywhere->window() : nullptr;
+  const QWidget* window = Speaker(anywhere);
   return window ? window->findChild<Announcement*>(QStringLiteral("Announcement"),
                                                    Qt::FindDirectChildrenOnly)
                 : nullptr;
@@ -55,7 +64,13 @@ void Announce(QWidget* anywhere, const QString& sentence) {
   }();
   (void)installed;
   Announcement* a = Find(anywhere);
-  if (!a) a = new Announcement(anywhere->window());
+  if (!a) {
+    // Shown with its first sentence already in place: the toolkit tells that it shows. The
+    // screen reader drops the second, identical showing that follows.
+    a = new Announcement(Speaker(anywhere));
+    a->Sentence = sentence;
+    a->show();
+  }
   a->Sentence = sentence;
   // A notification is read when it shows; it shows again for every sentence, even a repeated one.
   QAccessibleEvent name(a, QAccessible::NameChanged);
