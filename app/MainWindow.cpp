@@ -189,7 +189,7 @@ void MainWindow::BuildPanel() {
   connect(BetMaxButton, &QPushButton::clicked, this, [this] { Machine.BetMax(); });
   connect(SpinButton, &QPushButton::clicked, this, [this] { Machine.Spin(); });
   AddButtonKeys();
-  FaceArea = new PaintedArea(faceWidget_, QAccessible::Grouping, "Slot machine",
+  FaceArea = new PaintedArea(faceWidget_, QAccessible::Grouping, tr("Slot machine"),
                              [this] { return FaceParts(Face, Game.Machine); });
 }
 
