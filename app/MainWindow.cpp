@@ -591,6 +591,8 @@ void MainWindow::Inform(std::string_view text) {
 void MainWindow::OfferCardGame(Money& spinWin) {
   CardTable dlg(
       spinWin, Random, [this](Effect e) { Play(e); }, this);
+  // Before gambling, the player hears what the reels won.
+  dlg.Prelude = CardOfferSentence(Game.Machine);
   dlg.exec();
 }
 

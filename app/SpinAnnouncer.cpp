@@ -36,18 +36,38 @@ std::string SpinAnnouncer::AutoSpinStopReason() {
   return reason;
 }
 
+namespace {
+
+// One sentence per winning line; returns what they pay together.
+int64_t SayLines(const std::array<int, 9>& grid, const std::array<int64_t, 5>& pays,
+                 QStringList& parts) {
+  int64_t lines = 0;
+  for (int k = 1; k <= 5; ++k) {
+    const int64_t pay = pays[static_cast<size_t>(k - 1)];
+    if (pay <= 0) continue;
+    lines += pay;
+    parts << Tr("Line %1: %2 pays %3.").arg(k).arg(LineSymbols(grid, k), Amount(pay));
+  }
+  return lines;
+}
+
+}  // namespace
+
+QString CardOfferSentence(const MachineState& m) {
+  std::array<int64_t, 5> pays{};
+  for (size_t k = 0; k < pays.size(); ++k) pays[k] = CentsOf(m.LineBets[k] * m.LinePays[k]);
+  QStringList parts;
+  SayLines(m.ReelGrid, pays, parts);
+  parts << Tr("Credits %1.").arg(MoneyWords(m.Credits));
+  return parts.join(QLatin1Char(' '));
+}
+
 QString SpinSentence(const SpinReport& spin, int powerPts) {
   constexpr int kFreeSpins = 7;
   QStringList parts;
   if (spin.Free)
     parts << Tr("Free spin %1 of %2.").arg(kFreeSpins - spin.FreeSpinsLeft).arg(kFreeSpins);
-  int64_t lines = 0;
-  for (int k = 1; k <= 5; ++k) {
-    const int64_t pay = spin.LinePays[static_cast<size_t>(k - 1)];
-    if (pay <= 0) continue;
-    lines += pay;
-    parts << Tr("Line %1: %2 pays %3.").arg(k).arg(LineSymbols(spin.Grid, k), Amount(pay));
-  }
+  const int64_t lines = SayLines(spin.Grid, spin.LinePays, parts);
   if (lines == 0)
     parts << Tr("No win.");
   else if (spin.CardOffered && spin.Win != lines)

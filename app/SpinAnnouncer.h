@@ -32,3 +32,6 @@ class SpinAnnouncer : public GameEvents {
 // The sentence for a settled spin; powerPts is the bonus meter once it settled.
 // "Line 2: Lemon, Lemon, Lemon pays 2.50. Total win 2.50. Credits 996.25. Bonus meter 30%."
 QString SpinSentence(const SpinReport& spin, int powerPts);
+// What the reels won as the card game is offered, before any count: the winning lines of the
+// machine's grid and the credits. "Line 2: Lemon, Lemon, Lemon pays 2.50. Credits 993.75."
+QString CardOfferSentence(const MachineState& machine);

@@ -308,10 +308,11 @@ void CardTable::showEvent(QShowEvent* event) {
   opened_.restart();
   // Told once the screen reader has read the window and its focus.
   QTimer::singleShot(300, this, [this] {
-    Announce(this,
-             tr("Your win of %1 is on the table. The cards: %2 and %3.")
-                 .arg(QString::fromStdString(SpinWin_.Padded(0)),
-                      CardName(MakeCard(Hand_.LeftCard)), CardName(MakeCard(Hand_.RightCard))));
+    const QString table =
+        tr("Your win of %1 is on the table. The cards: %2 and %3.")
+            .arg(QString::fromStdString(SpinWin_.Padded(0)), CardName(MakeCard(Hand_.LeftCard)),
+                 CardName(MakeCard(Hand_.RightCard)));
+    Announce(this, Prelude.isEmpty() ? table : Prelude + QLatin1Char(' ') + table);
   });
   PlaceOnScreen();
   // A window manager adds its frame after the window maps; fit the outer size then.

@@ -37,6 +37,8 @@ class CardTable : public QDialog {
   static constexpr int KeyGuardMs = 1000;
   // Milliseconds since the table opened, as the key guard reads them; tests replace it.
   std::function<int64_t()> SinceOpened;
+  // Spoken before the table's own opening words (what the reels won), or "".
+  QString Prelude;
 
   // Prepares a new game: five skips, a deck shuffled with this seed, the opening pair.
   void Shuffle(uint32_t utcTimeOfDayMs);

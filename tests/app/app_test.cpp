@@ -686,7 +686,7 @@ TEST_F(Window, ScreenReaderHearsTheFace) {
 
 // One sentence says how a spin settled: each winning line with its symbols and pay, the total
 // (after the card game when it changed it), a won bonus or the free spin, the credits, and the
-// bonus meter while it shows.
+// bonus meter while it shows; as the card game is offered, the winning lines and the credits.
 TEST(SpinSentences, SaySpinsInWords) {
   App();
   const std::array<int, 9> grid{4, 5, 0, 4, 5, 2, 4, 1, 3};
@@ -731,6 +731,16 @@ TEST(SpinSentences, SaySpinsInWords) {
       {lastFree, 0, "Free spin 7 of 7. No win. Credits 1050.00. Bonus meter 0%."},
   };
   for (const auto& r : rows) EXPECT_EQ(SpinSentence(r.spin, r.meter), r.said);
+
+  // As the card game is offered, before the win is counted.
+  MachineState m;
+  m.ReelGrid = grid;
+  m.LineBets = {0.50_usd, 0.50_usd, 0.25_usd, 0.25_usd, 0.25_usd};
+  m.LinePays = {2, 10, 0, 0, 0};
+  m.Credits = 997.50_usd;
+  EXPECT_EQ(CardOfferSentence(m),
+            "Line 1: Cherry, Cherry, Diamond pays 1.00. Line 2: Lemon, Lemon, Lemon pays 5.00. "
+            "Credits 997.50.");
 }
 
 // Blinking and High Contrast are the player's own choices, kept in PLAYER.INI and never in
