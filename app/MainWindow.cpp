@@ -17,12 +17,16 @@
 #include <ctime>
 #include <filesystem>
 
+#include "app/SpinAnnouncer.h"
 #include "audio/GameAudio.h"
 #include "bank/BankDialog.h"
 #include "cards/CardTable.h"
+#include "face/FaceAccessible.h"
 #include "face/PayoffChart.h"
 #include "help/Help.h"
+#include "platform/Announcement.h"
 #include "platform/FileNames.h"
+#include "platform/PaintedArea.h"
 #include "platform/Prompts.h"
 #include "record/RecordKeeper.h"
 #include "saves/SavedGames.h"
@@ -108,7 +112,9 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
   faceWidget_ = new FaceWidget(*this);
   setCentralWidget(faceWidget_);
   record_ = new RecordKeeper(Game.Machine, Face, this, prompts_, playerFile_);
-  Machine.SetEvents(&record_->Record);
+  announcer_ = std::make_unique<SpinAnnouncer>(record_->Record, Game.Machine,
+                                               [this](const QString& s) { Announce(this, s); });
+  Machine.SetEvents(announcer_.get());
   keeper_ = std::make_unique<GameKeeper>(Game, playerFile_, record_->Record);
   BuildPanel();
   BuildMenus();
@@ -127,6 +133,8 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
   LoadStartState();
   faceWidget_->setMinimumSize(DesignWidth, DesignHeight);
   resize(DesignWidth, DesignHeight + menuBar()->sizeHint().height());
+  // Space and Enter spin from the start, as they do after every spin.
+  SpinButton->setFocus();
 }
 
 MainWindow::~MainWindow() {
@@ -181,6 +189,7 @@ void MainWindow::LoadStartState() {
   Face.TiledChecked = options.BackMode == BackgroundMode::TiledBitmap;
 
   payoffs_ = new PayoffChart(Game.Machine, Game.Dirs, Face.Glyphs, prompts_, this);
+  SetView(LoadViewChoices(playerFile_));
   StateChanged();
   // The interrupted spin is completed before the player sees the machine: no sound, no card
   // game, no box; free spins it leaves go on by themselves.
@@ -221,14 +230,16 @@ void MainWindow::BuildPanel() {
   connect(BetMaxButton, &QPushButton::clicked, this, [this] { Machine.BetMax(); });
   connect(SpinButton, &QPushButton::clicked, this, [this] { Machine.Spin(); });
   AddButtonKeys();
+  FaceArea = new PaintedArea(faceWidget_, QAccessible::Grouping, tr("Slot machine"),
+                             [this] { return FaceParts(Face, Game.Machine); });
 }
 
 void MainWindow::AddButtonKeys() {
-  // The keys belong to the main window, whatever has the focus in it (a focused button would
-  // otherwise take Space for itself); a modal dialog such as the card table is a window of its
-  // own, so its keys stay its own. A key does what a click does, so nothing while its button is
-  // disabled, and a held key does not repeat: one press, one bet or spin. The keypad's digits
-  // and Enter count as the main keys.
+  // The keys belong to the main window, whatever has the focus in it; a modal dialog such as
+  // the card table is a window of its own, so its keys stay its own. Space and Enter press the
+  // bet button that has the focus, and spin from anywhere else. A key does what a click does,
+  // so nothing while its button is disabled, and a held key does not repeat: one press, one bet
+  // or spin. The keypad's digits and Enter count as the main keys.
   const std::pair<QPushButton*, QKeySequence> keys[] = {
       {BetOneButton, QKeySequence(Qt::Key_1)},    {BetFiveButton, QKeySequence(Qt::Key_5)},
       {BetMaxButton, QKeySequence(Qt::Key_M)},    {SpinButton, QKeySequence(Qt::Key_Space)},
@@ -243,7 +254,11 @@ void MainWindow::AddButtonKeys() {
         Machine.HurryCountUp();
         return;
       }
-      if (button->isEnabled()) button->click();
+      QPushButton* target = button;
+      if (button == SpinButton)
+        for (QPushButton* bet : {BetOneButton, BetFiveButton, BetMaxButton})
+          if (bet->hasFocus()) target = bet;
+      if (target->isEnabled()) target->click();
     });
   }
 }
@@ -343,6 +358,7 @@ void MainWindow::BuildMenus() {
       help->addAction("&Manual", this, [this] { prompts_.OpenHelp(this, HelpTopic::Contents); });
   ManualAction->setShortcut(QKeySequence::HelpContents);
   BuildFullScreen(options);
+  BuildViewOptions(options);
   record_->AddMenuEntries(file, ExitAction, autoMenu);
   // Every choice from the menus is kept at once (a coin value, a speed, a sound, the card
   // game's offer...); one that moves money keeps the game itself once it has settled.
@@ -371,6 +387,7 @@ void MainWindow::StateChanged() {
     closePending_ = false;
     QTimer::singleShot(0, this, &QWidget::close);
   }
+  TellFace();
 }
 
 void MainWindow::LayOutFace() {
@@ -388,6 +405,7 @@ void MainWindow::LayOutFace() {
   auto lefts = ButtonLefts(w);
   QPushButton* buttons[4] = {BetOneButton, BetFiveButton, BetMaxButton, SpinButton};
   for (int i = 0; i < 4; ++i) buttons[i]->move(lefts[i], 4);
+  FaceArea->setGeometry(0, 0, w, h - FacePainter::PanelHeight);
   Repaint();
   if (!err.empty()) prompts_.Warn(this, QString::fromStdString(err));
 }
@@ -568,7 +586,7 @@ void MainWindow::ShowPayoffs() { payoffs_->exec(); }
 
 void MainWindow::BlinkWin() {
   if (audio_) audio_->StartPendingSong();
-  if (Face.SymbolSize == 0 || Face.Artwork.isNull()) return;
+  if (Face.SymbolSize == 0 || Face.Artwork.isNull() || !view_.Blinking) return;
   Face.Blink();
   UpdateArea(Face.ReelWindowArea());
 }
@@ -622,11 +640,13 @@ void MainWindow::UpdateArea(const QRect& r) {
 void MainWindow::Redraw(FaceElement e) {
   Face.Redraw(e);
   UpdateArea(Face.MeterArea(e));
+  TellFace();
 }
 
 void MainWindow::DrawLamps(Money coinValue, Money wager) {
   Face.DrawLamps(coinValue, wager);
   UpdateArea(Face.LampsArea());
+  TellFace();
 }
 
 void MainWindow::DrawReels(const std::array<int, 3>& positions) {
@@ -643,12 +663,14 @@ void MainWindow::DrawPayline(int k) {
 void MainWindow::DrawBonusMeter(bool blueFirst) {
   Face.DrawBonusMeter(blueFirst);
   UpdateArea(Face.BonusMeterArea());
+  TellFace();
 }
 
 void MainWindow::Repaint() {
   if (Face.SymbolSize == 0) return;
   Face.PaintFace();
   faceWidget_->update();
+  TellFace();
 }
 
 void MainWindow::Inform(std::string_view text) {
@@ -658,15 +680,35 @@ void MainWindow::Inform(std::string_view text) {
 void MainWindow::OfferCardGame(Money& spinWin) {
   CardTable dlg(
       spinWin, Random, [this](Effect e) { Play(e); }, prompts_, this);
+  // Before gambling, the player hears what the reels won.
+  dlg.Prelude = CardOfferSentence(Game.Machine);
   dlg.exec();
 }
 
 void MainWindow::SetBetButtonsEnabled(bool enabled) {
-  for (QPushButton* b : {BetOneButton, BetFiveButton, BetMaxButton, SpinButton})
-    b->setEnabled(enabled);
+  const std::array<QPushButton*, 4> buttons{BetOneButton, BetFiveButton, BetMaxButton, SpinButton};
+  // A greyed button hands the focus on to the next one, and that one to the next: the focus
+  // would hop through all four and on to the face. It rests nowhere meanwhile (the face takes
+  // none, so none lands there as the card table closes) and comes back where it was.
+  if (!enabled)
+    for (QPushButton* b : buttons)
+      if (b->hasFocus()) {
+        focusBeforeSpin_ = b;
+        FaceArea->setFocusPolicy(Qt::NoFocus);
+        b->clearFocus();
+      }
+  for (QPushButton* b : buttons) b->setEnabled(enabled);
+  if (enabled && focusBeforeSpin_) {
+    FaceArea->setFocusPolicy(Qt::TabFocus);
+    focusBeforeSpin_->setFocus();
+    focusBeforeSpin_ = nullptr;
+  }
 }
 
-void MainWindow::FocusSpinButton() { SpinButton->setFocus(); }
+void MainWindow::FocusSpinButton() {
+  // The focus comes back to where the player had it; only a window without one gets Spin's.
+  if (!focusWidget()) SpinButton->setFocus();
+}
 
 void MainWindow::SetAutomaticSpins(bool enabled) {
   if (enabled)

@@ -16,6 +16,7 @@
 #include "record/GameKeeper.h"
 #include "saves/SavedGames.h"
 #include "store/PlayerIni.h"
+#include "store/ViewSettings.h"
 
 class QAction;
 class QPushButton;
@@ -29,6 +30,8 @@ class RecordKeeper;
 class GameAudio;
 class PayoffChart;
 class FaceWidget;
+class PaintedArea;
+class SpinAnnouncer;
 
 class MainWindow : public QMainWindow, public Host {
   Q_OBJECT
@@ -67,6 +70,11 @@ class MainWindow : public QMainWindow, public Host {
   // Options / Volume...: the loudness of the effects and of the music.
   QAction* ChangeVolumeAction = nullptr;
   QAction* FullScreenAction = nullptr;  // "&Full Screen" (F11), checked while full screen
+  // "Blin&king Symbols" (checked: the power-up symbols blink) and "&High Contrast".
+  QAction *BlinkingAction = nullptr, *HighContrastAction = nullptr;
+  // The face as a screen reader hears it: its meters, reel cells and paylines, walked with the
+  // arrow keys once Tab reaches it.
+  PaintedArea* FaceArea = nullptr;
 
   // Menu handlers.
   void NewGame();
@@ -104,6 +112,10 @@ class MainWindow : public QMainWindow, public Host {
   GameAudio* Audio() { return audio_.get(); }
   // The player's record and its three windows.
   RecordKeeper& Record() { return *record_; }
+  // The player's choices of blinking and contrast, as the menu shows them.
+  const ViewChoices& View() const { return view_; }
+  // Applies blinking and contrast choices and keeps them in PLAYER.INI.
+  void SetView(const ViewChoices& choices);
 
   // Host
   uint32_t TickCount() override;
@@ -154,6 +166,10 @@ class MainWindow : public QMainWindow, public Host {
   void KeepGame();
   // The close's save: a failure is shown with an offer to try again, or logged on a signal.
   void KeepAtClose();
+  // The Options entries for blinking and contrast, after the others.
+  void BuildViewOptions(QMenu* options);
+  // The screen reader hears the face's changes, once no money is in motion.
+  void TellFace();
 
   Prompts& prompts_;
   SavedGameTable savedGames_;  // the eight slots, kept for the whole run
@@ -178,6 +194,9 @@ class MainWindow : public QMainWindow, public Host {
   double pictureScale_ = 1;               // the face as one picture in full screen
   QPointF pictureOrigin_;
   std::vector<std::pair<QAction*, bool*>> toggles_;
+  std::unique_ptr<SpinAnnouncer> announcer_;  // speaks each spin, then tells the record
+  ViewChoices view_;                          // blinking and contrast
+  QWidget* focusBeforeSpin_ = nullptr;        // the button that had the focus as they greyed
 };
 
 }  // namespace zandor

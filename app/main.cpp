@@ -18,6 +18,7 @@
 #include "help/HelpViewer.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/DialogPrompts.h"
+#include "platform/FocusRing.h"
 #include "store/AtomicFile.h"
 
 namespace zandor {
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
   // The desktop entry's name is the window's app id on Wayland: its icon and name come from it.
   QGuiApplication::setDesktopFileName("org.zandorslots.ZandorSlots");
   QApplication::setApplicationDisplayName(QString());
+  ShowFocusEverywhere();
 
   GameState game;
   game.Dirs.Program = ProgramDirectory();

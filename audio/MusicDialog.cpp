@@ -46,6 +46,9 @@ MusicDialog::MusicDialog(MusicSettings& music, const Folders& dirs, MediaPlayer&
     PreviewButtons[s]->setGeometry(332, y, 80, 26);
     PreviewButtons[s]->setAutoDefault(false);
     PreviewButtons[s]->setEnabled(false);
+    // Eight rows of the same two buttons: each is named by its row.
+    ChangeButtons[s]->setAccessibleName(tr("Change song %1").arg(s + 1));
+    PreviewButtons[s]->setAccessibleName(tr("Preview song %1").arg(s + 1));
     connect(ChangeButtons[s], &QPushButton::clicked, this, [this, s] { ChangeMIDI(s); });
     connect(PreviewButtons[s], &QPushButton::clicked, this, [this, s] { Preview(s); });
   }

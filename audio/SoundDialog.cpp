@@ -62,6 +62,10 @@ SoundDialog::SoundDialog(SoundSettings& sounds, const Folders& dirs,
     PreviewButtons[r]->setObjectName(QString("PreviewButton%1").arg(r + 1));
     PreviewButtons[r]->setToolTip("Click this button to play the currently selected sound file.");
     PreviewButtons[r]->setGeometry(272, y, 88, 28);
+    // Five rows of the same two buttons: each is named by its row.
+    const QString sound = QString::fromLatin1(kRows[r].Caption).remove(QLatin1Char(':'));
+    ChangeButtons[r]->setAccessibleName(tr("Change %1").arg(sound));
+    PreviewButtons[r]->setAccessibleName(tr("Preview %1").arg(sound));
     connect(ChangeButtons[r], &QPushButton::clicked, this, [this, r] { Change(r); });
     connect(PreviewButtons[r], &QPushButton::clicked, this, [this, r] { Preview(r); });
   }

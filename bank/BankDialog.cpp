@@ -15,7 +15,9 @@
 #include "bank/Bank.h"
 #include "help/Help.h"
 #include "help/HelpKey.h"
+#include "platform/Announcement.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/PaintedArea.h"
 #include "platform/Prompts.h"
 
 namespace zandor {
@@ -136,6 +138,18 @@ BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& p
   HelpButton->setGeometry(10, 246, 127, 46);
   HelpButton->setAutoDefault(false);
 
+  Meters = new PaintedArea(this, QAccessible::Grouping, tr("Balances"), [this] {
+    PaintedPart credits, borrowed;
+    credits.Value = QString::fromStdString(machine_.Credits.Padded(0));
+    credits.Name = tr("Credits %1").arg(credits.Value);
+    credits.Place = QRect(width() - 170, 16, 160, 48);
+    borrowed.Value = QString::fromStdString(machine_.Borrowed.Padded(0));
+    borrowed.Name = tr("Borrowed %1").arg(borrowed.Value);
+    borrowed.Place = QRect(14, 16, 160, 48);
+    return std::vector<PaintedPart>{credits, borrowed};
+  });
+  Meters->setGeometry(0, 0, width(), 96);
+
   // F1 and the Help button open the bank's page of the manual.
   ConnectHelp(this, HelpButton, prompts_, HelpTopic::Bank);
   CentreOnScreen(this, parent);
@@ -153,6 +167,10 @@ void BankDialog::ChooseAmount(int button) {
   }
   PaintBank();
   update();
+  Meters->Changed();
+  Announce(this, tr("Credits %1, borrowed %2.")
+                     .arg(QString::fromStdString(machine_.Credits.Padded(0)),
+                          QString::fromStdString(machine_.Borrowed.Padded(0))));
 }
 
 void BankDialog::PaintBank() {

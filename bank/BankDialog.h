@@ -16,6 +16,7 @@ class QRadioButton;
 
 namespace zandor {
 
+class PaintedArea;
 class Prompts;
 
 class BankDialog : public QDialog {
@@ -36,6 +37,8 @@ class BankDialog : public QDialog {
   QPushButton *OkButton, *HelpButton;
   // Hears each loan and repayment; may stay null.
   GameEvents* Events = nullptr;
+  // The two painted meters as a screen reader hears them: "Credits 1000.00", "Borrowed 1000.00".
+  PaintedArea* Meters;
 
   // Applies amount button 1..6 in the current mode (what a click on it does).
   void ChooseAmount(int button);

@@ -16,6 +16,8 @@
 
 #include "help/Help.h"
 #include "help/HelpKey.h"
+#include "platform/Announcement.h"
+#include "platform/PaintedArea.h"
 
 namespace zandor {
 
@@ -69,11 +71,37 @@ QIcon QuestionIcon() {
   return QIcon(QPixmap::fromImage(image));
 }
 
+// Where the result is drawn: centred over the drawn card.
+const QRect kResultPlace(220, 50, 180, 24);
+
+// A sentence starts with a capital: "Nine of clubs."
+QString Capitalised(QString text) {
+  if (!text.isEmpty()) text[0] = text[0].toUpper();
+  return text;
+}
+
 uint32_t UtcTimeOfDayMs() {
   return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }
 
 }  // namespace
+
+QString CardName(const Card& card) {
+  static const char* const ranks[13] = {
+      QT_TRANSLATE_NOOP("CardTable", "ace"),   QT_TRANSLATE_NOOP("CardTable", "two"),
+      QT_TRANSLATE_NOOP("CardTable", "three"), QT_TRANSLATE_NOOP("CardTable", "four"),
+      QT_TRANSLATE_NOOP("CardTable", "five"),  QT_TRANSLATE_NOOP("CardTable", "six"),
+      QT_TRANSLATE_NOOP("CardTable", "seven"), QT_TRANSLATE_NOOP("CardTable", "eight"),
+      QT_TRANSLATE_NOOP("CardTable", "nine"),  QT_TRANSLATE_NOOP("CardTable", "ten"),
+      QT_TRANSLATE_NOOP("CardTable", "jack"),  QT_TRANSLATE_NOOP("CardTable", "queen"),
+      QT_TRANSLATE_NOOP("CardTable", "king")};
+  static const char* const suits[4] = {QT_TRANSLATE_NOOP("CardTable", "%1 of clubs"),
+                                       QT_TRANSLATE_NOOP("CardTable", "%1 of hearts"),
+                                       QT_TRANSLATE_NOOP("CardTable", "%1 of diamonds"),
+                                       QT_TRANSLATE_NOOP("CardTable", "%1 of spades")};
+  if (card.Rank < 0 || card.Rank > 12 || card.Suit < 0 || card.Suit > 3) return {};
+  return CardTable::tr(suits[card.Suit]).arg(CardTable::tr(ranks[card.Rank]));
+}
 
 CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play, Prompts& prompts,
                      QWidget* parent)
@@ -142,6 +170,27 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
   DeckUsedUpLabel->setStyleSheet("color: yellow;");
   DeckUsedUpLabel->hide();
 
+  Cards = new PaintedArea(this, QAccessible::Grouping, tr("Card table"), [this] {
+    auto part = [](const QString& name, const QRect& place, bool shown = true) {
+      PaintedPart p;
+      p.Name = name;
+      p.Place = place;
+      p.Shown = shown;
+      return p;
+    };
+    const bool drawn = hand_.ThirdShown;
+    return std::vector<PaintedPart>{
+        part(tr("Left card: %1").arg(CardName(MakeCard(hand_.LeftCard))),
+             QRect(100, 50, CardWidth, CardHeight)),
+        part(tr("Right card: %1").arg(CardName(MakeCard(hand_.RightCard))),
+             QRect(450, 50, CardWidth, CardHeight)),
+        part(tr("Drawn card: %1").arg(drawn ? CardName(hand_.ThirdCard()) : QString()),
+             QRect(273, 80, CardWidth, CardHeight), drawn),
+        part(tr("Result: %1").arg(result_), kResultPlace, drawn && !result_.isEmpty()),
+        part(tr("Draw pile"), QRect(270, 214, CardWidth + 6, CardHeight + 6))};
+  });
+  Cards->setGeometry(0, 0, OuterWidth, 320);
+
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
   ConnectHelp(this, HelpButton, prompts, HelpTopic::CardGame);
   connect(DrawButton, &QPushButton::clicked, this, &CardTable::Draw);
@@ -161,9 +210,11 @@ void CardTable::StartWith(const CardDeck& deck) {
   WinningsLabel->setText(QString::fromStdString(WinningsText(spinWin_, false)));
   SkipButton->setText("&Skips: 5");
   face_.fill(Maroon);
+  result_.clear();
   SyncButtons();
   PaintTable();
   update();
+  Cards->Changed();
 }
 
 void CardTable::Draw() {
@@ -171,6 +222,11 @@ void CardTable::Draw() {
   if (outcome == DrawOutcome::None) return;
   DrawCard(hand_.ThirdCard().Id, 273, 80);
   const bool won = outcome == DrawOutcome::Won;
+  result_ = won ? tr("You Won!") : tr("You Lost");
+  // The focus moves on before Draw greys, so it never falls to Help, where Enter would open the
+  // manual: to Go Again after a win, else to OK.
+  GoAgainButton->setEnabled(hand_.GoAgainEnabled);
+  (hand_.GoAgainEnabled ? GoAgainButton : OkButton)->setFocus();
   SyncButtons();
   // The sounds hold the thread until they end: the card is shown before they start, and the
   // result and the winnings once they have played.
@@ -178,6 +234,10 @@ void CardTable::Draw() {
   if (play_) play_(won ? Effect::Win : Effect::Lose);
   DrawResult(won ? "You Won!" : "You Lost");
   WinningsLabel->setText(QString::fromStdString(WinningsText(spinWin_, true)));
+  Cards->Changed();
+  Announce(this, (won ? tr("%1. You Won! Winnings %2.") : tr("%1. You Lost. Winnings %2."))
+                     .arg(Capitalised(CardName(hand_.ThirdCard())),
+                          QString::fromStdString(spinWin_.Padded(0))));
   update();
 }
 
@@ -199,10 +259,19 @@ void CardTable::FreshPair() {
   p.end();
   DrawCard(hand_.LeftCard, 100, 50);
   DrawCard(hand_.RightCard, 450, 50);
+  result_.clear();
   SyncButtons();
   // The button just pressed may have closed; Enter should draw on the new pair.
   DrawButton->setFocus();
   update();
+  Cards->Changed();
+  AnnouncePair();
+}
+
+void CardTable::AnnouncePair() {
+  Announce(this, tr("%1 and %2.")
+                     .arg(Capitalised(CardName(MakeCard(hand_.LeftCard))),
+                          CardName(MakeCard(hand_.RightCard))));
 }
 
 void CardTable::PaintTable() {
@@ -248,6 +317,14 @@ void CardTable::paintEvent(QPaintEvent*) {
 void CardTable::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   opened_.restart();
+  // Told once the screen reader has read the window and its focus.
+  QTimer::singleShot(300, this, [this] {
+    const QString table =
+        tr("Your win of %1 is on the table. The cards: %2 and %3.")
+            .arg(QString::fromStdString(spinWin_.Padded(0)), CardName(MakeCard(hand_.LeftCard)),
+                 CardName(MakeCard(hand_.RightCard)));
+    Announce(this, Prelude.isEmpty() ? table : Prelude + QLatin1Char(' ') + table);
+  });
   PlaceOnScreen();
   // A window manager adds its frame after the window maps; fit the outer size then.
   QTimer::singleShot(50, this, &CardTable::PlaceOnScreen);

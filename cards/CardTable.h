@@ -16,6 +16,11 @@ class QPushButton;
 
 namespace zandor {
 
+class PaintedArea;
+
+// A card in words: "seven of hearts", "ace of spades".
+QString CardName(const Card& card);
+
 // The modal card game window; it works directly on the spin's win.
 class Prompts;
 
@@ -38,6 +43,8 @@ class CardTable : public QDialog {
   static constexpr int KeyGuardMs = 1000;
   // Milliseconds since the table opened, as the key guard reads them; tests replace it.
   std::function<int64_t()> SinceOpened;
+  // Spoken before the table's own opening words (what the reels won), or "".
+  QString Prelude;
 
   // Prepares a new game: five skips, a deck shuffled with this seed, the opening pair.
   void Shuffle(uint32_t utcTimeOfDayMs);
@@ -72,6 +79,9 @@ class CardTable : public QDialog {
   QLabel* WinningsLabel;       // winnings line
   QLabel* RulesLabel;          // rules text
   QLabel* DeckUsedUpLabel;     // the note shown once the deck holds no further pair
+  // The table as a screen reader hears it: the two cards showing, the drawn card, the result
+  // and the draw pile.
+  PaintedArea* Cards;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -83,6 +93,8 @@ class CardTable : public QDialog {
   void FreshPair();
   void SyncButtons();
   void DrawResult(const QString& text);
+  // Tells a screen reader the pair now showing.
+  void AnnouncePair();
   void PlaceOnScreen();
   // True while a key event may not reach Draw: the guard time, or a held key repeating.
   bool KeyHeldBack(const QEvent* event) const;
@@ -94,6 +106,7 @@ class CardTable : public QDialog {
   AceyDucey hand_;
   CardSheets sheets_;
   QImage face_;
+  QString result_;  // "You Won!" or "You Lost" while the drawn card shows
 };
 
 }  // namespace zandor

@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "face/HighContrast.h"
+
 namespace zandor {
 
 namespace {
@@ -178,6 +180,7 @@ FacePainter::FacePainter(const MachineState& machine, const PlayerOptions& optio
     : machine_(machine), options_(options), dirs_(dirs) {
   Glyphs.Digits = MakeDigitStrip();
   Glyphs.Lamps = MakeLampPicture();
+  contrastLamps_ = MakeHighContrastLamps();
 }
 
 std::string FacePainter::LoadLetters() {
@@ -281,6 +284,9 @@ void FacePainter::DrawCaptionText(const char* text, int points, bool bold, int c
   p.setPen(Qt::white);
   const QString t = QString::fromLatin1(text);
   const int width = p.fontMetrics().horizontalAdvance(t);
+  // White on the bar's red or on the player's background may be hard to read; on black it never is.
+  if (HighContrast)
+    p.fillRect(QRect(centreX - width / 2 - 2, top, width + 4, p.fontMetrics().height()), Qt::black);
   p.drawText(QPoint(centreX - width / 2, top + p.fontMetrics().ascent()), t);
 }
 
@@ -414,28 +420,36 @@ void FacePainter::DrawLamps(Money coinValue, Money wager) {
     for (int k = 1; k <= 5; ++k) {
       const int lamp = 5 * (j - 1) + k <= coins ? (machine_.LinePays[k - 1] > 0 ? 2 : 1) : 0;
       CopyRect(Canvas, MeterX - 85 + 20 * (j - 1) + shift, PaylinesY + 4 + 20 * (k - 1),
-               Glyphs.Lamps, 0, 17 * lamp, 17, 17);
+               HighContrast ? contrastLamps_ : Glyphs.Lamps, 0, 17 * lamp, 17, 17);
     }
   }
 }
 
 void FacePainter::DrawPayline(int k) {
   const int s = SymbolSize, l = ReelLeft - 10, r = ReelLeft + 3 * s + 28;
+  // A winning line in high contrast is told apart by more than its colour.
+  const bool thick = HighContrast && k >= 1 && k <= 5 && machine_.LinePays[k - 1] > 0;
+  auto line = [&](int y0, int y1) {
+    if (thick)
+      DrawThickPayline(Canvas, l, y0, r, y1);
+    else
+      DrawLineExclusive(Canvas, l, y0, r, y1, kRed);
+  };
   switch (k) {
     case 1:
-      DrawLineExclusive(Canvas, l, ReelTop + s + s / 2 + 8, r, ReelTop + s + s / 2 + 8, kRed);
+      line(ReelTop + s + s / 2 + 8, ReelTop + s + s / 2 + 8);
       break;
     case 2:
-      DrawLineExclusive(Canvas, l, ReelTop + s / 2, r, ReelTop + s / 2, kRed);
+      line(ReelTop + s / 2, ReelTop + s / 2);
       break;
     case 3:
-      DrawLineExclusive(Canvas, l, ReelTop + 2 * s + s / 2, r, ReelTop + 2 * s + s / 2, kRed);
+      line(ReelTop + 2 * s + s / 2, ReelTop + 2 * s + s / 2);
       break;
     case 4:
-      DrawLineExclusive(Canvas, l, ReelTop - 10, r, ReelTop + 3 * s + 10, kRed);
+      line(ReelTop - 10, ReelTop + 3 * s + 10);
       break;
     case 5:
-      DrawLineExclusive(Canvas, l, ReelTop + 3 * s + 8, r, ReelTop - 12, kRed);
+      line(ReelTop + 3 * s + 8, ReelTop - 12);
       break;
     default:
       break;

@@ -25,6 +25,9 @@ class FacePainter {
   std::array<QImage, 3> ReelImages;  // S wide, 3*S high each
   QImage TileBitmap;                 // the background tile
   bool TiledChecked = true;          // check mark of "Tiled Bitmap": painting follows it
+  // Check mark of "High Contrast": winning paylines thick with a mark on their lamps, lit lamps
+  // bright, small captions on black. Off, the face is drawn exactly as designed.
+  bool HighContrast = false;
 
   // The height of the button panel along the window's bottom edge, below the face.
   static constexpr int PanelHeight = 57;
@@ -90,6 +93,7 @@ class FacePainter {
   const MachineState& machine_;
   const PlayerOptions& options_;
   const Folders& dirs_;
+  QImage contrastLamps_;  // the lamps for high contrast
 };
 
 // Loads a BMP file into an RGB32 image; returns "" or the toolkit's error text.

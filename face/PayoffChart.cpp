@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "face/FaceAccessible.h"
 #include "face/FacePainter.h"
 #include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/PaintedArea.h"
 #include "platform/Prompts.h"
 
 namespace zandor {
@@ -23,6 +25,17 @@ constexpr int kDigitRows[5] = {4, 5, 1, 3, 2};
 constexpr int kWidth = 674, kHeight = 393, kDigitCell = 15;
 // The top of the coin value and the title, and the least space under their ink.
 constexpr int kTitleTop = 352, kTitleClearance = 3;
+// The captions' colours, and in high contrast those of their columns' digits, on black.
+const QColor kCaptionColours[5] = {Qt::red, Qt::white, Qt::blue, Qt::magenta, QColor(0, 128, 0)};
+const QColor kDigitColours[5] = {Qt::red, Qt::white, Qt::cyan, Qt::magenta, Qt::green};
+
+void SetTextColour(QLabel* label, const QColor& text, const QColor* background) {
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::WindowText, text);
+  if (background) pal.setColor(QPalette::Window, *background);
+  label->setPalette(pal);
+  label->setAutoFillBackground(background != nullptr);
+}
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, const QFont& font, const QColor& colour) {
   auto* label = new QLabel(text, parent);
@@ -56,11 +69,11 @@ PayoffChart::PayoffChart(const MachineState& machine, const Folders& dirs, const
   Chart = MakeCanvas(674, 393, 1, FaceColor);
 
   const QFont caption = FaceFont(14, true);
-  ColumnLabels = {MakeLabel(this, QStringLiteral("1 Coin"), caption, Qt::red),
-                  MakeLabel(this, QStringLiteral("2 Coins"), caption, Qt::white),
-                  MakeLabel(this, QStringLiteral("3 Coins"), caption, Qt::blue),
-                  MakeLabel(this, QStringLiteral("4 Coins"), caption, Qt::magenta),
-                  MakeLabel(this, QStringLiteral("5 Coins"), caption, QColor(0, 128, 0))};
+  ColumnLabels = {MakeLabel(this, QStringLiteral("1 Coin"), caption, kCaptionColours[0]),
+                  MakeLabel(this, QStringLiteral("2 Coins"), caption, kCaptionColours[1]),
+                  MakeLabel(this, QStringLiteral("3 Coins"), caption, kCaptionColours[2]),
+                  MakeLabel(this, QStringLiteral("4 Coins"), caption, kCaptionColours[3]),
+                  MakeLabel(this, QStringLiteral("5 Coins"), caption, kCaptionColours[4])};
   for (int n = 0; n < 5; ++n) PlaceRightAligned(ColumnLabels[n], ColumnRight[n], 8, 24);
 
   BonusText =
@@ -85,6 +98,40 @@ PayoffChart::PayoffChart(const MachineState& machine, const Folders& dirs, const
   OkButton->setDefault(true);
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
   ConnectHelp(this, nullptr, prompts_, HelpTopic::Payoffs);
+
+  // The rows as a screen reader walks them: the symbols, then the pay for one to five coins.
+  Table = new PaintedArea(this, QAccessible::Table, tr("Payoffs"), [this] {
+    std::vector<PaintedPart> cells;
+    for (int r = 1; r <= 7; ++r) {
+      const int y = kRowTop + kRowPitch * (r - 1);
+      const int v = r == 7 ? 5 : r - 1;
+      PaintedPart symbols;
+      symbols.Name = r == 7 ? tr("%1, %1, any symbol").arg(SymbolName(v))
+                            : tr("%1, %1, %1").arg(SymbolName(v));
+      symbols.Role = QAccessible::Cell;
+      symbols.Place = QRect(kSymbolX[0], y, kSymbolX[2] + kCell - kSymbolX[0], kCell);
+      cells.push_back(symbols);
+      for (int n = 1; n <= 5; ++n) {
+        PaintedPart pay;
+        pay.Role = QAccessible::Cell;
+        pay.Name = pay.Value = MoneyWords(machine_.CoinValue * (PayFactors[r - 1] * n));
+        pay.Place = QRect(ColumnRight[n - 1] - 110, y + 2, 125, 20);
+        cells.push_back(pay);
+      }
+    }
+    return cells;
+  });
+  Table->SetColumns(
+      {tr("Symbols"), tr("1 Coin"), tr("2 Coins"), tr("3 Coins"), tr("4 Coins"), tr("5 Coins")});
+  Table->setGeometry(0, 0, 674, 300);
+}
+
+void PayoffChart::SetHighContrast(bool on) {
+  const QColor black(Qt::black);
+  for (int n = 0; n < 5; ++n)
+    SetTextColour(ColumnLabels[n], on ? kDigitColours[n] : kCaptionColours[n],
+                  on ? &black : nullptr);
+  SetTextColour(CoinValueLabel, on ? QColor(160, 0, 0) : QColor(Qt::red), nullptr);
 }
 
 std::string PayoffChart::LoadPictures() {
@@ -162,6 +209,7 @@ void PayoffChart::showEvent(QShowEvent* event) {
   if (Chart.devicePixelRatio() != ratio) Chart = MakeCanvas(674, 393, ratio, FaceColor);
   LoadPictures();
   PaintChart();
+  Table->Changed();
   CentreOnScreen(this);
   QDialog::showEvent(event);
 }

@@ -16,6 +16,7 @@ class QPushButton;
 
 namespace zandor {
 
+class PaintedArea;
 class Prompts;
 
 class PayoffChart : public QDialog {
@@ -31,6 +32,9 @@ class PayoffChart : public QDialog {
   std::string LoadPictures();
   // Draws the bevels, the symbol rows and the money columns into Chart.
   void PaintChart();
+  // Check mark of "High Contrast": the column captions on black, the coin value in a darker
+  // red, so every text stands out from the grey.
+  void SetHighContrast(bool on);
 
   QImage Chart;         // the client area as painted, 674 x 393
   QImage FullPicture;   // "Zandor96.bmp" as loaded
@@ -40,6 +44,8 @@ class PayoffChart : public QDialog {
   QLabel* TitleLabel;                   // the game title
   QLabel* CoinValueLabel;               // the coin value
   QPushButton* OkButton;                // "&OK"
+  // The chart as a table for a screen reader: the symbols and the five pays of each row.
+  PaintedArea* Table;
 
   // Right edges of the five column captions, where the money columns end their last cell.
   static constexpr int ColumnRight[5] = {197, 311, 423, 535, 647};

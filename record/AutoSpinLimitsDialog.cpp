@@ -62,6 +62,8 @@ AutoSpinLimitsDialog::AutoSpinLimitsDialog(const AutoSpinLimits& limits, Prompts
   for (auto [check, box] : rows) {
     grid->addWidget(check, r, 0);
     if (box) {
+      // The box's name is its row's: a screen reader says what the number limits.
+      box->setAccessibleName(check->text().remove(QLatin1Char('&')));
       grid->addWidget(box, r, 1);
       box->setEnabled(check->isChecked());
       connect(check, &QCheckBox::toggled, box, &QWidget::setEnabled);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "face/FaceAccessible.h"
 #include "face/Glyphs.h"
 #include "help/Help.h"
 #include "help/HelpKey.h"
@@ -43,6 +44,20 @@ QString CardText(const SpinEntry& e) {
   const QString outcome = QString::fromLatin1(e.CardOutcome());
   if (outcome.isEmpty()) return {};
   return outcome == "Kept" ? QString("Not played") : outcome + " \u2192 " + Dollars(e.Spin.Win);
+}
+
+// The reels in words, row by row as they stood: "top: Bell, Lemon, Cherry; middle: ...".
+QString ReelsText(const SpinReport& s) {
+  static const char* const rows[3] = {QT_TRANSLATE_NOOP("RecentSpinsWindow", "top: %1"),
+                                      QT_TRANSLATE_NOOP("RecentSpinsWindow", "middle: %1"),
+                                      QT_TRANSLATE_NOOP("RecentSpinsWindow", "bottom: %1")};
+  QStringList lines;
+  for (int row = 0; row < 3; ++row) {
+    QStringList names;
+    for (int reel = 0; reel < 3; ++reel) names << SymbolName(s.Grid[reel * 3 + row]);
+    lines << RecentSpinsWindow::tr(rows[row]).arg(names.join(QStringLiteral(", ")));
+  }
+  return lines.join(QStringLiteral("; "));
 }
 
 QTableWidgetItem* Cell(const QString& text, bool right = true) {
@@ -168,6 +183,9 @@ void RecentSpinsWindow::FillList() {
         picture.scaled(iconPixels, iconPixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     icon.setDevicePixelRatio(ratio);
     reels->setData(Qt::DecorationRole, QPixmap::fromImage(icon));
+    // The picture's symbols as text, for a screen reader and as the picture's tip.
+    reels->setData(Qt::AccessibleTextRole, ReelsText(s));
+    reels->setData(Qt::ToolTipRole, ReelsText(s));
     Table->setItem(row, 3, reels);
     Table->setItem(row, 4, Cell(PaysText(s), false));
     Table->setItem(row, 5, Cell(Dollars(s.Win)));
@@ -226,6 +244,8 @@ void RecentSpinsWindow::ShowChosen() {
                     Dollars(e.Spin.Win) + ", credits after " + Dollars(e.Spin.CreditsAfter);
   if (e.Spin.Pool > 0) caption += "\nBonus pool " + Dollars(e.Spin.Pool);
   View->Show(DrawSpinPicture(art ? *art : QImage(), size, e.Spin), caption);
+  View->setAccessibleDescription(ReelsText(e.Spin) + QStringLiteral(". ") +
+                                 QString(caption).replace(QLatin1Char('\n'), QStringLiteral(". ")));
 }
 
 SpinView::SpinView(QWidget* parent) : QWidget(parent) {

@@ -54,6 +54,7 @@ SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, Mode mode, 
     NameFields[i]->setFrame(false);
     NameFields[i]->setPalette(face);
     NameFields[i]->setGeometry(8, 8, 233, 20);
+    NameFields[i]->setAccessibleName(tr("Name of slot %1").arg(n));
 
     auto label = [&](const QString& objectName, int x, int y, int w, bool right) {
       QLabel* l = new QLabel(panel);
@@ -109,6 +110,16 @@ void SlotDialog::ShowSlots() {
     DateLabels[i]->setText(QString::fromStdString(s.Date));
     CreditsLabels[i]->setText(MoneyLabel(s.Credits, "credits"));
     BorrowedLabels[i]->setText(MoneyLabel(s.Borrowed, "borrowed"));
+    // The button shows only a tick; its name says which slot it is and what the slot holds.
+    const QString name = s.Name.empty() ? tr("no name") : QString::fromStdString(s.Name);
+    const QString holds =
+        tr("%1, saved %2, %3, %4")
+            .arg(name, s.Date.empty() ? tr("never") : QString::fromStdString(s.Date),
+                 CreditsLabels[i]->text(), BorrowedLabels[i]->text());
+    SlotButtons[i]->setAccessibleName(
+        (mode_ == Mode::Save ? tr("Save in slot %1: %2") : tr("Open slot %1: %2"))
+            .arg(i + 1)
+            .arg(holds));
   }
 }
 

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -34,6 +35,7 @@
 #include "app/Dirs.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
+#include "app/SpinAnnouncer.h"
 #include "audio/GameAudio.h"
 #include "audio/MusicDialog.h"
 #include "audio/SoundDialog.h"
@@ -42,6 +44,9 @@
 #include "cards/CardTable.h"
 #include "face/PayoffChart.h"
 #include "help/Help.h"
+#include "platform/AccessEvents.h"
+#include "platform/Announcement.h"
+#include "platform/PaintedArea.h"
 #include "record/AutoSpinLimitsDialog.h"
 #include "record/RecentSpinsWindow.h"
 #include "record/RecordKeeper.h"
@@ -133,7 +138,8 @@ TEST_F(Window, MenuBar) {
                          "&Recent Spins...", "-", "E&xit"}));
   EXPECT_EQ(Captions(TopMenu("&Options")),
             QStringList({"&Acey Ducey", "-", "Back&ground", "-", "&Bet Amount", "-", "&Music", "-",
-                         "&Sounds", "-", "&Volume...", "-", "Spin Spee&d", "-", "&Full Screen"}));
+                         "&Sounds", "-", "&Volume...", "-", "Spin Spee&d", "-", "&Full Screen", "-",
+                         "Blin&king Symbols", "&High Contrast"}));
   QMenu* options = TopMenu("&Options");
   auto sub = [&](const QString& caption) {
     for (QAction* a : options->actions())
@@ -551,26 +557,36 @@ TEST_F(Window, EmptyAndTruncatedMedia) {
 }
 
 // The bet and spin keys work whatever has the focus in the window, exactly as the buttons do:
-// nothing while the buttons are disabled, and a modal dialog (the card table) keeps its keys.
+// 1, 5 and M bet from anywhere; Space and Enter press the bet button that has the focus and spin
+// from Spin or the face, so a focused "Bet 5" never spends a whole wager. Nothing happens while
+// the buttons are disabled, the focus stays where it was through the bet and the spin, and a
+// modal dialog (the card table) keeps its keys.
 TEST_F(Window, KeysForTheButtons) {
   Open();
   Game.Options.AceyDucey = false;
   Game.Sound.On = false;  // the win and lose sounds would hold each spin for their length
   Form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+  EXPECT_EQ(QApplication::focusWidget(), Form->SpinButton);
   struct Row {
+    QWidget* Focus;
     Qt::Key Key;
     Qt::KeyboardModifiers Modifiers;
     Money Wager;  // after the key, with the buttons enabled
     int Spins;
   };
-  // A focused Bet 1 button would take Space for itself; the key must spin all the same.
-  const Row rows[] = {
-      {Qt::Key_1, {}, 0.25_usd, 0},   {Qt::Key_5, Qt::KeypadModifier, 1.50_usd, 0},
-      {Qt::Key_Space, {}, 0_usd, 1},  {Qt::Key_M, {}, 0_usd, 2},
-      {Qt::Key_Return, {}, 0_usd, 3}, {Qt::Key_Enter, Qt::KeypadModifier, 0_usd, 4}};
+  const Row rows[] = {{Form->BetOneButton, Qt::Key_1, {}, 0.25_usd, 0},
+                      {Form->SpinButton, Qt::Key_5, Qt::KeypadModifier, 1.50_usd, 0},
+                      {Form->BetOneButton, Qt::Key_Space, {}, 1.75_usd, 0},
+                      {Form->BetFiveButton, Qt::Key_Return, {}, 3.00_usd, 0},
+                      {Form->SpinButton, Qt::Key_Space, {}, 0_usd, 1},
+                      {Form->FaceArea, Qt::Key_Return, {}, 0_usd, 2},
+                      {Form->BetOneButton, Qt::Key_M, {}, 0_usd, 3},
+                      {Form->BetMaxButton, Qt::Key_Enter, Qt::KeypadModifier, 0_usd, 4}};
   for (const Row& r : rows) {
-    SCOPED_TRACE(QKeySequence(r.Key).toString().toStdString());
+    SCOPED_TRACE(QKeySequence(r.Key).toString().toStdString() + " on " +
+                 r.Focus->metaObject()->className());
+    r.Focus->setFocus();
     Form->SetBetButtonsEnabled(false);
     const Money credits = Game.Machine.Credits, wager = Game.Machine.Wager;
     const int spins = Game.Machine.Spins;
@@ -579,10 +595,11 @@ TEST_F(Window, KeysForTheButtons) {
     EXPECT_EQ(Game.Machine.Wager, wager);
     EXPECT_EQ(Game.Machine.Spins, spins);
     Form->SetBetButtonsEnabled(true);
-    Form->BetOneButton->setFocus();
-    QTest::keyClick(Form->BetOneButton, r.Key, r.Modifiers);
+    EXPECT_EQ(QApplication::focusWidget(), r.Focus);
+    QTest::keyClick(r.Focus, r.Key, r.Modifiers);
     EXPECT_EQ(Game.Machine.Wager, r.Wager);
     EXPECT_EQ(Game.Machine.Spins, r.Spins);
+    EXPECT_EQ(QApplication::focusWidget(), r.Focus);
   }
 
   Game.Options.AceyDucey = true;
@@ -603,6 +620,216 @@ TEST_F(Window, KeysForTheButtons) {
   EXPECT_EQ(Game.Machine.Spins, 4);
   EXPECT_EQ(before, 6_usd);
   EXPECT_EQ(after, 6_usd);
+}
+
+// A screen reader hears the face: every meter, the bonus meter, the nine reel cells and the
+// five paylines by name and value, as painted before and after a winning spin; a count-up tells
+// each meter once, at its final value, never coin by coin; and a settled spin is spoken in one
+// sentence through the window's notification.
+TEST_F(Window, ScreenReaderHearsTheFace) {
+  Open();
+  Game.Options.AceyDucey = false;
+  Game.Sound.On = false;
+  struct Heard {
+    QAccessible::Event Type;
+    QString Name;
+    QVariant Value;
+  };
+  std::vector<Heard> heard;
+  ListenToAccessibility([&](QAccessibleEvent& e) {
+    QAccessibleInterface* iface = e.accessibleInterface();
+    heard.push_back({e.type(), iface ? iface->text(QAccessible::Name) : QString(),
+                     e.type() == QAccessible::ValueChanged
+                         ? static_cast<QAccessibleValueChangeEvent&>(e).value()
+                         : QVariant()});
+  });
+  struct StopListening {
+    ~StopListening() { ListenToAccessibility(nullptr); }
+  } stop;
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(Form->FaceArea);
+  ASSERT_NE(face, nullptr);
+  EXPECT_EQ(face->text(QAccessible::Name), "Slot machine");
+  auto names = [&] {
+    QStringList shown;
+    for (int i = 0; i < face->childCount(); ++i)
+      if (!face->child(i)->state().invisible) shown << face->child(i)->text(QAccessible::Name);
+    return shown;
+  };
+  // The reels stand at 26, 2 and 8.
+  EXPECT_EQ(names(), QStringList({"Credits 1000.00",
+                                  "Wager 0.00",
+                                  "Won 0.00",
+                                  "Spins 0",
+                                  "Bonus meter 0%",
+                                  "Bonus pool 50.00",
+                                  "Reel 1, top: Cherry",
+                                  "Reel 2, top: Diamond",
+                                  "Reel 3, top: Power Up",
+                                  "Reel 1, middle: Lemon",
+                                  "Reel 2, middle: Power Up",
+                                  "Reel 3, middle: Lemon",
+                                  "Reel 1, bottom: Power Up",
+                                  "Reel 2, bottom: Cherry",
+                                  "Reel 3, bottom: Cherry",
+                                  "Payline 1, middle row: 0 coins",
+                                  "Payline 2, top row: 0 coins",
+                                  "Payline 3, bottom row: 0 coins",
+                                  "Payline 4, top left to bottom right: 0 coins",
+                                  "Payline 5, bottom left to top right: 0 coins"}));
+  QAccessibleInterface* meter = face->child(5);
+  EXPECT_EQ(meter->role(), QAccessible::ProgressBar);
+  ASSERT_NE(meter->valueInterface(), nullptr);
+  EXPECT_EQ(meter->valueInterface()->currentValue().toInt(), 0);
+  EXPECT_EQ(meter->valueInterface()->maximumValue().toInt(), 100);
+  EXPECT_EQ(face->child(0)->text(QAccessible::Value), "1000.00");
+  EXPECT_TRUE(Form->FaceArea->geometry().contains(face->child(0)->rect().center() -
+                                                  Form->FaceArea->mapToGlobal(QPoint())));
+
+  // Ten coins, then the reels stop on three lemons along the top and two cherries in the middle.
+  QTest::mouseClick(Form->BetFiveButton, Qt::LeftButton);
+  QTest::mouseClick(Form->BetFiveButton, Qt::LeftButton);
+  Game.Machine.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};
+  Game.Machine.PowerPts = 40;
+  Form->Machine.EvaluatePaylines();
+  heard.clear();
+  Form->Machine.CountUpWin();
+  const QStringList after = names();
+  EXPECT_EQ(after.mid(0, 6), QStringList({"Credits 1003.50", "Wager 2.50", "Won 0.00", "Spins 0",
+                                          "Bonus meter 40%", "Bonus pool 50.00"}));
+  EXPECT_EQ(after.mid(6, 3),
+            QStringList({"Reel 1, top: Lemon", "Reel 2, top: Lemon", "Reel 3, top: Lemon"}));
+  EXPECT_EQ(after.mid(15),
+            QStringList({"Payline 1, middle row: 2 coins, pays 1.00",
+                         "Payline 2, top row: 2 coins, pays 5.00", "Payline 3, bottom row: 2 coins",
+                         "Payline 4, top left to bottom right: 2 coins",
+                         "Payline 5, bottom left to top right: 2 coins"}));
+  // 24 coins counted; the credits are told once, at the end.
+  std::vector<Heard> credits;
+  for (const Heard& h : heard)
+    if (h.Name.startsWith("Credits")) credits.push_back(h);
+  ASSERT_EQ(credits.size(), 2u);
+  EXPECT_EQ(credits[0].Type, QAccessible::NameChanged);
+  EXPECT_EQ(credits[0].Name, "Credits 1003.50");
+  EXPECT_EQ(credits[1].Type, QAccessible::ValueChanged);
+  EXPECT_DOUBLE_EQ(credits[1].Value.toDouble(), 1003.50);
+
+  // A real spin of the placed coins, from the face, is spoken in one sentence, and the focus
+  // stays on the face.
+  Form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+  Form->FaceArea->setFocus();
+  heard.clear();
+  QTest::keyClick(Form->FaceArea, Qt::Key_Space);
+  const SpinReport& spin = Form->Record().Record.Recent.Entries().front().Spin;
+  const QString sentence = SpinSentence(spin, Game.Machine.PowerPts);
+  EXPECT_EQ(LastAnnouncement(Form.get()), sentence);
+  EXPECT_TRUE(
+      sentence.contains("Credits " + QString::fromStdString(Game.Machine.Credits.Padded(0))));
+  auto* note = Form->findChild<QWidget*>("Announcement");
+  ASSERT_NE(note, nullptr);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(note)->role(), QAccessible::Notification);
+  bool shown = false;
+  for (const Heard& h : heard) shown |= h.Type == QAccessible::ObjectShow && h.Name == sentence;
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(QApplication::focusWidget(), Form->FaceArea);
+  EXPECT_EQ(names().value(3), "Spins 1");
+}
+
+// One sentence says how a spin settled: each winning line with its symbols and pay, the total
+// (after the card game when it changed it), a won bonus or the free spin, the credits, and the
+// bonus meter while it shows; as the card game is offered, the winning lines and the credits.
+TEST(SpinSentences, SaySpinsInWords) {
+  App();
+  const std::array<int, 9> grid{4, 5, 0, 4, 5, 2, 4, 1, 3};
+  auto spin = [&](std::array<int64_t, 5> pays, int64_t win, int64_t credits) {
+    SpinReport r;
+    r.Grid = grid;
+    r.LinePays = pays;
+    r.Win = win;
+    r.CreditsAfter = credits;
+    return r;
+  };
+  SpinReport doubled = spin({100, 500, 0, 0, 0}, 1200, 100950);
+  doubled.CardOffered = true;
+  SpinReport kept = doubled;
+  kept.Win = 600;
+  kept.CreditsAfter = 100350;
+  SpinReport free = spin({}, 0, 105000);
+  free.Free = true;
+  free.FreeSpinsLeft = 4;
+  SpinReport lastFree = free;
+  lastFree.FreeSpinsLeft = 0;
+  SpinReport bonus = spin({}, 0, 104400);
+  bonus.Pool = 5025;
+  bonus.FreeSpinsLeft = 7;
+  const struct {
+    SpinReport Spin;
+    int Meter;
+    const char* Said;
+  } rows[] = {
+      {spin({}, 0, 99375), 20, "No win. Credits 993.75. Bonus meter 20%."},
+      {spin({100, 500, 0, 0, 0}, 600, 100350), 30,
+       "Line 1: Cherry, Cherry, Diamond pays 1.00. Line 2: Lemon, Lemon, Lemon pays 5.00. "
+       "Total win 6.00. Credits 1003.50. Bonus meter 30%."},
+      {doubled, 30,
+       "Line 1: Cherry, Cherry, Diamond pays 1.00. Line 2: Lemon, Lemon, Lemon pays 5.00. "
+       "After the card game you win 12.00. Credits 1009.50. Bonus meter 30%."},
+      {kept, 30,
+       "Line 1: Cherry, Cherry, Diamond pays 1.00. Line 2: Lemon, Lemon, Lemon pays 5.00. "
+       "Total win 6.00. Credits 1003.50. Bonus meter 30%."},
+      {bonus, 0, "No win. Bonus won: 50.25 and 7 free spins. Credits 1044.00."},
+      {free, 0, "Free spin 3 of 7. No win. Credits 1050.00."},
+      {lastFree, 0, "Free spin 7 of 7. No win. Credits 1050.00. Bonus meter 0%."},
+  };
+  for (const auto& r : rows) EXPECT_EQ(SpinSentence(r.Spin, r.Meter), r.Said);
+
+  // As the card game is offered, before the win is counted.
+  MachineState m;
+  m.ReelGrid = grid;
+  m.LineBets = {0.50_usd, 0.50_usd, 0.25_usd, 0.25_usd, 0.25_usd};
+  m.LinePays = {2, 10, 0, 0, 0};
+  m.Credits = 997.50_usd;
+  EXPECT_EQ(CardOfferSentence(m),
+            "Line 1: Cherry, Cherry, Diamond pays 1.00. Line 2: Lemon, Lemon, Lemon pays 5.00. "
+            "Credits 997.50.");
+}
+
+// Blinking and High Contrast are the player's own choices, kept in PLAYER.INI and never in
+// ZANDOR.INI: blinking on and contrast off at first, both come back after a restart, and a
+// damaged value reads as the default. With blinking off the power-up symbols stay still.
+TEST_F(Window, BlinkingAndHighContrastAcrossARestart) {
+  Open();
+  EXPECT_TRUE(Form->BlinkingAction->isChecked());
+  EXPECT_FALSE(Form->HighContrastAction->isChecked());
+  EXPECT_FALSE(Form->Face.HighContrast);
+  Form->BlinkingAction->trigger();
+  Form->HighContrastAction->trigger();
+  EXPECT_TRUE(Form->Face.HighContrast);
+  Form->close();
+  EXPECT_NE(
+      ReadFile(Game.Dirs.Settings + "PLAYER.INI").find("[View]\nBlinking=0\nHighContrast=1\n"),
+      std::string::npos);
+  const std::string ini = ReadFile(Game.Dirs.Settings + "ZANDOR.INI");
+  EXPECT_EQ(ini.find("Blinking"), std::string::npos);
+  EXPECT_EQ(ini.find("HighContrast"), std::string::npos);
+
+  Form.reset();
+  Open();
+  EXPECT_FALSE(Form->BlinkingAction->isChecked());
+  EXPECT_TRUE(Form->HighContrastAction->isChecked());
+  EXPECT_TRUE(Form->Face.HighContrast);
+  const QImage still = Form->Face.Canvas.copy();
+  for (int tick = 0; tick < 3; ++tick) Form->BlinkWin();
+  EXPECT_TRUE(Form->Face.BlinkPhase);
+  EXPECT_EQ(Form->Face.Canvas, still);
+  Form->close();
+
+  std::ofstream(Game.Dirs.Settings + "PLAYER.INI") << "[View]\nBlinking=no\nHighContrast=2\n";
+  Form.reset();
+  Open();
+  EXPECT_TRUE(Form->BlinkingAction->isChecked());
+  EXPECT_FALSE(Form->HighContrastAction->isChecked());
+  EXPECT_TRUE(Messages.empty());
 }
 
 // The loudness of the effects and of the music is read from PLAYER.INI at the start (a missing

@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <vector>
 
 #include "cards/CardTable.h"
+#include "platform/Announcement.h"
+#include "platform/PaintedArea.h"
 #include "tests/cards/Decks.h"
 #include "tests/support/Dollars.h"
 #include "tests/support/FakePrompts.h"
@@ -267,4 +271,54 @@ TEST(CardTable, DeckUsedUpNote) {
   f.DrawButton->click();
   EXPECT_FALSE(f.GoAgainButton->isEnabled());
   EXPECT_EQ(f.Hand().DealPos, 50);
+}
+
+// A screen reader hears the table: every card in words, the drawn card and the result once they
+// are painted, and each draw and fresh pair spoken; after Draw the focus goes to Go Again, or to
+// OK once the game is over, never to Help, where Enter would open the manual.
+TEST(CardTable, ScreenReaderHearsTheCards) {
+  EnsureApp();
+  const std::pair<Card, QString> names[] = {
+      {MakeCard(CardId(0, 0)), "ace of clubs"},     {MakeCard(CardId(6, 1)), "seven of hearts"},
+      {MakeCard(CardId(9, 2)), "ten of diamonds"},  {MakeCard(CardId(10, 0)), "jack of clubs"},
+      {MakeCard(CardId(11, 3)), "queen of spades"}, {MakeCard(CardId(12, 3)), "king of spades"}};
+  for (const auto& [card, name] : names) EXPECT_EQ(CardName(card), name);
+
+  Table t;
+  CardTable& f = t.Form;
+  // 7 / Q / 9 wins; the next pair, ace / 10, loses to a king.
+  f.StartWith(DeckStartingWith({CardId(6, 1), CardId(11, 3), CardId(8, 0),  //
+                                CardId(0, 2), CardId(9, 2), CardId(12, 3)}));
+  f.show();
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(f.Cards);
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->text(QAccessible::Name), "Card table");
+  auto heard = [&] {
+    QStringList shown;
+    for (int i = 0; i < table->childCount(); ++i)
+      if (!table->child(i)->state().invisible) shown << table->child(i)->text(QAccessible::Name);
+    return shown;
+  };
+  EXPECT_EQ(heard(), QStringList({"Left card: seven of hearts", "Right card: queen of spades",
+                                  "Draw pile"}));
+
+  f.DrawButton->click();
+  EXPECT_EQ(heard(), QStringList({"Left card: seven of hearts", "Right card: queen of spades",
+                                  "Drawn card: nine of clubs", "Result: You Won!", "Draw pile"}));
+  EXPECT_EQ(LastAnnouncement(&f), "Nine of clubs. You Won! Winnings 25.00.");
+  EXPECT_EQ(QApplication::focusWidget(), f.GoAgainButton);
+
+  f.GoAgainButton->click();
+  EXPECT_EQ(heard(), QStringList({"Left card: ace of diamonds", "Right card: ten of diamonds",
+                                  "Draw pile"}));
+  EXPECT_EQ(LastAnnouncement(&f), "Ace of diamonds and ten of diamonds.");
+  EXPECT_EQ(QApplication::focusWidget(), f.DrawButton);
+
+  f.DrawButton->click();
+  EXPECT_EQ(heard().value(3), "Result: You Lost");
+  EXPECT_EQ(LastAnnouncement(&f), "King of spades. You Lost. Winnings 0.00.");
+  EXPECT_EQ(QApplication::focusWidget(), f.OkButton);
+  f.close();
 }

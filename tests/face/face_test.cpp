@@ -420,6 +420,40 @@ TEST_F(FaceTest, WinningPaylinesOnTop) {
   EXPECT_EQ(At(162 - 10, 23 + 288 + 8), kRed);  // line 5 at the bottom left
 }
 
+// High contrast tells a win by more than colour: the winning line is three pixels of red between
+// black edges across the reels, its lamps are a lighter blue with a black and white mark, and
+// lit lamps have no dark shade; the bonus percentage and the free-spins caption sit on black.
+// Switched off, the same face is drawn exactly as designed.
+TEST_F(FaceTest, HighContrast) {
+  Game.Machine.LinePays = {0, 5, 0, 0, 0};
+  Game.Machine.Wager = 0.50_usd;  // two coins: lines 1 and 2
+  Paint();
+  const QImage designed = Face.Canvas.copy();
+  Face.HighContrast = true;
+  Face.PaintFace();
+  const int line2 = 23 + 48, x = Face.ReelX(2) + 30;
+  EXPECT_EQ(At(x, line2 - 2), kBlack);
+  for (int y = line2 - 1; y <= line2 + 1; ++y) EXPECT_EQ(At(x, y), kRed) << y;
+  EXPECT_EQ(At(x, line2 + 2), kBlack);
+  auto lamp = [&](int k, int dx, int dy) {
+    return At(Face.MeterX - 85 + dx, Face.PaylinesY + 4 + 20 * (k - 1) + dy);
+  };
+  EXPECT_EQ(lamp(2, 8, 8), qRgb(255, 255, 255));  // the mark's white centre
+  EXPECT_EQ(lamp(2, 6, 8), kBlack);               // its black ring
+  EXPECT_EQ(lamp(2, 5, 10), qRgb(64, 160, 255));  // the lighter blue around it
+  EXPECT_EQ(lamp(1, 11, 11), kRed);               // no darker shade on a lit lamp
+  EXPECT_EQ(lamp(3, 8, 8), kBlack);               // unlit
+  const int top = Face.WagerY + 96 - 86;
+  int black = 0;
+  for (int y = Face.WagerY + 96 - 44; y < Face.WagerY + 96 - 30; ++y)
+    for (int x2 = 24 + 33; x2 < 24 + 72; ++x2) black += At(x2, y) == kBlack;
+  EXPECT_GT(black, 100);
+  EXPECT_EQ(At(24 + 33, top + 5), kRed);  // the bar itself keeps its colours
+  Face.HighContrast = false;
+  Face.PaintFace();
+  EXPECT_EQ(Face.Canvas, designed);
+}
+
 // Tiles are laid at a pitch of one less than their size, showing their top left part; a tile
 // larger than the window is drawn once; a 1-pixel tile draws nothing.
 TEST_F(FaceTest, TiledBackground) {

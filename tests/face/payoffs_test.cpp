@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 
 #include "face/PayoffChart.h"
+#include "platform/AccessEvents.h"
+#include "platform/PaintedArea.h"
 #include "tests/face/FaceArt.h"
 #include "tests/support/Dollars.h"
 #include "tests/support/FakePrompts.h"
@@ -196,4 +201,56 @@ TEST_F(PayoffsTest, EveryAmountInsideItsColumn) {
             << label->text().toStdString();
       }
     }
+}
+
+// A screen reader walks the chart as a table: seven rows of the symbols and the five pays at the
+// coin value, under their column captions; Tab reaches it and the arrow keys move cell by cell
+// and row by row (Home and End along the row), each move told as a focus on the cell.
+TEST_F(PayoffsTest, ReadAsATable) {
+  ShowAt(3);  // 25 cents
+  Chart->show();
+  Chart->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Chart.get()));
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(Chart->Table);
+  ASSERT_NE(table, nullptr);
+  QAccessibleTableInterface* t = table->tableInterface();
+  ASSERT_NE(t, nullptr);
+  EXPECT_EQ(table->text(QAccessible::Name), "Payoffs");
+  EXPECT_EQ(t->rowCount(), 7);
+  EXPECT_EQ(t->columnCount(), 6);
+  EXPECT_EQ(t->columnDescription(0), "Symbols");
+  EXPECT_EQ(t->columnDescription(5), "5 Coins");
+  const struct {
+    int Row, Column;
+    const char* Name;
+  } cells[] = {{0, 0, "Power Up, Power Up, Power Up"},
+               {0, 1, "250.00"},
+               {0, 5, "1250.00"},
+               {1, 0, "Diamond, Diamond, Diamond"},
+               {5, 3, "3.75"},
+               {6, 0, "Cherry, Cherry, any symbol"},
+               {6, 2, "1.00"}};
+  for (const auto& c : cells) {
+    QAccessibleInterface* cell = t->cellAt(c.Row, c.Column);
+    ASSERT_NE(cell, nullptr) << c.Name;
+    EXPECT_EQ(cell->text(QAccessible::Name), c.Name);
+    EXPECT_EQ(cell->tableCellInterface()->rowIndex(), c.Row);
+    EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name),
+              t->columnDescription(c.Column));
+  }
+
+  std::vector<QString> focused;
+  ListenToAccessibility([&](QAccessibleEvent& e) {
+    if (e.type() == QAccessible::Focus && e.accessibleInterface())
+      focused.push_back(e.accessibleInterface()->text(QAccessible::Name));
+  });
+  Chart->OkButton->setFocus();
+  QTest::keyClick(Chart->OkButton, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), Chart->Table);
+  for (Qt::Key k : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_End, Qt::Key_Up})
+    QTest::keyClick(Chart->Table, k);
+  ListenToAccessibility(nullptr);
+  EXPECT_EQ(focused, (std::vector<QString>{"Diamond, Diamond, Diamond", "50.00", "100.00", "250.00",
+                                           "1250.00"}));
+  EXPECT_EQ(table->focusChild(), t->cellAt(0, 5));
 }

@@ -1,0 +1,43 @@
+// Speaks each settled spin to a screen reader in one sentence (the winning lines with their
+// symbols and pays, the total win, a won bonus or the free spin, the credits and the bonus
+// meter), and the stop of automatic spins by a limit. Every event goes on to the player's
+// record unchanged.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "machine/GameEvents.h"
+#include "machine/MachineState.h"
+
+namespace zandor {
+
+class SpinAnnouncer : public GameEvents {
+ public:
+  // Passes the events on to record; reads the bonus meter from machine; say speaks a sentence.
+  // record and machine outlive the announcer.
+  SpinAnnouncer(GameEvents& record, const MachineState& machine,
+                std::function<void(const QString&)> say);
+
+  void SpinScored(const SpinReport& spin) override;
+  void Loan(int64_t cents) override;
+  void GameReplaced(int64_t credits, int64_t borrowed) override;
+  void GameOpened(int64_t credits, int64_t borrowed) override;
+  void CoinValueChanged(int64_t cents) override;
+  void AutoSpinSwitched(bool on) override;
+  std::string AutoSpinStopReason() override;
+
+ private:
+  GameEvents& record_;
+  const MachineState& machine_;
+  std::function<void(const QString&)> say_;
+};
+
+// The sentence for a settled spin; powerPts is the bonus meter once it settled.
+// "Line 2: Lemon, Lemon, Lemon pays 2.50. Total win 2.50. Credits 996.25. Bonus meter 30%."
+QString SpinSentence(const SpinReport& spin, int powerPts);
+// What the reels won as the card game is offered, before any count: the winning lines of the
+// machine's grid and the credits. "Line 2: Lemon, Lemon, Lemon pays 2.50. Credits 993.75."
+QString CardOfferSentence(const MachineState& machine);
+
+}  // namespace zandor
