@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+namespace zandor {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -51,3 +53,5 @@ std::string SettingsDirectory() {
   if (base.back() != '/') base += '/';
   return base + "zandor-slots/";
 }
+
+}  // namespace zandor

@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace zandor {
+
 // The folder that holds the game's media, ending with '/': the program file's own folder
 // (found from /proc/self/exe) when the media lie beside it, as in the build folder; else the
 // installed share folder (see MediaDirectoryFor).
@@ -13,3 +15,5 @@ std::string MediaDirectoryFor(const std::string& exeDir,
                               const std::string& systemDir = "/usr/share/zandor-slots/");
 // ${XDG_CONFIG_HOME:-$HOME/.config}/zandor-slots/, ending with '/'.
 std::string SettingsDirectory();
+
+}  // namespace zandor

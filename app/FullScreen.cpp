@@ -14,6 +14,8 @@
 #include "app/MainWindow.h"
 #include "platform/Prompts.h"
 
+namespace zandor {
+
 void MainWindow::BuildFullScreen(QMenu* options) {
   options->addSeparator();
   FullScreenAction = options->addAction("&Full Screen");
@@ -112,3 +114,5 @@ void MainWindow::ScaleButtons(double scale) {
     buttons[i]->setGeometry(at(lefts[i]), at(4), at(132), at(49));
   }
 }
+
+}  // namespace zandor

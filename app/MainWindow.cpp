@@ -35,6 +35,8 @@
 #include "store/Utf8Text.h"
 #include "store/WindowSettings.h"
 
+namespace zandor {
+
 namespace {
 
 bool FileExists(const std::string& path) {
@@ -245,7 +247,7 @@ void MainWindow::AddButtonKeys() {
   for (const auto& [button, key] : keys) {
     auto* shortcut = new QShortcut(key, this);
     shortcut->setAutoRepeat(false);
-    connect(shortcut, &QShortcut::activated, button, [this, button] {
+    connect(shortcut, &QShortcut::activated, button, [this, button = button] {
       // Space and Enter during a count-up put the rest in at once, once it has run as long as
       // the card table's guard: a key pressed while the reels turned, or held since, does not.
       if (button == SpinButton && Machine.CountUpMs() >= CardTable::KeyGuardMs) {
@@ -748,3 +750,5 @@ void MainWindow::KeepGame() {
   record_->CountTime();
   keeper_->KeepSettled();
 }
+
+}  // namespace zandor

@@ -18,11 +18,14 @@
 #include "store/PlayerIni.h"
 #include "store/ViewSettings.h"
 
-class Prompts;
 class QAction;
 class QPushButton;
 class QShortcut;
 class QWidget;
+
+namespace zandor {
+
+class Prompts;
 class RecordKeeper;
 class GameAudio;
 class PayoffChart;
@@ -195,3 +198,5 @@ class MainWindow : public QMainWindow, public Host {
   ViewChoices view_;                          // blinking and contrast
   QWidget* focusBeforeSpin_ = nullptr;        // the button that had the focus as they greyed
 };
+
+}  // namespace zandor

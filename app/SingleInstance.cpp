@@ -13,6 +13,8 @@
 
 #include "store/AtomicFile.h"
 
+namespace zandor {
+
 namespace {
 
 constexpr int kConnectMs = 2000;
@@ -185,3 +187,5 @@ bool SingleInstance::RaiseRunningCopy() {
   if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kConnectMs);
   return sent;
 }
+
+}  // namespace zandor

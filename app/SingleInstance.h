@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+namespace zandor {
+
 class SingleInstance : public QObject {
  public:
   // What a start found in the settings folder.
@@ -50,3 +52,5 @@ class SingleInstance : public QObject {
   std::unique_ptr<QLockFile> lock_;
   QLocalServer server_;
 };
+
+}  // namespace zandor

@@ -5,6 +5,8 @@
 
 #include "face/FaceAccessible.h"
 
+namespace zandor {
+
 namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("SpinAnnouncer", text); }
@@ -87,3 +89,5 @@ QString SpinSentence(const SpinReport& spin, int powerPts) {
   if (spin.FreeSpinsLeft == 0) parts << Tr("Bonus meter %1%.").arg(std::clamp(powerPts, 0, 100));
   return parts.join(QLatin1Char(' '));
 }
+
+}  // namespace zandor

@@ -10,6 +10,8 @@
 #include "machine/GameEvents.h"
 #include "machine/MachineState.h"
 
+namespace zandor {
+
 class SpinAnnouncer : public GameEvents {
  public:
   // Passes the events on to record; reads the bonus meter from machine; say speaks a sentence.
@@ -37,3 +39,5 @@ QString SpinSentence(const SpinReport& spin, int powerPts);
 // What the reels won as the card game is offered, before any count: the winning lines of the
 // machine's grid and the credits. "Line 2: Lemon, Lemon, Lemon pays 2.50. Credits 993.75."
 QString CardOfferSentence(const MachineState& machine);
+
+}  // namespace zandor

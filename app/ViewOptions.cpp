@@ -8,6 +8,8 @@
 #include "face/PayoffChart.h"
 #include "platform/PaintedArea.h"
 
+namespace zandor {
+
 void MainWindow::BuildViewOptions(QMenu* options) {
   options->addSeparator();
   BlinkingAction = options->addAction(tr("Blin&king Symbols"));
@@ -51,3 +53,5 @@ void MainWindow::TellFace() {
   // A count-up moves the meters coin by coin; the screen reader hears where they end.
   if (FaceArea && !Machine.Busy()) FaceArea->Changed();
 }
+
+}  // namespace zandor

@@ -21,6 +21,7 @@
 #include "platform/FocusRing.h"
 #include "store/AtomicFile.h"
 
+namespace zandor {
 namespace {
 int signalPipe[2] = {-1, -1};
 
@@ -38,6 +39,9 @@ void ShowStartBox(QMessageBox::Icon icon, const QString& text) {
   box.exec();
 }
 }  // namespace
+}  // namespace zandor
+
+using namespace zandor;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

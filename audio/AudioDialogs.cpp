@@ -5,6 +5,8 @@
 #include "platform/FileNames.h"
 #include "platform/Prompts.h"
 
+namespace zandor {
+
 bool AudioDialogs::PathFits(Prompts& prompts, QWidget* parent, const QString& path) {
   // Cutting the path would store the name of a file that does not exist, so a path
   // that cannot be kept whole is refused instead.
@@ -24,3 +26,5 @@ bool AudioDialogs::SizeFits(Prompts& prompts, QWidget* parent, const QString& pa
                    .arg(limit >> 20));
   return false;
 }
+
+}  // namespace zandor

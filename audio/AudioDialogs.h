@@ -4,8 +4,11 @@
 #include <QString>
 #include <cstdint>
 
-class Prompts;
 class QWidget;
+
+namespace zandor {
+
+class Prompts;
 
 // Paths longer than this are not stored (the settings file keeps 255 characters).
 inline constexpr int MaxPathLength = 255;
@@ -16,3 +19,5 @@ struct AudioDialogs {
   // Checks a chosen file's size before it is read; a larger one is refused with a warning.
   static bool SizeFits(Prompts& prompts, QWidget* parent, const QString& path, int64_t limit);
 };
+
+}  // namespace zandor

@@ -8,6 +8,8 @@
 #include "platform/SdlAudio.h"
 #include "store/PlayerIni.h"
 
+namespace zandor {
+
 GameAudio::GameAudio(SoundSettings& sounds, MusicSettings& music, const Folders& dirs,
                      Prompts& prompts, QWidget* window, PlayerIni* playerFile)
     : sounds_(sounds),
@@ -84,3 +86,5 @@ void GameAudio::RunMusicDialog() {
   MusicDialog form(music_, dirs_, player2, prompts_, window_);
   form.exec();
 }
+
+}  // namespace zandor

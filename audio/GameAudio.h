@@ -11,6 +11,9 @@
 #include "machine/Host.h"
 
 class QWidget;
+
+namespace zandor {
+
 class SdlAudio;
 class MidiPlayer;
 class PlayerIni;
@@ -72,3 +75,5 @@ class GameAudio : private PlaylistUi {
   std::unique_ptr<Playlist> playlist_;
   Volume volume_;
 };
+
+}  // namespace zandor

@@ -14,6 +14,8 @@
 #include "platform/Prompts.h"
 #include "platform/SoundService.h"
 
+namespace zandor {
+
 MusicDialog::MusicDialog(MusicSettings& music, const Folders& dirs, MediaPlayer& player,
                          Prompts& prompts, QWidget* parent)
     : QDialog(parent), music_(music), dirs_(dirs), player_(player), prompts_(prompts) {
@@ -62,7 +64,7 @@ MusicDialog::MusicDialog(MusicSettings& music, const Folders& dirs, MediaPlayer&
   HelpButton->setObjectName("HelpButton");
   HelpButton->setGeometry(264, 324, 84, 32);
   HelpButton->setAutoDefault(false);
-  connect(OkButton, &QPushButton::clicked, this, &MusicDialog::Accept);
+  connect(OkButton, &QPushButton::clicked, this, &MusicDialog::KeepChanges);
   connect(CancelButton, &QPushButton::clicked, this, &MusicDialog::Cancel);
   ConnectHelp(this, HelpButton, prompts_, HelpTopic::Music);
   CentreOnScreen(this);
@@ -120,7 +122,7 @@ void MusicDialog::Preview(int s) {
   ChangeMIDI(s);
 }
 
-void MusicDialog::Accept() {
+void MusicDialog::KeepChanges() {
   accepted_ = true;
   accept();
 }
@@ -154,3 +156,5 @@ void MusicDialog::RestoreOnClose() {
   }
   player_.Close();
 }
+
+}  // namespace zandor

@@ -8,10 +8,13 @@
 #include "machine/GameState.h"
 #include "platform/SoundService.h"
 
-class Prompts;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+
+namespace zandor {
+
+class Prompts;
 
 class MusicDialog : public QDialog {
   Q_OBJECT
@@ -28,7 +31,7 @@ class MusicDialog : public QDialog {
   // Plays slot s's file, or asks for another when it is missing.
   void Preview(int s);
   // OK: keep the changes; Cancel: put the paths back.
-  void Accept();
+  void KeepChanges();
   void Cancel();
 
   // Closing, however it happens, settles the playlist and stops the preview.
@@ -59,3 +62,5 @@ class MusicDialog : public QDialog {
   QString folder_;
   std::array<std::string, 8> savedSongs_;
 };
+
+}  // namespace zandor

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+namespace zandor {
+
 namespace {
 
 std::string TrimBlanks(const std::string& s) {
@@ -99,3 +101,5 @@ void Playlist::Shutdown() {
   music_.SongPending = false;
   player_.Close();
 }
+
+}  // namespace zandor

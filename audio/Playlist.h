@@ -7,6 +7,8 @@
 #include "machine/GameState.h"
 #include "platform/SoundService.h"
 
+namespace zandor {
+
 // What the playlist needs from the window: message boxes and the music dialog.
 struct PlaylistUi {
   virtual ~PlaylistUi() = default;
@@ -52,3 +54,5 @@ class Playlist {
   MediaPlayer& player_;
   PlaylistUi& ui_;
 };
+
+}  // namespace zandor

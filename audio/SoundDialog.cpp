@@ -13,11 +13,13 @@
 #include "platform/Prompts.h"
 #include "platform/SoundService.h"
 
+namespace zandor {
+
 namespace {
 
 struct Row {
-  const char* caption;
-  const char* hint;
+  const char* Caption;
+  const char* Hint;
 };
 
 constexpr Row kRows[5] = {
@@ -47,9 +49,9 @@ SoundDialog::SoundDialog(SoundSettings& sounds, const Folders& dirs,
   panel->setGeometry(8, 8, 378, 330);
   for (int r = 0; r < 5; ++r) {
     const int y = 20 + 52 * r;
-    SoundLabels[r] = new QLabel(kRows[r].caption, panel);
+    SoundLabels[r] = new QLabel(kRows[r].Caption, panel);
     SoundLabels[r]->setObjectName(QString("SoundLabel%1").arg(r + 1));
-    SoundLabels[r]->setToolTip(kRows[r].hint);
+    SoundLabels[r]->setToolTip(kRows[r].Hint);
     SoundLabels[r]->setGeometry(16, y, 150, 28);
     ChangeButtons[r] = new QPushButton("Change", panel);
     ChangeButtons[r]->setObjectName(QString("ChangeButton%1").arg(r + 1));
@@ -61,7 +63,7 @@ SoundDialog::SoundDialog(SoundSettings& sounds, const Folders& dirs,
     PreviewButtons[r]->setToolTip("Click this button to play the currently selected sound file.");
     PreviewButtons[r]->setGeometry(272, y, 88, 28);
     // Five rows of the same two buttons: each is named by its row.
-    const QString sound = QString::fromLatin1(kRows[r].caption).remove(QLatin1Char(':'));
+    const QString sound = QString::fromLatin1(kRows[r].Caption).remove(QLatin1Char(':'));
     ChangeButtons[r]->setAccessibleName(tr("Change %1").arg(sound));
     PreviewButtons[r]->setAccessibleName(tr("Preview %1").arg(sound));
     connect(ChangeButtons[r], &QPushButton::clicked, this, [this, r] { Change(r); });
@@ -123,3 +125,5 @@ void SoundDialog::RestoreDefaults() {
   sounds_.PowerDownFile = d + "POWER7.WAV";
   sounds_.BonusFile = d + "POWER4.WAV";
 }
+
+}  // namespace zandor

@@ -8,9 +8,12 @@
 
 #include "machine/GameState.h"
 
-class Prompts;
 class QLabel;
 class QPushButton;
+
+namespace zandor {
+
+class Prompts;
 
 class SoundDialog : public QDialog {
   Q_OBJECT
@@ -44,3 +47,5 @@ class SoundDialog : public QDialog {
   Prompts& prompts_;
   QString folder_;  // where the next Change starts: the folder of the last choice
 };
+
+}  // namespace zandor

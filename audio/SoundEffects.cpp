@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+namespace zandor {
+
 SoundEffects::SoundEffects(const SoundSettings& sounds, const Folders& dirs, SoundService& s)
     : sounds_(sounds), dirs_(dirs), s_(s) {}
 
@@ -78,3 +80,5 @@ void SoundEffects::Play(Effect e) {
       return PlayBonusSound();
   }
 }
+
+}  // namespace zandor

@@ -11,6 +11,8 @@
 #include "machine/Host.h"
 #include "platform/SoundService.h"
 
+namespace zandor {
+
 class SoundEffects {
  public:
   // The effects read the switches and file names of sounds, the four fixed sounds of the
@@ -50,3 +52,5 @@ class SoundEffects {
   SoundService& s_;
   std::array<std::vector<uint8_t>, 4> images_;
 };
+
+}  // namespace zandor

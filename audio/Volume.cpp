@@ -2,6 +2,8 @@
 
 #include "store/PlayerIni.h"
 
+namespace zandor {
+
 namespace {
 
 constexpr const char* kSection = "Volume";
@@ -21,3 +23,5 @@ void StoreVolume(PlayerIni& file, const Volume& volume) {
   file.WriteInteger(kSection, "Effects", volume.Effects);
   file.WriteInteger(kSection, "Music", volume.Music);
 }
+
+}  // namespace zandor

@@ -2,6 +2,8 @@
 // settings file: section [Volume].
 #pragma once
 
+namespace zandor {
+
 class PlayerIni;
 
 struct Volume {
@@ -15,3 +17,5 @@ struct Volume {
 Volume LoadVolume(const PlayerIni& file);
 // Puts both keys into the [Volume] section; the file's next save writes them with the others.
 void StoreVolume(PlayerIni& file, const Volume& volume);
+
+}  // namespace zandor

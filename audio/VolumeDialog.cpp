@@ -9,6 +9,8 @@
 #include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
 
+namespace zandor {
+
 namespace {
 
 // A slider dragged at speed changes many times a second; the effect restarts no more often
@@ -92,3 +94,5 @@ void VolumeDialog::reject() {
   if (apply_) apply_(initial_);
   QDialog::reject();
 }
+
+}  // namespace zandor

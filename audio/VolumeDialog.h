@@ -11,6 +11,9 @@
 class QGridLayout;
 class QLabel;
 class QSlider;
+
+namespace zandor {
+
 class Prompts;
 
 class VolumeDialog : public QDialog {
@@ -45,3 +48,5 @@ class VolumeDialog : public QDialog {
   QLabel* musicPercent_ = nullptr;
   QElapsedTimer lastEffect_;
 };
+
+}  // namespace zandor

@@ -1,5 +1,7 @@
 #include "bank/Bank.h"
 
+namespace zandor {
+
 std::string_view Bank::Borrow(int amount) {
   if (amount < 0 || amount >= static_cast<int>(BankAmounts.size())) return "";
   const Money lent = BankAmounts[amount].Amount;
@@ -23,3 +25,5 @@ std::string_view Bank::PayBack(int amount) {
   if (events_) events_->Loan(-CentsOf(row.Amount));
   return "";
 }
+
+}  // namespace zandor

@@ -9,6 +9,8 @@
 #include "machine/MachineState.h"
 #include "machine/Money.h"
 
+namespace zandor {
+
 // One of the bank's six amounts, with the message shown when the credits do not cover it.
 struct BankAmount {
   Money Amount;
@@ -50,3 +52,5 @@ class Bank {
   MachineState& m_;
   GameEvents* events_;
 };
+
+}  // namespace zandor

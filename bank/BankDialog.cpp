@@ -20,6 +20,8 @@
 #include "platform/PaintedArea.h"
 #include "platform/Prompts.h"
 
+namespace zandor {
+
 namespace {
 
 void DrawBanknote(QPainter& p, const QRectF& r, const QString& text) {
@@ -202,3 +204,5 @@ void BankDialog::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawImage(0, 0, canvas_);
 }
+
+}  // namespace zandor

@@ -13,6 +13,9 @@
 class QLabel;
 class QPushButton;
 class QRadioButton;
+
+namespace zandor {
+
 class PaintedArea;
 class Prompts;
 
@@ -55,3 +58,5 @@ class BankDialog : public QDialog {
   Prompts& prompts_;
   QImage canvas_;
 };
+
+}  // namespace zandor

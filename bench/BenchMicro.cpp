@@ -18,6 +18,8 @@
 #include "store/PlayerIni.h"
 #include "tests/support/FakeHost.h"
 
+using namespace zandor;
+
 namespace {
 
 // The media files lie beside the program, as they do beside the game.
@@ -29,23 +31,23 @@ std::string ExeDirectory() {
 
 // A face as the window has it after its first resize: letters, the default tile, artwork.
 struct FaceFixture {
-  GameState game;
-  FacePainter face{game.Machine, game.Options, game.Dirs};
+  GameState Game;
+  FacePainter Face{Game.Machine, Game.Options, Game.Dirs};
   explicit FaceFixture(int width, int height, double ratio = 1) {
-    game.Dirs.Program = ExeDirectory();
-    game.SetFileDefaults();
-    if (!face.LoadLetters().empty() || !face.LoadTile(game.Options.BackBitmap).empty() ||
-        !face.FitToSize(width, height, ratio).empty()) {
-      std::fprintf(stderr, "the media files are missing from %s\n", game.Dirs.Program.c_str());
+    Game.Dirs.Program = ExeDirectory();
+    Game.SetFileDefaults();
+    if (!Face.LoadLetters().empty() || !Face.LoadTile(Game.Options.BackBitmap).empty() ||
+        !Face.FitToSize(width, height, ratio).empty()) {
+      std::fprintf(stderr, "the media files are missing from %s\n", Game.Dirs.Program.c_str());
       std::exit(2);
     }
-    face.TiledChecked = true;
+    Face.TiledChecked = true;
     // A face in play: some credits, a bet on every line, a winning line, a part-full meter.
-    game.Machine.Credits = Money::Cents(98765);
-    game.Machine.LastWager = Money::Cents(625);
-    game.Machine.PowerPts = 37;
-    game.Machine.LinePays = {2, 0, 0, 0, 0};
-    face.PaintFace();
+    Game.Machine.Credits = Money::Cents(98765);
+    Game.Machine.LastWager = Money::Cents(625);
+    Game.Machine.PowerPts = 37;
+    Game.Machine.LinePays = {2, 0, 0, 0, 0};
+    Face.PaintFace();
   }
 };
 
@@ -57,10 +59,10 @@ std::pair<int, int> ClientSize(int symbolSize) {
 void BM_PaintFace(benchmark::State& state) {
   auto [w, h] = ClientSize(static_cast<int>(state.range(0)));
   FaceFixture f(w, h);
-  if (f.face.SymbolSize != state.range(0)) state.SkipWithError("wrong artwork set");
+  if (f.Face.SymbolSize != state.range(0)) state.SkipWithError("wrong artwork set");
   for (auto _ : state) {
-    f.face.PaintFace();
-    benchmark::DoNotOptimize(f.face.Canvas.constBits());
+    f.Face.PaintFace();
+    benchmark::DoNotOptimize(f.Face.Canvas.constBits());
   }
 }
 BENCHMARK(BM_PaintFace)->Arg(96)->Arg(192)->Unit(benchmark::kMillisecond);
@@ -71,9 +73,9 @@ void BM_DrawReels(benchmark::State& state) {
   int i = 0;
   for (auto _ : state) {
     // Odd and even positions alike, as while the reels run.
-    f.face.DrawReels({i % 40, (i + 7) % 40, (i + 13) % 40});
+    f.Face.DrawReels({i % 40, (i + 7) % 40, (i + 13) % 40});
     ++i;
-    benchmark::DoNotOptimize(f.face.Canvas.constBits());
+    benchmark::DoNotOptimize(f.Face.Canvas.constBits());
   }
 }
 BENCHMARK(BM_DrawReels)->Arg(192)->Unit(benchmark::kMicrosecond);
@@ -81,16 +83,16 @@ BENCHMARK(BM_DrawReels)->Arg(192)->Unit(benchmark::kMicrosecond);
 // The designed window on a screen scaled to 200 %: the 192 set and every glyph at device pixels.
 void BM_HighDensity(benchmark::State& state) {
   FaceFixture f(632, 394, 2);
-  if (f.face.ArtworkSet != 192) state.SkipWithError("wrong artwork set");
+  if (f.Face.ArtworkSet != 192) state.SkipWithError("wrong artwork set");
   int i = 0;
   for (auto _ : state) {
     if (state.range(0) == 0) {
-      f.face.PaintFace();
+      f.Face.PaintFace();
     } else {
-      f.face.DrawReels({i % 40, (i + 7) % 40, (i + 13) % 40});
+      f.Face.DrawReels({i % 40, (i + 7) % 40, (i + 13) % 40});
       ++i;
     }
-    benchmark::DoNotOptimize(f.face.Canvas.constBits());
+    benchmark::DoNotOptimize(f.Face.Canvas.constBits());
   }
 }
 BENCHMARK(BM_HighDensity)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -99,9 +101,9 @@ void BM_RedrawCredits(benchmark::State& state) {
   auto [w, h] = ClientSize(static_cast<int>(state.range(0)));
   FaceFixture f(w, h);
   for (auto _ : state) {
-    f.game.Machine.Credits += Money::Cents(5);
-    f.face.Redraw(FaceElement::Credits);
-    benchmark::DoNotOptimize(f.face.Canvas.constBits());
+    f.Game.Machine.Credits += Money::Cents(5);
+    f.Face.Redraw(FaceElement::Credits);
+    benchmark::DoNotOptimize(f.Face.Canvas.constBits());
   }
 }
 BENCHMARK(BM_RedrawCredits)->Arg(96)->Arg(192)->Unit(benchmark::kMicrosecond);

@@ -19,6 +19,8 @@
 #include "record/GameKeeper.h"
 #include "store/Settings.h"
 
+using namespace zandor;
+
 namespace {
 
 int fsyncs = 0;

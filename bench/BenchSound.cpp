@@ -17,6 +17,8 @@
 #include "platform/SdlAudio.h"
 #include "platform/WaveTone.h"
 
+using namespace zandor;
+
 int main() {
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("zandor-bench-sound" + std::to_string(::getpid()));

@@ -34,6 +34,8 @@
 #include "tests/support/FakeHost.h"
 #include "tests/support/FakePrompts.h"
 
+using namespace zandor;
+
 namespace {
 
 double BootSeconds() {
@@ -216,13 +218,13 @@ int main(int argc, char** argv) {
   double firstPaint = 0;
   // The first paint event that puts a painted face (artwork loaded, canvas drawn) on screen.
   struct PaintWatch : QObject {
-    double* when;
-    FacePainter* face;
-    PaintWatch(double* w, FacePainter* f) : when(w), face(f) {}
+    double* When;
+    FacePainter* Face;
+    PaintWatch(double* w, FacePainter* f) : When(w), Face(f) {}
     bool eventFilter(QObject*, QEvent* e) override {
-      if (e->type() == QEvent::Paint && *when == 0 && face->SymbolSize > 0 &&
-          !face->Artwork.isNull() && !face->Canvas.isNull())
-        *when = BootSeconds();
+      if (e->type() == QEvent::Paint && *When == 0 && Face->SymbolSize > 0 &&
+          !Face->Artwork.isNull() && !Face->Canvas.isNull())
+        *When = BootSeconds();
       return false;
     }
   } watch(&firstPaint, &form.Face);
@@ -258,6 +260,7 @@ int main(int argc, char** argv) {
     if (slow) form.Machine.ChooseSpeed(SpinSpeed::Slow);
     const double budget = slow ? 5.555 : 1.01;
     std::vector<double> walls;
+    walls.reserve(3);
     for (int i = 0; i < 3; ++i) walls.push_back(Spin(form).Wall);
     const char* name = slow ? "slow_spin_wall_ratio" : "fast_spin_wall_ratio";
     ReportFigure(name, Median(walls) / budget, "x", slow ? 1.01 : 1.03, slow ? "1.01" : "1.03");

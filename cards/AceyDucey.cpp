@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <utility>
 
+namespace zandor {
+
 Card MakeCard(int id) { return Card{id, id % 13, id / 13}; }
 
 bool IsRedSuit(int suit) { return suit == 1 || suit == 2; }
@@ -86,3 +88,5 @@ void AceyDucey::FreshPair() {
   // The last pair in the deck can be drawn on but neither skipped nor followed.
   if (!CanDealFreshPair()) SkipsEnabled = false;
 }
+
+}  // namespace zandor

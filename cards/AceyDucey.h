@@ -9,6 +9,8 @@
 #include "machine/Lcg.h"
 #include "machine/Money.h"
 
+namespace zandor {
+
 // One playing card: Id 0..51, Rank 0 ace .. 12 king, Suit 0 clubs, 1 hearts, 2 diamonds, 3 spades.
 struct Card {
   int Id = 0;
@@ -77,3 +79,5 @@ class AceyDucey {
  private:
   void FreshPair();
 };
+
+}  // namespace zandor

@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+namespace zandor {
+
 namespace {
 
 const QRgb White = qRgb(255, 255, 255);
@@ -251,7 +253,7 @@ CardSheets MakeCardSheets(double scale) {
   CardSheets sheets;
   sheets.Pos = MakePos(scale);
   sheets.Neg = MakeNeg(scale);
-  sheets.back = MakeBack(scale);
+  sheets.Back = MakeBack(scale);
   sheets.Black = MakeGlyphSheet(Ink, scale);
   sheets.Red = MakeGlyphSheet(CardRed, scale);
   sheets.SuitSm = MakeSuitSheet(11, scale);
@@ -292,11 +294,11 @@ namespace {
 
 // Where the large pips of the ranks ace to ten go on the card.
 std::vector<QRect> PipTargets(int rank) {
-  const std::vector<QRect> four = {Span(14, 10, 29, 25), Span(14, 72, 29, 87), Span(42, 10, 58, 25),
-                                   Span(42, 72, 58, 87)};
-  const std::vector<QRect> eight = {
-      Span(14, 10, 29, 25), Span(14, 72, 29, 87), Span(42, 10, 58, 25), Span(42, 72, 58, 87),
-      Span(14, 31, 29, 46), Span(14, 51, 29, 66), Span(42, 31, 58, 46), Span(42, 51, 58, 66)};
+  std::vector<QRect> four = {Span(14, 10, 29, 25), Span(14, 72, 29, 87), Span(42, 10, 58, 25),
+                             Span(42, 72, 58, 87)};
+  std::vector<QRect> eight = {Span(14, 10, 29, 25), Span(14, 72, 29, 87), Span(42, 10, 58, 25),
+                              Span(42, 72, 58, 87), Span(14, 31, 29, 46), Span(14, 51, 29, 66),
+                              Span(42, 31, 58, 46), Span(42, 51, 58, 66)};
   auto with = [](std::vector<QRect> base, std::initializer_list<QRect> more) {
     base.insert(base.end(), more);
     return base;
@@ -370,3 +372,5 @@ void MaskOnto(QImage& window, const QImage& mask, const QImage& picture, int x, 
     }
   }
 }
+
+}  // namespace zandor

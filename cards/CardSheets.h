@@ -5,11 +5,13 @@
 #include <QImage>
 #include <QRect>
 
+namespace zandor {
+
 // The card table's pictures: blank face, its mask, the back, rank glyphs, suit signs, courts.
 struct CardSheets {
   QImage Pos;     // 73 x 98 blank face: white, black frame, black outside the rounded corners
   QImage Neg;     // 73 x 98 mask: black inside the card outline, white outside it
-  QImage back;    // 73 x 98 card back, black outside the rounded corners
+  QImage Back;    // 73 x 98 card back, black outside the rounded corners
   QImage Black;   // 117 x 28 rank glyphs A..K in black, upright rows 0..12, upside down 14..26
   QImage Red;     // 117 x 28 the same glyphs in red
   QImage SuitSm;  // 44 x 22 small suit signs 11 x 11, upright row then upside-down row
@@ -43,3 +45,5 @@ QImage ComposeCard(const CardSheets& sheets, int id);
 // window OR picture sets it, leaving the pixels outside the rounded corners untouched. (x, y)
 // is in the window's logical pixels; the three images share one device pixel ratio.
 void MaskOnto(QImage& window, const QImage& mask, const QImage& picture, int x, int y);
+
+}  // namespace zandor

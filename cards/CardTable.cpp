@@ -19,6 +19,8 @@
 #include "platform/Announcement.h"
 #include "platform/PaintedArea.h"
 
+namespace zandor {
+
 namespace {
 
 const char* const RulesText =
@@ -104,14 +106,15 @@ QString CardName(const Card& card) {
 CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play, Prompts& prompts,
                      QWidget* parent)
     : QDialog(parent),
-      SpinWin_(spinWin),
+      spinWin_(spinWin),
       rng_(rng),
-      Play_(std::move(play)),
+      play_(std::move(play)),
       // The cards are drawn at the screen's own density; the table keeps its logical size.
-      Sheets_(MakeCardSheets(devicePixelRatioF())),
-      Face_(std::lround(OuterWidth * devicePixelRatioF()),
-            std::lround(OuterHeight * devicePixelRatioF()), QImage::Format_RGB32) {
-  Face_.setDevicePixelRatio(devicePixelRatioF());
+      sheets_(MakeCardSheets(devicePixelRatioF())),
+      face_(static_cast<int>(std::lround(OuterWidth * devicePixelRatioF())),
+            static_cast<int>(std::lround(OuterHeight * devicePixelRatioF())),
+            QImage::Format_RGB32) {
+  face_.setDevicePixelRatio(devicePixelRatioF());
   setWindowTitle("Double or Nothing Card Game");
   // Until the window manager has framed the table, the frame around the window that opened
   // it stands in for its own, so the table opens at the same size every time.
@@ -126,7 +129,7 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
   setPalette(palette);
   // paintEvent covers the whole client area with the table image.
   setAttribute(Qt::WA_OpaquePaintEvent);
-  Face_.fill(Maroon);
+  face_.fill(Maroon);
 
   SkipButton = MakeButton(this, "&Skips: 5", QRect(24, 270, 97, 43));
   GoAgainButton = MakeButton(this, "&Go Again", QRect(408, 270, 97, 43));
@@ -175,13 +178,13 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
       p.Shown = shown;
       return p;
     };
-    const bool drawn = Hand_.ThirdShown;
+    const bool drawn = hand_.ThirdShown;
     return std::vector<PaintedPart>{
-        part(tr("Left card: %1").arg(CardName(MakeCard(Hand_.LeftCard))),
+        part(tr("Left card: %1").arg(CardName(MakeCard(hand_.LeftCard))),
              QRect(100, 50, CardWidth, CardHeight)),
-        part(tr("Right card: %1").arg(CardName(MakeCard(Hand_.RightCard))),
+        part(tr("Right card: %1").arg(CardName(MakeCard(hand_.RightCard))),
              QRect(450, 50, CardWidth, CardHeight)),
-        part(tr("Drawn card: %1").arg(drawn ? CardName(Hand_.ThirdCard()) : QString()),
+        part(tr("Drawn card: %1").arg(drawn ? CardName(hand_.ThirdCard()) : QString()),
              QRect(273, 80, CardWidth, CardHeight), drawn),
         part(tr("Result: %1").arg(result_), kResultPlace, drawn && !result_.isEmpty()),
         part(tr("Draw pile"), QRect(270, 214, CardWidth + 6, CardHeight + 6))};
@@ -198,15 +201,15 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
 }
 
 void CardTable::Shuffle(uint32_t utcTimeOfDayMs) {
-  Hand_.NewGame(rng_, utcTimeOfDayMs);
-  StartWith(Hand_.Deck);
+  hand_.NewGame(rng_, utcTimeOfDayMs);
+  StartWith(hand_.Deck);
 }
 
 void CardTable::StartWith(const CardDeck& deck) {
-  Hand_.StartWith(deck);
-  WinningsLabel->setText(QString::fromStdString(WinningsText(SpinWin_, false)));
+  hand_.StartWith(deck);
+  WinningsLabel->setText(QString::fromStdString(WinningsText(spinWin_, false)));
   SkipButton->setText("&Skips: 5");
-  Face_.fill(Maroon);
+  face_.fill(Maroon);
   result_.clear();
   SyncButtons();
   PaintTable();
@@ -215,47 +218,47 @@ void CardTable::StartWith(const CardDeck& deck) {
 }
 
 void CardTable::Draw() {
-  const DrawOutcome outcome = Hand_.Draw(SpinWin_);
+  const DrawOutcome outcome = hand_.Draw(spinWin_);
   if (outcome == DrawOutcome::None) return;
-  DrawCard(Hand_.ThirdCard().Id, 273, 80);
+  DrawCard(hand_.ThirdCard().Id, 273, 80);
   const bool won = outcome == DrawOutcome::Won;
   result_ = won ? tr("You Won!") : tr("You Lost");
   // The focus moves on before Draw greys, so it never falls to Help, where Enter would open the
   // manual: to Go Again after a win, else to OK.
-  GoAgainButton->setEnabled(Hand_.GoAgainEnabled);
-  (Hand_.GoAgainEnabled ? GoAgainButton : OkButton)->setFocus();
+  GoAgainButton->setEnabled(hand_.GoAgainEnabled);
+  (hand_.GoAgainEnabled ? GoAgainButton : OkButton)->setFocus();
   SyncButtons();
   // The sounds hold the thread until they end: the card is shown before they start, and the
   // result and the winnings once they have played.
   if (isVisible()) repaint();
-  if (Play_) Play_(won ? Effect::Win : Effect::Lose);
+  if (play_) play_(won ? Effect::Win : Effect::Lose);
   DrawResult(won ? "You Won!" : "You Lost");
-  WinningsLabel->setText(QString::fromStdString(WinningsText(SpinWin_, true)));
+  WinningsLabel->setText(QString::fromStdString(WinningsText(spinWin_, true)));
   Cards->Changed();
   Announce(this, (won ? tr("%1. You Won! Winnings %2.") : tr("%1. You Lost. Winnings %2."))
-                     .arg(Capitalised(CardName(Hand_.ThirdCard())),
-                          QString::fromStdString(SpinWin_.Padded(0))));
+                     .arg(Capitalised(CardName(hand_.ThirdCard())),
+                          QString::fromStdString(spinWin_.Padded(0))));
   update();
 }
 
 void CardTable::GoAgain() {
-  if (!Hand_.GoAgain()) return;
+  if (!hand_.GoAgain()) return;
   FreshPair();
 }
 
 void CardTable::Skip() {
-  if (!Hand_.Skip()) return;
-  SkipButton->setText(QString::fromStdString(Hand_.SkipsCaption()));
+  if (!hand_.Skip()) return;
+  SkipButton->setText(QString::fromStdString(hand_.SkipsCaption()));
   FreshPair();
 }
 
 void CardTable::FreshPair() {
   // Clears the showing cards, the third card and the result text; the pile stays.
-  QPainter p(&Face_);
+  QPainter p(&face_);
   p.fillRect(QRect(0, 0, 640, 200), QColor(Maroon));
   p.end();
-  DrawCard(Hand_.LeftCard, 100, 50);
-  DrawCard(Hand_.RightCard, 450, 50);
+  DrawCard(hand_.LeftCard, 100, 50);
+  DrawCard(hand_.RightCard, 450, 50);
   result_.clear();
   SyncButtons();
   // The button just pressed may have closed; Enter should draw on the new pair.
@@ -267,36 +270,36 @@ void CardTable::FreshPair() {
 
 void CardTable::AnnouncePair() {
   Announce(this, tr("%1 and %2.")
-                     .arg(Capitalised(CardName(MakeCard(Hand_.LeftCard))),
-                          CardName(MakeCard(Hand_.RightCard))));
+                     .arg(Capitalised(CardName(MakeCard(hand_.LeftCard))),
+                          CardName(MakeCard(hand_.RightCard))));
 }
 
 void CardTable::PaintTable() {
-  DrawCard(Hand_.LeftCard, 100, 50);
-  DrawCard(Hand_.RightCard, 450, 50);
+  DrawCard(hand_.LeftCard, 100, 50);
+  DrawCard(hand_.RightCard, 450, 50);
   DrawCardBack(270, 220);
   DrawCardBack(272, 218);
   DrawCardBack(274, 216);
   DrawCardBack(276, 214);
-  if (Hand_.ThirdShown) DrawCard(Hand_.ThirdCard().Id, 273, 80);
+  if (hand_.ThirdShown) DrawCard(hand_.ThirdCard().Id, 273, 80);
 }
 
 void CardTable::DrawCard(int id, int x, int y) {
-  MaskOnto(Face_, Sheets_.Neg, ComposeCard(Sheets_, id), x, y);
+  MaskOnto(face_, sheets_.Neg, ComposeCard(sheets_, id), x, y);
 }
 
-void CardTable::DrawCardBack(int x, int y) { MaskOnto(Face_, Sheets_.Neg, Sheets_.back, x, y); }
+void CardTable::DrawCardBack(int x, int y) { MaskOnto(face_, sheets_.Neg, sheets_.Back, x, y); }
 
 void CardTable::SyncButtons() {
-  DrawButton->setEnabled(Hand_.DrawEnabled);
-  GoAgainButton->setEnabled(Hand_.GoAgainEnabled);
-  SkipButton->setEnabled(Hand_.SkipsEnabled);
-  DeckUsedUpLabel->setVisible(!Hand_.CanDealFreshPair());
+  DrawButton->setEnabled(hand_.DrawEnabled);
+  GoAgainButton->setEnabled(hand_.GoAgainEnabled);
+  SkipButton->setEnabled(hand_.SkipsEnabled);
+  DeckUsedUpLabel->setVisible(!hand_.CanDealFreshPair());
 }
 
 void CardTable::DrawResult(const QString& text) {
   // Drawn once into the table; repaints keep it until the next fresh pair clears the band.
-  QPainter p(&Face_);
+  QPainter p(&face_);
   const QFont font = SansFont(16, true);
   p.setFont(font);
   p.setPen(QColor(255, 255, 0));
@@ -308,7 +311,7 @@ void CardTable::DrawResult(const QString& text) {
 void CardTable::paintEvent(QPaintEvent*) {
   // Drawing the cards again is harmless: the AND/OR masking gives the same pixels twice.
   PaintTable();
-  QPainter(this).drawImage(0, 0, Face_);
+  QPainter(this).drawImage(0, 0, face_);
 }
 
 void CardTable::showEvent(QShowEvent* event) {
@@ -318,8 +321,8 @@ void CardTable::showEvent(QShowEvent* event) {
   QTimer::singleShot(300, this, [this] {
     const QString table =
         tr("Your win of %1 is on the table. The cards: %2 and %3.")
-            .arg(QString::fromStdString(SpinWin_.Padded(0)), CardName(MakeCard(Hand_.LeftCard)),
-                 CardName(MakeCard(Hand_.RightCard)));
+            .arg(QString::fromStdString(spinWin_.Padded(0)), CardName(MakeCard(hand_.LeftCard)),
+                 CardName(MakeCard(hand_.RightCard)));
     Announce(this, Prelude.isEmpty() ? table : Prelude + QLatin1Char(' ') + table);
   });
   PlaceOnScreen();
@@ -374,3 +377,5 @@ void CardTable::PlaceOnScreen() {
   if (screen->geometry().width() < 700) y = screen->geometry().top();
   move(x, y);
 }
+
+}  // namespace zandor

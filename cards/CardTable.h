@@ -13,6 +13,9 @@
 
 class QLabel;
 class QPushButton;
+
+namespace zandor {
+
 class PaintedArea;
 
 // A card in words: "seven of hearts", "ace of spades".
@@ -63,9 +66,9 @@ class CardTable : public QDialog {
   void DrawCardBack(int x, int y);
 
   // The hand's state, read by tests and by the window's own handlers.
-  const AceyDucey& Hand() const { return Hand_; }
+  const AceyDucey& Hand() const { return hand_; }
   // The window's client area as drawn (what paintEvent shows).
-  const QImage& Face() const { return Face_; }
+  const QImage& Face() const { return face_; }
 
   // The controls.
   QPushButton* OkButton;       // "&OK"
@@ -96,12 +99,14 @@ class CardTable : public QDialog {
   // True while a key event may not reach Draw: the guard time, or a held key repeating.
   bool KeyHeldBack(const QEvent* event) const;
 
-  Money& SpinWin_;
+  Money& spinWin_;
   Lcg& rng_;
   QElapsedTimer opened_;
-  std::function<void(Effect)> Play_;
-  AceyDucey Hand_;
-  CardSheets Sheets_;
-  QImage Face_;
+  std::function<void(Effect)> play_;
+  AceyDucey hand_;
+  CardSheets sheets_;
+  QImage face_;
   QString result_;  // "You Won!" or "You Lost" while the drawn card shows
 };
+
+}  // namespace zandor

@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <cmath>
 
+namespace zandor {
+
 namespace {
 
 enum Figure { King, Queen, Jack };
@@ -182,3 +184,5 @@ QImage MakeCourtSheet(double scale) {
   }
   return sheet;
 }
+
+}  // namespace zandor

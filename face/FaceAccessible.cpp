@@ -5,6 +5,8 @@
 
 #include "machine/SlotMachine.h"
 
+namespace zandor {
+
 namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("Face", text); }
@@ -108,7 +110,7 @@ std::vector<PaintedPart> FaceParts(const FacePainter& face, const MachineState& 
   for (int row = 0; row < 3; ++row) {
     for (int reel = 1; reel <= 3; ++reel) {
       PaintedPart cell;
-      cell.Value = SymbolName(m.ReelGrid[static_cast<size_t>((reel - 1) * 3 + row)]);
+      cell.Value = SymbolName(m.ReelGrid[(reel - 1) * 3 + row]);
       cell.Name = Tr("Reel %1, %2: %3").arg(reel).arg(RowWord(row), cell.Value);
       cell.Place = QRect(face.ReelX(reel), face.ReelTop + row * s, s, s);
       parts.push_back(cell);
@@ -133,3 +135,5 @@ std::vector<PaintedPart> FaceParts(const FacePainter& face, const MachineState& 
   }
   return parts;
 }
+
+}  // namespace zandor

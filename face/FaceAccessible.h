@@ -9,6 +9,8 @@
 #include "face/FacePainter.h"
 #include "platform/PaintedArea.h"
 
+namespace zandor {
+
 // The short name of a symbol code (0..6) as its artwork shows it: "Power Up", "Diamond",
 // "Crown", "Bell", "Lemon", "Cherry", "Power Drain".
 QString SymbolName(int symbol);
@@ -21,3 +23,5 @@ QString MoneyWords(Money amount);
 // meter (a percentage from 0 to 100), the bonus pool, the reel cells row by row from the top,
 // and the paylines 1 to 5 with their coins and, after a winning spin, their pay.
 std::vector<PaintedPart> FaceParts(const FacePainter& face, const MachineState& machine);
+
+}  // namespace zandor

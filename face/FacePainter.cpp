@@ -14,6 +14,8 @@
 
 #include "face/HighContrast.h"
 
+namespace zandor {
+
 namespace {
 
 constexpr QRgb kRed = qRgb(255, 0, 0);
@@ -490,7 +492,7 @@ void FacePainter::Blink() {
 }
 
 QRect FacePainter::MeterArea(FaceElement e) const {
-  const int S = SymbolSize;
+  const int s = SymbolSize;
   switch (e) {
     case FaceElement::Credits:
       return QRect(MeterX - 160, CreditsY, 200, 21);
@@ -504,7 +506,7 @@ QRect FacePainter::MeterArea(FaceElement e) const {
     case FaceElement::FreeSpinsLeft:
       return QRect(LeftMargin, WonY, 80, 21);
     case FaceElement::Bonus:
-      return QRect(LeftMargin - 60, WagerY + S + 56, 200, 21);
+      return QRect(LeftMargin - 60, WagerY + s + 56, 200, 21);
   }
   return {};
 }
@@ -522,3 +524,5 @@ QRect FacePainter::ReelWindowArea() const {
 QRect FacePainter::BonusMeterArea() const {
   return QRect(0, WagerY, LeftMargin + 140, SymbolSize + 60);
 }
+
+}  // namespace zandor

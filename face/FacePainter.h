@@ -11,6 +11,8 @@
 #include "machine/GameState.h"
 #include "machine/Host.h"
 
+namespace zandor {
+
 class FacePainter {
  public:
   // Builds the digit strip and the lamp picture; nothing is loaded yet. Draws the machine with
@@ -102,3 +104,5 @@ int ArtworkSizeForWidth(int width, int previous);
 
 // The four bottom buttons' left edges (Bet 1, Bet 5, Bet Max, Spin) spread over the panel.
 std::array<int, 4> ButtonLefts(int panelWidth);
+
+}  // namespace zandor

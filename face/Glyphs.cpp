@@ -8,6 +8,8 @@
 
 #include "assets/generator/Letters.h"
 
+namespace zandor {
+
 namespace {
 
 // The classic desktop scheme, indexed by system colour number.
@@ -360,7 +362,7 @@ QFont FaceFont(int points, bool bold) {
   // A sans face close to the classic dialog font in width; the first one installed wins.
   static const QString family = [] {
     for (const char* name : {"Nimbus Sans", "Liberation Sans", "Arial", "DejaVu Sans"}) {
-      const QString wanted = QString::fromLatin1(name);
+      QString wanted = QString::fromLatin1(name);
       // The database may add a foundry in brackets: "Nimbus Sans [urw]".
       if (QFontInfo(QFont(wanted)).family().startsWith(wanted, Qt::CaseInsensitive)) return wanted;
     }
@@ -371,3 +373,5 @@ QFont FaceFont(int points, bool bold) {
   f.setBold(bold);
   return f;
 }
+
+}  // namespace zandor

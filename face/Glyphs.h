@@ -10,6 +10,8 @@
 #include <map>
 #include <string_view>
 
+namespace zandor {
+
 // The desktop colours of the classic scheme, used wherever the game asks for them.
 inline const QColor FaceColor(192, 192, 192);
 inline const QColor ShadowColor(128, 128, 128);
@@ -66,3 +68,5 @@ void DrawBevel(QImage& target, int l, int t, int r, int b, int style);
 void CopyRect(QImage& target, int dx, int dy, const QImage& source, int sx, int sy, int w, int h);
 // The sans font that stands in for the classic dialog font, at a size in points.
 QFont FaceFont(int points, bool bold);
+
+}  // namespace zandor

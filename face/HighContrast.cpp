@@ -4,6 +4,8 @@
 
 #include "face/Glyphs.h"
 
+namespace zandor {
+
 QImage MakeHighContrastLamps() {
   QImage lamps = MakeLampPicture(1.0);
   const QRgb red = qRgb(255, 0, 0), darkRed = qRgb(128, 0, 0);
@@ -37,3 +39,5 @@ void DrawThickPayline(QImage& canvas, int x0, int y0, int x1, int y1) {
   p.setPen(QPen(QColor(255, 0, 0), 3, Qt::SolidLine, Qt::FlatCap));
   p.drawLine(line);
 }
+
+}  // namespace zandor

@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+namespace zandor {
+
 // The lamp picture (17 x 51: unlit, lit, winning) for high contrast: lit lamps in one bright
 // colour without the darker shade, the winning lamp a lighter blue with a black and white mark
 // in its middle.
@@ -13,3 +15,5 @@ QImage MakeHighContrastLamps();
 // A winning payline from (x0, y0) to (x1, y1): three pixels of red between edges of black,
 // drawn the same every time it is drawn again.
 void DrawThickPayline(QImage& canvas, int x0, int y0, int x1, int y1);
+
+}  // namespace zandor

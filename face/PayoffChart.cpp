@@ -15,6 +15,8 @@
 #include "platform/PaintedArea.h"
 #include "platform/Prompts.h"
 
+namespace zandor {
+
 namespace {
 
 constexpr int kRowTop = 40, kRowPitch = 37, kCell = 24;
@@ -55,7 +57,7 @@ void PlaceRightAligned(QLabel* label, int right, int top, int height) {
 
 PayoffChart::PayoffChart(const MachineState& machine, const Folders& dirs, const GlyphSet& glyphs,
                          Prompts& prompts, QWidget* parent)
-    : QDialog(parent), machine_(machine), dirs_(dirs), Glyphs(glyphs), prompts_(prompts) {
+    : QDialog(parent), machine_(machine), dirs_(dirs), glyphs_(glyphs), prompts_(prompts) {
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                  Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(674, 393);
@@ -136,7 +138,7 @@ std::string PayoffChart::LoadPictures() {
   // The pictures of the last showing go first; a failed load leaves the symbol cells empty.
   FullPicture = QImage();
   ChartSymbols = QImage();
-  const std::string err = LoadBitmap(dirs_.Program + "Zandor96.bmp", FullPicture);
+  std::string err = LoadBitmap(dirs_.Program + "Zandor96.bmp", FullPicture);
   if (!err.empty()) {
     // The box belongs to the window that opened the chart, which stays on screen after it.
     prompts_.Warn(parentWidget(), QString::fromStdString(err));
@@ -172,7 +174,7 @@ void PayoffChart::PaintChart() {
     for (int n = 1; n <= 5; ++n) {
       const std::string text =
           (machine_.CoinValue * (PayFactors[r - 1] * n)).Padded(n == 1 ? 7 : 8);
-      DrawDigits(Chart, Glyphs, text, DigitsX(n - 1), y + 2, false, kDigitRows[n - 1]);
+      DrawDigits(Chart, glyphs_, text, DigitsX(n - 1), y + 2, false, kDigitRows[n - 1]);
     }
   }
   update();
@@ -182,7 +184,7 @@ int PayoffChart::DigitsX(int column) const {
   // With the 144 artwork the digits move 13 pixels outwards; the last column's last cell still
   // ends inside the chart.
   const int right = ColumnRight[column];
-  const int shift = Glyphs.SymbolSize == 144 ? (right >= 200 ? 13 : -13) : 0;
+  const int shift = glyphs_.SymbolSize == 144 ? (right >= 200 ? 13 : -13) : 0;
   return right - std::max(0, right + shift + kDigitCell - kWidth);
 }
 
@@ -216,3 +218,5 @@ void PayoffChart::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawImage(0, 0, Chart);
 }
+
+}  // namespace zandor

@@ -13,8 +13,10 @@
 
 class QLabel;
 class QPushButton;
-class PaintedArea;
 
+namespace zandor {
+
+class PaintedArea;
 class Prompts;
 
 class PayoffChart : public QDialog {
@@ -60,6 +62,8 @@ class PayoffChart : public QDialog {
 
   const MachineState& machine_;
   const Folders& dirs_;
-  const GlyphSet& Glyphs;
+  const GlyphSet& glyphs_;
   Prompts& prompts_;
 };
+
+}  // namespace zandor

@@ -7,6 +7,8 @@
 #include "face/FacePainter.h"
 #include "fuzz/FuzzSupport.h"
 
+using namespace zandor;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path = FuzzDir().Write("fuzz.bmp", data, size);
   QImage out(3, 2, QImage::Format_RGB32);

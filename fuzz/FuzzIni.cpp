@@ -19,6 +19,8 @@
 #include "store/Settings.h"
 #include "store/Utf8Text.h"
 
+using namespace zandor;
+
 namespace {
 
 // A default no file can hold: it marks a missing section or key.

@@ -12,6 +12,8 @@
 #include "fuzz/FuzzSupport.h"
 #include "store/IniFile.h"
 
+using namespace zandor;
+
 namespace {
 
 bool AllOf(const std::string& s, const char* set) {

@@ -8,6 +8,8 @@
 #include "fuzz/FuzzSupport.h"
 #include "platform/MidiFile.h"
 
+using namespace zandor;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<uint8_t> bytes(data, data + size);
   std::vector<uint8_t> smf{0xAA};

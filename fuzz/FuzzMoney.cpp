@@ -12,6 +12,8 @@
 #include "fuzz/FuzzSupport.h"
 #include "store/MoneyText.h"
 
+using namespace zandor;
+
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }

@@ -12,6 +12,8 @@
 #include "machine/GameState.h"
 #include "platform/SdlAudio.h"
 
+using namespace zandor;
+
 namespace {
 
 // Opening the mixer costs tens of milliseconds, so one service serves a batch of inputs. It

@@ -11,6 +11,8 @@
 #define ZANDOR_VERSION "unknown"
 #endif
 
+namespace zandor {
+
 void ShowHelpTopic(QWidget* parent, HelpTopic topic) {
   HelpViewer::Instance()->ShowTopic(parent, topic);
 }
@@ -32,3 +34,5 @@ void ShowAbout(QWidget* parent, Prompts& prompts) {
   ConnectHelp(&box, nullptr, prompts, HelpTopic::Contents);
   box.exec();
 }
+
+}  // namespace zandor

@@ -4,6 +4,8 @@
 class QString;
 class QWidget;
 
+namespace zandor {
+
 // The manual's topics that F1 and the Help buttons open, each a page of its own.
 enum class HelpTopic : int {
   Contents = 0,
@@ -29,3 +31,5 @@ void ShowAbout(QWidget* parent, Prompts& prompts);
 
 // The text of the about box (rich text), for the box and its tests.
 QString AboutText();
+
+}  // namespace zandor

@@ -10,6 +10,8 @@
 #include "help/Help.h"
 #include "platform/Prompts.h"
 
+namespace zandor {
+
 // Opens a dialog's manual page on F1, wherever in the dialog the key was pressed and whether
 // or not the dialog is on screen yet (a key its children leave unused reaches the dialog).
 class HelpKey : public QObject {
@@ -43,3 +45,5 @@ inline void ConnectHelp(QWidget* dialog, QAbstractButton* helpButton, Prompts& p
   auto* key = new HelpKey(dialog, prompts, topic);
   if (helpButton) QObject::connect(helpButton, &QAbstractButton::clicked, key, &HelpKey::Open);
 }
+
+}  // namespace zandor

@@ -15,14 +15,16 @@
 #include "help/Help.h"
 #include "platform/CentreOnScreen.h"
 
+namespace zandor {
+
 namespace {
 
 QPointer<HelpViewer> TheViewer;
 QString ManualDirOverride;
 
 struct TopicPage {
-  HelpTopic topic;
-  const char* target;
+  HelpTopic Topic;
+  const char* Target;
 };
 
 // Every topic a Help button can ask for; anything else opens the contents page.
@@ -63,8 +65,8 @@ void HelpViewer::SetManualDir(const QString& dir) {
 
 QString HelpViewer::TopicTarget(HelpTopic topic) {
   for (const TopicPage& p : kTopics)
-    if (p.topic == topic) return QString::fromLatin1(p.target);
-  return QString::fromLatin1(kTopics[0].target);
+    if (p.Topic == topic) return QString::fromLatin1(p.Target);
+  return QString::fromLatin1(kTopics[0].Target);
 }
 
 QUrl HelpViewer::TopicUrl(HelpTopic topic) {
@@ -79,34 +81,34 @@ HelpViewer::HelpViewer() : QDialog(nullptr, Qt::Window) {
   setWindowTitle(QStringLiteral("Zandor Slots Help"));
   setObjectName(QStringLiteral("HelpViewer"));
 
-  Browser_ = new QTextBrowser(this);
-  Browser_->setOpenExternalLinks(true);
-  BackBtn_ = new QPushButton(QStringLiteral("&Back"), this);
-  ForwardBtn_ = new QPushButton(QStringLiteral("&Forward"), this);
-  ContentsBtn_ = new QPushButton(QStringLiteral("&Contents"), this);
-  CloseBtn_ = new QPushButton(QStringLiteral("C&lose"), this);
-  BackBtn_->setEnabled(false);
-  ForwardBtn_->setEnabled(false);
+  browser_ = new QTextBrowser(this);
+  browser_->setOpenExternalLinks(true);
+  backBtn_ = new QPushButton(QStringLiteral("&Back"), this);
+  forwardBtn_ = new QPushButton(QStringLiteral("&Forward"), this);
+  contentsBtn_ = new QPushButton(QStringLiteral("&Contents"), this);
+  closeBtn_ = new QPushButton(QStringLiteral("C&lose"), this);
+  backBtn_->setEnabled(false);
+  forwardBtn_->setEnabled(false);
   // Enter in the browser must not close the window the way a dialog's default button would.
-  for (QPushButton* b : {BackBtn_, ForwardBtn_, ContentsBtn_, CloseBtn_}) b->setAutoDefault(false);
+  for (QPushButton* b : {backBtn_, forwardBtn_, contentsBtn_, closeBtn_}) b->setAutoDefault(false);
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(ContentsBtn_);
-  buttons->addWidget(BackBtn_);
-  buttons->addWidget(ForwardBtn_);
+  buttons->addWidget(contentsBtn_);
+  buttons->addWidget(backBtn_);
+  buttons->addWidget(forwardBtn_);
   buttons->addStretch(1);
-  buttons->addWidget(CloseBtn_);
+  buttons->addWidget(closeBtn_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
-  layout->addWidget(Browser_, 1);
+  layout->addWidget(browser_, 1);
 
-  connect(Browser_, &QTextBrowser::backwardAvailable, BackBtn_, &QWidget::setEnabled);
-  connect(Browser_, &QTextBrowser::forwardAvailable, ForwardBtn_, &QWidget::setEnabled);
-  connect(BackBtn_, &QPushButton::clicked, Browser_, &QTextBrowser::backward);
-  connect(ForwardBtn_, &QPushButton::clicked, Browser_, &QTextBrowser::forward);
-  connect(ContentsBtn_, &QPushButton::clicked, this,
-          [this] { Browser_->setSource(TopicUrl(HelpTopic::Contents)); });
-  connect(CloseBtn_, &QPushButton::clicked, this, &QWidget::close);
+  connect(browser_, &QTextBrowser::backwardAvailable, backBtn_, &QWidget::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forwardBtn_, &QWidget::setEnabled);
+  connect(backBtn_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+  connect(forwardBtn_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+  connect(contentsBtn_, &QPushButton::clicked, this,
+          [this] { browser_->setSource(TopicUrl(HelpTopic::Contents)); });
+  connect(closeBtn_, &QPushButton::clicked, this, &QWidget::close);
 
   resize(720, 560);
 }
@@ -138,8 +140,8 @@ bool HelpViewer::ShowTopic(QWidget* parent, HelpTopic topic) {
   }
 
   FollowModality();
-  Browser_->setSearchPaths({ManualDir()});
-  Browser_->setSource(url);
+  browser_->setSearchPaths({ManualDir()});
+  browser_->setSource(url);
 
   if (!isVisible()) {
     // Without a window manager a new window lands at (0, 0); centre it ourselves once.
@@ -154,3 +156,5 @@ bool HelpViewer::ShowTopic(QWidget* parent, HelpTopic topic) {
   activateWindow();
   return true;
 }
+
+}  // namespace zandor

@@ -10,6 +10,8 @@
 class QPushButton;
 class QTextBrowser;
 
+namespace zandor {
+
 class HelpViewer : public QDialog {
   Q_OBJECT
 
@@ -32,18 +34,20 @@ class HelpViewer : public QDialog {
   bool ShowTopic(QWidget* parent, HelpTopic topic);
 
   // The browser, its buttons: for tests.
-  QTextBrowser* Browser() const { return Browser_; }
-  QPushButton* BackButton() const { return BackBtn_; }
-  QPushButton* ForwardButton() const { return ForwardBtn_; }
-  QPushButton* ContentsButton() const { return ContentsBtn_; }
+  QTextBrowser* Browser() const { return browser_; }
+  QPushButton* BackButton() const { return backBtn_; }
+  QPushButton* ForwardButton() const { return forwardBtn_; }
+  QPushButton* ContentsButton() const { return contentsBtn_; }
 
  private:
   HelpViewer();
   void FollowModality();
 
-  QTextBrowser* Browser_;
-  QPushButton* BackBtn_;
-  QPushButton* ForwardBtn_;
-  QPushButton* ContentsBtn_;
-  QPushButton* CloseBtn_;
+  QTextBrowser* browser_;
+  QPushButton* backBtn_;
+  QPushButton* forwardBtn_;
+  QPushButton* contentsBtn_;
+  QPushButton* closeBtn_;
 };
+
+}  // namespace zandor

@@ -8,6 +8,8 @@
 
 #include "machine/Money.h"
 
+namespace zandor {
+
 // The record counts in plain cents.
 inline int64_t CentsOf(Money amount) { return amount.InCents(); }
 
@@ -48,3 +50,5 @@ struct GameEvents {
   // now, or "" to go on.
   virtual std::string AutoSpinStopReason() { return {}; }
 };
+
+}  // namespace zandor

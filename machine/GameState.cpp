@@ -1,5 +1,7 @@
 #include "machine/GameState.h"
 
+namespace zandor {
+
 std::string DefaultSoundPath(const std::string& programDir, const char* file) {
   return programDir + file;
 }
@@ -32,3 +34,5 @@ void GameState::SetFileDefaults() {
   Music.SetFileDefaults(Dirs.Program);
   Options.SetFileDefaults(Dirs.Program);
 }
+
+}  // namespace zandor

@@ -9,6 +9,8 @@
 
 #include "machine/MachineState.h"
 
+namespace zandor {
+
 // The system's button-face colour value as the settings file stores it.
 inline constexpr int32_t ButtonFaceColor = static_cast<int32_t>(0x8000000F);
 
@@ -84,3 +86,5 @@ struct GameState {
 
 // Start-up default paths of the five replaceable sounds, by the program's folder.
 std::string DefaultSoundPath(const std::string& programDir, const char* file);
+
+}  // namespace zandor

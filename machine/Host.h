@@ -9,6 +9,8 @@
 #include "machine/Money.h"
 #include "machine/SpinInProgress.h"
 
+namespace zandor {
+
 // The nine sound requests; the host applies the switches.
 enum class Effect { Stop, Spin, Coin, Credit, Win, Lose, PowerUp, PowerDown, Bonus };
 
@@ -67,3 +69,5 @@ struct Host {
   // value): the host keeps the game on disk.
   virtual void GameSettled() = 0;
 };
+
+}  // namespace zandor

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace zandor {
+
 // One generator; its owner hands it to whoever draws, so a run can be replayed from its seeds.
 struct Lcg {
   uint32_t Seed = 0;
@@ -15,3 +17,5 @@ struct Lcg {
     return static_cast<int>((static_cast<uint64_t>(Seed) * static_cast<uint32_t>(n)) >> 32);
   }
 };
+
+}  // namespace zandor

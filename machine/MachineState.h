@@ -8,6 +8,8 @@
 
 #include "machine/Money.h"
 
+namespace zandor {
+
 // Symbol codes stored in the reel strips as '0'..'6'.
 enum Symbol : int { GAIN = 0, LOSS = 6 };
 
@@ -75,3 +77,5 @@ struct MachineState {
   std::array<std::string, 3> ReelStrips{NormalStrips[0], NormalStrips[1], NormalStrips[2]};
   std::array<int, 9> ReelGrid{};  // (reel-1)*3 + row, row 0 top
 };
+
+}  // namespace zandor

@@ -1,5 +1,7 @@
 #include "machine/Money.h"
 
+namespace zandor {
+
 std::string Money::Padded(size_t width) const {
   // Built from the whole cents, so no binary fraction ever reaches the text.
   const bool negative = cents_ < 0;
@@ -12,3 +14,5 @@ std::string Money::Padded(size_t width) const {
   if (text.size() < width) text.insert(0, width - text.size(), ' ');
   return text;
 }
+
+}  // namespace zandor

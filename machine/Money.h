@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+namespace zandor {
+
 class Money {
  public:
   constexpr Money() = default;
@@ -65,3 +67,5 @@ class Money {
 // The largest amount the machine holds in credits, debt, a win or the pool: what the files'
 // money text can write and read back, ten characters before the point.
 inline constexpr Money MoneyMax = Money::Cents(999'999'999'999);
+
+}  // namespace zandor

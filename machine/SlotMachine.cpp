@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+namespace zandor {
+
 namespace {
 
 constexpr int kCoinsMax = 25;
@@ -81,13 +83,13 @@ void SetReelStrips(MachineState& m) {
 }
 
 struct SlotMachine::BusyScope {
-  explicit BusyScope(SlotMachine& m) : m_(m) {
-    if (m_.busy_++ == 0) m_.host_.StateChanged();
+  explicit BusyScope(SlotMachine& m) : Owner(m) {
+    if (Owner.busy_++ == 0) Owner.host_.StateChanged();
   }
   ~BusyScope() {
-    if (--m_.busy_ == 0) m_.host_.StateChanged();
+    if (--Owner.busy_ == 0) Owner.host_.StateChanged();
   }
-  SlotMachine& m_;
+  SlotMachine& Owner;
 };
 
 SlotMachine::SlotMachine(MachineState& machine, const PlayerOptions& options, Lcg& rng, Host& host)
@@ -531,3 +533,5 @@ bool SlotMachine::NewGame() {
   host_.GameSettled();
   return true;
 }
+
+}  // namespace zandor

@@ -10,6 +10,8 @@
 #include "machine/Lcg.h"
 #include "machine/SpinPlan.h"
 
+namespace zandor {
+
 // Fills ReelGrid from ReelStrips and ReelStops.
 void ComputeReelGrid(MachineState& m);
 // The pay per coin for three symbols on a line (0 when no payoff row matches).
@@ -128,3 +130,5 @@ class SlotMachine {
   GameEvents* events_;
   SpinReport report_;  // the spin in progress, filled as it settles
 };
+
+}  // namespace zandor

@@ -7,6 +7,8 @@
 
 #include "machine/Money.h"
 
+namespace zandor {
+
 struct SpinInProgress {
   uint32_t Seed = 0;           // the whole spin follows from it
   std::array<int, 3> Stops{};  // where the reels come to rest
@@ -17,3 +19,5 @@ struct SpinInProgress {
   Money CardWin;               // the lines' win after the card game, once decided
   bool operator==(const SpinInProgress&) const = default;
 };
+
+}  // namespace zandor

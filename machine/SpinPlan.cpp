@@ -1,5 +1,7 @@
 #include "machine/SpinPlan.h"
 
+namespace zandor {
+
 SpinPlan PlanSpin(Lcg& rng, uint32_t seed) {
   rng.Randomize(seed);
   // The three starting positions are drawn but never shown: the first step replaces them.
@@ -27,3 +29,5 @@ SpinPlan PlanSpin(Lcg& rng, uint32_t seed) {
   plan.Stops = pos;
   return plan;
 }
+
+}  // namespace zandor

@@ -8,6 +8,8 @@
 
 #include "machine/Lcg.h"
 
+namespace zandor {
+
 // The reels' animation takes this many steps.
 inline constexpr int SpinSteps = 101;
 
@@ -20,3 +22,5 @@ struct SpinPlan {
 // Draws a spin from the generator as the reels would: the generator is seeded with `seed` and
 // left where the spin leaves it, so whatever draws next (the card game's shuffle) draws the same.
 SpinPlan PlanSpin(Lcg& rng, uint32_t seed);
+
+}  // namespace zandor

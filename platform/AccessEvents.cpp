@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 
+namespace zandor {
+
 namespace {
 
 std::function<void(QAccessibleEvent&)>& Listener() {
@@ -21,3 +23,5 @@ void Tell(QAccessibleEvent& event) {
 void ListenToAccessibility(std::function<void(QAccessibleEvent&)> listener) {
   Listener() = std::move(listener);
 }
+
+}  // namespace zandor

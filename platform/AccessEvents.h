@@ -6,9 +6,13 @@
 
 class QAccessibleEvent;
 
+namespace zandor {
+
 // True while a screen reader or a test's listener hears the events; nothing need be told else.
 bool AccessibilityHeard();
 // Sends the event to the screen reader and to the test's listener.
 void Tell(QAccessibleEvent& event);
 // Tests: hears every event Tell sends from now on; an empty listener stops it.
 void ListenToAccessibility(std::function<void(QAccessibleEvent&)> listener);
+
+}  // namespace zandor

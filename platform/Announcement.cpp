@@ -6,6 +6,8 @@
 
 #include "platform/AccessEvents.h"
 
+namespace zandor {
+
 namespace {
 
 // The announcement object: a widget of one pixel that paints nothing and lets the mouse through;
@@ -33,7 +35,8 @@ class AnnouncementAccessible : public QAccessibleWidget {
 };
 
 QAccessibleInterface* AnnouncementFactory(const QString& key, QObject* object) {
-  if (key == QLatin1String("Announcement"))
+  // The toolkit asks by the class name as the meta-object spells it, namespace included.
+  if (key == QLatin1String(Announcement::staticMetaObject.className()))
     return new AnnouncementAccessible(static_cast<Announcement*>(object));
   return nullptr;
 }
@@ -85,3 +88,5 @@ QString LastAnnouncement(const QWidget* anywhere) {
 }
 
 #include "Announcement.moc"
+
+}  // namespace zandor

@@ -8,7 +8,11 @@
 
 class QWidget;
 
+namespace zandor {
+
 // Speaks a sentence for the window of `anywhere` (any widget of it).
 void Announce(QWidget* anywhere, const QString& sentence);
 // The last sentence announced for the window of `anywhere`, "" when none was.
 QString LastAnnouncement(const QWidget* anywhere);
+
+}  // namespace zandor

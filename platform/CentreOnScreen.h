@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QWidget>
 
+namespace zandor {
+
 inline void CentreOnScreen(QWidget* window, const QWidget* near = nullptr) {
   const QWidget* on = near ? near : window;
   QScreen* screen = on->screen() ? on->screen() : QGuiApplication::primaryScreen();
@@ -15,3 +17,5 @@ inline void CentreOnScreen(QWidget* window, const QWidget* near = nullptr) {
   window->move(area.x() + (area.width() - size.width()) / 2,
                area.y() + (area.height() - size.height()) / 2);
 }
+
+}  // namespace zandor

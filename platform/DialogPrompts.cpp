@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+namespace zandor {
+
 namespace {
 
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
@@ -63,3 +65,5 @@ std::optional<QColor> DialogPrompts::ChooseColor(QWidget* parent, const QColor& 
 void DialogPrompts::OpenHelp(QWidget* parent, HelpTopic topic) {
   if (openHelp_) openHelp_(parent, topic);
 }
+
+}  // namespace zandor

@@ -6,6 +6,8 @@
 
 #include "platform/Prompts.h"
 
+namespace zandor {
+
 class DialogPrompts : public Prompts {
  public:
   // Opens the manual at a topic: the program hands in the help viewer, which is built on this
@@ -35,3 +37,5 @@ class DialogPrompts : public Prompts {
  private:
   HelpOpener openHelp_;
 };
+
+}  // namespace zandor

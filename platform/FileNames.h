@@ -8,6 +8,8 @@
 #include <QString>
 #include <string>
 
+namespace zandor {
+
 // The bytes of a name Qt hands us (a file dialog's answer), as the file system takes them.
 inline std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -26,3 +28,5 @@ inline QString LeftCharacters(const QString& text, qsizetype n) {
 
 // How many characters a text holds.
 inline qsizetype CharacterCount(const QString& text) { return text.toUcs4().size(); }
+
+}  // namespace zandor

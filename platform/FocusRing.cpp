@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyleOption>
 
+namespace zandor {
+
 namespace {
 
 // Two pixels of black just inside the rectangle.
@@ -57,3 +59,5 @@ void ShowFocusEverywhere() {
   if (qobject_cast<FocusRingStyle*>(QApplication::style())) return;
   QApplication::setStyle(new FocusRingStyle);
 }
+
+}  // namespace zandor

@@ -6,6 +6,8 @@
 
 #include <QProxyStyle>
 
+namespace zandor {
+
 class FocusRingStyle : public QProxyStyle {
   Q_OBJECT
 
@@ -23,3 +25,5 @@ class FocusRingStyle : public QProxyStyle {
 
 // Puts the focus ring into every window of the program (once; later calls do nothing).
 void ShowFocusEverywhere();
+
+}  // namespace zandor

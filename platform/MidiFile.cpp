@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace zandor {
+
 namespace {
 
 uint32_t Be32(const uint8_t* p) {
@@ -62,3 +64,5 @@ std::string CheckMidiFile(const std::vector<uint8_t>& bytes, std::vector<uint8_t
   if (err.empty()) smf = bytes;
   return err;
 }
+
+}  // namespace zandor

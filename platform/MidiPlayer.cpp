@@ -12,6 +12,8 @@
 
 #include "platform/MidiFile.h"
 
+namespace zandor {
+
 namespace {
 
 // The mixer has one music stream and one end-of-music hook, shared by every player.
@@ -125,3 +127,5 @@ void MidiPlayer::Close() {
   }
   smf_.clear();
 }
+
+}  // namespace zandor

@@ -11,6 +11,8 @@
 
 typedef struct _Mix_Music Mix_Music;
 
+namespace zandor {
+
 class MidiPlayer : public MediaPlayer {
  public:
   // The General MIDI soundfonts tried in order.
@@ -38,3 +40,5 @@ class MidiPlayer : public MediaPlayer {
   std::vector<uint8_t> smf_;
   uint64_t serial_ = 0;  // counts plays and closes; a notification of an older one is stale
 };
+
+}  // namespace zandor

@@ -9,6 +9,8 @@
 
 #include "platform/AccessEvents.h"
 
+namespace zandor {
+
 namespace {
 
 // One painted part, or one column caption of a table area, as an accessible child of the area.
@@ -199,7 +201,8 @@ QList<QAccessibleInterface*> PartAccessible::columnHeaderCells() const {
 }
 
 QAccessibleInterface* AreaFactory(const QString& key, QObject* object) {
-  if (key == QLatin1String("PaintedArea"))
+  // The toolkit asks by the class name as the meta-object spells it, namespace included.
+  if (key == QLatin1String(PaintedArea::staticMetaObject.className()))
     return new AreaAccessible(static_cast<PaintedArea*>(object));
   return nullptr;
 }
@@ -345,3 +348,5 @@ void PaintedArea::focusOutEvent(QFocusEvent* event) {
   QWidget::focusOutEvent(event);
   update();
 }
+
+}  // namespace zandor

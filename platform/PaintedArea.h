@@ -12,6 +12,8 @@
 #include <functional>
 #include <vector>
 
+namespace zandor {
+
 // One painted thing, as a screen reader hears it.
 struct PaintedPart {
   QAccessible::Role Role = QAccessible::StaticText;
@@ -73,3 +75,5 @@ class PaintedArea : public QWidget {
 // The focus ring the areas draw around their current part: two pixels of black outside two of
 // white, so one of them stands out from any colour beneath.
 void DrawFocusRing(QPainter& p, const QRect& around);
+
+}  // namespace zandor

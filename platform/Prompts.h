@@ -8,6 +8,8 @@
 class QColor;
 class QWidget;
 
+namespace zandor {
+
 // A page of the manual (help/Help.h names them); the prompts only pass it on.
 enum class HelpTopic : int;
 
@@ -35,3 +37,5 @@ class Prompts {
   // The manual at a topic.
   virtual void OpenHelp(QWidget* parent, HelpTopic topic) = 0;
 };
+
+}  // namespace zandor

@@ -8,6 +8,8 @@
 
 #include "platform/WaveTone.h"
 
+namespace zandor {
+
 namespace {
 
 constexpr int kEffectChannel = 0;
@@ -137,3 +139,5 @@ Mix_Chunk* SdlAudio::ChunkByName(const std::string& path) {
   }
   return chunk;
 }
+
+}  // namespace zandor

@@ -12,6 +12,8 @@
 
 struct Mix_Chunk;
 
+namespace zandor {
+
 class SdlAudio : public SoundService {
  public:
   // Opens the audio device at 44100 Hz, 16-bit stereo; with no usable device, SDL's
@@ -55,3 +57,5 @@ class SdlAudio : public SoundService {
   std::list<std::pair<std::string, Mix_Chunk*>> byName_;
   Mix_Chunk* alert_ = nullptr;
 };
+
+}  // namespace zandor

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace zandor {
+
 // The largest song and wave file read: anything bigger is refused before a byte is read.
 inline constexpr int64_t MaxSongBytes = int64_t{16} << 20;
 inline constexpr int64_t MaxSoundBytes = int64_t{64} << 20;
@@ -34,3 +36,5 @@ struct MediaPlayer {
   // Stops any sound at once and closes the file; a pending notification becomes Aborted.
   virtual void Close() = 0;
 };
+
+}  // namespace zandor

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace zandor {
+
 namespace {
 
 void Put16(std::vector<uint8_t>& v, uint32_t x) {
@@ -77,3 +79,5 @@ std::vector<uint8_t> MakeAlertWav() {
   }
   return v;
 }
+
+}  // namespace zandor

@@ -4,6 +4,8 @@
 
 #include "record/Statistics.h"
 
+namespace zandor {
+
 namespace {
 
 std::string DollarText(int64_t cents) { return "$" + FormatDollars(cents); }
@@ -49,3 +51,5 @@ std::string AutoSpinWatch::TakeReason() {
   reason_.clear();
   return why;
 }
+
+}  // namespace zandor

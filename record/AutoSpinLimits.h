@@ -7,6 +7,8 @@
 
 #include "machine/GameEvents.h"
 
+namespace zandor {
+
 // The player's choice of limits; none is set at first. Amounts are cents.
 struct AutoSpinLimits {
   bool SpinsOn = false;
@@ -38,3 +40,5 @@ class AutoSpinWatch {
   int64_t count_ = 0;
   std::string reason_;
 };
+
+}  // namespace zandor

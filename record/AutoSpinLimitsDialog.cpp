@@ -15,6 +15,8 @@
 #include "platform/CentreOnScreen.h"
 #include "platform/Prompts.h"
 
+namespace zandor {
+
 namespace {
 
 QDoubleSpinBox* AmountBox(int64_t cents) {
@@ -108,3 +110,5 @@ AutoSpinLimits AutoSpinLimitsDialog::Limits() const {
   l.Clamp();
   return l;
 }
+
+}  // namespace zandor

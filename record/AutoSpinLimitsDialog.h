@@ -10,6 +10,8 @@ class QDoubleSpinBox;
 class QPushButton;
 class QSpinBox;
 
+namespace zandor {
+
 class Prompts;
 
 class AutoSpinLimitsDialog : public QDialog {
@@ -30,3 +32,5 @@ class AutoSpinLimitsDialog : public QDialog {
  private:
   Prompts& prompts_;
 };
+
+}  // namespace zandor

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <string_view>
 
+namespace zandor {
+
 namespace {
 
 bool ReadWhole(std::string_view& text, int64_t& out) {
@@ -97,3 +99,5 @@ void GameChart::Thin() {
   }
   points_.resize(out);
 }
+
+}  // namespace zandor

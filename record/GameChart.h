@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace zandor {
+
 // One moment of the game. Amounts are cents.
 struct ChartPoint {
   enum Mark : uint8_t { None = 0, Bonus = 1, Loan = 2, Payback = 4 };
@@ -54,3 +56,5 @@ class GameChart {
   int64_t moments_ = 0;
   uint64_t changes_ = 0;
 };
+
+}  // namespace zandor

@@ -6,6 +6,8 @@
 
 #include "record/Statistics.h"
 
+namespace zandor {
+
 namespace {
 
 const QColor kCreditsColour(0x1f, 0x5f, 0xbf);
@@ -168,3 +170,5 @@ void GameChartView::paintEvent(QPaintEvent*) {
     }
   }
 }
+
+}  // namespace zandor

@@ -6,6 +6,8 @@
 
 #include "record/GameChart.h"
 
+namespace zandor {
+
 class GameChartView : public QWidget {
   Q_OBJECT
 
@@ -23,3 +25,5 @@ class GameChartView : public QWidget {
   const GameChart& chart_;
   uint64_t shown_ = 0;
 };
+
+}  // namespace zandor

@@ -9,6 +9,8 @@
 #include "record/PlayerFile.h"
 #include "store/MoneyText.h"
 
+namespace zandor {
+
 namespace {
 
 const std::string kGame = "Game";
@@ -202,3 +204,5 @@ bool GameKeeper::KeepSpin(const SpinInProgress& spin) {
   file_.WriteString(kSpin, "CardWin", FormatMoney(spin.CardWin));
   return file_.Save();
 }
+
+}  // namespace zandor

@@ -23,6 +23,8 @@
 #include "store/PlayerIni.h"
 #include "store/Settings.h"
 
+namespace zandor {
+
 // The machine's meters as they stand when a spin's reels start; the spin is completed from them.
 struct SpinStart {
   SpinInProgress Spin;
@@ -71,3 +73,5 @@ std::string ZandorMeters(const MachineState& m);
 // What ZANDOR.INI is given for a machine: a placed wager handed back, the pool never below
 // zero and, while free spins remain, the pool as their end leaves it.
 MachineState SettledView(const MachineState& m);
+
+}  // namespace zandor

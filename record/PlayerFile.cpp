@@ -9,6 +9,8 @@
 #include "store/MoneyText.h"
 #include "store/PlayerIni.h"
 
+namespace zandor {
+
 namespace {
 
 constexpr const char* kGame = "This Game";
@@ -273,3 +275,5 @@ void StoreAutoSpinLimits(PlayerIni& file, const AutoSpinLimits& limits) {
   AddLimits(keys, limits);
   WriteKeys(file, keys);
 }
+
+}  // namespace zandor

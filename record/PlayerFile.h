@@ -7,6 +7,8 @@
 
 #include "record/PlayerRecord.h"
 
+namespace zandor {
+
 class PlayerIni;
 
 // Reads the record. Missing or damaged values give the defaults and a damaged recent spin is
@@ -17,3 +19,5 @@ void LoadRecord(const PlayerIni& file, PlayerRecord& r, int64_t credits, int64_t
 void StoreRecord(PlayerIni& file, const PlayerRecord& r);
 // Puts only the auto-spin limits.
 void StoreAutoSpinLimits(PlayerIni& file, const AutoSpinLimits& limits);
+
+}  // namespace zandor

@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+namespace zandor {
+
 PlayerRecord::PlayerRecord() : Now([] { return static_cast<int64_t>(std::time(nullptr)); }) {}
 
 void PlayerRecord::AddSeconds(int64_t seconds) {
@@ -53,3 +55,5 @@ void PlayerRecord::CoinValueChanged(int64_t cents) {
 void PlayerRecord::AutoSpinSwitched(bool) { Watch.Switched(); }
 
 std::string PlayerRecord::AutoSpinStopReason() { return Watch.TakeReason(); }
+
+}  // namespace zandor

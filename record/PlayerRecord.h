@@ -11,6 +11,8 @@
 #include "record/RecentSpins.h"
 #include "record/Statistics.h"
 
+namespace zandor {
+
 class PlayerRecord : public GameEvents {
  public:
   // The figures since New Game or Open, with the credits and debt the game started from.
@@ -51,3 +53,5 @@ class PlayerRecord : public GameEvents {
  private:
   void Replace(int64_t credits, int64_t borrowed, EventEntry::Kind how);
 };
+
+}  // namespace zandor

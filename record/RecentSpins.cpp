@@ -6,6 +6,8 @@
 
 #include "store/MoneyText.h"
 
+namespace zandor {
+
 namespace {
 
 // Far more spins than anyone plays, and far from wrapping around.
@@ -184,3 +186,5 @@ std::vector<RecentRow> RecentSpins::Rows() const {
   }
   return rows;
 }
+
+}  // namespace zandor

@@ -10,6 +10,8 @@
 
 #include "machine/GameEvents.h"
 
+namespace zandor {
+
 // One remembered spin.
 struct SpinEntry {
   uint64_t Serial = 0;  // counts up across restarts: larger is newer
@@ -103,3 +105,5 @@ class RecentSpins {
   uint64_t nextEvent_ = 1;
   uint64_t changes_ = 0;
 };
+
+}  // namespace zandor

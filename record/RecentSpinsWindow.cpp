@@ -20,6 +20,8 @@
 #include "record/SpinPicture.h"
 #include "record/Statistics.h"
 
+namespace zandor {
+
 namespace {
 
 constexpr int kIconSize = 48;
@@ -52,8 +54,7 @@ QString ReelsText(const SpinReport& s) {
   QStringList lines;
   for (int row = 0; row < 3; ++row) {
     QStringList names;
-    for (int reel = 0; reel < 3; ++reel)
-      names << SymbolName(s.Grid[static_cast<size_t>(reel * 3 + row)]);
+    for (int reel = 0; reel < 3; ++reel) names << SymbolName(s.Grid[reel * 3 + row]);
     lines << RecentSpinsWindow::tr(rows[row]).arg(names.join(QStringLiteral(", ")));
   }
   return lines.join(QStringLiteral("; "));
@@ -277,3 +278,5 @@ void SpinView::paintEvent(QPaintEvent*) {
   p.drawText(rect().adjusted(8, height() - captionHeight, -8, -4), Qt::AlignHCenter | Qt::AlignTop,
              caption_);
 }
+
+}  // namespace zandor

@@ -13,6 +13,9 @@
 class QLabel;
 class QPushButton;
 class QTableWidget;
+
+namespace zandor {
+
 class SpinView;
 
 class Prompts;
@@ -62,3 +65,5 @@ class SpinView : public QWidget {
   QImage picture_;
   QString caption_;
 };
+
+}  // namespace zandor

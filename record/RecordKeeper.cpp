@@ -12,6 +12,8 @@
 #include "record/StatisticsWindow.h"
 #include "store/PlayerIni.h"
 
+namespace zandor {
+
 RecordKeeper::RecordKeeper(const MachineState& machine, const FacePainter& face, QWidget* window,
                            Prompts& prompts, PlayerIni& file)
     : QObject(window),
@@ -82,3 +84,5 @@ void RecordKeeper::ShowAutoSpinLimits() {
   StoreAutoSpinLimits(file_, Record.Limits);
   SaveFile();
 }
+
+}  // namespace zandor

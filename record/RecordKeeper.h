@@ -14,6 +14,9 @@
 class QAction;
 class QMenu;
 class QWidget;
+
+namespace zandor {
+
 class FacePainter;
 class PlayerIni;
 class Prompts;
@@ -56,3 +59,5 @@ class RecordKeeper : public QObject {
   QElapsedTimer clock_;
   int64_t countedMs_ = 0;
 };
+
+}  // namespace zandor

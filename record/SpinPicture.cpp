@@ -4,6 +4,8 @@
 
 #include "face/Glyphs.h"
 
+namespace zandor {
+
 namespace {
 
 // The frame around the reels, as wide as the face's.
@@ -52,3 +54,5 @@ QImage DrawSpinPicture(const QImage& artwork, int symbolSize, const SpinReport& 
     if (spin.LinePays[k] > 0) p.drawLine(lines[k]);
   return img;
 }
+
+}  // namespace zandor

@@ -8,6 +8,8 @@
 #include "machine/SlotMachine.h"
 #include "store/MoneyText.h"
 
+namespace zandor {
+
 namespace {
 
 // a + b, kept within low..TallyLimit.
@@ -102,3 +104,5 @@ std::string DurationText(int64_t seconds) {
     return std::to_string(seconds / 3600) + " h " + two(seconds / 60 % 60) + " min";
   return std::to_string(seconds / 60) + " min " + two(seconds % 60) + " s";
 }
+
+}  // namespace zandor

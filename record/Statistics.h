@@ -8,6 +8,8 @@
 #include "machine/GameEvents.h"
 #include "store/MoneyText.h"
 
+namespace zandor {
+
 // The largest figure a tally keeps: the largest amount the file's money text holds, in cents.
 // Counts and seconds stop there too, rather than wrap round to a negative number.
 inline constexpr int64_t TallyLimit = MoneyTextMax.InCents();
@@ -55,3 +57,5 @@ std::string FormatDollars(int64_t cents);
 std::string PercentText(int64_t tenths);
 // "3 h 05 min" or "12 min 30 s".
 std::string DurationText(int64_t seconds);
+
+}  // namespace zandor

@@ -12,6 +12,8 @@
 #include "platform/Prompts.h"
 #include "record/GameChartView.h"
 
+namespace zandor {
+
 namespace {
 
 const char* const kCaptions[] = {
@@ -82,11 +84,11 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const MachineState& mac
   int r = 1;
   for (const char* caption : kCaptions) {
     Row row{QString::fromUtf8(caption), {new QLabel, new QLabel}};
-    grid->addWidget(new QLabel(row.caption), r, 0);
+    grid->addWidget(new QLabel(row.Caption), r, 0);
     for (int c = 0; c < 2; ++c) {
-      row.cells[c]->setAlignment(Qt::AlignRight);
-      row.cells[c]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-      grid->addWidget(row.cells[c], r, c + 1);
+      row.Cells[c]->setAlignment(Qt::AlignRight);
+      row.Cells[c]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+      grid->addWidget(row.Cells[c], r, c + 1);
     }
     rows_.push_back(row);
     ++r;
@@ -138,7 +140,7 @@ void StatisticsWindow::ShowFigures() {
   if (refresh_) refresh_();
   const QStringList columns[2] = {Column(record_.Game, theory_), Column(record_.Lifetime, theory_)};
   for (size_t i = 0; i < rows_.size(); ++i)
-    for (int c = 0; c < 2; ++c) rows_[i].cells[c]->setText(columns[c].value(static_cast<int>(i)));
+    for (int c = 0; c < 2; ++c) rows_[i].Cells[c]->setText(columns[c].value(static_cast<int>(i)));
   const int64_t credits = CentsOf(machine_.Credits), borrowed = CentsOf(machine_.Borrowed);
   const int64_t wager = CentsOf(machine_.Wager);
   const PlayerRecord::GameTally& g = record_.Game;
@@ -159,7 +161,7 @@ void StatisticsWindow::ShowFigures() {
 
 QString StatisticsWindow::Figure(const QString& caption, int column) const {
   for (const Row& r : rows_)
-    if (r.caption == caption) return r.cells[column]->text();
+    if (r.Caption == caption) return r.Cells[column]->text();
   return {};
 }
 
@@ -172,3 +174,5 @@ void StatisticsWindow::ResetLifetime() {
   record_.ResetLifetime();
   ShowFigures();
 }
+
+}  // namespace zandor

@@ -12,8 +12,10 @@
 
 class QLabel;
 class QPushButton;
-class GameChartView;
 
+namespace zandor {
+
+class GameChartView;
 class Prompts;
 
 class StatisticsWindow : public QDialog {
@@ -38,8 +40,8 @@ class StatisticsWindow : public QDialog {
  private:
   Prompts& prompts_;
   struct Row {
-    QString caption;
-    QLabel* cells[2];
+    QString Caption;
+    QLabel* Cells[2];
   };
   PlayerRecord& record_;
   const MachineState& machine_;
@@ -50,3 +52,5 @@ class StatisticsWindow : public QDialog {
   QTimer timer_;
   int64_t theory_ = 0;
 };
+
+}  // namespace zandor

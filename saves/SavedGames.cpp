@@ -10,6 +10,8 @@
 #include "store/MoneyText.h"
 #include "store/Utf8Text.h"
 
+namespace zandor {
+
 namespace {
 
 std::string SectionOf(int n) { return "Saved Game " + std::to_string(n); }
@@ -124,3 +126,5 @@ void SavedGameTable::Open(int n, MachineState& m) const {
   if (n < 1 || n > 8) return;
   Slots[n - 1].ApplyTo(m);
 }
+
+}  // namespace zandor

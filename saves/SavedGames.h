@@ -8,6 +8,8 @@
 #include "machine/MachineState.h"
 #include "store/Settings.h"
 
+namespace zandor {
+
 // The part of a game a slot keeps: the player's fortune.
 struct GameRecord {
   Money Credits, Borrowed, BonusPool;
@@ -56,3 +58,5 @@ std::string TodayText();
 // A date as mm/dd/yy, joined by the first punctuation character of a strftime date format
 // (D_FMT) that is not part of a conversion, or "/" where it has none.
 std::string DateText(int month, int day, int year, const char* localeDateFormat);
+
+}  // namespace zandor

@@ -16,6 +16,8 @@
 #include "saves/SavedGames.h"
 #include "store/MoneyText.h"
 
+namespace zandor {
+
 namespace {
 
 QString MoneyLabel(Money v, const char* what) {
@@ -150,3 +152,5 @@ void SlotDialog::FinishSlot(int n, const std::optional<QString>& enteredName) {
   // The dialog closes with OK whether or not the name box was cancelled.
   accept();
 }
+
+}  // namespace zandor

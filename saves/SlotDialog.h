@@ -8,13 +8,15 @@
 
 #include "machine/MachineState.h"
 
-class Prompts;
-class SavedGameTable;
-
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace zandor {
+
+class Prompts;
+class SavedGameTable;
 
 class SlotDialog : public QDialog {
   Q_OBJECT
@@ -59,3 +61,5 @@ class SlotDialog : public QDialog {
   Mode mode_;
   Prompts& prompts_;
 };
+
+}  // namespace zandor

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <string_view>
 
+namespace zandor {
+
 namespace {
 
 constexpr size_t kSuffixLength = 6;
@@ -140,3 +142,5 @@ int RemoveLeftoverTemporaries(const std::string& folder, const std::vector<std::
   ::closedir(d);
   return removed;
 }
+
+}  // namespace zandor

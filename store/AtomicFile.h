@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace zandor {
+
 // The steps of a replace.
 enum class ReplaceStep { CreateTemporary, Write, Flush, Rename };
 
@@ -31,3 +33,5 @@ int RemoveLeftoverTemporaries(const std::string& folder, const std::vector<std::
 
 // mkdir -p with the user's normal permissions; true when the folder exists afterwards.
 bool MakeFolders(const std::string& dir);
+
+}  // namespace zandor

@@ -14,6 +14,8 @@
 #include "store/AtomicFile.h"
 #include "store/Utf8Text.h"
 
+namespace zandor {
+
 namespace {
 
 constexpr size_t kMaxValue = 1023;
@@ -276,3 +278,5 @@ bool IniDocument::KeepOnlyKeys(const std::string& section,
 bool IniDocument::Save() const {
   return !unreadable_ && ReplaceFileAtomically(path_, Text(), faults_);
 }
+
+}  // namespace zandor

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace zandor {
+
 class ReplaceFaults;
 
 class IniDocument {
@@ -62,3 +64,5 @@ class IniDocument {
 
 // Reads a whole integer as the INI reader does ("0x"/"$" hexadecimal); false if it is not one.
 bool ParseIniInteger(const std::string& text, int32_t& out);
+
+}  // namespace zandor

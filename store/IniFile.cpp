@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace zandor {
+
 IniFile::IniFile(std::string path, ReplaceFaults* faults)
     : path_(std::move(path)), faults_(faults) {}
 
@@ -33,3 +35,5 @@ bool IniFile::WriteInteger(const std::string& section, const std::string& key, i
 bool IniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
   return WriteString(section, key, value ? "1" : "0");
 }
+
+}  // namespace zandor

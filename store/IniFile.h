@@ -7,6 +7,8 @@
 
 #include "store/IniDocument.h"
 
+namespace zandor {
+
 class IniFile {
  public:
   // Remembers the path only; a missing file is not an error. Faults, when given, are handed to
@@ -29,3 +31,5 @@ class IniFile {
   std::string path_;
   ReplaceFaults* faults_;
 };
+
+}  // namespace zandor

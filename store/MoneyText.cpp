@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace zandor {
+
 std::string FormatMoneyPadded(Money m) { return m.Padded(); }
 
 std::string FormatMoney(Money m) { return m.Padded(0); }
@@ -132,3 +134,5 @@ std::string TrimSpaces(std::string_view text) {
   size_t e = text.find_last_not_of(' ');
   return std::string(text.substr(b, e - b + 1));
 }
+
+}  // namespace zandor

@@ -6,6 +6,8 @@
 
 #include "machine/Money.h"
 
+namespace zandor {
+
 // The amounts money text holds: ten characters before the point, a minus sign among them, so
 // what is written is what is read back.
 inline constexpr Money MoneyTextMax = MoneyMax;
@@ -25,3 +27,5 @@ Money ParseMoney(std::string_view text);
 double ReadNumber(std::string_view text);
 // Removes spaces (code 32 only) from both ends.
 std::string TrimSpaces(std::string_view text);
+
+}  // namespace zandor

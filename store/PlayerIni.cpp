@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstdio>
 
+namespace zandor {
+
 namespace {
 
 // A value never holds a line break, so no key reads as this.
@@ -15,7 +17,7 @@ const std::string kNoKey = "\n";
 // the first n whose name is free; returns the new name, "" when it could not be moved.
 std::string PutAside(const std::string& path) {
   for (int n = 1; n <= 1000; ++n) {
-    const std::string aside = path + ".damaged-" + std::to_string(n);
+    std::string aside = path + ".damaged-" + std::to_string(n);
     // Never replaces a file of that name, even one made since we looked.
     if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
       return aside;
@@ -84,3 +86,5 @@ bool PlayerIni::Save() {
   changed_ = false;
   return true;
 }
+
+}  // namespace zandor

@@ -13,6 +13,8 @@
 
 #include "store/IniDocument.h"
 
+namespace zandor {
+
 // The file's full path: settingsDir + "PLAYER.INI".
 std::string PlayerIniPath(const std::string& settingsDir);
 
@@ -55,3 +57,5 @@ class PlayerIni {
   std::string setAside_;
   bool changed_ = false;
 };
+
+}  // namespace zandor

@@ -11,6 +11,8 @@
 #include "store/MoneyText.h"
 #include "store/Utf8Text.h"
 
+namespace zandor {
+
 namespace {
 
 const std::string kSection = "Settings";
@@ -184,3 +186,5 @@ SaveResult SaveSettings(const GameState& g, ReplaceFaults* faults) {
   if (ini.Save()) return {};
   return {false, ini.Path()};
 }
+
+}  // namespace zandor

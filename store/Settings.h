@@ -6,6 +6,8 @@
 #include "machine/GameState.h"
 #include "store/AtomicFile.h"
 
+namespace zandor {
+
 // Reads SettingsDir + "ZANDOR.INI" into the game (sets Maxed); never fails.
 void LoadSettings(GameState& g);
 
@@ -18,3 +20,5 @@ struct SaveResult {
 // when it is missing; on failure the old file stays whole. Faults, when given, are asked at each
 // step of the replace (tests).
 SaveResult SaveSettings(const GameState& g, ReplaceFaults* faults = nullptr);
+
+}  // namespace zandor

@@ -1,5 +1,7 @@
 #include "store/Utf8Text.h"
 
+namespace zandor {
+
 namespace {
 
 // The length of the valid UTF-8 character at text[i], or 0 when none starts there.
@@ -57,3 +59,5 @@ bool IsValidUtf8(std::string_view text) {
   }
   return true;
 }
+
+}  // namespace zandor

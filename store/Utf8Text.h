@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace zandor {
+
 // The first `count` characters of UTF-8 text; a byte that starts no valid character (a name in
 // another encoding) counts as a character of its own.
 std::string FirstCharacters(std::string_view text, size_t count);
@@ -12,3 +14,5 @@ std::string FirstCharacters(std::string_view text, size_t count);
 size_t CharacterCount(std::string_view text);
 // Whether the text is valid UTF-8 throughout.
 bool IsValidUtf8(std::string_view text);
+
+}  // namespace zandor

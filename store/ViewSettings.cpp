@@ -2,6 +2,8 @@
 
 #include "store/PlayerIni.h"
 
+namespace zandor {
+
 namespace {
 
 const std::string kSection = "View";
@@ -27,3 +29,5 @@ void StoreViewChoices(PlayerIni& file, const ViewChoices& choices) {
   file.WriteBool(kSection, "Blinking", choices.Blinking);
   file.WriteBool(kSection, "HighContrast", choices.HighContrast);
 }
+
+}  // namespace zandor

@@ -2,6 +2,8 @@
 // settings file: section [View].
 #pragma once
 
+namespace zandor {
+
 class PlayerIni;
 
 // The two choices of the Options menu for less motion and more contrast.
@@ -15,3 +17,5 @@ struct ViewChoices {
 ViewChoices LoadViewChoices(const PlayerIni& file);
 // Puts the choices into the file; its next save writes them.
 void StoreViewChoices(PlayerIni& file, const ViewChoices& choices);
+
+}  // namespace zandor

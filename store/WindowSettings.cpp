@@ -2,6 +2,8 @@
 
 #include "store/PlayerIni.h"
 
+namespace zandor {
+
 namespace {
 
 const std::string kSection = "Window";
@@ -16,3 +18,5 @@ bool LoadFullScreen(const PlayerIni& file) {
 }
 
 void StoreFullScreen(PlayerIni& file, bool on) { file.WriteBool(kSection, "FullScreen", on); }
+
+}  // namespace zandor

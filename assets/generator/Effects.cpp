@@ -6,7 +6,7 @@
 
 #include "assets/generator/Synth.h"
 
-namespace media {
+namespace zandor::media {
 namespace {
 
 // Frequency of a MIDI note number (69 = A 440 Hz).
@@ -195,4 +195,4 @@ bool WriteAllEffects(const QString& outDir) {
   return ok;
 }
 
-}  // namespace media
+}  // namespace zandor::media

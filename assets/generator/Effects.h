@@ -3,9 +3,9 @@
 
 #include <QString>
 
-namespace media {
+namespace zandor::media {
 
 // Writes ZANDOR0..8.WAV and POWER4..8.WAV into `outDir` (ending in '/'); false on a write error.
 bool WriteAllEffects(const QString& outDir);
 
-}  // namespace media
+}  // namespace zandor::media

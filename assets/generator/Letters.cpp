@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <cmath>
 
-namespace media {
+namespace zandor::media {
 namespace {
 
 // Each letter is a list of strokes on a 9 x 18 design grid (y downwards). A stroke is a run of
@@ -15,8 +15,8 @@ namespace {
 const char* const kStrokes[26] = {
     /*A*/ "0,18 4.5,0 9,18|1.8,11 7.2,11",
     /*B*/
-    "0,0 0,18|0,0 5.5,0 a:5.5,4.25,3.5,4.25,90,-90 0,8.5|0,8.5 5.2,8.5 a:5.2,13.25,3.8,4.75,90,-90 "
-    "0,18",
+    ("0,0 0,18|0,0 5.5,0 a:5.5,4.25,3.5,4.25,90,-90 0,8.5|0,8.5 5.2,8.5 "
+     "a:5.2,13.25,3.8,4.75,90,-90 0,18"),
     /*C*/ "a:4.7,9,4.5,9,48,312",
     /*D*/ "0,0 0,18|0,0 3,0 a:3,9,6,9,90,-90 0,18",
     /*E*/ "9,0 0,0 0,18 9,18|0,9 6.5,9",
@@ -104,4 +104,4 @@ QImage RenderLetters(double scale) {
   return strip;
 }
 
-}  // namespace media
+}  // namespace zandor::media

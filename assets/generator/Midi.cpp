@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace media {
+namespace zandor::media {
 namespace {
 
 void PutVarLen(QByteArray& out, uint32_t v) {
@@ -70,16 +70,16 @@ void MidiTrack::Name(const QByteArray& name) {
 QByteArray MidiTrack::Chunk(int64_t endTick) const {
   std::vector<Event> sorted = events_;
   std::sort(sorted.begin(), sorted.end(), [](const Event& a, const Event& b) {
-    if (a.tick != b.tick) return a.tick < b.tick;
-    if (a.order != b.order) return a.order < b.order;
-    return a.seq < b.seq;
+    if (a.Tick != b.Tick) return a.Tick < b.Tick;
+    if (a.Order != b.Order) return a.Order < b.Order;
+    return a.Seq < b.Seq;
   });
   QByteArray body;
   int64_t now = 0;
   for (const Event& e : sorted) {
-    PutVarLen(body, static_cast<uint32_t>(e.tick - now));
-    body.append(e.bytes);
-    now = e.tick;
+    PutVarLen(body, static_cast<uint32_t>(e.Tick - now));
+    body.append(e.Bytes);
+    now = e.Tick;
   }
   PutVarLen(body, static_cast<uint32_t>(std::max<int64_t>(0, endTick - now)));
   body.append(Bytes({0xFF, 0x2F, 0x00}));
@@ -100,4 +100,4 @@ bool WriteMidi(const std::vector<MidiTrack>& tracks, int64_t endTick, const QStr
   return f.open(QIODevice::WriteOnly) && f.write(file) == file.size();
 }
 
-}  // namespace media
+}  // namespace zandor::media

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace media {
+namespace zandor::media {
 
 // Ticks per quarter note of every song.
 constexpr int kTicksPerQuarter = 480;
@@ -32,10 +32,10 @@ class MidiTrack {
 
  private:
   struct Event {
-    int64_t tick;
-    int order;  // note-offs sort before anything else on the same tick
-    int seq;
-    QByteArray bytes;
+    int64_t Tick;
+    int Order;  // note-offs sort before anything else on the same tick
+    int Seq;
+    QByteArray Bytes;
   };
   std::vector<Event> events_;
   void Add(int64_t tick, int order, QByteArray bytes);
@@ -44,4 +44,4 @@ class MidiTrack {
 // Writes the tracks as a format 1 file; false when the file cannot be written.
 bool WriteMidi(const std::vector<MidiTrack>& tracks, int64_t endTick, const QString& path);
 
-}  // namespace media
+}  // namespace zandor::media

@@ -8,7 +8,7 @@
 #include <QtEndian>
 #include <cmath>
 
-namespace media {
+namespace zandor::media {
 namespace {
 
 // Cells 0..6 are the symbols by code; 7 and 8 are the two flashing forms of the power-up.
@@ -192,4 +192,4 @@ bool SaveBmp24(const QImage& image, const QString& path) {
   return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-}  // namespace media
+}  // namespace zandor::media

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QString>
 
-namespace media {
+namespace zandor::media {
 
 // Renders one artwork set: 3 x 3 cells of `cell` pixels drawn from the SVG sources in `artDir`.
 QImage RenderArtwork(const QString& artDir, int cell);
@@ -22,4 +22,4 @@ QImage RenderIcon(const QString& artDir, int size);
 // Writes `image` as an uncompressed 24-bit BMP; false when the file cannot be written.
 bool SaveBmp24(const QImage& image, const QString& path);
 
-}  // namespace media
+}  // namespace zandor::media

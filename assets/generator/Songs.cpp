@@ -11,15 +11,15 @@
 
 #include "assets/generator/Midi.h"
 
-namespace media {
+namespace zandor::media {
 namespace {
 
 // A chord: its root pitch class, its tones as intervals above the root and the scale a soloist
 // would choose over it.
 struct Chord {
-  int root = 0;
-  std::vector<int> tones;
-  std::vector<int> scale;
+  int Root = 0;
+  std::vector<int> Tones;
+  std::vector<int> Scale;
 };
 
 // One bar holds one chord, or two that split it at the third beat.
@@ -27,17 +27,17 @@ using Bar = std::vector<Chord>;
 
 // Everything a song's source file says.
 struct Tune {
-  QByteArray title;
-  QString style = "swing";
-  double tempo = 120;
-  double swing = 0.5;
-  uint32_t seed = 1;
-  int lead = 11, comp = 4, bass = 32, pad = -1;
-  int leadLow = 60, leadHigh = 84;
-  int choruses = 2;
-  QMap<QString, std::vector<Bar>> sections;
-  QStringList form;
-  Chord ending;
+  QByteArray Title;
+  QString Style = "swing";
+  double Tempo = 120;
+  double Swing = 0.5;
+  uint32_t Seed = 1;
+  int Lead = 11, Comp = 4, Bass = 32, Pad = -1;
+  int LeadLow = 60, LeadHigh = 84;
+  int Choruses = 2;
+  QMap<QString, std::vector<Bar>> Sections;
+  QStringList Form;
+  Chord Ending;
 };
 
 // A small deterministic generator so every build writes the same notes.
@@ -61,15 +61,15 @@ bool ParseChord(const QString& text, Chord& chord) {
   int i = 1;
   if (i < text.size() && text[i] == '#') root += 1, ++i;
   if (i < text.size() && text[i] == 'b') root += 11, ++i;
-  chord.root = root % 12;
+  chord.Root = root % 12;
   const QString q = text.mid(i);
   const std::vector<int> ionian = {0, 2, 4, 7, 9, 11}, mixo = {0, 2, 4, 7, 9, 10},
                          dorian = {0, 2, 3, 5, 7, 9, 10}, locrian = {0, 3, 5, 6, 8, 10},
                          altered = {0, 1, 3, 4, 7, 8, 10}, diminished = {0, 2, 3, 5, 6, 8, 9, 11};
   struct Quality {
-    const char* name;
-    std::vector<int> tones;
-    const std::vector<int>* scale;
+    const char* Name;
+    std::vector<int> Tones;
+    const std::vector<int>* Scale;
   };
   const Quality qualities[] = {
       {"maj7", {0, 4, 7, 11}, &ionian},   {"maj9", {0, 4, 7, 11, 14}, &ionian},
@@ -81,9 +81,9 @@ bool ParseChord(const QString& text, Chord& chord) {
       {"13", {0, 4, 10, 14, 21}, &mixo},  {"dim7", {0, 3, 6, 9}, &diminished},
   };
   for (const Quality& qual : qualities) {
-    if (q == qual.name) {
-      chord.tones = qual.tones;
-      chord.scale = *qual.scale;
+    if (q == qual.Name) {
+      chord.Tones = qual.Tones;
+      chord.Scale = *qual.Scale;
       return true;
     }
   }
@@ -105,32 +105,32 @@ bool ParseTune(const QString& path, Tune& tune) {
     const QString key = line.section(' ', 0, 0);
     const QString value = line.section(' ', 1).trimmed();
     if (key == "title")
-      tune.title = value.toLatin1();
+      tune.Title = value.toLatin1();
     else if (key == "style")
-      tune.style = value;
+      tune.Style = value;
     else if (key == "tempo")
-      tune.tempo = value.toDouble();
+      tune.Tempo = value.toDouble();
     else if (key == "swing")
-      tune.swing = value.toDouble();
+      tune.Swing = value.toDouble();
     else if (key == "seed")
-      tune.seed = value.toUInt();
+      tune.Seed = value.toUInt();
     else if (key == "lead")
-      tune.lead = value.toInt();
+      tune.Lead = value.toInt();
     else if (key == "comp")
-      tune.comp = value.toInt();
+      tune.Comp = value.toInt();
     else if (key == "bass")
-      tune.bass = value.toInt();
+      tune.Bass = value.toInt();
     else if (key == "pad")
-      tune.pad = value.toInt();
+      tune.Pad = value.toInt();
     else if (key == "range")
-      tune.leadLow = value.section(' ', 0, 0).toInt(),
-      tune.leadHigh = value.section(' ', 1, 1).toInt();
+      tune.LeadLow = value.section(' ', 0, 0).toInt(),
+      tune.LeadHigh = value.section(' ', 1, 1).toInt();
     else if (key == "choruses")
-      tune.choruses = value.toInt();
+      tune.Choruses = value.toInt();
     else if (key == "form")
-      tune.form = value.split(' ', Qt::SkipEmptyParts);
+      tune.Form = value.split(' ', Qt::SkipEmptyParts);
     else if (key == "ending")
-      ok &= ParseChord(value, tune.ending);
+      ok &= ParseChord(value, tune.Ending);
     else if (key == "section") {
       const QStringList parts = value.split('|');
       std::vector<Bar> bars;
@@ -145,13 +145,13 @@ bool ParseTune(const QString& path, Tune& tune) {
         }
         bars.push_back(bar);
       }
-      tune.sections[parts[0].trimmed()] = bars;
+      tune.Sections[parts[0].trimmed()] = bars;
     } else {
       ok = false;
     }
   }
-  for (const QString& s : tune.form) ok &= tune.sections.contains(s);
-  return ok && !tune.form.isEmpty() && tune.tempo > 20;
+  for (const QString& s : tune.Form) ok &= tune.Sections.contains(s);
+  return ok && !tune.Form.isEmpty() && tune.Tempo > 20;
 }
 
 // The pitch of pitch class `pc` closest to `near`.
@@ -162,29 +162,29 @@ int Nearest(int pc, int near) {
 
 class Arranger {
  public:
-  explicit Arranger(const Tune& tune) : t_(tune), dice_(tune.seed) {
+  explicit Arranger(const Tune& tune) : t_(tune), dice_(tune.Seed) {
     for (int i = 0; i < 6; ++i) tracks_.emplace_back();
   }
 
   int64_t Compose() {
     Setup();
     int64_t bar = 0;
-    for (int chorus = 0; chorus < t_.choruses; ++chorus) {
-      const bool head = chorus == 0 || chorus == t_.choruses - 1;
-      for (int s = 0; s < t_.form.size(); ++s) {
-        const std::vector<Bar> bars = t_.sections.value(t_.form[s]);
+    for (int chorus = 0; chorus < t_.Choruses; ++chorus) {
+      const bool head = chorus == 0 || chorus == t_.Choruses - 1;
+      for (int s = 0; s < t_.Form.size(); ++s) {
+        const std::vector<Bar> bars = t_.Sections.value(t_.Form[s]);
         // The tune itself repeats note for note; the choruses between are improvised.
-        Dice melody(t_.seed * 977u + static_cast<uint32_t>(qHash(t_.form[s])) +
+        Dice melody(t_.Seed * 977u + static_cast<uint32_t>(qHash(t_.Form[s])) +
                     (head ? 0u : 7919u * chorus + 31u * s));
-        const bool last = chorus == t_.choruses - 1 && s == t_.form.size() - 1;
+        const bool last = chorus == t_.Choruses - 1 && s == t_.Form.size() - 1;
         for (size_t b = 0; b < bars.size(); ++b) {
           Bar next = bars.front();
           if (b + 1 < bars.size()) {
             next = bars[b + 1];
-          } else if (s + 1 < t_.form.size()) {
-            next = t_.sections.value(t_.form[s + 1]).front();
+          } else if (s + 1 < t_.Form.size()) {
+            next = t_.Sections.value(t_.Form[s + 1]).front();
           }
-          PlayBar(bar, bars[b], last && b + 1 == bars.size() ? Bar{t_.ending} : next,
+          PlayBar(bar, bars[b], last && b + 1 == bars.size() ? Bar{t_.Ending} : next,
                   static_cast<int>(b), bars.size(), head, melody);
           ++bar;
         }
@@ -214,13 +214,13 @@ class Arranger {
   int lastLead_ = 0;
   double voiceCentre_ = 60;
 
-  bool Is(const char* style) const { return t_.style == style; }
+  bool Is(const char* style) const { return t_.Style == style; }
 
   // The tick of `beat` (in quarters) within `bar`, with the off-beat eighths swung.
   int64_t At(int64_t bar, double beat) const {
     const double whole = std::floor(beat);
     double frac = beat - whole;
-    if (std::abs(frac - 0.5) < 1e-6) frac = t_.swing;
+    if (std::abs(frac - 0.5) < 1e-6) frac = t_.Swing;
     return static_cast<int64_t>(std::lround((bar * 4 + whole + frac) * kTicksPerQuarter));
   }
   static int Len(double beats) { return static_cast<int>(beats * kTicksPerQuarter); }
@@ -229,25 +229,25 @@ class Arranger {
   }
 
   void Setup() {
-    tracks_[0].Name(t_.title);
+    tracks_[0].Name(t_.Title);
     tracks_[0].TimeSignature(0, 4, 4);
-    SetTempo(0, t_.tempo);
+    SetTempo(0, t_.Tempo);
     const struct {
-      int track, channel, program, volume, pan, reverb;
-      const char* name;
-    } parts[] = {{1, kLead, t_.lead, 88, 76, 50, "Lead"},
-                 {2, kComp, t_.comp, 68, 48, 45, "Chords"},
-                 {3, kBass, t_.bass, 92, 64, 20, "Bass"},
-                 {4, kPad, std::max(0, t_.pad), 50, 84, 70, "Pad"},
+      int Track, Channel, Program, Volume, Pan, Reverb;
+      const char* Name;
+    } parts[] = {{1, kLead, t_.Lead, 88, 76, 50, "Lead"},
+                 {2, kComp, t_.Comp, 68, 48, 45, "Chords"},
+                 {3, kBass, t_.Bass, 92, 64, 20, "Bass"},
+                 {4, kPad, std::max(0, t_.Pad), 50, 84, 70, "Pad"},
                  {5, kDrums, -1, 74, 64, 40, "Drums"}};
     // The channel volumes leave headroom: a mixer that plays the soundfont louder than the
     // reference renderer still does not clip the loudest chords.
     for (const auto& p : parts) {
-      tracks_[p.track].Name(p.name);
-      if (p.program >= 0) tracks_[p.track].Program(0, p.channel, p.program);
-      tracks_[p.track].Control(0, p.channel, 7, p.volume);
-      tracks_[p.track].Control(0, p.channel, 10, p.pan);
-      tracks_[p.track].Control(0, p.channel, 91, p.reverb);
+      tracks_[p.Track].Name(p.Name);
+      if (p.Program >= 0) tracks_[p.Track].Program(0, p.Channel, p.Program);
+      tracks_[p.Track].Control(0, p.Channel, 7, p.Volume);
+      tracks_[p.Track].Control(0, p.Channel, 10, p.Pan);
+      tracks_[p.Track].Control(0, p.Channel, 91, p.Reverb);
     }
   }
 
@@ -260,7 +260,7 @@ class Arranger {
                Dice& melody) {
     Bass(bar, chords, next);
     Comp(bar, chords);
-    if (t_.pad >= 0) Pad(bar, chords);
+    if (t_.Pad >= 0) Pad(bar, chords);
     Drums(bar, index, length);
     Lead(bar, chords, index, length, head, melody);
   }
@@ -277,25 +277,25 @@ class Arranger {
     if (Is("bossa")) {
       const Chord& c = chords[0];
       const Chord& d = ChordAt(chords, 2);
-      tr.NoteOn(At(bar, 0), Len(1.4), kBass, place(c.root), vel);
-      tr.NoteOn(At(bar, 1.5), Len(0.45), kBass, place(c.root + 7), vel - 12);
-      tr.NoteOn(At(bar, 2), Len(1.4), kBass, place(d.root + (chords.size() > 1 ? 0 : 7)), vel - 4);
-      tr.NoteOn(At(bar, 3.5), Len(0.45), kBass, place(d.root), vel - 12);
+      tr.NoteOn(At(bar, 0), Len(1.4), kBass, place(c.Root), vel);
+      tr.NoteOn(At(bar, 1.5), Len(0.45), kBass, place(c.Root + 7), vel - 12);
+      tr.NoteOn(At(bar, 2), Len(1.4), kBass, place(d.Root + (chords.size() > 1 ? 0 : 7)), vel - 4);
+      tr.NoteOn(At(bar, 3.5), Len(0.45), kBass, place(d.Root), vel - 12);
     } else if (Is("ballad")) {
-      tr.NoteOn(At(bar, 0), Len(1.9), kBass, place(chords[0].root), vel);
+      tr.NoteOn(At(bar, 0), Len(1.9), kBass, place(chords[0].Root), vel);
       const Chord& d = ChordAt(chords, 2);
-      tr.NoteOn(At(bar, 2), Len(1.9), kBass, place(chords.size() > 1 ? d.root : d.root + 7),
+      tr.NoteOn(At(bar, 2), Len(1.9), kBass, place(chords.size() > 1 ? d.Root : d.Root + 7),
                 vel - 8);
     } else if (Is("shuffle")) {
       // A rolling boogie line up and down the chord.
       for (int beat = 0; beat < 4; ++beat) {
         const Chord& c = ChordAt(chords, beat);
-        const bool third = (c.tones.size() > 1 && c.tones[1] == 3);
+        const bool third = (c.Tones.size() > 1 && c.Tones[1] == 3);
         static const int kUp[4] = {0, 4, 7, 9}, kDown[4] = {10, 9, 7, 4};
         int step = (bar % 2 == 0 ? kUp : kDown)[beat];
         if (step == 4 && third) step = 3;
-        const int pc = c.root + step;
-        int p = (beat == 0 || (beat == 2 && chords.size() > 1)) ? place(c.root)
+        const int pc = c.Root + step;
+        int p = (beat == 0 || (beat == 2 && chords.size() > 1)) ? place(c.Root)
                                                                 : Nearest(pc % 12, lastBass_ + 2);
         lastBass_ = std::clamp(p, 28, 52);
         tr.NoteOn(At(bar, beat), Len(0.8), kBass, lastBass_, vel - (beat % 2) * 10);
@@ -309,15 +309,15 @@ class Arranger {
         const bool before = beat == 3 || (beat == 1 && chords.size() > 1);
         int p;
         if (change) {
-          p = place(c.root);
+          p = place(c.Root);
         } else if (before) {
           const int target =
-              Nearest(ChordAt(beat == 3 ? next : chords, beat == 3 ? 0 : 2).root, lastBass_);
+              Nearest(ChordAt(beat == 3 ? next : chords, beat == 3 ? 0 : 2).Root, lastBass_);
           p = dice_.Chance(60) ? target + (dice_.Chance(50) ? 1 : -1)
                                : target + 7 - 12 * (target > 40);
         } else {
-          const int tone = c.tones[1 + dice_.Below(2)];
-          p = Nearest((c.root + tone) % 12, lastBass_ + (dice_.Chance(50) ? 3 : -3));
+          const int tone = c.Tones[1 + dice_.Below(2)];
+          p = Nearest((c.Root + tone) % 12, lastBass_ + (dice_.Chance(50) ? 3 : -3));
         }
         lastBass_ = std::clamp(p, 28, 52);
         tr.NoteOn(At(bar, beat), Len(0.92), kBass, lastBass_, vel - (beat % 2) * 8);
@@ -327,8 +327,8 @@ class Arranger {
 
   std::vector<int> Voicing(const Chord& c) {
     std::vector<int> v;
-    for (size_t i = 1; i < c.tones.size(); ++i) {
-      int p = Nearest((c.root + c.tones[i]) % 12, static_cast<int>(voiceCentre_));
+    for (size_t i = 1; i < c.Tones.size(); ++i) {
+      int p = Nearest((c.Root + c.Tones[i]) % 12, static_cast<int>(voiceCentre_));
       v.push_back(std::clamp(p, 50, 74));
     }
     std::sort(v.begin(), v.end());
@@ -377,8 +377,8 @@ class Arranger {
     for (size_t i = 0; i < chords.size(); ++i) {
       const Chord& c = chords[i];
       const double start = i * 2.0, len = chords.size() > 1 ? 2.0 : 4.0;
-      for (int k : {1, static_cast<int>(c.tones.size()) - 1}) {
-        const int p = Nearest((c.root + c.tones[k]) % 12, 66);
+      for (int k : {1, static_cast<int>(c.Tones.size()) - 1}) {
+        const int p = Nearest((c.Root + c.Tones[k]) % 12, 66);
         tracks_[4].NoteOn(At(bar, start), Len(len) - 10, kPad, p, 40);
       }
     }
@@ -459,7 +459,7 @@ class Arranger {
       const auto& pool = head ? kHead : kSolo;
       cell = pool[dice.Below(static_cast<int>(pool.size()))];
     }
-    const int centre = (t_.leadLow + t_.leadHigh) / 2;
+    const int centre = (t_.LeadLow + t_.LeadHigh) / 2;
     if (lastLead_ == 0) lastLead_ = centre;
     const bool final = static_cast<size_t>(index) + 1 == length;
     for (const auto& [beat, len] : cell) {
@@ -467,18 +467,18 @@ class Arranger {
       const bool strong =
           std::floor(beat) == beat && (static_cast<int>(beat) % 2 == 0 || len >= 1.5);
       std::vector<int> pcs;
-      for (int iv : strong ? c.tones : c.scale) pcs.push_back((c.root + iv) % 12);
+      for (int iv : strong ? c.Tones : c.Scale) pcs.push_back((c.Root + iv) % 12);
       int dir = dice.Chance(50) ? 1 : -1;
       if (lastLead_ > centre + 5) dir = dice.Chance(75) ? -1 : 1;
       if (lastLead_ < centre - 5) dir = dice.Chance(75) ? 1 : -1;
       const int want = lastLead_ + dir * (strong ? 2 + dice.Below(3) : 1 + dice.Below(2));
       int best = lastLead_, bestDist = 99;
-      for (int p = t_.leadLow; p <= t_.leadHigh; ++p) {
+      for (int p = t_.LeadLow; p <= t_.LeadHigh; ++p) {
         if (std::find(pcs.begin(), pcs.end(), p % 12) == pcs.end()) continue;
         const int d = std::abs(p - want) + (p == lastLead_ ? 2 : 0);
         if (d < bestDist) best = p, bestDist = d;
       }
-      if (final && beat == cell.back().first && index % 4 == 3) best = Nearest(c.root, best);
+      if (final && beat == cell.back().first && index % 4 == 3) best = Nearest(c.Root, best);
       lastLead_ = best;
       const int vel = (strong ? 92 : 80) + dice.Below(10) - (head ? 0 : 6);
       tracks_[1].NoteOn(At(bar, beat), Len(len) - 30, kLead, best, vel);
@@ -487,18 +487,18 @@ class Arranger {
 
   // The ending: two bars of the final chord under a slowing tempo and a cymbal swell.
   int64_t End(int64_t bar) {
-    const Chord& c = t_.ending;
-    SetTempo(At(bar, 0), t_.tempo * 0.85);
-    SetTempo(At(bar, 2), t_.tempo * 0.7);
+    const Chord& c = t_.Ending;
+    SetTempo(At(bar, 0), t_.Tempo * 0.85);
+    SetTempo(At(bar, 2), t_.Tempo * 0.7);
     const int len = Len(7);
-    tracks_[3].NoteOn(At(bar, 0), len, kBass, std::clamp(Nearest(c.root, 36), 28, 48), 92);
+    tracks_[3].NoteOn(At(bar, 0), len, kBass, std::clamp(Nearest(c.Root, 36), 28, 48), 92);
     const std::vector<int> voicing = Voicing(c);
     for (size_t i = 0; i < voicing.size(); ++i) {
       tracks_[2].NoteOn(At(bar, 0) + 40 * static_cast<int>(i), len - 40 * static_cast<int>(i),
                         kComp, voicing[i], 62);
     }
-    if (t_.pad >= 0) Pad(bar, {c}), Pad(bar + 1, {c});
-    const int top = std::clamp(Nearest(c.root, lastLead_), t_.leadLow, t_.leadHigh);
+    if (t_.Pad >= 0) Pad(bar, {c}), Pad(bar + 1, {c});
+    const int top = std::clamp(Nearest(c.Root, lastLead_), t_.LeadLow, t_.LeadHigh);
     tracks_[1].NoteOn(At(bar, 0), len, kLead, top, 88);
     tracks_[5].NoteOn(At(bar, 0), 200, kDrums, 49, 72);
     tracks_[5].NoteOn(At(bar, 0), 200, kDrums, 35, 60);
@@ -535,4 +535,4 @@ bool WriteAllSongs(const QString& musicDir, const QString& outDir) {
   return ok;
 }
 
-}  // namespace media
+}  // namespace zandor::media

@@ -3,9 +3,9 @@
 
 #include <QString>
 
-namespace media {
+namespace zandor::media {
 
 // Composes music/song0.txt .. song7.txt into ZANDOR0..7.MID in `outDir`; false on an error.
 bool WriteAllSongs(const QString& musicDir, const QString& outDir);
 
-}  // namespace media
+}  // namespace zandor::media

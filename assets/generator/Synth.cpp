@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace media {
+namespace zandor::media {
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
@@ -209,4 +209,4 @@ bool WriteWav(const Sound& sound, const QString& path) {
   return f.open(QIODevice::WriteOnly) && f.write(b) == b.size();
 }
 
-}  // namespace media
+}  // namespace zandor::media

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace media {
+namespace zandor::media {
 
 // Sample rate of every effect.
 constexpr int kRate = 44100;
@@ -50,4 +50,4 @@ class Sound {
 // Writes `sound` as a 16-bit PCM mono wave file; false when the file cannot be written.
 bool WriteWav(const Sound& sound, const QString& path);
 
-}  // namespace media
+}  // namespace zandor::media

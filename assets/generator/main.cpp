@@ -9,6 +9,7 @@
 #include "assets/generator/Pictures.h"
 #include "assets/generator/Songs.h"
 
+namespace zandor {
 namespace {
 
 bool Check(bool ok, const QString& what) {
@@ -17,6 +18,9 @@ bool Check(bool ok, const QString& what) {
 }
 
 }  // namespace
+}  // namespace zandor
+
+using namespace zandor;
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -56,6 +56,8 @@
 #include "tests/support/Dollars.h"
 #include "tests/support/FakePrompts.h"
 
+using namespace zandor;
+
 namespace {
 
 QApplication& App() {
@@ -75,21 +77,21 @@ std::string ReadFile(const std::string& path) {
 }
 
 struct Window : ::testing::Test {
-  QTemporaryDir settings;
-  GameState game;
-  std::unique_ptr<MainWindow> form;
-  FakePrompts prompts;
-  std::vector<QString>& messages = prompts.Messages;
+  QTemporaryDir Settings;
+  GameState Game;
+  std::unique_ptr<MainWindow> Form;
+  FakePrompts Prompts;
+  std::vector<QString>& Messages = Prompts.Messages;
 
   Window() { App(); }
 
   void Open(const std::string& ini = "", const std::string& programDir = ProgramDirectory()) {
-    game.Dirs.Program = programDir;
-    game.Dirs.Settings = settings.path().toStdString() + "/";
-    if (!ini.empty()) std::ofstream(game.Dirs.Settings + "ZANDOR.INI") << ini;
-    form = std::make_unique<MainWindow>(game, prompts);
-    form->show();
-    QTest::qWaitForWindowExposed(form.get());
+    Game.Dirs.Program = programDir;
+    Game.Dirs.Settings = Settings.path().toStdString() + "/";
+    if (!ini.empty()) std::ofstream(Game.Dirs.Settings + "ZANDOR.INI") << ini;
+    Form = std::make_unique<MainWindow>(Game, Prompts);
+    Form->show();
+    QTest::qWaitForWindowExposed(Form.get());
   }
   QStringList Captions(QMenu* menu) {
     QStringList out;
@@ -97,7 +99,7 @@ struct Window : ::testing::Test {
     return out;
   }
   QMenu* TopMenu(const QString& caption) {
-    for (QAction* a : form->menuBar()->actions())
+    for (QAction* a : Form->menuBar()->actions())
       if (a->text() == caption) return a->menu();
     return nullptr;
   }
@@ -108,28 +110,28 @@ struct Window : ::testing::Test {
 // The designed window: its caption, client size, panel and buttons in place.
 TEST_F(Window, LayoutAtDesignedSize) {
   Open();
-  EXPECT_EQ(form->windowTitle(), "Zandor Slots");
-  EXPECT_EQ(form->centralWidget()->size(), QSize(632, 394));
-  EXPECT_EQ(form->ButtonPanel->geometry(), QRect(0, 337, 632, 57));
-  EXPECT_EQ(form->BetOneButton->geometry(), QRect(22, 4, 132, 49));
-  EXPECT_EQ(form->BetFiveButton->x(), 174);
-  EXPECT_EQ(form->BetMaxButton->x(), 326);
-  EXPECT_EQ(form->SpinButton->x(), 478);
-  EXPECT_EQ(form->BetOneButton->text(), "Bet 1");
-  EXPECT_EQ(form->BetOneButton->toolTip(), "Bet one credit (key 1)");
-  EXPECT_EQ(form->BetMaxButton->text(), "Bet Max");
-  EXPECT_EQ(form->SpinButton->toolTip(), "Spins the slot wheels (Space or Enter)");
-  EXPECT_TRUE(form->SpinButton->isDefault());
-  EXPECT_EQ(form->Face.SymbolSize, 96);
-  EXPECT_EQ(form->Face.ReelTop, 23);
-  EXPECT_EQ(form->Face.ReelLeft, 162);
+  EXPECT_EQ(Form->windowTitle(), "Zandor Slots");
+  EXPECT_EQ(Form->centralWidget()->size(), QSize(632, 394));
+  EXPECT_EQ(Form->ButtonPanel->geometry(), QRect(0, 337, 632, 57));
+  EXPECT_EQ(Form->BetOneButton->geometry(), QRect(22, 4, 132, 49));
+  EXPECT_EQ(Form->BetFiveButton->x(), 174);
+  EXPECT_EQ(Form->BetMaxButton->x(), 326);
+  EXPECT_EQ(Form->SpinButton->x(), 478);
+  EXPECT_EQ(Form->BetOneButton->text(), "Bet 1");
+  EXPECT_EQ(Form->BetOneButton->toolTip(), "Bet one credit (key 1)");
+  EXPECT_EQ(Form->BetMaxButton->text(), "Bet Max");
+  EXPECT_EQ(Form->SpinButton->toolTip(), "Spins the slot wheels (Space or Enter)");
+  EXPECT_TRUE(Form->SpinButton->isDefault());
+  EXPECT_EQ(Form->Face.SymbolSize, 96);
+  EXPECT_EQ(Form->Face.ReelTop, 23);
+  EXPECT_EQ(Form->Face.ReelLeft, 162);
 }
 
 // Every menu entry stands in its place with its caption and accelerator.
 TEST_F(Window, MenuBar) {
   Open();
   QStringList top;
-  for (QAction* a : form->menuBar()->actions()) top << a->text();
+  for (QAction* a : Form->menuBar()->actions()) top << a->text();
   EXPECT_EQ(top, QStringList({"&File", "&Options", "&Borrow", "&Payoffs", "&Auto", "&Help"}));
   EXPECT_EQ(Captions(TopMenu("&File")),
             QStringList({"&New Game", "-", "&Open", "&Save", "-", "S&tatistics...",
@@ -161,63 +163,63 @@ TEST_F(Window, MenuBar) {
 // damaged value starts in a normal window.
 TEST_F(Window, FullScreenAcrossARestart) {
   Open();
-  const QRect place = form->geometry();
-  form->FullScreenAction->trigger();
-  EXPECT_TRUE(form->FullScreen());
-  QTRY_VERIFY(form->isFullScreen());
-  form->close();
-  EXPECT_NE(ReadFile(game.Dirs.Settings + "PLAYER.INI").find("FullScreen=1"), std::string::npos);
-  EXPECT_NE(ReadFile(game.Dirs.Settings + "ZANDOR.INI").find("Maxed=0"), std::string::npos);
+  const QRect place = Form->geometry();
+  Form->FullScreenAction->trigger();
+  EXPECT_TRUE(Form->FullScreen());
+  QTRY_VERIFY(Form->isFullScreen());
+  Form->close();
+  EXPECT_NE(ReadFile(Game.Dirs.Settings + "PLAYER.INI").find("FullScreen=1"), std::string::npos);
+  EXPECT_NE(ReadFile(Game.Dirs.Settings + "ZANDOR.INI").find("Maxed=0"), std::string::npos);
 
-  form.reset();
+  Form.reset();
   Open();
-  QTRY_VERIFY(form->FullScreen());
-  EXPECT_TRUE(form->FullScreenAction->isChecked());
-  QTRY_VERIFY(form->isFullScreen());
-  QTest::keyClick(form.get(), Qt::Key_Escape);
-  EXPECT_FALSE(form->FullScreen());
-  EXPECT_FALSE(form->FullScreenAction->isChecked());
-  QTRY_COMPARE(form->geometry(), place);
-  EXPECT_EQ(form->centralWidget()->size(), QSize(632, 394));
-  form->close();
-  EXPECT_NE(ReadFile(game.Dirs.Settings + "PLAYER.INI").find("FullScreen=0"), std::string::npos);
+  QTRY_VERIFY(Form->FullScreen());
+  EXPECT_TRUE(Form->FullScreenAction->isChecked());
+  QTRY_VERIFY(Form->isFullScreen());
+  QTest::keyClick(Form.get(), Qt::Key_Escape);
+  EXPECT_FALSE(Form->FullScreen());
+  EXPECT_FALSE(Form->FullScreenAction->isChecked());
+  QTRY_COMPARE(Form->geometry(), place);
+  EXPECT_EQ(Form->centralWidget()->size(), QSize(632, 394));
+  Form->close();
+  EXPECT_NE(ReadFile(Game.Dirs.Settings + "PLAYER.INI").find("FullScreen=0"), std::string::npos);
 
   // Restoring from maximised comes back to the same place as well.
-  form.reset();
+  Form.reset();
   Open();
-  form->move(place.topLeft() + QPoint(40, 30));
-  const QRect moved = form->geometry();
-  form->showMaximized();
-  QTRY_VERIFY(form->isMaximized());
-  form->showNormal();
-  QTRY_COMPARE(form->geometry(), moved);
-  form->close();
+  Form->move(place.topLeft() + QPoint(40, 30));
+  const QRect moved = Form->geometry();
+  Form->showMaximized();
+  QTRY_VERIFY(Form->isMaximized());
+  Form->showNormal();
+  QTRY_COMPARE(Form->geometry(), moved);
+  Form->close();
 
-  std::ofstream(game.Dirs.Settings + "PLAYER.INI") << "[Window]\nFullScreen=yes\n";
-  form.reset();
+  std::ofstream(Game.Dirs.Settings + "PLAYER.INI") << "[Window]\nFullScreen=yes\n";
+  Form.reset();
   Open();
   QTest::qWait(50);
-  EXPECT_FALSE(form->FullScreen());
-  EXPECT_TRUE(messages.empty());
+  EXPECT_FALSE(Form->FullScreen());
+  EXPECT_TRUE(Messages.empty());
 }
 
 // A fresh installation starts with the defaults and their check marks.
 TEST_F(Window, FreshStartDefaults) {
   Open();
-  EXPECT_EQ(game.Machine.Credits, 1000.00_usd);
-  EXPECT_EQ(game.Machine.BonusPool, 50.00_usd);
-  EXPECT_TRUE(form->CoinQuarterAction->isChecked());
-  EXPECT_FALSE(form->CoinFiveDollarsAction->isChecked());
-  EXPECT_TRUE(form->FastAction->isChecked());
-  EXPECT_TRUE(form->AceyDuceyAction->isChecked());
-  EXPECT_FALSE(form->LoseSoundAction->isChecked());
-  EXPECT_FALSE(form->SlotSpinSoundAction->isChecked());
-  EXPECT_TRUE(form->WheelSpinSoundAction->isChecked());
-  EXPECT_TRUE(form->SoundOnAction->isChecked());
-  EXPECT_TRUE(form->MusicOnAction->isChecked());
-  EXPECT_TRUE(form->TiledAction->isChecked());
-  EXPECT_FALSE(form->AutoSpinAction->isChecked());
-  EXPECT_EQ(game.Machine.ReelStops, (std::array<int, 3>{26, 2, 8}));
+  EXPECT_EQ(Game.Machine.Credits, 1000.00_usd);
+  EXPECT_EQ(Game.Machine.BonusPool, 50.00_usd);
+  EXPECT_TRUE(Form->CoinQuarterAction->isChecked());
+  EXPECT_FALSE(Form->CoinFiveDollarsAction->isChecked());
+  EXPECT_TRUE(Form->FastAction->isChecked());
+  EXPECT_TRUE(Form->AceyDuceyAction->isChecked());
+  EXPECT_FALSE(Form->LoseSoundAction->isChecked());
+  EXPECT_FALSE(Form->SlotSpinSoundAction->isChecked());
+  EXPECT_TRUE(Form->WheelSpinSoundAction->isChecked());
+  EXPECT_TRUE(Form->SoundOnAction->isChecked());
+  EXPECT_TRUE(Form->MusicOnAction->isChecked());
+  EXPECT_TRUE(Form->TiledAction->isChecked());
+  EXPECT_FALSE(Form->AutoSpinAction->isChecked());
+  EXPECT_EQ(Game.Machine.ReelStops, (std::array<int, 3>{26, 2, 8}));
 }
 
 // Loaded values take effect; values out of range stay as read while Fast and 25 cents rule.
@@ -225,29 +227,29 @@ TEST_F(Window, StartUpAppliesTheSettings) {
   Open(
       "[Settings]\nBet=0\nBonusPool=77.00\nSpeed=2\nsndLose=1\nBackBMP=/nowhere.bmp\n"
       "WinSound=/missing.wav\n");
-  EXPECT_EQ(game.Machine.CoinValue, 5.00_usd);
-  EXPECT_EQ(game.Machine.BonusPool, 77.00_usd);
-  EXPECT_TRUE(form->CoinFiveDollarsAction->isChecked());
-  EXPECT_TRUE(form->SlowAction->isChecked());
-  EXPECT_EQ(game.Machine.SpinDelay, 55);
-  EXPECT_TRUE(form->LoseSoundAction->isChecked());
-  EXPECT_EQ(game.Options.BackMode, BackgroundMode::SolidColor);
-  EXPECT_TRUE(form->SolidColorAction->isChecked());
-  EXPECT_EQ(game.Sound.WinFile, game.Dirs.Program + "ZANDOR5.WAV");
-  form.reset();
+  EXPECT_EQ(Game.Machine.CoinValue, 5.00_usd);
+  EXPECT_EQ(Game.Machine.BonusPool, 77.00_usd);
+  EXPECT_TRUE(Form->CoinFiveDollarsAction->isChecked());
+  EXPECT_TRUE(Form->SlowAction->isChecked());
+  EXPECT_EQ(Game.Machine.SpinDelay, 55);
+  EXPECT_TRUE(Form->LoseSoundAction->isChecked());
+  EXPECT_EQ(Game.Options.BackMode, BackgroundMode::SolidColor);
+  EXPECT_TRUE(Form->SolidColorAction->isChecked());
+  EXPECT_EQ(Game.Sound.WinFile, Game.Dirs.Program + "ZANDOR5.WAV");
+  Form.reset();
 
   GameState other;
-  game = other;
+  Game = other;
   Open("[Settings]\nBet=7\nSpeed=9\n");
-  EXPECT_EQ(game.Machine.CoinValue, 0.25_usd);
+  EXPECT_EQ(Game.Machine.CoinValue, 0.25_usd);
   for (QAction* a :
-       {form->CoinFiveDollarsAction, form->CoinOneDollarAction, form->CoinFiftyCentsAction,
-        form->CoinQuarterAction, form->CoinDimeAction, form->CoinNickelAction})
+       {Form->CoinFiveDollarsAction, Form->CoinOneDollarAction, Form->CoinFiftyCentsAction,
+        Form->CoinQuarterAction, Form->CoinDimeAction, Form->CoinNickelAction})
     EXPECT_FALSE(a->isChecked());
-  EXPECT_TRUE(form->FastAction->isChecked());
-  EXPECT_EQ(game.Machine.SpinDelay, 10);
-  form->close();
-  std::string ini = ReadFile(game.Dirs.Settings + "ZANDOR.INI");
+  EXPECT_TRUE(Form->FastAction->isChecked());
+  EXPECT_EQ(Game.Machine.SpinDelay, 10);
+  Form->close();
+  std::string ini = ReadFile(Game.Dirs.Settings + "ZANDOR.INI");
   EXPECT_NE(ini.find("Speed=9\n"), std::string::npos);
   EXPECT_NE(ini.find("Bet=7\n"), std::string::npos);
 }
@@ -255,47 +257,47 @@ TEST_F(Window, StartUpAppliesTheSettings) {
 // Bet Max through the real window takes 25 coins, spins and settles with the money intact.
 TEST_F(Window, BetMaxSpinsThroughTheWindow) {
   Open();
-  game.Options.AceyDucey = false;
-  QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
-  EXPECT_EQ(game.Machine.Spins, 1);
-  EXPECT_EQ(game.Machine.Wager, 0_usd);
-  EXPECT_EQ(game.Machine.LastWager, 6.25_usd);
-  EXPECT_EQ(game.Machine.Credits, 1000_usd - 6.25_usd + game.Machine.SpinWin);
-  EXPECT_TRUE(form->SpinButton->isEnabled());
-  EXPECT_TRUE(form->WinBlinkTimer.isActive());
+  Game.Options.AceyDucey = false;
+  QTest::mouseClick(Form->BetMaxButton, Qt::LeftButton);
+  EXPECT_EQ(Game.Machine.Spins, 1);
+  EXPECT_EQ(Game.Machine.Wager, 0_usd);
+  EXPECT_EQ(Game.Machine.LastWager, 6.25_usd);
+  EXPECT_EQ(Game.Machine.Credits, 1000_usd - 6.25_usd + Game.Machine.SpinWin);
+  EXPECT_TRUE(Form->SpinButton->isEnabled());
+  EXPECT_TRUE(Form->WinBlinkTimer.isActive());
   // Enter repeats the bet.
-  QTest::keyClick(form.get(), Qt::Key_Return);
-  EXPECT_EQ(game.Machine.Spins, 2);
+  QTest::keyClick(Form.get(), Qt::Key_Return);
+  EXPECT_EQ(Game.Machine.Spins, 2);
 }
 
 // Menus that would swap the game are greyed while the reels turn, and a close asked for
 // meanwhile waits for the spin to settle, then saves.
 TEST_F(Window, DuringASpin) {
   Open();
-  game.Options.AceyDucey = false;
+  Game.Options.AceyDucey = false;
   bool greyed = false, closedEarly = false;
   QTimer probe;
   probe.setInterval(50);
   QObject::connect(&probe, &QTimer::timeout, [&] {
-    if (!form->Machine.Busy()) return;
-    greyed = !form->NewGameAction->isEnabled() && !form->OpenAction->isEnabled() &&
-             !form->SaveAction->isEnabled() && !form->CoinNickelAction->isEnabled();
-    form->close();
-    closedEarly = !form->isVisible();
+    if (!Form->Machine.Busy()) return;
+    greyed = !Form->NewGameAction->isEnabled() && !Form->OpenAction->isEnabled() &&
+             !Form->SaveAction->isEnabled() && !Form->CoinNickelAction->isEnabled();
+    Form->close();
+    closedEarly = !Form->isVisible();
   });
   probe.start();
-  game.Machine.Spins = 1;
-  form->Machine.ChooseSpeed(SpinSpeed::Slow);
-  QTest::mouseClick(form->SpinButton, Qt::LeftButton);  // refused: no bet
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0], "Please place a bet before spinning.");
-  QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
+  Game.Machine.Spins = 1;
+  Form->Machine.ChooseSpeed(SpinSpeed::Slow);
+  QTest::mouseClick(Form->SpinButton, Qt::LeftButton);  // refused: no bet
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_EQ(Messages[0], "Please place a bet before spinning.");
+  QTest::mouseClick(Form->BetMaxButton, Qt::LeftButton);
   probe.stop();
   EXPECT_TRUE(greyed);
   EXPECT_FALSE(closedEarly);
   QTest::qWait(50);
-  EXPECT_FALSE(form->isVisible());
-  std::string ini = ReadFile(game.Dirs.Settings + "ZANDOR.INI");
+  EXPECT_FALSE(Form->isVisible());
+  std::string ini = ReadFile(Game.Dirs.Settings + "ZANDOR.INI");
   EXPECT_NE(ini.find("Spins=2\n"), std::string::npos);
 }
 
@@ -303,36 +305,36 @@ TEST_F(Window, DuringASpin) {
 // and the recent spins with their pictures; both come back after a restart, with the limits.
 TEST_F(Window, PlayerRecordThroughTheWindow) {
   Open();
-  game.Options.AceyDucey = false;
-  for (int i = 0; i < 3; ++i) QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
-  QTest::mouseClick(form->BetOneButton, Qt::LeftButton);  // a coin waits on the lines
-  PlayerRecord& record = form->Record().Record;
+  Game.Options.AceyDucey = false;
+  for (int i = 0; i < 3; ++i) QTest::mouseClick(Form->BetMaxButton, Qt::LeftButton);
+  QTest::mouseClick(Form->BetOneButton, Qt::LeftButton);  // a coin waits on the lines
+  PlayerRecord& record = Form->Record().Record;
   {
-    StatisticsWindow stats(record, game.Machine, nullptr, prompts, form.get());
+    StatisticsWindow stats(record, Game.Machine, nullptr, Prompts, Form.get());
     EXPECT_EQ(stats.Figure("Spins (paid / free)", 0), "3 / 0");
     EXPECT_EQ(stats.Figure("Money wagered", 1), "$18.75");
     const auto& g = record.Game;
     EXPECT_EQ(g.StartCredits + g.Net() + g.Lent - g.Repaid,
-              CentsOf(game.Machine.Credits + game.Machine.Wager));
+              CentsOf(Game.Machine.Credits + Game.Machine.Wager));
   }
   {
     RecentSpinsWindow recent(
         record.Recent,
         [this] {
-          return std::pair{&form->Face.Artwork, form->Face.SymbolSize};
+          return std::pair{&Form->Face.Artwork, Form->Face.SymbolSize};
         },
-        prompts, form.get());
+        Prompts, Form.get());
     ASSERT_EQ(recent.Table->rowCount(), 3);
     recent.Table->selectRow(2);
     ASSERT_FALSE(recent.View->Picture().isNull());
     // The oldest spin drawn large: its reels in the artwork's own cells.
     const SpinReport& oldest = record.Recent.Entries()[2].Spin;
-    const int s = form->Face.SymbolSize, v = oldest.Grid[4];
+    const int s = Form->Face.SymbolSize, v = oldest.Grid[4];
     EXPECT_EQ(recent.View->Picture().pixel(14 + s + 9 + s / 3, 14 + s + 5),
-              form->Face.Artwork.pixel((v % 3) * s + s / 3, (v / 3) * s + 5));
+              Form->Face.Artwork.pixel((v % 3) * s + s / 3, (v / 3) * s + 5));
   }
   {
-    AutoSpinLimitsDialog limits(record.Limits, prompts, form.get());
+    AutoSpinLimitsDialog limits(record.Limits, Prompts, Form.get());
     limits.SpinsCheck->setChecked(true);
     limits.SpinsBox->setValue(40);
     limits.CreditsCheck->setChecked(true);
@@ -340,32 +342,32 @@ TEST_F(Window, PlayerRecordThroughTheWindow) {
     record.Limits = limits.Limits();
   }
   const auto spins = record.Recent.Entries();
-  form->close();
+  Form->close();
 
   Open();
-  const PlayerRecord& back = form->Record().Record;
+  const PlayerRecord& back = Form->Record().Record;
   EXPECT_EQ(back.Recent.Entries(), spins);
   EXPECT_EQ(back.Lifetime.Spins, 3);
   EXPECT_EQ(back.Game.Spins, 3);
   EXPECT_EQ(
       back.Limits,
       (AutoSpinLimits{.SpinsOn = true, .Spins = 40, .CreditsOn = true, .CreditsBelow = 12345}));
-  EXPECT_EQ(back.Game.StartCredits + back.Game.Net(), CentsOf(game.Machine.Credits));
+  EXPECT_EQ(back.Game.StartCredits + back.Game.Net(), CentsOf(Game.Machine.Credits));
 }
 
 // A wager placed but never spun goes back to the credits when the game closes, and the
 // program's other windows close with it.
 TEST_F(Window, CloseReturnsAnUnspunWager) {
   Open();
-  QTest::mouseClick(form->BetOneButton, Qt::LeftButton);
-  EXPECT_EQ(game.Machine.Credits, 999.75_usd);
+  QTest::mouseClick(Form->BetOneButton, Qt::LeftButton);
+  EXPECT_EQ(Game.Machine.Credits, 999.75_usd);
   // The manual open beside the game closes with it, so the program ends.
-  ShowHelpTopic(form.get(), HelpTopic::Contents);
+  ShowHelpTopic(Form.get(), HelpTopic::Contents);
   int shown = 0;
   for (QWidget* w : QApplication::topLevelWidgets()) shown += w->isVisible();
   EXPECT_EQ(shown, 2);
-  form->close();
-  std::string ini = ReadFile(game.Dirs.Settings + "ZANDOR.INI");
+  Form->close();
+  std::string ini = ReadFile(Game.Dirs.Settings + "ZANDOR.INI");
   EXPECT_NE(ini.find("Credits=1000.00\n"), std::string::npos);
   for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible()) << w;
 }
@@ -374,40 +376,40 @@ TEST_F(Window, CloseReturnsAnUnspunWager) {
 // folder can be written; on a signal no box waits, the failure goes to standard error.
 TEST_F(Window, CloseWhoseSaveFails) {
   const struct {
-    bool signal;
-    std::deque<bool> answers;
-    std::vector<std::string> boxes;
+    bool Signal;
+    std::deque<bool> Answers;
+    std::vector<std::string> Boxes;
   } cases[] = {
       {false, {false}, {"warning:Unable to write to ", "confirm:"}},
       {false, {true}, {"warning:Unable to write to ", "confirm:"}},
       {true, {}, {}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.signal ? "a signal" : c.answers.front() ? "try again" : "give up");
+    SCOPED_TRACE(c.Signal ? "a signal" : c.Answers.front() ? "try again" : "give up");
     Open("[Settings]\nSpins=0\n");
-    prompts.Log.clear();
-    prompts.Answers = c.answers;
-    const std::string ini = game.Dirs.Settings + "ZANDOR.INI";
+    Prompts.Log.clear();
+    Prompts.Answers = c.Answers;
+    const std::string ini = Game.Dirs.Settings + "ZANDOR.INI";
     QFile::setPermissions(QString::fromStdString(ini), QFile::ReadOwner);
     // The player frees the file while the question is up.
-    prompts.WhileAsking = [&] {
-      if (c.answers.front())
+    Prompts.WhileAsking = [&] {
+      if (c.Answers.front())
         QFile::setPermissions(QString::fromStdString(ini), QFile::ReadOwner | QFile::WriteOwner);
     };
-    game.Machine.Credits = 1234.5_usd;
-    if (c.signal) {
-      form->CloseOnSignal();
-      QTRY_VERIFY(!form->isVisible());
+    Game.Machine.Credits = 1234.5_usd;
+    if (c.Signal) {
+      Form->CloseOnSignal();
+      QTRY_VERIFY(!Form->isVisible());
     } else {
-      form->close();
+      Form->close();
     }
-    ASSERT_EQ(prompts.Log.size(), c.boxes.size());
-    for (size_t i = 0; i < c.boxes.size(); ++i)
-      EXPECT_TRUE(prompts.Log[i].starts_with(c.boxes[i])) << prompts.Log[i];
+    ASSERT_EQ(Prompts.Log.size(), c.Boxes.size());
+    for (size_t i = 0; i < c.Boxes.size(); ++i)
+      EXPECT_TRUE(Prompts.Log[i].starts_with(c.Boxes[i])) << Prompts.Log[i];
     const bool saved = ReadFile(ini).find("Credits=1234.50\n") != std::string::npos;
-    EXPECT_EQ(saved, !c.answers.empty() && c.answers.front());
+    EXPECT_EQ(saved, !c.Answers.empty() && c.Answers.front());
     QFile::setPermissions(QString::fromStdString(ini), QFile::ReadOwner | QFile::WriteOwner);
-    form.reset();
+    Form.reset();
   }
 }
 
@@ -415,67 +417,67 @@ TEST_F(Window, CloseWhoseSaveFails) {
 // choice that still shows the solid colour while the stored mode stays.
 TEST_F(Window, BackgroundChoices) {
   Open();
-  form->ChooseTile();  // the file box is cancelled
-  EXPECT_TRUE(form->TiledAction->isChecked());
+  Form->ChooseTile();  // the file box is cancelled
+  EXPECT_TRUE(Form->TiledAction->isChecked());
 
   QTemporaryDir dir;
   QImage tile(64, 64, QImage::Format_RGB32);
   tile.fill(QColor(10, 120, 30));
   QString tilePath = dir.path() + "/green.bmp";
   ASSERT_TRUE(tile.save(tilePath, "BMP"));
-  prompts.Files.push_back(tilePath);
-  form->ChooseTile();
-  EXPECT_EQ(game.Options.BackBitmap, tilePath.toStdString());
-  EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(10, 120, 30));
+  Prompts.Files.push_back(tilePath);
+  Form->ChooseTile();
+  EXPECT_EQ(Game.Options.BackBitmap, tilePath.toStdString());
+  EXPECT_EQ(Form->Face.Canvas.pixelColor(5, 5), QColor(10, 120, 30));
 
-  form->ChooseSolidColor();  // the colour box is cancelled
-  ASSERT_EQ(prompts.Initials.size(), 1u);
-  EXPECT_EQ(prompts.Initials[0], QColor(0, 0, 0));
-  EXPECT_TRUE(form->SolidColorAction->isChecked());
-  EXPECT_FALSE(form->TiledAction->isChecked());
-  EXPECT_EQ(game.Options.BackMode, BackgroundMode::TiledBitmap);
-  EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(192, 192, 192));
+  Form->ChooseSolidColor();  // the colour box is cancelled
+  ASSERT_EQ(Prompts.Initials.size(), 1u);
+  EXPECT_EQ(Prompts.Initials[0], QColor(0, 0, 0));
+  EXPECT_TRUE(Form->SolidColorAction->isChecked());
+  EXPECT_FALSE(Form->TiledAction->isChecked());
+  EXPECT_EQ(Game.Options.BackMode, BackgroundMode::TiledBitmap);
+  EXPECT_EQ(Form->Face.Canvas.pixelColor(5, 5), QColor(192, 192, 192));
 
-  prompts.Colors.push_back(QColor(0, 100, 0));
-  form->ChooseSolidColor();
-  EXPECT_EQ(game.Options.BackMode, BackgroundMode::SolidColor);
-  EXPECT_EQ(game.Options.BackColor, 0x006400);
-  EXPECT_EQ(form->Face.Canvas.pixelColor(5, 5), QColor(0, 100, 0));
+  Prompts.Colors.push_back(QColor(0, 100, 0));
+  Form->ChooseSolidColor();
+  EXPECT_EQ(Game.Options.BackMode, BackgroundMode::SolidColor);
+  EXPECT_EQ(Game.Options.BackColor, 0x006400);
+  EXPECT_EQ(Form->Face.Canvas.pixelColor(5, 5), QColor(0, 100, 0));
 
   // A file that is not a bitmap changes nothing and says so.
   QString junk = dir.path() + "/junk.bmp";
   std::ofstream(junk.toStdString()) << "not a picture";
-  prompts.Files.push_back(junk);
-  messages.clear();
-  form->ChooseTile();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(game.Options.BackBitmap, tilePath.toStdString());
-  EXPECT_TRUE(form->SolidColorAction->isChecked());
+  Prompts.Files.push_back(junk);
+  Messages.clear();
+  Form->ChooseTile();
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_EQ(Game.Options.BackBitmap, tilePath.toStdString());
+  EXPECT_TRUE(Form->SolidColorAction->isChecked());
 }
 
 // A winning spin opens the card game with the win; what it leaves is what gets counted.
 // Switching the offer off in the menu skips it.
 TEST_F(Window, WinningSpinOffersTheCardGame) {
   Open();
-  game.Machine.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // 4 4 4 on line 2, 5 5 1 on line 1
-  form->Machine.UpdateLineBets(0.25_usd, 2.50_usd);
+  Game.Machine.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // 4 4 4 on line 2, 5 5 1 on line 1
+  Form->Machine.UpdateLineBets(0.25_usd, 2.50_usd);
   QString caption;
   Money seen;
   QTimer::singleShot(300, [&] {
     QWidget* dlg = QApplication::activeModalWidget();
     ASSERT_NE(dlg, nullptr);
     caption = dlg->windowTitle();
-    seen = game.Machine.SpinWin;
+    seen = Game.Machine.SpinWin;
     dlg->close();  // the close box keeps the win as it stands
   });
-  form->Machine.EvaluatePaylines();
+  Form->Machine.EvaluatePaylines();
   EXPECT_EQ(caption, "Double or Nothing Card Game");
   EXPECT_EQ(seen, 6.00_usd);
-  EXPECT_EQ(game.Machine.WinPending, 6.00_usd);
+  EXPECT_EQ(Game.Machine.WinPending, 6.00_usd);
 
-  form->AceyDuceyAction->trigger();
-  EXPECT_FALSE(game.Options.AceyDucey);
-  EXPECT_FALSE(form->AceyDuceyAction->isChecked());
+  Form->AceyDuceyAction->trigger();
+  EXPECT_FALSE(Game.Options.AceyDucey);
+  EXPECT_FALSE(Form->AceyDuceyAction->isChecked());
   bool opened = false;
   QTimer::singleShot(300, [&] {
     if (QWidget* dlg = QApplication::activeModalWidget()) {
@@ -483,7 +485,7 @@ TEST_F(Window, WinningSpinOffersTheCardGame) {
       dlg->close();
     }
   });
-  form->Machine.EvaluatePaylines();
+  Form->Machine.EvaluatePaylines();
   QTest::qWait(400);
   EXPECT_FALSE(opened);
 }
@@ -492,32 +494,32 @@ TEST_F(Window, WinningSpinOffersTheCardGame) {
 TEST_F(Window, NoMediaAtAll) {
   QTemporaryDir empty;
   Open("", empty.path().toStdString() + "/");
-  ASSERT_GE(messages.size(), 2u);
+  ASSERT_GE(Messages.size(), 2u);
   bool artwork = false, sounds = false;
-  for (const QString& m : messages) {
+  for (const QString& m : Messages) {
     artwork |= m.startsWith("Cannot open file") && m.contains("ZANDOR96.bmp");
     sounds |= m.contains("ZANDOR0.WAV");
   }
   EXPECT_TRUE(artwork);
   EXPECT_TRUE(sounds);
-  EXPECT_EQ(game.Options.BackMode, BackgroundMode::SolidColor);  // no tile: solid colour
-  game.Options.AceyDucey = false;
-  form->Machine.ChooseSpeed(SpinSpeed::Fast);
-  QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
-  EXPECT_EQ(game.Machine.Spins, 1);
-  EXPECT_EQ(game.Machine.Credits, 1000_usd - 6.25_usd + game.Machine.SpinWin);
+  EXPECT_EQ(Game.Options.BackMode, BackgroundMode::SolidColor);  // no tile: solid colour
+  Game.Options.AceyDucey = false;
+  Form->Machine.ChooseSpeed(SpinSpeed::Fast);
+  QTest::mouseClick(Form->BetMaxButton, Qt::LeftButton);
+  EXPECT_EQ(Game.Machine.Spins, 1);
+  EXPECT_EQ(Game.Machine.Credits, 1000_usd - 6.25_usd + Game.Machine.SpinWin);
   // The chart says its picture is missing and still opens.
-  messages.clear();
+  Messages.clear();
   bool chartOpen = false;
   QTimer::singleShot(300, [&] {
     QWidget* dlg = QApplication::activeModalWidget();
     chartOpen = dlg && dlg->windowTitle().endsWith("Payoffs");
     if (dlg) dlg->close();
   });
-  form->PayoffsAction->trigger();
+  Form->PayoffsAction->trigger();
   EXPECT_TRUE(chartOpen);
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_TRUE(messages[0].contains("Zandor96.bmp"));
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_TRUE(Messages[0].contains("Zandor96.bmp"));
 }
 
 // Every media file present but empty, or cut off halfway: the game starts, says what it
@@ -538,19 +540,19 @@ TEST_F(Window, EmptyAndTruncatedMedia) {
       ++files;
     }
     ASSERT_GT(files, 25);
-    messages.clear();
-    game = GameState();
+    Messages.clear();
+    Game = GameState();
     Open("[Settings]\nAceyDucey=0\n", to);
-    EXPECT_GE(messages.size(), 2u);
+    EXPECT_GE(Messages.size(), 2u);
     // Without its artwork the face keeps its layout: the panel and buttons sit in place.
-    EXPECT_EQ(form->ButtonPanel->geometry().bottom(), form->centralWidget()->height() - 1);
-    EXPECT_EQ(form->SpinButton->pos(), QPoint(ButtonLefts(form->ButtonPanel->width())[3], 4));
-    QTest::mouseClick(form->BetMaxButton, Qt::LeftButton);
-    EXPECT_EQ(game.Machine.Spins, 1);
-    EXPECT_EQ(game.Machine.Credits, 1000_usd - 6.25_usd + game.Machine.SpinWin);
+    EXPECT_EQ(Form->ButtonPanel->geometry().bottom(), Form->centralWidget()->height() - 1);
+    EXPECT_EQ(Form->SpinButton->pos(), QPoint(ButtonLefts(Form->ButtonPanel->width())[3], 4));
+    QTest::mouseClick(Form->BetMaxButton, Qt::LeftButton);
+    EXPECT_EQ(Game.Machine.Spins, 1);
+    EXPECT_EQ(Game.Machine.Credits, 1000_usd - 6.25_usd + Game.Machine.SpinWin);
     QTest::qWait(1500);  // the music starts and, with broken songs, says so
-    form->close();
-    form.reset();
+    Form->close();
+    Form.reset();
   }
 }
 
@@ -561,61 +563,61 @@ TEST_F(Window, EmptyAndTruncatedMedia) {
 // modal dialog (the card table) keeps its keys.
 TEST_F(Window, KeysForTheButtons) {
   Open();
-  game.Options.AceyDucey = false;
-  game.Sound.On = false;  // the win and lose sounds would hold each spin for their length
-  form->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  EXPECT_EQ(QApplication::focusWidget(), form->SpinButton);
+  Game.Options.AceyDucey = false;
+  Game.Sound.On = false;  // the win and lose sounds would hold each spin for their length
+  Form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+  EXPECT_EQ(QApplication::focusWidget(), Form->SpinButton);
   struct Row {
-    QWidget* focus;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    Money wager;  // after the key, with the buttons enabled
-    int spins;
+    QWidget* Focus;
+    Qt::Key Key;
+    Qt::KeyboardModifiers Modifiers;
+    Money Wager;  // after the key, with the buttons enabled
+    int Spins;
   };
-  const Row rows[] = {{form->BetOneButton, Qt::Key_1, {}, 0.25_usd, 0},
-                      {form->SpinButton, Qt::Key_5, Qt::KeypadModifier, 1.50_usd, 0},
-                      {form->BetOneButton, Qt::Key_Space, {}, 1.75_usd, 0},
-                      {form->BetFiveButton, Qt::Key_Return, {}, 3.00_usd, 0},
-                      {form->SpinButton, Qt::Key_Space, {}, 0_usd, 1},
-                      {form->FaceArea, Qt::Key_Return, {}, 0_usd, 2},
-                      {form->BetOneButton, Qt::Key_M, {}, 0_usd, 3},
-                      {form->BetMaxButton, Qt::Key_Enter, Qt::KeypadModifier, 0_usd, 4}};
+  const Row rows[] = {{Form->BetOneButton, Qt::Key_1, {}, 0.25_usd, 0},
+                      {Form->SpinButton, Qt::Key_5, Qt::KeypadModifier, 1.50_usd, 0},
+                      {Form->BetOneButton, Qt::Key_Space, {}, 1.75_usd, 0},
+                      {Form->BetFiveButton, Qt::Key_Return, {}, 3.00_usd, 0},
+                      {Form->SpinButton, Qt::Key_Space, {}, 0_usd, 1},
+                      {Form->FaceArea, Qt::Key_Return, {}, 0_usd, 2},
+                      {Form->BetOneButton, Qt::Key_M, {}, 0_usd, 3},
+                      {Form->BetMaxButton, Qt::Key_Enter, Qt::KeypadModifier, 0_usd, 4}};
   for (const Row& r : rows) {
-    SCOPED_TRACE(QKeySequence(r.key).toString().toStdString() + " on " +
-                 r.focus->metaObject()->className());
-    r.focus->setFocus();
-    form->SetBetButtonsEnabled(false);
-    const Money credits = game.Machine.Credits, wager = game.Machine.Wager;
-    const int spins = game.Machine.Spins;
-    QTest::keyClick(form.get(), r.key, r.modifiers);
-    EXPECT_EQ(game.Machine.Credits, credits);
-    EXPECT_EQ(game.Machine.Wager, wager);
-    EXPECT_EQ(game.Machine.Spins, spins);
-    form->SetBetButtonsEnabled(true);
-    EXPECT_EQ(QApplication::focusWidget(), r.focus);
-    QTest::keyClick(r.focus, r.key, r.modifiers);
-    EXPECT_EQ(game.Machine.Wager, r.wager);
-    EXPECT_EQ(game.Machine.Spins, r.spins);
-    EXPECT_EQ(QApplication::focusWidget(), r.focus);
+    SCOPED_TRACE(QKeySequence(r.Key).toString().toStdString() + " on " +
+                 r.Focus->metaObject()->className());
+    r.Focus->setFocus();
+    Form->SetBetButtonsEnabled(false);
+    const Money credits = Game.Machine.Credits, wager = Game.Machine.Wager;
+    const int spins = Game.Machine.Spins;
+    QTest::keyClick(Form.get(), r.Key, r.Modifiers);
+    EXPECT_EQ(Game.Machine.Credits, credits);
+    EXPECT_EQ(Game.Machine.Wager, wager);
+    EXPECT_EQ(Game.Machine.Spins, spins);
+    Form->SetBetButtonsEnabled(true);
+    EXPECT_EQ(QApplication::focusWidget(), r.Focus);
+    QTest::keyClick(r.Focus, r.Key, r.Modifiers);
+    EXPECT_EQ(Game.Machine.Wager, r.Wager);
+    EXPECT_EQ(Game.Machine.Spins, r.Spins);
+    EXPECT_EQ(QApplication::focusWidget(), r.Focus);
   }
 
-  game.Options.AceyDucey = true;
-  game.Machine.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // a win of 6.00 opens the card table
-  form->Machine.UpdateLineBets(0.25_usd, 2.50_usd);
+  Game.Options.AceyDucey = true;
+  Game.Machine.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};  // a win of 6.00 opens the card table
+  Form->Machine.UpdateLineBets(0.25_usd, 2.50_usd);
   Money before = -1_usd, after = -1_usd;
   QTimer::singleShot(300, [&] {
     QWidget* dlg = QApplication::activeModalWidget();
     ASSERT_NE(dlg, nullptr);
     for (Qt::Key k : {Qt::Key_1, Qt::Key_5, Qt::Key_M}) QTest::keyClick(dlg, k);
-    before = game.Machine.SpinWin;
+    before = Game.Machine.SpinWin;
     // The table's Draw button has the focus, but no key presses it in the table's first second.
     QTest::keyClick(dlg->focusWidget(), Qt::Key_Space);
-    after = game.Machine.SpinWin;
+    after = Game.Machine.SpinWin;
     dlg->close();
   });
-  form->Machine.EvaluatePaylines();
-  EXPECT_EQ(game.Machine.Spins, 4);
+  Form->Machine.EvaluatePaylines();
+  EXPECT_EQ(Game.Machine.Spins, 4);
   EXPECT_EQ(before, 6_usd);
   EXPECT_EQ(after, 6_usd);
 }
@@ -626,12 +628,12 @@ TEST_F(Window, KeysForTheButtons) {
 // sentence through the window's notification.
 TEST_F(Window, ScreenReaderHearsTheFace) {
   Open();
-  game.Options.AceyDucey = false;
-  game.Sound.On = false;
+  Game.Options.AceyDucey = false;
+  Game.Sound.On = false;
   struct Heard {
-    QAccessible::Event type;
-    QString name;
-    QVariant value;
+    QAccessible::Event Type;
+    QString Name;
+    QVariant Value;
   };
   std::vector<Heard> heard;
   ListenToAccessibility([&](QAccessibleEvent& e) {
@@ -644,7 +646,7 @@ TEST_F(Window, ScreenReaderHearsTheFace) {
   struct StopListening {
     ~StopListening() { ListenToAccessibility(nullptr); }
   } stop;
-  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(form->FaceArea);
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(Form->FaceArea);
   ASSERT_NE(face, nullptr);
   EXPECT_EQ(face->text(QAccessible::Name), "Slot machine");
   auto names = [&] {
@@ -680,17 +682,17 @@ TEST_F(Window, ScreenReaderHearsTheFace) {
   EXPECT_EQ(meter->valueInterface()->currentValue().toInt(), 0);
   EXPECT_EQ(meter->valueInterface()->maximumValue().toInt(), 100);
   EXPECT_EQ(face->child(0)->text(QAccessible::Value), "1000.00");
-  EXPECT_TRUE(form->FaceArea->geometry().contains(face->child(0)->rect().center() -
-                                                  form->FaceArea->mapToGlobal(QPoint())));
+  EXPECT_TRUE(Form->FaceArea->geometry().contains(face->child(0)->rect().center() -
+                                                  Form->FaceArea->mapToGlobal(QPoint())));
 
   // Ten coins, then the reels stop on three lemons along the top and two cherries in the middle.
-  QTest::mouseClick(form->BetFiveButton, Qt::LeftButton);
-  QTest::mouseClick(form->BetFiveButton, Qt::LeftButton);
-  game.Machine.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};
-  game.Machine.PowerPts = 40;
-  form->Machine.EvaluatePaylines();
+  QTest::mouseClick(Form->BetFiveButton, Qt::LeftButton);
+  QTest::mouseClick(Form->BetFiveButton, Qt::LeftButton);
+  Game.Machine.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};
+  Game.Machine.PowerPts = 40;
+  Form->Machine.EvaluatePaylines();
   heard.clear();
-  form->Machine.CountUpWin();
+  Form->Machine.CountUpWin();
   const QStringList after = names();
   EXPECT_EQ(after.mid(0, 6), QStringList({"Credits 1003.50", "Wager 2.50", "Won 0.00", "Spins 0",
                                           "Bonus meter 40%", "Bonus pool 50.00"}));
@@ -704,32 +706,32 @@ TEST_F(Window, ScreenReaderHearsTheFace) {
   // 24 coins counted; the credits are told once, at the end.
   std::vector<Heard> credits;
   for (const Heard& h : heard)
-    if (h.name.startsWith("Credits")) credits.push_back(h);
+    if (h.Name.startsWith("Credits")) credits.push_back(h);
   ASSERT_EQ(credits.size(), 2u);
-  EXPECT_EQ(credits[0].type, QAccessible::NameChanged);
-  EXPECT_EQ(credits[0].name, "Credits 1003.50");
-  EXPECT_EQ(credits[1].type, QAccessible::ValueChanged);
-  EXPECT_DOUBLE_EQ(credits[1].value.toDouble(), 1003.50);
+  EXPECT_EQ(credits[0].Type, QAccessible::NameChanged);
+  EXPECT_EQ(credits[0].Name, "Credits 1003.50");
+  EXPECT_EQ(credits[1].Type, QAccessible::ValueChanged);
+  EXPECT_DOUBLE_EQ(credits[1].Value.toDouble(), 1003.50);
 
   // A real spin of the placed coins, from the face, is spoken in one sentence, and the focus
   // stays on the face.
-  form->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  form->FaceArea->setFocus();
+  Form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+  Form->FaceArea->setFocus();
   heard.clear();
-  QTest::keyClick(form->FaceArea, Qt::Key_Space);
-  const SpinReport& spin = form->Record().Record.Recent.Entries().front().Spin;
-  const QString sentence = SpinSentence(spin, game.Machine.PowerPts);
-  EXPECT_EQ(LastAnnouncement(form.get()), sentence);
+  QTest::keyClick(Form->FaceArea, Qt::Key_Space);
+  const SpinReport& spin = Form->Record().Record.Recent.Entries().front().Spin;
+  const QString sentence = SpinSentence(spin, Game.Machine.PowerPts);
+  EXPECT_EQ(LastAnnouncement(Form.get()), sentence);
   EXPECT_TRUE(
-      sentence.contains("Credits " + QString::fromStdString(game.Machine.Credits.Padded(0))));
-  auto* note = form->findChild<QWidget*>("Announcement");
+      sentence.contains("Credits " + QString::fromStdString(Game.Machine.Credits.Padded(0))));
+  auto* note = Form->findChild<QWidget*>("Announcement");
   ASSERT_NE(note, nullptr);
   EXPECT_EQ(QAccessible::queryAccessibleInterface(note)->role(), QAccessible::Notification);
   bool shown = false;
-  for (const Heard& h : heard) shown |= h.type == QAccessible::ObjectShow && h.name == sentence;
+  for (const Heard& h : heard) shown |= h.Type == QAccessible::ObjectShow && h.Name == sentence;
   EXPECT_TRUE(shown);
-  EXPECT_EQ(QApplication::focusWidget(), form->FaceArea);
+  EXPECT_EQ(QApplication::focusWidget(), Form->FaceArea);
   EXPECT_EQ(names().value(3), "Spins 1");
 }
 
@@ -761,9 +763,9 @@ TEST(SpinSentences, SaySpinsInWords) {
   bonus.Pool = 5025;
   bonus.FreeSpinsLeft = 7;
   const struct {
-    SpinReport spin;
-    int meter;
-    const char* said;
+    SpinReport Spin;
+    int Meter;
+    const char* Said;
   } rows[] = {
       {spin({}, 0, 99375), 20, "No win. Credits 993.75. Bonus meter 20%."},
       {spin({100, 500, 0, 0, 0}, 600, 100350), 30,
@@ -779,7 +781,7 @@ TEST(SpinSentences, SaySpinsInWords) {
       {free, 0, "Free spin 3 of 7. No win. Credits 1050.00."},
       {lastFree, 0, "Free spin 7 of 7. No win. Credits 1050.00. Bonus meter 0%."},
   };
-  for (const auto& r : rows) EXPECT_EQ(SpinSentence(r.spin, r.meter), r.said);
+  for (const auto& r : rows) EXPECT_EQ(SpinSentence(r.Spin, r.Meter), r.Said);
 
   // As the card game is offered, before the win is counted.
   MachineState m;
@@ -797,60 +799,60 @@ TEST(SpinSentences, SaySpinsInWords) {
 // damaged value reads as the default. With blinking off the power-up symbols stay still.
 TEST_F(Window, BlinkingAndHighContrastAcrossARestart) {
   Open();
-  EXPECT_TRUE(form->BlinkingAction->isChecked());
-  EXPECT_FALSE(form->HighContrastAction->isChecked());
-  EXPECT_FALSE(form->Face.HighContrast);
-  form->BlinkingAction->trigger();
-  form->HighContrastAction->trigger();
-  EXPECT_TRUE(form->Face.HighContrast);
-  form->close();
+  EXPECT_TRUE(Form->BlinkingAction->isChecked());
+  EXPECT_FALSE(Form->HighContrastAction->isChecked());
+  EXPECT_FALSE(Form->Face.HighContrast);
+  Form->BlinkingAction->trigger();
+  Form->HighContrastAction->trigger();
+  EXPECT_TRUE(Form->Face.HighContrast);
+  Form->close();
   EXPECT_NE(
-      ReadFile(game.Dirs.Settings + "PLAYER.INI").find("[View]\nBlinking=0\nHighContrast=1\n"),
+      ReadFile(Game.Dirs.Settings + "PLAYER.INI").find("[View]\nBlinking=0\nHighContrast=1\n"),
       std::string::npos);
-  const std::string ini = ReadFile(game.Dirs.Settings + "ZANDOR.INI");
+  const std::string ini = ReadFile(Game.Dirs.Settings + "ZANDOR.INI");
   EXPECT_EQ(ini.find("Blinking"), std::string::npos);
   EXPECT_EQ(ini.find("HighContrast"), std::string::npos);
 
-  form.reset();
+  Form.reset();
   Open();
-  EXPECT_FALSE(form->BlinkingAction->isChecked());
-  EXPECT_TRUE(form->HighContrastAction->isChecked());
-  EXPECT_TRUE(form->Face.HighContrast);
-  const QImage still = form->Face.Canvas.copy();
-  for (int tick = 0; tick < 3; ++tick) form->BlinkWin();
-  EXPECT_TRUE(form->Face.BlinkPhase);
-  EXPECT_EQ(form->Face.Canvas, still);
-  form->close();
+  EXPECT_FALSE(Form->BlinkingAction->isChecked());
+  EXPECT_TRUE(Form->HighContrastAction->isChecked());
+  EXPECT_TRUE(Form->Face.HighContrast);
+  const QImage still = Form->Face.Canvas.copy();
+  for (int tick = 0; tick < 3; ++tick) Form->BlinkWin();
+  EXPECT_TRUE(Form->Face.BlinkPhase);
+  EXPECT_EQ(Form->Face.Canvas, still);
+  Form->close();
 
-  std::ofstream(game.Dirs.Settings + "PLAYER.INI") << "[View]\nBlinking=no\nHighContrast=2\n";
-  form.reset();
+  std::ofstream(Game.Dirs.Settings + "PLAYER.INI") << "[View]\nBlinking=no\nHighContrast=2\n";
+  Form.reset();
   Open();
-  EXPECT_TRUE(form->BlinkingAction->isChecked());
-  EXPECT_FALSE(form->HighContrastAction->isChecked());
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(Form->BlinkingAction->isChecked());
+  EXPECT_FALSE(Form->HighContrastAction->isChecked());
+  EXPECT_TRUE(Messages.empty());
 }
 
 // The loudness of the effects and of the music is read from PLAYER.INI at the start (a missing
 // or damaged value is full loudness), heard at once while the sliders move, kept by OK with
 // the file's other sections, put back by Cancel, and applied again after a restart.
 TEST_F(Window, VolumeAcrossARestart) {
-  const std::string playerIni = settings.path().toStdString() + "/PLAYER.INI";
+  const std::string playerIni = Settings.path().toStdString() + "/PLAYER.INI";
   const struct {
-    const char* file;  // nullptr: no PLAYER.INI at all
-    Volume expected;
+    const char* File;  // nullptr: no PLAYER.INI at all
+    Volume Expected;
   } starts[] = {{nullptr, {100, 100}},
                 {"[Volume]\nEffects=40\nMusic=loud\n", {40, 100}},
                 {"[Volume]\nEffects=-5\nMusic=101\n", {100, 100}},
                 {"[Volume]\nEffects=0\nMusic=0x32\n", {0, 50}}};
   for (const auto& start : starts) {
-    SCOPED_TRACE(start.file ? start.file : "no file");
+    SCOPED_TRACE(start.File ? start.File : "no file");
     std::filesystem::remove(playerIni);
-    if (start.file) std::ofstream(playerIni) << start.file;
+    if (start.File) std::ofstream(playerIni) << start.File;
     Open();
-    EXPECT_EQ(form->Audio()->CurrentVolume(), start.expected);
-    EXPECT_EQ(Mix_VolumeMusic(-1), (start.expected.Music * MIX_MAX_VOLUME + 50) / 100);
-    form->close();
-    form.reset();
+    EXPECT_EQ(Form->Audio()->CurrentVolume(), start.Expected);
+    EXPECT_EQ(Mix_VolumeMusic(-1), (start.Expected.Music * MIX_MAX_VOLUME + 50) / 100);
+    Form->close();
+    Form.reset();
   }
 
   std::ofstream(playerIni) << "[Stats]\nSpins=12\n[Volume]\nEffects=loud\n";
@@ -869,7 +871,7 @@ TEST_F(Window, VolumeAcrossARestart) {
       else
         dlg->reject();
     });
-    form->ChangeVolumeAction->trigger();
+    Form->ChangeVolumeAction->trigger();
     EXPECT_EQ(heard, (Volume{(moveTo.Effects * 128 + 50) / 100, (moveTo.Music * 128 + 50) / 100}));
   };
   dialog({30, 70}, true);
@@ -877,16 +879,16 @@ TEST_F(Window, VolumeAcrossARestart) {
   EXPECT_TRUE(
       ReadFile(playerIni).starts_with("[Stats]\nSpins=12\n[Volume]\nEffects=30\nMusic=70\n["));
   dialog({80, 10}, false);
-  EXPECT_EQ(form->Audio()->CurrentVolume(), (Volume{30, 70}));
+  EXPECT_EQ(Form->Audio()->CurrentVolume(), (Volume{30, 70}));
   EXPECT_EQ(Mix_VolumeMusic(-1), 90);
   EXPECT_TRUE(
       ReadFile(playerIni).starts_with("[Stats]\nSpins=12\n[Volume]\nEffects=30\nMusic=70\n["));
-  form->close();
-  form.reset();
+  Form->close();
+  Form.reset();
   Open();
-  EXPECT_EQ(form->Audio()->CurrentVolume(), (Volume{30, 70}));
+  EXPECT_EQ(Form->Audio()->CurrentVolume(), (Volume{30, 70}));
   EXPECT_EQ(Mix_Volume(0, -1), 38);
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(Messages.empty());
 }
 
 namespace {
@@ -952,7 +954,7 @@ class Stranger {
           if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP))) continue;
           const ssize_t got = ::read(fds[i].fd, buf, sizeof buf);
           if (got > 0)
-            bytes += got;
+            bytes += static_cast<int32_t>(got);  // at most 64
           else
             fds[i].fd = -1;  // poll passes over it from now on
         }
@@ -1026,12 +1028,12 @@ TEST(SingleCopy, NeverLockedOutNeverTwoCopies) {
     }
   };
   struct Row {
-    const char* what;
-    bool needsRoot;  // a second user is needed
-    std::function<void(Scene&)> arrange;
-    Outcome outcome;
-    bool raises;  // the later start reaches the running copy
-    std::function<void(Scene&, SingleInstance&)> check;
+    const char* What;
+    bool NeedsRoot;  // a second user is needed
+    std::function<void(Scene&)> Arrange;
+    Outcome Expected;
+    bool Raises;  // the later start reaches the running copy
+    std::function<void(Scene&, SingleInstance&)> Check;
   };
   const QString ownFolder = "/zandor-slots-" + QString::number(::geteuid());
   const Row rows[] = {
@@ -1121,9 +1123,9 @@ TEST(SingleCopy, NeverLockedOutNeverTwoCopies) {
   };
   int row = 0;
   for (const Row& r : rows) {
-    SCOPED_TRACE(r.what);
-    if (r.needsRoot && !asRoot) {
-      std::cout << "skipped without a second user: " << r.what << "\n";
+    SCOPED_TRACE(r.What);
+    if (r.NeedsRoot && !asRoot) {
+      std::cout << "skipped without a second user: " << r.What << "\n";
       continue;
     }
     Scene s;
@@ -1135,19 +1137,19 @@ TEST(SingleCopy, NeverLockedOutNeverTwoCopies) {
     ASSERT_TRUE(QDir().mkpath(s.Tmp));
     qputenv("TMPDIR", QFile::encodeName(s.Tmp));
     qunsetenv("XDG_RUNTIME_DIR");
-    r.arrange(s);
+    r.Arrange(s);
     SingleInstance start(s.Folder);
     const Outcome outcome = start.Acquire();
     if (s.Undo) s.Undo();
-    EXPECT_EQ(outcome, r.outcome);
-    if (outcome == Outcome::HeldElsewhere) EXPECT_EQ(start.RaiseRunningCopy(), r.raises);
-    if (r.raises) {
+    EXPECT_EQ(outcome, r.Expected);
+    if (outcome == Outcome::HeldElsewhere) EXPECT_EQ(start.RaiseRunningCopy(), r.Raises);
+    if (r.Raises) {
       EXPECT_TRUE(QTest::qWaitFor([&] { return s.Raised == 1; }));
     } else {
       QTest::qWait(100);
       EXPECT_EQ(s.Raised, 0);
     }
-    if (r.check) r.check(s, start);
+    if (r.Check) r.Check(s, start);
     if (outcome == Outcome::Acquired) {
       // The copy that took the lock is the one a later start reaches.
       int raised = 0;
@@ -1177,59 +1179,59 @@ TEST_F(Window, HelpKeyInEveryWindow) {
   Open();
   SilentPlayer player;
   Money win = 1_usd;
-  PlayerRecord& record = form->Record().Record;
-  SavedGameTable savedGames(game.Dirs.Settings);
+  PlayerRecord& record = Form->Record().Record;
+  SavedGameTable savedGames(Game.Dirs.Settings);
   std::vector<std::pair<std::unique_ptr<QWidget>, HelpTopic>> windows;
-  windows.emplace_back(std::make_unique<PayoffChart>(game.Machine, game.Dirs, form->Face.Glyphs,
-                                                     prompts, form.get()),
+  windows.emplace_back(std::make_unique<PayoffChart>(Game.Machine, Game.Dirs, Form->Face.Glyphs,
+                                                     Prompts, Form.get()),
                        HelpTopic::Payoffs);
   windows.emplace_back(std::make_unique<VolumeDialog>(
-                           Volume{}, [](const Volume&) {}, [] {}, prompts, form.get()),
+                           Volume{}, [](const Volume&) {}, [] {}, Prompts, Form.get()),
                        HelpTopic::Volume);
   windows.emplace_back(std::make_unique<SoundDialog>(
-                           game.Sound, game.Dirs, [](const std::string&) {}, prompts, form.get()),
+                           Game.Sound, Game.Dirs, [](const std::string&) {}, Prompts, Form.get()),
                        HelpTopic::Sounds);
   windows.emplace_back(
-      std::make_unique<MusicDialog>(game.Music, game.Dirs, player, prompts, form.get()),
+      std::make_unique<MusicDialog>(Game.Music, Game.Dirs, player, Prompts, Form.get()),
       HelpTopic::Music);
   windows.emplace_back(std::make_unique<CardTable>(
-                           win, form->Random, [](Effect) {}, prompts, form.get()),
+                           win, Form->Random, [](Effect) {}, Prompts, Form.get()),
                        HelpTopic::CardGame);
   windows.emplace_back(
-      std::make_unique<BankDialog>(game.Machine, form->Face.Glyphs, prompts, form.get()),
+      std::make_unique<BankDialog>(Game.Machine, Form->Face.Glyphs, Prompts, Form.get()),
       HelpTopic::Bank);
-  windows.emplace_back(std::make_unique<SlotDialog>(game.Machine, savedGames,
-                                                    SlotDialog::Mode::Open, prompts, form.get()),
+  windows.emplace_back(std::make_unique<SlotDialog>(Game.Machine, savedGames,
+                                                    SlotDialog::Mode::Open, Prompts, Form.get()),
                        HelpTopic::SavedGames);
   windows.emplace_back(
-      std::make_unique<StatisticsWindow>(record, game.Machine, nullptr, prompts, form.get()),
+      std::make_unique<StatisticsWindow>(record, Game.Machine, nullptr, Prompts, Form.get()),
       HelpTopic::Statistics);
   windows.emplace_back(
-      std::make_unique<RecentSpinsWindow>(record.Recent, nullptr, prompts, form.get()),
+      std::make_unique<RecentSpinsWindow>(record.Recent, nullptr, Prompts, Form.get()),
       HelpTopic::RecentSpins);
-  windows.emplace_back(std::make_unique<AutoSpinLimitsDialog>(record.Limits, prompts, form.get()),
+  windows.emplace_back(std::make_unique<AutoSpinLimitsDialog>(record.Limits, Prompts, Form.get()),
                        HelpTopic::AutoSpinLimits);
   for (auto& [window, topic] : windows) {
     SCOPED_TRACE(window->metaObject()->className());
-    prompts.Topics.clear();
+    Prompts.Topics.clear();
     window->setWindowModality(Qt::ApplicationModal);  // as exec() shows them
     window->show();
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(window->focusWidget() ? window->focusWidget() : window.get(), Qt::Key_F1);
-    EXPECT_EQ(prompts.Topics, std::vector<HelpTopic>{topic});
+    EXPECT_EQ(Prompts.Topics, std::vector<HelpTopic>{topic});
     window->hide();
   }
   // The about box, modal: F1 there opens the contents, then it closes.
-  prompts.Topics.clear();
+  Prompts.Topics.clear();
   QTimer::singleShot(100, [] {
     QWidget* box = QApplication::activeModalWidget();
     if (!box) return;
     QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_F1);
     QTest::keyClick(box, Qt::Key_Escape);
   });
-  ShowAbout(form.get(), prompts);
-  EXPECT_EQ(prompts.Topics, std::vector<HelpTopic>{HelpTopic::Contents});
+  ShowAbout(Form.get(), Prompts);
+  EXPECT_EQ(Prompts.Topics, std::vector<HelpTopic>{HelpTopic::Contents});
   // The main window's own F1 opens the contents.
-  EXPECT_EQ(form->ManualAction->shortcut(), QKeySequence(QKeySequence::HelpContents));
+  EXPECT_EQ(Form->ManualAction->shortcut(), QKeySequence(QKeySequence::HelpContents));
 }

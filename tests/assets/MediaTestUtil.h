@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace zandor {
+
 namespace mediatest {
 
 // The folder of the running test program, which is where the build writes every media file.
@@ -33,3 +35,5 @@ inline uint32_t BE(const std::vector<unsigned char>& b, size_t at, int n) {
 }
 
 }  // namespace mediatest
+
+}  // namespace zandor

@@ -7,6 +7,8 @@
 
 #include "tests/assets/MediaTestUtil.h"
 
+using namespace zandor;
+
 using mediatest::LE;
 using mediatest::MediaDir;
 using mediatest::ReadBytes;

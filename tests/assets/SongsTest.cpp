@@ -6,28 +6,30 @@
 
 #include "tests/assets/MediaTestUtil.h"
 
+using namespace zandor;
+
 using mediatest::BE;
 using mediatest::ReadBytes;
 
 namespace {
 
 struct Song {
-  int format = -1, division = 0;
-  int tracks = 0, endsOfTrack = 0;
-  std::map<int64_t, uint32_t> tempos;  // tick -> microseconds per quarter
-  int64_t lastTick = 0;
-  std::set<int> programs;
-  int drumNotes = 0, notes = 0, hangingNotes = 0;
+  int Format = -1, Division = 0;
+  int Tracks = 0, EndsOfTrack = 0;
+  std::map<int64_t, uint32_t> Tempos;  // tick -> microseconds per quarter
+  int64_t LastTick = 0;
+  std::set<int> Programs;
+  int DrumNotes = 0, Notes = 0, HangingNotes = 0;
   double Seconds() const {
     double s = 0;
     int64_t at = 0;
     uint32_t us = 500000;
-    for (const auto& [tick, t] : tempos) {
-      s += double(tick - at) / division * us / 1e6;
+    for (const auto& [tick, t] : Tempos) {
+      s += double(tick - at) / Division * us / 1e6;
       at = tick;
       us = t;
     }
-    return s + double(lastTick - at) / division * us / 1e6;
+    return s + double(LastTick - at) / Division * us / 1e6;
   }
 };
 
@@ -49,9 +51,9 @@ Song Parse(const std::string& name) {
     ADD_FAILURE() << name << " has no MIDI header";
     return song;
   }
-  song.format = BE(b, 8, 2);
+  song.Format = BE(b, 8, 2);
   const int declared = BE(b, 10, 2);
-  song.division = BE(b, 12, 2);
+  song.Division = BE(b, 12, 2);
   size_t at = 14;
   for (int t = 0; t < declared; ++t) {
     if (at + 8 > b.size() || std::string(b.begin() + at, b.begin() + at + 4) != "MTrk") {
@@ -61,7 +63,7 @@ Song Parse(const std::string& name) {
     const size_t end = at + 8 + BE(b, at + 4, 4);
     EXPECT_LE(end, b.size()) << name;
     at += 8;
-    ++song.tracks;
+    ++song.Tracks;
     int64_t tick = 0;
     int status = 0;
     bool ended = false;
@@ -72,8 +74,8 @@ Song Parse(const std::string& name) {
       if (status == 0xFF) {
         const int type = b.at(at++);
         const uint32_t len = VarLen(b, at);
-        if (type == 0x51) song.tempos[tick] = BE(b, at, 3);
-        if (type == 0x2F) ended = true, ++song.endsOfTrack;
+        if (type == 0x51) song.Tempos[tick] = BE(b, at, 3);
+        if (type == 0x2F) ended = true, ++song.EndsOfTrack;
         at += len;
         status = 0;
       } else if (status == 0xF0 || status == 0xF7) {
@@ -83,20 +85,20 @@ Song Parse(const std::string& name) {
         const int kind = status & 0xF0, channel = status & 0x0F;
         const int d1 = b.at(at++);
         const int d2 = (kind == 0xC0 || kind == 0xD0) ? 0 : b.at(at++);
-        if (kind == 0xC0) song.programs.insert(channel * 128 + d1);
+        if (kind == 0xC0) song.Programs.insert(channel * 128 + d1);
         if (kind == 0x90 && d2 > 0) {
-          ++song.notes;
-          if (channel == 9) ++song.drumNotes;
+          ++song.Notes;
+          if (channel == 9) ++song.DrumNotes;
           ++sounding[channel * 128 + d1];
         } else if (kind == 0x80 || (kind == 0x90 && d2 == 0)) {
           --sounding[channel * 128 + d1];
         }
       }
-      song.lastTick = std::max(song.lastTick, tick);
+      song.LastTick = std::max(song.LastTick, tick);
     }
     EXPECT_TRUE(ended) << name << ": track " << t << " has no end-of-track";
     EXPECT_EQ(at, end) << name << ": track " << t << " has bytes after its end-of-track";
-    for (const auto& [key, count] : sounding) song.hangingNotes += count != 0;
+    for (const auto& [key, count] : sounding) song.HangingNotes += count != 0;
     at = end;
   }
   EXPECT_EQ(at, b.size()) << name;
@@ -112,16 +114,16 @@ TEST(Songs, EverySongIsAStandardMidiFileOfOneToThreeMinutes) {
     const std::string name = "ZANDOR" + std::to_string(n) + ".MID";
     SCOPED_TRACE(name);
     const Song s = Parse(name);
-    EXPECT_TRUE(s.format == 0 || s.format == 1);
-    ASSERT_GT(s.division, 0);
-    EXPECT_LT(s.division, 0x8000);
-    EXPECT_EQ(s.endsOfTrack, s.tracks);
-    EXPECT_EQ(s.hangingNotes, 0);
+    EXPECT_TRUE(s.Format == 0 || s.Format == 1);
+    ASSERT_GT(s.Division, 0);
+    EXPECT_LT(s.Division, 0x8000);
+    EXPECT_EQ(s.EndsOfTrack, s.Tracks);
+    EXPECT_EQ(s.HangingNotes, 0);
     EXPECT_GE(s.Seconds(), 60.0);
     EXPECT_LE(s.Seconds(), 180.0);
-    EXPECT_GT(s.notes, 300);
-    EXPECT_GT(s.drumNotes, 100);
-    EXPECT_GE(s.programs.size(), 3u);
+    EXPECT_GT(s.Notes, 300);
+    EXPECT_GT(s.DrumNotes, 100);
+    EXPECT_GE(s.Programs.size(), 3u);
   }
 }
 
@@ -130,7 +132,7 @@ TEST(Songs, SongsDifferInTempoOrInstruments) {
   std::set<std::pair<uint32_t, std::set<int>>> seen;
   for (int n = 0; n < 8; ++n) {
     const Song s = Parse("ZANDOR" + std::to_string(n) + ".MID");
-    ASSERT_FALSE(s.tempos.empty());
-    EXPECT_TRUE(seen.insert({s.tempos.begin()->second, s.programs}).second) << n;
+    ASSERT_FALSE(s.Tempos.empty());
+    EXPECT_TRUE(seen.insert({s.Tempos.begin()->second, s.Programs}).second) << n;
   }
 }

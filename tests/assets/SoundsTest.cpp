@@ -6,15 +6,17 @@
 
 #include "tests/assets/MediaTestUtil.h"
 
+using namespace zandor;
+
 using mediatest::LE;
 using mediatest::ReadBytes;
 
 namespace {
 
 struct Wave {
-  int format = 0, channels = 0, rate = 0, bits = 0;
-  std::vector<int> samples;  // first channel only
-  double Seconds() const { return rate ? double(samples.size()) / rate : 0; }
+  int Format = 0, Channels = 0, Rate = 0, Bits = 0;
+  std::vector<int> Samples;  // first channel only
+  double Seconds() const { return Rate ? double(Samples.size()) / Rate : 0; }
 };
 
 // Walks the RIFF chunks; fails the test on anything but a well-formed wave file.
@@ -36,13 +38,13 @@ Wave Parse(const std::string& name) {
       break;
     }
     if (id == "fmt ") {
-      w.format = LE(b, at + 8, 2);
-      w.channels = LE(b, at + 10, 2);
-      w.rate = LE(b, at + 12, 4);
-      w.bits = LE(b, at + 22, 2);
-    } else if (id == "data" && w.channels > 0) {
-      for (size_t i = at + 8; i + 1 < at + 8 + len; i += 2 * w.channels) {
-        w.samples.push_back(static_cast<int16_t>(LE(b, i, 2)));
+      w.Format = LE(b, at + 8, 2);
+      w.Channels = LE(b, at + 10, 2);
+      w.Rate = LE(b, at + 12, 4);
+      w.Bits = LE(b, at + 22, 2);
+    } else if (id == "data" && w.Channels > 0) {
+      for (size_t i = at + 8; i + 1 < at + 8 + len; i += 2 * w.Channels) {
+        w.Samples.push_back(static_cast<int16_t>(LE(b, i, 2)));
       }
     }
     at += 8 + len + (len & 1);
@@ -52,7 +54,7 @@ Wave Parse(const std::string& name) {
 
 int Peak(const Wave& w) {
   int p = 0;
-  for (int s : w.samples) p = std::max(p, std::abs(s));
+  for (int s : w.Samples) p = std::max(p, std::abs(s));
   return p;
 }
 
@@ -62,27 +64,27 @@ int Peak(const Wave& w) {
 // is clearly audible and never reaches full scale (about -1 dBFS at most).
 TEST(Sounds, EveryEffectHasTheRightFormatLengthAndLevel) {
   const struct {
-    const char* name;
-    double maxSeconds;
+    const char* Name;
+    double MaxSeconds;
   } effects[] = {{"ZANDOR0.WAV", 0.3},  {"ZANDOR1.WAV", 0.15}, {"ZANDOR2.WAV", 0.2},
                  {"ZANDOR3.WAV", 0.12}, {"ZANDOR4.WAV", 2.5},  {"ZANDOR5.WAV", 1.5},
                  {"ZANDOR6.WAV", 2.5},  {"ZANDOR7.WAV", 2.5},  {"ZANDOR8.WAV", 1.5},
                  {"POWER4.WAV", 2.5},   {"POWER5.WAV", 1.5},   {"POWER6.WAV", 2.5},
                  {"POWER7.WAV", 2.5},   {"POWER8.WAV", 1.5}};
   for (const auto& e : effects) {
-    SCOPED_TRACE(e.name);
-    const Wave w = Parse(e.name);
-    EXPECT_EQ(w.format, 1);
-    EXPECT_EQ(w.bits, 16);
-    EXPECT_TRUE(w.rate == 22050 || w.rate == 44100) << w.rate;
-    EXPECT_TRUE(w.channels == 1 || w.channels == 2) << w.channels;
+    SCOPED_TRACE(e.Name);
+    const Wave w = Parse(e.Name);
+    EXPECT_EQ(w.Format, 1);
+    EXPECT_EQ(w.Bits, 16);
+    EXPECT_TRUE(w.Rate == 22050 || w.Rate == 44100) << w.Rate;
+    EXPECT_TRUE(w.Channels == 1 || w.Channels == 2) << w.Channels;
     EXPECT_GT(w.Seconds(), 0.05);
-    EXPECT_LE(w.Seconds(), e.maxSeconds);
+    EXPECT_LE(w.Seconds(), e.MaxSeconds);
     EXPECT_LT(Peak(w), 29205);  // -1 dBFS
     EXPECT_GT(Peak(w), 16000);
     // The file fades out instead of stopping on a click.
-    ASSERT_FALSE(w.samples.empty());
-    EXPECT_LT(std::abs(w.samples.back()), 200);
+    ASSERT_FALSE(w.Samples.empty());
+    EXPECT_LT(std::abs(w.Samples.back()), 200);
   }
 }
 
@@ -94,16 +96,16 @@ TEST(Sounds, CountingSoundsAttackQuickly) {
     const Wave w = Parse(name);
     const int peak = Peak(w);
     ASSERT_GT(peak, 0);
-    size_t first = w.samples.size(), half = w.samples.size();
-    for (size_t i = 0; i < w.samples.size(); ++i) {
-      if (first == w.samples.size() && std::abs(w.samples[i]) > peak / 20) first = i;
-      if (std::abs(w.samples[i]) >= peak / 2) {
+    size_t first = w.Samples.size(), half = w.Samples.size();
+    for (size_t i = 0; i < w.Samples.size(); ++i) {
+      if (first == w.Samples.size() && std::abs(w.Samples[i]) > peak / 20) first = i;
+      if (std::abs(w.Samples[i]) >= peak / 2) {
         half = i;
         break;
       }
     }
-    EXPECT_LT(first * 1000.0 / w.rate, 5.0);
-    EXPECT_LT(half * 1000.0 / w.rate, 20.0);
+    EXPECT_LT(first * 1000.0 / w.Rate, 5.0);
+    EXPECT_LT(half * 1000.0 / w.Rate, 20.0);
   }
 }
 

@@ -12,6 +12,8 @@
 #include "tests/platform/TestMedia.h"
 #include "tests/support/FakePrompts.h"
 
+using namespace zandor;
+
 namespace fs = std::filesystem;
 
 namespace {

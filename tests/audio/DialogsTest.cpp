@@ -15,6 +15,8 @@
 #include "tests/audio/Fakes.h"
 #include "tests/support/FakePrompts.h"
 
+using namespace zandor;
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -29,23 +31,23 @@ QApplication& App() {
 
 // The boxes answered from scripted lists; every call is logged.
 struct DialogsTest : ::testing::Test {
-  GameState g;
-  fs::path dir = fs::temp_directory_path() / ("zdlg" + std::to_string(::getpid()));
-  FakePrompts prompts;
-  std::deque<QString>& answers = prompts.Files;     // paths the file box returns, in turn
-  std::vector<QString>& folders = prompts.Folders;  // the starting folder of each file box
-  std::vector<QString>& filters = prompts.Filters;
-  std::vector<QString>& messages = prompts.Messages;
+  GameState G;
+  fs::path Dir = fs::temp_directory_path() / ("zdlg" + std::to_string(::getpid()));
+  FakePrompts Prompts;
+  std::deque<QString>& Answers = Prompts.Files;     // paths the file box returns, in turn
+  std::vector<QString>& Folders = Prompts.Folders;  // the starting folder of each file box
+  std::vector<QString>& Filters = Prompts.Filters;
+  std::vector<QString>& Messages = Prompts.Messages;
 
   void SetUp() override {
     App();
-    fs::create_directories(dir);
-    g.Dirs.Program = dir.string() + "/";
-    g.SetFileDefaults();
+    fs::create_directories(Dir);
+    G.Dirs.Program = Dir.string() + "/";
+    G.SetFileDefaults();
   }
-  void TearDown() override { fs::remove_all(dir); }
+  void TearDown() override { fs::remove_all(Dir); }
   std::string Touch(const std::string& relative) {
-    fs::path p = dir / relative;
+    fs::path p = Dir / relative;
     fs::create_directories(p.parent_path());
     std::ofstream(p) << "x";
     return p.string();
@@ -63,7 +65,7 @@ struct DialogsTest : ::testing::Test {
 // The sound dialog: caption, fixed 394 x 397 client, centred, five rows in order with
 // their hints, OK the default and no Cancel.
 TEST_F(DialogsTest, SoundDialogLayout) {
-  SoundDialog f(g.Sound, g.Dirs, nullptr, prompts);
+  SoundDialog f(G.Sound, G.Dirs, nullptr, Prompts);
   f.show();
   EXPECT_EQ(f.windowTitle(), "Change Sounds (WAV Files)");
   EXPECT_EQ(f.size(), QSize(394, 397));
@@ -84,46 +86,46 @@ TEST_F(DialogsTest, SoundDialogLayout) {
 // Change stores the chosen path in its row's variable and the next Change starts in that
 // file's folder; a cancelled choice and a path too long to keep change nothing.
 TEST_F(DialogsTest, SoundDialogChangeFollowsLastFolder) {
-  SoundDialog f(g.Sound, g.Dirs, nullptr, prompts);
+  SoundDialog f(G.Sound, G.Dirs, nullptr, Prompts);
   const std::string chosen = Touch("a/mine.wav");
-  answers = {QString::fromStdString(chosen), "", "/" + QString(300, 'x') + ".wav"};
+  Answers = {QString::fromStdString(chosen), "", "/" + QString(300, 'x') + ".wav"};
   f.ChangeButtons[1]->click();  // Count Down
-  EXPECT_EQ(g.Sound.PowerDownFile, chosen);
-  EXPECT_EQ(folders.at(0), "");
-  EXPECT_TRUE(filters.at(0).startsWith("Wav Files"));
-  const std::string before = g.Sound.WinFile;
+  EXPECT_EQ(G.Sound.PowerDownFile, chosen);
+  EXPECT_EQ(Folders.at(0), "");
+  EXPECT_TRUE(Filters.at(0).startsWith("Wav Files"));
+  const std::string before = G.Sound.WinFile;
   f.ChangeButtons[4]->click();  // cancelled
-  EXPECT_EQ(folders.at(1), QString::fromStdString((dir / "a").string()));
-  EXPECT_EQ(g.Sound.WinFile, before);
+  EXPECT_EQ(Folders.at(1), QString::fromStdString((Dir / "a").string()));
+  EXPECT_EQ(G.Sound.WinFile, before);
   f.ChangeButtons[4]->click();  // too long
-  EXPECT_EQ(g.Sound.WinFile, before);
-  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_EQ(G.Sound.WinFile, before);
+  EXPECT_EQ(Messages.size(), 1u);
 }
 
 // Preview plays the row's own file; Restore sets the five restore names.
 TEST_F(DialogsTest, SoundDialogPreviewAndRestore) {
   std::vector<std::string> played;
   SoundDialog f(
-      g.Sound, g.Dirs, [&](const std::string& p) { played.push_back(p); }, prompts);
+      G.Sound, G.Dirs, [&](const std::string& p) { played.push_back(p); }, Prompts);
   f.PreviewButtons[0]->click();
   f.PreviewButtons[3]->click();
-  EXPECT_EQ(played, (std::vector<std::string>{g.Sound.BonusFile, g.Sound.LoseFile}));
+  EXPECT_EQ(played, (std::vector<std::string>{G.Sound.BonusFile, G.Sound.LoseFile}));
   f.RestoreDefaultsButton->click();
-  const std::string d = g.Dirs.Program;
-  EXPECT_EQ(g.Sound.WinFile, d + "POWER5.WAV");
-  EXPECT_EQ(g.Sound.LoseFile, d + "POWER8.WAV");
-  EXPECT_EQ(g.Sound.PowerUpFile, d + "POWER6.WAV");
-  EXPECT_EQ(g.Sound.PowerDownFile, d + "POWER7.WAV");
-  EXPECT_EQ(g.Sound.BonusFile, d + "POWER4.WAV");
+  const std::string d = G.Dirs.Program;
+  EXPECT_EQ(G.Sound.WinFile, d + "POWER5.WAV");
+  EXPECT_EQ(G.Sound.LoseFile, d + "POWER8.WAV");
+  EXPECT_EQ(G.Sound.PowerUpFile, d + "POWER6.WAV");
+  EXPECT_EQ(G.Sound.PowerDownFile, d + "POWER7.WAV");
+  EXPECT_EQ(G.Sound.BonusFile, d + "POWER4.WAV");
 }
 
 // The music dialog: caption, 427 x 371, centred, eight rows 32 px apart with slot tags,
 // and the rows as the playlist sets them once it comes up.
 TEST_F(DialogsTest, MusicDialogLayoutAndActivate) {
   FakePlayer p;
-  g.Music.SongFiles[3].clear();
-  g.Music.Selected[5] = false;
-  MusicDialog f(g.Music, g.Dirs, p, prompts);
+  G.Music.SongFiles[3].clear();
+  G.Music.Selected[5] = false;
+  MusicDialog f(G.Music, G.Dirs, p, Prompts);
   for (int s = 0; s < 8; ++s) {
     EXPECT_FALSE(f.CheckBoxes[s]->isEnabled());
     EXPECT_FALSE(f.PreviewButtons[s]->isEnabled());
@@ -152,45 +154,45 @@ TEST_F(DialogsTest, MusicDialogOkRebuildsPlaylist) {
   Touch("ZANDOR0.MID");
   Touch("ZANDOR1.MID");
   const std::string chosen = Touch("songs/a-very-long-song-name.mid");
-  answers = {QString::fromStdString(chosen)};
-  MusicDialog f(g.Music, g.Dirs, p, prompts);
+  Answers = {QString::fromStdString(chosen)};
+  MusicDialog f(G.Music, G.Dirs, p, Prompts);
   f.show();
   f.CheckBoxes[1]->setChecked(false);
   f.ChangeButtons[4]->click();
   EXPECT_EQ(f.CheckBoxes[4]->text(), "a-very-long-song-name.mid");
-  EXPECT_EQ(filters.at(0), "MIDI Sequencer (*.mid *.rmi *.MID *.RMI)");
-  EXPECT_EQ(folders.at(0), QString::fromStdString(g.Dirs.Program));
+  EXPECT_EQ(Filters.at(0), "MIDI Sequencer (*.mid *.rmi *.MID *.RMI)");
+  EXPECT_EQ(Folders.at(0), QString::fromStdString(G.Dirs.Program));
   f.OkButton->click();
-  EXPECT_EQ(g.Music.Selected,
+  EXPECT_EQ(G.Music.Selected,
             (std::array<bool, 8>{true, false, false, false, true, false, false, false}));
-  EXPECT_EQ(g.Music.SongFiles[4], chosen);
-  EXPECT_EQ(g.Music.SongNames[4], "a-very-long-");
-  EXPECT_EQ(g.Music.SongNames[0], "ZANDOR0.MID");
-  EXPECT_EQ(p.log.back(), "close");
+  EXPECT_EQ(G.Music.SongFiles[4], chosen);
+  EXPECT_EQ(G.Music.SongNames[4], "a-very-long-");
+  EXPECT_EQ(G.Music.SongNames[0], "ZANDOR0.MID");
+  EXPECT_EQ(p.Log.back(), "close");
 }
 
 // Cancel and the close box put the paths back and leave names and switches alone.
 TEST_F(DialogsTest, MusicDialogCancelRestoresPathsOnly) {
   FakePlayer p;
-  const auto songs = g.Music.SongFiles;
-  const auto names = g.Music.SongNames;
-  g.Music.Selected[2] = false;
-  const auto flags = g.Music.Selected;
+  const auto songs = G.Music.SongFiles;
+  const auto names = G.Music.SongNames;
+  G.Music.Selected[2] = false;
+  const auto flags = G.Music.Selected;
   for (bool viaCloseBox : {false, true}) {
-    MusicDialog f(g.Music, g.Dirs, p, prompts);
+    MusicDialog f(G.Music, G.Dirs, p, Prompts);
     f.show();
-    answers = {QString::fromStdString(Touch("new.mid"))};
+    Answers = {QString::fromStdString(Touch("new.mid"))};
     f.ChangeButtons[2]->click();
-    EXPECT_NE(g.Music.SongFiles[2], songs[2]);
+    EXPECT_NE(G.Music.SongFiles[2], songs[2]);
     if (viaCloseBox) {
       f.close();
     } else {
       f.CancelButton->click();
     }
-    EXPECT_EQ(g.Music.SongFiles, songs);
-    EXPECT_EQ(g.Music.SongNames, names);
-    EXPECT_EQ(g.Music.Selected, flags);
-    EXPECT_EQ(p.log.back(), "close");
+    EXPECT_EQ(G.Music.SongFiles, songs);
+    EXPECT_EQ(G.Music.SongNames, names);
+    EXPECT_EQ(G.Music.Selected, flags);
+    EXPECT_EQ(p.Log.back(), "close");
   }
 }
 
@@ -199,16 +201,16 @@ TEST_F(DialogsTest, MusicDialogCancelRestoresPathsOnly) {
 TEST_F(DialogsTest, MusicDialogPreview) {
   FakePlayer p;
   Touch("ZANDOR0.MID");
-  MusicDialog f(g.Music, g.Dirs, p, prompts);
+  MusicDialog f(G.Music, G.Dirs, p, Prompts);
   f.show();
   f.PreviewButtons[0]->click();
-  EXPECT_EQ(p.log, (std::vector<std::string>{"close", "open:" + g.Music.SongFiles[0], "play"}));
+  EXPECT_EQ(p.Log, (std::vector<std::string>{"close", "open:" + G.Music.SongFiles[0], "play"}));
   const std::string other = Touch("other.mid");
-  answers = {QString::fromStdString(other)};
+  Answers = {QString::fromStdString(other)};
   f.PreviewButtons[1]->click();
-  EXPECT_EQ(messages,
+  EXPECT_EQ(Messages,
             std::vector<QString>{"Could not find ZANDOR1.MID.  Please choose a valid MIDI file."});
-  EXPECT_EQ(g.Music.SongFiles[1], other);
+  EXPECT_EQ(G.Music.SongFiles[1], other);
   EXPECT_TRUE(f.CheckBoxes[1]->isChecked());
   f.reject();
 }
@@ -216,8 +218,8 @@ TEST_F(DialogsTest, MusicDialogPreview) {
 // Music > On with nothing playable warns, then brings up the music dialog; music stays
 // on and silent when the dialog is cancelled.
 TEST_F(DialogsTest, ToggleMusicWithNothingPlayableOpensTheDialog) {
-  GameAudio audio(g.Sound, g.Music, g.Dirs, prompts, nullptr);
-  g.Music.On = false;
+  GameAudio audio(G.Sound, G.Music, G.Dirs, Prompts, nullptr);
+  G.Music.On = false;
   QString shown;
   QTimer::singleShot(50, [&] {
     if (QWidget* w = QApplication::activeModalWidget()) {
@@ -226,17 +228,17 @@ TEST_F(DialogsTest, ToggleMusicWithNothingPlayableOpensTheDialog) {
     }
   });
   audio.ToggleMusic();
-  EXPECT_EQ(messages, std::vector<QString>{"No MIDI songs are selected!"});
+  EXPECT_EQ(Messages, std::vector<QString>{"No MIDI songs are selected!"});
   EXPECT_EQ(shown, "Change MIDI Files]");
-  EXPECT_TRUE(g.Music.On);
-  EXPECT_EQ(g.Music.CurrentSong, 9);
+  EXPECT_TRUE(G.Music.On);
+  EXPECT_EQ(G.Music.CurrentSong, 9);
 }
 
 // A song file that is not MIDI gives the error box with the service's text, no crash.
 TEST_F(DialogsTest, BadSongGivesErrorBox) {
-  GameAudio audio(g.Sound, g.Music, g.Dirs, prompts, nullptr);
+  GameAudio audio(G.Sound, G.Music, G.Dirs, Prompts, nullptr);
   Touch("ZANDOR0.MID");  // one byte, not a MIDI file
   audio.StartMusic();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_TRUE(messages[0].contains("not a valid MIDI file"));
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_TRUE(Messages[0].contains("not a valid MIDI file"));
 }

@@ -8,38 +8,42 @@
 #include "audio/Playlist.h"
 #include "platform/SoundService.h"
 
+namespace zandor {
+
 // Records every request as "async:<first byte>" or "sync:<path>".
 struct FakeSound : SoundService {
-  std::vector<std::string> log;
+  std::vector<std::string> Log;
   void PlayAsync(const std::vector<uint8_t>& image) override {
-    log.push_back("async:" + std::string(1, static_cast<char>(image.at(0))));
+    Log.push_back("async:" + std::string(1, static_cast<char>(image.at(0))));
   }
-  void PlaySync(const std::string& path) override { log.push_back("sync:" + path); }
+  void PlaySync(const std::string& path) override { Log.push_back("sync:" + path); }
 };
 
 // Records opens, plays and closes; can be told to fail the next open.
 struct FakePlayer : MediaPlayer {
-  std::vector<std::string> log;
-  std::string failOpen;
+  std::vector<std::string> Log;
+  std::string FailOpen;
   std::string Open(const std::string& path) override {
-    log.push_back("open:" + path);
-    return failOpen;
+    Log.push_back("open:" + path);
+    return FailOpen;
   }
   std::string Play() override {
-    log.push_back("play");
+    Log.push_back("play");
     return "";
   }
-  void Close() override { log.push_back("close"); }
+  void Close() override { Log.push_back("close"); }
 };
 
 // Records the boxes shown; the dialog runs a test-supplied action.
 struct FakeUi : PlaylistUi {
-  std::vector<std::string> log;
-  std::function<void()> dialog;
-  void ShowError(const std::string& t) override { log.push_back("error:" + t); }
-  void ShowWarning(const std::string& t) override { log.push_back("warning:" + t); }
+  std::vector<std::string> Log;
+  std::function<void()> Dialog;
+  void ShowError(const std::string& t) override { Log.push_back("error:" + t); }
+  void ShowWarning(const std::string& t) override { Log.push_back("warning:" + t); }
   void RunMusicDialog() override {
-    log.push_back("dialog");
-    if (dialog) dialog();
+    Log.push_back("dialog");
+    if (Dialog) Dialog();
   }
 };
+
+}  // namespace zandor

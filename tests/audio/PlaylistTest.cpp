@@ -6,36 +6,38 @@
 #include "audio/Playlist.h"
 #include "tests/audio/Fakes.h"
 
+using namespace zandor;
+
 namespace fs = std::filesystem;
 
 namespace {
 
 // A program folder with ZANDOR0..7.MID present and the default playlist.
 struct PlaylistTest : ::testing::Test {
-  GameState g;
-  FakePlayer player;
-  FakeUi ui;
-  Playlist list{g.Music, player, ui};
-  fs::path dir = fs::temp_directory_path() / ("zpl" + std::to_string(::getpid()));
+  GameState G;
+  FakePlayer Player;
+  FakeUi Ui;
+  Playlist List{G.Music, Player, Ui};
+  fs::path Dir = fs::temp_directory_path() / ("zpl" + std::to_string(::getpid()));
 
   void SetUp() override {
-    fs::create_directories(dir);
-    g.Dirs.Program = dir.string() + "/";
-    g.SetFileDefaults();
-    for (int n = 0; n < 8; ++n) std::ofstream(g.Music.SongFiles[n]) << "MThd";
+    fs::create_directories(Dir);
+    G.Dirs.Program = Dir.string() + "/";
+    G.SetFileDefaults();
+    for (int n = 0; n < 8; ++n) std::ofstream(G.Music.SongFiles[n]) << "MThd";
   }
-  void TearDown() override { fs::remove_all(dir); }
+  void TearDown() override { fs::remove_all(Dir); }
 
   void OnlySlots(std::initializer_list<int> on) {
-    g.Music.Selected.fill(false);
-    for (int s : on) g.Music.Selected[s] = true;
+    G.Music.Selected.fill(false);
+    for (int s : on) G.Music.Selected[s] = true;
   }
   // One song ends normally and the next WinBlinkTimer tick follows; returns the slot opened.
   int NextSong() {
-    player.log.clear();
-    list.SongEnded(MediaNotify::Successful);
-    list.StartPendingSong();
-    return g.Music.CurrentSong;
+    Player.Log.clear();
+    List.SongEnded(MediaNotify::Successful);
+    List.StartPendingSong();
+    return G.Music.CurrentSong;
   }
 };
 
@@ -44,125 +46,125 @@ struct PlaylistTest : ::testing::Test {
 // With slots 2 and 5 only, the songs alternate 2, 5, 2, 5 and each is opened by the tick.
 TEST_F(PlaylistTest, AlternatesBetweenTwoSlots) {
   OnlySlots({2, 5});
-  list.StartMusic();
-  EXPECT_EQ(g.Music.CurrentSong, 2);
-  EXPECT_EQ(player.log, (std::vector<std::string>{"open:" + g.Music.SongFiles[2], "play"}));
+  List.StartMusic();
+  EXPECT_EQ(G.Music.CurrentSong, 2);
+  EXPECT_EQ(Player.Log, (std::vector<std::string>{"open:" + G.Music.SongFiles[2], "play"}));
   EXPECT_EQ(NextSong(), 5);
-  EXPECT_EQ(player.log,
-            (std::vector<std::string>{"close", "open:" + g.Music.SongFiles[5], "play"}));
+  EXPECT_EQ(Player.Log,
+            (std::vector<std::string>{"close", "open:" + G.Music.SongFiles[5], "play"}));
   EXPECT_EQ(NextSong(), 2);
   EXPECT_EQ(NextSong(), 5);
-  EXPECT_FALSE(g.Music.SongPending);
+  EXPECT_FALSE(G.Music.SongPending);
 }
 
 // A file deleted while another song plays is skipped at the next change; an empty path
 // and a switched-off slot are skipped as well.
 TEST_F(PlaylistTest, SkipsMissingEmptyAndOffSlots) {
-  list.StartMusic();
-  ASSERT_EQ(g.Music.CurrentSong, 0);
-  fs::remove(g.Music.SongFiles[1]);
-  g.Music.SongFiles[2].clear();
-  g.Music.Selected[3] = false;
+  List.StartMusic();
+  ASSERT_EQ(G.Music.CurrentSong, 0);
+  fs::remove(G.Music.SongFiles[1]);
+  G.Music.SongFiles[2].clear();
+  G.Music.Selected[3] = false;
   EXPECT_EQ(NextSong(), 4);
-  g.Music.CurrentSong = 7;
+  G.Music.CurrentSong = 7;
   EXPECT_EQ(NextSong(), 0);
 }
 
 // With nothing playable the start-up music is silent, shows nothing and leaves slot 9.
 TEST_F(PlaylistTest, NothingPlayableGivesNine) {
-  for (int n = 0; n < 8; ++n) fs::remove(g.Music.SongFiles[n]);
-  list.StartMusic();
-  EXPECT_EQ(g.Music.CurrentSong, 9);
-  EXPECT_TRUE(player.log.empty());
-  EXPECT_TRUE(ui.log.empty());
-  list.SongEnded(MediaNotify::Successful);
-  EXPECT_FALSE(g.Music.SongPending);
+  for (int n = 0; n < 8; ++n) fs::remove(G.Music.SongFiles[n]);
+  List.StartMusic();
+  EXPECT_EQ(G.Music.CurrentSong, 9);
+  EXPECT_TRUE(Player.Log.empty());
+  EXPECT_TRUE(Ui.Log.empty());
+  List.SongEnded(MediaNotify::Successful);
+  EXPECT_FALSE(G.Music.SongPending);
 }
 
 // Music switched off between songs drops the pending song; an aborted notification
 // (from Close) starts nothing.
 TEST_F(PlaylistTest, MusicOffOrAbortStopsTheCycle) {
-  list.StartMusic();
-  list.SongEnded(MediaNotify::Successful);
-  ASSERT_TRUE(g.Music.SongPending);
-  list.ToggleMusic();  // off
-  EXPECT_FALSE(g.Music.On);
-  player.log.clear();
-  list.StartPendingSong();
-  EXPECT_FALSE(g.Music.SongPending);
-  EXPECT_TRUE(player.log.empty());
+  List.StartMusic();
+  List.SongEnded(MediaNotify::Successful);
+  ASSERT_TRUE(G.Music.SongPending);
+  List.ToggleMusic();  // off
+  EXPECT_FALSE(G.Music.On);
+  Player.Log.clear();
+  List.StartPendingSong();
+  EXPECT_FALSE(G.Music.SongPending);
+  EXPECT_TRUE(Player.Log.empty());
 
-  list.SongEnded(MediaNotify::Aborted);
-  EXPECT_FALSE(g.Music.SongPending);
-  EXPECT_TRUE(player.log.empty());
+  List.SongEnded(MediaNotify::Aborted);
+  EXPECT_FALSE(G.Music.SongPending);
+  EXPECT_TRUE(Player.Log.empty());
 }
 
 // Music off at start-up plays nothing; switching it on starts the first playable slot,
 // off again closes the player at once.
 TEST_F(PlaylistTest, ToggleMusicStartsAndStops) {
-  g.Music.On = false;
-  list.StartMusic();
-  EXPECT_TRUE(player.log.empty());
+  G.Music.On = false;
+  List.StartMusic();
+  EXPECT_TRUE(Player.Log.empty());
   OnlySlots({6});
-  list.ToggleMusic();
-  EXPECT_TRUE(g.Music.On);
-  EXPECT_EQ(player.log, (std::vector<std::string>{"open:" + g.Music.SongFiles[6], "play"}));
-  list.ToggleMusic();
-  EXPECT_EQ(player.log.back(), "close");
+  List.ToggleMusic();
+  EXPECT_TRUE(G.Music.On);
+  EXPECT_EQ(Player.Log, (std::vector<std::string>{"open:" + G.Music.SongFiles[6], "play"}));
+  List.ToggleMusic();
+  EXPECT_EQ(Player.Log.back(), "close");
 }
 
 // Switching music on with no playable slot warns, then opens the dialog; a slot made
 // playable there starts when the dialog closes.
 TEST_F(PlaylistTest, ToggleMusicWithNothingPlayableWarnsThenOpensDialog) {
-  g.Music.On = false;
-  g.Music.Selected.fill(false);
-  ui.dialog = [&] {
-    EXPECT_FALSE(g.Music.On);
-    g.Music.Selected[3] = true;
+  G.Music.On = false;
+  G.Music.Selected.fill(false);
+  Ui.Dialog = [&] {
+    EXPECT_FALSE(G.Music.On);
+    G.Music.Selected[3] = true;
   };
-  list.ToggleMusic();
-  EXPECT_EQ(ui.log, (std::vector<std::string>{"warning:No MIDI songs are selected!", "dialog"}));
-  EXPECT_TRUE(g.Music.On);
-  EXPECT_EQ(g.Music.CurrentSong, 3);
-  EXPECT_EQ(player.log.back(), "play");
+  List.ToggleMusic();
+  EXPECT_EQ(Ui.Log, (std::vector<std::string>{"warning:No MIDI songs are selected!", "dialog"}));
+  EXPECT_TRUE(G.Music.On);
+  EXPECT_EQ(G.Music.CurrentSong, 3);
+  EXPECT_EQ(Player.Log.back(), "play");
 }
 
 // The music dialog pauses the music and resumes from the first playable slot; with
 // music off it stays off.
 TEST_F(PlaylistTest, ChangeSongsPausesAndResumes) {
-  list.StartMusic();
+  List.StartMusic();
   NextSong();
-  ASSERT_EQ(g.Music.CurrentSong, 1);
-  player.log.clear();
-  list.ChooseSongs();
-  EXPECT_EQ(player.log,
-            (std::vector<std::string>{"close", "open:" + g.Music.SongFiles[0], "play"}));
-  EXPECT_TRUE(g.Music.On);
+  ASSERT_EQ(G.Music.CurrentSong, 1);
+  Player.Log.clear();
+  List.ChooseSongs();
+  EXPECT_EQ(Player.Log,
+            (std::vector<std::string>{"close", "open:" + G.Music.SongFiles[0], "play"}));
+  EXPECT_TRUE(G.Music.On);
 
-  g.Music.On = false;
-  player.log.clear();
-  list.ChooseSongs();
-  EXPECT_TRUE(player.log.empty());
-  EXPECT_FALSE(g.Music.On);
+  G.Music.On = false;
+  Player.Log.clear();
+  List.ChooseSongs();
+  EXPECT_TRUE(Player.Log.empty());
+  EXPECT_FALSE(G.Music.On);
 }
 
 // A song the player cannot open gives one error box with its text and nothing else:
 // no play, no other slot tried.
 TEST_F(PlaylistTest, OpenErrorIsReportedOnce) {
-  player.failOpen = "The file is not a valid MIDI file.";
-  list.StartMusic();
-  EXPECT_EQ(ui.log, std::vector<std::string>{"error:The file is not a valid MIDI file."});
-  EXPECT_EQ(player.log, std::vector<std::string>{"open:" + g.Music.SongFiles[0]});
+  Player.FailOpen = "The file is not a valid MIDI file.";
+  List.StartMusic();
+  EXPECT_EQ(Ui.Log, std::vector<std::string>{"error:The file is not a valid MIDI file."});
+  EXPECT_EQ(Player.Log, std::vector<std::string>{"open:" + G.Music.SongFiles[0]});
 }
 
 // The pending song's path is opened without surrounding blanks.
 TEST_F(PlaylistTest, PendingSongPathIsTrimmed) {
   OnlySlots({0, 1});
-  list.StartMusic();
-  list.SongEnded(MediaNotify::Successful);
-  const std::string bare = g.Music.SongFiles[1];
-  g.Music.SongFiles[1] = "  " + bare + " ";
-  player.log.clear();
-  list.StartPendingSong();
-  EXPECT_EQ(player.log, (std::vector<std::string>{"open:" + bare, "play"}));
+  List.StartMusic();
+  List.SongEnded(MediaNotify::Successful);
+  const std::string bare = G.Music.SongFiles[1];
+  G.Music.SongFiles[1] = "  " + bare + " ";
+  Player.Log.clear();
+  List.StartPendingSong();
+  EXPECT_EQ(Player.Log, (std::vector<std::string>{"open:" + bare, "play"}));
 }

@@ -14,19 +14,21 @@
 #include "tests/support/Dollars.h"
 #include "tests/support/FakePrompts.h"
 
+using namespace zandor;
+
 namespace {
 
 // Constructed before the dialog that uses them.
 struct OwnPrompts {
-  FakePrompts prompts;
+  FakePrompts Prompts;
 };
 
 // The bank with its boxes captured instead of shown.
 class TestBank : OwnPrompts, public BankDialog {
  public:
-  TestBank(MachineState& g, const GlyphSet& glyphs) : BankDialog(g, glyphs, prompts) {}
-  std::vector<QString>& messages = prompts.Messages;
-  std::vector<HelpTopic>& topics = prompts.Topics;
+  TestBank(MachineState& g, const GlyphSet& glyphs) : BankDialog(g, glyphs, Prompts) {}
+  std::vector<QString>& Messages = Prompts.Messages;
+  std::vector<HelpTopic>& Topics = Prompts.Topics;
 };
 
 // The bank's size, caption, button places, the red mode label and borrow mode on every opening.
@@ -89,21 +91,21 @@ TEST(BankDialogTest, AmountRulesAndMessages) {
                            "You do not have 10 credits!",   "You do not have 1 credit!",
                            "You do not have 0.10 credits!", "You do not have 0.01 credits!"};
   for (int b = 1; b <= 6; ++b) {
-    bank.messages.clear();
+    bank.Messages.clear();
     bank.ChooseAmount(b);
-    ASSERT_EQ(bank.messages.size(), 1u);
-    EXPECT_EQ(bank.messages[0], shortOf[b - 1]);
+    ASSERT_EQ(bank.Messages.size(), 1u);
+    EXPECT_EQ(bank.Messages[0], shortOf[b - 1]);
   }
   const QString overpay = "You cannot pay back more credits than you have borrowed!";
   g.Credits = 1200_usd;
   g.Borrowed = 0_usd;
-  bank.messages.clear();
+  bank.Messages.clear();
   for (int b = 1; b <= 6; ++b) bank.ChooseAmount(b);
-  EXPECT_EQ(bank.messages, std::vector<QString>(6, overpay));
+  EXPECT_EQ(bank.Messages, std::vector<QString>(6, overpay));
   g.Credits = 50_usd;
-  bank.messages.clear();
+  bank.Messages.clear();
   bank.ChooseAmount(2);
-  EXPECT_EQ(bank.messages, std::vector<QString>{"You do not have 100 credits!"});
+  EXPECT_EQ(bank.Messages, std::vector<QString>{"You do not have 100 credits!"});
   EXPECT_EQ(g.Credits, 50.0_usd);
 
   g.Credits = g.Borrowed = 10_usd;
@@ -114,24 +116,24 @@ TEST(BankDialogTest, AmountRulesAndMessages) {
   // The last owed cent can be paid, and the debt then stands at exactly nothing.
   g.Credits = 0.01_usd;
   g.Borrowed = 0.01_usd;
-  bank.messages.clear();
+  bank.Messages.clear();
   bank.ChooseAmount(6);
-  EXPECT_TRUE(bank.messages.empty());
+  EXPECT_TRUE(bank.Messages.empty());
   EXPECT_EQ(g.Borrowed, 0.0_usd);
   EXPECT_EQ(g.Credits, 0.0_usd);
   g.Credits = 1_usd;
   bank.ChooseAmount(6);
-  EXPECT_EQ(bank.messages, std::vector<QString>{overpay});
+  EXPECT_EQ(bank.Messages, std::vector<QString>{overpay});
   g.Credits = 0_usd;
   bank.ChooseAmount(6);
-  EXPECT_EQ(bank.messages.back(), "You do not have 0.01 credits!");
+  EXPECT_EQ(bank.Messages.back(), "You do not have 0.01 credits!");
 
   // Help and F1 both open the bank's page of the manual.
-  bank.messages.clear();
+  bank.Messages.clear();
   QTest::mouseClick(bank.HelpButton, Qt::LeftButton);
   QTest::keyClick(&bank, Qt::Key_F1);
-  EXPECT_TRUE(bank.messages.empty());
-  EXPECT_EQ(bank.topics, (std::vector<HelpTopic>{HelpTopic::Bank, HelpTopic::Bank}));
+  EXPECT_TRUE(bank.Messages.empty());
+  EXPECT_EQ(bank.Topics, (std::vector<HelpTopic>{HelpTopic::Bank, HelpTopic::Bank}));
 }
 
 // True when the canvas holds the strip's cell (sx, sy, w x 20) at (x, y).

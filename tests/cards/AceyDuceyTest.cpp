@@ -7,6 +7,8 @@
 #include "tests/cards/Decks.h"
 #include "tests/support/Dollars.h"
 
+using namespace zandor;
+
 // Only a rank strictly between the two showing ranks wins, whichever side is higher, with the
 // ace lowest; equal and neighbouring pairs can never win.
 TEST(AceyDuceyRules, WinsOnlyStrictlyBetween) {

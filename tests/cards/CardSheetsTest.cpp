@@ -7,6 +7,8 @@
 #include "cards/CardSheets.h"
 #include "tests/cards/Decks.h"
 
+using namespace zandor;
+
 namespace {
 
 const CardSheets& Sheets() {
@@ -47,7 +49,7 @@ TEST(CardSheets, Sizes) {
   const CardSheets& s = Sheets();
   EXPECT_EQ(s.Pos.size(), QSize(73, 98));
   EXPECT_EQ(s.Neg.size(), QSize(73, 98));
-  EXPECT_EQ(s.back.size(), QSize(73, 98));
+  EXPECT_EQ(s.Back.size(), QSize(73, 98));
   EXPECT_EQ(s.Black.size(), QSize(117, 28));
   EXPECT_EQ(s.Red.size(), QSize(117, 28));
   EXPECT_EQ(s.SuitSm.size(), QSize(44, 22));
@@ -66,7 +68,7 @@ TEST(CardSheets, MaskFaceAndBackAgree) {
       ASSERT_TRUE(mask == White || mask == Black) << x << "," << y;
       if (mask == White) {
         ASSERT_EQ(s.Pos.pixel(x, y), Black) << x << "," << y;
-        ASSERT_EQ(s.back.pixel(x, y), Black) << x << "," << y;
+        ASSERT_EQ(s.Back.pixel(x, y), Black) << x << "," << y;
       }
     }
   }
@@ -77,7 +79,7 @@ TEST(CardSheets, MaskFaceAndBackAgree) {
   EXPECT_EQ(s.Pos.pixel(36, 0), Black);  // the frame
   EXPECT_EQ(s.Pos.pixel(36, 1), White);
   EXPECT_EQ(s.Pos.pixel(36, 49), White);
-  EXPECT_NE(s.back.pixel(36, 30), White);  // the back is patterned, not blank
+  EXPECT_NE(s.Back.pixel(36, 30), White);  // the back is patterned, not blank
 }
 
 // Rank glyphs and suit signs: the lower row is the upper row turned half round, black
@@ -184,7 +186,7 @@ TEST(CardSheets, MaskOntoKeepsTheWindowOutsideTheCard) {
   }
   EXPECT_EQ(window.pixel(20, 15), before.pixel(20, 15));  // the rounded corner
   // A card hanging over the window's edge is clipped, not written out of bounds.
-  MaskOnto(window, s.Neg, s.back, 80, 100);
-  MaskOnto(window, s.Neg, s.back, -40, -50);
-  EXPECT_EQ(window.pixel(119, 129), s.back.pixel(39, 29));
+  MaskOnto(window, s.Neg, s.Back, 80, 100);
+  MaskOnto(window, s.Neg, s.Back, -40, -50);
+  EXPECT_EQ(window.pixel(119, 129), s.Back.pixel(39, 29));
 }

@@ -16,6 +16,8 @@
 #include "tests/support/Dollars.h"
 #include "tests/support/FakePrompts.h"
 
+using namespace zandor;
+
 namespace {
 
 void EnsureApp() {
@@ -46,20 +48,20 @@ bool SameAsCard(const QImage& face, int x, int y, const QImage& card, const QIma
 }
 
 struct Table {
-  Money win = 12.5_usd;
-  std::vector<Effect> sounds;
+  Money Win = 12.5_usd;
+  std::vector<Effect> Sounds;
   // What the table showed as each sound played: the winnings line and the result's yellow.
-  std::vector<std::pair<QString, int>> shownAtSound;
-  Lcg rng;
-  FakePrompts prompts;
-  CardTable form{win, rng,
+  std::vector<std::pair<QString, int>> ShownAtSound;
+  Lcg Rng;
+  FakePrompts Prompts;
+  CardTable Form{Win, Rng,
                  [this](Effect e) {
-                   sounds.push_back(e);
-                   shownAtSound.emplace_back(
-                       form.WinningsLabel->text(),
-                       CountColour(form.Face(), QRect(200, 50, 220, 25), qRgb(255, 255, 0)));
+                   Sounds.push_back(e);
+                   ShownAtSound.emplace_back(
+                       Form.WinningsLabel->text(),
+                       CountColour(Form.Face(), QRect(200, 50, 220, 25), qRgb(255, 255, 0)));
                  },
-                 prompts};
+                 Prompts};
 };
 
 }  // namespace
@@ -68,13 +70,13 @@ struct Table {
 TEST(CardTable, LayoutAndCaptions) {
   EnsureApp();
   Table t;
-  CardTable& f = t.form;
+  CardTable& f = t.Form;
   EXPECT_EQ(f.windowTitle(), "Double or Nothing Card Game");
   EXPECT_EQ(f.size(), QSize(640, 440));
   struct Expect {
-    QWidget* widget;
-    QRect place;
-    QString text;
+    QWidget* Widget;
+    QRect Place;
+    QString Text;
   };
   for (const Expect& e :
        std::vector<Expect>{{f.SkipButton, QRect(24, 270, 97, 43), "&Skips: 5"},
@@ -84,8 +86,8 @@ TEST(CardTable, LayoutAndCaptions) {
                            {f.OkButton, QRect(524, 366, 96, 42), "&OK"},
                            {f.RulesLabel, QRect(12, 328, 605, 33), ""},
                            {f.WinningsLabel, QRect(4, 382, 301, 35), "Winnings:      12.50"}}) {
-    EXPECT_EQ(e.widget->geometry(), e.place) << e.text.toStdString();
-    if (auto* b = qobject_cast<QPushButton*>(e.widget)) EXPECT_EQ(b->text(), e.text);
+    EXPECT_EQ(e.Widget->geometry(), e.Place) << e.Text.toStdString();
+    if (auto* b = qobject_cast<QPushButton*>(e.Widget)) EXPECT_EQ(b->text(), e.Text);
   }
   EXPECT_EQ(f.WinningsLabel->text(), "Winnings:      12.50");
   EXPECT_TRUE(
@@ -106,16 +108,16 @@ TEST(CardTable, LayoutAndCaptions) {
 TEST(CardTable, CentredOnTheScreen) {
   EnsureApp();
   Table t;
-  t.form.show();
+  t.Form.show();
   QApplication::processEvents();
-  const QRect area = t.form.screen()->availableGeometry();
-  const QRect outer = t.form.frameGeometry();
+  const QRect area = t.Form.screen()->availableGeometry();
+  const QRect outer = t.Form.frameGeometry();
   EXPECT_EQ(outer.left(), area.left() + (area.width() - 640) / 2);
-  if (t.form.screen()->geometry().width() >= 700)
+  if (t.Form.screen()->geometry().width() >= 700)
     EXPECT_EQ(outer.top(), area.top() + (area.height() - 440) / 2);
   else
-    EXPECT_EQ(outer.top(), t.form.screen()->geometry().top());
-  t.form.close();
+    EXPECT_EQ(outer.top(), t.Form.screen()->geometry().top());
+  t.Form.close();
 }
 
 // The table shows both showing cards and the four-card pile on maroon, and the third card
@@ -123,14 +125,14 @@ TEST(CardTable, CentredOnTheScreen) {
 TEST(CardTable, TableShowsPairAndPile) {
   EnsureApp();
   Table t;
-  CardTable& f = t.form;
+  CardTable& f = t.Form;
   f.StartWith(DeckStartingWith({CardId(2, 0), CardId(8, 1), CardId(4, 2)}));
   const CardSheets sheets = MakeCardSheets();
   const QImage& face = f.Face();
   EXPECT_EQ(face.size(), QSize(640, 440));
   EXPECT_TRUE(SameAsCard(face, 100, 50, ComposeCard(sheets, CardId(2, 0)), sheets.Neg));
   EXPECT_TRUE(SameAsCard(face, 450, 50, ComposeCard(sheets, CardId(8, 1)), sheets.Neg));
-  EXPECT_TRUE(SameAsCard(face, 276, 214, sheets.back, sheets.Neg));  // top of the pile
+  EXPECT_TRUE(SameAsCard(face, 276, 214, sheets.Back, sheets.Neg));  // top of the pile
   EXPECT_EQ(face.pixel(306, 220 + 97), qRgb(0, 0, 0));               // bottom card's frame
   EXPECT_EQ(face.pixel(100, 50), Maroon);                            // rounded corner
   EXPECT_EQ(face.pixel(300, 120), Maroon);                           // no third card yet
@@ -144,7 +146,7 @@ TEST(CardTable, TableShowsPairAndPile) {
 TEST(CardTable, WholeHandThroughTheButtons) {
   EnsureApp();
   Table t;
-  CardTable& f = t.form;
+  CardTable& f = t.Form;
   // 3 / 9 / 5 wins; 7 / 7 / x is skipped; ace / king / queen wins; 2 / 4 / 4 loses.
   f.StartWith(DeckStartingWith({CardId(2, 0), CardId(8, 1), CardId(4, 2),    //
                                 CardId(6, 0), CardId(6, 1), CardId(9, 0),    //
@@ -154,10 +156,10 @@ TEST(CardTable, WholeHandThroughTheButtons) {
   const QRect result(200, 50, 220, 25);
 
   f.DrawButton->click();
-  EXPECT_EQ(t.sounds, std::vector<Effect>{Effect::Win});
+  EXPECT_EQ(t.Sounds, std::vector<Effect>{Effect::Win});
   // The sound plays first, the result and the winnings follow it.
-  EXPECT_EQ(t.shownAtSound, (std::vector<std::pair<QString, int>>{{"Winnings:      12.50", 0}}));
-  EXPECT_EQ(t.win, 25.0_usd);
+  EXPECT_EQ(t.ShownAtSound, (std::vector<std::pair<QString, int>>{{"Winnings:      12.50", 0}}));
+  EXPECT_EQ(t.Win, 25.0_usd);
   EXPECT_EQ(f.WinningsLabel->text(), "Winnings:       25.00");
   EXPECT_TRUE(SameAsCard(f.Face(), 273, 80, ComposeCard(sheets, CardId(4, 2)), sheets.Neg));
   const int yellow = CountColour(f.Face(), result, Yellow);
@@ -177,7 +179,7 @@ TEST(CardTable, WholeHandThroughTheButtons) {
   EXPECT_EQ(f.Face().pixel(300, 120), Maroon);  // third card cleared
   EXPECT_TRUE(SameAsCard(f.Face(), 100, 50, ComposeCard(sheets, CardId(6, 0)), sheets.Neg));
   EXPECT_TRUE(SameAsCard(f.Face(), 450, 50, ComposeCard(sheets, CardId(6, 1)), sheets.Neg));
-  EXPECT_TRUE(SameAsCard(f.Face(), 276, 214, sheets.back, sheets.Neg));  // pile untouched
+  EXPECT_TRUE(SameAsCard(f.Face(), 276, 214, sheets.Back, sheets.Neg));  // pile untouched
   EXPECT_TRUE(f.DrawButton->isEnabled());
   EXPECT_TRUE(f.SkipButton->isEnabled());
   EXPECT_FALSE(f.GoAgainButton->isEnabled());
@@ -187,12 +189,12 @@ TEST(CardTable, WholeHandThroughTheButtons) {
   EXPECT_TRUE(SameAsCard(f.Face(), 100, 50, ComposeCard(sheets, CardId(0, 1)), sheets.Neg));
   EXPECT_TRUE(SameAsCard(f.Face(), 450, 50, ComposeCard(sheets, CardId(12, 3)), sheets.Neg));
   f.DrawButton->click();
-  EXPECT_EQ(t.win, 50.0_usd);
+  EXPECT_EQ(t.Win, 50.0_usd);
   f.GoAgainButton->click();
 
   f.DrawButton->click();
-  EXPECT_EQ(t.sounds, (std::vector<Effect>{Effect::Win, Effect::Win, Effect::Lose}));
-  EXPECT_EQ(t.win, 0.0_usd);
+  EXPECT_EQ(t.Sounds, (std::vector<Effect>{Effect::Win, Effect::Win, Effect::Lose}));
+  EXPECT_EQ(t.Win, 0.0_usd);
   EXPECT_EQ(f.WinningsLabel->text(), "Winnings:        0.00");
   EXPECT_GT(CountColour(f.Face(), result, Yellow), 40);  // "You Lost"
   EXPECT_FALSE(f.DrawButton->isEnabled());
@@ -201,19 +203,19 @@ TEST(CardTable, WholeHandThroughTheButtons) {
   EXPECT_TRUE(f.OkButton->isEnabled());
   f.OkButton->click();
   EXPECT_EQ(f.result(), QDialog::Accepted);
-  EXPECT_EQ(t.win, 0.0_usd);
+  EXPECT_EQ(t.Win, 0.0_usd);
 }
 
 // OK before any draw ends the game with the win untouched and no sound.
 TEST(CardTable, OkBeforeDrawKeepsTheWin) {
   EnsureApp();
   Table t;
-  t.form.show();
-  t.form.OkButton->click();
-  EXPECT_FALSE(t.form.isVisible());
-  EXPECT_EQ(t.form.result(), QDialog::Accepted);
-  EXPECT_EQ(t.win, 12.5_usd);
-  EXPECT_TRUE(t.sounds.empty());
+  t.Form.show();
+  t.Form.OkButton->click();
+  EXPECT_FALSE(t.Form.isVisible());
+  EXPECT_EQ(t.Form.result(), QDialog::Accepted);
+  EXPECT_EQ(t.Win, 12.5_usd);
+  EXPECT_TRUE(t.Sounds.empty());
 }
 
 // Keys never press Draw while the table has been open less than a second, nor as a held key
@@ -230,23 +232,23 @@ TEST(CardTable, KeysWaitBeforeDrawing) {
   for (bool mouse : {false, true}) {
     Table t;
     int64_t opened = 0;
-    t.form.SinceOpened = [&] { return opened; };
-    t.form.show();
+    t.Form.SinceOpened = [&] { return opened; };
+    t.Form.show();
     if (mouse) {
-      t.form.DrawButton->click();
-      EXPECT_TRUE(t.form.Hand().ThirdShown);
+      t.Form.DrawButton->click();
+      EXPECT_TRUE(t.Form.Hand().ThirdShown);
       continue;
     }
-    for (int k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) key(t.form.DrawButton, k);
-    key(&t.form, Qt::Key_Return);
+    for (int k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) key(t.Form.DrawButton, k);
+    key(&t.Form, Qt::Key_Return);
     opened = CardTable::KeyGuardMs - 1;
-    key(t.form.DrawButton, Qt::Key_Return);
+    key(t.Form.DrawButton, Qt::Key_Return);
     opened = CardTable::KeyGuardMs;
-    key(t.form.DrawButton, Qt::Key_Return, true);  // a held key repeating
-    EXPECT_FALSE(t.form.Hand().ThirdShown);
-    EXPECT_EQ(t.win, 12.5_usd);
-    key(t.form.DrawButton, Qt::Key_Return);
-    EXPECT_TRUE(t.form.Hand().ThirdShown);
+    key(t.Form.DrawButton, Qt::Key_Return, true);  // a held key repeating
+    EXPECT_FALSE(t.Form.Hand().ThirdShown);
+    EXPECT_EQ(t.Win, 12.5_usd);
+    key(t.Form.DrawButton, Qt::Key_Return);
+    EXPECT_TRUE(t.Form.Hand().ThirdShown);
   }
 }
 
@@ -255,7 +257,7 @@ TEST(CardTable, KeysWaitBeforeDrawing) {
 TEST(CardTable, DeckUsedUpNote) {
   EnsureApp();
   Table t;
-  CardTable& f = t.form;
+  CardTable& f = t.Form;
   f.StartWith(EveryDrawWinsDeck());
   for (int pair = 1; pair <= 16; ++pair) {
     f.DrawButton->click();
@@ -283,7 +285,7 @@ TEST(CardTable, ScreenReaderHearsTheCards) {
   for (const auto& [card, name] : names) EXPECT_EQ(CardName(card), name);
 
   Table t;
-  CardTable& f = t.form;
+  CardTable& f = t.Form;
   // 7 / Q / 9 wins; the next pair, ace / 10, loses to a king.
   f.StartWith(DeckStartingWith({CardId(6, 1), CardId(11, 3), CardId(8, 0),  //
                                 CardId(0, 2), CardId(9, 2), CardId(12, 3)}));

@@ -6,6 +6,8 @@
 
 #include "cards/AceyDucey.h"
 
+namespace zandor {
+
 // Ids of a card by rank (0 ace .. 12 king) and suit (0 clubs .. 3 spades).
 inline int CardId(int rank, int suit) { return suit * 13 + rank; }
 
@@ -40,3 +42,5 @@ inline CardDeck EveryDrawWinsDeck() {
   ids.insert(ids.end(), {CardId(4, 3), CardId(8, 3), CardId(6, 3)});
   return DeckStartingWith(ids);
 }
+
+}  // namespace zandor

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <string>
 
+namespace zandor {
+
 // Cell v, pixel (lx, ly) of an artwork set of cell size s: red tells the cell, green the half,
 // blue marks the cell's last column and row.
 inline QRgb ArtColour(int v, int lx, int ly, int s) {
@@ -61,3 +63,5 @@ inline void EnsureApp() {
   static char* argv[] = {name, nullptr};
   new QApplication(argc, argv);
 }
+
+}  // namespace zandor

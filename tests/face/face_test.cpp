@@ -9,6 +9,8 @@
 #include "tests/face/FaceArt.h"
 #include "tests/support/Dollars.h"
 
+using namespace zandor;
+
 namespace {
 
 constexpr QRgb kBack = qRgb(0x99, 0x66, 0x33);  // the solid background of most tests
@@ -114,32 +116,32 @@ TEST_F(FaceTest, SizeClassesAndButtons) {
 // enlarged, and the meter boxes stand where they stand at 100 %.
 TEST_F(FaceTest, ArtworkByDeviceWidth) {
   struct Case {
-    double ratio;
-    int set;
+    double Ratio;
+    int Set;
   };
   for (const Case c : {Case{1, 96}, Case{1.5, 144}, Case{2, 192}}) {
-    ASSERT_EQ(Face.FitToSize(632, 394, c.ratio), "") << c.ratio;
+    ASSERT_EQ(Face.FitToSize(632, 394, c.Ratio), "") << c.Ratio;
     Face.PaintFace();
-    auto dev = [&](int logical) { return static_cast<int>(std::lround(logical * c.ratio)); };
-    EXPECT_EQ(Face.SymbolSize, 96) << c.ratio;
-    EXPECT_EQ(Face.ArtworkSet, c.set) << c.ratio;
-    EXPECT_EQ(Face.Canvas.size(), QSize(dev(632), dev(394))) << c.ratio;
-    EXPECT_EQ(Face.ReelLeft, 162) << c.ratio;
-    EXPECT_EQ(Face.ReelTop, 23) << c.ratio;
+    auto dev = [&](int logical) { return static_cast<int>(std::lround(logical * c.Ratio)); };
+    EXPECT_EQ(Face.SymbolSize, 96) << c.Ratio;
+    EXPECT_EQ(Face.ArtworkSet, c.Set) << c.Ratio;
+    EXPECT_EQ(Face.Canvas.size(), QSize(dev(632), dev(394))) << c.Ratio;
+    EXPECT_EQ(Face.ReelLeft, 162) << c.Ratio;
+    EXPECT_EQ(Face.ReelTop, 23) << c.Ratio;
     // The top symbol of reel 1, device pixel for device pixel from the set's cell: only the
     // set's own last row carries the mark, one device pixel high.
     const int v = Game.Machine.ReelStrips[0][Game.Machine.ReelStops[0] / 2] - '0';
     const int x0 = dev(162), y0 = dev(23);
-    for (int x : {0, c.set / 2, c.set - 3}) {
-      EXPECT_EQ(Face.Canvas.pixel(x0 + x, y0 + 7), ArtColour(v, x, 7, c.set)) << c.ratio;
-      EXPECT_EQ(Face.Canvas.pixel(x0 + x, y0 + c.set - 2), ArtColour(v, x, c.set - 2, c.set))
-          << c.ratio;
-      EXPECT_EQ(Face.Canvas.pixel(x0 + x, y0 + c.set - 1), ArtColour(v, x, c.set - 1, c.set))
-          << c.ratio;
+    for (int x : {0, c.Set / 2, c.Set - 3}) {
+      EXPECT_EQ(Face.Canvas.pixel(x0 + x, y0 + 7), ArtColour(v, x, 7, c.Set)) << c.Ratio;
+      EXPECT_EQ(Face.Canvas.pixel(x0 + x, y0 + c.Set - 2), ArtColour(v, x, c.Set - 2, c.Set))
+          << c.Ratio;
+      EXPECT_EQ(Face.Canvas.pixel(x0 + x, y0 + c.Set - 1), ArtColour(v, x, c.Set - 1, c.Set))
+          << c.Ratio;
     }
     // The CREDITS box's left border at x 483, the background just outside it.
-    EXPECT_EQ(Face.Canvas.pixel(dev(483), dev(30)), ShadowColor.rgb()) << c.ratio;
-    EXPECT_EQ(Face.Canvas.pixel(dev(483) - 1, dev(30)), kBack) << c.ratio;
+    EXPECT_EQ(Face.Canvas.pixel(dev(483), dev(30)), ShadowColor.rgb()) << c.Ratio;
+    EXPECT_EQ(Face.Canvas.pixel(dev(483) - 1, dev(30)), kBack) << c.Ratio;
   }
 }
 
@@ -215,8 +217,8 @@ TEST_F(FaceTest, PictureCutShortIsRefused) {
   const std::string tile = Art.Path + "runs.bmp";
   const std::string refused = "Bitmap image is not valid";
   struct Row {
-    const char* what;
-    std::string path, bytes, error;
+    const char* What;
+    std::string Path, Bytes, Error;
   };
   const Row rows[] = {
       {"the set's first 100 bytes", set, whole.substr(0, 100), refused},
@@ -228,16 +230,16 @@ TEST_F(FaceTest, PictureCutShortIsRefused) {
       {"a whole coded tile", tile, runLengthTile(16), ""},
   };
   for (const Row& r : rows) {
-    SCOPED_TRACE(r.what);
-    write(r.path, r.bytes);
-    if (r.path == set) {
-      EXPECT_EQ(Face.FitToSize(632, 394), r.error);
-      for (const QImage& reel : Face.ReelImages) EXPECT_EQ(reel.isNull(), !r.error.empty());
+    SCOPED_TRACE(r.What);
+    write(r.Path, r.Bytes);
+    if (r.Path == set) {
+      EXPECT_EQ(Face.FitToSize(632, 394), r.Error);
+      for (const QImage& reel : Face.ReelImages) EXPECT_EQ(reel.isNull(), !r.Error.empty());
       continue;
     }
     Face.TileBitmap = QImage();
-    EXPECT_EQ(Face.LoadTile(r.path), r.error);
-    if (!r.error.empty()) continue;
+    EXPECT_EQ(Face.LoadTile(r.Path), r.Error);
+    if (!r.Error.empty()) continue;
     ASSERT_EQ(Face.TileBitmap.size(), QSize(4, 3));
     const QRgb grey[3][4] = {{50, 50, 50, 50}, {0, 0, 100, 100}, {200, 200, 200, 200}};
     for (int y = 0; y < 3; ++y)

@@ -4,6 +4,8 @@
 
 #include <QGuiApplication>
 
+using namespace zandor;
+
 namespace {
 
 constexpr QRgb kBlack = 0xFF000000;

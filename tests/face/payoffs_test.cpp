@@ -16,6 +16,8 @@
 #include "tests/support/Dollars.h"
 #include "tests/support/FakePrompts.h"
 
+using namespace zandor;
+
 namespace {
 
 class PayoffsTest : public ::testing::Test {
@@ -219,8 +221,8 @@ TEST_F(PayoffsTest, ReadAsATable) {
   EXPECT_EQ(t->columnDescription(0), "Symbols");
   EXPECT_EQ(t->columnDescription(5), "5 Coins");
   const struct {
-    int row, column;
-    const char* name;
+    int Row, Column;
+    const char* Name;
   } cells[] = {{0, 0, "Power Up, Power Up, Power Up"},
                {0, 1, "250.00"},
                {0, 5, "1250.00"},
@@ -229,12 +231,12 @@ TEST_F(PayoffsTest, ReadAsATable) {
                {6, 0, "Cherry, Cherry, any symbol"},
                {6, 2, "1.00"}};
   for (const auto& c : cells) {
-    QAccessibleInterface* cell = t->cellAt(c.row, c.column);
-    ASSERT_NE(cell, nullptr) << c.name;
-    EXPECT_EQ(cell->text(QAccessible::Name), c.name);
-    EXPECT_EQ(cell->tableCellInterface()->rowIndex(), c.row);
+    QAccessibleInterface* cell = t->cellAt(c.Row, c.Column);
+    ASSERT_NE(cell, nullptr) << c.Name;
+    EXPECT_EQ(cell->text(QAccessible::Name), c.Name);
+    EXPECT_EQ(cell->tableCellInterface()->rowIndex(), c.Row);
     EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name),
-              t->columnDescription(c.column));
+              t->columnDescription(c.Column));
   }
 
   std::vector<QString> focused;

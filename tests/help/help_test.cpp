@@ -22,6 +22,8 @@
 #include "help/HelpViewer.h"
 #include "tests/support/FakePrompts.h"
 
+using namespace zandor;
+
 namespace {
 
 QApplication* App() {
@@ -39,8 +41,8 @@ const HelpTopic kTopics[] = {
 
 // Anchor names and link targets of a rich-text document.
 struct Anchors {
-  QSet<QString> names;
-  QStringList hrefs;
+  QSet<QString> Names;
+  QStringList Hrefs;
 };
 
 Anchors Collect(const QTextDocument& doc) {
@@ -48,8 +50,8 @@ Anchors Collect(const QTextDocument& doc) {
   for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
     for (auto it = b.begin(); !it.atEnd(); ++it) {
       const QTextCharFormat f = it.fragment().charFormat();
-      for (const QString& n : f.anchorNames()) a.names.insert(n);
-      if (f.isAnchor() && !f.anchorHref().isEmpty()) a.hrefs << f.anchorHref();
+      for (const QString& n : f.anchorNames()) a.Names.insert(n);
+      if (f.isAnchor() && !f.anchorHref().isEmpty()) a.Hrefs << f.anchorHref();
     }
   }
   return a;
@@ -65,15 +67,15 @@ Anchors CollectFile(const QString& path) {
 
 // Fires once the next modal box is up: records its title and text, then closes it.
 struct BoxCatcher {
-  QString title, text;
-  bool seen = false;
+  QString Title, Text;
+  bool Seen = false;
   void Arm() {
     QTimer::singleShot(50, [this] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
-      seen = true;
-      title = box->windowTitle();
-      text = box->text();
+      Seen = true;
+      Title = box->windowTitle();
+      Text = box->text();
       box->done(QMessageBox::Ok);
     });
   }
@@ -110,7 +112,7 @@ TEST_F(HelpTest, EachTopicOpensAtItsPageAndAnchor) {
     pages.insert(QFileInfo(src.toLocalFile()).fileName());
     if (topic != HelpTopic::Contents) {
       ASSERT_FALSE(src.fragment().isEmpty()) << static_cast<int>(topic);
-      EXPECT_TRUE(Collect(*v->Browser()->document()).names.contains(src.fragment()))
+      EXPECT_TRUE(Collect(*v->Browser()->document()).Names.contains(src.fragment()))
           << "missing anchor " << src.fragment().toStdString();
     }
   }
@@ -129,14 +131,14 @@ TEST_F(HelpTest, ContentsReachesEveryTopicAndNoLinkIsBroken) {
   const Anchors contents = CollectFile(dir + "index.html");
   for (HelpTopic topic : kTopics) {
     if (topic == HelpTopic::Contents) continue;
-    EXPECT_TRUE(contents.hrefs.contains(HelpViewer::TopicTarget(topic)))
+    EXPECT_TRUE(contents.Hrefs.contains(HelpViewer::TopicTarget(topic)))
         << HelpViewer::TopicTarget(topic).toStdString();
   }
   const QStringList pages = QDir(dir).entryList({"*.html"}, QDir::Files);
   ASSERT_GE(pages.size(), 6);
   int links = 0;
   for (const QString& page : pages) {
-    for (const QString& href : CollectFile(dir + page).hrefs) {
+    for (const QString& href : CollectFile(dir + page).Hrefs) {
       if (href.startsWith("http")) continue;
       const QString file = href.section('#', 0, 0);
       const QString anchor = href.section('#', 1);
@@ -144,7 +146,7 @@ TEST_F(HelpTest, ContentsReachesEveryTopicAndNoLinkIsBroken) {
       ASSERT_TRUE(QFile::exists(dir + target))
           << page.toStdString() << " -> " << href.toStdString();
       if (!anchor.isEmpty())
-        EXPECT_TRUE(CollectFile(dir + target).names.contains(anchor))
+        EXPECT_TRUE(CollectFile(dir + target).Names.contains(anchor))
             << page.toStdString() << " -> " << href.toStdString();
       ++links;
     }
@@ -223,10 +225,10 @@ TEST_F(HelpTest, MissingManualGivesAMessage) {
   BoxCatcher box;
   box.Arm();
   ShowHelpTopic(nullptr, HelpTopic::Bank);
-  ASSERT_TRUE(box.seen);
-  EXPECT_EQ(box.title, "Zandor Slots Help");
-  EXPECT_TRUE(box.text.contains("manual could not be found"));
-  EXPECT_TRUE(box.text.contains(QDir::toNativeSeparators(empty.path())));
+  ASSERT_TRUE(box.Seen);
+  EXPECT_EQ(box.Title, "Zandor Slots Help");
+  EXPECT_TRUE(box.Text.contains("manual could not be found"));
+  EXPECT_TRUE(box.Text.contains(QDir::toNativeSeparators(empty.path())));
   EXPECT_FALSE(HelpViewer::Instance()->isVisible());
 }
 
@@ -240,7 +242,7 @@ TEST_F(HelpTest, AboutBox) {
   box.Arm();
   FakePrompts prompts;
   ShowAbout(nullptr, prompts);
-  ASSERT_TRUE(box.seen);
-  EXPECT_EQ(box.title, "About Zandor Slots");
-  EXPECT_EQ(box.text, text);
+  ASSERT_TRUE(box.Seen);
+  EXPECT_EQ(box.Title, "About Zandor Slots");
+  EXPECT_EQ(box.Text, text);
 }

@@ -12,6 +12,8 @@
 #include "tests/support/Dollars.h"
 #include "tests/support/FakeHost.h"
 
+namespace zandor {
+
 struct MachineFixture : ::testing::Test {
   MachineState G;
   PlayerOptions O;
@@ -58,3 +60,5 @@ struct MachineFixture : ::testing::Test {
     return n;
   }
 };
+
+}  // namespace zandor

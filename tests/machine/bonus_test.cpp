@@ -2,6 +2,8 @@
 #include "tests/machine/MachineFixture.h"
 #include "tests/support/Dollars.h"
 
+using namespace zandor;
+
 using Bonus = MachineFixture;
 
 // Records what the SPIN FREE counter shows as each free spin starts.
@@ -30,14 +32,14 @@ TEST_F(Bonus, PoolContribution) {
 TEST_F(Bonus, MeterArithmetic) {
   O.AceyDucey = false;
   struct Case {
-    int gains, losses, before, after;
+    int Gains, Losses, Before, After;
   };
   for (Case c : {Case{1, 0, 95, 100}, Case{3, 0, 90, 100}, Case{2, 1, 57, 28}, Case{0, 1, 1, 0},
                  Case{1, 0, 20, 30}, Case{0, 0, 40, 40}}) {
     uint32_t t = FindTimeOfDay([&](const MachineState& g) {
-      return CountOf(g, GAIN) == c.gains && CountOf(g, LOSS) == c.losses;
+      return CountOf(g, GAIN) == c.Gains && CountOf(g, LOSS) == c.Losses;
     });
-    G.PowerPts = c.before;
+    G.PowerPts = c.Before;
     G.FreeSpins = 0;
     G.ReelStrips[1] = NormalStrips[1];
     G.BonusPool = 0_usd;  // an award pays nothing here; only the meter is looked at
@@ -45,12 +47,12 @@ TEST_F(Bonus, MeterArithmetic) {
     H.TimeOfDay = t;
     Place(1);
     M.Spin();
-    int reached = c.after >= 100 ? 0 : c.after;  // the award resets the meter
-    EXPECT_EQ(G.PowerPts, reached) << c.before << " with " << c.gains << " GAIN";
-    EXPECT_EQ(G.FreeSpins, c.after >= 100 ? 7 : 0);
-    EXPECT_EQ(H.Count(Effect::PowerUp), c.losses == 0 && c.gains > 0 ? 1 : 0);
-    EXPECT_EQ(H.Count(Effect::PowerDown), c.losses > 0 ? 1 : 0);
-    EXPECT_EQ(H.Count(Effect::Bonus), c.after >= 100 ? 1 : 0);
+    int reached = c.After >= 100 ? 0 : c.After;  // the award resets the meter
+    EXPECT_EQ(G.PowerPts, reached) << c.Before << " with " << c.Gains << " GAIN";
+    EXPECT_EQ(G.FreeSpins, c.After >= 100 ? 7 : 0);
+    EXPECT_EQ(H.Count(Effect::PowerUp), c.Losses == 0 && c.Gains > 0 ? 1 : 0);
+    EXPECT_EQ(H.Count(Effect::PowerDown), c.Losses > 0 ? 1 : 0);
+    EXPECT_EQ(H.Count(Effect::Bonus), c.After >= 100 ? 1 : 0);
   }
 }
 

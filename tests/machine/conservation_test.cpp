@@ -15,6 +15,8 @@
 #include "saves/SavedGames.h"
 #include "tests/support/FakeHost.h"
 
+using namespace zandor;
+
 namespace {
 
 struct Ledger : FakeHost {
@@ -41,105 +43,105 @@ std::string SettingsFolder(uint32_t seed) {
 }
 
 struct Session {
-  MachineState g;
-  PlayerOptions options;
-  Lcg random;
-  Ledger host;
-  SlotMachine m{g, options, random, host};
-  std::mt19937 rng;
-  int actions = 0, nested = 0, depth = 0;
-  std::string dir;
-  SavedGameTable slots;
-  PlayerRecord record;  // the player's statistics, fed by the machine's events
+  MachineState G;
+  PlayerOptions Options;
+  Lcg Random;
+  Ledger Host;
+  SlotMachine M{G, Options, Random, Host};
+  std::mt19937 Rng;
+  int Actions = 0, Nested = 0, Depth = 0;
+  std::string Dir;
+  SavedGameTable Slots;
+  PlayerRecord Record;  // the player's statistics, fed by the machine's events
 
-  explicit Session(uint32_t seed) : rng(seed), dir(SettingsFolder(seed)), slots(dir) {
-    host.Game = &g;
-    m.SetEvents(&record);
-    record.GameReplaced(CentsOf(g.Credits), CentsOf(g.Borrowed));
-    std::filesystem::create_directories(dir);
-    host.TimeOfDay = seed;
-    host.CardGame = [this](Money& win) {
-      if (rng() % 3 == 0)
+  explicit Session(uint32_t seed) : Rng(seed), Dir(SettingsFolder(seed)), Slots(Dir) {
+    Host.Game = &G;
+    M.SetEvents(&Record);
+    Record.GameReplaced(CentsOf(G.Credits), CentsOf(G.Borrowed));
+    std::filesystem::create_directories(Dir);
+    Host.TimeOfDay = seed;
+    Host.CardGame = [this](Money& win) {
+      if (Rng() % 3 == 0)
         win = win * 2;
-      else if (rng() % 3 == 0)
+      else if (Rng() % 3 == 0)
         win = Money();
     };
-    host.DuringWait = [this] {
-      if (depth == 0 && rng() % 40 == 0) {
-        ++depth;
-        ++nested;
+    Host.DuringWait = [this] {
+      if (Depth == 0 && Rng() % 40 == 0) {
+        ++Depth;
+        ++Nested;
         Act();
-        --depth;
+        --Depth;
       }
     };
   }
-  ~Session() { std::filesystem::remove_all(dir); }
+  ~Session() { std::filesystem::remove_all(Dir); }
 
-  Money Held() const { return g.Credits + g.Wager; }
+  Money Held() const { return G.Credits + G.Wager; }
 
   // One random player action; the ledger notes what may explain a change of money.
   void Act() {
-    ++actions;
-    host.TimeOfDay = host.TimeOfDay * 1103515245u + 12345u;
-    int which = static_cast<int>(rng() % 16);
+    ++Actions;
+    Host.TimeOfDay = Host.TimeOfDay * 1103515245u + 12345u;
+    int which = static_cast<int>(Rng() % 16);
     switch (which) {
       case 0:
       case 1:
-        m.BetOne();
+        M.BetOne();
         break;
       case 2:
       case 3:
-        m.BetFive();
+        M.BetFive();
         break;
       case 4:
-        m.BetMax();
+        M.BetMax();
         break;
       case 5:
       case 6:
-        m.Spin();
+        M.Spin();
         break;
       case 7:
-        m.NextAutomaticSpin();
+        M.NextAutomaticSpin();
         break;
       case 8:
-        m.ToggleAutoSpin();
+        M.ToggleAutoSpin();
         break;
       case 9:
-        m.ChooseCoinValue(static_cast<int>(rng() % 6));
+        M.ChooseCoinValue(static_cast<int>(Rng() % 6));
         break;
       case 10: {  // the bank: what it lends or takes back moves the debt by as much
-        Bank bank(g, &record);
-        const int amount = static_cast<int>(rng() % BankAmounts.size());
-        const Money borrowed = g.Borrowed;
-        if (rng() % 2)
+        Bank bank(G, &Record);
+        const int amount = static_cast<int>(Rng() % BankAmounts.size());
+        const Money borrowed = G.Borrowed;
+        if (Rng() % 2)
           bank.Borrow(amount);
         else
           bank.PayBack(amount);
-        host.Explained += g.Borrowed - borrowed;
+        Host.Explained += G.Borrowed - borrowed;
         break;
       }
       case 11: {
         const Money before = Held();
-        if (m.NewGame()) host.Explained += Held() - before;  // a fresh 1000.00
+        if (M.NewGame()) Host.Explained += Held() - before;  // a fresh 1000.00
         break;
       }
       case 12:
-        slots.Save(g, 1 + static_cast<int>(rng() % 8), "slot");
+        Slots.Save(G, 1 + static_cast<int>(Rng() % 8), "slot");
         break;
       case 13: {
-        if (m.Busy()) break;  // the window greys Open while money is in motion
+        if (M.Busy()) break;  // the window greys Open while money is in motion
         const Money before = Held();
-        slots.Read();
-        slots.Open(1 + static_cast<int>(rng() % 8), g);
-        host.Explained += Held() - before;
-        record.GameReplaced(CentsOf(Held()), CentsOf(g.Borrowed));
+        Slots.Read();
+        Slots.Open(1 + static_cast<int>(Rng() % 8), G);
+        Host.Explained += Held() - before;
+        Record.GameReplaced(CentsOf(Held()), CentsOf(G.Borrowed));
         break;
       }
       case 14:
-        SetReelStrips(g);
+        SetReelStrips(G);
         break;  // a resize loads the artwork and sets the strips
       case 15:  // free spins: the timer ticks and the switch flips
-        if (g.FreeSpins > 0) (rng() % 2 ? m.ToggleAutoSpin() : m.NextAutomaticSpin());
+        if (G.FreeSpins > 0) (Rng() % 2 ? M.ToggleAutoSpin() : M.NextAutomaticSpin());
         break;
     }
   }
@@ -151,26 +153,26 @@ TEST(Conservation, RandomSequencesOfActions) {
   long total = 0, nested = 0;
   for (uint32_t seed = 1; seed <= 60; ++seed) {
     Session run(seed);
-    run.g.CoinValue = CoinTable[seed % 6].Value;
-    run.g.Bet = static_cast<uint8_t>(seed % 6);
-    run.g.PowerPts = static_cast<int>(seed % 10) * 10;
+    run.G.CoinValue = CoinTable[seed % 6].Value;
+    run.G.Bet = static_cast<uint8_t>(seed % 6);
+    run.G.PowerPts = static_cast<int>(seed % 10) * 10;
     for (int i = 0; i < 60; ++i) {
       const Money before = run.Held();
-      run.host.Explained = Money();
+      run.Host.Explained = Money();
       run.Act();
-      ASSERT_EQ(run.Held(), before + run.host.Explained)
-          << "seed " << seed << " action " << i << " credits " << run.g.Credits.Padded();
-      ASSERT_GE(run.g.Wager, Money());
-      ASSERT_LE(run.g.Wager, 25 * run.g.CoinValue);
-      ASSERT_FALSE(run.m.Busy());
-      ASSERT_EQ(run.g.ReelStrips[1] == FreeSpinStrip, run.g.FreeSpins > 0) << "seed " << seed;
+      ASSERT_EQ(run.Held(), before + run.Host.Explained)
+          << "seed " << seed << " action " << i << " credits " << run.G.Credits.Padded();
+      ASSERT_GE(run.G.Wager, Money());
+      ASSERT_LE(run.G.Wager, 25 * run.G.CoinValue);
+      ASSERT_FALSE(run.M.Busy());
+      ASSERT_EQ(run.G.ReelStrips[1] == FreeSpinStrip, run.G.FreeSpins > 0) << "seed " << seed;
       // The statistics explain the same money, to the cent.
-      const auto& game = run.record.Game;
+      const auto& game = run.Record.Game;
       ASSERT_EQ(CentsOf(run.Held()), game.StartCredits + game.Net() + game.Lent - game.Repaid)
           << "seed " << seed << " action " << i;
     }
-    total += run.actions;
-    nested += run.nested;
+    total += run.Actions;
+    nested += run.Nested;
   }
   std::printf("conservation: %ld actions, %ld fired from inside waits\n", total, nested);
   EXPECT_GT(nested, 100);

@@ -2,6 +2,8 @@
 #include "tests/machine/MachineFixture.h"
 #include "tests/support/Dollars.h"
 
+using namespace zandor;
+
 using Wagering = MachineFixture;
 
 // A bet the credits do not cover is refused without a word.
@@ -204,10 +206,10 @@ TEST(Reels, GridFromStops) {
 TEST_F(Wagering, ExactBalances) {
   enum Action { BetMax, Repeat, BetFive, BetOne };
   struct Case {
-    int bet;  // row of CoinTable
-    Money credits;
-    int placed;
-    Action action;
+    int Bet;  // row of CoinTable
+    Money Credits;
+    int Placed;
+    Action Press;
   };
   const Case cases[] = {
       {4, 2.50_usd, 0, BetMax},   {5, 1.25_usd, 0, BetMax}, {4, 2.50_usd, 0, Repeat},
@@ -217,14 +219,14 @@ TEST_F(Wagering, ExactBalances) {
     G = MachineState();
     H.Clear();
     O.AceyDucey = false;
-    G.Bet = static_cast<uint8_t>(c.bet);
-    G.CoinValue = CoinTable[c.bet].Value;
+    G.Bet = static_cast<uint8_t>(c.Bet);
+    G.CoinValue = CoinTable[c.Bet].Value;
     G.BonusPool = 200 * G.CoinValue;
-    Place(c.placed);
-    G.Credits = c.credits;
+    Place(c.Placed);
+    G.Credits = c.Credits;
     H.TimeOfDay = 49530123;  // a spin that wins nothing
     const Money pool = G.BonusPool;
-    switch (c.action) {
+    switch (c.Press) {
       case BetMax:
         M.BetMax();
         break;
@@ -242,8 +244,8 @@ TEST_F(Wagering, ExactBalances) {
         EXPECT_EQ(G.Credits, 0_usd);
         continue;
     }
-    EXPECT_TRUE(H.Messages.empty()) << c.bet << " " << c.action;
-    EXPECT_EQ(G.Spins, 1) << c.bet << " " << c.action;
+    EXPECT_TRUE(H.Messages.empty()) << c.Bet << " " << c.Press;
+    EXPECT_EQ(G.Spins, 1) << c.Bet << " " << c.Press;
     EXPECT_EQ(G.LastWager, 25 * G.CoinValue);
     EXPECT_EQ(G.LineBets[4], 5 * G.CoinValue);
     EXPECT_EQ(G.BonusPool, pool + G.CoinValue);

@@ -5,6 +5,8 @@
 #include "tests/machine/MachineFixture.h"
 #include "tests/support/Dollars.h"
 
+using namespace zandor;
+
 using Spin = MachineFixture;
 
 namespace {
@@ -260,9 +262,9 @@ TEST_F(Spin, NewGame) {
 // silently, no further automatic spin starts, and counters at their largest value stay there.
 TEST_F(Spin, PendingCloseSettlesAtOnce) {
   struct Case {
-    const char* what;
-    bool bonus;  // a full meter: the pool is paid after the spin
-    Money pool;
+    const char* What;
+    bool Bonus;  // a full meter: the pool is paid after the spin
+    Money Pool;
   };
   for (const Case& c : {Case{"win", false, 50_usd}, Case{"pool", true, 9999999999.95_usd}}) {
     G = MachineState();
@@ -271,8 +273,8 @@ TEST_F(Spin, PendingCloseSettlesAtOnce) {
     SlotMachine m(G, O, R, H);
     G.CoinValue = 0.05_usd;
     G.Spins = G.FreeSpinCount = std::numeric_limits<int32_t>::max();
-    G.PowerPts = c.bonus ? std::numeric_limits<int32_t>::max() : 0;  // GAIN must not wrap it
-    G.BonusPool = c.pool;
+    G.PowerPts = c.Bonus ? std::numeric_limits<int32_t>::max() : 0;  // GAIN must not wrap it
+    G.BonusPool = c.Pool;
     G.AutoSpin = false;
     G.LastWager = 1.25_usd;
     H.TimeOfDay = kWinningTime;
@@ -283,20 +285,20 @@ TEST_F(Spin, PendingCloseSettlesAtOnce) {
     };
     const Money before = G.Credits - G.LastWager;
     // A full wager feeds the pool first; a won bonus then pays all of it.
-    const Money paid = c.bonus ? c.pool + G.LastWager.PoolShare() : 0_usd;
+    const Money paid = c.Bonus ? c.Pool + G.LastWager.PoolShare() : 0_usd;
     m.Spin();
-    EXPECT_EQ(H.CardGames, 0) << c.what;
-    EXPECT_EQ(H.Count(Effect::Credit), 0) << c.what;
-    EXPECT_GT(G.SpinWin, 0_usd) << c.what;
-    EXPECT_EQ(G.WinPending, 0_usd) << c.what;
+    EXPECT_EQ(H.CardGames, 0) << c.What;
+    EXPECT_EQ(H.Count(Effect::Credit), 0) << c.What;
+    EXPECT_GT(G.SpinWin, 0_usd) << c.What;
+    EXPECT_EQ(G.WinPending, 0_usd) << c.What;
     // The credits stop at the most the files can keep.
-    EXPECT_EQ(G.Credits, std::min(before + G.SpinWin + paid, MoneyMax)) << c.what;
-    EXPECT_LT(H.Waits, 200) << c.what;  // the animation's steps, not a coin's pause each
+    EXPECT_EQ(G.Credits, std::min(before + G.SpinWin + paid, MoneyMax)) << c.What;
+    EXPECT_LT(H.Waits, 200) << c.What;  // the animation's steps, not a coin's pause each
     EXPECT_EQ(G.Spins, std::numeric_limits<int32_t>::max());
     H.AutomaticSpins = true;
     m.NextAutomaticSpin();
     EXPECT_FALSE(H.AutomaticSpins);
-    EXPECT_EQ(G.Spins, std::numeric_limits<int32_t>::max()) << c.what;
+    EXPECT_EQ(G.Spins, std::numeric_limits<int32_t>::max()) << c.What;
   }
 }
 
@@ -312,9 +314,9 @@ TEST(CountUp, HurriedCreditsWhatTheWholeCountWould) {
     SlotMachine M{G, O, R, H};
   };
   struct Case {
-    Money coin, amount;
-    bool pool;
-    int pressAt;  // the wait of the count in which the player presses
+    Money Coin, Amount;
+    bool Pool;
+    int PressAt;  // the wait of the count in which the player presses
   };
   const Case cases[] = {
       {0.05_usd, 250.00_usd, false, 1}, {0.05_usd, 250.03_usd, false, 4990},
@@ -322,24 +324,24 @@ TEST(CountUp, HurriedCreditsWhatTheWholeCountWould) {
       {1.00_usd, 7.00_usd, false, 5},   {0.10_usd, 0.47_usd, false, 2},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.amount.InCents() << " at " << c.coin.InCents());
+    SCOPED_TRACE(testing::Message() << c.Amount.InCents() << " at " << c.Coin.InCents());
     Rig slow, fast;
     for (Rig* r : {&slow, &fast}) {
-      r->G.CoinValue = c.coin;
-      (c.pool ? r->G.BonusPool : r->G.WinPending) = c.amount;
+      r->G.CoinValue = c.Coin;
+      (c.Pool ? r->G.BonusPool : r->G.WinPending) = c.Amount;
     }
     EXPECT_FALSE(fast.M.HurryCountUp());
     EXPECT_EQ(fast.M.CountUpMs(), -1);
     int waits = 0;
     fast.H.DuringWait = [&] {
-      if (++waits == c.pressAt) EXPECT_TRUE(fast.M.HurryCountUp());
+      if (++waits == c.PressAt) EXPECT_TRUE(fast.M.HurryCountUp());
     };
-    for (Rig* r : {&slow, &fast}) c.pool ? r->M.PayBonusPool() : r->M.CountUpWin();
+    for (Rig* r : {&slow, &fast}) c.Pool ? r->M.PayBonusPool() : r->M.CountUpWin();
     EXPECT_EQ(fast.G.Credits, slow.G.Credits);
     EXPECT_EQ(fast.G.WinPending, slow.G.WinPending);
     EXPECT_EQ(fast.G.BonusPool, slow.G.BonusPool);
-    EXPECT_EQ(fast.H.Count(Effect::Credit), c.pressAt + 1);
-    EXPECT_GT(slow.H.Count(Effect::Credit), c.pressAt + 1);
+    EXPECT_EQ(fast.H.Count(Effect::Credit), c.PressAt + 1);
+    EXPECT_GT(slow.H.Count(Effect::Credit), c.PressAt + 1);
     EXPECT_LT(fast.H.Now, slow.H.Now);
     EXPECT_EQ(fast.M.CountUpMs(), -1);
   }

@@ -11,6 +11,8 @@
 #include "platform/WaveTone.h"
 #include "tests/platform/TestMedia.h"
 
+using namespace zandor;
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -29,11 +31,11 @@ int Peak(const fs::path& capture) {
 }
 
 struct CaptureTest : ::testing::Test {
-  fs::path dir = TempDir("zcap");
+  fs::path Dir = TempDir("zcap");
   void SetUp() override { setenv("SDL_AUDIODRIVER", "disk", 1); }
   void TearDown() override {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    fs::remove_all(dir);
+    fs::remove_all(Dir);
   }
   void CaptureTo(const fs::path& f) { setenv("SDL_DISKAUDIOFILE", f.c_str(), 1); }
 };
@@ -42,24 +44,24 @@ struct CaptureTest : ::testing::Test {
 
 // A wave effect played through the real service reaches the output as sound.
 TEST_F(CaptureTest, WaveEffectIsAudible) {
-  CaptureTo(dir / "wave.raw");
+  CaptureTo(Dir / "wave.raw");
   {
     SdlAudio audio;
     ASSERT_EQ(audio.Driver(), "disk");
-    WriteBytes(dir / "t.wav", MakeToneWav(440, 200));
-    audio.PlaySync((dir / "t.wav").string());
+    WriteBytes(Dir / "t.wav", MakeToneWav(440, 200));
+    audio.PlaySync((Dir / "t.wav").string());
   }
-  EXPECT_GT(Peak(dir / "wave.raw"), 8000);
+  EXPECT_GT(Peak(Dir / "wave.raw"), 8000);
 }
 
 // The alert that replaces a missing file is heard too.
 TEST_F(CaptureTest, AlertForMissingFileIsAudible) {
-  CaptureTo(dir / "alert.raw");
+  CaptureTo(Dir / "alert.raw");
   {
     SdlAudio audio;
-    audio.PlaySync((dir / "missing.wav").string());
+    audio.PlaySync((Dir / "missing.wav").string());
   }
-  EXPECT_GT(Peak(dir / "alert.raw"), 5000);
+  EXPECT_GT(Peak(Dir / "alert.raw"), 5000);
 }
 
 // A MIDI song played through the media player and the soundfont is heard to its end.
@@ -68,12 +70,12 @@ TEST_F(CaptureTest, MidiSongIsAudible) {
   char arg0[] = "test";
   char* argv[] = {arg0, nullptr};
   QCoreApplication app(argc, argv);
-  CaptureTo(dir / "midi.raw");
+  CaptureTo(Dir / "midi.raw");
   {
     SdlAudio audio;
     MidiPlayer player;
-    WriteBytes(dir / "song.mid", MakeMidi(3, 500));
-    ASSERT_EQ(player.Open((dir / "song.mid").string()), "");
+    WriteBytes(Dir / "song.mid", MakeMidi(3, 500));
+    ASSERT_EQ(player.Open((Dir / "song.mid").string()), "");
     bool ended = false;
     player.OnSongEnded = [&](MediaNotify n) { ended = n == MediaNotify::Successful; };
     ASSERT_EQ(player.Play(), "");
@@ -83,7 +85,7 @@ TEST_F(CaptureTest, MidiSongIsAudible) {
     }
     EXPECT_TRUE(ended);
   }
-  EXPECT_GT(Peak(dir / "midi.raw"), 1000);
+  EXPECT_GT(Peak(Dir / "midi.raw"), 1000);
 }
 
 // Half the volume is half the loudness, for an effect and for a song: the mixer scales the
@@ -93,21 +95,21 @@ TEST_F(CaptureTest, HalfVolumeHalvesThePeak) {
   char arg0[] = "test";
   char* argv[] = {arg0, nullptr};
   QCoreApplication app(argc, argv);
-  WriteBytes(dir / "t.wav", MakeToneWav(440, 200));
-  WriteBytes(dir / "song.mid", MakeMidi(3, 500));
+  WriteBytes(Dir / "t.wav", MakeToneWav(440, 200));
+  WriteBytes(Dir / "song.mid", MakeMidi(3, 500));
   auto capture = [&](bool song, int percent) {
-    const fs::path f = dir / ((song ? "song" : "effect") + std::to_string(percent) + ".raw");
+    const fs::path f = Dir / ((song ? "song" : "effect") + std::to_string(percent) + ".raw");
     CaptureTo(f);
     {
       SdlAudio audio;
       audio.SetVolumes(percent, percent);
       if (!song) {
-        audio.PlaySync((dir / "t.wav").string());
+        audio.PlaySync((Dir / "t.wav").string());
       } else {
         MidiPlayer player;
         bool ended = false;
         player.OnSongEnded = [&](MediaNotify) { ended = true; };
-        EXPECT_EQ(player.Open((dir / "song.mid").string()), "");
+        EXPECT_EQ(player.Open((Dir / "song.mid").string()), "");
         EXPECT_EQ(player.Play(), "");
         const auto t = std::chrono::steady_clock::now();
         while (!ended && std::chrono::steady_clock::now() - t < std::chrono::seconds(10)) {

@@ -10,6 +10,8 @@
 
 #include "platform/FocusRing.h"
 
+using namespace zandor;
+
 namespace {
 
 QApplication& App() {

@@ -6,6 +6,8 @@
 #include "platform/SdlAudio.h"
 #include "tests/platform/TestMedia.h"
 
+using namespace zandor;
+
 namespace fs = std::filesystem;
 
 // The game's own songs and effects, generated beside the test by the build, pass the song

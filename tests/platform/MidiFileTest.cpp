@@ -4,6 +4,8 @@
 #include "platform/WaveTone.h"
 #include "tests/platform/TestMedia.h"
 
+using namespace zandor;
+
 // A well-formed song passes and comes back unchanged; a RIFF MIDI file is unwrapped to
 // the song inside.
 TEST(MidiFile, AcceptsBareAndRiffWrappedSongs) {

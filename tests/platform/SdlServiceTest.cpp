@@ -9,6 +9,8 @@
 #include "platform/WaveTone.h"
 #include "tests/platform/TestMedia.h"
 
+using namespace zandor;
+
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
@@ -29,8 +31,8 @@ struct SdlServiceTest : ::testing::Test {
   static void SetUpTestSuite() {
     if (!QCoreApplication::instance()) app = new QCoreApplication(argc, argv);
   }
-  fs::path dir = TempDir("zsdl");
-  void TearDown() override { fs::remove_all(dir); }
+  fs::path Dir = TempDir("zsdl");
+  void TearDown() override { fs::remove_all(Dir); }
 
   // Processes window-thread events until the player reports or ms pass.
   static std::optional<MediaNotify> WaitNotify(MidiPlayer& p, int ms) {
@@ -52,9 +54,9 @@ struct SdlServiceTest : ::testing::Test {
 TEST_F(SdlServiceTest, SyncSoundsBlockForTheirLength) {
   SdlAudio audio;
   ASSERT_TRUE(audio.IsOpen());
-  WriteBytes(dir / "t.wav", MakeToneWav(440, 300));
+  WriteBytes(Dir / "t.wav", MakeToneWav(440, 300));
   auto t = Clock::now();
-  audio.PlaySync((dir / "t.wav").string());
+  audio.PlaySync((Dir / "t.wav").string());
   EXPECT_GE(MsSince(t), 295);
   EXPECT_LT(MsSince(t), 1200);
 
@@ -65,12 +67,12 @@ TEST_F(SdlServiceTest, SyncSoundsBlockForTheirLength) {
   EXPECT_TRUE(audio.EffectSounding());
 
   t = Clock::now();
-  audio.PlaySync((dir / "missing.wav").string());
+  audio.PlaySync((Dir / "missing.wav").string());
   EXPECT_GE(MsSince(t), 295);  // the alert lasts 300 ms
   EXPECT_LT(MsSince(t), 1200);
-  WriteBytes(dir / "junk.wav", {'n', 'o', 'p', 'e'});
+  WriteBytes(Dir / "junk.wav", {'n', 'o', 'p', 'e'});
   t = Clock::now();
-  audio.PlaySync((dir / "junk.wav").string());
+  audio.PlaySync((Dir / "junk.wav").string());
   EXPECT_GE(MsSince(t), 295);
 }
 
@@ -80,9 +82,9 @@ TEST_F(SdlServiceTest, NewRequestHaltsTheSoundingEffect) {
   const auto longTone = MakeToneWav(300, 3000);
   audio.PlayAsync(longTone);
   ASSERT_TRUE(audio.EffectSounding());
-  WriteBytes(dir / "short.wav", MakeToneWav(880, 60));
+  WriteBytes(Dir / "short.wav", MakeToneWav(880, 60));
   const auto t = Clock::now();
-  audio.PlaySync((dir / "short.wav").string());
+  audio.PlaySync((Dir / "short.wav").string());
   EXPECT_LT(MsSince(t), 1000);
   EXPECT_FALSE(audio.EffectSounding());  // the long tone did not come back
 }
@@ -90,7 +92,7 @@ TEST_F(SdlServiceTest, NewRequestHaltsTheSoundingEffect) {
 // A path longer than 100 characters plays its own file, not the alert.
 TEST_F(SdlServiceTest, LongPathPlaysItsFile) {
   SdlAudio audio;
-  fs::path deep = dir / std::string(120, 'd');
+  fs::path deep = Dir / std::string(120, 'd');
   fs::create_directories(deep);
   WriteBytes(deep / (std::string(100, 'f') + ".wav"), MakeToneWav(440, 80));
   const std::string path = (deep / (std::string(100, 'f') + ".wav")).string();
@@ -106,14 +108,14 @@ TEST_F(SdlServiceTest, LongPathPlaysItsFile) {
 TEST_F(SdlServiceTest, PlayerErrorsAreTexts) {
   SdlAudio audio;
   MidiPlayer player;
-  WriteBytes(dir / "wave.mid", MakeToneWav(440, 50));
-  EXPECT_NE(player.Open((dir / "wave.mid").string()), "");
+  WriteBytes(Dir / "wave.mid", MakeToneWav(440, 50));
+  EXPECT_NE(player.Open((Dir / "wave.mid").string()), "");
   EXPECT_NE(player.Play(), "");
-  EXPECT_NE(player.Open((dir / "none.mid").string()), "");
+  EXPECT_NE(player.Open((Dir / "none.mid").string()), "");
 
-  WriteBytes(dir / "song.mid", MakeMidi());
-  MidiPlayer noFont({(dir / "none.sf2").string()});
-  EXPECT_EQ(noFont.Open((dir / "song.mid").string()),
+  WriteBytes(Dir / "song.mid", MakeMidi());
+  MidiPlayer noFont({(Dir / "none.sf2").string()});
+  EXPECT_EQ(noFont.Open((Dir / "song.mid").string()),
             "No General MIDI soundfont was found, so MIDI music cannot play.");
 }
 
@@ -123,21 +125,21 @@ TEST_F(SdlServiceTest, PlayerErrorsAreTexts) {
 TEST_F(SdlServiceTest, MediaFilesAreCheckedAndKept) {
   SdlAudio audio;
   MidiPlayer player;
-  WriteBytes(dir / "big.mid", MakeMidi());
-  fs::resize_file(dir / "big.mid", (16 << 20) + 1);  // sparse: costs no disk
-  EXPECT_NE(player.Open((dir / "big.mid").string()).find("larger than 16 MB"), std::string::npos);
-  WriteBytes(dir / "big.wav", MakeToneWav(440, 80));
-  fs::resize_file(dir / "big.wav", (64 << 20) + 1);
+  WriteBytes(Dir / "big.mid", MakeMidi());
+  fs::resize_file(Dir / "big.mid", (16 << 20) + 1);  // sparse: costs no disk
+  EXPECT_NE(player.Open((Dir / "big.mid").string()).find("larger than 16 MB"), std::string::npos);
+  WriteBytes(Dir / "big.wav", MakeToneWav(440, 80));
+  fs::resize_file(Dir / "big.wav", (64 << 20) + 1);
   auto t = Clock::now();
-  audio.PlaySync((dir / "big.wav").string());
+  audio.PlaySync((Dir / "big.wav").string());
   EXPECT_GE(MsSince(t), 295);  // the alert, not the 80 ms tone
 
   for (const char* name : {"kept.wav", "caf\xe9.wav"}) {
-    WriteBytes(dir / name, MakeToneWav(440, 80));
-    audio.PlaySync((dir / name).string());
-    WriteBytes(dir / name, MakeToneWav(440, 900));
+    WriteBytes(Dir / name, MakeToneWav(440, 80));
+    audio.PlaySync((Dir / name).string());
+    WriteBytes(Dir / name, MakeToneWav(440, 900));
     t = Clock::now();
-    audio.PlaySync((dir / name).string());
+    audio.PlaySync((Dir / name).string());
     EXPECT_LT(MsSince(t), 250) << name;  // still the 80 ms tone read at first
     EXPECT_GE(MsSince(t), 75) << name;
   }
@@ -148,15 +150,15 @@ TEST_F(SdlServiceTest, MediaFilesAreCheckedAndKept) {
 TEST_F(SdlServiceTest, EndOfPlayTellsNormalFromAborted) {
   SdlAudio audio;
   MidiPlayer player;
-  WriteBytes(dir / "song.mid", MakeMidi(2, 300));
-  ASSERT_EQ(player.Open((dir / "song.mid").string()), "");
+  WriteBytes(Dir / "song.mid", MakeMidi(2, 300));
+  ASSERT_EQ(player.Open((Dir / "song.mid").string()), "");
   ASSERT_EQ(player.Play(), "");
   const auto t = Clock::now();
   EXPECT_EQ(WaitNotify(player, 8000), MediaNotify::Successful);
   EXPECT_GE(MsSince(t), 200);
   player.Close();
 
-  ASSERT_EQ(player.Open((dir / "song.mid").string()), "");
+  ASSERT_EQ(player.Open((Dir / "song.mid").string()), "");
   ASSERT_EQ(player.Play(), "");
   std::optional<MediaNotify> got;
   player.OnSongEnded = [&](MediaNotify n) { got = n; };
@@ -168,13 +170,13 @@ TEST_F(SdlServiceTest, EndOfPlayTellsNormalFromAborted) {
 TEST_F(SdlServiceTest, SecondPlayerSupersedesTheFirst) {
   SdlAudio audio;
   MidiPlayer first, second;
-  WriteBytes(dir / "long.mid", MakeMidi(4, 4000));
-  WriteBytes(dir / "short.mid", MakeMidi(1, 200));
-  ASSERT_EQ(first.Open((dir / "long.mid").string()), "");
+  WriteBytes(Dir / "long.mid", MakeMidi(4, 4000));
+  WriteBytes(Dir / "short.mid", MakeMidi(1, 200));
+  ASSERT_EQ(first.Open((Dir / "long.mid").string()), "");
   ASSERT_EQ(first.Play(), "");
   std::optional<MediaNotify> firstGot;
   first.OnSongEnded = [&](MediaNotify n) { firstGot = n; };
-  ASSERT_EQ(second.Open((dir / "short.mid").string()), "");
+  ASSERT_EQ(second.Open((Dir / "short.mid").string()), "");
   ASSERT_EQ(second.Play(), "");
   EXPECT_EQ(WaitNotify(second, 8000), MediaNotify::Successful);
   EXPECT_NE(firstGot, MediaNotify::Successful);
@@ -186,9 +188,9 @@ TEST_F(SdlServiceTest, NoDeviceFallsBackToDummy) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   SdlAudio audio;
   EXPECT_EQ(audio.Driver(), "dummy");
-  WriteBytes(dir / "t.wav", MakeToneWav(440, 150));
+  WriteBytes(Dir / "t.wav", MakeToneWav(440, 150));
   const auto t = Clock::now();
-  audio.PlaySync((dir / "t.wav").string());
+  audio.PlaySync((Dir / "t.wav").string());
   EXPECT_GE(MsSince(t), 145);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
 }

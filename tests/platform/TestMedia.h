@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace zandor {
+
 // A format-0 standard MIDI file: a piano playing a few notes over about ms milliseconds.
 inline std::vector<uint8_t> MakeMidi(int notes = 4, int ms = 600) {
   std::vector<uint8_t> trk;
@@ -15,7 +17,7 @@ inline std::vector<uint8_t> MakeMidi(int notes = 4, int ms = 600) {
     trk.push_back(static_cast<uint8_t>(d & 0x7f));
   };
   // 96 ticks per quarter at the default 120 bpm: one tick is about 5.2 ms.
-  const uint32_t ticks = static_cast<uint32_t>(ms / notes / 5.2);
+  const uint32_t ticks = static_cast<uint32_t>(ms / (notes * 5.2));
   delta(0);
   trk.insert(trk.end(), {0xC0, 0x00});
   for (int i = 0; i < notes; ++i) {
@@ -47,3 +49,5 @@ inline std::filesystem::path TempDir(const std::string& name) {
   std::filesystem::create_directories(d);
   return d;
 }
+
+}  // namespace zandor

@@ -22,6 +22,8 @@
 #include "tests/support/FakeHost.h"
 #include "tests/support/TempDir.h"
 
+using namespace zandor;
+
 namespace {
 
 // A kill: the game stops where it stands and nothing more reaches the disk.
@@ -103,39 +105,39 @@ struct KeepingHost : FakeHost {
 
 // One sitting at the machine: the game as a start finds it on disk.
 struct Sitting {
-  GameState game;
-  PlayerIni file;
-  PlayerRecord record;
-  Lcg random;
-  KeepingHost host;
-  GameKeeper keeper;
-  SlotMachine machine{game.Machine, game.Options, random, host};
-  Bank bank{game.Machine, &record};
-  std::optional<SpinStart> interrupted;
+  GameState Game;
+  PlayerIni File;
+  PlayerRecord Record;
+  Lcg Random;
+  KeepingHost Host;
+  GameKeeper Keeper;
+  SlotMachine Machine{Game.Machine, Game.Options, Random, Host};
+  Bank Banker{Game.Machine, &Record};
+  std::optional<SpinStart> Interrupted;
 
   Sitting(const std::string& dir, Killer* kill)
-      : game(Defaults(dir)), file(dir, kill), keeper(game, file, record, kill) {
-    host.Kill = kill;
-    host.Keeper = &keeper;
-    host.Machine = &game.Machine;
-    machine.SetEvents(&record);
-    record.Now = [] { return int64_t{1765100000}; };
+      : Game(Defaults(dir)), File(dir, kill), Keeper(Game, File, Record, kill) {
+    Host.Kill = kill;
+    Host.Keeper = &Keeper;
+    Host.Machine = &Game.Machine;
+    Machine.SetEvents(&Record);
+    Record.Now = [] { return int64_t{1765100000}; };
     // As the window starts: the files brought to one state, the record loaded against it.
     RemoveLeftoverTemporaries(dir, {"ZANDOR.INI", "PLAYER.INI"});
-    LoadSettings(game);
-    MachineState& m = game.Machine;
+    LoadSettings(Game);
+    MachineState& m = Game.Machine;
     if (m.Bet < CoinTable.size()) m.CoinValue = CoinTable[m.Bet].Value;
-    interrupted = keeper.Restore();
-    if (interrupted) keeper.Resume(*interrupted);
-    LoadRecord(file, record, CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
+    Interrupted = Keeper.Restore();
+    if (Interrupted) Keeper.Resume(*Interrupted);
+    LoadRecord(File, Record, CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
     ComputeReelGrid(m);
   }
   // Completes what a crash interrupted and keeps the game, as the window's start does.
   void Settle() {
-    if (interrupted)
-      machine.CompleteSpin(interrupted->Spin);
-    else if (keeper.NeedsKeeping())
-      host.GameSettled();
+    if (Interrupted)
+      Machine.CompleteSpin(Interrupted->Spin);
+    else if (Keeper.NeedsKeeping())
+      Host.GameSettled();
   }
   static GameState Defaults(const std::string& dir) {
     GameState g;
@@ -174,23 +176,23 @@ void PlayEvening(Sitting& s, bool cardDoubles) {
       SeedFor([](auto& m) { return !Wins(m) && !Count(m, GAIN) && !Count(m, LOSS); }, 5000);
   const uint32_t bonus =
       SeedFor([](auto& m) { return Count(m, GAIN) > 0 && !Count(m, LOSS); }, 9000);
-  s.host.CardGame = [cardDoubles](Money& w) {
+  s.Host.CardGame = [cardDoubles](Money& w) {
     if (cardDoubles) w = w * 2;
   };
-  s.host.TimeOfDay = win;
-  s.machine.BetMax();
-  s.bank.Borrow(2);  // $10
-  s.host.GameSettled();
-  s.host.TimeOfDay = loss;
-  for (int i = 0; i < 3; ++i) s.machine.BetOne();
-  s.machine.Spin();
-  s.host.TimeOfDay = bonus;
-  s.machine.Spin();
-  while (s.game.Machine.FreeSpins > 0) s.machine.NextAutomaticSpin();
-  s.bank.PayBack(2);
-  s.host.GameSettled();
-  s.host.TimeOfDay = loss;
-  s.machine.Spin();
+  s.Host.TimeOfDay = win;
+  s.Machine.BetMax();
+  s.Banker.Borrow(2);  // $10
+  s.Host.GameSettled();
+  s.Host.TimeOfDay = loss;
+  for (int i = 0; i < 3; ++i) s.Machine.BetOne();
+  s.Machine.Spin();
+  s.Host.TimeOfDay = bonus;
+  s.Machine.Spin();
+  while (s.Game.Machine.FreeSpins > 0) s.Machine.NextAutomaticSpin();
+  s.Banker.PayBack(2);
+  s.Host.GameSettled();
+  s.Host.TimeOfDay = loss;
+  s.Machine.Spin();
 }
 
 TEST(Keeping, AKillAtAnyInstantLosesNothingSettled) {
@@ -212,8 +214,8 @@ TEST(Keeping, AKillAtAnyInstantLosesNothingSettled) {
     Sitting s(dir, &none);
     s.Settle();
     PlayEvening(s, doubles);
-    ASSERT_EQ(s.game.Machine.FreeSpinCount, 7);
-    settles.insert(settles.end(), s.host.Settles.begin(), s.host.Settles.end());
+    ASSERT_EQ(s.Game.Machine.FreeSpinCount, 7);
+    settles.insert(settles.end(), s.Host.Settles.begin(), s.Host.Settles.end());
     if (doubles) moments = none.Moments;
   }
   ASSERT_GT(moments, 100);
@@ -230,7 +232,7 @@ TEST(Keeping, AKillAtAnyInstantLosesNothingSettled) {
         s->Settle();
         PlayEvening(*s, true);
       } catch (const Crash&) {
-        settledSpins = s->host.SettledSpins;
+        settledSpins = s->Host.SettledSpins;
         throw;
       }
       FAIL() << "the evening ran to its end";
@@ -240,8 +242,8 @@ TEST(Keeping, AKillAtAnyInstantLosesNothingSettled) {
                       zandorText = ReadFile(dir + "ZANDOR.INI");
     Sitting after(dir, nullptr);
     after.Settle();
-    const MachineState& m = after.game.Machine;
-    const PlayerRecord::GameTally& t = after.record.Game;
+    const MachineState& m = after.Game.Machine;
+    const PlayerRecord::GameTally& t = after.Record.Game;
     // The statistics still lead from the game's start to the meters: nothing was started
     // afresh, so the two files agree, and no cent came from nowhere.
     EXPECT_EQ(t.StartCredits, 100000);
@@ -250,7 +252,7 @@ TEST(Keeping, AKillAtAnyInstantLosesNothingSettled) {
     EXPECT_EQ(t.StartBorrowed + t.Lent - t.Repaid, CentsOf(m.Borrowed));
     EXPECT_EQ(t.Spins, m.Spins);
     EXPECT_EQ(t.FreeSpins, m.FreeSpinCount);
-    EXPECT_EQ(static_cast<int64_t>(after.record.Recent.Entries().size()),
+    EXPECT_EQ(static_cast<int64_t>(after.Record.Recent.Entries().size()),
               m.Spins + m.FreeSpinCount);
     EXPECT_GE(m.Spins + m.FreeSpinCount, settledSpins);
     // The meters are where an evening without a kill stood at one of its settled moments.
@@ -259,9 +261,9 @@ TEST(Keeping, AKillAtAnyInstantLosesNothingSettled) {
                         std::make_tuple(v.Credits, v.Borrowed, v.BonusPool, v.Spins,
                                         v.FreeSpinCount, v.FreeSpins)),
               settles.end());
-    EXPECT_TRUE(after.host.Sounds.empty());
-    EXPECT_EQ(after.host.CardGames, 0);
-    EXPECT_TRUE(after.host.Messages.empty());
+    EXPECT_TRUE(after.Host.Sounds.empty());
+    EXPECT_EQ(after.Host.CardGames, 0);
+    EXPECT_TRUE(after.Host.Messages.empty());
     if (HasFailure()) {
       std::cerr << playerText.substr(playerText.find("[Game]")) << "\n"
                 << zandorText.substr(0, 120) << "\n";
@@ -281,71 +283,71 @@ namespace {
 TEST(Keeping, NoMoneyCreatedAroundTheSaves) {
   TempDir dir;
   const auto placeTwentyFives = [](Sitting& s) {
-    s.game.Machine.Bet = 0;
-    s.game.Machine.CoinValue = CoinTable[0].Value;
-    for (int i = 0; i < 20; ++i) s.machine.BetOne();
-    ASSERT_EQ(s.game.Machine.Wager, Money::Dollars(100));
+    s.Game.Machine.Bet = 0;
+    s.Game.Machine.CoinValue = CoinTable[0].Value;
+    for (int i = 0; i < 20; ++i) s.Machine.BetOne();
+    ASSERT_EQ(s.Game.Machine.Wager, Money::Dollars(100));
   };
   {
     SCOPED_TRACE("File > Open with twenty $5 coins placed");
     Sitting s(dir.Path(), nullptr);
     SavedGameTable slots(dir.Path());
-    ASSERT_TRUE(slots.Save(s.game.Machine, 1, "thousand").Ok);
+    ASSERT_TRUE(slots.Save(s.Game.Machine, 1, "thousand").Ok);
     placeTwentyFives(s);
-    slots.Open(1, s.game.Machine);
-    EXPECT_EQ(s.game.Machine.Credits, Money::Dollars(1000));
-    EXPECT_EQ(s.game.Machine.Wager, Money());
-    EXPECT_EQ(SettledView(s.game.Machine).Credits, Money::Dollars(1000));
+    slots.Open(1, s.Game.Machine);
+    EXPECT_EQ(s.Game.Machine.Credits, Money::Dollars(1000));
+    EXPECT_EQ(s.Game.Machine.Wager, Money());
+    EXPECT_EQ(SettledView(s.Game.Machine).Credits, Money::Dollars(1000));
   }
   {
     SCOPED_TRACE("New Game with twenty $5 coins placed");
     Sitting s(dir.Path(), nullptr);
     placeTwentyFives(s);
-    ASSERT_TRUE(s.machine.NewGame());
-    s.keeper.KeepSettled();
+    ASSERT_TRUE(s.Machine.NewGame());
+    s.Keeper.KeepSettled();
     Sitting after(dir.Path(), nullptr);
-    EXPECT_EQ(after.game.Machine.Credits, Money::Dollars(1000));
-    EXPECT_EQ(after.game.Machine.LineBets, (std::array<Money, 5>{}));
+    EXPECT_EQ(after.Game.Machine.Credits, Money::Dollars(1000));
+    EXPECT_EQ(after.Game.Machine.LineBets, (std::array<Money, 5>{}));
   }
   {
     SCOPED_TRACE("a close while the bonus pool is paid");
     WriteFile(dir.Path() + "ZANDOR.INI", "[Settings]\nPowerPts=90\nBonusPool=50.24\n");
     std::filesystem::remove(dir.Path() + "PLAYER.INI");
     Sitting s(dir.Path(), nullptr);
-    s.host.TimeOfDay = SeedFor([](auto& m) { return Count(m, GAIN) > 0 && !Count(m, LOSS); }, 9000);
-    s.host.DuringWait = [&] {
-      if (s.host.Count(Effect::Bonus) > 0) s.machine.RequestClose();
+    s.Host.TimeOfDay = SeedFor([](auto& m) { return Count(m, GAIN) > 0 && !Count(m, LOSS); }, 9000);
+    s.Host.DuringWait = [&] {
+      if (s.Host.Count(Effect::Bonus) > 0) s.Machine.RequestClose();
     };
-    s.machine.BetMax();
-    ASSERT_EQ(s.game.Machine.FreeSpins, 7);
-    s.keeper.KeepSettled();
+    s.Machine.BetMax();
+    ASSERT_EQ(s.Game.Machine.FreeSpins, 7);
+    s.Keeper.KeepSettled();
     EXPECT_NE(ReadFile(dir.Path() + "ZANDOR.INI").find("\nBonusPool=50.00\n"), std::string::npos);
     Sitting after(dir.Path(), nullptr);
-    EXPECT_EQ(after.game.Machine.FreeSpins, 7);
-    EXPECT_GE(after.game.Machine.BonusPool, Money());
-    after.machine.NextAutomaticSpin();
-    EXPECT_EQ(after.game.Machine.FreeSpinCount, 1);
-    EXPECT_EQ(after.game.Machine.FreeSpins, 6);
+    EXPECT_EQ(after.Game.Machine.FreeSpins, 7);
+    EXPECT_GE(after.Game.Machine.BonusPool, Money());
+    after.Machine.NextAutomaticSpin();
+    EXPECT_EQ(after.Game.Machine.FreeSpinCount, 1);
+    EXPECT_EQ(after.Game.Machine.FreeSpins, 6);
   }
   {
     SCOPED_TRACE("ten whole digits at most");
     Sitting s(dir.Path(), nullptr);
-    MachineState& m = s.game.Machine;
+    MachineState& m = s.Game.Machine;
     m.Credits = MoneyMax;
-    EXPECT_EQ(s.bank.Borrow(0), std::string_view(BankLimit));
+    EXPECT_EQ(s.Banker.Borrow(0), std::string_view(BankLimit));
     EXPECT_EQ(m.Credits, MoneyMax);
     EXPECT_EQ(m.Borrowed, Money::Dollars(1000));
     m.Credits = MoneyMax - Money::Dollars(6);
-    s.host.TimeOfDay = SeedFor([](auto& mm) { return Wins(mm) && !Count(mm, GAIN); }, 1000);
-    s.machine.BetMax();
+    s.Host.TimeOfDay = SeedFor([](auto& mm) { return Wins(mm) && !Count(mm, GAIN); }, 1000);
+    s.Machine.BetMax();
     EXPECT_LE(m.Credits, MoneyMax);
     m.BonusPool = MoneyMax;
-    s.machine.BetMax();
+    s.Machine.BetMax();
     EXPECT_EQ(m.BonusPool, MoneyMax);
-    s.keeper.KeepSettled();
+    s.Keeper.KeepSettled();
     Sitting after(dir.Path(), nullptr);
-    EXPECT_EQ(after.game.Machine.Credits, m.Credits);
-    EXPECT_EQ(after.game.Machine.BonusPool, MoneyMax);
+    EXPECT_EQ(after.Game.Machine.Credits, m.Credits);
+    EXPECT_EQ(after.Game.Machine.BonusPool, MoneyMax);
   }
 }
 

@@ -8,6 +8,8 @@
 #include "face/Glyphs.h"
 #include "record/SpinPicture.h"
 
+using namespace zandor;
+
 namespace {
 
 QGuiApplication& App() {

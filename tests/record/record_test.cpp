@@ -16,6 +16,8 @@
 #include "tests/support/Dollars.h"
 #include "tests/support/TempDir.h"
 
+using namespace zandor;
+
 namespace {
 
 SpinReport Spin(int64_t wager, std::array<int64_t, 5> pays, bool card, int64_t win,
@@ -137,18 +139,18 @@ struct AutoSpinRun {
   Lcg R;
   FakeHost H;
   SlotMachine M{G, O, R, H};
-  PlayerRecord record;
-  int ticks = 0;
+  PlayerRecord Record;
+  int Ticks = 0;
 
   // Switches automatic spins on and lets AutomaticSpins tick until they stop (or 120 ticks pass).
   void Run(const AutoSpinLimits& limits, uint32_t firstTime) {
-    record.Limits = limits;
-    M.SetEvents(&record);
+    Record.Limits = limits;
+    M.SetEvents(&Record);
     G.LastWager = 6.25_usd;
     G.Credits = 5000_usd;
     H.TimeOfDay = firstTime;
     M.ToggleAutoSpin();
-    for (ticks = 0; H.AutomaticSpins && ticks < 120; ++ticks) {
+    for (Ticks = 0; H.AutomaticSpins && Ticks < 120; ++Ticks) {
       M.NextAutomaticSpin();
       H.TimeOfDay = H.TimeOfDay * 1103515245u + 12345u;
     }
@@ -164,11 +166,11 @@ TEST(Record, EachLimitStopsAutomaticSpins) {
     return MachineFixture::CountOf(g, GAIN) == 1 && MachineFixture::CountOf(g, LOSS) == 0;
   });
   struct Case {
-    const char* name;
-    AutoSpinLimits limits;
-    int powerPts;
-    size_t spins;         // spins played when they stopped (0: they never stop)
-    const char* message;  // part of the information box
+    const char* Name;
+    AutoSpinLimits Limits;
+    int PowerPts;
+    size_t Spins;         // spins played when they stopped (0: they never stop)
+    const char* Message;  // part of the information box
   };
   const Case cases[] = {
       {"spins", {.SpinsOn = true, .Spins = 3}, 0, 3, "after 3 spins"},
@@ -179,12 +181,12 @@ TEST(Record, EachLimitStopsAutomaticSpins) {
       {"none", {.SpinsOn = false, .Spins = 1, .CreditsBelow = 100000000}, 0, 0, nullptr},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.Name);
     AutoSpinRun run;
-    run.G.PowerPts = c.powerPts;
-    run.Run(c.limits, c.powerPts > 0 ? bonusTime : 4242);
-    const auto& spins = run.record.Recent.Entries();
-    if (!c.message) {
+    run.G.PowerPts = c.PowerPts;
+    run.Run(c.Limits, c.PowerPts > 0 ? bonusTime : 4242);
+    const auto& spins = run.Record.Recent.Entries();
+    if (!c.Message) {
       EXPECT_TRUE(run.G.AutoSpin);
       EXPECT_TRUE(run.H.Messages.empty());
       EXPECT_EQ(spins.size(), 100u);
@@ -193,22 +195,22 @@ TEST(Record, EachLimitStopsAutomaticSpins) {
     EXPECT_FALSE(run.G.AutoSpin);
     EXPECT_FALSE(run.H.AutomaticSpins);
     ASSERT_EQ(run.H.Messages.size(), 1u);
-    EXPECT_NE(run.H.Messages[0].find(c.message), std::string::npos) << run.H.Messages[0];
+    EXPECT_NE(run.H.Messages[0].find(c.Message), std::string::npos) << run.H.Messages[0];
     EXPECT_EQ(run.G.FreeSpins, 0);
-    if (c.spins) EXPECT_EQ(spins.size(), c.spins);
+    if (c.Spins) EXPECT_EQ(spins.size(), c.Spins);
     // The stopping spin is the first that reached the limit.
     const SpinReport& last = spins.front().Spin;
     for (size_t i = 1; i < spins.size(); ++i) {
-      if (c.limits.CreditsOn) EXPECT_GE(spins[i].Spin.CreditsAfter, c.limits.CreditsBelow);
-      if (c.limits.WinOn) EXPECT_LT(spins[i].Spin.Win, c.limits.WinAtLeast);
+      if (c.Limits.CreditsOn) EXPECT_GE(spins[i].Spin.CreditsAfter, c.Limits.CreditsBelow);
+      if (c.Limits.WinOn) EXPECT_LT(spins[i].Spin.Win, c.Limits.WinAtLeast);
     }
-    if (c.limits.CreditsOn) EXPECT_LT(last.CreditsAfter, c.limits.CreditsBelow);
-    if (c.limits.WinOn) EXPECT_GE(last.Win, c.limits.WinAtLeast);
+    if (c.Limits.CreditsOn) EXPECT_LT(last.CreditsAfter, c.Limits.CreditsBelow);
+    if (c.Limits.WinOn) EXPECT_GE(last.Win, c.Limits.WinAtLeast);
     // Turned on again, the count starts afresh.
     run.H.Messages.clear();
-    if (c.limits.SpinsOn && !c.powerPts) {
-      run.Run(c.limits, 777);
-      EXPECT_EQ(run.record.Recent.Entries().size(), 2 * c.spins);
+    if (c.Limits.SpinsOn && !c.PowerPts) {
+      run.Run(c.Limits, 777);
+      EXPECT_EQ(run.Record.Recent.Entries().size(), 2 * c.Spins);
     }
   }
 }
@@ -218,10 +220,10 @@ TEST(Record, EachLimitStopsAutomaticSpins) {
 // figures lead to them.
 TEST(Record, DamagedPlayerFileGivesDefaults) {
   struct Case {
-    const char* name;
-    const char* text;  // nullptr: a folder stands where the file should be
-    int64_t lifetimeSpins;
-    bool spinsLimit;
+    const char* Name;
+    const char* Text;  // nullptr: a folder stands where the file should be
+    int64_t LifetimeSpins;
+    bool SpinsLimit;
   };
   const Case cases[] = {
       {"missing", "", 0, false},
@@ -241,23 +243,23 @@ TEST(Record, DamagedPlayerFileGivesDefaults) {
        12, true},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.Name);
     TempDir dir;
     const std::string path = PlayerIniPath(dir.Path());
-    if (c.text)
-      WriteFile(path, c.text);
+    if (c.Text)
+      WriteFile(path, c.Text);
     else
       std::filesystem::create_directory(path);
     PlayerRecord r;
     r.Lifetime.Spins = 555;  // whatever was there before is replaced
     LoadRecord(dir.Path(), r, 123456, 100000);
-    EXPECT_EQ(r.Lifetime.Spins, c.lifetimeSpins);
+    EXPECT_EQ(r.Lifetime.Spins, c.LifetimeSpins);
     EXPECT_EQ(r.Lifetime.Wagered, 0);
     EXPECT_EQ(r.Lifetime.Seconds, 0);
     EXPECT_EQ(r.Game.Spins, 0);
     EXPECT_EQ(r.Game.StartCredits, 123456);
     EXPECT_EQ(r.Game.StartBorrowed, 100000);
-    EXPECT_EQ(r.Limits.SpinsOn, c.spinsLimit);
+    EXPECT_EQ(r.Limits.SpinsOn, c.SpinsLimit);
     EXPECT_GE(r.Limits.Spins, 1);
     EXPECT_FALSE(r.Limits.CreditsOn || r.Limits.WinOn || r.Limits.BonusOn);
     EXPECT_TRUE(r.Recent.Entries().empty());
@@ -268,9 +270,9 @@ TEST(Record, DamagedPlayerFileGivesDefaults) {
 // settings, a saved game and the player's record, and each writes it back alike.
 TEST(Record, OneMoneyTextInEveryFile) {
   const struct {
-    const char* text;
-    int64_t cents;
-    const char* written;
+    const char* Text;
+    int64_t Cents;
+    const char* Written;
   } cases[] = {
       {"7.5", 705, "7.05"},  // one decimal counts as hundredths
       {"12", 1200, "12.00"},
@@ -280,28 +282,28 @@ TEST(Record, OneMoneyTextInEveryFile) {
       {"9999999999.99", 999999999999, "9999999999.99"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
+    SCOPED_TRACE(c.Text);
     TempDir dir;
-    const std::string text = c.text;
+    const std::string text = c.Text;
     WriteFile(dir.Path() + "ZANDOR.INI", "[Settings]\nCredits=" + text + "\n");
     WriteFile(dir.Path() + "POWER.INI", "[Saved Game 1]\nCredits=" + text + "\n");
     WriteFile(PlayerIniPath(dir.Path()), "[Lifetime]\nCardNet=" + text + "\n");
     GameState g;
     g.Dirs.Settings = dir.Path();
     LoadSettings(g);
-    EXPECT_EQ(g.Machine.Credits.InCents(), c.cents);
+    EXPECT_EQ(g.Machine.Credits.InCents(), c.Cents);
     SavedGameTable slots(dir.Path());
     slots.Read();
-    EXPECT_EQ(slots.Slots[0].Credits.InCents(), c.cents);
+    EXPECT_EQ(slots.Slots[0].Credits.InCents(), c.Cents);
     PlayerRecord r;
     LoadRecord(dir.Path(), r, 0, 0);
-    EXPECT_EQ(r.Lifetime.CardNet, c.cents);
+    EXPECT_EQ(r.Lifetime.CardNet, c.Cents);
 
     ASSERT_TRUE(SaveSettings(g).Ok);
     slots.Open(1, g.Machine);
     ASSERT_TRUE(slots.Write(g.Machine, 1, "Game #1").Ok);
     ASSERT_TRUE(SaveRecord(dir.Path(), r));
-    const std::string line = std::string("=") + c.written + "\n";
+    const std::string line = std::string("=") + c.Written + "\n";
     EXPECT_NE(ReadFile(dir.Path() + "ZANDOR.INI").find("\nCredits" + line), std::string::npos);
     EXPECT_NE(ReadFile(dir.Path() + "POWER.INI").find("\nCredits" + line), std::string::npos);
     EXPECT_NE(ReadFile(PlayerIniPath(dir.Path())).find("\nCardNet" + line), std::string::npos);
@@ -315,8 +317,8 @@ TEST(Record, OneMoneyTextInEveryFile) {
 TEST(Record, HostileFiles) {
   enum Kind { Large, Sparse, ZeroLink, Pipe };
   const struct {
-    const char* file;
-    Kind kind;
+    const char* File;
+    Kind Shape;
   } cases[] = {
       {"PLAYER.INI", Large}, {"PLAYER.INI", Sparse}, {"PLAYER.INI", ZeroLink},
       {"PLAYER.INI", Pipe},  {"ZANDOR.INI", Large},  {"ZANDOR.INI", ZeroLink},
@@ -324,19 +326,19 @@ TEST(Record, HostileFiles) {
   };
   const std::string figures = "[Lifetime]\nSpins=7\n";
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.file) + " of kind " + std::to_string(c.kind));
+    SCOPED_TRACE(std::string(c.File) + " of kind " + std::to_string(c.Shape));
     TempDir dir;
-    const std::string path = dir.Path() + c.file;
-    if (c.kind == Large)
+    const std::string path = dir.Path() + c.File;
+    if (c.Shape == Large)
       WriteFile(path, figures + std::string(IniDocument::MaxFileSize + 1 - figures.size(), ';'));
-    if (c.kind == Sparse) {
+    if (c.Shape == Sparse) {
       WriteFile(path, figures);
       std::filesystem::resize_file(path, 100 << 20);
     }
-    if (c.kind == ZeroLink) std::filesystem::create_symlink("/dev/zero", path);
-    if (c.kind == Pipe) ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    if (c.Shape == ZeroLink) std::filesystem::create_symlink("/dev/zero", path);
+    if (c.Shape == Pipe) ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
     const auto type = std::filesystem::symlink_status(path).type();
-    if (std::string(c.file) != "PLAYER.INI") {
+    if (std::string(c.File) != "PLAYER.INI") {
       IniDocument doc(path);
       EXPECT_TRUE(doc.Unreadable());
       EXPECT_EQ(doc.ReadString("Lifetime", "Spins", "none"), "none");

@@ -11,15 +11,17 @@
 #include "tests/support/Dollars.h"
 #include "tests/support/TempDir.h"
 
+using namespace zandor;
+
 namespace {
 
 // Dates are mm/dd/yy joined by the first punctuation of the locale's date format outside its
 // conversions (flags such as "%-d" included), "/" when there is none; always valid UTF-8.
 TEST(SavedGames, FormatsDatesInAnyLocale) {
   struct Case {
-    const char* locale;  // whose glibc date format this is
-    const char* format;
-    const char* date;
+    const char* Locale;  // whose glibc date format this is
+    const char* Format;
+    const char* Date;
   };
   const Case cases[] = {{"C", "%m/%d/%y", "12/07/26"},
                         {"de_DE.UTF-8", "%d.%m.%Y", "12.07.26"},
@@ -31,10 +33,10 @@ TEST(SavedGames, FormatsDatesInAnyLocale) {
                         {"", "%x", "12/07/26"},
                         {"", nullptr, "12/07/26"}};
   for (const Case& c : cases) {
-    EXPECT_EQ(DateText(12, 7, 2026, c.format), c.date) << c.locale;
+    EXPECT_EQ(DateText(12, 7, 2026, c.Format), c.Date) << c.Locale;
     // Where the locale is installed, its format is the one the table holds.
-    if (locale_t l = *c.locale ? newlocale(LC_TIME_MASK, c.locale, nullptr) : nullptr) {
-      EXPECT_STREQ(nl_langinfo_l(D_FMT, l), c.format) << c.locale;
+    if (locale_t l = *c.Locale ? newlocale(LC_TIME_MASK, c.Locale, nullptr) : nullptr) {
+      EXPECT_STREQ(nl_langinfo_l(D_FMT, l), c.Format) << c.Locale;
       freelocale(l);
     }
   }

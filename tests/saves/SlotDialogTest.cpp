@@ -20,6 +20,8 @@
 #include "tests/support/FakePrompts.h"
 #include "tests/support/TempDir.h"
 
+using namespace zandor;
+
 namespace {
 
 // The fake prompts, with the real name box unless the test answers it.
@@ -36,18 +38,18 @@ struct SlotPrompts : FakePrompts {
 // Constructed before the dialog that uses them.
 template <class P>
 struct OwnPrompts {
-  P prompts;
+  P Prompts;
 };
 
 // The slot dialog with its boxes captured instead of shown.
 class TestSlotDialog : OwnPrompts<SlotPrompts>, public SlotDialog {
  public:
   TestSlotDialog(MachineState& g, SavedGameTable& table, Mode mode)
-      : SlotDialog(g, table, mode, prompts) {}
-  std::vector<QString>& warnings = prompts.Messages;
-  std::vector<HelpTopic>& topics = prompts.Topics;
-  bool& fakeName = prompts.FakeName;
-  std::deque<std::optional<QString>>& answers = prompts.Texts;
+      : SlotDialog(g, table, mode, Prompts) {}
+  std::vector<QString>& Warnings = Prompts.Messages;
+  std::vector<HelpTopic>& Topics = Prompts.Topics;
+  bool& FakeName = Prompts.FakeName;
+  std::deque<std::optional<QString>>& Answers = Prompts.Texts;
 };
 
 // The slot dialog's size, caption by mode, panel positions and what a never-saved slot shows.
@@ -85,7 +87,7 @@ TEST(SlotDialogTest, LayoutAndCaptions) {
   }
   QTest::mouseClick(save.HelpButton, Qt::LeftButton);
   QTest::keyClick(save.NameFields[0], Qt::Key_F1);
-  EXPECT_EQ(save.topics, (std::vector<HelpTopic>{HelpTopic::SavedGames, HelpTopic::SavedGames}));
+  EXPECT_EQ(save.Topics, (std::vector<HelpTopic>{HelpTopic::SavedGames, HelpTopic::SavedGames}));
 
   TestSlotDialog open(g, table, SlotDialog::Mode::Open);
   EXPECT_EQ(open.windowTitle(), "Open a Game -- Select Game Slot");
@@ -159,7 +161,7 @@ TEST(SlotDialogTest, CancelAndFailedWrite) {
   }
   {
     TestSlotDialog save(g, table, SlotDialog::Mode::Save);
-    save.fakeName = true;
+    save.FakeName = true;
     save.ChooseSlot(4);  // the name box answers Cancel
     EXPECT_EQ(save.result(), QDialog::Accepted);
   }
@@ -174,11 +176,11 @@ TEST(SlotDialogTest, CancelAndFailedWrite) {
   SavedGameTable fileSlots(dir.Path() + "file/");
   MachineState f;
   TestSlotDialog save(f, fileSlots, SlotDialog::Mode::Save);
-  save.fakeName = true;
-  save.answers.push_back(QString("x"));
+  save.FakeName = true;
+  save.Answers.push_back(QString("x"));
   save.ChooseSlot(1);
-  ASSERT_EQ(save.warnings.size(), 1u);
-  EXPECT_EQ(save.warnings[0],
+  ASSERT_EQ(save.Warnings.size(), 1u);
+  EXPECT_EQ(save.Warnings[0],
             QString::fromStdString("Unable to write to " + dir.Path() + "file/POWER.INI"));
 }
 

@@ -13,6 +13,8 @@
 #include "store/MoneyText.h"
 #include "tests/support/TempDir.h"
 
+using namespace zandor;
+
 namespace {
 
 // Names match whatever their letter case, blanks around names and values are ignored, the first
@@ -137,8 +139,8 @@ TEST(IniFile, FailedSaveLeavesOldFileWhole) {
     }
   };
   struct Case {
-    const char* what;
-    std::optional<ReplaceStep> step;  // none: the file is read-only
+    const char* What;
+    std::optional<ReplaceStep> Step;  // none: the file is read-only
   };
   const Case cases[] = {{"create", ReplaceStep::CreateTemporary},
                         {"write", ReplaceStep::Write},
@@ -150,21 +152,21 @@ TEST(IniFile, FailedSaveLeavesOldFileWhole) {
     std::string path = dir.Path() + "a.ini";
     WriteFile(path, "[S]\nK=old\n");
     FailOnce faults;
-    faults.Step = c.step;
-    if (!c.step)
+    faults.Step = c.Step;
+    if (!c.Step)
       std::filesystem::permissions(
           path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
     IniDocument doc(path, &faults);
     doc.WriteString("S", "K", "new");
     doc.WriteString("S", "A", "1");
-    EXPECT_FALSE(doc.Save()) << c.what;
-    EXPECT_EQ(ReadFile(path), "[S]\nK=old\n") << c.what;
+    EXPECT_FALSE(doc.Save()) << c.What;
+    EXPECT_EQ(ReadFile(path), "[S]\nK=old\n") << c.What;
     int files = 0;
     for (auto& e : std::filesystem::directory_iterator(dir.Path())) files += e.exists();
-    EXPECT_EQ(files, 1) << c.what;
-    if (c.step) {
-      EXPECT_TRUE(doc.Save()) << c.what;  // the hook fails one save only
-      EXPECT_EQ(ReadFile(path), "[S]\nK=new\nA=1\n") << c.what;
+    EXPECT_EQ(files, 1) << c.What;
+    if (c.Step) {
+      EXPECT_TRUE(doc.Save()) << c.What;  // the hook fails one save only
+      EXPECT_EQ(ReadFile(path), "[S]\nK=new\nA=1\n") << c.What;
     }
   }
   TempDir dir;
@@ -277,9 +279,9 @@ TEST(Money, ReadsNumbersLeniently) {
 // 1e17) is cut as reading its written text back would cut it.
 TEST(Money, Parses) {
   struct Case {
-    const char* text;
-    int64_t cents;
-    const char* written;
+    const char* Text;
+    int64_t Cents;
+    const char* Written;
   };
   const Case cases[] = {
       {"7.5", 705, "7.05"},
@@ -303,9 +305,9 @@ TEST(Money, Parses) {
       {"1e400", 0, "0.00"},
   };
   for (const Case& c : cases) {
-    const Money m = ParseMoney(c.text);
-    EXPECT_EQ(m.InCents(), c.cents) << c.text;
-    EXPECT_EQ(FormatMoney(m), c.written) << c.text;
+    const Money m = ParseMoney(c.Text);
+    EXPECT_EQ(m.InCents(), c.Cents) << c.Text;
+    EXPECT_EQ(FormatMoney(m), c.Written) << c.Text;
   }
   // Every whole cent survives the round trip exactly.
   for (int64_t cents = -1000; cents < 100000; cents += 7) {

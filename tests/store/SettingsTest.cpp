@@ -13,6 +13,8 @@
 #include "tests/support/Dollars.h"
 #include "tests/support/TempDir.h"
 
+using namespace zandor;
+
 namespace {
 
 // The file a fresh game writes, key for key.

@@ -6,6 +6,8 @@
 
 #include "machine/Money.h"
 
+namespace zandor {
+
 constexpr Money operator""_usd(long double dollars) {
   return Money::Cents(static_cast<int64_t>(dollars * 100 + (dollars < 0 ? -0.5L : 0.5L)));
 }
@@ -15,3 +17,5 @@ constexpr Money operator""_usd(unsigned long long dollars) {
 
 // Failing expectations print amounts as the meters show them.
 inline void PrintTo(const Money& m, std::ostream* os) { *os << m.Padded(); }
+
+}  // namespace zandor

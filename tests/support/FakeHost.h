@@ -8,6 +8,8 @@
 
 #include "machine/Host.h"
 
+namespace zandor {
+
 struct FakeHost : Host {
   uint32_t Now = 1000;     // the tick count, milliseconds
   uint32_t TimeOfDay = 0;  // what seeds the spin
@@ -79,3 +81,5 @@ struct FakeHost : Host {
     KeptSpins.clear();
   }
 };
+
+}  // namespace zandor

@@ -10,6 +10,8 @@
 
 #include "platform/Prompts.h"
 
+namespace zandor {
+
 struct FakePrompts : Prompts {
   // Every box, in order, as "inform:", "warning:", "error:", "confirm:" plus its text.
   std::vector<std::string> Log;
@@ -63,3 +65,5 @@ struct FakePrompts : Prompts {
     return a;
   }
 };
+
+}  // namespace zandor

@@ -9,6 +9,8 @@
 #include <sstream>
 #include <string>
 
+namespace zandor {
+
 // Creates a unique folder under /tmp and removes it with everything in it.
 class TempDir {
  public:
@@ -37,3 +39,5 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << bytes;
 }
+
+}  // namespace zandor
