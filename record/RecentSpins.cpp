@@ -1,6 +1,7 @@
 #include "record/RecentSpins.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <sstream>
 
@@ -25,6 +26,23 @@ bool Amount(const std::string& text, int64_t& out) {
   return Number(text, out) && out >= 0 && out <= MoneyTextMax.InCents();
 }
 
+// The words of a line, exactly n of them; nullopt for fewer or more.
+template <size_t n>
+std::optional<std::array<std::string, n>> Fields(const std::string& line) {
+  std::istringstream in(line);
+  std::array<std::string, n> f;
+  std::string extra;
+  for (std::string& field : f)
+    if (!(in >> field)) return std::nullopt;
+  if (in >> extra) return std::nullopt;
+  return f;
+}
+
+// P paid, F free; in small letters when the spin was completed after a crash.
+const char* KindText(const SpinReport& s) {
+  if (s.Completed) return s.Free ? " f " : " p ";
+  return s.Free ? " F " : " P ";
+}
 }  // namespace
 
 int64_t SpinEntry::LineWin() const {
@@ -38,14 +56,6 @@ const char* SpinEntry::CardOutcome() const {
   if (Spin.Win > LineWin()) return "Won";
   return Spin.Win == 0 ? "Lost" : "Kept";
 }
-
-namespace {
-// P paid, F free; in small letters when the spin was completed after a crash.
-const char* KindText(const SpinReport& s) {
-  if (s.Completed) return s.Free ? " f " : " p ";
-  return s.Free ? " F " : " P ";
-}
-}  // namespace
 
 std::string EncodeSpin(const SpinEntry& e) {
   const SpinReport& s = e.Spin;
@@ -61,11 +71,9 @@ std::string EncodeSpin(const SpinEntry& e) {
 }
 
 std::optional<SpinEntry> DecodeSpin(const std::string& line) {
-  std::istringstream in(line);
-  std::string f[11], extra;
-  for (std::string& field : f)
-    if (!(in >> field)) return std::nullopt;
-  if (in >> extra) return std::nullopt;
+  const auto fields = Fields<11>(line);
+  if (!fields) return std::nullopt;
+  const auto& f = *fields;
   SpinEntry e;
   SpinReport& s = e.Spin;
   if (!Number(f[0], e.Serial) || e.Serial == 0 || e.Serial > kMaxSerial || !Number(f[1], e.Time) ||
@@ -99,11 +107,9 @@ std::string EncodeEvent(const EventEntry& e) {
 }
 
 std::optional<EventEntry> DecodeEvent(const std::string& line) {
-  std::istringstream in(line);
-  std::string f[7], extra;
-  for (std::string& field : f)
-    if (!(in >> field)) return std::nullopt;
-  if (in >> extra) return std::nullopt;
+  const auto fields = Fields<7>(line);
+  if (!fields) return std::nullopt;
+  const auto& f = *fields;
   EventEntry e;
   if (!Number(f[0], e.Serial) || e.Serial == 0 || e.Serial > kMaxSerial || !Number(f[1], e.After) ||
       e.After > kMaxSerial || !Number(f[2], e.Time) || f[3].size() != 1 ||

@@ -55,19 +55,13 @@
 #include "store/Settings.h"
 #include "tests/support/Dollars.h"
 #include "tests/support/FakePrompts.h"
+#include "tests/support/TestApp.h"
 
 using namespace zandor;
 
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char arg0[] = "app_test";
-  static char* argv[] = {arg0, nullptr};
-  // Never destroyed: the application must outlive every static that Qt and SDL tear down.
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+QApplication& App() { return TestApp(); }
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

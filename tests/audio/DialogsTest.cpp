@@ -14,6 +14,7 @@
 #include "audio/SoundDialog.h"
 #include "tests/audio/Fakes.h"
 #include "tests/support/FakePrompts.h"
+#include "tests/support/TestApp.h"
 
 using namespace zandor;
 
@@ -21,13 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char arg0[] = "audio_dialogs_test";
-  static char* argv[] = {arg0, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+QApplication& App() { return TestApp(); }
 
 // The boxes answered from scripted lists; every call is logged.
 struct DialogsTest : ::testing::Test {

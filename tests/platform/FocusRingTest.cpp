@@ -9,18 +9,13 @@
 #include <QTest>
 
 #include "platform/FocusRing.h"
+#include "tests/support/TestApp.h"
 
 using namespace zandor;
 
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char arg0[] = "platform_focus_test";
-  static char* argv[] = {arg0, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+QApplication& App() { return TestApp(); }
 
 }  // namespace
 

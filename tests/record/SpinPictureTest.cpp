@@ -7,18 +7,13 @@
 
 #include "face/Glyphs.h"
 #include "record/SpinPicture.h"
+#include "tests/support/TestApp.h"
 
 using namespace zandor;
 
 namespace {
 
-QGuiApplication& App() {
-  static int argc = 1;
-  static char arg0[] = "record_ui_test";
-  static char* argv[] = {arg0, nullptr};
-  static QGuiApplication* app = new QGuiApplication(argc, argv);
-  return *app;
-}
+QGuiApplication& App() { return TestApp<QGuiApplication>(); }
 
 // An artwork set of logical cell size s drawn at a ratio: each cell is a smooth ramp (down in
 // green, across in blue) in its own red, so a cell cut in the wrong place or at the wrong size
