@@ -19,6 +19,7 @@
 #include "platform/CentreOnScreen.h"
 #include "platform/DialogPrompts.h"
 #include "platform/FocusRing.h"
+#include "platform/Language.h"
 #include "store/AtomicFile.h"
 
 namespace zandor {
@@ -54,6 +55,10 @@ int main(int argc, char** argv) {
   GameState game;
   game.Dirs.Program = ProgramDirectory();
   game.Dirs.Settings = SettingsDirectory();
+  const QString mediaDir = QString::fromStdString(game.Dirs.Program);
+  // Every text after this is in the player's language.
+  const QString language = InstallTranslations(
+      app, mediaDir + "translations", [](const char* name) { return qEnvironmentVariable(name); });
 
   // A second copy on the same settings folder hands over to the first and touches no file;
   // without a lock nothing would keep a second copy out, so the game does not start at all.
@@ -72,8 +77,12 @@ int main(int argc, char** argv) {
   // Only the copy holding the lock may clear what a killed save left behind.
   RemoveLeftoverTemporaries(game.Dirs.Settings, {"ZANDOR.INI", "POWER.INI", "PLAYER.INI"});
 
-  // The manual lies with the media, wherever the program file is.
-  HelpViewer::SetManualDir(QString::fromStdString(game.Dirs.Program + "help/"));
+  // The manual lies with the media, wherever the program file is, in the player's language
+  // when it has been translated.
+  QString manualDir = mediaDir + "help/";
+  if (!language.isEmpty() && QFile::exists(manualDir + language + "/index.html"))
+    manualDir += language + "/";
+  HelpViewer::SetManualDir(manualDir);
   // Installed, the icon is in the desktop's icon theme; in the build folder it is a media file.
   QApplication::setWindowIcon(QIcon::fromTheme(
       "zandor-slots", QIcon(QString::fromStdString(game.Dirs.Program + "zandor-slots.png"))));

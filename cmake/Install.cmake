@@ -1,6 +1,8 @@
 # Installation: `cmake --install <build> --prefix P` lays out
 #   P/bin/zandor-slots                         the program
-#   P/share/zandor-slots/                      every picture, sound and song, and help/
+#   P/share/zandor-slots/                      every picture, sound and song, help/ (the
+#                                              manual, help/<language>/ translated) and
+#                                              translations/ (the catalogues of the texts)
 #   P/share/applications/, P/share/metainfo/   the desktop entry and its AppStream data
 #   P/share/icons/hicolor/                     the icon at 48, 128 and 256 pixels, and as SVG
 #   P/share/man/man6/zandor-slots.6.gz         the manual page
@@ -38,8 +40,15 @@ install(CODE "
   endforeach()
 ")
 
-# The manual, as the build wrote it beside the program.
+# The manual, as the build wrote it beside the program, with each translation of it.
 install(FILES ${ZHELP_FILES} DESTINATION ${ZANDOR_DATA_DIR}/help)
+foreach(language ${ZHELP_LANGUAGES})
+  if(NOT language STREQUAL "en")
+    install(FILES ${ZHELP_FILES_${language}} DESTINATION ${ZANDOR_DATA_DIR}/help/${language})
+  endif()
+endforeach()
+# The catalogues of the program's texts.
+install(FILES ${ZANDOR_CATALOGUES} DESTINATION ${ZANDOR_DATA_DIR}/translations)
 
 # The desktop's own files.
 install(FILES ${ZANDOR_DIST_DIR}/${ZANDOR_APP_ID}.desktop

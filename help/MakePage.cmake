@@ -1,5 +1,6 @@
 # Wraps a manual page's body (its first line the page's <title>) in what every page shares.
-#   cmake -DIN=page.html.in -DOUT=page.html -P MakePage.cmake
+#   cmake -DIN=page.html.in -DOUT=page.html [-DLANGUAGE=de] -P MakePage.cmake
+# A translated page says its language; an English one is written as it always was.
 file(READ "${IN}" body)
 string(REGEX MATCH "^<title>([^\n]*)</title>\n" title_line "${body}")
 if(NOT title_line)
@@ -7,7 +8,11 @@ if(NOT title_line)
 endif()
 string(LENGTH "${title_line}" skip)
 string(SUBSTRING "${body}" ${skip} -1 body)
-file(WRITE "${OUT}.tmp" "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
+set(html_tag "<html>")
+if(LANGUAGE AND NOT LANGUAGE STREQUAL "en")
+  set(html_tag "<html lang=\"${LANGUAGE}\">")
+endif()
+file(WRITE "${OUT}.tmp" "<!DOCTYPE html>\n${html_tag}\n<head>\n<meta charset=\"utf-8\">\n"
      "${title_line}<link rel=\"stylesheet\" type=\"text/css\" href=\"style.css\">\n</head>\n"
      "<body>\n${body}</body>\n</html>\n")
 file(COPY_FILE "${OUT}.tmp" "${OUT}" ONLY_IF_DIFFERENT)

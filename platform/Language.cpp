@@ -1,0 +1,90 @@
+#include "platform/Language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace zandor {
+
+namespace {
+
+constexpr const char* kCataloguePrefix = "zandor-slots_";
+
+// "de_AT.UTF-8@euro" -> {"de_AT", "de"}; "C", "POSIX" and "" -> {}.
+QStringList LanguagesOfLocale(QString locale) {
+  locale = locale.section('@', 0, 0).section('.', 0, 0).trimmed();
+  if (locale.isEmpty() || locale == "C" || locale == "POSIX") return {};
+  QStringList names{locale};
+  QString base = locale.section('_', 0, 0);
+  if (base != locale && !base.isEmpty()) names << base;
+  return names;
+}
+
+bool Loads(QCoreApplication& app, const QString& name, const QString& dir) {
+  auto* translator = new QTranslator(&app);
+  if (translator->load(name, dir)) {
+    QCoreApplication::installTranslator(translator);
+    return true;
+  }
+  delete translator;
+  return false;
+}
+
+}  // namespace
+
+QStringList RequestedLanguages(const std::function<QString(const char*)>& env) {
+  QString locale = env("LC_ALL");
+  if (locale.isEmpty()) locale = env("LC_MESSAGES");
+  if (locale.isEmpty()) locale = env("LANG");
+  QStringList ofLocale = LanguagesOfLocale(locale);
+  if (ofLocale.isEmpty()) return {};
+  QStringList requested;
+  for (const QString& entry : env("LANGUAGE").split(':', Qt::SkipEmptyParts))
+    for (const QString& name : LanguagesOfLocale(entry))
+      if (!requested.contains(name)) requested << name;
+  for (const QString& name : ofLocale)
+    if (!requested.contains(name)) requested << name;
+  return requested;
+}
+
+QString PickLanguage(const QStringList& requested, const QStringList& available) {
+  for (const QString& name : requested) {
+    if (name == "en" || name.startsWith("en_")) return {};
+    if (available.contains(name)) return name;
+  }
+  return {};
+}
+
+QStringList CataloguesIn(const QString& dir) {
+  QStringList languages;
+  const QStringList files =
+      QDir(dir).entryList({QString(kCataloguePrefix) + "*.qm"}, QDir::Files, QDir::Name);
+  for (const QString& file : files) {
+    QString name = file.mid(int(qstrlen(kCataloguePrefix)));
+    name.chop(3);
+    if (name != "en") languages << name;
+  }
+  return languages;
+}
+
+QString Translated(const PlayerText& text) {
+  if (text.Empty()) return {};
+  QString out = QCoreApplication::translate(text.Context, text.Source, nullptr, text.Count);
+  for (const std::string& arg : text.Args) out = out.arg(QString::fromStdString(arg));
+  return out;
+}
+
+QString InstallTranslations(QCoreApplication& app, const QString& catalogueDir,
+                            const std::function<QString(const char*)>& env) {
+  // English needs a catalogue only for its plural forms; it lies beneath every other language,
+  // which also falls back to it.
+  Loads(app, QString(kCataloguePrefix) + "en", catalogueDir);
+  QString language = PickLanguage(RequestedLanguages(env), CataloguesIn(catalogueDir));
+  if (language.isEmpty()) return {};
+  Loads(app, "qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  if (!Loads(app, kCataloguePrefix + language, catalogueDir)) return {};
+  return language;
+}
+
+}  // namespace zandor

@@ -1,0 +1,38 @@
+// The player's language: which of the program's catalogues to load, chosen from the
+// environment the way every desktop program chooses, and the translators that load them.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "machine/PlayerText.h"
+
+class QCoreApplication;
+
+namespace zandor {
+
+// The languages the player asked for, best first. LANGUAGE's colon-separated list comes first,
+// unless the locale itself is C or POSIX (then LANGUAGE is not looked at, as gettext does);
+// then the locale of LC_ALL, else LC_MESSAGES, else LANG. "de_AT.UTF-8@euro" gives "de_AT"
+// and then "de". env returns a variable's value, empty when unset.
+QStringList RequestedLanguages(const std::function<QString(const char*)>& env);
+
+// The first requested language that has a catalogue among available ("de", "fr", ...); empty
+// for English: when English comes first, when nothing was asked for, or when nothing fits.
+QString PickLanguage(const QStringList& requested, const QStringList& available);
+
+// The languages whose catalogues lie in dir ("zandor-slots_xx.qm"), English apart.
+QStringList CataloguesIn(const QString& dir);
+
+// Loads into app the English plural forms, then, for the player's language, Qt's own
+// catalogue (standard buttons, file dialogs) and the program's. The translators belong to
+// app. Returns the language loaded, empty for English.
+QString InstallTranslations(QCoreApplication& app, const QString& catalogueDir,
+                            const std::function<QString(const char*)>& env);
+
+// A sentence of the rules in the player's language: its template translated in its context
+// (with the plural form its count picks) and filled in with its values.
+QString Translated(const PlayerText& text);
+
+}  // namespace zandor
