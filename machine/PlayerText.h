@@ -3,6 +3,8 @@
 //  - a fixed text is marked with ZANDOR_TR_NOOP(context, text), which leaves the text as it is
 //    and puts it into the translation catalogue under its context; the window translates it
 //    with QCoreApplication::translate(context, text);
+//  - a text with a count in it ("%n spin(s)") is marked with ZANDOR_TR_N_NOOP(context, text),
+//    so that each language gets its plural forms;
 //  - a composed sentence is a PlayerText: an English template with %1, %2 ... and %n, the
 //    values to put in, and the count that picks the plural form. The window translates the
 //    template and fills it in (zandor::Translated in platform/Language.h).
@@ -12,6 +14,7 @@
 #include <vector>
 
 #define ZANDOR_TR_NOOP(context, text) text
+#define ZANDOR_TR_N_NOOP(context, text) text
 
 namespace zandor {
 

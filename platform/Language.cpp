@@ -68,8 +68,17 @@ QStringList CataloguesIn(const QString& dir) {
   return languages;
 }
 
+QString TranslatedN(const char* context, const char* source, const char* comment, int n) {
+  // Without a catalogue Qt hands back the source with only %n filled in; English reads "(s)".
+  if (QCoreApplication::translate(context, source, comment) == QLatin1String(source))
+    return QString::fromStdString(PlayerText{context, source, {}, n}.English());
+  return QCoreApplication::translate(context, source, comment, n);
+}
+
 QString Translated(const PlayerText& text) {
   if (text.Empty()) return {};
+  if (QCoreApplication::translate(text.Context, text.Source) == QLatin1String(text.Source))
+    return QString::fromStdString(text.English());
   QString out = QCoreApplication::translate(text.Context, text.Source, nullptr, text.Count);
   for (const std::string& arg : text.Args) out = out.arg(QString::fromStdString(arg));
   return out;

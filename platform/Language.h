@@ -31,6 +31,11 @@ QStringList CataloguesIn(const QString& dir);
 QString InstallTranslations(QCoreApplication& app, const QString& catalogueDir,
                             const std::function<QString(const char*)>& env);
 
+// QCoreApplication::translate for a text with a count ("%n spin(s)"): the plural form of the
+// player's language, and English ("1 spin", "2 spins") when no catalogue has the text. The
+// catalogue check (scripts/translations) reads calls of it as calls of translate.
+QString TranslatedN(const char* context, const char* source, const char* comment, int n);
+
 // A sentence of the rules in the player's language: its template translated in its context
 // (with the plural form its count picks) and filled in with its values.
 QString Translated(const PlayerText& text);
