@@ -86,6 +86,11 @@ QString Translated(const PlayerText& text) {
 
 QString InstallTranslations(QCoreApplication& app, const QString& catalogueDir,
                             const std::function<QString(const char*)>& env) {
+  // A second call replaces the languages of the first.
+  for (QTranslator* old : app.findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly)) {
+    QCoreApplication::removeTranslator(old);
+    delete old;
+  }
   // English needs a catalogue only for its plural forms; it lies beneath every other language,
   // which also falls back to it.
   Loads(app, QString(kCataloguePrefix) + "en", catalogueDir);

@@ -27,7 +27,8 @@ QStringList CataloguesIn(const QString& dir);
 
 // Loads into app the English plural forms, then, for the player's language, Qt's own
 // catalogue (standard buttons, file dialogs) and the program's. The translators belong to
-// app. Returns the language loaded, empty for English.
+// app, and a second call replaces those of the first. Returns the language loaded, empty for
+// English.
 QString InstallTranslations(QCoreApplication& app, const QString& catalogueDir,
                             const std::function<QString(const char*)>& env);
 
