@@ -2,13 +2,27 @@
 // and the windows' captions and messages as the catalogues give them.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGroupBox>
 #include <QHash>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <QXmlStreamReader>
+#include <functional>
 #include <map>
 
+#include "app/Dirs.h"
+#include "app/MainWindow.h"
 #include "platform/Language.h"
+#include "record/RecordKeeper.h"
+#include "tests/support/FakePrompts.h"
 #include "tests/support/TestApp.h"
 
 using namespace zandor;
@@ -78,4 +92,158 @@ TEST(Language, ChosenAsTheDesktopChooses) {
     EXPECT_EQ(PickLanguage(RequestedLanguages(Reader(row.Env)), available), row.Expected)
         << joined.toStdString();
   }
+}
+
+namespace {
+
+// What a window shows that its room cuts off: a label or button narrower than its text, a
+// wrapped label shorter than its lines.
+QStringList Clipped(QWidget* top) {
+  QStringList clipped;
+  for (QWidget* w : top->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(top) || w->width() <= 0) continue;
+    QString text;
+    bool fits = true;
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+      text = label->text();
+      if (text.isEmpty()) continue;
+      fits = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
+                               : label->width() >= label->minimumSizeHint().width();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      text = button->text();
+      if (text.isEmpty()) continue;
+      fits = button->width() >= button->minimumSizeHint().width();
+    } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+      text = group->title();
+      fits = group->width() >= group->minimumSizeHint().width();
+    }
+    if (!fits)
+      clipped << QString("%1 \"%2\" %3 wide").arg(w->metaObject()->className(), text).arg(w->width());
+  }
+  return clipped;
+}
+
+}  // namespace
+
+namespace {
+
+// Opens what open opens, hands the window that appears to look, and closes it.
+void WithNewWindow(const std::function<void()>& open, const std::function<void(QWidget*)>& look) {
+  QWidgetList before;  // windows already shown; a dialog kept hidden between uses is new
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible()) before << w;
+  QWidget* seen = nullptr;
+  QTimer poll;
+  poll.setInterval(50);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (seen != nullptr) return;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (before.contains(w) || !w->isVisible() || qobject_cast<QMenu*>(w) != nullptr) continue;
+      seen = w;
+      QTest::qWait(100);  // laid out and painted
+      look(w);
+      w->close();
+      return;
+    }
+  });
+  poll.start();
+  open();  // a modal window returns here once closed
+  EXPECT_TRUE(QTest::qWaitFor([&] { return seen != nullptr; }, 3000)) << "no window opened";
+}
+
+}  // namespace
+
+// The game's windows under English, German and French: captions and a message as each
+// catalogue gives them (English as the game has always read), Qt's own buttons in the same
+// language, and no label or button cut short in any dialog. With ZANDOR_GALLERY=folder each
+// window is saved there as <language>-<name>.png to be looked at.
+TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
+  QApplication& app = TestApp();
+  const QString gallery = qEnvironmentVariable("ZANDOR_GALLERY");
+  for (const QString language : {QString(), QString("de"), QString("fr")}) {
+    SCOPED_TRACE(language.isEmpty() ? "English" : language.toStdString());
+    const Environment env = language.isEmpty()
+                                ? Environment{{"LANG", "C.UTF-8"}}
+                                : Environment{{"LANGUAGE", language}, {"LANG", language + "_FR.UTF-8"}};
+    ASSERT_EQ(InstallTranslations(app, CatalogueDir(), Reader(env)), language);
+    const QHash<QString, QString> catalogue =
+        language.isEmpty() ? QHash<QString, QString>() : ReadCatalogue(language);
+    // A text as the catalogue translates it; English is the text itself.
+    auto expected = [&](const char* context, const char* english) {
+      if (language.isEmpty()) return QString(english);
+      QString translated = catalogue.value(QString(context) + '\n' + english);
+      EXPECT_FALSE(translated.isEmpty()) << context << ": " << english;
+      return translated;
+    };
+
+    QTemporaryDir settings;
+    GameState game;
+    game.Dirs.Program = ProgramDirectory();
+    game.Dirs.Settings = settings.path().toStdString() + "/";
+    FakePrompts prompts;
+    MainWindow form(game, prompts);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    QStringList menus;
+    for (QAction* a : form.menuBar()->actions()) menus << a->text();
+    QStringList wanted;
+    for (const char* caption : {"&File", "&Options", "&Borrow", "&Payoffs", "&Auto", "&Help"})
+      wanted << expected("zandor::MainWindow", caption);
+    EXPECT_EQ(menus, wanted);
+    EXPECT_EQ(form.BetMaxButton->text(), expected("zandor::MainWindow", "Bet Max"));
+    EXPECT_EQ(form.SpinButton->text(), expected("zandor::MainWindow", "Spin"));
+    EXPECT_EQ(form.SpinButton->toolTip(),
+              expected("zandor::MainWindow", "Spins the slot wheels (Space or Enter)"));
+    EXPECT_EQ(form.windowTitle(), "Zandor Slots");
+    if (!language.isEmpty()) EXPECT_NE(form.SpinButton->text(), "Spin");
+
+    // Spin with nothing bet: the rules' message in the player's language.
+    QTest::mouseClick(form.SpinButton, Qt::LeftButton);
+    ASSERT_FALSE(prompts.Messages.empty());
+    EXPECT_EQ(prompts.Messages.back(),
+              expected("zandor::SlotMachine", "Please place a bet before spinning."));
+
+    // The real About box: its caption from the game's catalogue, its button from Qt's.
+    WithNewWindow([&] { form.AboutAction->trigger(); },
+                  [&](QWidget* w) {
+                    auto* box = qobject_cast<QMessageBox*>(w);
+                    ASSERT_NE(box, nullptr);
+                    EXPECT_EQ(box->windowTitle(), expected("zandor::Help", "About Zandor Slots"));
+                    EXPECT_EQ(box->button(QMessageBox::Ok)->text(),
+                              QCoreApplication::translate("QPlatformTheme", "OK"));
+                  });
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes") == "&Yes", language.isEmpty());
+
+    game.Options.AceyDucey = true;
+    const std::pair<const char*, std::function<void()>> windows[] = {
+        {"bank", [&] { form.BorrowAction->trigger(); }},
+        {"open", [&] { form.OpenAction->trigger(); }},
+        {"save", [&] { form.SaveAction->trigger(); }},
+        {"payoffs", [&] { form.PayoffsAction->trigger(); }},
+        {"volume", [&] { form.ChangeVolumeAction->trigger(); }},
+        {"sounds", [&] { form.ChangeSoundsAction->trigger(); }},
+        {"songs", [&] { form.ChangeSongsAction->trigger(); }},
+        {"statistics", [&] { form.Record().ShowStatistics(); }},
+        {"recent-spins", [&] { form.Record().ShowRecentSpins(); }},
+        {"auto-spin-limits", [&] { form.Record().ShowAutoSpinLimits(); }},
+        {"about", [&] { form.AboutAction->trigger(); }},
+        {"card-table",
+         [&] {
+           game.Machine.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};
+           form.Machine.UpdateLineBets(Money::Cents(25), Money::Cents(250));
+           form.Machine.EvaluatePaylines();
+         }},
+    };
+    for (const auto& [name, open] : windows) {
+      SCOPED_TRACE(name);
+      WithNewWindow(open, [&](QWidget* w) {
+        EXPECT_FALSE(w->windowTitle().isEmpty());
+        EXPECT_EQ(Clipped(w).join("; ").toStdString(), "");
+        if (!gallery.isEmpty())
+          w->grab().save(QString("%1/%2-%3.png").arg(gallery, language.isEmpty() ? "en" : language, name));
+      });
+    }
+  }
+  InstallTranslations(app, CatalogueDir(), Reader({}));
 }
