@@ -1,6 +1,7 @@
 // The checks on a file chosen in the sound and music dialogs, before it is kept.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 
@@ -14,6 +15,9 @@ class Prompts;
 inline constexpr int MaxPathLength = 255;
 
 struct AudioDialogs {
+  Q_DECLARE_TR_FUNCTIONS(zandor::AudioDialogs)
+
+ public:
   // Checks a chosen path's length; a path too long to keep is refused with a warning.
   static bool PathFits(Prompts& prompts, QWidget* parent, const QString& path);
   // Checks a chosen file's size before it is read; a larger one is refused with a warning.

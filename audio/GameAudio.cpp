@@ -1,8 +1,11 @@
 #include "audio/GameAudio.h"
 
+#include <QCoreApplication>
+
 #include "audio/MusicDialog.h"
 #include "audio/SoundDialog.h"
 #include "audio/VolumeDialog.h"
+#include "platform/Language.h"
 #include "platform/MidiPlayer.h"
 #include "platform/Prompts.h"
 #include "platform/SdlAudio.h"
@@ -34,7 +37,10 @@ GameAudio::~GameAudio() {
   sdl_.reset();
 }
 
-std::string GameAudio::LoadEffectSounds() { return effects_->LoadEffectSounds(); }
+std::string GameAudio::LoadEffectSounds() {
+  if (effects_->LoadEffectSounds().empty()) return {};
+  return Translated(effects_->LoadError()).toStdString();
+}
 void GameAudio::Play(Effect e) { effects_->Play(e); }
 void GameAudio::StartMusic() { playlist_->StartMusic(); }
 void GameAudio::StartPendingSong() { playlist_->StartPendingSong(); }
@@ -68,7 +74,8 @@ void GameAudio::ChangeVolume() {
   if (!playerFile_) return;
   StoreVolume(*playerFile_, volume_);
   if (!playerFile_->Save())
-    prompts_.Warn(window_, QString::fromStdString("Unable to write to " + playerFile_->Path()));
+    prompts_.Warn(window_, QCoreApplication::translate("zandor::GameAudio", "Unable to write to %1")
+                               .arg(QString::fromStdString(playerFile_->Path())));
 }
 
 std::string GameAudio::Driver() const { return sdl_->Driver(); }
@@ -78,7 +85,7 @@ void GameAudio::ShowError(const std::string& text) {
 }
 
 void GameAudio::ShowWarning(const std::string& text) {
-  prompts_.Warn(window_, QString::fromStdString(text));
+  prompts_.Warn(window_, QCoreApplication::translate("zandor::Playlist", text.c_str()));
 }
 
 void GameAudio::RunMusicDialog() {

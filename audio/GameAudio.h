@@ -32,7 +32,7 @@ class GameAudio : private PlaylistUi {
   GameAudio& operator=(const GameAudio&) = delete;
 
   // Reads ZANDOR0..3.WAV into memory; returns the error text of a file that could not
-  // be read ("" when all were).
+  // be read, in the player's language ("" when all were).
   std::string LoadEffectSounds();
   // The nine play operations, gated by the switches.
   void Play(Effect e);

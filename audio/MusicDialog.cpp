@@ -19,28 +19,30 @@ namespace zandor {
 MusicDialog::MusicDialog(MusicSettings& music, const Folders& dirs, MediaPlayer& player,
                          Prompts& prompts, QWidget* parent)
     : QDialog(parent), music_(music), dirs_(dirs), player_(player), prompts_(prompts) {
-  setWindowTitle("Change MIDI Files]");
+  //: The window title; the closing bracket belongs to the game's English title.
+  setWindowTitle(tr("Change MIDI Files]"));
   setFixedSize(427, 371);
   InstructionsLabel = new QLabel(
-      "You may include up to eight MIDI files which will be used as background music while you "
-      "are playing this game.",
+      tr("You may include up to eight MIDI files which will be used as background music while you "
+         "are playing this game."),
       this);
   InstructionsLabel->setObjectName("InstructionsLabel");
   InstructionsLabel->setWordWrap(true);
   InstructionsLabel->setGeometry(12, 8, 403, 40);
   for (int s = 0; s < 8; ++s) {
     const int y = 56 + 32 * s;
-    CheckBoxes[s] = new QCheckBox(QString("Music #%1").arg(s + 1), this);
+    CheckBoxes[s] = new QCheckBox(tr("Music #%1").arg(s + 1), this);
     CheckBoxes[s]->setObjectName(QString("CheckBox%1").arg(s + 1));
     CheckBoxes[s]->setProperty("tag", s);
     CheckBoxes[s]->setGeometry(16, y, 220, 26);
     CheckBoxes[s]->setEnabled(false);
-    ChangeButtons[s] = new QPushButton("Change", this);
+    ChangeButtons[s] = new QPushButton(tr("Change"), this);
     ChangeButtons[s]->setObjectName(QString("ChangeButton%1").arg(s + 1));
     ChangeButtons[s]->setProperty("tag", s);
     ChangeButtons[s]->setGeometry(244, y, 80, 26);
     ChangeButtons[s]->setAutoDefault(false);
-    PreviewButtons[s] = new QPushButton("Preview", this);
+    //: A button that plays the song of its row.
+    PreviewButtons[s] = new QPushButton(tr("Preview"), this);
     PreviewButtons[s]->setObjectName(QString("PreviewButton%1").arg(s + 1));
     PreviewButtons[s]->setProperty("tag", s);
     PreviewButtons[s]->setGeometry(332, y, 80, 26);
@@ -52,15 +54,15 @@ MusicDialog::MusicDialog(MusicSettings& music, const Folders& dirs, MediaPlayer&
     connect(ChangeButtons[s], &QPushButton::clicked, this, [this, s] { ChangeMIDI(s); });
     connect(PreviewButtons[s], &QPushButton::clicked, this, [this, s] { Preview(s); });
   }
-  OkButton = new QPushButton("&OK", this);
+  OkButton = new QPushButton(tr("&OK"), this);
   OkButton->setObjectName("OkButton");
   OkButton->setGeometry(80, 324, 84, 32);
   OkButton->setDefault(true);
-  CancelButton = new QPushButton("Cancel", this);
+  CancelButton = new QPushButton(tr("Cancel"), this);
   CancelButton->setObjectName("CancelButton");
   CancelButton->setGeometry(172, 324, 84, 32);
   CancelButton->setAutoDefault(false);
-  HelpButton = new QPushButton("&Help", this);
+  HelpButton = new QPushButton(tr("&Help"), this);
   HelpButton->setObjectName("HelpButton");
   HelpButton->setGeometry(264, 324, 84, 32);
   HelpButton->setAutoDefault(false);
@@ -92,8 +94,10 @@ void MusicDialog::Activate() {
 }
 
 void MusicDialog::ChangeMIDI(int s) {
+  //: The title of the file dialog that picks a song.
   const QString path =
-      prompts_.ChooseFile(this, "Open", folder_, "MIDI Sequencer (*.mid *.rmi *.MID *.RMI)");
+      prompts_.ChooseFile(this, tr("Open"), folder_,
+                          tr("MIDI Sequencer") + QStringLiteral(" (*.mid *.rmi *.MID *.RMI)"));
   if (path.isEmpty() || !AudioDialogs::PathFits(prompts_, this, path) ||
       !AudioDialogs::SizeFits(prompts_, this, path, MaxSongBytes))
     return;
@@ -118,7 +122,7 @@ void MusicDialog::Preview(int s) {
     return;
   }
   const QString name = QFileInfo(ShownPath(path)).fileName();
-  prompts_.Warn(this, "Could not find " + name + ".  Please choose a valid MIDI file.");
+  prompts_.Warn(this, tr("Could not find %1.  Please choose a valid MIDI file.").arg(name));
   ChangeMIDI(s);
 }
 

@@ -83,7 +83,7 @@ void Playlist::ToggleMusic() {
     return;
   }
   if (!StartFromTheTop()) {
-    ui_.ShowWarning("No MIDI songs are selected!");
+    ui_.ShowWarning(ZANDOR_TR_NOOP("zandor::Playlist", "No MIDI songs are selected!"));
     ChooseSongs();
   }
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "machine/GameState.h"
+#include "machine/PlayerText.h"
 #include "platform/SoundService.h"
 
 namespace zandor {
@@ -14,7 +15,8 @@ struct PlaylistUi {
   virtual ~PlaylistUi() = default;
   // An error box with the media service's text.
   virtual void ShowError(const std::string& text) = 0;
-  // A warning box with an OK button.
+  // A warning box with an OK button. The text is one of the playlist's own, marked for the
+  // catalogue: the window shows it translated in the context "zandor::Playlist".
   virtual void ShowWarning(const std::string& text) = 0;
   // The music dialog, shown modally.
   virtual void RunMusicDialog() = 0;

@@ -23,13 +23,21 @@ struct Row {
 };
 
 constexpr Row kRows[5] = {
-    {"Bonus Sound:", "This is the sound that plays when you get the Power Meter to 100%."},
-    {"Count Down Sound",
-     "This is the sound which plays when you get a Power Drain symbol on the screen"},
-    {"Count Up Sound",
-     "This is the sound which plays when you get a Power Up symbol on the screen"},
-    {"Lose Sound:", "This is a sound which plays on a losing spin."},
-    {"Win Sound:", "This is a sound which plays on a winning spin."},
+    {QT_TRANSLATE_NOOP("zandor::SoundDialog", "Bonus Sound:"),
+     QT_TRANSLATE_NOOP("zandor::SoundDialog",
+                       "This is the sound that plays when you get the Power Meter to 100%.")},
+    {QT_TRANSLATE_NOOP("zandor::SoundDialog", "Count Down Sound"),
+     QT_TRANSLATE_NOOP("zandor::SoundDialog",
+                       "This is the sound which plays when you get a Power Drain symbol on the "
+                       "screen")},
+    {QT_TRANSLATE_NOOP("zandor::SoundDialog", "Count Up Sound"),
+     QT_TRANSLATE_NOOP("zandor::SoundDialog",
+                       "This is the sound which plays when you get a Power Up symbol on the "
+                       "screen")},
+    {QT_TRANSLATE_NOOP("zandor::SoundDialog", "Lose Sound:"),
+     QT_TRANSLATE_NOOP("zandor::SoundDialog", "This is a sound which plays on a losing spin.")},
+    {QT_TRANSLATE_NOOP("zandor::SoundDialog", "Win Sound:"),
+     QT_TRANSLATE_NOOP("zandor::SoundDialog", "This is a sound which plays on a winning spin.")},
 };
 
 }  // namespace
@@ -42,46 +50,50 @@ SoundDialog::SoundDialog(SoundSettings& sounds, const Folders& dirs,
       dirs_(dirs),
       preview_(std::move(preview)),
       prompts_(prompts) {
-  setWindowTitle("Change Sounds (WAV Files)");
+  setWindowTitle(tr("Change Sounds (WAV Files)"));
   setFixedSize(394, 397);
   auto* panel = new QFrame(this);
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panel->setGeometry(8, 8, 378, 330);
   for (int r = 0; r < 5; ++r) {
     const int y = 20 + 52 * r;
-    SoundLabels[r] = new QLabel(kRows[r].Caption, panel);
+    const QString caption = tr(kRows[r].Caption);
+    SoundLabels[r] = new QLabel(caption, panel);
     SoundLabels[r]->setObjectName(QString("SoundLabel%1").arg(r + 1));
-    SoundLabels[r]->setToolTip(kRows[r].Hint);
+    SoundLabels[r]->setToolTip(tr(kRows[r].Hint));
     SoundLabels[r]->setGeometry(16, y, 150, 28);
-    ChangeButtons[r] = new QPushButton("Change", panel);
+    ChangeButtons[r] = new QPushButton(tr("Change"), panel);
     ChangeButtons[r]->setObjectName(QString("ChangeButton%1").arg(r + 1));
     ChangeButtons[r]->setToolTip(
-        "Click this button to browse your hard drive for a sound for this event.");
+        tr("Click this button to browse your hard drive for a sound for this event."));
     ChangeButtons[r]->setGeometry(176, y, 88, 28);
-    PreviewButtons[r] = new QPushButton("Preview", panel);
+    //: A button that plays the sound of its row.
+    PreviewButtons[r] = new QPushButton(tr("Preview"), panel);
     PreviewButtons[r]->setObjectName(QString("PreviewButton%1").arg(r + 1));
-    PreviewButtons[r]->setToolTip("Click this button to play the currently selected sound file.");
+    PreviewButtons[r]->setToolTip(
+        tr("Click this button to play the currently selected sound file."));
     PreviewButtons[r]->setGeometry(272, y, 88, 28);
     // Five rows of the same two buttons: each is named by its row.
-    const QString sound = QString::fromLatin1(kRows[r].Caption).remove(QLatin1Char(':'));
+    const QString sound = QString(caption).remove(QLatin1Char(':')).trimmed();
+    //: The name a screen reader gives a row's Change button; %1 is the row's sound.
     ChangeButtons[r]->setAccessibleName(tr("Change %1").arg(sound));
     PreviewButtons[r]->setAccessibleName(tr("Preview %1").arg(sound));
     connect(ChangeButtons[r], &QPushButton::clicked, this, [this, r] { Change(r); });
     connect(PreviewButtons[r], &QPushButton::clicked, this, [this, r] { Preview(r); });
   }
-  RestoreDefaultsButton = new QPushButton("Restore Default Sounds", panel);
+  RestoreDefaultsButton = new QPushButton(tr("Restore Default Sounds"), panel);
   RestoreDefaultsButton->setObjectName("RestoreDefaultsButton");
   RestoreDefaultsButton->setToolTip(
-      "Click this button to use the default (original) sounds for the above events.");
+      tr("Click this button to use the default (original) sounds for the above events."));
   RestoreDefaultsButton->setGeometry(16, 284, 344, 30);
   connect(RestoreDefaultsButton, &QPushButton::clicked, this, &SoundDialog::RestoreDefaults);
 
-  HelpButton = new QPushButton("&Help", this);
+  HelpButton = new QPushButton(tr("&Help"), this);
   HelpButton->setObjectName("HelpButton");
   HelpButton->setGeometry(96, 352, 96, 32);
   HelpButton->setAutoDefault(false);
   ConnectHelp(this, HelpButton, prompts_, HelpTopic::Sounds);
-  OkButton = new QPushButton("&OK", this);
+  OkButton = new QPushButton(tr("&OK"), this);
   OkButton->setObjectName("OkButton");
   OkButton->setGeometry(202, 352, 96, 32);
   OkButton->setDefault(true);
@@ -105,7 +117,9 @@ std::string& SoundDialog::Path(int r) {
 }
 
 void SoundDialog::Change(int r) {
-  const QString path = prompts_.ChooseFile(this, "Open", folder_, "Wav Files (*.WAV *.wav)");
+  //: The title of the file dialog that picks a sound.
+  const QString path = prompts_.ChooseFile(this, tr("Open"), folder_,
+                                           tr("Wav Files") + QStringLiteral(" (*.WAV *.wav)"));
   if (path.isEmpty() || !AudioDialogs::PathFits(prompts_, this, path) ||
       !AudioDialogs::SizeFits(prompts_, this, path, MaxSoundBytes))
     return;

@@ -7,33 +7,44 @@
 
 namespace zandor {
 
+namespace {
+
+constexpr const char* kContext = "zandor::SoundEffects";
+
+}  // namespace
+
 SoundEffects::SoundEffects(const SoundSettings& sounds, const Folders& dirs, SoundService& s)
     : sounds_(sounds), dirs_(dirs), s_(s) {}
 
 std::string SoundEffects::LoadEffectSounds() {
-  std::string firstError;
+  loadError_ = {};
   for (int n = 0; n < 4; ++n) {
     const std::string path = dirs_.Program + "ZANDOR" + std::to_string(n) + ".WAV";
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     std::vector<uint8_t> bytes;
-    std::string error;
-    if (!in) {
-      error = errno == ENOENT || errno == 0 ? "File not found" : std::strerror(errno);
+    PlayerText error;
+    if (!in && (errno == ENOENT || errno == 0)) {
+      error = {kContext, ZANDOR_TR_NOOP("zandor::SoundEffects", "File not found: %1"), {path}};
+    } else if (!in) {
+      //: The system's reason why a file could not be opened (%1), then the file (%2).
+      error = {
+          kContext, ZANDOR_TR_NOOP("zandor::SoundEffects", "%1: %2"), {std::strerror(errno), path}};
     } else {
       bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-      if (in.bad()) error = "Read error";
+      if (in.bad())
+        error = {kContext, ZANDOR_TR_NOOP("zandor::SoundEffects", "Read error: %1"), {path}};
     }
     // A file that fails leaves its effect silent; the others still load, so start-up
     // goes on with everything else set as usual.
-    if (error.empty()) {
+    if (error.Empty()) {
       images_[n] = std::move(bytes);
     } else {
       images_[n].clear();
-      if (firstError.empty()) firstError = error + ": " + path;
+      if (loadError_.Empty()) loadError_ = std::move(error);
     }
   }
-  return firstError;
+  return loadError_.English();
 }
 
 void SoundEffects::PlayImage(bool on, int n) {

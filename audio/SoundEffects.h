@@ -9,6 +9,7 @@
 
 #include "machine/GameState.h"
 #include "machine/Host.h"
+#include "machine/PlayerText.h"
 #include "platform/SoundService.h"
 
 namespace zandor {
@@ -22,6 +23,8 @@ class SoundEffects {
   // Reads ZANDOR0..3.WAV from the program's folder into memory, every file even when one fails;
   // returns the error text of the first file that could not be read, "" when all were.
   std::string LoadEffectSounds();
+  // That error as the player reads it, for translation; empty when every file was read.
+  const PlayerText& LoadError() const { return loadError_; }
 
   // The nine play operations; a request whose switch is off is simply lost.
   void PlayStopSound();
@@ -51,6 +54,7 @@ class SoundEffects {
   const Folders& dirs_;
   SoundService& s_;
   std::array<std::vector<uint8_t>, 4> images_;
+  PlayerText loadError_;
 };
 
 }  // namespace zandor

@@ -27,12 +27,14 @@ VolumeDialog::VolumeDialog(const Volume& initial, std::function<void(const Volum
       initial_(initial),
       apply_(std::move(apply)),
       playEffect_(std::move(playEffect)) {
-  setWindowTitle("Volume");
+  setWindowTitle(tr("Volume"));
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   grid->setColumnMinimumWidth(1, 220);
-  EffectsSlider = AddRow(grid, 0, "&Effects:", effectsPercent_);
-  MusicSlider = AddRow(grid, 1, "&Music:", musicPercent_);
+  //: The loudness of the sound effects.
+  EffectsSlider = AddRow(grid, 0, tr("&Effects:"), effectsPercent_);
+  //: The loudness of the background music.
+  MusicSlider = AddRow(grid, 1, tr("&Music:"), musicPercent_);
   EffectsSlider->setValue(initial.Effects);
   MusicSlider->setValue(initial.Music);
   effectsPercent_->setText(Percent(initial.Effects));

@@ -1,6 +1,7 @@
 #include "help/Help.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -18,16 +19,20 @@ void ShowHelpTopic(QWidget* parent, HelpTopic topic) {
 }
 
 QString AboutText() {
-  return QStringLiteral(
-             "<h3>Zandor Slots</h3>"
-             "<p>Version %1</p>"
-             "<p>A three-reel, five-line slot machine with a bonus meter, free spins "
-             "and a double-or-nothing card game.</p>")
-      .arg(QStringLiteral(ZANDOR_VERSION));
+  // The game's name is the same in every language; the markup is not the translator's.
+  return QStringLiteral("<h3>Zandor Slots</h3><p>%1</p><p>%2</p>")
+      .arg(QCoreApplication::translate("zandor::Help", "Version %1")
+               .arg(QStringLiteral(ZANDOR_VERSION))
+               .toHtmlEscaped(),
+           QCoreApplication::translate("zandor::Help",
+                                       "A three-reel, five-line slot machine with a bonus meter, "
+                                       "free spins and a double-or-nothing card game.")
+               .toHtmlEscaped());
 }
 
 void ShowAbout(QWidget* parent, Prompts& prompts) {
-  QMessageBox box(QMessageBox::Information, QStringLiteral("About Zandor Slots"), AboutText(),
+  QMessageBox box(QMessageBox::Information,
+                  QCoreApplication::translate("zandor::Help", "About Zandor Slots"), AboutText(),
                   QMessageBox::Ok, parent);
   box.setObjectName(QStringLiteral("About"));
   box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));

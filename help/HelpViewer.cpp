@@ -78,15 +78,17 @@ QUrl HelpViewer::TopicUrl(HelpTopic topic) {
 }
 
 HelpViewer::HelpViewer() : QDialog(nullptr, Qt::Window) {
-  setWindowTitle(QStringLiteral("Zandor Slots Help"));
+  setWindowTitle(tr("Zandor Slots Help"));
   setObjectName(QStringLiteral("HelpViewer"));
 
   browser_ = new QTextBrowser(this);
   browser_->setOpenExternalLinks(true);
-  backBtn_ = new QPushButton(QStringLiteral("&Back"), this);
-  forwardBtn_ = new QPushButton(QStringLiteral("&Forward"), this);
-  contentsBtn_ = new QPushButton(QStringLiteral("&Contents"), this);
-  closeBtn_ = new QPushButton(QStringLiteral("C&lose"), this);
+  //: Goes to the page read before.
+  backBtn_ = new QPushButton(tr("&Back"), this);
+  forwardBtn_ = new QPushButton(tr("&Forward"), this);
+  //: Goes to the manual's table of contents.
+  contentsBtn_ = new QPushButton(tr("&Contents"), this);
+  closeBtn_ = new QPushButton(tr("C&lose"), this);
   backBtn_->setEnabled(false);
   forwardBtn_->setEnabled(false);
   // Enter in the browser must not close the window the way a dialog's default button would.
@@ -131,10 +133,10 @@ void HelpViewer::FollowModality() {
 bool HelpViewer::ShowTopic(QWidget* parent, HelpTopic topic) {
   const QUrl url = TopicUrl(topic);
   if (!QFileInfo(url.toLocalFile()).isFile()) {
-    QMessageBox::warning(parent, QStringLiteral("Zandor Slots Help"),
-                         QStringLiteral("The manual could not be found.\n\n"
-                                        "It belongs in the folder %1 beside the program. "
-                                        "Installing Zandor Slots again puts it back.")
+    QMessageBox::warning(parent, tr("Zandor Slots Help"),
+                         tr("The manual could not be found.\n\n"
+                            "It belongs in the folder %1 beside the program. "
+                            "Installing Zandor Slots again puts it back.")
                              .arg(QDir::toNativeSeparators(ManualDir())));
     return false;
   }
