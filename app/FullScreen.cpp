@@ -18,7 +18,7 @@ namespace zandor {
 
 void MainWindow::BuildFullScreen(QMenu* options) {
   options->addSeparator();
-  FullScreenAction = options->addAction("&Full Screen");
+  FullScreenAction = options->addAction(tr("&Full Screen"));
   FullScreenAction->setCheckable(true);
   FullScreenAction->setShortcut(QKeySequence(Qt::Key_F11));
   connect(FullScreenAction, &QAction::triggered, this, [this](bool on) { SetFullScreen(on); });

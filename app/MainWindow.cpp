@@ -26,6 +26,7 @@
 #include "help/Help.h"
 #include "platform/Announcement.h"
 #include "platform/FileNames.h"
+#include "platform/Language.h"
 #include "platform/PaintedArea.h"
 #include "platform/Prompts.h"
 #include "record/RecordKeeper.h"
@@ -220,10 +221,14 @@ void MainWindow::BuildPanel() {
     b->setFont(f);
     return b;
   };
-  BetOneButton = make("Bet 1", "Bet one credit (key 1)");
-  BetFiveButton = make("Bet 5", "Bet five credits (key 5)");
-  BetMaxButton = make("Bet Max", "Bet the maximum and spin (key M)");
-  SpinButton = make("Spin", "Spins the slot wheels (Space or Enter)");
+  //: The button that bets one coin.
+  BetOneButton = make(tr("Bet 1"), tr("Bet one credit (key 1)"));
+  //: The button that bets five coins.
+  BetFiveButton = make(tr("Bet 5"), tr("Bet five credits (key 5)"));
+  //: The button that bets the most coins (25) and spins.
+  BetMaxButton = make(tr("Bet Max"), tr("Bet the maximum and spin (key M)"));
+  //: The button that spins the reels.
+  SpinButton = make(tr("Spin"), tr("Spins the slot wheels (Space or Enter)"));
   SpinButton->setDefault(true);
   connect(BetOneButton, &QPushButton::clicked, this, [this] { Machine.BetOne(); });
   connect(BetFiveButton, &QPushButton::clicked, this, [this] { Machine.BetFive(); });
@@ -276,24 +281,31 @@ QAction* MainWindow::Toggle(QMenu* menu, const QString& caption, bool& flag) {
 
 void MainWindow::BuildMenus() {
   QMenuBar* bar = menuBar();
-  QMenu* file = bar->addMenu("&File");
-  NewGameAction = file->addAction("&New Game", this, [this] { NewGame(); });
+  QMenu* file = bar->addMenu(tr("&File"));
+  NewGameAction = file->addAction(tr("&New Game"), this, [this] { NewGame(); });
   file->addSeparator();
-  OpenAction = file->addAction("&Open", this, [this] { OpenGame(); });
-  SaveAction = file->addAction("&Save", this, [this] { SaveGame(); });
+  //: File menu: open a saved game.
+  OpenAction = file->addAction(tr("&Open"), this, [this] { OpenGame(); });
+  //: File menu: save the game in a slot.
+  SaveAction = file->addAction(tr("&Save"), this, [this] { SaveGame(); });
   file->addSeparator();
-  ExitAction = file->addAction("E&xit", this, [this] { close(); });
+  ExitAction = file->addAction(tr("E&xit"), this, [this] { close(); });
 
-  QMenu* options = bar->addMenu("&Options");
-  AceyDuceyAction = Toggle(options, "&Acey Ducey", Game.Options.AceyDucey);
+  QMenu* options = bar->addMenu(tr("&Options"));
+  //: Options menu, checked: a win may be gambled at the card game of that name.
+  AceyDuceyAction = Toggle(options, tr("&Acey Ducey"), Game.Options.AceyDucey);
   options->addSeparator();
-  QMenu* background = options->addMenu("Back&ground");
-  TiledAction = background->addAction("Tiled Bitmap", this, [this] { ChooseTile(); });
-  SolidColorAction = background->addAction("Solid Color", this, [this] { ChooseSolidColor(); });
+  //: Options menu: the background around the machine.
+  QMenu* background = options->addMenu(tr("Back&ground"));
+  //: Background menu: a picture file repeated as the background.
+  TiledAction = background->addAction(tr("Tiled Bitmap"), this, [this] { ChooseTile(); });
+  //: Background menu: one colour as the background.
+  SolidColorAction = background->addAction(tr("Solid Color"), this, [this] { ChooseSolidColor(); });
   TiledAction->setCheckable(true);
   SolidColorAction->setCheckable(true);
   options->addSeparator();
-  QMenu* bet = options->addMenu("&Bet Amount");
+  //: Options menu: the value of one coin.
+  QMenu* bet = options->addMenu(tr("&Bet Amount"));
   QAction** coinItems[6] = {&CoinFiveDollarsAction, &CoinOneDollarAction, &CoinFiftyCentsAction,
                             &CoinQuarterAction,     &CoinDimeAction,      &CoinNickelAction};
   for (int i = 0; i < 6; ++i) {
@@ -304,58 +316,81 @@ void MainWindow::BuildMenus() {
     (*coinItems[i])->setCheckable(true);
   }
   options->addSeparator();
-  QMenu* music = options->addMenu("&Music");
-  MusicOnAction = music->addAction("On", this, [this] {
+  QMenu* music = options->addMenu(tr("&Music"));
+  //: Music menu, checked while the background music plays.
+  MusicOnAction = music->addAction(tr("On"), this, [this] {
     if (audio_) audio_->ToggleMusic();
     StateChanged();
   });
   MusicOnAction->setCheckable(true);
   music->addSeparator();
-  ChangeSongsAction = music->addAction("Change Songs", this, [this] {
+  ChangeSongsAction = music->addAction(tr("Change Songs"), this, [this] {
     if (audio_) audio_->ChooseSongs();
     StateChanged();
   });
   options->addSeparator();
-  QMenu* sounds = options->addMenu("&Sounds");
+  //: Options menu: the sound effects.
+  QMenu* sounds = options->addMenu(tr("&Sounds"));
   SoundSettings& sound = Game.Sound;
-  SoundOnAction = Toggle(sounds, "On", sound.On);
+  //: Sounds menu, checked while the sound effects play at all.
+  SoundOnAction = Toggle(sounds, tr("On"), sound.On);
   sounds->addSeparator();
-  BonusSoundAction = Toggle(sounds, "Bonus", sound.Bonus);
-  CoinsSoundAction = Toggle(sounds, "Coins", sound.Coins);
-  CreditsSoundAction = Toggle(sounds, "Credits", sound.Credits);
-  LoseSoundAction = Toggle(sounds, "Lose", sound.Lose);
-  PowerDrainSoundAction = Toggle(sounds, "Power Drain", sound.PowerDown);
-  PowerUpSoundAction = Toggle(sounds, "Power Up", sound.PowerUp);
-  SlotSpinSoundAction = Toggle(sounds, "Slot Spin", sound.Spin);
-  StopSoundAction = Toggle(sounds, "Stop", sound.Stop);
-  WheelSpinSoundAction = Toggle(sounds, "Wheel Spin", sound.WheelSpin);
-  WinSoundAction = Toggle(sounds, "Win", sound.Win);
+  //: Sounds menu: the sound of the bonus being paid.
+  BonusSoundAction = Toggle(sounds, tr("Bonus"), sound.Bonus);
+  //: Sounds menu: the sound of each coin bet.
+  CoinsSoundAction = Toggle(sounds, tr("Coins"), sound.Coins);
+  //: Sounds menu: the sound of each credit counted in after a win.
+  CreditsSoundAction = Toggle(sounds, tr("Credits"), sound.Credits);
+  //: Sounds menu: the sound of a spin that wins nothing.
+  LoseSoundAction = Toggle(sounds, tr("Lose"), sound.Lose);
+  //: Sounds menu: the sound of the bonus meter falling.
+  PowerDrainSoundAction = Toggle(sounds, tr("Power Drain"), sound.PowerDown);
+  //: Sounds menu: the sound of the bonus meter rising.
+  PowerUpSoundAction = Toggle(sounds, tr("Power Up"), sound.PowerUp);
+  //: Sounds menu: the sound of the reels turning.
+  SlotSpinSoundAction = Toggle(sounds, tr("Slot Spin"), sound.Spin);
+  //: Sounds menu: the sound of a reel stopping.
+  StopSoundAction = Toggle(sounds, tr("Stop"), sound.Stop);
+  //: Sounds menu: the sound of the card game's wheel turning.
+  WheelSpinSoundAction = Toggle(sounds, tr("Wheel Spin"), sound.WheelSpin);
+  //: Sounds menu: the sound of a winning spin.
+  WinSoundAction = Toggle(sounds, tr("Win"), sound.Win);
   sounds->addSeparator();
-  ChangeSoundsAction = sounds->addAction("Change WAVs", this, [this] {
+  //: Sounds menu: choose wave files of one's own for five of the sounds.
+  ChangeSoundsAction = sounds->addAction(tr("Change WAVs"), this, [this] {
     if (audio_) audio_->ChooseSounds();
   });
   options->addSeparator();
-  ChangeVolumeAction = options->addAction("&Volume...", this, [this] {
+  ChangeVolumeAction = options->addAction(tr("&Volume..."), this, [this] {
     if (audio_) audio_->ChangeVolume();
   });
   options->addSeparator();
-  QMenu* speed = options->addMenu("Spin Spee&d");
-  FastAction = speed->addAction("Fast", this, [this] { Machine.ChooseSpeed(SpinSpeed::Fast); });
+  //: Options menu: how fast the reels turn.
+  QMenu* speed = options->addMenu(tr("Spin Spee&d"));
+  //: Spin speed menu.
+  FastAction = speed->addAction(tr("Fast"), this, [this] { Machine.ChooseSpeed(SpinSpeed::Fast); });
+  //: Spin speed menu.
   MediumAction =
-      speed->addAction("Medium", this, [this] { Machine.ChooseSpeed(SpinSpeed::Medium); });
-  SlowAction = speed->addAction("Slow", this, [this] { Machine.ChooseSpeed(SpinSpeed::Slow); });
+      speed->addAction(tr("Medium"), this, [this] { Machine.ChooseSpeed(SpinSpeed::Medium); });
+  //: Spin speed menu.
+  SlowAction = speed->addAction(tr("Slow"), this, [this] { Machine.ChooseSpeed(SpinSpeed::Slow); });
   for (QAction* a : {FastAction, MediumAction, SlowAction}) a->setCheckable(true);
 
-  BorrowAction = bar->addAction("&Borrow", this, [this] { OpenBank(); });
-  PayoffsAction = bar->addAction("&Payoffs", this, [this] { ShowPayoffs(); });
-  QMenu* autoMenu = bar->addMenu("&Auto");
-  AutoSpinAction = autoMenu->addAction("&Auto Spin", this, [this] { Machine.ToggleAutoSpin(); });
+  //: Menu bar: opens the bank, to borrow or pay back credits.
+  BorrowAction = bar->addAction(tr("&Borrow"), this, [this] { OpenBank(); });
+  //: Menu bar: opens the chart of what each line of symbols pays.
+  PayoffsAction = bar->addAction(tr("&Payoffs"), this, [this] { ShowPayoffs(); });
+  //: Menu bar: the menu of automatic spins.
+  QMenu* autoMenu = bar->addMenu(tr("&Auto"));
+  //: Auto menu, checked while spins follow each other by themselves.
+  AutoSpinAction =
+      autoMenu->addAction(tr("&Auto Spin"), this, [this] { Machine.ToggleAutoSpin(); });
   AutoSpinAction->setCheckable(true);
-  QMenu* help = bar->addMenu("&Help");
-  AboutAction = help->addAction("&About", this, [this] { ShowAbout(this, prompts_); });
+  QMenu* help = bar->addMenu(tr("&Help"));
+  AboutAction = help->addAction(tr("&About"), this, [this] { ShowAbout(this, prompts_); });
   help->addSeparator();
-  ManualAction =
-      help->addAction("&Manual", this, [this] { prompts_.OpenHelp(this, HelpTopic::Contents); });
+  ManualAction = help->addAction(tr("&Manual"), this,
+                                 [this] { prompts_.OpenHelp(this, HelpTopic::Contents); });
   ManualAction->setShortcut(QKeySequence::HelpContents);
   BuildFullScreen(options);
   BuildViewOptions(options);
@@ -465,16 +500,20 @@ void MainWindow::KeepAtClose() {
   std::vector<std::string> failed = keeper_->KeepSettled();
   if (closingOnSignal_) {
     // Nobody may be there to answer a box: the failure goes to the log and the game ends.
-    for (const std::string& path : failed)
-      std::fprintf(stderr, "zandor-slots: Unable to write to %s\n", path.c_str());
+    // The path goes in with its own bytes, whatever their encoding.
+    for (const std::string& path : failed) {
+      QByteArray line = tr("Unable to write to %1").toLocal8Bit();
+      line.replace("%1", QByteArray::fromStdString(path));
+      std::fprintf(stderr, "zandor-slots: %s\n", line.constData());
+    }
     return;
   }
   while (!failed.empty()) {
     for (const std::string& path : failed)
-      prompts_.Warn(this, QString("Unable to write to %1").arg(QString::fromStdString(path)));
+      prompts_.Warn(this, tr("Unable to write to %1").arg(QString::fromStdString(path)));
     // The disk may have been freed or the folder made writable meanwhile.
     if (!prompts_.Confirm(this, "Zandor Slots",
-                          "Your game could not be saved. Try again before the game closes?"))
+                          tr("Your game could not be saved. Try again before the game closes?")))
       return;
     failed = keeper_->KeepSettled();
   }
@@ -545,8 +584,8 @@ void MainWindow::SaveGame() {
 }
 
 void MainWindow::ChooseTile() {
-  QString path =
-      prompts_.ChooseFile(this, "Load Tiled Bitmap File", tileDir_, "Bitmaps (*.BMP *.bmp)");
+  QString path = prompts_.ChooseFile(this, tr("Load Tiled Bitmap File"), tileDir_,
+                                     tr("Bitmaps (%1)").arg("*.BMP *.bmp"));
   if (!path.isEmpty()) {
     std::string err = Face.LoadTile(LocalPath(path));
     if (!err.empty()) {
@@ -673,9 +712,7 @@ void MainWindow::Repaint() {
   TellFace();
 }
 
-void MainWindow::Inform(std::string_view text) {
-  prompts_.Inform(this, QString::fromUtf8(text.data(), static_cast<int>(text.size())));
-}
+void MainWindow::Inform(const PlayerText& text) { prompts_.Inform(this, Translated(text)); }
 
 void MainWindow::OfferCardGame(Money& spinWin) {
   CardTable dlg(

@@ -128,7 +128,7 @@ class MainWindow : public QMainWindow, public Host {
   void DrawPayline(int k) override;
   void DrawBonusMeter(bool blueFirst) override;
   void Repaint() override;
-  void Inform(std::string_view text) override;
+  void Inform(const PlayerText& text) override;
   void OfferCardGame(Money& spinWin) override;
   void SetBetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -126,12 +127,17 @@ SingleInstance::Outcome SingleInstance::Acquire() {
 }
 
 QString SingleInstance::Problem() const {
-  return QString(
+  return QCoreApplication::translate(
+             "zandor::SingleInstance",
              "Zandor Slots could not make its lock file in\n%1\n\nThe disk may be full, or the "
              "folder may not be written.  Without the lock a second copy could open the same "
              "games and overwrite them, so the game will not start.  Please free some space or "
              "make the folder writable, then start Zandor Slots again.")
       .arg(QDir::toNativeSeparators(dir_));
+}
+
+QString SingleInstance::RunningElsewhere() {
+  return QCoreApplication::translate("zandor::SingleInstance", "Zandor Slots is already running.");
 }
 
 bool SingleInstance::OwnerReadable() const {

@@ -31,6 +31,8 @@ class SingleInstance : public QObject {
   Outcome Acquire();
   // What the player is told when Acquire gives Unavailable.
   QString Problem() const;
+  // What the player is told when Acquire gives HeldElsewhere and the copy cannot be raised.
+  static QString RunningElsewhere();
   // Asks the copy holding the lock to bring its window to the front; false when it cannot be
   // reached or what answers belongs to another user.
   bool RaiseRunningCopy();

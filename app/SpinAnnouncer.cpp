@@ -4,12 +4,11 @@
 #include <algorithm>
 
 #include "face/FaceAccessible.h"
+#include "platform/Language.h"
 
 namespace zandor {
 
 namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("SpinAnnouncer", text); }
 
 QString Amount(int64_t cents) { return MoneyWords(Money::Cents(cents)); }
 
@@ -38,9 +37,11 @@ void SpinAnnouncer::CoinValueChanged(int64_t cents) { record_.CoinValueChanged(c
 
 void SpinAnnouncer::AutoSpinSwitched(bool on) { record_.AutoSpinSwitched(on); }
 
-std::string SpinAnnouncer::AutoSpinStopReason() {
-  std::string reason = record_.AutoSpinStopReason();
-  if (!reason.empty() && say_) say_(QString::fromStdString(reason));
+std::string SpinAnnouncer::AutoSpinStopReason() { return AutoSpinStopText().English(); }
+
+PlayerText SpinAnnouncer::AutoSpinStopText() {
+  PlayerText reason = record_.AutoSpinStopText();
+  if (!reason.Empty() && say_) say_(Translated(reason));
   return reason;
 }
 
@@ -54,7 +55,9 @@ int64_t SayLines(const std::array<int, 9>& grid, const std::array<int64_t, 5>& p
     const int64_t pay = pays[static_cast<size_t>(k - 1)];
     if (pay <= 0) continue;
     lines += pay;
-    parts << Tr("Line %1: %2 pays %3.").arg(k).arg(LineSymbols(grid, k), Amount(pay));
+    //: Spoken: %1 the payline's number, %2 the three symbols on it, %3 the amount it pays.
+    parts
+        << SpinAnnouncer::tr("Line %1: %2 pays %3.").arg(k).arg(LineSymbols(grid, k), Amount(pay));
   }
   return lines;
 }
@@ -66,7 +69,7 @@ QString CardOfferSentence(const MachineState& m) {
   for (size_t k = 0; k < pays.size(); ++k) pays[k] = CentsOf(m.LineBets[k] * m.LinePays[k]);
   QStringList parts;
   SayLines(m.ReelGrid, pays, parts);
-  parts << Tr("Credits %1.").arg(MoneyWords(m.Credits));
+  parts << SpinAnnouncer::tr("Credits %1.").arg(MoneyWords(m.Credits));
   return parts.join(QLatin1Char(' '));
 }
 
@@ -74,19 +77,25 @@ QString SpinSentence(const SpinReport& spin, int powerPts) {
   constexpr int kFreeSpins = 7;
   QStringList parts;
   if (spin.Free)
-    parts << Tr("Free spin %1 of %2.").arg(kFreeSpins - spin.FreeSpinsLeft).arg(kFreeSpins);
+    parts << SpinAnnouncer::tr("Free spin %1 of %2.")
+                 .arg(kFreeSpins - spin.FreeSpinsLeft)
+                 .arg(kFreeSpins);
   const int64_t lines = SayLines(spin.Grid, spin.LinePays, parts);
   if (lines == 0)
-    parts << Tr("No win.");
+    parts << SpinAnnouncer::tr("No win.");
   else if (spin.CardOffered && spin.Win != lines)
-    parts << Tr("After the card game you win %1.").arg(Amount(spin.Win));
+    parts << SpinAnnouncer::tr("After the card game you win %1.").arg(Amount(spin.Win));
   else
-    parts << Tr("Total win %1.").arg(Amount(spin.Win));
+    parts << SpinAnnouncer::tr("Total win %1.").arg(Amount(spin.Win));
   if (spin.Pool > 0)
-    parts << Tr("Bonus won: %1 and %2 free spins.").arg(Amount(spin.Pool)).arg(kFreeSpins);
-  parts << Tr("Credits %1.").arg(Amount(spin.CreditsAfter));
+    parts << SpinAnnouncer::tr("Bonus won: %1 and %2 free spins.")
+                 .arg(Amount(spin.Pool))
+                 .arg(kFreeSpins);
+  parts << SpinAnnouncer::tr("Credits %1.").arg(Amount(spin.CreditsAfter));
   // The face shows the bonus meter only while no free spin remains.
-  if (spin.FreeSpinsLeft == 0) parts << Tr("Bonus meter %1%.").arg(std::clamp(powerPts, 0, 100));
+  //: Spoken: how full the bonus meter is, in per cent.
+  if (spin.FreeSpinsLeft == 0)
+    parts << SpinAnnouncer::tr("Bonus meter %1%.").arg(std::clamp(powerPts, 0, 100));
   return parts.join(QLatin1Char(' '));
 }
 

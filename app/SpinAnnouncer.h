@@ -4,6 +4,7 @@
 // record unchanged.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -13,6 +14,8 @@
 namespace zandor {
 
 class SpinAnnouncer : public GameEvents {
+  Q_DECLARE_TR_FUNCTIONS(zandor::SpinAnnouncer)
+
  public:
   // Passes the events on to record; reads the bonus meter from machine; say speaks a sentence.
   // record and machine outlive the announcer.
@@ -26,6 +29,7 @@ class SpinAnnouncer : public GameEvents {
   void CoinValueChanged(int64_t cents) override;
   void AutoSpinSwitched(bool on) override;
   std::string AutoSpinStopReason() override;
+  PlayerText AutoSpinStopText() override;
 
  private:
   GameEvents& record_;

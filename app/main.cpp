@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
       break;
     case SingleInstance::Outcome::HeldElsewhere:
       if (!instance.RaiseRunningCopy())
-        ShowStartBox(QMessageBox::Information, "Zandor Slots is already running.");
+        ShowStartBox(QMessageBox::Information, SingleInstance::RunningElsewhere());
       return 0;
     case SingleInstance::Outcome::Unavailable:
       ShowStartBox(QMessageBox::Warning, instance.Problem());

@@ -1,5 +1,6 @@
 #include "bank/BankDialog.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -11,6 +12,8 @@
 #include <QRadialGradient>
 #include <QRadioButton>
 #include <QScreen>
+#include <algorithm>
+#include <string>
 
 #include "bank/Bank.h"
 #include "help/Help.h"
@@ -92,7 +95,7 @@ BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& p
                        QWidget* parent)
     : QDialog(parent), machine_(machine), glyphs_(glyphs), prompts_(prompts) {
   setObjectName("BankDialog");
-  setWindowTitle("Use this form to borrow or pay back credits");
+  setWindowTitle(tr("Use this form to borrow or pay back credits"));
   setFixedSize(582, 300);
 
   for (int i = 0; i < 6; ++i) {
@@ -107,7 +110,8 @@ BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& p
     AmountButtons[i] = b;
   }
 
-  ModeLabel = new QLabel("Mode:", this);
+  //: The label before the two choices: borrow or pay back.
+  ModeLabel = new QLabel(tr("Mode:"), this);
   ModeLabel->setObjectName("ModeLabel");
   QFont big = ModeLabel->font();
   big.setPointSize(16);
@@ -119,21 +123,23 @@ BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& p
   ModeLabel->move(56, 192);
   ModeLabel->adjustSize();
 
-  BorrowButton = new QRadioButton("Borrow Credits", this);
+  BorrowButton = new QRadioButton(tr("Borrow Credits"), this);
   BorrowButton->setObjectName("BorrowButton");
-  BorrowButton->setGeometry(147, 192, 190, 33);
   BorrowButton->setChecked(true);
-  PayBackButton = new QRadioButton("Pay Back Credits", this);
+  PayBackButton = new QRadioButton(tr("Pay Back Credits"), this);
   PayBackButton->setObjectName("PayBackButton");
-  PayBackButton->setGeometry(355, 192, 190, 33);
+  // As designed in English; a longer caption of another language takes the room it needs
+  // (there is room up to the other button and the dialog's edge).
+  BorrowButton->setGeometry(147, 192, std::max(190, BorrowButton->sizeHint().width()), 33);
+  PayBackButton->setGeometry(355, 192, std::max(190, PayBackButton->sizeHint().width()), 33);
 
-  OkButton = new QPushButton("&OK", this);
+  OkButton = new QPushButton(tr("&OK"), this);
   OkButton->setObjectName("OkButton");
   OkButton->setGeometry(442, 246, 127, 46);
   OkButton->setDefault(true);
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
 
-  HelpButton = new QPushButton("&Help", this);
+  HelpButton = new QPushButton(tr("&Help"), this);
   HelpButton->setObjectName("HelpButton");
   HelpButton->setGeometry(10, 246, 127, 46);
   HelpButton->setAutoDefault(false);
@@ -162,7 +168,9 @@ void BankDialog::ChooseAmount(int button) {
   const std::string_view refused =
       BorrowButton->isChecked() ? bank.Borrow(button - 1) : bank.PayBack(button - 1);
   if (!refused.empty()) {
-    prompts_.Inform(this, QString::fromUtf8(refused.data(), static_cast<int>(refused.size())));
+    // The refusals are the bank's texts, marked for the catalogue in its context.
+    const std::string refusal(refused);
+    prompts_.Inform(this, QCoreApplication::translate("zandor::Bank", refusal.c_str()));
     return;
   }
   PaintBank();
@@ -190,9 +198,12 @@ void BankDialog::PaintBank() {
     // The outer width includes the window frame, so the caption sits a little further right
     // than the client width alone would put it.
     int outer = isVisible() ? frameGeometry().width() : width();
-    int tw = fm.horizontalAdvance("Credits:");
-    p.drawText(outer - tw - 20, 20 + fm.ascent(), "Credits:");
-    p.drawText(20, 20 + fm.ascent(), "Borrowed:");
+    //: Painted above the meter of the player's credits.
+    const QString credits = tr("Credits:");
+    const int tw = fm.horizontalAdvance(credits);
+    p.drawText(outer - tw - 20, 20 + fm.ascent(), credits);
+    //: Painted above the meter of what the player owes the bank.
+    p.drawText(20, 20 + fm.ascent(), tr("Borrowed:"));
   }
   // Glyph text, not locale text: two decimals with a '.' whatever the user's locale.
   DrawDigits(canvas_, glyphs_, machine_.Credits.Padded(), width() - 30, 40, false, 2);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "machine/Money.h"
+#include "machine/PlayerText.h"
 
 namespace zandor {
 
@@ -49,6 +50,13 @@ struct GameEvents {
   // Asked after a spin while automatic spins run and no free spin remains: why they must stop
   // now, or "" to go on.
   virtual std::string AutoSpinStopReason() { return {}; }
+  // The same question, answered with the reason as the player reads it, in any language: an
+  // empty text to go on. Unless overridden, the English reason as it stands.
+  virtual PlayerText AutoSpinStopText() {
+    std::string reason = AutoSpinStopReason();
+    if (reason.empty()) return {};
+    return PlayerText{"", "%1", {std::move(reason)}};
+  }
 };
 
 }  // namespace zandor

@@ -4,9 +4,9 @@
 
 #include <array>
 #include <cstdint>
-#include <string_view>
 
 #include "machine/Money.h"
+#include "machine/PlayerText.h"
 #include "machine/SpinInProgress.h"
 
 namespace zandor {
@@ -48,8 +48,8 @@ struct Host {
   virtual void DrawBonusMeter(bool blueFirst) = 0;
   // Asks for a full repaint of the face.
   virtual void Repaint() = 0;
-  // An information box with an OK button.
-  virtual void Inform(std::string_view text) = 0;
+  // An information box with an OK button, in the player's language.
+  virtual void Inform(const PlayerText& text) = 0;
   // The modal double-or-nothing card game; may change spinWin.
   virtual void OfferCardGame(Money& spinWin) = 0;
   // Enables or disables Bet 1, Bet 5, Bet Max and Spin together.

@@ -10,10 +10,13 @@ namespace {
 
 constexpr int kCoinsMax = 25;
 constexpr int kFreeSpinAward = 7;
+constexpr const char* kContext = "zandor::SlotMachine";
 constexpr const char* kNotEnough =
-    "You do not have enough credits to bet the same amount as you last spin; "
-    "you better borrow some credits!.";
-constexpr const char* kPlaceBet = "Please place a bet before spinning.";
+    ZANDOR_TR_NOOP("zandor::SlotMachine",
+                   "You do not have enough credits to bet the same amount as you last spin; "
+                   "you better borrow some credits!.");
+constexpr const char* kPlaceBet =
+    ZANDOR_TR_NOOP("zandor::SlotMachine", "Please place a bet before spinning.");
 
 int SymbolAt(const std::string& strip, int index0) {
   return strip[static_cast<size_t>(index0 % 20)] - '0';
@@ -218,7 +221,7 @@ void SlotMachine::Spin() {
     if (m_.Credits < m_.LastWager) {
       m_.AutoSpin = false;
       host_.StateChanged();
-      host_.Inform(kNotEnough);
+      host_.Inform(PlayerText{kContext, kNotEnough});
       if (m_.AutoSpin || m_.FreeSpins > 0) host_.SetAutomaticSpins(true);
       return;
     }
@@ -229,7 +232,7 @@ void SlotMachine::Spin() {
     host_.Redraw(FaceElement::Wager);
     AddPoolContribution();
   } else {
-    host_.Inform(kPlaceBet);
+    host_.Inform(PlayerText{kContext, kPlaceBet});
     if (m_.AutoSpin || m_.FreeSpins > 0) host_.SetAutomaticSpins(true);
     return;
   }
@@ -312,8 +315,8 @@ void SlotMachine::ReportSpin() {
 void SlotMachine::StopAutoSpinAtLimit() {
   // A limit waits for the end of a free-spin sequence.
   if (!m_.AutoSpin || m_.FreeSpins > 0) return;
-  const std::string reason = events_->AutoSpinStopReason();
-  if (reason.empty()) return;
+  PlayerText reason = events_->AutoSpinStopText();
+  if (reason.Empty()) return;
   m_.AutoSpin = false;
   host_.StateChanged();
   host_.Inform(reason);

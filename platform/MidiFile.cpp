@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "machine/PlayerText.h"
+
 namespace zandor {
 
 namespace {
@@ -13,7 +15,8 @@ uint32_t Le32(const uint8_t* p) {
   return (uint32_t{p[3]} << 24) | (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0];
 }
 
-const char kNotMidi[] = "The file is not a valid MIDI file.";
+// Shown by the media player, which translates it in its own context.
+const char kNotMidi[] = ZANDOR_TR_NOOP("zandor::MidiPlayer", "The file is not a valid MIDI file.");
 
 std::string CheckBare(const uint8_t* p, size_t n) {
   if (n < 14 || std::memcmp(p, "MThd", 4) != 0) return kNotMidi;

@@ -25,6 +25,13 @@ bool HookInstalled = false;
 // a mixer call: the hook runs with the audio device locked.
 std::mutex OwnerLock;
 
+// A translated text with %1 replaced by value's own bytes, whatever their encoding.
+std::string Filled(const QString& text, const std::string& value) {
+  std::string out = text.toStdString();
+  if (const size_t at = out.find("%1"); at != std::string::npos) out.replace(at, 2, value);
+  return out;
+}
+
 void HaltMusic() {
   Halting = true;
   Mix_HaltMusic();
@@ -60,15 +67,18 @@ void MidiPlayer::Deliver(uint64_t serial, bool normal) {
 std::string MidiPlayer::Open(const std::string& path) {
   Close();
   std::ifstream in(path, std::ios::binary);
-  if (!in) return "The specified file was not found: " + path;
+  if (!in) return Filled(tr("The specified file was not found: %1"), path);
   // A file far larger than any song would hold the window while it is read.
   std::error_code ec;
   if (const auto size = std::filesystem::file_size(path, ec); !ec && size > MaxSongBytes)
-    return "The song is larger than 16 MB, too large to play: " + path;
+    return Filled(tr("The song is larger than 16 MB, too large to play: %1"), path);
   const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
                                    std::istreambuf_iterator<char>()};
   std::vector<uint8_t> smf;
-  if (std::string err = CheckMidiFile(bytes, smf); !err.empty()) return err + " (" + path + ")";
+  // The file's check writes English marked in this class's context.
+  if (std::string err = CheckMidiFile(bytes, smf); !err.empty())
+    return QCoreApplication::translate("zandor::MidiPlayer", err.c_str()).toStdString() + " (" +
+           path + ")";
   std::string font;
   for (const std::string& f : soundFonts_) {
     std::error_code ec;
@@ -77,7 +87,8 @@ std::string MidiPlayer::Open(const std::string& path) {
       break;
     }
   }
-  if (font.empty()) return "No General MIDI soundfont was found, so MIDI music cannot play.";
+  if (font.empty())
+    return tr("No General MIDI soundfont was found, so MIDI music cannot play.").toStdString();
   Mix_SetSoundFonts(font.c_str());
   smf_ = std::move(smf);
   SDL_RWops* rw = SDL_RWFromConstMem(smf_.data(), static_cast<int>(smf_.size()));
@@ -85,13 +96,14 @@ std::string MidiPlayer::Open(const std::string& path) {
   if (!music_) {
     smf_.clear();
     const char* e = Mix_GetError();
-    return std::string("The MIDI device could not open the file: ") + (e && *e ? e : path);
+    //: %1 is the synthesiser's own explanation (in English), else the file's path.
+    return Filled(tr("The MIDI device could not open the file: %1"), e && *e ? e : path);
   }
   return "";
 }
 
 std::string MidiPlayer::Play() {
-  if (!music_) return "No MIDI file is open.";
+  if (!music_) return tr("No MIDI file is open.").toStdString();
   if (!HookInstalled) {
     Mix_HookMusicFinished(&MidiPlayer::MusicFinished);
     HookInstalled = true;
@@ -109,7 +121,8 @@ std::string MidiPlayer::Play() {
     std::lock_guard lock(OwnerLock);
     Owner = nullptr;
     const char* e = Mix_GetError();
-    return std::string("The MIDI device could not play the file: ") + (e ? e : "");
+    //: %1 is the synthesiser's own explanation, in English.
+    return Filled(tr("The MIDI device could not play the file: %1"), e ? e : "");
   }
   return "";
 }

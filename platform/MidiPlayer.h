@@ -2,6 +2,7 @@
 // end-of-play notification delivered on the window thread.
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <functional>
 #include <string>
@@ -13,7 +14,10 @@ typedef struct _Mix_Music Mix_Music;
 
 namespace zandor {
 
+// Its error texts are in the player's language, UTF-8, with the file's path as it was given.
 class MidiPlayer : public MediaPlayer {
+  Q_DECLARE_TR_FUNCTIONS(zandor::MidiPlayer)
+
  public:
   // The General MIDI soundfonts tried in order.
   static std::vector<std::string> DefaultSoundFonts();

@@ -20,10 +20,8 @@ namespace zandor {
 
 namespace {
 
-QString MoneyLabel(Money v, const char* what) {
-  // Two decimals, trimmed: 1000.00 credits, with '.' whatever the locale.
-  return QString::fromStdString(FormatMoney(v)) + " " + what;
-}
+// Two decimals, trimmed, with '.' whatever the locale.
+QString MoneyText(Money v) { return QString::fromStdString(FormatMoney(v)); }
 
 }  // namespace
 
@@ -78,14 +76,14 @@ SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, Mode mode, 
     SlotButtons[i] = b;
   }
 
-  CancelButton = new QPushButton("&Cancel", this);
+  CancelButton = new QPushButton(tr("&Cancel"), this);
   CancelButton->setObjectName("CancelButton");
   CancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
   CancelButton->setGeometry(508, 316, 97, 37);
   CancelButton->setAutoDefault(false);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-  HelpButton = new QPushButton("&Help", this);
+  HelpButton = new QPushButton(tr("&Help"), this);
   HelpButton->setObjectName("HelpButton");
   HelpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
   HelpButton->setGeometry(8, 316, 97, 37);
@@ -101,15 +99,17 @@ SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, Mode mode, 
 void SlotDialog::ReadSlots() { slots_.Read(); }
 
 void SlotDialog::ShowSlots() {
-  setWindowTitle(mode_ == Mode::Save ? "Save a Game -- Select Game Slot"
-                                     : "Open a Game -- Select Game Slot");
+  setWindowTitle(mode_ == Mode::Save ? tr("Save a Game -- Select Game Slot")
+                                     : tr("Open a Game -- Select Game Slot"));
   for (int i = 0; i < 8; ++i) {
     const SavedGame& s = slots_.Slots[i];
     NameFields[i]->setText(QString::fromStdString(s.Name));
     GameLabels[i]->setText("Zandor Slots");
     DateLabels[i]->setText(QString::fromStdString(s.Date));
-    CreditsLabels[i]->setText(MoneyLabel(s.Credits, "credits"));
-    BorrowedLabels[i]->setText(MoneyLabel(s.Borrowed, "borrowed"));
+    //: A saved game's credits: "1000.00 credits".
+    CreditsLabels[i]->setText(tr("%1 credits").arg(MoneyText(s.Credits)));
+    //: What a saved game owes the bank: "1000.00 borrowed".
+    BorrowedLabels[i]->setText(tr("%1 borrowed").arg(MoneyText(s.Borrowed)));
     // The button shows only a tick; its name says which slot it is and what the slot holds.
     const QString name = s.Name.empty() ? tr("no name") : QString::fromStdString(s.Name);
     const QString holds =
@@ -132,7 +132,8 @@ void SlotDialog::ChooseSlot(int n) {
   if (n < 1 || n > 8) return;
   std::optional<QString> name;
   if (mode_ == Mode::Save)
-    name = prompts_.AskText(this, "Name for this saved game?", "", NameFields[n - 1]->text(), 255);
+    name =
+        prompts_.AskText(this, tr("Name for this saved game?"), "", NameFields[n - 1]->text(), 255);
   FinishSlot(n, name);
 }
 
@@ -143,7 +144,7 @@ void SlotDialog::FinishSlot(int n, const std::optional<QString>& enteredName) {
         SaveResult r = slots_.Save(machine_, n, enteredName->toStdString());
         if (!r.Ok)
           prompts_.Warn(this,
-                        QString("Unable to write to %1").arg(QString::fromStdString(r.FailedPath)));
+                        tr("Unable to write to %1").arg(QString::fromStdString(r.FailedPath)));
       }
     } else {
       slots_.Open(n, machine_);

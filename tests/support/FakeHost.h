@@ -50,7 +50,7 @@ struct FakeHost : Host {
   void DrawPayline(int k) override { Paylines.push_back(k); }
   void DrawBonusMeter(bool) override { ++BonusMeterDraws; }
   void Repaint() override { ++Repaints; }
-  void Inform(std::string_view text) override { Messages.emplace_back(text); }
+  void Inform(const PlayerText& text) override { Messages.push_back(text.English()); }
   void OfferCardGame(Money& win) override {
     ++CardGames;
     if (CardGame) CardGame(win);
