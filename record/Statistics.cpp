@@ -102,9 +102,11 @@ PlayerText Duration(int64_t seconds) {
   auto two = [](int64_t v) { return (v < 10 ? "0" : "") + std::to_string(v); };
   if (seconds >= 3600)
     return {"zandor::StatisticsWindow",
+            //: Time played: hours and minutes, "3 h 05 min".
             ZANDOR_TR_NOOP("zandor::StatisticsWindow", "%1 h %2 min"),
             {std::to_string(seconds / 3600), two(seconds / 60 % 60)}};
   return {"zandor::StatisticsWindow",
+          //: Time played under an hour: minutes and seconds, "12 min 30 s".
           ZANDOR_TR_NOOP("zandor::StatisticsWindow", "%1 min %2 s"),
           {std::to_string(seconds / 60), two(seconds % 60)}};
 }
