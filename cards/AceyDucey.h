@@ -35,6 +35,7 @@ CardDeck ShuffleDeck(Lcg& rng, uint32_t utcTimeOfDayMs);
 bool DrawWins(int leftRank, int rightRank, int drawnRank);
 
 // The winnings line: "Winnings: " on opening, "Winnings:  " after a draw, then "%10.2f".
+// English; the card table shows the same line in the player's language.
 std::string WinningsText(Money spinWin, bool afterDraw);
 
 // What a Draw came to.
@@ -73,7 +74,8 @@ class AceyDucey {
   const Card& ThirdCard() const { return Deck[DealPos]; }
   // True while the deck still holds the three cards of another fresh pair.
   bool CanDealFreshPair() const { return DealPos + CardsPerPair < static_cast<int>(Deck.size()); }
-  // The Skips button's caption after a skip ("Skips: 4").
+  // The Skips button's caption after a skip ("Skips: 4"), in English as the card table shows
+  // it in the player's language.
   std::string SkipsCaption() const;
 
  private:

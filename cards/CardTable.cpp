@@ -23,14 +23,16 @@ namespace zandor {
 
 namespace {
 
-const char* const RulesText =
+const char* const RulesText = QT_TRANSLATE_NOOP(
+    "zandor::CardTable",
     "If you think the next card will be between the two cards showing then click the DRAW "
     "button.  If the next card is between (but not equal to) the other two cards, then your "
-    "winnings are doubled.  Otherwise you lose your winnings.  An ACE's value is 1.";
+    "winnings are doubled.  Otherwise you lose your winnings.  An ACE's value is 1.");
 
-const char* const DeckUsedUpText =
+const char* const DeckUsedUpText = QT_TRANSLATE_NOOP(
+    "zandor::CardTable",
     "The deck is used up: no further pair can be dealt, so Skips and Go Again are closed.  "
-    "Click OK to finish.";
+    "Click OK to finish.");
 
 QFont SansFont(int pixelSize, bool bold = false) {
   QFont font("DejaVu Sans");
@@ -80,6 +82,20 @@ QString Capitalised(QString text) {
   return text;
 }
 
+// The winnings line as the rules write it in English: the win right-aligned in ten places,
+// one more space once a card has been drawn.
+QString WinningsCaption(Money spinWin, bool afterDraw) {
+  //: The win at stake; %1 is the amount right-aligned in ten places ("     12.50").
+  return CardTable::tr("Winnings: %1")
+      .arg(QString::fromStdString((afterDraw ? " " : "") + spinWin.Padded()));
+}
+
+// The Skips button's caption at the opening, with its accelerator.
+QString FirstSkipsCaption() {
+  //: The button that deals a fresh pair; %1 is how many fresh pairs are left.
+  return CardTable::tr("&Skips: %1").arg(5);
+}
+
 uint32_t UtcTimeOfDayMs() {
   return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }
@@ -87,18 +103,23 @@ uint32_t UtcTimeOfDayMs() {
 }  // namespace
 
 QString CardName(const Card& card) {
-  static const char* const ranks[13] = {
-      QT_TRANSLATE_NOOP("CardTable", "ace"),   QT_TRANSLATE_NOOP("CardTable", "two"),
-      QT_TRANSLATE_NOOP("CardTable", "three"), QT_TRANSLATE_NOOP("CardTable", "four"),
-      QT_TRANSLATE_NOOP("CardTable", "five"),  QT_TRANSLATE_NOOP("CardTable", "six"),
-      QT_TRANSLATE_NOOP("CardTable", "seven"), QT_TRANSLATE_NOOP("CardTable", "eight"),
-      QT_TRANSLATE_NOOP("CardTable", "nine"),  QT_TRANSLATE_NOOP("CardTable", "ten"),
-      QT_TRANSLATE_NOOP("CardTable", "jack"),  QT_TRANSLATE_NOOP("CardTable", "queen"),
-      QT_TRANSLATE_NOOP("CardTable", "king")};
-  static const char* const suits[4] = {QT_TRANSLATE_NOOP("CardTable", "%1 of clubs"),
-                                       QT_TRANSLATE_NOOP("CardTable", "%1 of hearts"),
-                                       QT_TRANSLATE_NOOP("CardTable", "%1 of diamonds"),
-                                       QT_TRANSLATE_NOOP("CardTable", "%1 of spades")};
+  static const char* const ranks[13] = {QT_TRANSLATE_NOOP("zandor::CardTable", "ace"),
+                                        QT_TRANSLATE_NOOP("zandor::CardTable", "two"),
+                                        QT_TRANSLATE_NOOP("zandor::CardTable", "three"),
+                                        QT_TRANSLATE_NOOP("zandor::CardTable", "four"),
+                                        QT_TRANSLATE_NOOP("zandor::CardTable", "five"),
+                                        QT_TRANSLATE_NOOP("zandor::CardTable", "six"),
+                                        QT_TRANSLATE_NOOP("zandor::CardTable", "seven"),
+                                        QT_TRANSLATE_NOOP("zandor::CardTable", "eight"),
+                                        QT_TRANSLATE_NOOP("zandor::CardTable", "nine"),
+                                        QT_TRANSLATE_NOOP("zandor::CardTable", "ten"),
+                                        QT_TRANSLATE_NOOP("zandor::CardTable", "jack"),
+                                        QT_TRANSLATE_NOOP("zandor::CardTable", "queen"),
+                                        QT_TRANSLATE_NOOP("zandor::CardTable", "king")};
+  static const char* const suits[4] = {QT_TRANSLATE_NOOP("zandor::CardTable", "%1 of clubs"),
+                                       QT_TRANSLATE_NOOP("zandor::CardTable", "%1 of hearts"),
+                                       QT_TRANSLATE_NOOP("zandor::CardTable", "%1 of diamonds"),
+                                       QT_TRANSLATE_NOOP("zandor::CardTable", "%1 of spades")};
   if (card.Rank < 0 || card.Rank > 12 || card.Suit < 0 || card.Suit > 3) return {};
   return CardTable::tr(suits[card.Suit]).arg(CardTable::tr(ranks[card.Rank]));
 }
@@ -115,7 +136,7 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
             static_cast<int>(std::lround(OuterHeight * devicePixelRatioF())),
             QImage::Format_RGB32) {
   face_.setDevicePixelRatio(devicePixelRatioF());
-  setWindowTitle("Double or Nothing Card Game");
+  setWindowTitle(tr("Double or Nothing Card Game"));
   // Until the window manager has framed the table, the frame around the window that opened
   // it stands in for its own, so the table opens at the same size every time.
   const QWidget* opener = parent ? parent->window() : nullptr;
@@ -131,11 +152,11 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
   setAttribute(Qt::WA_OpaquePaintEvent);
   face_.fill(Maroon);
 
-  SkipButton = MakeButton(this, "&Skips: 5", QRect(24, 270, 97, 43));
-  GoAgainButton = MakeButton(this, "&Go Again", QRect(408, 270, 97, 43));
-  DrawButton = MakeButton(this, "&Draw", QRect(514, 270, 96, 42));
-  HelpButton = MakeButton(this, "&Help", QRect(408, 366, 96, 42));
-  OkButton = MakeButton(this, "&OK", QRect(524, 366, 96, 42));
+  SkipButton = MakeButton(this, FirstSkipsCaption(), QRect(24, 270, 97, 43));
+  GoAgainButton = MakeButton(this, tr("&Go Again"), QRect(408, 270, 97, 43));
+  DrawButton = MakeButton(this, tr("&Draw"), QRect(514, 270, 96, 42));
+  HelpButton = MakeButton(this, tr("&Help"), QRect(408, 366, 96, 42));
+  OkButton = MakeButton(this, tr("&OK"), QRect(524, 366, 96, 42));
   OkButton->setIcon(TickIcon());
   HelpButton->setIcon(QuestionIcon());
   DrawButton->setDefault(true);
@@ -148,7 +169,7 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
   RulesLabel =
       new QLabel(QString("<div style=\"white-space: pre-wrap; -qt-line-height-type: fixed; "
                          "line-height: 11px\">%1</div>")
-                     .arg(RulesText),
+                     .arg(tr(RulesText)),
                  this);
   RulesLabel->setTextFormat(Qt::RichText);
   RulesLabel->setGeometry(12, 328, 605, 33);
@@ -163,7 +184,7 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
   WinningsLabel->setStyleSheet("color: yellow;");
 
   // The deck-used-up note sits in the free space left of the draw pile.
-  DeckUsedUpLabel = new QLabel(DeckUsedUpText, this);
+  DeckUsedUpLabel = new QLabel(tr(DeckUsedUpText), this);
   DeckUsedUpLabel->setGeometry(12, 206, 240, 56);
   DeckUsedUpLabel->setWordWrap(true);
   DeckUsedUpLabel->setFont(SansFont(11, true));
@@ -207,8 +228,8 @@ void CardTable::Shuffle(uint32_t utcTimeOfDayMs) {
 
 void CardTable::StartWith(const CardDeck& deck) {
   hand_.StartWith(deck);
-  WinningsLabel->setText(QString::fromStdString(WinningsText(spinWin_, false)));
-  SkipButton->setText("&Skips: 5");
+  WinningsLabel->setText(WinningsCaption(spinWin_, false));
+  SkipButton->setText(FirstSkipsCaption());
   face_.fill(Maroon);
   result_.clear();
   SyncButtons();
@@ -232,8 +253,8 @@ void CardTable::Draw() {
   // result and the winnings once they have played.
   if (isVisible()) repaint();
   if (play_) play_(won ? Effect::Win : Effect::Lose);
-  DrawResult(won ? "You Won!" : "You Lost");
-  WinningsLabel->setText(QString::fromStdString(WinningsText(spinWin_, true)));
+  DrawResult(result_);
+  WinningsLabel->setText(WinningsCaption(spinWin_, true));
   Cards->Changed();
   Announce(this, (won ? tr("%1. You Won! Winnings %2.") : tr("%1. You Lost. Winnings %2."))
                      .arg(Capitalised(CardName(hand_.ThirdCard())),
@@ -248,7 +269,9 @@ void CardTable::GoAgain() {
 
 void CardTable::Skip() {
   if (!hand_.Skip()) return;
-  SkipButton->setText(QString::fromStdString(hand_.SkipsCaption()));
+  // The caption after a skip has no accelerator, as the rules' English has none.
+  //: The Skips button after a skip; %1 is how many fresh pairs are left.
+  SkipButton->setText(tr("Skips: %1").arg(hand_.SkipsLeft));
   FreshPair();
 }
 

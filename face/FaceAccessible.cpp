@@ -4,12 +4,16 @@
 #include <algorithm>
 
 #include "machine/SlotMachine.h"
+#include "platform/Language.h"
 
 namespace zandor {
 
-namespace {
+// The context of the face's names as a screen reader hears them.
+struct FaceAccessible {
+  Q_DECLARE_TR_FUNCTIONS(zandor::FaceAccessible)
+};
 
-QString Tr(const char* text) { return QCoreApplication::translate("Face", text); }
+namespace {
 
 // A caption box as DrawLabel places it: the middle-sized artwork moves it 13 pixels outwards.
 QRect LabelBox(const FacePainter& face, int x, int y, int width, int height) {
@@ -34,31 +38,42 @@ PaintedPart MoneyMeter(const QString& caption, Money amount, const QRect& box) {
 }
 
 QString RowWord(int row) {
-  static const char* const rows[3] = {QT_TRANSLATE_NOOP("Face", "top"),
-                                      QT_TRANSLATE_NOOP("Face", "middle"),
-                                      QT_TRANSLATE_NOOP("Face", "bottom")};
-  return Tr(rows[std::clamp(row, 0, 2)]);
+  static const char* const rows[3] = {QT_TRANSLATE_NOOP("zandor::FaceAccessible", "top"),
+                                      QT_TRANSLATE_NOOP("zandor::FaceAccessible", "middle"),
+                                      QT_TRANSLATE_NOOP("zandor::FaceAccessible", "bottom")};
+  return FaceAccessible::tr(rows[std::clamp(row, 0, 2)]);
 }
 
 QString LineWord(int k) {
-  static const char* const lines[5] = {QT_TRANSLATE_NOOP("Face", "middle row"),
-                                       QT_TRANSLATE_NOOP("Face", "top row"),
-                                       QT_TRANSLATE_NOOP("Face", "bottom row"),
-                                       QT_TRANSLATE_NOOP("Face", "top left to bottom right"),
-                                       QT_TRANSLATE_NOOP("Face", "bottom left to top right")};
-  return Tr(lines[std::clamp(k, 1, 5) - 1]);
+  static const char* const lines[5] = {
+      QT_TRANSLATE_NOOP("zandor::FaceAccessible", "middle row"),
+      QT_TRANSLATE_NOOP("zandor::FaceAccessible", "top row"),
+      QT_TRANSLATE_NOOP("zandor::FaceAccessible", "bottom row"),
+      QT_TRANSLATE_NOOP("zandor::FaceAccessible", "top left to bottom right"),
+      QT_TRANSLATE_NOOP("zandor::FaceAccessible", "bottom left to top right")};
+  return FaceAccessible::tr(lines[std::clamp(k, 1, 5) - 1]);
 }
 
 }  // namespace
 
 QString SymbolName(int symbol) {
-  static const char* const names[7] = {
-      QT_TRANSLATE_NOOP("Face", "Power Up"),   QT_TRANSLATE_NOOP("Face", "Diamond"),
-      QT_TRANSLATE_NOOP("Face", "Crown"),      QT_TRANSLATE_NOOP("Face", "Bell"),
-      QT_TRANSLATE_NOOP("Face", "Lemon"),      QT_TRANSLATE_NOOP("Face", "Cherry"),
-      QT_TRANSLATE_NOOP("Face", "Power Drain")};
-  if (symbol < 0 || symbol > 6) return Tr("Blank");
-  return Tr(names[symbol]);
+  static const char* const names[7] = {//: A symbol on the reels: it raises the bonus meter.
+                                       QT_TRANSLATE_NOOP("zandor::FaceAccessible", "Power Up"),
+                                       //: A symbol on the reels.
+                                       QT_TRANSLATE_NOOP("zandor::FaceAccessible", "Diamond"),
+                                       //: A symbol on the reels.
+                                       QT_TRANSLATE_NOOP("zandor::FaceAccessible", "Crown"),
+                                       //: A symbol on the reels.
+                                       QT_TRANSLATE_NOOP("zandor::FaceAccessible", "Bell"),
+                                       //: A symbol on the reels (the fruit).
+                                       QT_TRANSLATE_NOOP("zandor::FaceAccessible", "Lemon"),
+                                       //: A symbol on the reels (the fruit).
+                                       QT_TRANSLATE_NOOP("zandor::FaceAccessible", "Cherry"),
+                                       //: A symbol on the reels: it halves the bonus meter.
+                                       QT_TRANSLATE_NOOP("zandor::FaceAccessible", "Power Drain")};
+  //: A reel cell without a symbol.
+  if (symbol < 0 || symbol > 6) return FaceAccessible::tr("Blank");
+  return FaceAccessible::tr(names[symbol]);
 }
 
 QString LineSymbols(const std::array<int, 9>& grid, int k) {
@@ -72,19 +87,24 @@ QString MoneyWords(Money amount) { return QString::fromStdString(amount.Padded(0
 std::vector<PaintedPart> FaceParts(const FacePainter& face, const MachineState& m) {
   const int s = face.SymbolSize;
   std::vector<PaintedPart> parts;
-  parts.push_back(MoneyMeter(Tr("Credits"), m.Credits,
+  //: The name of a meter on the machine: the player's credits.
+  parts.push_back(MoneyMeter(FaceAccessible::tr("Credits"), m.Credits,
                              LabelBox(face, face.MeterX - 125, face.CreditsY - 26, 144, 52)));
-  parts.push_back(MoneyMeter(Tr("Wager"), face.ShownWager(),
+  //: The name of a meter on the machine: the coins placed on the paylines.
+  parts.push_back(MoneyMeter(FaceAccessible::tr("Wager"), face.ShownWager(),
                              LabelBox(face, face.MeterX - 125, face.WagerY - 26, 144, 52)));
-  parts.push_back(MoneyMeter(Tr("Won"), m.WinPending,
+  //: The name of a meter on the machine: what the last spin won.
+  parts.push_back(MoneyMeter(FaceAccessible::tr("Won"), m.WinPending,
                              LabelBox(face, face.MeterX - 125, face.WonY - 26, 144, 52)));
-  parts.push_back(Meter(Tr("Spins"), m.Spins, QString::number(m.Spins),
+  //: The name of a meter on the machine: the spins played.
+  parts.push_back(Meter(FaceAccessible::tr("Spins"), m.Spins, QString::number(m.Spins),
                         LabelBox(face, face.LeftMargin - 20, face.CreditsY - 26, 144, 52)));
 
   // While free spins remain the face shows how many are left instead of the bonus.
   const bool free = m.FreeSpins != 0;
-  PaintedPart left = Meter(Tr("Free spins left"), m.FreeSpins, QString::number(m.FreeSpins),
-                           LabelBox(face, face.LeftMargin - 20, face.WonY - 26, 144, 52));
+  PaintedPart left =
+      Meter(FaceAccessible::tr("Free spins left"), m.FreeSpins, QString::number(m.FreeSpins),
+            LabelBox(face, face.LeftMargin - 20, face.WonY - 26, 144, 52));
   left.Shown = free;
   parts.push_back(left);
 
@@ -93,7 +113,7 @@ std::vector<PaintedPart> FaceParts(const FacePainter& face, const MachineState& 
   PaintedPart meter;
   meter.Role = QAccessible::ProgressBar;
   meter.Value = QStringLiteral("%1%").arg(percent);
-  meter.Name = Tr("Bonus meter") + QLatin1Char(' ') + meter.Value;
+  meter.Name = FaceAccessible::tr("Bonus meter") + QLatin1Char(' ') + meter.Value;
   meter.Place = QRect(l + 32, face.WagerY + s - 87, 41, 102);
   meter.Shown = !free;
   meter.Numeric = true;
@@ -102,7 +122,7 @@ std::vector<PaintedPart> FaceParts(const FacePainter& face, const MachineState& 
   parts.push_back(meter);
 
   PaintedPart pool =
-      MoneyMeter(Tr("Bonus pool"), m.BonusPool,
+      MoneyMeter(FaceAccessible::tr("Bonus pool"), m.BonusPool,
                  LabelBox(face, face.LeftMargin - 20, face.WagerY + s + 30, 144, 52));
   pool.Shown = !free;
   parts.push_back(pool);
@@ -111,7 +131,8 @@ std::vector<PaintedPart> FaceParts(const FacePainter& face, const MachineState& 
     for (int reel = 1; reel <= 3; ++reel) {
       PaintedPart cell;
       cell.Value = SymbolName(m.ReelGrid[(reel - 1) * 3 + row]);
-      cell.Name = Tr("Reel %1, %2: %3").arg(reel).arg(RowWord(row), cell.Value);
+      //: A reel cell: "Reel 2, top: Bell".
+      cell.Name = FaceAccessible::tr("Reel %1, %2: %3").arg(reel).arg(RowWord(row), cell.Value);
       cell.Place = QRect(face.ReelX(reel), face.ReelTop + row * s, s, s);
       parts.push_back(cell);
     }
@@ -124,12 +145,16 @@ std::vector<PaintedPart> FaceParts(const FacePainter& face, const MachineState& 
   for (int k = 1; k <= 5; ++k) {
     const int onLine = coins >= k ? (coins - k) / 5 + 1 : 0;
     PaintedPart line;
-    line.Value = onLine == 1 ? Tr("1 coin") : Tr("%1 coins").arg(onLine);
+    //: The coins on a payline.
+    line.Value = TranslatedN("zandor::FaceAccessible", "%n coin(s)", nullptr, onLine);
     const int factor = m.LinePays[static_cast<size_t>(k - 1)];
     if (factor > 0)
       line.Value +=
-          Tr(", pays %1").arg(MoneyWords(m.LineBets[static_cast<size_t>(k - 1)] * factor));
-    line.Name = Tr("Payline %1, %2: %3").arg(k).arg(LineWord(k), line.Value);
+          //: Follows the coins on a payline that won: "5 coins, pays 125.00".
+          FaceAccessible::tr(", pays %1")
+              .arg(MoneyWords(m.LineBets[static_cast<size_t>(k - 1)] * factor));
+    //: A payline: "Payline 4, top left to bottom right: 5 coins".
+    line.Name = FaceAccessible::tr("Payline %1, %2: %3").arg(k).arg(LineWord(k), line.Value);
     line.Place = QRect(face.MeterX - 116 + shift, face.PaylinesY + 2 + 20 * (k - 1), 132, 20);
     parts.push_back(line);
   }

@@ -149,15 +149,23 @@ std::string LoadBitmap(const std::string& path, QImage& out) {
   QFile file;
   if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
     if (fd >= 0) ::close(fd);
-    return "Cannot open file " + path;
+    // The name goes in as its own bytes, whatever their encoding.
+    const std::string text =
+        QCoreApplication::translate("zandor::FacePainter", "Cannot open file %1").toStdString();
+    const size_t at = text.find("%1");
+    return at == std::string::npos ? text + ' ' + path
+                                   : text.substr(0, at) + path + text.substr(at + 2);
   }
   // Only Windows bitmaps are accepted, whatever else the image library could read.
   QImageReader reader(&file, "bmp");
   reader.setDecideFormatFromContent(false);
-  if (file.peek(2) != "BM" || !PixelsAllThere(file) || !file.seek(0))
-    return "Bitmap image is not valid";
+  const auto invalid = [] {
+    return QCoreApplication::translate("zandor::FacePainter", "Bitmap image is not valid")
+        .toStdString();
+  };
+  if (file.peek(2) != "BM" || !PixelsAllThere(file) || !file.seek(0)) return invalid();
   QImage img = ClearedPictureFor(reader);
-  if (!reader.read(&img) || img.isNull()) return "Bitmap image is not valid";
+  if (!reader.read(&img) || img.isNull()) return invalid();
   out = img.convertToFormat(QImage::Format_RGB32);
   return "";
 }
@@ -278,11 +286,10 @@ void FacePainter::DrawMeterBox(const char* caption, int row, Money value) {
   DrawDigits(Canvas, Glyphs, value.Padded(), MeterX, row, false, 4);
 }
 
-void FacePainter::DrawCaptionText(const char* text, int points, bool bold, int centreX, int top) {
+void FacePainter::DrawCaptionText(const QString& t, int points, bool bold, int centreX, int top) {
   QPainter p(&Canvas);
   p.setFont(FaceFont(points, bold));
   p.setPen(Qt::white);
-  const QString t = QString::fromLatin1(text);
   const int width = p.fontMetrics().horizontalAdvance(t);
   // White on the bar's red or on the player's background may be hard to read; on black it never is.
   if (HighContrast)
@@ -334,7 +341,9 @@ void FacePainter::PaintFace() {
                false, 4);
     FrameRect(Canvas, l + 32, WagerY + s - 87, l + 73, WagerY + s + 15, ShadowColor, Qt::black);
     DrawBonusMeter(true);
-    DrawCaptionText("Plus 7 FREE Spins", 8, false, LeftMargin + (s == 144 ? 37 : 51),
+    //: Painted under the bonus pool on the machine's face: winning the pool also gives seven
+    //: free spins. Keep it short.
+    DrawCaptionText(tr("Plus 7 FREE Spins"), 8, false, LeftMargin + (s == 144 ? 37 : 51),
                     WagerY + s + 105);
   }
 
@@ -472,7 +481,8 @@ void FacePainter::DrawBonusMeter(bool blueFirst) {
     painter.fillRect(blue, Qt::blue);
   }
   painter.end();
-  DrawCaptionText((FormatInt("%3d", p) + "%").c_str(), 10, true, l + 52, WagerY + s - 44);
+  DrawCaptionText(QString::fromStdString(FormatInt("%3d", p) + "%"), 10, true, l + 52,
+                  WagerY + s - 44);
 }
 
 void FacePainter::Blink() {

@@ -2,6 +2,7 @@
 // the artwork sets, the background and the blinking win display, all drawn into Canvas.
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QRect>
 #include <array>
@@ -14,6 +15,8 @@
 namespace zandor {
 
 class FacePainter {
+  Q_DECLARE_TR_FUNCTIONS(zandor::FacePainter)
+
  public:
   // Builds the digit strip and the lamp picture; nothing is loaded yet. Draws the machine with
   // the options' background, from the media in the folders; all three outlive the painter.
@@ -88,7 +91,7 @@ class FacePainter {
   void FitArtwork();
   void PaintBackground();
   void DrawMeterBox(const char* caption, int row, Money value);
-  void DrawCaptionText(const char* text, int points, bool bold, int centreX, int top);
+  void DrawCaptionText(const QString& text, int points, bool bold, int centreX, int top);
 
   const MachineState& machine_;
   const PlayerOptions& options_;

@@ -12,6 +12,7 @@
 #include "face/FacePainter.h"
 #include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/Language.h"
 #include "platform/PaintedArea.h"
 #include "platform/Prompts.h"
 
@@ -46,6 +47,12 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QFont& font, const
   return label;
 }
 
+// The caption of the column of pays for n coins: "1 Coin", "2 Coins".
+QString CoinsCaption(int n) {
+  //: The heading of the column of pays for this many coins wagered on a line.
+  return TranslatedN("zandor::PayoffChart", "%n Coin(s)", nullptr, n);
+}
+
 // A caption keeps its right edge whatever width its text measures.
 void PlaceRightAligned(QLabel* label, int right, int top, int height) {
   const int width = label->fontMetrics().horizontalAdvance(label->text()) + 2;
@@ -61,7 +68,8 @@ PayoffChart::PayoffChart(const MachineState& machine, const Folders& dirs, const
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                  Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(674, 393);
-  setWindowTitle(QStringLiteral("Zandor Slots Payoffs"));
+  //: The window's title; %1 is the game's name, "Zandor Slots", in every language.
+  setWindowTitle(tr("%1 Payoffs").arg(QStringLiteral("Zandor Slots")));
   QPalette pal = palette();
   pal.setColor(QPalette::Window, FaceColor);
   setPalette(pal);
@@ -69,18 +77,16 @@ PayoffChart::PayoffChart(const MachineState& machine, const Folders& dirs, const
   Chart = MakeCanvas(674, 393, 1, FaceColor);
 
   const QFont caption = FaceFont(14, true);
-  ColumnLabels = {MakeLabel(this, QStringLiteral("1 Coin"), caption, kCaptionColours[0]),
-                  MakeLabel(this, QStringLiteral("2 Coins"), caption, kCaptionColours[1]),
-                  MakeLabel(this, QStringLiteral("3 Coins"), caption, kCaptionColours[2]),
-                  MakeLabel(this, QStringLiteral("4 Coins"), caption, kCaptionColours[3]),
-                  MakeLabel(this, QStringLiteral("5 Coins"), caption, kCaptionColours[4])};
-  for (int n = 0; n < 5; ++n) PlaceRightAligned(ColumnLabels[n], ColumnRight[n], 8, 24);
+  for (int n = 0; n < 5; ++n) {
+    ColumnLabels[n] = MakeLabel(this, CoinsCaption(n + 1), caption, kCaptionColours[n]);
+    PlaceRightAligned(ColumnLabels[n], ColumnRight[n], 8, 24);
+  }
 
   BonusText =
       MakeLabel(this,
-                QStringLiteral("Win 7 free spins and the Bonus Pool by raising the Bonus Meter "
-                               "to 100%.  The GAIN symbol increases power by 10% of full, and "
-                               "the LOSS symbol reduces it by 50% of current value."),
+                tr("Win 7 free spins and the Bonus Pool by raising the Bonus Meter to 100%.  The "
+                   "GAIN symbol increases power by 10% of full, and the LOSS symbol reduces it "
+                   "by 50% of current value."),
                 FaceFont(10, false), Qt::black);
   BonusText->setWordWrap(true);
   BonusText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -92,7 +98,7 @@ PayoffChart::PayoffChart(const MachineState& machine, const Folders& dirs, const
   TitleLabel->move(104, 352);
   TitleLabel->adjustSize();
 
-  OkButton = new QPushButton(QStringLiteral("&OK"), this);
+  OkButton = new QPushButton(tr("&OK"), this);
   OkButton->setFont(FaceFont(10, false));
   OkButton->setGeometry(537, 352, 89, 33);
   OkButton->setDefault(true);
@@ -121,8 +127,9 @@ PayoffChart::PayoffChart(const MachineState& machine, const Folders& dirs, const
     }
     return cells;
   });
-  Table->SetColumns(
-      {tr("Symbols"), tr("1 Coin"), tr("2 Coins"), tr("3 Coins"), tr("4 Coins"), tr("5 Coins")});
+  //: The heading of the column of symbol pictures.
+  Table->SetColumns({tr("Symbols"), CoinsCaption(1), CoinsCaption(2), CoinsCaption(3),
+                     CoinsCaption(4), CoinsCaption(5)});
   Table->setGeometry(0, 0, 674, 300);
 }
 
@@ -156,7 +163,7 @@ std::string PayoffChart::LoadPictures() {
                               ? QString::fromUtf8(CoinTable[machine_.Bet].Caption)
                               : QString());
   PlaceTitle();
-  setWindowTitle(TitleLabel->text() + QStringLiteral(" Payoffs"));
+  setWindowTitle(tr("%1 Payoffs").arg(TitleLabel->text()));
   return "";
 }
 

@@ -20,7 +20,7 @@ void AutoSpinLimits::Clamp() {
 
 void AutoSpinWatch::Switched() {
   count_ = 0;
-  reason_.clear();
+  reason_ = {};
 }
 
 void AutoSpinWatch::Spin(const AutoSpinLimits& limits, const SpinReport& spin) {
@@ -29,26 +29,31 @@ void AutoSpinWatch::Spin(const AutoSpinLimits& limits, const SpinReport& spin) {
     return;
   }
   if (!spin.Free) ++count_;
-  auto hold = [this](const std::string& why) {
-    if (reason_.empty()) reason_ = why;
+  auto hold = [this](const char* why, std::vector<std::string> args, int64_t count = -1) {
+    if (reason_.Empty())
+      reason_ = {"zandor::AutoSpinWatch", why, std::move(args), static_cast<int>(count)};
   };
   if (limits.SpinsOn && count_ >= limits.Spins)
-    hold("Automatic spins stopped after " + std::to_string(count_) +
-         (count_ == 1 ? " spin." : " spins."));
+    hold(ZANDOR_TR_N_NOOP("zandor::AutoSpinWatch", "Automatic spins stopped after %n spin(s)."), {},
+         count_);
   if (limits.CreditsOn && spin.CreditsAfter < limits.CreditsBelow)
-    hold("Automatic spins stopped: the credits fell below " + DollarText(limits.CreditsBelow) +
-         ".");
+    hold(ZANDOR_TR_NOOP("zandor::AutoSpinWatch",
+                        "Automatic spins stopped: the credits fell below %1."),
+         {DollarText(limits.CreditsBelow)});
   if (limits.WinOn && spin.Win >= limits.WinAtLeast)
-    hold("Automatic spins stopped: a single win of " + DollarText(spin.Win) +
-         " reached the limit of " + DollarText(limits.WinAtLeast) + ".");
+    hold(ZANDOR_TR_NOOP("zandor::AutoSpinWatch",
+                        "Automatic spins stopped: a single win of %1 reached the limit of %2."),
+         {DollarText(spin.Win), DollarText(limits.WinAtLeast)});
   if (limits.BonusOn && spin.Pool > 0)
-    hold("Automatic spins stopped: the bonus was won (" + DollarText(spin.Pool) + ").");
+    hold(
+        ZANDOR_TR_NOOP("zandor::AutoSpinWatch", "Automatic spins stopped: the bonus was won (%1)."),
+        {DollarText(spin.Pool)});
 }
 
-std::string AutoSpinWatch::TakeReason() {
-  std::string why = std::move(reason_);
-  if (!why.empty()) count_ = 0;
-  reason_.clear();
+PlayerText AutoSpinWatch::TakeReasonText() {
+  PlayerText why = std::move(reason_);
+  if (!why.Empty()) count_ = 0;
+  reason_ = {};
   return why;
 }
 

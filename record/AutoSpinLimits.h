@@ -6,6 +6,7 @@
 #include <string>
 
 #include "machine/GameEvents.h"
+#include "machine/PlayerText.h"
 
 namespace zandor {
 
@@ -32,13 +33,16 @@ class AutoSpinWatch {
   // A spin settled; a limit it reaches is held until the free spins are over.
   void Spin(const AutoSpinLimits& limits, const SpinReport& spin);
   // The reason held, if any, and forgets it with the count: the automatic spins stop now.
-  std::string TakeReason();
+  // The sentence for the player's language; Empty() when no limit was reached.
+  PlayerText TakeReasonText();
+  // The same in English, "" when no limit was reached.
+  std::string TakeReason() { return TakeReasonText().English(); }
   // Paid spins counted since automatic spins were switched on.
   int64_t Count() const { return count_; }
 
  private:
   int64_t count_ = 0;
-  std::string reason_;
+  PlayerText reason_;
 };
 
 }  // namespace zandor

@@ -35,19 +35,20 @@ AutoSpinLimitsDialog::AutoSpinLimitsDialog(const AutoSpinLimits& limits, Prompts
                                            QWidget* parent)
     : QDialog(parent), prompts_(prompts) {
   setObjectName("AutoSpinLimits");
-  setWindowTitle("Auto Spin Limits");
+  setWindowTitle(tr("Auto Spin Limits"));
 
-  SpinsCheck = new QCheckBox("Stop &after");
+  SpinsCheck = new QCheckBox(tr("Stop &after"));
   SpinsBox = new QSpinBox;
   SpinsBox->setRange(1, 1'000'000);
   SpinsBox->setValue(static_cast<int>(limits.Spins));
-  SpinsBox->setSuffix(" spins");
-  CreditsCheck = new QCheckBox("Stop when the cr&edits fall below");
+  //: After a number of spins: "Stop after [100] spins".
+  SpinsBox->setSuffix(tr(" spins"));
+  CreditsCheck = new QCheckBox(tr("Stop when the cr&edits fall below"));
   CreditsBox = AmountBox(limits.CreditsBelow);
-  WinCheck = new QCheckBox("Stop on a single &win of at least");
+  WinCheck = new QCheckBox(tr("Stop on a single &win of at least"));
   WinBox = AmountBox(limits.WinAtLeast);
   WinBox->setMinimum(0.01);
-  BonusCheck = new QCheckBox("Stop when the &bonus is won");
+  BonusCheck = new QCheckBox(tr("Stop when the &bonus is won"));
   SpinsCheck->setChecked(limits.SpinsOn);
   CreditsCheck->setChecked(limits.CreditsOn);
   WinCheck->setChecked(limits.WinOn);
@@ -71,13 +72,13 @@ AutoSpinLimitsDialog::AutoSpinLimitsDialog(const AutoSpinLimits& limits, Prompts
     ++r;
   }
   auto* note = new QLabel(
-      "Automatic spins stop at the end of the spin that reaches a limit, or after the last "
-      "free spin when it comes during free spins.");
+      tr("Automatic spins stop at the end of the spin that reaches a limit, or after the last "
+         "free spin when it comes during free spins."));
   note->setWordWrap(true);
 
-  OkButton = new QPushButton("&OK");
-  CancelButton = new QPushButton("&Cancel");
-  HelpButton = new QPushButton("&Help");
+  OkButton = new QPushButton(tr("&OK"));
+  CancelButton = new QPushButton(tr("&Cancel"));
+  HelpButton = new QPushButton(tr("&Help"));
   OkButton->setDefault(true);
   for (QPushButton* b : {CancelButton, HelpButton}) b->setAutoDefault(false);
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -44,8 +44,8 @@ QPolygonF Triangle(QPointF at, bool up, qreal size) {
 GameChartView::GameChartView(const GameChart& chart, QWidget* parent)
     : QWidget(parent), chart_(chart), shown_(chart.Changes()) {
   setObjectName("GameChart");
-  setAccessibleName("Chart of this game");
-  setAccessibleDescription("Credits and net worth after every spin of this game");
+  setAccessibleName(tr("Chart of this game"));
+  setAccessibleDescription(tr("Credits and net worth after every spin of this game"));
   setMinimumSize(320, 240);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
@@ -106,7 +106,9 @@ void GameChartView::paintEvent(QPaintEvent*) {
   p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), line), Qt::AlignLeft, "0");
   p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), line), Qt::AlignRight,
              QString::number(lastSpin));
-  p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), line), Qt::AlignHCenter, "Spins");
+  //: The chart's horizontal axis: the spins played in this game.
+  p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), line), Qt::AlignHCenter,
+             tr("Spins"));
 
   // The legend above the plot.
   qreal x = plot.left();
@@ -128,13 +130,18 @@ void GameChartView::paintEvent(QPaintEvent*) {
     p.drawText(QPointF(x, ly + fm.ascent() / 2.0 - 1), caption);
     x += fm.horizontalAdvance(caption) + 12;
   };
-  legend(kCreditsColour, "Credits", 0);
-  legend(kWorthColour, "Net worth", 0);
+  //: The chart's legend: the line of the credits.
+  legend(kCreditsColour, tr("Credits"), 0);
+  //: The chart's legend: the line of the credits less what is owed to the bank.
+  legend(kWorthColour, tr("Net worth"), 0);
   x = plot.left();
   ly += line + 2;
-  legend(kBonusColour, "Bonus", 1);
-  legend(kLoanColour, "Loan", 2);
-  legend(kPaybackColour, "Payback", 3);
+  //: The chart's legend: the mark of a bonus won.
+  legend(kBonusColour, tr("Bonus"), 1);
+  //: The chart's legend: the mark of a loan from the bank.
+  legend(kLoanColour, tr("Loan"), 2);
+  //: The chart's legend: the mark of a payment back to the bank.
+  legend(kPaybackColour, tr("Payback"), 3);
 
   if (points.empty()) return;
   p.setClipRect(plot.adjusted(-6, -8, 6, 8));

@@ -41,16 +41,21 @@ QString PaysText(const SpinReport& s) {
 }
 
 QString CardText(const SpinEntry& e) {
-  const QString outcome = QString::fromLatin1(e.CardOutcome());
-  if (outcome.isEmpty()) return {};
-  return outcome == "Kept" ? QString("Not played") : outcome + " \u2192 " + Dollars(e.Spin.Win);
+  const std::string outcome = e.CardOutcome();
+  if (outcome.empty()) return {};
+  //: The card game was offered, and the player took the win without drawing.
+  if (outcome == "Kept") return RecentSpinsWindow::tr("Not played");
+  //: The card game doubled the win: what the spin paid after it.
+  if (outcome == "Won") return RecentSpinsWindow::tr("Won \u2192 %1").arg(Dollars(e.Spin.Win));
+  //: The card game lost the win: what the spin paid after it.
+  return RecentSpinsWindow::tr("Lost \u2192 %1").arg(Dollars(e.Spin.Win));
 }
 
 // The reels in words, row by row as they stood: "top: Bell, Lemon, Cherry; middle: ...".
 QString ReelsText(const SpinReport& s) {
-  static const char* const rows[3] = {QT_TRANSLATE_NOOP("RecentSpinsWindow", "top: %1"),
-                                      QT_TRANSLATE_NOOP("RecentSpinsWindow", "middle: %1"),
-                                      QT_TRANSLATE_NOOP("RecentSpinsWindow", "bottom: %1")};
+  static const char* const rows[3] = {QT_TRANSLATE_NOOP("zandor::RecentSpinsWindow", "top: %1"),
+                                      QT_TRANSLATE_NOOP("zandor::RecentSpinsWindow", "middle: %1"),
+                                      QT_TRANSLATE_NOOP("zandor::RecentSpinsWindow", "bottom: %1")};
   QStringList lines;
   for (int row = 0; row < 3; ++row) {
     QStringList names;
@@ -77,15 +82,15 @@ QString CoinText(int64_t cents) {
 QString EventText(const EventEntry& e) {
   switch (e.What) {
     case EventEntry::Borrowed:
-      return "Borrowed " + Dollars(e.Amount) + " from the bank";
+      return RecentSpinsWindow::tr("Borrowed %1 from the bank").arg(Dollars(e.Amount));
     case EventEntry::PaidBack:
-      return "Paid back " + Dollars(e.Amount) + " to the bank";
+      return RecentSpinsWindow::tr("Paid back %1 to the bank").arg(Dollars(e.Amount));
     case EventEntry::NewGame:
-      return "New game";
+      return RecentSpinsWindow::tr("New game");
     case EventEntry::OpenedGame:
-      return "Opened a saved game";
+      return RecentSpinsWindow::tr("Opened a saved game");
     case EventEntry::CoinValue:
-      return "Coin value " + CoinText(e.Amount);
+      return RecentSpinsWindow::tr("Coin value %1").arg(CoinText(e.Amount));
   }
   return {};
 }
@@ -96,12 +101,22 @@ RecentSpinsWindow::RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork
                                      QWidget* parent)
     : QDialog(parent), spins_(spins), artwork_(std::move(artwork)), prompts_(prompts) {
   setObjectName("RecentSpins");
-  setWindowTitle("Recent Spins");
+  setWindowTitle(tr("Recent Spins"));
   setSizeGripEnabled(true);
 
   Table = new QTableWidget(0, 9);
-  Table->setHorizontalHeaderLabels({"Time", "Coin", "Coins", "Reels", "Line pays", "Win",
-                                    "Bonus pool", "Card game", "Credits after"});
+  Table->setHorizontalHeaderLabels({tr("Time"),
+                                    //: Column heading: the coin value of the spin.
+                                    tr("Coin"),
+                                    //: Column heading: the coins wagered on the spin.
+                                    tr("Coins"),
+                                    //: Column heading: the picture of the reels.
+                                    tr("Reels"),
+                                    //: Column heading: what each of the five paylines paid.
+                                    tr("Line pays"),
+                                    //: Column heading: what the spin paid.
+                                    tr("Win"), tr("Bonus pool"), tr("Card game"),
+                                    tr("Credits after")});
   Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   Table->horizontalHeader()->setStretchLastSection(true);
   Table->verticalHeader()->setVisible(false);
@@ -110,12 +125,12 @@ RecentSpinsWindow::RecentSpinsWindow(const RecentSpins& spins, ArtworkFn artwork
   Table->setSelectionBehavior(QAbstractItemView::SelectRows);
   Table->setSelectionMode(QAbstractItemView::SingleSelection);
   Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  Table->setAccessibleName("Recent spins, newest first");
+  Table->setAccessibleName(tr("Recent spins, newest first"));
   connect(Table, &QTableWidget::itemSelectionChanged, this, &RecentSpinsWindow::ShowChosen);
 
   View = new SpinView;
-  HelpButton = new QPushButton("&Help");
-  CloseButton = new QPushButton("&Close");
+  HelpButton = new QPushButton(tr("&Help"));
+  CloseButton = new QPushButton(tr("&Close"));
   HelpButton->setAutoDefault(false);
   CloseButton->setDefault(true);
   ConnectHelp(this, HelpButton, prompts_, HelpTopic::RecentSpins);
@@ -170,9 +185,11 @@ void RecentSpinsWindow::FillList() {
     const int64_t coins = s.CoinValue > 0 ? s.Wager / s.CoinValue : 0;
     // A spin that a crash interrupted and the next start completed carries a mark by its time.
     Table->setItem(row, 0, Cell(TimeText(e.Time) + (s.Completed ? " *" : ""), false));
-    if (s.Completed) Table->item(row, 0)->setToolTip("Completed after an interruption");
+    if (s.Completed) Table->item(row, 0)->setToolTip(tr("Completed after an interruption"));
     Table->setItem(row, 1, Cell(Dollars(s.CoinValue)));
-    Table->setItem(row, 2, Cell(s.Free ? QString("%1 free").arg(coins) : QString::number(coins)));
+    //: The coins of a free spin: "25 free".
+    const QString freeCoins = tr("%1 free").arg(coins);
+    Table->setItem(row, 2, Cell(s.Free ? freeCoins : QString::number(coins)));
     auto* reels = new QTableWidgetItem;
     // Drawn at the artwork's size and shrunk: the lines are drawn thick enough to survive it.
     const QImage picture = DrawSpinPicture(art ? *art : noArt, size, s, std::max(size, 96) / 12);
@@ -200,7 +217,7 @@ void RecentSpinsWindow::FillList() {
   // The newest row is chosen as the list first fills; the player's choice then stays on its
   // spin or event while newer ones arrive above it.
   if (rows_.empty()) {
-    View->Show(QImage(), "No spins yet.");
+    View->Show(QImage(), tr("No spins yet."));
     return;
   }
   const auto at = std::find_if(rows_.begin(), rows_.end(), [&](const RecentRow& r) {
@@ -232,17 +249,20 @@ void RecentSpinsWindow::ShowChosen() {
   const int row = Table->currentRow();
   if (row < 0 || row >= static_cast<int>(rows_.size())) return;
   if (const EventEntry* event = rows_[static_cast<size_t>(row)].Event) {
-    View->Show(QImage(), TimeText(event->Time) + "\n" + EventText(*event) + "\nCredits after " +
-                             Dollars(event->CreditsAfter) + ", owed to the bank " +
-                             Dollars(event->BorrowedAfter));
+    View->Show(QImage(), TimeText(event->Time) + QLatin1Char('\n') + EventText(*event) +
+                             QLatin1Char('\n') +
+                             tr("Credits after %1, owed to the bank %2")
+                                 .arg(Dollars(event->CreditsAfter), Dollars(event->BorrowedAfter)));
     return;
   }
   const SpinEntry& e = *rows_[static_cast<size_t>(row)].Spin;
   const auto [art, size] = artwork_ ? artwork_() : std::pair<const QImage*, int>{nullptr, 0};
-  QString caption = TimeText(e.Time) + (e.Spin.Free ? "  free spin" : "") +
-                    (e.Spin.Completed ? "  completed after an interruption" : "") + "\nWin " +
-                    Dollars(e.Spin.Win) + ", credits after " + Dollars(e.Spin.CreditsAfter);
-  if (e.Spin.Pool > 0) caption += "\nBonus pool " + Dollars(e.Spin.Pool);
+  QString caption = TimeText(e.Time);
+  if (e.Spin.Free) caption += QStringLiteral("  ") + tr("free spin");
+  if (e.Spin.Completed) caption += QStringLiteral("  ") + tr("completed after an interruption");
+  caption += QLatin1Char('\n') +
+             tr("Win %1, credits after %2").arg(Dollars(e.Spin.Win), Dollars(e.Spin.CreditsAfter));
+  if (e.Spin.Pool > 0) caption += QLatin1Char('\n') + tr("Bonus pool %1").arg(Dollars(e.Spin.Pool));
   View->Show(DrawSpinPicture(art ? *art : QImage(), size, e.Spin), caption);
   View->setAccessibleDescription(ReelsText(e.Spin) + QStringLiteral(". ") +
                                  QString(caption).replace(QLatin1Char('\n'), QStringLiteral(". ")));
@@ -250,7 +270,7 @@ void RecentSpinsWindow::ShowChosen() {
 
 SpinView::SpinView(QWidget* parent) : QWidget(parent) {
   setMinimumSize(240, 240);
-  setAccessibleName("The chosen spin");
+  setAccessibleName(RecentSpinsWindow::tr("The chosen spin"));
 }
 
 void SpinView::Show(const QImage& picture, const QString& caption) {

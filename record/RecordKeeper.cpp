@@ -26,10 +26,10 @@ RecordKeeper::RecordKeeper(const MachineState& machine, const FacePainter& face,
 }
 
 void RecordKeeper::AddMenuEntries(QMenu* file, QAction* exit, QMenu* autoMenu) {
-  StatisticsAction = new QAction("S&tatistics...", file);
+  StatisticsAction = new QAction(tr("S&tatistics..."), file);
   StatisticsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
   connect(StatisticsAction, &QAction::triggered, this, &RecordKeeper::ShowStatistics);
-  RecentSpinsAction = new QAction("&Recent Spins...", file);
+  RecentSpinsAction = new QAction(tr("&Recent Spins..."), file);
   RecentSpinsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   connect(RecentSpinsAction, &QAction::triggered, this, &RecordKeeper::ShowRecentSpins);
   file->insertAction(exit, StatisticsAction);
@@ -38,14 +38,13 @@ void RecordKeeper::AddMenuEntries(QMenu* file, QAction* exit, QMenu* autoMenu) {
 
   autoMenu->addSeparator();
   AutoSpinLimitsAction =
-      autoMenu->addAction("Auto Spin &Limits...", this, &RecordKeeper::ShowAutoSpinLimits);
+      autoMenu->addAction(tr("Auto Spin &Limits..."), this, &RecordKeeper::ShowAutoSpinLimits);
   AutoSpinLimitsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
 }
 
 bool RecordKeeper::SaveFile() {
   if (file_.Save()) return true;
-  prompts_.Warn(window_,
-                QString("Unable to write to %1").arg(QString::fromStdString(file_.Path())));
+  prompts_.Warn(window_, tr("Unable to write to %1").arg(QString::fromStdString(file_.Path())));
   return false;
 }
 

@@ -97,12 +97,20 @@ std::string PercentText(int64_t tenths) {
   return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
 }
 
-std::string DurationText(int64_t seconds) {
+PlayerText Duration(int64_t seconds) {
   seconds = std::max<int64_t>(seconds, 0);
   auto two = [](int64_t v) { return (v < 10 ? "0" : "") + std::to_string(v); };
   if (seconds >= 3600)
-    return std::to_string(seconds / 3600) + " h " + two(seconds / 60 % 60) + " min";
-  return std::to_string(seconds / 60) + " min " + two(seconds % 60) + " s";
+    return {"zandor::StatisticsWindow",
+            //: Time played: hours and minutes, "3 h 05 min".
+            ZANDOR_TR_NOOP("zandor::StatisticsWindow", "%1 h %2 min"),
+            {std::to_string(seconds / 3600), two(seconds / 60 % 60)}};
+  return {"zandor::StatisticsWindow",
+          //: Time played under an hour: minutes and seconds, "12 min 30 s".
+          ZANDOR_TR_NOOP("zandor::StatisticsWindow", "%1 min %2 s"),
+          {std::to_string(seconds / 60), two(seconds % 60)}};
 }
+
+std::string DurationText(int64_t seconds) { return Duration(seconds).English(); }
 
 }  // namespace zandor

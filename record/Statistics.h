@@ -6,6 +6,7 @@
 #include <string>
 
 #include "machine/GameEvents.h"
+#include "machine/PlayerText.h"
 #include "store/MoneyText.h"
 
 namespace zandor {
@@ -55,7 +56,9 @@ int64_t TheoreticalPaybackHundredths();
 std::string FormatDollars(int64_t cents);
 // "98.7%" from tenths, "-" when there is nothing to show.
 std::string PercentText(int64_t tenths);
-// "3 h 05 min" or "12 min 30 s".
+// "3 h 05 min" or "12 min 30 s": the time played as the statistics show it.
+PlayerText Duration(int64_t seconds);
+// The same in English.
 std::string DurationText(int64_t seconds);
 
 }  // namespace zandor

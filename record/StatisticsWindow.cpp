@@ -9,6 +9,7 @@
 #include "help/Help.h"
 #include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/Language.h"
 #include "platform/Prompts.h"
 #include "record/GameChartView.h"
 
@@ -17,19 +18,19 @@ namespace zandor {
 namespace {
 
 const char* const kCaptions[] = {
-    "Spins (paid / free)",
-    "Money wagered",
-    "Won on the paylines",
-    "Bonus pools won",
-    "Card game hands (won / lost)",
-    "Card game net",
-    "Biggest single win",
-    "Total won",
-    "Net result (won \u2212 wagered)",
-    "Actual payback",
-    "Theoretical payback at a full wager",
-    "Borrowed / paid back",
-    "Time played",
+    QT_TRANSLATE_NOOP("zandor::StatisticsWindow", "Spins (paid / free)"),
+    QT_TRANSLATE_NOOP("zandor::StatisticsWindow", "Money wagered"),
+    QT_TRANSLATE_NOOP("zandor::StatisticsWindow", "Won on the paylines"),
+    QT_TRANSLATE_NOOP("zandor::StatisticsWindow", "Bonus pools won"),
+    QT_TRANSLATE_NOOP("zandor::StatisticsWindow", "Card game hands (won / lost)"),
+    QT_TRANSLATE_NOOP("zandor::StatisticsWindow", "Card game net"),
+    QT_TRANSLATE_NOOP("zandor::StatisticsWindow", "Biggest single win"),
+    QT_TRANSLATE_NOOP("zandor::StatisticsWindow", "Total won"),
+    QT_TRANSLATE_NOOP("zandor::StatisticsWindow", "Net result (won \u2212 wagered)"),
+    QT_TRANSLATE_NOOP("zandor::StatisticsWindow", "Actual payback"),
+    QT_TRANSLATE_NOOP("zandor::StatisticsWindow", "Theoretical payback at a full wager"),
+    QT_TRANSLATE_NOOP("zandor::StatisticsWindow", "Borrowed / paid back"),
+    QT_TRANSLATE_NOOP("zandor::StatisticsWindow", "Time played"),
 };
 
 QString DollarText(int64_t cents) { return QString::fromStdString("$" + FormatDollars(cents)); }
@@ -42,19 +43,16 @@ QString Signed(int64_t cents) {
 
 QStringList Column(const Tally& t, int64_t theory) {
   const int64_t pools = t.PoolTotal;
-  return {QString("%1 / %2").arg(t.Spins).arg(t.FreeSpins),
-          DollarText(t.Wagered),
+  return {QString("%1 / %2").arg(t.Spins).arg(t.FreeSpins), DollarText(t.Wagered),
           DollarText(t.LineWins),
-          QString("%1 for %2").arg(t.Pools).arg(DollarText(pools)),
-          QString("%1 / %2").arg(t.HandsWon).arg(t.HandsLost),
-          Signed(t.CardNet),
-          DollarText(t.BiggestWin),
-          DollarText(t.Won()),
-          Signed(t.Net()),
+          //: Bonus pools won: "2 for $1,234.00", how many and what they paid together.
+          StatisticsWindow::tr("%1 for %2").arg(t.Pools).arg(DollarText(pools)),
+          QString("%1 / %2").arg(t.HandsWon).arg(t.HandsLost), Signed(t.CardNet),
+          DollarText(t.BiggestWin), DollarText(t.Won()), Signed(t.Net()),
           QString::fromStdString(PercentText(PaybackTenths(t))),
           QString("%1.%2%").arg(theory / 100).arg(theory % 100, 2, 10, QChar('0')),
           QString("%1 / %2").arg(DollarText(t.Lent), DollarText(t.Repaid)),
-          QString::fromStdString(DurationText(t.Seconds))};
+          Translated(Duration(t.Seconds))};
 }
 
 }  // namespace
@@ -67,14 +65,17 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const MachineState& mac
       refresh_(std::move(refresh)),
       prompts_(prompts) {
   setObjectName("Statistics");
-  setWindowTitle("Statistics");
+  setWindowTitle(tr("Statistics"));
   theory_ = TheoreticalPaybackHundredths();
 
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(24);
   QFont bold = font();
   bold.setBold(true);
-  const char* heads[] = {"This game", "Lifetime"};
+  //: Heading of the column of figures since New Game or Open.
+  const QString heads[] = {tr("This game"),
+                           //: Heading of the column of figures of every game played.
+                           tr("Lifetime")};
   for (int c = 0; c < 2; ++c) {
     auto* head = new QLabel(heads[c]);
     head->setFont(bold);
@@ -83,7 +84,7 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const MachineState& mac
   }
   int r = 1;
   for (const char* caption : kCaptions) {
-    Row row{QString::fromUtf8(caption), {new QLabel, new QLabel}};
+    Row row{tr(caption), {new QLabel, new QLabel}};
     grid->addWidget(new QLabel(row.Caption), r, 0);
     for (int c = 0; c < 2; ++c) {
       row.Cells[c]->setAlignment(Qt::AlignRight);
@@ -97,9 +98,9 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const MachineState& mac
   now_->setWordWrap(true);
   now_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-  ResetButton = new QPushButton("Reset &Lifetime...");
-  HelpButton = new QPushButton("&Help");
-  CloseButton = new QPushButton("&Close");
+  ResetButton = new QPushButton(tr("Reset &Lifetime..."));
+  HelpButton = new QPushButton(tr("&Help"));
+  CloseButton = new QPushButton(tr("&Close"));
   CloseButton->setDefault(true);
   for (QPushButton* b : {ResetButton, HelpButton}) b->setAutoDefault(false);
   connect(ResetButton, &QPushButton::clicked, this, &StatisticsWindow::ResetLifetime);
@@ -144,15 +145,19 @@ void StatisticsWindow::ShowFigures() {
   const int64_t credits = CentsOf(machine_.Credits), borrowed = CentsOf(machine_.Borrowed);
   const int64_t wager = CentsOf(machine_.Wager);
   const PlayerRecord::GameTally& g = record_.Game;
-  QString text =
-      QString("<b>Now:</b> credits %1, borrowed %2, net worth (credits \u2212 borrowed) %3.")
-          .arg(DollarText(credits), DollarText(borrowed), Signed(credits - borrowed));
-  if (wager > 0) text += QString(" A bet of %1 waits on the lines.").arg(DollarText(wager));
-  text += QString("<br>This game began with credits %1 and borrowed %2.")
-              .arg(DollarText(g.StartCredits), DollarText(g.StartBorrowed));
+  QString text = tr("<b>Now:</b> credits %1, borrowed %2, net worth (credits \u2212 borrowed) %3.")
+                     .arg(DollarText(credits), DollarText(borrowed), Signed(credits - borrowed));
+  if (wager > 0)
+    text += QLatin1Char(' ') + tr("A bet of %1 waits on the lines.").arg(DollarText(wager));
+  text +=
+      QStringLiteral("<br>") + tr("This game began with credits %1 and borrowed %2.")
+                                   .arg(DollarText(g.StartCredits), DollarText(g.StartBorrowed));
   // The sum a player can check against the meters: nothing else moves the credits.
   const int64_t bank = g.Lent - g.Repaid;
-  text += QString("<br>Check: %1 at the start %2 (net result) %3 (bank) = %4 in credits and bet.")
+  //: %2 and %3 carry their sign: "Check: $1,000.00 at the start -$25.00 (net result) +$100.00
+  //: (bank) = $1,075.00 in credits and bet."
+  text += QStringLiteral("<br>") +
+          tr("Check: %1 at the start %2 (net result) %3 (bank) = %4 in credits and bet.")
               .arg(DollarText(g.StartCredits), Signed(g.Net()), Signed(bank),
                    DollarText(g.StartCredits + g.Net() + bank));
   now_->setText(text);
@@ -167,9 +172,9 @@ QString StatisticsWindow::Figure(const QString& caption, int column) const {
 
 void StatisticsWindow::ResetLifetime() {
   if (!prompts_.Confirm(
-          this, "Reset Lifetime",
-          "Reset the lifetime statistics to zero? This game's figures and the recent spins "
-          "stay. This cannot be undone."))
+          this, tr("Reset Lifetime"),
+          tr("Reset the lifetime statistics to zero? This game's figures and the recent spins "
+             "stay. This cannot be undone.")))
     return;
   record_.ResetLifetime();
   ShowFigures();
