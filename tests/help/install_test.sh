@@ -48,9 +48,18 @@ for f in ZANDOR96.bmp ZANDOR144.bmp ZANDOR192.bmp Zandor96.bmp Alpha.bmp _BACK1.
     fail "media file $f differs from the build"
   fi
 done
-for f in "$(dirname "$0")"/../../help/manual/*; do
+# The English manual in help/, each translated one (manual/<language>/) in help/<language>/.
+for f in "$(dirname "$0")"/../../help/manual/* "$(dirname "$0")"/../../help/manual/*/*; do
+  [ -f "$f" ] || continue
   n=$(basename "$f" .in)
-  cmp -s "$BUILD/help/$n" "$DATA/help/$n" || fail "manual page help/$n missing or different"
+  d=$(basename "$(dirname "$f")")
+  [ "$d" = manual ] && d= || d="$d/"
+  cmp -s "$BUILD/help/$d$n" "$DATA/help/$d$n" || fail "manual page help/$d$n missing or different"
+done
+for d in "$(dirname "$0")"/../../help/manual/*/; do
+  [ -d "$d" ] || continue
+  l=$(basename "$d")
+  cmp -s "$BUILD/help/$l/style.css" "$DATA/help/$l/style.css" || fail "help/$l/style.css missing"
 done
 
 # Nothing but the media and the manual: no build machinery, objects or tests.
@@ -58,11 +67,12 @@ for e in "$DATA"/* "$DATA"/.[!.]*; do
   [ -e "$e" ] || continue
   n=$(basename "$e")
   case "$n" in
-    help | *.bmp | *.BMP | *.WAV | *.MID) ;;
+    help | translations | *.bmp | *.BMP | *.WAV | *.MID) ;;
     *) fail "unexpected entry share/zandor-slots/$n" ;;
   esac
 done
-find "$DATA/help" -mindepth 1 ! -name '*.html' ! -name '*.css' | grep -q . && fail "stray files in help/"
+find "$DATA/help" -mindepth 1 ! -type d ! -name '*.html' ! -name '*.css' | grep -q . && fail "stray files in help/"
+find "$DATA/translations" -mindepth 1 ! -name '*.qm' 2>/dev/null | grep -q . && fail "stray files in translations/"
 
 # The desktop entry and its AppStream data, valid by the desktop's own checkers.
 D="$P/share/applications/$ID.desktop"
