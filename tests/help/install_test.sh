@@ -50,6 +50,14 @@ for f in ZANDOR96.bmp ZANDOR144.bmp ZANDOR192.bmp Zandor96.bmp Alpha.bmp _BACK1.
 done
 for f in "$(dirname "$0")"/../../help/manual/*; do
   n=$(basename "$f" .in)
+  if [ -d "$f" ]; then
+    # A translated manual: its pages and its own stylesheet in help/<language>/.
+    for g in "$f"/*.html.in style.css; do
+      m=$(basename "$g" .in)
+      cmp -s "$BUILD/help/$n/$m" "$DATA/help/$n/$m" || fail "manual page help/$n/$m missing or different"
+    done
+    continue
+  fi
   cmp -s "$BUILD/help/$n" "$DATA/help/$n" || fail "manual page help/$n missing or different"
 done
 
@@ -58,11 +66,12 @@ for e in "$DATA"/* "$DATA"/.[!.]*; do
   [ -e "$e" ] || continue
   n=$(basename "$e")
   case "$n" in
-    help | *.bmp | *.BMP | *.WAV | *.MID) ;;
+    help | translations | *.bmp | *.BMP | *.WAV | *.MID) ;;
     *) fail "unexpected entry share/zandor-slots/$n" ;;
   esac
 done
-find "$DATA/help" -mindepth 1 ! -name '*.html' ! -name '*.css' | grep -q . && fail "stray files in help/"
+find "$DATA/help" -mindepth 1 ! -type d ! -name '*.html' ! -name '*.css' | grep -q . && fail "stray files in help/"
+find "$DATA/translations" -mindepth 1 ! -name '*.qm' 2>/dev/null | grep -q . && fail "stray files in translations/"
 
 # The desktop entry and its AppStream data, valid by the desktop's own checkers.
 D="$P/share/applications/$ID.desktop"
