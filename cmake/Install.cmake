@@ -5,7 +5,8 @@
 #                                              translations/ (the catalogues of the texts)
 #   P/share/applications/, P/share/metainfo/   the desktop entry and its AppStream data
 #   P/share/icons/hicolor/                     the icon at 48, 128 and 256 pixels, and as SVG
-#   P/share/man/man6/zandor-slots.6.gz         the manual page
+#   P/share/man/man6/zandor-slots.6.gz         the manual page, and its translations in
+#   P/share/man/<language>/man6/               (dist/zandor-slots.<language>.6)
 #   P/share/doc/zandor-slots/                  the copyright notice and the changelog
 # The program finds its media in ../share/zandor-slots/ beside its own folder, so the tree
 # may be installed under any prefix; the Debian package is this tree with the prefix /usr.
@@ -72,11 +73,17 @@ install(FILES ${ZANDOR_MEDIA_DIR}/zandor-slots.png DESTINATION ${ZANDOR_ICON_DIR
 install(FILES ${ZANDOR_MEDIA_DIR}/zandor-slots.svg DESTINATION ${ZANDOR_ICON_DIR}/scalable/apps
         ${ZANDOR_ICON_OPTIONAL})
 
-# The manual page and the changelog, compressed as Debian wants them: the most compression and
-# no time stamp or name inside, so the same sources give the same bytes.
+# The manual page, each translation of it and the changelog, compressed as Debian wants them:
+# the most compression and no time stamp or name inside, so the same sources give the same
+# bytes. A translated page keeps the English page's name in its language's folder.
 find_program(ZANDOR_GZIP gzip REQUIRED)
 set(ZANDOR_DOC_BUILD_DIR ${CMAKE_BINARY_DIR}/install)
-foreach(doc zandor-slots.6 changelog)
+set(ZANDOR_MAN_LANGUAGES de fr)
+set(ZANDOR_DOCS zandor-slots.6 changelog)
+foreach(language ${ZANDOR_MAN_LANGUAGES})
+  list(APPEND ZANDOR_DOCS zandor-slots.${language}.6)
+endforeach()
+foreach(doc ${ZANDOR_DOCS})
   add_custom_command(
     OUTPUT ${ZANDOR_DOC_BUILD_DIR}/${doc}.gz
     COMMAND ${CMAKE_COMMAND} -E make_directory ${ZANDOR_DOC_BUILD_DIR}
@@ -84,8 +91,13 @@ foreach(doc zandor-slots.6 changelog)
     DEPENDS ${ZANDOR_DIST_DIR}/${doc}
     COMMENT "Compressing ${doc}")
 endforeach()
-add_custom_target(zandor-docs ALL DEPENDS ${ZANDOR_DOC_BUILD_DIR}/zandor-slots.6.gz
-                                          ${ZANDOR_DOC_BUILD_DIR}/changelog.gz)
+list(TRANSFORM ZANDOR_DOCS PREPEND ${ZANDOR_DOC_BUILD_DIR}/ OUTPUT_VARIABLE ZANDOR_DOC_FILES)
+list(TRANSFORM ZANDOR_DOC_FILES APPEND .gz)
+add_custom_target(zandor-docs ALL DEPENDS ${ZANDOR_DOC_FILES})
 install(FILES ${ZANDOR_DOC_BUILD_DIR}/zandor-slots.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+foreach(language ${ZANDOR_MAN_LANGUAGES})
+  install(FILES ${ZANDOR_DOC_BUILD_DIR}/zandor-slots.${language}.6.gz
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man6 RENAME zandor-slots.6.gz)
+endforeach()
 install(FILES ${ZANDOR_DIST_DIR}/copyright ${ZANDOR_DOC_BUILD_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zandor-slots)

@@ -21,18 +21,22 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zandorslots.org/)
 # The libraries come from dpkg-shlibdeps; what is loaded at run time is named by hand: the
 # toolkit's X11 plug-in, a General MIDI soundfont for the music, and the fonts of the face;
-# the Wayland plug-in is recommended, so that a Wayland desktop runs the game natively.
+# the Wayland plug-in is recommended, so that a Wayland desktop runs the game natively, and
+# so are the toolkit's own catalogues: in German or French the game loads qtbase_<language>.qm
+# from them for the standard buttons and file dialogs. Without them those few texts stay
+# English and everything else is translated, so an English player need not take them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, timgm6mb-soundfont | sf2-soundfont-gm, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, qt6-wayland, qt6-translations-l10n")
 # CPack indents the lines after the first and marks the empty line as Debian wants.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "three-reel, five-line slot machine
 A single-player slot machine for the desktop: three animated reels, five
 paylines, a progressive bonus pool with seven free spins, a double-or-nothing
 game of Acey Ducey for every win, a bank to borrow from, eight saved-game
-slots, sound effects and background music with their own volumes.
+slots, sound effects and background music with their own volumes. The
+menus, dialogs and the manual are in English, German and French.
 
 The game is played for credits only; no real money is involved.")
 

@@ -62,7 +62,7 @@ for d in "$(dirname "$0")"/../../help/manual/*/; do
   cmp -s "$BUILD/help/$l/style.css" "$DATA/help/$l/style.css" || fail "help/$l/style.css missing"
 done
 
-# Nothing but the media and the manual: no build machinery, objects or tests.
+# Nothing but the media, the manual and the catalogues: no build machinery, objects or tests.
 for e in "$DATA"/* "$DATA"/.[!.]*; do
   [ -e "$e" ] || continue
   n=$(basename "$e")
@@ -72,7 +72,11 @@ for e in "$DATA"/* "$DATA"/.[!.]*; do
   esac
 done
 find "$DATA/help" -mindepth 1 ! -type d ! -name '*.html' ! -name '*.css' | grep -q . && fail "stray files in help/"
-find "$DATA/translations" -mindepth 1 ! -name '*.qm' 2>/dev/null | grep -q . && fail "stray files in translations/"
+for l in en de fr; do
+  cmp -s "$BUILD/translations/zandor-slots_$l.qm" "$DATA/translations/zandor-slots_$l.qm" ||
+    fail "catalogue translations/zandor-slots_$l.qm missing or different"
+done
+find "$DATA/translations" -mindepth 1 ! -name 'zandor-slots_*.qm' | grep -q . && fail "stray files in translations/"
 
 # The desktop entry and its AppStream data, valid by the desktop's own checkers.
 D="$P/share/applications/$ID.desktop"
@@ -119,6 +123,10 @@ grep -q "<svg" "$P/share/icons/hicolor/scalable/apps/zandor-slots.svg" 2>/dev/nu
 gzip -t "$P/share/man/man6/zandor-slots.6.gz" 2>/dev/null || fail "no compressed manual page"
 gzip -dc "$P/share/man/man6/zandor-slots.6.gz" 2>/dev/null | grep -q '^\.TH ZANDOR-SLOTS 6' ||
   fail "the manual page is not in section 6"
+for l in de fr; do
+  gzip -dc "$P/share/man/$l/man6/zandor-slots.6.gz" 2>/dev/null | grep -q '^\.TH ZANDOR-SLOTS 6' ||
+    fail "no compressed manual page in $l"
+done
 [ -f "$P/share/doc/zandor-slots/copyright" ] || fail "no copyright file"
 gzip -t "$P/share/doc/zandor-slots/changelog.gz" 2>/dev/null || fail "no compressed changelog"
 
