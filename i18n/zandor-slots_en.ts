@@ -1,4 +1,36 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
+<context>
+    <name>zandor::AutoSpinWatch</name>
+    <message numerus="yes">
+        <source>Automatic spins stopped after %n spin(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>zandor::FaceAccessible</name>
+    <message numerus="yes">
+        <source>%n coin(s)</source>
+        <extracomment>The coins on a payline.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>zandor::PayoffChart</name>
+    <message numerus="yes">
+        <source>%n Coin(s)</source>
+        <extracomment>The heading of the column of pays for this many coins wagered on a line.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

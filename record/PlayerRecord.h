@@ -51,7 +51,7 @@ class PlayerRecord : public GameEvents {
   // Why the automatic spins must stop now, in English, or "" to go on; forgets the reason.
   std::string AutoSpinStopReason() override;
   // The same reason as a sentence for the player's language (Empty() to go on).
-  PlayerText AutoSpinStopText() { return Watch.TakeReasonText(); }
+  PlayerText AutoSpinStopText() override { return Watch.TakeReasonText(); }
 
  private:
   void Replace(int64_t credits, int64_t borrowed, EventEntry::Kind how);
