@@ -5,9 +5,9 @@
     <name>zandor::AutoSpinWatch</name>
     <message numerus="yes">
         <source>Automatic spins stopped after %n spin(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Automatic spins stopped after %n spin.</numerusform>
+            <numerusform>Automatic spins stopped after %n spins.</numerusform>
         </translation>
     </message>
 </context>
@@ -16,9 +16,9 @@
     <message numerus="yes">
         <source>%n coin(s)</source>
         <extracomment>The coins on a payline.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coin</numerusform>
+            <numerusform>%n coins</numerusform>
         </translation>
     </message>
 </context>
@@ -27,9 +27,9 @@
     <message numerus="yes">
         <source>%n Coin(s)</source>
         <extracomment>The heading of the column of pays for this many coins wagered on a line.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Coin</numerusform>
+            <numerusform>%n Coins</numerusform>
         </translation>
     </message>
 </context>
