@@ -132,7 +132,8 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const MachineState& mac
   connect(&timer_, &QTimer::timeout, this, &StatisticsWindow::ShowFigures);
   timer_.start();
   ShowFigures();
-  setMinimumWidth(600);
+  // The layout's own minimum keeps every caption whole, in any language; a fixed minimum
+  // width let a small screen squeeze the captions beside the chart.
   adjustSize();
   CentreOnScreen(this, parent);
 }
