@@ -79,10 +79,7 @@ int main(int argc, char** argv) {
 
   // The manual lies with the media, wherever the program file is, in the player's language
   // when it has been translated.
-  QString manualDir = mediaDir + "help/";
-  if (!language.isEmpty() && QFile::exists(manualDir + language + "/index.html"))
-    manualDir += language + "/";
-  HelpViewer::SetManualDir(manualDir);
+  HelpViewer::SetManualDir(HelpViewer::ManualDirFor(mediaDir, language));
   // Installed, the icon is in the desktop's icon theme; in the build folder it is a media file.
   QApplication::setWindowIcon(QIcon::fromTheme(
       "zandor-slots", QIcon(QString::fromStdString(game.Dirs.Program + "zandor-slots.png"))));

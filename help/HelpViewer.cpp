@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMessageBox>
@@ -56,6 +57,12 @@ HelpViewer* HelpViewer::Instance() {
 QString HelpViewer::ManualDir() {
   if (!ManualDirOverride.isEmpty()) return ManualDirOverride;
   return QCoreApplication::applicationDirPath() + QStringLiteral("/help/");
+}
+
+QString HelpViewer::ManualDirFor(const QString& mediaDir, const QString& language) {
+  const QString english = mediaDir + "help/";
+  if (language.isEmpty() || !QFile::exists(english + language + "/index.html")) return english;
+  return english + language + "/";
 }
 
 void HelpViewer::SetManualDir(const QString& dir) {

@@ -23,6 +23,9 @@ class HelpViewer : public QDialog {
   static QString ManualDir();
   // Points the viewer at another manual folder (tests); an empty text restores the default.
   static void SetManualDir(const QString& dir);
+  // The manual among the media in mediaDir (ending in "/") for the player's language:
+  // help/<language>/ when it has been translated, else the English help/.
+  static QString ManualDirFor(const QString& mediaDir, const QString& language);
 
   // The page and anchor of a topic, relative to the manual folder ("bank.html#bank").
   static QString TopicTarget(HelpTopic topic);

@@ -20,6 +20,7 @@
 
 #include "app/Dirs.h"
 #include "app/MainWindow.h"
+#include "help/HelpViewer.h"
 #include "platform/Language.h"
 #include "record/RecordKeeper.h"
 #include "tests/support/FakePrompts.h"
@@ -50,8 +51,10 @@ QHash<QString, QString> ReadCatalogue(const QString& language) {
   QString context, source;
   while (!xml.atEnd()) {
     if (!xml.readNextStartElement()) continue;
-    if (xml.name() == u"name") context = xml.readElementText();
-    else if (xml.name() == u"source") source = xml.readElementText();
+    if (xml.name() == u"name")
+      context = xml.readElementText();
+    else if (xml.name() == u"source")
+      source = xml.readElementText();
     else if (xml.name() == u"translation" || xml.name() == u"numerusform") {
       QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
       if (!texts.contains(context + '\n' + source)) texts[context + '\n' + source] = text;
@@ -84,11 +87,18 @@ TEST(Language, ChosenAsTheDesktopChooses) {
       {{{"LC_ALL", "POSIX"}, {"LANG", "fr_FR.UTF-8"}, {"LANGUAGE", "fr"}}, ""},
   };
   TestApp();
+  // The manual follows when it has been translated.
+  const QString media = QString::fromStdString(ProgramDirectory());
+  EXPECT_EQ(HelpViewer::ManualDirFor(media, "de"), media + "help/de/");
+  EXPECT_EQ(HelpViewer::ManualDirFor(media, "fr"), media + "help/fr/");
+  EXPECT_EQ(HelpViewer::ManualDirFor(media, "it"), media + "help/");
+  EXPECT_EQ(HelpViewer::ManualDirFor(media, ""), media + "help/");
   const QStringList available = CataloguesIn(CatalogueDir());
   EXPECT_EQ(available, QStringList({"de", "fr"}));
   for (const Row& row : rows) {
     QString joined;
-    for (const auto& [name, value] : row.Env) joined += QString::fromStdString(name) + "=" + value + " ";
+    for (const auto& [name, value] : row.Env)
+      joined += QString::fromStdString(name) + "=" + value + " ";
     EXPECT_EQ(PickLanguage(RequestedLanguages(Reader(row.Env)), available), row.Expected)
         << joined.toStdString();
   }
@@ -118,7 +128,8 @@ QStringList Clipped(QWidget* top) {
       fits = group->width() >= group->minimumSizeHint().width();
     }
     if (!fits)
-      clipped << QString("%1 \"%2\" %3 wide").arg(w->metaObject()->className(), text).arg(w->width());
+      clipped
+          << QString("%1 \"%2\" %3 wide").arg(w->metaObject()->className(), text).arg(w->width());
   }
   return clipped;
 }
@@ -162,9 +173,9 @@ TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
   const QString gallery = qEnvironmentVariable("ZANDOR_GALLERY");
   for (const QString language : {QString(), QString("de"), QString("fr")}) {
     SCOPED_TRACE(language.isEmpty() ? "English" : language.toStdString());
-    const Environment env = language.isEmpty()
-                                ? Environment{{"LANG", "C.UTF-8"}}
-                                : Environment{{"LANGUAGE", language}, {"LANG", language + "_FR.UTF-8"}};
+    const Environment env =
+        language.isEmpty() ? Environment{{"LANG", "C.UTF-8"}}
+                           : Environment{{"LANGUAGE", language}, {"LANG", language + "_FR.UTF-8"}};
     ASSERT_EQ(InstallTranslations(app, CatalogueDir(), Reader(env)), language);
     const QHash<QString, QString> catalogue =
         language.isEmpty() ? QHash<QString, QString>() : ReadCatalogue(language);
@@ -241,7 +252,8 @@ TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
         EXPECT_FALSE(w->windowTitle().isEmpty());
         EXPECT_EQ(Clipped(w).join("; ").toStdString(), "");
         if (!gallery.isEmpty())
-          w->grab().save(QString("%1/%2-%3.png").arg(gallery, language.isEmpty() ? "en" : language, name));
+          w->grab().save(
+              QString("%1/%2-%3.png").arg(gallery, language.isEmpty() ? "en" : language, name));
       });
     }
   }
