@@ -60,7 +60,7 @@ QString HelpViewer::ManualDir() {
 }
 
 QString HelpViewer::ManualDirFor(const QString& mediaDir, const QString& language) {
-  const QString english = mediaDir + "help/";
+  QString english = mediaDir + "help/";
   if (language.isEmpty() || !QFile::exists(english + language + "/index.html")) return english;
   return english + language + "/";
 }

@@ -171,7 +171,7 @@ void WithNewWindow(const std::function<void()>& open, const std::function<void(Q
 TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
   QApplication& app = TestApp();
   const QString gallery = qEnvironmentVariable("ZANDOR_GALLERY");
-  for (const QString language : {QString(), QString("de"), QString("fr")}) {
+  for (const QString& language : {QString(), QString("de"), QString("fr")}) {
     SCOPED_TRACE(language.isEmpty() ? "English" : language.toStdString());
     const Environment env =
         language.isEmpty() ? Environment{{"LANG", "C.UTF-8"}}
@@ -246,9 +246,10 @@ TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
            form.Machine.EvaluatePaylines();
          }},
     };
-    for (const auto& [name, open] : windows) {
+    for (const auto& window : windows) {
+      const char* name = window.first;
       SCOPED_TRACE(name);
-      WithNewWindow(open, [&](QWidget* w) {
+      WithNewWindow(window.second, [&](QWidget* w) {
         EXPECT_FALSE(w->windowTitle().isEmpty());
         EXPECT_EQ(Clipped(w).join("; ").toStdString(), "");
         if (!gallery.isEmpty())
