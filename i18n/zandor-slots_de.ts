@@ -949,7 +949,7 @@ Sounds menu, checked while the sound effects play at all.</extracomment>
     </message>
     <message>
         <source>Win 7 free spins and the Bonus Pool by raising the Bonus Meter to 100%.  The GAIN symbol increases power by 10% of full, and the LOSS symbol reduces it by 50% of current value.</source>
-        <translation>Bringen Sie die Bonusanzeige auf 100 %, um 7 Freispiele und den Bonustopf zu gewinnen.  Das GAIN-Symbol erhöht sie um 10 % des Maximums, das LOSS-Symbol senkt sie um 50 % des aktuellen Werts.</translation>
+        <translation>Füllen Sie die Bonusanzeige auf 100 % und gewinnen Sie 7 Freispiele und den Bonustopf.  Das GAIN-Symbol erhöht sie um 10 % des Maximums, das LOSS-Symbol halbiert sie.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1188,7 +1188,7 @@ Vielleicht ist der Datenträger voll, oder der Ordner darf nicht beschrieben wer
     <message>
         <source>%1 credits</source>
         <extracomment>A saved game&apos;s credits: &quot;1000.00 credits&quot;.</extracomment>
-        <translation>%1 Guthaben</translation>
+        <translation>%1 Guth.</translation>
     </message>
     <message>
         <source>%1 borrowed</source>
@@ -1471,7 +1471,7 @@ Vielleicht ist der Datenträger voll, oder der Ordner darf nicht beschrieben wer
     </message>
     <message>
         <source>This game began with credits %1 and borrowed %2.</source>
-        <translation>Dieses Spiel begann mit Guthaben %1 und geliehen %2.</translation>
+        <translation>Zu Beginn dieses Spiels: Guthaben %1, geliehen %2.</translation>
     </message>
     <message>
         <source>Check: %1 at the start %2 (net result) %3 (bank) = %4 in credits and bet.</source>
