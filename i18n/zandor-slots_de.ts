@@ -801,7 +801,7 @@ Sounds menu, checked while the sound effects play at all.</extracomment>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Über Zandor Slots</translation>
+        <translation>Ü&amp;ber Zandor Slots</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
