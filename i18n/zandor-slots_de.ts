@@ -5,960 +5,962 @@
     <name>zandor::AudioDialogs</name>
     <message>
         <source>The path of this file is longer than %1 characters.  Please choose a file in a folder with a shorter path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pfad dieser Datei ist länger als %1 Zeichen.  Bitte wählen Sie eine Datei in einem Ordner mit kürzerem Pfad.</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, too large to play.  Please choose a smaller file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist größer als %2 MB und damit zu groß zum Abspielen.  Bitte wählen Sie eine kleinere Datei.</translation>
     </message>
 </context>
 <context>
     <name>zandor::AutoSpinLimitsDialog</name>
     <message>
         <source>Auto Spin Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzen für automatisches Drehen</translation>
     </message>
     <message>
         <source>Stop &amp;after</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anhalten nach</translation>
     </message>
     <message>
         <source> spins</source>
         <extracomment>After a number of spins: &quot;Stop after [100] spins&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Drehungen</translation>
     </message>
     <message>
         <source>Stop when the cr&amp;edits fall below</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten bei &amp;Guthaben unter</translation>
     </message>
     <message>
         <source>Stop on a single &amp;win of at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten bei &amp;Einzelgewinn ab</translation>
     </message>
     <message>
         <source>Stop when the &amp;bonus is won</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten bei &amp;Bonusgewinn</translation>
     </message>
     <message>
         <source>Automatic spins stop at the end of the spin that reaches a limit, or after the last free spin when it comes during free spins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das automatische Drehen hält am Ende der Drehung an, die eine Grenze erreicht, oder nach dem letzten Freispiel, wenn das während der Freispiele geschieht.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>
     <name>zandor::AutoSpinWatch</name>
     <message numerus="yes">
         <source>Automatic spins stopped after %n spin(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Automatisches Drehen nach %n Drehung angehalten.</numerusform>
+            <numerusform>Automatisches Drehen nach %n Drehungen angehalten.</numerusform>
         </translation>
     </message>
     <message>
         <source>Automatic spins stopped: the credits fell below %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisches Drehen angehalten: Das Guthaben ist unter %1 gefallen.</translation>
     </message>
     <message>
         <source>Automatic spins stopped: a single win of %1 reached the limit of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisches Drehen angehalten: Ein Einzelgewinn von %1 hat die Grenze von %2 erreicht.</translation>
     </message>
     <message>
         <source>Automatic spins stopped: the bonus was won (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisches Drehen angehalten: Der Bonus wurde gewonnen (%1).</translation>
     </message>
 </context>
 <context>
     <name>zandor::Bank</name>
     <message>
         <source>You do not have 1000 credits!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Guthaben reicht nicht für 1000!</translation>
     </message>
     <message>
         <source>You do not have 100 credits!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Guthaben reicht nicht für 100!</translation>
     </message>
     <message>
         <source>You do not have 10 credits!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Guthaben reicht nicht für 10!</translation>
     </message>
     <message>
         <source>You do not have 1 credit!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Guthaben reicht nicht für 1!</translation>
     </message>
     <message>
         <source>You do not have 0.10 credits!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Guthaben reicht nicht für 0.10!</translation>
     </message>
     <message>
         <source>You do not have 0.01 credits!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Guthaben reicht nicht für 0.01!</translation>
     </message>
     <message>
         <source>The bank cannot lend you that much: your credits or your debt would pass 9,999,999,999.99, the most the machine can keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>So viel kann Ihnen die Bank nicht leihen: Ihr Guthaben oder Ihre Schulden würden 9,999,999,999.99 übersteigen, den höchsten Betrag, den der Automat führen kann.</translation>
     </message>
     <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können nicht mehr zurückzahlen, als Sie geliehen haben!</translation>
     </message>
 </context>
 <context>
     <name>zandor::BankDialog</name>
     <message>
         <source>Balances</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontostand</translation>
     </message>
     <message>
         <source>Credits %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben %1</translation>
     </message>
     <message>
         <source>Borrowed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geliehen %1</translation>
     </message>
     <message>
         <source>Credits %1, borrowed %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben %1, geliehen %2.</translation>
     </message>
     <message>
         <source>Use this form to borrow or pay back credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier können Sie Guthaben leihen oder zurückzahlen</translation>
     </message>
     <message>
         <source>Mode:</source>
         <extracomment>The label before the two choices: borrow or pay back.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modus:</translation>
     </message>
     <message>
         <source>Borrow Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben leihen</translation>
     </message>
     <message>
         <source>Pay Back Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben zurückzahlen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Credits:</source>
         <extracomment>Painted above the meter of the player&apos;s credits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben:</translation>
     </message>
     <message>
         <source>Borrowed:</source>
         <extracomment>Painted above the meter of what the player owes the bank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geliehen:</translation>
     </message>
 </context>
 <context>
     <name>zandor::CardTable</name>
     <message>
         <source>Card table</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartentisch</translation>
     </message>
     <message>
         <source>Left card: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Linke Karte: %1</translation>
     </message>
     <message>
         <source>Right card: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechte Karte: %1</translation>
     </message>
     <message>
         <source>Drawn card: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezogene Karte: %1</translation>
     </message>
     <message>
         <source>Result: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis: %1</translation>
     </message>
     <message>
         <source>Draw pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenstapel</translation>
     </message>
     <message>
         <source>You Won!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen!</translation>
     </message>
     <message>
         <source>You Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren</translation>
     </message>
     <message>
         <source>%1. You Won! Winnings %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Gewonnen! Gewinn %2.</translation>
     </message>
     <message>
         <source>%1. You Lost. Winnings %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Verloren. Gewinn %2.</translation>
     </message>
     <message>
         <source>%1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2.</translation>
     </message>
     <message>
         <source>Your win of %1 is on the table. The cards: %2 and %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gewinn von %1 liegt auf dem Tisch. Die Karten: %2 und %3.</translation>
     </message>
     <message>
         <source>If you think the next card will be between the two cards showing then click the DRAW button.  If the next card is between (but not equal to) the other two cards, then your winnings are doubled.  Otherwise you lose your winnings.  An ACE&apos;s value is 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegt die nächste Karte Ihrer Meinung nach zwischen den beiden offenen Karten, klicken Sie auf ZIEHEN.  Liegt sie zwischen (aber nicht gleich) den beiden Karten, verdoppelt sich Ihr Gewinn.  Sonst verlieren Sie Ihren Gewinn.  Ein ASS zählt 1.</translation>
     </message>
     <message>
         <source>The deck is used up: no further pair can be dealt, so Skips and Go Again are closed.  Click OK to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kartenstapel ist aufgebraucht: Es kann kein Paar mehr gegeben werden, daher sind Aussetzen und Nochmal gesperrt.  Klicken Sie zum Beenden auf OK.</translation>
     </message>
     <message>
         <source>Winnings: %1</source>
         <extracomment>The win at stake; %1 is the amount right-aligned in ten places (&quot; 12.50&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn: %1</translation>
     </message>
     <message>
         <source>&amp;Skips: %1</source>
         <extracomment>The button that deals a fresh pair; %1 is how many fresh pairs are left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aussetzen: %1</translation>
     </message>
     <message>
         <source>ace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ass</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>Fünf</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>Sechs</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>Sieben</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>Acht</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>Neun</translation>
     </message>
     <message>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehn</translation>
     </message>
     <message>
         <source>jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Bube</translation>
     </message>
     <message>
         <source>queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dame</translation>
     </message>
     <message>
         <source>king</source>
-        <translation type="unfinished"></translation>
+        <translation>König</translation>
     </message>
     <message>
         <source>%1 of clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz %1</translation>
     </message>
     <message>
         <source>%1 of hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz %1</translation>
     </message>
     <message>
         <source>%1 of diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo %1</translation>
     </message>
     <message>
         <source>%1 of spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik %1</translation>
     </message>
     <message>
         <source>Double or Nothing Card Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt oder nichts – Kartenspiel</translation>
     </message>
     <message>
         <source>&amp;Go Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nochmal</translation>
     </message>
     <message>
         <source>&amp;Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ziehen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Skips: %1</source>
         <extracomment>The Skips button after a skip; %1 is how many fresh pairs are left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aussetzen: %1</translation>
     </message>
 </context>
 <context>
     <name>zandor::FaceAccessible</name>
     <message>
         <source>top</source>
-        <translation type="unfinished"></translation>
+        <translation>oben</translation>
     </message>
     <message>
         <source>middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <source>bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>unten</translation>
     </message>
     <message>
         <source>middle row</source>
-        <translation type="unfinished"></translation>
+        <translation>mittlere Reihe</translation>
     </message>
     <message>
         <source>top row</source>
-        <translation type="unfinished"></translation>
+        <translation>obere Reihe</translation>
     </message>
     <message>
         <source>bottom row</source>
-        <translation type="unfinished"></translation>
+        <translation>untere Reihe</translation>
     </message>
     <message>
         <source>top left to bottom right</source>
-        <translation type="unfinished"></translation>
+        <translation>von oben links nach unten rechts</translation>
     </message>
     <message>
         <source>bottom left to top right</source>
-        <translation type="unfinished"></translation>
+        <translation>von unten links nach oben rechts</translation>
     </message>
     <message>
         <source>Power Up</source>
         <extracomment>A symbol on the reels: it raises the bonus meter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Power-up</translation>
     </message>
     <message>
         <source>Diamond</source>
         <extracomment>A symbol on the reels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diamant</translation>
     </message>
     <message>
         <source>Crown</source>
         <extracomment>A symbol on the reels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Krone</translation>
     </message>
     <message>
         <source>Bell</source>
         <extracomment>A symbol on the reels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Glocke</translation>
     </message>
     <message>
         <source>Lemon</source>
         <extracomment>A symbol on the reels (the fruit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zitrone</translation>
     </message>
     <message>
         <source>Cherry</source>
         <extracomment>A symbol on the reels (the fruit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kirsche</translation>
     </message>
     <message>
         <source>Power Drain</source>
         <extracomment>A symbol on the reels: it halves the bonus meter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Power-Drain</translation>
     </message>
     <message>
         <source>Blank</source>
         <extracomment>A reel cell without a symbol.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <source>Credits</source>
         <extracomment>The name of a meter on the machine: the player&apos;s credits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben</translation>
     </message>
     <message>
         <source>Wager</source>
         <extracomment>The name of a meter on the machine: the coins placed on the paylines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einsatz</translation>
     </message>
     <message>
         <source>Won</source>
         <extracomment>The name of a meter on the machine: what the last spin won.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn</translation>
     </message>
     <message>
         <source>Spins</source>
         <extracomment>The name of a meter on the machine: the spins played.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drehungen</translation>
     </message>
     <message>
         <source>Free spins left</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibende Freispiele</translation>
     </message>
     <message>
         <source>Bonus meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonusanzeige</translation>
     </message>
     <message>
         <source>Bonus pool</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonustopf</translation>
     </message>
     <message>
         <source>Reel %1, %2: %3</source>
         <extracomment>A reel cell: &quot;Reel 2, top: Bell&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Walze %1, %2: %3</translation>
     </message>
     <message numerus="yes">
         <source>%n coin(s)</source>
         <extracomment>The coins on a payline.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Münze</numerusform>
+            <numerusform>%n Münzen</numerusform>
         </translation>
     </message>
     <message>
         <source>, pays %1</source>
         <extracomment>Follows the coins on a payline that won: &quot;5 coins, pays 125.00&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, zahlt %1</translation>
     </message>
     <message>
         <source>Payline %1, %2: %3</source>
         <extracomment>A payline: &quot;Payline 4, top left to bottom right: 5 coins&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewinnlinie %1, %2: %3</translation>
     </message>
 </context>
 <context>
     <name>zandor::FacePainter</name>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bitmap-Bild ist ungültig</translation>
     </message>
     <message>
         <source>Plus 7 FREE Spins</source>
         <extracomment>Painted under the bonus pool on the machine&apos;s face: winning the pool also gives seven free spins. Keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plus 7 FREISPIELE</translation>
     </message>
 </context>
 <context>
     <name>zandor::GameAudio</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich: %1</translation>
     </message>
 </context>
 <context>
     <name>zandor::GameChartView</name>
     <message>
         <source>Chart of this game</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf dieses Spiels</translation>
     </message>
     <message>
         <source>Credits and net worth after every spin of this game</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben und Reinvermögen nach jeder Drehung dieses Spiels</translation>
     </message>
     <message>
         <source>Spins</source>
         <extracomment>The chart&apos;s horizontal axis: the spins played in this game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drehungen</translation>
     </message>
     <message>
         <source>Credits</source>
         <extracomment>The chart&apos;s legend: the line of the credits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben</translation>
     </message>
     <message>
         <source>Net worth</source>
         <extracomment>The chart&apos;s legend: the line of the credits less what is owed to the bank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reinvermögen</translation>
     </message>
     <message>
         <source>Bonus</source>
         <extracomment>The chart&apos;s legend: the mark of a bonus won.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Loan</source>
         <extracomment>The chart&apos;s legend: the mark of a loan from the bank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kredit</translation>
     </message>
     <message>
         <source>Payback</source>
         <extracomment>The chart&apos;s legend: the mark of a payment back to the bank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rückzahlung</translation>
     </message>
 </context>
 <context>
     <name>zandor::Help</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A three-reel, five-line slot machine with a bonus meter, free spins and a double-or-nothing card game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielautomat mit drei Walzen und fünf Gewinnlinien, mit Bonusanzeige, Freispielen und dem Kartenspiel „Doppelt oder nichts“.</translation>
     </message>
     <message>
         <source>About Zandor Slots</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Zandor Slots</translation>
     </message>
 </context>
 <context>
     <name>zandor::HelpViewer</name>
     <message>
         <source>Zandor Slots Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandor Slots – Hilfe</translation>
     </message>
     <message>
         <source>&amp;Back</source>
         <extracomment>Goes to the page read before.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vor</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
         <extracomment>Goes to the manual&apos;s table of contents.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>The manual could not be found.
 
 It belongs in the folder %1 beside the program. Installing Zandor Slots again puts it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Handbuch wurde nicht gefunden.
+
+Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu installieren, ist es wieder da.</translation>
     </message>
 </context>
 <context>
     <name>zandor::MainWindow</name>
     <message>
         <source>Slot machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielautomat</translation>
     </message>
     <message>
         <source>Blin&amp;king Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blinkende Symbole</translation>
     </message>
     <message>
         <source>&amp;High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoher Kon&amp;trast</translation>
     </message>
     <message>
         <source>&amp;Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vollbild</translation>
     </message>
     <message>
         <source>Bet 1</source>
         <extracomment>The button that bets one coin.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Setze 1</translation>
     </message>
     <message>
         <source>Bet one credit (key 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Münze setzen (Taste 1)</translation>
     </message>
     <message>
         <source>Bet 5</source>
         <extracomment>The button that bets five coins.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Setze 5</translation>
     </message>
     <message>
         <source>Bet five credits (key 5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fünf Münzen setzen (Taste 5)</translation>
     </message>
     <message>
         <source>Bet Max</source>
         <extracomment>The button that bets the most coins (25) and spins.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Max. Einsatz</translation>
     </message>
     <message>
         <source>Bet the maximum and spin (key M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchsteinsatz setzen und drehen (Taste M)</translation>
     </message>
     <message>
         <source>Spin</source>
         <extracomment>The button that spins the reels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drehen</translation>
     </message>
     <message>
         <source>Spins the slot wheels (Space or Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreht die Walzen (Space oder Enter)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
         <source>&amp;Open</source>
         <extracomment>File menu: open a saved game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <extracomment>File menu: save the game in a slot.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Acey Ducey</source>
         <extracomment>Options menu, checked: a win may be gambled at the card game of that name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acey Ducey</translation>
     </message>
     <message>
         <source>Back&amp;ground</source>
         <extracomment>Options menu: the background around the machine.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hintergrund</translation>
     </message>
     <message>
         <source>Tiled Bitmap</source>
         <extracomment>Background menu: a picture file repeated as the background.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gekacheltes Bild</translation>
     </message>
     <message>
         <source>Solid Color</source>
         <extracomment>Background menu: one colour as the background.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einfarbig</translation>
     </message>
     <message>
         <source>&amp;Bet Amount</source>
         <extracomment>Options menu: the value of one coin.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Münzwert</translation>
     </message>
     <message>
         <source>&amp;Music</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;usik</translation>
     </message>
     <message>
         <source>On</source>
         <extracomment>Music menu, checked while the background music plays.
 ----------
 Sounds menu, checked while the sound effects play at all.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Change Songs</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieder wählen</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
         <extracomment>Options menu: the sound effects.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klänge</translation>
     </message>
     <message>
         <source>Bonus</source>
         <extracomment>Sounds menu: the sound of the bonus being paid.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Coins</source>
         <extracomment>Sounds menu: the sound of each coin bet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Münzen</translation>
     </message>
     <message>
         <source>Credits</source>
         <extracomment>Sounds menu: the sound of each credit counted in after a win.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben</translation>
     </message>
     <message>
         <source>Lose</source>
         <extracomment>Sounds menu: the sound of a spin that wins nothing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verlust</translation>
     </message>
     <message>
         <source>Power Drain</source>
         <extracomment>Sounds menu: the sound of the bonus meter falling.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Power-Drain</translation>
     </message>
     <message>
         <source>Power Up</source>
         <extracomment>Sounds menu: the sound of the bonus meter rising.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Power-up</translation>
     </message>
     <message>
         <source>Slot Spin</source>
         <extracomment>Sounds menu: the sound of the reels turning.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drehung</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>Sounds menu: the sound of a reel stopping.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Walzenstopp</translation>
     </message>
     <message>
         <source>Wheel Spin</source>
         <extracomment>Sounds menu: the sound of the card game&apos;s wheel turning.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Walzenlauf</translation>
     </message>
     <message>
         <source>Win</source>
         <extracomment>Sounds menu: the sound of a winning spin.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn</translation>
     </message>
     <message>
         <source>Change WAVs</source>
         <extracomment>Sounds menu: choose wave files of one&apos;s own for five of the sounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>WAV-Dateien wählen</translation>
     </message>
     <message>
         <source>&amp;Volume...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lautstärke...</translation>
     </message>
     <message>
         <source>Spin Spee&amp;d</source>
         <extracomment>Options menu: how fast the reels turn.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drehgeschwindigkeit</translation>
     </message>
     <message>
         <source>Fast</source>
         <extracomment>Spin speed menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schnell</translation>
     </message>
     <message>
         <source>Medium</source>
         <extracomment>Spin speed menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Slow</source>
         <extracomment>Spin speed menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Langsam</translation>
     </message>
     <message>
         <source>&amp;Borrow</source>
         <extracomment>Menu bar: opens the bank, to borrow or pay back credits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leihen</translation>
     </message>
     <message>
         <source>&amp;Payoffs</source>
         <extracomment>Menu bar: opens the chart of what each line of symbols pays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gewinntabelle</translation>
     </message>
     <message>
         <source>&amp;Auto</source>
         <extracomment>Menu bar: the menu of automatic spins.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatik</translation>
     </message>
     <message>
         <source>&amp;Auto Spin</source>
         <extracomment>Auto menu, checked while spins follow each other by themselves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatisch drehen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Zandor Slots</translation>
     </message>
     <message>
         <source>&amp;Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Handbuch</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich: %1</translation>
     </message>
     <message>
         <source>Your game could not be saved. Try again before the game closes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Spiel konnte nicht gespeichert werden. Vor dem Beenden noch einmal versuchen?</translation>
     </message>
     <message>
         <source>Load Tiled Bitmap File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild für den gekachelten Hintergrund laden</translation>
     </message>
     <message>
         <source>Bitmaps (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-Bilder (%1)</translation>
     </message>
 </context>
 <context>
     <name>zandor::MidiPlayer</name>
     <message>
         <source>The file is not a valid MIDI file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine gültige MIDI-Datei.</translation>
     </message>
     <message>
         <source>The specified file was not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angegebene Datei wurde nicht gefunden: %1</translation>
     </message>
     <message>
         <source>The song is larger than 16 MB, too large to play: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Lied ist größer als 16 MB und damit zu groß zum Abspielen: %1</translation>
     </message>
     <message>
         <source>No General MIDI soundfont was found, so MIDI music cannot play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine General-MIDI-Soundfont gefunden, daher kann keine MIDI-Musik gespielt werden.</translation>
     </message>
     <message>
         <source>The MIDI device could not open the file: %1</source>
         <extracomment>%1 is the synthesiser&apos;s own explanation (in English), else the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das MIDI-Gerät konnte die Datei nicht öffnen: %1</translation>
     </message>
     <message>
         <source>No MIDI file is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine MIDI-Datei geöffnet.</translation>
     </message>
     <message>
         <source>The MIDI device could not play the file: %1</source>
         <extracomment>%1 is the synthesiser&apos;s own explanation, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das MIDI-Gerät konnte die Datei nicht abspielen: %1</translation>
     </message>
 </context>
 <context>
     <name>zandor::MusicDialog</name>
     <message>
         <source>Change song %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lied %1 ändern</translation>
     </message>
     <message>
         <source>Preview song %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lied %1 anhören</translation>
     </message>
     <message>
         <source>Change MIDI Files]</source>
         <extracomment>The window title; the closing bracket belongs to the game&apos;s English title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Dateien wählen</translation>
     </message>
     <message>
         <source>You may include up to eight MIDI files which will be used as background music while you are playing this game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können bis zu acht MIDI-Dateien aufnehmen, die während des Spiels als Hintergrundmusik laufen.</translation>
     </message>
     <message>
         <source>Music #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik Nr. %1</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Preview</source>
         <extracomment>A button that plays the song of its row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anhören</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Open</source>
         <extracomment>The title of the file dialog that picks a song.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>MIDI Sequencer</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Sequenzer</translation>
     </message>
     <message>
         <source>Could not find %1.  Please choose a valid MIDI file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht gefunden.  Bitte wählen Sie eine gültige MIDI-Datei.</translation>
     </message>
 </context>
 <context>
     <name>zandor::PayoffChart</name>
     <message>
         <source>Payoffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinntabelle</translation>
     </message>
     <message>
         <source>%1, %1, any symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %1, beliebiges Symbol</translation>
     </message>
     <message>
         <source>%1, %1, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %1, %1</translation>
     </message>
     <message>
         <source>Symbols</source>
         <extracomment>The heading of the column of symbol pictures.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symbole</translation>
     </message>
     <message numerus="yes">
         <source>%n Coin(s)</source>
         <extracomment>The heading of the column of pays for this many coins wagered on a line.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Münze</numerusform>
+            <numerusform>%n Münzen</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 Payoffs</source>
         <extracomment>The window&apos;s title; %1 is the game&apos;s name, &quot;Zandor Slots&quot;, in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – Gewinntabelle</translation>
     </message>
     <message>
         <source>Win 7 free spins and the Bonus Pool by raising the Bonus Meter to 100%.  The GAIN symbol increases power by 10% of full, and the LOSS symbol reduces it by 50% of current value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllen Sie die Bonusanzeige auf 100 % und gewinnen Sie 7 Freispiele und den Bonustopf.  Das GAIN-Symbol erhöht sie um 10 % des Maximums, das LOSS-Symbol halbiert sie.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>zandor::Playlist</name>
     <message>
         <source>No MIDI songs are selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine MIDI-Lieder ausgewählt!</translation>
     </message>
 </context>
 <context>
@@ -966,162 +968,162 @@ Sounds menu, checked while the sound effects play at all.</extracomment>
     <message>
         <source>Not played</source>
         <extracomment>The card game was offered, and the player took the win without drawing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespielt</translation>
     </message>
     <message>
         <source>Won → %1</source>
         <extracomment>The card game doubled the win: what the spin paid after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen → %1</translation>
     </message>
     <message>
         <source>Lost → %1</source>
         <extracomment>The card game lost the win: what the spin paid after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verloren → %1</translation>
     </message>
     <message>
         <source>top: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>oben: %1</translation>
     </message>
     <message>
         <source>middle: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte: %1</translation>
     </message>
     <message>
         <source>bottom: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unten: %1</translation>
     </message>
     <message>
         <source>Borrowed %1 from the bank</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von der Bank geliehen</translation>
     </message>
     <message>
         <source>Paid back %1 to the bank</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 an die Bank zurückgezahlt</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Opened a saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichertes Spiel geöffnet</translation>
     </message>
     <message>
         <source>Coin value %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Münzwert %1</translation>
     </message>
     <message>
         <source>Recent Spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Drehungen</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Coin</source>
         <extracomment>Column heading: the coin value of the spin.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Münze</translation>
     </message>
     <message>
         <source>Coins</source>
         <extracomment>Column heading: the coins wagered on the spin.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Münzen</translation>
     </message>
     <message>
         <source>Reels</source>
         <extracomment>Column heading: the picture of the reels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Walzen</translation>
     </message>
     <message>
         <source>Line pays</source>
         <extracomment>Column heading: what each of the five paylines paid.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Linien</translation>
     </message>
     <message>
         <source>Win</source>
         <extracomment>Column heading: what the spin paid.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn</translation>
     </message>
     <message>
         <source>Bonus pool</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonustopf</translation>
     </message>
     <message>
         <source>Card game</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenspiel</translation>
     </message>
     <message>
         <source>Credits after</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben danach</translation>
     </message>
     <message>
         <source>Recent spins, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Drehungen, neueste zuerst</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Completed after an interruption</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach einer Unterbrechung abgeschlossen</translation>
     </message>
     <message>
         <source>%1 free</source>
         <extracomment>The coins of a free spin: &quot;25 free&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 frei</translation>
     </message>
     <message>
         <source>No spins yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Drehungen.</translation>
     </message>
     <message>
         <source>Credits after %1, owed to the bank %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben danach %1, Schulden bei der Bank %2</translation>
     </message>
     <message>
         <source>free spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Freispiel</translation>
     </message>
     <message>
         <source>completed after an interruption</source>
-        <translation type="unfinished"></translation>
+        <translation>nach einer Unterbrechung abgeschlossen</translation>
     </message>
     <message>
         <source>Win %1, credits after %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn %1, Guthaben danach %2</translation>
     </message>
     <message>
         <source>Bonus pool %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonustopf %1</translation>
     </message>
     <message>
         <source>The chosen spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Drehung</translation>
     </message>
 </context>
 <context>
     <name>zandor::RecordKeeper</name>
     <message>
         <source>S&amp;tatistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatistik...</translation>
     </message>
     <message>
         <source>&amp;Recent Spins...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letzte Drehungen...</translation>
     </message>
     <message>
         <source>Auto Spin &amp;Limits...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grenzen für automatisches Drehen...</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich: %1</translation>
     </message>
 </context>
 <context>
@@ -1131,83 +1133,86 @@ Sounds menu, checked while the sound effects play at all.</extracomment>
 %1
 
 The disk may be full, or the folder may not be written.  Without the lock a second copy could open the same games and overwrite them, so the game will not start.  Please free some space or make the folder writable, then start Zandor Slots again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandor Slots konnte seine Sperrdatei nicht anlegen in
+%1
+
+Vielleicht ist der Datenträger voll, oder der Ordner darf nicht beschrieben werden.  Ohne die Sperre könnte eine zweite Kopie dieselben Spiele öffnen und überschreiben, daher startet das Spiel nicht.  Bitte schaffen Sie etwas Platz oder machen Sie den Ordner beschreibbar, und starten Sie Zandor Slots dann erneut.</translation>
     </message>
     <message>
         <source>Zandor Slots is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandor Slots läuft bereits.</translation>
     </message>
 </context>
 <context>
     <name>zandor::SlotDialog</name>
     <message>
         <source>Name of slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Speicherplatz %1</translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne Namen</translation>
     </message>
     <message>
         <source>%1, saved %2, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, gespeichert %2, %3, %4</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nie</translation>
     </message>
     <message>
         <source>Save in slot %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Speicherplatz %1 speichern: %2</translation>
     </message>
     <message>
         <source>Open slot %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherplatz %1 öffnen: %2</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Save a Game -- Select Game Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel speichern – Speicherplatz wählen</translation>
     </message>
     <message>
         <source>Open a Game -- Select Game Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel öffnen – Speicherplatz wählen</translation>
     </message>
     <message>
         <source>%1 credits</source>
         <extracomment>A saved game&apos;s credits: &quot;1000.00 credits&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Guth.</translation>
     </message>
     <message>
         <source>%1 borrowed</source>
         <extracomment>What a saved game owes the bank: &quot;1000.00 borrowed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 geliehen</translation>
     </message>
     <message>
         <source>Name for this saved game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Name für dieses gespeicherte Spiel?</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich: %1</translation>
     </message>
 </context>
 <context>
     <name>zandor::SlotMachine</name>
     <message>
         <source>You do not have enough credits to bet the same amount as you last spin; you better borrow some credits!.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Guthaben reicht nicht für den Einsatz Ihrer letzten Drehung; leihen Sie sich besser etwas Guthaben!</translation>
     </message>
     <message>
         <source>Please place a bet before spinning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte setzen Sie vor dem Drehen einen Einsatz.</translation>
     </message>
 </context>
 <context>
@@ -1215,113 +1220,113 @@ The disk may be full, or the folder may not be written.  Without the lock a seco
     <message>
         <source>Change %1</source>
         <extracomment>The name a screen reader gives a row&apos;s Change button; %1 is the row&apos;s sound.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ändern</translation>
     </message>
     <message>
         <source>Preview %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 anhören</translation>
     </message>
     <message>
         <source>Bonus Sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonusklang:</translation>
     </message>
     <message>
         <source>This is the sound that plays when you get the Power Meter to 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Klang ertönt, wenn die Bonusanzeige 100 % erreicht.</translation>
     </message>
     <message>
         <source>Count Down Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwärtsklang</translation>
     </message>
     <message>
         <source>This is the sound which plays when you get a Power Drain symbol on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Klang ertönt, wenn ein Power-Drain-Symbol erscheint</translation>
     </message>
     <message>
         <source>Count Up Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufwärtsklang</translation>
     </message>
     <message>
         <source>This is the sound which plays when you get a Power Up symbol on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Klang ertönt, wenn ein Power-up-Symbol erscheint</translation>
     </message>
     <message>
         <source>Lose Sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlustklang:</translation>
     </message>
     <message>
         <source>This is a sound which plays on a losing spin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Klang ertönt bei einer Drehung ohne Gewinn.</translation>
     </message>
     <message>
         <source>Win Sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinnklang:</translation>
     </message>
     <message>
         <source>This is a sound which plays on a winning spin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Klang ertönt bei einer Gewinndrehung.</translation>
     </message>
     <message>
         <source>Change Sounds (WAV Files)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klänge wählen (WAV-Dateien)</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Click this button to browse your hard drive for a sound for this event.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie hier, um auf Ihrer Festplatte einen Klang für dieses Ereignis zu suchen.</translation>
     </message>
     <message>
         <source>Preview</source>
         <extracomment>A button that plays the sound of its row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anhören</translation>
     </message>
     <message>
         <source>Click this button to play the currently selected sound file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie hier, um die gewählte Klangdatei abzuspielen.</translation>
     </message>
     <message>
         <source>Restore Default Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardklänge wiederherstellen</translation>
     </message>
     <message>
         <source>Click this button to use the default (original) sounds for the above events.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie hier, um für die obigen Ereignisse wieder die Standardklänge (die ursprünglichen) zu verwenden.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Open</source>
         <extracomment>The title of the file dialog that picks a sound.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Wav Files</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV-Dateien</translation>
     </message>
 </context>
 <context>
     <name>zandor::SoundEffects</name>
     <message>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>The system&apos;s reason why a file could not be opened (%1), then the file (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Read error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesefehler: %1</translation>
     </message>
 </context>
 <context>
@@ -1329,36 +1334,36 @@ The disk may be full, or the folder may not be written.  Without the lock a seco
     <message>
         <source>Line %1: %2 pays %3.</source>
         <extracomment>Spoken: %1 the payline&apos;s number, %2 the three symbols on it, %3 the amount it pays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Linie %1: %2 zahlt %3.</translation>
     </message>
     <message>
         <source>Credits %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben %1.</translation>
     </message>
     <message>
         <source>Free spin %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freispiel %1 von %2.</translation>
     </message>
     <message>
         <source>No win.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Gewinn.</translation>
     </message>
     <message>
         <source>After the card game you win %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Kartenspiel gewinnen Sie %1.</translation>
     </message>
     <message>
         <source>Total win %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtgewinn %1.</translation>
     </message>
     <message>
         <source>Bonus won: %1 and %2 free spins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus gewonnen: %1 und %2 Freispiele.</translation>
     </message>
     <message>
         <source>Bonus meter %1%.</source>
         <extracomment>Spoken: how full the bonus meter is, in per cent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bonusanzeige %1 %.</translation>
     </message>
 </context>
 <context>
@@ -1366,137 +1371,137 @@ The disk may be full, or the folder may not be written.  Without the lock a seco
     <message>
         <source>%1 h %2 min</source>
         <extracomment>Time played: hours and minutes, &quot;3 h 05 min&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
         <extracomment>Time played under an hour: minutes and seconds, &quot;12 min 30 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>Spins (paid / free)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehungen (bezahlt / frei)</translation>
     </message>
     <message>
         <source>Money wagered</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingesetzt</translation>
     </message>
     <message>
         <source>Won on the paylines</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn auf den Gewinnlinien</translation>
     </message>
     <message>
         <source>Bonus pools won</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnene Bonustöpfe</translation>
     </message>
     <message>
         <source>Card game hands (won / lost)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenspiel-Runden (gewonnen / verloren)</translation>
     </message>
     <message>
         <source>Card game net</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenspiel netto</translation>
     </message>
     <message>
         <source>Biggest single win</source>
-        <translation type="unfinished"></translation>
+        <translation>Größter Einzelgewinn</translation>
     </message>
     <message>
         <source>Total won</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn gesamt</translation>
     </message>
     <message>
         <source>Net result (won − wagered)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettoergebnis (Gewinn − Einsatz)</translation>
     </message>
     <message>
         <source>Actual payback</source>
-        <translation type="unfinished"></translation>
+        <translation>Tatsächliche Auszahlungsquote</translation>
     </message>
     <message>
         <source>Theoretical payback at a full wager</source>
-        <translation type="unfinished"></translation>
+        <translation>Theoretische Auszahlungsquote bei vollem Einsatz</translation>
     </message>
     <message>
         <source>Borrowed / paid back</source>
-        <translation type="unfinished"></translation>
+        <translation>Geliehen / zurückgezahlt</translation>
     </message>
     <message>
         <source>Time played</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielzeit</translation>
     </message>
     <message>
         <source>%1 for %2</source>
         <extracomment>Bonus pools won: &quot;2 for $1,234.00&quot;, how many and what they paid together.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 für %2</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>This game</source>
         <extracomment>Heading of the column of figures since New Game or Open.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Spiel</translation>
     </message>
     <message>
         <source>Lifetime</source>
         <extracomment>Heading of the column of figures of every game played.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Insgesamt</translation>
     </message>
     <message>
         <source>Reset &amp;Lifetime...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtwerte &amp;zurücksetzen...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&lt;b&gt;Now:&lt;/b&gt; credits %1, borrowed %2, net worth (credits − borrowed) %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Jetzt:&lt;/b&gt; Guthaben %1, geliehen %2, Reinvermögen (Guthaben − geliehen) %3.</translation>
     </message>
     <message>
         <source>A bet of %1 waits on the lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Einsatz von %1 liegt auf den Linien.</translation>
     </message>
     <message>
         <source>This game began with credits %1 and borrowed %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Beginn dieses Spiels: Guthaben %1, geliehen %2.</translation>
     </message>
     <message>
         <source>Check: %1 at the start %2 (net result) %3 (bank) = %4 in credits and bet.</source>
         <extracomment>%2 and %3 carry their sign: &quot;Check: $1,000.00 at the start -$25.00 (net result) +$100.00 (bank) = $1,075.00 in credits and bet.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Probe: %1 zu Beginn %2 (Nettoergebnis) %3 (Bank) = %4 in Guthaben und Einsatz.</translation>
     </message>
     <message>
         <source>Reset Lifetime</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtwerte zurücksetzen</translation>
     </message>
     <message>
         <source>Reset the lifetime statistics to zero? This game&apos;s figures and the recent spins stay. This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gesamtstatistik auf null zurücksetzen? Die Werte dieses Spiels und die letzten Drehungen bleiben erhalten. Das lässt sich nicht rückgängig machen.</translation>
     </message>
 </context>
 <context>
     <name>zandor::VolumeDialog</name>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <source>&amp;Effects:</source>
         <extracomment>The loudness of the sound effects.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effekte:</translation>
     </message>
     <message>
         <source>&amp;Music:</source>
         <extracomment>The loudness of the background music.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Musik:</translation>
     </message>
 </context>
 </TS>
