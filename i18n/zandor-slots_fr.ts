@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>If you think the next card will be between the two cards showing then click the DRAW button.  If the next card is between (but not equal to) the other two cards, then your winnings are doubled.  Otherwise you lose your winnings.  An ACE&apos;s value is 1.</source>
-        <translation>Si vous pensez que la prochaine carte tombera entre les deux cartes visibles, cliquez sur TIRER. Si elle tombe entre les deux (sans être égale à l&apos;une d&apos;elles), vos gains sont doublés. Sinon, vous perdez vos gains. L&apos;AS vaut 1.</translation>
+        <translation>Si vous pensez que la prochaine carte tombera entre les deux cartes visibles, cliquez sur TIRER. Si elle tombe strictement entre les deux, vos gains sont doublés. Sinon, vous les perdez. L&apos;AS vaut 1.</translation>
     </message>
     <message>
         <source>The deck is used up: no further pair can be dealt, so Skips and Go Again are closed.  Click OK to finish.</source>
