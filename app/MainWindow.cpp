@@ -318,7 +318,7 @@ void MainWindow::BuildMenus() {
   options->addSeparator();
   QMenu* music = options->addMenu(tr("&Music"));
   //: Music menu, checked while the background music plays.
-  MusicOnAction = music->addAction(tr("On"), this, [this] {
+  MusicOnAction = music->addAction(tr("On", "music"), this, [this] {
     if (audio_) audio_->ToggleMusic();
     StateChanged();
   });
@@ -333,7 +333,7 @@ void MainWindow::BuildMenus() {
   QMenu* sounds = options->addMenu(tr("&Sounds"));
   SoundSettings& sound = Game.Sound;
   //: Sounds menu, checked while the sound effects play at all.
-  SoundOnAction = Toggle(sounds, tr("On"), sound.On);
+  SoundOnAction = Toggle(sounds, tr("On", "sounds"), sound.On);
   sounds->addSeparator();
   //: Sounds menu: the sound of the bonus being paid.
   BonusSoundAction = Toggle(sounds, tr("Bonus"), sound.Bonus);

@@ -681,13 +681,6 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
         <translation>M&amp;usik</translation>
     </message>
     <message>
-        <source>On</source>
-        <extracomment>Music menu, checked while the background music plays.
-----------
-Sounds menu, checked while the sound effects play at all.</extracomment>
-        <translation>Ein</translation>
-    </message>
-    <message>
         <source>Change Songs</source>
         <translation>Lieder wählen</translation>
     </message>
@@ -822,6 +815,18 @@ Sounds menu, checked while the sound effects play at all.</extracomment>
     <message>
         <source>Bitmaps (%1)</source>
         <translation>Bitmap-Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <comment>music</comment>
+        <extracomment>Music menu, checked while the background music plays.</extracomment>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <comment>sounds</comment>
+        <extracomment>Sounds menu, checked while the sound effects play at all.</extracomment>
+        <translation>Ein</translation>
     </message>
 </context>
 <context>

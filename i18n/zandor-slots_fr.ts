@@ -681,13 +681,6 @@ Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zand
         <translation>&amp;Musique</translation>
     </message>
     <message>
-        <source>On</source>
-        <extracomment>Music menu, checked while the background music plays.
-----------
-Sounds menu, checked while the sound effects play at all.</extracomment>
-        <translation>Activé</translation>
-    </message>
-    <message>
         <source>Change Songs</source>
         <translation>Choisir les morceaux</translation>
     </message>
@@ -822,6 +815,18 @@ Sounds menu, checked while the sound effects play at all.</extracomment>
     <message>
         <source>Bitmaps (%1)</source>
         <translation>Images bitmap (%1)</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <comment>music</comment>
+        <extracomment>Music menu, checked while the background music plays.</extracomment>
+        <translation>Activée</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <comment>sounds</comment>
+        <extracomment>Sounds menu, checked while the sound effects play at all.</extracomment>
+        <translation>Activés</translation>
     </message>
 </context>
 <context>
