@@ -1193,12 +1193,12 @@ Vielleicht ist der Datenträger voll, oder der Ordner darf nicht beschrieben wer
     <message>
         <source>%1 credits</source>
         <extracomment>A saved game&apos;s credits: &quot;1000.00 credits&quot;.</extracomment>
-        <translation>%1 Guth.</translation>
+        <translation>%1&#x202f;Guthaben</translation>
     </message>
     <message>
         <source>%1 borrowed</source>
         <extracomment>What a saved game owes the bank: &quot;1000.00 borrowed&quot;.</extracomment>
-        <translation>%1 geliehen</translation>
+        <translation>%1&#x202f;geliehen</translation>
     </message>
     <message>
         <source>Name for this saved game?</source>

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 
 #include "face/Glyphs.h"
 #include "help/Help.h"
@@ -19,6 +20,9 @@
 namespace zandor {
 
 namespace {
+
+// A slot's line of credits and borrowed money, as designed.
+constexpr int kCreditsWidth = 105, kBorrowedLeft = 112, kBorrowedWidth = 113;
 
 // Two decimals, trimmed, with '.' whatever the locale.
 QString MoneyText(Money v) { return QString::fromStdString(FormatMoney(v)); }
@@ -63,8 +67,8 @@ SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, Mode mode, 
     };
     GameLabels[i] = label("GameLabel%1", 8, 28, 129, false);
     DateLabels[i] = label("DateLabel%1", 168, 28, 57, true);
-    CreditsLabels[i] = label("CreditsLabel%1", 8, 48, 105, false);
-    BorrowedLabels[i] = label("BorrowedLabel%1", 112, 48, 113, true);
+    CreditsLabels[i] = label("CreditsLabel%1", 8, 48, kCreditsWidth, false);
+    BorrowedLabels[i] = label("BorrowedLabel%1", kBorrowedLeft, 48, kBorrowedWidth, true);
 
     QPushButton* b = new QPushButton(panel);
     b->setObjectName(QString("SlotButton%1").arg(n));
@@ -110,6 +114,17 @@ void SlotDialog::ShowSlots() {
     CreditsLabels[i]->setText(tr("%1 credits").arg(MoneyText(s.Credits)));
     //: What a saved game owes the bank: "1000.00 borrowed".
     BorrowedLabels[i]->setText(tr("%1 borrowed").arg(MoneyText(s.Borrowed)));
+    // A language with longer words than "credits" and "borrowed" takes the free room on the
+    // line: the credits grow to the right, the right-aligned borrowed text up to the tick
+    // button. English keeps the designed places.
+    constexpr int gap = 6;
+    const int borrowedWidth = BorrowedLabels[i]->sizeHint().width();
+    const int left = CreditsLabels[i]->x();
+    const int right = std::clamp(left + CreditsLabels[i]->sizeHint().width() + gap + borrowedWidth,
+                                 kBorrowedLeft + kBorrowedWidth, SlotButtons[i]->x() - 2);
+    CreditsLabels[i]->resize(std::max(kCreditsWidth, right - left - gap - borrowedWidth),
+                             CreditsLabels[i]->height());
+    BorrowedLabels[i]->resize(right - kBorrowedLeft, BorrowedLabels[i]->height());
     // The button shows only a tick; its name says which slot it is and what the slot holds.
     const QString name = s.Name.empty() ? tr("no name") : QString::fromStdString(s.Name);
     const QString holds =
