@@ -502,7 +502,7 @@ void MainWindow::KeepAtClose() {
     // Nobody may be there to answer a box: the failure goes to the log and the game ends.
     // The path goes in with its own bytes, whatever their encoding.
     for (const std::string& path : failed) {
-      QByteArray line = tr("Unable to write to %1").toLocal8Bit();
+      QByteArray line = UnableToWrite().toLocal8Bit();
       line.replace("%1", QByteArray::fromStdString(path));
       std::fprintf(stderr, "zandor-slots: %s\n", line.constData());
     }
@@ -510,7 +510,7 @@ void MainWindow::KeepAtClose() {
   }
   while (!failed.empty()) {
     for (const std::string& path : failed)
-      prompts_.Warn(this, tr("Unable to write to %1").arg(QString::fromStdString(path)));
+      prompts_.Warn(this, UnableToWrite().arg(QString::fromStdString(path)));
     // The disk may have been freed or the folder made writable meanwhile.
     if (!prompts_.Confirm(this, "Zandor Slots",
                           tr("Your game could not be saved. Try again before the game closes?")))

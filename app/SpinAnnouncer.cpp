@@ -37,8 +37,6 @@ void SpinAnnouncer::CoinValueChanged(int64_t cents) { record_.CoinValueChanged(c
 
 void SpinAnnouncer::AutoSpinSwitched(bool on) { record_.AutoSpinSwitched(on); }
 
-std::string SpinAnnouncer::AutoSpinStopReason() { return AutoSpinStopText().English(); }
-
 PlayerText SpinAnnouncer::AutoSpinStopText() {
   PlayerText reason = record_.AutoSpinStopText();
   if (!reason.Empty() && say_) say_(Translated(reason));

@@ -28,7 +28,6 @@ class SpinAnnouncer : public GameEvents {
   void GameOpened(int64_t credits, int64_t borrowed) override;
   void CoinValueChanged(int64_t cents) override;
   void AutoSpinSwitched(bool on) override;
-  std::string AutoSpinStopReason() override;
   PlayerText AutoSpinStopText() override;
 
  private:

@@ -74,8 +74,7 @@ void GameAudio::ChangeVolume() {
   if (!playerFile_) return;
   StoreVolume(*playerFile_, volume_);
   if (!playerFile_->Save())
-    prompts_.Warn(window_, QCoreApplication::translate("zandor::GameAudio", "Unable to write to %1")
-                               .arg(QString::fromStdString(playerFile_->Path())));
+    prompts_.Warn(window_, UnableToWrite().arg(QString::fromStdString(playerFile_->Path())));
 }
 
 std::string GameAudio::Driver() const { return sdl_->Driver(); }

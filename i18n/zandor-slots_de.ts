@@ -476,7 +476,7 @@
     </message>
 </context>
 <context>
-    <name>zandor::GameAudio</name>
+    <name>zandor::Files</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>Schreiben nicht möglich: %1</translation>
@@ -801,10 +801,6 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
         <translation>&amp;Handbuch</translation>
     </message>
     <message>
-        <source>Unable to write to %1</source>
-        <translation>Schreiben nicht möglich: %1</translation>
-    </message>
-    <message>
         <source>Your game could not be saved. Try again before the game closes?</source>
         <translation>Ihr Spiel konnte nicht gespeichert werden. Vor dem Beenden noch einmal versuchen?</translation>
     </message>
@@ -1126,10 +1122,6 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
         <source>Auto Spin &amp;Limits...</source>
         <translation>&amp;Grenzen für automatisches Drehen...</translation>
     </message>
-    <message>
-        <source>Unable to write to %1</source>
-        <translation>Schreiben nicht möglich: %1</translation>
-    </message>
 </context>
 <context>
     <name>zandor::SingleInstance</name>
@@ -1203,10 +1195,6 @@ Vielleicht ist der Datenträger voll, oder der Ordner darf nicht beschrieben wer
     <message>
         <source>Name for this saved game?</source>
         <translation>Name für dieses gespeicherte Spiel?</translation>
-    </message>
-    <message>
-        <source>Unable to write to %1</source>
-        <translation>Schreiben nicht möglich: %1</translation>
     </message>
 </context>
 <context>

@@ -476,7 +476,7 @@
     </message>
 </context>
 <context>
-    <name>zandor::GameAudio</name>
+    <name>zandor::Files</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>Impossible d&apos;écrire dans %1</translation>
@@ -801,10 +801,6 @@ Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zand
         <translation>&amp;Manuel</translation>
     </message>
     <message>
-        <source>Unable to write to %1</source>
-        <translation>Impossible d&apos;écrire dans %1</translation>
-    </message>
-    <message>
         <source>Your game could not be saved. Try again before the game closes?</source>
         <translation>Votre partie n&apos;a pas pu être enregistrée. Réessayer avant de quitter&#xa0;?</translation>
     </message>
@@ -1126,10 +1122,6 @@ Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zand
         <source>Auto Spin &amp;Limits...</source>
         <translation>&amp;Limites des tours automatiques...</translation>
     </message>
-    <message>
-        <source>Unable to write to %1</source>
-        <translation>Impossible d&apos;écrire dans %1</translation>
-    </message>
 </context>
 <context>
     <name>zandor::SingleInstance</name>
@@ -1203,10 +1195,6 @@ Le disque est peut-être plein, ou le dossier n&apos;est pas accessible en écri
     <message>
         <source>Name for this saved game?</source>
         <translation>Nom de cette partie enregistrée&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Unable to write to %1</source>
-        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
 </context>
 <context>

@@ -48,15 +48,8 @@ struct GameEvents {
   // The player switched "&Auto Spin" on or off.
   virtual void AutoSpinSwitched(bool) {}
   // Asked after a spin while automatic spins run and no free spin remains: why they must stop
-  // now, or "" to go on.
-  virtual std::string AutoSpinStopReason() { return {}; }
-  // The same question, answered with the reason as the player reads it, in any language: an
-  // empty text to go on. Unless overridden, the English reason as it stands.
-  virtual PlayerText AutoSpinStopText() {
-    std::string reason = AutoSpinStopReason();
-    if (reason.empty()) return {};
-    return PlayerText{"", "%1", {std::move(reason)}};
-  }
+  // now, as the player reads it, or an empty text to go on.
+  virtual PlayerText AutoSpinStopText() { return {}; }
 };
 
 }  // namespace zandor

@@ -70,18 +70,20 @@ QStringList CataloguesIn(const QString& dir) {
 
 QString TranslatedN(const char* context, const char* source, const char* comment, int n) {
   // Without a catalogue Qt hands back the source with only %n filled in; English reads "(s)".
-  if (QCoreApplication::translate(context, source, comment) == QLatin1String(source))
+  if (QCoreApplication::translate(context, source, comment) == QString::fromUtf8(source))
     return QString::fromStdString(PlayerText{context, source, {}, n}.English());
   return QCoreApplication::translate(context, source, comment, n);
 }
 
 QString Translated(const PlayerText& text) {
   if (text.Empty()) return {};
-  if (QCoreApplication::translate(text.Context, text.Source) == QLatin1String(text.Source))
-    return QString::fromStdString(text.English());
-  QString out = QCoreApplication::translate(text.Context, text.Source, nullptr, text.Count);
+  QString out = TranslatedN(text.Context, text.Source, nullptr, text.Count);
   for (const std::string& arg : text.Args) out = out.arg(QString::fromStdString(arg));
   return out;
+}
+
+QString UnableToWrite() {
+  return QCoreApplication::translate("zandor::Files", "Unable to write to %1");
 }
 
 QString InstallTranslations(QCoreApplication& app, const QString& catalogueDir,

@@ -37,6 +37,10 @@ QString InstallTranslations(QCoreApplication& app, const QString& catalogueDir,
 // catalogue check (scripts/translations) reads calls of it as calls of translate.
 QString TranslatedN(const char* context, const char* source, const char* comment, int n);
 
+// What every window says when a file of the game could not be written: "Unable to write to %1"
+// in the player's language, for the path to go into.
+QString UnableToWrite();
+
 // A sentence of the rules in the player's language: its template translated in its context
 // (with the plural form its count picks) and filled in with its values.
 QString Translated(const PlayerText& text);

@@ -50,7 +50,7 @@ void AutoSpinWatch::Spin(const AutoSpinLimits& limits, const SpinReport& spin) {
         {DollarText(spin.Pool)});
 }
 
-PlayerText AutoSpinWatch::TakeReasonText() {
+PlayerText AutoSpinWatch::TakeReason() {
   PlayerText why = std::move(reason_);
   if (!why.Empty()) count_ = 0;
   reason_ = {};

@@ -34,9 +34,7 @@ class AutoSpinWatch {
   void Spin(const AutoSpinLimits& limits, const SpinReport& spin);
   // The reason held, if any, and forgets it with the count: the automatic spins stop now.
   // The sentence for the player's language; Empty() when no limit was reached.
-  PlayerText TakeReasonText();
-  // The same in English, "" when no limit was reached.
-  std::string TakeReason() { return TakeReasonText().English(); }
+  PlayerText TakeReason();
   // Paid spins counted since automatic spins were switched on.
   int64_t Count() const { return count_; }
 

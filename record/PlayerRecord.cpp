@@ -54,6 +54,4 @@ void PlayerRecord::CoinValueChanged(int64_t cents) {
 
 void PlayerRecord::AutoSpinSwitched(bool) { Watch.Switched(); }
 
-std::string PlayerRecord::AutoSpinStopReason() { return Watch.TakeReason(); }
-
 }  // namespace zandor

@@ -48,10 +48,8 @@ class PlayerRecord : public GameEvents {
   void GameOpened(int64_t credits, int64_t borrowed) override;
   void CoinValueChanged(int64_t cents) override;
   void AutoSpinSwitched(bool on) override;
-  // Why the automatic spins must stop now, in English, or "" to go on; forgets the reason.
-  std::string AutoSpinStopReason() override;
-  // The same reason as a sentence for the player's language (Empty() to go on).
-  PlayerText AutoSpinStopText() override { return Watch.TakeReasonText(); }
+  // Why the automatic spins must stop now (Empty() to go on); forgets the reason.
+  PlayerText AutoSpinStopText() override { return Watch.TakeReason(); }
 
  private:
   void Replace(int64_t credits, int64_t borrowed, EventEntry::Kind how);

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "face/FacePainter.h"
+#include "platform/Language.h"
 #include "platform/Prompts.h"
 #include "record/AutoSpinLimitsDialog.h"
 #include "record/PlayerFile.h"
@@ -44,7 +45,7 @@ void RecordKeeper::AddMenuEntries(QMenu* file, QAction* exit, QMenu* autoMenu) {
 
 bool RecordKeeper::SaveFile() {
   if (file_.Save()) return true;
-  prompts_.Warn(window_, tr("Unable to write to %1").arg(QString::fromStdString(file_.Path())));
+  prompts_.Warn(window_, UnableToWrite().arg(QString::fromStdString(file_.Path())));
   return false;
 }
 

@@ -13,6 +13,7 @@
 #include "help/Help.h"
 #include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/Language.h"
 #include "platform/Prompts.h"
 #include "saves/SavedGames.h"
 #include "store/MoneyText.h"
@@ -157,9 +158,7 @@ void SlotDialog::FinishSlot(int n, const std::optional<QString>& enteredName) {
     if (mode_ == Mode::Save) {
       if (enteredName) {
         SaveResult r = slots_.Save(machine_, n, enteredName->toStdString());
-        if (!r.Ok)
-          prompts_.Warn(this,
-                        tr("Unable to write to %1").arg(QString::fromStdString(r.FailedPath)));
+        if (!r.Ok) prompts_.Warn(this, UnableToWrite().arg(QString::fromStdString(r.FailedPath)));
       }
     } else {
       slots_.Open(n, machine_);
