@@ -72,7 +72,7 @@ for e in "$DATA"/* "$DATA"/.[!.]*; do
   esac
 done
 find "$DATA/help" -mindepth 1 ! -type d ! -name '*.html' ! -name '*.css' | grep -q . && fail "stray files in help/"
-for l in en de fr; do
+for l in en de fr it; do
   cmp -s "$BUILD/translations/zandor-slots_$l.qm" "$DATA/translations/zandor-slots_$l.qm" ||
     fail "catalogue translations/zandor-slots_$l.qm missing or different"
 done
