@@ -92,7 +92,8 @@ TEST(Language, ChosenAsTheDesktopChooses) {
   const QString media = QString::fromStdString(ProgramDirectory());
   EXPECT_EQ(HelpViewer::ManualDirFor(media, "de"), media + "help/de/");
   EXPECT_EQ(HelpViewer::ManualDirFor(media, "fr"), media + "help/fr/");
-  EXPECT_EQ(HelpViewer::ManualDirFor(media, "it"), media + "help/");
+  EXPECT_EQ(HelpViewer::ManualDirFor(media, "it"), media + "help/it/");
+  EXPECT_EQ(HelpViewer::ManualDirFor(media, "nl"), media + "help/");
   EXPECT_EQ(HelpViewer::ManualDirFor(media, ""), media + "help/");
   const QStringList available = CataloguesIn(CatalogueDir());
   EXPECT_EQ(available, QStringList({"de", "fr", "it"}));
