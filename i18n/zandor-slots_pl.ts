@@ -1173,7 +1173,7 @@ Dysk może być pełny albo folder może nie mieć prawa zapisu.  Bez blokady dr
     <message>
         <source>%1 borrowed</source>
         <extracomment>What a saved game owes the bank: &quot;1000.00 borrowed&quot;.</extracomment>
-        <translation>pożyczka: %1</translation>
+        <translation>dług: %1</translation>
     </message>
     <message>
         <source>no name</source>
@@ -1285,7 +1285,7 @@ Dysk może być pełny albo folder może nie mieć prawa zapisu.  Bez blokady dr
     </message>
     <message>
         <source>Restore Default Sounds</source>
-        <translation>Przywróć domyślne</translation>
+        <translation>Przywróć domyślne dźwięki</translation>
     </message>
     <message>
         <source>Click this button to use the default (original) sounds for the above events.</source>
