@@ -613,7 +613,7 @@ Powinien się znajdować w folderze %1 obok programu. Ponowna instalacja Zandor 
     </message>
     <message>
         <source>Spins the slot wheels (Space or Enter)</source>
-        <translation>Obraca bębny (Spacja lub Enter)</translation>
+        <translation>Kręci bębnami (Spacja lub Enter)</translation>
     </message>
     <message>
         <source>Slot machine</source>
@@ -1140,7 +1140,7 @@ Dysk może być pełny albo folder może nie mieć prawa zapisu.  Bez blokady dr
     </message>
     <message>
         <source>Zandor Slots is already running.</source>
-        <translation>Zandor Slots jest już uruchomiony.</translation>
+        <translation>Gra Zandor Slots jest już uruchomiona.</translation>
     </message>
 </context>
 <context>
@@ -1204,7 +1204,7 @@ Dysk może być pełny albo folder może nie mieć prawa zapisu.  Bez blokady dr
     <name>zandor::SlotMachine</name>
     <message>
         <source>You do not have enough credits to bet the same amount as you last spin; you better borrow some credits!.</source>
-        <translation>Masz za mało kredytów, by postawić tyle co w ostatnim obrocie; lepiej pożycz trochę kredytów!</translation>
+        <translation>Masz za mało kredytów, by postawić tyle, co w ostatnim obrocie; lepiej pożycz trochę kredytów!</translation>
     </message>
     <message>
         <source>Please place a bet before spinning.</source>
@@ -1380,7 +1380,7 @@ Dysk może być pełny albo folder może nie mieć prawa zapisu.  Bez blokady dr
     </message>
     <message>
         <source>Money wagered</source>
-        <translation>Postawione pieniądze</translation>
+        <translation>Suma stawek</translation>
     </message>
     <message>
         <source>Won on the paylines</source>
@@ -1463,16 +1463,16 @@ Dysk może być pełny albo folder może nie mieć prawa zapisu.  Bez blokady dr
     </message>
     <message>
         <source>A bet of %1 waits on the lines.</source>
-        <translation>Na liniach czeka zakład %1.</translation>
+        <translation>Na liniach czeka stawka %1.</translation>
     </message>
     <message>
         <source>This game began with credits %1 and borrowed %2.</source>
-        <translation>Ta gra zaczęła się z kredytami %1 i pożyczką %2.</translation>
+        <translation>Na początku tej gry: kredyty %1, pożyczka %2.</translation>
     </message>
     <message>
         <source>Check: %1 at the start %2 (net result) %3 (bank) = %4 in credits and bet.</source>
         <extracomment>%2 and %3 carry their sign: &quot;Check: $1,000.00 at the start -$25.00 (net result) +$100.00 (bank) = $1,075.00 in credits and bet.&quot;</extracomment>
-        <translation>Sprawdzenie: %1 na początku %2 (wynik netto) %3 (bank) = %4 w kredytach i zakładzie.</translation>
+        <translation>Sprawdzenie: %1 na początku %2 (wynik netto) %3 (bank) = %4 w kredytach i stawce.</translation>
     </message>
     <message>
         <source>Reset Lifetime</source>
