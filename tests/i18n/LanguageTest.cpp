@@ -76,6 +76,7 @@ TEST(Language, ChosenAsTheDesktopChooses) {
       {{{"LANG", "de_AT.UTF-8@euro"}}, "de"},
       {{{"LANG", "fr_CA"}}, "fr"},
       {{{"LANG", "it_CH.UTF-8"}}, "it"},
+      {{{"LANG", "pl_PL.UTF-8"}}, "pl"},
       {{{"LANG", "es_ES.UTF-8"}}, ""},  // no catalogue fits: English
       {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}, "fr"},
       {{{"LC_MESSAGES", "de_DE.UTF-8"}, {"LC_ALL", "fr_FR.UTF-8"}}, "fr"},
@@ -93,10 +94,11 @@ TEST(Language, ChosenAsTheDesktopChooses) {
   EXPECT_EQ(HelpViewer::ManualDirFor(media, "de"), media + "help/de/");
   EXPECT_EQ(HelpViewer::ManualDirFor(media, "fr"), media + "help/fr/");
   EXPECT_EQ(HelpViewer::ManualDirFor(media, "it"), media + "help/it/");
+  EXPECT_EQ(HelpViewer::ManualDirFor(media, "pl"), media + "help/pl/");
   EXPECT_EQ(HelpViewer::ManualDirFor(media, "nl"), media + "help/");
   EXPECT_EQ(HelpViewer::ManualDirFor(media, ""), media + "help/");
   const QStringList available = CataloguesIn(CatalogueDir());
-  EXPECT_EQ(available, QStringList({"de", "fr", "it"}));
+  EXPECT_EQ(available, QStringList({"de", "fr", "it", "pl"}));
   for (const Row& row : rows) {
     QString joined;
     for (const auto& [name, value] : row.Env)
@@ -166,14 +168,15 @@ void WithNewWindow(const std::function<void()>& open, const std::function<void(Q
 
 }  // namespace
 
-// The game's windows under English, German, French and Italian: captions and a message as each
+// The game's windows under English and each translation: captions and a message as each
 // catalogue gives them (English as the game has always read), Qt's own buttons in the same
 // language, and no label or button cut short in any dialog. With ZANDOR_GALLERY=folder each
 // window is saved there as <language>-<name>.png to be looked at.
 TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
   QApplication& app = TestApp();
   const QString gallery = qEnvironmentVariable("ZANDOR_GALLERY");
-  for (const QString& language : {QString(), QString("de"), QString("fr"), QString("it")}) {
+  for (const QString& language :
+       {QString(), QString("de"), QString("fr"), QString("it"), QString("pl")}) {
     SCOPED_TRACE(language.isEmpty() ? "English" : language.toStdString());
     const Environment env =
         language.isEmpty() ? Environment{{"LANG", "C.UTF-8"}}
