@@ -75,11 +75,12 @@ TEST(Language, ChosenAsTheDesktopChooses) {
       {{{"LANG", "de_DE.UTF-8"}}, "de"},
       {{{"LANG", "de_AT.UTF-8@euro"}}, "de"},
       {{{"LANG", "fr_CA"}}, "fr"},
-      {{{"LANG", "es_ES.UTF-8"}}, ""},  // no catalogue fits: English
+      {{{"LANG", "es_ES.UTF-8"}}, "es"},
+      {{{"LANG", "pt_PT.UTF-8"}}, ""},  // no catalogue fits: English
       {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}, "fr"},
       {{{"LC_MESSAGES", "de_DE.UTF-8"}, {"LC_ALL", "fr_FR.UTF-8"}}, "fr"},
       {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "fr:de"}}, "fr"},
-      {{{"LANG", "en_GB.UTF-8"}, {"LANGUAGE", "es:pt_BR:de_CH"}}, "de"},
+      {{{"LANG", "en_GB.UTF-8"}, {"LANGUAGE", "pt_BR:de_CH:es"}}, "de"},
       {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en:de"}}, ""},
       {{{"LANG", "en_US.UTF-8"}}, ""},
       // A C locale turns LANGUAGE off, as it does for every gettext program.
@@ -91,10 +92,11 @@ TEST(Language, ChosenAsTheDesktopChooses) {
   const QString media = QString::fromStdString(ProgramDirectory());
   EXPECT_EQ(HelpViewer::ManualDirFor(media, "de"), media + "help/de/");
   EXPECT_EQ(HelpViewer::ManualDirFor(media, "fr"), media + "help/fr/");
+  EXPECT_EQ(HelpViewer::ManualDirFor(media, "es"), media + "help/es/");
   EXPECT_EQ(HelpViewer::ManualDirFor(media, "it"), media + "help/");
   EXPECT_EQ(HelpViewer::ManualDirFor(media, ""), media + "help/");
   const QStringList available = CataloguesIn(CatalogueDir());
-  EXPECT_EQ(available, QStringList({"de", "fr"}));
+  EXPECT_EQ(available, QStringList({"de", "es", "fr"}));
   for (const Row& row : rows) {
     QString joined;
     for (const auto& [name, value] : row.Env)
@@ -164,14 +166,14 @@ void WithNewWindow(const std::function<void()>& open, const std::function<void(Q
 
 }  // namespace
 
-// The game's windows under English, German and French: captions and a message as each
+// The game's windows under English, German, French and Spanish: captions and a message as each
 // catalogue gives them (English as the game has always read), Qt's own buttons in the same
 // language, and no label or button cut short in any dialog. With ZANDOR_GALLERY=folder each
 // window is saved there as <language>-<name>.png to be looked at.
 TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
   QApplication& app = TestApp();
   const QString gallery = qEnvironmentVariable("ZANDOR_GALLERY");
-  for (const QString& language : {QString(), QString("de"), QString("fr")}) {
+  for (const QString& language : {QString(), QString("de"), QString("fr"), QString("es")}) {
     SCOPED_TRACE(language.isEmpty() ? "English" : language.toStdString());
     const Environment env =
         language.isEmpty() ? Environment{{"LANG", "C.UTF-8"}}
