@@ -78,7 +78,7 @@ install(FILES ${ZANDOR_MEDIA_DIR}/zandor-slots.svg DESTINATION ${ZANDOR_ICON_DIR
 # bytes. A translated page keeps the English page's name in its language's folder.
 find_program(ZANDOR_GZIP gzip REQUIRED)
 set(ZANDOR_DOC_BUILD_DIR ${CMAKE_BINARY_DIR}/install)
-set(ZANDOR_MAN_LANGUAGES de fr it pl)
+set(ZANDOR_MAN_LANGUAGES de fr es it pl)
 set(ZANDOR_DOCS zandor-slots.6 changelog)
 foreach(language ${ZANDOR_MAN_LANGUAGES})
   list(APPEND ZANDOR_DOCS zandor-slots.${language}.6)

@@ -72,7 +72,7 @@ for e in "$DATA"/* "$DATA"/.[!.]*; do
   esac
 done
 find "$DATA/help" -mindepth 1 ! -type d ! -name '*.html' ! -name '*.css' | grep -q . && fail "stray files in help/"
-for l in en de fr it pl; do
+for l in en de fr es it pl; do
   cmp -s "$BUILD/translations/zandor-slots_$l.qm" "$DATA/translations/zandor-slots_$l.qm" ||
     fail "catalogue translations/zandor-slots_$l.qm missing or different"
 done
@@ -123,7 +123,7 @@ grep -q "<svg" "$P/share/icons/hicolor/scalable/apps/zandor-slots.svg" 2>/dev/nu
 gzip -t "$P/share/man/man6/zandor-slots.6.gz" 2>/dev/null || fail "no compressed manual page"
 gzip -dc "$P/share/man/man6/zandor-slots.6.gz" 2>/dev/null | grep -q '^\.TH ZANDOR-SLOTS 6' ||
   fail "the manual page is not in section 6"
-for l in de fr it pl; do
+for l in de fr es it pl; do
   gzip -dc "$P/share/man/$l/man6/zandor-slots.6.gz" 2>/dev/null | grep -q '^\.TH ZANDOR-SLOTS 6' ||
     fail "no compressed manual page in $l"
 done

@@ -77,11 +77,12 @@ TEST(Language, ChosenAsTheDesktopChooses) {
       {{{"LANG", "fr_CA"}}, "fr"},
       {{{"LANG", "it_CH.UTF-8"}}, "it"},
       {{{"LANG", "pl_PL.UTF-8"}}, "pl"},
-      {{{"LANG", "es_ES.UTF-8"}}, ""},  // no catalogue fits: English
+      {{{"LANG", "es_ES.UTF-8"}}, "es"},
+      {{{"LANG", "pt_PT.UTF-8"}}, ""},  // no catalogue fits: English
       {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}, "fr"},
       {{{"LC_MESSAGES", "de_DE.UTF-8"}, {"LC_ALL", "fr_FR.UTF-8"}}, "fr"},
       {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "fr:de"}}, "fr"},
-      {{{"LANG", "en_GB.UTF-8"}, {"LANGUAGE", "es:pt_BR:de_CH"}}, "de"},
+      {{{"LANG", "en_GB.UTF-8"}, {"LANGUAGE", "pt_BR:de_CH:es"}}, "de"},
       {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en:de"}}, ""},
       {{{"LANG", "en_US.UTF-8"}}, ""},
       // A C locale turns LANGUAGE off, as it does for every gettext program.
@@ -93,12 +94,13 @@ TEST(Language, ChosenAsTheDesktopChooses) {
   const QString media = QString::fromStdString(ProgramDirectory());
   EXPECT_EQ(HelpViewer::ManualDirFor(media, "de"), media + "help/de/");
   EXPECT_EQ(HelpViewer::ManualDirFor(media, "fr"), media + "help/fr/");
+  EXPECT_EQ(HelpViewer::ManualDirFor(media, "es"), media + "help/es/");
   EXPECT_EQ(HelpViewer::ManualDirFor(media, "it"), media + "help/it/");
   EXPECT_EQ(HelpViewer::ManualDirFor(media, "pl"), media + "help/pl/");
   EXPECT_EQ(HelpViewer::ManualDirFor(media, "nl"), media + "help/");
   EXPECT_EQ(HelpViewer::ManualDirFor(media, ""), media + "help/");
   const QStringList available = CataloguesIn(CatalogueDir());
-  EXPECT_EQ(available, QStringList({"de", "fr", "it", "pl"}));
+  EXPECT_EQ(available, QStringList({"de", "es", "fr", "it", "pl"}));
   for (const Row& row : rows) {
     QString joined;
     for (const auto& [name, value] : row.Env)
@@ -175,8 +177,8 @@ void WithNewWindow(const std::function<void()>& open, const std::function<void(Q
 TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
   QApplication& app = TestApp();
   const QString gallery = qEnvironmentVariable("ZANDOR_GALLERY");
-  for (const QString& language :
-       {QString(), QString("de"), QString("fr"), QString("it"), QString("pl")}) {
+  for (const QString& language : {QString(), QString("de"), QString("fr"), QString("es"),
+                                  QString("it"), QString("pl")}) {
     SCOPED_TRACE(language.isEmpty() ? "English" : language.toStdString());
     const Environment env =
         language.isEmpty() ? Environment{{"LANG", "C.UTF-8"}}
