@@ -285,9 +285,13 @@ QImage MakeCanvas(int width, int height, double ratio, const QColor& fill) {
 }
 
 const SharpGlyphs& GlyphSet::At(double ratio) const {
-  auto [it, fresh] = sharp_.try_emplace(std::lround(ratio * 1000));
-  if (!fresh) return it->second;
-  SharpGlyphs& sharp = it->second;
+  const long key = std::lround(ratio * 1000);
+  auto found = sharp_.find(key);
+  if (found != sharp_.end()) return found->second;
+  // A window scaled to one size after another drops the glyphs of earlier sizes now and then
+  // rather than keep every one.
+  if (sharp_.size() >= 4) sharp_.clear();
+  SharpGlyphs& sharp = sharp_[key];
   const auto cell = [ratio](int logical) {
     return static_cast<int>(std::ceil(logical * ratio - 1e-9)) + 1;
   };
