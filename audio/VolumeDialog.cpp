@@ -3,9 +3,12 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSlider>
+#include <QStyle>
 #include <QVBoxLayout>
 
+#include "help/HelpIcon.h"
 #include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
 
@@ -41,6 +44,11 @@ VolumeDialog::VolumeDialog(const Volume& initial, std::function<void(const Volum
   musicPercent_->setText(Percent(initial.Music));
   layout->addLayout(grid);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  HelpButton = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
+  HelpButton->setObjectName("HelpButton");
+  // Where the style gives OK and Cancel pictures, Help has its own beside them.
+  if (style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons, nullptr, this))
+    HelpButton->setIcon(HelpIcon());
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &VolumeDialog::reject);
   layout->addWidget(buttons);
@@ -54,7 +62,7 @@ VolumeDialog::VolumeDialog(const Volume& initial, std::function<void(const Volum
   });
   adjustSize();
   CentreOnScreen(this);
-  ConnectHelp(this, nullptr, prompts, HelpTopic::Volume);
+  ConnectHelp(this, HelpButton, prompts, HelpTopic::Volume);
 }
 
 QSlider* VolumeDialog::AddRow(QGridLayout* grid, int row, const QString& caption,

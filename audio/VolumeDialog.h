@@ -10,6 +10,7 @@
 
 class QGridLayout;
 class QLabel;
+class QPushButton;
 class QSlider;
 
 namespace zandor {
@@ -22,7 +23,7 @@ class VolumeDialog : public QDialog {
  public:
   // Shows `initial`; every move of a slider goes to `apply` at once, and a move of the effects
   // slider also calls `playEffect` so the new loudness is heard.
-  // F1 opens the volume's page of the manual through prompts.
+  // F1 and the Help button open the volume's page of the manual through prompts.
   VolumeDialog(const Volume& initial, std::function<void(const Volume&)> apply,
                std::function<void()> playEffect, Prompts& prompts, QWidget* parent = nullptr);
 
@@ -32,6 +33,8 @@ class VolumeDialog : public QDialog {
   // The two sliders, 0..100 percent.
   QSlider* EffectsSlider = nullptr;
   QSlider* MusicSlider = nullptr;
+  // Opens the volume's page of the manual, as F1 does.
+  QPushButton* HelpButton = nullptr;
 
  public slots:
   // Cancel, Escape and the close box: the loudness before the dialog comes back.

@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "help/Help.h"
+#include "help/HelpIcon.h"
 #include "help/HelpKey.h"
 #include "platform/Announcement.h"
 #include "platform/PaintedArea.h"
@@ -48,7 +49,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, const QRect& pl
   return button;
 }
 
-// Small button pictures drawn in code: a green tick for OK, a blue question mark for Help.
+// A small button picture drawn in code: a green tick for OK.
 QIcon TickIcon() {
   QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
@@ -56,20 +57,6 @@ QIcon TickIcon() {
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(QColor(0, 140, 40), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPolyline(QPolygonF{QPointF(3, 10.5), QPointF(8, 15.5), QPointF(17, 4.5)});
-  return QIcon(QPixmap::fromImage(image));
-}
-
-QIcon QuestionIcon() {
-  QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(30, 80, 190));
-  p.drawEllipse(QRectF(1, 1, 18, 18));
-  p.setPen(Qt::white);
-  p.setFont(SansFont(14, true));
-  p.drawText(QRectF(1, 1, 18, 18), Qt::AlignCenter, "?");
   return QIcon(QPixmap::fromImage(image));
 }
 
@@ -158,7 +145,7 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
   HelpButton = MakeButton(this, tr("&Help"), QRect(408, 366, 96, 42));
   OkButton = MakeButton(this, tr("&OK"), QRect(524, 366, 96, 42));
   OkButton->setIcon(TickIcon());
-  HelpButton->setIcon(QuestionIcon());
+  HelpButton->setIcon(HelpIcon());
   DrawButton->setDefault(true);
   DrawButton->setFocus();
   opened_.start();

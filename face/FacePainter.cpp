@@ -188,7 +188,7 @@ FacePainter::FacePainter(const MachineState& machine, const PlayerOptions& optio
     : machine_(machine), options_(options), dirs_(dirs) {
   Glyphs.Digits = MakeDigitStrip();
   Glyphs.Lamps = MakeLampPicture();
-  contrastLamps_ = MakeHighContrastLamps();
+  Glyphs.ContrastLamps = MakeHighContrastLamps();
 }
 
 std::string FacePainter::LoadLetters() {
@@ -428,8 +428,8 @@ void FacePainter::DrawLamps(Money coinValue, Money wager) {
   for (int j = 1; j <= 5; ++j) {
     for (int k = 1; k <= 5; ++k) {
       const int lamp = 5 * (j - 1) + k <= coins ? (machine_.LinePays[k - 1] > 0 ? 2 : 1) : 0;
-      CopyRect(Canvas, MeterX - 85 + 20 * (j - 1) + shift, PaylinesY + 4 + 20 * (k - 1),
-               HighContrast ? contrastLamps_ : Glyphs.Lamps, 0, 17 * lamp, 17, 17);
+      DrawLamp(Canvas, Glyphs, MeterX - 85 + 20 * (j - 1) + shift, PaylinesY + 4 + 20 * (k - 1),
+               lamp, HighContrast);
     }
   }
 }

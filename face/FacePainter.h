@@ -96,7 +96,6 @@ class FacePainter {
   const MachineState& machine_;
   const PlayerOptions& options_;
   const Folders& dirs_;
-  QImage contrastLamps_;  // the lamps for high contrast
 };
 
 // Loads a BMP file into an RGB32 image; returns "" or the toolkit's error text.

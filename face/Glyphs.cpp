@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "assets/generator/Letters.h"
+#include "face/HighContrast.h"
 
 namespace zandor {
 
@@ -84,26 +85,64 @@ void DrawSevenSegment(QImage& img, int cx, int cy, int digit, QRgb c) {
   if (s & 0x04) vertical(13, 12, 11, 17);  // c
 }
 
-// The same digit drawn with smooth tapered segments on the 1x cell grid, for a painter that
-// scales to device pixels: the segments cover the pixels the 1x digit fills.
-void DrawSmoothSegments(QPainter& p, int cx, int cy, int digit, QRgb c) {
+// The glyph columns of the sharp digit grid after the ten digits.
+constexpr int kBlank = 10, kPoint = 11, kMinus = 12, kGlyphColumns = 13;
+
+// A glyph drawn from its shapes at a device pixel ratio, its cell's corner at the whole device
+// pixel (ox, oy). The long edges of the segments lie on whole device pixels: each segment is
+// as wide as its kind in every digit, and only the tapered tips are smoothed.
+void DrawSharpGlyph(QPainter& p, int ox, int oy, double r, int glyph, const QColor& c) {
+  const auto at = [r](double v) { return static_cast<double>(std::lround(v * r)); };
+  const double t = std::max(1.0, at(2)), tm = std::max(1.0, at(3));  // bar and middle bar
+  const double left = at(2), right = at(14), top = at(2), bottom = at(19);
+  const double middle = std::floor((top + bottom - tm) / 2), centre = middle + tm / 2;
+  const double taper = 0.75 * t, gap = 0.5 * r;
   using Shape = std::initializer_list<QPointF>;
-  const Shape shapes[7] = {
-      {{4, 2}, {12, 2}, {10.5, 4}, {5.5, 4}},                                // a
-      {{14, 3}, {14, 10}, {12, 8.5}, {12, 4.5}},                             // b
-      {{14, 11}, {14, 18}, {12, 16.5}, {12, 12.5}},                          // c
-      {{5.5, 17}, {10.5, 17}, {12, 19}, {4, 19}},                            // d
-      {{2, 11}, {4, 12.5}, {4, 16.5}, {2, 18}},                              // e
-      {{2, 3}, {4, 4.5}, {4, 8.5}, {2, 10}},                                 // f
-      {{4, 10.5}, {5.5, 9}, {10.5, 9}, {12, 10.5}, {10.5, 12}, {5.5, 12}}};  // g
+  auto vertical = [&](double outer, double inner, double from, double to) -> QPolygonF {
+    return Shape{{outer, from}, {inner, from + taper}, {inner, to - taper}, {outer, to}};
+  };
+  const QPolygonF segments[7] = {Shape{{left + t, top},
+                                       {right - t, top},
+                                       {right - t - taper, top + t},
+                                       {left + t + taper, top + t}},                        // a
+                                 vertical(right, right - t, top + t / 2, centre - gap),     // b
+                                 vertical(right, right - t, centre + gap, bottom - t / 2),  // c
+                                 Shape{{left + t + taper, bottom - t},
+                                       {right - t - taper, bottom - t},
+                                       {right - t, bottom},
+                                       {left + t, bottom}},                               // d
+                                 vertical(left, left + t, centre + gap, bottom - t / 2),  // e
+                                 vertical(left, left + t, top + t / 2, centre - gap),     // f
+                                 Shape{{left + t, centre},
+                                       {left + t + tm / 2, middle},
+                                       {right - t - tm / 2, middle},
+                                       {right - t, centre},
+                                       {right - t - tm / 2, middle + tm},
+                                       {left + t + tm / 2, middle + tm}}};  // g
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(c));
-  for (int seg = 0; seg < 7; ++seg) {
-    if (!(kSegments[digit] & (1 << seg))) continue;
-    QPolygonF poly;
-    for (const QPointF& pt : shapes[seg]) poly << pt + QPointF(cx, cy);
-    p.drawPolygon(poly);
+  p.setBrush(c);
+  if (glyph == kPoint) {
+    // The round dot at the foot of its cell, three pixels wide and four high as designed.
+    p.drawEllipse(QRectF(ox + at(1), oy + at(15), at(4) - at(1), at(19) - at(15)));
+    return;
   }
+  const uint8_t lit = glyph == kMinus ? 0x40 : glyph < 10 ? kSegments[glyph] : 0;
+  for (int seg = 0; seg < 7; ++seg)
+    if (lit & (1 << seg)) p.drawPolygon(segments[seg].translated(ox, oy));
+}
+
+// The colour of a lamp at a point in lamp pixels, (0, 0) the centre of its top left pixel.
+QRgb LampColourAt(int lamp, double x, double y, const LampColours& colours) {
+  const QRgb yellow = qRgb(255, 255, 0), olive = qRgb(128, 128, 0);
+  const double dx = x - 8, dy = y - 8;
+  const double d2 = dx * dx + dy * dy;
+  if (d2 > 8.4 * 8.4) return qRgb(0, 0, 0);
+  // The ring is lit from the top left: its lower right half is darker.
+  if (d2 > 5.6 * 5.6) return (dx + dy > 3) ? olive : yellow;
+  // A small highlight up and to the left of the centre.
+  const double hx = x - 6, hy = y - 5;
+  if (hx * hx + hy * hy <= 2.3) return lamp > 0 ? qRgb(255, 255, 255) : qRgb(128, 128, 128);
+  return (lamp > 0 && dx + dy > 5) ? colours.Shade[lamp] : colours.Fill[lamp];
 }
 
 }  // namespace
@@ -130,21 +169,7 @@ QColor ResolveColor(int32_t value) {
   return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
 }
 
-QImage MakeDigitStrip(double scale) {
-  if (scale != 1) {
-    QImage img = MakeCanvas(188, 147, scale, Qt::black);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    for (int row = 0; row < 7; ++row) {
-      const QRgb c = kDigitColours[row];
-      const int y = 21 * row;
-      for (int d = 0; d < 10; ++d) DrawSmoothSegments(p, 16 * d, y, d, c);
-      p.drawEllipse(QPointF(178.5, y + 17), 1.6, 1.9);
-      p.fillRect(QRectF(183, y + 6, 2, 2), QColor(c));
-      p.fillRect(QRectF(183, y + 14, 2, 2), QColor(c));
-    }
-    return img;
-  }
+QImage MakeDigitStrip() {
   QImage img(188, 147, QImage::Format_RGB32);
   img.fill(qRgb(0, 0, 0));
   for (int row = 0; row < 7; ++row) {
@@ -163,31 +188,34 @@ QImage MakeDigitStrip(double scale) {
   return img;
 }
 
-QImage MakeLampPicture(double scale) {
-  QImage img = MakeCanvas(17, 51, scale, Qt::black);
-  const int side = DevicePixel(17, scale);
-  const QRgb yellow = qRgb(255, 255, 0), olive = qRgb(128, 128, 0);
-  const std::array<QRgb, 3> fill{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255)};
-  const std::array<QRgb, 3> shade{qRgb(0, 0, 0), qRgb(128, 0, 0), qRgb(0, 0, 128)};
-  // Each device pixel is measured at its centre in lamp units, so a finer screen gets round
-  // edges instead of bigger steps.
-  auto unit = [scale](int device) { return (device + 0.5) / scale - 0.5; };
+int LampPitch(double scale) {
+  return scale == 1 ? 17 : static_cast<int>(std::ceil(17 * scale - 1e-9));
+}
+
+QImage MakeLampPicture(double scale, const LampColours& colours) {
+  const int pitch = LampPitch(scale);
+  QImage img(pitch, 3 * pitch, QImage::Format_RGB32);
+  img.setDevicePixelRatio(scale);
+  img.fill(Qt::black);
+  // The design takes each pixel's colour at its centre. Finer, each device pixel averages a
+  // grid of samples, so the edges of the ring and the disc come out round and smooth.
+  const int n = scale == 1 ? 1 : 4;
   for (int lamp = 0; lamp < 3; ++lamp) {
-    for (int y = 0; y < side; ++y) {
-      for (int x = 0; x < side; ++x) {
-        const double dx = unit(x) - 8, dy = unit(y) - 8;
-        const double d2 = dx * dx + dy * dy;
-        QRgb c = qRgb(0, 0, 0);
-        if (d2 <= 8.4 * 8.4 && d2 > 5.6 * 5.6) {
-          // The ring is lit from the top left: its lower right half is darker.
-          c = (dx + dy > 3) ? olive : yellow;
-        } else if (d2 <= 5.6 * 5.6) {
-          c = (lamp > 0 && dx + dy > 5) ? shade[lamp] : fill[lamp];
-          // A small highlight up and to the left of the centre.
-          const double hx = unit(x) - 6, hy = unit(y) - 5;
-          if (hx * hx + hy * hy <= 2.3) c = lamp > 0 ? qRgb(255, 255, 255) : qRgb(128, 128, 128);
+    for (int y = 0; y < pitch; ++y) {
+      auto* line = reinterpret_cast<QRgb*>(img.scanLine(lamp * pitch + y));
+      for (int x = 0; x < pitch; ++x) {
+        int red = 0, green = 0, blue = 0;
+        for (int sy = 0; sy < n; ++sy) {
+          for (int sx = 0; sx < n; ++sx) {
+            const QRgb c = LampColourAt(lamp, (x + (sx + 0.5) / n) / scale - 0.5,
+                                        (y + (sy + 0.5) / n) / scale - 0.5, colours);
+            red += qRed(c);
+            green += qGreen(c);
+            blue += qBlue(c);
+          }
         }
-        img.setPixel(x, DevicePixel(17 * lamp, scale) + y, c);
+        const int half = n * n / 2;
+        line[x] = qRgb((red + half) / (n * n), (green + half) / (n * n), (blue + half) / (n * n));
       }
     }
   }
@@ -256,14 +284,47 @@ QImage MakeCanvas(int width, int height, double ratio, const QColor& fill) {
   return img;
 }
 
-const std::array<QImage, 3>& GlyphSet::Sharp(double ratio) const {
-  auto [it, fresh] = sharp_.try_emplace(std::lround(ratio * 1000));
-  if (fresh) {
+const SharpGlyphs& GlyphSet::At(double ratio) const {
+  const long key = std::lround(ratio * 1000);
+  auto found = sharp_.find(key);
+  if (found != sharp_.end()) return found->second;
+  // A window scaled to one size after another drops the glyphs of earlier sizes now and then
+  // rather than keep every one.
+  if (sharp_.size() >= 4) sharp_.clear();
+  SharpGlyphs& sharp = sharp_[key];
+  const auto cell = [ratio](int logical) {
+    return static_cast<int>(std::ceil(logical * ratio - 1e-9)) + 1;
+  };
+  sharp.DigitPitch = QSize(cell(15), cell(20));
+  sharp.Digits = QImage(kGlyphColumns * sharp.DigitPitch.width(), 7 * sharp.DigitPitch.height(),
+                        QImage::Format_RGB32);
+  sharp.Digits.fill(Qt::black);
+  {
+    // Drawn in device pixels; the ratio is set once the picture is done.
+    QPainter p(&sharp.Digits);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int row = 0; row < 7; ++row)
+      for (int glyph = 0; glyph < kGlyphColumns; ++glyph)
+        DrawSharpGlyph(p, glyph * sharp.DigitPitch.width(), row * sharp.DigitPitch.height(), ratio,
+                       glyph, QColor(kDigitColours[row]));
+  }
+  sharp.Digits.setDevicePixelRatio(ratio);
+  sharp.LampPitch = LampPitch(ratio);
+  sharp.Lamps = MakeLampPicture(ratio);
+  sharp.ContrastLamps = MakeHighContrastLamps(ratio);
+  return sharp;
+}
+
+const QImage& GlyphSet::LettersAt(double ratio) const {
+  if (ratio == 1 || LetterStrip.isNull()) return LetterStrip;
+  const SharpGlyphs& sharp = At(ratio);
+  // The letters are the program's file; they may come after the first glyphs were drawn.
+  if (sharp.Letters.isNull()) {
     QImage letters = media::RenderLetters(ratio);
     letters.setDevicePixelRatio(ratio);
-    it->second = {MakeDigitStrip(ratio), MakeLampPicture(ratio), letters};
+    sharp_[std::lround(ratio * 1000)].Letters = std::move(letters);
   }
-  return it->second;
+  return sharp.Letters;
 }
 
 void CopyRect(QImage& target, int dx, int dy, const QImage& source, int sx, int sy, int w, int h) {
@@ -282,41 +343,67 @@ void CopyRect(QImage& target, int dx, int dy, const QImage& source, int sx, int 
   p.drawImage(QRectF(dx, dy, w, h), source, QRectF(sx * from, sy * from, w * from, h * from));
 }
 
+namespace {
+
+// Copies one digit glyph (0..9, kBlank, kPoint or kMinus) of a colour row to the cell whose top
+// left corner is (x, y): the designed strip's cell at a ratio of 1, the sharp glyph otherwise.
+void PutGlyph(QImage& target, const GlyphSet& g, int glyph, int colourRow, int x, int y) {
+  const double ratio = target.devicePixelRatio();
+  const int width = glyph == kPoint ? 4 : 15;
+  if (ratio != 1) {
+    const SharpGlyphs& sharp = g.At(ratio);
+    const int dx = DevicePixel(x, ratio), dy = DevicePixel(y, ratio);
+    CopyDevicePixels(target, dx, dy, sharp.Digits, glyph * sharp.DigitPitch.width(),
+                     colourRow * sharp.DigitPitch.height(), DevicePixel(x + width, ratio) - dx,
+                     DevicePixel(y + 20, ratio) - dy);
+    return;
+  }
+  if (glyph == kPoint) {
+    CopyRect(target, x, y, g.Digits, 176, 21 * colourRow, 4, 20);
+  } else if (glyph == kBlank || glyph == kMinus) {
+    CopyRect(target, x, y, g.Digits, 160, 42, width, 20);
+    // A minus is the middle bar of an 8 on a blank cell; the 8's other bars lie outside it.
+    if (glyph == kMinus)
+      CopyRect(target, x + 4, y + 9, g.Digits, 16 * 8 + 4, 21 * colourRow + 9, 8, 3);
+  } else {
+    CopyRect(target, x, y, g.Digits, 16 * glyph, 21 * colourRow, width, 20);
+  }
+}
+
+}  // namespace
+
 void DrawDigits(QImage& target, const GlyphSet& g, std::string_view text, int x, int y,
                 bool leftToRight, int colourRow) {
   if (g.SymbolSize == 144) x += (x >= 200) ? 13 : -13;
-  const QImage& digits = g.DigitsAt(target.devicePixelRatio());
   const int n = static_cast<int>(text.size());
   for (int i = 0; i < n; ++i) {
     const char ch = leftToRight ? text[i] : text[n - 1 - i];
-    const bool point = ch == '.' || ch == ',';
-    int width = 15;
-    if (leftToRight) {
-      if (point) {
-        CopyRect(target, x + 15, y, digits, 176, 21 * colourRow, 4, 20);
-        x += 4;
-        continue;
-      }
-      if (i != 0) x += 15;
-    } else {
-      if (point) {
-        x -= 4;
-        CopyRect(target, x, y, digits, 176, 21 * colourRow, 4, 20);
-        continue;
-      }
-      if (i != 0) x -= 15;
+    if (ch == '.' || ch == ',') {
+      if (!leftToRight) x -= 4;
+      PutGlyph(target, g, kPoint, colourRow, leftToRight ? x + 15 : x, y);
+      if (leftToRight) x += 4;
+      continue;
     }
-    if (ch == ' ') {
-      CopyRect(target, x, y, digits, 160, 42, width, 20);
-    } else if (ch == '-') {
-      // A minus is the middle bar of an 8 on a blank cell; the 8's other bars lie outside it.
-      CopyRect(target, x, y, digits, 160, 42, width, 20);
-      CopyRect(target, x + 4, y + 9, digits, 16 * 8 + 4, 21 * colourRow + 9, 8, 3);
-    } else {
-      const int d = (ch >= '0' && ch <= '9') ? ch - '0' : 0;
-      CopyRect(target, x, y, digits, 16 * d, 21 * colourRow, width, 20);
-    }
+    if (i != 0) x += leftToRight ? 15 : -15;
+    const int glyph = ch == ' '                  ? kBlank
+                      : ch == '-'                ? kMinus
+                      : (ch >= '0' && ch <= '9') ? ch - '0'
+                                                 : 0;
+    PutGlyph(target, g, glyph, colourRow, x, y);
   }
+}
+
+void DrawLamp(QImage& target, const GlyphSet& g, int x, int y, int lamp, bool highContrast) {
+  const double ratio = target.devicePixelRatio();
+  if (ratio == 1) {
+    CopyRect(target, x, y, highContrast ? g.ContrastLamps : g.Lamps, 0, 17 * lamp, 17, 17);
+    return;
+  }
+  // Every lamp the same whole device pixels from its rounded corner, as the digits are.
+  const SharpGlyphs& sharp = g.At(ratio);
+  const int pitch = sharp.LampPitch;
+  CopyDevicePixels(target, DevicePixel(x, ratio), DevicePixel(y, ratio),
+                   highContrast ? sharp.ContrastLamps : sharp.Lamps, 0, pitch * lamp, pitch, pitch);
 }
 
 void DrawLabel(QImage& target, const GlyphSet& g, std::string_view caption, int x, int y, int width,

@@ -22,30 +22,51 @@ inline const QColor ButtonTextColor(0, 0, 0);
 // (0x8000000F is the button face).
 QColor ResolveColor(int32_t value);
 
-// The pictures the glyph drawing copies from, and the artwork size that shifts it.
-struct GlyphSet {
-  QImage Digits;        // 188 x 147, seven colour rows of digits, point and blank cell
-  QImage Lamps;         // 17 x 51, lamps: unlit, red, blue
-  QImage LetterStrip;   // "Alpha.bmp": A..Z at a pitch of 13, cells 12 x 27 (may be null)
-  int SymbolSize = 96;  // 144 shifts DrawDigits and DrawLabel by 13 pixels
+// The colours of the three lamps, unlit, red and blue: the disc, its darker lower right part.
+struct LampColours {
+  std::array<QRgb, 3> Fill;
+  std::array<QRgb, 3> Shade;
+};
+// The lamps as designed.
+inline constexpr LampColours kLampColours{{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255)},
+                                          {qRgb(0, 0, 0), qRgb(128, 0, 0), qRgb(0, 0, 128)}};
 
-  // The digit strip, lamps and letters for an image of this device pixel ratio: the pictures
-  // above at 1, otherwise the same designs drawn afresh at device resolution (once per ratio).
-  const QImage& DigitsAt(double ratio) const { return ratio == 1 ? Digits : Sharp(ratio)[0]; }
-  const QImage& LampsAt(double ratio) const { return ratio == 1 ? Lamps : Sharp(ratio)[1]; }
-  const QImage& LettersAt(double ratio) const {
-    return ratio == 1 || LetterStrip.isNull() ? LetterStrip : Sharp(ratio)[2];
-  }
-
- private:
-  const std::array<QImage, 3>& Sharp(double ratio) const;
-  mutable std::map<long, std::array<QImage, 3>> sharp_;  // by ratio in thousandths
+// The glyphs drawn afresh for a device pixel ratio other than 1. Every glyph has a cell of whole
+// device pixels and is drawn from its shapes relative to the cell's corner, so each copy shows
+// the same pixels wherever it lands, and a segment has one width in every digit.
+struct SharpGlyphs {
+  QImage Digits;     // columns: digits 0..9, blank, point, minus; rows: the seven colours
+  QSize DigitPitch;  // the grid of Digits, in device pixels
+  QImage Lamps;      // unlit, red and blue lamps stacked, LampPitch device pixels apart
+  QImage ContrastLamps;
+  int LampPitch = 0;
+  QImage Letters;  // the letter strip at the ratio (null when LetterStrip is)
 };
 
-// Builds the digit strip and the lamp picture (the main window's own resources); a scale other
-// than 1 draws them that many times finer, marked with that device pixel ratio.
-QImage MakeDigitStrip(double scale = 1.0);
-QImage MakeLampPicture(double scale = 1.0);
+// The pictures the glyph drawing copies from, and the artwork size that shifts it.
+struct GlyphSet {
+  QImage Digits;         // 188 x 147, seven colour rows of digits, point and blank cell
+  QImage Lamps;          // 17 x 51, lamps: unlit, red, blue
+  QImage ContrastLamps;  // the same for high contrast (may be null)
+  QImage LetterStrip;    // "Alpha.bmp": A..Z at a pitch of 13, cells 12 x 27 (may be null)
+  int SymbolSize = 96;   // 144 shifts DrawDigits and DrawLabel by 13 pixels
+
+  // The glyphs for an image of a device pixel ratio other than 1, drawn once per ratio.
+  const SharpGlyphs& At(double ratio) const;
+  // The letter strip for an image of this device pixel ratio.
+  const QImage& LettersAt(double ratio) const;
+
+ private:
+  mutable std::map<long, SharpGlyphs> sharp_;  // by ratio in thousandths
+};
+
+// Builds the digit strip (the main window's own resource).
+QImage MakeDigitStrip();
+// Builds the lamp picture: at a scale of 1 the 17 x 51 design, otherwise the same lamps drawn
+// that many times finer with smooth edges, each in a square of LampPitch(scale) device pixels.
+QImage MakeLampPicture(double scale = 1.0, const LampColours& colours = kLampColours);
+// The device pixels from one lamp's top to the next in a lamp picture.
+int LampPitch(double scale);
 
 // The device pixel where a logical coordinate falls on an image drawn at a device pixel ratio.
 inline int DevicePixel(int logical, double ratio) {
@@ -61,6 +82,8 @@ void DrawDigits(QImage& target, const GlyphSet& g, std::string_view text, int x,
 // Draws a black caption box with a shadow border and the caption's letters; height 0 means 52.
 void DrawLabel(QImage& target, const GlyphSet& g, std::string_view caption, int x, int y, int width,
                int height);
+// Draws lamp 0 (unlit), 1 (red) or 2 (blue) with its top left corner at (x, y).
+void DrawLamp(QImage& target, const GlyphSet& g, int x, int y, int lamp, bool highContrast);
 // Draws a 3-D frame around the box (l, t)-(r, b); styles 0..3.
 void DrawBevel(QImage& target, int l, int t, int r, int b, int style);
 

@@ -1,32 +1,27 @@
 #include "face/HighContrast.h"
 
 #include <QPainter>
+#include <cmath>
 
 #include "face/Glyphs.h"
 
 namespace zandor {
 
-QImage MakeHighContrastLamps() {
-  QImage lamps = MakeLampPicture(1.0);
-  const QRgb red = qRgb(255, 0, 0), darkRed = qRgb(128, 0, 0);
-  const QRgb blue = qRgb(0, 0, 255), darkBlue = qRgb(0, 0, 128);
-  // Blue on black is too dark to see as lit; this blue is brighter than the red.
-  const QRgb lightBlue = qRgb(64, 160, 255);
-  for (int y = 0; y < lamps.height(); ++y) {
-    for (int x = 0; x < lamps.width(); ++x) {
-      const QRgb c = lamps.pixel(x, y);
-      if (c == darkRed) lamps.setPixel(x, y, red);
-      if (c == blue || c == darkBlue) lamps.setPixel(x, y, lightBlue);
-    }
-  }
-  // The winning lamp's mark: a black disc with a white centre.
-  QPainter p(&lamps);
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setPen(Qt::NoPen);
-  p.setBrush(Qt::black);
-  p.drawRect(6, 34 + 6, 5, 5);
-  p.setBrush(Qt::white);
-  p.drawRect(7, 34 + 7, 3, 3);
+QImage MakeHighContrastLamps(double scale) {
+  // Lit lamps in one colour without the darker shade; blue on black is too dark to see as lit,
+  // so the winning lamp's blue is brighter than the red.
+  const QRgb red = qRgb(255, 0, 0), lightBlue = qRgb(64, 160, 255);
+  const LampColours colours{{qRgb(0, 0, 0), red, lightBlue}, {qRgb(0, 0, 0), red, lightBlue}};
+  QImage lamps = MakeLampPicture(scale, colours);
+  // The winning lamp's mark: a black square with a white centre, on whole device pixels.
+  const auto at = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
+  const int top = 2 * LampPitch(scale);
+  const auto square = [&](int from, int to, QRgb c) {
+    for (int y = at(from); y < at(to); ++y)
+      for (int x = at(from); x < at(to); ++x) lamps.setPixel(x, top + y, c);
+  };
+  square(6, 11, qRgb(0, 0, 0));
+  square(7, 10, qRgb(255, 255, 255));
   return lamps;
 }
 

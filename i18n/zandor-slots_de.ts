@@ -1496,5 +1496,9 @@ Vielleicht ist der Datenträger voll, oder der Ordner darf nicht beschrieben wer
         <extracomment>The loudness of the background music.</extracomment>
         <translation>&amp;Musik:</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
 </context>
 </TS>

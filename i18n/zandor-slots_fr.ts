@@ -1496,5 +1496,9 @@ Le disque est peut-être plein, ou le dossier n&apos;est pas accessible en écri
         <extracomment>The loudness of the background music.</extracomment>
         <translation>&amp;Musique&#xa0;:</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
 </context>
 </TS>

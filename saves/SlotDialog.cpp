@@ -11,6 +11,7 @@
 
 #include "face/Glyphs.h"
 #include "help/Help.h"
+#include "help/HelpIcon.h"
 #include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/Language.h"
@@ -90,7 +91,7 @@ SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, Mode mode, 
 
   HelpButton = new QPushButton(tr("&Help"), this);
   HelpButton->setObjectName("HelpButton");
-  HelpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+  HelpButton->setIcon(HelpIcon());
   HelpButton->setGeometry(8, 316, 97, 37);
   HelpButton->setAutoDefault(false);
   ConnectHelp(this, HelpButton, prompts_, HelpTopic::SavedGames);

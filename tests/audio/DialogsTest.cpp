@@ -5,13 +5,18 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSlider>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "audio/GameAudio.h"
 #include "audio/MusicDialog.h"
 #include "audio/SoundDialog.h"
+#include "audio/VolumeDialog.h"
+#include "help/Help.h"
 #include "tests/audio/Fakes.h"
 #include "tests/support/FakePrompts.h"
 #include "tests/support/TestApp.h"
@@ -236,4 +241,31 @@ TEST_F(DialogsTest, BadSongGivesErrorBox) {
   audio.StartMusic();
   ASSERT_EQ(Messages.size(), 1u);
   EXPECT_TRUE(Messages[0].contains("not a valid MIDI file"));
+}
+
+// The Volume dialog has a Help button as every other dialog does, beside OK and Cancel and
+// wide enough for its caption: the button and F1 both open the volume's page of the manual,
+// and neither closes the dialog nor changes the loudness.
+TEST_F(DialogsTest, VolumeDialogHelp) {
+  Volume applied{-1, -1};
+  VolumeDialog f(
+      Volume{40, 60}, [&](const Volume& v) { applied = v; }, [] {}, Prompts);
+  f.show();
+  ASSERT_NE(f.HelpButton, nullptr);
+  EXPECT_EQ(f.HelpButton->text(), "&Help");
+  EXPECT_TRUE(f.HelpButton->isVisible());
+  EXPECT_GE(f.HelpButton->width(), f.HelpButton->minimumSizeHint().width());
+  const std::pair<const char*, std::function<void()>> ways[] = {
+      {"button", [&] { QTest::mouseClick(f.HelpButton, Qt::LeftButton); }},
+      {"F1", [&] { QTest::keyClick(f.EffectsSlider, Qt::Key_F1); }},
+  };
+  for (const auto& [name, press] : ways) {
+    SCOPED_TRACE(name);
+    Prompts.Topics.clear();
+    press();
+    EXPECT_EQ(Prompts.Topics, std::vector<HelpTopic>{HelpTopic::Volume});
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(applied, (Volume{-1, -1}));
+  }
+  f.reject();
 }

@@ -549,3 +549,124 @@ TEST_F(FaceTest, Blink) {
   EXPECT_EQ(At(gx[2] + 5, gy[2] + 5), ArtColour(8, 5, 5, s));
   EXPECT_EQ(At(gx[1] + 5, line1), kRed);
 }
+
+namespace {
+
+// The runs of lit pixels along a line of a canvas: where each starts and how long it is, and
+// whether every pixel of it is exactly the colour (no half-covered pixel on a long edge).
+struct Runs {
+  std::vector<int> Lengths;
+  bool Pure = true;
+};
+Runs RunsAlong(const QImage& img, QPoint from, QPoint step, int count, QRgb colour) {
+  Runs runs;
+  int length = 0;
+  for (int i = 0; i <= count; ++i) {
+    const QPoint p = from + i * step;
+    const QRgb c = i < count ? img.pixel(p) : qRgb(0, 0, 0);
+    if (c != qRgb(0, 0, 0)) {
+      ++length;
+      runs.Pure = runs.Pure && c == colour;
+    } else if (length > 0) {
+      runs.Lengths.push_back(length);
+      length = 0;
+    }
+  }
+  return runs;
+}
+
+// The mean difference per colour channel between two images over a device rectangle (0..255).
+double MeanDifference(const QImage& a, const QImage& b, const QRect& r) {
+  double sum = 0;
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+             std::abs(qBlue(p) - qBlue(q));
+    }
+  return sum / (3.0 * r.width() * r.height());
+}
+
+// The aligned 2 x 2 blocks of a device rectangle whose four pixels are not all alike: none at
+// all is the mark of a picture drawn at 100 % and doubled.
+int MixedBlocks(const QImage& img, const QRect& r) {
+  int mixed = 0;
+  for (int y = r.top() & ~1; y + 1 <= r.bottom(); y += 2)
+    for (int x = r.left() & ~1; x + 1 <= r.right(); x += 2) {
+      const QRgb p = img.pixel(x, y);
+      mixed += img.pixel(x + 1, y) != p || img.pixel(x, y + 1) != p || img.pixel(x + 1, y + 1) != p;
+    }
+  return mixed;
+}
+
+}  // namespace
+
+// From 125 % to 200 % the digits and lamps are drawn from their shapes at the screen's own
+// pixels: close to the designed face enlarged (a mean difference per channel under 16 of 255
+// over the CREDITS digits and the lamp panel; 6 to 12 come out), yet with smooth tips and round
+// lamps instead of doubled pixels, and each kind of bar equally wide with clean long edges in
+// every digit of a meter. High contrast's lamps likewise.
+TEST_F(FaceTest, DigitsAndLampsSharpAtEveryRatio) {
+  Game.Machine.Credits = 8888.88_usd;
+  Game.Machine.CoinValue = 0.25_usd;
+  Game.Machine.Wager = 3_usd;  // 12 coins: columns 1 and 2 and two lamps of column 3
+  Game.Machine.LinePays = {0, 5, 0, 0, 0};
+  Paint();
+  const QImage designed = Face.Canvas.copy();
+  const QRect credits(483, 40, 140, 20), lamps(523, 215, 97, 97);
+  const int eights[] = {608, 593, 574, 559, 544, 529};
+  for (const double r : {1.25, 1.5, 1.75, 2.0}) {
+    SCOPED_TRACE(r);
+    ASSERT_EQ(Face.FitToSize(632, 394, r), "");
+    Face.PaintFace();
+    const QImage& canvas = Face.Canvas;
+    auto dev = [r](int logical) { return static_cast<int>(std::lround(logical * r)); };
+    auto device = [&](const QRect& q) {
+      return QRect(QPoint(dev(q.left()), dev(q.top())),
+                   QPoint(dev(q.right() + 1) - 1, dev(q.bottom() + 1) - 1));
+    };
+    const QImage enlarged =
+        designed.scaled(canvas.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LT(MeanDifference(canvas, enlarged, device(credits)), 16);
+    EXPECT_LT(MeanDifference(canvas, enlarged, device(lamps)), 16);
+
+    // Each 8 of 8888.88: the upright bars across its upper half, the three bars down its
+    // middle, all the same in every digit and as wide as the bar width at this ratio.
+    const int bar = dev(2), middleBar = dev(3);
+    for (const int x : eights) {
+      const QPoint corner(dev(x), dev(40));
+      const Runs across = RunsAlong(canvas, corner + QPoint(0, dev(6)), {1, 0}, dev(15), kRed);
+      EXPECT_EQ(across.Lengths, std::vector<int>({bar, bar})) << x;
+      EXPECT_TRUE(across.Pure) << x;
+      const Runs down = RunsAlong(canvas, corner + QPoint(dev(8), 0), {0, 1}, dev(20), kRed);
+      EXPECT_EQ(down.Lengths, std::vector<int>({bar, middleBar, bar})) << x;
+      EXPECT_TRUE(down.Pure) << x;
+    }
+    if (r == 2) {
+      // Doubled pixels leave every aligned 2 x 2 block of one colour; drawn shapes do not.
+      EXPECT_GT(MixedBlocks(canvas, device(credits)), 6 * 8);
+      EXPECT_GT(MixedBlocks(canvas, device(lamps)), 25 * 16);
+    }
+
+    // A lamp's middle: unlit black, lit red, a winning line's blue; each lamp alike.
+    auto lampAt = [&](int j, int k, double dx, double dy) {
+      return canvas.pixel(dev(Face.MeterX - 85 + 20 * (j - 1)) + static_cast<int>(dx * r),
+                          dev(Face.PaylinesY + 4 + 20 * (k - 1)) + static_cast<int>(dy * r));
+    };
+    EXPECT_EQ(lampAt(1, 1, 10, 10), kRed);
+    EXPECT_EQ(lampAt(1, 2, 10, 10), kBlue);
+    EXPECT_EQ(lampAt(4, 1, 10, 10), kBlack);
+    EXPECT_EQ(lampAt(4, 1, 1.5, 8.5), qRgb(255, 255, 0));  // the ring's lit side
+    for (int k = 1; k <= 5; ++k)
+      for (int j = 1; j <= 5; ++j)
+        EXPECT_EQ(lampAt(j, k, 1.5, 8.5), lampAt(1, 1, 1.5, 8.5)) << j << "," << k;
+
+    Face.HighContrast = true;
+    Face.PaintFace();
+    EXPECT_EQ(lampAt(1, 2, 8.5, 8.5), qRgb(255, 255, 255));  // the mark's white centre
+    EXPECT_EQ(lampAt(1, 2, 6.5, 8.5), kBlack);               // its black ring
+    EXPECT_EQ(lampAt(1, 2, 5, 11), qRgb(64, 160, 255));      // the lighter blue around it
+    EXPECT_EQ(lampAt(1, 1, 11, 11), kRed);                   // no darker shade
+    Face.HighContrast = false;
+  }
+}

@@ -184,6 +184,38 @@ TEST(SlotDialogTest, CancelAndFailedWrite) {
             QString::fromStdString("Unable to write to " + dir.Path() + "file/POWER.INI"));
 }
 
+// The Help button shows the game's question mark, a white mark on a blue disc, drawn at the
+// screen's own pixels at 100, 150 and 200 %: not the style's stand-in picture, which reads as
+// a missing image.
+TEST(SlotDialogTest, HelpButtonPicture) {
+  TempDir dir;
+  SavedGameTable table(dir.Path());
+  MachineState g;
+  TestSlotDialog open(g, table, SlotDialog::Mode::Open);
+  const QSize size = open.HelpButton->iconSize();
+  for (const double ratio : {1.0, 1.5, 2.0}) {
+    SCOPED_TRACE(ratio);
+    const QImage picture = open.HelpButton->icon().pixmap(size, ratio).toImage();
+    ASSERT_EQ(picture.size(), (QSizeF(size) * ratio).toSize());
+    int blue = 0, white = 0, other = 0;
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x) {
+        const QColor c = picture.pixelColor(x, y);
+        if (c.alpha() < 255) continue;  // the disc's smoothed edge and the corners
+        if (c.blue() > 150 && c.red() < 80 && c.green() < 120)
+          ++blue;
+        else if (c.red() > 200 && c.green() > 200 && c.blue() > 200)
+          ++white;
+        else if (c.red() > c.blue())
+          ++other;  // a warm colour is no part of it
+      }
+    const int area = picture.width() * picture.height();
+    EXPECT_GT(blue, area / 3);
+    EXPECT_GT(white, area / 40);
+    EXPECT_EQ(other, 0);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
