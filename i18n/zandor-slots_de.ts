@@ -323,11 +323,6 @@
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
-    <message>
-        <source>Skips: %1</source>
-        <extracomment>The Skips button after a skip; %1 is how many fresh pairs are left.</extracomment>
-        <translation>Aussetzen: %1</translation>
-    </message>
 </context>
 <context>
     <name>zandor::FaceAccessible</name>
