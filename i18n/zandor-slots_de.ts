@@ -166,6 +166,15 @@
         <extracomment>Painted above the meter of what the player owes the bank.</extracomment>
         <translation>Geliehen:</translation>
     </message>
+    <message>
+        <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).
+
+To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
+        <extracomment>The bank&apos;s Help box. &quot;borrow&quot; and &quot;pay back&quot; are the two modes of the dialog.</extracomment>
+        <translation>Hier können Sie Guthaben leihen oder früher geliehenes Guthaben zurückzahlen.  Klicken Sie auf die Schaltfläche mit dem Betrag, den Sie leihen (oder zurückzahlen) möchten.
+
+Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Modus.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::CardTable</name>

@@ -166,6 +166,15 @@
         <extracomment>Painted above the meter of what the player owes the bank.</extracomment>
         <translation>Emprunté&#xa0;:</translation>
     </message>
+    <message>
+        <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).
+
+To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
+        <extracomment>The bank&apos;s Help box. &quot;borrow&quot; and &quot;pay back&quot; are the two modes of the dialog.</extracomment>
+        <translation>Utilisez cet écran pour emprunter des crédits ou rembourser des crédits empruntés auparavant. Cliquez sur le bouton du montant à emprunter (ou à rembourser).
+
+Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;», choisissez le mode.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::CardTable</name>
