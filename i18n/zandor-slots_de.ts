@@ -1313,10 +1313,6 @@ Vielleicht ist der Datenträger voll, oder der Ordner darf nicht beschrieben wer
 <context>
     <name>zandor::SoundEffects</name>
     <message>
-        <source>File not found: %1</source>
-        <translation>Datei nicht gefunden: %1</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>The system&apos;s reason why a file could not be opened (%1), then the file (%2).</extracomment>
         <translation>%1: %2</translation>
@@ -1324,6 +1320,10 @@ Vielleicht ist der Datenträger voll, oder der Ordner darf nicht beschrieben wer
     <message>
         <source>Read error: %1</source>
         <translation>Lesefehler: %1</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
     </message>
 </context>
 <context>

@@ -1313,10 +1313,6 @@ Le disque est peut-être plein, ou le dossier n&apos;est pas accessible en écri
 <context>
     <name>zandor::SoundEffects</name>
     <message>
-        <source>File not found: %1</source>
-        <translation>Fichier introuvable&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>The system&apos;s reason why a file could not be opened (%1), then the file (%2).</extracomment>
         <translation>%1&#xa0;: %2</translation>
@@ -1324,6 +1320,10 @@ Le disque est peut-être plein, ou le dossier n&apos;est pas accessible en écri
     <message>
         <source>Read error: %1</source>
         <translation>Erreur de lecture&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
     </message>
 </context>
 <context>
