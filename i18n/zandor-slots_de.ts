@@ -485,6 +485,11 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <source>Unable to write to %1</source>
         <translation>Schreiben nicht möglich: %1</translation>
     </message>
+    <message>
+        <source>%1 could not be read: it is damaged or far too large.  It has been renamed %2, and a new file takes its place.</source>
+        <extracomment>%1 is the file the game could not read, %2 the name it has been given.</extracomment>
+        <translation>%1 konnte nicht gelesen werden: Die Datei ist beschädigt oder viel zu groß.  Sie wurde in %2 umbenannt, und eine neue Datei tritt an ihre Stelle.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::GameChartView</name>

@@ -485,6 +485,11 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;», choisiss
         <source>Unable to write to %1</source>
         <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
+    <message>
+        <source>%1 could not be read: it is damaged or far too large.  It has been renamed %2, and a new file takes its place.</source>
+        <extracomment>%1 is the file the game could not read, %2 the name it has been given.</extracomment>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: le fichier est endommagé ou beaucoup trop grand. Il a été renommé %2, et un nouveau fichier prend sa place.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::GameChartView</name>
