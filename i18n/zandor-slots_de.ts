@@ -1148,6 +1148,16 @@ Vielleicht ist der Datenträger voll, oder der Ordner darf nicht beschrieben wer
         <source>Zandor Slots is already running.</source>
         <translation>Zandor Slots läuft bereits.</translation>
     </message>
+    <message>
+        <source>Zandor Slots could not use its lock file
+%1
+
+Something else is in its place (a folder, a link or a pipe) and could not be removed.  Please move it away, then start Zandor Slots again.</source>
+        <translation>Zandor Slots konnte seine Sperrdatei nicht verwenden:
+%1
+
+An ihrer Stelle steht etwas anderes (ein Ordner, eine Verknüpfung oder eine Pipe), das sich nicht entfernen ließ.  Bitte verschieben Sie es, und starten Sie Zandor Slots dann erneut.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::SlotDialog</name>

@@ -1148,6 +1148,16 @@ Le disque est peut-être plein, ou le dossier n&apos;est pas accessible en écri
         <source>Zandor Slots is already running.</source>
         <translation>Zandor Slots est déjà en cours d&apos;exécution.</translation>
     </message>
+    <message>
+        <source>Zandor Slots could not use its lock file
+%1
+
+Something else is in its place (a folder, a link or a pipe) and could not be removed.  Please move it away, then start Zandor Slots again.</source>
+        <translation>Zandor Slots n&apos;a pas pu utiliser son fichier de verrou
+%1
+
+Autre chose occupe sa place (un dossier, un lien ou un tube) et n&apos;a pas pu être supprimé. Veuillez le déplacer, puis relancez Zandor Slots.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::SlotDialog</name>
