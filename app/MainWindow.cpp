@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <vector>
 
 #include "app/SpinAnnouncer.h"
 #include "audio/GameAudio.h"
@@ -32,6 +33,7 @@
 #include "record/RecordKeeper.h"
 #include "saves/SavedGames.h"
 #include "saves/SlotDialog.h"
+#include "store/DamagedFile.h"
 #include "store/Settings.h"
 #include "store/Utf8Text.h"
 #include "store/WindowSettings.h"
@@ -161,6 +163,11 @@ void MainWindow::LoadStartState() {
   std::string soundError = audio_->LoadEffectSounds();
   if (!soundError.empty()) prompts_.Warn(this, QString::fromStdString(soundError));
 
+  // A damaged file makes way for a fresh one; the player is told once where it went.
+  std::vector<PlayerText> setAside = SetAsideDamagedFiles(Game.Dirs.Settings);
+  if (!playerFile_.SetAside().empty())
+    setAside.push_back(SetAsideNotice(playerFile_.Path(), playerFile_.SetAside()));
+  for (const PlayerText& notice : setAside) prompts_.Warn(this, Translated(notice));
   LoadSettings(Game);
   fullScreenAtStart_ = LoadFullScreen(playerFile_);
   MachineState& m = Game.Machine;

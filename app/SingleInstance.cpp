@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
@@ -54,6 +56,23 @@ QString SocketFolder() {
   return {};
 }
 
+// True when what stands at a lock's path is nothing a copy of the game makes: a pipe (reading
+// it would wait for ever), a link (to a device that never ends, or to nothing), a folder or a
+// device. A plain file is left for the lock to judge.
+bool Foreign(const QByteArray& path) {
+  struct stat st {};
+  return ::lstat(path.constData(), &st) == 0 && !S_ISREG(st.st_mode);
+}
+
+// Removes such a thing; false when one is still there.
+bool ClearForeignLock(const QByteArray& path) {
+  struct stat st {};
+  if (::lstat(path.constData(), &st) != 0 || S_ISREG(st.st_mode)) return true;
+  // Only an empty folder goes: what the player keeps in one is not ours to remove.
+  const int removed = S_ISDIR(st.st_mode) ? ::rmdir(path.constData()) : ::unlink(path.constData());
+  return removed == 0 || errno == ENOENT;
+}
+
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& settingsDir, QObject* parent)
@@ -92,6 +111,19 @@ QString SingleInstance::LockPath() const { return dir_ + "zandor-slots.lock"; }
 
 SingleInstance::Outcome SingleInstance::Acquire() {
   MakeFolders(QFile::encodeName(dir_).toStdString());
+  // What no copy makes is cleared before the lock reads it; one copy at a time clears, and
+  // looks again once it may, so that it never removes the lock another copy has just made.
+  const QByteArray lockPath = QFile::encodeName(LockPath());
+  const QByteArray guardPath = QFile::encodeName(LockPath() + ".rmlock");
+  if (Foreign(lockPath) || Foreign(guardPath)) {
+    blocked_ = !ClearForeignLock(guardPath);
+    if (!blocked_) {
+      QLockFile guard(LockPath() + ".rmlock");
+      guard.tryLock(kSettleMs);
+      blocked_ = !ClearForeignLock(lockPath);
+    }
+    if (blocked_) return Outcome::Unavailable;
+  }
   lock_ = std::make_unique<QLockFile>(LockPath());
   // A running game holds its lock for hours: only a lock whose process has gone is stale.
   lock_->setStaleLockTime(0);
@@ -127,6 +159,14 @@ SingleInstance::Outcome SingleInstance::Acquire() {
 }
 
 QString SingleInstance::Problem() const {
+  if (blocked_) {
+    return QCoreApplication::translate(
+               "zandor::SingleInstance",
+               "Zandor Slots could not use its lock file\n%1\n\nSomething else is in its place (a "
+               "folder, a link or a pipe) and could not be removed.  Please move it away, then "
+               "start Zandor Slots again.")
+        .arg(QDir::toNativeSeparators(LockPath()));
+  }
   return QCoreApplication::translate(
              "zandor::SingleInstance",
              "Zandor Slots could not make its lock file in\n%1\n\nThe disk may be full, or the "

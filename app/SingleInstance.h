@@ -18,7 +18,8 @@ class SingleInstance : public QObject {
   enum class Outcome {
     Acquired,       // this copy holds the folder's lock
     HeldElsewhere,  // another running copy holds it
-    Unavailable,    // no lock can be made there (a full disk, a folder we may not write)
+    Unavailable,    // no lock can be made there (a full disk, a folder we may not write,
+                    // something no copy made in the lock's place that cannot be removed)
   };
 
   // Remembers the settings folder (ending with '/'); nothing is touched yet.
@@ -27,7 +28,8 @@ class SingleInstance : public QObject {
 
   // Takes the folder's lock and starts listening for later copies. A lock left by a copy that
   // died is taken over, and so is one whose owner cannot be read (what a power cut between
-  // making and writing it leaves) unless a running copy answers on the socket.
+  // making and writing it leaves) unless a running copy answers on the socket. Whatever no copy
+  // makes in the lock's place (a pipe, a link, an empty folder) is removed first.
   Outcome Acquire();
   // What the player is told when Acquire gives Unavailable.
   QString Problem() const;
@@ -52,6 +54,7 @@ class SingleInstance : public QObject {
 
   QString dir_;
   std::unique_ptr<QLockFile> lock_;
+  bool blocked_ = false;  // something not ours stands in the lock's place
   QLocalServer server_;
 };
 

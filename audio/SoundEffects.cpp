@@ -1,6 +1,7 @@
 #include "audio/SoundEffects.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -25,7 +26,9 @@ std::string SoundEffects::LoadEffectSounds() {
     std::vector<uint8_t> bytes;
     PlayerText error;
     if (!in && (errno == ENOENT || errno == 0)) {
-      error = {kContext, ZANDOR_TR_NOOP("zandor::SoundEffects", "File not found: %1"), {path}};
+      // The box says only what went wrong; which file it was goes to the log.
+      std::fprintf(stderr, "zandor-slots: file not found: %s\n", path.c_str());
+      error = {kContext, ZANDOR_TR_NOOP("zandor::SoundEffects", "File not found"), {}};
     } else if (!in) {
       //: The system's reason why a file could not be opened (%1), then the file (%2).
       error = {

@@ -156,8 +156,15 @@ BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& p
   });
   Meters->setGeometry(0, 0, width(), 96);
 
-  // F1 and the Help button open the bank's page of the manual.
-  ConnectHelp(this, HelpButton, prompts_, HelpTopic::Bank);
+  // The Help button tells in a few lines how the bank works; F1 opens its page of the manual.
+  connect(HelpButton, &QPushButton::clicked, this, [this] {
+    //: The bank's Help box. "borrow" and "pay back" are the two modes of the dialog.
+    prompts_.Inform(this, tr("Use this screen to borrow credits or pay back credits that you "
+                             "borrowed previously.  Click on the button representing the amount "
+                             "to borrow (or pay back).\n\nTo switch between \"borrow\" and "
+                             "\"pay back\" select the mode."));
+  });
+  ConnectHelp(this, nullptr, prompts_, HelpTopic::Bank);
   CentreOnScreen(this, parent);
   PaintBank();
 }

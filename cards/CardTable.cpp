@@ -77,10 +77,10 @@ QString WinningsCaption(Money spinWin, bool afterDraw) {
       .arg(QString::fromStdString((afterDraw ? " " : "") + spinWin.Padded()));
 }
 
-// The Skips button's caption at the opening, with its accelerator.
-QString FirstSkipsCaption() {
+// The Skips button's caption with its accelerator, which Alt+S keeps using after every skip.
+QString SkipsCaption(int left) {
   //: The button that deals a fresh pair; %1 is how many fresh pairs are left.
-  return CardTable::tr("&Skips: %1").arg(5);
+  return CardTable::tr("&Skips: %1").arg(left);
 }
 
 uint32_t UtcTimeOfDayMs() {
@@ -139,7 +139,7 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
   setAttribute(Qt::WA_OpaquePaintEvent);
   face_.fill(Maroon);
 
-  SkipButton = MakeButton(this, FirstSkipsCaption(), QRect(24, 270, 97, 43));
+  SkipButton = MakeButton(this, SkipsCaption(5), QRect(24, 270, 97, 43));
   GoAgainButton = MakeButton(this, tr("&Go Again"), QRect(408, 270, 97, 43));
   DrawButton = MakeButton(this, tr("&Draw"), QRect(514, 270, 96, 42));
   HelpButton = MakeButton(this, tr("&Help"), QRect(408, 366, 96, 42));
@@ -216,7 +216,7 @@ void CardTable::Shuffle(uint32_t utcTimeOfDayMs) {
 void CardTable::StartWith(const CardDeck& deck) {
   hand_.StartWith(deck);
   WinningsLabel->setText(WinningsCaption(spinWin_, false));
-  SkipButton->setText(FirstSkipsCaption());
+  SkipButton->setText(SkipsCaption(5));
   face_.fill(Maroon);
   result_.clear();
   SyncButtons();
@@ -256,9 +256,7 @@ void CardTable::GoAgain() {
 
 void CardTable::Skip() {
   if (!hand_.Skip()) return;
-  // The caption after a skip has no accelerator, as the rules' English has none.
-  //: The Skips button after a skip; %1 is how many fresh pairs are left.
-  SkipButton->setText(tr("Skips: %1").arg(hand_.SkipsLeft));
+  SkipButton->setText(SkipsCaption(hand_.SkipsLeft));
   FreshPair();
 }
 

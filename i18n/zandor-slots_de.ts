@@ -166,6 +166,15 @@
         <extracomment>Painted above the meter of what the player owes the bank.</extracomment>
         <translation>Geliehen:</translation>
     </message>
+    <message>
+        <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).
+
+To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
+        <extracomment>The bank&apos;s Help box. &quot;borrow&quot; and &quot;pay back&quot; are the two modes of the dialog.</extracomment>
+        <translation>Hier können Sie Guthaben leihen oder früher geliehenes Guthaben zurückzahlen.  Klicken Sie auf die Schaltfläche mit dem Betrag, den Sie leihen (oder zurückzahlen) möchten.
+
+Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Modus.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::CardTable</name>
@@ -323,11 +332,6 @@
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
-    <message>
-        <source>Skips: %1</source>
-        <extracomment>The Skips button after a skip; %1 is how many fresh pairs are left.</extracomment>
-        <translation>Aussetzen: %1</translation>
-    </message>
 </context>
 <context>
     <name>zandor::FaceAccessible</name>
@@ -480,6 +484,11 @@
     <message>
         <source>Unable to write to %1</source>
         <translation>Schreiben nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: it is damaged or far too large.  It has been renamed %2, and a new file takes its place.</source>
+        <extracomment>%1 is the file the game could not read, %2 the name it has been given.</extracomment>
+        <translation>%1 konnte nicht gelesen werden: Die Datei ist beschädigt oder viel zu groß.  Sie wurde in %2 umbenannt, und eine neue Datei tritt an ihre Stelle.</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1148,16 @@ Vielleicht ist der Datenträger voll, oder der Ordner darf nicht beschrieben wer
         <source>Zandor Slots is already running.</source>
         <translation>Zandor Slots läuft bereits.</translation>
     </message>
+    <message>
+        <source>Zandor Slots could not use its lock file
+%1
+
+Something else is in its place (a folder, a link or a pipe) and could not be removed.  Please move it away, then start Zandor Slots again.</source>
+        <translation>Zandor Slots konnte seine Sperrdatei nicht verwenden:
+%1
+
+An ihrer Stelle steht etwas anderes (ein Ordner, eine Verknüpfung oder eine Pipe), das sich nicht entfernen ließ.  Bitte verschieben Sie es, und starten Sie Zandor Slots dann erneut.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::SlotDialog</name>
@@ -1309,10 +1328,6 @@ Vielleicht ist der Datenträger voll, oder der Ordner darf nicht beschrieben wer
 <context>
     <name>zandor::SoundEffects</name>
     <message>
-        <source>File not found: %1</source>
-        <translation>Datei nicht gefunden: %1</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>The system&apos;s reason why a file could not be opened (%1), then the file (%2).</extracomment>
         <translation>%1: %2</translation>
@@ -1320,6 +1335,10 @@ Vielleicht ist der Datenträger voll, oder der Ordner darf nicht beschrieben wer
     <message>
         <source>Read error: %1</source>
         <translation>Lesefehler: %1</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
     </message>
 </context>
 <context>

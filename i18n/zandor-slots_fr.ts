@@ -166,6 +166,15 @@
         <extracomment>Painted above the meter of what the player owes the bank.</extracomment>
         <translation>Emprunté&#xa0;:</translation>
     </message>
+    <message>
+        <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).
+
+To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
+        <extracomment>The bank&apos;s Help box. &quot;borrow&quot; and &quot;pay back&quot; are the two modes of the dialog.</extracomment>
+        <translation>Utilisez cet écran pour emprunter des crédits ou rembourser des crédits empruntés auparavant. Cliquez sur le bouton du montant à emprunter (ou à rembourser).
+
+Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;», choisissez le mode.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::CardTable</name>
@@ -323,11 +332,6 @@
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
-    <message>
-        <source>Skips: %1</source>
-        <extracomment>The Skips button after a skip; %1 is how many fresh pairs are left.</extracomment>
-        <translation>Passer&#xa0;: %1</translation>
-    </message>
 </context>
 <context>
     <name>zandor::FaceAccessible</name>
@@ -480,6 +484,11 @@
     <message>
         <source>Unable to write to %1</source>
         <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: it is damaged or far too large.  It has been renamed %2, and a new file takes its place.</source>
+        <extracomment>%1 is the file the game could not read, %2 the name it has been given.</extracomment>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: le fichier est endommagé ou beaucoup trop grand. Il a été renommé %2, et un nouveau fichier prend sa place.</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1148,16 @@ Le disque est peut-être plein, ou le dossier n&apos;est pas accessible en écri
         <source>Zandor Slots is already running.</source>
         <translation>Zandor Slots est déjà en cours d&apos;exécution.</translation>
     </message>
+    <message>
+        <source>Zandor Slots could not use its lock file
+%1
+
+Something else is in its place (a folder, a link or a pipe) and could not be removed.  Please move it away, then start Zandor Slots again.</source>
+        <translation>Zandor Slots n&apos;a pas pu utiliser son fichier de verrou
+%1
+
+Autre chose occupe sa place (un dossier, un lien ou un tube) et n&apos;a pas pu être supprimé. Veuillez le déplacer, puis relancez Zandor Slots.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::SlotDialog</name>
@@ -1309,10 +1328,6 @@ Le disque est peut-être plein, ou le dossier n&apos;est pas accessible en écri
 <context>
     <name>zandor::SoundEffects</name>
     <message>
-        <source>File not found: %1</source>
-        <translation>Fichier introuvable&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>The system&apos;s reason why a file could not be opened (%1), then the file (%2).</extracomment>
         <translation>%1&#xa0;: %2</translation>
@@ -1320,6 +1335,10 @@ Le disque est peut-être plein, ou le dossier n&apos;est pas accessible en écri
     <message>
         <source>Read error: %1</source>
         <translation>Erreur de lecture&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,6 @@
 #include "store/PlayerIni.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstdio>
+#include "store/DamagedFile.h"
 
 namespace zandor {
 
@@ -12,24 +8,6 @@ namespace {
 
 // A value never holds a line break, so no key reads as this.
 const std::string kNoKey = "\n";
-
-// Renames the file at path (a link itself, not what it leads to) to path + ".damaged-<n>" with
-// the first n whose name is free; returns the new name, "" when it could not be moved.
-std::string PutAside(const std::string& path) {
-  for (int n = 1; n <= 1000; ++n) {
-    std::string aside = path + ".damaged-" + std::to_string(n);
-    // Never replaces a file of that name, even one made since we looked.
-    if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
-      return aside;
-    if (errno == EEXIST) continue;
-    if (errno != EINVAL && errno != ENOSYS) return "";
-    // A file system that cannot refuse to replace: look first.
-    struct stat st {};
-    if (::lstat(aside.c_str(), &st) == 0) continue;
-    return ::rename(path.c_str(), aside.c_str()) == 0 ? aside : "";
-  }
-  return "";
-}
 
 }  // namespace
 
@@ -39,10 +17,8 @@ PlayerIni::PlayerIni(const std::string& settingsDir, ReplaceFaults* faults)
     : doc_(PlayerIniPath(settingsDir), faults) {
   // A file we may not read stays where it is and is never written over; a damaged one (what a
   // link leads to decides) makes way for a fresh file. Had it not moved, it stays unwritten.
-  struct stat st {};
-  if (!doc_.Unreadable() || ::stat(Path().c_str(), &st) != 0) return;
-  if (S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) <= IniDocument::MaxFileSize) return;
-  setAside_ = PutAside(Path());
+  if (!doc_.Unreadable()) return;
+  setAside_ = SetAsideIfDamaged(Path());
   if (!setAside_.empty()) doc_ = IniDocument(Path(), faults);
 }
 

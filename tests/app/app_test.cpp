@@ -492,7 +492,7 @@ TEST_F(Window, NoMediaAtAll) {
   bool artwork = false, sounds = false;
   for (const QString& m : Messages) {
     artwork |= m.startsWith("Cannot open file") && m.contains("ZANDOR96.bmp");
-    sounds |= m.contains("ZANDOR0.WAV");
+    sounds |= m == "File not found";
   }
   EXPECT_TRUE(artwork);
   EXPECT_TRUE(sounds);
@@ -986,7 +986,9 @@ class Stranger {
 
 // Never locked out, never two copies, never talking to a stranger: a lock file whose owner
 // cannot be read (empty, as a power cut leaves it, or junk) is stale unless a running copy
-// answers; a lock that cannot be made (a full disk) stops the start with a reason; the socket
+// answers; what no copy makes in the lock's place (a pipe, a link, a folder) is cleared, or
+// named when it holds the player's files; a lock that cannot be made (a full disk) stops the
+// start with a reason; the socket
 // lives in a folder only this user may enter, and what answers on it for another user is
 // neither trusted nor told anything.
 TEST(SingleCopy, NeverLockedOutNeverTwoCopies) {
@@ -1016,6 +1018,9 @@ TEST(SingleCopy, NeverLockedOutNeverTwoCopies) {
                     std::ios::binary | std::ios::trunc)
           << bytes;
     }
+    std::string Lock(const char* suffix = "") const {
+      return QFile::encodeName(Folder + "zandor-slots.lock" + suffix).toStdString();
+    }
     void MakeFolder(const QString& path, mode_t mode) {
       ::mkdir(QFile::encodeName(path).constData(), mode);
       ::chmod(QFile::encodeName(path).constData(), mode);
@@ -1035,6 +1040,35 @@ TEST(SingleCopy, NeverLockedOutNeverTwoCopies) {
        nullptr},
       {"a lock file of junk", false, [](Scene& s) { s.WriteLock("\x01\xfejunk\n\n"); },
        Outcome::Acquired, false, nullptr},
+      {"a pipe", false, [](Scene& s) { ::mkfifo(s.Lock().c_str(), 0600); }, Outcome::Acquired,
+       false, nullptr},
+      {"a link to a device that never ends", false,
+       [](Scene& s) { std::filesystem::create_symlink("/dev/zero", s.Lock()); }, Outcome::Acquired,
+       false, nullptr},
+      {"a link to nothing", false,
+       [](Scene& s) { std::filesystem::create_symlink(s.Lock(".gone"), s.Lock()); },
+       Outcome::Acquired, false, nullptr},
+      {"an empty folder", false, [](Scene& s) { std::filesystem::create_directory(s.Lock()); },
+       Outcome::Acquired, false, nullptr},
+      {"pipes at the lock and at its guard", false,
+       [](Scene& s) {
+         ::mkfifo(s.Lock().c_str(), 0600);
+         ::mkfifo(s.Lock(".rmlock").c_str(), 0600);
+       },
+       Outcome::Acquired, false, nullptr},
+      {"a folder holding the player's files", false,
+       [](Scene& s) {
+         std::filesystem::create_directory(s.Lock());
+         std::ofstream(s.Lock() + "/mine") << "kept";
+       },
+       Outcome::Unavailable, false,
+       [](Scene& s, SingleInstance& start) {
+         EXPECT_EQ(start.Problem(), "Zandor Slots could not use its lock file\n" + s.Folder +
+                                        "zandor-slots.lock\n\nSomething else is in its place (a "
+                                        "folder, a link or a pipe) and could not be removed.  "
+                                        "Please move it away, then start Zandor Slots again.");
+         EXPECT_TRUE(std::filesystem::exists(s.Lock() + "/mine"));
+       }},
       {"junk over a running copy's lock", false,
        [](Scene& s) {
          s.StartRunningCopy();
@@ -1145,6 +1179,7 @@ TEST(SingleCopy, NeverLockedOutNeverTwoCopies) {
     }
     if (r.Check) r.Check(s, start);
     if (outcome == Outcome::Acquired) {
+      EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(s.Lock())));
       // The copy that took the lock is the one a later start reaches.
       int raised = 0;
       start.OnRaise = [&] { ++raised; };

@@ -29,6 +29,7 @@ class TestBank : OwnPrompts, public BankDialog {
   TestBank(MachineState& g, const GlyphSet& glyphs) : BankDialog(g, glyphs, Prompts) {}
   std::vector<QString>& Messages = Prompts.Messages;
   std::vector<HelpTopic>& Topics = Prompts.Topics;
+  std::vector<std::string>& Log = Prompts.Log;
 };
 
 // The bank's size, caption, button places, the red mode label and borrow mode on every opening.
@@ -128,12 +129,17 @@ TEST(BankDialogTest, AmountRulesAndMessages) {
   bank.ChooseAmount(6);
   EXPECT_EQ(bank.Messages.back(), "You do not have 0.01 credits!");
 
-  // Help and F1 both open the bank's page of the manual.
-  bank.Messages.clear();
+  // Help shows the bank's instructions in a box; F1 opens the bank's page of the manual.
+  bank.Log.clear();
   QTest::mouseClick(bank.HelpButton, Qt::LeftButton);
+  EXPECT_EQ(bank.Log,
+            std::vector<std::string>{
+                "inform:Use this screen to borrow credits or pay back credits that you borrowed "
+                "previously.  Click on the button representing the amount to borrow (or pay "
+                "back).\n\nTo switch between \"borrow\" and \"pay back\" select the mode."});
+  EXPECT_TRUE(bank.Topics.empty());
   QTest::keyClick(&bank, Qt::Key_F1);
-  EXPECT_TRUE(bank.Messages.empty());
-  EXPECT_EQ(bank.Topics, (std::vector<HelpTopic>{HelpTopic::Bank, HelpTopic::Bank}));
+  EXPECT_EQ(bank.Topics, (std::vector<HelpTopic>{HelpTopic::Bank}));
 }
 
 // True when the canvas holds the strip's cell (sx, sy, w x 20) at (x, y).

@@ -185,7 +185,7 @@ TEST(CardTable, WholeHandThroughTheButtons) {
   EXPECT_FALSE(f.GoAgainButton->isEnabled());
 
   f.SkipButton->click();
-  EXPECT_EQ(f.SkipButton->text(), "Skips: 4");
+  EXPECT_EQ(f.SkipButton->text(), "&Skips: 4");
   EXPECT_TRUE(SameAsCard(f.Face(), 100, 50, ComposeCard(sheets, CardId(0, 1)), sheets.Neg));
   EXPECT_TRUE(SameAsCard(f.Face(), 450, 50, ComposeCard(sheets, CardId(12, 3)), sheets.Neg));
   f.DrawButton->click();
@@ -250,6 +250,25 @@ TEST(CardTable, KeysWaitBeforeDrawing) {
     key(t.Form.DrawButton, Qt::Key_Return);
     EXPECT_TRUE(t.Form.Hand().ThirdShown);
   }
+}
+
+// Alt+S skips as long as skips are left: the caption keeps its accelerator after every skip.
+TEST(CardTable, AltSSkipsEveryTime) {
+  EnsureApp();
+  Table t;
+  CardTable& f = t.Form;
+  f.StartWith(EveryDrawWinsDeck());
+  f.show();
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  for (int left = 4; left >= 0; --left) {
+    QTest::keyClick(&f, Qt::Key_S, Qt::AltModifier);
+    // A mnemonic presses its button for a moment, as a click does.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.Hand().SkipsLeft == left; }));
+    EXPECT_EQ(f.SkipButton->text(), QString("&Skips: %1").arg(left));
+  }
+  EXPECT_FALSE(f.SkipButton->isEnabled());
+  f.close();
 }
 
 // On the last pair the deck can give, Skips and Go Again stay closed and the note tells the

@@ -1,5 +1,6 @@
 // The settings file, byte for byte.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -7,6 +8,8 @@
 #include <filesystem>
 
 #include "store/AtomicFile.h"
+#include "store/DamagedFile.h"
+#include "store/IniDocument.h"
 #include "store/IniFile.h"
 #include "store/MoneyText.h"
 #include "store/Settings.h"
@@ -223,6 +226,47 @@ TEST(Settings, HostileFilesLoadAsDefaults) {
   EXPECT_EQ(h.Machine.Credits, 1000.0_usd);
   ASSERT_TRUE(SaveSettings(h).Ok);
   EXPECT_EQ(ReadFile(other.Path() + "ZANDOR.INI"), garbage + kFreshFile);
+}
+
+// A damaged ZANDOR.INI or POWER.INI (a 10 MB line, a folder, a pipe, a link to a device) is
+// renamed with the first free ".damaged-<n>", the player is told once which file went where,
+// and a fresh file is written byte for byte; a sound file and a missing one are left alone.
+TEST(Settings, DamagedFilesAreSetAsideAndWrittenAfresh) {
+  enum Kind { LongLine, Folder, Pipe, ZeroLink };
+  for (const char* name : {"ZANDOR.INI", "POWER.INI"}) {
+    for (Kind kind : {LongLine, Folder, Pipe, ZeroLink}) {
+      SCOPED_TRACE(std::string(name) + " of kind " + std::to_string(kind));
+      TempDir dir;
+      const std::string path = dir.Path() + name;
+      if (kind == LongLine) WriteFile(path, "[Settings]\nCredits=" + std::string(10 << 20, '9'));
+      if (kind == Folder) std::filesystem::create_directory(path);
+      if (kind == Pipe) ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+      if (kind == ZeroLink) std::filesystem::create_symlink("/dev/zero", path);
+      const auto type = std::filesystem::symlink_status(path).type();
+      WriteFile(path + ".damaged-1", "an earlier one");
+
+      const std::vector<PlayerText> notices = SetAsideDamagedFiles(dir.Path());
+      ASSERT_EQ(notices.size(), 1u);
+      EXPECT_EQ(notices[0].English(),
+                path + " could not be read: it is damaged or far too large.  It has been renamed " +
+                    path + ".damaged-2, and a new file takes its place.");
+      EXPECT_EQ(std::filesystem::symlink_status(path + ".damaged-2").type(), type);
+      EXPECT_EQ(ReadFile(path + ".damaged-1"), "an earlier one");
+      EXPECT_TRUE(SetAsideDamagedFiles(dir.Path()).empty());  // told once
+
+      GameState g = FreshGame(dir.Path());
+      if (std::string(name) == "ZANDOR.INI") {
+        ASSERT_TRUE(SaveSettings(g).Ok);
+        EXPECT_EQ(ReadFile(path), kFreshFile);
+      } else {
+        IniDocument slots(path);
+        slots.WriteString("Saved Game 1", "Name", "Mine");
+        ASSERT_TRUE(slots.Save());
+        EXPECT_EQ(ReadFile(path), "[Saved Game 1]\nName=Mine\n");
+      }
+      EXPECT_TRUE(SetAsideDamagedFiles(dir.Path()).empty());
+    }
+  }
 }
 
 // A save killed at any moment leaves the old file or the new one, whole: never some keys of
