@@ -6,11 +6,16 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include "platform/Announcement.h"
+
 namespace zandor {
 
 namespace {
 
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+  // The screen reader reads the box as it opens; the same text queued as an announcement in
+  // this turn would be heard twice more.
+  Withdraw(parent, text);
   QMessageBox box(icon, QStringLiteral("Zandor Slots"), text, QMessageBox::Ok, parent);
   box.exec();
 }

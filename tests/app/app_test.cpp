@@ -719,6 +719,7 @@ TEST_F(Window, ScreenReaderHearsTheFace) {
   EXPECT_EQ(LastAnnouncement(Form.get()), sentence);
   EXPECT_TRUE(
       sentence.contains("Credits " + QString::fromStdString(Game.Machine.Credits.Padded(0))));
+  QCoreApplication::processEvents();  // the sentences of a turn are spoken as it ends
   auto* note = Form->findChild<QWidget*>("Announcement");
   ASSERT_NE(note, nullptr);
   EXPECT_EQ(QAccessible::queryAccessibleInterface(note)->role(), QAccessible::Notification);

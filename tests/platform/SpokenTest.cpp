@@ -1,0 +1,71 @@
+// What a screen reader hears from the platform layer: announcements and the prompts' fields.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
+
+#include "platform/AccessEvents.h"
+#include "platform/Announcement.h"
+#include "platform/DialogPrompts.h"
+#include "tests/support/TestApp.h"
+
+using namespace zandor;
+
+namespace {
+
+// Closes the next modal box as soon as it is open.
+void CloseNextBox() {
+  QTimer::singleShot(0, [] {
+    if (QWidget* box = QApplication::activeModalWidget()) static_cast<QDialog*>(box)->accept();
+  });
+}
+
+}  // namespace
+
+// Every sentence of a turn is heard, in order, even when read after all of them were told (a
+// screen reader fetches a notification's text later); a box that shows a queued sentence takes
+// it from the queue, so a reason at an auto-spin limit is read once, in its box.
+TEST(Announcements, NoneLostNoneRepeated) {
+  TestApp();
+  struct Case {
+    QStringList Told;
+    QString Boxed;  // a box shows this text after the sentences, in the same turn
+    QStringList Heard;
+  };
+  const QString reason = "Automatic spins stopped after 3 spins.";
+  const Case cases[] = {
+      {{"No win. Credits 997.50.", "Total win 5.00. Credits 1002.50."}, {},
+       {"No win. Credits 997.50.", "Total win 5.00. Credits 1002.50."}},
+      {{"No win. Credits 997.50.", reason}, reason, {"No win. Credits 997.50."}},
+      {{"a", "b", "c", "d", "e", "f"}, {}, {"a", "b", "c", "d", "e", "f"}},
+      {{"Wager 0.25, 1 coin.", "Wager 0.25, 1 coin."}, {},
+       {"Wager 0.25, 1 coin.", "Wager 0.25, 1 coin."}},
+  };
+  QWidget window;
+  QDialog dialog(&window);
+  DialogPrompts prompts(nullptr);
+  for (const Case& c : cases) {
+    std::vector<QPointer<QObject>> shown;
+    ListenToAccessibility([&](QAccessibleEvent& e) {
+      if (e.type() == QAccessible::ObjectShow && e.accessibleInterface() &&
+          e.accessibleInterface()->role() == QAccessible::Notification)
+        shown.emplace_back(e.object());
+    });
+    for (const QString& s : c.Told) Announce(&dialog, s);
+    EXPECT_EQ(LastAnnouncement(&window), c.Told.back());
+    if (!c.Boxed.isEmpty()) {
+      CloseNextBox();
+      prompts.Inform(&dialog, c.Boxed);
+    }
+    QCoreApplication::processEvents();
+    ListenToAccessibility(nullptr);
+    QStringList heard;
+    for (const QPointer<QObject>& o : shown)
+      heard << (o ? QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name) : "gone");
+    EXPECT_EQ(heard, c.Heard) << c.Told.join('|').toStdString();
+  }
+}
+
