@@ -2,14 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QActionGroup>
 #include <QApplication>
 #include <QDialog>
+#include <QMenu>
 #include <QPointer>
 #include <QTimer>
 
 #include "platform/AccessEvents.h"
 #include "platform/Announcement.h"
 #include "platform/DialogPrompts.h"
+#include "platform/MenuToggles.h"
 #include "tests/support/TestApp.h"
 
 using namespace zandor;
@@ -67,5 +70,53 @@ TEST(Announcements, NoneLostNoneRepeated) {
       heard << (o ? QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name) : "gone");
     EXPECT_EQ(heard, c.Heard) << c.Told.join('|').toStdString();
   }
+}
+
+// A menu entry that switches something on or off says whether it is on, as a check box or, in a
+// group of choices, a radio button, under the menu's own caption; other entries stay items.
+TEST(MenuToggles, StateSpokenOnOrOff) {
+  TestApp();
+  ExposeMenuToggles();
+  QMenu menu;
+  QAction* plain = menu.addAction("&New Game");
+  QAction* on = menu.addAction("&Acey Ducey");
+  on->setCheckable(true);
+  on->setChecked(true);
+  QAction* off = menu.addAction("High &Contrast");
+  off->setCheckable(true);
+  QActionGroup speeds(&menu);
+  QAction* fast = menu.addAction("&Fast");
+  QAction* slow = menu.addAction("&Slow");
+  for (QAction* a : {fast, slow}) {
+    a->setCheckable(true);
+    speeds.addAction(a);
+  }
+  slow->setChecked(true);
+  struct Row {
+    QString Name;
+    QAccessible::Role Role;
+    bool Checked;
+  };
+  const Row rows[] = {{"New Game", QAccessible::MenuItem, false},
+                      {"Acey Ducey", QAccessible::CheckBox, true},
+                      {"High Contrast", QAccessible::CheckBox, false},
+                      {"Fast", QAccessible::RadioButton, false},
+                      {"Slow", QAccessible::RadioButton, true}};
+  menu.popup(QPoint(0, 0));
+  QAccessibleInterface* m = QAccessible::queryAccessibleInterface(&menu);
+  ASSERT_EQ(m->childCount(), 5);
+  for (int i = 0; i < 5; ++i) {
+    QAccessibleInterface* item = m->child(i);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(QAccessible::Name), rows[i].Name);
+    EXPECT_EQ(item->role(), rows[i].Role) << i;
+    EXPECT_EQ(item->state().checked, rows[i].Checked) << i;
+    EXPECT_EQ(item->parent(), m);
+    EXPECT_FALSE(item->rect().isEmpty());
+  }
+  // Toggled through the screen reader, the entry toggles as a click would.
+  m->child(2)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_TRUE(off->isChecked());
+  menu.close();
 }
 
