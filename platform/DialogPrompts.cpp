@@ -45,10 +45,16 @@ std::optional<QString> DialogPrompts::AskText(QWidget* parent, const QString& ti
                                               int maxLength) {
   QInputDialog box(parent);
   box.setWindowTitle(title);
-  box.setLabelText(label);
+  // A question asked in the title alone is also the field's caption: the title bar is not
+  // read with the field, and the eye looks at the field first.
+  const QString caption = label.isEmpty() ? title : label;
+  box.setLabelText(caption);
   box.setInputMode(QInputDialog::TextInput);
   box.setTextValue(proposal);
-  if (QLineEdit* edit = box.findChild<QLineEdit*>()) edit->setMaxLength(maxLength);
+  if (QLineEdit* edit = box.findChild<QLineEdit*>()) {
+    edit->setMaxLength(maxLength);
+    edit->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+  }
   if (box.exec() != QDialog::Accepted) return std::nullopt;
   return box.textValue();
 }

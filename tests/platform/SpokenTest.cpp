@@ -5,6 +5,8 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
@@ -120,3 +122,23 @@ TEST(MenuToggles, StateSpokenOnOrOff) {
   menu.close();
 }
 
+// A prompt that asks its question in the title shows it beside the field too, and the field is
+// named by it (every other text field of the program has a caption and a name of its own).
+TEST(Prompts, TextFieldNamedByItsQuestion) {
+  TestApp();
+  QWidget window;
+  DialogPrompts prompts(nullptr);
+  QString shownCaption, fieldName;
+  QTimer::singleShot(0, [&] {
+    auto* box = static_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    for (QLabel* l : box->findChildren<QLabel*>())
+      if (l->isVisible() && !l->text().isEmpty()) shownCaption = l->text();
+    if (auto* edit = box->findChild<QLineEdit*>())
+      fieldName = QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name);
+    box->reject();
+  });
+  EXPECT_EQ(prompts.AskText(&window, "Name for this saved game?", "", "Fun", 255), std::nullopt);
+  EXPECT_EQ(shownCaption, "Name for this saved game?");
+  EXPECT_EQ(fieldName, "Name for this saved game?");
+}
