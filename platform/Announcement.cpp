@@ -49,8 +49,8 @@ QAccessibleInterface* AnnouncementFactory(const QString& key, QObject* object) {
 // The sentences of one window, queued until the turn ends, and the notifications that speak
 // them. A screen reader fetches a notification's sentence some time after it hears that it
 // showed; one notification rewritten twice in a turn would be read twice with its second
-// sentence. So each sentence of a turn has a notification of its own, and they are taken in
-// turn, the oldest being rewritten only once four or more later ones have spoken.
+// sentence. So each sentence of a turn has a notification of its own: the first sentence of
+// every turn the first notification, the second the second, and so on.
 class Announcer : public QObject {
   Q_OBJECT
 
@@ -76,8 +76,6 @@ class Announcer : public QObject {
   QString Last() const { return last_; }
 
  private:
-  static constexpr size_t kNotifications = 4;
-
   void Speak() {
     scheduled_ = false;
     const QStringList sentences = std::exchange(pending_, {});
@@ -85,9 +83,10 @@ class Announcer : public QObject {
       const QString& sentence = sentences[i];
       Announcement* a = Next(static_cast<size_t>(i));
       a->Sentence = sentence;
+      // Shown with its first sentence already in place: the toolkit tells that it shows. A
+      // notification is read when it shows; it shows again for every sentence, even a
+      // repeated one.
       if (a->isHidden()) a->show();
-      // A notification is read when it shows; it shows again for every sentence, even a
-      // repeated one. The screen reader drops the toolkit's own, identical showing.
       QAccessibleEvent name(a, QAccessible::NameChanged);
       Tell(name);
       QAccessibleEvent shown(a, QAccessible::ObjectShow);
@@ -96,19 +95,14 @@ class Announcer : public QObject {
     }
   }
 
-  // The notification for the turn's sentence number `inTurn`: a new one while there are fewer
-  // than four or all have spoken in this turn already. next_ is always the oldest.
+  // The notification for the turn's sentence number `inTurn`, made when first needed.
   Announcement* Next(size_t inTurn) {
-    if (notes_.size() < kNotifications || inTurn >= notes_.size())
-      notes_.insert(notes_.begin() + static_cast<std::ptrdiff_t>(next_), new Announcement(window_));
-    Announcement* a = notes_[next_];
-    next_ = (next_ + 1) % notes_.size();
-    return a;
+    while (notes_.size() <= inTurn) notes_.push_back(new Announcement(window_));
+    return notes_[inTurn];
   }
 
   QWidget* window_;
   std::vector<Announcement*> notes_;
-  size_t next_ = 0;
   QStringList pending_;
   QString last_;
   QString spoken_;
