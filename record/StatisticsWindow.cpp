@@ -116,7 +116,10 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const MachineState& mac
   rowHeads->setStyleSheet(QStringLiteral(
       "QHeaderView { background: transparent; } QHeaderView::section { background: transparent; "
       "border: none; padding: 1px 0px; }"));
-  Figures->setStyleSheet(QStringLiteral("QTableView::item { padding-left: 24px; }"));
+  Figures->setCornerButtonEnabled(false);
+  Figures->setStyleSheet(QStringLiteral(
+      "QTableView::item { padding-left: 24px; } "
+      "QTableCornerButton::section { background: transparent; border: none; }"));
 
   now_ = new QLabel;
   now_->setWordWrap(true);
