@@ -19,6 +19,7 @@
 #include "platform/CentreOnScreen.h"
 #include "platform/DialogPrompts.h"
 #include "platform/FocusRing.h"
+#include "platform/MenuToggles.h"
 #include "platform/Language.h"
 #include "store/AtomicFile.h"
 
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName("org.zandorslots.ZandorSlots");
   QApplication::setApplicationDisplayName(QString());
   ShowFocusEverywhere();
+  ExposeMenuToggles();
 
   GameState game;
   game.Dirs.Program = ProgramDirectory();

@@ -1,9 +1,11 @@
 #include "bank/BankDialog.h"
 
+#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -70,6 +72,34 @@ void DrawCoin(QPainter& p, const QRectF& box, double radius, QColor light, QColo
   p.drawText(box, Qt::AlignCenter, text);
 }
 
+// The arrow keys on either mode switch the mode as in any group of choices: Up and Left to the
+// first, Down and Right to the second; the focus follows, so the mode chosen is read out.
+class ModeKeys : public QObject {
+ public:
+  ModeKeys(QRadioButton* first, QRadioButton* second, QObject* parent)
+      : QObject(parent), first_(first), second_(second) {
+    first->installEventFilter(this);
+    second->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier) return false;
+    QRadioButton* to = nullptr;
+    if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Left) to = first_;
+    if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Right) to = second_;
+    if (!to) return false;
+    to->setChecked(true);
+    to->setFocus(Qt::TabFocusReason);
+    return true;
+  }
+
+ private:
+  QRadioButton* first_;
+  QRadioButton* second_;
+};
+
 }  // namespace
 
 QPixmap BankDialog::AmountPicture(int button, double ratio) {
@@ -128,6 +158,10 @@ BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& p
   BorrowButton->setChecked(true);
   PayBackButton = new QRadioButton(tr("Pay Back Credits"), this);
   PayBackButton->setObjectName("PayBackButton");
+  auto* modes = new QButtonGroup(this);
+  modes->addButton(BorrowButton);
+  modes->addButton(PayBackButton);
+  new ModeKeys(BorrowButton, PayBackButton, this);
   // As designed in English; a longer caption of another language takes the room it needs
   // (there is room up to the other button and the dialog's edge).
   BorrowButton->setGeometry(147, 192, std::max(190, BorrowButton->sizeHint().width()), 33);

@@ -23,6 +23,7 @@ QRect LabelBox(const FacePainter& face, int x, int y, int width, int height) {
 
 PaintedPart Meter(const QString& caption, double number, const QString& shown, const QRect& box) {
   PaintedPart part;
+  part.Role = QAccessible::ListItem;
   part.Name = caption + QLatin1Char(' ') + shown;
   part.Value = shown;
   part.Place = box;
@@ -110,15 +111,14 @@ std::vector<PaintedPart> FaceParts(const FacePainter& face, const MachineState& 
 
   const int percent = std::clamp(m.PowerPts, 0, 100);
   const int l = s == 144 ? face.LeftMargin - 13 : face.LeftMargin;
+  // An item of the list like the others, not a progress bar: a screen reader reads a progress
+  // bar's name and then its value again, and speaks every change of it wherever the focus is.
   PaintedPart meter;
-  meter.Role = QAccessible::ProgressBar;
+  meter.Role = QAccessible::ListItem;
   meter.Value = QStringLiteral("%1%").arg(percent);
   meter.Name = FaceAccessible::tr("Bonus meter") + QLatin1Char(' ') + meter.Value;
   meter.Place = QRect(l + 32, face.WagerY + s - 87, 41, 102);
   meter.Shown = !free;
-  meter.Numeric = true;
-  meter.Number = percent;
-  meter.Maximum = 100;
   parts.push_back(meter);
 
   PaintedPart pool =
@@ -130,6 +130,7 @@ std::vector<PaintedPart> FaceParts(const FacePainter& face, const MachineState& 
   for (int row = 0; row < 3; ++row) {
     for (int reel = 1; reel <= 3; ++reel) {
       PaintedPart cell;
+      cell.Role = QAccessible::ListItem;
       cell.Value = SymbolName(m.ReelGrid[(reel - 1) * 3 + row]);
       //: A reel cell: "Reel 2, top: Bell".
       cell.Name = FaceAccessible::tr("Reel %1, %2: %3").arg(reel).arg(RowWord(row), cell.Value);
@@ -145,6 +146,7 @@ std::vector<PaintedPart> FaceParts(const FacePainter& face, const MachineState& 
   for (int k = 1; k <= 5; ++k) {
     const int onLine = coins >= k ? (coins - k) / 5 + 1 : 0;
     PaintedPart line;
+    line.Role = QAccessible::ListItem;
     //: The coins on a payline.
     line.Value = TranslatedN("zandor::FaceAccessible", "%n coin(s)", nullptr, onLine);
     const int factor = m.LinePays[static_cast<size_t>(k - 1)];

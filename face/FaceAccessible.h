@@ -19,8 +19,8 @@ QString LineSymbols(const std::array<int, 9>& grid, int k);
 // An amount as the meters show it, without their padding: "1000.00".
 QString MoneyWords(Money amount);
 
-// The face's parts in reading order: Credits, Wager, Won, Spins, free spins left, the bonus
-// meter (a percentage from 0 to 100), the bonus pool, the reel cells row by row from the top,
+// The face's parts in reading order, as the items of a list: Credits, Wager, Won, Spins, free spins left, the bonus
+// meter ("Bonus meter 40%"), the bonus pool, the reel cells row by row from the top,
 // and the paylines 1 to 5 with their coins and, after a winning spin, their pay.
 std::vector<PaintedPart> FaceParts(const FacePainter& face, const MachineState& machine);
 

@@ -6,14 +6,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "help/Help.h"
+#include "platform/Announcement.h"
 #include "platform/CentreOnScreen.h"
 
 namespace zandor {
@@ -42,6 +47,15 @@ constexpr TopicPage kTopics[] = {
     {HelpTopic::Music, "music.html#music"},
     {HelpTopic::Volume, "volume.html#volume"},
 };
+
+// Where the anchor `name` begins in a page, 0 when it has none.
+int AnchorPosition(const QTextDocument& doc, const QString& name) {
+  if (name.isEmpty()) return 0;
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+    for (auto it = b.begin(); !it.atEnd(); ++it)
+      if (it.fragment().charFormat().anchorNames().contains(name)) return it.fragment().position();
+  return 0;
+}
 
 }  // namespace
 
@@ -90,6 +104,9 @@ HelpViewer::HelpViewer() : QDialog(nullptr, Qt::Window) {
 
   browser_ = new QTextBrowser(this);
   browser_->setOpenExternalLinks(true);
+  // A caret the arrow keys move, so that a screen reader reads the page line by line and word
+  // by word; Tab still goes from link to link and Enter follows one.
+  browser_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
   //: Goes to the page read before.
   backBtn_ = new QPushButton(tr("&Back"), this);
   forwardBtn_ = new QPushButton(tr("&Forward"), this);
@@ -118,6 +135,10 @@ HelpViewer::HelpViewer() : QDialog(nullptr, Qt::Window) {
   connect(contentsBtn_, &QPushButton::clicked, this,
           [this] { browser_->setSource(TopicUrl(HelpTopic::Contents)); });
   connect(closeBtn_, &QPushButton::clicked, this, &QWidget::close);
+  connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::PageOpened);
+  // Tab moves to a link without telling anyone; Back puts the caret on the link followed.
+  browser_->installEventFilter(this);
+  connect(browser_, &QTextBrowser::selectionChanged, this, &HelpViewer::LinkReached);
 
   resize(720, 560);
 }
@@ -164,6 +185,43 @@ bool HelpViewer::ShowTopic(QWidget* parent, HelpTopic topic) {
   raise();
   activateWindow();
   return true;
+}
+
+void HelpViewer::PageOpened(const QUrl& url) {
+  QTextCursor caret(browser_->document());
+  caret.setPosition(AnchorPosition(*browser_->document(), url.fragment()));
+  browser_->setTextCursor(caret);
+  // The page is read from where it opened: the browser takes the focus from a button that
+  // opened it (Contents, Back), and the page's title says where the player now is.
+  if (isVisible()) browser_->setFocus(Qt::OtherFocusReason);
+  const QString title = browser_->documentTitle();
+  if (!title.isEmpty()) Announce(this, title);
+}
+
+bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == browser_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+      QTimer::singleShot(0, this, &HelpViewer::LinkReached);
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void HelpViewer::LinkReached() {
+  // Tab selects a whole link; a selection made with Shift and the arrows says nothing more
+  // than the screen reader already reads.
+  const QTextCursor caret = browser_->textCursor();
+  if (!caret.hasSelection() || !caret.charFormat().isAnchor()) return;
+  const QTextBlock block = browser_->document()->findBlock(caret.selectionStart());
+  bool whole = false;
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    const QTextFragment f = it.fragment();
+    whole |= f.position() == caret.selectionStart() &&
+             f.position() + f.length() == caret.selectionEnd() && f.charFormat().isAnchor();
+  }
+  if (!whole) return;
+  //: Spoken when the keyboard reaches a link of the manual: "Bank, link".
+  Announce(this, tr("%1, link").arg(caret.selectedText()));
 }
 
 }  // namespace zandor

@@ -42,9 +42,16 @@ class HelpViewer : public QDialog {
   QPushButton* ForwardButton() const { return forwardBtn_; }
   QPushButton* ContentsButton() const { return contentsBtn_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   HelpViewer();
   void FollowModality();
+  // A page just opened: the caret goes to the place it was opened at and its title is spoken.
+  void PageOpened(const QUrl& url);
+  // Tab reached a link: its words are spoken.
+  void LinkReached();
 
   QTextBrowser* browser_;
   QPushButton* backBtn_;

@@ -579,6 +579,11 @@ It belongs in the folder %1 beside the program. Installing Zandor Slots again pu
 
 Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu installieren, ist es wieder da.</translation>
     </message>
+    <message>
+        <source>%1, link</source>
+        <extracomment>Spoken when the keyboard reaches a link of the manual: &quot;Bank, link&quot;.</extracomment>
+        <translation>%1, Link</translation>
+    </message>
 </context>
 <context>
     <name>zandor::MainWindow</name>

@@ -579,6 +579,11 @@ It belongs in the folder %1 beside the program. Installing Zandor Slots again pu
 
 Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zandor Slots le remet en place.</translation>
     </message>
+    <message>
+        <source>%1, link</source>
+        <extracomment>Spoken when the keyboard reaches a link of the manual: &quot;Bank, link&quot;.</extracomment>
+        <translation>%1, lien</translation>
+    </message>
 </context>
 <context>
     <name>zandor::MainWindow</name>

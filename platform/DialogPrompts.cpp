@@ -6,11 +6,16 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include "platform/Announcement.h"
+
 namespace zandor {
 
 namespace {
 
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+  // The screen reader reads the box as it opens; the same text queued as an announcement in
+  // this turn would be heard twice more.
+  Withdraw(parent, text);
   QMessageBox box(icon, QStringLiteral("Zandor Slots"), text, QMessageBox::Ok, parent);
   box.exec();
 }
@@ -40,10 +45,16 @@ std::optional<QString> DialogPrompts::AskText(QWidget* parent, const QString& ti
                                               int maxLength) {
   QInputDialog box(parent);
   box.setWindowTitle(title);
-  box.setLabelText(label);
+  // A question asked in the title alone is also the field's caption: the title bar is not
+  // read with the field, and the eye looks at the field first.
+  const QString caption = label.isEmpty() ? title : label;
+  box.setLabelText(caption);
   box.setInputMode(QInputDialog::TextInput);
   box.setTextValue(proposal);
-  if (QLineEdit* edit = box.findChild<QLineEdit*>()) edit->setMaxLength(maxLength);
+  if (QLineEdit* edit = box.findChild<QLineEdit*>()) {
+    edit->setMaxLength(maxLength);
+    edit->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+  }
   if (box.exec() != QDialog::Accepted) return std::nullopt;
   return box.textValue();
 }

@@ -125,6 +125,7 @@ class AreaAccessible : public QAccessibleWidget, public QAccessibleTableInterfac
   }
 
   PaintedArea* Area() const { return static_cast<PaintedArea*>(widget()); }
+  QAccessible::Role role() const override { return Area()->AreaRole(); }
   int Captions() const { return static_cast<int>(Area()->Columns().size()); }
   int PartCount() const { return static_cast<int>(Area()->Parts().size()); }
 
@@ -238,6 +239,14 @@ PaintedArea::PaintedArea(QWidget* parent, QAccessible::Role role, const QString&
   setFocusPolicy(Qt::TabFocus);
 }
 
+QAccessible::Role PaintedArea::AreaRole() const {
+  const std::vector<PaintedPart> parts = Parts();
+  const bool list = !parts.empty() && std::all_of(parts.begin(), parts.end(), [](const auto& p) {
+    return p.Role == QAccessible::ListItem;
+  });
+  return list ? QAccessible::List : role_;
+}
+
 void PaintedArea::SetColumns(const QStringList& captions) { columns_ = captions; }
 
 void PaintedArea::SetCurrent(int index) {
@@ -302,20 +311,33 @@ void PaintedArea::paintEvent(QPaintEvent*) {
 void PaintedArea::keyPressEvent(QKeyEvent* event) {
   const int count = static_cast<int>(Parts().size());
   const int columns = static_cast<int>(columns_.size());
-  // In a table Up and Down move by a row; elsewhere every arrow moves by one part.
+  // In a table Up and Down move by a row; elsewhere every arrow moves to the next part painted
+  // now, over those the window does not show.
   const int row = columns > 0 ? columns : 1;
+  auto step = [&](int by) {
+    if (columns > 0) {
+      if (current_ + by >= 0 && current_ + by < count) SetCurrent(current_ + by);
+      return;
+    }
+    const std::vector<PaintedPart> parts = Parts();
+    for (int i = current_ + by; i >= 0 && i < count; i += by)
+      if (parts[static_cast<size_t>(i)].Shown) {
+        SetCurrent(i);
+        return;
+      }
+  };
   switch (event->key()) {
     case Qt::Key_Left:
-      SetCurrent(current_ - 1);
+      step(-1);
       break;
     case Qt::Key_Right:
-      SetCurrent(current_ + 1);
+      step(1);
       break;
     case Qt::Key_Up:
-      if (current_ - row >= 0) SetCurrent(current_ - row);
+      step(-row);
       break;
     case Qt::Key_Down:
-      if (current_ + row < count) SetCurrent(current_ + row);
+      step(row);
       break;
     // In a table Home and End keep to the row, with Ctrl they go to the first and last cell.
     case Qt::Key_Home:

@@ -34,14 +34,17 @@ class PaintedArea : public QWidget {
   using PartsFn = std::function<std::vector<PaintedPart>()>;
 
   // Lies over parent at the place given with setGeometry, lets the mouse through to it, and is
-  // reached with Tab. Its role and name are the area's own ("Slot machine", a grouping).
+  // reached with Tab. Its role and name are the area's own ("Slot machine", a grouping); an area
+  // whose parts are list items is a list, so that a screen reader entering it reads the part
+  // the keyboard is on with its place in the list, not every part at once.
   PaintedArea(QWidget* parent, QAccessible::Role role, const QString& name, PartsFn parts);
 
   // Makes the area a table with these column captions: its parts are then its cells, row by
   // row, and the arrow keys move by row and column.
   void SetColumns(const QStringList& captions);
   const QStringList& Columns() const { return columns_; }
-  QAccessible::Role AreaRole() const { return role_; }
+  // The role a screen reader hears: the one given, or a list (see above).
+  QAccessible::Role AreaRole() const;
 
   // The parts as painted now.
   std::vector<PaintedPart> Parts() const { return parts_ ? parts_() : std::vector<PaintedPart>(); }

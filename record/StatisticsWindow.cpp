@@ -1,9 +1,10 @@
 #include "record/StatisticsWindow.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "help/Help.h"
@@ -68,32 +69,58 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const MachineState& mac
   setWindowTitle(tr("Statistics"));
   theory_ = TheoreticalPaybackHundredths();
 
-  auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(24);
-  QFont bold = font();
-  bold.setBold(true);
+  // A table, so that a screen reader reads each figure with its row and column; it looks as
+  // the rows of captions and figures it replaces: no grid, no frame, the window's colour.
+  Figures = new QTableWidget(static_cast<int>(std::size(kCaptions)), 2);
+  Figures->setObjectName("Figures");
+  Figures->setAccessibleName(windowTitle());
   //: Heading of the column of figures since New Game or Open.
-  const QString heads[] = {tr("This game"),
-                           //: Heading of the column of figures of every game played.
-                           tr("Lifetime")};
-  for (int c = 0; c < 2; ++c) {
-    auto* head = new QLabel(heads[c]);
-    head->setFont(bold);
-    head->setAlignment(Qt::AlignRight);
-    grid->addWidget(head, 0, c + 1);
-  }
-  int r = 1;
-  for (const char* caption : kCaptions) {
-    Row row{tr(caption), {new QLabel, new QLabel}};
-    grid->addWidget(new QLabel(row.Caption), r, 0);
+  Figures->setHorizontalHeaderLabels({tr("This game"),
+                                      //: Heading of the column of figures of every game played.
+                                      tr("Lifetime")});
+  QStringList captions;
+  for (const char* caption : kCaptions) captions << tr(caption);
+  Figures->setVerticalHeaderLabels(captions);
+  for (int r = 0; r < Figures->rowCount(); ++r)
     for (int c = 0; c < 2; ++c) {
-      row.Cells[c]->setAlignment(Qt::AlignRight);
-      row.Cells[c]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-      grid->addWidget(row.Cells[c], r, c + 1);
+      auto* cell = new QTableWidgetItem;
+      cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      Figures->setItem(r, c, cell);
     }
-    rows_.push_back(row);
-    ++r;
-  }
+  Figures->setShowGrid(false);
+  Figures->setFrameShape(QFrame::NoFrame);
+  Figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Figures->setSelectionMode(QAbstractItemView::SingleSelection);
+  Figures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Figures->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Figures->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  Figures->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  QPalette plain = Figures->palette();
+  plain.setColor(QPalette::Base, plain.color(QPalette::Window));
+  Figures->setPalette(plain);
+  QHeaderView* heads = Figures->horizontalHeader();
+  QHeaderView* rowHeads = Figures->verticalHeader();
+  heads->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  rowHeads->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  heads->setSectionResizeMode(QHeaderView::ResizeToContents);
+  rowHeads->setSectionResizeMode(QHeaderView::ResizeToContents);
+  heads->setSectionsClickable(false);
+  rowHeads->setSectionsClickable(false);
+  heads->setHighlightSections(false);
+  rowHeads->setHighlightSections(false);
+  // The headers as text: bold column headings, plain captions, 24 pixels between columns.
+  heads->setStyleSheet(QStringLiteral(
+      "QHeaderView { background: transparent; } QHeaderView::section { background: transparent; "
+      "border: none; padding: 1px 0px 1px 24px; font-weight: bold; }"));
+  rowHeads->setStyleSheet(QStringLiteral(
+      "QHeaderView { background: transparent; } QHeaderView::section { background: transparent; "
+      "border: none; padding: 1px 0px; }"));
+  Figures->setCornerButtonEnabled(false);
+  Figures->setStyleSheet(QStringLiteral(
+      "QTableView::item { padding-left: 24px; } "
+      "QTableCornerButton::section { background: transparent; border: none; }"));
+
   now_ = new QLabel;
   now_->setWordWrap(true);
   now_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -113,7 +140,7 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const MachineState& mac
   buttons->addWidget(CloseButton);
 
   auto* figures = new QVBoxLayout;
-  figures->addLayout(grid);
+  figures->addWidget(Figures);
   figures->addSpacing(8);
   figures->addWidget(now_);
   figures->addStretch();
@@ -141,8 +168,17 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const MachineState& mac
 void StatisticsWindow::ShowFigures() {
   if (refresh_) refresh_();
   const QStringList columns[2] = {Column(record_.Game, theory_), Column(record_.Lifetime, theory_)};
-  for (size_t i = 0; i < rows_.size(); ++i)
-    for (int c = 0; c < 2; ++c) rows_[i].Cells[c]->setText(columns[c].value(static_cast<int>(i)));
+  for (int r = 0; r < Figures->rowCount(); ++r)
+    for (int c = 0; c < 2; ++c) {
+      QTableWidgetItem* cell = Figures->item(r, c);
+      cell->setText(columns[c].value(r));
+      // A screen reader moving through the table reads the cell alone; its name says where it
+      // is: "$6.25, Money wagered, This game".
+      cell->setData(Qt::AccessibleTextRole,
+                    QStringList({cell->text(), Figures->verticalHeaderItem(r)->text(),
+                                 Figures->horizontalHeaderItem(c)->text()})
+                        .join(QStringLiteral(", ")));
+    }
   const int64_t credits = CentsOf(machine_.Credits), borrowed = CentsOf(machine_.Borrowed);
   const int64_t wager = CentsOf(machine_.Wager);
   const PlayerRecord::GameTally& g = record_.Game;
@@ -166,8 +202,9 @@ void StatisticsWindow::ShowFigures() {
 }
 
 QString StatisticsWindow::Figure(const QString& caption, int column) const {
-  for (const Row& r : rows_)
-    if (r.Caption == caption) return r.Cells[column]->text();
+  for (int r = 0; r < Figures->rowCount(); ++r)
+    if (Figures->verticalHeaderItem(r)->text() == caption && column >= 0 && column < 2)
+      return Figures->item(r, column)->text();
   return {};
 }
 

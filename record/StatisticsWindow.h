@@ -12,6 +12,7 @@
 
 class QLabel;
 class QPushButton;
+class QTableWidget;
 
 namespace zandor {
 
@@ -36,17 +37,15 @@ class StatisticsWindow : public QDialog {
   void ResetLifetime();
   // The text shown in a row (its caption as on screen) and column (0 this game, 1 lifetime).
   QString Figure(const QString& caption, int column) const;
+  // The figures: a table with the captions as row headers and "This game" and "Lifetime" as
+  // column headers, drawn as plain text on the window.
+  QTableWidget* Figures = nullptr;
 
  private:
   Prompts& prompts_;
-  struct Row {
-    QString Caption;
-    QLabel* Cells[2];
-  };
   PlayerRecord& record_;
   const MachineState& machine_;
   std::function<void()> refresh_;
-  std::vector<Row> rows_;
   QLabel* now_ = nullptr;
   GameChartView* chart_ = nullptr;
   QTimer timer_;

@@ -2,6 +2,7 @@
 // the meters' pixels.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -201,6 +202,40 @@ TEST(BankDialogTest, MeterPixels) {
   EXPECT_GE(right, 556);
   EXPECT_GE(top, 20);
   EXPECT_LE(top, 24);
+}
+
+// The two modes are one group of choices: the arrow keys switch between them and the focus
+// goes with the choice, so a screen reader says the mode now chosen; a borrowing follows it.
+TEST(BankDialogTest, ArrowsSwitchTheMode) {
+  MachineState g;
+  g.Credits = 1000.0_usd;
+  g.Borrowed = 0.0_usd;
+  GlyphSet glyphs;
+  glyphs.Digits = MakeDigitStrip();
+  TestBank bank(g, glyphs);
+  bank.show();
+  bank.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&bank));
+  bank.BorrowButton->setFocus();
+  struct Step {
+    Qt::Key Key;
+    QRadioButton* Chosen;
+  };
+  const Step steps[] = {{Qt::Key_Down, bank.PayBackButton}, {Qt::Key_Down, bank.PayBackButton},
+                        {Qt::Key_Up, bank.BorrowButton},    {Qt::Key_Right, bank.PayBackButton},
+                        {Qt::Key_Left, bank.BorrowButton},  {Qt::Key_Down, bank.PayBackButton}};
+  for (const Step& s : steps) {
+    QTest::keyClick(QApplication::focusWidget(), s.Key);
+    EXPECT_TRUE(s.Chosen->isChecked()) << s.Chosen->text().toStdString();
+    EXPECT_EQ(QApplication::focusWidget(), s.Chosen);
+    QAccessibleInterface* radio = QAccessible::queryAccessibleInterface(s.Chosen);
+    EXPECT_TRUE(radio->state().checked && radio->state().focused);
+  }
+  EXPECT_FALSE(bank.BorrowButton->isChecked());
+  // Paying back with nothing borrowed is refused: the arrows chose the mode that is used.
+  bank.AmountButtons[0]->click();
+  EXPECT_EQ(bank.Messages.size(), 1U);
+  EXPECT_EQ(g.Credits, 1000.0_usd);
 }
 
 }  // namespace

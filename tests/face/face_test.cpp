@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QFile>
+#include <QPushButton>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 
+#include "face/FaceAccessible.h"
 #include "face/FacePainter.h"
 #include "machine/SlotMachine.h"
+#include "platform/AccessEvents.h"
 #include "tests/face/FaceArt.h"
 #include "tests/support/Dollars.h"
 
@@ -669,4 +674,57 @@ TEST_F(FaceTest, DigitsAndLampsSharpAtEveryRatio) {
     EXPECT_EQ(lampAt(1, 1, 11, 11), kRed);                   // no darker shade
     Face.HighContrast = false;
   }
+
+// A screen reader entering the machine hears where it is and one thing, the part the keyboard
+// is on, as an item of a list with its place in it, not every part at once; the arrows walk the
+// parts painted now in reading order; the bonus meter is an item read once, by its name with
+// its per cent, and its changes are told as a new name, never as the value of a progress bar.
+TEST_F(FaceTest, ScreenReaderEntersTheMachineAsAList) {
+  Paint();
+  Game.Machine.PowerPts = 10;
+  QWidget window;
+  window.resize(632, 394);
+  auto* area = new PaintedArea(&window, QAccessible::Grouping, "Slot machine",
+                               [this] { return FaceParts(Face, Game.Machine); });
+  area->setGeometry(0, 0, 632, 394);
+  auto* before = new QPushButton("Spin", &window);
+  before->setGeometry(0, 0, 10, 10);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(area);
+  EXPECT_EQ(list->role(), QAccessible::List);
+
+  std::vector<QAccessibleInterface*> focused;
+  std::vector<std::pair<QAccessible::Event, QString>> told;
+  ListenToAccessibility([&](QAccessibleEvent& e) {
+    QAccessibleInterface* iface = e.accessibleInterface();
+    if (e.type() == QAccessible::Focus) focused.push_back(iface);
+    told.emplace_back(e.type(), iface ? iface->text(QAccessible::Name) : QString());
+  });
+  area->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(focused.size(), 1U);
+  EXPECT_EQ(focused[0]->text(QAccessible::Name), "Credits 1000.00");
+  EXPECT_EQ(focused[0]->role(), QAccessible::ListItem);
+  EXPECT_EQ(focused[0]->parent(), list);
+
+  QStringList walked{focused[0]->text(QAccessible::Name)};
+  for (int i = 0; i < 25; ++i) QTest::keyClick(area, Qt::Key_Down);
+  for (size_t i = 1; i < focused.size(); ++i) walked << focused[i]->text(QAccessible::Name);
+  EXPECT_EQ(walked.size(), 20);  // every part but "Free spins left", which is not painted
+  EXPECT_EQ(walked.mid(0, 7),
+            QStringList({"Credits 1000.00", "Wager 0.00", "Won 0.00", "Spins 0", "Bonus meter 10%",
+                         "Bonus pool 50.00", "Reel 1, top: " + SymbolName(Game.Machine.ReelGrid[0])}));
+  EXPECT_TRUE(walked.back().startsWith("Payline 5, bottom left to top right: "));
+  for (QAccessibleInterface* item : focused) EXPECT_EQ(item->role(), QAccessible::ListItem);
+  EXPECT_EQ(focused[4]->valueInterface(), nullptr);
+
+  area->Changed();  // the first look
+  told.clear();
+  Game.Machine.PowerPts = 20;
+  area->Changed();
+  ListenToAccessibility(nullptr);
+  EXPECT_EQ(told, (std::vector<std::pair<QAccessible::Event, QString>>{
+                      {QAccessible::NameChanged, "Bonus meter 20%"}}));
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <QWindow>
 
 #include "help/HelpViewer.h"
+#include "platform/AccessEvents.h"
 #include "tests/support/FakePrompts.h"
 
 using namespace zandor;
@@ -169,6 +171,59 @@ TEST_F(HelpTest, ViewerIsReusedAndNavigates) {
   EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpTopic::CardGame));
   v->ContentsButton()->click();
   EXPECT_EQ(v->Browser()->source(), HelpViewer::TopicUrl(HelpTopic::Contents));
+}
+
+// The manual is read with a caret the arrow keys move; Tab reaches a link and its words are
+// spoken; Enter follows it, and the page it opens is read from where it opens: the browser
+// keeps the focus, the caret stands at the link's anchor and the page's title is spoken. The
+// Back button takes the reader to the page before, on the link followed.
+TEST_F(HelpTest, ReadWithTheKeyboard) {
+  QTest::qWait(20);  // what earlier tests left to be spoken
+  QStringList spoken;
+  ListenToAccessibility([&](QAccessibleEvent& e) {
+    if (e.type() == QAccessible::ObjectShow && e.accessibleInterface() &&
+        e.accessibleInterface()->role() == QAccessible::Notification)
+      spoken << e.accessibleInterface()->text(QAccessible::Name);
+  });
+  auto heard = [&] {
+    QTest::qWait(20);
+    return std::exchange(spoken, {});
+  };
+  ShowHelpTopic(nullptr, HelpTopic::Contents);
+  HelpViewer* v = HelpViewer::Instance();
+  QTextBrowser* b = v->Browser();
+  v->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+  b->setFocus();
+  EXPECT_TRUE(b->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+  const QString contents = b->documentTitle();
+  EXPECT_EQ(heard(), QStringList{contents});
+  const int top = b->textCursor().position();
+  QTest::keyClick(b, Qt::Key_Down);
+  EXPECT_GT(b->textCursor().position(), top);
+
+  QTest::keyClick(b, Qt::Key_Tab);
+  ASSERT_TRUE(b->textCursor().hasSelection());
+  const QString link = b->textCursor().selectedText();
+  const QString href = b->textCursor().charFormat().anchorHref();
+  EXPECT_EQ(heard(), QStringList{link + ", link"});
+  QTest::keyClick(b, Qt::Key_Return);
+  EXPECT_EQ(b->source().fileName(), QUrl(href).fileName());
+  EXPECT_EQ(QApplication::focusWidget(), b);
+  EXPECT_FALSE(b->documentTitle().isEmpty());
+  EXPECT_EQ(heard(), QStringList{b->documentTitle()});
+  // The caret at the anchor: the text after it is the anchor's.
+  const QString fragment = QUrl(href).fragment();
+  QTextCursor after = b->textCursor();
+  after.movePosition(QTextCursor::NextCharacter);
+  if (!fragment.isEmpty()) EXPECT_TRUE(after.charFormat().anchorNames().contains(fragment));
+
+  // Back again on the link followed.
+  v->BackButton()->click();
+  EXPECT_EQ(QApplication::focusWidget(), b);
+  EXPECT_EQ(heard(), QStringList({contents, link + ", link"}));
+  EXPECT_EQ(b->textCursor().selectedText(), link);
+  ListenToAccessibility(nullptr);
 }
 
 // Help asked for from inside a modal dialog takes real input (the dialog would otherwise

@@ -121,7 +121,7 @@ TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
   });
   QTest::mouseClick(save.SlotButtons[2], Qt::LeftButton);
   EXPECT_EQ(title, "Name for this saved game?");
-  EXPECT_EQ(label, "");
+  EXPECT_EQ(label, "Name for this saved game?");  // the question beside the field too
   EXPECT_EQ(proposal, "Typed here");
   EXPECT_EQ(maxLength, 255);
   EXPECT_EQ(save.result(), QDialog::Accepted);
