@@ -674,6 +674,7 @@ TEST_F(FaceTest, DigitsAndLampsSharpAtEveryRatio) {
     EXPECT_EQ(lampAt(1, 1, 11, 11), kRed);                   // no darker shade
     Face.HighContrast = false;
   }
+}
 
 // A screen reader entering the machine hears where it is and one thing, the part the keyboard
 // is on, as an item of a list with its place in it, not every part at once; the arrows walk the
