@@ -81,36 +81,20 @@
 <context>
     <name>zandor::Bank</name>
     <message>
-        <source>You do not have 1000 credits!</source>
-        <translation>Ihr Guthaben reicht nicht für 1000!</translation>
-    </message>
-    <message>
-        <source>You do not have 100 credits!</source>
-        <translation>Ihr Guthaben reicht nicht für 100!</translation>
-    </message>
-    <message>
-        <source>You do not have 10 credits!</source>
-        <translation>Ihr Guthaben reicht nicht für 10!</translation>
-    </message>
-    <message>
-        <source>You do not have 1 credit!</source>
-        <translation>Ihr Guthaben reicht nicht für 1!</translation>
-    </message>
-    <message>
-        <source>You do not have 0.10 credits!</source>
-        <translation>Ihr Guthaben reicht nicht für 0.10!</translation>
-    </message>
-    <message>
-        <source>You do not have 0.01 credits!</source>
-        <translation>Ihr Guthaben reicht nicht für 0.01!</translation>
-    </message>
-    <message>
-        <source>The bank cannot lend you that much: your credits or your debt would pass 9,999,999,999.99, the most the machine can keep.</source>
-        <translation>So viel kann Ihnen die Bank nicht leihen: Ihr Guthaben oder Ihre Schulden würden 9,999,999,999.99 übersteigen, den höchsten Betrag, den der Automat führen kann.</translation>
-    </message>
-    <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
         <translation>Sie können nicht mehr zurückzahlen, als Sie geliehen haben!</translation>
+    </message>
+    <message>
+        <source>You do not have %1 credits!</source>
+        <translation>Ihr Guthaben reicht nicht für %1!</translation>
+    </message>
+    <message>
+        <source>You do not have %1 credit!</source>
+        <translation>Ihr Guthaben reicht nicht für %1!</translation>
+    </message>
+    <message>
+        <source>The bank cannot lend you that much: your credits or your debt would pass %1, the most the machine can keep.</source>
+        <translation>So viel kann Ihnen die Bank nicht leihen: Ihr Guthaben oder Ihre Schulden würden %1 übersteigen, den höchsten Betrag, den der Automat führen kann.</translation>
     </message>
 </context>
 <context>
@@ -569,6 +553,14 @@ It belongs in the folder %1 beside the program. Installing Zandor Slots again pu
         <translation>Das Handbuch wurde nicht gefunden.
 
 Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu installieren, ist es wieder da.</translation>
+    </message>
+</context>
+<context>
+    <name>zandor::Keys</name>
+    <message>
+        <source>Enter</source>
+        <extracomment>The key that ends a line, as the keyboard names it: &quot;Eingabetaste&quot;, &quot;Entrée&quot;.</extracomment>
+        <translation>Eingabetaste</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1187,11 @@ Vielleicht ist der Datenträger voll, oder der Ordner darf nicht beschrieben wer
     <message>
         <source>Name for this saved game?</source>
         <translation>Name für dieses gespeicherte Spiel?</translation>
+    </message>
+    <message>
+        <source>Game #%1</source>
+        <extracomment>A slot&apos;s name until the player gives it one: &quot;Game #1&quot;.</extracomment>
+        <translation>Spiel Nr. %1</translation>
     </message>
 </context>
 <context>

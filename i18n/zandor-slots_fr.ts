@@ -81,36 +81,20 @@
 <context>
     <name>zandor::Bank</name>
     <message>
-        <source>You do not have 1000 credits!</source>
-        <translation>Vous n&apos;avez pas 1000 crédits&#xa0;!</translation>
-    </message>
-    <message>
-        <source>You do not have 100 credits!</source>
-        <translation>Vous n&apos;avez pas 100 crédits&#xa0;!</translation>
-    </message>
-    <message>
-        <source>You do not have 10 credits!</source>
-        <translation>Vous n&apos;avez pas 10 crédits&#xa0;!</translation>
-    </message>
-    <message>
-        <source>You do not have 1 credit!</source>
-        <translation>Vous n&apos;avez pas 1 crédit&#xa0;!</translation>
-    </message>
-    <message>
-        <source>You do not have 0.10 credits!</source>
-        <translation>Vous n&apos;avez pas 0.10 crédit&#xa0;!</translation>
-    </message>
-    <message>
-        <source>You do not have 0.01 credits!</source>
-        <translation>Vous n&apos;avez pas 0.01 crédit&#xa0;!</translation>
-    </message>
-    <message>
-        <source>The bank cannot lend you that much: your credits or your debt would pass 9,999,999,999.99, the most the machine can keep.</source>
-        <translation>La banque ne peut pas vous prêter autant&#xa0;: vos crédits ou votre dette dépasseraient 9,999,999,999.99, le maximum que la machine peut conserver.</translation>
-    </message>
-    <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
         <translation>Vous ne pouvez pas rembourser plus de crédits que vous n&apos;en avez emprunté&#xa0;!</translation>
+    </message>
+    <message>
+        <source>You do not have %1 credits!</source>
+        <translation>Vos crédits n&apos;atteignent pas %1&#xa0;!</translation>
+    </message>
+    <message>
+        <source>You do not have %1 credit!</source>
+        <translation>Vos crédits n&apos;atteignent pas %1&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The bank cannot lend you that much: your credits or your debt would pass %1, the most the machine can keep.</source>
+        <translation>La banque ne peut pas vous prêter autant&#xa0;: vos crédits ou votre dette dépasseraient %1, le maximum que la machine peut conserver.</translation>
     </message>
 </context>
 <context>
@@ -569,6 +553,14 @@ It belongs in the folder %1 beside the program. Installing Zandor Slots again pu
         <translation>Le manuel est introuvable.
 
 Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zandor Slots le remet en place.</translation>
+    </message>
+</context>
+<context>
+    <name>zandor::Keys</name>
+    <message>
+        <source>Enter</source>
+        <extracomment>The key that ends a line, as the keyboard names it: &quot;Eingabetaste&quot;, &quot;Entrée&quot;.</extracomment>
+        <translation>Entrée</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1187,11 @@ Le disque est peut-être plein, ou le dossier n&apos;est pas accessible en écri
     <message>
         <source>Name for this saved game?</source>
         <translation>Nom de cette partie enregistrée&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Game #%1</source>
+        <extracomment>A slot&apos;s name until the player gives it one: &quot;Game #1&quot;.</extracomment>
+        <translation>Partie n° %1</translation>
     </message>
 </context>
 <context>

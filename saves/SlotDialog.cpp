@@ -14,9 +14,9 @@
 #include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/Language.h"
+#include "platform/LocaleText.h"
 #include "platform/Prompts.h"
 #include "saves/SavedGames.h"
-#include "store/MoneyText.h"
 
 namespace zandor {
 
@@ -25,8 +25,8 @@ namespace {
 // A slot's line of credits and borrowed money, as designed.
 constexpr int kCreditsWidth = 105, kBorrowedLeft = 112, kBorrowedWidth = 113;
 
-// Two decimals, trimmed, with '.' whatever the locale.
-QString MoneyText(Money v) { return QString::fromStdString(FormatMoney(v)); }
+// The name a slot has until the player gives it one, as the file keeps it.
+std::string DefaultName(int n) { return "Game #" + std::to_string(n); }
 
 }  // namespace
 
@@ -106,15 +106,23 @@ void SlotDialog::ReadSlots() { slots_.Read(); }
 void SlotDialog::ShowSlots() {
   setWindowTitle(mode_ == Mode::Save ? tr("Save a Game -- Select Game Slot")
                                      : tr("Open a Game -- Select Game Slot"));
+  // The slot line has room for two amounts and their words only without thousands separators;
+  // the decimal separator is the locale's.
+  QLocale ungrouped = PlayerLocale();
+  ungrouped.setNumberOptions(ungrouped.numberOptions() | QLocale::OmitGroupSeparator);
   for (int i = 0; i < 8; ++i) {
     const SavedGame& s = slots_.Slots[i];
-    NameFields[i]->setText(QString::fromStdString(s.Name));
+    // The file keeps the default name in English; the player reads it in his language.
+    //: A slot's name until the player gives it one: "Game #1".
+    NameFields[i]->setText(s.Name == DefaultName(i + 1) ? tr("Game #%1").arg(i + 1)
+                                                        : QString::fromStdString(s.Name));
     GameLabels[i]->setText("Zandor Slots");
-    DateLabels[i]->setText(QString::fromStdString(s.Date));
+    const QString date = StoredDateText(s.Date);
+    DateLabels[i]->setText(date);
     //: A saved game's credits: "1000.00 credits".
-    CreditsLabels[i]->setText(tr("%1 credits").arg(MoneyText(s.Credits)));
+    CreditsLabels[i]->setText(tr("%1 credits").arg(CreditsText(s.Credits, ungrouped)));
     //: What a saved game owes the bank: "1000.00 borrowed".
-    BorrowedLabels[i]->setText(tr("%1 borrowed").arg(MoneyText(s.Borrowed)));
+    BorrowedLabels[i]->setText(tr("%1 borrowed").arg(CreditsText(s.Borrowed, ungrouped)));
     // A language with longer words than "credits" and "borrowed" takes the free room on the
     // line: the credits grow to the right, the right-aligned borrowed text up to the tick
     // button. English keeps the designed places.
@@ -127,10 +135,10 @@ void SlotDialog::ShowSlots() {
                              CreditsLabels[i]->height());
     BorrowedLabels[i]->resize(right - kBorrowedLeft, BorrowedLabels[i]->height());
     // The button shows only a tick; its name says which slot it is and what the slot holds.
-    const QString name = s.Name.empty() ? tr("no name") : QString::fromStdString(s.Name);
+    const QString name = s.Name.empty() ? tr("no name") : NameFields[i]->text();
     const QString holds =
         tr("%1, saved %2, %3, %4")
-            .arg(name, s.Date.empty() ? tr("never") : QString::fromStdString(s.Date),
+            .arg(name, date.isEmpty() ? tr("never") : date,
                  CreditsLabels[i]->text(), BorrowedLabels[i]->text());
     SlotButtons[i]->setAccessibleName(
         (mode_ == Mode::Save ? tr("Save in slot %1: %2") : tr("Open slot %1: %2"))
