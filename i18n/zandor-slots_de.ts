@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Use this form to borrow or pay back credits</source>
-        <translation>Hier können Sie Guthaben leihen oder zurückzahlen</translation>
+        <translation>Hier können Sie Geld leihen oder zurückzahlen</translation>
     </message>
     <message>
         <source>Mode:</source>
@@ -126,11 +126,11 @@
     </message>
     <message>
         <source>Borrow Credits</source>
-        <translation>Guthaben leihen</translation>
+        <translation>Geld leihen</translation>
     </message>
     <message>
         <source>Pay Back Credits</source>
-        <translation>Guthaben zurückzahlen</translation>
+        <translation>Geld zurückzahlen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -584,7 +584,7 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
     <message>
         <source>Bet 1</source>
         <extracomment>The button that bets one coin.</extracomment>
-        <translation>Setze 1</translation>
+        <translation>1 setzen</translation>
     </message>
     <message>
         <source>Bet one credit (key 1)</source>
@@ -593,7 +593,7 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
     <message>
         <source>Bet 5</source>
         <extracomment>The button that bets five coins.</extracomment>
-        <translation>Setze 5</translation>
+        <translation>5 setzen</translation>
     </message>
     <message>
         <source>Bet five credits (key 5)</source>
@@ -1177,12 +1177,12 @@ Vielleicht ist der Datenträger voll, oder der Ordner darf nicht beschrieben wer
     <message>
         <source>%1 credits</source>
         <extracomment>A saved game&apos;s credits: &quot;1000.00 credits&quot;.</extracomment>
-        <translation>%1&#x202f;Guthaben</translation>
+        <translation>Guthaben: %1</translation>
     </message>
     <message>
         <source>%1 borrowed</source>
         <extracomment>What a saved game owes the bank: &quot;1000.00 borrowed&quot;.</extracomment>
-        <translation>%1&#x202f;geliehen</translation>
+        <translation>Geliehen: %1</translation>
     </message>
     <message>
         <source>Name for this saved game?</source>

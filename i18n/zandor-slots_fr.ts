@@ -1069,7 +1069,7 @@ Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zand
     <message>
         <source>%1 free</source>
         <extracomment>The coins of a free spin: &quot;25 free&quot;.</extracomment>
-        <translation>%1 gratuit</translation>
+        <translation>%1 gratuites</translation>
     </message>
     <message>
         <source>No spins yet.</source>
@@ -1226,7 +1226,7 @@ Le disque est peut-être plein, ou le dossier n&apos;est pas accessible en écri
     </message>
     <message>
         <source>Count Down Sound</source>
-        <translation>Son de baisse</translation>
+        <translation>Son du Power Drain</translation>
     </message>
     <message>
         <source>This is the sound which plays when you get a Power Drain symbol on the screen</source>
@@ -1234,7 +1234,7 @@ Le disque est peut-être plein, ou le dossier n&apos;est pas accessible en écri
     </message>
     <message>
         <source>Count Up Sound</source>
-        <translation>Son de hausse</translation>
+        <translation>Son du Power Up</translation>
     </message>
     <message>
         <source>This is the sound which plays when you get a Power Up symbol on the screen</source>
@@ -1406,11 +1406,11 @@ Le disque est peut-être plein, ou le dossier n&apos;est pas accessible en écri
     </message>
     <message>
         <source>Actual payback</source>
-        <translation>Taux de retour réel</translation>
+        <translation>Taux de redistribution réel</translation>
     </message>
     <message>
         <source>Theoretical payback at a full wager</source>
-        <translation>Taux de retour théorique à mise pleine</translation>
+        <translation>Taux de redistribution théorique à mise pleine</translation>
     </message>
     <message>
         <source>Borrowed / paid back</source>
