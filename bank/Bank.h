@@ -23,8 +23,7 @@ struct BankAmount {
 
 // The six amounts, largest first.
 inline constexpr std::array<BankAmount, 6> BankAmounts{{
-    {Money::Dollars(1000), ZANDOR_TR_NOOP("zandor::Bank", "You do not have %1 credits!"),
-     "$1,000"},
+    {Money::Dollars(1000), ZANDOR_TR_NOOP("zandor::Bank", "You do not have %1 credits!"), "$1,000"},
     {Money::Dollars(100), ZANDOR_TR_NOOP("zandor::Bank", "You do not have %1 credits!"), "$100"},
     {Money::Dollars(10), ZANDOR_TR_NOOP("zandor::Bank", "You do not have %1 credits!"), "$10"},
     {Money::Dollars(1), ZANDOR_TR_NOOP("zandor::Bank", "You do not have %1 credit!"), "$1"},

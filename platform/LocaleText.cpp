@@ -57,7 +57,8 @@ QLocale LocaleFor(const QString& language, const QStringList& requested) {
 QString CreditsText(Money m, const QLocale& chosen) {
   const QLocale locale = Chosen(chosen);
   const int64_t cents = m.InCents();
-  return (cents < 0 ? locale.negativeSign() : QString()) + Digits(cents < 0 ? -cents : cents, locale);
+  return (cents < 0 ? locale.negativeSign() : QString()) +
+         Digits(cents < 0 ? -cents : cents, locale);
 }
 
 QString ShortCreditsText(Money m, const QLocale& chosen) {
@@ -124,7 +125,7 @@ QString DateText(const QDate& date, const QLocale& chosen) {
 }
 
 QString StoredDateText(const std::string& stored, const QLocale& locale) {
-  const QString text = QString::fromStdString(stored);
+  QString text = QString::fromStdString(stored);
   static const QRegularExpression parts("^\\s*(\\d{1,2})\\D(\\d{1,2})\\D(\\d{2})\\s*$");
   const QRegularExpressionMatch m = parts.match(text);
   if (!m.hasMatch()) return text;

@@ -16,8 +16,8 @@
 #include "help/HelpKey.h"
 #include "machine/MachineState.h"
 #include "platform/CentreOnScreen.h"
-#include "platform/Prompts.h"
 #include "platform/LocaleText.h"
+#include "platform/Prompts.h"
 #include "record/SpinPicture.h"
 #include "record/Statistics.h"
 

@@ -23,7 +23,9 @@ namespace zandor {
 namespace {
 
 // A slot's line of credits and borrowed money, as designed.
-constexpr int kCreditsWidth = 105, kBorrowedLeft = 112, kBorrowedWidth = 113;
+constexpr int kCreditsWidth = 105, kBorrowedLeft = 112, kBorrowedWidth = 113, kMoneyTop = 48;
+// The date of the save, right-aligned on the line of the game's name.
+constexpr int kDateLeft = 168, kDateTop = 28, kDateWidth = 57;
 
 // The name a slot has until the player gives it one, as the file keeps it.
 std::string DefaultName(int n) { return "Game #" + std::to_string(n); }
@@ -67,9 +69,9 @@ SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, Mode mode, 
       return l;
     };
     GameLabels[i] = label("GameLabel%1", 8, 28, 129, false);
-    DateLabels[i] = label("DateLabel%1", 168, 28, 57, true);
-    CreditsLabels[i] = label("CreditsLabel%1", 8, 48, kCreditsWidth, false);
-    BorrowedLabels[i] = label("BorrowedLabel%1", kBorrowedLeft, 48, kBorrowedWidth, true);
+    DateLabels[i] = label("DateLabel%1", kDateLeft, kDateTop, kDateWidth, true);
+    CreditsLabels[i] = label("CreditsLabel%1", 8, kMoneyTop, kCreditsWidth, false);
+    BorrowedLabels[i] = label("BorrowedLabel%1", kBorrowedLeft, kMoneyTop, kBorrowedWidth, true);
 
     QPushButton* b = new QPushButton(panel);
     b->setObjectName(QString("SlotButton%1").arg(n));
@@ -125,21 +127,41 @@ void SlotDialog::ShowSlots() {
     BorrowedLabels[i]->setText(tr("%1 borrowed").arg(CreditsText(s.Borrowed, ungrouped)));
     // A language with longer words than "credits" and "borrowed" takes the free room on the
     // line: the credits grow to the right, the right-aligned borrowed text up to the tick
-    // button. English keeps the designed places.
+    // button. English keeps the designed places. When the two do not fit on one line (a large
+    // amount), the credits take the place of the game's name above, beside the date, and the
+    // borrowed text has the line to itself.
     constexpr int gap = 6;
     const int borrowedWidth = BorrowedLabels[i]->sizeHint().width();
+    const int creditsWidth = CreditsLabels[i]->sizeHint().width();
     const int left = CreditsLabels[i]->x();
-    const int right = std::clamp(left + CreditsLabels[i]->sizeHint().width() + gap + borrowedWidth,
-                                 kBorrowedLeft + kBorrowedWidth, SlotButtons[i]->x() - 2);
-    CreditsLabels[i]->resize(std::max(kCreditsWidth, right - left - gap - borrowedWidth),
-                             CreditsLabels[i]->height());
-    BorrowedLabels[i]->resize(right - kBorrowedLeft, BorrowedLabels[i]->height());
+    const int lineEnd = SlotButtons[i]->x() - 2;
+    const bool oneLine = left + creditsWidth + gap + borrowedWidth <= lineEnd;
+    GameLabels[i]->setVisible(oneLine);
+    if (oneLine) {
+      DateLabels[i]->setGeometry(kDateLeft, kDateTop, kDateWidth, DateLabels[i]->height());
+      const int right = std::clamp(left + creditsWidth + gap + borrowedWidth,
+                                   kBorrowedLeft + kBorrowedWidth, lineEnd);
+      CreditsLabels[i]->setGeometry(left, kMoneyTop,
+                                    std::max(kCreditsWidth, right - left - gap - borrowedWidth),
+                                    CreditsLabels[i]->height());
+      BorrowedLabels[i]->setGeometry(kBorrowedLeft, kMoneyTop, right - kBorrowedLeft,
+                                     BorrowedLabels[i]->height());
+    } else {
+      // The date moves up to the tick button, as the borrowed text below it does.
+      QRect date = DateLabels[i]->geometry();
+      date.moveRight(lineEnd - 1);
+      DateLabels[i]->setGeometry(date);
+      const int dateLeft = lineEnd - DateLabels[i]->sizeHint().width();
+      CreditsLabels[i]->setGeometry(left, date.y(),
+                                    std::max(kCreditsWidth, dateLeft - gap / 2 - left),
+                                    CreditsLabels[i]->height());
+      BorrowedLabels[i]->setGeometry(left, kMoneyTop, lineEnd - left, BorrowedLabels[i]->height());
+    }
     // The button shows only a tick; its name says which slot it is and what the slot holds.
     const QString name = s.Name.empty() ? tr("no name") : NameFields[i]->text();
-    const QString holds =
-        tr("%1, saved %2, %3, %4")
-            .arg(name, date.isEmpty() ? tr("never") : date,
-                 CreditsLabels[i]->text(), BorrowedLabels[i]->text());
+    const QString holds = tr("%1, saved %2, %3, %4")
+                              .arg(name, date.isEmpty() ? tr("never") : date,
+                                   CreditsLabels[i]->text(), BorrowedLabels[i]->text());
     SlotButtons[i]->setAccessibleName(
         (mode_ == Mode::Save ? tr("Save in slot %1: %2") : tr("Open slot %1: %2"))
             .arg(i + 1)

@@ -24,6 +24,7 @@
 #include "platform/Language.h"
 #include "platform/LocaleText.h"
 #include "record/RecordKeeper.h"
+#include "saves/SavedGames.h"
 #include "tests/support/FakePrompts.h"
 #include "tests/support/TestApp.h"
 
@@ -120,12 +121,12 @@ TEST(Language, NumbersDatesAndKeysAsTheLocaleWritesThem) {
     QString Large, Negative, Credits, Percent, Date;
   } rows[] = {
       {"en_US", "$9,876,543,210.99", "-$500.00", "1,000.00", "80.0%", "11/30/26"},
-      {"de_DE", "9.876.543.210,99" + nb + "$", "-500,00" + nb + "$", "1.000,00",
-       "80,0" + nb + "%", "30.11.26"},
-      {"fr_FR", "9" + nnb + "876" + nnb + "543" + nnb + "210,99" + nb + "$",
-       "-500,00" + nb + "$", "1" + nnb + "000,00", "80,0" + nnb + "%", "30/11/26"},
-      {"es_ES", "9.876.543.210,99" + nb + "$", "-500,00" + nb + "$", "1000,00",
-       "80,0" + nb + "%", "30/11/26"},
+      {"de_DE", "9.876.543.210,99" + nb + "$", "-500,00" + nb + "$", "1.000,00", "80,0" + nb + "%",
+       "30.11.26"},
+      {"fr_FR", "9" + nnb + "876" + nnb + "543" + nnb + "210,99" + nb + "$", "-500,00" + nb + "$",
+       "1" + nnb + "000,00", "80,0" + nnb + "%", "30/11/26"},
+      {"es_ES", "9.876.543.210,99" + nb + "$", "-500,00" + nb + "$", "1000,00", "80,0" + nb + "%",
+       "30/11/26"},
       {"it_IT", "9.876.543.210,99" + nb + "$", "-500,00" + nb + "$", "1.000,00", "80,0%",
        "30/11/26"},
       {"pl_PL", "9" + nb + "876" + nb + "543" + nb + "210,99" + nb + "$", "-500,00" + nb + "$",
@@ -234,8 +235,8 @@ void WithNewWindow(const std::function<void()>& open, const std::function<void(Q
 
 // The game's windows under English, German, French and Italian: captions and a message as each
 // catalogue gives them (English as the game has always read), Qt's own buttons in the same
-// language, and no label or button cut short in any dialog. With ZANDOR_GALLERY=folder each
-// window is saved there as <language>-<name>.png to be looked at.
+// language, and no label or button cut short in any dialog, a ten-digit amount included. With
+// ZANDOR_GALLERY=folder each window is saved there as <language>-<name>.png to be looked at.
 TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
   QApplication& app = TestApp();
   const QString gallery = qEnvironmentVariable("ZANDOR_GALLERY");
@@ -259,6 +260,10 @@ TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
     GameState game;
     game.Dirs.Program = ProgramDirectory();
     game.Dirs.Settings = settings.path().toStdString() + "/";
+    // A saved game at the largest amounts: the slot dialogs lay out ten-digit amounts too.
+    MachineState rich;
+    rich.Credits = rich.Borrowed = Money::Cents(987'654'321'099);
+    ASSERT_TRUE(SavedGameTable(game.Dirs.Settings).Save(rich, 8, "Rich").Ok);
     FakePrompts prompts;
     MainWindow form(game, prompts);
     form.show();
