@@ -942,7 +942,7 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
     </message>
     <message>
         <source>Win 7 free spins and the Bonus Pool by raising the Bonus Meter to 100%.  The GAIN symbol increases power by 10% of full, and the LOSS symbol reduces it by 50% of current value.</source>
-        <translation>Füllen Sie die Bonusanzeige auf 100 % und gewinnen Sie 7 Freispiele und den Bonustopf.  Das GAIN-Symbol erhöht sie um 10 % des Maximums, das LOSS-Symbol halbiert sie.</translation>
+        <translation>Füllen Sie die Bonusanzeige auf 100&#xa0;% und gewinnen Sie 7 Freispiele und den Bonustopf.  Das Power-Up-Symbol erhöht sie um 10&#xa0;% des Maximums, das Power-Drain-Symbol halbiert sie.</translation>
     </message>
     <message>
         <source>&amp;OK</source>

@@ -942,7 +942,7 @@ Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zand
     </message>
     <message>
         <source>Win 7 free spins and the Bonus Pool by raising the Bonus Meter to 100%.  The GAIN symbol increases power by 10% of full, and the LOSS symbol reduces it by 50% of current value.</source>
-        <translation>Gagnez 7 tours gratuits et la cagnotte bonus en portant la jauge de bonus à 100&#xa0;%. Le symbole GAIN l&apos;augmente de 10&#xa0;% du maximum, le symbole LOSS la réduit de 50&#xa0;% de sa valeur.</translation>
+        <translation>Gagnez 7 tours gratuits et la cagnotte bonus en portant la jauge de bonus à 100&#xa0;%. Le symbole Power Up l&apos;augmente de 10&#xa0;% du maximum, le symbole Power Drain la réduit de 50&#xa0;% de sa valeur.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
