@@ -11,6 +11,7 @@
 #include "help/HelpIcon.h"
 #include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/LocaleText.h"
 
 namespace zandor {
 
@@ -20,7 +21,8 @@ namespace {
 // than this, so it is heard rather than stuttered.
 constexpr qint64 kEffectSpacingMs = 150;
 
-QString Percent(int v) { return QString("%1 %").arg(v); }
+// As the player's locale writes a percentage: "80%", "80 %".
+QString Percent(int v) { return PercentText(v, 0); }
 
 }  // namespace
 
@@ -76,8 +78,8 @@ QSlider* VolumeDialog::AddRow(QGridLayout* grid, int row, const QString& caption
   slider->setTickInterval(10);
   label->setBuddy(slider);
   percent = new QLabel(this);
-  // Wide enough for "100 %", so the slider does not shift as the number changes.
-  percent->setMinimumWidth(percent->fontMetrics().horizontalAdvance("100 %") + 4);
+  // Wide enough for 100 %, so the slider does not shift as the number changes.
+  percent->setMinimumWidth(percent->fontMetrics().horizontalAdvance(Percent(100)) + 4);
   percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   grid->addWidget(label, row, 0);
   grid->addWidget(slider, row, 1);

@@ -14,7 +14,7 @@ namespace zandor {
 
 // One of the bank's six amounts, with the message shown when the credits do not cover it.
 // The messages are English, marked for the catalogue under "zandor::Bank": the dialog shows
-// them translated in that context.
+// them translated in that context, the amount written in for %1.
 struct BankAmount {
   Money Amount;
   const char* NotEnoughCredits;
@@ -23,20 +23,21 @@ struct BankAmount {
 
 // The six amounts, largest first.
 inline constexpr std::array<BankAmount, 6> BankAmounts{{
-    {Money::Dollars(1000), ZANDOR_TR_NOOP("zandor::Bank", "You do not have 1000 credits!"),
-     "$1,000"},
-    {Money::Dollars(100), ZANDOR_TR_NOOP("zandor::Bank", "You do not have 100 credits!"), "$100"},
-    {Money::Dollars(10), ZANDOR_TR_NOOP("zandor::Bank", "You do not have 10 credits!"), "$10"},
-    {Money::Dollars(1), ZANDOR_TR_NOOP("zandor::Bank", "You do not have 1 credit!"), "$1"},
-    {Money::Cents(10), ZANDOR_TR_NOOP("zandor::Bank", "You do not have 0.10 credits!"), "10\u00a2"},
-    {Money::Cents(1), ZANDOR_TR_NOOP("zandor::Bank", "You do not have 0.01 credits!"), "1\u00a2"},
+    {Money::Dollars(1000), ZANDOR_TR_NOOP("zandor::Bank", "You do not have %1 credits!"), "$1,000"},
+    {Money::Dollars(100), ZANDOR_TR_NOOP("zandor::Bank", "You do not have %1 credits!"), "$100"},
+    {Money::Dollars(10), ZANDOR_TR_NOOP("zandor::Bank", "You do not have %1 credits!"), "$10"},
+    {Money::Dollars(1), ZANDOR_TR_NOOP("zandor::Bank", "You do not have %1 credit!"), "$1"},
+    {Money::Cents(10), ZANDOR_TR_NOOP("zandor::Bank", "You do not have %1 credits!"), "10\u00a2"},
+    {Money::Cents(1), ZANDOR_TR_NOOP("zandor::Bank", "You do not have %1 credits!"), "1\u00a2"},
 }};
 
-// The refusal when more would be paid back than is owed.
+// The refusal when a loan would take the credits or the debt past the most the machine can
+// keep, which is written in for %1.
 inline constexpr const char* BankLimit =
     ZANDOR_TR_NOOP("zandor::Bank",
                    "The bank cannot lend you that much: your credits or your debt would pass "
-                   "9,999,999,999.99, the most the machine can keep.");
+                   "%1, the most the machine can keep.");
+// The refusal when more would be paid back than is owed.
 inline constexpr const char* BankOverpay =
     ZANDOR_TR_NOOP("zandor::Bank", "You cannot pay back more credits than you have borrowed!");
 

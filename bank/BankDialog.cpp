@@ -22,6 +22,7 @@
 #include "help/HelpKey.h"
 #include "platform/Announcement.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/LocaleText.h"
 #include "platform/PaintedArea.h"
 #include "platform/Prompts.h"
 
@@ -135,7 +136,8 @@ BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& p
     b->setIcon(AmountPicture(i + 1, devicePixelRatioF()));
     b->setIconSize(QSize(72, 49));
     b->setAutoDefault(false);
-    b->setAccessibleName(QString::fromUtf8(BankAmounts[i].Picture));
+    // The picture's "$1,000" is painted; a screen reader hears the amount as the locale says it.
+    b->setAccessibleName(AmountText(BankAmounts[i].Amount));
     connect(b, &QPushButton::clicked, this, [this, i] { ChooseAmount(i + 1); });
     AmountButtons[i] = b;
   }
@@ -180,10 +182,10 @@ BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& p
 
   Meters = new PaintedArea(this, QAccessible::Grouping, tr("Balances"), [this] {
     PaintedPart credits, borrowed;
-    credits.Value = QString::fromStdString(machine_.Credits.Padded(0));
+    credits.Value = CreditsText(machine_.Credits);
     credits.Name = tr("Credits %1").arg(credits.Value);
     credits.Place = QRect(width() - 170, 16, 160, 48);
-    borrowed.Value = QString::fromStdString(machine_.Borrowed.Padded(0));
+    borrowed.Value = CreditsText(machine_.Borrowed);
     borrowed.Name = tr("Borrowed %1").arg(borrowed.Value);
     borrowed.Place = QRect(14, 16, 160, 48);
     return std::vector<PaintedPart>{credits, borrowed};
@@ -211,15 +213,19 @@ void BankDialog::ChooseAmount(int button) {
   if (!refused.empty()) {
     // The refusals are the bank's texts, marked for the catalogue in its context.
     const std::string refusal(refused);
-    prompts_.Inform(this, QCoreApplication::translate("zandor::Bank", refusal.c_str()));
+    QString text = QCoreApplication::translate("zandor::Bank", refusal.c_str());
+    if (refused == BankLimit)
+      text = text.arg(CreditsText(MoneyMax));
+    else if (text.contains(QLatin1String("%1")))
+      text = text.arg(ShortCreditsText(BankAmounts[button - 1].Amount));
+    prompts_.Inform(this, text);
     return;
   }
   PaintBank();
   update();
   Meters->Changed();
   Announce(this, tr("Credits %1, borrowed %2.")
-                     .arg(QString::fromStdString(machine_.Credits.Padded(0)),
-                          QString::fromStdString(machine_.Borrowed.Padded(0))));
+                     .arg(CreditsText(machine_.Credits), CreditsText(machine_.Borrowed)));
 }
 
 void BankDialog::PaintBank() {

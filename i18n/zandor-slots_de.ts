@@ -81,36 +81,20 @@
 <context>
     <name>zandor::Bank</name>
     <message>
-        <source>You do not have 1000 credits!</source>
-        <translation>Ihr Guthaben reicht nicht für 1000!</translation>
-    </message>
-    <message>
-        <source>You do not have 100 credits!</source>
-        <translation>Ihr Guthaben reicht nicht für 100!</translation>
-    </message>
-    <message>
-        <source>You do not have 10 credits!</source>
-        <translation>Ihr Guthaben reicht nicht für 10!</translation>
-    </message>
-    <message>
-        <source>You do not have 1 credit!</source>
-        <translation>Ihr Guthaben reicht nicht für 1!</translation>
-    </message>
-    <message>
-        <source>You do not have 0.10 credits!</source>
-        <translation>Ihr Guthaben reicht nicht für 0.10!</translation>
-    </message>
-    <message>
-        <source>You do not have 0.01 credits!</source>
-        <translation>Ihr Guthaben reicht nicht für 0.01!</translation>
-    </message>
-    <message>
-        <source>The bank cannot lend you that much: your credits or your debt would pass 9,999,999,999.99, the most the machine can keep.</source>
-        <translation>So viel kann Ihnen die Bank nicht leihen: Ihr Guthaben oder Ihre Schulden würden 9,999,999,999.99 übersteigen, den höchsten Betrag, den der Automat führen kann.</translation>
-    </message>
-    <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
         <translation>Sie können nicht mehr zurückzahlen, als Sie geliehen haben!</translation>
+    </message>
+    <message>
+        <source>You do not have %1 credits!</source>
+        <translation>Ihr Guthaben reicht nicht für %1!</translation>
+    </message>
+    <message>
+        <source>You do not have %1 credit!</source>
+        <translation>Ihr Guthaben reicht nicht für %1!</translation>
+    </message>
+    <message>
+        <source>The bank cannot lend you that much: your credits or your debt would pass %1, the most the machine can keep.</source>
+        <translation>So viel kann Ihnen die Bank nicht leihen: Ihr Guthaben oder Ihre Schulden würden %1 übersteigen, den höchsten Betrag, den der Automat führen kann.</translation>
     </message>
 </context>
 <context>
@@ -133,7 +117,7 @@
     </message>
     <message>
         <source>Use this form to borrow or pay back credits</source>
-        <translation>Hier können Sie Guthaben leihen oder zurückzahlen</translation>
+        <translation>Hier können Sie Geld leihen oder zurückzahlen</translation>
     </message>
     <message>
         <source>Mode:</source>
@@ -142,11 +126,11 @@
     </message>
     <message>
         <source>Borrow Credits</source>
-        <translation>Guthaben leihen</translation>
+        <translation>Geld leihen</translation>
     </message>
     <message>
         <source>Pay Back Credits</source>
-        <translation>Guthaben zurückzahlen</translation>
+        <translation>Geld zurückzahlen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -586,6 +570,14 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
     </message>
 </context>
 <context>
+    <name>zandor::Keys</name>
+    <message>
+        <source>Enter</source>
+        <extracomment>The key that ends a line, as the keyboard names it: &quot;Eingabetaste&quot;, &quot;Entrée&quot;.</extracomment>
+        <translation>Eingabetaste</translation>
+    </message>
+</context>
+<context>
     <name>zandor::MainWindow</name>
     <message>
         <source>Slot machine</source>
@@ -606,7 +598,7 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
     <message>
         <source>Bet 1</source>
         <extracomment>The button that bets one coin.</extracomment>
-        <translation>Setze 1</translation>
+        <translation>1 setzen</translation>
     </message>
     <message>
         <source>Bet one credit (key 1)</source>
@@ -615,7 +607,7 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
     <message>
         <source>Bet 5</source>
         <extracomment>The button that bets five coins.</extracomment>
-        <translation>Setze 5</translation>
+        <translation>5 setzen</translation>
     </message>
     <message>
         <source>Bet five credits (key 5)</source>
@@ -964,7 +956,7 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
     </message>
     <message>
         <source>Win 7 free spins and the Bonus Pool by raising the Bonus Meter to 100%.  The GAIN symbol increases power by 10% of full, and the LOSS symbol reduces it by 50% of current value.</source>
-        <translation>Füllen Sie die Bonusanzeige auf 100 % und gewinnen Sie 7 Freispiele und den Bonustopf.  Das GAIN-Symbol erhöht sie um 10 % des Maximums, das LOSS-Symbol halbiert sie.</translation>
+        <translation>Füllen Sie die Bonusanzeige auf 100&#xa0;% und gewinnen Sie 7 Freispiele und den Bonustopf.  Das Power-Up-Symbol erhöht sie um 10&#xa0;% des Maximums, das Power-Drain-Symbol halbiert sie.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1209,16 +1201,21 @@ An ihrer Stelle steht etwas anderes (ein Ordner, eine Verknüpfung oder eine Pip
     <message>
         <source>%1 credits</source>
         <extracomment>A saved game&apos;s credits: &quot;1000.00 credits&quot;.</extracomment>
-        <translation>%1&#x202f;Guthaben</translation>
+        <translation>Guthaben: %1</translation>
     </message>
     <message>
         <source>%1 borrowed</source>
         <extracomment>What a saved game owes the bank: &quot;1000.00 borrowed&quot;.</extracomment>
-        <translation>%1&#x202f;geliehen</translation>
+        <translation>Geliehen: %1</translation>
     </message>
     <message>
         <source>Name for this saved game?</source>
         <translation>Name für dieses gespeicherte Spiel?</translation>
+    </message>
+    <message>
+        <source>Game #%1</source>
+        <extracomment>A slot&apos;s name until the player gives it one: &quot;Game #1&quot;.</extracomment>
+        <translation>Spiel Nr. %1</translation>
     </message>
 </context>
 <context>

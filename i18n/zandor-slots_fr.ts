@@ -81,36 +81,20 @@
 <context>
     <name>zandor::Bank</name>
     <message>
-        <source>You do not have 1000 credits!</source>
-        <translation>Vous n&apos;avez pas 1000 crédits&#xa0;!</translation>
-    </message>
-    <message>
-        <source>You do not have 100 credits!</source>
-        <translation>Vous n&apos;avez pas 100 crédits&#xa0;!</translation>
-    </message>
-    <message>
-        <source>You do not have 10 credits!</source>
-        <translation>Vous n&apos;avez pas 10 crédits&#xa0;!</translation>
-    </message>
-    <message>
-        <source>You do not have 1 credit!</source>
-        <translation>Vous n&apos;avez pas 1 crédit&#xa0;!</translation>
-    </message>
-    <message>
-        <source>You do not have 0.10 credits!</source>
-        <translation>Vous n&apos;avez pas 0.10 crédit&#xa0;!</translation>
-    </message>
-    <message>
-        <source>You do not have 0.01 credits!</source>
-        <translation>Vous n&apos;avez pas 0.01 crédit&#xa0;!</translation>
-    </message>
-    <message>
-        <source>The bank cannot lend you that much: your credits or your debt would pass 9,999,999,999.99, the most the machine can keep.</source>
-        <translation>La banque ne peut pas vous prêter autant&#xa0;: vos crédits ou votre dette dépasseraient 9,999,999,999.99, le maximum que la machine peut conserver.</translation>
-    </message>
-    <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
         <translation>Vous ne pouvez pas rembourser plus de crédits que vous n&apos;en avez emprunté&#xa0;!</translation>
+    </message>
+    <message>
+        <source>You do not have %1 credits!</source>
+        <translation>Vos crédits n&apos;atteignent pas %1&#xa0;!</translation>
+    </message>
+    <message>
+        <source>You do not have %1 credit!</source>
+        <translation>Vos crédits n&apos;atteignent pas %1&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The bank cannot lend you that much: your credits or your debt would pass %1, the most the machine can keep.</source>
+        <translation>La banque ne peut pas vous prêter autant&#xa0;: vos crédits ou votre dette dépasseraient %1, le maximum que la machine peut conserver.</translation>
     </message>
 </context>
 <context>
@@ -586,6 +570,14 @@ Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zand
     </message>
 </context>
 <context>
+    <name>zandor::Keys</name>
+    <message>
+        <source>Enter</source>
+        <extracomment>The key that ends a line, as the keyboard names it: &quot;Eingabetaste&quot;, &quot;Entrée&quot;.</extracomment>
+        <translation>Entrée</translation>
+    </message>
+</context>
+<context>
     <name>zandor::MainWindow</name>
     <message>
         <source>Slot machine</source>
@@ -964,7 +956,7 @@ Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zand
     </message>
     <message>
         <source>Win 7 free spins and the Bonus Pool by raising the Bonus Meter to 100%.  The GAIN symbol increases power by 10% of full, and the LOSS symbol reduces it by 50% of current value.</source>
-        <translation>Gagnez 7 tours gratuits et la cagnotte bonus en portant la jauge de bonus à 100&#xa0;%. Le symbole GAIN l&apos;augmente de 10&#xa0;% du maximum, le symbole LOSS la réduit de 50&#xa0;% de sa valeur.</translation>
+        <translation>Gagnez 7 tours gratuits et la cagnotte bonus en portant la jauge de bonus à 100&#xa0;%. Le symbole Power Up l&apos;augmente de 10&#xa0;% du maximum, le symbole Power Drain la réduit de 50&#xa0;% de sa valeur.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1091,7 +1083,7 @@ Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zand
     <message>
         <source>%1 free</source>
         <extracomment>The coins of a free spin: &quot;25 free&quot;.</extracomment>
-        <translation>%1 gratuit</translation>
+        <translation>%1 gratuites</translation>
     </message>
     <message>
         <source>No spins yet.</source>
@@ -1220,6 +1212,11 @@ Autre chose occupe sa place (un dossier, un lien ou un tube) et n&apos;a pas pu 
         <source>Name for this saved game?</source>
         <translation>Nom de cette partie enregistrée&#xa0;?</translation>
     </message>
+    <message>
+        <source>Game #%1</source>
+        <extracomment>A slot&apos;s name until the player gives it one: &quot;Game #1&quot;.</extracomment>
+        <translation>Partie n° %1</translation>
+    </message>
 </context>
 <context>
     <name>zandor::SlotMachine</name>
@@ -1253,7 +1250,7 @@ Autre chose occupe sa place (un dossier, un lien ou un tube) et n&apos;a pas pu 
     </message>
     <message>
         <source>Count Down Sound</source>
-        <translation>Son de baisse</translation>
+        <translation>Son du Power Drain</translation>
     </message>
     <message>
         <source>This is the sound which plays when you get a Power Drain symbol on the screen</source>
@@ -1261,7 +1258,7 @@ Autre chose occupe sa place (un dossier, un lien ou un tube) et n&apos;a pas pu 
     </message>
     <message>
         <source>Count Up Sound</source>
-        <translation>Son de hausse</translation>
+        <translation>Son du Power Up</translation>
     </message>
     <message>
         <source>This is the sound which plays when you get a Power Up symbol on the screen</source>
@@ -1433,11 +1430,11 @@ Autre chose occupe sa place (un dossier, un lien ou un tube) et n&apos;a pas pu 
     </message>
     <message>
         <source>Actual payback</source>
-        <translation>Taux de retour réel</translation>
+        <translation>Taux de redistribution réel</translation>
     </message>
     <message>
         <source>Theoretical payback at a full wager</source>
-        <translation>Taux de retour théorique à mise pleine</translation>
+        <translation>Taux de redistribution théorique à mise pleine</translation>
     </message>
     <message>
         <source>Borrowed / paid back</source>

@@ -81,36 +81,20 @@
 <context>
     <name>zandor::Bank</name>
     <message>
-        <source>You do not have 1000 credits!</source>
-        <translation>Non ha 1000 crediti!</translation>
-    </message>
-    <message>
-        <source>You do not have 100 credits!</source>
-        <translation>Non ha 100 crediti!</translation>
-    </message>
-    <message>
-        <source>You do not have 10 credits!</source>
-        <translation>Non ha 10 crediti!</translation>
-    </message>
-    <message>
-        <source>You do not have 1 credit!</source>
-        <translation>Non ha 1 credito!</translation>
-    </message>
-    <message>
-        <source>You do not have 0.10 credits!</source>
-        <translation>Non ha 0.10 crediti!</translation>
-    </message>
-    <message>
-        <source>You do not have 0.01 credits!</source>
-        <translation>Non ha 0.01 crediti!</translation>
-    </message>
-    <message>
-        <source>The bank cannot lend you that much: your credits or your debt would pass 9,999,999,999.99, the most the machine can keep.</source>
-        <translation>La banca non può prestarle così tanto: i suoi crediti o il suo debito supererebbero 9,999,999,999.99, il massimo che la macchina può conservare.</translation>
-    </message>
-    <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
         <translation>Non può restituire più crediti di quanti ne ha presi in prestito!</translation>
+    </message>
+    <message>
+        <source>You do not have %1 credits!</source>
+        <translation>Non ha %1 crediti!</translation>
+    </message>
+    <message>
+        <source>You do not have %1 credit!</source>
+        <translation>Non ha %1 credito!</translation>
+    </message>
+    <message>
+        <source>The bank cannot lend you that much: your credits or your debt would pass %1, the most the machine can keep.</source>
+        <translation>La banca non può prestarle così tanto: i suoi crediti o il suo debito supererebbero %1, il massimo che la macchina può conservare.</translation>
     </message>
 </context>
 <context>
@@ -569,6 +553,14 @@ It belongs in the folder %1 beside the program. Installing Zandor Slots again pu
         <translation>Impossibile trovare il manuale.
 
 Deve trovarsi nella cartella %1 accanto al programma. Reinstallare Zandor Slots lo rimette al suo posto.</translation>
+    </message>
+</context>
+<context>
+    <name>zandor::Keys</name>
+    <message>
+        <source>Enter</source>
+        <extracomment>The key that ends a line, as the keyboard names it: &quot;Eingabetaste&quot;, &quot;Entrée&quot;.</extracomment>
+        <translation>Invio</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1187,11 @@ Il disco potrebbe essere pieno, oppure la cartella potrebbe non essere scrivibil
     <message>
         <source>Name for this saved game?</source>
         <translation>Nome di questa partita salvata?</translation>
+    </message>
+    <message>
+        <source>Game #%1</source>
+        <extracomment>A slot&apos;s name until the player gives it one: &quot;Game #1&quot;.</extracomment>
+        <translation>Partita n. %1</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "platform/LocaleText.h"
+
 namespace zandor {
 
 namespace {
@@ -37,8 +39,11 @@ QStringList RequestedLanguages(const std::function<QString(const char*)>& env) {
   QString locale = env("LC_ALL");
   if (locale.isEmpty()) locale = env("LC_MESSAGES");
   if (locale.isEmpty()) locale = env("LANG");
+  // Only the plain C or POSIX locale turns LANGUAGE off; C.UTF-8 and the like are still C for
+  // their messages, but take the languages the player lists, as gettext does.
+  const QString plain = locale.section('@', 0, 0).trimmed();
+  if (plain.isEmpty() || plain == "C" || plain == "POSIX") return {};
   QStringList ofLocale = LanguagesOfLocale(locale);
-  if (ofLocale.isEmpty()) return {};
   QStringList requested;
   for (const QString& entry : env("LANGUAGE").split(':', Qt::SkipEmptyParts))
     for (const QString& name : LanguagesOfLocale(entry))
@@ -96,10 +101,15 @@ QString InstallTranslations(QCoreApplication& app, const QString& catalogueDir,
   // English needs a catalogue only for its plural forms; it lies beneath every other language,
   // which also falls back to it.
   Loads(app, QString(kCataloguePrefix) + "en", catalogueDir);
-  QString language = PickLanguage(RequestedLanguages(env), CataloguesIn(catalogueDir));
-  if (language.isEmpty()) return {};
-  Loads(app, "qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-  if (!Loads(app, kCataloguePrefix + language, catalogueDir)) return {};
+  const QStringList requested = RequestedLanguages(env);
+  QString language = PickLanguage(requested, CataloguesIn(catalogueDir));
+  if (!language.isEmpty()) {
+    Loads(app, "qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (!Loads(app, kCataloguePrefix + language, catalogueDir)) language.clear();
+  }
+  // Numbers and dates follow the language the player reads: English words with a decimal comma
+  // or another script's digits would be neither the one nor the other.
+  QLocale::setDefault(LocaleFor(language, requested));
   return language;
 }
 

@@ -13,7 +13,8 @@ class QCoreApplication;
 namespace zandor {
 
 // The languages the player asked for, best first. LANGUAGE's colon-separated list comes first,
-// unless the locale itself is C or POSIX (then LANGUAGE is not looked at, as gettext does);
+// unless the locale itself is the plain C or POSIX (then LANGUAGE is not looked at, as gettext
+// does; C.UTF-8 still lets it choose);
 // then the locale of LC_ALL, else LC_MESSAGES, else LANG. "de_AT.UTF-8@euro" gives "de_AT"
 // and then "de". env returns a variable's value, empty when unset.
 QStringList RequestedLanguages(const std::function<QString(const char*)>& env);
@@ -27,8 +28,8 @@ QStringList CataloguesIn(const QString& dir);
 
 // Loads into app the English plural forms, then, for the player's language, Qt's own
 // catalogue (standard buttons, file dialogs) and the program's. The translators belong to
-// app, and a second call replaces those of the first. Returns the language loaded, empty for
-// English.
+// app, and a second call replaces those of the first. Numbers and dates then follow the
+// language loaded (LocaleFor). Returns the language loaded, empty for English.
 QString InstallTranslations(QCoreApplication& app, const QString& catalogueDir,
                             const std::function<QString(const char*)>& env);
 

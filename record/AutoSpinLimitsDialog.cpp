@@ -13,6 +13,7 @@
 #include "help/Help.h"
 #include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/LocaleText.h"
 #include "platform/Prompts.h"
 
 namespace zandor {
@@ -23,7 +24,10 @@ QDoubleSpinBox* AmountBox(int64_t cents) {
   auto* box = new QDoubleSpinBox;
   box->setRange(0, 10'000'000);
   box->setDecimals(2);
-  box->setPrefix("$");
+  // The dollar sign where the locale puts a currency sign, around its own decimal separator.
+  const CurrencyAffixes sign = CurrencyAffixesOf();
+  box->setPrefix(sign.Prefix);
+  box->setSuffix(sign.Suffix);
   box->setGroupSeparatorShown(true);
   box->setValue(static_cast<double>(cents) / 100);
   return box;

@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "record/Statistics.h"
+#include "platform/LocaleText.h"
 
 namespace zandor {
 
@@ -16,10 +16,7 @@ const QColor kBonusColour(0xe0, 0xb0, 0x00);
 const QColor kLoanColour(0x20, 0x90, 0x30);
 const QColor kPaybackColour(0xc0, 0x20, 0x20);
 
-QString Dollars(int64_t cents) {
-  return QString::fromStdString((cents < 0 ? "-$" : "$") +
-                                FormatDollars(cents < 0 ? -cents : cents));
-}
+QString Dollars(int64_t cents) { return AmountText(Money::Cents(cents)); }
 
 // A step of the axis that gives about four lines across the span: 1, 2 or 5 times a power of
 // ten dollars (cents here).
@@ -61,6 +58,9 @@ void GameChartView::paintEvent(QPaintEvent*) {
   // are as sharp at 200% as at 100%.
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
+  // Time runs left to right and numbers read left to right in every language: a window laid
+  // out right to left keeps the chart, its axes' labels and "-$500.00" as they are.
+  p.setLayoutDirection(Qt::LeftToRight);
   const std::vector<ChartPoint>& points = chart_.Points();
   const QFontMetrics fm(font());
   const int line = fm.height();
@@ -105,13 +105,15 @@ void GameChartView::paintEvent(QPaintEvent*) {
   p.drawLine(plot.bottomLeft(), plot.topLeft());
   p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), line), Qt::AlignLeft, "0");
   p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), line), Qt::AlignRight,
-             QString::number(lastSpin));
+             QLocale().toString(qlonglong(lastSpin)));
   //: The chart's horizontal axis: the spins played in this game.
   p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), line), Qt::AlignHCenter,
              tr("Spins"));
 
-  // The legend above the plot.
-  qreal x = plot.left();
+  // The legend above the plot, from the window's edge: the axis labels of a large amount take
+  // room the captions need.
+  const qreal legendLeft = 8;
+  qreal x = legendLeft;
   qreal ly = line / 2.0 + 2;
   auto legend = [&](const QColor& colour, const QString& caption, int kind) {
     p.setPen(QPen(colour, 2));
@@ -134,7 +136,7 @@ void GameChartView::paintEvent(QPaintEvent*) {
   legend(kCreditsColour, tr("Credits"), 0);
   //: The chart's legend: the line of the credits less what is owed to the bank.
   legend(kWorthColour, tr("Net worth"), 0);
-  x = plot.left();
+  x = legendLeft;
   ly += line + 2;
   //: The chart's legend: the mark of a bonus won.
   legend(kBonusColour, tr("Bonus"), 1);

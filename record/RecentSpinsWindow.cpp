@@ -16,6 +16,7 @@
 #include "help/HelpKey.h"
 #include "machine/MachineState.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/LocaleText.h"
 #include "platform/Prompts.h"
 #include "record/SpinPicture.h"
 #include "record/Statistics.h"
@@ -26,12 +27,14 @@ namespace {
 
 constexpr int kIconSize = 48;
 
-QString Dollars(int64_t cents) { return QString::fromStdString(FormatDollars(cents)); }
+// The table's columns name what they hold in credits: the locale's number, no sign.
+QString Dollars(int64_t cents) { return CreditsText(Money::Cents(cents)); }
 
-// Today's spins show the time only; older ones the date too.
+// Today's spins show the time only; older ones the date too, as the locale writes it.
 QString TimeText(int64_t t) {
   const QDateTime when = QDateTime::fromSecsSinceEpoch(t);
-  return when.toString(when.date() == QDate::currentDate() ? "HH:mm:ss" : "yyyy-MM-dd HH:mm:ss");
+  const QString time = when.toString("HH:mm:ss");
+  return when.date() == QDate::currentDate() ? time : DateText(when.date()) + ' ' + time;
 }
 
 QString PaysText(const SpinReport& s) {
@@ -189,7 +192,7 @@ void RecentSpinsWindow::FillList() {
     Table->setItem(row, 1, Cell(Dollars(s.CoinValue)));
     //: The coins of a free spin: "25 free".
     const QString freeCoins = tr("%1 free").arg(coins);
-    Table->setItem(row, 2, Cell(s.Free ? freeCoins : QString::number(coins)));
+    Table->setItem(row, 2, Cell(s.Free ? freeCoins : QLocale().toString(coins)));
     auto* reels = new QTableWidgetItem;
     // Drawn at the artwork's size and shrunk: the lines are drawn thick enough to survive it.
     const QImage picture = DrawSpinPicture(art ? *art : noArt, size, s, std::max(size, 96) / 12);

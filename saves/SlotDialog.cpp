@@ -15,19 +15,21 @@
 #include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/Language.h"
+#include "platform/LocaleText.h"
 #include "platform/Prompts.h"
 #include "saves/SavedGames.h"
-#include "store/MoneyText.h"
 
 namespace zandor {
 
 namespace {
 
 // A slot's line of credits and borrowed money, as designed.
-constexpr int kCreditsWidth = 105, kBorrowedLeft = 112, kBorrowedWidth = 113;
+constexpr int kCreditsWidth = 105, kBorrowedLeft = 112, kBorrowedWidth = 113, kMoneyTop = 48;
+// The date of the save, right-aligned on the line of the game's name.
+constexpr int kDateLeft = 168, kDateTop = 28, kDateWidth = 57;
 
-// Two decimals, trimmed, with '.' whatever the locale.
-QString MoneyText(Money v) { return QString::fromStdString(FormatMoney(v)); }
+// The name a slot has until the player gives it one, as the file keeps it.
+std::string DefaultName(int n) { return "Game #" + std::to_string(n); }
 
 }  // namespace
 
@@ -68,9 +70,9 @@ SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, Mode mode, 
       return l;
     };
     GameLabels[i] = label("GameLabel%1", 8, 28, 129, false);
-    DateLabels[i] = label("DateLabel%1", 168, 28, 57, true);
-    CreditsLabels[i] = label("CreditsLabel%1", 8, 48, kCreditsWidth, false);
-    BorrowedLabels[i] = label("BorrowedLabel%1", kBorrowedLeft, 48, kBorrowedWidth, true);
+    DateLabels[i] = label("DateLabel%1", kDateLeft, kDateTop, kDateWidth, true);
+    CreditsLabels[i] = label("CreditsLabel%1", 8, kMoneyTop, kCreditsWidth, false);
+    BorrowedLabels[i] = label("BorrowedLabel%1", kBorrowedLeft, kMoneyTop, kBorrowedWidth, true);
 
     QPushButton* b = new QPushButton(panel);
     b->setObjectName(QString("SlotButton%1").arg(n));
@@ -107,32 +109,60 @@ void SlotDialog::ReadSlots() { slots_.Read(); }
 void SlotDialog::ShowSlots() {
   setWindowTitle(mode_ == Mode::Save ? tr("Save a Game -- Select Game Slot")
                                      : tr("Open a Game -- Select Game Slot"));
+  // The slot line has room for two amounts and their words only without thousands separators;
+  // the decimal separator is the locale's.
+  QLocale ungrouped = PlayerLocale();
+  ungrouped.setNumberOptions(ungrouped.numberOptions() | QLocale::OmitGroupSeparator);
   for (int i = 0; i < 8; ++i) {
     const SavedGame& s = slots_.Slots[i];
-    NameFields[i]->setText(QString::fromStdString(s.Name));
+    // The file keeps the default name in English; the player reads it in his language.
+    //: A slot's name until the player gives it one: "Game #1".
+    NameFields[i]->setText(s.Name == DefaultName(i + 1) ? tr("Game #%1").arg(i + 1)
+                                                        : QString::fromStdString(s.Name));
     GameLabels[i]->setText("Zandor Slots");
-    DateLabels[i]->setText(QString::fromStdString(s.Date));
+    const QString date = StoredDateText(s.Date);
+    DateLabels[i]->setText(date);
     //: A saved game's credits: "1000.00 credits".
-    CreditsLabels[i]->setText(tr("%1 credits").arg(MoneyText(s.Credits)));
+    CreditsLabels[i]->setText(tr("%1 credits").arg(CreditsText(s.Credits, ungrouped)));
     //: What a saved game owes the bank: "1000.00 borrowed".
-    BorrowedLabels[i]->setText(tr("%1 borrowed").arg(MoneyText(s.Borrowed)));
+    BorrowedLabels[i]->setText(tr("%1 borrowed").arg(CreditsText(s.Borrowed, ungrouped)));
     // A language with longer words than "credits" and "borrowed" takes the free room on the
     // line: the credits grow to the right, the right-aligned borrowed text up to the tick
-    // button. English keeps the designed places.
+    // button. English keeps the designed places. When the two do not fit on one line (a large
+    // amount), the credits take the place of the game's name above, beside the date, and the
+    // borrowed text has the line to itself.
     constexpr int gap = 6;
     const int borrowedWidth = BorrowedLabels[i]->sizeHint().width();
+    const int creditsWidth = CreditsLabels[i]->sizeHint().width();
     const int left = CreditsLabels[i]->x();
-    const int right = std::clamp(left + CreditsLabels[i]->sizeHint().width() + gap + borrowedWidth,
-                                 kBorrowedLeft + kBorrowedWidth, SlotButtons[i]->x() - 2);
-    CreditsLabels[i]->resize(std::max(kCreditsWidth, right - left - gap - borrowedWidth),
-                             CreditsLabels[i]->height());
-    BorrowedLabels[i]->resize(right - kBorrowedLeft, BorrowedLabels[i]->height());
+    const int lineEnd = SlotButtons[i]->x() - 2;
+    const bool oneLine = left + creditsWidth + gap + borrowedWidth <= lineEnd;
+    GameLabels[i]->setVisible(oneLine);
+    if (oneLine) {
+      DateLabels[i]->setGeometry(kDateLeft, kDateTop, kDateWidth, DateLabels[i]->height());
+      const int right = std::clamp(left + creditsWidth + gap + borrowedWidth,
+                                   kBorrowedLeft + kBorrowedWidth, lineEnd);
+      CreditsLabels[i]->setGeometry(left, kMoneyTop,
+                                    std::max(kCreditsWidth, right - left - gap - borrowedWidth),
+                                    CreditsLabels[i]->height());
+      BorrowedLabels[i]->setGeometry(kBorrowedLeft, kMoneyTop, right - kBorrowedLeft,
+                                     BorrowedLabels[i]->height());
+    } else {
+      // The date moves up to the tick button, as the borrowed text below it does.
+      QRect date = DateLabels[i]->geometry();
+      date.moveRight(lineEnd - 1);
+      DateLabels[i]->setGeometry(date);
+      const int dateLeft = lineEnd - DateLabels[i]->sizeHint().width();
+      CreditsLabels[i]->setGeometry(left, date.y(),
+                                    std::max(kCreditsWidth, dateLeft - gap / 2 - left),
+                                    CreditsLabels[i]->height());
+      BorrowedLabels[i]->setGeometry(left, kMoneyTop, lineEnd - left, BorrowedLabels[i]->height());
+    }
     // The button shows only a tick; its name says which slot it is and what the slot holds.
-    const QString name = s.Name.empty() ? tr("no name") : QString::fromStdString(s.Name);
-    const QString holds =
-        tr("%1, saved %2, %3, %4")
-            .arg(name, s.Date.empty() ? tr("never") : QString::fromStdString(s.Date),
-                 CreditsLabels[i]->text(), BorrowedLabels[i]->text());
+    const QString name = s.Name.empty() ? tr("no name") : NameFields[i]->text();
+    const QString holds = tr("%1, saved %2, %3, %4")
+                              .arg(name, date.isEmpty() ? tr("never") : date,
+                                   CreditsLabels[i]->text(), BorrowedLabels[i]->text());
     SlotButtons[i]->setAccessibleName(
         (mode_ == Mode::Save ? tr("Save in slot %1: %2") : tr("Open slot %1: %2"))
             .arg(i + 1)

@@ -22,7 +22,9 @@
 #include "app/MainWindow.h"
 #include "help/HelpViewer.h"
 #include "platform/Language.h"
+#include "platform/LocaleText.h"
 #include "record/RecordKeeper.h"
+#include "saves/SavedGames.h"
 #include "tests/support/FakePrompts.h"
 #include "tests/support/TestApp.h"
 
@@ -72,6 +74,9 @@ TEST(Language, ChosenAsTheDesktopChooses) {
   } rows[] = {
       {{}, ""},
       {{{"LANG", "C.UTF-8"}}, ""},
+      // C.UTF-8 still lets LANGUAGE choose, as gettext programs do.
+      {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "de"}}, "de"},
+      {{{"LC_ALL", "C.utf8"}, {"LANGUAGE", "fr:de"}}, "fr"},
       {{{"LANG", "de_DE.UTF-8"}}, "de"},
       {{{"LANG", "de_AT.UTF-8@euro"}}, "de"},
       {{{"LANG", "fr_CA"}}, "fr"},
@@ -108,6 +113,68 @@ TEST(Language, ChosenAsTheDesktopChooses) {
     EXPECT_EQ(PickLanguage(RequestedLanguages(Reader(row.Env)), available), row.Expected)
         << joined.toStdString();
   }
+}
+
+// One formatter for what the player reads that is not words. Numbers come from Qt's locale
+// data, not from our catalogues: Spanish and Polish are written as their players read them
+// before their catalogues exist. The stored date of a saved game is month first.
+TEST(Language, NumbersDatesAndKeysAsTheLocaleWritesThem) {
+  const QString nb = QString(QChar(0x00a0)), nnb = QString(QChar(0x202f));
+  struct Row {
+    const char* Locale;
+    QString Large, Negative, Credits, Percent, Date;
+  } rows[] = {
+      {"en_US", "$9,876,543,210.99", "-$500.00", "1,000.00", "80.0%", "11/30/26"},
+      {"de_DE", "9.876.543.210,99" + nb + "$", "-500,00" + nb + "$", "1.000,00", "80,0" + nb + "%",
+       "30.11.26"},
+      {"fr_FR", "9" + nnb + "876" + nnb + "543" + nnb + "210,99" + nb + "$", "-500,00" + nb + "$",
+       "1" + nnb + "000,00", "80,0" + nnb + "%", "30/11/26"},
+      {"es_ES", "9.876.543.210,99" + nb + "$", "-500,00" + nb + "$", "1000,00", "80,0" + nb + "%",
+       "30/11/26"},
+      {"it_IT", "9.876.543.210,99" + nb + "$", "-500,00" + nb + "$", "1.000,00", "80,0%",
+       "30/11/26"},
+      {"pl_PL", "9" + nb + "876" + nb + "543" + nb + "210,99" + nb + "$", "-500,00" + nb + "$",
+       "1000,00", "80,0%", "30.11.26"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.Locale);
+    const QLocale l(row.Locale);
+    EXPECT_EQ(AmountText(Money::Cents(987'654'321'099), l), row.Large);
+    EXPECT_EQ(AmountText(Money::Dollars(-500), l), row.Negative);
+    EXPECT_EQ(CreditsText(Money::Dollars(1000), l), row.Credits);
+    EXPECT_EQ(PercentText(80.0, 1, l), row.Percent);
+    EXPECT_EQ(StoredDateText("11/30/26", l), row.Date);
+    EXPECT_EQ(StoredDateText("11-30-26", l), row.Date);
+  }
+  EXPECT_EQ(SignedAmountText(Money::Cents(100), QLocale("en_US")), "+$1.00");
+  EXPECT_EQ(SignedAmountText(Money(), QLocale("en_US")), "$0.00");
+  EXPECT_EQ(StoredDateText("12/07/26", QLocale("de_DE")), "07.12.26");
+  EXPECT_EQ(StoredDateText("13/45/26", QLocale("de_DE")), "13/45/26");  // shown as stored
+  EXPECT_EQ(StoredDateText("", QLocale("de_DE")), "");
+
+  // The locale follows the language the catalogues give: a fallback to English is English
+  // numbers too, never a decimal comma or Arabic-Indic digits.
+  EXPECT_EQ(LocaleFor("de", {"de", "de_AT"}).name(), "de_AT");
+  EXPECT_EQ(LocaleFor("fr", {"fr"}).name(), "fr_FR");
+  EXPECT_EQ(LocaleFor("", {"en_GB", "de"}).name(), "en_GB");
+  for (const QStringList& requested : {QStringList{"es_AR", "es"}, QStringList{"ar_EG", "ar"}})
+    EXPECT_EQ(CreditsText(Money::Dollars(1000), LocaleFor("", requested)), "1,000.00");
+
+  // Key names as the keyboard of the language prints them.
+  QApplication& app = TestApp();
+  const std::pair<QString, QString> keys[] = {
+      {"", "Space, Enter, Shift+Tab, Esc, Ctrl+T"},
+      {"de", "Leertaste, Eingabetaste, Umschalt+Tab, Esc, Strg+T"},
+      {"fr", QString::fromUtf8("Espace, Entrée, Maj+Tab, Échap, Ctrl+T")},
+  };
+  for (const auto& [language, expected] : keys) {
+    InstallTranslations(app, CatalogueDir(), Reader({{"LANGUAGE", language}, {"LANG", "C.UTF-8"}}));
+    EXPECT_EQ(KeyName(QKeySequence(QKeyCombination(Qt::Key_Space), QKeyCombination(Qt::Key_Return),
+                                   Qt::SHIFT | Qt::Key_Tab, QKeyCombination(Qt::Key_Escape))) +
+                  ", " + KeyName(QKeySequence(Qt::CTRL | Qt::Key_T)),
+              expected);
+  }
+  InstallTranslations(app, CatalogueDir(), Reader({}));
 }
 
 namespace {
@@ -172,8 +239,8 @@ void WithNewWindow(const std::function<void()>& open, const std::function<void(Q
 
 // The game's windows under English and each translation: captions and a message as each
 // catalogue gives them (English as the game has always read), Qt's own buttons in the same
-// language, and no label or button cut short in any dialog. With ZANDOR_GALLERY=folder each
-// window is saved there as <language>-<name>.png to be looked at.
+// language, and no label or button cut short in any dialog, a ten-digit amount included. With
+// ZANDOR_GALLERY=folder each window is saved there as <language>-<name>.png to be looked at.
 TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
   QApplication& app = TestApp();
   const QString gallery = qEnvironmentVariable("ZANDOR_GALLERY");
@@ -198,6 +265,10 @@ TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
     GameState game;
     game.Dirs.Program = ProgramDirectory();
     game.Dirs.Settings = settings.path().toStdString() + "/";
+    // A saved game at the largest amounts: the slot dialogs lay out ten-digit amounts too.
+    MachineState rich;
+    rich.Credits = rich.Borrowed = Money::Cents(987'654'321'099);
+    ASSERT_TRUE(SavedGameTable(game.Dirs.Settings).Save(rich, 8, "Rich").Ok);
     FakePrompts prompts;
     MainWindow form(game, prompts);
     form.show();
