@@ -577,6 +577,9 @@ void MainWindow::OpenGame() {
   const MachineState& m = Game.Machine;
   if (dlg.exec() == QDialog::Accepted) {
     Machine.Events().GameOpened(CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
+    if (dlg.ChosenSlot >= 1 && dlg.ChosenSlot <= 8)
+      Machine.Events().SavedGameOpened(dlg.ChosenSlot, savedGames_.Slots[dlg.ChosenSlot - 1].Name,
+                                       CentsOf(m.Credits + m.Wager));
     KeepGame();
   }
   if (autoTimer) AutomaticSpinTimer.start();

@@ -16,26 +16,44 @@ QString Amount(int64_t cents) { return MoneyWords(Money::Cents(cents)); }
 
 SpinAnnouncer::SpinAnnouncer(GameEvents& record, const MachineState& machine,
                              std::function<void(const QString&)> say)
-    : record_(record), machine_(machine), say_(std::move(say)) {}
+    : record_(record), machine_(machine), say_(std::move(say)), plan_(machine, say_) {}
 
 void SpinAnnouncer::SpinScored(const SpinReport& spin) {
   record_.SpinScored(spin);
-  if (say_) say_(SpinSentence(spin, machine_.PowerPts));
+  plan_.SpinScored(spin);
 }
 
 void SpinAnnouncer::Loan(int64_t cents) { record_.Loan(cents); }
 
 void SpinAnnouncer::GameReplaced(int64_t credits, int64_t borrowed) {
   record_.GameReplaced(credits, borrowed);
+  plan_.GameReplaced(credits, borrowed);
 }
 
 void SpinAnnouncer::GameOpened(int64_t credits, int64_t borrowed) {
   record_.GameOpened(credits, borrowed);
+  plan_.GameOpened(credits, borrowed);
 }
 
-void SpinAnnouncer::CoinValueChanged(int64_t cents) { record_.CoinValueChanged(cents); }
+void SpinAnnouncer::CoinValueChanged(int64_t cents) {
+  record_.CoinValueChanged(cents);
+  plan_.CoinValueChanged(cents);
+}
 
-void SpinAnnouncer::AutoSpinSwitched(bool on) { record_.AutoSpinSwitched(on); }
+void SpinAnnouncer::AutoSpinSwitched(bool on) {
+  record_.AutoSpinSwitched(on);
+  plan_.AutoSpinSwitched(on);
+}
+
+void SpinAnnouncer::WagerPlaced(int64_t cents, int coins) {
+  record_.WagerPlaced(cents, coins);
+  plan_.WagerPlaced(cents, coins);
+}
+
+void SpinAnnouncer::SavedGameOpened(int slot, const std::string& name, int64_t credits) {
+  record_.SavedGameOpened(slot, name, credits);
+  plan_.SavedGameOpened(slot, name, credits);
+}
 
 PlayerText SpinAnnouncer::AutoSpinStopText() {
   PlayerText reason = record_.AutoSpinStopText();

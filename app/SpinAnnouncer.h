@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 
+#include "app/SpeechPlan.h"
 #include "machine/GameEvents.h"
 #include "machine/MachineState.h"
 
@@ -29,11 +30,14 @@ class SpinAnnouncer : public GameEvents {
   void CoinValueChanged(int64_t cents) override;
   void AutoSpinSwitched(bool on) override;
   PlayerText AutoSpinStopText() override;
+  void WagerPlaced(int64_t cents, int coins) override;
+  void SavedGameOpened(int slot, const std::string& name, int64_t credits) override;
 
  private:
   GameEvents& record_;
   const MachineState& machine_;
   std::function<void(const QString&)> say_;
+  SpeechPlan plan_;  // what is said of each event, and how much
 };
 
 // The sentence for a settled spin; powerPts is the bonus meter once it settled.

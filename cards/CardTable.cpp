@@ -1,5 +1,6 @@
 #include "cards/CardTable.h"
 
+#include <QAccessibleWidget>
 #include <QDateTime>
 #include <QFont>
 #include <QFontMetrics>
@@ -83,6 +84,24 @@ QString SkipsCaption(int left) {
   return CardTable::tr("&Skips: %1").arg(left);
 }
 
+// The rules are a paragraph of the table that the player asks for (key R). As a plain label a
+// screen reader would read all of them, some twenty seconds, every time the table opens.
+constexpr const char* kRulesName = "Rules";
+
+class RulesAccessible : public QAccessibleWidget {
+ public:
+  explicit RulesAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::Paragraph) {}
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? CardTable::tr(RulesText) : QAccessibleWidget::text(t);
+  }
+};
+
+QAccessibleInterface* RulesFactory(const QString& key, QObject* object) {
+  if (key == QLatin1String("QLabel") && object && object->objectName() == QLatin1String(kRulesName))
+    return new RulesAccessible(static_cast<QWidget*>(object));
+  return nullptr;
+}
+
 uint32_t UtcTimeOfDayMs() {
   return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }
@@ -152,12 +171,18 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
   SinceOpened = [this] { return opened_.elapsed(); };
   DrawButton->installEventFilter(this);
 
+  static const bool rulesFactory = [] {
+    QAccessible::installFactory(RulesFactory);
+    return true;
+  }();
+  (void)rulesFactory;
+  // Named before it has any text, so that a screen reader meets it as the rules from the start.
+  RulesLabel = new QLabel(this);
+  RulesLabel->setObjectName(kRulesName);
   // Three lines of 11-pixel type fit the 33-pixel box only at an 11-pixel line pitch.
-  RulesLabel =
-      new QLabel(QString("<div style=\"white-space: pre-wrap; -qt-line-height-type: fixed; "
-                         "line-height: 11px\">%1</div>")
-                     .arg(tr(RulesText)),
-                 this);
+  RulesLabel->setText(QString("<div style=\"white-space: pre-wrap; -qt-line-height-type: fixed; "
+                              "line-height: 11px\">%1</div>")
+                          .arg(tr(RulesText)));
   RulesLabel->setTextFormat(Qt::RichText);
   RulesLabel->setGeometry(12, 328, 605, 33);
   RulesLabel->setWordWrap(true);
@@ -204,6 +229,8 @@ CardTable::CardTable(Money& spinWin, Lcg& rng, std::function<void(Effect)> play,
   connect(DrawButton, &QPushButton::clicked, this, &CardTable::Draw);
   connect(GoAgainButton, &QPushButton::clicked, this, &CardTable::GoAgain);
   connect(SkipButton, &QPushButton::clicked, this, &CardTable::Skip);
+  auto* rules = new QShortcut(QKeySequence(Qt::Key_R), this);
+  connect(rules, &QShortcut::activated, this, [this] { Announce(this, tr(RulesText)); });
 
   Shuffle(UtcTimeOfDayMs());
 }
@@ -327,10 +354,15 @@ void CardTable::showEvent(QShowEvent* event) {
   opened_.restart();
   // Told once the screen reader has read the window and its focus.
   QTimer::singleShot(300, this, [this] {
+    // The cards and the choice at once; the rules only when asked for.
     const QString table =
         tr("Your win of %1 is on the table. The cards: %2 and %3.")
             .arg(QString::fromStdString(spinWin_.Padded(0)), CardName(MakeCard(hand_.LeftCard)),
-                 CardName(MakeCard(hand_.RightCard)));
+                 CardName(MakeCard(hand_.RightCard))) +
+        QLatin1Char(' ') +
+        //: Spoken as the card table opens, after the two cards: the buttons to choose from,
+        //: and the key that reads the rules.
+        tr("Draw, Skip or OK to keep it; R reads the rules.");
     Announce(this, Prelude.isEmpty() ? table : Prelude + QLatin1Char(' ') + table);
   });
   PlaceOnScreen();

@@ -33,4 +33,15 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>zandor::SpeechPlan</name>
+    <message numerus="yes">
+        <source>Wager %1, %n coin(s).</source>
+        <extracomment>Spoken once a bet has placed its coins: %1 the wager on the lines, %n its coins.</extracomment>
+        <translation>
+            <numerusform>Wager %1, %n coin.</numerusform>
+            <numerusform>Wager %1, %n coins.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

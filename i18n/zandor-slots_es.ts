@@ -328,6 +328,10 @@
         <source>Your win of %1 is on the table. The cards: %2 and %3.</source>
         <translation>Su premio de %1 está sobre la mesa. Las cartas: %2 y %3.</translation>
     </message>
+    <message>
+        <source>Draw, Skip or OK to keep it; R reads the rules.</source>
+        <translation>Robar, Pasar u OK para quedárselo; R lee las reglas.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::FaceAccessible</name>
@@ -1320,6 +1324,66 @@ Puede que el disco esté lleno o que no se pueda escribir en la carpeta. Sin el 
     <message>
         <source>Read error: %1</source>
         <translation>Error de lectura: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zandor::SpeechPlan</name>
+    <message>
+        <source>Free spin %1.</source>
+        <extracomment>Spoken before a free spin&apos;s result: %1 its number (1 to 7).</extracomment>
+        <translation>Tirada gratis %1.</translation>
+    </message>
+    <message>
+        <source>No win, %1.</source>
+        <extracomment>Spoken after a spin that came by itself and won nothing: %1 the credits now.</extracomment>
+        <translation>Sin premio, %1.</translation>
+    </message>
+    <message>
+        <source>Won %1, %2.</source>
+        <extracomment>Spoken after a spin that came by itself and won: %1 the win, %2 the credits now.</extracomment>
+        <translation>Premio %1, %2.</translation>
+    </message>
+    <message>
+        <source>Meter %1%.</source>
+        <extracomment>Spoken after a spin that came by itself, once the bonus meter moved: how full it is now, in per cent.</extracomment>
+        <translation>Indicador %1 %.</translation>
+    </message>
+    <message>
+        <source>New game. Credits %1.</source>
+        <extracomment>Spoken once File / New Game has started a new game: %1 its credits.</extracomment>
+        <translation>Nueva partida. Créditos %1.</translation>
+    </message>
+    <message>
+        <source>Opened slot %1. Credits %2.</source>
+        <extracomment>Spoken once File / Open has brought back a saved game: %1 its slot (1 to 8), %2 its credits.</extracomment>
+        <translation>Ranura %1 abierta. Créditos %2.</translation>
+    </message>
+    <message>
+        <source>Opened slot %1, %2. Credits %3.</source>
+        <extracomment>Spoken once File / Open has brought back a saved game: %1 its slot (1 to 8), %2 the name the player gave it, %3 its credits.</extracomment>
+        <translation>Ranura %1 abierta, %2. Créditos %3.</translation>
+    </message>
+    <message>
+        <source>Coin value %1. Credits %2.</source>
+        <extracomment>Spoken once a coin value was chosen under Options / Bet Amount: %1 the value of a coin, %2 the credits, which took back any coins placed.</extracomment>
+        <translation>Valor de la moneda %1. Créditos %2.</translation>
+    </message>
+    <message>
+        <source>Auto spin on.</source>
+        <extracomment>Spoken as Auto / Auto Spin is switched on or off.</extracomment>
+        <translation>Tiradas automáticas activadas.</translation>
+    </message>
+    <message>
+        <source>Auto spin off.</source>
+        <translation>Tiradas automáticas desactivadas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wager %1, %n coin(s).</source>
+        <extracomment>Spoken once a bet has placed its coins: %1 the wager on the lines, %n its coins.</extracomment>
+        <translation>
+            <numerusform>Apuesta %1, %n moneda.</numerusform>
+            <numerusform>Apuesta %1, %n monedas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

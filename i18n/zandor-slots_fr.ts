@@ -316,6 +316,15 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;», choisiss
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>Skips: %1</source>
+        <extracomment>The Skips button after a skip; %1 is how many fresh pairs are left.</extracomment>
+        <translation>Passer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Draw, Skip or OK to keep it; R reads the rules.</source>
+        <translation>Tirer, Passer ou OK pour le garder&#xa0;; R lit les règles.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::FaceAccessible</name>
@@ -1341,6 +1350,66 @@ Autre chose occupe sa place (un dossier, un lien ou un tube) et n&apos;a pas pu 
     <message>
         <source>File not found</source>
         <translation>Fichier introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>zandor::SpeechPlan</name>
+    <message>
+        <source>Free spin %1.</source>
+        <extracomment>Spoken before a free spin&apos;s result: %1 its number (1 to 7).</extracomment>
+        <translation>Tour gratuit %1.</translation>
+    </message>
+    <message>
+        <source>No win, %1.</source>
+        <extracomment>Spoken after a spin that came by itself and won nothing: %1 the credits now.</extracomment>
+        <translation>Aucun gain, %1.</translation>
+    </message>
+    <message>
+        <source>Won %1, %2.</source>
+        <extracomment>Spoken after a spin that came by itself and won: %1 the win, %2 the credits now.</extracomment>
+        <translation>Gagné %1, %2.</translation>
+    </message>
+    <message>
+        <source>Meter %1%.</source>
+        <extracomment>Spoken after a spin that came by itself, once the bonus meter moved: how full it is now, in per cent.</extracomment>
+        <translation>Jauge %1&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>New game. Credits %1.</source>
+        <extracomment>Spoken once File / New Game has started a new game: %1 its credits.</extracomment>
+        <translation>Nouvelle partie. Crédits %1.</translation>
+    </message>
+    <message>
+        <source>Opened slot %1. Credits %2.</source>
+        <extracomment>Spoken once File / Open has brought back a saved game: %1 its slot (1 to 8), %2 its credits.</extracomment>
+        <translation>Emplacement %1 ouvert. Crédits %2.</translation>
+    </message>
+    <message>
+        <source>Opened slot %1, %2. Credits %3.</source>
+        <extracomment>Spoken once File / Open has brought back a saved game: %1 its slot (1 to 8), %2 the name the player gave it, %3 its credits.</extracomment>
+        <translation>Emplacement %1 ouvert, %2. Crédits %3.</translation>
+    </message>
+    <message>
+        <source>Coin value %1. Credits %2.</source>
+        <extracomment>Spoken once a coin value was chosen under Options / Bet Amount: %1 the value of a coin, %2 the credits, which took back any coins placed.</extracomment>
+        <translation>Valeur de la pièce %1. Crédits %2.</translation>
+    </message>
+    <message>
+        <source>Auto spin on.</source>
+        <extracomment>Spoken as Auto / Auto Spin is switched on or off.</extracomment>
+        <translation>Tours automatiques activés.</translation>
+    </message>
+    <message>
+        <source>Auto spin off.</source>
+        <translation>Tours automatiques désactivés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wager %1, %n coin(s).</source>
+        <extracomment>Spoken once a bet has placed its coins: %1 the wager on the lines, %n its coins.</extracomment>
+        <translation>
+            <numerusform>Mise %1, %n pièce.</numerusform>
+            <numerusform>Mise %1, %n pièces.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -312,6 +312,10 @@
         <source>Your win of %1 is on the table. The cards: %2 and %3.</source>
         <translation>La sua vincita di %1 è sul tavolo. Le carte: %2 e %3.</translation>
     </message>
+    <message>
+        <source>Draw, Skip or OK to keep it; R reads the rules.</source>
+        <translation>Pesca, Salti o OK per tenerla; R legge le regole.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::FaceAccessible</name>
@@ -1317,6 +1321,66 @@ Il disco potrebbe essere pieno, oppure la cartella potrebbe non essere scrivibil
     <message>
         <source>Read error: %1</source>
         <translation>Errore di lettura: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zandor::SpeechPlan</name>
+    <message>
+        <source>Free spin %1.</source>
+        <extracomment>Spoken before a free spin&apos;s result: %1 its number (1 to 7).</extracomment>
+        <translation>Giro gratuito %1.</translation>
+    </message>
+    <message>
+        <source>No win, %1.</source>
+        <extracomment>Spoken after a spin that came by itself and won nothing: %1 the credits now.</extracomment>
+        <translation>Nessuna vincita, %1.</translation>
+    </message>
+    <message>
+        <source>Won %1, %2.</source>
+        <extracomment>Spoken after a spin that came by itself and won: %1 the win, %2 the credits now.</extracomment>
+        <translation>Vinto %1, %2.</translation>
+    </message>
+    <message>
+        <source>Meter %1%.</source>
+        <extracomment>Spoken after a spin that came by itself, once the bonus meter moved: how full it is now, in per cent.</extracomment>
+        <translation>Indicatore %1%.</translation>
+    </message>
+    <message>
+        <source>New game. Credits %1.</source>
+        <extracomment>Spoken once File / New Game has started a new game: %1 its credits.</extracomment>
+        <translation>Nuova partita. Crediti %1.</translation>
+    </message>
+    <message>
+        <source>Opened slot %1. Credits %2.</source>
+        <extracomment>Spoken once File / Open has brought back a saved game: %1 its slot (1 to 8), %2 its credits.</extracomment>
+        <translation>Posizione %1 aperta. Crediti %2.</translation>
+    </message>
+    <message>
+        <source>Opened slot %1, %2. Credits %3.</source>
+        <extracomment>Spoken once File / Open has brought back a saved game: %1 its slot (1 to 8), %2 the name the player gave it, %3 its credits.</extracomment>
+        <translation>Posizione %1 aperta, %2. Crediti %3.</translation>
+    </message>
+    <message>
+        <source>Coin value %1. Credits %2.</source>
+        <extracomment>Spoken once a coin value was chosen under Options / Bet Amount: %1 the value of a coin, %2 the credits, which took back any coins placed.</extracomment>
+        <translation>Valore della moneta %1. Crediti %2.</translation>
+    </message>
+    <message>
+        <source>Auto spin on.</source>
+        <extracomment>Spoken as Auto / Auto Spin is switched on or off.</extracomment>
+        <translation>Giri automatici attivi.</translation>
+    </message>
+    <message>
+        <source>Auto spin off.</source>
+        <translation>Giri automatici disattivati.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wager %1, %n coin(s).</source>
+        <extracomment>Spoken once a bet has placed its coins: %1 the wager on the lines, %n its coins.</extracomment>
+        <translation>
+            <numerusform>Puntata %1, %n moneta.</numerusform>
+            <numerusform>Puntata %1, %n monete.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

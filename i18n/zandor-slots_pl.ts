@@ -329,6 +329,10 @@
         <source>Your win of %1 is on the table. The cards: %2 and %3.</source>
         <translation>Twoja wygrana %1 leży na stole. Karty: %2 i %3.</translation>
     </message>
+    <message>
+        <source>Draw, Skip or OK to keep it; R reads the rules.</source>
+        <translation>Dobierz, Pomiń lub OK, aby ją zachować; R odczytuje zasady.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::FaceAccessible</name>
@@ -1323,6 +1327,67 @@ Dysk może być pełny albo folder może nie mieć prawa zapisu.  Bez blokady dr
     <message>
         <source>Read error: %1</source>
         <translation>Błąd odczytu: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zandor::SpeechPlan</name>
+    <message>
+        <source>Free spin %1.</source>
+        <extracomment>Spoken before a free spin&apos;s result: %1 its number (1 to 7).</extracomment>
+        <translation>Darmowy obrót %1.</translation>
+    </message>
+    <message>
+        <source>No win, %1.</source>
+        <extracomment>Spoken after a spin that came by itself and won nothing: %1 the credits now.</extracomment>
+        <translation>Brak wygranej, %1.</translation>
+    </message>
+    <message>
+        <source>Won %1, %2.</source>
+        <extracomment>Spoken after a spin that came by itself and won: %1 the win, %2 the credits now.</extracomment>
+        <translation>Wygrana %1, %2.</translation>
+    </message>
+    <message>
+        <source>Meter %1%.</source>
+        <extracomment>Spoken after a spin that came by itself, once the bonus meter moved: how full it is now, in per cent.</extracomment>
+        <translation>Wskaźnik %1%.</translation>
+    </message>
+    <message>
+        <source>New game. Credits %1.</source>
+        <extracomment>Spoken once File / New Game has started a new game: %1 its credits.</extracomment>
+        <translation>Nowa gra. Kredyty %1.</translation>
+    </message>
+    <message>
+        <source>Opened slot %1. Credits %2.</source>
+        <extracomment>Spoken once File / Open has brought back a saved game: %1 its slot (1 to 8), %2 its credits.</extracomment>
+        <translation>Otwarto miejsce %1. Kredyty %2.</translation>
+    </message>
+    <message>
+        <source>Opened slot %1, %2. Credits %3.</source>
+        <extracomment>Spoken once File / Open has brought back a saved game: %1 its slot (1 to 8), %2 the name the player gave it, %3 its credits.</extracomment>
+        <translation>Otwarto miejsce %1, %2. Kredyty %3.</translation>
+    </message>
+    <message>
+        <source>Coin value %1. Credits %2.</source>
+        <extracomment>Spoken once a coin value was chosen under Options / Bet Amount: %1 the value of a coin, %2 the credits, which took back any coins placed.</extracomment>
+        <translation>Wartość monety %1. Kredyty %2.</translation>
+    </message>
+    <message>
+        <source>Auto spin on.</source>
+        <extracomment>Spoken as Auto / Auto Spin is switched on or off.</extracomment>
+        <translation>Automatyczne obroty włączone.</translation>
+    </message>
+    <message>
+        <source>Auto spin off.</source>
+        <translation>Automatyczne obroty wyłączone.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wager %1, %n coin(s).</source>
+        <extracomment>Spoken once a bet has placed its coins: %1 the wager on the lines, %n its coins.</extracomment>
+        <translation>
+            <numerusform>Stawka %1, %n moneta.</numerusform>
+            <numerusform>Stawka %1, %n monety.</numerusform>
+            <numerusform>Stawka %1, %n monet.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,12 @@ struct GameEvents {
   // Asked after a spin while automatic spins run and no free spin remains: why they must stop
   // now, as the player reads it, or an empty text to go on.
   virtual PlayerText AutoSpinStopText() { return {}; }
+  // A bet has ended (Bet 1's coin, Bet 5's coins, Bet Max's before its spin): the wager on the
+  // lines now, in cents, and its coins.
+  virtual void WagerPlaced(int64_t /*cents*/, int /*coins*/) {}
+  // Open brought back saved game `slot` (1..8) under the name the player gave it ("" for none),
+  // with these credits in cents; told after GameOpened.
+  virtual void SavedGameOpened(int /*slot*/, const std::string& /*name*/, int64_t /*credits*/) {}
 };
 
 }  // namespace zandor

@@ -44,6 +44,13 @@ Money CreditsPlus(Money held, Money more) {
 void CountOne(int32_t& counter) {
   if (counter < std::numeric_limits<int32_t>::max()) ++counter;
 }
+
+// Told once a bet has placed all its coins, so that a bet of many coins is one event.
+void TellWager(GameEvents& events, const MachineState& m) {
+  const auto coins =
+      static_cast<int>(std::clamp<int64_t>(m.Wager.CoinsOf(m.CoinValue), 0, kCoinsMax));
+  events.WagerPlaced(CentsOf(m.Wager), coins);
+}
 }  // namespace
 
 void ComputeReelGrid(MachineState& m) {
@@ -141,6 +148,7 @@ void SlotMachine::BetOne() {
   ClearWins();
   if (m_.Credits < m_.CoinValue) return;
   PlaceCoin();
+  TellWager(*events_, m_);
   if (m_.Wager >= kCoinsMax * m_.CoinValue) Spin();
 }
 
@@ -151,6 +159,7 @@ void SlotMachine::BetFive() {
   const int64_t k = std::min<int64_t>(5, kCoinsMax - placed);
   if (m_.Credits < m_.CoinValue * k) return;
   PlaceCoins(5);
+  TellWager(*events_, m_);
   if (m_.Wager >= kCoinsMax * m_.CoinValue) Spin();
 }
 
@@ -159,6 +168,7 @@ void SlotMachine::BetMax() {
   ClearWins();
   if (kCoinsMax * m_.CoinValue - m_.Wager > m_.Credits) return;
   PlaceCoins(kCoinsMax);
+  TellWager(*events_, m_);
   Spin();
 }
 

@@ -186,6 +186,7 @@ void SlotDialog::ChooseSlot(int n) {
 
 void SlotDialog::FinishSlot(int n, const std::optional<QString>& enteredName) {
   if (n >= 1 && n <= 8) {
+    ChosenSlot = n;
     if (mode_ == Mode::Save) {
       if (enteredName) {
         SaveResult r = slots_.Save(machine_, n, enteredName->toStdString());

@@ -40,6 +40,8 @@ class SlotDialog : public QDialog {
   std::array<QPushButton*, 8> SlotButtons;
   // "&Cancel" and the Help button.
   QPushButton *CancelButton, *HelpButton;
+  // The slot (1..8) the dialog last opened or saved into; 0 before any.
+  int ChosenSlot = 0;
 
   // The click on slot button n (1..8): asks for a name when saving, then saves or opens.
   void ChooseSlot(int n);

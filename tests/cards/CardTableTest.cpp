@@ -341,3 +341,33 @@ TEST(CardTable, ScreenReaderHearsTheCards) {
   EXPECT_EQ(QApplication::focusWidget(), f.OkButton);
   f.close();
 }
+
+// As the table opens a screen reader hears the win, the two cards and the choice in one go, not
+// the rules (some twenty seconds of speech): they are a paragraph, not a label read with the
+// window, and the key R reads them on request.
+TEST(CardTable, RulesOnRequest) {
+  EnsureApp();
+  const QString rules =
+      "If you think the next card will be between the two cards showing then click the DRAW "
+      "button.  If the next card is between (but not equal to) the other two cards, then your "
+      "winnings are doubled.  Otherwise you lose your winnings.  An ACE's value is 1.";
+  Table t;
+  CardTable& f = t.Form;
+  f.StartWith(DeckStartingWith({CardId(6, 1), CardId(11, 3), CardId(8, 0)}));
+  f.show();
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  QTRY_VERIFY(!LastAnnouncement(&f).isEmpty());
+  EXPECT_EQ(LastAnnouncement(&f),
+            "Your win of 12.50 is on the table. The cards: seven of hearts and queen of spades. "
+            "Draw, Skip or OK to keep it; R reads the rules.");
+  QAccessibleInterface* text = QAccessible::queryAccessibleInterface(f.RulesLabel);
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->role(), QAccessible::Paragraph);
+  EXPECT_EQ(text->text(QAccessible::Name), rules);
+
+  QTest::keyClick(f.focusWidget(), Qt::Key_R);
+  EXPECT_EQ(LastAnnouncement(&f), rules);
+  EXPECT_FALSE(f.Hand().ThirdShown);  // the key reads; it does not draw
+  f.close();
+}
