@@ -50,6 +50,11 @@ struct GameEvents {
   // Asked after a spin while automatic spins run and no free spin remains: why they must stop
   // now, as the player reads it, or an empty text to go on.
   virtual PlayerText AutoSpinStopText() { return {}; }
+  // A bet button came to nothing (coins: 1, 5 or 25 for Bet 1, Bet 5, Bet Max); why, as the
+  // player reads it.
+  virtual void BetRefused(int /*coins*/, const PlayerText& /*why*/) {}
+  // "&Auto Spin" went off again by itself without a spin; why, as the player reads it.
+  virtual void AutoSpinRefused(const PlayerText& /*why*/) {}
 };
 
 }  // namespace zandor
