@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "app/RefusalNotes.h"
 #include "app/SpinAnnouncer.h"
 #include "audio/GameAudio.h"
 #include "bank/BankDialog.h"
@@ -25,6 +26,7 @@
 #include "face/FaceAccessible.h"
 #include "face/PayoffChart.h"
 #include "help/Help.h"
+#include "machine/Refusals.h"
 #include "platform/Announcement.h"
 #include "platform/FileNames.h"
 #include "platform/Language.h"
@@ -115,8 +117,15 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
   faceWidget_ = new FaceWidget(*this);
   setCentralWidget(faceWidget_);
   record_ = new RecordKeeper(Game.Machine, Face, this, prompts_, playerFile_);
-  announcer_ = std::make_unique<SpinAnnouncer>(record_->Record, Game.Machine,
-                                               [this](const QString& s) { Announce(this, s); });
+  // A press that comes to nothing is told at the button pressed; Auto Spin's at Spin.
+  announcer_ = std::make_unique<RefusalNotes>(
+      record_->Record, Game.Machine, [this](const QString& s) { Announce(this, s); },
+      [this](int coins) -> QWidget* {
+        return coins == 1    ? BetOneButton
+               : coins == 5  ? BetFiveButton
+               : coins == 25 ? BetMaxButton
+                             : SpinButton;
+      });
   Machine.SetEvents(announcer_.get());
   keeper_ = std::make_unique<GameKeeper>(Game, playerFile_, record_->Record);
   BuildPanel();
@@ -313,6 +322,12 @@ void MainWindow::BuildMenus() {
   options->addSeparator();
   //: Options menu: the value of one coin.
   QMenu* bet = options->addMenu(tr("&Bet Amount"));
+  bet->setToolTipsVisible(true);  // a greyed coin value shows why
+  // The keyboard passes over greyed entries, so a screen reader hears the reason as they open.
+  connect(bet, &QMenu::aboutToShow, this, [this] {
+    const QString why = Translated(CoinValueClosedText(Game.Machine, Machine.Busy()));
+    if (!why.isEmpty()) Announce(this, why);
+  });
   QAction** coinItems[6] = {&CoinFiveDollarsAction, &CoinOneDollarAction, &CoinFiftyCentsAction,
                             &CoinQuarterAction,     &CoinDimeAction,      &CoinNickelAction};
   for (int i = 0; i < 6; ++i) {
@@ -423,8 +438,14 @@ void MainWindow::StateChanged() {
   // While money is in motion nothing may replace the game underneath it.
   const bool idle = !Machine.Busy();
   for (QAction* a : {NewGameAction, OpenAction, SaveAction}) a->setEnabled(idle);
-  // A won bonus's free spins are played at the coin value they were won with.
-  for (QAction* a : coins) a->setEnabled(Machine.CoinValueOpen());
+  // A won bonus's free spins are played at the coin value they were won with, and a fresh
+  // game's stays until its first spin; a greyed entry tells why.
+  const QString coinsClosed = Translated(CoinValueClosedText(m, Machine.Busy()));
+  for (QAction* a : coins) {
+    a->setEnabled(coinsClosed.isEmpty());
+    a->setToolTip(coinsClosed);
+    a->setStatusTip(coinsClosed);
+  }
   if (idle && closePending_) {
     closePending_ = false;
     QTimer::singleShot(0, this, &QWidget::close);

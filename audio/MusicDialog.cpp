@@ -11,6 +11,7 @@
 #include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/FileNames.h"
+#include "platform/PlayableFile.h"
 #include "platform/Prompts.h"
 #include "platform/SoundService.h"
 
@@ -108,6 +109,12 @@ void MusicDialog::ChangeMIDI(int s) {
   PreviewButtons[s]->setEnabled(true);
   CheckBoxes[s]->setChecked(true);
   CheckBoxes[s]->setText(info.fileName());
+  // The choice stands, as any chosen song does; the player learns now rather than from an
+  // error box when the playlist reaches it.
+  if (!SongFilePlays(music_.SongFiles[s]))
+    prompts_.Warn(this, tr("%1 cannot be played: it is not a MIDI song this game can read. "
+                           "Please choose another file for this song.")
+                            .arg(info.fileName()));
 }
 
 void MusicDialog::Preview(int s) {

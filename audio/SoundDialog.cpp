@@ -10,6 +10,7 @@
 #include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/FileNames.h"
+#include "platform/PlayableFile.h"
 #include "platform/Prompts.h"
 #include "platform/SoundService.h"
 
@@ -125,6 +126,13 @@ void SoundDialog::Change(int r) {
     return;
   Path(r) = LocalPath(path);
   folder_ = QFileInfo(path).absolutePath();
+  // The choice stands, as any chosen file does; the player learns now, not at the next win,
+  // that it will only beep.
+  if (!SoundFilePlays(Path(r)))
+    prompts_.Warn(this, tr("%1 cannot be played: it is not a wave sound this game can read. It "
+                           "stays chosen, and a warning beep sounds in its place until you "
+                           "choose another file.")
+                            .arg(QFileInfo(path).fileName()));
 }
 
 void SoundDialog::Preview(int r) {

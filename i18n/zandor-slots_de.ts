@@ -930,6 +930,10 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
         <source>Could not find %1.  Please choose a valid MIDI file.</source>
         <translation>%1 wurde nicht gefunden.  Bitte wählen Sie eine gültige MIDI-Datei.</translation>
     </message>
+    <message>
+        <source>%1 cannot be played: it is not a MIDI song this game can read. Please choose another file for this song.</source>
+        <translation>%1 kann nicht abgespielt werden: Es ist kein MIDI-Lied, das dieses Spiel lesen kann. Bitte wählen Sie eine andere Datei für dieses Lied.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::PayoffChart</name>
@@ -1139,6 +1143,45 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
     </message>
 </context>
 <context>
+    <name>zandor::Refusals</name>
+    <message>
+        <source>Not enough credits for Bet Max: it needs %1 and you have %2. Bet fewer coins or borrow credits.</source>
+        <translation>Nicht genug Guthaben für „Max. Einsatz“: Nötig sind %1, Sie haben %2. Setzen Sie weniger Münzen oder leihen Sie sich Guthaben.</translation>
+    </message>
+    <message>
+        <source>Not enough credits for Bet 1: it needs %1 and you have %2. Borrow credits to play on.</source>
+        <translation>Nicht genug Guthaben für „Setze 1“: Nötig sind %1, Sie haben %2. Leihen Sie sich Guthaben, um weiterzuspielen.</translation>
+    </message>
+    <message>
+        <source>Not enough credits for Bet 5: it needs %1 and you have %2. Bet fewer coins or borrow credits.</source>
+        <translation>Nicht genug Guthaben für „Setze 5“: Nötig sind %1, Sie haben %2. Setzen Sie weniger Münzen oder leihen Sie sich Guthaben.</translation>
+    </message>
+    <message>
+        <source>Your free spins are playing: you can bet again once they are over.</source>
+        <translation>Ihre Freispiele laufen: Sie können wieder setzen, sobald sie vorbei sind.</translation>
+    </message>
+    <message>
+        <source>Auto Spin repeats your last bet, and there is none yet: place a bet and spin once first.</source>
+        <translation>„Automatisch drehen“ wiederholt Ihren letzten Einsatz, und es gibt noch keinen: Setzen Sie zuerst und drehen Sie einmal.</translation>
+    </message>
+    <message>
+        <source>Auto Spin stopped: your credits of %1 do not cover your last bet of %2.</source>
+        <translation>„Automatisch drehen“ angehalten: Ihr Guthaben von %1 reicht nicht für Ihren letzten Einsatz von %2.</translation>
+    </message>
+    <message>
+        <source>The coin value can be changed after your first spin.</source>
+        <translation>Den Münzwert können Sie nach Ihrer ersten Drehung ändern.</translation>
+    </message>
+    <message>
+        <source>The coin value stays as it is until your free spins are over.</source>
+        <translation>Der Münzwert bleibt, bis Ihre Freispiele vorbei sind.</translation>
+    </message>
+    <message>
+        <source>The coin value can be changed once the reels have stopped.</source>
+        <translation>Den Münzwert können Sie ändern, sobald die Walzen stehen.</translation>
+    </message>
+</context>
+<context>
     <name>zandor::SingleInstance</name>
     <message>
         <source>Zandor Slots could not make its lock file in
@@ -1334,6 +1377,10 @@ An ihrer Stelle steht etwas anderes (ein Ordner, eine Verknüpfung oder eine Pip
     <message>
         <source>Wav Files</source>
         <translation>WAV-Dateien</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played: it is not a wave sound this game can read. It stays chosen, and a warning beep sounds in its place until you choose another file.</source>
+        <translation>%1 kann nicht abgespielt werden: Es ist kein WAV-Klang, den dieses Spiel lesen kann. Die Datei bleibt gewählt, und an ihrer Stelle ertönt ein Warnton, bis Sie eine andere Datei wählen.</translation>
     </message>
 </context>
 <context>

@@ -930,6 +930,10 @@ Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zand
         <source>Could not find %1.  Please choose a valid MIDI file.</source>
         <translation>Impossible de trouver %1. Veuillez choisir un fichier MIDI valide.</translation>
     </message>
+    <message>
+        <source>%1 cannot be played: it is not a MIDI song this game can read. Please choose another file for this song.</source>
+        <translation>Impossible de jouer %1&#xa0;: ce n&apos;est pas un morceau MIDI que ce jeu sait lire. Veuillez choisir un autre fichier pour ce morceau.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::PayoffChart</name>
@@ -1139,6 +1143,45 @@ Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zand
     </message>
 </context>
 <context>
+    <name>zandor::Refusals</name>
+    <message>
+        <source>Not enough credits for Bet Max: it needs %1 and you have %2. Bet fewer coins or borrow credits.</source>
+        <translation>Pas assez de crédits pour «&#xa0;Mise max&#xa0;»&#xa0;: il faut %1 et vous avez %2. Misez moins de pièces ou empruntez des crédits.</translation>
+    </message>
+    <message>
+        <source>Not enough credits for Bet 1: it needs %1 and you have %2. Borrow credits to play on.</source>
+        <translation>Pas assez de crédits pour «&#xa0;Miser 1&#xa0;»&#xa0;: il faut %1 et vous avez %2. Empruntez des crédits pour continuer à jouer.</translation>
+    </message>
+    <message>
+        <source>Not enough credits for Bet 5: it needs %1 and you have %2. Bet fewer coins or borrow credits.</source>
+        <translation>Pas assez de crédits pour «&#xa0;Miser 5&#xa0;»&#xa0;: il faut %1 et vous avez %2. Misez moins de pièces ou empruntez des crédits.</translation>
+    </message>
+    <message>
+        <source>Your free spins are playing: you can bet again once they are over.</source>
+        <translation>Vos tours gratuits sont en cours&#xa0;: vous pourrez miser à nouveau quand ils seront terminés.</translation>
+    </message>
+    <message>
+        <source>Auto Spin repeats your last bet, and there is none yet: place a bet and spin once first.</source>
+        <translation>Les tours automatiques répètent votre dernière mise, et il n&apos;y en a pas encore&#xa0;: misez et faites d&apos;abord un tour.</translation>
+    </message>
+    <message>
+        <source>Auto Spin stopped: your credits of %1 do not cover your last bet of %2.</source>
+        <translation>Tours automatiques arrêtés&#xa0;: vos crédits de %1 ne couvrent pas votre dernière mise de %2.</translation>
+    </message>
+    <message>
+        <source>The coin value can be changed after your first spin.</source>
+        <translation>La valeur de la pièce peut être changée après votre premier tour.</translation>
+    </message>
+    <message>
+        <source>The coin value stays as it is until your free spins are over.</source>
+        <translation>La valeur de la pièce reste la même jusqu&apos;à la fin de vos tours gratuits.</translation>
+    </message>
+    <message>
+        <source>The coin value can be changed once the reels have stopped.</source>
+        <translation>La valeur de la pièce peut être changée une fois les rouleaux arrêtés.</translation>
+    </message>
+</context>
+<context>
     <name>zandor::SingleInstance</name>
     <message>
         <source>Zandor Slots could not make its lock file in
@@ -1334,6 +1377,10 @@ Autre chose occupe sa place (un dossier, un lien ou un tube) et n&apos;a pas pu 
     <message>
         <source>Wav Files</source>
         <translation>Fichiers WAV</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played: it is not a wave sound this game can read. It stays chosen, and a warning beep sounds in its place until you choose another file.</source>
+        <translation>Impossible de jouer %1&#xa0;: ce n&apos;est pas un son WAV que ce jeu sait lire. Il reste choisi, et un bip d&apos;avertissement retentit à sa place jusqu&apos;à ce que vous choisissiez un autre fichier.</translation>
     </message>
 </context>
 <context>

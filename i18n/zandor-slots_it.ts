@@ -911,6 +911,10 @@ Deve trovarsi nella cartella %1 accanto al programma. Reinstallare Zandor Slots 
         <source>Could not find %1.  Please choose a valid MIDI file.</source>
         <translation>Impossibile trovare %1.  Scegliere un file MIDI valido.</translation>
     </message>
+    <message>
+        <source>%1 cannot be played: it is not a MIDI song this game can read. Please choose another file for this song.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zandor::PayoffChart</name>
@@ -1120,6 +1124,45 @@ Deve trovarsi nella cartella %1 accanto al programma. Reinstallare Zandor Slots 
     </message>
 </context>
 <context>
+    <name>zandor::Refusals</name>
+    <message>
+        <source>Not enough credits for Bet Max: it needs %1 and you have %2. Bet fewer coins or borrow credits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough credits for Bet 1: it needs %1 and you have %2. Borrow credits to play on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough credits for Bet 5: it needs %1 and you have %2. Bet fewer coins or borrow credits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your free spins are playing: you can bet again once they are over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Spin repeats your last bet, and there is none yet: place a bet and spin once first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Spin stopped: your credits of %1 do not cover your last bet of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The coin value can be changed after your first spin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The coin value stays as it is until your free spins are over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The coin value can be changed once the reels have stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>zandor::SingleInstance</name>
     <message>
         <source>Zandor Slots could not make its lock file in
@@ -1305,6 +1348,10 @@ Il disco potrebbe essere pieno, oppure la cartella potrebbe non essere scrivibil
     <message>
         <source>Wav Files</source>
         <translation>File WAV</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played: it is not a wave sound this game can read. It stays chosen, and a warning beep sounds in its place until you choose another file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,11 @@ struct GameEvents {
   // Open brought back saved game `slot` (1..8) under the name the player gave it ("" for none),
   // with these credits in cents; told after GameOpened.
   virtual void SavedGameOpened(int /*slot*/, const std::string& /*name*/, int64_t /*credits*/) {}
+  // A bet button came to nothing (coins: 1, 5 or 25 for Bet 1, Bet 5, Bet Max); why, as the
+  // player reads it.
+  virtual void BetRefused(int /*coins*/, const PlayerText& /*why*/) {}
+  // "&Auto Spin" went off again by itself without a spin; why, as the player reads it.
+  virtual void AutoSpinRefused(const PlayerText& /*why*/) {}
 };
 
 }  // namespace zandor

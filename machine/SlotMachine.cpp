@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "machine/Refusals.h"
+
 namespace zandor {
 
 namespace {
@@ -144,29 +146,50 @@ void SlotMachine::PlaceCoins(int most) {
 
 void SlotMachine::BetOne() {
   // Coins placed while free spins remain would be overwritten by the free spin's wager.
-  if (Busy() || closing_ || m_.FreeSpins > 0) return;
+  if (Busy() || closing_) return;
+  if (m_.FreeSpins > 0) {
+    events_->BetRefused(1, FreeSpinsBetText());
+    return;
+  }
   ClearWins();
-  if (m_.Credits < m_.CoinValue) return;
+  if (m_.Credits < m_.CoinValue) {
+    events_->BetRefused(1, BetShortText(1, m_.CoinValue, m_.Credits));
+    return;
+  }
   PlaceCoin();
   TellWager(*events_, m_);
   if (m_.Wager >= kCoinsMax * m_.CoinValue) Spin();
 }
 
 void SlotMachine::BetFive() {
-  if (Busy() || closing_ || m_.FreeSpins > 0) return;
+  if (Busy() || closing_) return;
+  if (m_.FreeSpins > 0) {
+    events_->BetRefused(5, FreeSpinsBetText());
+    return;
+  }
   ClearWins();
   const int64_t placed = std::clamp<int64_t>(m_.Wager.CoinsOf(m_.CoinValue), 0, kCoinsMax);
   const int64_t k = std::min<int64_t>(5, kCoinsMax - placed);
-  if (m_.Credits < m_.CoinValue * k) return;
+  if (m_.Credits < m_.CoinValue * k) {
+    events_->BetRefused(5, BetShortText(5, m_.CoinValue * k, m_.Credits));
+    return;
+  }
   PlaceCoins(5);
   TellWager(*events_, m_);
   if (m_.Wager >= kCoinsMax * m_.CoinValue) Spin();
 }
 
 void SlotMachine::BetMax() {
-  if (Busy() || closing_ || m_.FreeSpins > 0) return;
+  if (Busy() || closing_) return;
+  if (m_.FreeSpins > 0) {
+    events_->BetRefused(kCoinsMax, FreeSpinsBetText());
+    return;
+  }
   ClearWins();
-  if (kCoinsMax * m_.CoinValue - m_.Wager > m_.Credits) return;
+  if (const Money needed = kCoinsMax * m_.CoinValue - m_.Wager; needed > m_.Credits) {
+    events_->BetRefused(kCoinsMax, BetShortText(kCoinsMax, needed, m_.Credits));
+    return;
+  }
   PlaceCoins(kCoinsMax);
   TellWager(*events_, m_);
   Spin();
@@ -504,8 +527,11 @@ void SlotMachine::NextAutomaticSpin() {
     Spin();
   } else {
     host_.SetAutomaticSpins(false);
+    const bool wasOn = m_.AutoSpin;
     m_.AutoSpin = false;
     host_.StateChanged();
+    // The check mark goes off by itself: the player is told why, once.
+    if (wasOn) events_->AutoSpinRefused(AutoSpinStoppedText(m_));
   }
 }
 

@@ -17,6 +17,7 @@
 #include "audio/SoundDialog.h"
 #include "audio/VolumeDialog.h"
 #include "help/Help.h"
+#include "platform/WaveTone.h"
 #include "tests/audio/Fakes.h"
 #include "tests/support/FakePrompts.h"
 #include "tests/support/TestApp.h"
@@ -52,6 +53,20 @@ struct DialogsTest : ::testing::Test {
     std::ofstream(p) << "x";
     return p.string();
   }
+  std::string Write(const std::string& relative, const std::vector<uint8_t>& bytes) {
+    fs::path p = Dir / relative;
+    fs::create_directories(p.parent_path());
+    std::ofstream(p, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    return p.string();
+  }
+  // A short tone and a one-track song that end at once: files the game can play.
+  std::string Tone(const std::string& relative) { return Write(relative, MakeToneWav(440, 20)); }
+  std::string Song(const std::string& relative) { return Write(relative, kSong); }
+  static inline const std::vector<uint8_t> kSong = {'M', 'T', 'h', 'd', 0,  0,    0,    6,   0,
+                                                    0,   0,   1,   0,   96, 'M',  'T',  'r', 'k',
+                                                    0,   0,   0,   4,   0,  0xFF, 0x2F, 0};
   // The dialog's frame lies in the middle of the screen's available area.
   static void ExpectCentred(QWidget& w) {
     const QRect area = w.screen()->availableGeometry();
@@ -87,7 +102,7 @@ TEST_F(DialogsTest, SoundDialogLayout) {
 // file's folder; a cancelled choice and a path too long to keep change nothing.
 TEST_F(DialogsTest, SoundDialogChangeFollowsLastFolder) {
   SoundDialog f(G.Sound, G.Dirs, nullptr, Prompts);
-  const std::string chosen = Touch("a/mine.wav");
+  const std::string chosen = Tone("a/mine.wav");
   Answers = {QString::fromStdString(chosen), "", "/" + QString(300, 'x') + ".wav"};
   f.ChangeButtons[1]->click();  // Count Down
   EXPECT_EQ(G.Sound.PowerDownFile, chosen);
@@ -100,6 +115,59 @@ TEST_F(DialogsTest, SoundDialogChangeFollowsLastFolder) {
   f.ChangeButtons[4]->click();  // too long
   EXPECT_EQ(G.Sound.WinFile, before);
   EXPECT_EQ(Messages.size(), 1u);
+}
+
+// A chosen sound or song the game cannot play stays chosen and is reported at once, naming the
+// file; one it can play is taken without a word.
+TEST_F(DialogsTest, UnplayableChoiceIsReported) {
+  const std::vector<uint8_t> tone = MakeToneWav(440, 20);
+  const std::vector<uint8_t> cut(tone.begin(), tone.begin() + 24);
+  struct Case {
+    bool Song;
+    const char* File;
+    std::vector<uint8_t> Bytes;
+    const char* Warning;  // nullptr: no box
+  };
+  const Case cases[] = {
+      {false,
+       "noise.wav",
+       {'x'},
+       "noise.wav cannot be played: it is not a wave sound this game can read. It stays "
+       "chosen, and a warning beep sounds in its place until you choose another file."},
+      {false, "cut.WAV", cut,
+       "cut.WAV cannot be played: it is not a wave sound this game can read. It stays chosen, "
+       "and a warning beep sounds in its place until you choose another file."},
+      {false, "tone.wav", tone, nullptr},
+      {true,
+       "noise.mid",
+       {'x'},
+       "noise.mid cannot be played: it is not a MIDI song this game can read. Please choose "
+       "another file for this song."},
+      {true, "tone.mid", tone,
+       "tone.mid cannot be played: it is not a MIDI song this game can read. Please choose "
+       "another file for this song."},
+      {true, "tune.mid", kSong, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.File);
+    Messages.clear();
+    const std::string path = Write(c.File, c.Bytes);
+    Answers = {QString::fromStdString(path)};
+    FakePlayer p;
+    if (c.Song) {
+      MusicDialog f(G.Music, G.Dirs, p, Prompts);
+      f.show();
+      f.ChangeButtons[2]->click();
+      EXPECT_EQ(G.Music.SongFiles[2], path);
+      EXPECT_TRUE(f.CheckBoxes[2]->isChecked());
+      f.OkButton->click();
+    } else {
+      SoundDialog f(G.Sound, G.Dirs, nullptr, Prompts);
+      f.ChangeButtons[4]->click();
+      EXPECT_EQ(G.Sound.WinFile, path);
+    }
+    EXPECT_EQ(Messages, c.Warning ? std::vector<QString>{c.Warning} : std::vector<QString>{});
+  }
 }
 
 // Preview plays the row's own file; Restore sets the five restore names.
@@ -205,7 +273,7 @@ TEST_F(DialogsTest, MusicDialogPreview) {
   f.show();
   f.PreviewButtons[0]->click();
   EXPECT_EQ(p.Log, (std::vector<std::string>{"close", "open:" + G.Music.SongFiles[0], "play"}));
-  const std::string other = Touch("other.mid");
+  const std::string other = Song("other.mid");
   Answers = {QString::fromStdString(other)};
   f.PreviewButtons[1]->click();
   EXPECT_EQ(Messages,

@@ -1,4 +1,5 @@
 // Wagering, the coin value, the line deal and the payoff table.
+#include "machine/Refusals.h"
 #include "tests/machine/MachineFixture.h"
 #include "tests/support/Dollars.h"
 
@@ -6,28 +7,95 @@ using namespace zandor;
 
 using Wagering = MachineFixture;
 
-// A bet the credits do not cover is refused without a word.
-TEST_F(Wagering, RefusedBetsChangeNothing) {
-  G.Credits = 0.20_usd;
-  M.BetOne();
-  EXPECT_EQ(G.Credits, 0.20_usd);
-  EXPECT_EQ(G.Wager, 0_usd);
-  EXPECT_TRUE(H.Sounds.empty());
+namespace {
 
-  // Bet 5 with 3 coins placed needs credit for five coins; two are not enough.
-  G.Credits = 0.50_usd;
-  G.Wager = 0.75_usd;
-  M.BetFive();
-  EXPECT_EQ(G.Credits, 0.50_usd);
-  EXPECT_EQ(G.Wager, 0.75_usd);
+// What the machine said when a press came to nothing, as an English player reads it.
+struct Refusals : GameEvents {
+  std::vector<std::pair<int, std::string>> Said;  // the bet's coins (0: Auto Spin), the text
+  void BetRefused(int coins, const PlayerText& why) override {
+    Said.emplace_back(coins, why.English());
+  }
+  void AutoSpinRefused(const PlayerText& why) override { Said.emplace_back(0, why.English()); }
+};
 
-  // Bet Max with 10 coins placed and credit for 14 does nothing and starts no spin.
-  G.Wager = 2.50_usd;
-  G.Credits = 14 * 0.25_usd;
-  M.BetMax();
-  EXPECT_EQ(G.Wager, 2.50_usd);
-  EXPECT_EQ(G.Spins, 0);
-  EXPECT_TRUE(H.Messages.empty());
+}  // namespace
+
+// A bet the credits do not cover, or one pressed while free spins play, changes nothing, shows
+// no box and says why once; so does "&Auto Spin" going off again by itself.
+TEST_F(Wagering, RefusalsChangeNothingAndSayWhy) {
+  using Press = void (SlotMachine::*)();
+  struct Case {
+    Press Pressed;
+    Money Credits, Wager, LastWager;
+    int FreeSpins;
+    int Coins;
+    const char* Why;
+  };
+  const Case cases[] = {
+      {&SlotMachine::BetMax, 0.60_usd, 0_usd, 0_usd, 0, 25,
+       "Not enough credits for Bet Max: it needs 6.25 and you have 0.60. Bet fewer coins or "
+       "borrow credits."},
+      // Bet Max with 10 coins placed and credit for 14.
+      {&SlotMachine::BetMax, 3.50_usd, 2.50_usd, 0_usd, 0, 25,
+       "Not enough credits for Bet Max: it needs 3.75 and you have 3.50. Bet fewer coins or "
+       "borrow credits."},
+      // Bet 5 with 3 coins placed needs credit for five coins; two are not enough.
+      {&SlotMachine::BetFive, 0.50_usd, 0.75_usd, 0_usd, 0, 5,
+       "Not enough credits for Bet 5: it needs 1.25 and you have 0.50. Bet fewer coins or "
+       "borrow credits."},
+      // With 22 placed it needs only the last three.
+      {&SlotMachine::BetFive, 0.50_usd, 5.50_usd, 0_usd, 0, 5,
+       "Not enough credits for Bet 5: it needs 0.75 and you have 0.50. Bet fewer coins or "
+       "borrow credits."},
+      {&SlotMachine::BetOne, 0.20_usd, 0_usd, 0_usd, 0, 1,
+       "Not enough credits for Bet 1: it needs 0.25 and you have 0.20. Borrow credits to play "
+       "on."},
+      {&SlotMachine::BetOne, 500_usd, 0_usd, 6.25_usd, 3, 1,
+       "Your free spins are playing: you can bet again once they are over."},
+      {&SlotMachine::BetMax, 500_usd, 0_usd, 6.25_usd, 3, 25,
+       "Your free spins are playing: you can bet again once they are over."},
+      // Auto Spin at the start of a game: no bet to repeat, off again at the next tick.
+      {&SlotMachine::NextAutomaticSpin, 1000_usd, 0_usd, 0_usd, 0, 0,
+       "Auto Spin repeats your last bet, and there is none yet: place a bet and spin once "
+       "first."},
+      {&SlotMachine::NextAutomaticSpin, 6.00_usd, 0_usd, 6.25_usd, 0, 0,
+       "Auto Spin stopped: your credits of 6.00 do not cover your last bet of 6.25."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Why);
+    Refusals said;
+    M.SetEvents(&said);
+    G.Credits = c.Credits;
+    G.Wager = c.Wager;
+    G.LastWager = c.LastWager;
+    G.FreeSpins = c.FreeSpins;
+    G.AutoSpin = c.Coins == 0;
+    H.Sounds.clear();
+    (M.*c.Pressed)();
+    EXPECT_EQ(G.Credits, c.Credits);
+    EXPECT_EQ(G.Wager, c.Wager);
+    EXPECT_EQ(G.Spins, 0);
+    EXPECT_FALSE(G.AutoSpin);
+    EXPECT_TRUE(H.Sounds.empty());
+    EXPECT_TRUE(H.Messages.empty());
+    ASSERT_EQ(said.Said.size(), 1u);
+    EXPECT_EQ(said.Said[0].first, c.Coins);
+    EXPECT_EQ(said.Said[0].second, c.Why);
+  }
+  M.SetEvents(nullptr);
+
+  // The coin-value entries say why they are closed; after the first spin they are open.
+  G.FreeSpins = 0;
+  EXPECT_EQ(CoinValueClosedText(G, false).English(),
+            "The coin value can be changed after your first spin.");
+  G.Spins = 1;
+  EXPECT_EQ(CoinValueClosedText(G, true).English(),
+            "The coin value can be changed once the reels have stopped.");
+  G.FreeSpins = 2;
+  EXPECT_EQ(CoinValueClosedText(G, false).English(),
+            "The coin value stays as it is until your free spins are over.");
+  G.FreeSpins = 0;
+  EXPECT_TRUE(CoinValueClosedText(G, false).Empty());
 }
 
 // Twenty-five presses of Bet 1 take 6.25 and the last one spins.

@@ -1,0 +1,102 @@
+// Presses that come to nothing in the real window: each says why once, in a passing note at
+// the control pressed and to a screen reader, and never in a box.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QToolTip>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/Dirs.h"
+#include "app/MainWindow.h"
+#include "platform/Announcement.h"
+#include "platform/PassingNote.h"
+#include "tests/support/Dollars.h"
+#include "tests/support/FakePrompts.h"
+#include "tests/support/TestApp.h"
+
+using namespace zandor;
+
+TEST(RefusalNotes, PressesThatComeToNothingSayWhy) {
+  TestApp();
+  QTemporaryDir settings;
+  GameState game;
+  FakePrompts prompts;
+  game.Dirs.Program = ProgramDirectory();
+  game.Dirs.Settings = settings.path().toStdString() + "/";
+  MainWindow form(game, prompts);
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  MachineState& m = game.Machine;
+
+  // A fresh game's coin value waits for the first spin: greyed, with the reason as its tip.
+  EXPECT_FALSE(form.CoinDimeAction->isEnabled());
+  EXPECT_EQ(form.CoinDimeAction->toolTip(),
+            "The coin value can be changed after your first spin.");
+  // The tip shows when the pointer rests on the greyed entry.
+  QMenu* coinMenu = form.CoinDimeAction->associatedObjects().isEmpty()
+                        ? nullptr
+                        : qobject_cast<QMenu*>(form.CoinDimeAction->associatedObjects().first());
+  ASSERT_NE(coinMenu, nullptr);
+  coinMenu->popup(form.mapToGlobal(QPoint(100, 100)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(coinMenu));
+  const QPoint at = coinMenu->actionGeometry(form.CoinDimeAction).center();
+  QHelpEvent hover(QEvent::ToolTip, at, coinMenu->mapToGlobal(at));
+  QApplication::sendEvent(coinMenu, &hover);
+  EXPECT_EQ(QToolTip::text(), "The coin value can be changed after your first spin.");
+  coinMenu->close();
+
+  struct Case {
+    QPushButton* Button;
+    Money Credits;
+    int FreeSpins;
+    const char* Note;
+  };
+  const Case cases[] = {
+      {form.BetMaxButton, 0.60_usd, 0,
+       "Not enough credits for Bet Max: it needs 6.25 and you have 0.60. Bet fewer coins or "
+       "borrow credits."},
+      {form.BetFiveButton, 0.60_usd, 0,
+       "Not enough credits for Bet 5: it needs 1.25 and you have 0.60. Bet fewer coins or "
+       "borrow credits."},
+      {form.BetOneButton, 0.10_usd, 0,
+       "Not enough credits for Bet 1: it needs 0.25 and you have 0.10. Borrow credits to play "
+       "on."},
+      {form.BetOneButton, 100_usd, 2,
+       "Your free spins are playing: you can bet again once they are over."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Note);
+    m.Credits = c.Credits;
+    m.FreeSpins = c.FreeSpins;
+    c.Button->click();
+    EXPECT_EQ(ShownPassingNote(&form), c.Note);
+    EXPECT_EQ(LastAnnouncement(&form), c.Note);
+    EXPECT_EQ(m.Credits, c.Credits);
+    EXPECT_EQ(m.Wager, 0_usd);
+  }
+  m.FreeSpins = 0;
+
+  // Auto Spin with no bet to repeat goes off again at its first tick, and says why.
+  m.Credits = 1000_usd;
+  form.AutoSpinAction->trigger();
+  EXPECT_TRUE(form.AutoSpinAction->isChecked());
+  QTest::qWait(1300);
+  EXPECT_FALSE(form.AutoSpinAction->isChecked());
+  EXPECT_EQ(ShownPassingNote(&form),
+            "Auto Spin repeats your last bet, and there is none yet: place a bet and spin once "
+            "first.");
+  EXPECT_TRUE(prompts.Messages.empty());
+
+  // After a spin the coin values open, with no tip left.
+  m.Spins = 1;
+  form.StateChanged();
+  EXPECT_TRUE(form.CoinDimeAction->isEnabled());
+  EXPECT_TRUE(form.CoinDimeAction->toolTip().isEmpty() ||
+              form.CoinDimeAction->toolTip() == form.CoinDimeAction->text());
+}
