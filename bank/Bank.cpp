@@ -3,7 +3,7 @@
 namespace zandor {
 
 std::string_view Bank::Borrow(int amount) {
-  if (amount < 0 || amount >= static_cast<int>(BankAmounts.size())) return "";
+  if (amount < 0 || amount >= static_cast<int>(BankAmounts.size())) return BankNoSuchAmount;
   const Money lent = BankAmounts[amount].Amount;
   if (m_.Credits > MoneyMax - lent || m_.Borrowed > MoneyMax - lent) return BankLimit;
   m_.Credits += BankAmounts[amount].Amount;
@@ -13,7 +13,7 @@ std::string_view Bank::Borrow(int amount) {
 }
 
 std::string_view Bank::PayBack(int amount) {
-  if (amount < 0 || amount >= static_cast<int>(BankAmounts.size())) return "";
+  if (amount < 0 || amount >= static_cast<int>(BankAmounts.size())) return BankNoSuchAmount;
   const BankAmount& row = BankAmounts[amount];
   // Holding exactly the amount is enough, for the credits and for the debt alike: in whole
   // cents an owed cent is a cent, so the last one can always be paid and the debt never

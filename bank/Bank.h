@@ -32,11 +32,15 @@ inline constexpr std::array<BankAmount, 6> BankAmounts{{
     {Money::Cents(1), ZANDOR_TR_NOOP("zandor::Bank", "You do not have 0.01 credits!"), "1\u00a2"},
 }};
 
-// The refusal when more would be paid back than is owed.
+// The refusal when a loan would take the credits or the debt past what the machine can keep.
 inline constexpr const char* BankLimit =
     ZANDOR_TR_NOOP("zandor::Bank",
                    "The bank cannot lend you that much: your credits or your debt would pass "
                    "9,999,999,999.99, the most the machine can keep.");
+// The refusal of an amount the bank does not offer (only the six of BankAmounts exist).
+inline constexpr const char* BankNoSuchAmount =
+    ZANDOR_TR_NOOP("zandor::Bank", "The bank has no such amount.");
+// The refusal when more would be paid back than is owed.
 inline constexpr const char* BankOverpay =
     ZANDOR_TR_NOOP("zandor::Bank", "You cannot pay back more credits than you have borrowed!");
 
@@ -47,7 +51,8 @@ class Bank {
       : m_(machine), events_(events) {}
 
   // Lends amount 0..5 (BankAmounts): the credits and the debt both grow. Returns "" when lent,
-  // else the refusal to show: neither may pass the largest amount the game can keep.
+  // else the refusal to show: neither may pass the largest amount the game can keep, and an
+  // amount outside the six is refused, never reported as lent.
   std::string_view Borrow(int amount);
   // Pays amount 0..5 back out of the credits. Returns "" when paid, else the refusal to show;
   // a short purse is reported before a small debt.

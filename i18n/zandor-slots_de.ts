@@ -112,6 +112,10 @@
         <source>You cannot pay back more credits than you have borrowed!</source>
         <translation>Sie können nicht mehr zurückzahlen, als Sie geliehen haben!</translation>
     </message>
+    <message>
+        <source>The bank has no such amount.</source>
+        <translation>Diesen Betrag bietet die Bank nicht an.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::BankDialog</name>

@@ -112,6 +112,10 @@
         <source>You cannot pay back more credits than you have borrowed!</source>
         <translation>Vous ne pouvez pas rembourser plus de crédits que vous n&apos;en avez emprunté&#xa0;!</translation>
     </message>
+    <message>
+        <source>The bank has no such amount.</source>
+        <translation>La banque ne propose pas ce montant.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::BankDialog</name>
