@@ -45,6 +45,25 @@ bool FileExists(const std::string& path) {
   return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
+// The session's window: keeping waits for the event being handled, and the game is given the
+// window's placement and the time played before it is kept.
+class WindowKeeping : public SessionWindow {
+ public:
+  explicit WindowKeeping(MainWindow& window) : window_(window) {}
+  void RunSoon(std::function<void()> task) override {
+    QTimer::singleShot(0, &window_, std::move(task));
+  }
+  void BeforeKeep() override {
+    // Written as the close would write it: maximised as the window stands once it is shown.
+    if (window_.isVisible())
+      window_.Game.Options.Maxed = window_.Maximised() && !window_.isMinimized();
+    window_.Record().CountTime();
+  }
+
+ private:
+  MainWindow& window_;
+};
+
 }  // namespace
 
 // The client area: shows the face canvas and tells the window when it is resized.
@@ -116,7 +135,9 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
   announcer_ = std::make_unique<SpinAnnouncer>(record_->Record, Game.Machine,
                                                [this](const QString& s) { Announce(this, s); });
   Machine.SetEvents(announcer_.get());
-  keeper_ = std::make_unique<GameKeeper>(Game, playerFile_, record_->Record);
+  sessionWindow_ = std::make_unique<WindowKeeping>(*this);
+  session_ = std::make_unique<GameSession>(Game, Machine, playerFile_, record_->Record, *this,
+                                           *sessionWindow_);
   BuildPanel();
   BuildMenus();
 
@@ -161,15 +182,8 @@ void MainWindow::LoadStartState() {
   std::string soundError = audio_->LoadEffectSounds();
   if (!soundError.empty()) prompts_.Warn(this, QString::fromStdString(soundError));
 
-  LoadSettings(Game);
+  session_->Load();
   fullScreenAtStart_ = LoadFullScreen(playerFile_);
-  MachineState& m = Game.Machine;
-  if (m.Bet < CoinTable.size()) m.CoinValue = CoinTable[m.Bet].Value;
-  // The two files are brought to one state; a spin a crash interrupted starts again where its
-  // reels started, with the record as it was kept with it.
-  const std::optional<SpinStart> interrupted = keeper_->Restore();
-  if (interrupted) keeper_->Resume(*interrupted);
-  record_->Load();
 
   // Sound files that do not exist go back to their defaults.
   SoundSettings& sound = Game.Sound;
@@ -180,9 +194,6 @@ void MainWindow::LoadStartState() {
                            {&sound.BonusFile, &defaults.Sound.BonusFile}})
     if (!FileExists(*file)) *file = *def;
 
-  // Out-of-range values stay as read while Fast and the 25-cent coin rule.
-  if (IsMenuSpeed(m.Speed)) Machine.ChooseSpeed(m.Speed);
-
   // A tile that is missing or cannot be read means the solid colour.
   PlayerOptions& options = Game.Options;
   const bool tile = FileExists(options.BackBitmap) && Face.LoadTile(options.BackBitmap).empty();
@@ -192,14 +203,8 @@ void MainWindow::LoadStartState() {
   payoffs_ = new PayoffChart(Game.Machine, Game.Dirs, Face.Glyphs, prompts_, this);
   SetView(LoadViewChoices(playerFile_));
   StateChanged();
-  // The interrupted spin is completed before the player sees the machine: no sound, no card
-  // game, no box; free spins it leaves go on by themselves.
-  if (interrupted) {
-    Machine.CompleteSpin(interrupted->Spin);
-  } else {
-    if (keeper_->NeedsKeeping()) KeepGameSoon();
-    if (m.FreeSpins > 0) SetAutomaticSpins(true);
-  }
+  // An interrupted spin is completed before the player sees the machine.
+  session_->Begin();
   setUpdatesEnabled(true);
   SongStartTimer.start();
   WinBlinkTimer.start();
@@ -497,7 +502,7 @@ void MainWindow::CloseOnSignal() {
 }
 
 void MainWindow::KeepAtClose() {
-  std::vector<std::string> failed = keeper_->KeepSettled();
+  std::vector<std::string> failed = session_->Close();
   if (closingOnSignal_) {
     // Nobody may be there to answer a box: the failure goes to the log and the game ends.
     // The path goes in with its own bytes, whatever their encoding.
@@ -515,7 +520,7 @@ void MainWindow::KeepAtClose() {
     if (!prompts_.Confirm(this, "Zandor Slots",
                           tr("Your game could not be saved. Try again before the game closes?")))
       return;
-    failed = keeper_->KeepSettled();
+    failed = session_->KeepAgain();
   }
 }
 
@@ -539,13 +544,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  // A placed wager that was never spun goes back to the credits: it is not stored.
-  Machine.HandBackWager();
-  Game.Options.Maxed = Maximised() && !isMinimized();  // a minimised window counts as normal
   // The window's choice, the record and the game reach PLAYER.INI in one replace, then the
-  // settings file follows.
+  // settings file follows; a placed wager that was never spun goes back to the credits.
   StoreFullScreen(playerFile_, fullScreen_);
-  record_->CountTime();
   KeepAtClose();
   AutomaticSpinTimer.stop();
   SongStartTimer.stop();
@@ -567,11 +568,7 @@ void MainWindow::OpenGame() {
   const bool autoTimer = AutomaticSpinTimer.isActive();
   AutomaticSpinTimer.stop();
   SlotDialog dlg(Game.Machine, savedGames_, SlotDialog::Mode::Open, prompts_, this);
-  const MachineState& m = Game.Machine;
-  if (dlg.exec() == QDialog::Accepted) {
-    Machine.Events().GameOpened(CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
-    KeepGame();
-  }
+  if (dlg.exec() == QDialog::Accepted) session_->GameOpened();
   if (autoTimer) AutomaticSpinTimer.start();
   Repaint();
 }
@@ -617,7 +614,7 @@ void MainWindow::OpenBank() {
   BankDialog dlg(Game.Machine, Face.Glyphs, prompts_, this);
   dlg.Events = &Machine.Events();
   dlg.exec();
-  KeepGame();
+  session_->KeepNow();
   Repaint();
 }
 
@@ -763,29 +760,8 @@ void MainWindow::SetWinBlink(bool enabled) {
     WinBlinkTimer.stop();
 }
 
-void MainWindow::KeepSpin(const SpinInProgress& spin) {
-  // A spin that cannot be kept still plays; the close says what could not be written.
-  keeper_->KeepSpin(spin);
-}
+void MainWindow::KeepSpin(const SpinInProgress& spin) { session_->KeepSpin(spin); }
 
-void MainWindow::GameSettled() { KeepGameSoon(); }
-
-void MainWindow::KeepGameSoon() {
-  // Just after the settling event, outside the spin's own time.
-  if (keepPending_) return;
-  keepPending_ = true;
-  QTimer::singleShot(0, this, [this] {
-    keepPending_ = false;
-    KeepGame();
-  });
-}
-
-void MainWindow::KeepGame() {
-  if (Machine.Busy() || Machine.ClosePending()) return;
-  // Written as the close would write it: maximised as the window stands once it is shown.
-  if (isVisible()) Game.Options.Maxed = Maximised() && !isMinimized();
-  record_->CountTime();
-  keeper_->KeepSettled();
-}
+void MainWindow::GameSettled() { session_->GameSettled(); }
 
 }  // namespace zandor

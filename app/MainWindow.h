@@ -13,7 +13,7 @@
 #include "machine/Host.h"
 #include "machine/Lcg.h"
 #include "machine/SlotMachine.h"
-#include "record/GameKeeper.h"
+#include "session/GameSession.h"
 #include "saves/SavedGames.h"
 #include "store/PlayerIni.h"
 #include "store/ViewSettings.h"
@@ -160,12 +160,10 @@ class MainWindow : public QMainWindow, public Host {
   void LayOutPicture(int width, int height);
   // Sizes the four buttons and their panel by the picture's scale (1: as designed).
   void ScaleButtons(double scale);
-  // Keeps the game on disk once the current event is handled (a settled moment).
-  void KeepGameSoon();
-  // Keeps the game on disk now, unless money is in motion (the spin's own settling keeps it).
-  void KeepGame();
   // The close's save: a failure is shown with an offer to try again, or logged on a signal.
   void KeepAtClose();
+  // Keeps the game on disk once the current event is handled (a settled moment).
+  void KeepGameSoon() { session_->GameSettled(); }
   // The Options entries for blinking and contrast, after the others.
   void BuildViewOptions(QMenu* options);
   // The screen reader hears the face's changes, once no money is in motion.
@@ -177,8 +175,8 @@ class MainWindow : public QMainWindow, public Host {
   FaceWidget* faceWidget_ = nullptr;
   std::unique_ptr<GameAudio> audio_;
   RecordKeeper* record_ = nullptr;
-  std::unique_ptr<GameKeeper> keeper_;  // the game on disk at every settled moment
-  bool keepPending_ = false;
+  std::unique_ptr<SessionWindow> sessionWindow_;  // what the session asks of the window
+  std::unique_ptr<GameSession> session_;  // the game on disk: start, settled moments, close
   PayoffChart* payoffs_ = nullptr;
   QElapsedTimer clock_;
   QString tileDir_;

@@ -15,7 +15,7 @@
 #include "bank/Bank.h"
 #include "machine/SlotMachine.h"
 #include "machine/SpinPlan.h"
-#include "record/GameKeeper.h"
+#include "session/GameSession.h"
 #include "record/PlayerFile.h"
 #include "saves/SavedGames.h"
 #include "store/Settings.h"
@@ -50,14 +50,15 @@ struct Killer : ReplaceFaults {
   }
 };
 
-// The main window's part in keeping: a spin kept before its reels turn and the game at every
-// settled moment, with a kill possible between any two of its calls.
-struct KeepingHost : FakeHost {
+// The window around the session: a spin kept before its reels turn and the game at every
+// settled moment, with a kill possible between any two of its calls. What the window would run
+// once the current event is over runs at once.
+struct KeepingHost : FakeHost, SessionWindow {
   Killer* Kill = nullptr;
-  GameKeeper* Keeper = nullptr;
+  GameSession* Session = nullptr;
   int ProcessCalls = 0;
   int64_t SettledSpins = 0;  // paid and free spins on disk after the last whole keep
-  MachineState* Machine = nullptr;
+  const MachineState* Machine = nullptr;
   std::vector<std::tuple<Money, Money, Money, int32_t, int32_t, int32_t>> Settles;
 
   void Moment() {
@@ -90,17 +91,19 @@ struct KeepingHost : FakeHost {
   }
   void KeepSpin(const SpinInProgress& spin) override {
     Moment();
-    Keeper->KeepSpin(spin);
+    Session->KeepSpin(spin);
     Moment();
   }
-  void GameSettled() override {
+  void GameSettled() override { Session->GameSettled(); }
+  void RunSoon(std::function<void()> task) override {
     Moment();
-    const bool whole = Keeper->KeepSettled().empty();
-    if (whole) SettledSpins = Machine->Spins + Machine->FreeSpinCount;
+    task();
+    if (Session->Kept()) SettledSpins = Machine->Spins + Machine->FreeSpinCount;
     const MachineState v = SettledView(*Machine);
     Settles.emplace_back(v.Credits, v.Borrowed, v.BonusPool, v.Spins, v.FreeSpinCount, v.FreeSpins);
     Moment();
   }
+  void BeforeKeep() override {}
 };
 
 // One sitting at the machine: the game as a start finds it on disk.
@@ -110,35 +113,25 @@ struct Sitting {
   PlayerRecord Record;
   Lcg Random;
   KeepingHost Host;
-  GameKeeper Keeper;
   SlotMachine Machine{Game.Machine, Game.Options, Random, Host};
+  GameSession Session;
   Bank Banker{Game.Machine, &Record};
-  std::optional<SpinStart> Interrupted;
 
   Sitting(const std::string& dir, Killer* kill)
-      : Game(Defaults(dir)), File(dir, kill), Keeper(Game, File, Record, kill) {
+      : Game(Defaults(dir)),
+        File(dir, kill),
+        Session(Game, Machine, File, Record, Host, Host, kill) {
     Host.Kill = kill;
-    Host.Keeper = &Keeper;
+    Host.Session = &Session;
     Host.Machine = &Game.Machine;
     Machine.SetEvents(&Record);
     Record.Now = [] { return int64_t{1765100000}; };
-    // As the window starts: the files brought to one state, the record loaded against it.
+    // As the program starts: what a killed save left behind is cleared, then the session loads.
     RemoveLeftoverTemporaries(dir, {"ZANDOR.INI", "PLAYER.INI"});
-    LoadSettings(Game);
-    MachineState& m = Game.Machine;
-    if (m.Bet < CoinTable.size()) m.CoinValue = CoinTable[m.Bet].Value;
-    Interrupted = Keeper.Restore();
-    if (Interrupted) Keeper.Resume(*Interrupted);
-    LoadRecord(File, Record, CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
-    ComputeReelGrid(m);
+    Session.Load();
   }
   // Completes what a crash interrupted and keeps the game, as the window's start does.
-  void Settle() {
-    if (Interrupted)
-      Machine.CompleteSpin(Interrupted->Spin);
-    else if (Keeper.NeedsKeeping())
-      Host.GameSettled();
-  }
+  void Settle() { Session.Begin(); }
   static GameState Defaults(const std::string& dir) {
     GameState g;
     g.Dirs.Settings = dir;
@@ -304,7 +297,7 @@ TEST(Keeping, NoMoneyCreatedAroundTheSaves) {
     Sitting s(dir.Path(), nullptr);
     placeTwentyFives(s);
     ASSERT_TRUE(s.Machine.NewGame());
-    s.Keeper.KeepSettled();
+    s.Session.Keeper().KeepSettled();
     Sitting after(dir.Path(), nullptr);
     EXPECT_EQ(after.Game.Machine.Credits, Money::Dollars(1000));
     EXPECT_EQ(after.Game.Machine.LineBets, (std::array<Money, 5>{}));
@@ -320,7 +313,7 @@ TEST(Keeping, NoMoneyCreatedAroundTheSaves) {
     };
     s.Machine.BetMax();
     ASSERT_EQ(s.Game.Machine.FreeSpins, 7);
-    s.Keeper.KeepSettled();
+    s.Session.Keeper().KeepSettled();
     EXPECT_NE(ReadFile(dir.Path() + "ZANDOR.INI").find("\nBonusPool=50.00\n"), std::string::npos);
     Sitting after(dir.Path(), nullptr);
     EXPECT_EQ(after.Game.Machine.FreeSpins, 7);
@@ -344,7 +337,7 @@ TEST(Keeping, NoMoneyCreatedAroundTheSaves) {
     m.BonusPool = MoneyMax;
     s.Machine.BetMax();
     EXPECT_EQ(m.BonusPool, MoneyMax);
-    s.Keeper.KeepSettled();
+    s.Session.Keeper().KeepSettled();
     Sitting after(dir.Path(), nullptr);
     EXPECT_EQ(after.Game.Machine.Credits, m.Credits);
     EXPECT_EQ(after.Game.Machine.BonusPool, MoneyMax);

@@ -1,4 +1,4 @@
-#include "record/GameKeeper.h"
+#include "session/GameKeeper.h"
 
 #include <algorithm>
 #include <charconv>
