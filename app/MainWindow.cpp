@@ -122,7 +122,7 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent),
       Game(game),
       Face(game.Machine, game.Options, game.Dirs),
-      Machine(game.Machine, game.Options, Random, *this),
+      Machine(game.Machine, game.Options, Random, HostOf(*this)),
       prompts_(prompts),
       savedGames_(game.Dirs.Settings),
       playerFile_(game.Dirs.Settings) {
@@ -132,9 +132,12 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
   faceWidget_ = new FaceWidget(*this);
   setCentralWidget(faceWidget_);
   record_ = new RecordKeeper(Game.Machine, Face, this, prompts_, playerFile_);
-  announcer_ = std::make_unique<SpinAnnouncer>(record_->Record, Game.Machine,
+  announcer_ = std::make_unique<SpinAnnouncer>(Game.Machine,
                                                [this](const QString& s) { Announce(this, s); });
-  Machine.SetEvents(announcer_.get());
+  // The record and the screen reader each hear the game, side by side.
+  events_ = std::make_unique<EventFanOut>(
+      std::vector<GameEvents*>{&record_->Record, announcer_.get()});
+  Machine.SetEvents(events_.get());
   sessionWindow_ = std::make_unique<WindowKeeping>(*this);
   session_ = std::make_unique<GameSession>(Game, Machine, playerFile_, record_->Record, *this,
                                            *sessionWindow_);

@@ -33,7 +33,14 @@ class FaceWidget;
 class PaintedArea;
 class SpinAnnouncer;
 
-class MainWindow : public QMainWindow, public Host {
+class MainWindow : public QMainWindow,
+                   public Clock,
+                   public SoundRequests,
+                   public FaceDrawing,
+                   public PlayerPrompts,
+                   public Controls,
+                   public Timers,
+                   public Keeping {
   Q_OBJECT
 
  public:
@@ -117,7 +124,7 @@ class MainWindow : public QMainWindow, public Host {
   // Applies blinking and contrast choices and keeps them in PLAYER.INI.
   void SetView(const ViewChoices& choices);
 
-  // Host
+  // The machine's host: clock, sounds, drawing, prompts, controls, timers, keeping.
   uint32_t TickCount() override;
   uint32_t UtcTimeOfDayMs() override;
   void ProcessMessages(uint32_t untilTick) override;
@@ -192,7 +199,8 @@ class MainWindow : public QMainWindow, public Host {
   double pictureScale_ = 1;               // the face as one picture in full screen
   QPointF pictureOrigin_;
   std::vector<std::pair<QAction*, bool*>> toggles_;
-  std::unique_ptr<SpinAnnouncer> announcer_;  // speaks each spin, then tells the record
+  std::unique_ptr<SpinAnnouncer> announcer_;  // speaks each spin
+  std::unique_ptr<EventFanOut> events_;       // the record and the announcer, side by side
   ViewChoices view_;                          // blinking and contrast
   QWidget* focusBeforeSpin_ = nullptr;        // the button that had the focus as they greyed
 };

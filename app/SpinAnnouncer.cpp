@@ -14,33 +14,15 @@ QString Amount(int64_t cents) { return MoneyWords(Money::Cents(cents)); }
 
 }  // namespace
 
-SpinAnnouncer::SpinAnnouncer(GameEvents& record, const MachineState& machine,
-                             std::function<void(const QString&)> say)
-    : record_(record), machine_(machine), say_(std::move(say)) {}
+SpinAnnouncer::SpinAnnouncer(const MachineState& machine, std::function<void(const QString&)> say)
+    : machine_(machine), say_(std::move(say)) {}
 
 void SpinAnnouncer::SpinScored(const SpinReport& spin) {
-  record_.SpinScored(spin);
   if (say_) say_(SpinSentence(spin, machine_.PowerPts));
 }
 
-void SpinAnnouncer::Loan(int64_t cents) { record_.Loan(cents); }
-
-void SpinAnnouncer::GameReplaced(int64_t credits, int64_t borrowed) {
-  record_.GameReplaced(credits, borrowed);
-}
-
-void SpinAnnouncer::GameOpened(int64_t credits, int64_t borrowed) {
-  record_.GameOpened(credits, borrowed);
-}
-
-void SpinAnnouncer::CoinValueChanged(int64_t cents) { record_.CoinValueChanged(cents); }
-
-void SpinAnnouncer::AutoSpinSwitched(bool on) { record_.AutoSpinSwitched(on); }
-
-PlayerText SpinAnnouncer::AutoSpinStopText() {
-  PlayerText reason = record_.AutoSpinStopText();
-  if (!reason.Empty() && say_) say_(Translated(reason));
-  return reason;
+void SpinAnnouncer::AutoSpinsStopped(const PlayerText& reason) {
+  if (say_) say_(Translated(reason));
 }
 
 namespace {
@@ -72,12 +54,11 @@ QString CardOfferSentence(const MachineState& m) {
 }
 
 QString SpinSentence(const SpinReport& spin, int powerPts) {
-  constexpr int kFreeSpins = 7;
   QStringList parts;
   if (spin.Free)
     parts << SpinAnnouncer::tr("Free spin %1 of %2.")
-                 .arg(kFreeSpins - spin.FreeSpinsLeft)
-                 .arg(kFreeSpins);
+                 .arg(FreeSpinAward - spin.FreeSpinsLeft)
+                 .arg(FreeSpinAward);
   const int64_t lines = SayLines(spin.Grid, spin.LinePays, parts);
   if (lines == 0)
     parts << SpinAnnouncer::tr("No win.");
@@ -88,7 +69,7 @@ QString SpinSentence(const SpinReport& spin, int powerPts) {
   if (spin.Pool > 0)
     parts << SpinAnnouncer::tr("Bonus won: %1 and %2 free spins.")
                  .arg(Amount(spin.Pool))
-                 .arg(kFreeSpins);
+                 .arg(FreeSpinAward);
   parts << SpinAnnouncer::tr("Credits %1.").arg(Amount(spin.CreditsAfter));
   // The face shows the bonus meter only while no free spin remains.
   //: Spoken: how full the bonus meter is, in per cent.

@@ -106,7 +106,7 @@ std::optional<SpinStart> GameKeeper::Restore() {
   }
 
   // What ZANDOR.INI has no key for.
-  m.FreeSpins = Counter(file_, kGame, "FreeSpins", 7);
+  m.FreeSpins = Counter(file_, kGame, "FreeSpins", FreeSpinAward);
   m.FreeSpinCount = Counter(file_, kGame, "FreeSpinCount", INT32_MAX);
   m.LastWager = std::clamp(Amount(file_, kGame, "LastWager"), Money(), 25 * m.CoinValue);
   if (m.FreeSpins > 0) m.BonusPool = std::max(Amount(file_, kGame, "Pool"), Money());
@@ -129,7 +129,7 @@ std::optional<SpinStart> GameKeeper::Restore() {
   s.LastWager = Amount(file_, kSpin, "LastWager");
   s.Spins = Counter(file_, kSpin, "Spins", INT32_MAX);
   s.PowerPts = Counter(file_, kSpin, "PowerPts", 100);
-  s.FreeSpins = Counter(file_, kSpin, "FreeSpins", 7);
+  s.FreeSpins = Counter(file_, kSpin, "FreeSpins", FreeSpinAward);
   s.FreeSpinCount = Counter(file_, kSpin, "FreeSpinCount", INT32_MAX);
   return s;
 }

@@ -6,13 +6,13 @@
 namespace zandor {
 
 GameSession::GameSession(GameState& game, SlotMachine& machine, PlayerIni& file,
-                         PlayerRecord& record, Host& host, SessionWindow& window,
+                         PlayerRecord& record, Timers& timers, SessionWindow& window,
                          ReplaceFaults* faults)
     : game_(game),
       machine_(machine),
       file_(file),
       record_(record),
-      host_(host),
+      timers_(timers),
       window_(window),
       keeper_(game, file, record, faults) {}
 
@@ -41,7 +41,7 @@ void GameSession::Begin() {
     return;
   }
   if (keeper_.NeedsKeeping()) GameSettled();
-  if (game_.Machine.FreeSpins > 0) host_.SetAutomaticSpins(true);
+  if (game_.Machine.FreeSpins > 0) timers_.SetAutomaticSpins(true);
 }
 
 void GameSession::KeepSpin(const SpinInProgress& spin) {

@@ -36,7 +36,7 @@ class GameSession {
   // the automatic spins on, window schedules the keeping. Faults, when given, are asked at
   // each step of the ZANDOR.INI replace (tests). Everything outlives the session.
   GameSession(GameState& game, SlotMachine& machine, PlayerIni& file, PlayerRecord& record,
-              Host& host, SessionWindow& window, ReplaceFaults* faults = nullptr);
+              Timers& timers, SessionWindow& window, ReplaceFaults* faults = nullptr);
 
   // The start, before the window shows the machine: ZANDOR.INI read into the game, the two
   // files brought to one state, an interrupted spin put back where its reels started and the
@@ -76,7 +76,7 @@ class GameSession {
   SlotMachine& machine_;
   PlayerIni& file_;
   PlayerRecord& record_;
-  Host& host_;
+  Timers& timers_;
   SessionWindow& window_;
   GameKeeper keeper_;
   std::optional<SpinStart> interrupted_;
