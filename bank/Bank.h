@@ -7,6 +7,7 @@
 
 #include "machine/GameEvents.h"
 #include "machine/MachineState.h"
+#include "machine/MoneyOwner.h"
 #include "machine/Money.h"
 #include "machine/PlayerText.h"
 
@@ -47,8 +48,8 @@ inline constexpr const char* BankOverpay =
 class Bank {
  public:
   // The record, when there is one, hears of every loan and repayment.
-  explicit Bank(MachineState& machine, GameEvents* events = nullptr)
-      : m_(machine), events_(events) {}
+  explicit Bank(MoneyOwner machine, GameEvents* events = nullptr)
+      : machine_(machine), events_(events) {}
 
   // Lends amount 0..5 (BankAmounts): the credits and the debt both grow. Returns "" when lent,
   // else the refusal to show: neither may pass the largest amount the game can keep, and an
@@ -59,7 +60,7 @@ class Bank {
   std::string_view PayBack(int amount);
 
  private:
-  MachineState& m_;
+  MoneyOwner machine_;
   GameEvents* events_;
 };
 

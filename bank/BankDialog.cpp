@@ -91,7 +91,7 @@ QPixmap BankDialog::AmountPicture(int button, double ratio) {
   return pm;
 }
 
-BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& prompts,
+BankDialog::BankDialog(MoneyOwner machine, const GlyphSet& glyphs, Prompts& prompts,
                        QWidget* parent)
     : QDialog(parent), machine_(machine), glyphs_(glyphs), prompts_(prompts) {
   setObjectName("BankDialog");
@@ -146,10 +146,10 @@ BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& p
 
   Meters = new PaintedArea(this, QAccessible::Grouping, tr("Balances"), [this] {
     PaintedPart credits, borrowed;
-    credits.Value = QString::fromStdString(machine_.Credits.Padded(0));
+    credits.Value = QString::fromStdString(machine_.State().Credits.Padded(0));
     credits.Name = tr("Credits %1").arg(credits.Value);
     credits.Place = QRect(width() - 170, 16, 160, 48);
-    borrowed.Value = QString::fromStdString(machine_.Borrowed.Padded(0));
+    borrowed.Value = QString::fromStdString(machine_.State().Borrowed.Padded(0));
     borrowed.Name = tr("Borrowed %1").arg(borrowed.Value);
     borrowed.Place = QRect(14, 16, 160, 48);
     return std::vector<PaintedPart>{credits, borrowed};
@@ -177,8 +177,8 @@ void BankDialog::ChooseAmount(int button) {
   update();
   Meters->Changed();
   Announce(this, tr("Credits %1, borrowed %2.")
-                     .arg(QString::fromStdString(machine_.Credits.Padded(0)),
-                          QString::fromStdString(machine_.Borrowed.Padded(0))));
+                     .arg(QString::fromStdString(machine_.State().Credits.Padded(0)),
+                          QString::fromStdString(machine_.State().Borrowed.Padded(0))));
 }
 
 void BankDialog::PaintBank() {
@@ -206,8 +206,8 @@ void BankDialog::PaintBank() {
     p.drawText(20, 20 + fm.ascent(), tr("Borrowed:"));
   }
   // Glyph text, not locale text: two decimals with a '.' whatever the user's locale.
-  DrawDigits(canvas_, glyphs_, machine_.Credits.Padded(), width() - 30, 40, false, 2);
-  DrawDigits(canvas_, glyphs_, machine_.Borrowed.Padded(), 20, 40, true, 4);
+  DrawDigits(canvas_, glyphs_, machine_.State().Credits.Padded(), width() - 30, 40, false, 2);
+  DrawDigits(canvas_, glyphs_, machine_.State().Borrowed.Padded(), 20, 40, true, 4);
 }
 
 void BankDialog::paintEvent(QPaintEvent*) {

@@ -30,7 +30,7 @@ QString MoneyText(Money v) { return QString::fromStdString(FormatMoney(v)); }
 
 }  // namespace
 
-SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, Mode mode, Prompts& prompts,
+SlotDialog::SlotDialog(MoneyOwner machine, SavedGameTable& table, Mode mode, Prompts& prompts,
                        QWidget* parent)
     : QDialog(parent), machine_(machine), slots_(table), mode_(mode), prompts_(prompts) {
   setObjectName("SlotDialog");
@@ -157,7 +157,7 @@ void SlotDialog::FinishSlot(int n, const std::optional<QString>& enteredName) {
   if (n >= 1 && n <= 8) {
     if (mode_ == Mode::Save) {
       if (enteredName) {
-        SaveResult r = slots_.Save(machine_, n, enteredName->toStdString());
+        SaveResult r = slots_.Save(machine_.State(), n, enteredName->toStdString());
         if (!r.Ok) prompts_.Warn(this, UnableToWrite().arg(QString::fromStdString(r.FailedPath)));
       }
     } else {

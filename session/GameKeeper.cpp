@@ -5,6 +5,7 @@
 #include <sstream>
 #include <vector>
 
+#include "machine/MoneyOwner.h"
 #include "machine/SlotMachine.h"
 #include "record/PlayerFile.h"
 #include "store/MoneyText.h"
@@ -101,7 +102,7 @@ std::optional<SpinStart> GameKeeper::Restore() {
     m.Spins = spins;
     m.PowerPts = power;
     m.Bet = static_cast<uint8_t>(bet);
-    if (m.Bet < CoinTable.size()) m.CoinValue = CoinTable[m.Bet].Value;
+    MoneyOwner(m).CoinValueFromSetting();
     repaired_ = true;
   }
 

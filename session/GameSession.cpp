@@ -1,5 +1,6 @@
 #include "session/GameSession.h"
 
+#include "machine/MoneyOwner.h"
 #include "record/PlayerFile.h"
 #include "store/Settings.h"
 
@@ -18,15 +19,15 @@ GameSession::GameSession(GameState& game, SlotMachine& machine, PlayerIni& file,
 
 void GameSession::Load() {
   LoadSettings(game_);
-  MachineState& m = game_.Machine;
-  if (m.Bet < CoinTable.size()) m.CoinValue = CoinTable[m.Bet].Value;
+  MoneyOwner(game_.Machine).CoinValueFromSetting();
+  const MachineState& m = game_.Machine;
   // The two files are brought to one state; a spin a crash interrupted starts again where its
   // reels started, with the record as it was kept with it.
   interrupted_ = keeper_.Restore();
   if (interrupted_) keeper_.Resume(*interrupted_);
   // A placed wager is still the player's money: the game's figures start with it.
   LoadRecord(file_, record_, CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
-  ComputeReelGrid(m);
+  ComputeReelGrid(game_.Machine);
   // Out-of-range values stay as read while Fast and the 25-cent coin rule.
   if (IsMenuSpeed(m.Speed)) machine_.ChooseSpeed(m.Speed);
 }
