@@ -85,34 +85,42 @@ std::optional<SpinStart> GameKeeper::Restore() {
   const std::string settled = file_.ReadString(kGame, "Meters", "");
   if (settled.empty()) return std::nullopt;
   kept_ = true;
+  // Someone else changed ZANDOR.INI: its meters win and PLAYER.INI's game is rewritten from
+  // them, but the free spins still to come stay the player's.
+  bool changedElsewhere = false;
   if (onDisk != settled) {
     // Only a crash between the two writes leaves ZANDOR.INI where [Game] says it was before.
-    if (onDisk != file_.ReadString(kGame, "MetersBefore", "")) {
-      repaired_ = true;  // PLAYER.INI's game is rewritten from ZANDOR.INI's
-      return std::nullopt;
-    }
-    const std::vector<std::string> w = Words(settled);
-    int32_t spins = 0, power = 0, bet = 0;
-    if (w.size() != 6 || !Number(w[3], spins) || !Number(w[4], power) || !Number(w[5], bet) ||
-        bet < 0 || bet > 255)
-      return std::nullopt;
-    m.Credits = ParseMoney(w[0]);
-    m.Borrowed = ParseMoney(w[1]);
-    m.BonusPool = ParseMoney(w[2]);
-    m.Spins = spins;
-    m.PowerPts = power;
-    m.Bet = static_cast<uint8_t>(bet);
-    MoneyOwner(m).CoinValueFromSetting();
     repaired_ = true;
+    if (onDisk != file_.ReadString(kGame, "MetersBefore", "")) {
+      changedElsewhere = true;
+    } else {
+      const std::vector<std::string> w = Words(settled);
+      int32_t spins = 0, power = 0, bet = 0;
+      if (w.size() != 6 || !Number(w[3], spins) || !Number(w[4], power) || !Number(w[5], bet) ||
+          bet < 0 || bet > 255)
+        return std::nullopt;
+      m.Credits = ParseMoney(w[0]);
+      m.Borrowed = ParseMoney(w[1]);
+      m.BonusPool = ParseMoney(w[2]);
+      m.Spins = spins;
+      m.PowerPts = power;
+      m.Bet = static_cast<uint8_t>(bet);
+      MoneyOwner(m).CoinValueFromSetting();
+    }
   }
 
-  // What ZANDOR.INI has no key for.
+  // What ZANDOR.INI has no key for and a crash would otherwise lose: the free spins still to
+  // come, with the wager they repeat and the pool they play on (ZANDOR.INI holds the pool
+  // their end leaves). A new start has no last wager and shows the reels at their first stops.
   m.FreeSpins = Counter(file_, kGame, "FreeSpins", FreeSpinAward);
   m.FreeSpinCount = Counter(file_, kGame, "FreeSpinCount", INT32_MAX);
-  m.LastWager = std::clamp(Amount(file_, kGame, "LastWager"), Money(), 25 * m.CoinValue);
-  if (m.FreeSpins > 0) m.BonusPool = std::max(Amount(file_, kGame, "Pool"), Money());
-  if (auto stops = ReadStops(file_.ReadString(kGame, "Stops", ""))) m.ReelStops = *stops;
+  if (m.FreeSpins > 0) {
+    m.LastWager = std::clamp(Amount(file_, kGame, "LastWager"), Money(), 25 * m.CoinValue);
+    if (m.BonusPool == PoolBaseCoins * m.CoinValue)
+      m.BonusPool = std::max(Amount(file_, kGame, "Pool"), Money());
+  }
   SetReelStrips(m);
+  if (changedElsewhere) return std::nullopt;
 
   const std::string seed = file_.ReadString(kSpin, "Seed", "");
   const auto stops = ReadStops(file_.ReadString(kSpin, "Stops", ""));

@@ -345,3 +345,58 @@ TEST(Keeping, NoMoneyCreatedAroundTheSaves) {
 }
 
 }  // namespace
+
+namespace {
+
+// A new start carries over from PLAYER.INI only what a crash would otherwise lose: the free
+// spins still to come, with their wager and pool. Without them there is no last wager, so the
+// first Spin asks for a bet, and the reels stand at their first stops. A ZANDOR.INI whose
+// credits were changed by hand wins for its meters and keeps the free spins.
+TEST(Keeping, ANewStartCarriesOnlyPendingFreeSpins) {
+  struct Case {
+    const char* Name;
+    int FreeSpins;
+    bool CreditsEdited;
+  };
+  for (const Case& c : {Case{"no free spins", 0, false}, Case{"three free spins", 3, false},
+                        Case{"three free spins, credits edited", 3, true}}) {
+    SCOPED_TRACE(c.Name);
+    TempDir dir;
+    {
+      Sitting s(dir.Path(), nullptr);
+      s.Settle();
+      s.Host.TimeOfDay = SeedFor([](auto& m) { return Wins(m) && !Count(m, GAIN); }, 1000);
+      s.Machine.BetMax();
+      MachineState& m = s.Game.Machine;
+      ASSERT_EQ(m.LastWager, 25 * m.CoinValue);
+      ASSERT_NE(m.ReelStops, (std::array<int, 3>{26, 2, 8}));
+      m.FreeSpins = c.FreeSpins;
+      m.BonusPool = Money::Dollars(123);
+      ASSERT_TRUE(s.Session.Keeper().KeepSettled().empty());
+    }
+    if (c.CreditsEdited) {
+      std::string ini = ReadFile(dir.Path() + "ZANDOR.INI");
+      const size_t at = ini.find("\nCredits=");
+      ASSERT_NE(at, std::string::npos);
+      ini.replace(at, ini.find('\n', at + 1) - at, "\nCredits=4321.00");
+      WriteFile(dir.Path() + "ZANDOR.INI", ini);
+    }
+    Sitting after(dir.Path(), nullptr);
+    after.Settle();
+    const MachineState& m = after.Game.Machine;
+    EXPECT_EQ(m.FreeSpins, c.FreeSpins);
+    if (c.CreditsEdited) EXPECT_EQ(m.Credits, Money::Dollars(4321));
+    if (c.FreeSpins > 0) {
+      EXPECT_EQ(m.LastWager, 25 * m.CoinValue);
+      EXPECT_EQ(m.BonusPool, Money::Dollars(123));
+      EXPECT_TRUE(after.Host.AutomaticSpins);
+      continue;
+    }
+    EXPECT_EQ(m.LastWager, Money());
+    EXPECT_EQ(m.ReelStops, (std::array<int, 3>{26, 2, 8}));
+    after.Machine.Spin();
+    EXPECT_EQ(after.Host.Messages, std::vector<std::string>{"Please place a bet before spinning."});
+  }
+}
+
+}  // namespace
