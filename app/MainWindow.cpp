@@ -49,7 +49,7 @@ bool FileExists(const std::string& path) {
 // window's placement and the time played before it is kept.
 class WindowKeeping : public SessionWindow {
  public:
-  explicit WindowKeeping(MainWindow& window) : window_(window) {}
+  WindowKeeping(MainWindow& window, Prompts& prompts) : window_(window), prompts_(prompts) {}
   void RunSoon(std::function<void()> task) override {
     QTimer::singleShot(0, &window_, std::move(task));
   }
@@ -59,9 +59,24 @@ class WindowKeeping : public SessionWindow {
       window_.Game.Options.Maxed = window_.Maximised() && !window_.isMinimized();
     window_.Record().CountTime();
   }
+  void KeepingFailed(const std::vector<std::string>& paths) override {
+    QStringList lines;
+    for (const std::string& path : paths)
+      lines << UnableToWrite().arg(QString::fromStdString(path));
+    lines << QCoreApplication::translate(
+        "zandor::MainWindow",
+        "Your game is not being saved: if it stopped now, what you play from here on would be "
+        "lost. You will be told when it is saved again.");
+    prompts_.Warn(&window_, lines.join(QLatin1Char('\n')));
+  }
+  void KeepingWorksAgain() override {
+    prompts_.Inform(&window_, QCoreApplication::translate("zandor::MainWindow",
+                                                          "Your game is being saved again."));
+  }
 
  private:
   MainWindow& window_;
+  Prompts& prompts_;
 };
 
 }  // namespace
@@ -138,7 +153,7 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
   events_ = std::make_unique<EventFanOut>(
       std::vector<GameEvents*>{&record_->Record, announcer_.get()});
   Machine.SetEvents(events_.get());
-  sessionWindow_ = std::make_unique<WindowKeeping>(*this);
+  sessionWindow_ = std::make_unique<WindowKeeping>(*this, prompts_);
   session_ = std::make_unique<GameSession>(Game, Machine, playerFile_, record_->Record, *this,
                                            *sessionWindow_);
   BuildPanel();

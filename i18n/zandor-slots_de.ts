@@ -828,6 +828,14 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
         <extracomment>Sounds menu, checked while the sound effects play at all.</extracomment>
         <translation>Ein</translation>
     </message>
+    <message>
+        <source>Your game is not being saved: if it stopped now, what you play from here on would be lost. You will be told when it is saved again.</source>
+        <translation>Ihr Spiel wird nicht gespeichert: Würde es jetzt beendet, ginge verloren, was Sie ab hier spielen. Sie erfahren es, sobald es wieder gespeichert wird.</translation>
+    </message>
+    <message>
+        <source>Your game is being saved again.</source>
+        <translation>Ihr Spiel wird wieder gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::MidiPlayer</name>

@@ -828,6 +828,14 @@ Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zand
         <extracomment>Sounds menu, checked while the sound effects play at all.</extracomment>
         <translation>Activés</translation>
     </message>
+    <message>
+        <source>Your game is not being saved: if it stopped now, what you play from here on would be lost. You will be told when it is saved again.</source>
+        <translation>Votre partie n&apos;est pas enregistrée&#xa0;: si elle s&apos;arrêtait maintenant, ce que vous jouez à partir d&apos;ici serait perdu. Vous serez averti dès qu&apos;elle sera de nouveau enregistrée.</translation>
+    </message>
+    <message>
+        <source>Your game is being saved again.</source>
+        <translation>Votre partie est de nouveau enregistrée.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::MidiPlayer</name>

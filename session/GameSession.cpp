@@ -62,7 +62,11 @@ void GameSession::GameSettled() {
 
 void GameSession::KeepNow() {
   if (machine_.Busy() || machine_.ClosePending()) return;
-  Keep();
+  const bool before = kept_;
+  const std::vector<std::string> failed = Keep();
+  // Once per change: a full disk must not bring a box after every spin.
+  if (before && !kept_) window_.KeepingFailed(failed);
+  if (!before && kept_) window_.KeepingWorksAgain();
 }
 
 void GameSession::GameOpened() {

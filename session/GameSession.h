@@ -28,6 +28,11 @@ struct SessionWindow {
   // Brings into the game what only the window knows (its placement, the time played) before
   // the game is kept.
   virtual void BeforeKeep() = 0;
+  // Keeping the game at a settled moment has just failed after it worked: the player must
+  // know that a crash now would lose what was played since. Told once, until it works again.
+  virtual void KeepingFailed(const std::vector<std::string>& paths) = 0;
+  // Keeping works again after it failed.
+  virtual void KeepingWorksAgain() = 0;
 };
 
 class GameSession {
@@ -53,7 +58,8 @@ class GameSession {
   // The money has settled: the game is kept once the event that settled it is over.
   void GameSettled();
   // Keeps the game now, unless money is in motion (its own settling keeps it) or the window
-  // is closing (the close keeps it).
+  // is closing (the close keeps it); the window hears when keeping fails and when it works
+  // again.
   void KeepNow();
   // A saved game replaced the one at play: the record hears of it and the game is kept.
   void GameOpened();

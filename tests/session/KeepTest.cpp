@@ -104,6 +104,11 @@ struct KeepingHost : FakeHost, SessionWindow {
     Moment();
   }
   void BeforeKeep() override {}
+  std::vector<std::string> Told;  // what the window told of keeping
+  void KeepingFailed(const std::vector<std::string>& paths) override {
+    Told.push_back("failed: " + std::to_string(paths.size()));
+  }
+  void KeepingWorksAgain() override { Told.push_back("works again"); }
 };
 
 // One sitting at the machine: the game as a start finds it on disk.
@@ -396,6 +401,35 @@ TEST(Keeping, ANewStartCarriesOnlyPendingFreeSpins) {
     EXPECT_EQ(m.ReelStops, (std::array<int, 3>{26, 2, 8}));
     after.Machine.Spin();
     EXPECT_EQ(after.Host.Messages, std::vector<std::string>{"Please place a bet before spinning."});
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A keep that fails at a settled moment is told once, not after every spin, and once more when
+// keeping works again; the close says nothing of it (it has its own box).
+TEST(Keeping, AFailingKeepIsToldOnceAndItsEnd) {
+  struct FullDisk : Killer {
+    bool Full = false;
+    bool FailsAt(ReplaceStep step) override { return Killer::FailsAt(step) || Full; }
+  };
+  struct Step {
+    bool Full;
+    std::vector<std::string> Told;  // all the window was told so far
+  };
+  TempDir dir;
+  FullDisk disk;
+  Sitting s(dir.Path(), &disk);
+  s.Settle();
+  s.Host.TimeOfDay = SeedFor([](auto& m) { return !Wins(m) && !Count(m, GAIN); }, 5000);
+  const std::string failed = "failed: 2";  // PLAYER.INI and ZANDOR.INI alike
+  for (const Step& step : {Step{false, {}}, Step{true, {failed}}, Step{true, {failed}},
+                           Step{false, {failed, "works again"}}, Step{false, {failed, "works again"}}}) {
+    disk.Full = step.Full;
+    s.Machine.BetMax();
+    EXPECT_EQ(s.Host.Told, step.Told);
   }
 }
 
