@@ -692,29 +692,33 @@ void MainWindow::UpdateArea(const QRect& r) {
 }
 
 void MainWindow::Redraw(FaceElement e) {
+  if (Face.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
   Face.Redraw(e);
   UpdateArea(Face.MeterArea(e));
   TellFace();
 }
 
 void MainWindow::DrawLamps(Money coinValue, Money wager) {
+  if (Face.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
   Face.DrawLamps(coinValue, wager);
   UpdateArea(Face.LampsArea());
   TellFace();
 }
 
 void MainWindow::DrawReels(const std::array<int, 3>& positions) {
-  if (Face.SymbolSize == 0 || Face.Artwork.isNull()) return;
+  if (Face.SymbolSize == 0 || Face.Artwork.isNull() || Face.Canvas.isNull()) return;
   Face.DrawReels(positions);
   UpdateArea(Face.ReelsArea());
 }
 
 void MainWindow::DrawPayline(int k) {
+  if (Face.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
   Face.DrawPayline(k);
   UpdateArea(Face.ReelWindowArea());
 }
 
 void MainWindow::DrawBonusMeter(bool blueFirst) {
+  if (Face.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
   Face.DrawBonusMeter(blueFirst);
   UpdateArea(Face.BonusMeterArea());
   TellFace();
