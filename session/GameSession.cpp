@@ -36,7 +36,7 @@ void GameSession::Begin() {
   if (interrupted_) {
     // No sound, no card game, no box: the player finds the spin settled; free spins it leaves
     // go on by themselves.
-    const std::optional<SpinStart> spin = std::move(interrupted_);
+    const std::optional<SpinStart> spin = interrupted_;
     interrupted_.reset();
     machine_.CompleteSpin(spin->Spin);
     return;
