@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <QFile>
 #include <QTest>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/Dirs.h"
 #include "app/MainWindow.h"
+#include "machine/SlotMachine.h"
 #include "machine/SpinPlan.h"
 #include "session/GameKeeper.h"
 #include "tests/support/FakePrompts.h"
@@ -36,7 +39,15 @@ TEST(Start, AnInterruptedSpinIsCompletedWithoutDrawingBeforeTheFace) {
     SCOPED_TRACE(c.Name);
     QTemporaryDir settings;
     const std::string dir = settings.path().toStdString() + "/";
-    const uint32_t seed = 4242;
+    // A spin with a power-up symbol: its bonus meter is drawn as it settles.
+    uint32_t seed = 4242;
+    for (;; ++seed) {
+      Lcg rng;
+      MachineState shown;
+      shown.ReelStops = PlanSpin(rng, seed).Stops;
+      ComputeReelGrid(shown);
+      if (std::count(shown.ReelGrid.begin(), shown.ReelGrid.end(), GAIN) > 0) break;
+    }
     {
       // The game as a kill leaves it: settled once, then a spin whose reels had started.
       GameState g;
