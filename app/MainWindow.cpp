@@ -521,23 +521,27 @@ void MainWindow::CloseOnSignal() {
 
 void MainWindow::KeepAtClose() {
   std::vector<std::string> failed = session_->Close();
-  if (closingOnSignal_) {
-    // Nobody may be there to answer a box: the failure goes to the log and the game ends.
-    // The path goes in with its own bytes, whatever their encoding.
+  // Nobody may be there to answer a box: the failure goes to the log and the game ends. The
+  // path goes in with its own bytes, whatever their encoding.
+  const auto log = [&failed] {
     for (const std::string& path : failed) {
       QByteArray line = UnableToWrite().toLocal8Bit();
       line.replace("%1", QByteArray::fromStdString(path));
       std::fprintf(stderr, "zandor-slots: %s\n", line.constData());
     }
-    return;
-  }
+  };
+  if (closingOnSignal_) return log();
   while (!failed.empty()) {
-    for (const std::string& path : failed)
+    // A signal while a box is up (it closes the box) ends the close at once.
+    for (const std::string& path : failed) {
       prompts_.Warn(this, UnableToWrite().arg(QString::fromStdString(path)));
+      if (closingOnSignal_) return log();
+    }
     // The disk may have been freed or the folder made writable meanwhile.
-    if (!prompts_.Confirm(this, "Zandor Slots",
-                          tr("Your game could not be saved. Try again before the game closes?")))
-      return;
+    const bool again = prompts_.Confirm(
+        this, "Zandor Slots", tr("Your game could not be saved. Try again before the game closes?"));
+    if (closingOnSignal_) return log();
+    if (!again) return;
     failed = session_->KeepAgain();
   }
 }

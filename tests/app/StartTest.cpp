@@ -89,3 +89,37 @@ TEST(Start, AnInterruptedSpinIsCompletedWithoutDrawingBeforeTheFace) {
 }
 
 }  // namespace
+
+namespace {
+
+// A signal while the boxes of a failed save at close are up ends the close at once, whatever
+// the box would have been answered: no second round of boxes, no second try.
+TEST(Close, ASignalDuringTheBoxesOfAFailedSaveEndsTheClose) {
+  TestApp();
+  QTemporaryDir settings;
+  GameState game;
+  game.Dirs.Program = ProgramDirectory();
+  game.Dirs.Settings = settings.path().toStdString() + "/";
+  FakePrompts prompts;
+  MainWindow form(game, prompts);
+  form.show();
+  QTest::qWaitForWindowExposed(&form);
+  // Both files are kept once; then ZANDOR.INI is marked read-only, so the close cannot save.
+  form.close();
+  const QString ini = QString::fromStdString(game.Dirs.Settings + "ZANDOR.INI");
+  ASSERT_TRUE(QFile::setPermissions(ini, QFile::ReadOwner));
+  MainWindow again(game, prompts);
+  again.show();
+  QTest::qWaitForWindowExposed(&again);
+  prompts.Log.clear();
+  prompts.Answers = {true, true, true};  // "try again", each time it is asked
+  prompts.WhileAsking = [&] { again.CloseOnSignal(); };
+  again.close();
+  QFile::setPermissions(ini, QFile::ReadOwner | QFile::WriteOwner);
+  ASSERT_EQ(prompts.Log.size(), 2u);
+  EXPECT_TRUE(prompts.Log[0].starts_with("warning:Unable to write to ")) << prompts.Log[0];
+  EXPECT_TRUE(prompts.Log[1].starts_with("confirm:")) << prompts.Log[1];
+  EXPECT_FALSE(again.isVisible());
+}
+
+}  // namespace
