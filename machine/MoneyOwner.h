@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "machine/MachineState.h"
+#include "machine/SpinInProgress.h"
 
 namespace zandor {
 
@@ -33,6 +35,17 @@ class MoneyOwner {
   // The coin value the Bet setting names, as a start reads it; a setting outside the coin
   // table leaves the coin value as it is.
   void CoinValueFromSetting();
+  // A crash struck between the keeping of the two files: the game goes on from the meters the
+  // player's file settled last (its count of free spins played is set with the free spins).
+  void CarryForward(const Fortune& settled, uint8_t bet);
+  // The free spins still to come and those played, with the wager they repeat and, when given,
+  // the pool they play on; the reels get the strips they carry then.
+  void CarryFreeSpins(int32_t freeSpins, int32_t freeSpinCount, Money lastWager,
+                      std::optional<Money> pool);
+  // A spin a crash interrupted starts again where its reels started: the machine as it was
+  // then, and a paid spin's wager on the lines (out of the credits already).
+  void ResumeSpin(const Fortune& at, Money lastWager, int32_t freeSpins,
+                  const SpinInProgress& spin);
   // A saved game replaces the one at play. Coins placed on the machine belong to the game
   // being replaced and go with it; nothing else of the machine changes.
   void ReplaceGame(const Fortune& game);

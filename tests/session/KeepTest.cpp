@@ -434,3 +434,82 @@ TEST(Keeping, AFailingKeepIsToldOnceAndItsEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+// Sets key=value in a section of an INI text (adding the key when missing).
+std::string WithKey(std::string ini, const std::string& section, const std::string& key,
+                    const std::string& value) {
+  const size_t from = ini.find("[" + section + "]\n");
+  EXPECT_NE(from, std::string::npos) << section;
+  const size_t end = std::min(ini.find("\n[", from + 1), ini.size());
+  const size_t at = ini.find("\n" + key + "=", from);
+  if (at == std::string::npos || at > end) return ini.insert(end, "\n" + key + "=" + value);
+  return ini.replace(at + 1, ini.find('\n', at + 1) - at - 1, key + "=" + value);
+}
+
+// Recovery data is taken only as a keep could have written it: stops that do not follow from
+// the seed, money below zero, or meters a keep never writes void the interrupted spin or the
+// carry-forward, silently; the game starts from ZANDOR.INI as it stands.
+TEST(Keeping, ForgedRecoveryDataIsVoided) {
+  struct Case {
+    const char* Name;
+    const char* Section;
+    const char* Key;
+    std::string Value;
+    bool Completes;  // the interrupted spin is completed
+  };
+  const uint32_t seed = 777;
+  Lcg rng;
+  const std::array<int, 3> stops = PlanSpin(rng, seed).Stops;
+  const std::string wrongStops = std::to_string((stops[0] + 1) % 40) + ' ' +
+                                 std::to_string(stops[1]) + ' ' + std::to_string(stops[2]);
+  for (const Case& c : {Case{"as kept", "Spin", "Free", "0", true},
+                        Case{"stops not from the seed", "Spin", "Stops", wrongStops, false},
+                        Case{"credits below zero", "Spin", "Credits", "-5.00", false},
+                        Case{"a pool below zero", "Spin", "BonusPool", "-0.01", false},
+                        Case{"a debt below zero", "Spin", "Borrowed", "-1000.00", false}}) {
+    SCOPED_TRACE(c.Name);
+    TempDir dir;
+    {
+      Sitting s(dir.Path(), nullptr);
+      s.Settle();
+      ASSERT_TRUE(s.Session.Keeper().KeepSettled().empty());
+      SpinInProgress spin;
+      spin.Seed = seed;
+      spin.Stops = stops;
+      spin.Wager = Money::Cents(25);
+      s.Game.Machine.Credits -= spin.Wager;
+      ASSERT_TRUE(s.Session.Keeper().KeepSpin(spin));
+    }
+    const std::string path = PlayerIniPath(dir.Path());
+    WriteFile(path, WithKey(ReadFile(path), c.Section, c.Key, c.Value));
+    Sitting after(dir.Path(), nullptr);
+    EXPECT_EQ(after.Session.Interrupted(), c.Completes);
+    after.Settle();
+    EXPECT_TRUE(after.Host.Messages.empty());
+    const MachineState& m = after.Game.Machine;
+    EXPECT_EQ(m.Credits + m.Wager, c.Completes ? m.Credits : Money::Dollars(1000));
+    EXPECT_GE(m.BonusPool, Money());
+  }
+
+  // A carry-forward from meters a keep never writes leaves ZANDOR.INI's meters.
+  TempDir dir;
+  {
+    Sitting s(dir.Path(), nullptr);
+    s.Settle();
+    ASSERT_TRUE(s.Session.Keeper().KeepSettled().empty());
+  }
+  const std::string path = PlayerIniPath(dir.Path());
+  std::string ini = ReadFile(path);
+  const size_t at = ini.find("\nMeters=");
+  const std::string meters = ini.substr(at + 8, ini.find('\n', at + 1) - at - 8);
+  ini = WithKey(ini, "Game", "MetersBefore", meters);
+  WriteFile(path, WithKey(ini, "Game", "Meters", "-5.00 1000.00 50.00 0 120 3"));
+  Sitting after(dir.Path(), nullptr);
+  after.Settle();
+  EXPECT_EQ(after.Game.Machine.Credits, Money::Dollars(1000));
+  EXPECT_EQ(after.Game.Machine.PowerPts, 0);
+}
+
+}  // namespace
