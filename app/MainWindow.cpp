@@ -737,12 +737,15 @@ void MainWindow::Repaint() {
 
 void MainWindow::Inform(const PlayerText& text) { prompts_.Inform(this, Translated(text)); }
 
-void MainWindow::OfferCardGame(Money& spinWin) {
+Money MainWindow::OfferCardGame(Money lineWin) {
+  // The table plays on its own copy of the win; the machine settles what it returns.
+  Money win = lineWin;
   CardTable dlg(
-      spinWin, Random, [this](Effect e) { Play(e); }, prompts_, this);
+      win, Random, [this](Effect e) { Play(e); }, prompts_, this);
   // Before gambling, the player hears what the reels won.
   dlg.Prelude = CardOfferSentence(Game.Machine);
   dlg.exec();
+  return win;
 }
 
 void MainWindow::SetBetButtonsEnabled(bool enabled) {

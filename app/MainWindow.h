@@ -136,7 +136,7 @@ class MainWindow : public QMainWindow,
   void DrawBonusMeter(bool blueFirst) override;
   void Repaint() override;
   void Inform(const PlayerText& text) override;
-  void OfferCardGame(Money& spinWin) override;
+  Money OfferCardGame(Money lineWin) override;
   void SetBetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;
   void SetAutomaticSpins(bool enabled) override;

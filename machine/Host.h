@@ -67,8 +67,9 @@ struct PlayerPrompts {
   virtual ~PlayerPrompts() = default;
   // An information box with an OK button, in the player's language.
   virtual void Inform(const PlayerText& text) = 0;
-  // The modal double-or-nothing card game; may change spinWin.
-  virtual void OfferCardGame(Money& spinWin) = 0;
+  // The modal double-or-nothing card game for the lines' win; returns the win as the cards
+  // left it.
+  virtual Money OfferCardGame(Money lineWin) = 0;
 };
 
 // The bet buttons and the menus' state.

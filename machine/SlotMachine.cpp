@@ -370,7 +370,7 @@ void SlotMachine::EvaluatePaylines() {
     } else {
       report_.CardOffered = options_.AceyDucey && !m_.AutoSpin && !closing_;
       if (report_.CardOffered) {
-        host_.Prompts.OfferCardGame(m_.SpinWin);
+        m_.SpinWin = host_.Prompts.OfferCardGame(m_.SpinWin);
         inProgress_.CardDecided = true;
         inProgress_.CardWin = m_.SpinWin;
         host_.Keep.KeepSpin(inProgress_);

@@ -77,9 +77,9 @@ struct KeepingHost : FakeHost, SessionWindow {
     Moment();
     FakeHost::DrawBonusMeter(blue);
   }
-  void OfferCardGame(Money& win) override {
+  Money OfferCardGame(Money win) override {
     Moment();  // the card table waits
-    FakeHost::OfferCardGame(win);
+    return FakeHost::OfferCardGame(win);
   }
   void SetBetButtonsEnabled(bool on) override {
     Moment();

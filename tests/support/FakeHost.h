@@ -60,9 +60,10 @@ struct FakeHost : Clock,
   void DrawBonusMeter(bool) override { ++BonusMeterDraws; }
   void Repaint() override { ++Repaints; }
   void Inform(const PlayerText& text) override { Messages.push_back(text.English()); }
-  void OfferCardGame(Money& win) override {
+  Money OfferCardGame(Money win) override {
     ++CardGames;
     if (CardGame) CardGame(win);
+    return win;
   }
   void SetBetButtonsEnabled(bool on) override { BetButtons = on; }
   void FocusSpinButton() override {}
