@@ -49,6 +49,40 @@ bool FileExists(const std::string& path) {
   return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
+// The session's window: keeping waits for the event being handled, and the game is given the
+// window's placement and the time played before it is kept.
+class WindowKeeping : public SessionWindow {
+ public:
+  WindowKeeping(MainWindow& window, Prompts& prompts) : window_(window), prompts_(prompts) {}
+  void RunSoon(std::function<void()> task) override {
+    QTimer::singleShot(0, &window_, std::move(task));
+  }
+  void BeforeKeep() override {
+    // Written as the close would write it: maximised as the window stands once it is shown.
+    if (window_.isVisible())
+      window_.Game.Options.Maxed = window_.Maximised() && !window_.isMinimized();
+    window_.Record().CountTime();
+  }
+  void KeepingFailed(const std::vector<std::string>& paths) override {
+    QStringList lines;
+    for (const std::string& path : paths)
+      lines << UnableToWrite().arg(QString::fromStdString(path));
+    lines << QCoreApplication::translate(
+        "zandor::MainWindow",
+        "Your game is not being saved: if it stopped now, what you play from here on would be "
+        "lost. You will be told when it is saved again.");
+    prompts_.Warn(&window_, lines.join(QLatin1Char('\n')));
+  }
+  void KeepingWorksAgain() override {
+    prompts_.Inform(&window_, QCoreApplication::translate("zandor::MainWindow",
+                                                          "Your game is being saved again."));
+  }
+
+ private:
+  MainWindow& window_;
+  Prompts& prompts_;
+};
+
 }  // namespace
 
 // The client area: shows the face canvas and tells the window when it is resized.
@@ -107,7 +141,7 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent),
       Game(game),
       Face(game.Machine, game.Options, game.Dirs),
-      Machine(game.Machine, game.Options, Random, *this),
+      Machine(game.Machine, game.Options, Random, HostOf(*this)),
       prompts_(prompts),
       savedGames_(game.Dirs.Settings),
       playerFile_(game.Dirs.Settings) {
@@ -119,15 +153,20 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
   record_ = new RecordKeeper(Game.Machine, Face, this, prompts_, playerFile_);
   // A press that comes to nothing is told at the button pressed; Auto Spin's at Spin.
   announcer_ = std::make_unique<RefusalNotes>(
-      record_->Record, Game.Machine, [this](const QString& s) { Announce(this, s); },
+      Game.Machine, [this](const QString& s) { Announce(this, s); },
       [this](int coins) -> QWidget* {
         return coins == 1    ? BetOneButton
                : coins == 5  ? BetFiveButton
                : coins == 25 ? BetMaxButton
                              : SpinButton;
       });
-  Machine.SetEvents(announcer_.get());
-  keeper_ = std::make_unique<GameKeeper>(Game, playerFile_, record_->Record);
+  // The record and the screen reader each hear the game, side by side.
+  events_ = std::make_unique<EventFanOut>(
+      std::vector<GameEvents*>{&record_->Record, announcer_.get()});
+  Machine.SetEvents(events_.get());
+  sessionWindow_ = std::make_unique<WindowKeeping>(*this, prompts_);
+  session_ = std::make_unique<GameSession>(Game, Machine, playerFile_, record_->Record, *this,
+                                           *sessionWindow_);
   BuildPanel();
   BuildMenus();
 
@@ -177,15 +216,8 @@ void MainWindow::LoadStartState() {
   if (!playerFile_.SetAside().empty())
     setAside.push_back(SetAsideNotice(playerFile_.Path(), playerFile_.SetAside()));
   for (const PlayerText& notice : setAside) prompts_.Warn(this, Translated(notice));
-  LoadSettings(Game);
+  session_->Load();
   fullScreenAtStart_ = LoadFullScreen(playerFile_);
-  MachineState& m = Game.Machine;
-  if (m.Bet < CoinTable.size()) m.CoinValue = CoinTable[m.Bet].Value;
-  // The two files are brought to one state; a spin a crash interrupted starts again where its
-  // reels started, with the record as it was kept with it.
-  const std::optional<SpinStart> interrupted = keeper_->Restore();
-  if (interrupted) keeper_->Resume(*interrupted);
-  record_->Load();
 
   // Sound files that do not exist go back to their defaults.
   SoundSettings& sound = Game.Sound;
@@ -196,9 +228,6 @@ void MainWindow::LoadStartState() {
                            {&sound.BonusFile, &defaults.Sound.BonusFile}})
     if (!FileExists(*file)) *file = *def;
 
-  // Out-of-range values stay as read while Fast and the 25-cent coin rule.
-  if (IsMenuSpeed(m.Speed)) Machine.ChooseSpeed(m.Speed);
-
   // A tile that is missing or cannot be read means the solid colour.
   PlayerOptions& options = Game.Options;
   const bool tile = FileExists(options.BackBitmap) && Face.LoadTile(options.BackBitmap).empty();
@@ -208,14 +237,8 @@ void MainWindow::LoadStartState() {
   payoffs_ = new PayoffChart(Game.Machine, Game.Dirs, Face.Glyphs, prompts_, this);
   SetView(LoadViewChoices(playerFile_));
   StateChanged();
-  // The interrupted spin is completed before the player sees the machine: no sound, no card
-  // game, no box; free spins it leaves go on by themselves.
-  if (interrupted) {
-    Machine.CompleteSpin(interrupted->Spin);
-  } else {
-    if (keeper_->NeedsKeeping()) KeepGameSoon();
-    if (m.FreeSpins > 0) SetAutomaticSpins(true);
-  }
+  // An interrupted spin is completed before the player sees the machine.
+  session_->Begin();
   setUpdatesEnabled(true);
   SongStartTimer.start();
   WinBlinkTimer.start();
@@ -525,25 +548,29 @@ void MainWindow::CloseOnSignal() {
 }
 
 void MainWindow::KeepAtClose() {
-  std::vector<std::string> failed = keeper_->KeepSettled();
-  if (closingOnSignal_) {
-    // Nobody may be there to answer a box: the failure goes to the log and the game ends.
-    // The path goes in with its own bytes, whatever their encoding.
+  std::vector<std::string> failed = session_->Close();
+  // Nobody may be there to answer a box: the failure goes to the log and the game ends. The
+  // path goes in with its own bytes, whatever their encoding.
+  const auto log = [&failed] {
     for (const std::string& path : failed) {
       QByteArray line = UnableToWrite().toLocal8Bit();
       line.replace("%1", QByteArray::fromStdString(path));
       std::fprintf(stderr, "zandor-slots: %s\n", line.constData());
     }
-    return;
-  }
+  };
+  if (closingOnSignal_) return log();
   while (!failed.empty()) {
-    for (const std::string& path : failed)
+    // A signal while a box is up (it closes the box) ends the close at once.
+    for (const std::string& path : failed) {
       prompts_.Warn(this, UnableToWrite().arg(QString::fromStdString(path)));
+      if (closingOnSignal_) return log();
+    }
     // The disk may have been freed or the folder made writable meanwhile.
-    if (!prompts_.Confirm(this, "Zandor Slots",
-                          tr("Your game could not be saved. Try again before the game closes?")))
-      return;
-    failed = keeper_->KeepSettled();
+    const bool again = prompts_.Confirm(
+        this, "Zandor Slots", tr("Your game could not be saved. Try again before the game closes?"));
+    if (closingOnSignal_) return log();
+    if (!again) return;
+    failed = session_->KeepAgain();
   }
 }
 
@@ -567,13 +594,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  // A placed wager that was never spun goes back to the credits: it is not stored.
-  Machine.HandBackWager();
-  Game.Options.Maxed = Maximised() && !isMinimized();  // a minimised window counts as normal
   // The window's choice, the record and the game reach PLAYER.INI in one replace, then the
-  // settings file follows.
+  // settings file follows; a placed wager that was never spun goes back to the credits.
   StoreFullScreen(playerFile_, fullScreen_);
-  record_->CountTime();
   KeepAtClose();
   AutomaticSpinTimer.stop();
   SongStartTimer.stop();
@@ -595,13 +618,12 @@ void MainWindow::OpenGame() {
   const bool autoTimer = AutomaticSpinTimer.isActive();
   AutomaticSpinTimer.stop();
   SlotDialog dlg(Game.Machine, savedGames_, SlotDialog::Mode::Open, prompts_, this);
-  const MachineState& m = Game.Machine;
   if (dlg.exec() == QDialog::Accepted) {
-    Machine.Events().GameOpened(CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
+    session_->GameOpened();
+    const MachineState& m = Game.Machine;
     if (dlg.ChosenSlot >= 1 && dlg.ChosenSlot <= 8)
       Machine.Events().SavedGameOpened(dlg.ChosenSlot, savedGames_.Slots[dlg.ChosenSlot - 1].Name,
                                        CentsOf(m.Credits + m.Wager));
-    KeepGame();
   }
   if (autoTimer) AutomaticSpinTimer.start();
   Repaint();
@@ -648,7 +670,7 @@ void MainWindow::OpenBank() {
   BankDialog dlg(Game.Machine, Face.Glyphs, prompts_, this);
   dlg.Events = &Machine.Events();
   dlg.exec();
-  KeepGame();
+  session_->KeepNow();
   Repaint();
 }
 
@@ -708,29 +730,33 @@ void MainWindow::UpdateArea(const QRect& r) {
 }
 
 void MainWindow::Redraw(FaceElement e) {
+  if (Face.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
   Face.Redraw(e);
   UpdateArea(Face.MeterArea(e));
   TellFace();
 }
 
 void MainWindow::DrawLamps(Money coinValue, Money wager) {
+  if (Face.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
   Face.DrawLamps(coinValue, wager);
   UpdateArea(Face.LampsArea());
   TellFace();
 }
 
 void MainWindow::DrawReels(const std::array<int, 3>& positions) {
-  if (Face.SymbolSize == 0 || Face.Artwork.isNull()) return;
+  if (Face.SymbolSize == 0 || Face.Artwork.isNull() || Face.Canvas.isNull()) return;
   Face.DrawReels(positions);
   UpdateArea(Face.ReelsArea());
 }
 
 void MainWindow::DrawPayline(int k) {
+  if (Face.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
   Face.DrawPayline(k);
   UpdateArea(Face.ReelWindowArea());
 }
 
 void MainWindow::DrawBonusMeter(bool blueFirst) {
+  if (Face.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
   Face.DrawBonusMeter(blueFirst);
   UpdateArea(Face.BonusMeterArea());
   TellFace();
@@ -745,12 +771,15 @@ void MainWindow::Repaint() {
 
 void MainWindow::Inform(const PlayerText& text) { prompts_.Inform(this, Translated(text)); }
 
-void MainWindow::OfferCardGame(Money& spinWin) {
+Money MainWindow::OfferCardGame(Money lineWin) {
+  // The table plays on its own copy of the win; the machine settles what it returns.
+  Money win = lineWin;
   CardTable dlg(
-      spinWin, Random, [this](Effect e) { Play(e); }, prompts_, this);
+      win, Random, [this](Effect e) { Play(e); }, prompts_, this);
   // Before gambling, the player hears what the reels won.
   dlg.Prelude = CardOfferSentence(Game.Machine);
   dlg.exec();
+  return win;
 }
 
 void MainWindow::SetBetButtonsEnabled(bool enabled) {
@@ -794,29 +823,8 @@ void MainWindow::SetWinBlink(bool enabled) {
     WinBlinkTimer.stop();
 }
 
-void MainWindow::KeepSpin(const SpinInProgress& spin) {
-  // A spin that cannot be kept still plays; the close says what could not be written.
-  keeper_->KeepSpin(spin);
-}
+void MainWindow::KeepSpin(const SpinInProgress& spin) { session_->KeepSpin(spin); }
 
-void MainWindow::GameSettled() { KeepGameSoon(); }
-
-void MainWindow::KeepGameSoon() {
-  // Just after the settling event, outside the spin's own time.
-  if (keepPending_) return;
-  keepPending_ = true;
-  QTimer::singleShot(0, this, [this] {
-    keepPending_ = false;
-    KeepGame();
-  });
-}
-
-void MainWindow::KeepGame() {
-  if (Machine.Busy() || Machine.ClosePending()) return;
-  // Written as the close would write it: maximised as the window stands once it is shown.
-  if (isVisible()) Game.Options.Maxed = Maximised() && !isMinimized();
-  record_->CountTime();
-  keeper_->KeepSettled();
-}
+void MainWindow::GameSettled() { session_->GameSettled(); }
 
 }  // namespace zandor

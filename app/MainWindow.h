@@ -13,7 +13,7 @@
 #include "machine/Host.h"
 #include "machine/Lcg.h"
 #include "machine/SlotMachine.h"
-#include "record/GameKeeper.h"
+#include "session/GameSession.h"
 #include "saves/SavedGames.h"
 #include "store/PlayerIni.h"
 #include "store/ViewSettings.h"
@@ -33,7 +33,14 @@ class FaceWidget;
 class PaintedArea;
 class SpinAnnouncer;
 
-class MainWindow : public QMainWindow, public Host {
+class MainWindow : public QMainWindow,
+                   public Clock,
+                   public SoundRequests,
+                   public FaceDrawing,
+                   public PlayerPrompts,
+                   public Controls,
+                   public Timers,
+                   public Keeping {
   Q_OBJECT
 
  public:
@@ -117,7 +124,7 @@ class MainWindow : public QMainWindow, public Host {
   // Applies blinking and contrast choices and keeps them in PLAYER.INI.
   void SetView(const ViewChoices& choices);
 
-  // Host
+  // The machine's host: clock, sounds, drawing, prompts, controls, timers, keeping.
   uint32_t TickCount() override;
   uint32_t UtcTimeOfDayMs() override;
   void ProcessMessages(uint32_t untilTick) override;
@@ -129,7 +136,7 @@ class MainWindow : public QMainWindow, public Host {
   void DrawBonusMeter(bool blueFirst) override;
   void Repaint() override;
   void Inform(const PlayerText& text) override;
-  void OfferCardGame(Money& spinWin) override;
+  Money OfferCardGame(Money lineWin) override;
   void SetBetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;
   void SetAutomaticSpins(bool enabled) override;
@@ -160,12 +167,10 @@ class MainWindow : public QMainWindow, public Host {
   void LayOutPicture(int width, int height);
   // Sizes the four buttons and their panel by the picture's scale (1: as designed).
   void ScaleButtons(double scale);
-  // Keeps the game on disk once the current event is handled (a settled moment).
-  void KeepGameSoon();
-  // Keeps the game on disk now, unless money is in motion (the spin's own settling keeps it).
-  void KeepGame();
   // The close's save: a failure is shown with an offer to try again, or logged on a signal.
   void KeepAtClose();
+  // Keeps the game on disk once the current event is handled (a settled moment).
+  void KeepGameSoon() { session_->GameSettled(); }
   // The Options entries for blinking and contrast, after the others.
   void BuildViewOptions(QMenu* options);
   // The screen reader hears the face's changes, once no money is in motion.
@@ -177,8 +182,8 @@ class MainWindow : public QMainWindow, public Host {
   FaceWidget* faceWidget_ = nullptr;
   std::unique_ptr<GameAudio> audio_;
   RecordKeeper* record_ = nullptr;
-  std::unique_ptr<GameKeeper> keeper_;  // the game on disk at every settled moment
-  bool keepPending_ = false;
+  std::unique_ptr<SessionWindow> sessionWindow_;  // what the session asks of the window
+  std::unique_ptr<GameSession> session_;  // the game on disk: start, settled moments, close
   PayoffChart* payoffs_ = nullptr;
   QElapsedTimer clock_;
   QString tileDir_;
@@ -194,7 +199,8 @@ class MainWindow : public QMainWindow, public Host {
   double pictureScale_ = 1;               // the face as one picture in full screen
   QPointF pictureOrigin_;
   std::vector<std::pair<QAction*, bool*>> toggles_;
-  std::unique_ptr<SpinAnnouncer> announcer_;  // speaks each spin, then tells the record
+  std::unique_ptr<SpinAnnouncer> announcer_;  // speaks each spin
+  std::unique_ptr<EventFanOut> events_;       // the record and the announcer, side by side
   ViewChoices view_;                          // blinking and contrast
   QWidget* focusBeforeSpin_ = nullptr;        // the button that had the focus as they greyed
 };

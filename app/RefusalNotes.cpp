@@ -5,9 +5,9 @@
 
 namespace zandor {
 
-RefusalNotes::RefusalNotes(GameEvents& record, const MachineState& machine,
-                           std::function<void(const QString&)> say, std::function<QWidget*(int)> at)
-    : SpinAnnouncer(record, machine, std::move(say)), at_(std::move(at)) {}
+RefusalNotes::RefusalNotes(const MachineState& machine, std::function<void(const QString&)> say,
+                           std::function<QWidget*(int)> at)
+    : SpinAnnouncer(machine, std::move(say)), at_(std::move(at)) {}
 
 void RefusalNotes::BetRefused(int coins, const PlayerText& why) {
   SpinAnnouncer::BetRefused(coins, why);

@@ -15,8 +15,8 @@ class RefusalNotes : public SpinAnnouncer {
  public:
   // As SpinAnnouncer; at(coins) is the control a refusal concerns: the bet button placing 1, 5
   // or 25 coins, or for 0 the control where automatic spins show (the Spin button).
-  RefusalNotes(GameEvents& record, const MachineState& machine,
-               std::function<void(const QString&)> say, std::function<QWidget*(int)> at);
+  RefusalNotes(const MachineState& machine, std::function<void(const QString&)> say,
+               std::function<QWidget*(int)> at);
 
   void BetRefused(int coins, const PlayerText& why) override;
   void AutoSpinRefused(const PlayerText& why) override;

@@ -14,51 +14,31 @@ QString Amount(int64_t cents) { return MoneyWords(Money::Cents(cents)); }
 
 }  // namespace
 
-SpinAnnouncer::SpinAnnouncer(GameEvents& record, const MachineState& machine,
-                             std::function<void(const QString&)> say)
-    : record_(record), machine_(machine), say_(std::move(say)), plan_(machine, say_) {}
+SpinAnnouncer::SpinAnnouncer(const MachineState& machine, std::function<void(const QString&)> say)
+    : say_(std::move(say)), plan_(machine, say_) {}
 
-void SpinAnnouncer::SpinScored(const SpinReport& spin) {
-  record_.SpinScored(spin);
-  plan_.SpinScored(spin);
-}
-
-void SpinAnnouncer::Loan(int64_t cents) { record_.Loan(cents); }
+void SpinAnnouncer::SpinScored(const SpinReport& spin) { plan_.SpinScored(spin); }
 
 void SpinAnnouncer::GameReplaced(int64_t credits, int64_t borrowed) {
-  record_.GameReplaced(credits, borrowed);
   plan_.GameReplaced(credits, borrowed);
 }
 
 void SpinAnnouncer::GameOpened(int64_t credits, int64_t borrowed) {
-  record_.GameOpened(credits, borrowed);
   plan_.GameOpened(credits, borrowed);
 }
 
-void SpinAnnouncer::CoinValueChanged(int64_t cents) {
-  record_.CoinValueChanged(cents);
-  plan_.CoinValueChanged(cents);
-}
+void SpinAnnouncer::CoinValueChanged(int64_t cents) { plan_.CoinValueChanged(cents); }
 
-void SpinAnnouncer::AutoSpinSwitched(bool on) {
-  record_.AutoSpinSwitched(on);
-  plan_.AutoSpinSwitched(on);
-}
+void SpinAnnouncer::AutoSpinSwitched(bool on) { plan_.AutoSpinSwitched(on); }
 
-void SpinAnnouncer::WagerPlaced(int64_t cents, int coins) {
-  record_.WagerPlaced(cents, coins);
-  plan_.WagerPlaced(cents, coins);
-}
+void SpinAnnouncer::WagerPlaced(int64_t cents, int coins) { plan_.WagerPlaced(cents, coins); }
 
 void SpinAnnouncer::SavedGameOpened(int slot, const std::string& name, int64_t credits) {
-  record_.SavedGameOpened(slot, name, credits);
   plan_.SavedGameOpened(slot, name, credits);
 }
 
-PlayerText SpinAnnouncer::AutoSpinStopText() {
-  PlayerText reason = record_.AutoSpinStopText();
-  if (!reason.Empty() && say_) say_(Translated(reason));
-  return reason;
+void SpinAnnouncer::AutoSpinsStopped(const PlayerText& reason) {
+  if (say_) say_(Translated(reason));
 }
 
 namespace {
@@ -90,12 +70,11 @@ QString CardOfferSentence(const MachineState& m) {
 }
 
 QString SpinSentence(const SpinReport& spin, int powerPts) {
-  constexpr int kFreeSpins = 7;
   QStringList parts;
   if (spin.Free)
     parts << SpinAnnouncer::tr("Free spin %1 of %2.")
-                 .arg(kFreeSpins - spin.FreeSpinsLeft)
-                 .arg(kFreeSpins);
+                 .arg(FreeSpinAward - spin.FreeSpinsLeft)
+                 .arg(FreeSpinAward);
   const int64_t lines = SayLines(spin.Grid, spin.LinePays, parts);
   if (lines == 0)
     parts << SpinAnnouncer::tr("No win.");
@@ -106,7 +85,7 @@ QString SpinSentence(const SpinReport& spin, int powerPts) {
   if (spin.Pool > 0)
     parts << SpinAnnouncer::tr("Bonus won: %1 and %2 free spins.")
                  .arg(Amount(spin.Pool))
-                 .arg(kFreeSpins);
+                 .arg(FreeSpinAward);
   parts << SpinAnnouncer::tr("Credits %1.").arg(Amount(spin.CreditsAfter));
   // The face shows the bonus meter only while no free spin remains.
   //: Spoken: how full the bonus meter is, in per cent.

@@ -1,7 +1,6 @@
 // Speaks each settled spin to a screen reader in one sentence (the winning lines with their
 // symbols and pays, the total win, a won bonus or the free spin, the credits and the bonus
-// meter), and the stop of automatic spins by a limit. Every event goes on to the player's
-// record unchanged.
+// meter), and the stop of automatic spins by a limit. It listens beside the player's record.
 #pragma once
 
 #include <QCoreApplication>
@@ -18,24 +17,20 @@ class SpinAnnouncer : public GameEvents {
   Q_DECLARE_TR_FUNCTIONS(zandor::SpinAnnouncer)
 
  public:
-  // Passes the events on to record; reads the bonus meter from machine; say speaks a sentence.
-  // record and machine outlive the announcer.
-  SpinAnnouncer(GameEvents& record, const MachineState& machine,
-                std::function<void(const QString&)> say);
+  // Reads the meters from machine, which outlives the announcer; say speaks a sentence. What is
+  // said of each event, and how much, is the speech plan's.
+  SpinAnnouncer(const MachineState& machine, std::function<void(const QString&)> say);
 
   void SpinScored(const SpinReport& spin) override;
-  void Loan(int64_t cents) override;
   void GameReplaced(int64_t credits, int64_t borrowed) override;
   void GameOpened(int64_t credits, int64_t borrowed) override;
   void CoinValueChanged(int64_t cents) override;
   void AutoSpinSwitched(bool on) override;
-  PlayerText AutoSpinStopText() override;
   void WagerPlaced(int64_t cents, int coins) override;
   void SavedGameOpened(int slot, const std::string& name, int64_t credits) override;
+  void AutoSpinsStopped(const PlayerText& reason) override;
 
  private:
-  GameEvents& record_;
-  const MachineState& machine_;
   std::function<void(const QString&)> say_;
   SpeechPlan plan_;  // what is said of each event, and how much
 };

@@ -1,6 +1,6 @@
-// Program start: finds the program's and the settings' folders, makes sure no other copy runs
-// on the same settings, builds the main window and the payoff chart, and runs the message loop
-// until the main window closes.
+// Program start: finds the program's and the settings' folders, installs the player's language,
+// makes sure no other copy runs on the same settings, builds the main window, routes SIGTERM,
+// SIGINT and SIGHUP to its close, and runs the message loop until the main window closes.
 #include <sys/socket.h>
 #include <unistd.h>
 

@@ -7,6 +7,7 @@
 
 #include "machine/GameEvents.h"
 #include "machine/MachineState.h"
+#include "machine/MoneyOwner.h"
 #include "machine/Money.h"
 #include "machine/PlayerText.h"
 
@@ -37,6 +38,9 @@ inline constexpr const char* BankLimit =
     ZANDOR_TR_NOOP("zandor::Bank",
                    "The bank cannot lend you that much: your credits or your debt would pass "
                    "%1, the most the machine can keep.");
+// The refusal of an amount the bank does not offer (only the six of BankAmounts exist).
+inline constexpr const char* BankNoSuchAmount =
+    ZANDOR_TR_NOOP("zandor::Bank", "The bank has no such amount.");
 // The refusal when more would be paid back than is owed.
 inline constexpr const char* BankOverpay =
     ZANDOR_TR_NOOP("zandor::Bank", "You cannot pay back more credits than you have borrowed!");
@@ -44,18 +48,19 @@ inline constexpr const char* BankOverpay =
 class Bank {
  public:
   // The record, when there is one, hears of every loan and repayment.
-  explicit Bank(MachineState& machine, GameEvents* events = nullptr)
-      : m_(machine), events_(events) {}
+  explicit Bank(MoneyOwner machine, GameEvents* events = nullptr)
+      : machine_(machine), events_(events) {}
 
   // Lends amount 0..5 (BankAmounts): the credits and the debt both grow. Returns "" when lent,
-  // else the refusal to show: neither may pass the largest amount the game can keep.
+  // else the refusal to show: neither may pass the largest amount the game can keep, and an
+  // amount outside the six is refused, never reported as lent.
   std::string_view Borrow(int amount);
   // Pays amount 0..5 back out of the credits. Returns "" when paid, else the refusal to show;
   // a short purse is reported before a small debt.
   std::string_view PayBack(int amount);
 
  private:
-  MachineState& m_;
+  MoneyOwner machine_;
   GameEvents* events_;
 };
 

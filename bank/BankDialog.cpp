@@ -122,7 +122,7 @@ QPixmap BankDialog::AmountPicture(int button, double ratio) {
   return pm;
 }
 
-BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& prompts,
+BankDialog::BankDialog(MoneyOwner machine, const GlyphSet& glyphs, Prompts& prompts,
                        QWidget* parent)
     : QDialog(parent), machine_(machine), glyphs_(glyphs), prompts_(prompts) {
   setObjectName("BankDialog");
@@ -182,10 +182,10 @@ BankDialog::BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& p
 
   Meters = new PaintedArea(this, QAccessible::Grouping, tr("Balances"), [this] {
     PaintedPart credits, borrowed;
-    credits.Value = CreditsText(machine_.Credits);
+    credits.Value = CreditsText(machine_.State().Credits);
     credits.Name = tr("Credits %1").arg(credits.Value);
     credits.Place = QRect(width() - 170, 16, 160, 48);
-    borrowed.Value = CreditsText(machine_.Borrowed);
+    borrowed.Value = CreditsText(machine_.State().Borrowed);
     borrowed.Name = tr("Borrowed %1").arg(borrowed.Value);
     borrowed.Place = QRect(14, 16, 160, 48);
     return std::vector<PaintedPart>{credits, borrowed};
@@ -225,7 +225,7 @@ void BankDialog::ChooseAmount(int button) {
   update();
   Meters->Changed();
   Announce(this, tr("Credits %1, borrowed %2.")
-                     .arg(CreditsText(machine_.Credits), CreditsText(machine_.Borrowed)));
+                     .arg(CreditsText(machine_.State().Credits), CreditsText(machine_.State().Borrowed)));
 }
 
 void BankDialog::PaintBank() {
@@ -253,8 +253,8 @@ void BankDialog::PaintBank() {
     p.drawText(20, 20 + fm.ascent(), tr("Borrowed:"));
   }
   // Glyph text, not locale text: two decimals with a '.' whatever the user's locale.
-  DrawDigits(canvas_, glyphs_, machine_.Credits.Padded(), width() - 30, 40, false, 2);
-  DrawDigits(canvas_, glyphs_, machine_.Borrowed.Padded(), 20, 40, true, 4);
+  DrawDigits(canvas_, glyphs_, machine_.State().Credits.Padded(), width() - 30, 40, false, 2);
+  DrawDigits(canvas_, glyphs_, machine_.State().Borrowed.Padded(), 20, 40, true, 4);
 }
 
 void BankDialog::paintEvent(QPaintEvent*) {

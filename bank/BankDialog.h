@@ -9,6 +9,7 @@
 #include "face/Glyphs.h"
 #include "machine/GameEvents.h"
 #include "machine/MachineState.h"
+#include "machine/MoneyOwner.h"
 
 class QLabel;
 class QPushButton;
@@ -24,7 +25,7 @@ class BankDialog : public QDialog {
 
  public:
   // Opens in borrow mode, centred on the screen; works directly on the machine's credits and debt.
-  BankDialog(MachineState& machine, const GlyphSet& glyphs, Prompts& prompts,
+  BankDialog(MoneyOwner machine, const GlyphSet& glyphs, Prompts& prompts,
              QWidget* parent = nullptr);
 
   // The six amount buttons, $1,000 first.
@@ -53,7 +54,7 @@ class BankDialog : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  MachineState& machine_;
+  MoneyOwner machine_;
   const GlyphSet& glyphs_;
   Prompts& prompts_;
   QImage canvas_;

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "bench/BenchReport.h"
-#include "record/GameKeeper.h"
+#include "session/GameKeeper.h"
 #include "store/Settings.h"
 
 using namespace zandor;

@@ -96,6 +96,10 @@
         <source>The bank cannot lend you that much: your credits or your debt would pass %1, the most the machine can keep.</source>
         <translation>So viel kann Ihnen die Bank nicht leihen: Ihr Guthaben oder Ihre Schulden würden %1 übersteigen, den höchsten Betrag, den der Automat führen kann.</translation>
     </message>
+    <message>
+        <source>The bank has no such amount.</source>
+        <translation>Diesen Betrag bietet die Bank nicht an.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::BankDialog</name>
@@ -838,6 +842,14 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
         <comment>sounds</comment>
         <extracomment>Sounds menu, checked while the sound effects play at all.</extracomment>
         <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Your game is not being saved: if it stopped now, what you play from here on would be lost. You will be told when it is saved again.</source>
+        <translation>Ihr Spiel wird nicht gespeichert: Würde es jetzt beendet, ginge verloren, was Sie ab hier spielen. Sie erfahren es, sobald es wieder gespeichert wird.</translation>
+    </message>
+    <message>
+        <source>Your game is being saved again.</source>
+        <translation>Ihr Spiel wird wieder gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,10 @@
         <source>The bank cannot lend you that much: your credits or your debt would pass %1, the most the machine can keep.</source>
         <translation>La banque ne peut pas vous prêter autant&#xa0;: vos crédits ou votre dette dépasseraient %1, le maximum que la machine peut conserver.</translation>
     </message>
+    <message>
+        <source>The bank has no such amount.</source>
+        <translation>La banque ne propose pas ce montant.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::BankDialog</name>
@@ -838,6 +842,14 @@ Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zand
         <comment>sounds</comment>
         <extracomment>Sounds menu, checked while the sound effects play at all.</extracomment>
         <translation>Activés</translation>
+    </message>
+    <message>
+        <source>Your game is not being saved: if it stopped now, what you play from here on would be lost. You will be told when it is saved again.</source>
+        <translation>Votre partie n&apos;est pas enregistrée&#xa0;: si elle s&apos;arrêtait maintenant, ce que vous jouez à partir d&apos;ici serait perdu. Vous serez averti dès qu&apos;elle sera de nouveau enregistrée.</translation>
+    </message>
+    <message>
+        <source>Your game is being saved again.</source>
+        <translation>Votre partie est de nouveau enregistrée.</translation>
     </message>
 </context>
 <context>

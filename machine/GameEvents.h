@@ -1,10 +1,13 @@
-// What happened where money moves, told to whoever keeps the player's record.
+// What happened where money moves, told to whoever listens: the player's record, the screen
+// reader's sentences.
 // Plain C++ only; nothing here may include a Qt header.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "machine/Money.h"
 #include "machine/PlayerText.h"
@@ -61,6 +64,61 @@ struct GameEvents {
   virtual void BetRefused(int /*coins*/, const PlayerText& /*why*/) {}
   // "&Auto Spin" went off again by itself without a spin; why, as the player reads it.
   virtual void AutoSpinRefused(const PlayerText& /*why*/) {}
+  // Automatic spins stop for this reason; the player is told it next.
+  virtual void AutoSpinsStopped(const PlayerText& /*reason*/) {}
+};
+
+// Tells each listener every event in turn, none in front of another: a listener that fails to
+// do its part cannot keep the next from hearing. The first listener with a reason to stop the
+// automatic spins gives it.
+class EventFanOut : public GameEvents {
+ public:
+  // The listeners outlive the fan-out; a null one is skipped.
+  explicit EventFanOut(std::vector<GameEvents*> listeners) : listeners_(std::move(listeners)) {
+    std::erase(listeners_, nullptr);
+  }
+
+  void SpinScored(const SpinReport& spin) override {
+    for (GameEvents* l : listeners_) l->SpinScored(spin);
+  }
+  void Loan(int64_t cents) override {
+    for (GameEvents* l : listeners_) l->Loan(cents);
+  }
+  void GameReplaced(int64_t credits, int64_t borrowed) override {
+    for (GameEvents* l : listeners_) l->GameReplaced(credits, borrowed);
+  }
+  void GameOpened(int64_t credits, int64_t borrowed) override {
+    for (GameEvents* l : listeners_) l->GameOpened(credits, borrowed);
+  }
+  void CoinValueChanged(int64_t cents) override {
+    for (GameEvents* l : listeners_) l->CoinValueChanged(cents);
+  }
+  void AutoSpinSwitched(bool on) override {
+    for (GameEvents* l : listeners_) l->AutoSpinSwitched(on);
+  }
+  PlayerText AutoSpinStopText() override {
+    for (GameEvents* l : listeners_)
+      if (PlayerText reason = l->AutoSpinStopText(); !reason.Empty()) return reason;
+    return {};
+  }
+  void AutoSpinsStopped(const PlayerText& reason) override {
+    for (GameEvents* l : listeners_) l->AutoSpinsStopped(reason);
+  }
+  void WagerPlaced(int64_t cents, int coins) override {
+    for (GameEvents* l : listeners_) l->WagerPlaced(cents, coins);
+  }
+  void SavedGameOpened(int slot, const std::string& name, int64_t credits) override {
+    for (GameEvents* l : listeners_) l->SavedGameOpened(slot, name, credits);
+  }
+  void BetRefused(int coins, const PlayerText& why) override {
+    for (GameEvents* l : listeners_) l->BetRefused(coins, why);
+  }
+  void AutoSpinRefused(const PlayerText& why) override {
+    for (GameEvents* l : listeners_) l->AutoSpinRefused(why);
+  }
+
+ private:
+  std::vector<GameEvents*> listeners_;
 };
 
 }  // namespace zandor

@@ -39,6 +39,9 @@ inline constexpr const char* NormalStrips[3] = {"35145245345315405324", "5105342
                                                 "42350451254354254153"};
 inline constexpr const char* FreeSpinStrip = "51253425345035425340";
 
+// The free spins a won bonus awards.
+inline constexpr int FreeSpinAward = 7;
+
 // The bonus pool a new game, a new coin value or the free spins' end start from, in coins.
 inline constexpr int PoolBaseCoins = 200;
 

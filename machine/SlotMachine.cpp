@@ -11,7 +11,6 @@ namespace zandor {
 namespace {
 
 constexpr int kCoinsMax = 25;
-constexpr int kFreeSpinAward = 7;
 constexpr const char* kContext = "zandor::SlotMachine";
 constexpr const char* kNotEnough =
     ZANDOR_TR_NOOP("zandor::SlotMachine",
@@ -96,15 +95,15 @@ void SetReelStrips(MachineState& m) {
 
 struct SlotMachine::BusyScope {
   explicit BusyScope(SlotMachine& m) : Owner(m) {
-    if (Owner.busy_++ == 0) Owner.host_.StateChanged();
+    if (Owner.busy_++ == 0) Owner.host_.Buttons.StateChanged();
   }
   ~BusyScope() {
-    if (--Owner.busy_ == 0) Owner.host_.StateChanged();
+    if (--Owner.busy_ == 0) Owner.host_.Buttons.StateChanged();
   }
   SlotMachine& Owner;
 };
 
-SlotMachine::SlotMachine(MachineState& machine, const PlayerOptions& options, Lcg& rng, Host& host)
+SlotMachine::SlotMachine(MachineState& machine, const PlayerOptions& options, Lcg& rng, Host host)
     : m_(machine), options_(options), rng_(rng), host_(host), events_(&noEvents_) {}
 
 void SlotMachine::SetEvents(GameEvents* events) { events_ = events ? events : &noEvents_; }
@@ -120,28 +119,28 @@ void SlotMachine::UpdateLineBets(Money coinValue, Money wager) {
     int coins = n >= line ? (n - line) / 5 + 1 : 0;
     m_.LineBets[line - 1] = coins * coinValue;
   }
-  host_.DrawLamps(coinValue, wager);
+  host_.Face.DrawLamps(coinValue, wager);
 }
 
 void SlotMachine::PlaceCoin() {
   m_.Credits -= m_.CoinValue;
   m_.Wager += m_.CoinValue;
   UpdateLineBets(m_.CoinValue, m_.Wager);
-  host_.Redraw(FaceElement::Credits);
-  host_.Redraw(FaceElement::Wager);
+  host_.Face.Redraw(FaceElement::Credits);
+  host_.Face.Redraw(FaceElement::Wager);
   Play(Effect::Coin);
 }
 
 void SlotMachine::PlaceCoins(int most) {
   BusyScope busy(*this);
-  host_.SetBetButtonsEnabled(false);
+  host_.Buttons.SetBetButtonsEnabled(false);
   // The loop re-tests its conditions before every coin: the bank stays open meanwhile.
   for (int added = 0;
        added < most && m_.Wager < kCoinsMax * m_.CoinValue && m_.Credits >= m_.CoinValue; ++added) {
     PlaceCoin();
     WaitSeconds(0.1);
   }
-  host_.SetBetButtonsEnabled(true);
+  host_.Buttons.SetBetButtonsEnabled(true);
 }
 
 void SlotMachine::BetOne() {
@@ -208,24 +207,24 @@ void SlotMachine::ChooseCoinValue(int bet) {
   m_.LastWager = Money();
   m_.Bet = static_cast<uint8_t>(bet);
   if (changed) events_->CoinValueChanged(CentsOf(m_.CoinValue));
-  host_.Repaint();
-  host_.StateChanged();
-  host_.GameSettled();
+  host_.Face.Repaint();
+  host_.Buttons.StateChanged();
+  host_.Keep.GameSettled();
 }
 
 void SlotMachine::ChooseSpeed(SpinSpeed speed) {
   if (!IsMenuSpeed(speed)) return;
   m_.SpinDelay = SpeedDelays[static_cast<uint8_t>(speed)];
   m_.Speed = speed;
-  host_.StateChanged();
+  host_.Buttons.StateChanged();
 }
 
 void SlotMachine::WaitSeconds(double seconds) {
-  const uint32_t start = host_.TickCount();
+  const uint32_t start = host_.Time.TickCount();
   const uint32_t span = static_cast<uint32_t>(std::ceil(seconds * 1000.0));
   // Differences of ticks stay right when the 32-bit tick count wraps.
   // A count-up the player hurries stops waiting at once.
-  while (host_.TickCount() - start < span && !hurry_) host_.ProcessMessages(start + span);
+  while (host_.Time.TickCount() - start < span && !hurry_) host_.Time.ProcessMessages(start + span);
 }
 
 void SlotMachine::AddPoolContribution() {
@@ -233,11 +232,11 @@ void SlotMachine::AddPoolContribution() {
     inProgress_.PoolShare = m_.Wager.PoolShare();
     m_.BonusPool = CreditsPlus(m_.BonusPool, inProgress_.PoolShare);
   }
-  host_.Redraw(FaceElement::Bonus);
+  host_.Face.Redraw(FaceElement::Bonus);
 }
 
 void SlotMachine::Play(Effect e) {
-  if (!completing_) host_.Play(e);
+  if (!completing_) host_.Sound.Play(e);
 }
 
 void SlotMachine::Spin() {
@@ -245,7 +244,7 @@ void SlotMachine::Spin() {
   ClearWins();
   inProgress_ = SpinInProgress{};
   if (m_.FreeSpins > 0) {
-    host_.Redraw(FaceElement::FreeSpinsLeft);
+    host_.Face.Redraw(FaceElement::FreeSpinsLeft);
     m_.Wager = m_.LastWager;
     UpdateLineBets(m_.CoinValue, m_.Wager);
   } else if (m_.Wager != Money()) {
@@ -253,27 +252,27 @@ void SlotMachine::Spin() {
   } else if (m_.LastWager > Money()) {
     if (m_.Credits < m_.LastWager) {
       m_.AutoSpin = false;
-      host_.StateChanged();
-      host_.Inform(PlayerText{kContext, kNotEnough});
-      if (m_.AutoSpin || m_.FreeSpins > 0) host_.SetAutomaticSpins(true);
+      host_.Buttons.StateChanged();
+      host_.Prompts.Inform(PlayerText{kContext, kNotEnough});
+      if (m_.AutoSpin || m_.FreeSpins > 0) host_.Timer.SetAutomaticSpins(true);
       return;
     }
     UpdateLineBets(m_.CoinValue, m_.LastWager);
     m_.Wager = m_.LastWager;
     m_.Credits -= m_.LastWager;
-    host_.Redraw(FaceElement::Credits);
-    host_.Redraw(FaceElement::Wager);
+    host_.Face.Redraw(FaceElement::Credits);
+    host_.Face.Redraw(FaceElement::Wager);
     AddPoolContribution();
   } else {
-    host_.Inform(PlayerText{kContext, kPlaceBet});
-    if (m_.AutoSpin || m_.FreeSpins > 0) host_.SetAutomaticSpins(true);
+    host_.Prompts.Inform(PlayerText{kContext, kPlaceBet});
+    if (m_.AutoSpin || m_.FreeSpins > 0) host_.Timer.SetAutomaticSpins(true);
     return;
   }
 
-  TurnAndSettle(host_.UtcTimeOfDayMs());
+  TurnAndSettle(host_.Time.UtcTimeOfDayMs());
   StopAutoSpinAtLimit();
-  if (m_.AutoSpin || m_.FreeSpins > 0) host_.SetAutomaticSpins(true);
-  host_.GameSettled();
+  if (m_.AutoSpin || m_.FreeSpins > 0) host_.Timer.SetAutomaticSpins(true);
+  host_.Keep.GameSettled();
 }
 
 void SlotMachine::CompleteSpin(const SpinInProgress& spin) {
@@ -286,8 +285,8 @@ void SlotMachine::CompleteSpin(const SpinInProgress& spin) {
   // The spin's counter and its wager were booked when its reels started.
   TurnAndSettle(spin.Seed);
   completing_ = nullptr;
-  if (m_.FreeSpins > 0) host_.SetAutomaticSpins(true);
-  host_.GameSettled();
+  if (m_.FreeSpins > 0) host_.Timer.SetAutomaticSpins(true);
+  host_.Keep.GameSettled();
 }
 
 void SlotMachine::TurnAndSettle(uint32_t seed) {
@@ -298,17 +297,17 @@ void SlotMachine::TurnAndSettle(uint32_t seed) {
   report_.Completed = completing_ != nullptr;
   report_.CoinValue = CentsOf(m_.CoinValue);
   report_.Wager = CentsOf(m_.Wager);
-  host_.SetWinBlink(false);
+  host_.Timer.SetWinBlink(false);
   if (!completing_) {
     if (freeSpin) {
       CountOne(m_.FreeSpinCount);
-      host_.Redraw(FaceElement::FreeSpinCount);
+      host_.Face.Redraw(FaceElement::FreeSpinCount);
     } else {
       CountOne(m_.Spins);
-      host_.Redraw(FaceElement::Spins);
+      host_.Face.Redraw(FaceElement::Spins);
     }
   }
-  host_.SetBetButtonsEnabled(false);
+  host_.Buttons.SetBetButtonsEnabled(false);
 
   // The whole spin follows from its seed; the host keeps it before the reels turn, so a crash
   // from here on completes the spin instead of voiding it.
@@ -318,20 +317,20 @@ void SlotMachine::TurnAndSettle(uint32_t seed) {
     inProgress_.Stops = plan.Stops;
     inProgress_.Free = freeSpin;
     inProgress_.Wager = m_.Wager;
-    host_.KeepSpin(inProgress_);
+    host_.Keep.KeepSpin(inProgress_);
     AnimateReels(plan);
   } else {
-    host_.DrawReels(plan.Stops);
+    host_.Face.DrawReels(plan.Stops);
   }
   m_.ReelStops = plan.Stops;
 
-  host_.SetWinBlink(true);
+  host_.Timer.SetWinBlink(true);
   ComputeReelGrid(m_);
   EvaluatePaylines();
   if (m_.WinPending > Money()) CountUpWin();
   if (m_.FreeSpins == 0) UpdateBonusMeter();
-  host_.SetBetButtonsEnabled(true);
-  host_.FocusSpinButton();
+  host_.Buttons.SetBetButtonsEnabled(true);
+  host_.Buttons.FocusSpinButton();
   m_.LastWager = m_.Wager;
   m_.Wager = Money();
   FreeSpinBookkeeping();
@@ -350,27 +349,28 @@ void SlotMachine::StopAutoSpinAtLimit() {
   if (!m_.AutoSpin || m_.FreeSpins > 0) return;
   PlayerText reason = events_->AutoSpinStopText();
   if (reason.Empty()) return;
+  events_->AutoSpinsStopped(reason);
   m_.AutoSpin = false;
-  host_.StateChanged();
-  host_.Inform(reason);
+  host_.Buttons.StateChanged();
+  host_.Prompts.Inform(reason);
 }
 
 void SlotMachine::AnimateReels(const SpinPlan& plan) {
   int s = 0;
-  uint32_t t = host_.TickCount();
+  uint32_t t = host_.Time.TickCount();
   while (s < SpinSteps) {
     const uint32_t delay = static_cast<uint32_t>(m_.SpinDelay);
-    if (host_.TickCount() - t >= delay) {
-      t = host_.TickCount();
+    if (host_.Time.TickCount() - t >= delay) {
+      t = host_.Time.TickCount();
       ++s;
       AnimationStep(s, plan.Frames[static_cast<size_t>(s - 1)]);
     }
-    if (s < SpinSteps) host_.ProcessMessages(t + delay);
+    if (s < SpinSteps) host_.Time.ProcessMessages(t + delay);
   }
 }
 
 void SlotMachine::AnimationStep(int s, const std::array<int, 3>& pos) {
-  host_.DrawReels(pos);
+  host_.Face.DrawReels(pos);
 
   if (s == 59 || s == 79 || s == 99) {
     Play(Effect::Stop);
@@ -390,7 +390,7 @@ void SlotMachine::EvaluatePaylines() {
     m_.LinePays[line - 1] = factor;
     m_.SpinWin += m_.LineBets[line - 1] * factor;
     report_.LinePays[line - 1] = factor * CentsOf(m_.LineBets[line - 1]);
-    if (factor > 0) host_.DrawPayline(line);
+    if (factor > 0) host_.Face.DrawPayline(line);
   }
   if (m_.SpinWin > Money()) {
     Play(Effect::Win);
@@ -403,14 +403,14 @@ void SlotMachine::EvaluatePaylines() {
     } else {
       report_.CardOffered = options_.AceyDucey && !m_.AutoSpin && !closing_;
       if (report_.CardOffered) {
-        host_.OfferCardGame(m_.SpinWin);
+        m_.SpinWin = host_.Prompts.OfferCardGame(m_.SpinWin);
         inProgress_.CardDecided = true;
         inProgress_.CardWin = m_.SpinWin;
-        host_.KeepSpin(inProgress_);
+        host_.Keep.KeepSpin(inProgress_);
       }
     }
     m_.WinPending = m_.SpinWin;
-    host_.Redraw(FaceElement::Won);
+    host_.Face.Redraw(FaceElement::Won);
     UpdateLineBets(m_.CoinValue, m_.Wager);
   } else {
     Play(Effect::Lose);
@@ -424,7 +424,7 @@ int64_t SlotMachine::CountIntoCredits(Money& amount, Money leave,
   if (coin <= Money()) return 0;
   counting_ = true;
   hurry_ = false;
-  countStart_ = host_.TickCount();
+  countStart_ = host_.Time.TickCount();
   int64_t coins = 0;
   for (; amount > leave; ++coins) {
     if (closing_ || completing_ || hurry_) {
@@ -434,8 +434,8 @@ int64_t SlotMachine::CountIntoCredits(Money& amount, Money leave,
       const int64_t rest = ((amount - leave).InCents() + coin.InCents() - 1) / coin.InCents();
       m_.Credits = CreditsPlus(m_.Credits, coin * rest);
       amount -= coin * rest;
-      host_.Redraw(FaceElement::Credits);
-      host_.Redraw(meter);
+      host_.Face.Redraw(FaceElement::Credits);
+      host_.Face.Redraw(meter);
       if (hurry_ && !closing_) Play(Effect::Credit);
       coins += rest;
       break;
@@ -443,8 +443,8 @@ int64_t SlotMachine::CountIntoCredits(Money& amount, Money leave,
     const double wait = PauseFor(amount, coin, pauses);
     m_.Credits = CreditsPlus(m_.Credits, coin);
     amount -= coin;
-    host_.Redraw(FaceElement::Credits);
-    host_.Redraw(meter);
+    host_.Face.Redraw(FaceElement::Credits);
+    host_.Face.Redraw(meter);
     Play(Effect::Credit);
     WaitSeconds(wait);
   }
@@ -453,7 +453,7 @@ int64_t SlotMachine::CountIntoCredits(Money& amount, Money leave,
 }
 
 int64_t SlotMachine::CountUpMs() const {
-  return counting_ ? int64_t{host_.TickCount() - countStart_} : -1;
+  return counting_ ? int64_t{host_.Time.TickCount() - countStart_} : -1;
 }
 
 bool SlotMachine::HurryCountUp() {
@@ -480,12 +480,12 @@ void SlotMachine::UpdateBonusMeter() {
   if (losses > 0) {
     Play(Effect::PowerDown);
     m_.PowerPts /= 2;
-    host_.DrawBonusMeter(false);
+    host_.Face.DrawBonusMeter(false);
   } else if (gains > 0) {
     Play(Effect::PowerUp);
     // Widened first: a stored meter near the largest integer must not wrap.
     m_.PowerPts = static_cast<int32_t>(std::min<int64_t>(100, int64_t{m_.PowerPts} + 10 * gains));
-    host_.DrawBonusMeter(true);
+    host_.Face.DrawBonusMeter(true);
   }
 }
 
@@ -503,15 +503,15 @@ void SlotMachine::FreeSpinBookkeeping() {
       m_.BonusPool = PoolBaseCoins * m_.CoinValue;
       // The window now shows reel 2's normal strip; the blinking follows what is shown.
       SetReelStrips(m_);
-      host_.Repaint();
+      host_.Face.Repaint();
     }
   } else if (m_.PowerPts >= 100) {
     Play(Effect::Bonus);
     PayBonusPool();
-    m_.FreeSpins = kFreeSpinAward;
+    m_.FreeSpins = FreeSpinAward;
     m_.PowerPts = 0;
     SetReelStrips(m_);
-    host_.Repaint();
+    host_.Face.Repaint();
   }
 }
 
@@ -519,17 +519,17 @@ void SlotMachine::NextAutomaticSpin() {
   // A tick that arrives while money is in motion waits for the next one.
   if (Busy()) return;
   if (closing_) {
-    host_.SetAutomaticSpins(false);
+    host_.Timer.SetAutomaticSpins(false);
     return;
   }
   if ((m_.AutoSpin && m_.LastWager > Money() && m_.Credits >= m_.LastWager) || m_.FreeSpins > 0) {
-    host_.SetAutomaticSpins(false);
+    host_.Timer.SetAutomaticSpins(false);
     Spin();
   } else {
-    host_.SetAutomaticSpins(false);
+    host_.Timer.SetAutomaticSpins(false);
     const bool wasOn = m_.AutoSpin;
     m_.AutoSpin = false;
-    host_.StateChanged();
+    host_.Buttons.StateChanged();
     // The check mark goes off by itself: the player is told why, once.
     if (wasOn) events_->AutoSpinRefused(AutoSpinStoppedText(m_));
   }
@@ -539,8 +539,8 @@ void SlotMachine::ToggleAutoSpin() {
   m_.AutoSpin = !m_.AutoSpin;
   // A won bonus's free spins run to their end whatever the check mark says (their timer is
   // left alone); the check mark decides what follows them.
-  if (m_.FreeSpins <= 0) host_.SetAutomaticSpins(!host_.AutomaticSpinsEnabled());
-  host_.StateChanged();
+  if (m_.FreeSpins <= 0) host_.Timer.SetAutomaticSpins(!host_.Timer.AutomaticSpinsEnabled());
+  host_.Buttons.StateChanged();
   events_->AutoSpinSwitched(m_.AutoSpin);
 }
 
@@ -548,13 +548,13 @@ void SlotMachine::HandBackWager() {
   if (Busy() || m_.Wager == Money()) return;
   m_.Credits += m_.Wager;
   m_.Wager = Money();
-  host_.Redraw(FaceElement::Credits);
-  host_.Redraw(FaceElement::Wager);
+  host_.Face.Redraw(FaceElement::Credits);
+  host_.Face.Redraw(FaceElement::Wager);
 }
 
 void SlotMachine::RequestClose() {
   closing_ = true;
-  host_.SetAutomaticSpins(false);
+  host_.Timer.SetAutomaticSpins(false);
 }
 
 bool SlotMachine::NewGame() {
@@ -567,9 +567,9 @@ bool SlotMachine::NewGame() {
   m_.PowerPts = 0;
   m_.Credits = Money::Dollars(1000);
   m_.Borrowed = Money::Dollars(1000);
-  host_.Repaint();
+  host_.Face.Repaint();
   events_->GameReplaced(CentsOf(m_.Credits), CentsOf(m_.Borrowed));
-  host_.GameSettled();
+  host_.Keep.GameSettled();
   return true;
 }
 

@@ -1,5 +1,6 @@
 // The slot machine's rules: wagering, the spin cycle, paylines and payoffs, the bonus
-// feature and new game. Works on the machine's state and reaches the outside only through Host.
+// feature and new game. Works on the machine's state and reaches the outside only through the
+// parts of its Host.
 #pragma once
 
 #include <array>
@@ -26,7 +27,7 @@ class SlotMachine {
  public:
   // Plays on the machine's state, offers the card game as the options say, draws the reels
   // from rng and reaches the window through host; all four outlive the machine.
-  SlotMachine(MachineState& machine, const PlayerOptions& options, Lcg& rng, Host& host);
+  SlotMachine(MachineState& machine, const PlayerOptions& options, Lcg& rng, Host host);
 
   // Bet 1, Bet 5 and Bet Max.
   void BetOne();
@@ -117,7 +118,7 @@ class SlotMachine {
   MachineState& m_;
   const PlayerOptions& options_;
   Lcg& rng_;
-  Host& host_;
+  Host host_;
   int busy_ = 0;
   bool closing_ = false;
   bool counting_ = false;    // a count-up runs

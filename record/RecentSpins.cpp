@@ -21,10 +21,28 @@ bool Number(const std::string& text, T& out) {
   return ec == std::errc() && p == end;
 }
 
+// An amount in cents from money text with its two decimals ("12.50"), as every file of ours
+// writes amounts, or from whole cents ("1250"), as earlier versions wrote the recent spins.
+bool Cents(const std::string& text, int64_t& out) {
+  const size_t dot = text.find('.');
+  if (dot == std::string::npos) return Number(text, out);
+  const std::string whole = text.substr(0, dot), part = text.substr(dot + 1);
+  int64_t units = 0, cents = 0;
+  if (part.size() != 2 || part[0] < '0' || part[0] > '9' || !Number(whole, units) ||
+      !Number(part, cents) || units < -MoneyTextMax.InCents() / 100 ||
+      units > MoneyTextMax.InCents() / 100)
+    return false;
+  out = whole[0] == '-' ? units * 100 - cents : units * 100 + cents;
+  return true;
+}
+
 // An amount the money text can hold; a larger one is damage (and five of them would not add up).
 bool Amount(const std::string& text, int64_t& out) {
-  return Number(text, out) && out >= 0 && out <= MoneyTextMax.InCents();
+  return Cents(text, out) && out >= 0 && out <= MoneyTextMax.InCents();
 }
+
+// An amount as the file writes it: money text.
+std::string AmountText(int64_t cents) { return FormatMoney(Money::Cents(cents)); }
 
 // The words of a line, exactly n of them; nullopt for fewer or more.
 template <size_t n>
@@ -60,13 +78,12 @@ const char* SpinEntry::CardOutcome() const {
 std::string EncodeSpin(const SpinEntry& e) {
   const SpinReport& s = e.Spin;
   std::string out = std::to_string(e.Serial) + ' ' + std::to_string(e.Time) + ' ' +
-                    std::to_string(s.CoinValue) + ' ' + std::to_string(s.Wager) + KindText(s);
+                    AmountText(s.CoinValue) + ' ' + AmountText(s.Wager) + KindText(s);
   for (int v : s.Grid) out += static_cast<char>('0' + v);
   for (size_t i = 0; i < s.LinePays.size(); ++i)
-    out += (i == 0 ? ' ' : ',') + std::to_string(s.LinePays[i]);
+    out += (i == 0 ? ' ' : ',') + AmountText(s.LinePays[i]);
   out += s.CardOffered ? " C " : " - ";
-  out +=
-      std::to_string(s.Win) + ' ' + std::to_string(s.Pool) + ' ' + std::to_string(s.CreditsAfter);
+  out += AmountText(s.Win) + ' ' + AmountText(s.Pool) + ' ' + AmountText(s.CreditsAfter);
   return out;
 }
 
@@ -95,15 +112,15 @@ std::optional<SpinEntry> DecodeSpin(const std::string& line) {
   if (n != s.LinePays.size()) return std::nullopt;
   if (f[7] != "C" && f[7] != "-") return std::nullopt;
   s.CardOffered = f[7] == "C";
-  if (!Amount(f[8], s.Win) || !Amount(f[9], s.Pool) || !Number(f[10], s.CreditsAfter))
+  if (!Amount(f[8], s.Win) || !Amount(f[9], s.Pool) || !Cents(f[10], s.CreditsAfter))
     return std::nullopt;
   return e;
 }
 
 std::string EncodeEvent(const EventEntry& e) {
   return std::to_string(e.Serial) + ' ' + std::to_string(e.After) + ' ' + std::to_string(e.Time) +
-         ' ' + static_cast<char>(e.What) + ' ' + std::to_string(e.Amount) + ' ' +
-         std::to_string(e.CreditsAfter) + ' ' + std::to_string(e.BorrowedAfter);
+         ' ' + static_cast<char>(e.What) + ' ' + AmountText(e.Amount) + ' ' +
+         AmountText(e.CreditsAfter) + ' ' + AmountText(e.BorrowedAfter);
 }
 
 std::optional<EventEntry> DecodeEvent(const std::string& line) {
@@ -113,7 +130,7 @@ std::optional<EventEntry> DecodeEvent(const std::string& line) {
   EventEntry e;
   if (!Number(f[0], e.Serial) || e.Serial == 0 || e.Serial > kMaxSerial || !Number(f[1], e.After) ||
       e.After > kMaxSerial || !Number(f[2], e.Time) || f[3].size() != 1 ||
-      !Amount(f[4], e.Amount) || !Number(f[5], e.CreditsAfter) || !Amount(f[6], e.BorrowedAfter))
+      !Amount(f[4], e.Amount) || !Cents(f[5], e.CreditsAfter) || !Amount(f[6], e.BorrowedAfter))
     return std::nullopt;
   switch (f[3][0]) {
     case EventEntry::Borrowed:

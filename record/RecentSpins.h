@@ -30,9 +30,11 @@ struct SpinEntry {
 // where kind is P (paid) or F (free), in small letters for a spin completed at the start after
 // a crash interrupted it, grid the nine symbol digits reel by reel, pays the five
 // line pays joined by commas, card C (offered to the card game) or - (not), and every amount
-// whole cents. Example: "41 1765100000 25 625 P 351452453 0,500,0,0,0 C 1000 0 104375".
+// money text, as in every file of ours.
+// Example: "41 1765100000 0.25 6.25 P 351452453 0.00,5.00,0.00,0.00,0.00 C 10.00 0.00 1043.75".
 std::string EncodeSpin(const SpinEntry& e);
-// Reads a line written by EncodeSpin; nullopt for a damaged one.
+// Reads a line written by EncodeSpin, or by earlier versions with whole cents for every
+// amount; nullopt for a damaged one.
 std::optional<SpinEntry> DecodeSpin(const std::string& line);
 
 // Something between two spins that moved the credits or changed what a coin is worth.
@@ -56,10 +58,11 @@ struct EventEntry {
 
 // One event as a line of text:
 //   serial after time kind amount credits borrowed
-// where kind is the letter of EventEntry::Kind and every amount whole cents.
-// Example: "7 41 1765100000 L 10000 104375 110000".
+// where kind is the letter of EventEntry::Kind and every amount money text.
+// Example: "7 41 1765100000 L 100.00 1043.75 1100.00".
 std::string EncodeEvent(const EventEntry& e);
-// Reads a line written by EncodeEvent; nullopt for a damaged one.
+// Reads a line written by EncodeEvent, or with whole cents as earlier versions wrote it;
+// nullopt for a damaged one.
 std::optional<EventEntry> DecodeEvent(const std::string& line);
 
 // One row of the list: a spin or an event.

@@ -49,11 +49,6 @@ bool RecordKeeper::SaveFile() {
   return false;
 }
 
-void RecordKeeper::Load() {
-  // A placed wager is still the player's money: the game's figures start with it.
-  LoadRecord(file_, Record, CentsOf(machine_.Credits + machine_.Wager), CentsOf(machine_.Borrowed));
-}
-
 void RecordKeeper::CountTime() {
   // Whole seconds go to the record; the part of a second left over waits for the next call.
   const int64_t ms = clock_.elapsed() - countedMs_;

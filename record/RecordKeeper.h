@@ -37,8 +37,6 @@ class RecordKeeper : public QObject {
 
   // Adds the entries: two in their own group above Exit, one in its group under Auto Spin.
   void AddMenuEntries(QMenu* file, QAction* exit, QMenu* autoMenu);
-  // Reads the record from the player's file; never a message.
-  void Load();
   // Adds the time since the last call to the time played.
   void CountTime();
 

@@ -43,22 +43,6 @@ char SeparatorOf(const char* fmt) {
 
 }  // namespace
 
-GameRecord GameRecord::Of(const MachineState& m) {
-  return {m.Credits, m.Borrowed, m.BonusPool, m.Spins, m.FreeSpinCount, m.PowerPts};
-}
-
-void GameRecord::ApplyTo(MachineState& m) const {
-  // Coins placed on the machine belong to the game being replaced and go with it.
-  m.Wager = Money();
-  m.LineBets.fill(Money());
-  m.Credits = Credits;
-  m.Borrowed = Borrowed;
-  m.BonusPool = BonusPool;
-  m.Spins = Spins;
-  m.FreeSpinCount = FreeSpinCount;
-  m.PowerPts = PowerPts;
-}
-
 std::string DateText(int month, int day, int year, const char* localeDateFormat) {
   char sep = SeparatorOf(localeDateFormat);
   char buf[32];
@@ -122,9 +106,9 @@ SaveResult SavedGameTable::Write(const MachineState& m, int n, const std::string
   return {false, ini.Path()};
 }
 
-void SavedGameTable::Open(int n, MachineState& m) const {
+void SavedGameTable::Open(int n, MoneyOwner machine) const {
   if (n < 1 || n > 8) return;
-  Slots[n - 1].ApplyTo(m);
+  machine.ReplaceGame(Slots[n - 1]);
 }
 
 }  // namespace zandor

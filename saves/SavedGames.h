@@ -6,20 +6,13 @@
 #include <string>
 
 #include "machine/MachineState.h"
+#include "machine/MoneyOwner.h"
 #include "store/Settings.h"
 
 namespace zandor {
 
 // The part of a game a slot keeps: the player's fortune.
-struct GameRecord {
-  Money Credits, Borrowed, BonusPool;
-  int32_t Spins = 0, FreeSpinCount = 0, PowerPts = 0;
-
-  // The record of the machine's current fortune.
-  static GameRecord Of(const MachineState& m);
-  // Puts the record's fortune into the machine; nothing else of it changes.
-  void ApplyTo(MachineState& m) const;
-};
+using GameRecord = Fortune;
 
 // One slot: the record, with its name and the date it was saved.
 struct SavedGame : GameRecord {
@@ -45,7 +38,7 @@ class SavedGameTable {
   // as it was. The slots in memory do not change.
   SaveResult Write(const MachineState& m, int n, const std::string& name) const;
   // Copies slot n (1..8) into the machine.
-  void Open(int n, MachineState& m) const;
+  void Open(int n, MoneyOwner machine) const;
 
  private:
   std::string PowerIni() const;

@@ -33,7 +33,7 @@ std::string DefaultName(int n) { return "Game #" + std::to_string(n); }
 
 }  // namespace
 
-SlotDialog::SlotDialog(MachineState& machine, SavedGameTable& table, Mode mode, Prompts& prompts,
+SlotDialog::SlotDialog(MoneyOwner machine, SavedGameTable& table, Mode mode, Prompts& prompts,
                        QWidget* parent)
     : QDialog(parent), machine_(machine), slots_(table), mode_(mode), prompts_(prompts) {
   setObjectName("SlotDialog");
@@ -189,7 +189,7 @@ void SlotDialog::FinishSlot(int n, const std::optional<QString>& enteredName) {
     ChosenSlot = n;
     if (mode_ == Mode::Save) {
       if (enteredName) {
-        SaveResult r = slots_.Save(machine_, n, enteredName->toStdString());
+        SaveResult r = slots_.Save(machine_.State(), n, enteredName->toStdString());
         if (!r.Ok) prompts_.Warn(this, UnableToWrite().arg(QString::fromStdString(r.FailedPath)));
       }
     } else {

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "machine/MachineState.h"
+#include "machine/MoneyOwner.h"
 
 class QFrame;
 class QLabel;
@@ -27,7 +28,7 @@ class SlotDialog : public QDialog {
 
   // Reads the slots of the table from "POWER.INI" and fills the eight panels; the caption says
   // what the mode does.
-  SlotDialog(MachineState& machine, SavedGameTable& table, Mode mode, Prompts& prompts,
+  SlotDialog(MoneyOwner machine, SavedGameTable& table, Mode mode, Prompts& prompts,
              QWidget* parent = nullptr);
 
   // The frame around the slot area and the eight slot panels.
@@ -58,7 +59,7 @@ class SlotDialog : public QDialog {
   // Sets the caption and fills the panels from the slots.
   void ShowSlots();
 
-  MachineState& machine_;
+  MoneyOwner machine_;
   SavedGameTable& slots_;
   Mode mode_;
   Prompts& prompts_;

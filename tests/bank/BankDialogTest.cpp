@@ -10,6 +10,7 @@
 #include <QTest>
 #include <vector>
 
+#include "bank/Bank.h"
 #include "bank/BankDialog.h"
 #include "help/Help.h"
 #include "tests/support/Dollars.h"
@@ -72,8 +73,8 @@ TEST(BankDialogTest, Layout) {
   }
 }
 
-// Every refusal with its exact message, in the order credits first, then borrowed; exact
-// amounts are enough; the cent needs only 0.009 borrowed.
+// Every refusal with its exact message, in the order credits first, then borrowed; holding
+// exactly the amount is enough, down to the last owed cent.
 TEST(BankDialogTest, AmountRulesAndMessages) {
   MachineState g;
   GlyphSet glyphs;
@@ -129,6 +130,17 @@ TEST(BankDialogTest, AmountRulesAndMessages) {
   g.Credits = 0_usd;
   bank.ChooseAmount(6);
   EXPECT_EQ(bank.Messages.back(), "You do not have 0.01 credits!");
+
+  // An amount the bank does not offer is refused, never reported as lent or paid.
+  g.Credits = g.Borrowed = 1000_usd;
+  Bank rules(g);
+  for (int amount : {-1, 6, 99}) {
+    EXPECT_EQ(std::string(rules.Borrow(amount)), "The bank has no such amount.");
+    EXPECT_EQ(std::string(rules.PayBack(amount)), "The bank has no such amount.");
+  }
+  EXPECT_EQ(g.Credits, 1000.0_usd);
+  EXPECT_EQ(g.Borrowed, 1000.0_usd);
+
 
   // Help shows the bank's instructions in a box; F1 opens the bank's page of the manual.
   bank.Log.clear();

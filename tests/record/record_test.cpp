@@ -308,6 +308,32 @@ TEST(Record, OneMoneyTextInEveryFile) {
     EXPECT_NE(ReadFile(dir.Path() + "POWER.INI").find("\nCredits" + line), std::string::npos);
     EXPECT_NE(ReadFile(PlayerIniPath(dir.Path())).find("\nCardNet" + line), std::string::npos);
   }
+
+  // The recent spins and events write money text too, and still read the whole cents that
+  // earlier versions wrote, as the same amounts.
+  const std::string spinLine =
+      "41 1765100000 0.25 6.25 P 351452453 0.00,5.00,0.00,0.00,0.00 C 10.00 0.00 1043.75";
+  const std::string eventLine = "7 41 1765100000 L 100.00 1043.75 1100.00";
+  for (const auto& [spin, event] :
+       {std::pair{spinLine, eventLine},
+        std::pair{std::string("41 1765100000 25 625 P 351452453 0,500,0,0,0 C 1000 0 104375"),
+                  std::string("7 41 1765100000 L 10000 104375 110000")}}) {
+    SCOPED_TRACE(spin);
+    const std::optional<SpinEntry> s = DecodeSpin(spin);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->Spin.Wager, 625);
+    EXPECT_EQ(s->Spin.LinePays[1], 500);
+    EXPECT_EQ(s->Spin.CreditsAfter, 104375);
+    EXPECT_EQ(EncodeSpin(*s), spinLine);
+    const std::optional<EventEntry> e = DecodeEvent(event);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->Amount, 10000);
+    EXPECT_EQ(EncodeEvent(*e), eventLine);
+  }
+  for (const char* damaged : {"41 1765100000 0.25 6.5 P 351452453 0,500,0,0,0 C 1000 0 104375",
+                              "41 1765100000 0.25 6.-5 P 351452453 0,500,0,0,0 C 1000 0 104375",
+                              "41 1765100000 0.25 .25 P 351452453 0,500,0,0,0 C 1000 0 104375"})
+    EXPECT_FALSE(DecodeSpin(damaged)) << damaged;
 }
 
 // Hostile files never abort, hang or grow: a PLAYER.INI larger than 1 MiB (a sparse 100 MB one

@@ -10,7 +10,16 @@
 
 namespace zandor {
 
-struct FakeHost : Host {
+struct FakeHost : Clock,
+                  SoundRequests,
+                  FaceDrawing,
+                  PlayerPrompts,
+                  Controls,
+                  Timers,
+                  Keeping {
+  // Every part of the host is this fake.
+  operator Host() { return HostOf(*this); }
+
   uint32_t Now = 1000;     // the tick count, milliseconds
   uint32_t TimeOfDay = 0;  // what seeds the spin
   bool AutomaticSpins = false, WinBlink = true, BetButtons = true;
@@ -51,9 +60,10 @@ struct FakeHost : Host {
   void DrawBonusMeter(bool) override { ++BonusMeterDraws; }
   void Repaint() override { ++Repaints; }
   void Inform(const PlayerText& text) override { Messages.push_back(text.English()); }
-  void OfferCardGame(Money& win) override {
+  Money OfferCardGame(Money win) override {
     ++CardGames;
     if (CardGame) CardGame(win);
+    return win;
   }
   void SetBetButtonsEnabled(bool on) override { BetButtons = on; }
   void FocusSpinButton() override {}

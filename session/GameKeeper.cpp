@@ -1,11 +1,13 @@
-#include "record/GameKeeper.h"
+#include "session/GameKeeper.h"
 
 #include <algorithm>
 #include <charconv>
 #include <sstream>
 #include <vector>
 
+#include "machine/MoneyOwner.h"
 #include "machine/SlotMachine.h"
+#include "machine/SpinPlan.h"
 #include "record/PlayerFile.h"
 #include "store/MoneyText.h"
 
@@ -48,6 +50,14 @@ std::optional<std::array<int, 3>> ReadStops(const std::string& text) {
   return stops;
 }
 
+// A meter of [Game] as a keep writes it: money text, never below zero nor past what the
+// machine keeps.
+bool Meter(const std::string& text, Money& out) {
+  if (text.empty() || text.find_first_not_of("0123456789.") != std::string::npos) return false;
+  out = ParseMoney(text);
+  return out <= MoneyMax;
+}
+
 // Counters read from PLAYER.INI stay within what the machine can hold.
 int32_t Counter(const PlayerIni& f, const std::string& section, const std::string& key,
                 int32_t most) {
@@ -78,45 +88,59 @@ GameKeeper::GameKeeper(GameState& game, PlayerIni& file, PlayerRecord& record,
     : game_(game), file_(file), record_(record), faults_(faults) {}
 
 std::optional<SpinStart> GameKeeper::Restore() {
-  MachineState& m = game_.Machine;
+  const MachineState& m = game_.Machine;
+  MoneyOwner owner(game_.Machine);
   const std::string onDisk = ZandorMeters(m);
   zandorMeters_ = onDisk;
   const std::string settled = file_.ReadString(kGame, "Meters", "");
   if (settled.empty()) return std::nullopt;
   kept_ = true;
+  // Someone else changed ZANDOR.INI: its meters win and PLAYER.INI's game is rewritten from
+  // them, but the free spins still to come stay the player's.
+  bool changedElsewhere = false;
   if (onDisk != settled) {
     // Only a crash between the two writes leaves ZANDOR.INI where [Game] says it was before.
-    if (onDisk != file_.ReadString(kGame, "MetersBefore", "")) {
-      repaired_ = true;  // PLAYER.INI's game is rewritten from ZANDOR.INI's
-      return std::nullopt;
-    }
-    const std::vector<std::string> w = Words(settled);
-    int32_t spins = 0, power = 0, bet = 0;
-    if (w.size() != 6 || !Number(w[3], spins) || !Number(w[4], power) || !Number(w[5], bet) ||
-        bet < 0 || bet > 255)
-      return std::nullopt;
-    m.Credits = ParseMoney(w[0]);
-    m.Borrowed = ParseMoney(w[1]);
-    m.BonusPool = ParseMoney(w[2]);
-    m.Spins = spins;
-    m.PowerPts = power;
-    m.Bet = static_cast<uint8_t>(bet);
-    if (m.Bet < CoinTable.size()) m.CoinValue = CoinTable[m.Bet].Value;
     repaired_ = true;
+    if (onDisk != file_.ReadString(kGame, "MetersBefore", "")) {
+      changedElsewhere = true;
+    } else {
+      // Only what a keep could have written is carried forward; anything else leaves
+      // ZANDOR.INI as it stands.
+      const std::vector<std::string> w = Words(settled);
+      int32_t bet = 0;
+      Fortune f;
+      if (w.size() != 6 || !Number(w[3], f.Spins) || !Number(w[4], f.PowerPts) ||
+          !Number(w[5], bet) || bet < 0 || bet > 255 || !Meter(w[0], f.Credits) ||
+          !Meter(w[1], f.Borrowed) || !Meter(w[2], f.BonusPool) || f.Spins < 0 ||
+          f.PowerPts < 0 || f.PowerPts > 100)
+        changedElsewhere = true;
+      else
+        owner.CarryForward(f, static_cast<uint8_t>(bet));
+    }
   }
 
-  // What ZANDOR.INI has no key for.
-  m.FreeSpins = Counter(file_, kGame, "FreeSpins", 7);
-  m.FreeSpinCount = Counter(file_, kGame, "FreeSpinCount", INT32_MAX);
-  m.LastWager = std::clamp(Amount(file_, kGame, "LastWager"), Money(), 25 * m.CoinValue);
-  if (m.FreeSpins > 0) m.BonusPool = std::max(Amount(file_, kGame, "Pool"), Money());
-  if (auto stops = ReadStops(file_.ReadString(kGame, "Stops", ""))) m.ReelStops = *stops;
-  SetReelStrips(m);
+  // What ZANDOR.INI has no key for and a crash would otherwise lose: the free spins still to
+  // come, with the wager they repeat and the pool they play on (ZANDOR.INI holds the pool
+  // their end leaves). A new start has no last wager and shows the reels at their first stops.
+  const int32_t freeSpins = Counter(file_, kGame, "FreeSpins", FreeSpinAward);
+  Money lastWager;
+  std::optional<Money> pool;
+  if (freeSpins > 0) {
+    lastWager = std::clamp(Amount(file_, kGame, "LastWager"), Money(), 25 * m.CoinValue);
+    if (m.BonusPool == PoolBaseCoins * m.CoinValue)
+      pool = std::clamp(Amount(file_, kGame, "Pool"), Money(), MoneyMax);
+  }
+  owner.CarryFreeSpins(freeSpins, Counter(file_, kGame, "FreeSpinCount", INT32_MAX), lastWager,
+                       pool);
+  if (changedElsewhere) return std::nullopt;
 
   const std::string seed = file_.ReadString(kSpin, "Seed", "");
   const auto stops = ReadStops(file_.ReadString(kSpin, "Stops", ""));
   SpinStart s;
   if (seed.empty() || !stops || !Number(seed, s.Spin.Seed)) return std::nullopt;
+  // The stops follow from the seed alone: stops a keep could not have written void the spin.
+  Lcg rng;
+  if (PlanSpin(rng, s.Spin.Seed).Stops != *stops) return std::nullopt;
   s.Spin.Stops = *stops;
   s.Spin.Free = file_.ReadBool(kSpin, "Free", false);
   s.Spin.Wager = std::clamp(Amount(file_, kSpin, "Wager"), Money(), 25 * m.CoinValue);
@@ -129,25 +153,22 @@ std::optional<SpinStart> GameKeeper::Restore() {
   s.LastWager = Amount(file_, kSpin, "LastWager");
   s.Spins = Counter(file_, kSpin, "Spins", INT32_MAX);
   s.PowerPts = Counter(file_, kSpin, "PowerPts", 100);
-  s.FreeSpins = Counter(file_, kSpin, "FreeSpins", 7);
+  s.FreeSpins = Counter(file_, kSpin, "FreeSpins", FreeSpinAward);
   s.FreeSpinCount = Counter(file_, kSpin, "FreeSpinCount", INT32_MAX);
+  // Neither the credits nor the debt nor the pool was ever below zero or past what the
+  // machine keeps as a spin started.
+  for (Money meter : {s.Credits, s.Borrowed, s.BonusPool, s.LastWager, s.Spin.PoolShare})
+    if (meter < Money() || meter > MoneyMax) return std::nullopt;
   return s;
 }
 
 void GameKeeper::Resume(const SpinStart& start) {
-  MachineState& m = game_.Machine;
-  m.Credits = start.Credits;
-  m.Borrowed = start.Borrowed;
-  m.BonusPool = start.BonusPool;
-  m.LastWager = start.LastWager;
-  m.Spins = start.Spins;
-  m.PowerPts = start.PowerPts;
-  m.FreeSpins = start.FreeSpins;
-  m.FreeSpinCount = start.FreeSpinCount;
   // A paid spin's wager is out of the credits and not yet in the record kept with the spin; a
   // free spin's was never paid.
-  m.Wager = start.Spin.Free ? Money() : start.Spin.Wager;
-  SetReelStrips(m);
+  MoneyOwner(game_.Machine)
+      .ResumeSpin({start.Credits, start.Borrowed, start.BonusPool, start.Spins,
+                   start.FreeSpinCount, start.PowerPts},
+                  start.LastWager, start.FreeSpins, start.Spin);
 }
 
 std::vector<std::string> GameKeeper::KeepSettled() {

@@ -15,7 +15,7 @@
 #include "bank/Bank.h"
 #include "machine/SlotMachine.h"
 #include "machine/SpinPlan.h"
-#include "record/GameKeeper.h"
+#include "session/GameSession.h"
 #include "record/PlayerFile.h"
 #include "saves/SavedGames.h"
 #include "store/Settings.h"
@@ -50,14 +50,15 @@ struct Killer : ReplaceFaults {
   }
 };
 
-// The main window's part in keeping: a spin kept before its reels turn and the game at every
-// settled moment, with a kill possible between any two of its calls.
-struct KeepingHost : FakeHost {
+// The window around the session: a spin kept before its reels turn and the game at every
+// settled moment, with a kill possible between any two of its calls. What the window would run
+// once the current event is over runs at once.
+struct KeepingHost : FakeHost, SessionWindow {
   Killer* Kill = nullptr;
-  GameKeeper* Keeper = nullptr;
+  GameSession* Session = nullptr;
   int ProcessCalls = 0;
   int64_t SettledSpins = 0;  // paid and free spins on disk after the last whole keep
-  MachineState* Machine = nullptr;
+  const MachineState* Machine = nullptr;
   std::vector<std::tuple<Money, Money, Money, int32_t, int32_t, int32_t>> Settles;
 
   void Moment() {
@@ -76,9 +77,9 @@ struct KeepingHost : FakeHost {
     Moment();
     FakeHost::DrawBonusMeter(blue);
   }
-  void OfferCardGame(Money& win) override {
+  Money OfferCardGame(Money win) override {
     Moment();  // the card table waits
-    FakeHost::OfferCardGame(win);
+    return FakeHost::OfferCardGame(win);
   }
   void SetBetButtonsEnabled(bool on) override {
     Moment();
@@ -90,17 +91,24 @@ struct KeepingHost : FakeHost {
   }
   void KeepSpin(const SpinInProgress& spin) override {
     Moment();
-    Keeper->KeepSpin(spin);
+    Session->KeepSpin(spin);
     Moment();
   }
-  void GameSettled() override {
+  void GameSettled() override { Session->GameSettled(); }
+  void RunSoon(std::function<void()> task) override {
     Moment();
-    const bool whole = Keeper->KeepSettled().empty();
-    if (whole) SettledSpins = Machine->Spins + Machine->FreeSpinCount;
+    task();
+    if (Session->Kept()) SettledSpins = Machine->Spins + Machine->FreeSpinCount;
     const MachineState v = SettledView(*Machine);
     Settles.emplace_back(v.Credits, v.Borrowed, v.BonusPool, v.Spins, v.FreeSpinCount, v.FreeSpins);
     Moment();
   }
+  void BeforeKeep() override {}
+  std::vector<std::string> Told;  // what the window told of keeping
+  void KeepingFailed(const std::vector<std::string>& paths) override {
+    Told.push_back("failed: " + std::to_string(paths.size()));
+  }
+  void KeepingWorksAgain() override { Told.push_back("works again"); }
 };
 
 // One sitting at the machine: the game as a start finds it on disk.
@@ -110,35 +118,25 @@ struct Sitting {
   PlayerRecord Record;
   Lcg Random;
   KeepingHost Host;
-  GameKeeper Keeper;
   SlotMachine Machine{Game.Machine, Game.Options, Random, Host};
+  GameSession Session;
   Bank Banker{Game.Machine, &Record};
-  std::optional<SpinStart> Interrupted;
 
   Sitting(const std::string& dir, Killer* kill)
-      : Game(Defaults(dir)), File(dir, kill), Keeper(Game, File, Record, kill) {
+      : Game(Defaults(dir)),
+        File(dir, kill),
+        Session(Game, Machine, File, Record, Host, Host, kill) {
     Host.Kill = kill;
-    Host.Keeper = &Keeper;
+    Host.Session = &Session;
     Host.Machine = &Game.Machine;
     Machine.SetEvents(&Record);
     Record.Now = [] { return int64_t{1765100000}; };
-    // As the window starts: the files brought to one state, the record loaded against it.
+    // As the program starts: what a killed save left behind is cleared, then the session loads.
     RemoveLeftoverTemporaries(dir, {"ZANDOR.INI", "PLAYER.INI"});
-    LoadSettings(Game);
-    MachineState& m = Game.Machine;
-    if (m.Bet < CoinTable.size()) m.CoinValue = CoinTable[m.Bet].Value;
-    Interrupted = Keeper.Restore();
-    if (Interrupted) Keeper.Resume(*Interrupted);
-    LoadRecord(File, Record, CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
-    ComputeReelGrid(m);
+    Session.Load();
   }
   // Completes what a crash interrupted and keeps the game, as the window's start does.
-  void Settle() {
-    if (Interrupted)
-      Machine.CompleteSpin(Interrupted->Spin);
-    else if (Keeper.NeedsKeeping())
-      Host.GameSettled();
-  }
+  void Settle() { Session.Begin(); }
   static GameState Defaults(const std::string& dir) {
     GameState g;
     g.Dirs.Settings = dir;
@@ -304,7 +302,7 @@ TEST(Keeping, NoMoneyCreatedAroundTheSaves) {
     Sitting s(dir.Path(), nullptr);
     placeTwentyFives(s);
     ASSERT_TRUE(s.Machine.NewGame());
-    s.Keeper.KeepSettled();
+    s.Session.Keeper().KeepSettled();
     Sitting after(dir.Path(), nullptr);
     EXPECT_EQ(after.Game.Machine.Credits, Money::Dollars(1000));
     EXPECT_EQ(after.Game.Machine.LineBets, (std::array<Money, 5>{}));
@@ -320,7 +318,7 @@ TEST(Keeping, NoMoneyCreatedAroundTheSaves) {
     };
     s.Machine.BetMax();
     ASSERT_EQ(s.Game.Machine.FreeSpins, 7);
-    s.Keeper.KeepSettled();
+    s.Session.Keeper().KeepSettled();
     EXPECT_NE(ReadFile(dir.Path() + "ZANDOR.INI").find("\nBonusPool=50.00\n"), std::string::npos);
     Sitting after(dir.Path(), nullptr);
     EXPECT_EQ(after.Game.Machine.FreeSpins, 7);
@@ -344,11 +342,174 @@ TEST(Keeping, NoMoneyCreatedAroundTheSaves) {
     m.BonusPool = MoneyMax;
     s.Machine.BetMax();
     EXPECT_EQ(m.BonusPool, MoneyMax);
-    s.Keeper.KeepSettled();
+    s.Session.Keeper().KeepSettled();
     Sitting after(dir.Path(), nullptr);
     EXPECT_EQ(after.Game.Machine.Credits, m.Credits);
     EXPECT_EQ(after.Game.Machine.BonusPool, MoneyMax);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A new start carries over from PLAYER.INI only what a crash would otherwise lose: the free
+// spins still to come, with their wager and pool. Without them there is no last wager, so the
+// first Spin asks for a bet, and the reels stand at their first stops. A ZANDOR.INI whose
+// credits were changed by hand wins for its meters and keeps the free spins.
+TEST(Keeping, ANewStartCarriesOnlyPendingFreeSpins) {
+  struct Case {
+    const char* Name;
+    int FreeSpins;
+    bool CreditsEdited;
+  };
+  for (const Case& c : {Case{"no free spins", 0, false}, Case{"three free spins", 3, false},
+                        Case{"three free spins, credits edited", 3, true}}) {
+    SCOPED_TRACE(c.Name);
+    TempDir dir;
+    {
+      Sitting s(dir.Path(), nullptr);
+      s.Settle();
+      s.Host.TimeOfDay = SeedFor([](auto& m) { return Wins(m) && !Count(m, GAIN); }, 1000);
+      s.Machine.BetMax();
+      MachineState& m = s.Game.Machine;
+      ASSERT_EQ(m.LastWager, 25 * m.CoinValue);
+      ASSERT_NE(m.ReelStops, (std::array<int, 3>{26, 2, 8}));
+      m.FreeSpins = c.FreeSpins;
+      m.BonusPool = Money::Dollars(123);
+      ASSERT_TRUE(s.Session.Keeper().KeepSettled().empty());
+    }
+    if (c.CreditsEdited) {
+      std::string ini = ReadFile(dir.Path() + "ZANDOR.INI");
+      const size_t at = ini.find("\nCredits=");
+      ASSERT_NE(at, std::string::npos);
+      ini.replace(at, ini.find('\n', at + 1) - at, "\nCredits=4321.00");
+      WriteFile(dir.Path() + "ZANDOR.INI", ini);
+    }
+    Sitting after(dir.Path(), nullptr);
+    after.Settle();
+    const MachineState& m = after.Game.Machine;
+    EXPECT_EQ(m.FreeSpins, c.FreeSpins);
+    if (c.CreditsEdited) EXPECT_EQ(m.Credits, Money::Dollars(4321));
+    if (c.FreeSpins > 0) {
+      EXPECT_EQ(m.LastWager, 25 * m.CoinValue);
+      EXPECT_EQ(m.BonusPool, Money::Dollars(123));
+      EXPECT_TRUE(after.Host.AutomaticSpins);
+      continue;
+    }
+    EXPECT_EQ(m.LastWager, Money());
+    EXPECT_EQ(m.ReelStops, (std::array<int, 3>{26, 2, 8}));
+    after.Machine.Spin();
+    EXPECT_EQ(after.Host.Messages, std::vector<std::string>{"Please place a bet before spinning."});
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A keep that fails at a settled moment is told once, not after every spin, and once more when
+// keeping works again; the close says nothing of it (it has its own box).
+TEST(Keeping, AFailingKeepIsToldOnceAndItsEnd) {
+  struct FullDisk : Killer {
+    bool Full = false;
+    bool FailsAt(ReplaceStep step) override { return Killer::FailsAt(step) || Full; }
+  };
+  struct Step {
+    bool Full;
+    std::vector<std::string> Told;  // all the window was told so far
+  };
+  TempDir dir;
+  FullDisk disk;
+  Sitting s(dir.Path(), &disk);
+  s.Settle();
+  s.Host.TimeOfDay = SeedFor([](auto& m) { return !Wins(m) && !Count(m, GAIN); }, 5000);
+  const std::string failed = "failed: 2";  // PLAYER.INI and ZANDOR.INI alike
+  for (const Step& step : {Step{false, {}}, Step{true, {failed}}, Step{true, {failed}},
+                           Step{false, {failed, "works again"}}, Step{false, {failed, "works again"}}}) {
+    disk.Full = step.Full;
+    s.Machine.BetMax();
+    EXPECT_EQ(s.Host.Told, step.Told);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Sets key=value in a section of an INI text (adding the key when missing).
+std::string WithKey(std::string ini, const std::string& section, const std::string& key,
+                    const std::string& value) {
+  const size_t from = ini.find("[" + section + "]\n");
+  EXPECT_NE(from, std::string::npos) << section;
+  const size_t end = std::min(ini.find("\n[", from + 1), ini.size());
+  const size_t at = ini.find("\n" + key + "=", from);
+  if (at == std::string::npos || at > end) return ini.insert(end, "\n" + key + "=" + value);
+  return ini.replace(at + 1, ini.find('\n', at + 1) - at - 1, key + "=" + value);
+}
+
+// Recovery data is taken only as a keep could have written it: stops that do not follow from
+// the seed, money below zero, or meters a keep never writes void the interrupted spin or the
+// carry-forward, silently; the game starts from ZANDOR.INI as it stands.
+TEST(Keeping, ForgedRecoveryDataIsVoided) {
+  struct Case {
+    const char* Name;
+    const char* Section;
+    const char* Key;
+    std::string Value;
+    bool Completes;  // the interrupted spin is completed
+  };
+  const uint32_t seed = 777;
+  Lcg rng;
+  const std::array<int, 3> stops = PlanSpin(rng, seed).Stops;
+  const std::string wrongStops = std::to_string((stops[0] + 1) % 40) + ' ' +
+                                 std::to_string(stops[1]) + ' ' + std::to_string(stops[2]);
+  for (const Case& c : {Case{"as kept", "Spin", "Free", "0", true},
+                        Case{"stops not from the seed", "Spin", "Stops", wrongStops, false},
+                        Case{"credits below zero", "Spin", "Credits", "-5.00", false},
+                        Case{"a pool below zero", "Spin", "BonusPool", "-0.01", false},
+                        Case{"a debt below zero", "Spin", "Borrowed", "-1000.00", false}}) {
+    SCOPED_TRACE(c.Name);
+    TempDir dir;
+    {
+      Sitting s(dir.Path(), nullptr);
+      s.Settle();
+      ASSERT_TRUE(s.Session.Keeper().KeepSettled().empty());
+      SpinInProgress spin;
+      spin.Seed = seed;
+      spin.Stops = stops;
+      spin.Wager = Money::Cents(25);
+      s.Game.Machine.Credits -= spin.Wager;
+      ASSERT_TRUE(s.Session.Keeper().KeepSpin(spin));
+    }
+    const std::string path = PlayerIniPath(dir.Path());
+    WriteFile(path, WithKey(ReadFile(path), c.Section, c.Key, c.Value));
+    Sitting after(dir.Path(), nullptr);
+    EXPECT_EQ(after.Session.Interrupted(), c.Completes);
+    after.Settle();
+    EXPECT_TRUE(after.Host.Messages.empty());
+    const MachineState& m = after.Game.Machine;
+    EXPECT_EQ(m.Credits + m.Wager, c.Completes ? m.Credits : Money::Dollars(1000));
+    EXPECT_GE(m.BonusPool, Money());
+  }
+
+  // A carry-forward from meters a keep never writes leaves ZANDOR.INI's meters.
+  TempDir dir;
+  {
+    Sitting s(dir.Path(), nullptr);
+    s.Settle();
+    ASSERT_TRUE(s.Session.Keeper().KeepSettled().empty());
+  }
+  const std::string path = PlayerIniPath(dir.Path());
+  std::string ini = ReadFile(path);
+  const size_t at = ini.find("\nMeters=");
+  const std::string meters = ini.substr(at + 8, ini.find('\n', at + 1) - at - 8);
+  ini = WithKey(ini, "Game", "MetersBefore", meters);
+  WriteFile(path, WithKey(ini, "Game", "Meters", "-5.00 1000.00 50.00 0 120 3"));
+  Sitting after(dir.Path(), nullptr);
+  after.Settle();
+  EXPECT_EQ(after.Game.Machine.Credits, Money::Dollars(1000));
+  EXPECT_EQ(after.Game.Machine.PowerPts, 0);
 }
 
 }  // namespace

@@ -1,0 +1,93 @@
+#include "session/GameSession.h"
+
+#include "machine/MoneyOwner.h"
+#include "record/PlayerFile.h"
+#include "store/Settings.h"
+
+namespace zandor {
+
+GameSession::GameSession(GameState& game, SlotMachine& machine, PlayerIni& file,
+                         PlayerRecord& record, Timers& timers, SessionWindow& window,
+                         ReplaceFaults* faults)
+    : game_(game),
+      machine_(machine),
+      file_(file),
+      record_(record),
+      timers_(timers),
+      window_(window),
+      keeper_(game, file, record, faults) {}
+
+void GameSession::Load() {
+  LoadSettings(game_);
+  MoneyOwner(game_.Machine).CoinValueFromSetting();
+  const MachineState& m = game_.Machine;
+  // The two files are brought to one state; a spin a crash interrupted starts again where its
+  // reels started, with the record as it was kept with it.
+  interrupted_ = keeper_.Restore();
+  if (interrupted_) keeper_.Resume(*interrupted_);
+  // A placed wager is still the player's money: the game's figures start with it.
+  LoadRecord(file_, record_, CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
+  ComputeReelGrid(game_.Machine);
+  // Out-of-range values stay as read while Fast and the 25-cent coin rule.
+  if (IsMenuSpeed(m.Speed)) machine_.ChooseSpeed(m.Speed);
+}
+
+void GameSession::Begin() {
+  if (interrupted_) {
+    // No sound, no card game, no box: the player finds the spin settled; free spins it leaves
+    // go on by themselves.
+    const std::optional<SpinStart> spin = interrupted_;
+    interrupted_.reset();
+    machine_.CompleteSpin(spin->Spin);
+    return;
+  }
+  if (keeper_.NeedsKeeping()) GameSettled();
+  if (game_.Machine.FreeSpins > 0) timers_.SetAutomaticSpins(true);
+}
+
+void GameSession::KeepSpin(const SpinInProgress& spin) {
+  // A spin that cannot be kept still plays; a crash would then void it.
+  keeper_.KeepSpin(spin);
+}
+
+void GameSession::GameSettled() {
+  // One keep for every settled moment of the same event, after it, outside the spin's time.
+  if (keepPending_) return;
+  keepPending_ = true;
+  window_.RunSoon([this] {
+    keepPending_ = false;
+    KeepNow();
+  });
+}
+
+void GameSession::KeepNow() {
+  if (machine_.Busy() || machine_.ClosePending()) return;
+  const bool before = kept_;
+  const std::vector<std::string> failed = Keep();
+  // Once per change: a full disk must not bring a box after every spin.
+  if (before && !kept_) window_.KeepingFailed(failed);
+  if (!before && kept_) window_.KeepingWorksAgain();
+}
+
+void GameSession::GameOpened() {
+  const MachineState& m = game_.Machine;
+  machine_.Events().GameOpened(CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
+  KeepNow();
+}
+
+std::vector<std::string> GameSession::Close() {
+  // A placed wager that was never spun goes back to the credits: it is not stored.
+  machine_.HandBackWager();
+  return Keep();
+}
+
+std::vector<std::string> GameSession::KeepAgain() { return Keep(); }
+
+std::vector<std::string> GameSession::Keep() {
+  window_.BeforeKeep();
+  std::vector<std::string> failed = keeper_.KeepSettled();
+  kept_ = failed.empty();
+  return failed;
+}
+
+}  // namespace zandor
