@@ -321,11 +321,6 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>Skips: %1</source>
-        <extracomment>The Skips button after a skip; %1 is how many fresh pairs are left.</extracomment>
-        <translation>Aussetzen: %1</translation>
-    </message>
-    <message>
         <source>Draw, Skip or OK to keep it; R reads the rules.</source>
         <translation>Ziehen, Aussetzen oder OK zum Behalten; R liest die Regeln vor.</translation>
     </message>

@@ -321,11 +321,6 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;», choisiss
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>Skips: %1</source>
-        <extracomment>The Skips button after a skip; %1 is how many fresh pairs are left.</extracomment>
-        <translation>Passer&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Draw, Skip or OK to keep it; R reads the rules.</source>
         <translation>Tirer, Passer ou OK pour le garder&#xa0;; R lit les règles.</translation>
     </message>

@@ -96,6 +96,10 @@
         <source>The bank cannot lend you that much: your credits or your debt would pass %1, the most the machine can keep.</source>
         <translation>La banca non può prestarle così tanto: i suoi crediti o il suo debito supererebbero %1, il massimo che la macchina può conservare.</translation>
     </message>
+    <message>
+        <source>The bank has no such amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zandor::BankDialog</name>
@@ -149,6 +153,13 @@
         <source>Borrowed:</source>
         <extracomment>Painted above the meter of what the player owes the bank.</extracomment>
         <translation>In prestito:</translation>
+    </message>
+    <message>
+        <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).
+
+To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
+        <extracomment>The bank&apos;s Help box. &quot;borrow&quot; and &quot;pay back&quot; are the two modes of the dialog.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -298,11 +309,6 @@
     <message>
         <source>%1. You Lost. Winnings %2.</source>
         <translation>%1. Ha perso. Vincita %2.</translation>
-    </message>
-    <message>
-        <source>Skips: %1</source>
-        <extracomment>The Skips button after a skip; %1 is how many fresh pairs are left.</extracomment>
-        <translation>Salti: %1</translation>
     </message>
     <message>
         <source>%1 and %2.</source>
@@ -469,6 +475,11 @@
         <source>Unable to write to %1</source>
         <translation>Impossibile scrivere in %1</translation>
     </message>
+    <message>
+        <source>%1 could not be read: it is damaged or far too large.  It has been renamed %2, and a new file takes its place.</source>
+        <extracomment>%1 is the file the game could not read, %2 the name it has been given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zandor::GameChartView</name>
@@ -557,6 +568,11 @@ It belongs in the folder %1 beside the program. Installing Zandor Slots again pu
         <translation>Impossibile trovare il manuale.
 
 Deve trovarsi nella cartella %1 accanto al programma. Reinstallare Zandor Slots lo rimette al suo posto.</translation>
+    </message>
+    <message>
+        <source>%1, link</source>
+        <extracomment>Spoken when the keyboard reaches a link of the manual: &quot;Bank, link&quot;.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -819,6 +835,14 @@ Deve trovarsi nella cartella %1 accanto al programma. Reinstallare Zandor Slots 
     <message>
         <source>&amp;High Contrast</source>
         <translation>&amp;Contrasto elevato</translation>
+    </message>
+    <message>
+        <source>Your game is not being saved: if it stopped now, what you play from here on would be lost. You will be told when it is saved again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your game is being saved again.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1178,6 +1202,13 @@ Il disco potrebbe essere pieno, oppure la cartella potrebbe non essere scrivibil
         <source>Zandor Slots is already running.</source>
         <translation>Zandor Slots è già in esecuzione.</translation>
     </message>
+    <message>
+        <source>Zandor Slots could not use its lock file
+%1
+
+Something else is in its place (a folder, a link or a pipe) and could not be removed.  Please move it away, then start Zandor Slots again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zandor::SlotDialog</name>
@@ -1357,10 +1388,6 @@ Il disco potrebbe essere pieno, oppure la cartella potrebbe non essere scrivibil
 <context>
     <name>zandor::SoundEffects</name>
     <message>
-        <source>File not found: %1</source>
-        <translation>File non trovato: %1</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>The system&apos;s reason why a file could not be opened (%1), then the file (%2).</extracomment>
         <translation>%1: %2</translation>
@@ -1368,6 +1395,10 @@ Il disco potrebbe essere pieno, oppure la cartella potrebbe non essere scrivibil
     <message>
         <source>Read error: %1</source>
         <translation>Errore di lettura: %1</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1603,6 +1634,10 @@ Il disco potrebbe essere pieno, oppure la cartella potrebbe non essere scrivibil
         <source>&amp;Music:</source>
         <extracomment>The loudness of the background music.</extracomment>
         <translation>&amp;Musica:</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
