@@ -86,19 +86,19 @@
     </message>
     <message>
         <source>You do not have %1 credits!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sus créditos no llegan a %1!</translation>
     </message>
     <message>
         <source>You do not have %1 credit!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sus créditos no llegan a %1!</translation>
     </message>
     <message>
         <source>The bank cannot lend you that much: your credits or your debt would pass %1, the most the machine can keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>El banco no puede prestarle tanto: sus créditos o su deuda pasarían de %1, el máximo que puede guardar la máquina.</translation>
     </message>
     <message>
         <source>The bank has no such amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>El banco no ofrece esa cantidad.</translation>
     </message>
 </context>
 <context>
@@ -159,7 +159,9 @@
 
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
         <extracomment>The bank&apos;s Help box. &quot;borrow&quot; and &quot;pay back&quot; are the two modes of the dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aquí puede pedir créditos prestados o devolver los créditos que pidió antes. Haga clic en el botón de la cantidad que desea pedir (o devolver).
+
+Para cambiar entre «pedir» y «devolver», elija el modo.</translation>
     </message>
 </context>
 <context>
@@ -478,7 +480,7 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <source>%1 could not be read: it is damaged or far too large.  It has been renamed %2, and a new file takes its place.</source>
         <extracomment>%1 is the file the game could not read, %2 the name it has been given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer %1: el archivo está dañado o es demasiado grande. Se le ha cambiado el nombre a %2 y un archivo nuevo ocupa su lugar.</translation>
     </message>
 </context>
 <context>
@@ -572,7 +574,7 @@ Debe estar en la carpeta %1, junto al programa. Si vuelve a instalar Zandor Slot
     <message>
         <source>%1, link</source>
         <extracomment>Spoken when the keyboard reaches a link of the manual: &quot;Bank, link&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, enlace</translation>
     </message>
 </context>
 <context>
@@ -580,7 +582,7 @@ Debe estar en la carpeta %1, junto al programa. Si vuelve a instalar Zandor Slot
     <message>
         <source>Enter</source>
         <extracomment>The key that ends a line, as the keyboard names it: &quot;Eingabetaste&quot;, &quot;Entrée&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Intro</translation>
     </message>
 </context>
 <context>
@@ -838,11 +840,11 @@ Debe estar en la carpeta %1, junto al programa. Si vuelve a instalar Zandor Slot
     </message>
     <message>
         <source>Your game is not being saved: if it stopped now, what you play from here on would be lost. You will be told when it is saved again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida no se está guardando: si se detuviera ahora, se perdería lo que juegue a partir de aquí. Se le avisará cuando vuelva a guardarse.</translation>
     </message>
     <message>
         <source>Your game is being saved again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida vuelve a guardarse.</translation>
     </message>
 </context>
 <context>
@@ -937,7 +939,7 @@ Debe estar en la carpeta %1, junto al programa. Si vuelve a instalar Zandor Slot
     </message>
     <message>
         <source>%1 cannot be played: it is not a MIDI song this game can read. Please choose another file for this song.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reproducir %1: no es una canción MIDI que este juego pueda leer. Elija otro archivo para esta canción.</translation>
     </message>
 </context>
 <context>
@@ -1151,39 +1153,39 @@ Debe estar en la carpeta %1, junto al programa. Si vuelve a instalar Zandor Slot
     <name>zandor::Refusals</name>
     <message>
         <source>Not enough credits for Bet Max: it needs %1 and you have %2. Bet fewer coins or borrow credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay créditos suficientes para «Apuesta máx.»: hacen falta %1 y tiene %2. Apueste menos monedas o pida créditos prestados.</translation>
     </message>
     <message>
         <source>Not enough credits for Bet 1: it needs %1 and you have %2. Borrow credits to play on.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay créditos suficientes para «Apostar 1»: hacen falta %1 y tiene %2. Pida créditos prestados para seguir jugando.</translation>
     </message>
     <message>
         <source>Not enough credits for Bet 5: it needs %1 and you have %2. Bet fewer coins or borrow credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay créditos suficientes para «Apostar 5»: hacen falta %1 y tiene %2. Apueste menos monedas o pida créditos prestados.</translation>
     </message>
     <message>
         <source>Your free spins are playing: you can bet again once they are over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus tiradas gratis están en curso: podrá volver a apostar cuando terminen.</translation>
     </message>
     <message>
         <source>Auto Spin repeats your last bet, and there is none yet: place a bet and spin once first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las tiradas automáticas repiten su última apuesta, y aún no hay ninguna: primero apueste y haga una tirada.</translation>
     </message>
     <message>
         <source>Auto Spin stopped: your credits of %1 do not cover your last bet of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiradas automáticas detenidas: sus créditos (%1) no cubren su última apuesta (%2).</translation>
     </message>
     <message>
         <source>The coin value can be changed after your first spin.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor de la moneda se puede cambiar después de su primera tirada.</translation>
     </message>
     <message>
         <source>The coin value stays as it is until your free spins are over.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor de la moneda no cambia hasta que terminen sus tiradas gratis.</translation>
     </message>
     <message>
         <source>The coin value can be changed once the reels have stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor de la moneda se puede cambiar cuando los rodillos se hayan detenido.</translation>
     </message>
 </context>
 <context>
@@ -1207,7 +1209,10 @@ Puede que el disco esté lleno o que no se pueda escribir en la carpeta. Sin el 
 %1
 
 Something else is in its place (a folder, a link or a pipe) and could not be removed.  Please move it away, then start Zandor Slots again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandor Slots no ha podido usar su archivo de bloqueo
+%1
+
+En su lugar hay otra cosa (una carpeta, un enlace o una tubería) que no se ha podido eliminar. Muévala a otro sitio y vuelva a iniciar Zandor Slots.</translation>
     </message>
 </context>
 <context>
@@ -1269,7 +1274,7 @@ Something else is in its place (a folder, a link or a pipe) and could not be rem
     <message>
         <source>Game #%1</source>
         <extracomment>A slot&apos;s name until the player gives it one: &quot;Game #1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partida n.º %1</translation>
     </message>
 </context>
 <context>
@@ -1382,7 +1387,7 @@ Something else is in its place (a folder, a link or a pipe) and could not be rem
     </message>
     <message>
         <source>%1 cannot be played: it is not a wave sound this game can read. It stays chosen, and a warning beep sounds in its place until you choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reproducir %1: no es un sonido WAV que este juego pueda leer. Sigue elegido y, en su lugar, sonará un pitido de aviso hasta que elija otro archivo.</translation>
     </message>
 </context>
 <context>
@@ -1398,7 +1403,7 @@ Something else is in its place (a folder, a link or a pipe) and could not be rem
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el archivo</translation>
     </message>
 </context>
 <context>
@@ -1637,7 +1642,7 @@ Something else is in its place (a folder, a link or a pipe) and could not be rem
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">Ay&amp;uda</translation>
+        <translation>Ay&amp;uda</translation>
     </message>
 </context>
 </TS>
