@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>The bank has no such amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>La banca non offre questo importo.</translation>
     </message>
 </context>
 <context>
@@ -159,7 +159,9 @@
 
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
         <extracomment>The bank&apos;s Help box. &quot;borrow&quot; and &quot;pay back&quot; are the two modes of the dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usi questa schermata per prendere in prestito crediti o per restituire crediti presi in prestito in precedenza.  Faccia clic sul pulsante dell&apos;importo da prendere in prestito (o da restituire).
+
+Per passare da «prendere in prestito» a «restituire», scelga l&apos;azione.</translation>
     </message>
 </context>
 <context>
@@ -478,7 +480,7 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <source>%1 could not be read: it is damaged or far too large.  It has been renamed %2, and a new file takes its place.</source>
         <extracomment>%1 is the file the game could not read, %2 the name it has been given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1: il file è danneggiato o di gran lunga troppo grande.  È stato rinominato in %2 e un nuovo file ne prende il posto.</translation>
     </message>
 </context>
 <context>
@@ -572,7 +574,7 @@ Deve trovarsi nella cartella %1 accanto al programma. Reinstallare Zandor Slots 
     <message>
         <source>%1, link</source>
         <extracomment>Spoken when the keyboard reaches a link of the manual: &quot;Bank, link&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, collegamento</translation>
     </message>
 </context>
 <context>
@@ -838,11 +840,11 @@ Deve trovarsi nella cartella %1 accanto al programma. Reinstallare Zandor Slots 
     </message>
     <message>
         <source>Your game is not being saved: if it stopped now, what you play from here on would be lost. You will be told when it is saved again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partita non viene salvata: se il gioco si chiudesse ora, quanto gioca da qui in poi andrebbe perso. Riceverà un avviso quando verrà di nuovo salvata.</translation>
     </message>
     <message>
         <source>Your game is being saved again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partita viene di nuovo salvata.</translation>
     </message>
 </context>
 <context>
@@ -937,7 +939,7 @@ Deve trovarsi nella cartella %1 accanto al programma. Reinstallare Zandor Slots 
     </message>
     <message>
         <source>%1 cannot be played: it is not a MIDI song this game can read. Please choose another file for this song.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile riprodurre %1: non è un brano MIDI che questo gioco sa leggere. Scegliere un altro file per questo brano.</translation>
     </message>
 </context>
 <context>
@@ -1151,39 +1153,39 @@ Deve trovarsi nella cartella %1 accanto al programma. Reinstallare Zandor Slots 
     <name>zandor::Refusals</name>
     <message>
         <source>Not enough credits for Bet Max: it needs %1 and you have %2. Bet fewer coins or borrow credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crediti insufficienti per Punta max: servono %1 e ne ha %2. Puntare meno monete o prendere in prestito dei crediti.</translation>
     </message>
     <message>
         <source>Not enough credits for Bet 1: it needs %1 and you have %2. Borrow credits to play on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crediti insufficienti per Punta 1: servono %1 e ne ha %2. Prendere in prestito dei crediti per continuare a giocare.</translation>
     </message>
     <message>
         <source>Not enough credits for Bet 5: it needs %1 and you have %2. Bet fewer coins or borrow credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crediti insufficienti per Punta 5: servono %1 e ne ha %2. Puntare meno monete o prendere in prestito dei crediti.</translation>
     </message>
     <message>
         <source>Your free spins are playing: you can bet again once they are over.</source>
-        <translation type="unfinished"></translation>
+        <translation>I giri gratuiti sono in corso: potrà puntare di nuovo quando saranno finiti.</translation>
     </message>
     <message>
         <source>Auto Spin repeats your last bet, and there is none yet: place a bet and spin once first.</source>
-        <translation type="unfinished"></translation>
+        <translation>I giri automatici ripetono l&apos;ultima puntata, ma non ce n&apos;è ancora nessuna: prima puntare e fare un giro.</translation>
     </message>
     <message>
         <source>Auto Spin stopped: your credits of %1 do not cover your last bet of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giri automatici fermati: i suoi crediti (%1) non bastano per l&apos;ultima puntata (%2).</translation>
     </message>
     <message>
         <source>The coin value can be changed after your first spin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore della moneta si può cambiare dopo il primo giro.</translation>
     </message>
     <message>
         <source>The coin value stays as it is until your free spins are over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore della moneta resta invariato fino alla fine dei giri gratuiti.</translation>
     </message>
     <message>
         <source>The coin value can be changed once the reels have stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore della moneta si può cambiare quando i rulli si sono fermati.</translation>
     </message>
 </context>
 <context>
@@ -1207,7 +1209,10 @@ Il disco potrebbe essere pieno, oppure la cartella potrebbe non essere scrivibil
 %1
 
 Something else is in its place (a folder, a link or a pipe) and could not be removed.  Please move it away, then start Zandor Slots again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandor Slots non è riuscito a usare il suo file di blocco
+%1
+
+Al suo posto c&apos;è qualcos&apos;altro (una cartella, un collegamento o una pipe) che non è stato possibile rimuovere.  Spostarlo altrove, poi avviare di nuovo Zandor Slots.</translation>
     </message>
 </context>
 <context>
@@ -1382,7 +1387,7 @@ Something else is in its place (a folder, a link or a pipe) and could not be rem
     </message>
     <message>
         <source>%1 cannot be played: it is not a wave sound this game can read. It stays chosen, and a warning beep sounds in its place until you choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile riprodurre %1: non è un suono WAV che questo gioco sa leggere. Il file resta scelto e al suo posto viene emesso un segnale acustico di avviso finché non si sceglie un altro file.</translation>
     </message>
 </context>
 <context>
@@ -1398,7 +1403,7 @@ Something else is in its place (a folder, a link or a pipe) and could not be rem
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>File non trovato</translation>
     </message>
 </context>
 <context>
@@ -1637,7 +1642,7 @@ Something else is in its place (a folder, a link or a pipe) and could not be rem
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
 </context>
 </TS>
