@@ -87,19 +87,19 @@
     </message>
     <message>
         <source>You do not have %1 credits!</source>
-        <translation type="unfinished"></translation>
+        <translation>Masz mniej kredytów niż %1!</translation>
     </message>
     <message>
         <source>You do not have %1 credit!</source>
-        <translation type="unfinished"></translation>
+        <translation>Masz mniej kredytów niż %1!</translation>
     </message>
     <message>
         <source>The bank cannot lend you that much: your credits or your debt would pass %1, the most the machine can keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank nie może pożyczyć ci aż tyle: twoje kredyty lub twój dług przekroczyłyby %1, czyli najwyższą kwotę, jaką automat może przechować.</translation>
     </message>
     <message>
         <source>The bank has no such amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank nie oferuje takiej kwoty.</translation>
     </message>
 </context>
 <context>
@@ -160,7 +160,9 @@
 
 To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
         <extracomment>The bank&apos;s Help box. &quot;borrow&quot; and &quot;pay back&quot; are the two modes of the dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Na tym ekranie możesz pożyczyć kredyty lub spłacić kredyty pożyczone wcześniej.  Kliknij przycisk z kwotą, którą chcesz pożyczyć (lub spłacić).
+
+Aby przełączać się między „pożycz” a „spłać”, wybierz tryb.</translation>
     </message>
 </context>
 <context>
@@ -480,7 +482,7 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
     <message>
         <source>%1 could not be read: it is damaged or far too large.  It has been renamed %2, and a new file takes its place.</source>
         <extracomment>%1 is the file the game could not read, %2 the name it has been given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku %1: jest uszkodzony lub o wiele za duży.  Zmieniono jego nazwę na %2, a jego miejsce zajął nowy plik.</translation>
     </message>
 </context>
 <context>
@@ -574,7 +576,7 @@ Powinien się znajdować w folderze %1 obok programu. Ponowna instalacja Zandor 
     <message>
         <source>%1, link</source>
         <extracomment>Spoken when the keyboard reaches a link of the manual: &quot;Bank, link&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, link</translation>
     </message>
 </context>
 <context>
@@ -582,7 +584,7 @@ Powinien się znajdować w folderze %1 obok programu. Ponowna instalacja Zandor 
     <message>
         <source>Enter</source>
         <extracomment>The key that ends a line, as the keyboard names it: &quot;Eingabetaste&quot;, &quot;Entrée&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
 </context>
 <context>
@@ -840,11 +842,11 @@ Powinien się znajdować w folderze %1 obok programu. Ponowna instalacja Zandor 
     </message>
     <message>
         <source>Your game is not being saved: if it stopped now, what you play from here on would be lost. You will be told when it is saved again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra nie jest zapisywana: gdyby teraz została przerwana, wszystko, co rozegrasz od tej chwili, zostałoby utracone. Dowiesz się, gdy znów będzie zapisywana.</translation>
     </message>
     <message>
         <source>Your game is being saved again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra znów jest zapisywana.</translation>
     </message>
 </context>
 <context>
@@ -939,7 +941,7 @@ Powinien się znajdować w folderze %1 obok programu. Ponowna instalacja Zandor 
     </message>
     <message>
         <source>%1 cannot be played: it is not a MIDI song this game can read. Please choose another file for this song.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odtworzyć pliku %1: to nie jest utwór MIDI, który ta gra potrafi odczytać. Wybierz inny plik dla tego utworu.</translation>
     </message>
 </context>
 <context>
@@ -1154,39 +1156,39 @@ Powinien się znajdować w folderze %1 obok programu. Ponowna instalacja Zandor 
     <name>zandor::Refusals</name>
     <message>
         <source>Not enough credits for Bet Max: it needs %1 and you have %2. Bet fewer coins or borrow credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Za mało kredytów dla przycisku „Maks. stawka”: potrzeba %1, a masz %2. Postaw mniej monet albo pożycz kredyty.</translation>
     </message>
     <message>
         <source>Not enough credits for Bet 1: it needs %1 and you have %2. Borrow credits to play on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Za mało kredytów dla przycisku „Postaw 1”: potrzeba %1, a masz %2. Pożycz kredyty, aby grać dalej.</translation>
     </message>
     <message>
         <source>Not enough credits for Bet 5: it needs %1 and you have %2. Bet fewer coins or borrow credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Za mało kredytów dla przycisku „Postaw 5”: potrzeba %1, a masz %2. Postaw mniej monet albo pożycz kredyty.</translation>
     </message>
     <message>
         <source>Your free spins are playing: you can bet again once they are over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trwają twoje darmowe obroty: możesz znów obstawiać, gdy się skończą.</translation>
     </message>
     <message>
         <source>Auto Spin repeats your last bet, and there is none yet: place a bet and spin once first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatyczne obroty powtarzają ostatnią stawkę, a jeszcze żadnej nie było: najpierw postaw i zakręć raz.</translation>
     </message>
     <message>
         <source>Auto Spin stopped: your credits of %1 do not cover your last bet of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatyczne obroty zatrzymane: twoje kredyty (%1) nie pokrywają ostatniej stawki (%2).</translation>
     </message>
     <message>
         <source>The coin value can be changed after your first spin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość monety można zmienić po pierwszym obrocie.</translation>
     </message>
     <message>
         <source>The coin value stays as it is until your free spins are over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość monety pozostaje bez zmian do końca darmowych obrotów.</translation>
     </message>
     <message>
         <source>The coin value can be changed once the reels have stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość monety można zmienić, gdy bębny się zatrzymają.</translation>
     </message>
 </context>
 <context>
@@ -1210,7 +1212,10 @@ Dysk może być pełny albo folder może nie mieć prawa zapisu.  Bez blokady dr
 %1
 
 Something else is in its place (a folder, a link or a pipe) and could not be removed.  Please move it away, then start Zandor Slots again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandor Slots nie może użyć pliku blokady
+%1
+
+Na jego miejscu jest coś innego (folder, dowiązanie lub potok), czego nie udało się usunąć.  Przenieś to w inne miejsce, a potem ponownie uruchom Zandor Slots.</translation>
     </message>
 </context>
 <context>
@@ -1272,7 +1277,7 @@ Something else is in its place (a folder, a link or a pipe) and could not be rem
     <message>
         <source>Game #%1</source>
         <extracomment>A slot&apos;s name until the player gives it one: &quot;Game #1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gra nr %1</translation>
     </message>
 </context>
 <context>
@@ -1385,7 +1390,7 @@ Something else is in its place (a folder, a link or a pipe) and could not be rem
     </message>
     <message>
         <source>%1 cannot be played: it is not a wave sound this game can read. It stays chosen, and a warning beep sounds in its place until you choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odtworzyć pliku %1: to nie jest dźwięk WAV, który ta gra potrafi odczytać. Plik pozostaje wybrany, a zamiast niego rozlega się sygnał ostrzegawczy, dopóki nie wybierzesz innego pliku.</translation>
     </message>
 </context>
 <context>
@@ -1401,7 +1406,7 @@ Something else is in its place (a folder, a link or a pipe) and could not be rem
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku</translation>
     </message>
 </context>
 <context>
@@ -1641,7 +1646,7 @@ Something else is in its place (a folder, a link or a pipe) and could not be rem
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">Pomo&amp;c</translation>
+        <translation>Pomo&amp;c</translation>
     </message>
 </context>
 </TS>
