@@ -109,14 +109,24 @@ void BetPanel::SetEnabled(bool enabled) {
   if (faceArea_) faceArea_->setFocusPolicy(Qt::TabFocus);
   if (focusBeforeGrey_) focusBeforeGrey_->setFocus();
   focusBeforeGrey_ = nullptr;
-  KeepFocusInWindow();
+  if (!window()->focusWidget()) FocusSpin();
 }
 
 void BetPanel::FocusSpin() { buttons_[3]->setFocus(); }
 
+void BetPanel::FocusAfterSpin() {
+  // From the face, where a screen reader's user walks the meters, the focus stays to read what
+  // the spin left; from any button it goes to Spin, so Enter spins again rather than betting.
+  if (faceArea_ && window()->focusWidget() == faceArea_) return;
+  FocusSpin();
+}
+
 void BetPanel::KeepFocusInWindow() {
+  // The buttons and the face are the machine's controls; the menu bar holds the focus only
+  // while the player walks it.
   QWidget* focus = window()->focusWidget();
-  if (!focus || !focus->isVisible() || !focus->isEnabled()) FocusSpin();
+  if (!focus || !focus->isVisible() || !focus->isEnabled() || !parentWidget()->isAncestorOf(focus))
+    FocusSpin();
 }
 
 }  // namespace zandor

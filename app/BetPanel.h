@@ -27,9 +27,11 @@ class BetPanel : public QWidget {
   void Place(const QRect& area, double scale);
   // Greys or enables all four buttons; meanwhile the focus waits off them.
   void SetEnabled(bool enabled);
-  // After a spin the focus is on Spin, so Space and Enter spin again.
+  // Gives the focus to Spin, where Space and Enter spin.
   void FocusSpin();
-  // Gives the focus to Spin when nothing in the window has it.
+  // After a spin: the focus goes to Spin, unless the player had it on the face.
+  void FocusAfterSpin();
+  // Gives the focus to Spin unless one of the machine's controls has it.
   void KeepFocusInWindow();
 
  private:

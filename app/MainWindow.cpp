@@ -178,6 +178,11 @@ void MainWindow::BuildMenus() {
   // Every choice from the menus is kept at once (a coin value, a speed, a sound, the card
   // game's offer...); one that moves money keeps the game itself once it has settled.
   connect(menuBar(), &QMenuBar::triggered, this, [this] { KeepGameSoon(); });
+  // The menu bar hands the focus back to whatever had it when it was entered, which may be the
+  // menu bar itself when it was left and entered again from the keyboard; the focus belongs on
+  // one of the machine's controls.
+  connect(menuBar(), &QMenuBar::triggered, panel_, &BetPanel::KeepFocusInWindow,
+          Qt::QueuedConnection);
 }
 
 void MainWindow::StateChanged() {
@@ -417,10 +422,7 @@ void MainWindow::OfferCardGame(Money& spinWin) {
 
 void MainWindow::SetBetButtonsEnabled(bool enabled) { panel_->SetEnabled(enabled); }
 
-void MainWindow::FocusSpinButton() {
-  // The focus comes back to where the player had it; only a window without one gets Spin's.
-  if (!focusWidget()) panel_->FocusSpin();
-}
+void MainWindow::FocusSpinButton() { panel_->FocusAfterSpin(); }
 
 void MainWindow::SetAutomaticSpins(bool enabled) {
   if (enabled)

@@ -29,6 +29,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <sstream>
 
@@ -267,8 +268,8 @@ TEST_F(Window, EmptyAndTruncatedMedia) {
 // The bet and spin keys work whatever has the focus in the window, exactly as the buttons do:
 // 1, 5 and M bet from anywhere; Space and Enter press the bet button that has the focus and spin
 // from Spin or the face, so a focused "Bet 5" never spends a whole wager. Nothing happens while
-// the buttons are disabled, the focus stays where it was through the bet and the spin, and a
-// modal dialog (the card table) keeps its keys.
+// the buttons are disabled, the focus stays where it was through a bet and is on Spin after a
+// spin (on the face, it stays there), and a modal dialog (the card table) keeps its keys.
 TEST_F(Window, KeysForTheButtons) {
   Open();
   Game.Options.AceyDucey = false;
@@ -307,7 +308,8 @@ TEST_F(Window, KeysForTheButtons) {
     QTest::keyClick(r.Focus, r.Key, r.Modifiers);
     EXPECT_EQ(Game.Machine.Wager, r.Wager);
     EXPECT_EQ(Game.Machine.Spins, r.Spins);
-    EXPECT_EQ(QApplication::focusWidget(), r.Focus);
+    const bool toSpin = r.Spins > spins && r.Focus != Area();
+    EXPECT_EQ(QApplication::focusWidget(), toSpin ? Button("spinButton") : r.Focus);
   }
 
   Game.Options.AceyDucey = true;
@@ -328,6 +330,66 @@ TEST_F(Window, KeysForTheButtons) {
   EXPECT_EQ(Game.Machine.Spins, 4);
   EXPECT_EQ(before, 6_usd);
   EXPECT_EQ(after, 6_usd);
+}
+
+// After a spin the focus is on Spin, so Enter spins again, however the spin began: Bet 5 clicked
+// until its 25th coin spins. After a menu, a menu left and entered again from the keyboard, or
+// auto spin stopped from its menu, the focus is on one of the machine's controls, never nowhere.
+TEST_F(Window, FocusAfterASpinOrAMenu) {
+  Open();
+  Game.Options.AceyDucey = false;
+  Game.Sound.On = false;
+  Form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+  QWidget* view = Form->centralWidget();
+
+  struct Step {
+    const char* What;
+    std::function<void()> Act;
+  };
+  const Step steps[] = {
+      {"Bet 5 until it spins",
+       [&] {
+         for (int i = 0; i < 5; ++i) QTest::mouseClick(Button("betFiveButton"), Qt::LeftButton);
+         EXPECT_EQ(Game.Machine.Spins, 1);
+         EXPECT_EQ(QApplication::focusWidget(), Button("spinButton"));
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+         EXPECT_EQ(Game.Machine.Spins, 2);
+         EXPECT_EQ(Game.Machine.Wager, 0_usd);
+       }},
+      {"a menu left and entered again",
+       [&] {
+         QTest::keyClick(Form.get(), Qt::Key_O, Qt::AltModifier);
+         QTRY_VERIFY(QApplication::activePopupWidget());
+         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+         QTRY_VERIFY(!QApplication::activePopupWidget());
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+         QTRY_VERIFY(QApplication::activePopupWidget());
+         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Up);
+         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+         QTRY_VERIFY(!QApplication::activePopupWidget());
+         EXPECT_TRUE(Action("highContrastAction")->isChecked());
+       }},
+      {"auto spin stopped from its menu",
+       [&] {
+         Action("autoSpinAction")->trigger();
+         QTRY_VERIFY_WITH_TIMEOUT(Form->Rules().Busy(), 5000);
+         QTest::keyClick(Form.get(), Qt::Key_A, Qt::AltModifier);
+         QTRY_VERIFY(QApplication::activePopupWidget());
+         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+         QTRY_VERIFY_WITH_TIMEOUT(!Form->Rules().Busy(), 10000);
+         EXPECT_FALSE(Game.Machine.AutoSpin);
+       }},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.What);
+    step.Act();
+    QTest::qWait(50);
+    // The window's own focus: offscreen, a closed menu may leave no window active.
+    QWidget* focus = Form->focusWidget();
+    EXPECT_TRUE(focus && view->isAncestorOf(focus) && focus->isEnabled())
+        << (focus ? focus->metaObject()->className() : "nowhere");
+  }
 }
 
 // A screen reader hears the face: every meter, the bonus meter, the nine reel cells and the
