@@ -9,6 +9,13 @@
 
 namespace zandor {
 
+namespace {
+
+// The desktop's usual keys for a file's commands; no key of the game uses Ctrl with them.
+QKeySequence Ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
+
+}  // namespace
+
 std::vector<MenuEntry> MainWindow::MenuTable() {
   // An entry that flips one of the game's switches and shows it.
   const auto toggle = [this](const QString& caption, const char* name, bool& flag) {
@@ -65,14 +72,14 @@ std::vector<MenuEntry> MainWindow::MenuTable() {
        {},
        {
            // While money is in motion nothing may replace the game underneath it.
-           {tr("&New Game"), "newGameAction", [this] { NewGame(); }, {}, {}, idle},
+           {tr("&New Game"), "newGameAction", [this] { NewGame(); }, Ctrl(Qt::Key_N), {}, idle},
            Separator(),
            //: File menu: open a saved game.
-           {tr("&Open"), "openAction", [this] { OpenGame(); }, {}, {}, idle},
+           {tr("&Open"), "openAction", [this] { OpenGame(); }, Ctrl(Qt::Key_O), {}, idle},
            //: File menu: save the game in a slot.
-           {tr("&Save"), "saveAction", [this] { SaveGame(); }, {}, {}, idle},
+           {tr("&Save"), "saveAction", [this] { SaveGame(); }, Ctrl(Qt::Key_S), {}, idle},
            Separator(),
-           {tr("E&xit"), "exitAction", [this] { close(); }},
+           {tr("E&xit"), "exitAction", [this] { close(); }, Ctrl(Qt::Key_Q)},
        }},
       {tr("&Options"),
        "optionsMenu",

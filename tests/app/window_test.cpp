@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -111,6 +112,30 @@ TEST_F(Window, MenuBar) {
   EXPECT_EQ(Captions(sub("Spin Spee&d")), QStringList({"Fast", "Medium", "Slow"}));
   EXPECT_EQ(Captions(TopMenu("&Auto")), QStringList({"&Auto Spin", "-", "Auto Spin &Limits..."}));
   EXPECT_EQ(Captions(TopMenu("&Help")), QStringList({"&About", "-", "&Manual"}));
+}
+
+// New Game, Open, Save and Exit take the desktop's usual keys, shown in the File menu; no other
+// key of the window takes them, so each reaches its entry, and Ctrl+Q ends the game as Exit does.
+TEST_F(Window, StandardKeysOfTheFileMenu) {
+  Open();
+  const std::pair<const char*, QKeySequence> keys[] = {{"newGameAction", QKeySequence("Ctrl+N")},
+                                                       {"openAction", QKeySequence("Ctrl+O")},
+                                                       {"saveAction", QKeySequence("Ctrl+S")},
+                                                       {"exitAction", QKeySequence("Ctrl+Q")}};
+  for (const auto& [name, key] : keys) {
+    SCOPED_TRACE(name);
+    ASSERT_NE(Action(name), nullptr);
+    EXPECT_EQ(Action(name)->shortcut(), key);
+    EXPECT_TRUE(TopMenu("&File")->actions().contains(Action(name)));
+    int takers = 0;
+    for (QAction* a : Form->findChildren<QAction*>()) takers += a->shortcuts().contains(key);
+    for (QShortcut* k : Form->findChildren<QShortcut*>()) takers += k->key() == key;
+    EXPECT_EQ(takers, 1);
+  }
+  Form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+  QTest::keyClick(Form.get(), Qt::Key_Q, Qt::ControlModifier);
+  QTRY_VERIFY(!Form->isVisible());
 }
 
 // Full screen is the player's own choice in PLAYER.INI, apart from "Maxed": it comes back
