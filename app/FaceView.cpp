@@ -27,16 +27,14 @@ void FaceView::OnLaidOut(std::function<void(const std::string&)> laidOut) {
   laidOut_ = std::move(laidOut);
 }
 
-void FaceView::SetScaled(bool scaled) {
-  if (scaled == scaled_) return;
-  scaled_ = scaled;
-  LayOut();
-}
-
 void FaceView::LayOut() {
   if (!panel_) return;
   const int w = width(), h = height();
   const int panelHeight = FacePainter::PanelHeight;
+  // At its designed size the face is drawn pixel for pixel; larger (maximised or full screen)
+  // the whole machine grows as one picture, so the meters, lamps, lines and buttons keep their
+  // proportions.
+  scaled_ = w > DesignWidth || h > DesignHeight;
   std::string err;
   if (!scaled_) {
     scale_ = 1;

@@ -27,9 +27,8 @@ class FaceView : public QWidget {
   void Attach(BetPanel* panel, QWidget* faceArea);
   // Called after each layout with what the artwork's loading had to say (empty: all well).
   void OnLaidOut(std::function<void(const std::string& error)> laidOut);
-  // True: the machine is one picture of its designed size, scaled to fill the view.
-  void SetScaled(bool scaled);
-  // Chooses the artwork for the view's size and places the panel; then OnLaidOut's call.
+  // Chooses the artwork for the view's size and places the panel; then OnLaidOut's call. Larger
+  // than designed, the machine is one picture of its designed size, scaled to fill the view.
   void LayOut();
   // Asks for a repaint of a part of the face, given in the face's own coordinates.
   void UpdateArea(const QRect& r);
@@ -50,8 +49,8 @@ class FaceView : public QWidget {
   BetPanel* panel_ = nullptr;
   QWidget* faceArea_ = nullptr;
   std::function<void(const std::string&)> laidOut_;
-  bool scaled_ = false;
-  double scale_ = 1;  // the face as one picture when scaled
+  bool scaled_ = false;  // larger than designed: the face as one scaled picture
+  double scale_ = 1;
   QPointF origin_;
 };
 

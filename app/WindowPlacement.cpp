@@ -53,13 +53,13 @@ void WindowPlacement::SetFullScreen(bool on) {
     leaveFullScreen_->setEnabled(true);
     window_.showFullScreen();
     FillScreen(true);
-    view_.SetScaled(true);
+    view_.LayOut();
     if (changed_) changed_();
     return;
   }
   fullScreen_ = false;
   leaveFullScreen_->setEnabled(false);
-  view_.SetScaled(false);
+  view_.LayOut();
   if (changed_) changed_();
   if (maximisedBeneath_) {
     window_.showMaximized();

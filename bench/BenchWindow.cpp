@@ -266,10 +266,10 @@ int main(int argc, char** argv) {
     ReportInfo(slow ? "slow_spin_wall_median" : "fast_spin_wall_median", Median(walls) * 1e3, "ms",
                slow ? "101 steps of 55 ms = 5555 ms" : "101 steps of 10 ms = 1010 ms");
   } else if (mode == "spin-192") {
-    if (form.Painter().SymbolSize != 192 || form.centralWidget()->width() <= 1000) {
+    if (form.Painter().ArtworkSet != 192 || form.centralWidget()->width() <= 1000) {
       std::fprintf(stderr, "client %dx%d, artwork %d: not the large set\n",
                    form.centralWidget()->width(), form.centralWidget()->height(),
-                   form.Painter().SymbolSize);
+                   form.Painter().ArtworkSet);
       return 1;
     }
     PrepareSpins(form, game, SpinSpeed::Fast);

@@ -25,11 +25,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <csignal>
 #include <cstring>
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <sstream>
 
@@ -181,6 +183,45 @@ TEST_F(Window, FullScreenAcrossARestart) {
   QTest::qWait(50);
   EXPECT_FALSE(Form->FullScreen());
   EXPECT_TRUE(Messages.empty());
+}
+
+// Larger than designed, maximised or in full screen, the whole machine grows as one picture
+// centred in the client area: the face keeps its designed layout at a finer pixel ratio and the
+// panel and its buttons grow by the same scale; back at the designed size it is pixel for pixel.
+TEST_F(Window, WholeMachineScalesWhenLarger) {
+  Open();
+  struct Case {
+    const char* What;
+    std::function<void()> Enter, Leave;
+  };
+  const Case cases[] = {
+      {"maximised", [&] { Form->showMaximized(); }, [&] { Form->showNormal(); }},
+      {"full screen", [&] { Form->SetFullScreen(true); }, [&] { Form->SetFullScreen(false); }}};
+  const auto at = [](double v) { return static_cast<int>(std::lround(v)); };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    c.Enter();
+    QTRY_VERIFY(Form->PictureScale() > 1);
+    const QSize client = Form->centralWidget()->size();
+    const double s = Form->PictureScale();
+    EXPECT_DOUBLE_EQ(s, std::min(client.width() / 632.0, client.height() / 394.0));
+    const QPointF o = Form->PictureOrigin();
+    EXPECT_EQ(Panel()->geometry(),
+              QRect(at(o.x()), at(o.y()) + at(337 * s), at(632 * s), at(57 * s)));
+    EXPECT_EQ(Button("betOneButton")->geometry(),
+              QRect(at(22 * s), at(4 * s), at(132 * s), at(49 * s)));
+    EXPECT_EQ(Button("spinButton")->geometry(),
+              QRect(at(478 * s), at(4 * s), at(132 * s), at(49 * s)));
+    EXPECT_EQ(Form->Painter().Canvas.deviceIndependentSize().toSize(), QSize(632, 394));
+    EXPECT_DOUBLE_EQ(Form->Painter().Canvas.devicePixelRatio(), s * Form->devicePixelRatioF());
+
+    c.Leave();
+    QTRY_COMPARE(Form->centralWidget()->size(), QSize(632, 394));
+    EXPECT_EQ(Form->PictureScale(), 1);
+    EXPECT_EQ(Panel()->geometry(), QRect(0, 337, 632, 57));
+    EXPECT_EQ(Button("betOneButton")->geometry(), QRect(22, 4, 132, 49));
+    EXPECT_EQ(Form->Painter().Canvas.size(), QSize(632, 394));
+  }
 }
 
 // A fresh installation starts with the defaults and their check marks.
