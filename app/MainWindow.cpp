@@ -195,6 +195,8 @@ void MainWindow::StateChanged() {
   TellFace();
 }
 
+void MainWindow::PlaceAtStart() { placement_->PlaceAtStart(LoadWindowPlace(playerFile_)); }
+
 void MainWindow::ShowMaximizedAtStart() { placement_->ShowMaximizedAtStart(); }
 
 bool MainWindow::Maximised() const { return placement_->Maximised(); }
@@ -268,6 +270,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // The window's choice, the record and the game reach PLAYER.INI in one replace, then the
   // settings file follows.
   StoreFullScreen(playerFile_, FullScreen());
+  StoreWindowPlace(playerFile_, placement_->NormalPlace());
   record_->CountTime();
   KeepAtClose();
   automaticSpinTimer_.stop();

@@ -64,6 +64,8 @@ class MainWindow : public QMainWindow, public Host {
   void RequestClose();
   // SIGTERM, SIGINT or SIGHUP: the same close, but no box waits for an answer.
   void CloseOnSignal();
+  // Puts the window where the last game left it, when that is on a screen; else centred.
+  void PlaceAtStart();
   // Shows the window maximised, filling the screen itself where no window manager does.
   void ShowMaximizedAtStart();
   // True while maximised, by the window manager or by ourselves; in full screen, the state

@@ -10,6 +10,7 @@
 #include <QWindowStateChangeEvent>
 
 #include "app/FaceView.h"
+#include "platform/CentreOnScreen.h"
 
 namespace zandor {
 
@@ -30,6 +31,26 @@ QSize WindowPlacement::DesignedSize() const {
                FaceView::DesignHeight + window_.menuBar()->sizeHint().height());
 }
 
+void WindowPlacement::PlaceAtStart(const std::optional<WindowPlace>& place) {
+  // A screen unplugged since, or a smaller desktop, must not leave the window out of reach:
+  // the remembered place counts only when the window's middle lands on a screen.
+  if (place) {
+    const QRect at(QPoint(place->X, place->Y), window_.frameGeometry().size());
+    for (const QScreen* screen : QGuiApplication::screens())
+      if (screen->availableGeometry().contains(at.center())) {
+        window_.move(at.topLeft());
+        return;
+      }
+  }
+  CentreOnScreen(&window_);
+}
+
+WindowPlace WindowPlacement::NormalPlace() const {
+  const bool normal = !fullScreen_ && !filledScreen_ && window_.windowState() == Qt::WindowNoState;
+  const QPoint at = normal || !placeBeneath_.isValid() ? window_.pos() : frameBeneath_;
+  return {at.x(), at.y()};
+}
+
 void WindowPlacement::ShowMaximizedAtStart() {
   window_.showMaximized();
   QTimer::singleShot(100, this, [this] {
@@ -48,7 +69,10 @@ void WindowPlacement::SetFullScreen(bool on) {
   }
   if (on) {
     maximisedBeneath_ = Maximised();
-    if (!maximisedBeneath_) placeBeneath_ = window_.geometry();
+    if (!maximisedBeneath_) {
+      placeBeneath_ = window_.geometry();
+      frameBeneath_ = window_.pos();
+    }
     fullScreen_ = true;
     leaveFullScreen_->setEnabled(true);
     window_.showFullScreen();
@@ -108,8 +132,10 @@ void WindowPlacement::StateChanged(Qt::WindowStates oldState) {
   if (filledScreen_) return;
   // Where the normal window stood, taken as it leaves that state: the window manager may not
   // remember it (or there may be none), and restoring must not land at the screen's corner.
-  if (oldState == Qt::WindowNoState && window_.windowState() != Qt::WindowNoState && !fullScreen_)
+  if (oldState == Qt::WindowNoState && window_.windowState() != Qt::WindowNoState && !fullScreen_) {
     placeBeneath_ = window_.geometry();
+    frameBeneath_ = window_.pos();
+  }
   // The border does not size: a normal window returns to its designed client size.
   if (window_.windowState() == Qt::WindowNoState)
     QTimer::singleShot(0, this, [this] {

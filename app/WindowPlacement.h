@@ -6,6 +6,9 @@
 #include <QObject>
 #include <QRect>
 #include <functional>
+#include <optional>
+
+#include "store/WindowSettings.h"
 
 class QMainWindow;
 class QShortcut;
@@ -21,6 +24,10 @@ class WindowPlacement : public QObject {
   // Places window, whose client area is view; watches the window's state and size.
   WindowPlacement(QMainWindow& window, FaceView& view);
 
+  // Puts the window where it last stood when that is on a screen, else centres it.
+  void PlaceAtStart(const std::optional<WindowPlace>& place);
+  // Where the normal window stands, or stood before it was maximised or filled the screen.
+  WindowPlace NormalPlace() const;
   // Shows the window maximised, filling the screen itself where no window manager does.
   void ShowMaximizedAtStart();
   // True while maximised, by the window manager or by ourselves; in full screen, the state
@@ -53,6 +60,7 @@ class WindowPlacement : public QObject {
   bool fullScreenAtStart_ = false;
   bool maximisedBeneath_ = false;         // the state full screen returns to
   QRect placeBeneath_;                    // where the normal window stood before
+  QPoint frameBeneath_;                   // and its frame's corner
   QShortcut* leaveFullScreen_ = nullptr;  // Escape, only while full screen
 };
 

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSlider>
 #include <QSpinBox>
@@ -221,6 +222,47 @@ TEST_F(Window, WholeMachineScalesWhenLarger) {
     EXPECT_EQ(Panel()->geometry(), QRect(0, 337, 632, 57));
     EXPECT_EQ(Button("betOneButton")->geometry(), QRect(22, 4, 132, 49));
     EXPECT_EQ(Form->Painter().Canvas.size(), QSize(632, 394));
+  }
+}
+
+// The normal window's place is kept in PLAYER.INI and comes back at the next start when it is on
+// a screen, also after a game that ended maximised; a place off every screen, or a damaged one,
+// centres the window.
+TEST_F(Window, PlaceAcrossARestart) {
+  Open();
+  Form->move(37, 29);
+  QTRY_COMPARE(Form->pos(), QPoint(37, 29));
+  Form->showMaximized();
+  QTRY_VERIFY(Form->isMaximized());
+  Form->close();
+  const std::string player = Game.Dirs.Settings + "PLAYER.INI";
+  EXPECT_NE(ReadFile(player).find("X=37\nY=29\n"), std::string::npos);
+
+  struct Row {
+    const char* What;
+    std::string Window;  // the [Window] section written before the start; empty: as kept
+    bool Kept;
+  };
+  const Row rows[] = {{"kept", "", true},
+                      {"off every screen", "[Window]\nX=-5000\nY=-5000\n", false},
+                      {"damaged", "[Window]\nX=left\nY=29\n", false}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.What);
+    if (!r.Window.empty()) std::ofstream(player) << r.Window;
+    Form.reset();
+    Form = std::make_unique<MainWindow>(Game, Prompts);
+    Form->PlaceAtStart();
+    Form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+    if (r.Kept) {
+      EXPECT_EQ(Form->pos(), QPoint(37, 29));
+    } else {
+      // Centred as it is built, before the menu bar has its final height.
+      const QPoint off =
+          Form->frameGeometry().center() - Form->screen()->availableGeometry().center();
+      EXPECT_LE(off.manhattanLength(), 8) << off.x() << "," << off.y();
+    }
+    EXPECT_TRUE(Messages.empty());
   }
 }
 
