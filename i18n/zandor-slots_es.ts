@@ -79,38 +79,37 @@
     </message>
 </context>
 <context>
+    <name>zandor::BackgroundChoice</name>
+    <message>
+        <source>Load Tiled Bitmap File</source>
+        <translation>Cargar imagen para el mosaico</translation>
+    </message>
+    <message>
+        <source>Bitmaps (%1)</source>
+        <translation>Imágenes de mapa de bits (%1)</translation>
+    </message>
+</context>
+<context>
     <name>zandor::Bank</name>
-    <message>
-        <source>You do not have 1000 credits!</source>
-        <translation>¡No tiene 1000 créditos!</translation>
-    </message>
-    <message>
-        <source>You do not have 100 credits!</source>
-        <translation>¡No tiene 100 créditos!</translation>
-    </message>
-    <message>
-        <source>You do not have 10 credits!</source>
-        <translation>¡No tiene 10 créditos!</translation>
-    </message>
-    <message>
-        <source>You do not have 1 credit!</source>
-        <translation>¡No tiene 1 crédito!</translation>
-    </message>
-    <message>
-        <source>You do not have 0.10 credits!</source>
-        <translation>¡No tiene 0.10 créditos!</translation>
-    </message>
-    <message>
-        <source>You do not have 0.01 credits!</source>
-        <translation>¡No tiene 0.01 créditos!</translation>
-    </message>
-    <message>
-        <source>The bank cannot lend you that much: your credits or your debt would pass 9,999,999,999.99, the most the machine can keep.</source>
-        <translation>El banco no puede prestarle tanto: sus créditos o su deuda superarían 9,999,999,999.99, el máximo que la máquina puede guardar.</translation>
-    </message>
     <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
         <translation>¡No puede devolver más créditos de los que ha pedido prestados!</translation>
+    </message>
+    <message>
+        <source>You do not have %1 credits!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You do not have %1 credit!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bank cannot lend you that much: your credits or your debt would pass %1, the most the machine can keep.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bank has no such amount.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -165,6 +164,52 @@
         <source>Borrowed:</source>
         <extracomment>Painted above the meter of what the player owes the bank.</extracomment>
         <translation>Prestado:</translation>
+    </message>
+    <message>
+        <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).
+
+To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
+        <extracomment>The bank&apos;s Help box. &quot;borrow&quot; and &quot;pay back&quot; are the two modes of the dialog.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zandor::BetPanel</name>
+    <message>
+        <source>Bet 1</source>
+        <extracomment>The button that bets one coin.</extracomment>
+        <translation>Apostar 1</translation>
+    </message>
+    <message>
+        <source>Bet one credit (key 1)</source>
+        <translation>Apostar una moneda (tecla 1)</translation>
+    </message>
+    <message>
+        <source>Bet 5</source>
+        <extracomment>The button that bets five coins.</extracomment>
+        <translation>Apostar 5</translation>
+    </message>
+    <message>
+        <source>Bet five credits (key 5)</source>
+        <translation>Apostar cinco monedas (tecla 5)</translation>
+    </message>
+    <message>
+        <source>Bet Max</source>
+        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
+        <translation>Apuesta máx.</translation>
+    </message>
+    <message>
+        <source>Bet the maximum and spin (key M)</source>
+        <translation>Apostar el máximo y girar (tecla M)</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <extracomment>The button that spins the reels.</extracomment>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Spins the slot wheels (Space or Enter)</source>
+        <translation>Gira los rodillos (Espacio o Intro)</translation>
     </message>
 </context>
 <context>
@@ -314,11 +359,6 @@
     <message>
         <source>%1. You Lost. Winnings %2.</source>
         <translation>%1. Ha perdido. Ganancias %2.</translation>
-    </message>
-    <message>
-        <source>Skips: %1</source>
-        <extracomment>The Skips button after a skip; %1 is how many fresh pairs are left.</extracomment>
-        <translation>Pasar: %1</translation>
     </message>
     <message>
         <source>%1 and %2.</source>
@@ -485,6 +525,11 @@
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
     </message>
+    <message>
+        <source>%1 could not be read: it is damaged or far too large.  It has been renamed %2, and a new file takes its place.</source>
+        <extracomment>%1 is the file the game could not read, %2 the name it has been given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zandor::GameChartView</name>
@@ -574,48 +619,25 @@ It belongs in the folder %1 beside the program. Installing Zandor Slots again pu
 
 Debe estar en la carpeta %1, junto al programa. Si vuelve a instalar Zandor Slots, el manual volverá a su sitio.</translation>
     </message>
+    <message>
+        <source>%1, link</source>
+        <extracomment>Spoken when the keyboard reaches a link of the manual: &quot;Bank, link&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zandor::Keys</name>
+    <message>
+        <source>Enter</source>
+        <extracomment>The key that ends a line, as the keyboard names it: &quot;Eingabetaste&quot;, &quot;Entrée&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zandor::MainWindow</name>
     <message>
         <source>&amp;Full Screen</source>
         <translation>&amp;Pantalla completa</translation>
-    </message>
-    <message>
-        <source>Bet 1</source>
-        <extracomment>The button that bets one coin.</extracomment>
-        <translation>Apostar 1</translation>
-    </message>
-    <message>
-        <source>Bet one credit (key 1)</source>
-        <translation>Apostar una moneda (tecla 1)</translation>
-    </message>
-    <message>
-        <source>Bet 5</source>
-        <extracomment>The button that bets five coins.</extracomment>
-        <translation>Apostar 5</translation>
-    </message>
-    <message>
-        <source>Bet five credits (key 5)</source>
-        <translation>Apostar cinco monedas (tecla 5)</translation>
-    </message>
-    <message>
-        <source>Bet Max</source>
-        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
-        <translation>Apuesta máx.</translation>
-    </message>
-    <message>
-        <source>Bet the maximum and spin (key M)</source>
-        <translation>Apostar el máximo y girar (tecla M)</translation>
-    </message>
-    <message>
-        <source>Spin</source>
-        <extracomment>The button that spins the reels.</extracomment>
-        <translation>Girar</translation>
-    </message>
-    <message>
-        <source>Spins the slot wheels (Space or Enter)</source>
-        <translation>Gira los rodillos (Espacio o Intro)</translation>
     </message>
     <message>
         <source>Slot machine</source>
@@ -813,20 +835,20 @@ Debe estar en la carpeta %1, junto al programa. Si vuelve a instalar Zandor Slot
         <translation>No se ha podido guardar la partida. ¿Volver a intentarlo antes de cerrar el juego?</translation>
     </message>
     <message>
-        <source>Load Tiled Bitmap File</source>
-        <translation>Cargar imagen para el mosaico</translation>
-    </message>
-    <message>
-        <source>Bitmaps (%1)</source>
-        <translation>Imágenes de mapa de bits (%1)</translation>
-    </message>
-    <message>
         <source>Blin&amp;king Symbols</source>
         <translation>Símbolos &amp;intermitentes</translation>
     </message>
     <message>
         <source>&amp;High Contrast</source>
         <translation>Alto &amp;contraste</translation>
+    </message>
+    <message>
+        <source>Your game is not being saved: if it stopped now, what you play from here on would be lost. You will be told when it is saved again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your game is being saved again.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1208,13 @@ Puede que el disco esté lleno o que no se pueda escribir en la carpeta. Sin el 
         <source>Zandor Slots is already running.</source>
         <translation>Zandor Slots ya se está ejecutando.</translation>
     </message>
+    <message>
+        <source>Zandor Slots could not use its lock file
+%1
+
+Something else is in its place (a folder, a link or a pipe) and could not be removed.  Please move it away, then start Zandor Slots again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zandor::SlotDialog</name>
@@ -1242,6 +1271,11 @@ Puede que el disco esté lleno o que no se pueda escribir en la carpeta. Sin el 
     <message>
         <source>Name for this saved game?</source>
         <translation>¿Nombre de esta partida guardada?</translation>
+    </message>
+    <message>
+        <source>Game #%1</source>
+        <extracomment>A slot&apos;s name until the player gives it one: &quot;Game #1&quot;.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1360,10 +1394,6 @@ Puede que el disco esté lleno o que no se pueda escribir en la carpeta. Sin el 
 <context>
     <name>zandor::SoundEffects</name>
     <message>
-        <source>File not found: %1</source>
-        <translation>No se encuentra el archivo: %1</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>The system&apos;s reason why a file could not be opened (%1), then the file (%2).</extracomment>
         <translation>%1: %2</translation>
@@ -1371,6 +1401,10 @@ Puede que el disco esté lleno o que no se pueda escribir en la carpeta. Sin el 
     <message>
         <source>Read error: %1</source>
         <translation>Error de lectura: %1</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1606,6 +1640,10 @@ Puede que el disco esté lleno o que no se pueda escribir en la carpeta. Sin el 
         <source>&amp;Music:</source>
         <extracomment>The loudness of the background music.</extracomment>
         <translation>&amp;Música:</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
     </message>
 </context>
 </TS>

@@ -79,6 +79,17 @@
     </message>
 </context>
 <context>
+    <name>zandor::BackgroundChoice</name>
+    <message>
+        <source>Load Tiled Bitmap File</source>
+        <translation>Carica l&apos;immagine da affiancare</translation>
+    </message>
+    <message>
+        <source>Bitmaps (%1)</source>
+        <translation>Immagini bitmap (%1)</translation>
+    </message>
+</context>
+<context>
     <name>zandor::Bank</name>
     <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
@@ -95,6 +106,10 @@
     <message>
         <source>The bank cannot lend you that much: your credits or your debt would pass %1, the most the machine can keep.</source>
         <translation>La banca non può prestarle così tanto: i suoi crediti o il suo debito supererebbero %1, il massimo che la macchina può conservare.</translation>
+    </message>
+    <message>
+        <source>The bank has no such amount.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -149,6 +164,52 @@
         <source>Borrowed:</source>
         <extracomment>Painted above the meter of what the player owes the bank.</extracomment>
         <translation>In prestito:</translation>
+    </message>
+    <message>
+        <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).
+
+To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
+        <extracomment>The bank&apos;s Help box. &quot;borrow&quot; and &quot;pay back&quot; are the two modes of the dialog.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zandor::BetPanel</name>
+    <message>
+        <source>Bet 1</source>
+        <extracomment>The button that bets one coin.</extracomment>
+        <translation>Punta 1</translation>
+    </message>
+    <message>
+        <source>Bet one credit (key 1)</source>
+        <translation>Punta una moneta (tasto 1)</translation>
+    </message>
+    <message>
+        <source>Bet 5</source>
+        <extracomment>The button that bets five coins.</extracomment>
+        <translation>Punta 5</translation>
+    </message>
+    <message>
+        <source>Bet five credits (key 5)</source>
+        <translation>Punta cinque monete (tasto 5)</translation>
+    </message>
+    <message>
+        <source>Bet Max</source>
+        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
+        <translation>Punta max</translation>
+    </message>
+    <message>
+        <source>Bet the maximum and spin (key M)</source>
+        <translation>Punta il massimo e gira (tasto M)</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <extracomment>The button that spins the reels.</extracomment>
+        <translation>Gira</translation>
+    </message>
+    <message>
+        <source>Spins the slot wheels (Space or Enter)</source>
+        <translation>Fa girare i rulli (Spazio o Invio)</translation>
     </message>
 </context>
 <context>
@@ -298,11 +359,6 @@
     <message>
         <source>%1. You Lost. Winnings %2.</source>
         <translation>%1. Ha perso. Vincita %2.</translation>
-    </message>
-    <message>
-        <source>Skips: %1</source>
-        <extracomment>The Skips button after a skip; %1 is how many fresh pairs are left.</extracomment>
-        <translation>Salti: %1</translation>
     </message>
     <message>
         <source>%1 and %2.</source>
@@ -469,6 +525,11 @@
         <source>Unable to write to %1</source>
         <translation>Impossibile scrivere in %1</translation>
     </message>
+    <message>
+        <source>%1 could not be read: it is damaged or far too large.  It has been renamed %2, and a new file takes its place.</source>
+        <extracomment>%1 is the file the game could not read, %2 the name it has been given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zandor::GameChartView</name>
@@ -558,6 +619,11 @@ It belongs in the folder %1 beside the program. Installing Zandor Slots again pu
 
 Deve trovarsi nella cartella %1 accanto al programma. Reinstallare Zandor Slots lo rimette al suo posto.</translation>
     </message>
+    <message>
+        <source>%1, link</source>
+        <extracomment>Spoken when the keyboard reaches a link of the manual: &quot;Bank, link&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zandor::Keys</name>
@@ -572,42 +638,6 @@ Deve trovarsi nella cartella %1 accanto al programma. Reinstallare Zandor Slots 
     <message>
         <source>&amp;Full Screen</source>
         <translation>Schermo &amp;intero</translation>
-    </message>
-    <message>
-        <source>Bet 1</source>
-        <extracomment>The button that bets one coin.</extracomment>
-        <translation>Punta 1</translation>
-    </message>
-    <message>
-        <source>Bet one credit (key 1)</source>
-        <translation>Punta una moneta (tasto 1)</translation>
-    </message>
-    <message>
-        <source>Bet 5</source>
-        <extracomment>The button that bets five coins.</extracomment>
-        <translation>Punta 5</translation>
-    </message>
-    <message>
-        <source>Bet five credits (key 5)</source>
-        <translation>Punta cinque monete (tasto 5)</translation>
-    </message>
-    <message>
-        <source>Bet Max</source>
-        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
-        <translation>Punta max</translation>
-    </message>
-    <message>
-        <source>Bet the maximum and spin (key M)</source>
-        <translation>Punta il massimo e gira (tasto M)</translation>
-    </message>
-    <message>
-        <source>Spin</source>
-        <extracomment>The button that spins the reels.</extracomment>
-        <translation>Gira</translation>
-    </message>
-    <message>
-        <source>Spins the slot wheels (Space or Enter)</source>
-        <translation>Fa girare i rulli (Spazio o Invio)</translation>
     </message>
     <message>
         <source>Slot machine</source>
@@ -805,20 +835,20 @@ Deve trovarsi nella cartella %1 accanto al programma. Reinstallare Zandor Slots 
         <translation>Non è stato possibile salvare la partita. Riprovare prima di chiudere il gioco?</translation>
     </message>
     <message>
-        <source>Load Tiled Bitmap File</source>
-        <translation>Carica l&apos;immagine da affiancare</translation>
-    </message>
-    <message>
-        <source>Bitmaps (%1)</source>
-        <translation>Immagini bitmap (%1)</translation>
-    </message>
-    <message>
         <source>Blin&amp;king Symbols</source>
         <translation>Simboli &amp;lampeggianti</translation>
     </message>
     <message>
         <source>&amp;High Contrast</source>
         <translation>&amp;Contrasto elevato</translation>
+    </message>
+    <message>
+        <source>Your game is not being saved: if it stopped now, what you play from here on would be lost. You will be told when it is saved again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your game is being saved again.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1178,6 +1208,13 @@ Il disco potrebbe essere pieno, oppure la cartella potrebbe non essere scrivibil
         <source>Zandor Slots is already running.</source>
         <translation>Zandor Slots è già in esecuzione.</translation>
     </message>
+    <message>
+        <source>Zandor Slots could not use its lock file
+%1
+
+Something else is in its place (a folder, a link or a pipe) and could not be removed.  Please move it away, then start Zandor Slots again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zandor::SlotDialog</name>
@@ -1357,10 +1394,6 @@ Il disco potrebbe essere pieno, oppure la cartella potrebbe non essere scrivibil
 <context>
     <name>zandor::SoundEffects</name>
     <message>
-        <source>File not found: %1</source>
-        <translation>File non trovato: %1</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>The system&apos;s reason why a file could not be opened (%1), then the file (%2).</extracomment>
         <translation>%1: %2</translation>
@@ -1368,6 +1401,10 @@ Il disco potrebbe essere pieno, oppure la cartella potrebbe non essere scrivibil
     <message>
         <source>Read error: %1</source>
         <translation>Errore di lettura: %1</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1603,6 +1640,10 @@ Il disco potrebbe essere pieno, oppure la cartella potrebbe non essere scrivibil
         <source>&amp;Music:</source>
         <extracomment>The loudness of the background music.</extracomment>
         <translation>&amp;Musica:</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;iuto</translation>
     </message>
 </context>
 </TS>

@@ -80,38 +80,37 @@
     </message>
 </context>
 <context>
+    <name>zandor::BackgroundChoice</name>
+    <message>
+        <source>Load Tiled Bitmap File</source>
+        <translation>Wczytaj obraz kafelkowego tła</translation>
+    </message>
+    <message>
+        <source>Bitmaps (%1)</source>
+        <translation>Mapy bitowe (%1)</translation>
+    </message>
+</context>
+<context>
     <name>zandor::Bank</name>
-    <message>
-        <source>You do not have 1000 credits!</source>
-        <translation>Nie masz 1000 kredytów!</translation>
-    </message>
-    <message>
-        <source>You do not have 100 credits!</source>
-        <translation>Nie masz 100 kredytów!</translation>
-    </message>
-    <message>
-        <source>You do not have 10 credits!</source>
-        <translation>Nie masz 10 kredytów!</translation>
-    </message>
-    <message>
-        <source>You do not have 1 credit!</source>
-        <translation>Nie masz 1 kredytu!</translation>
-    </message>
-    <message>
-        <source>You do not have 0.10 credits!</source>
-        <translation>Nie masz 0,10 kredytu!</translation>
-    </message>
-    <message>
-        <source>You do not have 0.01 credits!</source>
-        <translation>Nie masz 0,01 kredytu!</translation>
-    </message>
-    <message>
-        <source>The bank cannot lend you that much: your credits or your debt would pass 9,999,999,999.99, the most the machine can keep.</source>
-        <translation>Bank nie może pożyczyć aż tyle: kredyty lub dług przekroczyłyby 9&#xa0;999&#xa0;999&#xa0;999,99, najwyższą kwotę, jaką automat może przechować.</translation>
-    </message>
     <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
         <translation>Nie można spłacić więcej kredytów, niż pożyczono!</translation>
+    </message>
+    <message>
+        <source>You do not have %1 credits!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You do not have %1 credit!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bank cannot lend you that much: your credits or your debt would pass %1, the most the machine can keep.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bank has no such amount.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -166,6 +165,52 @@
         <source>Borrowed:</source>
         <extracomment>Painted above the meter of what the player owes the bank.</extracomment>
         <translation>Pożyczka:</translation>
+    </message>
+    <message>
+        <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).
+
+To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
+        <extracomment>The bank&apos;s Help box. &quot;borrow&quot; and &quot;pay back&quot; are the two modes of the dialog.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zandor::BetPanel</name>
+    <message>
+        <source>Bet 1</source>
+        <extracomment>The button that bets one coin.</extracomment>
+        <translation>Postaw 1</translation>
+    </message>
+    <message>
+        <source>Bet one credit (key 1)</source>
+        <translation>Postaw jedną monetę (klawisz 1)</translation>
+    </message>
+    <message>
+        <source>Bet 5</source>
+        <extracomment>The button that bets five coins.</extracomment>
+        <translation>Postaw 5</translation>
+    </message>
+    <message>
+        <source>Bet five credits (key 5)</source>
+        <translation>Postaw pięć monet (klawisz 5)</translation>
+    </message>
+    <message>
+        <source>Bet Max</source>
+        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
+        <translation>Maks. stawka</translation>
+    </message>
+    <message>
+        <source>Bet the maximum and spin (key M)</source>
+        <translation>Postaw maksymalną stawkę i zakręć (klawisz M)</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <extracomment>The button that spins the reels.</extracomment>
+        <translation>Zakręć</translation>
+    </message>
+    <message>
+        <source>Spins the slot wheels (Space or Enter)</source>
+        <translation>Kręci bębnami (Spacja lub Enter)</translation>
     </message>
 </context>
 <context>
@@ -315,11 +360,6 @@
     <message>
         <source>%1. You Lost. Winnings %2.</source>
         <translation>%1. Przegrana. Na stole %2.</translation>
-    </message>
-    <message>
-        <source>Skips: %1</source>
-        <extracomment>The Skips button after a skip; %1 is how many fresh pairs are left.</extracomment>
-        <translation>Pomiń: %1</translation>
     </message>
     <message>
         <source>%1 and %2.</source>
@@ -487,6 +527,11 @@
         <source>Unable to write to %1</source>
         <translation>Nie można zapisać: %1</translation>
     </message>
+    <message>
+        <source>%1 could not be read: it is damaged or far too large.  It has been renamed %2, and a new file takes its place.</source>
+        <extracomment>%1 is the file the game could not read, %2 the name it has been given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zandor::GameChartView</name>
@@ -576,48 +621,25 @@ It belongs in the folder %1 beside the program. Installing Zandor Slots again pu
 
 Powinien się znajdować w folderze %1 obok programu. Ponowna instalacja Zandor Slots go przywróci.</translation>
     </message>
+    <message>
+        <source>%1, link</source>
+        <extracomment>Spoken when the keyboard reaches a link of the manual: &quot;Bank, link&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zandor::Keys</name>
+    <message>
+        <source>Enter</source>
+        <extracomment>The key that ends a line, as the keyboard names it: &quot;Eingabetaste&quot;, &quot;Entrée&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zandor::MainWindow</name>
     <message>
         <source>&amp;Full Screen</source>
         <translation>Pełny &amp;ekran</translation>
-    </message>
-    <message>
-        <source>Bet 1</source>
-        <extracomment>The button that bets one coin.</extracomment>
-        <translation>Postaw 1</translation>
-    </message>
-    <message>
-        <source>Bet one credit (key 1)</source>
-        <translation>Postaw jedną monetę (klawisz 1)</translation>
-    </message>
-    <message>
-        <source>Bet 5</source>
-        <extracomment>The button that bets five coins.</extracomment>
-        <translation>Postaw 5</translation>
-    </message>
-    <message>
-        <source>Bet five credits (key 5)</source>
-        <translation>Postaw pięć monet (klawisz 5)</translation>
-    </message>
-    <message>
-        <source>Bet Max</source>
-        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
-        <translation>Maks. stawka</translation>
-    </message>
-    <message>
-        <source>Bet the maximum and spin (key M)</source>
-        <translation>Postaw maksymalną stawkę i zakręć (klawisz M)</translation>
-    </message>
-    <message>
-        <source>Spin</source>
-        <extracomment>The button that spins the reels.</extracomment>
-        <translation>Zakręć</translation>
-    </message>
-    <message>
-        <source>Spins the slot wheels (Space or Enter)</source>
-        <translation>Kręci bębnami (Spacja lub Enter)</translation>
     </message>
     <message>
         <source>Slot machine</source>
@@ -815,20 +837,20 @@ Powinien się znajdować w folderze %1 obok programu. Ponowna instalacja Zandor 
         <translation>Nie udało się zapisać gry. Spróbować ponownie przed zamknięciem?</translation>
     </message>
     <message>
-        <source>Load Tiled Bitmap File</source>
-        <translation>Wczytaj obraz kafelkowego tła</translation>
-    </message>
-    <message>
-        <source>Bitmaps (%1)</source>
-        <translation>Mapy bitowe (%1)</translation>
-    </message>
-    <message>
         <source>Blin&amp;king Symbols</source>
         <translation>Migające &amp;symbole</translation>
     </message>
     <message>
         <source>&amp;High Contrast</source>
         <translation>Wysoki &amp;kontrast</translation>
+    </message>
+    <message>
+        <source>Your game is not being saved: if it stopped now, what you play from here on would be lost. You will be told when it is saved again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your game is being saved again.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1211,13 @@ Dysk może być pełny albo folder może nie mieć prawa zapisu.  Bez blokady dr
         <source>Zandor Slots is already running.</source>
         <translation>Gra Zandor Slots jest już uruchomiona.</translation>
     </message>
+    <message>
+        <source>Zandor Slots could not use its lock file
+%1
+
+Something else is in its place (a folder, a link or a pipe) and could not be removed.  Please move it away, then start Zandor Slots again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zandor::SlotDialog</name>
@@ -1245,6 +1274,11 @@ Dysk może być pełny albo folder może nie mieć prawa zapisu.  Bez blokady dr
     <message>
         <source>Name for this saved game?</source>
         <translation>Nazwa zapisanej gry?</translation>
+    </message>
+    <message>
+        <source>Game #%1</source>
+        <extracomment>A slot&apos;s name until the player gives it one: &quot;Game #1&quot;.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1363,10 +1397,6 @@ Dysk może być pełny albo folder może nie mieć prawa zapisu.  Bez blokady dr
 <context>
     <name>zandor::SoundEffects</name>
     <message>
-        <source>File not found: %1</source>
-        <translation>Nie znaleziono pliku: %1</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>The system&apos;s reason why a file could not be opened (%1), then the file (%2).</extracomment>
         <translation>%1: %2</translation>
@@ -1374,6 +1404,10 @@ Dysk może być pełny albo folder może nie mieć prawa zapisu.  Bez blokady dr
     <message>
         <source>Read error: %1</source>
         <translation>Błąd odczytu: %1</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1610,6 +1644,10 @@ Dysk może być pełny albo folder może nie mieć prawa zapisu.  Bez blokady dr
         <source>&amp;Music:</source>
         <extracomment>The loudness of the background music.</extracomment>
         <translation>&amp;Muzyka:</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
     </message>
 </context>
 </TS>
