@@ -1,57 +1,39 @@
-// The main window's choices for less motion and more contrast: "Blin&king Symbols" (on at
-// first) and "&High Contrast" (off at first), at the end of the Options menu, kept in PLAYER.INI;
-// and the screen reader's view of the face, told once money has stopped moving.
-#include <QAction>
-#include <QMenu>
+#include "app/ViewOptions.h"
 
-#include "app/MainWindow.h"
+#include "app/FaceView.h"
+#include "face/FacePainter.h"
 #include "face/PayoffChart.h"
-#include "platform/PaintedArea.h"
+#include "store/PlayerIni.h"
 
 namespace zandor {
 
-void MainWindow::BuildViewOptions(QMenu* options) {
-  options->addSeparator();
-  BlinkingAction = options->addAction(tr("Blin&king Symbols"));
-  BlinkingAction->setCheckable(true);
-  connect(BlinkingAction, &QAction::triggered, this, [this](bool on) {
-    ViewChoices v = view_;
-    v.Blinking = on;
-    SetView(v);
-  });
-  HighContrastAction = options->addAction(tr("&High Contrast"));
-  HighContrastAction->setCheckable(true);
-  connect(HighContrastAction, &QAction::triggered, this, [this](bool on) {
-    ViewChoices v = view_;
-    v.HighContrast = on;
-    SetView(v);
-  });
-}
+ViewOptions::ViewOptions(FacePainter& face, FaceView& view, PlayerIni& file,
+                         std::function<void()> repaint)
+    : face_(face), faceView_(view), file_(file), repaint_(std::move(repaint)) {}
 
-void MainWindow::SetView(const ViewChoices& choices) {
+void ViewOptions::Set(const ViewChoices& choices, PayoffChart* payoffs) {
   const bool changed = choices != view_;
   view_ = choices;
-  BlinkingAction->setChecked(view_.Blinking);
-  HighContrastAction->setChecked(view_.HighContrast);
   // Blinking stops on the symbols' own picture, never halfway through a flash.
-  if (!view_.Blinking && !Face.BlinkPhase && Face.SymbolSize != 0 && !Face.Artwork.isNull()) {
-    Face.Blink();
-    UpdateArea(Face.ReelWindowArea());
+  if (!view_.Blinking && !face_.BlinkPhase && face_.SymbolSize != 0 && !face_.Artwork.isNull()) {
+    face_.Blink();
+    faceView_.UpdateArea(face_.ReelWindowArea());
   }
-  if (Face.HighContrast != view_.HighContrast) {
-    Face.HighContrast = view_.HighContrast;
-    Repaint();
+  if (face_.HighContrast != view_.HighContrast) {
+    face_.HighContrast = view_.HighContrast;
+    repaint_();
   }
-  if (payoffs_) payoffs_->SetHighContrast(view_.HighContrast);
+  if (payoffs) payoffs->SetHighContrast(view_.HighContrast);
   if (!changed) return;
   // Kept at once, as the volume is: the file's other sections go with it as they stand.
-  StoreViewChoices(playerFile_, view_);
-  playerFile_.Save();
+  StoreViewChoices(file_, view_);
+  file_.Save();
 }
 
-void MainWindow::TellFace() {
-  // A count-up moves the meters coin by coin; the screen reader hears where they end.
-  if (FaceArea && !Machine.Busy()) FaceArea->Changed();
+void ViewOptions::Blink() {
+  if (face_.SymbolSize == 0 || face_.Artwork.isNull() || !view_.Blinking) return;
+  face_.Blink();
+  faceView_.UpdateArea(face_.ReelWindowArea());
 }
 
 }  // namespace zandor

@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
     for (int s : {SIGTERM, SIGINT, SIGHUP}) sigaction(s, &sa, nullptr);
   }
 
-  CentreOnScreen(&form);  // when first shown
+  form.PlaceAtStart();  // where the last game left it, or centred
   if (game.Options.Maxed) {
     form.ShowMaximizedAtStart();
   } else {

@@ -161,11 +161,10 @@ std::string Ms(double seconds) {
 }
 
 // Sets the machine up for a repeated bet with the card game off.
-void PrepareSpins(MeasuredWindow& form, SpinSpeed speed) {
-  GameState& g = form.Game;
+void PrepareSpins(MeasuredWindow& form, GameState& g, SpinSpeed speed) {
   g.Options.AceyDucey = false;
   g.Machine.AutoSpin = false;
-  form.Machine.ChooseSpeed(speed);
+  form.Rules().ChooseSpeed(speed);
   g.Machine.Bet = 3;
   g.Machine.CoinValue = Money::Cents(25);
   g.Machine.LastWager = 25 * g.Machine.CoinValue;
@@ -175,9 +174,9 @@ void PrepareSpins(MeasuredWindow& form, SpinSpeed speed) {
   form.StateChanged();
 }
 
-Sample Spin(MeasuredWindow& form) {
-  form.Game.Machine.Credits = Money::Dollars(1000);
-  return Measure([&] { form.Machine.Spin(); });
+Sample Spin(MeasuredWindow& form, GameState& game) {
+  game.Machine.Credits = Money::Dollars(1000);
+  return Measure([&] { form.Rules().Spin(); });
 }
 
 double Median(std::vector<double> v) {
@@ -219,15 +218,15 @@ int main(int argc, char** argv) {
   // The first paint event that puts a painted face (artwork loaded, canvas drawn) on screen.
   struct PaintWatch : QObject {
     double* When;
-    FacePainter* Face;
-    PaintWatch(double* w, FacePainter* f) : When(w), Face(f) {}
+    const FacePainter* Face;
+    PaintWatch(double* w, const FacePainter* f) : When(w), Face(f) {}
     bool eventFilter(QObject*, QEvent* e) override {
       if (e->type() == QEvent::Paint && *When == 0 && Face->SymbolSize > 0 &&
           !Face->Artwork.isNull() && !Face->Canvas.isNull())
         *When = BootSeconds();
       return false;
     }
-  } watch(&firstPaint, &form.Face);
+  } watch(&firstPaint, &form.Painter());
   form.centralWidget()->installEventFilter(&watch);
 
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -255,29 +254,29 @@ int main(int argc, char** argv) {
   RunFor(500);  // the first paint and the start-up timers settle
   if (mode == "spin-fast" || mode == "spin-slow") {
     const bool slow = mode == "spin-slow";
-    PrepareSpins(form, SpinSpeed::Fast);
-    Spin(form);  // the first spin pays for first-use costs
-    if (slow) form.Machine.ChooseSpeed(SpinSpeed::Slow);
+    PrepareSpins(form, game, SpinSpeed::Fast);
+    Spin(form, game);  // the first spin pays for first-use costs
+    if (slow) form.Rules().ChooseSpeed(SpinSpeed::Slow);
     const double budget = slow ? 5.555 : 1.01;
     std::vector<double> walls;
     walls.reserve(3);
-    for (int i = 0; i < 3; ++i) walls.push_back(Spin(form).Wall);
+    for (int i = 0; i < 3; ++i) walls.push_back(Spin(form, game).Wall);
     const char* name = slow ? "slow_spin_wall_ratio" : "fast_spin_wall_ratio";
     ReportFigure(name, Median(walls) / budget, "x", slow ? 1.01 : 1.03, slow ? "1.01" : "1.03");
     ReportInfo(slow ? "slow_spin_wall_median" : "fast_spin_wall_median", Median(walls) * 1e3, "ms",
                slow ? "101 steps of 55 ms = 5555 ms" : "101 steps of 10 ms = 1010 ms");
   } else if (mode == "spin-192") {
-    if (form.Face.SymbolSize != 192 || form.centralWidget()->width() <= 1000) {
+    if (form.Painter().ArtworkSet != 192 || form.centralWidget()->width() <= 1000) {
       std::fprintf(stderr, "client %dx%d, artwork %d: not the large set\n",
                    form.centralWidget()->width(), form.centralWidget()->height(),
-                   form.Face.SymbolSize);
+                   form.Painter().ArtworkSet);
       return 1;
     }
-    PrepareSpins(form, SpinSpeed::Fast);
-    Spin(form);
+    PrepareSpins(form, game, SpinSpeed::Fast);
+    Spin(form, game);
     Sample total;
     for (int i = 0; i < 3; ++i) {
-      Sample s = Spin(form);
+      Sample s = Spin(form, game);
       total.Wall += s.Wall;
       total.Cpu += s.Cpu;
     }
@@ -294,7 +293,7 @@ int main(int argc, char** argv) {
     // The table's own sum over 5000 whole coins, and the game's, whose running difference
     // in floating point moves each band's edge by one coin.
     const double pauses = TablePauseSum(5000);
-    Sample s = Measure([&] { form.Machine.CountUpWin(); });
+    Sample s = Measure([&] { form.Rules().CountUpWin(); });
     ReportFigure("countup_5000_wall_ratio", s.Wall / pauses, "x", 1.05, "1.05");
     ReportInfo("countup_5000_wall", s.Wall * 1e3, "ms",
                "the table's pauses sum to " + Ms(pauses) + " ms; the game asks for " +
@@ -302,7 +301,7 @@ int main(int argc, char** argv) {
                    Ms(CountUpPauseSum(250.00, 0.05, true)) + " ms in whole ticks");
     ReportInfo("countup_5000_cpu", s.Cpu * 1e3, "ms");
   } else if (mode == "idle") {
-    if (!form.WinBlinkTimer.isActive()) {
+    if (!form.WinBlinking()) {
       std::fprintf(stderr, "the blink timer is not running\n");
       return 1;
     }
@@ -345,7 +344,7 @@ int main(int argc, char** argv) {
         for (int i = 0; i < n; ++i) {
           form.Redraw(FaceElement::Credits);
           form.Redraw(FaceElement::Won);
-          form.Machine.WaitSeconds(pause);
+          form.Rules().WaitSeconds(pause);
         }
       });
       ReportInfo("wait_" + Ms(pause) + "ms_real", s.Wall / n * 1e3, "ms",

@@ -79,6 +79,17 @@
     </message>
 </context>
 <context>
+    <name>zandor::BackgroundChoice</name>
+    <message>
+        <source>Load Tiled Bitmap File</source>
+        <translation>Bild für den gekachelten Hintergrund laden</translation>
+    </message>
+    <message>
+        <source>Bitmaps (%1)</source>
+        <translation>Bitmap-Bilder (%1)</translation>
+    </message>
+</context>
+<context>
     <name>zandor::Bank</name>
     <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
@@ -162,6 +173,45 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
         <translation>Hier können Sie Guthaben leihen oder früher geliehenes Guthaben zurückzahlen.  Klicken Sie auf die Schaltfläche mit dem Betrag, den Sie leihen (oder zurückzahlen) möchten.
 
 Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Modus.</translation>
+    </message>
+</context>
+<context>
+    <name>zandor::BetPanel</name>
+    <message>
+        <source>Bet 1</source>
+        <extracomment>The button that bets one coin.</extracomment>
+        <translation>1 setzen</translation>
+    </message>
+    <message>
+        <source>Bet one credit (key 1)</source>
+        <translation>Eine Münze setzen (Taste 1)</translation>
+    </message>
+    <message>
+        <source>Bet 5</source>
+        <extracomment>The button that bets five coins.</extracomment>
+        <translation>5 setzen</translation>
+    </message>
+    <message>
+        <source>Bet five credits (key 5)</source>
+        <translation>Fünf Münzen setzen (Taste 5)</translation>
+    </message>
+    <message>
+        <source>Bet Max</source>
+        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
+        <translation>Max. Einsatz</translation>
+    </message>
+    <message>
+        <source>Bet the maximum and spin (key M)</source>
+        <translation>Höchsteinsatz setzen und drehen (Taste M)</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <extracomment>The button that spins the reels.</extracomment>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Spins the slot wheels (Space or Enter)</source>
+        <translation>Dreht die Walzen (Space oder Enter)</translation>
     </message>
 </context>
 <context>
@@ -604,42 +654,6 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
         <translation>&amp;Vollbild</translation>
     </message>
     <message>
-        <source>Bet 1</source>
-        <extracomment>The button that bets one coin.</extracomment>
-        <translation>1 setzen</translation>
-    </message>
-    <message>
-        <source>Bet one credit (key 1)</source>
-        <translation>Eine Münze setzen (Taste 1)</translation>
-    </message>
-    <message>
-        <source>Bet 5</source>
-        <extracomment>The button that bets five coins.</extracomment>
-        <translation>5 setzen</translation>
-    </message>
-    <message>
-        <source>Bet five credits (key 5)</source>
-        <translation>Fünf Münzen setzen (Taste 5)</translation>
-    </message>
-    <message>
-        <source>Bet Max</source>
-        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
-        <translation>Max. Einsatz</translation>
-    </message>
-    <message>
-        <source>Bet the maximum and spin (key M)</source>
-        <translation>Höchsteinsatz setzen und drehen (Taste M)</translation>
-    </message>
-    <message>
-        <source>Spin</source>
-        <extracomment>The button that spins the reels.</extracomment>
-        <translation>Drehen</translation>
-    </message>
-    <message>
-        <source>Spins the slot wheels (Space or Enter)</source>
-        <translation>Dreht die Walzen (Space oder Enter)</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -817,14 +831,6 @@ Es gehört in den Ordner %1 neben dem Programm. Wenn Sie Zandor Slots neu instal
     <message>
         <source>Your game could not be saved. Try again before the game closes?</source>
         <translation>Ihr Spiel konnte nicht gespeichert werden. Vor dem Beenden noch einmal versuchen?</translation>
-    </message>
-    <message>
-        <source>Load Tiled Bitmap File</source>
-        <translation>Bild für den gekachelten Hintergrund laden</translation>
-    </message>
-    <message>
-        <source>Bitmaps (%1)</source>
-        <translation>Bitmap-Bilder (%1)</translation>
     </message>
     <message>
         <source>On</source>

@@ -79,6 +79,17 @@
     </message>
 </context>
 <context>
+    <name>zandor::BackgroundChoice</name>
+    <message>
+        <source>Load Tiled Bitmap File</source>
+        <translation>Cargar imagen para el mosaico</translation>
+    </message>
+    <message>
+        <source>Bitmaps (%1)</source>
+        <translation>Imágenes de mapa de bits (%1)</translation>
+    </message>
+</context>
+<context>
     <name>zandor::Bank</name>
     <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
@@ -162,6 +173,45 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
         <translation>Aquí puede pedir créditos prestados o devolver los créditos que pidió antes. Haga clic en el botón de la cantidad que desea pedir (o devolver).
 
 Para cambiar entre «pedir» y «devolver», elija el modo.</translation>
+    </message>
+</context>
+<context>
+    <name>zandor::BetPanel</name>
+    <message>
+        <source>Bet 1</source>
+        <extracomment>The button that bets one coin.</extracomment>
+        <translation>Apostar 1</translation>
+    </message>
+    <message>
+        <source>Bet one credit (key 1)</source>
+        <translation>Apostar una moneda (tecla 1)</translation>
+    </message>
+    <message>
+        <source>Bet 5</source>
+        <extracomment>The button that bets five coins.</extracomment>
+        <translation>Apostar 5</translation>
+    </message>
+    <message>
+        <source>Bet five credits (key 5)</source>
+        <translation>Apostar cinco monedas (tecla 5)</translation>
+    </message>
+    <message>
+        <source>Bet Max</source>
+        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
+        <translation>Apuesta máx.</translation>
+    </message>
+    <message>
+        <source>Bet the maximum and spin (key M)</source>
+        <translation>Apostar el máximo y girar (tecla M)</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <extracomment>The button that spins the reels.</extracomment>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Spins the slot wheels (Space or Enter)</source>
+        <translation>Gira los rodillos (Espacio o Intro)</translation>
     </message>
 </context>
 <context>
@@ -592,42 +642,6 @@ Debe estar en la carpeta %1, junto al programa. Si vuelve a instalar Zandor Slot
         <translation>&amp;Pantalla completa</translation>
     </message>
     <message>
-        <source>Bet 1</source>
-        <extracomment>The button that bets one coin.</extracomment>
-        <translation>Apostar 1</translation>
-    </message>
-    <message>
-        <source>Bet one credit (key 1)</source>
-        <translation>Apostar una moneda (tecla 1)</translation>
-    </message>
-    <message>
-        <source>Bet 5</source>
-        <extracomment>The button that bets five coins.</extracomment>
-        <translation>Apostar 5</translation>
-    </message>
-    <message>
-        <source>Bet five credits (key 5)</source>
-        <translation>Apostar cinco monedas (tecla 5)</translation>
-    </message>
-    <message>
-        <source>Bet Max</source>
-        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
-        <translation>Apuesta máx.</translation>
-    </message>
-    <message>
-        <source>Bet the maximum and spin (key M)</source>
-        <translation>Apostar el máximo y girar (tecla M)</translation>
-    </message>
-    <message>
-        <source>Spin</source>
-        <extracomment>The button that spins the reels.</extracomment>
-        <translation>Girar</translation>
-    </message>
-    <message>
-        <source>Spins the slot wheels (Space or Enter)</source>
-        <translation>Gira los rodillos (Espacio o Intro)</translation>
-    </message>
-    <message>
         <source>Slot machine</source>
         <translation>Máquina tragaperras</translation>
     </message>
@@ -821,14 +835,6 @@ Debe estar en la carpeta %1, junto al programa. Si vuelve a instalar Zandor Slot
     <message>
         <source>Your game could not be saved. Try again before the game closes?</source>
         <translation>No se ha podido guardar la partida. ¿Volver a intentarlo antes de cerrar el juego?</translation>
-    </message>
-    <message>
-        <source>Load Tiled Bitmap File</source>
-        <translation>Cargar imagen para el mosaico</translation>
-    </message>
-    <message>
-        <source>Bitmaps (%1)</source>
-        <translation>Imágenes de mapa de bits (%1)</translation>
     </message>
     <message>
         <source>Blin&amp;king Symbols</source>

@@ -79,6 +79,17 @@
     </message>
 </context>
 <context>
+    <name>zandor::BackgroundChoice</name>
+    <message>
+        <source>Load Tiled Bitmap File</source>
+        <translation>Choisir l&apos;image de la mosaïque</translation>
+    </message>
+    <message>
+        <source>Bitmaps (%1)</source>
+        <translation>Images bitmap (%1)</translation>
+    </message>
+</context>
+<context>
     <name>zandor::Bank</name>
     <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
@@ -162,6 +173,45 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
         <translation>Utilisez cet écran pour emprunter des crédits ou rembourser des crédits empruntés auparavant. Cliquez sur le bouton du montant à emprunter (ou à rembourser).
 
 Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;», choisissez le mode.</translation>
+    </message>
+</context>
+<context>
+    <name>zandor::BetPanel</name>
+    <message>
+        <source>Bet 1</source>
+        <extracomment>The button that bets one coin.</extracomment>
+        <translation>Miser 1</translation>
+    </message>
+    <message>
+        <source>Bet one credit (key 1)</source>
+        <translation>Miser une pièce (touche 1)</translation>
+    </message>
+    <message>
+        <source>Bet 5</source>
+        <extracomment>The button that bets five coins.</extracomment>
+        <translation>Miser 5</translation>
+    </message>
+    <message>
+        <source>Bet five credits (key 5)</source>
+        <translation>Miser cinq pièces (touche 5)</translation>
+    </message>
+    <message>
+        <source>Bet Max</source>
+        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
+        <translation>Mise max</translation>
+    </message>
+    <message>
+        <source>Bet the maximum and spin (key M)</source>
+        <translation>Miser le maximum et lancer (touche M)</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <extracomment>The button that spins the reels.</extracomment>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Spins the slot wheels (Space or Enter)</source>
+        <translation>Lance les rouleaux (Space ou Enter)</translation>
     </message>
 </context>
 <context>
@@ -604,42 +654,6 @@ Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zand
         <translation>&amp;Plein écran</translation>
     </message>
     <message>
-        <source>Bet 1</source>
-        <extracomment>The button that bets one coin.</extracomment>
-        <translation>Miser 1</translation>
-    </message>
-    <message>
-        <source>Bet one credit (key 1)</source>
-        <translation>Miser une pièce (touche 1)</translation>
-    </message>
-    <message>
-        <source>Bet 5</source>
-        <extracomment>The button that bets five coins.</extracomment>
-        <translation>Miser 5</translation>
-    </message>
-    <message>
-        <source>Bet five credits (key 5)</source>
-        <translation>Miser cinq pièces (touche 5)</translation>
-    </message>
-    <message>
-        <source>Bet Max</source>
-        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
-        <translation>Mise max</translation>
-    </message>
-    <message>
-        <source>Bet the maximum and spin (key M)</source>
-        <translation>Miser le maximum et lancer (touche M)</translation>
-    </message>
-    <message>
-        <source>Spin</source>
-        <extracomment>The button that spins the reels.</extracomment>
-        <translation>Lancer</translation>
-    </message>
-    <message>
-        <source>Spins the slot wheels (Space or Enter)</source>
-        <translation>Lance les rouleaux (Space ou Enter)</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -817,14 +831,6 @@ Il doit se trouver dans le dossier %1, à côté du programme. Réinstaller Zand
     <message>
         <source>Your game could not be saved. Try again before the game closes?</source>
         <translation>Votre partie n&apos;a pas pu être enregistrée. Réessayer avant de quitter&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Load Tiled Bitmap File</source>
-        <translation>Choisir l&apos;image de la mosaïque</translation>
-    </message>
-    <message>
-        <source>Bitmaps (%1)</source>
-        <translation>Images bitmap (%1)</translation>
     </message>
     <message>
         <source>On</source>

@@ -79,6 +79,17 @@
     </message>
 </context>
 <context>
+    <name>zandor::BackgroundChoice</name>
+    <message>
+        <source>Load Tiled Bitmap File</source>
+        <translation>Carica l&apos;immagine da affiancare</translation>
+    </message>
+    <message>
+        <source>Bitmaps (%1)</source>
+        <translation>Immagini bitmap (%1)</translation>
+    </message>
+</context>
+<context>
     <name>zandor::Bank</name>
     <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
@@ -162,6 +173,45 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
         <translation>Usi questa schermata per prendere in prestito crediti o per restituire crediti presi in prestito in precedenza.  Faccia clic sul pulsante dell&apos;importo da prendere in prestito (o da restituire).
 
 Per passare da «prendere in prestito» a «restituire», scelga l&apos;azione.</translation>
+    </message>
+</context>
+<context>
+    <name>zandor::BetPanel</name>
+    <message>
+        <source>Bet 1</source>
+        <extracomment>The button that bets one coin.</extracomment>
+        <translation>Punta 1</translation>
+    </message>
+    <message>
+        <source>Bet one credit (key 1)</source>
+        <translation>Punta una moneta (tasto 1)</translation>
+    </message>
+    <message>
+        <source>Bet 5</source>
+        <extracomment>The button that bets five coins.</extracomment>
+        <translation>Punta 5</translation>
+    </message>
+    <message>
+        <source>Bet five credits (key 5)</source>
+        <translation>Punta cinque monete (tasto 5)</translation>
+    </message>
+    <message>
+        <source>Bet Max</source>
+        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
+        <translation>Punta max</translation>
+    </message>
+    <message>
+        <source>Bet the maximum and spin (key M)</source>
+        <translation>Punta il massimo e gira (tasto M)</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <extracomment>The button that spins the reels.</extracomment>
+        <translation>Gira</translation>
+    </message>
+    <message>
+        <source>Spins the slot wheels (Space or Enter)</source>
+        <translation>Fa girare i rulli (Spazio o Invio)</translation>
     </message>
 </context>
 <context>
@@ -592,42 +642,6 @@ Deve trovarsi nella cartella %1 accanto al programma. Reinstallare Zandor Slots 
         <translation>Schermo &amp;intero</translation>
     </message>
     <message>
-        <source>Bet 1</source>
-        <extracomment>The button that bets one coin.</extracomment>
-        <translation>Punta 1</translation>
-    </message>
-    <message>
-        <source>Bet one credit (key 1)</source>
-        <translation>Punta una moneta (tasto 1)</translation>
-    </message>
-    <message>
-        <source>Bet 5</source>
-        <extracomment>The button that bets five coins.</extracomment>
-        <translation>Punta 5</translation>
-    </message>
-    <message>
-        <source>Bet five credits (key 5)</source>
-        <translation>Punta cinque monete (tasto 5)</translation>
-    </message>
-    <message>
-        <source>Bet Max</source>
-        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
-        <translation>Punta max</translation>
-    </message>
-    <message>
-        <source>Bet the maximum and spin (key M)</source>
-        <translation>Punta il massimo e gira (tasto M)</translation>
-    </message>
-    <message>
-        <source>Spin</source>
-        <extracomment>The button that spins the reels.</extracomment>
-        <translation>Gira</translation>
-    </message>
-    <message>
-        <source>Spins the slot wheels (Space or Enter)</source>
-        <translation>Fa girare i rulli (Spazio o Invio)</translation>
-    </message>
-    <message>
         <source>Slot machine</source>
         <translation>Slot machine</translation>
     </message>
@@ -821,14 +835,6 @@ Deve trovarsi nella cartella %1 accanto al programma. Reinstallare Zandor Slots 
     <message>
         <source>Your game could not be saved. Try again before the game closes?</source>
         <translation>Non è stato possibile salvare la partita. Riprovare prima di chiudere il gioco?</translation>
-    </message>
-    <message>
-        <source>Load Tiled Bitmap File</source>
-        <translation>Carica l&apos;immagine da affiancare</translation>
-    </message>
-    <message>
-        <source>Bitmaps (%1)</source>
-        <translation>Immagini bitmap (%1)</translation>
     </message>
     <message>
         <source>Blin&amp;king Symbols</source>
@@ -1642,7 +1648,7 @@ Al suo posto c&apos;è qualcos&apos;altro (una cartella, un collegamento o una p
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aiuto</translation>
+        <translation>A&amp;iuto</translation>
     </message>
 </context>
 </TS>

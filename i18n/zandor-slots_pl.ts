@@ -80,6 +80,17 @@
     </message>
 </context>
 <context>
+    <name>zandor::BackgroundChoice</name>
+    <message>
+        <source>Load Tiled Bitmap File</source>
+        <translation>Wczytaj obraz kafelkowego tła</translation>
+    </message>
+    <message>
+        <source>Bitmaps (%1)</source>
+        <translation>Mapy bitowe (%1)</translation>
+    </message>
+</context>
+<context>
     <name>zandor::Bank</name>
     <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
@@ -163,6 +174,45 @@ To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</
         <translation>Na tym ekranie możesz pożyczyć kredyty lub spłacić kredyty pożyczone wcześniej.  Kliknij przycisk z kwotą, którą chcesz pożyczyć (lub spłacić).
 
 Aby przełączać się między „pożycz” a „spłać”, wybierz tryb.</translation>
+    </message>
+</context>
+<context>
+    <name>zandor::BetPanel</name>
+    <message>
+        <source>Bet 1</source>
+        <extracomment>The button that bets one coin.</extracomment>
+        <translation>Postaw 1</translation>
+    </message>
+    <message>
+        <source>Bet one credit (key 1)</source>
+        <translation>Postaw jedną monetę (klawisz 1)</translation>
+    </message>
+    <message>
+        <source>Bet 5</source>
+        <extracomment>The button that bets five coins.</extracomment>
+        <translation>Postaw 5</translation>
+    </message>
+    <message>
+        <source>Bet five credits (key 5)</source>
+        <translation>Postaw pięć monet (klawisz 5)</translation>
+    </message>
+    <message>
+        <source>Bet Max</source>
+        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
+        <translation>Maks. stawka</translation>
+    </message>
+    <message>
+        <source>Bet the maximum and spin (key M)</source>
+        <translation>Postaw maksymalną stawkę i zakręć (klawisz M)</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <extracomment>The button that spins the reels.</extracomment>
+        <translation>Zakręć</translation>
+    </message>
+    <message>
+        <source>Spins the slot wheels (Space or Enter)</source>
+        <translation>Kręci bębnami (Spacja lub Enter)</translation>
     </message>
 </context>
 <context>
@@ -594,42 +644,6 @@ Powinien się znajdować w folderze %1 obok programu. Ponowna instalacja Zandor 
         <translation>Pełny &amp;ekran</translation>
     </message>
     <message>
-        <source>Bet 1</source>
-        <extracomment>The button that bets one coin.</extracomment>
-        <translation>Postaw 1</translation>
-    </message>
-    <message>
-        <source>Bet one credit (key 1)</source>
-        <translation>Postaw jedną monetę (klawisz 1)</translation>
-    </message>
-    <message>
-        <source>Bet 5</source>
-        <extracomment>The button that bets five coins.</extracomment>
-        <translation>Postaw 5</translation>
-    </message>
-    <message>
-        <source>Bet five credits (key 5)</source>
-        <translation>Postaw pięć monet (klawisz 5)</translation>
-    </message>
-    <message>
-        <source>Bet Max</source>
-        <extracomment>The button that bets the most coins (25) and spins.</extracomment>
-        <translation>Maks. stawka</translation>
-    </message>
-    <message>
-        <source>Bet the maximum and spin (key M)</source>
-        <translation>Postaw maksymalną stawkę i zakręć (klawisz M)</translation>
-    </message>
-    <message>
-        <source>Spin</source>
-        <extracomment>The button that spins the reels.</extracomment>
-        <translation>Zakręć</translation>
-    </message>
-    <message>
-        <source>Spins the slot wheels (Space or Enter)</source>
-        <translation>Kręci bębnami (Spacja lub Enter)</translation>
-    </message>
-    <message>
         <source>Slot machine</source>
         <translation>Automat do gry</translation>
     </message>
@@ -823,14 +837,6 @@ Powinien się znajdować w folderze %1 obok programu. Ponowna instalacja Zandor 
     <message>
         <source>Your game could not be saved. Try again before the game closes?</source>
         <translation>Nie udało się zapisać gry. Spróbować ponownie przed zamknięciem?</translation>
-    </message>
-    <message>
-        <source>Load Tiled Bitmap File</source>
-        <translation>Wczytaj obraz kafelkowego tła</translation>
-    </message>
-    <message>
-        <source>Bitmaps (%1)</source>
-        <translation>Mapy bitowe (%1)</translation>
     </message>
     <message>
         <source>Blin&amp;king Symbols</source>

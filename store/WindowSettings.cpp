@@ -19,4 +19,17 @@ bool LoadFullScreen(const PlayerIni& file) {
 
 void StoreFullScreen(PlayerIni& file, bool on) { file.WriteBool(kSection, "FullScreen", on); }
 
+std::optional<WindowPlace> LoadWindowPlace(const PlayerIni& file) {
+  WindowPlace place;
+  if (!ParseIniInteger(file.ReadString(kSection, "X", ""), place.X) ||
+      !ParseIniInteger(file.ReadString(kSection, "Y", ""), place.Y))
+    return std::nullopt;
+  return place;
+}
+
+void StoreWindowPlace(PlayerIni& file, const WindowPlace& place) {
+  file.WriteInteger(kSection, "X", place.X);
+  file.WriteInteger(kSection, "Y", place.Y);
+}
+
 }  // namespace zandor

@@ -33,19 +33,24 @@ TEST(RefusalNotes, PressesThatComeToNothingSayWhy) {
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   MachineState& m = game.Machine;
+  QAction* coinDime = form.findChild<QAction*>("coinDimeAction");
+  QAction* autoSpin = form.findChild<QAction*>("autoSpinAction");
+  const auto button = [&form](const char* name) { return form.findChild<QPushButton*>(name); };
+  ASSERT_NE(coinDime, nullptr);
+  ASSERT_NE(autoSpin, nullptr);
 
   // A fresh game's coin value waits for the first spin: greyed, with the reason as its tip.
-  EXPECT_FALSE(form.CoinDimeAction->isEnabled());
-  EXPECT_EQ(form.CoinDimeAction->toolTip(),
+  EXPECT_FALSE(coinDime->isEnabled());
+  EXPECT_EQ(coinDime->toolTip(),
             "The coin value can be changed after your first spin.");
   // The tip shows when the pointer rests on the greyed entry.
-  QMenu* coinMenu = form.CoinDimeAction->associatedObjects().isEmpty()
+  QMenu* coinMenu = coinDime->associatedObjects().isEmpty()
                         ? nullptr
-                        : qobject_cast<QMenu*>(form.CoinDimeAction->associatedObjects().first());
+                        : qobject_cast<QMenu*>(coinDime->associatedObjects().first());
   ASSERT_NE(coinMenu, nullptr);
   coinMenu->popup(form.mapToGlobal(QPoint(100, 100)));
   ASSERT_TRUE(QTest::qWaitForWindowExposed(coinMenu));
-  const QPoint at = coinMenu->actionGeometry(form.CoinDimeAction).center();
+  const QPoint at = coinMenu->actionGeometry(coinDime).center();
   QHelpEvent hover(QEvent::ToolTip, at, coinMenu->mapToGlobal(at));
   QApplication::sendEvent(coinMenu, &hover);
   EXPECT_EQ(QToolTip::text(), "The coin value can be changed after your first spin.");
@@ -58,16 +63,16 @@ TEST(RefusalNotes, PressesThatComeToNothingSayWhy) {
     const char* Note;
   };
   const Case cases[] = {
-      {form.BetMaxButton, 0.60_usd, 0,
+      {button("betMaxButton"), 0.60_usd, 0,
        "Not enough credits for Bet Max: it needs 6.25 and you have 0.60. Bet fewer coins or "
        "borrow credits."},
-      {form.BetFiveButton, 0.60_usd, 0,
+      {button("betFiveButton"), 0.60_usd, 0,
        "Not enough credits for Bet 5: it needs 1.25 and you have 0.60. Bet fewer coins or "
        "borrow credits."},
-      {form.BetOneButton, 0.10_usd, 0,
+      {button("betOneButton"), 0.10_usd, 0,
        "Not enough credits for Bet 1: it needs 0.25 and you have 0.10. Borrow credits to play "
        "on."},
-      {form.BetOneButton, 100_usd, 2,
+      {button("betOneButton"), 100_usd, 2,
        "Your free spins are playing: you can bet again once they are over."},
   };
   for (const Case& c : cases) {
@@ -84,10 +89,10 @@ TEST(RefusalNotes, PressesThatComeToNothingSayWhy) {
 
   // Auto Spin with no bet to repeat goes off again at its first tick, and says why.
   m.Credits = 1000_usd;
-  form.AutoSpinAction->trigger();
-  EXPECT_TRUE(form.AutoSpinAction->isChecked());
+  autoSpin->trigger();
+  EXPECT_TRUE(autoSpin->isChecked());
   QTest::qWait(1300);
-  EXPECT_FALSE(form.AutoSpinAction->isChecked());
+  EXPECT_FALSE(autoSpin->isChecked());
   EXPECT_EQ(ShownPassingNote(&form),
             "Auto Spin repeats your last bet, and there is none yet: place a bet and spin once "
             "first.");
@@ -96,7 +101,7 @@ TEST(RefusalNotes, PressesThatComeToNothingSayWhy) {
   // After a spin the coin values open, with no tip left.
   m.Spins = 1;
   form.StateChanged();
-  EXPECT_TRUE(form.CoinDimeAction->isEnabled());
-  EXPECT_TRUE(form.CoinDimeAction->toolTip().isEmpty() ||
-              form.CoinDimeAction->toolTip() == form.CoinDimeAction->text());
+  EXPECT_TRUE(coinDime->isEnabled());
+  EXPECT_TRUE(coinDime->toolTip().isEmpty() ||
+              coinDime->toolTip() == coinDime->text());
 }

@@ -280,21 +280,23 @@ TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
     for (const char* caption : {"&File", "&Options", "&Borrow", "&Payoffs", "&Auto", "&Help"})
       wanted << expected("zandor::MainWindow", caption);
     EXPECT_EQ(menus.join(" | ").toStdString(), wanted.join(" | ").toStdString());
-    EXPECT_EQ(form.BetMaxButton->text(), expected("zandor::MainWindow", "Bet Max"));
-    EXPECT_EQ(form.SpinButton->text(), expected("zandor::MainWindow", "Spin"));
-    EXPECT_EQ(form.SpinButton->toolTip(),
-              expected("zandor::MainWindow", "Spins the slot wheels (Space or Enter)"));
+    auto* spin = form.findChild<QPushButton*>("spinButton");
+    EXPECT_EQ(form.findChild<QPushButton*>("betMaxButton")->text(),
+              expected("zandor::BetPanel", "Bet Max"));
+    EXPECT_EQ(spin->text(), expected("zandor::BetPanel", "Spin"));
+    EXPECT_EQ(spin->toolTip(),
+              expected("zandor::BetPanel", "Spins the slot wheels (Space or Enter)"));
     EXPECT_EQ(form.windowTitle(), "Zandor Slots");
-    if (!language.isEmpty()) EXPECT_NE(form.SpinButton->text(), "Spin");
+    if (!language.isEmpty()) EXPECT_NE(spin->text(), "Spin");
 
     // Spin with nothing bet: the rules' message in the player's language.
-    QTest::mouseClick(form.SpinButton, Qt::LeftButton);
+    QTest::mouseClick(spin, Qt::LeftButton);
     ASSERT_FALSE(prompts.Messages.empty());
     EXPECT_EQ(prompts.Messages.back(),
               expected("zandor::SlotMachine", "Please place a bet before spinning."));
 
     // The real About box: its caption from the game's catalogue, its button from Qt's.
-    WithNewWindow([&] { form.AboutAction->trigger(); },
+    WithNewWindow([&] { form.findChild<QAction*>("aboutAction")->trigger(); },
                   [&](QWidget* w) {
                     auto* box = qobject_cast<QMessageBox*>(w);
                     ASSERT_NE(box, nullptr);
@@ -306,22 +308,22 @@ TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
 
     game.Options.AceyDucey = true;
     const std::pair<const char*, std::function<void()>> windows[] = {
-        {"bank", [&] { form.BorrowAction->trigger(); }},
-        {"open", [&] { form.OpenAction->trigger(); }},
-        {"save", [&] { form.SaveAction->trigger(); }},
-        {"payoffs", [&] { form.PayoffsAction->trigger(); }},
-        {"volume", [&] { form.ChangeVolumeAction->trigger(); }},
-        {"sounds", [&] { form.ChangeSoundsAction->trigger(); }},
-        {"songs", [&] { form.ChangeSongsAction->trigger(); }},
+        {"bank", [&] { form.findChild<QAction*>("borrowAction")->trigger(); }},
+        {"open", [&] { form.findChild<QAction*>("openAction")->trigger(); }},
+        {"save", [&] { form.findChild<QAction*>("saveAction")->trigger(); }},
+        {"payoffs", [&] { form.findChild<QAction*>("payoffsAction")->trigger(); }},
+        {"volume", [&] { form.findChild<QAction*>("changeVolumeAction")->trigger(); }},
+        {"sounds", [&] { form.findChild<QAction*>("changeSoundsAction")->trigger(); }},
+        {"songs", [&] { form.findChild<QAction*>("changeSongsAction")->trigger(); }},
         {"statistics", [&] { form.Record().ShowStatistics(); }},
         {"recent-spins", [&] { form.Record().ShowRecentSpins(); }},
         {"auto-spin-limits", [&] { form.Record().ShowAutoSpinLimits(); }},
-        {"about", [&] { form.AboutAction->trigger(); }},
+        {"about", [&] { form.findChild<QAction*>("aboutAction")->trigger(); }},
         {"card-table",
          [&] {
            game.Machine.ReelGrid = {4, 5, 0, 4, 5, 2, 4, 1, 3};
-           form.Machine.UpdateLineBets(Money::Cents(25), Money::Cents(250));
-           form.Machine.EvaluatePaylines();
+           form.Rules().UpdateLineBets(Money::Cents(25), Money::Cents(250));
+           form.Rules().EvaluatePaylines();
          }},
     };
     for (const auto& window : windows) {
