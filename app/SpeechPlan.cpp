@@ -5,6 +5,7 @@
 #include "app/SpinAnnouncer.h"
 #include "face/FaceAccessible.h"
 #include "platform/Language.h"
+#include "platform/LocaleText.h"
 
 namespace zandor {
 
@@ -38,8 +39,8 @@ QString ShortSpinPhrase(const SpinReport& spin, int powerPts, bool meterMoved) {
   // The face shows the bonus meter only while no free spin remains.
   if (meterMoved && spin.FreeSpinsLeft == 0)
     //: Spoken after a spin that came by itself, once the bonus meter moved: how full it is now,
-    //: in per cent.
-    parts << SpeechPlan::tr("Meter %1%.").arg(Meter(powerPts));
+    //: %1 a percentage as the language writes it ("30%").
+    parts << SpeechPlan::tr("Meter %1.").arg(PercentText(Meter(powerPts), 0));
   return parts.join(QLatin1Char(' '));
 }
 

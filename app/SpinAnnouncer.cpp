@@ -5,6 +5,7 @@
 
 #include "face/FaceAccessible.h"
 #include "platform/Language.h"
+#include "platform/LocaleText.h"
 
 namespace zandor {
 
@@ -88,9 +89,9 @@ QString SpinSentence(const SpinReport& spin, int powerPts) {
                  .arg(FreeSpinAward);
   parts << SpinAnnouncer::tr("Credits %1.").arg(Amount(spin.CreditsAfter));
   // The face shows the bonus meter only while no free spin remains.
-  //: Spoken: how full the bonus meter is, in per cent.
+  //: Spoken: how full the bonus meter is, %1 a percentage as the language writes it ("30%").
   if (spin.FreeSpinsLeft == 0)
-    parts << SpinAnnouncer::tr("Bonus meter %1%.").arg(std::clamp(powerPts, 0, 100));
+    parts << SpinAnnouncer::tr("Bonus meter %1.").arg(PercentText(std::clamp(powerPts, 0, 100), 0));
   return parts.join(QLatin1Char(' '));
 }
 

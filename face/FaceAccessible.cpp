@@ -5,6 +5,7 @@
 
 #include "machine/SlotMachine.h"
 #include "platform/Language.h"
+#include "platform/LocaleText.h"
 
 namespace zandor {
 
@@ -83,7 +84,13 @@ QString LineSymbols(const std::array<int, 9>& grid, int k) {
   return names.join(QStringLiteral(", "));
 }
 
-QString MoneyWords(Money amount) { return QString::fromStdString(amount.Padded(0)); }
+QString MoneyWords(Money amount) {
+  // Spoken figures have never been grouped: a screen reader says "1000.00" as one number, where
+  // some read a group separator as a pause or, in another language, as a decimal point.
+  QLocale locale = PlayerLocale();
+  locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+  return CreditsText(amount, locale);
+}
 
 std::vector<PaintedPart> FaceParts(const FacePainter& face, const MachineState& m) {
   const int s = face.SymbolSize;
@@ -98,13 +105,13 @@ std::vector<PaintedPart> FaceParts(const FacePainter& face, const MachineState& 
   parts.push_back(MoneyMeter(FaceAccessible::tr("Won"), m.WinPending,
                              LabelBox(face, face.MeterX - 125, face.WonY - 26, 144, 52)));
   //: The name of a meter on the machine: the spins played.
-  parts.push_back(Meter(FaceAccessible::tr("Spins"), m.Spins, QString::number(m.Spins),
+  parts.push_back(Meter(FaceAccessible::tr("Spins"), m.Spins, QLocale().toString(m.Spins),
                         LabelBox(face, face.LeftMargin - 20, face.CreditsY - 26, 144, 52)));
 
   // While free spins remain the face shows how many are left instead of the bonus.
   const bool free = m.FreeSpins != 0;
   PaintedPart left =
-      Meter(FaceAccessible::tr("Free spins left"), m.FreeSpins, QString::number(m.FreeSpins),
+      Meter(FaceAccessible::tr("Free spins left"), m.FreeSpins, QLocale().toString(m.FreeSpins),
             LabelBox(face, face.LeftMargin - 20, face.WonY - 26, 144, 52));
   left.Shown = free;
   parts.push_back(left);
@@ -115,7 +122,7 @@ std::vector<PaintedPart> FaceParts(const FacePainter& face, const MachineState& 
   // bar's name and then its value again, and speaks every change of it wherever the focus is.
   PaintedPart meter;
   meter.Role = QAccessible::ListItem;
-  meter.Value = QStringLiteral("%1%").arg(percent);
+  meter.Value = PercentText(percent, 0);
   meter.Name = FaceAccessible::tr("Bonus meter") + QLatin1Char(' ') + meter.Value;
   meter.Place = QRect(l + 32, face.WagerY + s - 87, 41, 102);
   meter.Shown = !free;

@@ -1430,11 +1430,6 @@ An ihrer Stelle steht etwas anderes (ein Ordner, eine Verknüpfung oder eine Pip
         <translation>Gewonnen %1, %2.</translation>
     </message>
     <message>
-        <source>Meter %1%.</source>
-        <extracomment>Spoken after a spin that came by itself, once the bonus meter moved: how full it is now, in per cent.</extracomment>
-        <translation>Anzeige %1 %.</translation>
-    </message>
-    <message>
         <source>New game. Credits %1.</source>
         <extracomment>Spoken once File / New Game has started a new game: %1 its credits.</extracomment>
         <translation>Neues Spiel. Guthaben %1.</translation>
@@ -1471,6 +1466,11 @@ An ihrer Stelle steht etwas anderes (ein Ordner, eine Verknüpfung oder eine Pip
             <numerusform>Einsatz %1, %n Münzen.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Meter %1.</source>
+        <extracomment>Spoken after a spin that came by itself, once the bonus meter moved: how full it is now, %1 a percentage as the language writes it (&quot;30%&quot;).</extracomment>
+        <translation>Anzeige %1.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::SpinAnnouncer</name>
@@ -1504,9 +1504,9 @@ An ihrer Stelle steht etwas anderes (ein Ordner, eine Verknüpfung oder eine Pip
         <translation>Bonus gewonnen: %1 und %2 Freispiele.</translation>
     </message>
     <message>
-        <source>Bonus meter %1%.</source>
-        <extracomment>Spoken: how full the bonus meter is, in per cent.</extracomment>
-        <translation>Bonusanzeige %1 %.</translation>
+        <source>Bonus meter %1.</source>
+        <extracomment>Spoken: how full the bonus meter is, %1 a percentage as the language writes it (&quot;30%&quot;).</extracomment>
+        <translation>Bonusanzeige %1.</translation>
     </message>
 </context>
 <context>

@@ -1430,11 +1430,6 @@ En su lugar hay otra cosa (una carpeta, un enlace o una tubería) que no se ha p
         <translation>Premio %1, %2.</translation>
     </message>
     <message>
-        <source>Meter %1%.</source>
-        <extracomment>Spoken after a spin that came by itself, once the bonus meter moved: how full it is now, in per cent.</extracomment>
-        <translation>Indicador %1 %.</translation>
-    </message>
-    <message>
         <source>New game. Credits %1.</source>
         <extracomment>Spoken once File / New Game has started a new game: %1 its credits.</extracomment>
         <translation>Nueva partida. Créditos %1.</translation>
@@ -1471,6 +1466,11 @@ En su lugar hay otra cosa (una carpeta, un enlace o una tubería) que no se ha p
             <numerusform>Apuesta %1, %n monedas.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Meter %1.</source>
+        <extracomment>Spoken after a spin that came by itself, once the bonus meter moved: how full it is now, %1 a percentage as the language writes it (&quot;30%&quot;).</extracomment>
+        <translation>Indicador %1.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::SpinAnnouncer</name>
@@ -1504,9 +1504,9 @@ En su lugar hay otra cosa (una carpeta, un enlace o una tubería) que no se ha p
         <translation>Bonus ganado: %1 y %2 tiradas gratis.</translation>
     </message>
     <message>
-        <source>Bonus meter %1%.</source>
-        <extracomment>Spoken: how full the bonus meter is, in per cent.</extracomment>
-        <translation>Indicador de bonus %1 %.</translation>
+        <source>Bonus meter %1.</source>
+        <extracomment>Spoken: how full the bonus meter is, %1 a percentage as the language writes it (&quot;30%&quot;).</extracomment>
+        <translation>Indicador de bonus %1.</translation>
     </message>
 </context>
 <context>

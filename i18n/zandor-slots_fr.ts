@@ -1430,11 +1430,6 @@ Autre chose occupe sa place (un dossier, un lien ou un tube) et n&apos;a pas pu 
         <translation>Gagné %1, %2.</translation>
     </message>
     <message>
-        <source>Meter %1%.</source>
-        <extracomment>Spoken after a spin that came by itself, once the bonus meter moved: how full it is now, in per cent.</extracomment>
-        <translation>Jauge %1&#xa0;%.</translation>
-    </message>
-    <message>
         <source>New game. Credits %1.</source>
         <extracomment>Spoken once File / New Game has started a new game: %1 its credits.</extracomment>
         <translation>Nouvelle partie. Crédits %1.</translation>
@@ -1471,6 +1466,11 @@ Autre chose occupe sa place (un dossier, un lien ou un tube) et n&apos;a pas pu 
             <numerusform>Mise %1, %n pièces.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Meter %1.</source>
+        <extracomment>Spoken after a spin that came by itself, once the bonus meter moved: how full it is now, %1 a percentage as the language writes it (&quot;30%&quot;).</extracomment>
+        <translation>Jauge %1.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::SpinAnnouncer</name>
@@ -1504,9 +1504,9 @@ Autre chose occupe sa place (un dossier, un lien ou un tube) et n&apos;a pas pu 
         <translation>Bonus remporté&#xa0;: %1 et %2 tours gratuits.</translation>
     </message>
     <message>
-        <source>Bonus meter %1%.</source>
-        <extracomment>Spoken: how full the bonus meter is, in per cent.</extracomment>
-        <translation>Jauge de bonus %1&#xa0;%.</translation>
+        <source>Bonus meter %1.</source>
+        <extracomment>Spoken: how full the bonus meter is, %1 a percentage as the language writes it (&quot;30%&quot;).</extracomment>
+        <translation>Jauge de bonus %1.</translation>
     </message>
 </context>
 <context>

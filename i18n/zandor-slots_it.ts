@@ -1430,11 +1430,6 @@ Al suo posto c&apos;è qualcos&apos;altro (una cartella, un collegamento o una p
         <translation>Vinto %1, %2.</translation>
     </message>
     <message>
-        <source>Meter %1%.</source>
-        <extracomment>Spoken after a spin that came by itself, once the bonus meter moved: how full it is now, in per cent.</extracomment>
-        <translation>Indicatore %1%.</translation>
-    </message>
-    <message>
         <source>New game. Credits %1.</source>
         <extracomment>Spoken once File / New Game has started a new game: %1 its credits.</extracomment>
         <translation>Nuova partita. Crediti %1.</translation>
@@ -1471,6 +1466,11 @@ Al suo posto c&apos;è qualcos&apos;altro (una cartella, un collegamento o una p
             <numerusform>Puntata %1, %n monete.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Meter %1.</source>
+        <extracomment>Spoken after a spin that came by itself, once the bonus meter moved: how full it is now, %1 a percentage as the language writes it (&quot;30%&quot;).</extracomment>
+        <translation>Indicatore %1.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::SpinAnnouncer</name>
@@ -1504,9 +1504,9 @@ Al suo posto c&apos;è qualcos&apos;altro (una cartella, un collegamento o una p
         <translation>Bonus vinto: %1 e %2 giri gratuiti.</translation>
     </message>
     <message>
-        <source>Bonus meter %1%.</source>
-        <extracomment>Spoken: how full the bonus meter is, in per cent.</extracomment>
-        <translation>Indicatore bonus %1%.</translation>
+        <source>Bonus meter %1.</source>
+        <extracomment>Spoken: how full the bonus meter is, %1 a percentage as the language writes it (&quot;30%&quot;).</extracomment>
+        <translation>Indicatore bonus %1.</translation>
     </message>
 </context>
 <context>

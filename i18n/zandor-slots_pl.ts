@@ -1433,11 +1433,6 @@ Na jego miejscu jest coś innego (folder, dowiązanie lub potok), czego nie uda�
         <translation>Wygrana %1, %2.</translation>
     </message>
     <message>
-        <source>Meter %1%.</source>
-        <extracomment>Spoken after a spin that came by itself, once the bonus meter moved: how full it is now, in per cent.</extracomment>
-        <translation>Wskaźnik %1%.</translation>
-    </message>
-    <message>
         <source>New game. Credits %1.</source>
         <extracomment>Spoken once File / New Game has started a new game: %1 its credits.</extracomment>
         <translation>Nowa gra. Kredyty %1.</translation>
@@ -1475,6 +1470,11 @@ Na jego miejscu jest coś innego (folder, dowiązanie lub potok), czego nie uda�
             <numerusform>Stawka %1, %n monet.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Meter %1.</source>
+        <extracomment>Spoken after a spin that came by itself, once the bonus meter moved: how full it is now, %1 a percentage as the language writes it (&quot;30%&quot;).</extracomment>
+        <translation>Wskaźnik %1.</translation>
+    </message>
 </context>
 <context>
     <name>zandor::SpinAnnouncer</name>
@@ -1508,9 +1508,9 @@ Na jego miejscu jest coś innego (folder, dowiązanie lub potok), czego nie uda�
         <translation>Wygrany bonus: %1 i darmowe obroty: %2.</translation>
     </message>
     <message>
-        <source>Bonus meter %1%.</source>
-        <extracomment>Spoken: how full the bonus meter is, in per cent.</extracomment>
-        <translation>Wskaźnik bonusu %1%.</translation>
+        <source>Bonus meter %1.</source>
+        <extracomment>Spoken: how full the bonus meter is, %1 a percentage as the language writes it (&quot;30%&quot;).</extracomment>
+        <translation>Wskaźnik bonusu %1.</translation>
     </message>
 </context>
 <context>

@@ -7,9 +7,11 @@
 //    so that each language gets its plural forms;
 //  - a composed sentence is a PlayerText: an English template with %1, %2 ... and %n, the
 //    values to put in, and the count that picks the plural form. The window translates the
-//    template and fills it in (zandor::Translated in platform/Language.h).
+//    template and fills it in (zandor::Translated in platform/Language.h). Sums of money are
+//    put in as Amounts, so that the window writes them as the player's locale writes money.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,10 +25,12 @@ struct PlayerText {
   const char* Source = "";  // marked with ZANDOR_TR_NOOP where it is written
   std::vector<std::string> Args;
   int Count = -1;  // the %n of a plural form; -1 when the template has none
+  // Sums of money in cents, the values after Args: with two Args, the first amount is %3.
+  std::vector<int64_t> Amounts;
 
   bool Empty() const { return Source == nullptr || *Source == '\0'; }
   // The sentence as an English player reads it: %n is the count, and "(s)" after it reads "s"
-  // unless the count is 1; %1, %2 ... are the values.
+  // unless the count is 1; %1, %2 ... are the values, an amount written "$1,234.50".
   std::string English() const;
 };
 

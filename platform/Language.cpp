@@ -84,6 +84,7 @@ QString Translated(const PlayerText& text) {
   if (text.Empty()) return {};
   QString out = TranslatedN(text.Context, text.Source, nullptr, text.Count);
   for (const std::string& arg : text.Args) out = out.arg(QString::fromStdString(arg));
+  for (int64_t cents : text.Amounts) out = out.arg(AmountText(Money::Cents(cents)));
   return out;
 }
 

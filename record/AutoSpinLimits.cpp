@@ -6,12 +6,6 @@
 
 namespace zandor {
 
-namespace {
-
-std::string DollarText(int64_t cents) { return "$" + FormatDollars(cents); }
-
-}  // namespace
-
 void AutoSpinLimits::Clamp() {
   Spins = std::clamp<int64_t>(Spins, 1, 1'000'000);
   CreditsBelow = std::max<int64_t>(CreditsBelow, 0);
@@ -29,9 +23,9 @@ void AutoSpinWatch::Spin(const AutoSpinLimits& limits, const SpinReport& spin) {
     return;
   }
   if (!spin.Free) ++count_;
-  auto hold = [this](const char* why, std::vector<std::string> args, int64_t count = -1) {
+  auto hold = [this](const char* why, std::vector<int64_t> amounts, int64_t count = -1) {
     if (reason_.Empty())
-      reason_ = {"zandor::AutoSpinWatch", why, std::move(args), static_cast<int>(count)};
+      reason_ = {"zandor::AutoSpinWatch", why, {}, static_cast<int>(count), std::move(amounts)};
   };
   if (limits.SpinsOn && count_ >= limits.Spins)
     hold(ZANDOR_TR_N_NOOP("zandor::AutoSpinWatch", "Automatic spins stopped after %n spin(s)."), {},
@@ -39,15 +33,15 @@ void AutoSpinWatch::Spin(const AutoSpinLimits& limits, const SpinReport& spin) {
   if (limits.CreditsOn && spin.CreditsAfter < limits.CreditsBelow)
     hold(ZANDOR_TR_NOOP("zandor::AutoSpinWatch",
                         "Automatic spins stopped: the credits fell below %1."),
-         {DollarText(limits.CreditsBelow)});
+         {limits.CreditsBelow});
   if (limits.WinOn && spin.Win >= limits.WinAtLeast)
     hold(ZANDOR_TR_NOOP("zandor::AutoSpinWatch",
                         "Automatic spins stopped: a single win of %1 reached the limit of %2."),
-         {DollarText(spin.Win), DollarText(limits.WinAtLeast)});
+         {spin.Win, limits.WinAtLeast});
   if (limits.BonusOn && spin.Pool > 0)
     hold(
         ZANDOR_TR_NOOP("zandor::AutoSpinWatch", "Automatic spins stopped: the bonus was won (%1)."),
-        {DollarText(spin.Pool)});
+        {spin.Pool});
 }
 
 PlayerText AutoSpinWatch::TakeReason() {

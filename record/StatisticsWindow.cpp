@@ -11,6 +11,7 @@
 #include "help/HelpKey.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/Language.h"
+#include "platform/LocaleText.h"
 #include "platform/Prompts.h"
 #include "record/GameChartView.h"
 
@@ -34,25 +35,27 @@ const char* const kCaptions[] = {
     QT_TRANSLATE_NOOP("zandor::StatisticsWindow", "Time played"),
 };
 
-QString DollarText(int64_t cents) { return QString::fromStdString("$" + FormatDollars(cents)); }
+QString DollarText(int64_t cents) { return AmountText(Money::Cents(cents)); }
 
 // "+$1.00", "-$1.00" or "$0.00".
-QString Signed(int64_t cents) {
-  const QString sign = cents > 0 ? "+" : cents < 0 ? "-" : "";
-  return sign + DollarText(cents < 0 ? -cents : cents);
-}
+QString Signed(int64_t cents) { return SignedAmountText(Money::Cents(cents)); }
+
+QString Count(int64_t n) { return QLocale().toString(qlonglong(n)); }
+
+QString Counts(int64_t a, int64_t b) { return QStringLiteral("%1 / %2").arg(Count(a), Count(b)); }
 
 QStringList Column(const Tally& t, int64_t theory) {
   const int64_t pools = t.PoolTotal;
-  return {QString("%1 / %2").arg(t.Spins).arg(t.FreeSpins), DollarText(t.Wagered),
-          DollarText(t.LineWins),
+  const int64_t payback = PaybackTenths(t);
+  return {Counts(t.Spins, t.FreeSpins), DollarText(t.Wagered), DollarText(t.LineWins),
           //: Bonus pools won: "2 for $1,234.00", how many and what they paid together.
-          StatisticsWindow::tr("%1 for %2").arg(t.Pools).arg(DollarText(pools)),
-          QString("%1 / %2").arg(t.HandsWon).arg(t.HandsLost), Signed(t.CardNet),
-          DollarText(t.BiggestWin), DollarText(t.Won()), Signed(t.Net()),
-          QString::fromStdString(PercentText(PaybackTenths(t))),
-          QString("%1.%2%").arg(theory / 100).arg(theory % 100, 2, 10, QChar('0')),
-          QString("%1 / %2").arg(DollarText(t.Lent), DollarText(t.Repaid)),
+          StatisticsWindow::tr("%1 for %2").arg(Count(t.Pools), DollarText(pools)),
+          Counts(t.HandsWon, t.HandsLost), Signed(t.CardNet), DollarText(t.BiggestWin),
+          DollarText(t.Won()), Signed(t.Net()),
+          // Before any wager there is no payback to show.
+          payback < 0 ? QStringLiteral("-") : zandor::PercentText(double(payback) / 10, 1),
+          zandor::PercentText(double(theory) / 100, 2),
+          QStringLiteral("%1 / %2").arg(DollarText(t.Lent), DollarText(t.Repaid)),
           Translated(Duration(t.Seconds))};
 }
 
@@ -117,9 +120,9 @@ StatisticsWindow::StatisticsWindow(PlayerRecord& record, const MachineState& mac
       "QHeaderView { background: transparent; } QHeaderView::section { background: transparent; "
       "border: none; padding: 1px 0px; }"));
   Figures->setCornerButtonEnabled(false);
-  Figures->setStyleSheet(QStringLiteral(
-      "QTableView::item { padding-left: 24px; } "
-      "QTableCornerButton::section { background: transparent; border: none; }"));
+  Figures->setStyleSheet(
+      QStringLiteral("QTableView::item { padding-left: 24px; } "
+                     "QTableCornerButton::section { background: transparent; border: none; }"));
 
   now_ = new QLabel;
   now_->setWordWrap(true);

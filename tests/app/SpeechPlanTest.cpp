@@ -6,7 +6,11 @@
 
 #include "app/SpeechPlan.h"
 #include "app/SpinAnnouncer.h"
+#include "face/FaceAccessible.h"
+#include "face/FacePainter.h"
 #include "machine/SlotMachine.h"
+#include "platform/Language.h"
+#include "record/AutoSpinLimits.h"
 #include "tests/support/Dollars.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/TestApp.h"
@@ -133,4 +137,62 @@ TEST(SpeechPlan, BetsAndGameChangesAreConfirmed) {
       else
         EXPECT_EQ(said[i], r.Said[i]) << r.Action;
   }
+}
+
+// What a screen reader hears of the figures follows the player's locale: amounts with its
+// decimal sign (ungrouped, as spoken figures always were), percentages as it writes them, and
+// a stopping limit's sum as the locale writes money; English reads as it always has.
+TEST(SpeechPlan, FiguresAsTheLocaleWritesThem) {
+  TestApp();
+  const QString nb = QString(QChar(0x00a0)), nnb = QString(QChar(0x202f));
+  struct Row {
+    const char* Locale;
+    QString Sentence, Short, Face, Stopped;
+  } rows[] = {
+      {"en_US",
+       "Line 2: Lemon, Lemon, Lemon pays 2.50. Total win 2.50. Credits 1234.56. Bonus meter 30%.",
+       "Won 2.50, 1234.56. Meter 30%.", "Credits 1234.56|Bonus meter 30%",
+       "Automatic spins stopped: the credits fell below $2,000.00."},
+      {"de_DE",
+       "Line 2: Lemon, Lemon, Lemon pays 2,50. Total win 2,50. Credits 1234,56. Bonus meter 30" +
+           nb + "%.",
+       "Won 2,50, 1234,56. Meter 30" + nb + "%.", "Credits 1234,56|Bonus meter 30" + nb + "%",
+       "Automatic spins stopped: the credits fell below 2.000,00" + nb + "$."},
+      {"fr_FR",
+       "Line 2: Lemon, Lemon, Lemon pays 2,50. Total win 2,50. Credits 1234,56. Bonus meter 30" +
+           nnb + "%.",
+       "Won 2,50, 1234,56. Meter 30" + nnb + "%.", "Credits 1234,56|Bonus meter 30" + nnb + "%",
+       "Automatic spins stopped: the credits fell below 2" + nnb + "000,00" + nb + "$."},
+      {"pl_PL",
+       "Line 2: Lemon, Lemon, Lemon pays 2,50. Total win 2,50. Credits 1234,56. Bonus meter 30%.",
+       "Won 2,50, 1234,56. Meter 30%.", "Credits 1234,56|Bonus meter 30%",
+       "Automatic spins stopped: the credits fell below 2000,00" + nb + "$."},
+  };
+  SpinReport spin;
+  spin.Grid = {4, 5, 0, 4, 5, 2, 4, 1, 3};
+  spin.LinePays = {0, 250, 0, 0, 0};
+  spin.Win = 250;
+  spin.CreditsAfter = 123456;
+  spin.AutoSpin = true;
+  MachineState machine;
+  machine.Credits = Money::Cents(123456);
+  machine.PowerPts = 30;
+  const PlayerOptions options;
+  const Folders dirs;
+  const FacePainter face(machine, options, dirs);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.Locale);
+    QLocale::setDefault(QLocale(row.Locale));
+    EXPECT_EQ(SpinSentence(spin, 30), row.Sentence);
+    EXPECT_EQ(ShortSpinPhrase(spin, 30, true), row.Short);
+    QStringList heard;
+    for (const PaintedPart& part : FaceParts(face, machine))
+      if (part.Name.startsWith("Credits") || part.Name.startsWith("Bonus meter"))
+        heard << part.Name;
+    EXPECT_EQ(heard.join('|'), row.Face);
+    AutoSpinWatch watch;
+    watch.Spin({.CreditsOn = true, .CreditsBelow = 200000}, spin);
+    EXPECT_EQ(Translated(watch.TakeReason()), row.Stopped);
+  }
+  QLocale::setDefault(QLocale::c());
 }

@@ -71,3 +71,41 @@ TEST(StatisticsWindow, FiguresAreATableWithHeaders) {
               stats.Figures->fontMetrics().horizontalAdvance(
                   stats.Figures->verticalHeaderItem(r)->text()));
 }
+
+// Every figure is written as the player's locale writes numbers, amounts and percentages, and
+// a screen reader hears the cell as it is shown.
+TEST(StatisticsWindow, FiguresAsTheLocaleWritesThem) {
+  TestApp();
+  const QString nb = QString(QChar(0x00a0)), nnb = QString(QChar(0x202f));
+  struct Row {
+    const char* Locale;
+    QString Spins, Wagered, Net, Payback;
+  } rows[] = {
+      {"en_US", "12,345 / 7", "$1,000.00", "-$200.00", "80.0%"},
+      {"de_DE", "12.345 / 7", "1.000,00" + nb + "$", "-200,00" + nb + "$", "80,0" + nb + "%"},
+      {"fr_FR", "12" + nnb + "345 / 7", "1" + nnb + "000,00" + nb + "$", "-200,00" + nb + "$",
+       "80,0" + nnb + "%"},
+      {"it_IT", "12.345 / 7", "1.000,00" + nb + "$", "-200,00" + nb + "$", "80,0%"},
+      {"pl_PL", "12" + nb + "345 / 7", "1000,00" + nb + "$", "-200,00" + nb + "$", "80,0%"},
+  };
+  PlayerRecord record;
+  record.Game.Spins = 12345;
+  record.Game.FreeSpins = 7;
+  record.Game.Wagered = 100000;
+  record.Game.LineWins = 80000;
+  MachineState machine;
+  FakePrompts prompts;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.Locale);
+    QLocale::setDefault(QLocale(row.Locale));
+    StatisticsWindow stats(record, machine, nullptr, prompts);
+    const std::pair<int, QString> cells[] = {
+        {0, row.Spins}, {1, row.Wagered}, {8, row.Net}, {9, row.Payback}};
+    for (const auto& [r, text] : cells) {
+      QTableWidgetItem* cell = stats.Figures->item(r, 0);
+      EXPECT_EQ(cell->text(), text);
+      EXPECT_TRUE(cell->data(Qt::AccessibleTextRole).toString().startsWith(text + ", "));
+    }
+  }
+  QLocale::setDefault(QLocale::c());
+}
