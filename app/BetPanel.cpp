@@ -7,6 +7,7 @@
 #include "cards/CardTable.h"
 #include "face/FacePainter.h"
 #include "machine/SlotMachine.h"
+#include "platform/LocaleText.h"
 
 namespace zandor {
 
@@ -42,7 +43,13 @@ BetPanel::BetPanel(SlotMachine& machine, QWidget* parent, QWidget* window)
               //: The button that bets the most coins (25) and spins.
               make(tr("Bet Max"), tr("Bet the maximum and spin (key M)"), "betMaxButton"),
               //: The button that spins the reels.
-              make(tr("Spin"), tr("Spins the slot wheels (Space or Enter)"), "spinButton")};
+              make(tr("Spin"),
+                   //: The Spin button's tip: %1 and %2 are the names of the Space and Enter keys
+                   //: as the player's keyboard prints them.
+                   tr("Spins the slot wheels (%1 or %2)")
+                       .arg(KeyName(QKeySequence(Qt::Key_Space)),
+                            KeyName(QKeySequence(Qt::Key_Return))),
+                   "spinButton")};
   buttons_[3]->setDefault(true);
   connect(buttons_[0], &QPushButton::clicked, this, [this] { machine_.BetOne(); });
   connect(buttons_[1], &QPushButton::clicked, this, [this] { machine_.BetFive(); });

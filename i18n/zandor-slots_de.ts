@@ -210,8 +210,9 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Drehen</translation>
     </message>
     <message>
-        <source>Spins the slot wheels (Space or Enter)</source>
-        <translation>Dreht die Walzen (Space oder Enter)</translation>
+        <source>Spins the slot wheels (%1 or %2)</source>
+        <extracomment>The Spin button&apos;s tip: %1 and %2 are the names of the Space and Enter keys as the player&apos;s keyboard prints them.</extracomment>
+        <translation>Dreht die Walzen (%1 oder %2)</translation>
     </message>
 </context>
 <context>

@@ -210,8 +210,9 @@ Para cambiar entre «pedir» y «devolver», elija el modo.</translation>
         <translation>Girar</translation>
     </message>
     <message>
-        <source>Spins the slot wheels (Space or Enter)</source>
-        <translation>Gira los rodillos (Espacio o Intro)</translation>
+        <source>Spins the slot wheels (%1 or %2)</source>
+        <extracomment>The Spin button&apos;s tip: %1 and %2 are the names of the Space and Enter keys as the player&apos;s keyboard prints them.</extracomment>
+        <translation>Gira los rodillos (%1 o %2)</translation>
     </message>
 </context>
 <context>

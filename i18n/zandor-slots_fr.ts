@@ -210,8 +210,9 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;», choisiss
         <translation>Lancer</translation>
     </message>
     <message>
-        <source>Spins the slot wheels (Space or Enter)</source>
-        <translation>Lance les rouleaux (Space ou Enter)</translation>
+        <source>Spins the slot wheels (%1 or %2)</source>
+        <extracomment>The Spin button&apos;s tip: %1 and %2 are the names of the Space and Enter keys as the player&apos;s keyboard prints them.</extracomment>
+        <translation>Lance les rouleaux (%1 ou %2)</translation>
     </message>
 </context>
 <context>

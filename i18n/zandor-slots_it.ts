@@ -210,8 +210,9 @@ Per passare da «prendere in prestito» a «restituire», scelga l&apos;azione.<
         <translation>Gira</translation>
     </message>
     <message>
-        <source>Spins the slot wheels (Space or Enter)</source>
-        <translation>Fa girare i rulli (Spazio o Invio)</translation>
+        <source>Spins the slot wheels (%1 or %2)</source>
+        <extracomment>The Spin button&apos;s tip: %1 and %2 are the names of the Space and Enter keys as the player&apos;s keyboard prints them.</extracomment>
+        <translation>Fa girare i rulli (%1 o %2)</translation>
     </message>
 </context>
 <context>

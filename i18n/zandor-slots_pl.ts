@@ -211,8 +211,9 @@ Aby przełączać się między „pożycz” a „spłać”, wybierz tryb.</tra
         <translation>Zakręć</translation>
     </message>
     <message>
-        <source>Spins the slot wheels (Space or Enter)</source>
-        <translation>Kręci bębnami (Spacja lub Enter)</translation>
+        <source>Spins the slot wheels (%1 or %2)</source>
+        <extracomment>The Spin button&apos;s tip: %1 and %2 are the names of the Space and Enter keys as the player&apos;s keyboard prints them.</extracomment>
+        <translation>Kręci bębnami (%1 lub %2)</translation>
     </message>
 </context>
 <context>
