@@ -771,13 +771,14 @@ void MainWindow::Repaint() {
 
 void MainWindow::Inform(const PlayerText& text) { prompts_.Inform(this, Translated(text)); }
 
-Money MainWindow::OfferCardGame(Money lineWin) {
+Money MainWindow::OfferCardGame(Money lineWin, const std::function<void(Money)>& drawn) {
   // The table plays on its own copy of the win; the machine settles what it returns.
   Money win = lineWin;
   CardTable dlg(
       win, Random, [this](Effect e) { Play(e); }, prompts_, this);
   // Before gambling, the player hears what the reels won.
   dlg.Prelude = CardOfferSentence(Game.Machine);
+  dlg.Drawn = drawn;
   dlg.exec();
   return win;
 }

@@ -77,9 +77,13 @@ struct KeepingHost : FakeHost, SessionWindow {
     Moment();
     FakeHost::DrawBonusMeter(blue);
   }
-  Money OfferCardGame(Money win) override {
+  // The win the card table shows, from its opening until the spin is kept settled, and the
+  // win of a card being drawn (kept, not yet shown).
+  std::optional<Money> Shown, Drawing;
+  Money OfferCardGame(Money win, const std::function<void(Money)>& drawn) override {
     Moment();  // the card table waits
-    return FakeHost::OfferCardGame(win);
+    Shown = win;
+    return FakeHost::OfferCardGame(win, drawn);
   }
   void SetBetButtonsEnabled(bool on) override {
     Moment();
@@ -98,7 +102,10 @@ struct KeepingHost : FakeHost, SessionWindow {
   void RunSoon(std::function<void()> task) override {
     Moment();
     task();
-    if (Session->Kept()) SettledSpins = Machine->Spins + Machine->FreeSpinCount;
+    if (Session->Kept()) {
+      SettledSpins = Machine->Spins + Machine->FreeSpinCount;
+      Shown = Drawing = std::nullopt;
+    }
     const MachineState v = SettledView(*Machine);
     Settles.emplace_back(v.Credits, v.Borrowed, v.BonusPool, v.Spins, v.FreeSpinCount, v.FreeSpins);
     Moment();
@@ -166,16 +173,24 @@ bool Wins(const MachineState& m) {
 }
 
 // An evening: a won Bet Max gambled at the card table, a loan, coins placed one by one and a
-// loss, a spin that wins the bonus pool and its seven free spins, a payback, a last spin.
-void PlayEvening(Sitting& s, bool cardDoubles) {
+// loss, a spin that wins the bonus pool and its seven free spins, a payback, a last spin. The
+// cards: W a card drawn and won, L drawn and lost, G Go Again; none leaves the win as won.
+void PlayEvening(Sitting& s, const std::string& cards) {
   const uint32_t win =
       SeedFor([](auto& m) { return Wins(m) && !Count(m, GAIN) && !Count(m, LOSS); }, 1000);
   const uint32_t loss =
       SeedFor([](auto& m) { return !Wins(m) && !Count(m, GAIN) && !Count(m, LOSS); }, 5000);
   const uint32_t bonus =
       SeedFor([](auto& m) { return Count(m, GAIN) > 0 && !Count(m, LOSS); }, 9000);
-  s.Host.CardGame = [cardDoubles](Money& w) {
-    if (cardDoubles) w = w * 2;
+  s.Host.CardGame = [&s, cards](Money& w) {
+    for (char c : cards) {
+      s.Host.Moment();  // the player's hand on Draw or Go Again
+      if (c == 'G') continue;
+      w = c == 'W' ? w * 2 : Money();
+      s.Host.Drawing = w;
+      s.Host.CardDrawn(w);
+      s.Host.Shown = w;
+    }
   };
   s.Host.TimeOfDay = win;
   s.Machine.BetMax();
@@ -203,34 +218,40 @@ TEST(Keeping, AKillAtAnyInstantLosesNothingSettled) {
   const std::string base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm/" : "/tmp/";
   const std::string dir = base + "zandor-keep-" + std::to_string(::getpid()) + "/";
 
-  // Two evenings without a kill: the card game doubling the win, and left as won.
+  // Evenings without a kill, one for each way the card table can leave the win; the kills
+  // land in the two that draw, win and go again.
   std::vector<std::tuple<Money, Money, Money, int32_t, int32_t, int32_t>> settles;
-  int64_t moments = 0;
-  for (bool doubles : {true, false}) {
+  std::vector<std::pair<std::string, int64_t>> killed;
+  for (const std::string cards : {"", "W", "WGW", "WGL"}) {
     fresh(dir);
     Killer none;
     Sitting s(dir, &none);
     s.Settle();
-    PlayEvening(s, doubles);
+    PlayEvening(s, cards);
     ASSERT_EQ(s.Game.Machine.FreeSpinCount, 7);
     settles.insert(settles.end(), s.Host.Settles.begin(), s.Host.Settles.end());
-    if (doubles) moments = none.Moments;
+    if (cards.size() > 1) killed.emplace_back(cards, none.Moments);
   }
-  ASSERT_GT(moments, 100);
+  ASSERT_GT(killed[0].second, 100);
 
+  for (const auto& [cards, moments] : killed)
   for (int64_t at = 0; at < moments; ++at) {
-    SCOPED_TRACE("killed at moment " + std::to_string(at) + " of " + std::to_string(moments));
+    SCOPED_TRACE("cards " + cards + ", killed at moment " + std::to_string(at) + " of " +
+                 std::to_string(moments));
     fresh(dir);
     Killer kill;
     kill.At = at;
     int64_t settledSpins = 0;
+    std::optional<Money> shown, drawing;
     try {
       auto s = std::make_unique<Sitting>(dir, &kill);
       try {
         s->Settle();
-        PlayEvening(*s, true);
+        PlayEvening(*s, cards);
       } catch (const Crash&) {
         settledSpins = s->Host.SettledSpins;
+        shown = s->Host.Shown;
+        drawing = s->Host.Drawing;
         throw;
       }
       FAIL() << "the evening ran to its end";
@@ -253,6 +274,14 @@ TEST(Keeping, AKillAtAnyInstantLosesNothingSettled) {
     EXPECT_EQ(static_cast<int64_t>(after.Record.Recent.Entries().size()),
               m.Spins + m.FreeSpinCount);
     EXPECT_GE(m.Spins + m.FreeSpinCount, settledSpins);
+    // A kill while the card table was open, or before its spin was kept settled, pays what the
+    // table showed (or the card being drawn, kept before it was painted), completed or not.
+    if (shown) {
+      ASSERT_FALSE(after.Record.Recent.Entries().empty());
+      const SpinReport& done = after.Record.Recent.Entries().front().Spin;
+      EXPECT_TRUE(done.Win == CentsOf(*shown) || (drawing && done.Win == CentsOf(*drawing)))
+          << "won " << done.Win << ", shown " << CentsOf(*shown);
+    }
     // The meters are where an evening without a kill stood at one of its settled moments.
     const MachineState v = SettledView(m);
     EXPECT_NE(std::find(settles.begin(), settles.end(),
