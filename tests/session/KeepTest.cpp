@@ -542,3 +542,70 @@ TEST(Keeping, ForgedRecoveryDataIsVoided) {
 }
 
 }  // namespace
+
+namespace {
+
+// PLAYER.INI is never written larger than a start reads back: a large file sheds the sections
+// that are not the game's (a small one keeps the player's own), a second [Spin] or [Game] is
+// dropped at the next keep, and a file whose own sections are too large is not written at all,
+// which the keep reports.
+TEST(Keeping, PlayerIniStaysReadable) {
+  struct Case {
+    const char* Name;
+    std::string Extra;   // appended to the kept file; "full" fills it to the limit with ours
+    bool OwnKept;        // the player's [Notes] section is still there
+    bool Written;        // the next keep writes the file
+  };
+  const std::string notes = "[Notes]\nMine=1\n";
+  const auto filler = [](const std::string& section, size_t bytes) {
+    std::string text = "[" + section + "]\n";
+    for (int i = 0; text.size() + 40 < bytes; ++i)
+      text += "K" + std::to_string(i) + "=" + std::string(28, 'x') + "\n";
+    return text;
+  };
+  std::string spins;
+  for (int i = 0; i < 500; ++i) spins += "[Spin]\nSeed=1\n[Game]\nMeters=0\n";
+  const size_t nearLimit = IniDocument::MaxFileSize - 4096;
+  for (const Case& c : {Case{"a small file of the player's own", notes, true, true},
+                        Case{"junk near the limit", notes + filler("Junk", nearLimit), false, true},
+                        Case{"five hundred more [Spin] and [Game]", notes + spins, true, true},
+                        Case{"our own section at the limit", "full", false, false}}) {
+    SCOPED_TRACE(c.Name);
+    TempDir dir;
+    const std::string path = PlayerIniPath(dir.Path());
+    {
+      Sitting s(dir.Path(), nullptr);
+      s.Settle();
+      ASSERT_TRUE(s.Session.Keeper().KeepSettled().empty());
+    }
+    const std::string kept = ReadFile(path);
+    WriteFile(path, kept + (c.Extra == "full"
+                                ? filler("Volume", IniDocument::MaxFileSize - kept.size() - 8)
+                                : c.Extra));
+    const std::string before = ReadFile(path);
+    {
+      Sitting s(dir.Path(), nullptr);
+      s.Settle();
+      s.Host.TimeOfDay = SeedFor([](auto& m) { return Wins(m) && !Count(m, GAIN); }, 1000);
+      s.Machine.BetMax();
+      const std::vector<std::string> failed = s.Session.Keeper().KeepSettled();
+      EXPECT_EQ(failed.empty(), c.Written);
+    }
+    const std::string after = ReadFile(path);
+    EXPECT_LE(after.size(), IniDocument::MaxFileSize);
+    if (!c.Written) EXPECT_TRUE(after == before);
+    if (c.Written) {
+      EXPECT_EQ(after.find("[Notes]") != std::string::npos, c.OwnKept);
+      size_t games = 0;
+      for (size_t at = after.find("[Game]"); at != std::string::npos; at = after.find("[Game]", at + 1))
+        ++games;
+      EXPECT_EQ(games, 1u);
+      EXPECT_EQ(after.find("[Spin]\nSeed"), std::string::npos);
+    }
+    Sitting next(dir.Path(), nullptr);
+    EXPECT_EQ(next.File.SetAside(), "");
+    EXPECT_EQ(next.Record.Game.Spins, c.Written ? 1 : 0);
+  }
+}
+
+}  // namespace
