@@ -77,6 +77,18 @@ class WindowKeeping : public SessionWindow {
     prompts_.Inform(&window_, QCoreApplication::translate("zandor::MainWindow",
                                                           "Your game is being saved again."));
   }
+  void SpinCompleted(const PlayerText& notice) override {
+    // The start completes the spin before the window is shown: the box waits for the face.
+    ShowOnceUp(Translated(notice), 50);
+  }
+
+ private:
+  void ShowOnceUp(const QString& text, int triesLeft) {
+    QTimer::singleShot(triesLeft == 50 ? 0 : 100, &window_, [this, text, triesLeft] {
+      if (!window_.isVisible() && triesLeft > 0) return ShowOnceUp(text, triesLeft - 1);
+      prompts_.Inform(&window_, text);
+    });
+  }
 
  private:
   MainWindow& window_;

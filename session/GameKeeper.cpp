@@ -155,6 +155,7 @@ std::optional<SpinStart> GameKeeper::Restore() {
   s.PowerPts = Counter(file_, kSpin, "PowerPts", 100);
   s.FreeSpins = Counter(file_, kSpin, "FreeSpins", FreeSpinAward);
   s.FreeSpinCount = Counter(file_, kSpin, "FreeSpinCount", INT32_MAX);
+  if (!Number(file_.ReadString(kSpin, "Time", ""), s.Time) || s.Time < 0) s.Time = 0;
   // Neither the credits nor the debt nor the pool was ever below zero or past what the
   // machine keeps as a spin started.
   for (Money meter : {s.Credits, s.Borrowed, s.BonusPool, s.LastWager, s.Spin.PoolShare})
@@ -220,6 +221,7 @@ bool GameKeeper::KeepSpin(const SpinInProgress& spin) {
     file_.WriteInteger(kSpin, "PowerPts", m.PowerPts);
     file_.WriteInteger(kSpin, "FreeSpins", m.FreeSpins);
     file_.WriteInteger(kSpin, "FreeSpinCount", m.FreeSpinCount);
+    file_.WriteString(kSpin, "Time", std::to_string(record_.Now()));
   }
   file_.WriteBool(kSpin, "CardDecided", spin.CardDecided);
   file_.WriteString(kSpin, "CardWin", FormatMoney(spin.CardWin));

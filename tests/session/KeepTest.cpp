@@ -116,6 +116,8 @@ struct KeepingHost : FakeHost, SessionWindow {
     Told.push_back("failed: " + std::to_string(paths.size()));
   }
   void KeepingWorksAgain() override { Told.push_back("works again"); }
+  std::vector<std::string> Completed;  // what the player was told of a spin completed at start
+  void SpinCompleted(const PlayerText& notice) override { Completed.push_back(notice.English()); }
 };
 
 // One sitting at the machine: the game as a start finds it on disk.
@@ -605,6 +607,71 @@ TEST(Keeping, PlayerIniStaysReadable) {
     Sitting next(dir.Path(), nullptr);
     EXPECT_EQ(next.File.SetAside(), "");
     EXPECT_EQ(next.Record.Game.Spins, c.Written ? 1 : 0);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A spin completed at the start is told once, in words: what it won (or that it won nothing)
+// and whether free spins go on; Recent Spins lists it at the time its reels turned.
+TEST(Keeping, ACompletedSpinIsToldAndListedWhenPlayed) {
+  struct Case {
+    const char* Name;
+    bool Wins;
+    int FreeSpins;  // before the spin; a free spin when above zero
+    std::string Told;
+  };
+  const uint32_t win = SeedFor([](auto& m) { return Wins(m) && !Count(m, GAIN) && !Count(m, LOSS); }, 1000);
+  const uint32_t loss = SeedFor([](auto& m) { return !Wins(m) && !Count(m, GAIN) && !Count(m, LOSS); }, 5000);
+  // What the winning spin pays for a full wager of quarters, played to its end.
+  Money paid;
+  {
+    TempDir dir;
+    Sitting s(dir.Path(), nullptr);
+    s.Settle();
+    s.Game.Options.AceyDucey = false;
+    s.Host.TimeOfDay = win;
+    const Money before = s.Game.Machine.Credits;
+    s.Machine.BetMax();
+    paid = s.Game.Machine.Credits - before + Money::Cents(625);
+    ASSERT_GT(paid, Money());
+  }
+  const std::string won = "Your last spin was interrupted. It has been completed: you won " +
+                          paid.Padded(0) + ".";
+  for (const Case& c :
+       {Case{"a paid spin that won", true, 0, won},
+        Case{"a paid spin that lost", false, 0,
+             "Your last spin was interrupted. It has been completed: it won nothing."},
+        Case{"a free spin that lost, two more to come", false, 3,
+             "Your last spin was interrupted. It has been completed: it won nothing. Your free "
+             "spins continue."}}) {
+    SCOPED_TRACE(c.Name);
+    TempDir dir;
+    {
+      Sitting s(dir.Path(), nullptr);
+      s.Settle();
+      MachineState& m = s.Game.Machine;
+      m.FreeSpins = c.FreeSpins;
+      ASSERT_TRUE(s.Session.Keeper().KeepSettled().empty());
+      s.Record.Now = [] { return int64_t{1765000000}; };
+      SpinInProgress spin;
+      spin.Seed = c.Wins ? win : loss;
+      Lcg rng;
+      spin.Stops = PlanSpin(rng, spin.Seed).Stops;
+      spin.Free = c.FreeSpins > 0;
+      spin.Wager = Money::Cents(625);
+      if (!spin.Free) m.Credits -= spin.Wager;
+      ASSERT_TRUE(s.Session.Keeper().KeepSpin(spin));
+    }
+    Sitting after(dir.Path(), nullptr);
+    ASSERT_TRUE(after.Session.Interrupted());
+    after.Settle();
+    EXPECT_EQ(after.Host.Completed, std::vector<std::string>{c.Told});
+    ASSERT_FALSE(after.Record.Recent.Entries().empty());
+    EXPECT_EQ(after.Record.Recent.Entries().front().Time, 1765000000);
+    EXPECT_TRUE(after.Host.Messages.empty());
   }
 }
 
