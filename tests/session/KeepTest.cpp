@@ -554,7 +554,8 @@ namespace {
 TEST(Keeping, PlayerIniStaysReadable) {
   struct Case {
     const char* Name;
-    std::string Extra;   // appended to the kept file; "full" fills it to the limit with ours
+    std::string Extra;   // appended to the kept file; "full" fills it to the limit with ours,
+                         // "key" adds a key to [Game] that no keep writes
     bool OwnKept;        // the player's [Notes] section is still there
     bool Written;        // the next keep writes the file
   };
@@ -571,6 +572,7 @@ TEST(Keeping, PlayerIniStaysReadable) {
   for (const Case& c : {Case{"a small file of the player's own", notes, true, true},
                         Case{"junk near the limit", notes + filler("Junk", nearLimit), false, true},
                         Case{"five hundred more [Spin] and [Game]", notes + spins, true, true},
+                        Case{"a key of [Game] no keep writes", "key", false, true},
                         Case{"our own section at the limit", "full", false, false}}) {
     SCOPED_TRACE(c.Name);
     TempDir dir;
@@ -581,9 +583,11 @@ TEST(Keeping, PlayerIniStaysReadable) {
       ASSERT_TRUE(s.Session.Keeper().KeepSettled().empty());
     }
     const std::string kept = ReadFile(path);
-    WriteFile(path, kept + (c.Extra == "full"
-                                ? filler("Volume", IniDocument::MaxFileSize - kept.size() - 8)
-                                : c.Extra));
+    WriteFile(path, c.Extra == "key"
+                        ? WithKey(kept, "Game", "Junk", "1")
+                        : kept + (c.Extra == "full"
+                                      ? filler("Volume", IniDocument::MaxFileSize - kept.size() - 8)
+                                      : c.Extra));
     const std::string before = ReadFile(path);
     {
       Sitting s(dir.Path(), nullptr);
@@ -603,6 +607,7 @@ TEST(Keeping, PlayerIniStaysReadable) {
         ++games;
       EXPECT_EQ(games, 1u);
       EXPECT_EQ(after.find("[Spin]\nSeed"), std::string::npos);
+      EXPECT_EQ(after.find("Junk="), std::string::npos);
     }
     Sitting next(dir.Path(), nullptr);
     EXPECT_EQ(next.File.SetAside(), "");
