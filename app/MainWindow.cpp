@@ -75,6 +75,18 @@ class WindowKeeping : public SessionWindow {
     prompts_.Inform(&window_, QCoreApplication::translate("zandor::MainWindow",
                                                           "Your game is being saved again."));
   }
+  void SpinCompleted(const PlayerText& notice) override {
+    // The start completes the spin before the window is shown: the box waits for the face.
+    ShowOnceUp(Translated(notice), 50);
+  }
+
+ private:
+  void ShowOnceUp(const QString& text, int triesLeft) {
+    QTimer::singleShot(triesLeft == 50 ? 0 : 100, &window_, [this, text, triesLeft] {
+      if (!window_.isVisible() && triesLeft > 0) return ShowOnceUp(text, triesLeft - 1);
+      prompts_.Inform(&window_, text);
+    });
+  }
 
  private:
   MainWindow& window_;
@@ -464,13 +476,14 @@ void MainWindow::Repaint() {
 
 void MainWindow::Inform(const PlayerText& text) { prompts_.Inform(this, Translated(text)); }
 
-Money MainWindow::OfferCardGame(Money lineWin) {
+Money MainWindow::OfferCardGame(Money lineWin, const std::function<void(Money)>& drawn) {
   // The table plays on its own copy of the win; the machine settles what it returns.
   Money win = lineWin;
   CardTable dlg(
       win, random_, [this](Effect e) { Play(e); }, prompts_, this);
   // Before gambling, the player hears what the reels won.
   dlg.Prelude = CardOfferSentence(game_.Machine);
+  dlg.Drawn = drawn;
   dlg.exec();
   return win;
 }

@@ -115,7 +115,7 @@ class MainWindow : public QMainWindow,
   void DrawBonusMeter(bool blueFirst) override;
   void Repaint() override;
   void Inform(const PlayerText& text) override;
-  Money OfferCardGame(Money lineWin) override;
+  Money OfferCardGame(Money lineWin, const std::function<void(Money)>& drawn) override;
   void SetBetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;
   void SetAutomaticSpins(bool enabled) override;

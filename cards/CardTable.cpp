@@ -255,6 +255,8 @@ void CardTable::StartWith(const CardDeck& deck) {
 void CardTable::Draw() {
   const DrawOutcome outcome = hand_.Draw(spinWin_);
   if (outcome == DrawOutcome::None) return;
+  // The outcome is kept before the card is painted: a card the player saw is a card played.
+  if (Drawn) Drawn(spinWin_);
   DrawCard(hand_.ThirdCard().Id, 273, 80);
   const bool won = outcome == DrawOutcome::Won;
   result_ = won ? tr("You Won!") : tr("You Lost");

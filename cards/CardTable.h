@@ -45,6 +45,8 @@ class CardTable : public QDialog {
   std::function<int64_t()> SinceOpened;
   // Spoken before the table's own opening words (what the reels won), or "".
   QString Prelude;
+  // Hears the win after each card drawn, before the card is shown.
+  std::function<void(Money)> Drawn;
 
   // Prepares a new game: five skips, a deck shuffled with this seed, the opening pair.
   void Shuffle(uint32_t utcTimeOfDayMs);

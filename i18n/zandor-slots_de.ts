@@ -576,6 +576,25 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
     </message>
 </context>
 <context>
+    <name>zandor::GameSession</name>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: it won nothing. Your free spins continue.</source>
+        <translation>Ihre letzte Drehung wurde unterbrochen. Sie wurde zu Ende gespielt: Sie hat nichts gewonnen. Ihre Freispiele gehen weiter.</translation>
+    </message>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: it won nothing.</source>
+        <translation>Ihre letzte Drehung wurde unterbrochen. Sie wurde zu Ende gespielt: Sie hat nichts gewonnen.</translation>
+    </message>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: you won %1. Your free spins continue.</source>
+        <translation>Ihre letzte Drehung wurde unterbrochen. Sie wurde zu Ende gespielt: Sie haben %1 gewonnen. Ihre Freispiele gehen weiter.</translation>
+    </message>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: you won %1.</source>
+        <translation>Ihre letzte Drehung wurde unterbrochen. Sie wurde zu Ende gespielt: Sie haben %1 gewonnen.</translation>
+    </message>
+</context>
+<context>
     <name>zandor::Help</name>
     <message>
         <source>Version %1</source>

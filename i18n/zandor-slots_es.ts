@@ -576,6 +576,25 @@ Para cambiar entre «pedir» y «devolver», elija el modo.</translation>
     </message>
 </context>
 <context>
+    <name>zandor::GameSession</name>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: it won nothing. Your free spins continue.</source>
+        <translation>Su última tirada se interrumpió. Se ha completado sin premio. Sus tiradas gratis continúan.</translation>
+    </message>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: it won nothing.</source>
+        <translation>Su última tirada se interrumpió. Se ha completado sin premio.</translation>
+    </message>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: you won %1. Your free spins continue.</source>
+        <translation>Su última tirada se interrumpió. Se ha completado: ha ganado %1. Sus tiradas gratis continúan.</translation>
+    </message>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: you won %1.</source>
+        <translation>Su última tirada se interrumpió. Se ha completado: ha ganado %1.</translation>
+    </message>
+</context>
+<context>
     <name>zandor::Help</name>
     <message>
         <source>Version %1</source>

@@ -576,6 +576,25 @@ Pour passer de «&#xa0;emprunter&#xa0;» à «&#xa0;rembourser&#xa0;», choisiss
     </message>
 </context>
 <context>
+    <name>zandor::GameSession</name>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: it won nothing. Your free spins continue.</source>
+        <translation>Votre dernier tour a été interrompu. Il a été terminé&#xa0;: il n&apos;a rien rapporté. Vos tours gratuits continuent.</translation>
+    </message>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: it won nothing.</source>
+        <translation>Votre dernier tour a été interrompu. Il a été terminé&#xa0;: il n&apos;a rien rapporté.</translation>
+    </message>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: you won %1. Your free spins continue.</source>
+        <translation>Votre dernier tour a été interrompu. Il a été terminé&#xa0;: vous avez gagné %1. Vos tours gratuits continuent.</translation>
+    </message>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: you won %1.</source>
+        <translation>Votre dernier tour a été interrompu. Il a été terminé&#xa0;: vous avez gagné %1.</translation>
+    </message>
+</context>
+<context>
     <name>zandor::Help</name>
     <message>
         <source>Version %1</source>

@@ -576,6 +576,25 @@ Per passare da «prendere in prestito» a «restituire», scelga l&apos;azione.<
     </message>
 </context>
 <context>
+    <name>zandor::GameSession</name>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: it won nothing. Your free spins continue.</source>
+        <translation>Il Suo ultimo giro è stato interrotto. È stato completato senza vincite. I Suoi giri gratuiti continuano.</translation>
+    </message>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: it won nothing.</source>
+        <translation>Il Suo ultimo giro è stato interrotto. È stato completato senza vincite.</translation>
+    </message>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: you won %1. Your free spins continue.</source>
+        <translation>Il Suo ultimo giro è stato interrotto. È stato completato: ha vinto %1. I Suoi giri gratuiti continuano.</translation>
+    </message>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: you won %1.</source>
+        <translation>Il Suo ultimo giro è stato interrotto. È stato completato: ha vinto %1.</translation>
+    </message>
+</context>
+<context>
     <name>zandor::Help</name>
     <message>
         <source>Version %1</source>

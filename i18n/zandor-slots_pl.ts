@@ -578,6 +578,25 @@ Aby przełączać się między „pożycz” a „spłać”, wybierz tryb.</tra
     </message>
 </context>
 <context>
+    <name>zandor::GameSession</name>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: it won nothing. Your free spins continue.</source>
+        <translation>Ostatni obrót został przerwany. Został dokończony bez wygranej. Darmowe obroty trwają dalej.</translation>
+    </message>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: it won nothing.</source>
+        <translation>Ostatni obrót został przerwany. Został dokończony bez wygranej.</translation>
+    </message>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: you won %1. Your free spins continue.</source>
+        <translation>Ostatni obrót został przerwany. Został dokończony: wygrana %1. Darmowe obroty trwają dalej.</translation>
+    </message>
+    <message>
+        <source>Your last spin was interrupted. It has been completed: you won %1.</source>
+        <translation>Ostatni obrót został przerwany. Został dokończony: wygrana %1.</translation>
+    </message>
+</context>
+<context>
     <name>zandor::Help</name>
     <message>
         <source>Version %1</source>

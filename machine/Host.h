@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "machine/Money.h"
 #include "machine/PlayerText.h"
@@ -68,8 +69,8 @@ struct PlayerPrompts {
   // An information box with an OK button, in the player's language.
   virtual void Inform(const PlayerText& text) = 0;
   // The modal double-or-nothing card game for the lines' win; returns the win as the cards
-  // left it.
-  virtual Money OfferCardGame(Money lineWin) = 0;
+  // left it. drawn hears the win after each card drawn, before the card is shown.
+  virtual Money OfferCardGame(Money lineWin, const std::function<void(Money)>& drawn) = 0;
 };
 
 // The bet buttons and the menus' state.

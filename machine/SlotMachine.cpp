@@ -399,11 +399,17 @@ void SlotMachine::EvaluatePaylines() {
       // The card game's decision, when one was made before the crash, stands; a card table
       // still waiting counts the win in as won.
       report_.CardOffered = completing_->CardDecided;
-      if (completing_->CardDecided) m_.SpinWin = completing_->CardWin;
+      if (completing_->CardDecided) m_.SpinWin = KeptCardWin(m_.SpinWin, completing_->CardWin);
     } else {
       report_.CardOffered = options_.AceyDucey && !m_.AutoSpin && !closing_;
       if (report_.CardOffered) {
-        m_.SpinWin = host_.Prompts.OfferCardGame(m_.SpinWin);
+        // A card seen is a card played: each draw's outcome is kept before the table shows it,
+        // so a crash while it shows cannot undo the gamble.
+        m_.SpinWin = host_.Prompts.OfferCardGame(m_.SpinWin, [this](Money shown) {
+          inProgress_.CardDecided = true;
+          inProgress_.CardWin = shown;
+          host_.Keep.KeepSpin(inProgress_);
+        });
         inProgress_.CardDecided = true;
         inProgress_.CardWin = m_.SpinWin;
         host_.Keep.KeepSpin(inProgress_);

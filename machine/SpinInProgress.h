@@ -20,4 +20,15 @@ struct SpinInProgress {
   bool operator==(const SpinInProgress&) const = default;
 };
 
+// The lines' win a spin completed after a crash pays when its card game had decided: the kept
+// card win where the cards could have left it (nothing, or the line win doubled any number of
+// times), else the line win, as a table still waiting counts it.
+inline Money KeptCardWin(Money lineWin, Money cardWin) {
+  if (cardWin == Money()) return cardWin;
+  if (lineWin <= Money()) return lineWin;
+  for (Money w = lineWin; w <= cardWin && w <= MoneyMax; w = w * 2)
+    if (w == cardWin) return cardWin;
+  return lineWin;
+}
+
 }  // namespace zandor

@@ -1,6 +1,8 @@
 #include "session/GameKeeper.h"
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <charconv>
 #include <sstream>
 #include <vector>
@@ -17,6 +19,22 @@ namespace {
 
 const std::string kGame = "Game";
 const std::string kSpin = "Spin";
+
+// The keys a keep writes; any other key in the two sections is dropped by the next keep.
+constexpr std::array<std::string_view, 7> kGameKeys = {
+    "Meters", "MetersBefore", "FreeSpins", "FreeSpinCount", "LastWager", "Pool", "Stops"};
+constexpr std::array<std::string_view, 16> kSpinKeys = {
+    "Seed",      "Stops",    "Free",     "Wager",     "PoolShare",     "Credits",
+    "Borrowed",  "BonusPool", "LastWager", "Spins",   "PowerPts",      "FreeSpins",
+    "FreeSpinCount", "Time", "CardDecided", "CardWin"};
+
+bool OneOf(std::string_view key, const auto& keys) {
+  return std::any_of(keys.begin(), keys.end(), [key](std::string_view k) {
+    return k.size() == key.size() &&
+           std::equal(k.begin(), k.end(), key.begin(),
+                      [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+  });
+}
 
 std::vector<std::string> Words(const std::string& text) {
   std::istringstream in(text);
@@ -155,6 +173,7 @@ std::optional<SpinStart> GameKeeper::Restore() {
   s.PowerPts = Counter(file_, kSpin, "PowerPts", 100);
   s.FreeSpins = Counter(file_, kSpin, "FreeSpins", FreeSpinAward);
   s.FreeSpinCount = Counter(file_, kSpin, "FreeSpinCount", INT32_MAX);
+  if (!Number(file_.ReadString(kSpin, "Time", ""), s.Time) || s.Time < 0) s.Time = 0;
   // Neither the credits nor the debt nor the pool was ever below zero or past what the
   // machine keeps as a spin started.
   for (Money meter : {s.Credits, s.Borrowed, s.BonusPool, s.LastWager, s.Spin.PoolShare})
@@ -185,6 +204,7 @@ std::vector<std::string> GameKeeper::KeepSettled() {
   file_.WriteString(kGame, "LastWager", FormatMoney(m.LastWager));
   file_.WriteString(kGame, "Pool", FormatMoney(std::max(m.BonusPool, Money())));
   file_.WriteString(kGame, "Stops", StopsText(m.ReelStops));
+  file_.KeepOnlyKeys(kGame, [](std::string_view key) { return OneOf(key, kGameKeys); });
   file_.KeepOnlyKeys(kSpin, [](std::string_view) { return false; });
   const bool playerKept = file_.Save();
   kept_ = kept_ || playerKept;
@@ -220,6 +240,8 @@ bool GameKeeper::KeepSpin(const SpinInProgress& spin) {
     file_.WriteInteger(kSpin, "PowerPts", m.PowerPts);
     file_.WriteInteger(kSpin, "FreeSpins", m.FreeSpins);
     file_.WriteInteger(kSpin, "FreeSpinCount", m.FreeSpinCount);
+    file_.WriteString(kSpin, "Time", std::to_string(record_.Now()));
+    file_.KeepOnlyKeys(kSpin, [](std::string_view key) { return OneOf(key, kSpinKeys); });
   }
   file_.WriteBool(kSpin, "CardDecided", spin.CardDecided);
   file_.WriteString(kSpin, "CardWin", FormatMoney(spin.CardWin));

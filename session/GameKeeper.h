@@ -30,6 +30,7 @@ struct SpinStart {
   SpinInProgress Spin;
   Money Credits, Borrowed, BonusPool, LastWager;
   int32_t Spins = 0, PowerPts = 0, FreeSpins = 0, FreeSpinCount = 0;
+  int64_t Time = 0;  // seconds since 1970 when the reels started; 0 when not kept
 };
 
 class GameKeeper {

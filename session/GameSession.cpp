@@ -32,13 +32,43 @@ void GameSession::Load() {
   if (IsMenuSpeed(m.Speed)) machine_.ChooseSpeed(m.Speed);
 }
 
+PlayerText CompletedSpinNotice(Money won, int freeSpinsLeft) {
+  constexpr const char* kContext = "zandor::GameSession";
+  const bool more = freeSpinsLeft > 0;
+  if (won <= Money())
+    return PlayerText{
+        kContext,
+        more ? ZANDOR_TR_NOOP("zandor::GameSession",
+                              "Your last spin was interrupted. It has been completed: it won "
+                              "nothing. Your free spins continue.")
+             : ZANDOR_TR_NOOP("zandor::GameSession",
+                              "Your last spin was interrupted. It has been completed: it won "
+                              "nothing."),
+        {}};
+  return PlayerText{
+      kContext,
+      more ? ZANDOR_TR_NOOP("zandor::GameSession",
+                            "Your last spin was interrupted. It has been completed: you won %1. "
+                            "Your free spins continue.")
+           : ZANDOR_TR_NOOP("zandor::GameSession",
+                            "Your last spin was interrupted. It has been completed: you won %1."),
+      {won.Padded(0)}};
+}
+
 void GameSession::Begin() {
   if (interrupted_) {
-    // No sound, no card game, no box: the player finds the spin settled; free spins it leaves
-    // go on by themselves.
+    // No sound and no card game: the player finds the spin settled and is told so once; free
+    // spins it leaves go on by themselves.
     const std::optional<SpinStart> spin = interrupted_;
     interrupted_.reset();
+    const MachineState& m = game_.Machine;
+    const Money before = m.Credits;
+    // Recent Spins lists the spin when its reels turned, not when the game came back.
+    const std::function<int64_t()> now = record_.Now;
+    if (spin->Time > 0 && spin->Time <= now()) record_.Now = [t = spin->Time] { return t; };
     machine_.CompleteSpin(spin->Spin);
+    record_.Now = now;
+    window_.SpinCompleted(CompletedSpinNotice(m.Credits - before, m.FreeSpins));
     return;
   }
   if (keeper_.NeedsKeeping()) GameSettled();

@@ -13,6 +13,7 @@
 
 #include "machine/GameState.h"
 #include "machine/Host.h"
+#include "machine/PlayerText.h"
 #include "machine/SlotMachine.h"
 #include "record/PlayerRecord.h"
 #include "session/GameKeeper.h"
@@ -33,7 +34,14 @@ struct SessionWindow {
   virtual void KeepingFailed(const std::vector<std::string>& paths) = 0;
   // Keeping works again after it failed.
   virtual void KeepingWorksAgain() = 0;
+  // A spin a crash interrupted was completed at the start: the player is told once what it
+  // brought, once the machine is shown.
+  virtual void SpinCompleted(const PlayerText& notice) = 0;
 };
+
+// What the player is told of a spin completed at the start: won is what it counted into the
+// credits, freeSpinsLeft the free spins still to come.
+PlayerText CompletedSpinNotice(Money won, int freeSpinsLeft);
 
 class GameSession {
  public:
@@ -49,7 +57,8 @@ class GameSession {
   void Load();
   // True when Load found a spin that a crash interrupted and Begin has not completed it yet.
   bool Interrupted() const { return interrupted_.has_value(); }
-  // Once the machine can be shown: completes the interrupted spin silently, or keeps the game
+  // Once the machine can be shown: completes the interrupted spin without sound or card game,
+  // recorded at the time it was played, and tells the window what it brought; or keeps the game
   // when the two files must agree again; free spins left go on by themselves.
   void Begin();
 

@@ -275,6 +275,25 @@ bool IniDocument::KeepOnlyKeys(const std::string& section,
   return true;
 }
 
+bool IniDocument::KeepOnlySections(const std::function<bool(std::string_view, bool)>& keep) {
+  std::unordered_set<std::string> seen;  // in lower case
+  std::vector<std::string> lines;
+  bool keeping = keep("", false);
+  for (std::string& line : lines_) {
+    std::string_view name;
+    if (SectionName(line, name)) {
+      std::string lower(name);
+      for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+      keeping = keep(name, !seen.insert(std::move(lower)).second);
+    }
+    if (keeping) lines.push_back(std::move(line));
+  }
+  const bool removed = lines.size() != lines_.size();
+  lines_ = std::move(lines);
+  return removed;
+}
+
 bool IniDocument::Save() const {
   return !unreadable_ && ReplaceFileAtomically(path_, Text(), faults_);
 }

@@ -45,6 +45,10 @@ class IniDocument {
   // Removes every line of the first section of that name but the first key line of each name
   // that keep accepts; blank lines that close the section stay. False when nothing was removed.
   bool KeepOnlyKeys(const std::string& section, const std::function<bool(std::string_view)>& keep);
+  // Removes every section that keep rejects, given its name and whether a section of that name
+  // came before; the lines before the first section go with the name "". False when nothing
+  // was removed.
+  bool KeepOnlySections(const std::function<bool(std::string_view, bool)>& keep);
 
   // Writes the whole document over the file in one atomic replace (one temporary file, one
   // flush, one rename, one flush of the folder), creating the folder when it is missing. False

@@ -1,5 +1,9 @@
 #include "store/PlayerIni.h"
 
+#include <algorithm>
+#include <array>
+#include <cctype>
+
 #include "store/DamagedFile.h"
 
 namespace zandor {
@@ -9,6 +13,25 @@ namespace {
 // A value never holds a line break, so no key reads as this.
 const std::string kNoKey = "\n";
 
+// The sections the game writes. Anything else is the player's own or junk: kept while the file
+// is small, dropped once it grows large enough to slow every keep or pass what a start reads.
+constexpr std::array<std::string_view, 11> kOurSections = {
+    "Volume",        "Window",       "View",         "Game",          "Spin",       "This Game",
+    "Lifetime",      "Auto Spin Limits", "Recent Spins", "Recent Events", "Game Chart"};
+
+// Far above all the game writes itself (its last spins, events and chart come to tens of KiB).
+constexpr size_t kTrimAbove = 256 * 1024;
+
+bool Ours(std::string_view name) {
+  return std::any_of(kOurSections.begin(), kOurSections.end(), [name](std::string_view s) {
+    return s.size() == name.size() &&
+           std::equal(s.begin(), s.end(), name.begin(), [](char a, char b) {
+             return std::tolower(static_cast<unsigned char>(a)) ==
+                    std::tolower(static_cast<unsigned char>(b));
+           });
+  });
+}
+
 }  // namespace
 
 std::string PlayerIniPath(const std::string& settingsDir) { return settingsDir + "PLAYER.INI"; }
@@ -17,9 +40,19 @@ PlayerIni::PlayerIni(const std::string& settingsDir, ReplaceFaults* faults)
     : doc_(PlayerIniPath(settingsDir), faults) {
   // A file we may not read stays where it is and is never written over; a damaged one (what a
   // link leads to decides) makes way for a fresh file. Had it not moved, it stays unwritten.
-  if (!doc_.Unreadable()) return;
+  if (!doc_.Unreadable()) {
+    Tidy(doc_.Text().size() > kTrimAbove);
+    return;
+  }
   setAside_ = SetAsideIfDamaged(Path());
   if (!setAside_.empty()) doc_ = IniDocument(Path(), faults);
+}
+
+void PlayerIni::Tidy(bool large) {
+  // A second section of one of our names is never read, only rewritten at every save.
+  if (doc_.KeepOnlySections(
+          [large](std::string_view name, bool again) { return Ours(name) ? !again : !large; }))
+    changed_ = true;
 }
 
 std::string PlayerIni::ReadString(const std::string& section, const std::string& key,
@@ -58,6 +91,10 @@ void PlayerIni::KeepOnlyKeys(const std::string& section,
 
 bool PlayerIni::Save() {
   if (!changed_) return true;
+  // A file larger than a start reads would be set aside there: what is not ours goes first,
+  // and a file still too large is not written at all.
+  if (doc_.Text().size() > IniDocument::MaxFileSize) Tidy(true);
+  if (doc_.Text().size() > IniDocument::MaxFileSize) return false;
   if (!doc_.Save()) return false;
   changed_ = false;
   return true;

@@ -2,8 +2,9 @@
 // volume, the window, the player's record). Its one owner: the file is read once at the start,
 // each part reads and writes its own section through it, and every save writes the whole file
 // in one atomic replace, so the sections on disk always belong together. A part that keeps
-// something new puts its keys into a section of its own; the next save, whoever asks for it,
-// writes them with the rest.
+// something new puts its keys into a section of its own, named in PlayerIni.cpp's list of the
+// game's sections; the next save, whoever asks for it, writes them with the rest. A file grown
+// large sheds what is not the game's, so that a keep never costs more than the game's own keys.
 #pragma once
 
 #include <cstdint>
@@ -49,10 +50,15 @@ class PlayerIni {
   void KeepOnlyKeys(const std::string& section, const std::function<bool(std::string_view)>& keep);
 
   // Writes every section in one atomic replace when anything changed since the last save;
-  // false when the file could not be written (it is then as it was).
+  // false when the file could not be written (it is then as it was) or would be larger than a
+  // start reads, even without the sections that are not the game's.
   bool Save();
 
  private:
+  // Drops every later section of one of the game's names and, when large, every section that
+  // is not the game's.
+  void Tidy(bool large);
+
   IniDocument doc_;
   std::string setAside_;
   bool changed_ = false;

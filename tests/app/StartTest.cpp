@@ -29,7 +29,7 @@ void Collect(QtMsgType, const QMessageLogContext&, const QString& text) {
   if (text.contains("QPainter")) warnings.push_back(text.toStdString());
 }
 
-TEST(Start, AnInterruptedSpinIsCompletedWithoutDrawingBeforeTheFace) {
+TEST(Start, AnInterruptedSpinIsCompletedAndToldOnceTheFaceIsUp) {
   TestApp();
   struct Case {
     const char* Name;
@@ -80,7 +80,11 @@ TEST(Start, AnInterruptedSpinIsCompletedWithoutDrawingBeforeTheFace) {
     QTest::qWaitForWindowExposed(&form);
     qInstallMessageHandler(before);
     EXPECT_EQ(warnings, std::vector<std::string>{});
-    EXPECT_TRUE(prompts.Messages.empty());
+    // Told once, in a box over the face: the spin is finished, and free spins go on.
+    ASSERT_EQ(prompts.Messages.size(), 1);
+    EXPECT_TRUE(prompts.Messages[0].startsWith(
+        "Your last spin was interrupted. It has been completed: "));
+    EXPECT_EQ(prompts.Messages[0].endsWith(" Your free spins continue."), c.Free);
     Lcg rng;
     EXPECT_EQ(game.Machine.ReelStops, PlanSpin(rng, seed).Stops);
     EXPECT_EQ(game.Machine.Wager, Money());

@@ -77,9 +77,13 @@ struct KeepingHost : FakeHost, SessionWindow {
     Moment();
     FakeHost::DrawBonusMeter(blue);
   }
-  Money OfferCardGame(Money win) override {
+  // The win the card table shows, from its opening until the spin is kept settled, and the
+  // win of a card being drawn (kept, not yet shown).
+  std::optional<Money> Shown, Drawing;
+  Money OfferCardGame(Money win, const std::function<void(Money)>& drawn) override {
     Moment();  // the card table waits
-    return FakeHost::OfferCardGame(win);
+    Shown = win;
+    return FakeHost::OfferCardGame(win, drawn);
   }
   void SetBetButtonsEnabled(bool on) override {
     Moment();
@@ -98,7 +102,10 @@ struct KeepingHost : FakeHost, SessionWindow {
   void RunSoon(std::function<void()> task) override {
     Moment();
     task();
-    if (Session->Kept()) SettledSpins = Machine->Spins + Machine->FreeSpinCount;
+    if (Session->Kept()) {
+      SettledSpins = Machine->Spins + Machine->FreeSpinCount;
+      Shown = Drawing = std::nullopt;
+    }
     const MachineState v = SettledView(*Machine);
     Settles.emplace_back(v.Credits, v.Borrowed, v.BonusPool, v.Spins, v.FreeSpinCount, v.FreeSpins);
     Moment();
@@ -109,6 +116,8 @@ struct KeepingHost : FakeHost, SessionWindow {
     Told.push_back("failed: " + std::to_string(paths.size()));
   }
   void KeepingWorksAgain() override { Told.push_back("works again"); }
+  std::vector<std::string> Completed;  // what the player was told of a spin completed at start
+  void SpinCompleted(const PlayerText& notice) override { Completed.push_back(notice.English()); }
 };
 
 // One sitting at the machine: the game as a start finds it on disk.
@@ -166,16 +175,24 @@ bool Wins(const MachineState& m) {
 }
 
 // An evening: a won Bet Max gambled at the card table, a loan, coins placed one by one and a
-// loss, a spin that wins the bonus pool and its seven free spins, a payback, a last spin.
-void PlayEvening(Sitting& s, bool cardDoubles) {
+// loss, a spin that wins the bonus pool and its seven free spins, a payback, a last spin. The
+// cards: W a card drawn and won, L drawn and lost, G Go Again; none leaves the win as won.
+void PlayEvening(Sitting& s, const std::string& cards) {
   const uint32_t win =
       SeedFor([](auto& m) { return Wins(m) && !Count(m, GAIN) && !Count(m, LOSS); }, 1000);
   const uint32_t loss =
       SeedFor([](auto& m) { return !Wins(m) && !Count(m, GAIN) && !Count(m, LOSS); }, 5000);
   const uint32_t bonus =
       SeedFor([](auto& m) { return Count(m, GAIN) > 0 && !Count(m, LOSS); }, 9000);
-  s.Host.CardGame = [cardDoubles](Money& w) {
-    if (cardDoubles) w = w * 2;
+  s.Host.CardGame = [&s, cards](Money& w) {
+    for (char c : cards) {
+      s.Host.Moment();  // the player's hand on Draw or Go Again
+      if (c == 'G') continue;
+      w = c == 'W' ? w * 2 : Money();
+      s.Host.Drawing = w;
+      s.Host.CardDrawn(w);
+      s.Host.Shown = w;
+    }
   };
   s.Host.TimeOfDay = win;
   s.Machine.BetMax();
@@ -203,34 +220,40 @@ TEST(Keeping, AKillAtAnyInstantLosesNothingSettled) {
   const std::string base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm/" : "/tmp/";
   const std::string dir = base + "zandor-keep-" + std::to_string(::getpid()) + "/";
 
-  // Two evenings without a kill: the card game doubling the win, and left as won.
+  // Evenings without a kill, one for each way the card table can leave the win; the kills
+  // land in the two that draw, win and go again.
   std::vector<std::tuple<Money, Money, Money, int32_t, int32_t, int32_t>> settles;
-  int64_t moments = 0;
-  for (bool doubles : {true, false}) {
+  std::vector<std::pair<std::string, int64_t>> killed;
+  for (const std::string cards : {"", "W", "WGW", "WGL"}) {
     fresh(dir);
     Killer none;
     Sitting s(dir, &none);
     s.Settle();
-    PlayEvening(s, doubles);
+    PlayEvening(s, cards);
     ASSERT_EQ(s.Game.Machine.FreeSpinCount, 7);
     settles.insert(settles.end(), s.Host.Settles.begin(), s.Host.Settles.end());
-    if (doubles) moments = none.Moments;
+    if (cards.size() > 1) killed.emplace_back(cards, none.Moments);
   }
-  ASSERT_GT(moments, 100);
+  ASSERT_GT(killed[0].second, 100);
 
+  for (const auto& [cards, moments] : killed)
   for (int64_t at = 0; at < moments; ++at) {
-    SCOPED_TRACE("killed at moment " + std::to_string(at) + " of " + std::to_string(moments));
+    SCOPED_TRACE("cards " + cards + ", killed at moment " + std::to_string(at) + " of " +
+                 std::to_string(moments));
     fresh(dir);
     Killer kill;
     kill.At = at;
     int64_t settledSpins = 0;
+    std::optional<Money> shown, drawing;
     try {
       auto s = std::make_unique<Sitting>(dir, &kill);
       try {
         s->Settle();
-        PlayEvening(*s, true);
+        PlayEvening(*s, cards);
       } catch (const Crash&) {
         settledSpins = s->Host.SettledSpins;
+        shown = s->Host.Shown;
+        drawing = s->Host.Drawing;
         throw;
       }
       FAIL() << "the evening ran to its end";
@@ -253,6 +276,14 @@ TEST(Keeping, AKillAtAnyInstantLosesNothingSettled) {
     EXPECT_EQ(static_cast<int64_t>(after.Record.Recent.Entries().size()),
               m.Spins + m.FreeSpinCount);
     EXPECT_GE(m.Spins + m.FreeSpinCount, settledSpins);
+    // A kill while the card table was open, or before its spin was kept settled, pays what the
+    // table showed (or the card being drawn, kept before it was painted), completed or not.
+    if (shown) {
+      ASSERT_FALSE(after.Record.Recent.Entries().empty());
+      const SpinReport& done = after.Record.Recent.Entries().front().Spin;
+      EXPECT_TRUE(done.Win == CentsOf(*shown) || (drawing && done.Win == CentsOf(*drawing)))
+          << "won " << done.Win << ", shown " << CentsOf(*shown);
+    }
     // The meters are where an evening without a kill stood at one of its settled moments.
     const MachineState v = SettledView(m);
     EXPECT_NE(std::find(settles.begin(), settles.end(),
@@ -510,6 +541,143 @@ TEST(Keeping, ForgedRecoveryDataIsVoided) {
   after.Settle();
   EXPECT_EQ(after.Game.Machine.Credits, Money::Dollars(1000));
   EXPECT_EQ(after.Game.Machine.PowerPts, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// PLAYER.INI is never written larger than a start reads back: a large file sheds the sections
+// that are not the game's (a small one keeps the player's own), a second [Spin] or [Game] is
+// dropped at the next keep, and a file whose own sections are too large is not written at all,
+// which the keep reports.
+TEST(Keeping, PlayerIniStaysReadable) {
+  struct Case {
+    const char* Name;
+    std::string Extra;   // appended to the kept file; "full" fills it to the limit with ours,
+                         // "key" adds a key to [Game] that no keep writes
+    bool OwnKept;        // the player's [Notes] section is still there
+    bool Written;        // the next keep writes the file
+  };
+  const std::string notes = "[Notes]\nMine=1\n";
+  const auto filler = [](const std::string& section, size_t bytes) {
+    std::string text = "[" + section + "]\n";
+    for (int i = 0; text.size() + 40 < bytes; ++i)
+      text += "K" + std::to_string(i) + "=" + std::string(28, 'x') + "\n";
+    return text;
+  };
+  std::string spins;
+  for (int i = 0; i < 500; ++i) spins += "[Spin]\nSeed=1\n[Game]\nMeters=0\n";
+  const size_t nearLimit = IniDocument::MaxFileSize - 4096;
+  for (const Case& c : {Case{"a small file of the player's own", notes, true, true},
+                        Case{"junk near the limit", notes + filler("Junk", nearLimit), false, true},
+                        Case{"five hundred more [Spin] and [Game]", notes + spins, true, true},
+                        Case{"a key of [Game] no keep writes", "key", false, true},
+                        Case{"our own section at the limit", "full", false, false}}) {
+    SCOPED_TRACE(c.Name);
+    TempDir dir;
+    const std::string path = PlayerIniPath(dir.Path());
+    {
+      Sitting s(dir.Path(), nullptr);
+      s.Settle();
+      ASSERT_TRUE(s.Session.Keeper().KeepSettled().empty());
+    }
+    const std::string kept = ReadFile(path);
+    WriteFile(path, c.Extra == "key"
+                        ? WithKey(kept, "Game", "Junk", "1")
+                        : kept + (c.Extra == "full"
+                                      ? filler("Volume", IniDocument::MaxFileSize - kept.size() - 8)
+                                      : c.Extra));
+    const std::string before = ReadFile(path);
+    {
+      Sitting s(dir.Path(), nullptr);
+      s.Settle();
+      s.Host.TimeOfDay = SeedFor([](auto& m) { return Wins(m) && !Count(m, GAIN); }, 1000);
+      s.Machine.BetMax();
+      const std::vector<std::string> failed = s.Session.Keeper().KeepSettled();
+      EXPECT_EQ(failed.empty(), c.Written);
+    }
+    const std::string after = ReadFile(path);
+    EXPECT_LE(after.size(), IniDocument::MaxFileSize);
+    if (!c.Written) EXPECT_TRUE(after == before);
+    if (c.Written) {
+      EXPECT_EQ(after.find("[Notes]") != std::string::npos, c.OwnKept);
+      size_t games = 0;
+      for (size_t at = after.find("[Game]"); at != std::string::npos; at = after.find("[Game]", at + 1))
+        ++games;
+      EXPECT_EQ(games, 1u);
+      EXPECT_EQ(after.find("[Spin]\nSeed"), std::string::npos);
+      EXPECT_EQ(after.find("Junk="), std::string::npos);
+    }
+    Sitting next(dir.Path(), nullptr);
+    EXPECT_EQ(next.File.SetAside(), "");
+    EXPECT_EQ(next.Record.Game.Spins, c.Written ? 1 : 0);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A spin completed at the start is told once, in words: what it won (or that it won nothing)
+// and whether free spins go on; Recent Spins lists it at the time its reels turned.
+TEST(Keeping, ACompletedSpinIsToldAndListedWhenPlayed) {
+  struct Case {
+    const char* Name;
+    bool Wins;
+    int FreeSpins;  // before the spin; a free spin when above zero
+    std::string Told;
+  };
+  const uint32_t win = SeedFor([](auto& m) { return Wins(m) && !Count(m, GAIN) && !Count(m, LOSS); }, 1000);
+  const uint32_t loss = SeedFor([](auto& m) { return !Wins(m) && !Count(m, GAIN) && !Count(m, LOSS); }, 5000);
+  // What the winning spin pays for a full wager of quarters, played to its end.
+  Money paid;
+  {
+    TempDir dir;
+    Sitting s(dir.Path(), nullptr);
+    s.Settle();
+    s.Game.Options.AceyDucey = false;
+    s.Host.TimeOfDay = win;
+    const Money before = s.Game.Machine.Credits;
+    s.Machine.BetMax();
+    paid = s.Game.Machine.Credits - before + Money::Cents(625);
+    ASSERT_GT(paid, Money());
+  }
+  const std::string won = "Your last spin was interrupted. It has been completed: you won " +
+                          paid.Padded(0) + ".";
+  for (const Case& c :
+       {Case{"a paid spin that won", true, 0, won},
+        Case{"a paid spin that lost", false, 0,
+             "Your last spin was interrupted. It has been completed: it won nothing."},
+        Case{"a free spin that lost, two more to come", false, 3,
+             "Your last spin was interrupted. It has been completed: it won nothing. Your free "
+             "spins continue."}}) {
+    SCOPED_TRACE(c.Name);
+    TempDir dir;
+    {
+      Sitting s(dir.Path(), nullptr);
+      s.Settle();
+      MachineState& m = s.Game.Machine;
+      m.FreeSpins = c.FreeSpins;
+      ASSERT_TRUE(s.Session.Keeper().KeepSettled().empty());
+      s.Record.Now = [] { return int64_t{1765000000}; };
+      SpinInProgress spin;
+      spin.Seed = c.Wins ? win : loss;
+      Lcg rng;
+      spin.Stops = PlanSpin(rng, spin.Seed).Stops;
+      spin.Free = c.FreeSpins > 0;
+      spin.Wager = Money::Cents(625);
+      if (!spin.Free) m.Credits -= spin.Wager;
+      ASSERT_TRUE(s.Session.Keeper().KeepSpin(spin));
+    }
+    Sitting after(dir.Path(), nullptr);
+    ASSERT_TRUE(after.Session.Interrupted());
+    after.Settle();
+    EXPECT_EQ(after.Host.Completed, std::vector<std::string>{c.Told});
+    ASSERT_FALSE(after.Record.Recent.Entries().empty());
+    EXPECT_EQ(after.Record.Recent.Entries().front().Time, 1765000000);
+    EXPECT_TRUE(after.Host.Messages.empty());
+  }
 }
 
 }  // namespace

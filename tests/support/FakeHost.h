@@ -36,6 +36,8 @@ struct FakeHost : Clock,
   std::function<void()> DuringWait;
   // The card game: gets the spin's win and may change it.
   std::function<void(Money&)> CardGame;
+  // While CardGame plays: tells the machine the win after a card drawn, as the table does.
+  std::function<void(Money)> CardDrawn;
   int CardGames = 0;
   // Milliseconds each synchronous effect holds the thread.
   uint32_t SyncSoundMs = 0;
@@ -60,9 +62,11 @@ struct FakeHost : Clock,
   void DrawBonusMeter(bool) override { ++BonusMeterDraws; }
   void Repaint() override { ++Repaints; }
   void Inform(const PlayerText& text) override { Messages.push_back(text.English()); }
-  Money OfferCardGame(Money win) override {
+  Money OfferCardGame(Money win, const std::function<void(Money)>& drawn) override {
     ++CardGames;
+    CardDrawn = drawn;
     if (CardGame) CardGame(win);
+    CardDrawn = nullptr;
     return win;
   }
   void SetBetButtonsEnabled(bool on) override { BetButtons = on; }
