@@ -16,27 +16,7 @@ QString Amount(int64_t cents) { return MoneyWords(Money::Cents(cents)); }
 }  // namespace
 
 SpinAnnouncer::SpinAnnouncer(const MachineState& machine, std::function<void(const QString&)> say)
-    : say_(std::move(say)), plan_(machine, say_) {}
-
-void SpinAnnouncer::SpinScored(const SpinReport& spin) { plan_.SpinScored(spin); }
-
-void SpinAnnouncer::GameReplaced(int64_t credits, int64_t borrowed) {
-  plan_.GameReplaced(credits, borrowed);
-}
-
-void SpinAnnouncer::GameOpened(int64_t credits, int64_t borrowed) {
-  plan_.GameOpened(credits, borrowed);
-}
-
-void SpinAnnouncer::CoinValueChanged(int64_t cents) { plan_.CoinValueChanged(cents); }
-
-void SpinAnnouncer::AutoSpinSwitched(bool on) { plan_.AutoSpinSwitched(on); }
-
-void SpinAnnouncer::WagerPlaced(int64_t cents, int coins) { plan_.WagerPlaced(cents, coins); }
-
-void SpinAnnouncer::SavedGameOpened(int slot, const std::string& name, int64_t credits) {
-  plan_.SavedGameOpened(slot, name, credits);
-}
+    : SpeechPlan(machine, say), say_(std::move(say)) {}
 
 void SpinAnnouncer::AutoSpinsStopped(const PlayerText& reason) {
   if (say_) say_(Translated(reason));

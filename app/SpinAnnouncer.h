@@ -13,26 +13,19 @@
 
 namespace zandor {
 
-class SpinAnnouncer : public GameEvents {
+class SpinAnnouncer : public SpeechPlan {
   Q_DECLARE_TR_FUNCTIONS(zandor::SpinAnnouncer)
 
  public:
   // Reads the meters from machine, which outlives the announcer; say speaks a sentence. What is
-  // said of each event, and how much, is the speech plan's.
+  // said of each event, and how much, is the speech plan's; the announcer adds the stop of
+  // automatic spins.
   SpinAnnouncer(const MachineState& machine, std::function<void(const QString&)> say);
 
-  void SpinScored(const SpinReport& spin) override;
-  void GameReplaced(int64_t credits, int64_t borrowed) override;
-  void GameOpened(int64_t credits, int64_t borrowed) override;
-  void CoinValueChanged(int64_t cents) override;
-  void AutoSpinSwitched(bool on) override;
-  void WagerPlaced(int64_t cents, int coins) override;
-  void SavedGameOpened(int slot, const std::string& name, int64_t credits) override;
   void AutoSpinsStopped(const PlayerText& reason) override;
 
  private:
   std::function<void(const QString&)> say_;
-  SpeechPlan plan_;  // what is said of each event, and how much
 };
 
 // The sentence for a settled spin; powerPts is the bonus meter once it settled.
