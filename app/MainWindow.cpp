@@ -232,7 +232,7 @@ void MainWindow::BuildMenus() {
                           menus_->Menu("autoMenu"));
   // Every choice from the menus is kept at once (a coin value, a speed, a sound, the card
   // game's offer...); one that moves money keeps the game itself once it has settled.
-  connect(menuBar(), &QMenuBar::triggered, this, [this] { KeepGameSoon(); });
+  connect(menuBar(), &QMenuBar::triggered, this, [this] { session_->GameSettled(); });
   // The menu bar hands the focus back to whatever had it when it was entered, which may be the
   // menu bar itself when it was left and entered again from the keyboard; the focus belongs on
   // one of the machine's controls.

@@ -138,8 +138,6 @@ class MainWindow : public QMainWindow,
   void UpdateArea(const QRect& r);
   // The close's save: a failure is shown with an offer to try again, or logged on a signal.
   void KeepAtClose();
-  // Keeps the game on disk once the current event is handled (a settled moment).
-  void KeepGameSoon() { session_->GameSettled(); }
   // The screen reader hears the face's changes, once no money is in motion.
   void TellFace();
 
