@@ -337,8 +337,8 @@ void FacePainter::PaintFace() {
     const int l = s == 144 ? LeftMargin - 13 : LeftMargin;
     DrawLabel(Canvas, Glyphs, "BONUS PCT", LeftMargin - 20, WagerY - 26 + (s - 96), 144, 246);
     DrawLabel(Canvas, Glyphs, "BONUS", LeftMargin - 20, WagerY + s + 30, 144, 1);
-    DrawMeterDigits(Canvas, Glyphs, machine_.BonusPool.Padded(), LeftMargin + 105,
-                    WagerY + s + 56, 4);
+    DrawMeterDigits(Canvas, Glyphs, machine_.BonusPool.Padded(), LeftMargin + 105, WagerY + s + 56,
+                    4);
     FrameRect(Canvas, l + 32, WagerY + s - 87, l + 73, WagerY + s + 15, ShadowColor, Qt::black);
     DrawBonusMeter(true);
     //: Painted under the bonus pool on the machine's face: winning the pool also gives seven

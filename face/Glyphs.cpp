@@ -62,12 +62,8 @@ void Fill(QImage& img, int x0, int y0, int x1, int y1, QRgb c) {
 // narrower for a long meter text); segments taper to points so neighbouring segments meet with
 // a one-pixel diagonal gap, like a real display. The bars keep their widths at any width.
 void DrawSevenSegment(QImage& img, int cx, int cy, uint8_t s, QRgb c, int right = 13) {
-  auto across = [&](int row) {
-    Fill(img, cx + 4, cy + row, cx + right - 2, cy + row, c);
-  };
-  auto inner = [&](int row) {
-    Fill(img, cx + 5, cy + row, cx + right - 3, cy + row, c);
-  };
+  auto across = [&](int row) { Fill(img, cx + 4, cy + row, cx + right - 2, cy + row, c); };
+  auto inner = [&](int row) { Fill(img, cx + 5, cy + row, cx + right - 3, cy + row, c); };
   if (s & 0x01) {  // a
     across(2);
     inner(3);
@@ -437,9 +433,8 @@ void Blacken(QImage& target, int x, int y, int w, int h) {
 
 int MeterCellWidth(std::string_view text) {
   if (static_cast<int>(text.size()) <= kMeterCells) return 15;
-  const int points = static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
-    return c == '.' || c == ',';
-  }));
+  const int points = static_cast<int>(
+      std::count_if(text.begin(), text.end(), [](char c) { return c == '.' || c == ','; }));
   const int cells = static_cast<int>(text.size()) - points;
   // Below 9 pixels the bars between the upright ones would vanish; a text needing less than
   // that (none the game can hold) loses its leftmost characters instead.

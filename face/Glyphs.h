@@ -68,7 +68,7 @@ struct GlyphSet {
   const NarrowDigits& NarrowAt(double ratio, int cell) const;
 
  private:
-  mutable std::map<long, SharpGlyphs> sharp_;                   // by ratio in thousandths
+  mutable std::map<long, SharpGlyphs> sharp_;                    // by ratio in thousandths
   mutable std::map<std::pair<long, int>, NarrowDigits> narrow_;  // by ratio and cell width
 };
 
