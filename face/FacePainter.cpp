@@ -283,7 +283,7 @@ void FacePainter::PaintBackground() {
 
 void FacePainter::DrawMeterBox(const char* caption, int row, Money value) {
   DrawLabel(Canvas, Glyphs, caption, MeterX - 125, row - 26, 144, 0);
-  DrawDigits(Canvas, Glyphs, value.Padded(), MeterX, row, false, 4);
+  DrawMeterDigits(Canvas, Glyphs, value.Padded(), MeterX, row, 4);
 }
 
 void FacePainter::DrawCaptionText(const QString& t, int points, bool bold, int centreX, int top) {
@@ -337,8 +337,8 @@ void FacePainter::PaintFace() {
     const int l = s == 144 ? LeftMargin - 13 : LeftMargin;
     DrawLabel(Canvas, Glyphs, "BONUS PCT", LeftMargin - 20, WagerY - 26 + (s - 96), 144, 246);
     DrawLabel(Canvas, Glyphs, "BONUS", LeftMargin - 20, WagerY + s + 30, 144, 1);
-    DrawDigits(Canvas, Glyphs, machine_.BonusPool.Padded(), LeftMargin + 105, WagerY + s + 56,
-               false, 4);
+    DrawMeterDigits(Canvas, Glyphs, machine_.BonusPool.Padded(), LeftMargin + 105, WagerY + s + 56,
+                    4);
     FrameRect(Canvas, l + 32, WagerY + s - 87, l + 73, WagerY + s + 15, ShadowColor, Qt::black);
     DrawBonusMeter(true);
     //: Painted under the bonus pool on the machine's face: winning the pool also gives seven
@@ -394,13 +394,13 @@ void FacePainter::DrawReels(const std::array<int, 3>& positions) {
 void FacePainter::Redraw(FaceElement e) {
   switch (e) {
     case FaceElement::Credits:
-      DrawDigits(Canvas, Glyphs, machine_.Credits.Padded(), MeterX, CreditsY, false, 4);
+      DrawMeterDigits(Canvas, Glyphs, machine_.Credits.Padded(), MeterX, CreditsY, 4);
       break;
     case FaceElement::Wager:
-      DrawDigits(Canvas, Glyphs, ShownWager().Padded(), MeterX, WagerY, false, 4);
+      DrawMeterDigits(Canvas, Glyphs, ShownWager().Padded(), MeterX, WagerY, 4);
       break;
     case FaceElement::Won:
-      DrawDigits(Canvas, Glyphs, machine_.WinPending.Padded(), MeterX, WonY, false, 4);
+      DrawMeterDigits(Canvas, Glyphs, machine_.WinPending.Padded(), MeterX, WonY, 4);
       break;
     case FaceElement::Spins:
       DrawDigits(Canvas, Glyphs, FormatInt("%8d", machine_.Spins), LeftMargin + 105, CreditsY,
@@ -415,8 +415,8 @@ void FacePainter::Redraw(FaceElement e) {
                  false, 4);
       break;
     case FaceElement::Bonus:
-      DrawDigits(Canvas, Glyphs, machine_.BonusPool.Padded(), LeftMargin + 105,
-                 WagerY + SymbolSize + 56, false, 4);
+      DrawMeterDigits(Canvas, Glyphs, machine_.BonusPool.Padded(), LeftMargin + 105,
+                      WagerY + SymbolSize + 56, 4);
       break;
   }
 }

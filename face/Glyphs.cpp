@@ -3,6 +3,7 @@
 #include <QFontInfo>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -57,44 +58,47 @@ void Fill(QImage& img, int x0, int y0, int x1, int y1, QRgb c) {
     for (int x = x0; x <= x1; ++x) img.setPixel(x, y, c);
 }
 
-// One digit 12 x 17 at columns 2..13 and rows 2..18 of its cell; segments taper to points
-// so neighbouring segments meet with a one-pixel diagonal gap, like a real display.
-void DrawSevenSegment(QImage& img, int cx, int cy, int digit, QRgb c) {
-  const uint8_t s = kSegments[digit];
-  auto middle = [&](int row) {
-    Fill(img, cx + 4, cy + row, cx + 11, cy + row, c);
-    Fill(img, cx + 5, cy + row - 1, cx + 10, cy + row - 1, c);
-    Fill(img, cx + 5, cy + row + 1, cx + 10, cy + row + 1, c);
-  };
+// One digit at columns 2..right and rows 2..18 of its cell (12 x 17 as designed, right = 13;
+// narrower for a long meter text); segments taper to points so neighbouring segments meet with
+// a one-pixel diagonal gap, like a real display. The bars keep their widths at any width.
+void DrawSevenSegment(QImage& img, int cx, int cy, uint8_t s, QRgb c, int right = 13) {
+  auto across = [&](int row) { Fill(img, cx + 4, cy + row, cx + right - 2, cy + row, c); };
+  auto inner = [&](int row) { Fill(img, cx + 5, cy + row, cx + right - 3, cy + row, c); };
   if (s & 0x01) {  // a
-    Fill(img, cx + 4, cy + 2, cx + 11, cy + 2, c);
-    Fill(img, cx + 5, cy + 3, cx + 10, cy + 3, c);
+    across(2);
+    inner(3);
   }
   if (s & 0x08) {  // d
-    Fill(img, cx + 4, cy + 18, cx + 11, cy + 18, c);
-    Fill(img, cx + 5, cy + 17, cx + 10, cy + 17, c);
+    across(18);
+    inner(17);
   }
-  if (s & 0x40) middle(10);  // g
-  auto vertical = [&](int outer, int inner, int top, int bottom) {
+  if (s & 0x40) {  // g
+    across(10);
+    inner(9);
+    inner(11);
+  }
+  auto vertical = [&](int outer, int in, int top, int bottom) {
     Fill(img, cx + outer, cy + top, cx + outer, cy + bottom, c);
-    Fill(img, cx + inner, cy + top + 1, cx + inner, cy + bottom - 1, c);
+    Fill(img, cx + in, cy + top + 1, cx + in, cy + bottom - 1, c);
   };
-  if (s & 0x20) vertical(2, 3, 3, 9);      // f
-  if (s & 0x02) vertical(13, 12, 3, 9);    // b
-  if (s & 0x10) vertical(2, 3, 11, 17);    // e
-  if (s & 0x04) vertical(13, 12, 11, 17);  // c
+  if (s & 0x20) vertical(2, 3, 3, 9);                // f
+  if (s & 0x02) vertical(right, right - 1, 3, 9);    // b
+  if (s & 0x10) vertical(2, 3, 11, 17);              // e
+  if (s & 0x04) vertical(right, right - 1, 11, 17);  // c
 }
 
 // The glyph columns of the sharp digit grid after the ten digits.
 constexpr int kBlank = 10, kPoint = 11, kMinus = 12, kGlyphColumns = 13;
 
 // A glyph drawn from its shapes at a device pixel ratio, its cell's corner at the whole device
-// pixel (ox, oy). The long edges of the segments lie on whole device pixels: each segment is
-// as wide as its kind in every digit, and only the tapered tips are smoothed.
-void DrawSharpGlyph(QPainter& p, int ox, int oy, double r, int glyph, const QColor& c) {
+// pixel (ox, oy), in a cell `cell` logical pixels wide (15 as designed). The long edges of the
+// segments lie on whole device pixels: each segment is as wide as its kind in every digit, and
+// only the tapered tips are smoothed.
+void DrawSharpGlyph(QPainter& p, int ox, int oy, double r, int glyph, const QColor& c,
+                    int cell = 15) {
   const auto at = [r](double v) { return static_cast<double>(std::lround(v * r)); };
   const double t = std::max(1.0, at(2)), tm = std::max(1.0, at(3));  // bar and middle bar
-  const double left = at(2), right = at(14), top = at(2), bottom = at(19);
+  const double left = at(2), right = at(cell - 1), top = at(2), bottom = at(19);
   const double middle = std::floor((top + bottom - tm) / 2), centre = middle + tm / 2;
   const double taper = 0.75 * t, gap = 0.5 * r;
   using Shape = std::initializer_list<QPointF>;
@@ -175,7 +179,7 @@ QImage MakeDigitStrip() {
   for (int row = 0; row < 7; ++row) {
     const QRgb c = kDigitColours[row];
     const int y = 21 * row;
-    for (int d = 0; d < 10; ++d) DrawSevenSegment(img, 16 * d, y, d, c);
+    for (int d = 0; d < 10; ++d) DrawSevenSegment(img, 16 * d, y, kSegments[d], c);
     // The point: a round dot of eight pixels at the foot of its 4-pixel cell.
     img.setPixel(178, y + 15, c);
     Fill(img, 177, y + 16, 179, y + 17, c);
@@ -327,6 +331,37 @@ const QImage& GlyphSet::LettersAt(double ratio) const {
   return sharp.Letters;
 }
 
+const NarrowDigits& GlyphSet::NarrowAt(double ratio, int cell) const {
+  const std::pair<long, int> key(std::lround(ratio * 1000), cell);
+  auto found = narrow_.find(key);
+  if (found != narrow_.end()) return found->second;
+  if (narrow_.size() >= 8) narrow_.clear();
+  NarrowDigits& narrow = narrow_[key];
+  const auto device = [ratio](int logical) {
+    return static_cast<int>(std::ceil(logical * ratio - 1e-9)) + 1;
+  };
+  narrow.DigitPitch = QSize(device(cell), device(20));
+  const int w = narrow.DigitPitch.width(), h = narrow.DigitPitch.height();
+  narrow.Digits = QImage(kGlyphColumns * w, 7 * h, QImage::Format_RGB32);
+  narrow.Digits.fill(Qt::black);
+  if (ratio == 1) {
+    // Pixel by pixel like the designed strip, one pixel of margin fewer on neither side: only
+    // the bars between the upright ones get shorter.
+    for (int row = 0; row < 7; ++row) {
+      for (int d = 0; d < 10; ++d)
+        DrawSevenSegment(narrow.Digits, d * w, row * h, kSegments[d], kDigitColours[row], cell - 2);
+      DrawSevenSegment(narrow.Digits, kMinus * w, row * h, 0x40, kDigitColours[row], cell - 2);
+    }
+    return narrow;
+  }
+  QPainter p(&narrow.Digits);
+  p.setRenderHint(QPainter::Antialiasing);
+  for (int row = 0; row < 7; ++row)
+    for (const int glyph : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, kMinus})
+      DrawSharpGlyph(p, glyph * w, row * h, ratio, glyph, QColor(kDigitColours[row]), cell);
+  return narrow;
+}
+
 void CopyRect(QImage& target, int dx, int dy, const QImage& source, int sx, int sy, int w, int h) {
   if (target.isNull() || source.isNull() || w <= 0 || h <= 0) return;
   const double to = target.devicePixelRatio(), from = source.devicePixelRatio();
@@ -370,7 +405,68 @@ void PutGlyph(QImage& target, const GlyphSet& g, int glyph, int colourRow, int x
   }
 }
 
+// Copies a digit, blank or minus glyph of a narrow cell `cell` logical pixels wide.
+void PutNarrowGlyph(QImage& target, const GlyphSet& g, int glyph, int colourRow, int x, int y,
+                    int cell) {
+  const double ratio = target.devicePixelRatio();
+  const NarrowDigits& narrow = g.NarrowAt(ratio, cell);
+  const int dx = DevicePixel(x, ratio), dy = DevicePixel(y, ratio);
+  CopyDevicePixels(target, dx, dy, narrow.Digits, glyph * narrow.DigitPitch.width(),
+                   colourRow * narrow.DigitPitch.height(), DevicePixel(x + cell, ratio) - dx,
+                   DevicePixel(y + 20, ratio) - dy);
+}
+
+// Paints the logical rectangle black on the same device pixels the glyph cells over it cover.
+void Blacken(QImage& target, int x, int y, int w, int h) {
+  const double ratio = target.devicePixelRatio();
+  const int l = std::max(DevicePixel(x, ratio), 0), t = std::max(DevicePixel(y, ratio), 0);
+  const int r = std::min(DevicePixel(x + w, ratio), target.width());
+  const int b = std::min(DevicePixel(y + h, ratio), target.height());
+  if (r <= l || b <= t || target.depth() != 32) return;
+  for (int row = t; row < b; ++row) {
+    auto* line = reinterpret_cast<QRgb*>(target.scanLine(row));
+    std::fill(line + l, line + r, qRgb(0, 0, 0));
+  }
+}
+
 }  // namespace
+
+int MeterCellWidth(std::string_view text) {
+  if (static_cast<int>(text.size()) <= kMeterCells) return 15;
+  const int points = static_cast<int>(
+      std::count_if(text.begin(), text.end(), [](char c) { return c == '.' || c == ','; }));
+  const int cells = static_cast<int>(text.size()) - points;
+  // Below 9 pixels the bars between the upright ones would vanish; a text needing less than
+  // that (none the game can hold) loses its leftmost characters instead.
+  return cells <= 0 ? 15 : std::clamp((139 - 4 * points) / cells, 9, 15);
+}
+
+void DrawMeterDigits(QImage& target, const GlyphSet& g, std::string_view text, int x, int y,
+                     int colourRow) {
+  const int cell = MeterCellWidth(text);
+  if (cell == 15) {
+    DrawDigits(target, g, text, x, y, false, colourRow);
+    return;
+  }
+  if (g.SymbolSize == 144) x += (x >= 200) ? 13 : -13;
+  // The ten designed cells: x - 124 up to x + 14. All of them go black first, since the
+  // narrower cells may leave a few columns at the left where a shorter text's digit was.
+  const int left = x - 124, right = x + 15;
+  Blacken(target, left, y, right - left, 20);
+  int at = right;
+  for (auto it = text.rbegin(); it != text.rend(); ++it) {
+    const char ch = *it;
+    const bool point = ch == '.' || ch == ',';
+    at -= point ? 4 : cell;
+    if (at < left) break;
+    if (point) {
+      PutGlyph(target, g, kPoint, colourRow, at, y);
+      continue;
+    }
+    const int glyph = ch == '-' ? kMinus : (ch >= '0' && ch <= '9') ? ch - '0' : kBlank;
+    PutNarrowGlyph(target, g, glyph, colourRow, at, y, cell);
+  }
+}
 
 void DrawDigits(QImage& target, const GlyphSet& g, std::string_view text, int x, int y,
                 bool leftToRight, int colourRow) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <string_view>
+#include <utility>
 
 namespace zandor {
 
@@ -43,6 +44,14 @@ struct SharpGlyphs {
   QImage Letters;  // the letter strip at the ratio (null when LetterStrip is)
 };
 
+// Digit glyphs in cells narrower than designed, for a meter text longer than its ten cells:
+// columns digits 0..9, blank, point (left black) and minus; rows the seven colours. At a ratio
+// of 1 drawn pixel by pixel as the designed digits are, otherwise from their shapes.
+struct NarrowDigits {
+  QImage Digits;     // in device pixels
+  QSize DigitPitch;  // the grid of Digits, in device pixels
+};
+
 // The pictures the glyph drawing copies from, and the artwork size that shifts it.
 struct GlyphSet {
   QImage Digits;         // 188 x 147, seven colour rows of digits, point and blank cell
@@ -55,9 +64,12 @@ struct GlyphSet {
   const SharpGlyphs& At(double ratio) const;
   // The letter strip for an image of this device pixel ratio.
   const QImage& LettersAt(double ratio) const;
+  // Digits in cells `cell` logical pixels wide for an image of this ratio, drawn once each.
+  const NarrowDigits& NarrowAt(double ratio, int cell) const;
 
  private:
-  mutable std::map<long, SharpGlyphs> sharp_;  // by ratio in thousandths
+  mutable std::map<long, SharpGlyphs> sharp_;                    // by ratio in thousandths
+  mutable std::map<std::pair<long, int>, NarrowDigits> narrow_;  // by ratio and cell width
 };
 
 // Builds the digit strip (the main window's own resource).
@@ -79,6 +91,16 @@ QImage MakeCanvas(int width, int height, double ratio, const QColor& fill);
 // Draws text with digit glyphs; right to left: x is the left edge of the last cell.
 void DrawDigits(QImage& target, const GlyphSet& g, std::string_view text, int x, int y,
                 bool leftToRight, int colourRow);
+// The characters a money meter's ten cells hold as designed ("%10.2f").
+inline constexpr int kMeterCells = 10;
+// The width in logical pixels of a digit's cell for a meter text: 15 as designed up to ten
+// characters, else the widest that lets the text fit the ten cells' 139 pixels.
+int MeterCellWidth(std::string_view text);
+// Draws a money meter's text right to left as DrawDigits does, x the left edge of the last
+// designed cell. A text longer than ten characters is drawn with narrower digits over exactly
+// the ten designed cells, so it never leaves the meter's box.
+void DrawMeterDigits(QImage& target, const GlyphSet& g, std::string_view text, int x, int y,
+                     int colourRow);
 // Draws a black caption box with a shadow border and the caption's letters; height 0 means 52.
 void DrawLabel(QImage& target, const GlyphSet& g, std::string_view caption, int x, int y, int width,
                int height);

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QFile>
 #include <QPushButton>
+#include <QRegion>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -512,7 +513,7 @@ TEST_F(FaceTest, FreeSpinsAndMeters) {
   EXPECT_TRUE(DigitAt(24 + 105, 40, 32, 84));  // red 2
   EXPECT_TRUE(DigitAt(24 + 90, 40, 16, 84));   // red 1
 
-  Game.Machine.Credits = 12345678.9_usd;
+  Game.Machine.Credits = 1234567.89_usd;
   Game.Machine.WinPending = 2.5_usd;
   Game.Machine.BonusPool = 53_usd;
   Game.Machine.FreeSpins = 0;
@@ -520,8 +521,8 @@ TEST_F(FaceTest, FreeSpinsAndMeters) {
   Face.Redraw(FaceElement::Credits);
   Face.Redraw(FaceElement::Won);
   Face.Redraw(FaceElement::Bonus);
-  EXPECT_TRUE(DigitAt(608, 40, 0, 84));         // ...8.90
-  EXPECT_TRUE(DigitAt(608 - 139, 40, 16, 84));  // the 1 runs past the box's left edge
+  EXPECT_TRUE(DigitAt(608, 40, 144, 84));       // ...7.89
+  EXPECT_TRUE(DigitAt(608 - 124, 40, 16, 84));  // the 1 in the box's first cell
   EXPECT_TRUE(DigitAt(608, 154, 0, 84));        // 2.50
   EXPECT_TRUE(DigitAt(608 - 34, 154, 32, 84));
   EXPECT_TRUE(DigitAt(24 + 105 - 34, 97 + 96 + 56, 48, 84));  // 53.00
@@ -676,6 +677,71 @@ TEST_F(FaceTest, DigitsAndLampsSharpAtEveryRatio) {
   }
 }
 
+// A money meter holds the largest amount the game allows, 9999999999.99, inside its box at
+// every artwork size and screen density, high contrast or not: nothing outside the boxes'
+// insides changes, all of it lies within the meters' redraw areas, the first digit has clean bars,
+// and redrawing one amount over the other gives exactly the face the new amounts paint.
+TEST_F(FaceTest, LongestAmountsStayInTheirBoxes) {
+  const FaceElement meters[] = {FaceElement::Credits, FaceElement::Wager, FaceElement::Won,
+                                FaceElement::Bonus};
+  auto setAll = [this](Money m) {
+    Game.Machine.Credits = Game.Machine.Wager = Game.Machine.WinPending = m;
+    Game.Machine.BonusPool = m;
+  };
+  for (const auto& [w, h] : {std::pair{632, 394}, std::pair{900, 540}, std::pair{1200, 700}})
+    for (const double r : {1.0, 1.25, 1.5, 2.0})
+      for (const bool contrast : {false, true}) {
+        SCOPED_TRACE(testing::Message() << w << " at " << r << (contrast ? " contrast" : ""));
+        Face.HighContrast = contrast;
+        ASSERT_EQ(Face.FitToSize(w, h, r), "");
+        SetReelStrips(Game.Machine);
+        setAll(9876543.21_usd);
+        Face.PaintFace();
+        const QImage normal = Face.Canvas.copy();
+        setAll(9999999999.99_usd);
+        for (const FaceElement e : meters) Face.Redraw(e);
+        const QImage grown = Face.Canvas.copy();  // no digit of the shorter amounts left over
+        Face.PaintFace();
+        const QImage longest = Face.Canvas.copy();
+        EXPECT_TRUE(grown == longest);
+
+        const int s = Face.SymbolSize, shift = s == 144 ? 13 : 0;
+        const int digitsX[] = {Face.MeterX + shift, Face.MeterX + shift, Face.MeterX + shift,
+                               Face.LeftMargin + 105 - shift};
+        const int digitsY[] = {Face.CreditsY, Face.WagerY, Face.WonY, Face.WagerY + s + 56};
+        auto dev = [r](int logical) { return static_cast<int>(std::lround(logical * r)); };
+        auto device = [&](const QRect& q) {
+          return QRect(QPoint(dev(q.left()), dev(q.top())),
+                       QPoint(dev(q.right() + 1) - 1, dev(q.bottom() + 1) - 1));
+        };
+        QRegion insides, areas;
+        for (int m = 0; m < 4; ++m) {
+          // The box's inside: the caption box at x - 125, 144 x 52, less its border.
+          insides += device(QRect(digitsX[m] - 124, digitsY[m] - 25, 142, 50));
+          areas += device(Face.MeterArea(meters[m]));
+          // The first of the twelve digits, its upright bars as wide and clean as designed.
+          const QPoint first(dev(digitsX[m] - 121), dev(digitsY[m] + 6));
+          const Runs across = RunsAlong(longest, first, {1, 0}, dev(11), kRed);
+          EXPECT_EQ(across.Lengths, std::vector<int>({dev(2), dev(2)})) << m;
+          EXPECT_TRUE(across.Pure) << m;
+        }
+        int outside = 0, unredrawn = 0;
+        for (int y = 0; y < normal.height(); ++y)
+          for (int x = 0; x < normal.width(); ++x)
+            if (normal.pixel(x, y) != longest.pixel(x, y)) {
+              outside += !insides.contains(QPoint(x, y));
+              unredrawn += !areas.contains(QPoint(x, y));
+            }
+        EXPECT_EQ(outside, 0);
+        EXPECT_EQ(unredrawn, 0);
+
+        setAll(9876543.21_usd);
+        for (const FaceElement e : meters) Face.Redraw(e);
+        EXPECT_TRUE(Face.Canvas == normal);
+      }
+  Face.HighContrast = false;
+}
+
 // A screen reader entering the machine hears where it is and one thing, the part the keyboard
 // is on, as an item of a list with its place in it, not every part at once; the arrows walk the
 // parts painted now in reading order; the bonus meter is an item read once, by its name with
@@ -714,9 +780,10 @@ TEST_F(FaceTest, ScreenReaderEntersTheMachineAsAList) {
   for (int i = 0; i < 25; ++i) QTest::keyClick(area, Qt::Key_Down);
   for (size_t i = 1; i < focused.size(); ++i) walked << focused[i]->text(QAccessible::Name);
   EXPECT_EQ(walked.size(), 20);  // every part but "Free spins left", which is not painted
-  EXPECT_EQ(walked.mid(0, 7),
-            QStringList({"Credits 1000.00", "Wager 0.00", "Won 0.00", "Spins 0", "Bonus meter 10%",
-                         "Bonus pool 50.00", "Reel 1, top: " + SymbolName(Game.Machine.ReelGrid[0])}));
+  EXPECT_EQ(
+      walked.mid(0, 7),
+      QStringList({"Credits 1000.00", "Wager 0.00", "Won 0.00", "Spins 0", "Bonus meter 10%",
+                   "Bonus pool 50.00", "Reel 1, top: " + SymbolName(Game.Machine.ReelGrid[0])}));
   EXPECT_TRUE(walked.back().startsWith("Payline 5, bottom left to top right: "));
   for (QAccessibleInterface* item : focused) EXPECT_EQ(item->role(), QAccessible::ListItem);
   EXPECT_EQ(focused[4]->valueInterface(), nullptr);
