@@ -1,4 +1,4 @@
-# Opens a menu of the game's menu bar through AT-SPI, as a screen reader's own command would:
+# Opens a menu (or presses an entry, such as Borrow) of the game's menu bar through AT-SPI, as a screen reader's own command would:
 # the step of orca-listen for a menu that Alt with its letter cannot reach under Orca there.
 # The keys that follow (Down, Return) are the player's own.
 #
@@ -7,6 +7,10 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import Atspi, GLib
+
+# A menu-bar entry that opens a modal dialog answers only once the dialog is closed.
+Atspi.set_timeout(2000, 2000)
 
 wanted = sys.argv[1]
 
@@ -32,7 +36,10 @@ for _ in range(50):
             if menu is not None:
                 action = menu.queryAction()
                 names = [action.getName(i) for i in range(action.nActions)]
-                action.doAction(names.index("ShowMenu") if "ShowMenu" in names else 0)
+                try:
+                    action.doAction(names.index("ShowMenu") if "ShowMenu" in names else 0)
+                except GLib.GError:
+                    pass
                 time.sleep(2)
                 sys.exit(0)
     time.sleep(0.2)
