@@ -74,13 +74,18 @@ void DrawCoin(QPainter& p, const QRectF& box, double radius, QColor light, QColo
 }
 
 // The arrow keys on either mode switch the mode as in any group of choices: Up and Left to the
-// first, Down and Right to the second; the focus follows, so the mode chosen is read out.
+// first, Down and Right to the second; the focus follows, so the mode chosen is read out. Tab
+// stops at the mode chosen only: entering the group at the other one, a screen reader would
+// say "not selected" and an arrow there would switch the mode in silence.
 class ModeKeys : public QObject {
  public:
   ModeKeys(QRadioButton* first, QRadioButton* second, QObject* parent)
       : QObject(parent), first_(first), second_(second) {
     first->installEventFilter(this);
     second->installEventFilter(this);
+    for (QRadioButton* b : {first, second})
+      connect(b, &QAbstractButton::toggled, this, &ModeKeys::TabStop);
+    TabStop();
   }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -97,6 +102,11 @@ class ModeKeys : public QObject {
   }
 
  private:
+  void TabStop() {
+    for (QRadioButton* b : {first_, second_})
+      b->setFocusPolicy(b->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+
   QRadioButton* first_;
   QRadioButton* second_;
 };

@@ -1,5 +1,6 @@
 #include "help/HelpViewer.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -57,6 +58,15 @@ int AnchorPosition(const QTextDocument& doc, const QString& name) {
   return 0;
 }
 
+// The manual is a window of its own beside the machine, not a dialog of it: a screen reader
+// says a dialog's name again before every sentence spoken in it, each link reached and each
+// page opened.
+QAccessibleInterface* ViewerFactory(const QString& key, QObject* object) {
+  if (key == QLatin1String(HelpViewer::staticMetaObject.className()))
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+  return nullptr;
+}
+
 }  // namespace
 
 HelpViewer* HelpViewer::Instance() {
@@ -99,6 +109,11 @@ QUrl HelpViewer::TopicUrl(HelpTopic topic) {
 }
 
 HelpViewer::HelpViewer() : QDialog(nullptr, Qt::Window) {
+  static const bool told = [] {
+    QAccessible::installFactory(ViewerFactory);
+    return true;
+  }();
+  (void)told;
   setWindowTitle(tr("Zandor Slots Help"));
   setObjectName(QStringLiteral("HelpViewer"));
 

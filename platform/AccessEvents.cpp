@@ -20,6 +20,10 @@ void Tell(QAccessibleEvent& event) {
   QAccessible::updateAccessibility(&event);
 }
 
+void Overheard(QAccessibleEvent& event) {
+  if (Listener()) Listener()(event);
+}
+
 void ListenToAccessibility(std::function<void(QAccessibleEvent&)> listener) {
   Listener() = std::move(listener);
 }

@@ -12,6 +12,8 @@ namespace zandor {
 bool AccessibilityHeard();
 // Sends the event to the screen reader and to the test's listener.
 void Tell(QAccessibleEvent& event);
+// Lets the test's listener hear an event the toolkit has just sent the screen reader itself.
+void Overheard(QAccessibleEvent& event);
 // Tests: hears every event Tell sends from now on; an empty listener stops it.
 void ListenToAccessibility(std::function<void(QAccessibleEvent&)> listener);
 

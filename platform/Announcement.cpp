@@ -47,10 +47,11 @@ QAccessibleInterface* AnnouncementFactory(const QString& key, QObject* object) {
 }
 
 // The sentences of one window, queued until the turn ends, and the notifications that speak
-// them. A screen reader fetches a notification's sentence some time after it hears that it
-// showed; one notification rewritten twice in a turn would be read twice with its second
-// sentence. So each sentence of a turn has a notification of its own: the first sentence of
-// every turn the first notification, the second the second, and so on.
+// them. A screen reader fetches a notification's sentence when it gets round to the news that
+// it showed, which under load is seconds later; and of two such news of one notification still
+// waiting it reads only the later. So every sentence goes to a notification of its own, taken in
+// turn from a ring, and a notification is written again only after all the others were: a
+// sentence is lost only when the screen reader lags a whole ring behind.
 class Announcer : public QObject {
   Q_OBJECT
 
@@ -76,33 +77,42 @@ class Announcer : public QObject {
   QString Last() const { return last_; }
 
  private:
+  // Notifications in the ring: far more than the sentences a screen reader could lag behind.
+  static constexpr size_t kRing = 16;
+
   void Speak() {
     scheduled_ = false;
     const QStringList sentences = std::exchange(pending_, {});
-    for (qsizetype i = 0; i < sentences.size(); ++i) {
-      const QString& sentence = sentences[i];
-      Announcement* a = Next(static_cast<size_t>(i));
+    for (const QString& sentence : sentences) {
+      Announcement* a = Next();
       a->Sentence = sentence;
-      // Shown with its first sentence already in place: the toolkit tells that it shows. A
-      // notification is read when it shows; it shows again for every sentence, even a
-      // repeated one.
-      if (a->isHidden()) a->show();
-      QAccessibleEvent name(a, QAccessible::NameChanged);
-      Tell(name);
+      // A notification is read when it shows; it shows again for every sentence, even a
+      // repeated one. Shown the first time with its sentence already in place, the toolkit
+      // tells that it shows: told twice, it would be read twice.
       QAccessibleEvent shown(a, QAccessible::ObjectShow);
-      Tell(shown);
+      if (a->isHidden()) {
+        a->show();
+        Overheard(shown);
+      } else {
+        QAccessibleEvent name(a, QAccessible::NameChanged);
+        Tell(name);
+        Tell(shown);
+      }
       spoken_ = sentence;
     }
   }
 
-  // The notification for the turn's sentence number `inTurn`, made when first needed.
-  Announcement* Next(size_t inTurn) {
-    while (notes_.size() <= inTurn) notes_.push_back(new Announcement(window_));
-    return notes_[inTurn];
+  // The notification for the next sentence, made while the ring is not yet full.
+  Announcement* Next() {
+    if (notes_.size() < kRing) notes_.push_back(new Announcement(window_));
+    Announcement* a = notes_[next_];
+    next_ = (next_ + 1) % kRing;
+    return a;
   }
 
   QWidget* window_;
   std::vector<Announcement*> notes_;
+  size_t next_ = 0;
   QStringList pending_;
   QString last_;
   QString spoken_;

@@ -5,6 +5,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QPointer>
+#include <QVariant>
 
 namespace zandor {
 
@@ -15,6 +16,51 @@ QString WithoutMnemonic(QString text) {
   for (qsizetype i = 0; i < text.size(); ++i)
     if (text[i] == QLatin1Char('&')) text.remove(i, 1);
   return text;
+}
+
+// The menu as its toggles see it: the toolkit's own menu in every respect, except that it finds
+// a toggle among its entries. The toolkit's menu counts only menu items there; a check box it
+// cannot place, a screen reader takes for gone and never speaks.
+class MenuOfToggles : public QAccessibleInterface {
+ public:
+  MenuOfToggles(QMenu* menu, QAccessibleInterface* own) : menu_(menu), own_(own) {}
+
+  bool isValid() const override { return menu_ && own_->isValid(); }
+  // No object of its own: the menu stays the toolkit's wherever the menu itself is asked for.
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return own_->window(); }
+  QAccessibleInterface* parent() const override { return own_->parent(); }
+  QAccessibleInterface* child(int index) const override { return own_->child(index); }
+  int childCount() const override { return own_->childCount(); }
+  int indexOfChild(const QAccessibleInterface* c) const override {
+    if (!menu_ || !c) return -1;
+    return static_cast<int>(menu_->actions().indexOf(qobject_cast<QAction*>(c->object())));
+  }
+  QAccessibleInterface* childAt(int x, int y) const override { return own_->childAt(x, y); }
+  QAccessibleInterface* focusChild() const override { return own_->focusChild(); }
+  QString text(QAccessible::Text t) const override { return own_->text(t); }
+  void setText(QAccessible::Text, const QString&) override {}
+  QAccessible::Role role() const override { return own_->role(); }
+  QAccessible::State state() const override { return own_->state(); }
+  QRect rect() const override { return own_->rect(); }
+
+ private:
+  QPointer<QMenu> menu_;
+  QAccessibleInterface* own_;
+};
+
+// The stand-in of `menu` for its toggles, made once and let go with the menu.
+QAccessibleInterface* TogglesMenu(QMenu* menu) {
+  static const char* const kKey = "zandorTogglesMenu";
+  const QVariant id = menu->property(kKey);
+  if (id.isValid()) return QAccessible::accessibleInterface(id.value<QAccessible::Id>());
+  QAccessibleInterface* own = QAccessible::queryAccessibleInterface(menu);
+  if (!own) return nullptr;
+  auto* standIn = new MenuOfToggles(menu, own);
+  const QAccessible::Id made = QAccessible::registerAccessibleInterface(standIn);
+  menu->setProperty(kKey, QVariant::fromValue(made));
+  QObject::connect(menu, &QObject::destroyed, [made] { QAccessible::deleteAccessibleInterface(made); });
+  return standIn;
 }
 
 // A checkable entry of a menu: the same name, place, state and action as the toolkit's item,
@@ -30,7 +76,8 @@ class ToggleAccessible : public QAccessibleInterface, public QAccessibleActionIn
     return menu ? menu->window()->windowHandle() : nullptr;
   }
   QAccessibleInterface* parent() const override {
-    return QAccessible::queryAccessibleInterface(Menu());
+    QMenu* menu = Menu();
+    return menu ? TogglesMenu(menu) : nullptr;
   }
   QAccessibleInterface* child(int) const override { return nullptr; }
   int childCount() const override { return 0; }

@@ -218,6 +218,7 @@ TEST(BankDialogTest, MeterPixels) {
 
 // The two modes are one group of choices: the arrow keys switch between them and the focus
 // goes with the choice, so a screen reader says the mode now chosen; a borrowing follows it.
+// Tab and Shift+Tab enter the group at the mode chosen, never at the other one.
 TEST(BankDialogTest, ArrowsSwitchTheMode) {
   MachineState g;
   g.Credits = 1000.0_usd;
@@ -244,6 +245,22 @@ TEST(BankDialogTest, ArrowsSwitchTheMode) {
     EXPECT_TRUE(radio->state().checked && radio->state().focused);
   }
   EXPECT_FALSE(bank.BorrowButton->isChecked());
+  struct Entry {
+    bool PayBack;  // the mode chosen before
+    Qt::Key Key;   // pressed on OK
+  };
+  for (const Entry e : {Entry{true, Qt::Key_Backtab}, Entry{false, Qt::Key_Backtab},
+                        Entry{true, Qt::Key_Tab}, Entry{false, Qt::Key_Tab}}) {
+    QRadioButton* chosen = e.PayBack ? bank.PayBackButton : bank.BorrowButton;
+    chosen->setChecked(true);
+    // Tab goes on from the last amount, Shift+Tab back from OK.
+    QWidget* from = e.Key == Qt::Key_Tab ? static_cast<QWidget*>(bank.AmountButtons[5])
+                                         : static_cast<QWidget*>(bank.OkButton);
+    from->setFocus();
+    QTest::keyClick(from, Qt::Key_Tab, e.Key == Qt::Key_Tab ? Qt::NoModifier : Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), chosen) << e.PayBack << " " << e.Key;
+  }
+  bank.PayBackButton->setChecked(true);
   // Paying back with nothing borrowed is refused: the arrows chose the mode that is used.
   bank.AmountButtons[0]->click();
   EXPECT_EQ(bank.Messages.size(), 1U);

@@ -176,7 +176,8 @@ TEST_F(HelpTest, ViewerIsReusedAndNavigates) {
 // The manual is read with a caret the arrow keys move; Tab reaches a link and its words are
 // spoken; Enter follows it, and the page it opens is read from where it opens: the browser
 // keeps the focus, the caret stands at the link's anchor and the page's title is spoken. The
-// Back button takes the reader to the page before, on the link followed.
+// Back button takes the reader to the page before, on the link followed. The viewer is a
+// window, not a dialog, whose name a screen reader would say again before each sentence.
 TEST_F(HelpTest, ReadWithTheKeyboard) {
   QTest::qWait(20);  // what earlier tests left to be spoken
   QStringList spoken;
@@ -195,6 +196,7 @@ TEST_F(HelpTest, ReadWithTheKeyboard) {
   v->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(v));
   b->setFocus();
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(v)->role(), QAccessible::Window);
   EXPECT_TRUE(b->textInteractionFlags() & Qt::TextSelectableByKeyboard);
   const QString contents = b->documentTitle();
   EXPECT_EQ(heard(), QStringList{contents});
