@@ -10,6 +10,7 @@
 #include "store/IniDocument.h"
 #include "store/MoneyText.h"
 #include "store/PlayerIni.h"
+#include "store/PlayerKeys.h"
 #include "store/Utf8Text.h"
 
 namespace zandor {
@@ -18,11 +19,8 @@ namespace {
 
 std::string SectionOf(int n) { return "Saved Game " + std::to_string(n); }
 
-const std::string kKeptSection = "Saved Games";
 // A value never holds a line break, so no key reads as this.
 const std::string kNoValue = "\n";
-
-std::string KeptKey(int n) { return "Slot" + std::to_string(n); }
 
 // The meters of a save as POWER.INI holds them: a kept coin value belongs to this save only.
 std::string SaveMeters(const GameRecord& r) {
@@ -31,7 +29,9 @@ std::string SaveMeters(const GameRecord& r) {
 }
 
 // The coin value kept for a save with these meters: one of the machine's coins, or none.
-std::optional<Money> KeptCoinValue(const std::string& kept, const GameRecord& r) {
+std::optional<Money> KeptCoinValue(const std::optional<std::string>& slot, const GameRecord& r) {
+  if (!slot) return std::nullopt;
+  const std::string& kept = *slot;
   const size_t blank = kept.find(' ');
   if (blank == std::string::npos || kept.substr(blank + 1) != SaveMeters(r)) return std::nullopt;
   const std::string coin = kept.substr(0, blank);
@@ -90,6 +90,7 @@ std::string SavedGameTable::PowerIni() const { return settingsDir_ + "POWER.INI"
 void SavedGameTable::Read() {
   const IniDocument ini(PowerIni());
   const std::string today = TodayText();
+  KeptSaves kept = LoadKeys<KeptSaves>(playerFile_);
   for (int n = 1; n <= 8; ++n) {
     const std::string section = SectionOf(n);
     const auto money = [&](const char* key, const char* def) {
@@ -105,15 +106,12 @@ void SavedGameTable::Read() {
     s.PowerPts = ini.ReadInteger(section, "PowerPts", 0);
     // A pool the file does not hold is the default's, which no save ever had.
     s.HasPool = ini.ReadString(section, "BonusPool", kNoValue) != kNoValue;
-    s.CoinValue = s.HasPool ? KeptCoinValue(playerFile_.ReadString(kKeptSection, KeptKey(n), ""), s)
-                            : std::nullopt;
+    s.CoinValue = s.HasPool ? KeptCoinValue(kept.Slots[n - 1], s) : std::nullopt;
+    // What is kept of a save POWER.INI no longer holds would only mislead a later read.
+    if (!s.CoinValue) kept.Slots[n - 1].reset();
   }
-  // What is kept of a save POWER.INI no longer holds would only mislead a later read.
-  playerFile_.KeepOnlyKeys(kKeptSection, [this](std::string_view key) {
-    for (int n = 1; n <= 8; ++n)
-      if (key == KeptKey(n)) return Slots[n - 1].CoinValue.has_value();
-    return false;
-  });
+  StoreKeys(playerFile_, kept);
+  KeepDeclaredKeys(playerFile_, "Saved Games");
 }
 
 SaveResult SavedGameTable::Save(const MachineState& m, int n, const std::string& name) {
@@ -142,7 +140,9 @@ SaveResult SavedGameTable::Write(const MachineState& m, int n, const std::string
   if (!ini.Save()) return {false, ini.Path()};
   // Only a save that reached the disk gets its coin value; the player's file is written by
   // the next keep, and a crash before it leaves the save read as one without.
-  playerFile_.WriteString(kKeptSection, KeptKey(n), FormatMoney(m.CoinValue) + ' ' + SaveMeters(r));
+  KeptSaves kept = LoadKeys<KeptSaves>(playerFile_);
+  kept.Slots[n - 1] = FormatMoney(m.CoinValue) + ' ' + SaveMeters(r);
+  StoreKeys(playerFile_, kept);
   return {};
 }
 
