@@ -111,7 +111,7 @@ void SavedGameTable::Read() {
     if (!s.CoinValue) kept.Slots[n - 1].reset();
   }
   StoreKeys(playerFile_, kept);
-  KeepDeclaredKeys(playerFile_, "Saved Games");
+  KeepDeclaredKeys<KeptSaves>(playerFile_);
 }
 
 SaveResult SavedGameTable::Save(const MachineState& m, int n, const std::string& name) {

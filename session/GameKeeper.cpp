@@ -17,11 +17,6 @@ namespace zandor {
 
 namespace {
 
-// The two sections a keep writes (store/PlayerKeys.cpp declares their keys); any other key in
-// them is dropped by the next keep.
-const std::string kGame = "Game";
-const std::string kSpin = "Spin";
-
 std::vector<std::string> Words(const std::string& text) {
   std::istringstream in(text);
   std::vector<std::string> words;
@@ -177,8 +172,9 @@ std::vector<std::string> GameKeeper::KeepSettled() {
   StoreRecord(file_, record_);
   StoreKeys(file_, KeptGame{meters, zandorMeters_, m.FreeSpins, m.FreeSpinCount, m.LastWager,
                             std::max(m.BonusPool, Money()), StopsText(m.ReelStops)});
-  KeepDeclaredKeys(file_, kGame);
-  file_.KeepOnlyKeys(kSpin, [](std::string_view) { return false; });
+  // Any other key in [Game] is dropped, and the spin is over.
+  KeepDeclaredKeys<KeptGame>(file_);
+  file_.KeepOnlyKeys(SectionOf<KeptSpin>(), [](std::string_view) { return false; });
   const bool playerKept = file_.Save();
   kept_ = kept_ || playerKept;
 
@@ -204,7 +200,7 @@ bool GameKeeper::KeepSpin(const SpinInProgress& spin) {
                               spin.Wager, spin.PoolShare, m.Credits, m.Borrowed, m.BonusPool,
                               m.LastWager, m.Spins, m.PowerPts, m.FreeSpins, m.FreeSpinCount,
                               std::to_string(record_.Now())});
-    KeepDeclaredKeys(file_, kSpin);
+    KeepDeclaredKeys<KeptSpin>(file_);
   }
   StoreKeys(file_, KeptCard{spin.CardDecided, spin.CardWin});
   return file_.Save();

@@ -285,29 +285,42 @@ void StoreKeys(PlayerIni& file, const Part& part) {
   });
 }
 
-template KeptGame LoadKeys<KeptGame>(const PlayerIni&);
-template KeptSpin LoadKeys<KeptSpin>(const PlayerIni&);
-template KeptCard LoadKeys<KeptCard>(const PlayerIni&);
-template KeptSaves LoadKeys<KeptSaves>(const PlayerIni&);
-template KeptWindow LoadKeys<KeptWindow>(const PlayerIni&);
-template ViewChoices LoadKeys<ViewChoices>(const PlayerIni&);
-template KeptVolume LoadKeys<KeptVolume>(const PlayerIni&);
-template void StoreKeys<KeptGame>(PlayerIni&, const KeptGame&);
-template void StoreKeys<KeptSpin>(PlayerIni&, const KeptSpin&);
-template void StoreKeys<KeptCard>(PlayerIni&, const KeptCard&);
-template void StoreKeys<KeptSaves>(PlayerIni&, const KeptSaves&);
-template void StoreKeys<KeptWindow>(PlayerIni&, const KeptWindow&);
-template void StoreKeys<ViewChoices>(PlayerIni&, const ViewChoices&);
-template void StoreKeys<KeptVolume>(PlayerIni&, const KeptVolume&);
+template <class Part>
+const std::string& SectionOf() {
+  static const std::string section = [] {
+    const std::vector<PlayerKey>& t = Table();
+    return std::find_if(t.begin(), t.end(),
+                        [](const PlayerKey& k) { return k.Field.Part == &kPartTag<Part>; })
+        ->Section;
+  }();
+  return section;
+}
 
-void KeepDeclaredKeys(PlayerIni& file, const std::string& section) {
+template <class Part>
+void KeepDeclaredKeys(PlayerIni& file) {
+  const std::string& section = SectionOf<Part>();
   file.KeepOnlyKeys(section, [&section](std::string_view key) {
     const std::vector<PlayerKey>& t = Table();
     return std::any_of(t.begin(), t.end(), [&](const PlayerKey& k) {
-      return !k.Key.empty() && SameName(k.Section, section) && SameName(k.Key, key);
+      return !k.Key.empty() && k.Section == section && SameName(k.Key, key);
     });
   });
 }
+
+// The parts the game keeps, one instance of each use.
+#define ZANDOR_PLAYER_PART(Part)                          \
+  template Part LoadKeys<Part>(const PlayerIni&);         \
+  template void StoreKeys<Part>(PlayerIni&, const Part&); \
+  template const std::string& SectionOf<Part>();          \
+  template void KeepDeclaredKeys<Part>(PlayerIni&);
+ZANDOR_PLAYER_PART(KeptGame)
+ZANDOR_PLAYER_PART(KeptSpin)
+ZANDOR_PLAYER_PART(KeptCard)
+ZANDOR_PLAYER_PART(KeptSaves)
+ZANDOR_PLAYER_PART(KeptWindow)
+ZANDOR_PLAYER_PART(ViewChoices)
+ZANDOR_PLAYER_PART(KeptVolume)
+#undef ZANDOR_PLAYER_PART
 
 bool IsPlayerSection(std::string_view name) {
   const std::vector<PlayerKey>& t = Table();

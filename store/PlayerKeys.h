@@ -70,8 +70,13 @@ Part LoadKeys(const PlayerIni& file);
 // key out); the file's next save writes them.
 template <class Part>
 void StoreKeys(PlayerIni& file, const Part& part);
-// Keeps in a section only the keys the table declares for it, the first of each name.
-void KeepDeclaredKeys(PlayerIni& file, const std::string& section);
+// The section of a part.
+template <class Part>
+const std::string& SectionOf();
+// Keeps in the section of a part only the keys the table declares for that section, the first
+// of each name.
+template <class Part>
+void KeepDeclaredKeys(PlayerIni& file);
 // True for a section the game writes, whatever the case of its name.
 bool IsPlayerSection(std::string_view name);
 
