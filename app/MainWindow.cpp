@@ -102,8 +102,8 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
       face_(game.Machine, game.Options, game.Dirs),
       machine_(game.Machine, game.Options, random_, HostOf(*this)),
       prompts_(prompts),
-      savedGames_(game.Dirs.Settings),
-      playerFile_(game.Dirs.Settings) {
+      playerFile_(game.Dirs.Settings),
+      savedGames_(game.Dirs.Settings, playerFile_) {
   clock_.start();
   setWindowTitle("Zandor Slots");
 

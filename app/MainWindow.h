@@ -149,8 +149,8 @@ class MainWindow : public QMainWindow,
   QTimer automaticSpinTimer_, songStartTimer_, winBlinkTimer_;
 
   Prompts& prompts_;
-  SavedGameTable savedGames_;  // the eight slots, kept for the whole run
   PlayerIni playerFile_;  // PLAYER.INI, read once; the record, the sound and the window share it
+  SavedGameTable savedGames_;  // the eight slots, kept for the whole run
   FaceView* faceWidget_ = nullptr;
   BetPanel* panel_ = nullptr;
   // The face as a screen reader hears it: its meters, reel cells and paylines, walked with the

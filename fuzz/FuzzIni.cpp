@@ -227,7 +227,8 @@ void CheckSettings(const ScratchFolder& dir, const uint8_t* data, size_t size,
 
   // The same bytes as the saved-games file: every slot reads within its limits.
   dir.Write("settings/POWER.INI", data, size);
-  SavedGameTable table(settingsDir);
+  PlayerIni playerFile(settingsDir);
+  SavedGameTable table(settingsDir, playerFile);
   table.Read();
   for (const SavedGame& s : table.Slots) {
     FUZZ_CHECK(CharacterCount(s.Name) <= 100 && CharacterCount(s.Date) <= 9);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <sstream>
 #include <vector>
@@ -12,29 +11,11 @@
 #include "machine/SpinPlan.h"
 #include "record/PlayerFile.h"
 #include "store/MoneyText.h"
+#include "store/PlayerKeys.h"
 
 namespace zandor {
 
 namespace {
-
-const std::string kGame = "Game";
-const std::string kSpin = "Spin";
-
-// The keys a keep writes; any other key in the two sections is dropped by the next keep.
-constexpr std::array<std::string_view, 7> kGameKeys = {
-    "Meters", "MetersBefore", "FreeSpins", "FreeSpinCount", "LastWager", "Pool", "Stops"};
-constexpr std::array<std::string_view, 16> kSpinKeys = {
-    "Seed",      "Stops",    "Free",     "Wager",     "PoolShare",     "Credits",
-    "Borrowed",  "BonusPool", "LastWager", "Spins",   "PowerPts",      "FreeSpins",
-    "FreeSpinCount", "Time", "CardDecided", "CardWin"};
-
-bool OneOf(std::string_view key, const auto& keys) {
-  return std::any_of(keys.begin(), keys.end(), [key](std::string_view k) {
-    return k.size() == key.size() &&
-           std::equal(k.begin(), k.end(), key.begin(),
-                      [](char a, char b) { return std::tolower(a) == std::tolower(b); });
-  });
-}
 
 std::vector<std::string> Words(const std::string& text) {
   std::istringstream in(text);
@@ -48,11 +29,6 @@ bool Number(const std::string& text, T& out) {
   const char* end = text.data() + text.size();
   auto [p, ec] = std::from_chars(text.data(), end, out);
   return ec == std::errc() && p == end;
-}
-
-// A money word as every file writes it: the same text reads the same everywhere.
-Money Amount(const PlayerIni& f, const std::string& section, const std::string& key) {
-  return ParseMoney(f.ReadString(section, key, "0.00"));
 }
 
 std::string StopsText(const std::array<int, 3>& stops) {
@@ -77,10 +53,7 @@ bool Meter(const std::string& text, Money& out) {
 }
 
 // Counters read from PLAYER.INI stay within what the machine can hold.
-int32_t Counter(const PlayerIni& f, const std::string& section, const std::string& key,
-                int32_t most) {
-  return std::clamp(f.ReadInteger(section, key, 0), 0, most);
-}
+int32_t Counter(int32_t read, int32_t most) { return std::clamp(read, 0, most); }
 
 }  // namespace
 
@@ -110,7 +83,8 @@ std::optional<SpinStart> GameKeeper::Restore() {
   MoneyOwner owner(game_.Machine);
   const std::string onDisk = ZandorMeters(m);
   zandorMeters_ = onDisk;
-  const std::string settled = file_.ReadString(kGame, "Meters", "");
+  const KeptGame kept = LoadKeys<KeptGame>(file_);
+  const std::string& settled = kept.Meters;
   if (settled.empty()) return std::nullopt;
   kept_ = true;
   // Someone else changed ZANDOR.INI: its meters win and PLAYER.INI's game is rewritten from
@@ -119,7 +93,7 @@ std::optional<SpinStart> GameKeeper::Restore() {
   if (onDisk != settled) {
     // Only a crash between the two writes leaves ZANDOR.INI where [Game] says it was before.
     repaired_ = true;
-    if (onDisk != file_.ReadString(kGame, "MetersBefore", "")) {
+    if (onDisk != kept.MetersBefore) {
       changedElsewhere = true;
     } else {
       // Only what a keep could have written is carried forward; anything else leaves
@@ -140,40 +114,39 @@ std::optional<SpinStart> GameKeeper::Restore() {
   // What ZANDOR.INI has no key for and a crash would otherwise lose: the free spins still to
   // come, with the wager they repeat and the pool they play on (ZANDOR.INI holds the pool
   // their end leaves). A new start has no last wager and shows the reels at their first stops.
-  const int32_t freeSpins = Counter(file_, kGame, "FreeSpins", FreeSpinAward);
+  const int32_t freeSpins = Counter(kept.FreeSpins, FreeSpinAward);
   Money lastWager;
   std::optional<Money> pool;
   if (freeSpins > 0) {
-    lastWager = std::clamp(Amount(file_, kGame, "LastWager"), Money(), 25 * m.CoinValue);
-    if (m.BonusPool == PoolBaseCoins * m.CoinValue)
-      pool = std::clamp(Amount(file_, kGame, "Pool"), Money(), MoneyMax);
+    lastWager = std::clamp(kept.LastWager, Money(), 25 * m.CoinValue);
+    if (m.BonusPool == PoolBaseCoins * m.CoinValue) pool = std::clamp(kept.Pool, Money(), MoneyMax);
   }
-  owner.CarryFreeSpins(freeSpins, Counter(file_, kGame, "FreeSpinCount", INT32_MAX), lastWager,
-                       pool);
+  owner.CarryFreeSpins(freeSpins, Counter(kept.FreeSpinCount, INT32_MAX), lastWager, pool);
   if (changedElsewhere) return std::nullopt;
 
-  const std::string seed = file_.ReadString(kSpin, "Seed", "");
-  const auto stops = ReadStops(file_.ReadString(kSpin, "Stops", ""));
+  const KeptSpin spin = LoadKeys<KeptSpin>(file_);
+  const KeptCard card = LoadKeys<KeptCard>(file_);
+  const auto stops = ReadStops(spin.Stops);
   SpinStart s;
-  if (seed.empty() || !stops || !Number(seed, s.Spin.Seed)) return std::nullopt;
+  if (spin.Seed.empty() || !stops || !Number(spin.Seed, s.Spin.Seed)) return std::nullopt;
   // The stops follow from the seed alone: stops a keep could not have written void the spin.
   Lcg rng;
   if (PlanSpin(rng, s.Spin.Seed).Stops != *stops) return std::nullopt;
   s.Spin.Stops = *stops;
-  s.Spin.Free = file_.ReadBool(kSpin, "Free", false);
-  s.Spin.Wager = std::clamp(Amount(file_, kSpin, "Wager"), Money(), 25 * m.CoinValue);
-  s.Spin.PoolShare = Amount(file_, kSpin, "PoolShare");
-  s.Spin.CardDecided = file_.ReadBool(kSpin, "CardDecided", false);
-  s.Spin.CardWin = std::max(Amount(file_, kSpin, "CardWin"), Money());
-  s.Credits = Amount(file_, kSpin, "Credits");
-  s.Borrowed = Amount(file_, kSpin, "Borrowed");
-  s.BonusPool = Amount(file_, kSpin, "BonusPool");
-  s.LastWager = Amount(file_, kSpin, "LastWager");
-  s.Spins = Counter(file_, kSpin, "Spins", INT32_MAX);
-  s.PowerPts = Counter(file_, kSpin, "PowerPts", 100);
-  s.FreeSpins = Counter(file_, kSpin, "FreeSpins", FreeSpinAward);
-  s.FreeSpinCount = Counter(file_, kSpin, "FreeSpinCount", INT32_MAX);
-  if (!Number(file_.ReadString(kSpin, "Time", ""), s.Time) || s.Time < 0) s.Time = 0;
+  s.Spin.Free = spin.Free;
+  s.Spin.Wager = std::clamp(spin.Wager, Money(), 25 * m.CoinValue);
+  s.Spin.PoolShare = spin.PoolShare;
+  s.Spin.CardDecided = card.CardDecided;
+  s.Spin.CardWin = std::max(card.CardWin, Money());
+  s.Credits = spin.Credits;
+  s.Borrowed = spin.Borrowed;
+  s.BonusPool = spin.BonusPool;
+  s.LastWager = spin.LastWager;
+  s.Spins = Counter(spin.Spins, INT32_MAX);
+  s.PowerPts = Counter(spin.PowerPts, 100);
+  s.FreeSpins = Counter(spin.FreeSpins, FreeSpinAward);
+  s.FreeSpinCount = Counter(spin.FreeSpinCount, INT32_MAX);
+  if (!Number(spin.Time, s.Time) || s.Time < 0) s.Time = 0;
   // Neither the credits nor the debt nor the pool was ever below zero or past what the
   // machine keeps as a spin started.
   for (Money meter : {s.Credits, s.Borrowed, s.BonusPool, s.LastWager, s.Spin.PoolShare})
@@ -197,15 +170,11 @@ std::vector<std::string> GameKeeper::KeepSettled() {
   const std::string meters = ZandorMeters(view.Machine);
 
   StoreRecord(file_, record_);
-  file_.WriteString(kGame, "Meters", meters);
-  file_.WriteString(kGame, "MetersBefore", zandorMeters_);
-  file_.WriteInteger(kGame, "FreeSpins", m.FreeSpins);
-  file_.WriteInteger(kGame, "FreeSpinCount", m.FreeSpinCount);
-  file_.WriteString(kGame, "LastWager", FormatMoney(m.LastWager));
-  file_.WriteString(kGame, "Pool", FormatMoney(std::max(m.BonusPool, Money())));
-  file_.WriteString(kGame, "Stops", StopsText(m.ReelStops));
-  file_.KeepOnlyKeys(kGame, [](std::string_view key) { return OneOf(key, kGameKeys); });
-  file_.KeepOnlyKeys(kSpin, [](std::string_view) { return false; });
+  StoreKeys(file_, KeptGame{meters, zandorMeters_, m.FreeSpins, m.FreeSpinCount, m.LastWager,
+                            std::max(m.BonusPool, Money()), StopsText(m.ReelStops)});
+  // Any other key in [Game] is dropped, and the spin is over.
+  KeepDeclaredKeys<KeptGame>(file_);
+  file_.KeepOnlyKeys(SectionOf<KeptSpin>(), [](std::string_view) { return false; });
   const bool playerKept = file_.Save();
   kept_ = kept_ || playerKept;
 
@@ -227,24 +196,13 @@ bool GameKeeper::KeepSpin(const SpinInProgress& spin) {
     // The machine as the reels start, and the record as it stood then (a loan while the coins
     // went in is in both): what the completion starts from.
     StoreRecord(file_, record_);
-    file_.WriteString(kSpin, "Seed", std::to_string(spin.Seed));
-    file_.WriteString(kSpin, "Stops", StopsText(spin.Stops));
-    file_.WriteBool(kSpin, "Free", spin.Free);
-    file_.WriteString(kSpin, "Wager", FormatMoney(spin.Wager));
-    file_.WriteString(kSpin, "PoolShare", FormatMoney(spin.PoolShare));
-    file_.WriteString(kSpin, "Credits", FormatMoney(m.Credits));
-    file_.WriteString(kSpin, "Borrowed", FormatMoney(m.Borrowed));
-    file_.WriteString(kSpin, "BonusPool", FormatMoney(m.BonusPool));
-    file_.WriteString(kSpin, "LastWager", FormatMoney(m.LastWager));
-    file_.WriteInteger(kSpin, "Spins", m.Spins);
-    file_.WriteInteger(kSpin, "PowerPts", m.PowerPts);
-    file_.WriteInteger(kSpin, "FreeSpins", m.FreeSpins);
-    file_.WriteInteger(kSpin, "FreeSpinCount", m.FreeSpinCount);
-    file_.WriteString(kSpin, "Time", std::to_string(record_.Now()));
-    file_.KeepOnlyKeys(kSpin, [](std::string_view key) { return OneOf(key, kSpinKeys); });
+    StoreKeys(file_, KeptSpin{std::to_string(spin.Seed), StopsText(spin.Stops), spin.Free,
+                              spin.Wager, spin.PoolShare, m.Credits, m.Borrowed, m.BonusPool,
+                              m.LastWager, m.Spins, m.PowerPts, m.FreeSpins, m.FreeSpinCount,
+                              std::to_string(record_.Now())});
+    KeepDeclaredKeys<KeptSpin>(file_);
   }
-  file_.WriteBool(kSpin, "CardDecided", spin.CardDecided);
-  file_.WriteString(kSpin, "CardWin", FormatMoney(spin.CardWin));
+  StoreKeys(file_, KeptCard{spin.CardDecided, spin.CardWin});
   return file_.Save();
 }
 

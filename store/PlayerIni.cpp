@@ -1,10 +1,7 @@
 #include "store/PlayerIni.h"
 
-#include <algorithm>
-#include <array>
-#include <cctype>
-
 #include "store/DamagedFile.h"
+#include "store/PlayerKeys.h"
 
 namespace zandor {
 
@@ -13,24 +10,8 @@ namespace {
 // A value never holds a line break, so no key reads as this.
 const std::string kNoKey = "\n";
 
-// The sections the game writes. Anything else is the player's own or junk: kept while the file
-// is small, dropped once it grows large enough to slow every keep or pass what a start reads.
-constexpr std::array<std::string_view, 11> kOurSections = {
-    "Volume",        "Window",       "View",         "Game",          "Spin",       "This Game",
-    "Lifetime",      "Auto Spin Limits", "Recent Spins", "Recent Events", "Game Chart"};
-
 // Far above all the game writes itself (its last spins, events and chart come to tens of KiB).
 constexpr size_t kTrimAbove = 256 * 1024;
-
-bool Ours(std::string_view name) {
-  return std::any_of(kOurSections.begin(), kOurSections.end(), [name](std::string_view s) {
-    return s.size() == name.size() &&
-           std::equal(s.begin(), s.end(), name.begin(), [](char a, char b) {
-             return std::tolower(static_cast<unsigned char>(a)) ==
-                    std::tolower(static_cast<unsigned char>(b));
-           });
-  });
-}
 
 }  // namespace
 
@@ -49,9 +30,12 @@ PlayerIni::PlayerIni(const std::string& settingsDir, ReplaceFaults* faults)
 }
 
 void PlayerIni::Tidy(bool large) {
-  // A second section of one of our names is never read, only rewritten at every save.
-  if (doc_.KeepOnlySections(
-          [large](std::string_view name, bool again) { return Ours(name) ? !again : !large; }))
+  // A second section of one of our names is never read, only rewritten at every save. Anything
+  // else is the player's own or junk: kept while the file is small, dropped once it grows large
+  // enough to slow every keep or pass what a start reads.
+  if (doc_.KeepOnlySections([large](std::string_view name, bool again) {
+        return IsPlayerSection(name) ? !again : !large;
+      }))
     changed_ = true;
 }
 

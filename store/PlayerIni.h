@@ -2,8 +2,7 @@
 // volume, the window, the player's record). Its one owner: the file is read once at the start,
 // each part reads and writes its own section through it, and every save writes the whole file
 // in one atomic replace, so the sections on disk always belong together. A part that keeps
-// something new puts its keys into a section of its own, named in PlayerIni.cpp's list of the
-// game's sections; the next save, whoever asks for it, writes them with the rest. A file grown
+// something new declares its section and keys in the table of PlayerKeys.cpp; the next save, whoever asks for it, writes them with the rest. A file grown
 // large sheds what is not the game's, so that a keep never costs more than the game's own keys.
 #pragma once
 

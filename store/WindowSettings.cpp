@@ -1,35 +1,28 @@
 #include "store/WindowSettings.h"
 
-#include "store/PlayerIni.h"
+#include "store/PlayerKeys.h"
 
 namespace zandor {
 
-namespace {
+bool LoadFullScreen(const PlayerIni& file) { return LoadKeys<KeptWindow>(file).FullScreen; }
 
-const std::string kSection = "Window";
-
-}  // namespace
-
-bool LoadFullScreen(const PlayerIni& file) {
-  int32_t value = 0;
-  const std::string text = file.ReadString(kSection, "FullScreen", "0");
-  // Only 0 and 1 are ours; anything else is damage and reads as the default.
-  return ParseIniInteger(text, value) && value == 1;
+void StoreFullScreen(PlayerIni& file, bool on) {
+  KeptWindow w = LoadKeys<KeptWindow>(file);
+  w.FullScreen = on;
+  StoreKeys(file, w);
 }
 
-void StoreFullScreen(PlayerIni& file, bool on) { file.WriteBool(kSection, "FullScreen", on); }
-
 std::optional<WindowPlace> LoadWindowPlace(const PlayerIni& file) {
-  WindowPlace place;
-  if (!ParseIniInteger(file.ReadString(kSection, "X", ""), place.X) ||
-      !ParseIniInteger(file.ReadString(kSection, "Y", ""), place.Y))
-    return std::nullopt;
-  return place;
+  const KeptWindow w = LoadKeys<KeptWindow>(file);
+  if (!w.X || !w.Y) return std::nullopt;
+  return WindowPlace{*w.X, *w.Y};
 }
 
 void StoreWindowPlace(PlayerIni& file, const WindowPlace& place) {
-  file.WriteInteger(kSection, "X", place.X);
-  file.WriteInteger(kSection, "Y", place.Y);
+  KeptWindow w = LoadKeys<KeptWindow>(file);
+  w.X = place.X;
+  w.Y = place.Y;
+  StoreKeys(file, w);
 }
 
 }  // namespace zandor

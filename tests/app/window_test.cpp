@@ -530,7 +530,8 @@ TEST_F(Window, HelpKeyInEveryWindow) {
   SilentPlayer player;
   Money win = 1_usd;
   PlayerRecord& record = Form->Record().Record;
-  SavedGameTable savedGames(Game.Dirs.Settings);
+  PlayerIni playerFile(Game.Dirs.Settings);
+  SavedGameTable savedGames(Game.Dirs.Settings, playerFile);
   std::vector<std::pair<std::unique_ptr<QWidget>, HelpTopic>> windows;
   windows.emplace_back(std::make_unique<PayoffChart>(Game.Machine, Game.Dirs,
                                                      Form->Painter().Glyphs, Prompts, Form.get()),

@@ -268,7 +268,8 @@ TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
     // A saved game at the largest amounts: the slot dialogs lay out ten-digit amounts too.
     MachineState rich;
     rich.Credits = rich.Borrowed = Money::Cents(987'654'321'099);
-    ASSERT_TRUE(SavedGameTable(game.Dirs.Settings).Save(rich, 8, "Rich").Ok);
+    PlayerIni playerFile(game.Dirs.Settings);
+    ASSERT_TRUE(SavedGameTable(game.Dirs.Settings, playerFile).Save(rich, 8, "Rich").Ok);
     FakePrompts prompts;
     MainWindow form(game, prompts);
     form.show();

@@ -51,10 +51,12 @@ struct Session {
   std::mt19937 Rng;
   int Actions = 0, Nested = 0, Depth = 0;
   std::string Dir;
+  PlayerIni PlayerFile;
   SavedGameTable Slots;
   PlayerRecord Record;  // the player's statistics, fed by the machine's events
 
-  explicit Session(uint32_t seed) : Rng(seed), Dir(SettingsFolder(seed)), Slots(Dir) {
+  explicit Session(uint32_t seed)
+      : Rng(seed), Dir(SettingsFolder(seed)), PlayerFile(Dir), Slots(Dir, PlayerFile) {
     Host.Game = &G;
     M.SetEvents(&Record);
     Record.GameReplaced(CentsOf(G.Credits), CentsOf(G.Borrowed));

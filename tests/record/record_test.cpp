@@ -292,7 +292,8 @@ TEST(Record, OneMoneyTextInEveryFile) {
     g.Dirs.Settings = dir.Path();
     LoadSettings(g);
     EXPECT_EQ(g.Machine.Credits.InCents(), c.Cents);
-    SavedGameTable slots(dir.Path());
+    PlayerIni playerFile(dir.Path());
+    SavedGameTable slots(dir.Path(), playerFile);
     slots.Read();
     EXPECT_EQ(slots.Slots[0].Credits.InCents(), c.Cents);
     PlayerRecord r;
@@ -544,7 +545,8 @@ TEST(Record, EventsExplainEveryJumpOfTheCredits) {
   r.Now = [&] { return clock += 7; };
   m.SetEvents(&r);
   Bank bank(g, &r);
-  SavedGameTable slots(dir.Path());
+  PlayerIni playerFile(dir.Path());
+  SavedGameTable slots(dir.Path(), playerFile);
   auto spin = [&](int coins) {
     host.TimeOfDay = host.TimeOfDay * 1103515245u + 12345u;
     for (int i = 0; i < coins; ++i) m.BetOne();

@@ -43,11 +43,13 @@ TEST(SavedGames, FormatsDatesInAnyLocale) {
   EXPECT_EQ(TodayText().size(), 8u);
 }
 
-// Without a file every slot reads as "Game #n" of today with 1000 credits, 1000 borrowed and a
-// 10000 pool, and opening one gives exactly that; the free-spin count of a slot is untouched.
+// Without a file every slot reads as "Game #n" of today with 1000 credits and 1000 borrowed, and
+// opening one gives exactly that with a new game's pool; the free-spin count of a slot is
+// untouched.
 TEST(SavedGames, MissingFileGivesDefaults) {
   TempDir dir;
-  SavedGameTable slots(dir.Path());
+  PlayerIni player(dir.Path());
+  SavedGameTable slots(dir.Path(), player);
   MachineState g;
   slots.Slots[4].FreeSpinCount = 3;
   slots.Read();
@@ -65,7 +67,7 @@ TEST(SavedGames, MissingFileGivesDefaults) {
   slots.Open(2, g);
   EXPECT_EQ(g.Credits, 1000.0_usd);
   EXPECT_EQ(g.Borrowed, 1000.0_usd);
-  EXPECT_EQ(g.BonusPool, 10000.0_usd);
+  EXPECT_EQ(g.BonusPool, 50.0_usd);
   EXPECT_EQ(g.Spins, 0);
   EXPECT_EQ(g.PowerPts, 0);
   EXPECT_EQ(g.FreeSpinCount, 0);
@@ -82,7 +84,8 @@ TEST(SavedGames, SavesInPlaceAndOpensAgain) {
             "[Saved Game 1]\r\nName=first\r\nCredits=5.00\r\n"
             "[saved game 3]\r\n;mine\r\nName=old\r\nSpins=1\r\nDate=01/01/01\r\n"
             "Credits=1.00\r\nBorrowed=2.00\r\nBonusPool=3.00\r\nPowerPts=4\r\nExtra=x\r\n");
-  SavedGameTable slots(dir.Path());
+  PlayerIni player(dir.Path());
+  SavedGameTable slots(dir.Path(), player);
   MachineState g;
   g.Credits = 1234.5_usd;
   g.Borrowed = 3000_usd;
@@ -119,11 +122,76 @@ TEST(SavedGames, SavesInPlaceAndOpensAgain) {
   EXPECT_EQ(h.FreeSpinCount, 0);
 }
 
+// A saved game's pool keeps its worth in coins when opened at another coin value: whole coins
+// (a part of a coin stays behind, as the pool would pay it whole), never under a new game's pool
+// at the machine's coin value, which does not change. Credits are money and stay as saved. A
+// save whose coin value the player's file does not keep (an older file, the slot rewritten by
+// another copy) reads at the largest coin it could have been saved at; a slot never saved opens
+// with a new game's pool.
+TEST(SavedGames, PoolKeepsItsCoinsAtAnotherCoinValue) {
+  const Money five = CoinTable[0].Value, one = CoinTable[1].Value, half = CoinTable[2].Value,
+              quarter = CoinTable[3].Value, dime = CoinTable[4].Value, nickel = CoinTable[5].Value;
+  enum Kept { Yes, No, Rewritten, NeverSaved };
+  struct Case {
+    const char* What;
+    Money SavedAt, Pool, OpenedAt;
+    Kept Coin;
+    Money Expected;
+  };
+  const Case cases[] = {
+      {"200 coins of $5 at 5 cents", five, 1000_usd, nickel, Yes, 10_usd},
+      {"250 coins of $5 at 5 cents", five, 1250_usd, nickel, Yes, 12.5_usd},
+      {"250 coins of 5 cents at $5", nickel, 12.5_usd, five, Yes, 1250_usd},
+      {"200 coins of 5 cents at $5", nickel, 10_usd, five, Yes, 1000_usd},
+      {"the same coin keeps every cent", quarter, 87.27_usd, quarter, Yes, 87.27_usd},
+      {"a part of a coin stays behind", quarter, 50.1_usd, one, Yes, 200_usd},
+      {"a pool paid out during free spins", quarter, 0_usd, quarter, Yes, 50_usd},
+      {"paid out a cent below zero", dime, -0.05_usd, half, Yes, 100_usd},
+      {"the most a pool holds", nickel, MoneyMax, five, Yes, Money::Cents(999'999'999'500)},
+      {"older file: 200 coins of $5", five, 1000_usd, nickel, No, 10_usd},
+      {"older file: 300 coins of 25 cents", quarter, 75_usd, dime, No, 30_usd},
+      {"older file: fewest coins it may be", quarter, 100_usd, quarter, No, 50_usd},
+      {"older file: no coin fits", quarter, 7.77_usd, quarter, No, 50_usd},
+      {"rewritten by another copy", quarter, 100_usd, quarter, Rewritten, 50_usd},
+      {"never saved", quarter, 0_usd, one, NeverSaved, 200_usd},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    TempDir dir;
+    {
+      PlayerIni player(dir.Path());
+      SavedGameTable slots(dir.Path(), player);
+      MachineState g;
+      g.CoinValue = c.SavedAt;
+      g.BonusPool = c.Pool;
+      g.Credits = 1234.56_usd;
+      if (c.Coin != NeverSaved) ASSERT_TRUE(slots.Save(g, 3, "evening").Ok);
+      // The next keep writes the coin value; a file from before has none.
+      if (c.Coin != No) ASSERT_TRUE(player.Save());
+      if (c.Coin == Rewritten)
+        ASSERT_TRUE(IniFile(dir.Path() + "POWER.INI").WriteInteger("Saved Game 3", "Spins", 9));
+    }
+    // A later run reads both files.
+    PlayerIni player(dir.Path());
+    SavedGameTable slots(dir.Path(), player);
+    slots.Read();
+    MachineState h;
+    h.CoinValue = c.OpenedAt;
+    slots.Open(3, h);
+    EXPECT_EQ(h.BonusPool, c.Expected);
+    EXPECT_EQ(h.Credits, c.Coin == NeverSaved ? 1000_usd : 1234.56_usd);
+    EXPECT_EQ(h.CoinValue, c.OpenedAt);
+    // What is kept of a save that is gone or rewritten goes at the next keep.
+    EXPECT_EQ(player.ReadString("Saved Games", "Slot3", "").empty(), c.Coin != Yes);
+  }
+}
+
 // A long name is written whole (up to 255 characters) but kept as its first 100, counted in
 // characters so none is split; money goes through the file as whole cents.
 TEST(SavedGames, LongNamesAndCents) {
   TempDir dir;
-  SavedGameTable slots(dir.Path());
+  PlayerIni player(dir.Path());
+  SavedGameTable slots(dir.Path(), player);
   MachineState g;
   g.Credits = 10.04_usd;
   std::string name(101, 'n');
@@ -151,7 +219,8 @@ TEST(SavedGames, LongNamesAndCents) {
 // into a settings folder that does not exist yet creates it.
 TEST(SavedGames, SaveIsAllOrNothing) {
   TempDir dir;
-  SavedGameTable slots(dir.Path() + "fresh/");
+  PlayerIni player(dir.Path() + "fresh/");
+  SavedGameTable slots(dir.Path() + "fresh/", player);
   MachineState g;
   g.Spins = 8;
   ASSERT_TRUE(slots.Save(g, 1, "first").Ok);

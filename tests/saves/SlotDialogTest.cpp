@@ -55,7 +55,8 @@ class TestSlotDialog : OwnPrompts<SlotPrompts>, public SlotDialog {
 // The slot dialog's size, caption by mode, panel positions and what a never-saved slot shows.
 TEST(SlotDialogTest, LayoutAndCaptions) {
   TempDir dir;
-  SavedGameTable table(dir.Path());
+  PlayerIni player(dir.Path());
+  SavedGameTable table(dir.Path(), player);
   MachineState g;
   TestSlotDialog save(g, table, SlotDialog::Mode::Save);
   EXPECT_EQ(save.windowTitle(), "Save a Game -- Select Game Slot");
@@ -97,7 +98,8 @@ TEST(SlotDialogTest, LayoutAndCaptions) {
 // field, 255-character limit), then opening slot 3 in a fresh dialog gives the game back.
 TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
   TempDir dir;
-  SavedGameTable table(dir.Path());
+  PlayerIni player(dir.Path());
+  SavedGameTable table(dir.Path(), player);
   MachineState g;
   g.Credits = 1500.25_usd;
   g.Borrowed = 2000_usd;
@@ -151,7 +153,8 @@ TEST(SlotDialogTest, SaveThroughNameBoxThenOpen) {
 // which file could not be written.
 TEST(SlotDialogTest, CancelAndFailedWrite) {
   TempDir dir;
-  SavedGameTable table(dir.Path());
+  PlayerIni player(dir.Path());
+  SavedGameTable table(dir.Path(), player);
   MachineState g;
   g.Credits = 1_usd;
   {
@@ -173,7 +176,8 @@ TEST(SlotDialogTest, CancelAndFailedWrite) {
   EXPECT_EQ(ReadFile(dir.Path() + "POWER.INI"), "");
 
   WriteFile(dir.Path() + "file", "x");
-  SavedGameTable fileSlots(dir.Path() + "file/");
+  PlayerIni filePlayer(dir.Path() + "file/");
+  SavedGameTable fileSlots(dir.Path() + "file/", filePlayer);
   MachineState f;
   TestSlotDialog save(f, fileSlots, SlotDialog::Mode::Save);
   save.FakeName = true;
@@ -189,7 +193,8 @@ TEST(SlotDialogTest, CancelAndFailedWrite) {
 // a missing image.
 TEST(SlotDialogTest, HelpButtonPicture) {
   TempDir dir;
-  SavedGameTable table(dir.Path());
+  PlayerIni player(dir.Path());
+  SavedGameTable table(dir.Path(), player);
   MachineState g;
   TestSlotDialog open(g, table, SlotDialog::Mode::Open);
   const QSize size = open.HelpButton->iconSize();

@@ -320,7 +320,7 @@ TEST(Keeping, NoMoneyCreatedAroundTheSaves) {
   {
     SCOPED_TRACE("File > Open with twenty $5 coins placed");
     Sitting s(dir.Path(), nullptr);
-    SavedGameTable slots(dir.Path());
+    SavedGameTable slots(dir.Path(), s.File);
     ASSERT_TRUE(slots.Save(s.Game.Machine, 1, "thousand").Ok);
     placeTwentyFives(s);
     slots.Open(1, s.Game.Machine);
