@@ -17,6 +17,7 @@
 #include "app/RefusalNotes.h"
 #include "app/SpinAnnouncer.h"
 #include "app/ViewOptions.h"
+#include "app/WindowKeeping.h"
 #include "app/WindowPlacement.h"
 #include "audio/GameAudio.h"
 #include "bank/BankDialog.h"
@@ -47,53 +48,6 @@ bool FileExists(const std::string& path) {
   return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
-// The session's window: keeping waits for the event being handled, and the game is given the
-// window's placement and the time played before it is kept.
-class WindowKeeping : public SessionWindow {
- public:
-  WindowKeeping(MainWindow& window, PlayerOptions& options, Prompts& prompts)
-      : window_(window), options_(options), prompts_(prompts) {}
-  void RunSoon(std::function<void()> task) override {
-    QTimer::singleShot(0, &window_, std::move(task));
-  }
-  void BeforeKeep() override {
-    // Written as the close would write it: maximised as the window stands once it is shown.
-    if (window_.isVisible()) options_.Maxed = window_.Maximised() && !window_.isMinimized();
-    window_.Record().CountTime();
-  }
-  void KeepingFailed(const std::vector<std::string>& paths) override {
-    QStringList lines;
-    for (const std::string& path : paths)
-      lines << UnableToWrite().arg(QString::fromStdString(path));
-    lines << QCoreApplication::translate(
-        "zandor::MainWindow",
-        "Your game is not being saved: if it stopped now, what you play from here on would be "
-        "lost. You will be told when it is saved again.");
-    prompts_.Warn(&window_, lines.join(QLatin1Char('\n')));
-  }
-  void KeepingWorksAgain() override {
-    prompts_.Inform(&window_, QCoreApplication::translate("zandor::MainWindow",
-                                                          "Your game is being saved again."));
-  }
-  void SpinCompleted(const PlayerText& notice) override {
-    // The start completes the spin before the window is shown: the box waits for the face.
-    ShowOnceUp(Translated(notice), 50);
-  }
-
- private:
-  void ShowOnceUp(const QString& text, int triesLeft) {
-    QTimer::singleShot(triesLeft == 50 ? 0 : 100, &window_, [this, text, triesLeft] {
-      if (!window_.isVisible() && triesLeft > 0) return ShowOnceUp(text, triesLeft - 1);
-      prompts_.Inform(&window_, text);
-    });
-  }
-
- private:
-  MainWindow& window_;
-  PlayerOptions& options_;
-  Prompts& prompts_;
-};
-
 }  // namespace
 
 MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
@@ -120,7 +74,8 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
   events_ = std::make_unique<EventFanOut>(
       std::vector<GameEvents*>{&record_->Record, announcer_.get()});
   machine_.SetEvents(events_.get());
-  sessionWindow_ = std::make_unique<WindowKeeping>(*this, game_.Options, prompts_);
+  sessionWindow_ =
+      std::make_unique<WindowKeeping>(*this, *placement_, *record_, game_.Options, prompts_);
   session_ = std::make_unique<GameSession>(game_, machine_, playerFile_, record_->Record, *this,
                                            *sessionWindow_);
   background_ = std::make_unique<BackgroundChoice>(face_, game_.Options, prompts_, this,
