@@ -3,12 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
-#include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <vector>
 
@@ -21,7 +18,6 @@
 #include "app/WindowPlacement.h"
 #include "audio/GameAudio.h"
 #include "bank/BankDialog.h"
-#include "cards/CardTable.h"
 #include "face/FaceAccessible.h"
 #include "face/PayoffChart.h"
 #include "help/Help.h"
@@ -54,11 +50,11 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent),
       game_(game),
       face_(game.Machine, game.Options, game.Dirs),
-      machine_(game.Machine, game.Options, random_, HostOf(*this)),
+      host_(*this, face_, game.Machine, random_, prompts),
+      machine_(game.Machine, game.Options, random_, HostOf(host_)),
       prompts_(prompts),
       savedGames_(game.Dirs.Settings),
       playerFile_(game.Dirs.Settings) {
-  clock_.start();
   setWindowTitle("Zandor Slots");
 
   faceWidget_ = new FaceView(face_, machine_, this);
@@ -76,23 +72,23 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
   machine_.SetEvents(events_.get());
   sessionWindow_ =
       std::make_unique<WindowKeeping>(*this, *placement_, *record_, game_.Options, prompts_);
-  session_ = std::make_unique<GameSession>(game_, machine_, playerFile_, record_->Record, *this,
+  session_ = std::make_unique<GameSession>(game_, machine_, playerFile_, record_->Record, host_,
                                            *sessionWindow_);
+  host_.Attach(machine_, *faceWidget_, *faceArea_, *panel_, *session_);
   background_ = std::make_unique<BackgroundChoice>(face_, game_.Options, prompts_, this,
                                                    ShownPath(game_.Dirs.Program));
-  view_ = std::make_unique<ViewOptions>(face_, *faceWidget_, playerFile_, [this] { Repaint(); });
+  view_ =
+      std::make_unique<ViewOptions>(face_, *faceWidget_, playerFile_, [this] { host_.Repaint(); });
   BuildMenus();
 
-  automaticSpinTimer_.setInterval(1000);
+  host_.OnChanges([this] { AfterStateChange(); }, [this] { machine_.NextAutomaticSpin(); },
+                  [this] { BlinkWin(); });
   songStartTimer_.setInterval(200);
-  winBlinkTimer_.setInterval(400);
-  connect(&automaticSpinTimer_, &QTimer::timeout, this, [this] { machine_.NextAutomaticSpin(); });
   connect(&songStartTimer_, &QTimer::timeout, this, [this] {
     songStartTimer_.stop();
     if (audio_) audio_->StartMusic();
-    StateChanged();
+    host_.StateChanged();
   });
-  connect(&winBlinkTimer_, &QTimer::timeout, this, [this] { BlinkWin(); });
 
   LoadStartState();
   faceWidget_->setMinimumSize(DesignWidth, DesignHeight);
@@ -120,6 +116,7 @@ void MainWindow::LoadStartState() {
 
   audio_ = std::make_unique<GameAudio>(game_.Sound, game_.Music, game_.Dirs, prompts_, this,
                                        &playerFile_);
+  host_.PlayThrough(audio_.get());
   std::string soundError = audio_->LoadEffectSounds();
   if (!soundError.empty()) prompts_.Warn(this, QString::fromStdString(soundError));
 
@@ -148,12 +145,12 @@ void MainWindow::LoadStartState() {
 
   payoffs_ = new PayoffChart(game_.Machine, game_.Dirs, face_.Glyphs, prompts_, this);
   SetView(LoadViewChoices(playerFile_));
-  StateChanged();
+  host_.StateChanged();
   // An interrupted spin is completed before the player sees the machine.
   session_->Begin();
   setUpdatesEnabled(true);
   songStartTimer_.start();
-  winBlinkTimer_.start();
+  host_.SetWinBlink(true);
 }
 
 void MainWindow::BuildFace() {
@@ -166,7 +163,7 @@ void MainWindow::BuildFace() {
   faceWidget_->OnLaidOut([this](const std::string& err) {
     // The reels carry the strips they hold now: a won bonus keeps reel 2's free-spin strip.
     SetReelStrips(game_.Machine);
-    Repaint();
+    host_.Repaint();
     // Without its artwork the face still has its buttons, meters and lamps; only the reels are
     // missing, and the game goes on.
     if (!err.empty()) prompts_.Warn(this, QString::fromStdString(err));
@@ -195,14 +192,12 @@ void MainWindow::BuildMenus() {
           Qt::QueuedConnection);
 }
 
-void MainWindow::StateChanged() {
+void MainWindow::AfterStateChange() {
   menus_->Refresh();
-  const bool idle = !machine_.Busy();
-  if (idle && closePending_) {
+  if (!machine_.Busy() && closePending_) {
     closePending_ = false;
     QTimer::singleShot(0, this, &QWidget::close);
   }
-  TellFace();
 }
 
 void MainWindow::PlaceAtStart() { placement_->PlaceAtStart(LoadWindowPlace(playerFile_)); }
@@ -283,9 +278,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   StoreFullScreen(playerFile_, FullScreen());
   StoreWindowPlace(playerFile_, placement_->NormalPlace());
   KeepAtClose();
-  automaticSpinTimer_.stop();
+  host_.SetAutomaticSpins(false);
   songStartTimer_.stop();
-  winBlinkTimer_.stop();
+  host_.SetWinBlink(false);
   if (audio_) audio_->Shutdown();
   event->accept();
   // The program ends with its main window, whatever else is open (the manual, say).
@@ -300,8 +295,8 @@ void MainWindow::NewGame() { machine_.NewGame(); }
 void MainWindow::OpenGame() {
   if (machine_.Busy()) return;
   // No automatic spin may start underneath while a game is being chosen.
-  const bool autoTimer = automaticSpinTimer_.isActive();
-  automaticSpinTimer_.stop();
+  const bool autoTimer = host_.AutomaticSpinsEnabled();
+  host_.SetAutomaticSpins(false);
   SlotDialog dlg(game_.Machine, savedGames_, SlotDialog::Mode::Open, prompts_, this);
   if (dlg.exec() == QDialog::Accepted) {
     session_->GameOpened();
@@ -310,8 +305,8 @@ void MainWindow::OpenGame() {
       machine_.Events().SavedGameOpened(dlg.ChosenSlot, savedGames_.Slots[dlg.ChosenSlot - 1].Name,
                                         CentsOf(m.Credits + m.Wager));
   }
-  if (autoTimer) automaticSpinTimer_.start();
-  Repaint();
+  if (autoTimer) host_.SetAutomaticSpins(true);
+  host_.Repaint();
 }
 
 void MainWindow::SaveGame() {
@@ -323,14 +318,14 @@ void MainWindow::SaveGame() {
 
 void MainWindow::ChooseTile() {
   if (!background_->ChooseTile()) return;
-  StateChanged();
-  Repaint();
+  host_.StateChanged();
+  host_.Repaint();
 }
 
 void MainWindow::ChooseSolidColor() {
   background_->ChooseSolidColor();
-  StateChanged();
-  Repaint();
+  host_.StateChanged();
+  host_.Repaint();
 }
 
 void MainWindow::OpenBank() {
@@ -338,7 +333,7 @@ void MainWindow::OpenBank() {
   dlg.Events = &machine_.Events();
   dlg.exec();
   session_->KeepNow();
-  Repaint();
+  host_.Repaint();
 }
 
 void MainWindow::ShowPayoffs() { payoffs_->exec(); }
@@ -347,124 +342,5 @@ void MainWindow::BlinkWin() {
   if (audio_) audio_->StartPendingSong();
   view_->Blink();
 }
-
-// ---- Host ----
-
-uint32_t MainWindow::TickCount() { return static_cast<uint32_t>(clock_.elapsed()); }
-
-uint32_t MainWindow::UtcTimeOfDayMs() {
-  return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
-}
-
-void MainWindow::ProcessMessages(uint32_t untilTick) {
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
-  // Measured after the pending messages ran, to the nanosecond: the tick count drops the
-  // fraction of its millisecond, so a wait from whole ticks would run up to 1 ms long.
-  const qint64 now = clock_.nsecsElapsed();
-  const qint64 left =
-      static_cast<qint64>(static_cast<int32_t>(untilTick - static_cast<uint32_t>(now / 1000000))) *
-          1000000 -
-      now % 1000000;
-  if (left <= 0) return;
-  if (left < 1000000) {
-    // Less than a millisecond: sleep it off; messages are handled again right after.
-    timespec ts{0, static_cast<long>(left)};
-    nanosleep(&ts, nullptr);
-    return;
-  }
-  // Sleep in the event loop until the deadline or the next event, never spinning a core.
-  QEventLoop loop;
-  QTimer::singleShot(static_cast<int>(left / 1000000), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-  loop.exec();
-}
-
-void MainWindow::Play(Effect e) {
-  if (audio_) audio_->Play(e);
-}
-
-void MainWindow::UpdateArea(const QRect& r) { faceWidget_->UpdateArea(r); }
-
-void MainWindow::TellFace() {
-  // A count-up moves the meters coin by coin; the screen reader hears where they end.
-  if (faceArea_ && !machine_.Busy()) faceArea_->Changed();
-}
-
-void MainWindow::Redraw(FaceElement e) {
-  if (face_.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
-  face_.Redraw(e);
-  UpdateArea(face_.MeterArea(e));
-  TellFace();
-}
-
-void MainWindow::DrawLamps(Money coinValue, Money wager) {
-  if (face_.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
-  face_.DrawLamps(coinValue, wager);
-  UpdateArea(face_.LampsArea());
-  TellFace();
-}
-
-void MainWindow::DrawReels(const std::array<int, 3>& positions) {
-  if (face_.SymbolSize == 0 || face_.Artwork.isNull() || face_.Canvas.isNull()) return;
-  face_.DrawReels(positions);
-  UpdateArea(face_.ReelsArea());
-}
-
-void MainWindow::DrawPayline(int k) {
-  if (face_.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
-  face_.DrawPayline(k);
-  UpdateArea(face_.ReelWindowArea());
-}
-
-void MainWindow::DrawBonusMeter(bool blueFirst) {
-  if (face_.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
-  face_.DrawBonusMeter(blueFirst);
-  UpdateArea(face_.BonusMeterArea());
-  TellFace();
-}
-
-void MainWindow::Repaint() {
-  if (face_.SymbolSize == 0) return;
-  face_.PaintFace();
-  faceWidget_->update();
-  TellFace();
-}
-
-void MainWindow::Inform(const PlayerText& text) { prompts_.Inform(this, Translated(text)); }
-
-Money MainWindow::OfferCardGame(Money lineWin, const std::function<void(Money)>& drawn) {
-  // The table plays on its own copy of the win; the machine settles what it returns.
-  Money win = lineWin;
-  CardTable dlg(
-      win, random_, [this](Effect e) { Play(e); }, prompts_, this);
-  // Before gambling, the player hears what the reels won.
-  dlg.Prelude = CardOfferSentence(game_.Machine);
-  dlg.Drawn = drawn;
-  dlg.exec();
-  return win;
-}
-
-void MainWindow::SetBetButtonsEnabled(bool enabled) { panel_->SetEnabled(enabled); }
-
-void MainWindow::FocusSpinButton() { panel_->FocusAfterSpin(); }
-
-void MainWindow::SetAutomaticSpins(bool enabled) {
-  if (enabled)
-    automaticSpinTimer_.start();
-  else
-    automaticSpinTimer_.stop();
-}
-
-bool MainWindow::AutomaticSpinsEnabled() { return automaticSpinTimer_.isActive(); }
-
-void MainWindow::SetWinBlink(bool enabled) {
-  if (enabled)
-    winBlinkTimer_.start();
-  else
-    winBlinkTimer_.stop();
-}
-
-void MainWindow::KeepSpin(const SpinInProgress& spin) { session_->KeepSpin(spin); }
-
-void MainWindow::GameSettled() { session_->GameSettled(); }
 
 }  // namespace zandor

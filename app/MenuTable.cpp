@@ -25,7 +25,7 @@ std::vector<MenuEntry> MainWindow::MenuTable() {
                      name,
                      [this, &flag] {
                        flag = !flag;
-                       StateChanged();
+                       host_.StateChanged();
                      },
                      {},
                      [&flag] { return flag; }};
@@ -44,7 +44,7 @@ std::vector<MenuEntry> MainWindow::MenuTable() {
                      names[i],
                      [this, i] {
                        machine_.ChooseCoinValue(i);
-                       StateChanged();
+                       host_.StateChanged();
                      },
                      {},
                      [&m, i] { return i == m.Bet; },
@@ -135,7 +135,7 @@ std::vector<MenuEntry> MainWindow::MenuTable() {
                  "musicOnAction",
                  [this] {
                    if (audio_) audio_->ToggleMusic();
-                   StateChanged();
+                   host_.StateChanged();
                  },
                  {},
                  [this] { return game_.Music.On; }},
@@ -143,7 +143,7 @@ std::vector<MenuEntry> MainWindow::MenuTable() {
                 {tr("Change Songs"), "changeSongsAction",
                  [this] {
                    if (audio_) audio_->ChooseSongs();
-                   StateChanged();
+                   host_.StateChanged();
                  }},
             }},
            Separator(),
