@@ -49,6 +49,9 @@ bool FileExists(const std::string& path) {
 MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent),
       game_(game),
+      options_(game.Options),
+      sound_(game.Sound),
+      music_(game.Music),
       face_(game.Machine, game.Options, game.Dirs),
       host_(*this, face_, game.Machine, random_, prompts),
       machine_(game.Machine, game.Options, random_, HostOf(host_)),
@@ -71,11 +74,11 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
       std::vector<GameEvents*>{&record_->Record, announcer_.get()});
   machine_.SetEvents(events_.get());
   sessionWindow_ =
-      std::make_unique<WindowKeeping>(*this, *placement_, *record_, game_.Options, prompts_);
+      std::make_unique<WindowKeeping>(*this, *placement_, *record_, options_, prompts_);
   session_ = std::make_unique<GameSession>(game_, machine_, playerFile_, record_->Record, host_,
                                            *sessionWindow_);
   host_.Attach(machine_, *faceWidget_, *faceArea_, *panel_, *session_);
-  background_ = std::make_unique<BackgroundChoice>(face_, game_.Options, prompts_, this,
+  background_ = std::make_unique<BackgroundChoice>(face_, options_, prompts_, this,
                                                    ShownPath(game_.Dirs.Program));
   view_ =
       std::make_unique<ViewOptions>(face_, *faceWidget_, playerFile_, [this] { host_.Repaint(); });
@@ -111,11 +114,12 @@ void MainWindow::LoadStartState() {
   GameState defaults;
   defaults.Dirs = game_.Dirs;
   defaults.SetFileDefaults();
-  game_ = defaults;
-  ComputeReelGrid(game_.Machine);
+  options_ = defaults.Options;
+  sound_ = defaults.Sound;
+  music_ = defaults.Music;
+  machine_.Owner().StartFrom(defaults.Machine);
 
-  audio_ = std::make_unique<GameAudio>(game_.Sound, game_.Music, game_.Dirs, prompts_, this,
-                                       &playerFile_);
+  audio_ = std::make_unique<GameAudio>(sound_, music_, game_.Dirs, prompts_, this, &playerFile_);
   host_.PlayThrough(audio_.get());
   std::string soundError = audio_->LoadEffectSounds();
   if (!soundError.empty()) prompts_.Warn(this, QString::fromStdString(soundError));
@@ -125,23 +129,24 @@ void MainWindow::LoadStartState() {
   if (!playerFile_.SetAside().empty())
     setAside.push_back(SetAsideNotice(playerFile_.Path(), playerFile_.SetAside()));
   for (const PlayerText& notice : setAside) prompts_.Warn(this, Translated(notice));
-  session_->Load();
+  const GameState read = session_->Load();
+  options_ = read.Options;
+  sound_ = read.Sound;
+  music_ = read.Music;
   placement_->SetFullScreenAtStart(LoadFullScreen(playerFile_));
 
   // Sound files that do not exist go back to their defaults.
-  SoundSettings& sound = game_.Sound;
-  for (auto [file, def] : {std::pair{&sound.WinFile, &defaults.Sound.WinFile},
-                           {&sound.LoseFile, &defaults.Sound.LoseFile},
-                           {&sound.PowerUpFile, &defaults.Sound.PowerUpFile},
-                           {&sound.PowerDownFile, &defaults.Sound.PowerDownFile},
-                           {&sound.BonusFile, &defaults.Sound.BonusFile}})
+  for (auto [file, def] : {std::pair{&sound_.WinFile, &defaults.Sound.WinFile},
+                           {&sound_.LoseFile, &defaults.Sound.LoseFile},
+                           {&sound_.PowerUpFile, &defaults.Sound.PowerUpFile},
+                           {&sound_.PowerDownFile, &defaults.Sound.PowerDownFile},
+                           {&sound_.BonusFile, &defaults.Sound.BonusFile}})
     if (!FileExists(*file)) *file = *def;
 
   // A tile that is missing or cannot be read means the solid colour.
-  PlayerOptions& options = game_.Options;
-  const bool tile = FileExists(options.BackBitmap) && face_.LoadTile(options.BackBitmap).empty();
-  if (!tile) options.BackMode = BackgroundMode::SolidColor;
-  face_.TiledChecked = options.BackMode == BackgroundMode::TiledBitmap;
+  const bool tile = FileExists(options_.BackBitmap) && face_.LoadTile(options_.BackBitmap).empty();
+  if (!tile) options_.BackMode = BackgroundMode::SolidColor;
+  face_.TiledChecked = options_.BackMode == BackgroundMode::TiledBitmap;
 
   payoffs_ = new PayoffChart(game_.Machine, game_.Dirs, face_.Glyphs, prompts_, this);
   SetView(LoadViewChoices(playerFile_));
@@ -162,7 +167,7 @@ void MainWindow::BuildFace() {
   faceWidget_->Attach(panel_, faceArea_);
   faceWidget_->OnLaidOut([this](const std::string& err) {
     // The reels carry the strips they hold now: a won bonus keeps reel 2's free-spin strip.
-    SetReelStrips(game_.Machine);
+    machine_.RefreshReelStrips();
     host_.Repaint();
     // Without its artwork the face still has its buttons, meters and lamps; only the reels are
     // missing, and the game goes on.
@@ -297,7 +302,7 @@ void MainWindow::OpenGame() {
   // No automatic spin may start underneath while a game is being chosen.
   const bool autoTimer = host_.AutomaticSpinsEnabled();
   host_.SetAutomaticSpins(false);
-  SlotDialog dlg(game_.Machine, savedGames_, SlotDialog::Mode::Open, prompts_, this);
+  SlotDialog dlg(machine_.Owner(), savedGames_, SlotDialog::Mode::Open, prompts_, this);
   if (dlg.exec() == QDialog::Accepted) {
     session_->GameOpened();
     const MachineState& m = game_.Machine;
@@ -312,7 +317,7 @@ void MainWindow::OpenGame() {
 void MainWindow::SaveGame() {
   // A slot saved while money is in motion would record credits before the win is in.
   if (machine_.Busy()) return;
-  SlotDialog dlg(game_.Machine, savedGames_, SlotDialog::Mode::Save, prompts_, this);
+  SlotDialog dlg(machine_.Owner(), savedGames_, SlotDialog::Mode::Save, prompts_, this);
   dlg.exec();
 }
 
@@ -329,7 +334,7 @@ void MainWindow::ChooseSolidColor() {
 }
 
 void MainWindow::OpenBank() {
-  BankDialog dlg(game_.Machine, face_.Glyphs, prompts_, this);
+  BankDialog dlg(machine_.Owner(), face_.Glyphs, prompts_, this);
   dlg.Events = &machine_.Events();
   dlg.exec();
   session_->KeepNow();

@@ -39,9 +39,10 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Builds the window for a game whose two folders are already set; every
-  // message, question and file or colour choice of the window and its dialogs goes through
-  // prompts, which must outlive the window.
+  // Builds the window for a game whose two folders are already set: the game's machine is
+  // played by the window's rules, its options, sounds and music are the window's to change,
+  // and the window reads the rest. Every message, question and file or colour choice of the
+  // window and its dialogs goes through prompts. Both must outlive the window.
   MainWindow(GameState& game, Prompts& prompts, QWidget* parent = nullptr);
   ~MainWindow() override;
 
@@ -113,7 +114,10 @@ class MainWindow : public QMainWindow {
   // The close's save: a failure is shown with an offer to try again, or logged on a signal.
   void KeepAtClose();
 
-  GameState& game_;
+  const GameState& game_;  // read only: the machine's part changes through the rules
+  PlayerOptions& options_;
+  SoundSettings& sound_;
+  MusicSettings& music_;
   // The one random generator: the spin and the card game's shuffle draw from it in turn.
   Lcg random_;
   FacePainter face_;

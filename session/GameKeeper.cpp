@@ -101,13 +101,12 @@ MachineState SettledView(const MachineState& m) {
   return v;
 }
 
-GameKeeper::GameKeeper(GameState& game, PlayerIni& file, PlayerRecord& record,
-                       ReplaceFaults* faults)
-    : game_(game), file_(file), record_(record), faults_(faults) {}
+GameKeeper::GameKeeper(const GameState& game, MoneyOwner machine, PlayerIni& file,
+                       PlayerRecord& record, ReplaceFaults* faults)
+    : game_(game), machine_(machine), file_(file), record_(record), faults_(faults) {}
 
 std::optional<SpinStart> GameKeeper::Restore() {
   const MachineState& m = game_.Machine;
-  MoneyOwner owner(game_.Machine);
   const std::string onDisk = ZandorMeters(m);
   zandorMeters_ = onDisk;
   const std::string settled = file_.ReadString(kGame, "Meters", "");
@@ -133,7 +132,7 @@ std::optional<SpinStart> GameKeeper::Restore() {
           f.PowerPts < 0 || f.PowerPts > 100)
         changedElsewhere = true;
       else
-        owner.CarryForward(f, static_cast<uint8_t>(bet));
+        machine_.CarryForward(f, static_cast<uint8_t>(bet));
     }
   }
 
@@ -148,8 +147,8 @@ std::optional<SpinStart> GameKeeper::Restore() {
     if (m.BonusPool == PoolBaseCoins * m.CoinValue)
       pool = std::clamp(Amount(file_, kGame, "Pool"), Money(), MoneyMax);
   }
-  owner.CarryFreeSpins(freeSpins, Counter(file_, kGame, "FreeSpinCount", INT32_MAX), lastWager,
-                       pool);
+  machine_.CarryFreeSpins(freeSpins, Counter(file_, kGame, "FreeSpinCount", INT32_MAX), lastWager,
+                          pool);
   if (changedElsewhere) return std::nullopt;
 
   const std::string seed = file_.ReadString(kSpin, "Seed", "");
@@ -184,10 +183,9 @@ std::optional<SpinStart> GameKeeper::Restore() {
 void GameKeeper::Resume(const SpinStart& start) {
   // A paid spin's wager is out of the credits and not yet in the record kept with the spin; a
   // free spin's was never paid.
-  MoneyOwner(game_.Machine)
-      .ResumeSpin({start.Credits, start.Borrowed, start.BonusPool, start.Spins,
-                   start.FreeSpinCount, start.PowerPts},
-                  start.LastWager, start.FreeSpins, start.Spin);
+  machine_.ResumeSpin({start.Credits, start.Borrowed, start.BonusPool, start.Spins,
+                       start.FreeSpinCount, start.PowerPts},
+                      start.LastWager, start.FreeSpins, start.Spin);
 }
 
 std::vector<std::string> GameKeeper::KeepSettled() {
