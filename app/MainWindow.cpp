@@ -3,12 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
-#include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <vector>
 
@@ -17,10 +14,10 @@
 #include "app/RefusalNotes.h"
 #include "app/SpinAnnouncer.h"
 #include "app/ViewOptions.h"
+#include "app/WindowKeeping.h"
 #include "app/WindowPlacement.h"
 #include "audio/GameAudio.h"
 #include "bank/BankDialog.h"
-#include "cards/CardTable.h"
 #include "face/FaceAccessible.h"
 #include "face/PayoffChart.h"
 #include "help/Help.h"
@@ -47,64 +44,20 @@ bool FileExists(const std::string& path) {
   return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
-// The session's window: keeping waits for the event being handled, and the game is given the
-// window's placement and the time played before it is kept.
-class WindowKeeping : public SessionWindow {
- public:
-  WindowKeeping(MainWindow& window, PlayerOptions& options, Prompts& prompts)
-      : window_(window), options_(options), prompts_(prompts) {}
-  void RunSoon(std::function<void()> task) override {
-    QTimer::singleShot(0, &window_, std::move(task));
-  }
-  void BeforeKeep() override {
-    // Written as the close would write it: maximised as the window stands once it is shown.
-    if (window_.isVisible()) options_.Maxed = window_.Maximised() && !window_.isMinimized();
-    window_.Record().CountTime();
-  }
-  void KeepingFailed(const std::vector<std::string>& paths) override {
-    QStringList lines;
-    for (const std::string& path : paths)
-      lines << UnableToWrite().arg(QString::fromStdString(path));
-    lines << QCoreApplication::translate(
-        "zandor::MainWindow",
-        "Your game is not being saved: if it stopped now, what you play from here on would be "
-        "lost. You will be told when it is saved again.");
-    prompts_.Warn(&window_, lines.join(QLatin1Char('\n')));
-  }
-  void KeepingWorksAgain() override {
-    prompts_.Inform(&window_, QCoreApplication::translate("zandor::MainWindow",
-                                                          "Your game is being saved again."));
-  }
-  void SpinCompleted(const PlayerText& notice) override {
-    // The start completes the spin before the window is shown: the box waits for the face.
-    ShowOnceUp(Translated(notice), 50);
-  }
-
- private:
-  void ShowOnceUp(const QString& text, int triesLeft) {
-    QTimer::singleShot(triesLeft == 50 ? 0 : 100, &window_, [this, text, triesLeft] {
-      if (!window_.isVisible() && triesLeft > 0) return ShowOnceUp(text, triesLeft - 1);
-      prompts_.Inform(&window_, text);
-    });
-  }
-
- private:
-  MainWindow& window_;
-  PlayerOptions& options_;
-  Prompts& prompts_;
-};
-
 }  // namespace
 
 MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent),
       game_(game),
+      options_(game.Options),
+      sound_(game.Sound),
+      music_(game.Music),
       face_(game.Machine, game.Options, game.Dirs),
-      machine_(game.Machine, game.Options, random_, HostOf(*this)),
+      host_(*this, face_, game.Machine, random_, prompts),
+      machine_(game.Machine, game.Options, random_, HostOf(host_)),
       prompts_(prompts),
       playerFile_(game.Dirs.Settings),
       savedGames_(game.Dirs.Settings, playerFile_) {
-  clock_.start();
   setWindowTitle("Zandor Slots");
 
   faceWidget_ = new FaceView(face_, machine_, this);
@@ -120,24 +73,25 @@ MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
   events_ = std::make_unique<EventFanOut>(
       std::vector<GameEvents*>{&record_->Record, announcer_.get()});
   machine_.SetEvents(events_.get());
-  sessionWindow_ = std::make_unique<WindowKeeping>(*this, game_.Options, prompts_);
-  session_ = std::make_unique<GameSession>(game_, machine_, playerFile_, record_->Record, *this,
+  sessionWindow_ =
+      std::make_unique<WindowKeeping>(*this, *placement_, *record_, options_, prompts_);
+  session_ = std::make_unique<GameSession>(game_, machine_, playerFile_, record_->Record, host_,
                                            *sessionWindow_);
-  background_ = std::make_unique<BackgroundChoice>(face_, game_.Options, prompts_, this,
+  host_.Attach(machine_, *faceWidget_, *faceArea_, *panel_, *session_);
+  background_ = std::make_unique<BackgroundChoice>(face_, options_, prompts_, this,
                                                    ShownPath(game_.Dirs.Program));
-  view_ = std::make_unique<ViewOptions>(face_, *faceWidget_, playerFile_, [this] { Repaint(); });
+  view_ =
+      std::make_unique<ViewOptions>(face_, *faceWidget_, playerFile_, [this] { host_.Repaint(); });
   BuildMenus();
 
-  automaticSpinTimer_.setInterval(1000);
+  host_.OnChanges([this] { AfterStateChange(); }, [this] { machine_.NextAutomaticSpin(); },
+                  [this] { BlinkWin(); });
   songStartTimer_.setInterval(200);
-  winBlinkTimer_.setInterval(400);
-  connect(&automaticSpinTimer_, &QTimer::timeout, this, [this] { machine_.NextAutomaticSpin(); });
   connect(&songStartTimer_, &QTimer::timeout, this, [this] {
     songStartTimer_.stop();
     if (audio_) audio_->StartMusic();
-    StateChanged();
+    host_.StateChanged();
   });
-  connect(&winBlinkTimer_, &QTimer::timeout, this, [this] { BlinkWin(); });
 
   LoadStartState();
   faceWidget_->setMinimumSize(DesignWidth, DesignHeight);
@@ -160,11 +114,13 @@ void MainWindow::LoadStartState() {
   GameState defaults;
   defaults.Dirs = game_.Dirs;
   defaults.SetFileDefaults();
-  game_ = defaults;
-  ComputeReelGrid(game_.Machine);
+  options_ = defaults.Options;
+  sound_ = defaults.Sound;
+  music_ = defaults.Music;
+  machine_.Owner().StartFrom(defaults.Machine);
 
-  audio_ = std::make_unique<GameAudio>(game_.Sound, game_.Music, game_.Dirs, prompts_, this,
-                                       &playerFile_);
+  audio_ = std::make_unique<GameAudio>(sound_, music_, game_.Dirs, prompts_, this, &playerFile_);
+  host_.PlayThrough(audio_.get());
   std::string soundError = audio_->LoadEffectSounds();
   if (!soundError.empty()) prompts_.Warn(this, QString::fromStdString(soundError));
 
@@ -173,32 +129,33 @@ void MainWindow::LoadStartState() {
   if (!playerFile_.SetAside().empty())
     setAside.push_back(SetAsideNotice(playerFile_.Path(), playerFile_.SetAside()));
   for (const PlayerText& notice : setAside) prompts_.Warn(this, Translated(notice));
-  session_->Load();
+  const GameState read = session_->Load();
+  options_ = read.Options;
+  sound_ = read.Sound;
+  music_ = read.Music;
   placement_->SetFullScreenAtStart(LoadFullScreen(playerFile_));
 
   // Sound files that do not exist go back to their defaults.
-  SoundSettings& sound = game_.Sound;
-  for (auto [file, def] : {std::pair{&sound.WinFile, &defaults.Sound.WinFile},
-                           {&sound.LoseFile, &defaults.Sound.LoseFile},
-                           {&sound.PowerUpFile, &defaults.Sound.PowerUpFile},
-                           {&sound.PowerDownFile, &defaults.Sound.PowerDownFile},
-                           {&sound.BonusFile, &defaults.Sound.BonusFile}})
+  for (auto [file, def] : {std::pair{&sound_.WinFile, &defaults.Sound.WinFile},
+                           {&sound_.LoseFile, &defaults.Sound.LoseFile},
+                           {&sound_.PowerUpFile, &defaults.Sound.PowerUpFile},
+                           {&sound_.PowerDownFile, &defaults.Sound.PowerDownFile},
+                           {&sound_.BonusFile, &defaults.Sound.BonusFile}})
     if (!FileExists(*file)) *file = *def;
 
   // A tile that is missing or cannot be read means the solid colour.
-  PlayerOptions& options = game_.Options;
-  const bool tile = FileExists(options.BackBitmap) && face_.LoadTile(options.BackBitmap).empty();
-  if (!tile) options.BackMode = BackgroundMode::SolidColor;
-  face_.TiledChecked = options.BackMode == BackgroundMode::TiledBitmap;
+  const bool tile = FileExists(options_.BackBitmap) && face_.LoadTile(options_.BackBitmap).empty();
+  if (!tile) options_.BackMode = BackgroundMode::SolidColor;
+  face_.TiledChecked = options_.BackMode == BackgroundMode::TiledBitmap;
 
   payoffs_ = new PayoffChart(game_.Machine, game_.Dirs, face_.Glyphs, prompts_, this);
   SetView(LoadViewChoices(playerFile_));
-  StateChanged();
+  host_.StateChanged();
   // An interrupted spin is completed before the player sees the machine.
   session_->Begin();
   setUpdatesEnabled(true);
   songStartTimer_.start();
-  winBlinkTimer_.start();
+  host_.SetWinBlink(true);
 }
 
 void MainWindow::BuildFace() {
@@ -210,8 +167,8 @@ void MainWindow::BuildFace() {
   faceWidget_->Attach(panel_, faceArea_);
   faceWidget_->OnLaidOut([this](const std::string& err) {
     // The reels carry the strips they hold now: a won bonus keeps reel 2's free-spin strip.
-    SetReelStrips(game_.Machine);
-    Repaint();
+    machine_.RefreshReelStrips();
+    host_.Repaint();
     // Without its artwork the face still has its buttons, meters and lamps; only the reels are
     // missing, and the game goes on.
     if (!err.empty()) prompts_.Warn(this, QString::fromStdString(err));
@@ -240,14 +197,12 @@ void MainWindow::BuildMenus() {
           Qt::QueuedConnection);
 }
 
-void MainWindow::StateChanged() {
+void MainWindow::AfterStateChange() {
   menus_->Refresh();
-  const bool idle = !machine_.Busy();
-  if (idle && closePending_) {
+  if (!machine_.Busy() && closePending_) {
     closePending_ = false;
     QTimer::singleShot(0, this, &QWidget::close);
   }
-  TellFace();
 }
 
 void MainWindow::PlaceAtStart() { placement_->PlaceAtStart(LoadWindowPlace(playerFile_)); }
@@ -328,9 +283,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   StoreFullScreen(playerFile_, FullScreen());
   StoreWindowPlace(playerFile_, placement_->NormalPlace());
   KeepAtClose();
-  automaticSpinTimer_.stop();
+  host_.SetAutomaticSpins(false);
   songStartTimer_.stop();
-  winBlinkTimer_.stop();
+  host_.SetWinBlink(false);
   if (audio_) audio_->Shutdown();
   event->accept();
   // The program ends with its main window, whatever else is open (the manual, say).
@@ -345,9 +300,9 @@ void MainWindow::NewGame() { machine_.NewGame(); }
 void MainWindow::OpenGame() {
   if (machine_.Busy()) return;
   // No automatic spin may start underneath while a game is being chosen.
-  const bool autoTimer = automaticSpinTimer_.isActive();
-  automaticSpinTimer_.stop();
-  SlotDialog dlg(game_.Machine, savedGames_, SlotDialog::Mode::Open, prompts_, this);
+  const bool autoTimer = host_.AutomaticSpinsEnabled();
+  host_.SetAutomaticSpins(false);
+  SlotDialog dlg(machine_.Owner(), savedGames_, SlotDialog::Mode::Open, prompts_, this);
   if (dlg.exec() == QDialog::Accepted) {
     session_->GameOpened();
     const MachineState& m = game_.Machine;
@@ -355,35 +310,35 @@ void MainWindow::OpenGame() {
       machine_.Events().SavedGameOpened(dlg.ChosenSlot, savedGames_.Slots[dlg.ChosenSlot - 1].Name,
                                         CentsOf(m.Credits + m.Wager));
   }
-  if (autoTimer) automaticSpinTimer_.start();
-  Repaint();
+  if (autoTimer) host_.SetAutomaticSpins(true);
+  host_.Repaint();
 }
 
 void MainWindow::SaveGame() {
   // A slot saved while money is in motion would record credits before the win is in.
   if (machine_.Busy()) return;
-  SlotDialog dlg(game_.Machine, savedGames_, SlotDialog::Mode::Save, prompts_, this);
+  SlotDialog dlg(machine_.Owner(), savedGames_, SlotDialog::Mode::Save, prompts_, this);
   dlg.exec();
 }
 
 void MainWindow::ChooseTile() {
   if (!background_->ChooseTile()) return;
-  StateChanged();
-  Repaint();
+  host_.StateChanged();
+  host_.Repaint();
 }
 
 void MainWindow::ChooseSolidColor() {
   background_->ChooseSolidColor();
-  StateChanged();
-  Repaint();
+  host_.StateChanged();
+  host_.Repaint();
 }
 
 void MainWindow::OpenBank() {
-  BankDialog dlg(game_.Machine, face_.Glyphs, prompts_, this);
+  BankDialog dlg(machine_.Owner(), face_.Glyphs, prompts_, this);
   dlg.Events = &machine_.Events();
   dlg.exec();
   session_->KeepNow();
-  Repaint();
+  host_.Repaint();
 }
 
 void MainWindow::ShowPayoffs() { payoffs_->exec(); }
@@ -392,124 +347,5 @@ void MainWindow::BlinkWin() {
   if (audio_) audio_->StartPendingSong();
   view_->Blink();
 }
-
-// ---- Host ----
-
-uint32_t MainWindow::TickCount() { return static_cast<uint32_t>(clock_.elapsed()); }
-
-uint32_t MainWindow::UtcTimeOfDayMs() {
-  return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
-}
-
-void MainWindow::ProcessMessages(uint32_t untilTick) {
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
-  // Measured after the pending messages ran, to the nanosecond: the tick count drops the
-  // fraction of its millisecond, so a wait from whole ticks would run up to 1 ms long.
-  const qint64 now = clock_.nsecsElapsed();
-  const qint64 left =
-      static_cast<qint64>(static_cast<int32_t>(untilTick - static_cast<uint32_t>(now / 1000000))) *
-          1000000 -
-      now % 1000000;
-  if (left <= 0) return;
-  if (left < 1000000) {
-    // Less than a millisecond: sleep it off; messages are handled again right after.
-    timespec ts{0, static_cast<long>(left)};
-    nanosleep(&ts, nullptr);
-    return;
-  }
-  // Sleep in the event loop until the deadline or the next event, never spinning a core.
-  QEventLoop loop;
-  QTimer::singleShot(static_cast<int>(left / 1000000), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-  loop.exec();
-}
-
-void MainWindow::Play(Effect e) {
-  if (audio_) audio_->Play(e);
-}
-
-void MainWindow::UpdateArea(const QRect& r) { faceWidget_->UpdateArea(r); }
-
-void MainWindow::TellFace() {
-  // A count-up moves the meters coin by coin; the screen reader hears where they end.
-  if (faceArea_ && !machine_.Busy()) faceArea_->Changed();
-}
-
-void MainWindow::Redraw(FaceElement e) {
-  if (face_.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
-  face_.Redraw(e);
-  UpdateArea(face_.MeterArea(e));
-  TellFace();
-}
-
-void MainWindow::DrawLamps(Money coinValue, Money wager) {
-  if (face_.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
-  face_.DrawLamps(coinValue, wager);
-  UpdateArea(face_.LampsArea());
-  TellFace();
-}
-
-void MainWindow::DrawReels(const std::array<int, 3>& positions) {
-  if (face_.SymbolSize == 0 || face_.Artwork.isNull() || face_.Canvas.isNull()) return;
-  face_.DrawReels(positions);
-  UpdateArea(face_.ReelsArea());
-}
-
-void MainWindow::DrawPayline(int k) {
-  if (face_.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
-  face_.DrawPayline(k);
-  UpdateArea(face_.ReelWindowArea());
-}
-
-void MainWindow::DrawBonusMeter(bool blueFirst) {
-  if (face_.Canvas.isNull()) return;  // not laid out yet: the first paint draws it all
-  face_.DrawBonusMeter(blueFirst);
-  UpdateArea(face_.BonusMeterArea());
-  TellFace();
-}
-
-void MainWindow::Repaint() {
-  if (face_.SymbolSize == 0) return;
-  face_.PaintFace();
-  faceWidget_->update();
-  TellFace();
-}
-
-void MainWindow::Inform(const PlayerText& text) { prompts_.Inform(this, Translated(text)); }
-
-Money MainWindow::OfferCardGame(Money lineWin, const std::function<void(Money)>& drawn) {
-  // The table plays on its own copy of the win; the machine settles what it returns.
-  Money win = lineWin;
-  CardTable dlg(
-      win, random_, [this](Effect e) { Play(e); }, prompts_, this);
-  // Before gambling, the player hears what the reels won.
-  dlg.Prelude = CardOfferSentence(game_.Machine);
-  dlg.Drawn = drawn;
-  dlg.exec();
-  return win;
-}
-
-void MainWindow::SetBetButtonsEnabled(bool enabled) { panel_->SetEnabled(enabled); }
-
-void MainWindow::FocusSpinButton() { panel_->FocusAfterSpin(); }
-
-void MainWindow::SetAutomaticSpins(bool enabled) {
-  if (enabled)
-    automaticSpinTimer_.start();
-  else
-    automaticSpinTimer_.stop();
-}
-
-bool MainWindow::AutomaticSpinsEnabled() { return automaticSpinTimer_.isActive(); }
-
-void MainWindow::SetWinBlink(bool enabled) {
-  if (enabled)
-    winBlinkTimer_.start();
-  else
-    winBlinkTimer_.stop();
-}
-
-void MainWindow::KeepSpin(const SpinInProgress& spin) { session_->KeepSpin(spin); }
-
-void MainWindow::GameSettled() { session_->GameSettled(); }
 
 }  // namespace zandor

@@ -1,8 +1,7 @@
-// The main window: wires the face view, the bet panel, the menus and the window's placement to
-// the game, and is the host the machine's rules talk to.
+// The main window: wires the face view, the bet panel, the menus, the window's placement, the
+// rules' host and the session to the game, and handles the menus' commands and the close.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
@@ -10,9 +9,9 @@
 
 #include "app/FaceView.h"
 #include "app/GameMenus.h"
+#include "app/WindowHost.h"
 #include "face/FacePainter.h"
 #include "machine/GameState.h"
-#include "machine/Host.h"
 #include "machine/Lcg.h"
 #include "machine/SlotMachine.h"
 #include "saves/SavedGames.h"
@@ -36,20 +35,14 @@ class WindowPlacement;
 class BackgroundChoice;
 class ViewOptions;
 
-class MainWindow : public QMainWindow,
-                   public Clock,
-                   public SoundRequests,
-                   public FaceDrawing,
-                   public PlayerPrompts,
-                   public Controls,
-                   public Timers,
-                   public Keeping {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Builds the window for a game whose two folders are already set; every
-  // message, question and file or colour choice of the window and its dialogs goes through
-  // prompts, which must outlive the window.
+  // Builds the window for a game whose two folders are already set: the game's machine is
+  // played by the window's rules, its options, sounds and music are the window's to change,
+  // and the window reads the rest. Every message, question and file or colour choice of the
+  // window and its dialogs goes through prompts. Both must outlive the window.
   MainWindow(GameState& game, Prompts& prompts, QWidget* parent = nullptr);
   ~MainWindow() override;
 
@@ -97,33 +90,13 @@ class MainWindow : public QMainWindow,
   void SetView(const ViewChoices& choices);
 
   // For tests and benchmarks: the rules behind the face, the face as painted, the random
-  // generator the spin and the card game share, and whether the win blink timer runs.
+  // generator the spin and the card game share, the rules' host, and whether the win blink
+  // timer runs.
   SlotMachine& Rules() { return machine_; }
   const FacePainter& Painter() const { return face_; }
   Lcg& RandomSource() { return random_; }
-  bool WinBlinking() const { return winBlinkTimer_.isActive(); }
-
-  // The machine's host: clock, sounds, drawing, prompts, controls, timers, keeping.
-  uint32_t TickCount() override;
-  uint32_t UtcTimeOfDayMs() override;
-  void ProcessMessages(uint32_t untilTick) override;
-  void Play(Effect e) override;
-  void Redraw(FaceElement e) override;
-  void DrawLamps(Money coinValue, Money wager) override;
-  void DrawReels(const std::array<int, 3>& positions) override;
-  void DrawPayline(int k) override;
-  void DrawBonusMeter(bool blueFirst) override;
-  void Repaint() override;
-  void Inform(const PlayerText& text) override;
-  Money OfferCardGame(Money lineWin, const std::function<void(Money)>& drawn) override;
-  void SetBetButtonsEnabled(bool enabled) override;
-  void FocusSpinButton() override;
-  void SetAutomaticSpins(bool enabled) override;
-  bool AutomaticSpinsEnabled() override;
-  void SetWinBlink(bool enabled) override;
-  void StateChanged() override;
-  void KeepSpin(const SpinInProgress& spin) override;
-  void GameSettled() override;
+  WindowHost& RulesHost() { return host_; }
+  bool WinBlinking() const { return host_.WinBlinking(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -135,18 +108,22 @@ class MainWindow : public QMainWindow,
   void BuildMenus();
   // The menus as a table of entries, in the order they are shown.
   std::vector<MenuEntry> MenuTable();
-  void UpdateArea(const QRect& r);
+  // The check marks or the busy state changed: the menus follow, and a close waiting for the
+  // money to settle goes ahead.
+  void AfterStateChange();
   // The close's save: a failure is shown with an offer to try again, or logged on a signal.
   void KeepAtClose();
-  // The screen reader hears the face's changes, once no money is in motion.
-  void TellFace();
 
-  GameState& game_;
+  const GameState& game_;  // read only: the machine's part changes through the rules
+  PlayerOptions& options_;
+  SoundSettings& sound_;
+  MusicSettings& music_;
   // The one random generator: the spin and the card game's shuffle draw from it in turn.
   Lcg random_;
   FacePainter face_;
+  WindowHost host_;
   SlotMachine machine_;
-  QTimer automaticSpinTimer_, songStartTimer_, winBlinkTimer_;
+  QTimer songStartTimer_;
 
   Prompts& prompts_;
   PlayerIni playerFile_;  // PLAYER.INI, read once; the record, the sound and the window share it
@@ -165,7 +142,6 @@ class MainWindow : public QMainWindow,
   std::unique_ptr<SessionWindow> sessionWindow_;  // what the session asks of the window
   std::unique_ptr<GameSession> session_;  // the game on disk: start, settled moments, close
   PayoffChart* payoffs_ = nullptr;
-  QElapsedTimer clock_;
   bool closePending_ = false;
   bool closingOnSignal_ = false;
   std::unique_ptr<SpinAnnouncer> announcer_;  // speaks each spin

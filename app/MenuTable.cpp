@@ -25,13 +25,12 @@ std::vector<MenuEntry> MainWindow::MenuTable() {
                      name,
                      [this, &flag] {
                        flag = !flag;
-                       StateChanged();
+                       host_.StateChanged();
                      },
                      {},
                      [&flag] { return flag; }};
   };
   const auto idle = [this] { return !machine_.Busy(); };
-  SoundSettings& sound = game_.Sound;
   const MachineState& m = game_.Machine;
 
   const auto closed = [this, &m] { return Translated(CoinValueClosedText(m, machine_.Busy())); };
@@ -44,7 +43,7 @@ std::vector<MenuEntry> MainWindow::MenuTable() {
                      names[i],
                      [this, i] {
                        machine_.ChooseCoinValue(i);
-                       StateChanged();
+                       host_.StateChanged();
                      },
                      {},
                      [&m, i] { return i == m.Bet; },
@@ -96,7 +95,7 @@ std::vector<MenuEntry> MainWindow::MenuTable() {
        {},
        {
            //: Options menu, checked: a win may be gambled at the card game of that name.
-           toggle(tr("&Acey Ducey"), "aceyDuceyAction", game_.Options.AceyDucey),
+           toggle(tr("&Acey Ducey"), "aceyDuceyAction", options_.AceyDucey),
            Separator(),
            //: Options menu: the background around the machine.
            {tr("Back&ground"),
@@ -135,7 +134,7 @@ std::vector<MenuEntry> MainWindow::MenuTable() {
                  "musicOnAction",
                  [this] {
                    if (audio_) audio_->ToggleMusic();
-                   StateChanged();
+                   host_.StateChanged();
                  },
                  {},
                  [this] { return game_.Music.On; }},
@@ -143,7 +142,7 @@ std::vector<MenuEntry> MainWindow::MenuTable() {
                 {tr("Change Songs"), "changeSongsAction",
                  [this] {
                    if (audio_) audio_->ChooseSongs();
-                   StateChanged();
+                   host_.StateChanged();
                  }},
             }},
            Separator(),
@@ -156,28 +155,28 @@ std::vector<MenuEntry> MainWindow::MenuTable() {
             {},
             {
                 //: Sounds menu, checked while the sound effects play at all.
-                toggle(tr("On", "sounds"), "soundOnAction", sound.On),
+                toggle(tr("On", "sounds"), "soundOnAction", sound_.On),
                 Separator(),
                 //: Sounds menu: the sound of the bonus being paid.
-                toggle(tr("Bonus"), "bonusSoundAction", sound.Bonus),
+                toggle(tr("Bonus"), "bonusSoundAction", sound_.Bonus),
                 //: Sounds menu: the sound of each coin bet.
-                toggle(tr("Coins"), "coinsSoundAction", sound.Coins),
+                toggle(tr("Coins"), "coinsSoundAction", sound_.Coins),
                 //: Sounds menu: the sound of each credit counted in after a win.
-                toggle(tr("Credits"), "creditsSoundAction", sound.Credits),
+                toggle(tr("Credits"), "creditsSoundAction", sound_.Credits),
                 //: Sounds menu: the sound of a spin that wins nothing.
-                toggle(tr("Lose"), "loseSoundAction", sound.Lose),
+                toggle(tr("Lose"), "loseSoundAction", sound_.Lose),
                 //: Sounds menu: the sound of the bonus meter falling.
-                toggle(tr("Power Drain"), "powerDrainSoundAction", sound.PowerDown),
+                toggle(tr("Power Drain"), "powerDrainSoundAction", sound_.PowerDown),
                 //: Sounds menu: the sound of the bonus meter rising.
-                toggle(tr("Power Up"), "powerUpSoundAction", sound.PowerUp),
+                toggle(tr("Power Up"), "powerUpSoundAction", sound_.PowerUp),
                 //: Sounds menu: the sound of the reels turning.
-                toggle(tr("Slot Spin"), "slotSpinSoundAction", sound.Spin),
+                toggle(tr("Slot Spin"), "slotSpinSoundAction", sound_.Spin),
                 //: Sounds menu: the sound of a reel stopping.
-                toggle(tr("Stop"), "stopSoundAction", sound.Stop),
+                toggle(tr("Stop"), "stopSoundAction", sound_.Stop),
                 //: Sounds menu: the sound of the card game's wheel turning.
-                toggle(tr("Wheel Spin"), "wheelSpinSoundAction", sound.WheelSpin),
+                toggle(tr("Wheel Spin"), "wheelSpinSoundAction", sound_.WheelSpin),
                 //: Sounds menu: the sound of a winning spin.
-                toggle(tr("Win"), "winSoundAction", sound.Win),
+                toggle(tr("Win"), "winSoundAction", sound_.Win),
                 Separator(),
                 //: Sounds menu: choose wave files of one's own for five of the sounds.
                 {tr("Change WAVs"), "changeSoundsAction",

@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
   spin.Win = 1250;
   for (int i = 0; i < 100; ++i) record.SpinScored(spin);
   PlayerIni file(g.Dirs.Settings);
-  GameKeeper keeper(g, file, record);
+  GameKeeper keeper(g, g.Machine, file, record);
   keeper.Restore();
   std::vector<double> keepMs;
   int keptFsyncs = 0, keptRenames = 0;

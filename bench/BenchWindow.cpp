@@ -24,7 +24,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -87,8 +86,9 @@ void RunFor(int ms) {
   loop.exec();
 }
 
-// The window with a chosen seed for the spin, so a measured spin can be one that pays
-// nothing and moves no bonus meter: no win sound, no count-up, no power sounds.
+// The window as measured: what its boxes said is printed as it goes. Its host is given a chosen
+// time of day, so a measured spin can be one that pays nothing and moves no bonus meter: no win
+// sound, no count-up, no power sounds.
 class MeasuredWindow : public MainWindow {
  public:
   // Boxes are answered as cancelled; what they said is printed when the window goes.
@@ -98,8 +98,6 @@ class MeasuredWindow : public MainWindow {
     for (const QString& text : told_.Messages)
       std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
   }
-  std::optional<uint32_t> Seed;
-  uint32_t UtcTimeOfDayMs() override { return Seed ? *Seed : MainWindow::UtcTimeOfDayMs(); }
 
  private:
   FakePrompts& told_;
@@ -171,8 +169,8 @@ void PrepareSpins(MeasuredWindow& form, GameState& g, SpinSpeed speed) {
   g.Machine.LastWager = 25 * g.Machine.CoinValue;
   g.Machine.Wager = Money();
   g.Machine.Credits = Money::Dollars(1000);
-  form.Seed = QuietSeed(g.Machine.CoinValue, g.Machine.LastWager);
-  form.StateChanged();
+  form.RulesHost().FixTimeOfDay(QuietSeed(g.Machine.CoinValue, g.Machine.LastWager));
+  form.RulesHost().StateChanged();
 }
 
 Sample Spin(MeasuredWindow& form, GameState& game) {
@@ -361,8 +359,8 @@ int main(int argc, char** argv) {
       const int n = static_cast<int>(0.5 / pause);
       Sample s = Measure([&] {
         for (int i = 0; i < n; ++i) {
-          form.Redraw(FaceElement::Credits);
-          form.Redraw(FaceElement::Won);
+          form.RulesHost().Redraw(FaceElement::Credits);
+          form.RulesHost().Redraw(FaceElement::Won);
           form.Rules().WaitSeconds(pause);
         }
       });

@@ -185,7 +185,7 @@ void CheckSettings(const ScratchFolder& dir, const uint8_t* data, size_t size,
   std::filesystem::create_directories(settingsDir);
   dir.Write("settings/ZANDOR.INI", data, size);
   GameState first = FreshGame(settingsDir);
-  LoadSettings(first);
+  first = LoadSettings(first);
   FUZZ_CHECK(CharacterCount(first.Options.BackBitmap) <= 255 &&
              CharacterCount(first.Sound.WinFile) <= 255);
   for (const std::string& n : first.Music.SongNames) FUZZ_CHECK(CharacterCount(n) <= 12);
@@ -193,7 +193,7 @@ void CheckSettings(const ScratchFolder& dir, const uint8_t* data, size_t size,
   FUZZ_CHECK(SaveSettings(first).Ok);
 
   GameState second = FreshGame(settingsDir);
-  LoadSettings(second);
+  second = LoadSettings(second);
   CheckMoney(first.Machine.Credits, second.Machine.Credits);
   CheckMoney(first.Machine.Borrowed, second.Machine.Borrowed);
   CheckMoney(first.Machine.BonusPool, second.Machine.BonusPool);

@@ -8,6 +8,12 @@ Fortune Fortune::Of(const MachineState& m) {
   return {m.Credits, m.Borrowed, m.BonusPool, m.Spins, m.FreeSpinCount, m.PowerPts};
 }
 
+void MoneyOwner::StartFrom(const MachineState& stored) {
+  *m_ = stored;
+  CoinValueFromSetting();
+  ComputeReelGrid(*m_);
+}
+
 void MoneyOwner::Lend(Money amount) {
   m_->Credits += amount;
   m_->Borrowed += amount;

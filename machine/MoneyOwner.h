@@ -28,6 +28,9 @@ class MoneyOwner {
   // What the machine holds now.
   const MachineState& State() const { return *m_; }
 
+  // The start: the machine as the settings file holds it, with the coin value its Bet setting
+  // names (as CoinValueFromSetting) and the reels' grid filled from its stops.
+  void StartFrom(const MachineState& stored);
   // The bank lends: the credits and the debt both grow by amount.
   void Lend(Money amount);
   // The bank is paid back: the credits and the debt both shrink by amount.

@@ -9,6 +9,7 @@
 #include "machine/GameState.h"
 #include "machine/Host.h"
 #include "machine/Lcg.h"
+#include "machine/MoneyOwner.h"
 #include "machine/SpinPlan.h"
 
 namespace zandor {
@@ -85,6 +86,13 @@ class SlotMachine {
   // True while a spin, a coin-by-coin bet, a count-up or a payout is running: the money
   // is in motion, so nothing may swap the game underneath it.
   bool Busy() const { return busy_ > 0; }
+
+  // The one writer of this machine's money outside a spin: the bank, the saved games and the
+  // start change the game through it.
+  MoneyOwner Owner() { return MoneyOwner(m_); }
+  // Gives the reels the strips they carry now (reel 2's free-spin strip while free spins
+  // remain), as the face's layout shows them.
+  void RefreshReelStrips() { SetReelStrips(m_); }
 
   // Whoever keeps the player's record hears the events here; null means nobody.
   void SetEvents(GameEvents* events);

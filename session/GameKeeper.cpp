@@ -74,13 +74,12 @@ MachineState SettledView(const MachineState& m) {
   return v;
 }
 
-GameKeeper::GameKeeper(GameState& game, PlayerIni& file, PlayerRecord& record,
-                       ReplaceFaults* faults)
-    : game_(game), file_(file), record_(record), faults_(faults) {}
+GameKeeper::GameKeeper(const GameState& game, MoneyOwner machine, PlayerIni& file,
+                       PlayerRecord& record, ReplaceFaults* faults)
+    : game_(game), machine_(machine), file_(file), record_(record), faults_(faults) {}
 
 std::optional<SpinStart> GameKeeper::Restore() {
   const MachineState& m = game_.Machine;
-  MoneyOwner owner(game_.Machine);
   const std::string onDisk = ZandorMeters(m);
   zandorMeters_ = onDisk;
   const KeptGame kept = LoadKeys<KeptGame>(file_);
@@ -107,7 +106,7 @@ std::optional<SpinStart> GameKeeper::Restore() {
           f.PowerPts < 0 || f.PowerPts > 100)
         changedElsewhere = true;
       else
-        owner.CarryForward(f, static_cast<uint8_t>(bet));
+        machine_.CarryForward(f, static_cast<uint8_t>(bet));
     }
   }
 
@@ -121,7 +120,7 @@ std::optional<SpinStart> GameKeeper::Restore() {
     lastWager = std::clamp(kept.LastWager, Money(), 25 * m.CoinValue);
     if (m.BonusPool == PoolBaseCoins * m.CoinValue) pool = std::clamp(kept.Pool, Money(), MoneyMax);
   }
-  owner.CarryFreeSpins(freeSpins, Counter(kept.FreeSpinCount, INT32_MAX), lastWager, pool);
+  machine_.CarryFreeSpins(freeSpins, Counter(kept.FreeSpinCount, INT32_MAX), lastWager, pool);
   if (changedElsewhere) return std::nullopt;
 
   const KeptSpin spin = LoadKeys<KeptSpin>(file_);
@@ -157,10 +156,9 @@ std::optional<SpinStart> GameKeeper::Restore() {
 void GameKeeper::Resume(const SpinStart& start) {
   // A paid spin's wager is out of the credits and not yet in the record kept with the spin; a
   // free spin's was never paid.
-  MoneyOwner(game_.Machine)
-      .ResumeSpin({start.Credits, start.Borrowed, start.BonusPool, start.Spins,
-                   start.FreeSpinCount, start.PowerPts},
-                  start.LastWager, start.FreeSpins, start.Spin);
+  machine_.ResumeSpin({start.Credits, start.Borrowed, start.BonusPool, start.Spins,
+                       start.FreeSpinCount, start.PowerPts},
+                      start.LastWager, start.FreeSpins, start.Spin);
 }
 
 std::vector<std::string> GameKeeper::KeepSettled() {

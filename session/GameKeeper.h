@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "machine/GameState.h"
+#include "machine/MoneyOwner.h"
 #include "machine/SpinInProgress.h"
 #include "record/PlayerRecord.h"
 #include "store/PlayerIni.h"
@@ -35,9 +36,10 @@ struct SpinStart {
 
 class GameKeeper {
  public:
-  // Keeps this game and record in the settings folder, through the owner of PLAYER.INI; faults,
-  // when given, are asked at each step of the ZANDOR.INI replace (tests).
-  GameKeeper(GameState& game, PlayerIni& file, PlayerRecord& record,
+  // Keeps this game and record in the settings folder, through the owner of PLAYER.INI, and
+  // brings the game back through its machine's owner; faults, when given, are asked at each step
+  // of the ZANDOR.INI replace (tests).
+  GameKeeper(const GameState& game, MoneyOwner machine, PlayerIni& file, PlayerRecord& record,
              ReplaceFaults* faults = nullptr);
 
   // At the start, after ZANDOR.INI was loaded and before the record is: brings the two files
@@ -60,7 +62,8 @@ class GameKeeper {
   bool KeepSpin(const SpinInProgress& spin);
 
  private:
-  GameState& game_;
+  const GameState& game_;
+  MoneyOwner machine_;
   PlayerIni& file_;
   PlayerRecord& record_;
   ReplaceFaults* faults_;

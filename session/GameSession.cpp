@@ -1,12 +1,11 @@
 #include "session/GameSession.h"
 
-#include "machine/MoneyOwner.h"
 #include "record/PlayerFile.h"
 #include "store/Settings.h"
 
 namespace zandor {
 
-GameSession::GameSession(GameState& game, SlotMachine& machine, PlayerIni& file,
+GameSession::GameSession(const GameState& game, SlotMachine& machine, PlayerIni& file,
                          PlayerRecord& record, Timers& timers, SessionWindow& window,
                          ReplaceFaults* faults)
     : game_(game),
@@ -15,11 +14,11 @@ GameSession::GameSession(GameState& game, SlotMachine& machine, PlayerIni& file,
       record_(record),
       timers_(timers),
       window_(window),
-      keeper_(game, file, record, faults) {}
+      keeper_(game, machine.Owner(), file, record, faults) {}
 
-void GameSession::Load() {
-  LoadSettings(game_);
-  MoneyOwner(game_.Machine).CoinValueFromSetting();
+GameState GameSession::Load() {
+  GameState read = LoadSettings(game_);
+  machine_.Owner().StartFrom(read.Machine);
   const MachineState& m = game_.Machine;
   // The two files are brought to one state; a spin a crash interrupted starts again where its
   // reels started, with the record as it was kept with it.
@@ -27,9 +26,9 @@ void GameSession::Load() {
   if (interrupted_) keeper_.Resume(*interrupted_);
   // A placed wager is still the player's money: the game's figures start with it.
   LoadRecord(file_, record_, CentsOf(m.Credits + m.Wager), CentsOf(m.Borrowed));
-  ComputeReelGrid(game_.Machine);
   // Out-of-range values stay as read while Fast and the 25-cent coin rule.
   if (IsMenuSpeed(m.Speed)) machine_.ChooseSpeed(m.Speed);
+  return read;
 }
 
 PlayerText CompletedSpinNotice(Money won, int freeSpinsLeft) {

@@ -48,13 +48,14 @@ class GameSession {
   // Keeps this game, played by machine, with its record in the player's file; host switches
   // the automatic spins on, window schedules the keeping. Faults, when given, are asked at
   // each step of the ZANDOR.INI replace (tests). Everything outlives the session.
-  GameSession(GameState& game, SlotMachine& machine, PlayerIni& file, PlayerRecord& record,
+  GameSession(const GameState& game, SlotMachine& machine, PlayerIni& file, PlayerRecord& record,
               Timers& timers, SessionWindow& window, ReplaceFaults* faults = nullptr);
 
-  // The start, before the window shows the machine: ZANDOR.INI read into the game, the two
+  // The start, before the window shows the machine: ZANDOR.INI read into the machine, the two
   // files brought to one state, an interrupted spin put back where its reels started and the
-  // record read against the machine.
-  void Load();
+  // record read against the machine. Returns the settings as read, whose options, sounds and
+  // music the window takes.
+  GameState Load();
   // True when Load found a spin that a crash interrupted and Begin has not completed it yet.
   bool Interrupted() const { return interrupted_.has_value(); }
   // Once the machine can be shown: completes the interrupted spin without sound or card game,
@@ -87,7 +88,7 @@ class GameSession {
  private:
   std::vector<std::string> Keep();
 
-  GameState& game_;
+  const GameState& game_;
   SlotMachine& machine_;
   PlayerIni& file_;
   PlayerRecord& record_;

@@ -175,9 +175,12 @@ void Store(IniDocument& ini, const Setting& s, ConstFieldRef field) {
 
 }  // namespace
 
-void LoadSettings(GameState& g) {
+GameState LoadSettings(const GameState& g) {
   const IniDocument ini(g.Dirs.Settings + "ZANDOR.INI");
-  for (const Setting& s : Table()) Load(ini, s, s.Field.In(g, s.Index));
+  // A key that is missing or unreadable keeps the value the game had.
+  GameState read = g;
+  for (const Setting& s : Table()) Load(ini, s, s.Field.In(read, s.Index));
+  return read;
 }
 
 SaveResult SaveSettings(const GameState& g, ReplaceFaults* faults) {

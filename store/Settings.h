@@ -8,8 +8,9 @@
 
 namespace zandor {
 
-// Reads SettingsDir + "ZANDOR.INI" into the game (sets Maxed); never fails.
-void LoadSettings(GameState& g);
+// Reads SettingsDir + "ZANDOR.INI" over the game's current values and returns the game as read
+// (Maxed included); never fails. Each part goes to its owner: the machine's to the machine.
+GameState LoadSettings(const GameState& g);
 
 // What a save did: ok, or the full path of the file that could not be written.
 struct SaveResult {

@@ -54,7 +54,7 @@ TEST(Start, AnInterruptedSpinIsCompletedAndToldOnceTheFaceIsUp) {
       g.Dirs.Settings = dir;
       PlayerIni file(dir);
       PlayerRecord record;
-      GameKeeper keeper(g, file, record);
+      GameKeeper keeper(g, g.Machine, file, record);
       keeper.Restore();
       MachineState& m = g.Machine;
       if (c.Free) m.FreeSpins = 3;

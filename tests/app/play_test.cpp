@@ -296,14 +296,14 @@ TEST_F(Window, KeysForTheButtons) {
     SCOPED_TRACE(QKeySequence(r.Key).toString().toStdString() + " on " +
                  r.Focus->metaObject()->className());
     r.Focus->setFocus();
-    Form->SetBetButtonsEnabled(false);
+    Form->RulesHost().SetBetButtonsEnabled(false);
     const Money credits = Game.Machine.Credits, wager = Game.Machine.Wager;
     const int spins = Game.Machine.Spins;
     QTest::keyClick(Form.get(), r.Key, r.Modifiers);
     EXPECT_EQ(Game.Machine.Credits, credits);
     EXPECT_EQ(Game.Machine.Wager, wager);
     EXPECT_EQ(Game.Machine.Spins, spins);
-    Form->SetBetButtonsEnabled(true);
+    Form->RulesHost().SetBetButtonsEnabled(true);
     EXPECT_EQ(QApplication::focusWidget(), r.Focus);
     QTest::keyClick(r.Focus, r.Key, r.Modifiers);
     EXPECT_EQ(Game.Machine.Wager, r.Wager);

@@ -100,7 +100,7 @@ TEST(RefusalNotes, PressesThatComeToNothingSayWhy) {
 
   // After a spin the coin values open, with no tip left.
   m.Spins = 1;
-  form.StateChanged();
+  form.RulesHost().StateChanged();
   EXPECT_TRUE(coinDime->isEnabled());
   EXPECT_TRUE(coinDime->toolTip().isEmpty() ||
               coinDime->toolTip() == coinDime->text());

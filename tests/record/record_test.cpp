@@ -290,7 +290,7 @@ TEST(Record, OneMoneyTextInEveryFile) {
     WriteFile(PlayerIniPath(dir.Path()), "[Lifetime]\nCardNet=" + text + "\n");
     GameState g;
     g.Dirs.Settings = dir.Path();
-    LoadSettings(g);
+    g = LoadSettings(g);
     EXPECT_EQ(g.Machine.Credits.InCents(), c.Cents);
     PlayerIni playerFile(dir.Path());
     SavedGameTable slots(dir.Path(), playerFile);

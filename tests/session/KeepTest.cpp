@@ -142,7 +142,10 @@ struct Sitting {
     Record.Now = [] { return int64_t{1765100000}; };
     // As the program starts: what a killed save left behind is cleared, then the session loads.
     RemoveLeftoverTemporaries(dir, {"ZANDOR.INI", "PLAYER.INI"});
-    Session.Load();
+    const GameState read = Session.Load();
+    Game.Options = read.Options;
+    Game.Sound = read.Sound;
+    Game.Music = read.Music;
   }
   // Completes what a crash interrupted and keeps the game, as the window's start does.
   void Settle() { Session.Begin(); }

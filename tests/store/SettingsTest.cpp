@@ -88,7 +88,7 @@ TEST(Settings, FreshSaveIsByteExactAndRoundTrips) {
   GameState h = FreshGame(sdir);
   h.Machine.Credits = h.Machine.Borrowed = 5_usd;
   h.Machine.Speed = SpinSpeed::Slow;
-  LoadSettings(h);
+  h = LoadSettings(h);
   EXPECT_EQ(h.Machine.Credits, 1000.0_usd);
   EXPECT_EQ(h.Machine.Borrowed, 1000.0_usd);
   EXPECT_EQ(h.Machine.BonusPool, 50.0_usd);
@@ -127,7 +127,7 @@ TEST(Settings, PlayedGameRoundTripsAndKeepsForeignLines) {
   EXPECT_EQ(text.substr(0, head.size()), head);
 
   GameState h = FreshGame(dir.Path());
-  LoadSettings(h);
+  h = LoadSettings(h);
   EXPECT_EQ(h.Machine.Credits, 123.46_usd);
   EXPECT_EQ(h.Machine.Borrowed, 0.3_usd);
   EXPECT_EQ(h.Machine.Spins, 77);
@@ -160,7 +160,7 @@ TEST(Settings, LoadsOddValuesByTheRules) {
   g.Sound.Win = false;
   g.Music.Selected[2] = false;
   g.Options.AceyDucey = false;
-  LoadSettings(g);
+  g = LoadSettings(g);
   EXPECT_EQ(g.Machine.Credits, 7.05_usd);
   EXPECT_EQ(g.Machine.Borrowed, 0.0_usd);  // present but empty: not the default
   EXPECT_EQ(g.Machine.BonusPool, 12.0_usd);
@@ -209,7 +209,7 @@ TEST(Settings, HostileFilesLoadAsDefaults) {
   TempDir dir;
   std::filesystem::create_directory(dir.Path() + "ZANDOR.INI");
   GameState g = FreshGame(dir.Path());
-  LoadSettings(g);
+  g = LoadSettings(g);
   EXPECT_EQ(g.Machine.Credits, 1000.0_usd);
   EXPECT_EQ(g.Machine.Bet, 3);
   SaveResult r = SaveSettings(g);
@@ -222,7 +222,7 @@ TEST(Settings, HostileFilesLoadAsDefaults) {
   garbage += '\n';
   WriteFile(other.Path() + "ZANDOR.INI", garbage);
   GameState h = FreshGame(other.Path());
-  LoadSettings(h);
+  h = LoadSettings(h);
   EXPECT_EQ(h.Machine.Credits, 1000.0_usd);
   ASSERT_TRUE(SaveSettings(h).Ok);
   EXPECT_EQ(ReadFile(other.Path() + "ZANDOR.INI"), garbage + kFreshFile);
