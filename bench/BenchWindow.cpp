@@ -127,6 +127,7 @@ uint32_t QuietSeed(Money coinValue, Money wager) {
 // arithmetic the count-up uses; tickRounded rounds each pause up to whole milliseconds.
 double CountUpPauseSum(double win, double coinValue, bool tickRounded) {
   double sum = 0;
+  // NOLINTNEXTLINE(bugprone-float-loop-counter): takes a coin off at a time, as the count-up does
   for (double pending = win; pending > 0.04; pending -= coinValue) {
     const double n = pending / coinValue;
     const double pause = n < 6     ? 0.06

@@ -59,7 +59,8 @@ QImage CourtHalf(Figure figure, bool redRow, double scale) {
   p.drawRect(QRectF(hx - 3, 24, 6, 13));
   p.setPen(Qt::NoPen);
   p.setBrush(lining);
-  for (double y = 26.5; y < 37; y += 4.5) {
+  for (int k = 0; k < 3; ++k) {
+    const double y = 26.5 + 4.5 * k;
     QPolygonF lozenge;
     lozenge << QPointF(hx, y - 1.6) << QPointF(hx + 1.8, y) << QPointF(hx, y + 1.6)
             << QPointF(hx - 1.8, y);

@@ -87,7 +87,7 @@ void CheckRounding(double x) {
   std::string text;
   for (const char* p = buf; p < e; ++p)
     if (*p != '.') text += *p;
-  text += "e" + std::to_string(std::atoi(e + 1) - 16);
+  text += "e" + std::to_string(static_cast<int>(std::strtol(e + 1, nullptr, 10)) - 16);
   const Money m = ParseMoney(text);
   FUZZ_CHECK(std::fabs(static_cast<double>(m.InCents()) / 100 - x) <=
              0.005 + std::fabs(x) * 1e-15 + 1e-9);

@@ -107,8 +107,10 @@ std::optional<SpinEntry> DecodeSpin(const std::string& line) {
   std::istringstream pays(f[6]);
   std::string pay;
   size_t n = 0;
-  while (std::getline(pays, pay, ','))
-    if (n >= s.LinePays.size() || !Amount(pay, s.LinePays[n++])) return std::nullopt;
+  while (std::getline(pays, pay, ',')) {
+    if (n >= s.LinePays.size() || !Amount(pay, s.LinePays[n])) return std::nullopt;
+    ++n;
+  }
   if (n != s.LinePays.size()) return std::nullopt;
   if (f[7] != "C" && f[7] != "-") return std::nullopt;
   s.CardOffered = f[7] == "C";

@@ -70,7 +70,7 @@ std::string RoundedText(double x) {
   for (; *p != 'e' && *p != '\0'; ++p) {
     if (*p >= '0' && *p <= '9' && n < 18) digits[n++] = *p - '0';
   }
-  int exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
+  int exponent = (*p == 'e') ? static_cast<int>(std::strtol(p + 1, nullptr, 10)) : 0;
   auto digitAt = [&](int place) {  // the digit of 10^place
     int i = exponent - place;
     return (i >= 0 && i < n) ? digits[i] : 0;

@@ -145,6 +145,8 @@ struct Session {
       case 15:  // free spins: the timer ticks and the switch flips
         if (G.FreeSpins > 0) (Rng() % 2 ? M.ToggleAutoSpin() : M.NextAutomaticSpin());
         break;
+      default:  // Rng() % 16 has no other value
+        break;
     }
   }
 };

@@ -321,15 +321,23 @@ TEST(Record, OneMoneyTextInEveryFile) {
                   std::string("7 41 1765100000 L 10000 104375 110000")}}) {
     SCOPED_TRACE(spin);
     const std::optional<SpinEntry> s = DecodeSpin(spin);
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->Spin.Wager, 625);
-    EXPECT_EQ(s->Spin.LinePays[1], 500);
-    EXPECT_EQ(s->Spin.CreditsAfter, 104375);
-    EXPECT_EQ(EncodeSpin(*s), spinLine);
+    if (!s) {
+      ADD_FAILURE() << "not read back";
+      continue;
+    }
+    const SpinEntry& decoded = *s;
+    EXPECT_EQ(decoded.Spin.Wager, 625);
+    EXPECT_EQ(decoded.Spin.LinePays[1], 500);
+    EXPECT_EQ(decoded.Spin.CreditsAfter, 104375);
+    EXPECT_EQ(EncodeSpin(decoded), spinLine);
     const std::optional<EventEntry> e = DecodeEvent(event);
-    ASSERT_TRUE(e);
-    EXPECT_EQ(e->Amount, 10000);
-    EXPECT_EQ(EncodeEvent(*e), eventLine);
+    if (!e) {
+      ADD_FAILURE() << "not read back";
+      continue;
+    }
+    const EventEntry& read = *e;
+    EXPECT_EQ(read.Amount, 10000);
+    EXPECT_EQ(EncodeEvent(read), eventLine);
   }
   for (const char* damaged : {"41 1765100000 0.25 6.5 P 351452453 0,500,0,0,0 C 1000 0 104375",
                               "41 1765100000 0.25 6.-5 P 351452453 0,500,0,0,0 C 1000 0 104375",
