@@ -288,6 +288,16 @@ QImage MakeCanvas(int width, int height, double ratio, const QColor& fill) {
   return img;
 }
 
+namespace {
+
+// The device pixels of a glyph cell this many logical pixels wide at ratio, with one spare so
+// that antialiased edges are never cut.
+int GlyphCell(int logical, double ratio) {
+  return static_cast<int>(std::ceil(logical * ratio - 1e-9)) + 1;
+}
+
+}  // namespace
+
 const SharpGlyphs& GlyphSet::At(double ratio) const {
   const long key = std::lround(ratio * 1000);
   auto found = sharp_.find(key);
@@ -296,10 +306,7 @@ const SharpGlyphs& GlyphSet::At(double ratio) const {
   // rather than keep every one.
   if (sharp_.size() >= 4) sharp_.clear();
   SharpGlyphs& sharp = sharp_[key];
-  const auto cell = [ratio](int logical) {
-    return static_cast<int>(std::ceil(logical * ratio - 1e-9)) + 1;
-  };
-  sharp.DigitPitch = QSize(cell(15), cell(20));
+  sharp.DigitPitch = QSize(GlyphCell(15, ratio), GlyphCell(20, ratio));
   sharp.Digits = QImage(kGlyphColumns * sharp.DigitPitch.width(), 7 * sharp.DigitPitch.height(),
                         QImage::Format_RGB32);
   sharp.Digits.fill(Qt::black);
@@ -337,10 +344,7 @@ const NarrowDigits& GlyphSet::NarrowAt(double ratio, int cell) const {
   if (found != narrow_.end()) return found->second;
   if (narrow_.size() >= 8) narrow_.clear();
   NarrowDigits& narrow = narrow_[key];
-  const auto device = [ratio](int logical) {
-    return static_cast<int>(std::ceil(logical * ratio - 1e-9)) + 1;
-  };
-  narrow.DigitPitch = QSize(device(cell), device(20));
+  narrow.DigitPitch = QSize(GlyphCell(cell, ratio), GlyphCell(20, ratio));
   const int w = narrow.DigitPitch.width(), h = narrow.DigitPitch.height();
   narrow.Digits = QImage(kGlyphColumns * w, 7 * h, QImage::Format_RGB32);
   narrow.Digits.fill(Qt::black);

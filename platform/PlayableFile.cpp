@@ -42,10 +42,10 @@ bool SoundFilePlays(const std::string& path) {
     if (chunk) Mix_FreeChunk(chunk);
     return chunk != nullptr;
   }
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec wave{};
   Uint8* buffer = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length)) return false;
+  if (!SDL_LoadWAV_RW(rw, 1, &wave, &buffer, &length)) return false;
   SDL_FreeWAV(buffer);
   return true;
 }

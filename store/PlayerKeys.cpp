@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "store/FieldTable.h"
 #include "store/IniDocument.h"
 #include "store/MoneyText.h"
 #include "store/PlayerIni.h"
@@ -13,6 +14,8 @@
 namespace zandor {
 
 namespace {
+
+using namespace fields;
 
 // How a key's value is written and read back.
 enum class Kind : uint8_t {
@@ -54,8 +57,6 @@ auto& PartOf(P& p) {
   }
 }
 
-template <class... T>
-using Pointers = std::variant<T*...>;
 using FieldRef =
     Pointers<std::string, std::optional<std::string>, Money, int32_t, std::optional<int32_t>, bool>;
 using ConstFieldRef = Pointers<const std::string, const std::optional<std::string>, const Money,
@@ -76,32 +77,10 @@ constexpr bool Fits(Kind k) {
     return false;
 }
 
-// True for the eight-element fields, whose keys are indexed; Element is what one key holds.
-template <class T>
-struct IsEight : std::false_type {
-  using Element = T;
-};
-template <class T>
-struct IsEight<std::array<T, 8>> : std::true_type {
-  using Element = T;
-};
-
-template <class P>
-struct PartOfMember;
-template <class T, class Part>
-struct PartOfMember<T Part::*> {
-  using Type = Part;
-  using Field = T;
-};
-
 // The field of a row in the parts, or its element at index when it has eight.
 template <auto Field, class P>
 auto* Locate(P& p, int index) {
-  auto& field = PartOf<typename PartOfMember<decltype(Field)>::Type>(p).*Field;
-  if constexpr (IsEight<std::remove_cvref_t<decltype(field)>>::value)
-    return &field[index];
-  else
-    return &field;
+  return FieldIn<Field>(PartOf<typename PartOfMember<decltype(Field)>::Type>(p), index);
 }
 
 // Tells one part from another: the address of its tag.

@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "store/FieldTable.h"
 #include "store/IniDocument.h"
 #include "store/MoneyText.h"
 #include "store/Utf8Text.h"
@@ -15,13 +16,13 @@ namespace zandor {
 
 namespace {
 
+using namespace fields;
+
 const std::string kSection = "Settings";
 
 // A field of a game to load into, or of a game to save from; the kind of the key follows from
 // the field's type: money, a 32-bit integer, a byte (only the low eight bits are kept; the two
 // choices are bytes too), a switch or a text.
-template <class... T>
-using Pointers = std::variant<T*...>;
 using FieldRef = Pointers<Money, int32_t, uint8_t, bool, std::string, SpinSpeed, BackgroundMode>;
 using ConstFieldRef = Pointers<const Money, const int32_t, const uint8_t, const bool,
                                const std::string, const SpinSpeed, const BackgroundMode>;
@@ -31,20 +32,6 @@ using ConstFieldRef = Pointers<const Money, const int32_t, const uint8_t, const 
 struct Member {
   FieldRef (*In)(GameState& g, int index);
   ConstFieldRef (*From)(const GameState& g, int index);
-};
-
-// True for the eight-element fields, whose keys are indexed.
-template <class T>
-struct IsEight : std::false_type {};
-template <class T>
-struct IsEight<std::array<T, 8>> : std::true_type {};
-
-// The part a member pointer points into.
-template <class P>
-struct PartOfMember;
-template <class T, class Part>
-struct PartOfMember<T Part::*> {
-  using Type = Part;
 };
 
 // The game's part of type Part.
@@ -65,11 +52,7 @@ auto& PartOf(Game& g) {
 // The field itself, or its element at index when it has eight.
 template <auto Field, class Game>
 auto* Locate(Game& g, int index) {
-  auto& field = PartOf<typename PartOfMember<decltype(Field)>::Type>(g).*Field;
-  if constexpr (IsEight<std::remove_cvref_t<decltype(field)>>::value)
-    return &field[index];
-  else
-    return &field;
+  return FieldIn<Field>(PartOf<typename PartOfMember<decltype(Field)>::Type>(g), index);
 }
 
 // The key's field, found by its member pointer (MachineState::Credits, MusicSettings::SongFiles).
