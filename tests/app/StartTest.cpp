@@ -3,8 +3,8 @@
 // window then shows the spin settled.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <string>
@@ -77,13 +77,13 @@ TEST(Start, AnInterruptedSpinIsCompletedAndToldOnceTheFaceIsUp) {
     const QtMessageHandler before = qInstallMessageHandler(Collect);
     MainWindow form(game, prompts);
     form.show();
-    QTest::qWaitForWindowExposed(&form);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     qInstallMessageHandler(before);
     EXPECT_EQ(warnings, std::vector<std::string>{});
     // Told once, in a box over the face: the spin is finished, and free spins go on.
     ASSERT_EQ(prompts.Messages.size(), 1);
-    EXPECT_TRUE(prompts.Messages[0].startsWith(
-        "Your last spin was interrupted. It has been completed: "));
+    EXPECT_TRUE(
+        prompts.Messages[0].startsWith("Your last spin was interrupted. It has been completed: "));
     EXPECT_EQ(prompts.Messages[0].endsWith(" Your free spins continue."), c.Free);
     Lcg rng;
     EXPECT_EQ(game.Machine.ReelStops, PlanSpin(rng, seed).Stops);
@@ -107,14 +107,14 @@ TEST(Close, ASignalDuringTheBoxesOfAFailedSaveEndsTheClose) {
   FakePrompts prompts;
   MainWindow form(game, prompts);
   form.show();
-  QTest::qWaitForWindowExposed(&form);
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
   // Both files are kept once; then ZANDOR.INI is marked read-only, so the close cannot save.
   form.close();
   const QString ini = QString::fromStdString(game.Dirs.Settings + "ZANDOR.INI");
   ASSERT_TRUE(QFile::setPermissions(ini, QFile::ReadOwner));
   MainWindow again(game, prompts);
   again.show();
-  QTest::qWaitForWindowExposed(&again);
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(&again));
   prompts.Log.clear();
   prompts.Answers = {true, true, true};  // "try again", each time it is asked
   prompts.WhileAsking = [&] { again.CloseOnSignal(); };

@@ -46,7 +46,7 @@ struct Window : ::testing::Test {
     if (!ini.empty()) std::ofstream(Game.Dirs.Settings + "ZANDOR.INI") << ini;
     Form = std::make_unique<MainWindow>(Game, Prompts);
     Form->show();
-    QTest::qWaitForWindowExposed(Form.get());
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
   }
   QStringList Captions(QMenu* menu) {
     QStringList out;

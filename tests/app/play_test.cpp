@@ -360,25 +360,32 @@ TEST_F(Window, FocusAfterASpinOrAMenu) {
       {"a menu left and entered again",
        [&] {
          QTest::keyClick(Form.get(), Qt::Key_O, Qt::AltModifier);
-         QTRY_VERIFY(QApplication::activePopupWidget());
+         ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() != nullptr; }));
          QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-         QTRY_VERIFY(!QApplication::activePopupWidget());
+         ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == nullptr; }));
          QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
-         QTRY_VERIFY(QApplication::activePopupWidget());
+         ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() != nullptr; }));
          QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Up);
          QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
-         QTRY_VERIFY(!QApplication::activePopupWidget());
+         ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == nullptr; }));
          EXPECT_TRUE(Action("highContrastAction")->isChecked());
        }},
       {"auto spin stopped from its menu",
        [&] {
+         // A spin runs to its end inside the timer's event that started it; the menu is
+         // opened after the first automatic spin, before the next one is due.
+         Form->activateWindow();
+         ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+         const int spins = Game.Machine.Spins;
          Action("autoSpinAction")->trigger();
-         QTRY_VERIFY_WITH_TIMEOUT(Form->Rules().Busy(), 5000);
+         ASSERT_TRUE(QTest::qWaitFor([&] { return Game.Machine.Spins > spins; }, 10000));
          QTest::keyClick(Form.get(), Qt::Key_A, Qt::AltModifier);
-         QTRY_VERIFY(QApplication::activePopupWidget());
+         ASSERT_NE(QApplication::activePopupWidget(), nullptr);
          QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
-         QTRY_VERIFY_WITH_TIMEOUT(!Form->Rules().Busy(), 10000);
          EXPECT_FALSE(Game.Machine.AutoSpin);
+         const int stoppedAt = Game.Machine.Spins;
+         QTest::qWait(1500);  // longer than the pause between two automatic spins
+         EXPECT_EQ(Game.Machine.Spins, stoppedAt);
        }},
   };
   for (const Step& step : steps) {

@@ -138,7 +138,7 @@ TEST_F(Window, StandardKeysOfTheFileMenu) {
   Form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
   QTest::keyClick(Form.get(), Qt::Key_Q, Qt::ControlModifier);
-  QTRY_VERIFY(!Form->isVisible());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Form->isVisible(); }));
 }
 
 // Full screen is the player's own choice in PLAYER.INI, apart from "Maxed": it comes back
@@ -149,20 +149,21 @@ TEST_F(Window, FullScreenAcrossARestart) {
   const QRect place = Form->geometry();
   Action("fullScreenAction")->trigger();
   EXPECT_TRUE(Form->FullScreen());
-  QTRY_VERIFY(Form->isFullScreen());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Form->isFullScreen(); }));
   Form->close();
   EXPECT_NE(ReadFile(Game.Dirs.Settings + "PLAYER.INI").find("FullScreen=1"), std::string::npos);
   EXPECT_NE(ReadFile(Game.Dirs.Settings + "ZANDOR.INI").find("Maxed=0"), std::string::npos);
 
   Form.reset();
   Open();
-  QTRY_VERIFY(Form->FullScreen());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Form->FullScreen(); }));
   EXPECT_TRUE(Action("fullScreenAction")->isChecked());
-  QTRY_VERIFY(Form->isFullScreen());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Form->isFullScreen(); }));
   QTest::keyClick(Form.get(), Qt::Key_Escape);
   EXPECT_FALSE(Form->FullScreen());
   EXPECT_FALSE(Action("fullScreenAction")->isChecked());
-  QTRY_COMPARE(Form->geometry(), place);
+  static_cast<void>(QTest::qWaitFor([&] { return Form->geometry() == place; }));
+  EXPECT_EQ(Form->geometry(), place);
   EXPECT_EQ(Form->centralWidget()->size(), QSize(632, 394));
   Form->close();
   EXPECT_NE(ReadFile(Game.Dirs.Settings + "PLAYER.INI").find("FullScreen=0"), std::string::npos);
@@ -173,9 +174,10 @@ TEST_F(Window, FullScreenAcrossARestart) {
   Form->move(place.topLeft() + QPoint(40, 30));
   const QRect moved = Form->geometry();
   Form->showMaximized();
-  QTRY_VERIFY(Form->isMaximized());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Form->isMaximized(); }));
   Form->showNormal();
-  QTRY_COMPARE(Form->geometry(), moved);
+  static_cast<void>(QTest::qWaitFor([&] { return Form->geometry() == moved; }));
+  EXPECT_EQ(Form->geometry(), moved);
   Form->close();
 
   std::ofstream(Game.Dirs.Settings + "PLAYER.INI") << "[Window]\nFullScreen=yes\n";
@@ -202,7 +204,7 @@ TEST_F(Window, WholeMachineScalesWhenLarger) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.What);
     c.Enter();
-    QTRY_VERIFY(Form->PictureScale() > 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form->PictureScale() > 1; }));
     const QSize client = Form->centralWidget()->size();
     const double s = Form->PictureScale();
     EXPECT_DOUBLE_EQ(s, std::min(client.width() / 632.0, client.height() / 394.0));
@@ -217,7 +219,9 @@ TEST_F(Window, WholeMachineScalesWhenLarger) {
     EXPECT_DOUBLE_EQ(Form->Painter().Canvas.devicePixelRatio(), s * Form->devicePixelRatioF());
 
     c.Leave();
-    QTRY_COMPARE(Form->centralWidget()->size(), QSize(632, 394));
+    static_cast<void>(
+        QTest::qWaitFor([&] { return Form->centralWidget()->size() == QSize(632, 394); }));
+    EXPECT_EQ(Form->centralWidget()->size(), QSize(632, 394));
     EXPECT_EQ(Form->PictureScale(), 1);
     EXPECT_EQ(Panel()->geometry(), QRect(0, 337, 632, 57));
     EXPECT_EQ(Button("betOneButton")->geometry(), QRect(22, 4, 132, 49));
@@ -231,9 +235,10 @@ TEST_F(Window, WholeMachineScalesWhenLarger) {
 TEST_F(Window, PlaceAcrossARestart) {
   Open();
   Form->move(37, 29);
-  QTRY_COMPARE(Form->pos(), QPoint(37, 29));
+  static_cast<void>(QTest::qWaitFor([&] { return Form->pos() == QPoint(37, 29); }));
+  EXPECT_EQ(Form->pos(), QPoint(37, 29));
   Form->showMaximized();
-  QTRY_VERIFY(Form->isMaximized());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Form->isMaximized(); }));
   Form->close();
   const std::string player = Game.Dirs.Settings + "PLAYER.INI";
   EXPECT_NE(ReadFile(player).find("X=37\nY=29\n"), std::string::npos);
@@ -361,7 +366,7 @@ TEST_F(Window, CloseWhoseSaveFails) {
     Game.Machine.Credits = 1234.5_usd;
     if (c.Signal) {
       Form->CloseOnSignal();
-      QTRY_VERIFY(!Form->isVisible());
+      ASSERT_TRUE(QTest::qWaitFor([&] { return !Form->isVisible(); }));
     } else {
       Form->close();
     }

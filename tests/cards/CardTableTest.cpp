@@ -357,7 +357,7 @@ TEST(CardTable, RulesOnRequest) {
   f.show();
   f.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-  QTRY_VERIFY(!LastAnnouncement(&f).isEmpty());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !LastAnnouncement(&f).isEmpty(); }));
   EXPECT_EQ(LastAnnouncement(&f),
             "Your win of 12.50 is on the table. The cards: seven of hearts and queen of spades. "
             "Draw, Skip or OK to keep it; R reads the rules.");
