@@ -46,18 +46,18 @@ bool FileExists(const std::string& path) {
 
 }  // namespace
 
-MainWindow::MainWindow(GameState& game, Prompts& prompts, QWidget* parent)
+MainWindow::MainWindow(GameHandle game, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent),
-      game_(game),
-      options_(game.Options),
-      sound_(game.Sound),
-      music_(game.Music),
-      face_(game.Machine, game.Options, game.Dirs),
-      host_(*this, face_, game.Machine, random_, prompts),
-      machine_(game.Machine, game.Options, random_, HostOf(host_)),
+      game_(game.State()),
+      options_(game.Options()),
+      sound_(game.Sound()),
+      music_(game.Music()),
+      face_(game_.Machine, game_.Options, game_.Dirs),
+      host_(*this, face_, game_.Machine, random_, prompts),
+      machine_(game, random_, HostOf(host_)),
       prompts_(prompts),
-      playerFile_(game.Dirs.Settings),
-      savedGames_(game.Dirs.Settings, playerFile_) {
+      playerFile_(game_.Dirs.Settings),
+      savedGames_(game_.Dirs.Settings, playerFile_) {
   setWindowTitle("Zandor Slots");
 
   faceWidget_ = new FaceView(face_, machine_, this);

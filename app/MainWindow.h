@@ -11,7 +11,7 @@
 #include "app/GameMenus.h"
 #include "app/WindowHost.h"
 #include "face/FacePainter.h"
-#include "machine/GameState.h"
+#include "machine/GameHandle.h"
 #include "machine/Lcg.h"
 #include "machine/SlotMachine.h"
 #include "saves/SavedGames.h"
@@ -43,7 +43,7 @@ class MainWindow : public QMainWindow {
   // played by the window's rules, its options, sounds and music are the window's to change,
   // and the window reads the rest. Every message, question and file or colour choice of the
   // window and its dialogs goes through prompts. Both must outlive the window.
-  MainWindow(GameState& game, Prompts& prompts, QWidget* parent = nullptr);
+  MainWindow(GameHandle game, Prompts& prompts, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // The designed client area.

@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon::fromTheme(
       "zandor-slots", QIcon(QString::fromStdString(game.Dirs.Program + "zandor-slots.png"))));
   DialogPrompts prompts(ShowHelpTopic);
-  MainWindow form(game, prompts);
+  MainWindow form(GameHandle(game), prompts);
   instance.OnRaise = [&form] {
     // Out of the task bar, but still maximised if it was.
     form.setWindowState((form.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);

@@ -93,7 +93,7 @@ class MeasuredWindow : public MainWindow {
  public:
   // Boxes are answered as cancelled; what they said is printed when the window goes.
   MeasuredWindow(GameState& game, FakePrompts& prompts)
-      : MainWindow(game, prompts), told_(prompts) {}
+      : MainWindow(GameHandle(game), prompts), told_(prompts) {}
   ~MeasuredWindow() override {
     for (const QString& text : told_.Messages)
       std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());

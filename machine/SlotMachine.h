@@ -6,6 +6,7 @@
 #include <array>
 
 #include "machine/GameEvents.h"
+#include "machine/GameHandle.h"
 #include "machine/GameState.h"
 #include "machine/Host.h"
 #include "machine/Lcg.h"
@@ -29,6 +30,9 @@ class SlotMachine {
   // Plays on the machine's state, offers the card game as the options say, draws the reels
   // from rng and reaches the window through host; all four outlive the machine.
   SlotMachine(MachineState& machine, const PlayerOptions& options, Lcg& rng, Host host);
+  // The same, on the machine and the options of a running program's game.
+  SlotMachine(GameHandle game, Lcg& rng, Host host)
+      : SlotMachine(game.Machine(), game.State().Options, rng, host) {}
 
   // Bet 1, Bet 5 and Bet Max.
   void BetOne();

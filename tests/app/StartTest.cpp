@@ -75,7 +75,7 @@ TEST(Start, AnInterruptedSpinIsCompletedAndToldOnceTheFaceIsUp) {
     FakePrompts prompts;
     warnings.clear();
     const QtMessageHandler before = qInstallMessageHandler(Collect);
-    MainWindow form(game, prompts);
+    MainWindow form(GameHandle(game), prompts);
     form.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     qInstallMessageHandler(before);
@@ -105,14 +105,14 @@ TEST(Close, ASignalDuringTheBoxesOfAFailedSaveEndsTheClose) {
   game.Dirs.Program = ProgramDirectory();
   game.Dirs.Settings = settings.path().toStdString() + "/";
   FakePrompts prompts;
-  MainWindow form(game, prompts);
+  MainWindow form(GameHandle(game), prompts);
   form.show();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
   // Both files are kept once; then ZANDOR.INI is marked read-only, so the close cannot save.
   form.close();
   const QString ini = QString::fromStdString(game.Dirs.Settings + "ZANDOR.INI");
   ASSERT_TRUE(QFile::setPermissions(ini, QFile::ReadOwner));
-  MainWindow again(game, prompts);
+  MainWindow again(GameHandle(game), prompts);
   again.show();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(&again));
   prompts.Log.clear();

@@ -44,7 +44,7 @@ struct Window : ::testing::Test {
     Game.Dirs.Program = programDir;
     Game.Dirs.Settings = Settings.path().toStdString() + "/";
     if (!ini.empty()) std::ofstream(Game.Dirs.Settings + "ZANDOR.INI") << ini;
-    Form = std::make_unique<MainWindow>(Game, Prompts);
+    Form = std::make_unique<MainWindow>(GameHandle(Game), Prompts);
     Form->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
   }

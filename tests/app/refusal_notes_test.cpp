@@ -29,7 +29,7 @@ TEST(RefusalNotes, PressesThatComeToNothingSayWhy) {
   FakePrompts prompts;
   game.Dirs.Program = ProgramDirectory();
   game.Dirs.Settings = settings.path().toStdString() + "/";
-  MainWindow form(game, prompts);
+  MainWindow form(GameHandle(game), prompts);
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   MachineState& m = game.Machine;

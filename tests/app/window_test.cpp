@@ -255,7 +255,7 @@ TEST_F(Window, PlaceAcrossARestart) {
     SCOPED_TRACE(r.What);
     if (!r.Window.empty()) std::ofstream(player) << r.Window;
     Form.reset();
-    Form = std::make_unique<MainWindow>(Game, Prompts);
+    Form = std::make_unique<MainWindow>(GameHandle(Game), Prompts);
     Form->PlaceAtStart();
     Form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));

@@ -271,7 +271,7 @@ TEST(Language, WindowsSpeakTheCatalogueAndFitTheirText) {
     PlayerIni playerFile(game.Dirs.Settings);
     ASSERT_TRUE(SavedGameTable(game.Dirs.Settings, playerFile).Save(rich, 8, "Rich").Ok);
     FakePrompts prompts;
-    MainWindow form(game, prompts);
+    MainWindow form(GameHandle(game), prompts);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
 
