@@ -19,9 +19,6 @@ namespace {
 
 std::string SectionOf(int n) { return "Saved Game " + std::to_string(n); }
 
-// A value never holds a line break, so no key reads as this.
-const std::string kNoValue = "\n";
-
 // The meters of a save as POWER.INI holds them: a kept coin value belongs to this save only.
 std::string SaveMeters(const GameRecord& r) {
   return FormatMoney(r.Credits) + ' ' + FormatMoney(r.Borrowed) + ' ' + FormatMoney(r.BonusPool) +
@@ -105,7 +102,7 @@ void SavedGameTable::Read() {
     s.BonusPool = money("BonusPool", "10000");
     s.PowerPts = ini.ReadInteger(section, "PowerPts", 0);
     // A pool the file does not hold is the default's, which no save ever had.
-    s.HasPool = ini.ReadString(section, "BonusPool", kNoValue) != kNoValue;
+    s.HasPool = ini.Find(section, "BonusPool").has_value();
     s.CoinValue = s.HasPool ? KeptCoinValue(kept.Slots[n - 1], s) : std::nullopt;
     // What is kept of a save POWER.INI no longer holds would only mislead a later read.
     if (!s.CoinValue) kept.Slots[n - 1].reset();

@@ -41,5 +41,13 @@ auto* FieldIn(Part& part, int index) {
     return &field;
 }
 
+// The lambdas of a visit over a field's pointer, one per type.
+template <class... F>
+struct Overload : F... {
+  using F::operator()...;
+};
+template <class... F>
+Overload(F...) -> Overload<F...>;
+
 }  // namespace zandor::fields
 

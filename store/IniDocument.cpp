@@ -37,17 +37,6 @@ std::string_view Content(const std::string& text) {
   return v;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-    if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x + 32);
-    if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
-
 // A header is "[" name "]" with optional blanks around; returns false for any other line.
 bool SectionName(const std::string& text, std::string_view& name) {
   std::string_view t = TrimBlanks(Content(text));
@@ -113,6 +102,17 @@ bool ParseHex(std::string_view s, bool negative, int32_t& out) {
 }
 
 }  // namespace
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x + 32);
+    if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y + 32);
+    if (x != y) return false;
+  }
+  return true;
+}
 
 bool ParseIniInteger(const std::string& text, int32_t& out) {
   std::string_view s(text);
@@ -184,15 +184,20 @@ IniDocument::IniDocument(std::string path, ReplaceFaults* faults)
   }
 }
 
-std::string IniDocument::ReadString(const std::string& section, const std::string& key,
-                                    const std::string& def) const {
+std::optional<std::string> IniDocument::Find(const std::string& section,
+                                             const std::string& key) const {
   size_t header = 0, end = 0;
-  if (!FindSection(lines_, section, header, end)) return def;
+  if (!FindSection(lines_, section, header, end)) return std::nullopt;
   for (size_t i = header + 1; i < end; ++i) {
     std::string_view k, v;
     if (KeyLine(lines_[i], k, v) && SameName(k, key)) return FirstCharacters(v, kMaxValue);
   }
-  return def;
+  return std::nullopt;
+}
+
+std::string IniDocument::ReadString(const std::string& section, const std::string& key,
+                                    const std::string& def) const {
+  return Find(section, key).value_or(def);
 }
 
 int32_t IniDocument::ReadInteger(const std::string& section, const std::string& key,

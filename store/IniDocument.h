@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,8 @@ class IniDocument {
   // at most 1023 characters; def when the section or the key is missing.
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& def) const;
+  // The same value; none when the section or the key is missing.
+  std::optional<std::string> Find(const std::string& section, const std::string& key) const;
   // The value as a whole integer ("0x"/"$" hexadecimal too); def when it is not one.
   int32_t ReadInteger(const std::string& section, const std::string& key, int32_t def) const;
   // ReadInteger with def as 1 or 0; true when not 0.
@@ -66,6 +69,9 @@ class IniDocument {
   ReplaceFaults* faults_ = nullptr;
 };
 
+// True when two section or key names are the same to the file: ASCII letters match in either
+// case.
+bool SameName(std::string_view a, std::string_view b);
 // Reads a whole integer as the INI reader does ("0x"/"$" hexadecimal); false if it is not one.
 bool ParseIniInteger(const std::string& text, int32_t& out);
 

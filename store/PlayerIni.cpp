@@ -7,9 +7,6 @@ namespace zandor {
 
 namespace {
 
-// A value never holds a line break, so no key reads as this.
-const std::string kNoKey = "\n";
-
 // Far above all the game writes itself (its last spins, events and chart come to tens of KiB).
 constexpr size_t kTrimAbove = 256 * 1024;
 
@@ -55,7 +52,7 @@ bool PlayerIni::ReadBool(const std::string& section, const std::string& key, boo
 
 void PlayerIni::WriteString(const std::string& section, const std::string& key,
                             const std::string& value) {
-  if (doc_.ReadString(section, key, kNoKey) == value) return;
+  if (doc_.Find(section, key) == value) return;
   doc_.WriteString(section, key, value);
   changed_ = true;
 }

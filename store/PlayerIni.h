@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,9 @@ class PlayerIni {
   // A key of a section as the file holds it (see IniDocument).
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& def) const;
+  std::optional<std::string> Find(const std::string& section, const std::string& key) const {
+    return doc_.Find(section, key);
+  }
   int32_t ReadInteger(const std::string& section, const std::string& key, int32_t def) const;
   bool ReadBool(const std::string& section, const std::string& key, bool def) const;
 

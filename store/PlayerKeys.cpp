@@ -1,8 +1,8 @@
 #include "store/PlayerKeys.h"
 
 #include <algorithm>
-#include <cctype>
 #include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -87,11 +87,12 @@ auto* Locate(P& p, int index) {
 template <class Part>
 constexpr char kPartTag = 0;
 
-// Where a key's value lives: the part, and the field in it.
+// Where a key's value lives: the part, and the field in it; and how it is written.
 struct Member {
   const void* Part = nullptr;  // none for the sections the record keeps itself
   FieldRef (*In)(Parts& p, int index) = nullptr;
   ConstFieldRef (*From)(const Parts& p, int index) = nullptr;
+  Kind How = Kind::Words;
 };
 
 // The key's field, found by its member pointer, written as kind.
@@ -102,7 +103,7 @@ Member At() {
                 "a field that this kind of text cannot hold");
   return {&kPartTag<typename Of::Type>,
           [](Parts& p, int i) -> FieldRef { return Locate<Field>(p, i); },
-          [](const Parts& p, int i) -> ConstFieldRef { return Locate<Field>(p, i); }};
+          [](const Parts& p, int i) -> ConstFieldRef { return Locate<Field>(p, i); }, K};
 }
 
 // One key of the file: its section, its name, where its value lives and how it is written.
@@ -110,7 +111,6 @@ struct PlayerKey {
   std::string Section;
   std::string Key;  // "" for a section whose keys the record declares itself
   Member Field;
-  Kind How = Kind::Words;
   int Index = 0;  // the element of an eight-element field
 };
 
@@ -118,65 +118,48 @@ struct PlayerKey {
 const std::vector<PlayerKey>& Table() {
   static const std::vector<PlayerKey> table = [] {
     std::vector<PlayerKey> t = {
-        {"Volume", "Effects", At<&KeptVolume::Effects, Kind::Integer>(), Kind::Integer},
-        {"Volume", "Music", At<&KeptVolume::Music, Kind::Integer>(), Kind::Integer},
-        {"Window", "FullScreen", At<&KeptWindow::FullScreen, Kind::Switch>(), Kind::Switch},
-        {"Window", "X", At<&KeptWindow::X, Kind::Integer>(), Kind::Integer},
-        {"Window", "Y", At<&KeptWindow::Y, Kind::Integer>(), Kind::Integer},
-        {"View", "Blinking", At<&ViewChoices::Blinking, Kind::Switch>(), Kind::Switch},
-        {"View", "HighContrast", At<&ViewChoices::HighContrast, Kind::Switch>(), Kind::Switch},
-        {"Game", "Meters", At<&KeptGame::Meters, Kind::Words>(), Kind::Words},
-        {"Game", "MetersBefore", At<&KeptGame::MetersBefore, Kind::Words>(), Kind::Words},
-        {"Game", "FreeSpins", At<&KeptGame::FreeSpins, Kind::Integer>(), Kind::Integer},
-        {"Game", "FreeSpinCount", At<&KeptGame::FreeSpinCount, Kind::Integer>(), Kind::Integer},
-        {"Game", "LastWager", At<&KeptGame::LastWager, Kind::Money>(), Kind::Money},
-        {"Game", "Pool", At<&KeptGame::Pool, Kind::Money>(), Kind::Money},
-        {"Game", "Stops", At<&KeptGame::Stops, Kind::Words>(), Kind::Words},
-        {"Spin", "Seed", At<&KeptSpin::Seed, Kind::Words>(), Kind::Words},
-        {"Spin", "Stops", At<&KeptSpin::Stops, Kind::Words>(), Kind::Words},
-        {"Spin", "Free", At<&KeptSpin::Free, Kind::Flag>(), Kind::Flag},
-        {"Spin", "Wager", At<&KeptSpin::Wager, Kind::Money>(), Kind::Money},
-        {"Spin", "PoolShare", At<&KeptSpin::PoolShare, Kind::Money>(), Kind::Money},
-        {"Spin", "Credits", At<&KeptSpin::Credits, Kind::Money>(), Kind::Money},
-        {"Spin", "Borrowed", At<&KeptSpin::Borrowed, Kind::Money>(), Kind::Money},
-        {"Spin", "BonusPool", At<&KeptSpin::BonusPool, Kind::Money>(), Kind::Money},
-        {"Spin", "LastWager", At<&KeptSpin::LastWager, Kind::Money>(), Kind::Money},
-        {"Spin", "Spins", At<&KeptSpin::Spins, Kind::Integer>(), Kind::Integer},
-        {"Spin", "PowerPts", At<&KeptSpin::PowerPts, Kind::Integer>(), Kind::Integer},
-        {"Spin", "FreeSpins", At<&KeptSpin::FreeSpins, Kind::Integer>(), Kind::Integer},
-        {"Spin", "FreeSpinCount", At<&KeptSpin::FreeSpinCount, Kind::Integer>(), Kind::Integer},
-        {"Spin", "Time", At<&KeptSpin::Time, Kind::Words>(), Kind::Words},
-        {"Spin", "CardDecided", At<&KeptCard::CardDecided, Kind::Flag>(), Kind::Flag},
-        {"Spin", "CardWin", At<&KeptCard::CardWin, Kind::Money>(), Kind::Money},
+        {"Volume", "Effects", At<&KeptVolume::Effects, Kind::Integer>()},
+        {"Volume", "Music", At<&KeptVolume::Music, Kind::Integer>()},
+        {"Window", "FullScreen", At<&KeptWindow::FullScreen, Kind::Switch>()},
+        {"Window", "X", At<&KeptWindow::X, Kind::Integer>()},
+        {"Window", "Y", At<&KeptWindow::Y, Kind::Integer>()},
+        {"View", "Blinking", At<&ViewChoices::Blinking, Kind::Switch>()},
+        {"View", "HighContrast", At<&ViewChoices::HighContrast, Kind::Switch>()},
+        {"Game", "Meters", At<&KeptGame::Meters, Kind::Words>()},
+        {"Game", "MetersBefore", At<&KeptGame::MetersBefore, Kind::Words>()},
+        {"Game", "FreeSpins", At<&KeptGame::FreeSpins, Kind::Integer>()},
+        {"Game", "FreeSpinCount", At<&KeptGame::FreeSpinCount, Kind::Integer>()},
+        {"Game", "LastWager", At<&KeptGame::LastWager, Kind::Money>()},
+        {"Game", "Pool", At<&KeptGame::Pool, Kind::Money>()},
+        {"Game", "Stops", At<&KeptGame::Stops, Kind::Words>()},
+        {"Spin", "Seed", At<&KeptSpin::Seed, Kind::Words>()},
+        {"Spin", "Stops", At<&KeptSpin::Stops, Kind::Words>()},
+        {"Spin", "Free", At<&KeptSpin::Free, Kind::Flag>()},
+        {"Spin", "Wager", At<&KeptSpin::Wager, Kind::Money>()},
+        {"Spin", "PoolShare", At<&KeptSpin::PoolShare, Kind::Money>()},
+        {"Spin", "Credits", At<&KeptSpin::Credits, Kind::Money>()},
+        {"Spin", "Borrowed", At<&KeptSpin::Borrowed, Kind::Money>()},
+        {"Spin", "BonusPool", At<&KeptSpin::BonusPool, Kind::Money>()},
+        {"Spin", "LastWager", At<&KeptSpin::LastWager, Kind::Money>()},
+        {"Spin", "Spins", At<&KeptSpin::Spins, Kind::Integer>()},
+        {"Spin", "PowerPts", At<&KeptSpin::PowerPts, Kind::Integer>()},
+        {"Spin", "FreeSpins", At<&KeptSpin::FreeSpins, Kind::Integer>()},
+        {"Spin", "FreeSpinCount", At<&KeptSpin::FreeSpinCount, Kind::Integer>()},
+        {"Spin", "Time", At<&KeptSpin::Time, Kind::Words>()},
+        {"Spin", "CardDecided", At<&KeptCard::CardDecided, Kind::Flag>()},
+        {"Spin", "CardWin", At<&KeptCard::CardWin, Kind::Money>()},
     };
     for (int i = 0; i < 8; ++i)
-      t.push_back({"Saved Games", "Slot" + std::to_string(i + 1),
-                   At<&KeptSaves::Slots, Kind::Words>(), Kind::Words, i});
+      t.push_back(
+          {"Saved Games", "Slot" + std::to_string(i + 1), At<&KeptSaves::Slots, Kind::Words>(), i});
     // The record's figures, limits, recent spins and events and its chart (record/PlayerFile).
     for (const char* section : {"This Game", "Lifetime", "Auto Spin Limits", "Recent Spins",
                                 "Recent Events", "Game Chart"})
-      t.push_back({section, "", {}, Kind::Words});
+      t.push_back({section, "", {}});
     return t;
   }();
   return table;
 }
-
-bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
-// A value never holds a line break, so no key reads as this.
-const std::string kNoKey = "\n";
-
-template <class... F>
-struct Overload : F... {
-  using F::operator()...;
-};
-template <class... F>
-Overload(F...) -> Overload<F...>;
 
 void Load(const PlayerIni& file, const PlayerKey& k, FieldRef field) {
   const std::string& s = k.Section;
@@ -184,8 +167,7 @@ void Load(const PlayerIni& file, const PlayerKey& k, FieldRef field) {
   std::visit(
       Overload{[&](std::string* v) { *v = file.ReadString(s, key, *v); },
                [&](std::optional<std::string>* v) {
-                 const std::string text = file.ReadString(s, key, kNoKey);
-                 if (text != kNoKey) *v = text;
+                 if (std::optional<std::string> text = file.Find(s, key)) *v = std::move(*text);
                },
                [&](Money* v) { *v = ParseMoney(file.ReadString(s, key, FormatMoney(*v))); },
                [&](int32_t* v) { *v = file.ReadInteger(s, key, *v); },
@@ -194,7 +176,7 @@ void Load(const PlayerIni& file, const PlayerKey& k, FieldRef field) {
                  if (ParseIniInteger(file.ReadString(s, key, ""), read)) *v = read;
                },
                [&](bool* v) {
-                 if (k.How == Kind::Flag) {
+                 if (k.Field.How == Kind::Flag) {
                    *v = file.ReadBool(s, key, *v);
                    return;
                  }

@@ -117,13 +117,6 @@ const std::vector<Setting>& Table() {
   return table;
 }
 
-template <class... F>
-struct Overload : F... {
-  using F::operator()...;
-};
-template <class... F>
-Overload(F...) -> Overload<F...>;
-
 void Load(const IniDocument& ini, const Setting& s, FieldRef field) {
   const std::string& key = s.Key;
   std::visit(
