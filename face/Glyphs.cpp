@@ -420,6 +420,20 @@ void PutNarrowGlyph(QImage& target, const GlyphSet& g, int glyph, int colourRow,
                    DevicePixel(y + 20, ratio) - dy);
 }
 
+// The decimal point, or the comma of a locale that writes one: a narrow cell of its own.
+bool IsPoint(char ch) { return ch == '.' || ch == ','; }
+
+// The glyph column of a meter character: a digit, the minus, or blank for a space.
+int DigitGlyph(char ch) {
+  return ch == ' ' ? kBlank : ch == '-' ? kMinus : (ch >= '0' && ch <= '9') ? ch - '0' : 0;
+}
+
+// A meter's x at the artwork size: the largest artwork's face is wider, its left column of
+// meters 13 pixels further left and its right column 13 further right.
+int ShiftedForArtwork(const GlyphSet& g, int x) {
+  return g.SymbolSize == 144 ? x + (x >= 200 ? 13 : -13) : x;
+}
+
 // Paints the logical rectangle black on the same device pixels the glyph cells over it cover.
 void Blacken(QImage& target, int x, int y, int w, int h) {
   const double ratio = target.devicePixelRatio();
@@ -437,8 +451,7 @@ void Blacken(QImage& target, int x, int y, int w, int h) {
 
 int MeterCellWidth(std::string_view text) {
   if (static_cast<int>(text.size()) <= kMeterCells) return 15;
-  const int points = static_cast<int>(
-      std::count_if(text.begin(), text.end(), [](char c) { return c == '.' || c == ','; }));
+  const int points = static_cast<int>(std::count_if(text.begin(), text.end(), IsPoint));
   const int cells = static_cast<int>(text.size()) - points;
   // Below 9 pixels the bars between the upright ones would vanish; a text needing less than
   // that (none the game can hold) loses its leftmost characters instead.
@@ -452,7 +465,7 @@ void DrawMeterDigits(QImage& target, const GlyphSet& g, std::string_view text, i
     DrawDigits(target, g, text, x, y, false, colourRow);
     return;
   }
-  if (g.SymbolSize == 144) x += (x >= 200) ? 13 : -13;
+  x = ShiftedForArtwork(g, x);
   // The ten designed cells: x - 124 up to x + 14. All of them go black first, since the
   // narrower cells may leave a few columns at the left where a shorter text's digit was.
   const int left = x - 124, right = x + 15;
@@ -460,36 +473,31 @@ void DrawMeterDigits(QImage& target, const GlyphSet& g, std::string_view text, i
   int at = right;
   for (auto it = text.rbegin(); it != text.rend(); ++it) {
     const char ch = *it;
-    const bool point = ch == '.' || ch == ',';
+    const bool point = IsPoint(ch);
     at -= point ? 4 : cell;
     if (at < left) break;
     if (point) {
       PutGlyph(target, g, kPoint, colourRow, at, y);
       continue;
     }
-    const int glyph = ch == '-' ? kMinus : (ch >= '0' && ch <= '9') ? ch - '0' : kBlank;
-    PutNarrowGlyph(target, g, glyph, colourRow, at, y, cell);
+    PutNarrowGlyph(target, g, DigitGlyph(ch), colourRow, at, y, cell);
   }
 }
 
 void DrawDigits(QImage& target, const GlyphSet& g, std::string_view text, int x, int y,
                 bool leftToRight, int colourRow) {
-  if (g.SymbolSize == 144) x += (x >= 200) ? 13 : -13;
+  x = ShiftedForArtwork(g, x);
   const int n = static_cast<int>(text.size());
   for (int i = 0; i < n; ++i) {
     const char ch = leftToRight ? text[i] : text[n - 1 - i];
-    if (ch == '.' || ch == ',') {
+    if (IsPoint(ch)) {
       if (!leftToRight) x -= 4;
       PutGlyph(target, g, kPoint, colourRow, leftToRight ? x + 15 : x, y);
       if (leftToRight) x += 4;
       continue;
     }
     if (i != 0) x += leftToRight ? 15 : -15;
-    const int glyph = ch == ' '                  ? kBlank
-                      : ch == '-'                ? kMinus
-                      : (ch >= '0' && ch <= '9') ? ch - '0'
-                                                 : 0;
-    PutGlyph(target, g, glyph, colourRow, x, y);
+    PutGlyph(target, g, DigitGlyph(ch), colourRow, x, y);
   }
 }
 
